@@ -1,0 +1,118 @@
+#include "lists/MissionTypes.h"
+
+#include "lists/TextHelpers.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace flightdeck {
+
+const std::array<std::string_view, 5> MissionTypeDirs = {"battle\\", "combat\\", "melee\\",
+                                                         "tourn\\", "train\\"};
+const std::array<std::string_view, 3> ListFileNames = {"mission.lst", "rebel.lst",
+                                                       "imperial.lst"};
+const std::array<std::string_view, 9> ListItemKindNames = {
+    "Campaign",          "Engagement", "War",     "Battle",       "Operation",
+    "Tournament Series", "Tournament", "Contest", "Corrupt Entry"};
+
+TMissionType CheckedMissionType(int code) {
+  if (code < 0 || code >= MissionTypeCount)
+    throw std::invalid_argument("Unknown mission type " + std::to_string(code));
+  return static_cast<TMissionType>(code);
+}
+
+TGender CheckedGender(int code) {
+  if (code < gnNeutral || code > gnImperial)
+    throw std::invalid_argument("Unknown side " + std::to_string(code));
+  return static_cast<TGender>(code);
+}
+
+std::string_view MissionTypeDir(TMissionType type) { return MissionTypeDirs[CheckedMissionType(type)]; }
+
+std::string_view ListFileName(TGender gender) { return ListFileNames[CheckedGender(gender) - 1]; }
+
+std::string_view ListItemKindName(TListItemKind kind) {
+  if (kind >= ListItemKindNames.size())
+    throw std::invalid_argument("Unknown list item kind " + std::to_string(kind));
+  return ListItemKindNames[kind];
+}
+
+TListItemKind GroupHeaderKind(TMissionType type) {
+  switch (CheckedMissionType(type)) {
+  case mtBattles:
+    return likWar;
+  case mtTournaments:
+    return likTournamentSeries;
+  default:
+    return likCampaign;
+  }
+}
+
+TListItemKind EntryKind(TMissionType type) {
+  switch (CheckedMissionType(type)) {
+  case mtBattles:
+    return likBattle;
+  case mtTournaments:
+    return likTournament;
+  default:
+    return likEngagement;
+  }
+}
+
+bool IsGroupHeader(TListItemKind kind) {
+  return kind == likCampaign || kind == likWar || kind == likTournamentSeries;
+}
+
+bool IsEntry(TListItemKind kind) {
+  return kind == likEngagement || kind == likBattle || kind == likTournament;
+}
+
+bool HasBattleFile(TListItemKind kind) { return kind == likBattle || kind == likTournament; }
+
+TMissionType SingleMissionType(TMissionType type) {
+  switch (CheckedMissionType(type)) {
+  case mtBattles:
+    return mtCombat;
+  case mtTournaments:
+    return mtMelee;
+  default:
+    return type;
+  }
+}
+
+std::string ListFilePath(std::string_view gameDirectory, TMissionType type, TGender gender) {
+  std::string path(gameDirectory);
+  path += MissionTypeDir(type);
+  path += ListFileName(gender);
+  return LowerCaseAscii(path);
+}
+
+std::string ListFileDirectory(std::string_view listFilePath) {
+  return ExtractFilePath(listFilePath);
+}
+
+std::string BattleFilePath(std::string_view listFilePath, std::string_view battleFileName) {
+  return ListFileDirectory(listFilePath) + std::string(battleFileName);
+}
+
+std::string MissionFilePath(std::string_view gameDirectory, TMissionType type,
+                            std::string_view missionFileName) {
+  return std::string(gameDirectory) + std::string(MissionTypeDir(SingleMissionType(type))) +
+         std::string(missionFileName);
+}
+
+std::string MissionDirectory(std::string_view gameDirectory, TMissionType type) {
+  std::string path = MissionFilePath(gameDirectory, type, "");
+  path.pop_back();
+  return path;
+}
+
+bool IsXvTDirectory(std::string_view gameDirectory) {
+  return std::all_of(MissionTypeDirs.begin(), MissionTypeDirs.end(), [&](std::string_view dir) {
+    return DirectoryExists(std::string(gameDirectory) + std::string(dir));
+  });
+}
+
+} // namespace flightdeck

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace flightdeck {
+
+// Mission type (category): the index of the window's category tab.
+enum TMissionType : std::uint8_t {
+  mtBattles = 0,
+  mtCombat = 1,
+  mtMelee = 2,
+  mtTournaments = 3,
+  mtTraining = 4,
+};
+constexpr int MissionTypeCount = 5;
+
+// Gender (side); the first one is 1.
+enum TGender : std::uint8_t {
+  gnNeutral = 1,
+  gnRebel = 2,
+  gnImperial = 3,
+};
+
+// Kind of a list record.
+enum TListItemKind : std::uint8_t {
+  likCampaign = 0,
+  likEngagement = 1,
+  likWar = 2,
+  likBattle = 3,
+  likOperation = 4,
+  likTournamentSeries = 5,
+  likTournament = 6,
+  likContest = 7,
+  likCorruptEntry = 8,
+};
+
+extern const std::array<std::string_view, 5> MissionTypeDirs;   // "battle\" ... "train\"
+extern const std::array<std::string_view, 3> ListFileNames;     // by gender - 1
+extern const std::array<std::string_view, 9> ListItemKindNames; // by kind
+
+// Checked access to the tables: a code outside a table's range raises std::invalid_argument.
+TMissionType CheckedMissionType(int code);
+TGender CheckedGender(int code);
+std::string_view MissionTypeDir(TMissionType type);
+std::string_view ListFileName(TGender gender);
+std::string_view ListItemKindName(TListItemKind kind);
+
+// The kinds a list of each mission type consists of.
+TListItemKind GroupHeaderKind(TMissionType type); // War, Tournament Series or Campaign
+TListItemKind EntryKind(TMissionType type);       // Battle, Tournament or Engagement
+bool IsGroupHeader(TListItemKind kind);
+bool IsEntry(TListItemKind kind);
+bool HasBattleFile(TListItemKind kind); // Battle and Tournament; their missions are kind + 1
+
+// The type whose directory holds the mission files of `type`: Battles use Combat,
+// Tournaments use Melee, the others themselves.
+TMissionType SingleMissionType(TMissionType type);
+
+// Paths, composed by plain concatenation onto a game directory that ends with a separator.
+std::string ListFilePath(std::string_view gameDirectory, TMissionType type, TGender gender);
+std::string ListFileDirectory(std::string_view listFilePath);
+std::string BattleFilePath(std::string_view listFilePath, std::string_view battleFileName);
+std::string MissionFilePath(std::string_view gameDirectory, TMissionType type,
+                            std::string_view missionFileName);
+// The directory of a type's mission files without its trailing separator.
+std::string MissionDirectory(std::string_view gameDirectory, TMissionType type);
+
+// True when all five category sub-directories exist below `gameDirectory`.
+bool IsXvTDirectory(std::string_view gameDirectory);
+
+} // namespace flightdeck

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "lists/ListFileItem.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace flightdeck {
+
+// The smallest number n >= 0 that no record of `kind` in `items` carries.
+std::int32_t NextNumber(TListItemKind kind, const TListItemRefs& items);
+
+// Hands out the free numbers of one kind in increasing order, as NextNumber would give them
+// one after another while records with those numbers are appended.
+class TFreeNumbers {
+public:
+  TFreeNumbers(TListItemKind kind, const TListItemRefs& items);
+  std::int32_t Take();
+
+private:
+  std::vector<bool> FUsed; // numbers above its size are free
+  std::int32_t FCandidate = 0;
+};
+
+} // namespace flightdeck

@@ -1,0 +1,90 @@
+#include "lists/TextHelpers.h"
+
+#include <algorithm>
+
+namespace flightdeck {
+
+namespace {
+
+bool IsSpaceOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+int DigitValue(char c, int base) {
+  int value = base; // not a digit
+  if (c >= '0' && c <= '9')
+    value = c - '0';
+  else if (c >= 'a' && c <= 'f')
+    value = c - 'a' + 10;
+  else if (c >= 'A' && c <= 'F')
+    value = c - 'A' + 10;
+  return value < base ? value : -1;
+}
+
+// Accumulates the leading digits of `text` in 32 bits, wrapping on overflow as the game's
+// own tools do; `consumed` tells how many characters were digits.
+std::uint32_t LeadingDigits(std::string_view text, int base, std::size_t& consumed) {
+  std::uint32_t value = 0;
+  consumed = 0;
+  for (; consumed < text.size(); ++consumed) {
+    const int digit = DigitValue(text[consumed], base);
+    if (digit < 0)
+      break;
+    value = value * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(digit);
+  }
+  return value;
+}
+
+} // namespace
+
+std::string TextBefore(std::string_view text, std::string_view delimiter) {
+  return std::string(text.substr(0, text.find(delimiter)));
+}
+
+std::string TextAfter(std::string_view text, std::string_view delimiter) {
+  const std::size_t at = text.find(delimiter);
+  return std::string(at == std::string_view::npos ? text : text.substr(at + delimiter.size()));
+}
+
+std::string Trim(std::string_view text) {
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && IsSpaceOrControl(text[first]))
+    ++first;
+  while (last > first && IsSpaceOrControl(text[last - 1]))
+    --last;
+  return std::string(text.substr(first, last - first));
+}
+
+std::string ExtractFileExt(std::string_view path) {
+  const std::size_t at = path.find_last_of(".\\:");
+  if (at == std::string_view::npos || path[at] != '.')
+    return {};
+  return std::string(path.substr(at));
+}
+
+std::string ExtractFilePath(std::string_view path) {
+  const std::size_t at = path.find_last_of("\\:");
+  return at == std::string_view::npos ? std::string() : std::string(path.substr(0, at + 1));
+}
+
+bool IsBareFileName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of("\\/:") == std::string_view::npos;
+}
+
+std::int32_t ReadListNumber(std::string_view line) {
+  std::string_view text = line.substr(std::min(line.find_first_not_of(' '), line.size()));
+  std::size_t consumed = 0;
+  if (!text.empty() && text[0] == '$')
+    return static_cast<std::int32_t>(LeadingDigits(text.substr(1), 16, consumed));
+
+  const bool negative = !text.empty() && text[0] == '-';
+  const bool signedText = negative || (!text.empty() && text[0] == '+');
+  const std::string_view digits = text.substr(signedText ? 1 : 0);
+  const std::uint32_t magnitude = LeadingDigits(digits, 10, consumed);
+  const bool wholeInteger = consumed > 0 && consumed == digits.size();
+  if (wholeInteger && negative)
+    return static_cast<std::int32_t>(0u - magnitude);
+  return static_cast<std::int32_t>(magnitude);
+}
+
+} // namespace flightdeck

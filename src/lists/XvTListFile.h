@@ -1,0 +1,64 @@
+#pragma once
+
+#include "lists/ListFileItem.h"
+#include "lists/MissionTypes.h"
+#include "lists/PackageItem.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flightdeck {
+
+// One list file of the game in memory: its records in file order, for one mission type and
+// gender. Lives for one command: constructed, loaded or filled, saved, destroyed.
+class TXvTListFile {
+public:
+  using TItems = std::vector<std::unique_ptr<TListFileItem>>;
+
+  // Composes the list file's path; touches no file. Raises std::invalid_argument for a
+  // mission type or gender outside the tables.
+  TXvTListFile(std::string_view gameDirectory, TMissionType missionType, TGender gender);
+  // Disposes the records only while OwnsItems; otherwise they belong to whoever took them.
+  ~TXvTListFile();
+  TXvTListFile(const TXvTListFile&) = delete;
+  TXvTListFile& operator=(const TXvTListFile&) = delete;
+
+  const std::string& FileName() const { return FFileName; }
+  TItems& Items() { return FItems; }
+  const TItems& Items() const { return FItems; }
+  TListItemRefs ItemRefs() const;
+  TMissionType MissionType() const { return FMissionType; }
+  TGender Gender() const { return FGender; }
+  bool OwnsItems() const { return FOwnsItems; }
+  void SetOwnsItems(bool owns) { FOwnsItems = owns; }
+
+  void ClearItems();
+
+  // Reading and writing the game's files.
+  void LoadFromFile();
+  void LoadBattleFile(const std::string& path, TListFileItem& parent);
+  void SaveToFile(const TListItemRefs& items) const;
+  TListItemKind ClassifyLine(std::string_view line) const;
+
+  // Adds a copy of `record` as an Engagement under the last Campaign titled `groupTitle`
+  // (without regard to case), or under a new Campaign of that title at the end.
+  void AddMission(const TListFileItem& record, std::string_view groupTitle);
+  // Appends the records a mission pack brings to a list of this type and gender.
+  void AddPackageItems(const std::vector<TPackageItem>& packageItems);
+
+  // Gives each destination record of `destinationKind` the title of the last source record of
+  // `sourceKind` with the same file name, compared without regard to case.
+  static void CopyTitles(TListItemKind destinationKind, TListItemKind sourceKind,
+                         const TListItemRefs& destination, const TListItemRefs& source);
+
+private:
+  std::string FFileName;
+  TItems FItems;
+  TMissionType FMissionType;
+  TGender FGender;
+  bool FOwnsItems = true;
+};
+
+} // namespace flightdeck

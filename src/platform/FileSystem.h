@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace flightdeck {
+
+// Every function takes a program path (see HostPath) and raises EInOutError when the file
+// system fails.
+
+bool FileExists(std::string_view path);      // exists and is not a directory
+bool DirectoryExists(std::string_view path); // exists and is a directory
+
+// The whole content of a file, bytes as they are.
+std::string ReadFileBytes(std::string_view path);
+
+// Copies `source` over `destination`, replacing it only when the copy is complete.
+void CopyFileReplacing(std::string_view source, std::string_view destination);
+
+// Deletes a file; false when it could not be deleted.
+bool RemoveFile(std::string_view path);
+
+} // namespace flightdeck
