@@ -1,0 +1,129 @@
+#include "platform/FileSystem.h"
+#include "platform/FileTransaction.h"
+#include "platform/InOutError.h"
+#include "support/ChildProcess.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace flightdeck {
+namespace {
+
+using test::ListDirectory;
+using test::ReadBytes;
+using test::TTempDir;
+using test::WriteBytes;
+namespace fs = std::filesystem;
+
+TEST(InOutError, GivesTheMessagesUsersSee) {
+  EXPECT_STREQ(EInOutError(EACCES).what(), "File access denied");
+  EXPECT_STREQ(EInOutError(EROFS).what(), "File access denied");
+  EXPECT_STREQ(EInOutError(ENOSPC).what(), "Disk full");
+  EXPECT_STREQ(EInOutError(EIO).what(), "I/O error 5");
+  EXPECT_EQ(EInOutError(EIO).ErrorCode(), EIO);
+}
+
+TEST(FileTransaction, ReplacesAllFilesOnlyOnCommitAndKeepsPermissions) {
+  TTempDir temp;
+  const fs::path a = temp.Path() / "a.lst";
+  WriteBytes(a, "old a");
+  fs::permissions(a, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const std::string root = temp.Slashed();
+  {
+    TFileTransaction transaction;
+    transaction.Stage(root + "a.lst", "new a");
+    transaction.Stage(root + "b.lst", "new b");
+    EXPECT_EQ(ReadBytes(a), "old a");
+    EXPECT_FALSE(fs::exists(temp.Path() / "b.lst"));
+    transaction.Commit();
+  }
+  EXPECT_EQ(ReadBytes(a), "new a");
+  EXPECT_EQ(ReadBytes(temp.Path() / "b.lst"), "new b");
+  EXPECT_EQ(fs::status(a).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(ListDirectory(temp.Path()), "a.lst b.lst");
+}
+
+TEST(FileTransaction, DroppedOrFailingTransactionLeavesOldFilesAndNoTemporaryFile) {
+  TTempDir temp;
+  WriteBytes(temp.Path() / "a.lst", "old a");
+  fs::create_directory(temp.Path() / "sub.lst");
+  const std::string root = temp.Slashed();
+  {
+    TFileTransaction transaction;
+    transaction.Stage(root + "a.lst", "new a");
+  }
+  EXPECT_EQ(ReadBytes(temp.Path() / "a.lst"), "old a");
+  EXPECT_EQ(ListDirectory(temp.Path()), "a.lst sub.lst");
+
+  try {
+    TFileTransaction transaction;
+    transaction.Stage(root + "a.lst", "new a");
+    transaction.Stage(root + "sub.lst", "a directory is no file");
+    transaction.Commit();
+    FAIL() << "replacing a directory succeeded";
+  } catch (const EInOutError& error) {
+    EXPECT_STREQ(error.what(), "File access denied");
+  }
+  EXPECT_EQ(ReadBytes(temp.Path() / "a.lst"), "old a");
+  EXPECT_EQ(ListDirectory(temp.Path()), "a.lst sub.lst");
+
+  EXPECT_THROW(SaveFileAtomically(root + "missing\\a.lst", "x"), EInOutError);
+  EXPECT_THROW(ReadFileBytes(root + "missing.lst"), EInOutError);
+}
+
+TEST(FileTransaction, ReadOnlyDirectoryGivesFileAccessDenied) {
+  TTempDir temp;
+  fs::permissions(temp.Path(), fs::perms::all, fs::perm_options::add);
+  const fs::path folder = temp.Path() / "combat";
+  fs::create_directory(folder);
+  WriteBytes(folder / "mission.lst", "old");
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+
+  const test::TChildOutcome outcome = test::RunInChild(test::BecomeUnprivileged, [&] {
+    SaveFileAtomically(folder.string() + "\\mission.lst", "new");
+  });
+  ASSERT_FALSE(outcome.Skipped) << outcome.Message;
+  EXPECT_EQ(outcome.Message, "File access denied");
+  EXPECT_EQ(ReadBytes(folder / "mission.lst"), "old");
+  EXPECT_EQ(ListDirectory(folder), "mission.lst");
+}
+
+// Fills the file system holding `directory` up to its last page.
+void FillFileSystem(const fs::path& directory) {
+  std::ofstream filler(directory / "filler", std::ios::binary);
+  const std::string page(4096, 'x');
+  while (filler.write(page.data(), static_cast<std::streamsize>(page.size())) && filler.flush()) {
+  }
+}
+
+TEST(FileTransaction, FullDiskGivesDiskFullAndKeepsTheOldFile) {
+  TTempDir temp;
+  const test::TChildOutcome outcome = test::RunInChild(
+      [&] { test::MountSmallFileSystem(temp.Path().string(), 64 * 1024); },
+      [&] {
+        WriteBytes(temp.Path() / "mission.lst", "old list");
+        FillFileSystem(temp.Path());
+        try {
+          SaveFileAtomically(temp.Slashed() + "mission.lst", std::string(16 * 1024, 'n'));
+        } catch (const EInOutError&) {
+          const std::string listing = ListDirectory(temp.Path());
+          if (ReadBytes(temp.Path() / "mission.lst") != "old list" ||
+              listing != "filler mission.lst")
+            throw std::runtime_error("the failed save changed the folder: " + listing);
+          throw;
+        }
+      });
+  if (outcome.Skipped)
+    GTEST_SKIP() << outcome.Message;
+  EXPECT_EQ(outcome.Message, "Disk full");
+}
+
+} // namespace
+} // namespace flightdeck

@@ -1,0 +1,68 @@
+#include "support/TestFiles.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <vector>
+
+namespace flightdeck::test {
+
+namespace fs = std::filesystem;
+
+TTempDir::TTempDir() {
+  std::string pattern = (fs::temp_directory_path() / "flightdeck-test-XXXXXX").string();
+  if (!mkdtemp(pattern.data()))
+    throw std::runtime_error("cannot create a temporary directory");
+  FPath = pattern;
+}
+
+TTempDir::~TTempDir() {
+  std::error_code ignored;
+  // Tests may leave read-only folders behind; open them up so everything can go.
+  for (const auto& entry : fs::recursive_directory_iterator(FPath, ignored))
+    if (entry.is_directory(ignored))
+      fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+  fs::remove_all(FPath, ignored);
+}
+
+std::string MakeGameDirectory(const fs::path& root, std::initializer_list<std::string_view> folders) {
+  for (std::string_view folder : folders)
+    fs::create_directories(root / folder);
+  return root.string() + "/";
+}
+
+std::string CrLf(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (std::string_view line : lines)
+    text.append(line).append("\r\n");
+  return text;
+}
+
+void WriteBytes(const fs::path& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out)
+    throw std::runtime_error("cannot write " + path.string());
+}
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in)
+    throw std::runtime_error("cannot read " + path.string());
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string ListDirectory(const fs::path& path) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(path))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  std::string joined;
+  for (const std::string& name : names)
+    joined += (joined.empty() ? "" : " ") + name;
+  return joined;
+}
+
+} // namespace flightdeck::test

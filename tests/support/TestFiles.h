@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace flightdeck::test {
+
+// A fresh directory below the system's temporary folder, removed with everything in it.
+class TTempDir {
+public:
+  TTempDir();
+  ~TTempDir();
+  TTempDir(const TTempDir&) = delete;
+  TTempDir& operator=(const TTempDir&) = delete;
+
+  const std::filesystem::path& Path() const { return FPath; }
+  // The path as the program writes a directory: with a trailing separator.
+  std::string Slashed() const { return FPath.string() + "/"; }
+
+private:
+  std::filesystem::path FPath;
+};
+
+// Creates the five category folders below `root` and returns it as a game directory path.
+std::string MakeGameDirectory(const std::filesystem::path& root,
+                              std::initializer_list<std::string_view> folders = {
+                                  "battle", "combat", "melee", "tourn", "train"});
+
+// Lines joined with CR LF after each, as the game's files are written.
+std::string CrLf(std::initializer_list<std::string_view> lines);
+
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
+std::string ReadBytes(const std::filesystem::path& path);
+
+// The names in a directory, sorted, to see what a save left behind.
+std::string ListDirectory(const std::filesystem::path& path);
+
+} // namespace flightdeck::test
