@@ -11,8 +11,7 @@ namespace flightdeck {
 
 const std::array<std::string_view, 5> MissionTypeDirs = {"battle\\", "combat\\", "melee\\",
                                                          "tourn\\", "train\\"};
-const std::array<std::string_view, 3> ListFileNames = {"mission.lst", "rebel.lst",
-                                                       "imperial.lst"};
+const std::array<std::string_view, 3> ListFileNames = {"mission.lst", "rebel.lst", "imperial.lst"};
 const std::array<std::string_view, 9> ListItemKindNames = {
     "Campaign",          "Engagement", "War",     "Battle",       "Operation",
     "Tournament Series", "Tournament", "Contest", "Corrupt Entry"};
@@ -29,9 +28,13 @@ TGender CheckedGender(int code) {
   return static_cast<TGender>(code);
 }
 
-std::string_view MissionTypeDir(TMissionType type) { return MissionTypeDirs[CheckedMissionType(type)]; }
+std::string_view MissionTypeDir(TMissionType type) {
+  return MissionTypeDirs[CheckedMissionType(type)];
+}
 
-std::string_view ListFileName(TGender gender) { return ListFileNames[CheckedGender(gender) - 1]; }
+std::string_view ListFileName(TGender gender) {
+  return ListFileNames[CheckedGender(gender) - 1];
+}
 
 std::string_view ListItemKindName(TListItemKind kind) {
   if (kind >= ListItemKindNames.size())
@@ -69,7 +72,9 @@ bool IsEntry(TListItemKind kind) {
   return kind == likEngagement || kind == likBattle || kind == likTournament;
 }
 
-bool HasBattleFile(TListItemKind kind) { return kind == likBattle || kind == likTournament; }
+bool HasBattleFile(TListItemKind kind) {
+  return kind == likBattle || kind == likTournament;
+}
 
 TMissionType SingleMissionType(TMissionType type) {
   switch (CheckedMissionType(type)) {

@@ -3,7 +3,7 @@
 #include "lists/ListFileItem.h"
 
 #include <cstdint>
-#include <vector>
+#include <unordered_set>
 
 namespace flightdeck {
 
@@ -18,8 +18,8 @@ public:
   std::int32_t Take();
 
 private:
-  std::vector<bool> FUsed; // numbers above its size are free
-  std::int32_t FCandidate = 0;
+  std::unordered_set<std::int32_t> FUsed;
+  std::int32_t FCandidate = 0; // every number below it is taken
 };
 
 } // namespace flightdeck

@@ -6,7 +6,9 @@ namespace flightdeck {
 
 namespace {
 
-bool IsSpaceOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsSpaceOrControl(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 int DigitValue(char c, int base) {
   int value = base; // not a digit

@@ -7,8 +7,7 @@
 
 namespace flightdeck {
 
-TXvTListFile::TXvTListFile(std::string_view gameDirectory, TMissionType missionType,
-                           TGender gender)
+TXvTListFile::TXvTListFile(std::string_view gameDirectory, TMissionType missionType, TGender gender)
     : FFileName(ListFilePath(gameDirectory, missionType, gender)), FMissionType(missionType),
       FGender(gender) {}
 
@@ -26,7 +25,9 @@ TListItemRefs TXvTListFile::ItemRefs() const {
   return refs;
 }
 
-void TXvTListFile::ClearItems() { FItems.clear(); }
+void TXvTListFile::ClearItems() {
+  FItems.clear();
+}
 
 void TXvTListFile::AddMission(const TListFileItem& record, std::string_view groupTitle) {
   std::size_t header = FItems.size();

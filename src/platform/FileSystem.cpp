@@ -53,6 +53,8 @@ void CopyFileReplacing(std::string_view source, std::string_view destination) {
   SaveFileAtomically(destination, ReadFileBytes(source));
 }
 
-bool RemoveFile(std::string_view path) { return unlink(HostPath(path).c_str()) == 0; }
+bool RemoveFile(std::string_view path) {
+  return unlink(HostPath(path).c_str()) == 0;
+}
 
 } // namespace flightdeck

@@ -13,7 +13,9 @@ namespace flightdeck {
 
 #ifdef _WIN32
 
-std::string HostPath(std::string_view programPath) { return std::string(programPath); }
+std::string HostPath(std::string_view programPath) {
+  return std::string(programPath);
+}
 
 #else
 

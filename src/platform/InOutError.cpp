@@ -4,7 +4,8 @@
 
 namespace flightdeck {
 
-EInOutError::EInOutError(int errorCode) : std::runtime_error(MessageFor(errorCode)), FErrorCode(errorCode) {}
+EInOutError::EInOutError(int errorCode)
+    : std::runtime_error(MessageFor(errorCode)), FErrorCode(errorCode) {}
 
 std::string EInOutError::MessageFor(int errorCode) {
   switch (errorCode) {
@@ -23,6 +24,8 @@ std::string EInOutError::MessageFor(int errorCode) {
   }
 }
 
-void RaiseLastIOError() { throw EInOutError(errno); }
+void RaiseLastIOError() {
+  throw EInOutError(errno);
+}
 
 } // namespace flightdeck

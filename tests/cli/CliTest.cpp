@@ -1,0 +1,97 @@
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace flightdeck {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TRun {
+  int ExitCode = -1;
+  std::string Output; // standard output and error
+};
+
+TRun RunCli(const std::string& arguments) {
+  const std::string command = std::string(FLIGHTDECK_CLI) + " " + arguments + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  TRun run;
+  char buffer[4096];
+  size_t count;
+  while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+    run.Output.append(buffer, count);
+  const int status = pclose(pipe);
+  run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+const std::string DemoGame = std::string(FLIGHTDECK_SOURCE_DIR) + "/examples/demo-game";
+
+TEST(Cli, DumpsOneJsonObjectPerRecord) {
+  const TRun run = RunCli(DemoGame + " dump");
+  EXPECT_EQ(run.ExitCode, 2);
+
+  const TRun tournaments = RunCli("dump " + DemoGame + "/ tournaments neutral");
+  EXPECT_EQ(tournaments.ExitCode, 0);
+  EXPECT_EQ(tournaments.Output,
+            "{\"kind\":\"Tournament Series\",\"number\":0,\"file\":\"\",\"title\":\"Spring "
+            "Series\",\"description\":[\"\",\"\"]}\n"
+            "{\"kind\":\"Tournament\",\"number\":3,\"file\":\"cup1.lst\",\"title\":\"Rookie "
+            "Cup\",\"description\":[\"Two heats of dogfights.\",\" \"]}\n"
+            "{\"kind\":\"Contest\",\"number\":0,\"file\":\"duel1.tie\",\"title\":\"First "
+            "Heat\",\"description\":[\"\",\"\"]}\n"
+            "{\"kind\":\"Contest\",\"number\":0,\"file\":\"duel2.tie\",\"title\":\"Final "
+            "Heat\",\"description\":[\"\",\"\"]}\n");
+  const TRun missing = RunCli("dump " + DemoGame + " melee rebel");
+  EXPECT_EQ(missing.ExitCode, 0);
+  EXPECT_EQ(missing.Output, "");
+}
+
+TEST(Cli, RefusesBadArgumentsAndNonGameDirectories) {
+  for (const char* arguments : {"", "dump", "list x combat neutral", "dump x Combat neutral",
+                                "dump x combat side", "dump x combat neutral extra"}) {
+    const TRun run = RunCli(arguments);
+    EXPECT_EQ(run.ExitCode, 2) << arguments;
+    EXPECT_EQ(run.Output.rfind("usage: flightdeck-cli", 0), 0u) << arguments;
+  }
+  const TRun notGame = RunCli("dump " + DemoGame + "/combat combat neutral");
+  EXPECT_EQ(notGame.ExitCode, 1);
+  EXPECT_NE(notGame.Output.find("is not an X-wing vs. TIE Fighter game directory"),
+            std::string::npos);
+}
+
+TEST(Cli, ResaveKeepsTheDemoGameByteForByteAndReportsFailures) {
+  test::TTempDir temp;
+  fs::copy(DemoGame, temp.Path() / "Demo", fs::copy_options::recursive);
+  const std::string game = (temp.Path() / "DEMO").string();
+  for (const char* list :
+       {"battles neutral", "combat neutral", "combat rebel", "combat imperial", "melee neutral",
+        "tournaments neutral", "training neutral", "training rebel", "training imperial"}) {
+    const TRun run = RunCli("resave " + game + " " + list);
+    EXPECT_EQ(run.ExitCode, 0) << list << ": " << run.Output;
+  }
+  for (const auto& entry : fs::recursive_directory_iterator(DemoGame)) {
+    if (!entry.is_regular_file())
+      continue;
+    const fs::path copy = temp.Path() / "Demo" / fs::relative(entry.path(), DemoGame);
+    EXPECT_EQ(test::ReadBytes(copy), test::ReadBytes(entry.path())) << copy;
+  }
+  EXPECT_EQ(test::ListDirectory(temp.Path() / "Demo" / "battle"),
+            "mission.lst skyfall1.lst skyfall2.lst");
+
+  // A folder where the tournament's battle file belongs cannot be replaced by a file.
+  const fs::path tourn = temp.Path() / "Demo" / "tourn";
+  fs::remove(tourn / "cup1.lst");
+  fs::create_directory(tourn / "cup1.lst");
+  const TRun failed = RunCli("resave " + game + " tournaments neutral");
+  EXPECT_EQ(failed.ExitCode, 1);
+  EXPECT_EQ(failed.Output, "flightdeck-cli: File access denied\n");
+  EXPECT_EQ(test::ReadBytes(tourn / "mission.lst"),
+            test::ReadBytes(fs::path(DemoGame) / "tourn" / "mission.lst"));
+}
+
+} // namespace
+} // namespace flightdeck

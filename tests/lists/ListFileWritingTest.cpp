@@ -1,0 +1,121 @@
+#include "lists/XvTListFile.h"
+#include "platform/InOutError.h"
+#include "support/ListRecords.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace flightdeck {
+namespace {
+
+using test::CrLf;
+using test::Header;
+using test::ReadBytes;
+using test::Record;
+using test::WriteBytes;
+using Records = std::vector<TListFileItem>;
+namespace fs = std::filesystem;
+
+class ListFileWriting : public ::testing::Test {
+protected:
+  ListFileWriting() : FGame(test::MakeGameDirectory(FTemp.Path())) {}
+
+  void Save(TMissionType type, const Records& records, TGender gender = gnNeutral) {
+    TXvTListFile list(FGame, type, gender);
+    test::Append(list, records);
+    list.SaveToFile(list.ItemRefs());
+  }
+  std::string Read(std::string_view folder, std::string_view name) const {
+    return ReadBytes(FTemp.Path() / folder / name);
+  }
+
+  test::TTempDir FTemp;
+  std::string FGame;
+};
+
+TEST_F(ListFileWriting, WorkedExamplesWriteBackByteExactly) {
+  const std::string combat = CrLf({"//", "[Outer Rim Patrol]", "//", "0", "patrol1.tie",
+                                   "Into the Nebula", "1", "patrol2.tie", "Convoy Escort"});
+  const std::string series = CrLf({"//", "[Spring Series]", "//", "3", "cup1.lst", "Rookie Cup"});
+  const std::string cup = CrLf({"2", "duel1.tie", "duel2.tie", "Two heats of dogfights.", " ",
+                                "Missions:", "First Heat", "Final Heat"});
+  for (auto [type, gender] : {std::pair{mtCombat, gnNeutral}, std::pair{mtTournaments, gnRebel}}) {
+    WriteBytes(FTemp.Path() / "combat" / "mission.lst", combat);
+    WriteBytes(FTemp.Path() / "tourn" / "rebel.lst", series);
+    WriteBytes(FTemp.Path() / "tourn" / "cup1.lst", cup);
+    TXvTListFile list(FGame, type, gender);
+    list.LoadFromFile();
+    WriteBytes(FTemp.Path() / "combat" / "mission.lst", "clobbered");
+    WriteBytes(FTemp.Path() / "tourn" / "rebel.lst", "clobbered");
+    WriteBytes(FTemp.Path() / "tourn" / "cup1.lst", "clobbered");
+    list.SaveToFile(list.ItemRefs());
+    if (type == mtCombat) {
+      EXPECT_EQ(Read("combat", "mission.lst"), combat);
+    } else {
+      EXPECT_EQ(Read("tourn", "rebel.lst"), series);
+      EXPECT_EQ(Read("tourn", "cup1.lst"), cup);
+    }
+  }
+}
+
+TEST_F(ListFileWriting, BattleFilesTakeTheRunOfMissionsBehindTheirBattle) {
+  Save(mtBattles, {Header(likWar, "War"), Record(likBattle, 2, " b1.lst ", "Battle", "", "Second"),
+                   Record(likOperation, 0, "a.tie", "not written for battles"),
+                   Record(likOperation, 0, "b.tie"), Record(likContest, 0, "c.tie"),
+                   Record(likOperation, 0, "stray.tie"), Record(likBattle, -3, "b2.lst", "Empty")});
+  EXPECT_EQ(Read("battle", "mission.lst"),
+            CrLf({"//", "[War]", "//", "2", " b1.lst ", "Battle", "-3", "b2.lst", "Empty"}));
+  EXPECT_EQ(Read("battle", "b1.lst"), CrLf({"2", "a.tie", "b.tie", " ", "Second"}));
+  EXPECT_EQ(Read("battle", "b2.lst"), CrLf({"0", " ", " "}));
+  EXPECT_EQ(test::ListDirectory(FTemp.Path() / "battle"), "b1.lst b2.lst mission.lst");
+}
+
+TEST_F(ListFileWriting, HeaderTitlesWithAnExtensionStillReadBackAsHeaders) {
+  const Records records = {Header(likCampaign, "Vol. 2"), Record(likEngagement, 0, "a.tie", "x"),
+                           Header(likCampaign, "a.b\\c"), Header(likCampaign, "End.")};
+  Save(mtCombat, records, gnRebel);
+  EXPECT_EQ(Read("combat", "rebel.lst"), CrLf({"//", "[Vol. 2]:", "//", "0", "a.tie", "x", "//",
+                                               "[a.b\\c]", "//", "//", "[End.]:", "//"}));
+  TXvTListFile list(FGame, mtCombat, gnRebel);
+  list.LoadFromFile();
+  EXPECT_EQ(test::Records(list), records);
+}
+
+TEST_F(ListFileWriting, BattleFileNamesThatAreNotPlainNamesGetNoBattleFile) {
+  Save(mtTournaments,
+       {Record(likTournament, 0, "", "No name"), Record(likContest, 0, "a.tie"),
+        Record(likTournament, 1, "..\\combat\\mission.lst", "Escapes"),
+        Record(likTournament, 2, "../outside.lst", "Escapes too"),
+        Record(likTournament, 3, "c:cup.lst", "Drive"), Record(likTournament, 4, " .. ", "Parent"),
+        Record(likTournament, 5, "cup.lst", "Fine")});
+  EXPECT_EQ(Read("tourn", "mission.lst"),
+            CrLf({"0", "", "No name", "1", "..\\combat\\mission.lst", "Escapes", "2",
+                  "../outside.lst", "Escapes too", "3", "c:cup.lst", "Drive", "4", " .. ", "Parent",
+                  "5", "cup.lst", "Fine"}));
+  EXPECT_EQ(test::ListDirectory(FTemp.Path() / "tourn"), "cup.lst mission.lst");
+  EXPECT_EQ(test::ListDirectory(FTemp.Path() / "combat"), "");
+  EXPECT_FALSE(fs::exists(FTemp.Path() / "outside.lst"));
+}
+
+TEST_F(ListFileWriting, FailedSaveLeavesListAndBattleFilesIntact) {
+  const std::string oldList = CrLf({"//", "[Old]", "//", "0", "b1.lst", "Old battle"});
+  const std::string oldBattle = CrLf({"1", "old.tie", "Old", " "});
+  WriteBytes(FTemp.Path() / "battle" / "mission.lst", oldList);
+  WriteBytes(FTemp.Path() / "battle" / "b1.lst", oldBattle);
+  fs::create_directory(FTemp.Path() / "battle" / "taken.lst");
+
+  try {
+    Save(mtBattles,
+         {Header(likWar, "New"), Record(likBattle, 0, "b1.lst", "New battle"),
+          Record(likOperation, 0, "new.tie"), Record(likBattle, 1, "taken.lst", "Blocked")});
+    FAIL() << "saving over a directory succeeded";
+  } catch (const EInOutError& error) {
+    EXPECT_STREQ(error.what(), "File access denied");
+  }
+  EXPECT_EQ(Read("battle", "mission.lst"), oldList);
+  EXPECT_EQ(Read("battle", "b1.lst"), oldBattle);
+  EXPECT_EQ(test::ListDirectory(FTemp.Path() / "battle"), "b1.lst mission.lst taken.lst");
+}
+
+} // namespace
+} // namespace flightdeck

@@ -1,5 +1,5 @@
-#include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
+#include "platform/FileSystem.h"
 #include "platform/InOutError.h"
 #include "support/ChildProcess.h"
 #include "support/TestFiles.h"

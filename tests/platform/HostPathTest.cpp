@@ -1,6 +1,6 @@
+#include "platform/HostPath.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
-#include "platform/HostPath.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -37,7 +37,8 @@ void WriteProcFile(const char* path, const std::string& text) {
 
 } // namespace
 
-TChildOutcome RunInChild(const std::function<void()>& prepare, const std::function<void()>& action) {
+TChildOutcome RunInChild(const std::function<void()>& prepare,
+                         const std::function<void()>& action) {
   int channel[2];
   if (pipe(channel) != 0)
     throw std::runtime_error("pipe failed");

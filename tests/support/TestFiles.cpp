@@ -27,7 +27,8 @@ TTempDir::~TTempDir() {
   fs::remove_all(FPath, ignored);
 }
 
-std::string MakeGameDirectory(const fs::path& root, std::initializer_list<std::string_view> folders) {
+std::string MakeGameDirectory(const fs::path& root,
+                              std::initializer_list<std::string_view> folders) {
   for (std::string_view folder : folders)
     fs::create_directories(root / folder);
   return root.string() + "/";
