@@ -3,6 +3,7 @@
 #include "platform/AsciiCase.h"
 
 #ifndef _WIN32
+#include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -49,6 +50,12 @@ std::string FindEntry(const std::string& directory, const std::string& name) {
 } // namespace
 
 std::string HostPath(std::string_view programPath) {
+  // Most paths exist exactly as written: then every component is its own exact match.
+  std::string asWritten(programPath);
+  std::replace(asWritten.begin(), asWritten.end(), '\\', '/');
+  if (Exists(asWritten))
+    return asWritten;
+
   std::string result;
   const bool absolute = !programPath.empty() && (programPath[0] == '/' || programPath[0] == '\\');
   if (absolute)
