@@ -1,0 +1,64 @@
+// Feeds arbitrary bytes to the list file and battle file readers, then writes what they read.
+// Input: one byte choosing the mission type, the list file, a NUL byte, the battle file
+// "b.lst" (which the list may name).
+
+#include "lists/XvTListFile.h"
+#include "platform/InOutError.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace flightdeck;
+
+namespace {
+
+const fs::path& GameRoot() {
+  static const fs::path root =
+      fs::temp_directory_path() / ("flightdeck-fuzz-" + std::to_string(getpid()));
+  return root;
+}
+
+void Write(const fs::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0)
+    return 0;
+  const auto type = static_cast<TMissionType>(data[0] % MissionTypeCount);
+  const std::string_view input(reinterpret_cast<const char*>(data + 1), size - 1);
+  const std::size_t split = input.find('\0');
+  const std::string_view listBytes = input.substr(0, split);
+  const std::string_view battleBytes =
+      split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
+
+  fs::remove_all(GameRoot());
+  for (std::string_view folder : MissionTypeDirs)
+    fs::create_directories(GameRoot() / std::string(folder.substr(0, folder.size() - 1)));
+  const std::string game = GameRoot().string() + "/";
+  TXvTListFile list(game, type, gnNeutral);
+  const std::string_view folderName = MissionTypeDir(type);
+  const fs::path folder = GameRoot() / std::string(folderName.substr(0, folderName.size() - 1));
+  Write(folder / "mission.lst", listBytes);
+  Write(folder / "b.lst", battleBytes);
+
+  list.LoadFromFile();
+  TListFileItem parent;
+  parent.Kind = EntryKind(type);
+  list.LoadBattleFile(ListFileDirectory(list.FileName()) + "b.lst", parent);
+  try {
+    list.SaveToFile(list.ItemRefs());
+  } catch (const EInOutError&) {
+    // A name read from the file may collide with a folder; the save reports that.
+  }
+  TXvTListFile again(game, type, gnNeutral);
+  again.LoadFromFile();
+  return 0;
+}
