@@ -56,11 +56,8 @@ std::string HostPath(std::string_view programPath) {
   if (Exists(asWritten))
     return asWritten;
 
-  std::string result;
   const bool absolute = !programPath.empty() && (programPath[0] == '/' || programPath[0] == '\\');
-  if (absolute)
-    result = "/";
-  std::string directory = absolute ? "/" : "";
+  std::string result = absolute ? "/" : "";
   bool resolving = true;
   size_t start = 0;
   while (start <= programPath.size()) {
@@ -70,11 +67,10 @@ std::string HostPath(std::string_view programPath) {
     const std::string name(programPath.substr(start, end - start));
     if (!name.empty()) {
       // Once a component is missing, nothing below it can exist: keep the rest as given.
-      const std::string entry = resolving ? FindEntry(directory, name) : name;
+      const std::string entry = resolving ? FindEntry(result, name) : name;
       if (!result.empty() && result.back() != '/')
         result += '/';
       result += entry;
-      directory = result;
       resolving = resolving && Exists(result);
     }
     start = end + 1;

@@ -27,20 +27,6 @@ TEST(MissionTypes, MissionFilesLieInTheSingleMissionDirectory) {
   EXPECT_EQ(SingleMissionType(mtMelee), mtMelee);
 }
 
-TEST(MissionTypes, KindsOfEachTypesLists) {
-  EXPECT_EQ(GroupHeaderKind(mtBattles), likWar);
-  EXPECT_EQ(EntryKind(mtBattles), likBattle);
-  EXPECT_EQ(GroupHeaderKind(mtTournaments), likTournamentSeries);
-  EXPECT_EQ(EntryKind(mtTournaments), likTournament);
-  for (TMissionType type : {mtCombat, mtMelee, mtTraining}) {
-    EXPECT_EQ(GroupHeaderKind(type), likCampaign);
-    EXPECT_EQ(EntryKind(type), likEngagement);
-  }
-  EXPECT_EQ(ListItemKindName(likTournamentSeries), "Tournament Series");
-  EXPECT_EQ(ListFileName(gnNeutral), "mission.lst");
-  EXPECT_EQ(ListFileName(gnImperial), "imperial.lst");
-}
-
 TEST(MissionTypes, CodesOutsideTheTablesAreRefused) {
   EXPECT_THROW(CheckedMissionType(5), std::invalid_argument);
   EXPECT_THROW(CheckedMissionType(-1), std::invalid_argument);

@@ -39,13 +39,5 @@ TEST(TextLineReader, CtrlZEndsTheTextAndReadingPastTheEndGivesEmptyLines) {
   EXPECT_EQ(reader.ReadLine(), "");
 }
 
-TEST(TextLineWriter, EndsEveryLineWithCrLf) {
-  std::string text;
-  AppendLine(text, "a");
-  AppendLine(text, "");
-  AppendLine(text, "b\n");
-  EXPECT_EQ(text, "a\r\n\r\nb\n\r\n");
-}
-
 } // namespace
 } // namespace flightdeck
