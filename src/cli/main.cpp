@@ -1,6 +1,7 @@
 // flightdeck-cli: the mission lists of a game directory from the command line.
 
 #include "cli/JsonText.h"
+#include "lists/MissionTree.h"
 #include "lists/XvTListFile.h"
 #include "platform/InOutError.h"
 
@@ -14,7 +15,7 @@ using namespace flightdeck;
 
 namespace {
 
-constexpr const char* Usage = "usage: flightdeck-cli {dump|resave} GAMEDIR "
+constexpr const char* Usage = "usage: flightdeck-cli {dump|tree|resave} GAMEDIR "
                               "{battles|combat|melee|tournaments|training} "
                               "{neutral|rebel|imperial}";
 
@@ -46,6 +47,13 @@ void Dump(const TXvTListFile& list) {
   }
 }
 
+void PrintTree(const TMissionTree& tree) {
+  for (const TMissionTreeNode& node : tree.Nodes)
+    std::cout << "{\"level\":" << node.Level
+              << ",\"kind\":" << JsonString(ListItemKindName(node.Item->Kind))
+              << ",\"label\":" << JsonString(node.Label) << "}\n";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -56,7 +64,7 @@ int main(int argc, char** argv) {
   const std::string_view command = argv[1];
   const std::optional<int> category = IndexOf(CategoryWords, argv[3]);
   const std::optional<int> side = IndexOf(SideWords, argv[4]);
-  if ((command != "dump" && command != "resave") || !category || !side) {
+  if ((command != "dump" && command != "tree" && command != "resave") || !category || !side) {
     std::cerr << Usage << "\n";
     return 2;
   }
@@ -68,8 +76,13 @@ int main(int argc, char** argv) {
     return 1;
   }
   try {
-    TXvTListFile list(gameDirectory, CheckedMissionType(*category),
-                      CheckedGender(*side + gnNeutral));
+    const TMissionType type = CheckedMissionType(*category);
+    const TGender gender = CheckedGender(*side + gnNeutral);
+    if (command == "tree") {
+      PrintTree(LoadMissionTree(gameDirectory, type, gender));
+      return 0;
+    }
+    TXvTListFile list(gameDirectory, type, gender);
     list.LoadFromFile();
     if (command == "dump")
       Dump(list);

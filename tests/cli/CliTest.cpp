@@ -45,6 +45,11 @@ TEST(Cli, DumpsOneJsonObjectPerRecord) {
             "Heat\",\"description\":[\"\",\"\"]}\n"
             "{\"kind\":\"Contest\",\"number\":0,\"file\":\"duel2.tie\",\"title\":\"Final "
             "Heat\",\"description\":[\"\",\"\"]}\n");
+  const TRun tree = RunCli("tree " + DemoGame + " battles neutral");
+  EXPECT_EQ(tree.ExitCode, 0);
+  EXPECT_EQ(tree.Output.substr(0, tree.Output.find('\n', 60) + 1),
+            "{\"level\":0,\"kind\":\"War\",\"label\":\"Skyfall Offensive\"}\n"
+            "{\"level\":1,\"kind\":\"Battle\",\"label\":\"The Broken Relay\"}\n");
   const TRun missing = RunCli("dump " + DemoGame + " melee rebel");
   EXPECT_EQ(missing.ExitCode, 0);
   EXPECT_EQ(missing.Output, "");

@@ -1,0 +1,87 @@
+#include "lists/MissionTree.h"
+
+#include "lists/XvTListFile.h"
+#include "platform/AsciiCase.h"
+
+#include <optional>
+#include <unordered_map>
+
+namespace flightdeck {
+
+namespace {
+
+// Titles of the single missions by lower-case file name, read once per tree.
+class TMissionTitles {
+public:
+  TMissionTitles(std::string_view gameDirectory, TMissionType type)
+      : FGameDirectory(gameDirectory), FType(SingleMissionType(type)) {}
+
+  std::optional<std::string> Find(const std::string& fileName) {
+    if (!FLoaded) {
+      TXvTListFile list(FGameDirectory, FType, gnNeutral);
+      list.LoadFromFile();
+      for (const auto& item : list.Items())
+        FTitles[LowerCaseAscii(item->FileName)] = item->Title;
+      FLoaded = true;
+    }
+    const auto found = FTitles.find(LowerCaseAscii(fileName));
+    return found == FTitles.end() ? std::nullopt : std::optional(found->second);
+  }
+
+private:
+  std::string FGameDirectory;
+  TMissionType FType;
+  bool FLoaded = false;
+  std::unordered_map<std::string, std::string> FTitles;
+};
+
+} // namespace
+
+TMissionTree LoadMissionTree(std::string_view gameDirectory, TMissionType type, TGender gender) {
+  TXvTListFile list(gameDirectory, type, gender);
+  list.LoadFromFile();
+  TMissionTitles missionTitles(gameDirectory, type);
+
+  TMissionTree tree;
+  int currentRoot = -1;
+  int currentEntry = -1;
+  for (std::unique_ptr<TListFileItem>& item : list.Items()) {
+    TMissionTreeNode node;
+    node.Label = item->Title.empty() ? item->FileName : item->Title;
+    const int index = static_cast<int>(tree.Nodes.size());
+    if (IsGroupHeader(item->Kind)) {
+      currentRoot = index;
+    } else if (IsEntry(item->Kind)) {
+      node.Parent = currentRoot;
+      currentEntry = index;
+    } else if (item->Kind == likOperation || item->Kind == likContest) {
+      if (item->Kind == likOperation) {
+        if (const auto title = missionTitles.Find(item->FileName))
+          node.Label = *title;
+        item->Title = node.Label;
+      }
+      node.Parent = currentEntry;
+    } else {
+      tree.HadCorruptEntry = tree.HadCorruptEntry || item->Kind == likCorruptEntry;
+      continue; // no node: the record goes with the list
+    }
+    node.Level = node.Parent < 0 ? 0 : tree.Nodes[static_cast<std::size_t>(node.Parent)].Level + 1;
+    node.Item = std::move(item);
+    tree.Nodes.push_back(std::move(node));
+  }
+  return tree;
+}
+
+void SaveMissionTree(std::string_view gameDirectory, TMissionType type, TGender gender,
+                     const TListItemRefs& items) {
+  TXvTListFile list(gameDirectory, type, gender);
+  list.SaveToFile(items);
+  if (type != mtBattles)
+    return;
+  TXvTListFile combat(gameDirectory, SingleMissionType(type), gnNeutral);
+  combat.LoadFromFile();
+  TXvTListFile::CopyTitles(likEngagement, likOperation, combat.ItemRefs(), items);
+  combat.SaveToFile(combat.ItemRefs());
+}
+
+} // namespace flightdeck

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace flightdeck {
+
+// A settings (INI) file read and written by the rules of the Windows profile functions, so a
+// file written on Windows reads the same here: sections and keys match without regard to
+// case, values are trimmed and lose one pair of enclosing quotes, and a write updates the key
+// in place or adds it at the end of its section, keeping every other line of the file.
+class TProfileFile {
+public:
+  explicit TProfileFile(std::string path) : FPath(std::move(path)) {}
+
+  const std::string& Path() const { return FPath; }
+
+  // At most 1023 characters of the value; `defaultValue` when the key or file is missing.
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view defaultValue) const;
+  // The value as a whole decimal number, or hexadecimal after "0x"; else `defaultValue`.
+  std::int32_t ReadInteger(std::string_view section, std::string_view key,
+                           std::int32_t defaultValue) const;
+
+  // False when the file could not be written; the file is then left as it was.
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value) const;
+  bool WriteInteger(std::string_view section, std::string_view key, std::int32_t value) const;
+
+private:
+  std::string FPath;
+};
+
+} // namespace flightdeck
