@@ -1,0 +1,45 @@
+#include "app/Application.h"
+
+#include "app/Prompts.h"
+
+#include <QMessageBox>
+
+#include <exception>
+
+namespace flightdeck {
+
+TixoApplication::TixoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(QStringLiteral("flightdeck"));
+  setApplicationDisplayName(ApplicationTitle);
+}
+
+TixoApplication* TixoApplication::Instance() {
+  return static_cast<TixoApplication*>(QCoreApplication::instance());
+}
+
+bool TixoApplication::notify(QObject* receiver, QEvent* event) {
+  bool handled = false;
+  RunGuarded([&] { handled = QApplication::notify(receiver, event); });
+  return handled;
+}
+
+bool TixoApplication::RunGuarded(const std::function<void()>& action) {
+  try {
+    action();
+    return true;
+  } catch (const std::exception& error) {
+    ShowException(QString::fromLocal8Bit(error.what()));
+  } catch (...) {
+    ShowException(QStringLiteral("Unexpected error"));
+  }
+  return false;
+}
+
+void TixoApplication::ShowException(const QString& message) {
+  if (FPrompts)
+    FPrompts->Message(ApplicationTitle, message, TMessageButtons::Ok);
+  else
+    QMessageBox::critical(nullptr, ApplicationTitle, message);
+}
+
+} // namespace flightdeck

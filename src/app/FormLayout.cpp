@@ -1,0 +1,294 @@
+// The controls of the main window, their captions, hints and initial states.
+
+#include "app/Prompts.h"
+#include "app/TixoFlightdeckForm.h"
+#include "app/ToolGlyphs.h"
+#include "widgets/FolderBrowseDlg.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace flightdeck {
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
+                 const QKeySequence& shortcut = {}, const QString& hint = {}) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setShortcut(shortcut);
+  action->setStatusTip(hint);
+  return action;
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
+  QMenu* menu = bar->addMenu(caption);
+  menu->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
+
+QToolButton* AddButton(QWidget* panel, const char* name, TToolGlyph glyph, const QString& hint) {
+  auto* button = new QToolButton(panel);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoRaise(true);
+  button->setFixedSize(25, 25);
+  button->setIcon(ToolGlyph(glyph));
+  button->setStatusTip(hint);
+  panel->layout()->addWidget(button);
+  return button;
+}
+
+QFrame* Panel(QWidget* parent, const char* name, QFrame::Shadow shadow) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(QString::fromLatin1(name));
+  panel->setFrameStyle(QFrame::Panel | shadow);
+  return panel;
+}
+
+} // namespace
+
+void TixoFlightdeckForm::CreateControls() {
+  setFont(QFont(QStringLiteral("Arial"), 8));
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  setCentralWidget(central);
+  CreateMenus();
+  CreateToolBar();
+  CreateMissionView();
+  CreateStatusBar();
+  layout->addWidget(TopPanel);
+  layout->addWidget(MissionViewPanel, 1);
+  layout->addWidget(StatusBasePanel);
+  BrowseDirDialog = new TFolderBrowseDlg(this);
+
+  // The mission commands wait for a game directory. Qt would still fire the shortcuts of the
+  // items in a disabled menu, so those items are disabled with their menu.
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{InstallMissionBtn, ShowNextNumberButton, GenderNeutralBtn,
+                                       GenderRebelBtn, GenderImperialBtn, MissionNumberEB})
+    control->setEnabled(false);
+  for (QMenu* menu : {mInstall, mMissionGender}) {
+    menu->setEnabled(false);
+    for (QAction* item : menu->actions())
+      item->setEnabled(false);
+  }
+}
+
+void TixoFlightdeckForm::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("ControlMenu"));
+  mFile = AddMenu(bar, "mFile", QStringLiteral("&File"));
+  mFileSetXvTDirectory =
+      AddItem(mFile, "mFileSetXvTDirectory", QStringLiteral("Set XvT &Directory"),
+              QKeySequence(QStringLiteral("Ctrl+D")), QStringLiteral("Set your XvT Directory"));
+  mFile->addSeparator();
+  mFileNew =
+      AddItem(mFile, "mFileNew", QStringLiteral("&New Mission"),
+              QKeySequence(QStringLiteral("Ctrl+N")), QStringLiteral("Create a New XvT Mission"));
+  mFileOpen = AddItem(mFile, "mFileOpen", QStringLiteral("&Open Mission"),
+                      QKeySequence(QStringLiteral("Ctrl+O")),
+                      QStringLiteral("Open an existing XvT Mission"));
+  mFileEdit = AddItem(mFile, "mFileEdit", QStringLiteral("&Edit Selected Mission"),
+                      QKeySequence(QStringLiteral("Ctrl+E")),
+                      QStringLiteral("Edit the Selected XvT Mission"));
+  mFile->addSeparator();
+  mFileExit = AddItem(mFile, "mFileExit", QStringLiteral("E&xit"), {}, QStringLiteral("Doh!"));
+  for (QAction* never : {mFileNew, mFileOpen, mFileEdit})
+    never->setEnabled(false);
+
+  mInstall = AddMenu(bar, "mInstall", QStringLiteral("Install"));
+  mInstallMission =
+      AddItem(mInstall, "mInstallMission", QStringLiteral("Single &Mission"),
+              QKeySequence(QStringLiteral("Ctrl+M")), QStringLiteral("Install an XvT Mission"));
+  mInstallPack = AddItem(mInstall, "mInstallPack", QStringLiteral("Mission &Pack"),
+                         QKeySequence(QStringLiteral("Ctrl+P")));
+  mInstall->addSeparator();
+  mBuildPack = AddItem(mInstall, "mBuildPack", QStringLiteral("&Build Mission Pack"));
+  mInstallPack->setEnabled(false);
+  mBuildPack->setEnabled(false);
+
+  mSearch = AddMenu(bar, "mSearch", QStringLiteral("&Search"));
+  AddItem(mSearch, "mSearchFind", QStringLiteral("&Find"));
+  AddItem(mSearch, "mSearchAgain", QStringLiteral("&Search Again"));
+  mSearch->setEnabled(false);
+  for (QAction* item : mSearch->actions())
+    item->setEnabled(false);
+
+  mMissionGender = AddMenu(bar, "mMissionGender", QStringLiteral("Mission &Gender"));
+  FGenderActions = new QActionGroup(this);
+  mMissionGenderNeutral =
+      AddItem(mMissionGender, "mMissionGenderNeutral", QStringLiteral("&Neutral (Multiplayer)"));
+  mMissionGenderRebel = AddItem(mMissionGender, "mMissionGenderRebel", QStringLiteral("&Rebel"));
+  mMissionGenderImperial =
+      AddItem(mMissionGender, "mMissionGenderImperial", QStringLiteral("&Imperial"));
+  for (QAction* item : {mMissionGenderNeutral, mMissionGenderRebel, mMissionGenderImperial}) {
+    item->setCheckable(true);
+    FGenderActions->addAction(item);
+  }
+
+  mHelp = AddMenu(bar, "mHelp", QStringLiteral("&Help"));
+  QAction* about = AddItem(mHelp, "mHelpAbout", QStringLiteral("&About"));
+
+  MissionViewPopUp = new QMenu(this);
+  MissionViewPopUp->setObjectName(QStringLiteral("MissionViewPopUp"));
+  mnuAddCampaign = AddItem(MissionViewPopUp, "mnuAddCampaign", QStringLiteral("New &Campaign"));
+  mnuAddWar = AddItem(MissionViewPopUp, "mnuAddWar", QStringLiteral("New &War"));
+  mnuAddBattle = AddItem(MissionViewPopUp, "mnuAddBattle", QStringLiteral("New &Battle"));
+  mnuAddCollection =
+      AddItem(MissionViewPopUp, "mnuAddCollection", QStringLiteral("New Tournament &Series"));
+  mnuAddTournament =
+      AddItem(MissionViewPopUp, "mnuAddTournament", QStringLiteral("New &Tournament..."));
+  MissionViewPopUp->addSeparator();
+  mnuAddMission =
+      AddItem(MissionViewPopUp, "mnuAddMission", QStringLiteral("Add / Install &Mission..."),
+              QKeySequence(QStringLiteral("Ctrl+M")));
+  mnuAddPack = AddItem(MissionViewPopUp, "mnuAddPack", QStringLiteral("Install Mission &Pack"),
+                       QKeySequence(QStringLiteral("Ctrl+P")));
+  MissionViewPopUp->addSeparator();
+  mnuBuildPak = AddItem(MissionViewPopUp, "mnuBuildPak", QStringLiteral("Build Mission P&ack"));
+  MissionViewPopUp->addSeparator();
+  mnuRemove = AddItem(MissionViewPopUp, "mnuRemove", QStringLiteral("&Remove"),
+                      QKeySequence(Qt::Key_Delete));
+  mnuAddPack->setEnabled(false);
+  mnuBuildPak->setEnabled(false);
+
+  connect(mFileSetXvTDirectory, &QAction::triggered, this,
+          &TixoFlightdeckForm::mFileSetXvTDirectoryClick);
+  connect(mFileExit, &QAction::triggered, this, &TixoFlightdeckForm::mFileExitClick);
+  connect(mMissionGenderNeutral, &QAction::triggered, this,
+          &TixoFlightdeckForm::mMissionGenderNeutralClick);
+  connect(mMissionGenderRebel, &QAction::triggered, this,
+          &TixoFlightdeckForm::mMissionGenderRebelClick);
+  connect(mMissionGenderImperial, &QAction::triggered, this,
+          &TixoFlightdeckForm::mMissionGenderImperialClick);
+  connect(about, &QAction::triggered, this, [this] { FEnvironment.Prompts->ShowAbout(); });
+}
+
+void TixoFlightdeckForm::CreateToolBar() {
+  TopPanel = Panel(this, "TopPanel", QFrame::Raised);
+  TopPanel->setFixedHeight(39);
+  auto* layout = new QHBoxLayout(TopPanel);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setSpacing(1);
+  XvTPathBtn = AddButton(TopPanel, "XvTPathBtn", TToolGlyph::Folder,
+                         QStringLiteral("Set your XvT Directory"));
+  NewMissionBtn = AddButton(TopPanel, "NewMissionBtn", TToolGlyph::NewMission,
+                            QStringLiteral("Create a New XvT Mission"));
+  OpenMissionBtn = AddButton(TopPanel, "OpenMissionBtn", TToolGlyph::OpenMission,
+                             QStringLiteral("Open an existing XvT Mission"));
+  EditMissionBtn = AddButton(TopPanel, "EditMissionBtn", TToolGlyph::EditMission,
+                             QStringLiteral("Edit the Selected XvT Mission"));
+  layout->addSpacing(4);
+  InstallMissionBtn = AddButton(TopPanel, "InstallMissionBtn", TToolGlyph::InstallMission,
+                                QStringLiteral("Install a single XvT Mission"));
+  InstallPackBtn = AddButton(TopPanel, "InstallPackBtn", TToolGlyph::InstallPack,
+                             QStringLiteral("Install an Ixo Mission Pack"));
+  layout->addSpacing(4);
+  ShowNextNumberButton = new QToolButton(TopPanel);
+  ShowNextNumberButton->setObjectName(QStringLiteral("ShowNextNumberButton"));
+  ShowNextNumberButton->setAutoRaise(true);
+  ShowNextNumberButton->setFixedSize(65, 25);
+  ShowNextNumberButton->setText(QStringLiteral("- - -"));
+  ShowNextNumberButton->setStatusTip(QStringLiteral("Next Mission Number"));
+  layout->addWidget(ShowNextNumberButton);
+  layout->addStretch(1);
+  GenderNeutralBtn = AddButton(TopPanel, "GenderNeutralBtn", TToolGlyph::Neutral, {});
+  GenderRebelBtn = AddButton(TopPanel, "GenderRebelBtn", TToolGlyph::Rebel, {});
+  GenderImperialBtn = AddButton(TopPanel, "GenderImperialBtn", TToolGlyph::Imperial, {});
+  FGenderButtons = new QButtonGroup(this);
+  FGenderButtons->setExclusive(true);
+  for (QToolButton* button : {GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn}) {
+    button->setCheckable(true);
+    FGenderButtons->addButton(button);
+  }
+  for (QToolButton* never : {NewMissionBtn, OpenMissionBtn, EditMissionBtn, InstallPackBtn})
+    never->setEnabled(false);
+
+  connect(XvTPathBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mFileSetXvTDirectoryClick);
+  connect(GenderNeutralBtn, &QToolButton::clicked, this,
+          &TixoFlightdeckForm::mMissionGenderNeutralClick);
+  connect(GenderRebelBtn, &QToolButton::clicked, this,
+          &TixoFlightdeckForm::mMissionGenderRebelClick);
+  connect(GenderImperialBtn, &QToolButton::clicked, this,
+          &TixoFlightdeckForm::mMissionGenderImperialClick);
+}
+
+void TixoFlightdeckForm::CreateMissionView() {
+  MissionViewPanel = new QWidget(this);
+  MissionViewPanel->setObjectName(QStringLiteral("MissionViewPanel"));
+  auto* layout = new QVBoxLayout(MissionViewPanel);
+  layout->setContentsMargins(5, 5, 5, 5);
+  layout->setSpacing(0);
+  FMissionView = new QTreeWidget(MissionViewPanel);
+  FMissionView->setObjectName(QStringLiteral("MissionView"));
+  FMissionView->setHeaderHidden(true);
+  FMissionView->setIndentation(19);
+  FMissionView->setEditTriggers(QAbstractItemView::SelectedClicked |
+                                QAbstractItemView::EditKeyPressed);
+  FMissionView->setContextMenuPolicy(Qt::CustomContextMenu);
+  layout->addWidget(FMissionView, 1);
+  MissionTypeTabSet = new QTabBar(MissionViewPanel);
+  MissionTypeTabSet->setObjectName(QStringLiteral("MissionTypeTabSet"));
+  MissionTypeTabSet->setShape(QTabBar::RoundedSouth);
+  MissionTypeTabSet->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  MissionTypeTabSet->setUsesScrollButtons(false);
+  MissionTypeTabSet->setExpanding(false);
+  MissionTypeTabSet->setDrawBase(true);
+  MissionTypeTabSet->setStyleSheet(
+      QStringLiteral("QTabBar::tab { padding: 2px 5px; min-height: 17px; }"));
+  for (const char* caption : {"Battles", "Combat", "Melee", "Tournaments", "Training"})
+    MissionTypeTabSet->addTab(QString::fromLatin1(caption));
+  layout->addWidget(MissionTypeTabSet);
+  MissionViewPanel->setEnabled(false);
+
+  connect(FMissionView, &QTreeWidget::currentItemChanged, this,
+          &TixoFlightdeckForm::MissionViewChange);
+  connect(FMissionView, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    MissionViewPopUp->popup(FMissionView->viewport()->mapToGlobal(at));
+  });
+  connect(MissionTypeTabSet, &QTabBar::currentChanged, this,
+          &TixoFlightdeckForm::MissionTypeTabSetChange);
+}
+
+void TixoFlightdeckForm::CreateStatusBar() {
+  StatusBasePanel = Panel(this, "StatusBasePanel", QFrame::Raised);
+  StatusBasePanel->setFixedHeight(23);
+  auto* layout = new QHBoxLayout(StatusBasePanel);
+  layout->setContentsMargins(1, 1, 1, 1);
+  layout->setSpacing(1);
+  ShowFileNumberPanel = Panel(StatusBasePanel, "ShowFileNumberPanel", QFrame::Sunken);
+  ShowFileNumberPanel->setFixedWidth(109);
+  auto* numberLayout = new QHBoxLayout(ShowFileNumberPanel);
+  numberLayout->setContentsMargins(0, 0, 2, 0);
+  numberLayout->setSpacing(0);
+  ShowFileNumberCaption = new QLabel(QStringLiteral("  Mission #:"), ShowFileNumberPanel);
+  ShowFileNumberCaption->setObjectName(QStringLiteral("ShowFileNumberCaption"));
+  numberLayout->addWidget(ShowFileNumberCaption, 1);
+  MissionNumberEB = new QLineEdit(ShowFileNumberPanel);
+  MissionNumberEB->setObjectName(QStringLiteral("MissionNumberEB"));
+  MissionNumberEB->setFixedSize(26, 17);
+  MissionNumberEB->setMaxLength(4);
+  MissionNumberEB->setToolTip(QStringLiteral("Change Mission Number"));
+  MissionNumberEB->setStatusTip(QStringLiteral("Change Mission Number"));
+  numberLayout->addWidget(MissionNumberEB);
+  layout->addWidget(ShowFileNumberPanel);
+  ShowFileTitlePanel = new QLabel(QStringLiteral("  Mission File"), StatusBasePanel);
+  ShowFileTitlePanel->setObjectName(QStringLiteral("ShowFileTitlePanel"));
+  ShowFileTitlePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  layout->addWidget(ShowFileTitlePanel, 1);
+}
+
+} // namespace flightdeck

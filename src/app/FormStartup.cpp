@@ -1,0 +1,187 @@
+// Start-up, close, settings and the game directory.
+
+#include "app/Application.h"
+#include "app/Prompts.h"
+#include "app/TixoFlightdeckForm.h"
+#include "lists/MissionTypes.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+#include "platform/ProfileFile.h"
+#include "widgets/FolderBrowseDlg.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <stdexcept>
+
+namespace flightdeck {
+
+namespace {
+
+const char* const Section = "IxoKit";
+constexpr int FormWidth = 370;
+constexpr int MinimumHeight = 410;
+
+} // namespace
+
+TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWidget* parent)
+    : QMainWindow(parent), FEnvironment(environment) {
+  setObjectName(QStringLiteral("ixoFlightdeckForm"));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setMinimumSize(FormWidth, MinimumHeight);
+  setMaximumWidth(FormWidth);
+  CreateControls();
+  TixoApplication::Instance()->RunGuarded([this] { FormCreate(); });
+}
+
+TixoFlightdeckForm::~TixoFlightdeckForm() = default;
+
+void TixoFlightdeckForm::FormCreate() {
+  FIniFileName = LowerCaseAscii(FEnvironment.SettingsFileName.toStdString());
+  const TProfileFile settings(FIniFileName);
+  PlaceWindow(settings.ReadInteger(Section, "Left", 0), settings.ReadInteger(Section, "Top", 0),
+              settings.ReadInteger(Section, "Height", MinimumHeight));
+  FXvTPath = settings.ReadString(Section, "MPath", "");
+  SetXvTPathHint();
+  FGender = gnNeutral;
+  if (!FXvTPath.empty() && IsXvTDirectory(FXvTPath)) {
+    EnableMissionCommands(true);
+    FTreeState = tsBuilding;
+    // Values from a damaged settings file fall back to the first tab and side.
+    const int gender = settings.ReadInteger(Section, "Gender", gnNeutral);
+    FGender =
+        gender >= gnNeutral && gender <= gnImperial ? static_cast<TGender>(gender) : gnNeutral;
+    SetGenderControls(FGender);
+    const int missionType = settings.ReadInteger(Section, "MType", mtBattles);
+    const int tab = missionType >= 0 && missionType < MissionTypeCount ? missionType : mtBattles;
+    if (MissionTypeTabSet->currentIndex() == tab)
+      MissionTypeTabSetChange();
+    else
+      MissionTypeTabSet->setCurrentIndex(tab);
+  }
+  FTreeState = tsIdle;
+  setWindowTitle(ApplicationTitle);
+}
+
+void TixoFlightdeckForm::PlaceWindow(int left, int top, int height) {
+  resize(FormWidth, std::max(height, MinimumHeight));
+  move(left, top);
+  const QRect wanted(QPoint(left, top), size());
+  for (const QScreen* screen : QGuiApplication::screens())
+    if (screen->availableGeometry().intersects(wanted))
+      return;
+  // Off every screen (a monitor that is gone): bring it onto the primary one.
+  move(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+}
+
+void TixoFlightdeckForm::closeEvent(QCloseEvent* event) {
+  TixoApplication::Instance()->RunGuarded([this] { FormDestroy(); });
+  event->accept();
+}
+
+void TixoFlightdeckForm::FormDestroy() {
+  if (FMissionCommandsEnabled && DirectoryExists(FXvTPath)) {
+    SaveMissionList();
+    FTreeState = tsReleasing;
+    FreeNodeData(0, static_cast<int>(TreeNodes().size()) - 1);
+  }
+  FTreeState = tsReleasing;
+  const TProfileFile settings(FIniFileName);
+  const auto write = [&](const char* key, const std::string& value) {
+    if (!settings.WriteString(Section, key, value))
+      throw std::runtime_error("Unable to write to " + FIniFileName);
+  };
+  write("Top", std::to_string(y()));
+  write("Left", std::to_string(x()));
+  write("Height", std::to_string(height()));
+  if (!FXvTPath.empty())
+    write("MPath", FXvTPath);
+  write("MType", std::to_string(MissionTypeTabSet->currentIndex()));
+  write("Gender", std::to_string(FGender));
+}
+
+void TixoFlightdeckForm::mFileExitClick() {
+  close();
+}
+
+void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
+  BrowseDirDialog->SetCaption(QStringLiteral("Browse..."));
+  BrowseDirDialog->SetStatusText(
+      QStringLiteral("Select your \"X-wing vs. TIE Fighter\" directory."));
+  if (!FEnvironment.Prompts->ExecuteFolderDialog(*BrowseDirDialog))
+    return;
+  const std::string path = LowerCaseAscii(BrowseDirDialog->Selection().toStdString());
+  if (!IsXvTDirectory(path)) {
+    FEnvironment.Prompts->Message(
+        ApplicationTitle,
+        QStringLiteral("The specified path for \"X-wing vs. TIE Fighter\" is invalid, please "
+                       "select another path."),
+        TMessageButtons::Ok);
+    return;
+  }
+  if (FMissionView->topLevelItemCount() > 0)
+    SaveMissionList();
+  FXvTPath = path;
+  EnableMissionCommands(true);
+  SetGenderControls(gnNeutral);
+  FGender = gnNeutral;
+  // The old tree went back to the old directory; nothing is written into the new one.
+  FTreeState = tsBuilding;
+  if (MissionTypeTabSet->currentIndex() == mtBattles)
+    MissionTypeTabSetChange();
+  else
+    MissionTypeTabSet->setCurrentIndex(mtBattles);
+  FTreeState = tsIdle;
+  SetXvTPathHint();
+}
+
+void TixoFlightdeckForm::EnableMissionCommands(bool enable) {
+  FMissionCommandsEnabled = enable;
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           MissionViewPanel, InstallMissionBtn, ShowNextNumberButton, GenderNeutralBtn,
+           GenderRebelBtn, GenderImperialBtn, MissionNumberEB})
+    control->setEnabled(enable);
+  for (QAction* item :
+       {mInstallMission, mMissionGenderNeutral, mMissionGenderRebel, mMissionGenderImperial})
+    item->setEnabled(enable);
+  mInstall->setEnabled(enable);
+  mMissionGender->setEnabled(enable);
+}
+
+void TixoFlightdeckForm::SetXvTPathHint() {
+  // Only this button shows a tooltip: the game directory.
+  XvTPathBtn->setToolTip(QString::fromStdString(FXvTPath));
+  XvTPathBtn->setStatusTip(QStringLiteral("Set your XvT Directory"));
+}
+
+void TixoFlightdeckForm::SetGenderControls(TGender gender) {
+  QToolButton* buttons[] = {GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn};
+  QAction* items[] = {mMissionGenderNeutral, mMissionGenderRebel, mMissionGenderImperial};
+  buttons[gender - gnNeutral]->setChecked(true);
+  items[gender - gnNeutral]->setChecked(true);
+}
+
+void TixoFlightdeckForm::ApplicationHint(const QString& hint) {
+  ShowFileTitlePanel->setText(QLatin1Char(' ') + hint);
+}
+
+bool TixoFlightdeckForm::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    ApplicationHint(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+} // namespace flightdeck

@@ -1,0 +1,229 @@
+// The mission tree: building it from a list file, writing it back, and the category, side
+// and selection changes.
+
+#include "app/Application.h"
+#include "app/Prompts.h"
+#include "app/TixoFlightdeckForm.h"
+#include "lists/MissionTree.h"
+#include "lists/NextNumber.h"
+#include "platform/Windows1252.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+namespace flightdeck {
+
+namespace {
+
+QString FromList(const std::string& text) {
+  return QString::fromStdString(Windows1252ToUtf8(text));
+}
+std::string ToList(const QString& text) {
+  return Utf8ToWindows1252(text.toStdString());
+}
+
+struct TMissionTypeSettings {
+  bool NeutralOnly;
+  const char* NumberCaption;
+};
+
+constexpr TMissionTypeSettings MissionTypeSettings[MissionTypeCount] = {
+    {true, "       Tour #:"},
+    {false, "      Mission #:"},
+    {true, "      Mission #:"},
+    {true, "  Tournament #:"},
+    {false, "      Mission #:"}};
+
+} // namespace
+
+TMissionType TixoFlightdeckForm::SingleMissionType() const {
+  return flightdeck::SingleMissionType(FMissionType);
+}
+
+std::vector<TMissionTreeItem*> TixoFlightdeckForm::TreeNodes() const {
+  std::vector<TMissionTreeItem*> nodes;
+  for (QTreeWidgetItemIterator it(FMissionView); *it; ++it)
+    nodes.push_back(static_cast<TMissionTreeItem*>(*it));
+  return nodes;
+}
+
+TMissionTreeItem* TixoFlightdeckForm::SelectedNode() const {
+  return static_cast<TMissionTreeItem*>(FMissionView->currentItem());
+}
+
+void TixoFlightdeckForm::MissionTypeTabSetChange() {
+  if (FMissionView->topLevelItemCount() > 0 && FTreeState == tsIdle) {
+    try {
+      SaveMissionList();
+    } catch (...) {
+      // The tree stays where it came from, and so does the tab that shows it.
+      const QSignalBlocker blocker(MissionTypeTabSet);
+      MissionTypeTabSet->setCurrentIndex(FMissionType);
+      throw;
+    }
+  }
+  FNumberEditIndex = -1;
+  MissionNumberEB->clear();
+  ShowFileNumberPanel->setEnabled(false);
+  for (QAction* item :
+       {mnuAddCampaign, mnuAddWar, mnuAddBattle, mnuAddCollection, mnuAddTournament})
+    item->setVisible(false);
+  FMissionType = static_cast<TMissionType>(MissionTypeTabSet->currentIndex());
+  ApplyMissionTypeSettings();
+  BuildMissionTreeView();
+}
+
+void TixoFlightdeckForm::ApplyMissionTypeSettings() {
+  const TMissionTypeSettings& settings = MissionTypeSettings[FMissionType];
+  ShowFileNumberCaption->setText(QString::fromLatin1(settings.NumberCaption));
+  switch (FMissionType) {
+  case mtBattles:
+    mnuAddWar->setVisible(true);
+    mnuAddBattle->setVisible(true);
+    break;
+  case mtTournaments:
+    mnuAddCollection->setVisible(true);
+    mnuAddTournament->setVisible(true);
+    break;
+  default:
+    mnuAddCampaign->setVisible(true);
+  }
+  for (QWidget* button :
+       {static_cast<QWidget*>(GenderRebelBtn), static_cast<QWidget*>(GenderImperialBtn)})
+    button->setEnabled(!settings.NeutralOnly);
+  for (QAction* item : {mMissionGenderRebel, mMissionGenderImperial})
+    item->setEnabled(!settings.NeutralOnly);
+  if (settings.NeutralOnly) {
+    SetGenderControls(gnNeutral);
+    FGender = gnNeutral;
+  }
+}
+
+void TixoFlightdeckForm::ChangeGender(TGender gender) {
+  if (FTreeState == tsIdle) {
+    try {
+      SaveMissionList();
+    } catch (...) {
+      SetGenderControls(FGender); // the side shown stays the side of the tree
+      throw;
+    }
+  }
+  FGender = gender;
+  SetGenderControls(gender);
+  BuildMissionTreeView();
+}
+
+void TixoFlightdeckForm::BuildMissionTreeView() {
+  if (FTreeState == tsReleasing)
+    return;
+  FTreeState = tsBuilding;
+  TMissionTree tree;
+  try {
+    FreeNodeData(0, static_cast<int>(TreeNodes().size()) - 1);
+    tree = LoadMissionTree(FXvTPath, FMissionType, FGender);
+  } catch (...) {
+    FTreeState = tsIdle;
+    throw;
+  }
+  if (tree.HadCorruptEntry)
+    FEnvironment.Prompts->Message(
+        ApplicationTitle, QStringLiteral("BuildMissionTreeView:  Unrecognized list file item!"),
+        TMessageButtons::Ok);
+
+  // Build the items detached and hand the roots to the view at once: much faster for long lists.
+  std::vector<TMissionTreeItem*> items;
+  items.reserve(tree.Nodes.size());
+  QList<QTreeWidgetItem*> roots;
+  for (TMissionTreeNode& node : tree.Nodes) {
+    auto* item = new TMissionTreeItem(std::move(node.Item));
+    item->setText(0, FromList(node.Label));
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    if (node.Parent < 0)
+      roots.append(item);
+    else
+      items[static_cast<std::size_t>(node.Parent)]->addChild(item);
+    items.push_back(item);
+  }
+  FMissionView->addTopLevelItems(roots);
+  FMissionView->expandAll();
+  FTreeState = tsIdle;
+  if (items.empty())
+    return;
+  if (FMissionView->currentItem() == items.front())
+    MissionViewChange();
+  else
+    FMissionView->setCurrentItem(items.front());
+}
+
+void TixoFlightdeckForm::EndLabelEdit() {
+  // A label still being edited is dropped, as if the user had pressed Escape.
+  if (QWidget* editor = FMissionView->indexWidget(FMissionView->currentIndex()))
+    emit FMissionView->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+}
+
+void TixoFlightdeckForm::SaveMissionList() {
+  EndLabelEdit();
+  const int count = static_cast<int>(TreeNodes().size());
+  SaveMissionTree(FXvTPath, FMissionType, FGender, CollectTreeItems(0, count - 1));
+}
+
+TListItemRefs TixoFlightdeckForm::CollectTreeItems(int first, int last) {
+  TListItemRefs items;
+  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
+  if (nodes.empty() || first < 0 || first > last || last >= static_cast<int>(nodes.size()))
+    return items;
+  for (int i = first; i <= last; ++i) {
+    TMissionTreeItem* node = nodes[static_cast<std::size_t>(i)];
+    if (!node->Record())
+      continue;
+    node->Record()->Title = ToList(node->text(0));
+    items.push_back(node->Record());
+  }
+  return items;
+}
+
+void TixoFlightdeckForm::FreeNodeData(int first, int last) {
+  const TTreeState saved = FTreeState;
+  FTreeState = tsReleasing;
+  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
+  if (!nodes.empty()) {
+    for (int i = std::max(first, 0); i <= last && i < static_cast<int>(nodes.size()); ++i)
+      nodes[static_cast<std::size_t>(i)]->DisposeRecord();
+    if (first == 0 && last == static_cast<int>(nodes.size()) - 1)
+      FMissionView->clear();
+  }
+  FTreeState = saved;
+}
+
+void TixoFlightdeckForm::MissionViewChange() {
+  ShowFileNumberPanel->setEnabled(false);
+  ShowNextNumberButton->setEnabled(false);
+  ShowNextNumberButton->setText(QStringLiteral("- - -"));
+  MissionNumberEB->clear();
+  const TMissionTreeItem* node = SelectedNode();
+  if (!node || !node->Record() || FTreeState != tsIdle || FNumberEditIndex != -1)
+    return;
+  const TListFileItem& record = *node->Record();
+  QString caption =
+      QStringLiteral("  ") + QString::fromLatin1(ListItemKindName(record.Kind).data());
+  if (IsEntry(record.Kind)) {
+    ShowFileNumberPanel->setEnabled(true);
+    MissionNumberEB->setText(QString::number(record.Number));
+    ShowNextNumberButton->setEnabled(true);
+    const int count = static_cast<int>(TreeNodes().size());
+    ShowNextNumberButton->setText(
+        QStringLiteral("Next #: ") +
+        QString::number(NextNumber(record.Kind, CollectTreeItems(0, count - 1))));
+  }
+  if (record.Kind == likEngagement || record.Kind == likOperation || record.Kind == likContest)
+    caption += QStringLiteral(" (mission file):  ") + FromList(record.FileName);
+  ShowFileTitlePanel->setText(caption);
+  mnuAddMission->setEnabled(record.Kind != likWar && record.Kind != likTournamentSeries);
+}
+
+} // namespace flightdeck

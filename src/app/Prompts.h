@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace flightdeck {
+
+class TFolderBrowseDlg;
+
+enum class TMessageButtons { Ok, YesNo };
+enum class TMessageResult { Ok, Yes, No };
+
+// Every message box and dialog the window shows goes through here, so tests can answer them.
+class TPrompts {
+public:
+  virtual ~TPrompts() = default;
+
+  // A message box with the given caption; Ok, or the user's Yes or No.
+  virtual TMessageResult Message(const QString& caption, const QString& text,
+                                 TMessageButtons buttons) = 0;
+  // Runs the folder dialog; true when the user confirmed a folder.
+  virtual bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) = 0;
+  virtual void ShowAbout() = 0;
+};
+
+// The real dialogs, owned by `parent`.
+class TDialogPrompts : public TPrompts {
+public:
+  explicit TDialogPrompts(QWidget* parent = nullptr) : FParent(parent) {}
+  void SetParent(QWidget* parent) { FParent = parent; }
+
+  TMessageResult Message(const QString& caption, const QString& text,
+                         TMessageButtons buttons) override;
+  bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) override;
+  void ShowAbout() override;
+
+private:
+  QWidget* FParent;
+};
+
+} // namespace flightdeck

@@ -1,0 +1,170 @@
+#pragma once
+
+#include "lists/ListFileItem.h"
+#include "lists/MissionTypes.h"
+
+#include <QMainWindow>
+#include <QTreeWidgetItem>
+
+#include <memory>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTabBar;
+class QToolButton;
+class QTreeWidget;
+
+namespace flightdeck {
+
+class TFolderBrowseDlg;
+class TPrompts;
+
+// A node of the mission tree; it owns the list record it shows.
+class TMissionTreeItem : public QTreeWidgetItem {
+public:
+  explicit TMissionTreeItem(std::unique_ptr<TListFileItem> record) : FRecord(std::move(record)) {}
+  TListFileItem* Record() const { return FRecord.get(); }
+  void DisposeRecord() { FRecord.reset(); }
+
+private:
+  std::unique_ptr<TListFileItem> FRecord;
+};
+
+// What the window needs from outside: where its settings live and how it asks the user.
+struct TFormEnvironment {
+  QString SettingsFileName;
+  TPrompts* Prompts = nullptr;
+};
+
+enum TTreeState : unsigned char { tsIdle = 0, tsBuilding = 1, tsReleasing = 2 };
+
+// The main window: the mission tree of one list file, chosen by game directory, category
+// tab and side, with the commands that work on it.
+class TixoFlightdeckForm : public QMainWindow {
+  Q_OBJECT
+
+public:
+  explicit TixoFlightdeckForm(const TFormEnvironment& environment, QWidget* parent = nullptr);
+  ~TixoFlightdeckForm() override;
+
+  const std::string& XvTPath() const { return FXvTPath; }
+  TMissionType MissionType() const { return FMissionType; }
+  TGender Gender() const { return FGender; }
+  QTreeWidget* MissionView() const { return FMissionView; }
+
+  // Commands.
+  void mFileSetXvTDirectoryClick();
+  void mFileExitClick();
+  void MissionTypeTabSetChange();
+  void mMissionGenderNeutralClick() { ChangeGender(gnNeutral); }
+  void mMissionGenderRebelClick() { ChangeGender(gnRebel); }
+  void mMissionGenderImperialClick() { ChangeGender(gnImperial); }
+  void MissionViewChange();
+
+  // Tree operations.
+  void BuildMissionTreeView();
+  void SaveMissionList();
+  TListItemRefs CollectTreeItems(int first, int last);
+  void FreeNodeData(int first, int last);
+  TMissionType SingleMissionType() const;
+
+protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  // Layout (one file).
+  void CreateControls();
+  void CreateMenus();
+  void CreateToolBar();
+  void CreateMissionView();
+  void CreateStatusBar();
+
+  // Start-up, settings and the game directory (another).
+  void FormCreate();
+  void FormDestroy();
+  void PlaceWindow(int left, int top, int height);
+  void EnableMissionCommands(bool enable);
+  void ApplicationHint(const QString& hint);
+  void SetXvTPathHint();
+  void SetGenderControls(TGender gender);
+
+  // The tree (a third).
+  void ChangeGender(TGender gender);
+  void ApplyMissionTypeSettings();
+  std::vector<TMissionTreeItem*> TreeNodes() const;
+  TMissionTreeItem* SelectedNode() const;
+  void EndLabelEdit();
+
+  TFormEnvironment FEnvironment;
+  std::string FIniFileName;
+  std::string FXvTPath;
+  TGender FGender = gnNeutral;
+  TMissionType FMissionType = mtBattles;
+  TTreeState FTreeState = tsIdle;
+  int FNumberEditIndex = -1;
+  bool FMissionCommandsEnabled = false;
+
+  TFolderBrowseDlg* BrowseDirDialog = nullptr;
+
+  // Menus.
+  QMenu* mFile = nullptr;
+  QAction* mFileSetXvTDirectory = nullptr;
+  QAction* mFileNew = nullptr;
+  QAction* mFileOpen = nullptr;
+  QAction* mFileEdit = nullptr;
+  QAction* mFileExit = nullptr;
+  QMenu* mInstall = nullptr;
+  QAction* mInstallMission = nullptr;
+  QAction* mInstallPack = nullptr;
+  QAction* mBuildPack = nullptr;
+  QMenu* mSearch = nullptr;
+  QMenu* mMissionGender = nullptr;
+  QActionGroup* FGenderActions = nullptr;
+  QAction* mMissionGenderNeutral = nullptr;
+  QAction* mMissionGenderRebel = nullptr;
+  QAction* mMissionGenderImperial = nullptr;
+  QMenu* mHelp = nullptr;
+  QMenu* MissionViewPopUp = nullptr;
+  QAction* mnuAddCampaign = nullptr;
+  QAction* mnuAddWar = nullptr;
+  QAction* mnuAddBattle = nullptr;
+  QAction* mnuAddCollection = nullptr;
+  QAction* mnuAddTournament = nullptr;
+  QAction* mnuAddMission = nullptr;
+  QAction* mnuAddPack = nullptr;
+  QAction* mnuBuildPak = nullptr;
+  QAction* mnuRemove = nullptr;
+
+  // Tool bar.
+  QFrame* TopPanel = nullptr;
+  QToolButton* XvTPathBtn = nullptr;
+  QToolButton* NewMissionBtn = nullptr;
+  QToolButton* OpenMissionBtn = nullptr;
+  QToolButton* EditMissionBtn = nullptr;
+  QToolButton* InstallMissionBtn = nullptr;
+  QToolButton* InstallPackBtn = nullptr;
+  QToolButton* ShowNextNumberButton = nullptr;
+  QButtonGroup* FGenderButtons = nullptr;
+  QToolButton* GenderNeutralBtn = nullptr;
+  QToolButton* GenderRebelBtn = nullptr;
+  QToolButton* GenderImperialBtn = nullptr;
+
+  // Mission view and status bar.
+  QWidget* MissionViewPanel = nullptr;
+  QTreeWidget* FMissionView = nullptr;
+  QTabBar* MissionTypeTabSet = nullptr;
+  QFrame* StatusBasePanel = nullptr;
+  QFrame* ShowFileNumberPanel = nullptr;
+  QLabel* ShowFileNumberCaption = nullptr;
+  QLineEdit* MissionNumberEB = nullptr;
+  QLabel* ShowFileTitlePanel = nullptr;
+};
+
+} // namespace flightdeck

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDialog>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class QDialogButtonBox;
+class QFileSystemModel;
+class QLabel;
+class QTreeView;
+
+namespace flightdeck {
+
+// Lets the user choose a folder in a modal dialog: a folder tree with a title line above it,
+// a one-line status text fitted to the dialog's width, and OK and Cancel. The properties can
+// be set before Execute and, while the dialog is open, from its events.
+class TFolderBrowseDlg : public QObject {
+  Q_OBJECT
+
+public:
+  explicit TFolderBrowseDlg(QObject* owner = nullptr);
+  ~TFolderBrowseDlg() override;
+
+  // Runs the dialog; true when the user confirmed a folder, which Selection then holds with a
+  // trailing separator. Cancelled, Selection becomes empty.
+  bool Execute();
+
+  QString Selection() const { return FSelection; }
+  void SetSelection(const QString& value);
+  QString Title() const { return FTitle; }
+  void SetTitle(const QString& value) { FTitle = value; }
+  bool Center() const { return FCenter; }
+  void SetCenter(bool value) { FCenter = value; }
+  QString StatusText() const { return FStatusText; }
+  void SetStatusText(const QString& value);
+  bool FitStatusText() const { return FFitStatusText; }
+  void SetFitStatusText(bool value);
+  bool EnableOKButton() const { return FEnableOKButton; }
+  void SetEnableOKButton(bool value);
+  QString Caption() const;
+  void SetCaption(const QString& value);
+  bool ShowSelectionInStatus() const { return FShowSelectionInStatus; }
+  void SetShowSelectionInStatus(bool value) { FShowSelectionInStatus = value; }
+
+  std::function<void(TFolderBrowseDlg&, const QString& newSelection)> OnSelChanged;
+  std::function<void(TFolderBrowseDlg&)> OnCreate;
+
+  // The open dialog, for its events and for tests; null while closed.
+  QDialog* Dialog() const { return FDialog; }
+
+private:
+  void DoInitialized();
+  void DoSelChanged(const QString& path);
+  void ShowStatusText();
+  void ShowSelection();
+
+  QString FSelection;
+  QString FTitle;
+  bool FCenter = true;
+  QString FStatusText;
+  bool FFitStatusText = true;
+  bool FEnableOKButton = true;
+  QString FCaption;
+  bool FShowSelectionInStatus = false;
+
+  QPointer<QDialog> FDialog;
+  QTreeView* FTree = nullptr;
+  QFileSystemModel* FModel = nullptr;
+  QLabel* FStatus = nullptr;
+  QDialogButtonBox* FButtons = nullptr;
+};
+
+// The folder as the dialog returns it: an existing folder gains a trailing separator.
+QString WithFolderSeparator(const QString& path);
+
+} // namespace flightdeck
