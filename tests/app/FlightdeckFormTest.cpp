@@ -1,0 +1,268 @@
+#include "app/Application.h"
+#include "app/TixoFlightdeckForm.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <memory>
+
+using namespace flightdeck;
+using test::CrLf;
+using test::ReadBytes;
+using test::WriteBytes;
+namespace fs = std::filesystem;
+
+class TFlightdeckFormTest : public QObject {
+  Q_OBJECT
+
+private:
+  std::unique_ptr<test::TTempDir> FTemp;
+  std::string FGame; // the game directory as stored: lower case with a trailing separator
+  test::TScriptedPrompts FPrompts;
+  std::unique_ptr<TixoFlightdeckForm> FForm;
+
+  fs::path Settings() const { return FTemp->Path() / "flightdeck.ini"; }
+  fs::path GameFile(const char* folder, const char* name) const {
+    return FTemp->Path() / "Game" / folder / name;
+  }
+
+  TixoFlightdeckForm& Open() {
+    FForm = std::make_unique<TixoFlightdeckForm>(
+        TFormEnvironment{QString::fromStdString(Settings().string()), &FPrompts});
+    TixoApplication::Instance()->SetPrompts(&FPrompts);
+    return *FForm;
+  }
+  template <typename T>
+  T* Control(const char* name) const {
+    T* control = FForm->findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+      qFatal("no control %s", name);
+    return control;
+  }
+  QString Caption(const char* name) const { return Control<QLabel>(name)->text(); }
+  QStringList Labels() const {
+    QStringList labels;
+    for (QTreeWidgetItemIterator it(FForm->MissionView()); *it; ++it)
+      labels << QString(2 * ((*it)->parent() ? ((*it)->parent()->parent() ? 2 : 1) : 0),
+                        QLatin1Char(' ')) +
+                    (*it)->text(0);
+    return labels;
+  }
+  QTreeWidgetItem* Node(const QString& label) const {
+    const auto found =
+        FForm->MissionView()->findItems(label, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.front();
+  }
+  void ClickTab(int index) {
+    QTabBar* tabs = Control<QTabBar>("MissionTypeTabSet");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+  }
+  void Click(const char* button) {
+    QTest::mouseClick(Control<QToolButton>(button), Qt::LeftButton);
+  }
+  void StoreSettings(const std::string& keys) {
+    WriteBytes(Settings(), "[IxoKit]\r\nMPath=" + FGame + "\r\n" + keys);
+  }
+
+private slots:
+  void init() {
+    FTemp = std::make_unique<test::TTempDir>();
+    FGame = test::MakeGameDirectory(FTemp->Path() / "Game");
+    for (char& c : FGame)
+      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    FPrompts = test::TScriptedPrompts();
+    WriteBytes(GameFile("battle", "mission.lst"),
+               CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One", "1", "b2.lst",
+                     "Strike Two"}));
+    WriteBytes(GameFile("battle", "b1.lst"),
+               CrLf({"3", "a.tie", "b.tie", "c.tie", "First", "Second"}));
+    WriteBytes(GameFile("battle", "b2.lst"),
+               CrLf({"3", "d.tie", "e.tie", "f.tie", "Third", "Fourth"}));
+    WriteBytes(GameFile("combat", "mission.lst"),
+               CrLf({"//", "[Outer Rim]", "//", "0", "a.tie", "Alpha", "1", "B.TIE", "Bravo", "3",
+                     "d.tie", "Delta"}));
+    WriteBytes(GameFile("combat", "rebel.lst"),
+               CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red"}));
+  }
+  void cleanup() {
+    FForm.reset();
+    TixoApplication::Instance()->SetPrompts(nullptr);
+    FTemp.reset();
+  }
+
+  void firstRunWithoutSettings() {
+    TixoFlightdeckForm& form = Open();
+    QCOMPARE(form.pos(), QPoint(0, 0));
+    QCOMPARE(form.size(), QSize(370, 410));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Ixo Kit"));
+    QVERIFY(!Control<QWidget>("MissionViewPanel")->isEnabled());
+    QVERIFY(!Control<QToolButton>("InstallMissionBtn")->isEnabled());
+    QVERIFY(!Control<QToolButton>("GenderNeutralBtn")->isChecked());
+    QVERIFY(!Control<QMenu>("mInstall")->isEnabled());
+    QVERIFY(!Control<QAction>("mInstallMission")->isEnabled());
+    QVERIFY(Control<QAction>("mFileSetXvTDirectory")->isEnabled());
+    QCOMPARE(Control<QToolButton>("XvTPathBtn")->toolTip(), QString());
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(Control<QToolButton>("XvTPathBtn"), &enter);
+    QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral(" Set your XvT Directory"));
+
+    form.close();
+    QCOMPARE(
+        QString::fromStdString(ReadBytes(Settings())),
+        QStringLiteral("[IxoKit]\r\nTop=0\r\nLeft=0\r\nHeight=410\r\nMType=0\r\nGender=1\r\n"));
+  }
+
+  void storedDirectoryRestoresCategoryAndSide() {
+    StoreSettings("MType=1\r\nGender=3\r\nHeight=300\r\n");
+    WriteBytes(GameFile("combat", "imperial.lst"), CrLf({"0", "i.tie", "Loose"}));
+    TixoFlightdeckForm& form = Open();
+    QCOMPARE(form.size(), QSize(370, 410));
+    QCOMPARE(form.MissionType(), mtCombat);
+    QCOMPARE(form.Gender(), gnImperial);
+    QCOMPARE(Control<QTabBar>("MissionTypeTabSet")->currentIndex(), 1);
+    QVERIFY(Control<QToolButton>("GenderImperialBtn")->isChecked());
+    QVERIFY(Control<QAction>("mMissionGenderImperial")->isChecked());
+    QVERIFY(Control<QToolButton>("GenderRebelBtn")->isEnabled());
+    QCOMPARE(Control<QToolButton>("XvTPathBtn")->toolTip(), QString::fromStdString(FGame));
+    QCOMPARE(Labels(), QStringList{QStringLiteral("Loose")});
+    QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  Engagement (mission file):  i.tie"));
+    QCOMPARE(Control<QToolButton>("ShowNextNumberButton")->text(), QStringLiteral("Next #: 1"));
+
+    form.close();
+    QCOMPARE(ReadBytes(Settings()),
+             "[IxoKit]\r\nMPath=" + FGame +
+                 "\r\nMType=1\r\nGender=3\r\nHeight=410\r\nTop=0\r\nLeft=0\r\n");
+    QCOMPARE(ReadBytes(GameFile("combat", "imperial.lst")), CrLf({"0", "i.tie", "Loose"}));
+  }
+
+  void damagedSettingsFallBackToFirstTabAndSide() {
+    StoreSettings("MType=9\r\nGender=0x7\r\nTop=-30000\r\nLeft=-30000\r\n");
+    TixoFlightdeckForm& form = Open();
+    QCOMPARE(form.MissionType(), mtBattles);
+    QCOMPARE(form.Gender(), gnNeutral);
+    QVERIFY(form.geometry().intersects(QGuiApplication::primaryScreen()->availableGeometry()));
+  }
+
+  void invalidThenValidDirectory() {
+    TixoFlightdeckForm& form = Open();
+    const QString notGame = QString::fromStdString((FTemp->Path() / "Game" / "combat").string());
+    FPrompts.Folders = {notGame, QString(),
+                        QString::fromStdString((FTemp->Path() / "Game").string())};
+    Click("XvTPathBtn");
+    QCOMPARE(FPrompts.Messages,
+             QStringList{QStringLiteral(
+                 "Ixo Kit: The specified path for \"X-wing vs. TIE Fighter\" is invalid, "
+                 "please select another path.")});
+    QCOMPARE(FPrompts.FolderStatusLines.front(),
+             QStringLiteral("Browse...: Select your \"X-wing vs. TIE Fighter\" directory."));
+    QVERIFY(form.XvTPath().empty());
+    QVERIFY(!Control<QWidget>("MissionViewPanel")->isEnabled());
+
+    Click("XvTPathBtn"); // opens at the folder last confirmed; cancelled
+    QCOMPARE(FPrompts.FolderPresets[1], notGame + QLatin1Char('/'));
+    Control<QAction>("mFileSetXvTDirectory")->trigger(); // cancel cleared the preset
+    QCOMPARE(FPrompts.FolderPresets[2], QString());
+    QCOMPARE(form.XvTPath(), FGame);
+    QVERIFY(Control<QWidget>("MissionViewPanel")->isEnabled());
+    QVERIFY(Control<QToolButton>("GenderNeutralBtn")->isChecked());
+    QVERIFY(!Control<QToolButton>("GenderRebelBtn")->isEnabled());
+    QCOMPARE(Labels().size(), 9);
+    QCOMPARE(FPrompts.Messages.size(), 1);
+  }
+
+  void battlesListShowsNineExpandedNodesWithTheWarSelected() {
+    StoreSettings("MType=0\r\n");
+    TixoFlightdeckForm& form = Open();
+    QCOMPARE(Labels(), (QStringList{QStringLiteral("Outer Rim"), QStringLiteral("  Strike One"),
+                                    QStringLiteral("    Alpha"), QStringLiteral("    Bravo"),
+                                    QStringLiteral("    c.tie"), QStringLiteral("  Strike Two"),
+                                    QStringLiteral("    Delta"), QStringLiteral("    e.tie"),
+                                    QStringLiteral("    f.tie")}));
+    for (QTreeWidgetItemIterator it(form.MissionView()); *it; ++it)
+      QVERIFY((*it)->childCount() == 0 || (*it)->isExpanded());
+    QCOMPARE(form.MissionView()->currentItem()->text(0), QStringLiteral("Outer Rim"));
+    QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  War"));
+    QCOMPARE(Caption("ShowFileNumberCaption"), QStringLiteral("       Tour #:"));
+    QVERIFY(!Control<QWidget>("ShowFileNumberPanel")->isEnabled());
+    QVERIFY(!Control<QAction>("mnuAddMission")->isEnabled());
+    QVERIFY(Control<QAction>("mnuAddWar")->isVisible() &&
+            !Control<QAction>("mnuAddCampaign")->isVisible());
+
+    form.MissionView()->setCurrentItem(Node(QStringLiteral("Strike Two")));
+    QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  Battle"));
+    QCOMPARE(Control<QToolButton>("ShowNextNumberButton")->text(), QStringLiteral("Next #: 2"));
+    QVERIFY(Control<QAction>("mnuAddMission")->isEnabled());
+  }
+
+  void renamedOperationReachesTheNeutralCombatList() {
+    StoreSettings("MType=0\r\n");
+    TixoFlightdeckForm& form = Open();
+    Node(QStringLiteral("Bravo"))->setText(0, QStringLiteral("Bravo R\u00e9vis\u00e9"));
+    Node(QStringLiteral("c.tie"))->setText(0, QStringLiteral("Charlie"));
+    Click("GenderNeutralBtn"); // already down: writes back and rebuilds
+    QVERIFY(Control<QToolButton>("GenderNeutralBtn")->isChecked());
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
+             CrLf({"//", "[Outer Rim]", "//", "0", "a.tie", "Alpha", "1", "B.TIE",
+                   "Bravo R\xe9vis\xe9", "3", "d.tie", "Delta"}));
+    QVERIFY(Node(QStringLiteral("Bravo R\u00e9vis\u00e9")));
+    QVERIFY(Node(QStringLiteral("c.tie"))); // no Engagement of its own to keep the new title
+    QCOMPARE(form.MissionType(), mtBattles);
+  }
+
+  void switchingCombatRebelToBattlesWritesRebelBackAndForcesNeutral() {
+    StoreSettings("MType=1\r\nGender=2\r\n");
+    TixoFlightdeckForm& form = Open();
+    QCOMPARE(Labels(), (QStringList{QStringLiteral("Rebel Run"), QStringLiteral("  Red")}));
+    Node(QStringLiteral("Red"))->setText(0, QStringLiteral("Red Leader"));
+    ClickTab(0);
+    QCOMPARE(ReadBytes(GameFile("combat", "rebel.lst")),
+             CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red Leader"}));
+    QCOMPARE(form.MissionType(), mtBattles);
+    QCOMPARE(form.Gender(), gnNeutral);
+    QVERIFY(Control<QToolButton>("GenderNeutralBtn")->isChecked());
+    QVERIFY(Control<QAction>("mMissionGenderNeutral")->isChecked());
+    QVERIFY(!Control<QToolButton>("GenderRebelBtn")->isEnabled());
+    QVERIFY(!Control<QAction>("mMissionGenderImperial")->isEnabled());
+    QCOMPARE(Labels().size(), 9);
+  }
+
+  void failedWriteBackKeepsTheTreeAndTheCategory() {
+    StoreSettings("MType=0\r\n");
+    TixoFlightdeckForm& form = Open();
+    fs::remove(GameFile("battle", "b2.lst"));
+    fs::create_directory(GameFile("battle", "b2.lst"));
+    const std::string before = ReadBytes(GameFile("battle", "mission.lst"));
+    ClickTab(1);
+    QCOMPARE(FPrompts.Messages, QStringList{QStringLiteral("Ixo Kit: File access denied")});
+    QCOMPARE(form.MissionType(), mtBattles);
+    QCOMPARE(Control<QTabBar>("MissionTypeTabSet")->currentIndex(), 0);
+    QCOMPARE(Labels().size(), 9);
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), before);
+  }
+
+  void closeSkipsWriteBackWhenTheDirectoryIsGone() {
+    StoreSettings("MType=1\r\n");
+    TixoFlightdeckForm& form = Open();
+    fs::remove_all(FTemp->Path() / "Game");
+    form.close();
+    QVERIFY(FPrompts.Messages.isEmpty());
+    QCOMPARE(ReadBytes(Settings()),
+             "[IxoKit]\r\nMPath=" + FGame +
+                 "\r\nMType=1\r\nTop=0\r\nLeft=0\r\nHeight=410\r\nGender=1\r\n");
+  }
+};
+
+int main(int argc, char** argv) {
+  TixoApplication application(argc, argv);
+  TFlightdeckFormTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "FlightdeckFormTest.moc"

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/Prompts.h"
+#include "widgets/FolderBrowseDlg.h"
+
+#include <QStringList>
+
+#include <deque>
+
+namespace flightdeck::test {
+
+// Answers the window's questions from a script and records what it was shown.
+class TScriptedPrompts : public TPrompts {
+public:
+  // Folders the user picks in turn; an empty one cancels the dialog.
+  std::deque<QString> Folders;
+  // Yes or No for the questions in turn; Yes when the script runs out.
+  std::deque<TMessageResult> Answers;
+
+  QStringList Messages;          // "caption: text" of each message box
+  QStringList FolderPresets;     // the dialog's selection as each run opened
+  QStringList FolderStatusLines; // "caption: status text" of each run
+  int AboutBoxes = 0;
+
+  TMessageResult Message(const QString& caption, const QString& text,
+                         TMessageButtons buttons) override {
+    Messages << caption + QStringLiteral(": ") + text;
+    if (buttons == TMessageButtons::Ok)
+      return TMessageResult::Ok;
+    if (Answers.empty())
+      return TMessageResult::Yes;
+    const TMessageResult answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+  }
+
+  bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) override {
+    FolderPresets << dialog.Selection();
+    FolderStatusLines << dialog.Caption() + QStringLiteral(": ") + dialog.StatusText();
+    const QString folder = Folders.empty() ? QString() : Folders.front();
+    if (!Folders.empty())
+      Folders.pop_front();
+    dialog.SetSelection(folder);
+    return !folder.isEmpty();
+  }
+
+  void ShowAbout() override { ++AboutBoxes; }
+};
+
+} // namespace flightdeck::test
