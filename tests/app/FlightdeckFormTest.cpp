@@ -247,6 +247,17 @@ private slots:
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), before);
   }
 
+  void unwritableSettingsAreReported() {
+    StoreSettings("MType=1\r\n");
+    TixoFlightdeckForm& form = Open();
+    fs::remove(Settings());
+    fs::create_directory(Settings()); // a folder where the file belongs
+    form.close();
+    QCOMPARE(FPrompts.Messages, QStringList{QStringLiteral("Ixo Kit: Unable to write to ") +
+                                            QString::fromStdString(Settings().string()).toLower()});
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")).substr(0, 4), std::string("//\r\n"));
+  }
+
   void closeSkipsWriteBackWhenTheDirectoryIsGone() {
     StoreSettings("MType=1\r\n");
     TixoFlightdeckForm& form = Open();
