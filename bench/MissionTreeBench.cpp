@@ -24,6 +24,7 @@ public:
     return TMessageResult::Ok;
   }
   bool ExecuteFolderDialog(TFolderBrowseDlg&) override { return false; }
+  QString OpenFile(const TOpenDialogRequest&) override { return {}; }
   void ShowAbout() override {}
 };
 

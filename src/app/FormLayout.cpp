@@ -1,5 +1,6 @@
 // The controls of the main window, their captions, hints and initial states.
 
+#include "app/MissionView.h"
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
 #include "app/ToolGlyphs.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTabBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -175,6 +177,16 @@ void TixoFlightdeckForm::CreateMenus() {
   connect(mMissionGenderImperial, &QAction::triggered, this,
           &TixoFlightdeckForm::mMissionGenderImperialClick);
   connect(about, &QAction::triggered, this, [this] { FEnvironment.Prompts->ShowAbout(); });
+  connect(mFileNew, &QAction::triggered, this, &TixoFlightdeckForm::mFileNewClick);
+  connect(mFileOpen, &QAction::triggered, this, &TixoFlightdeckForm::mFileOpenClick);
+  connect(mFileEdit, &QAction::triggered, this, &TixoFlightdeckForm::mFileEditClick);
+  for (QAction* item : {mInstallMission, mnuAddMission})
+    connect(item, &QAction::triggered, this, &TixoFlightdeckForm::mInstallMissionClick);
+  for (QAction* item : {mnuAddCampaign, mnuAddWar, mnuAddCollection})
+    connect(item, &QAction::triggered, this, &TixoFlightdeckForm::mnuAddCampaignClick);
+  for (QAction* item : {mnuAddBattle, mnuAddTournament})
+    connect(item, &QAction::triggered, this, &TixoFlightdeckForm::mnuAddBattleClick);
+  connect(mnuRemove, &QAction::triggered, this, &TixoFlightdeckForm::mnuRemoveClick);
 }
 
 void TixoFlightdeckForm::CreateToolBar() {
@@ -218,6 +230,13 @@ void TixoFlightdeckForm::CreateToolBar() {
     never->setEnabled(false);
 
   connect(XvTPathBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mFileSetXvTDirectoryClick);
+  connect(NewMissionBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mFileNewClick);
+  connect(OpenMissionBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mFileOpenClick);
+  connect(EditMissionBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mFileEditClick);
+  connect(InstallMissionBtn, &QToolButton::clicked, this,
+          &TixoFlightdeckForm::mInstallMissionClick);
+  connect(ShowNextNumberButton, &QToolButton::clicked, this,
+          [this] { ShowNextNumberButtonClick(ShowNextNumberButton); });
   connect(GenderNeutralBtn, &QToolButton::clicked, this,
           &TixoFlightdeckForm::mMissionGenderNeutralClick);
   connect(GenderRebelBtn, &QToolButton::clicked, this,
@@ -232,7 +251,7 @@ void TixoFlightdeckForm::CreateMissionView() {
   auto* layout = new QVBoxLayout(MissionViewPanel);
   layout->setContentsMargins(5, 5, 5, 5);
   layout->setSpacing(0);
-  FMissionView = new QTreeWidget(MissionViewPanel);
+  FMissionView = new TMissionView(MissionViewPanel);
   FMissionView->setObjectName(QStringLiteral("MissionView"));
   FMissionView->setHeaderHidden(true);
   FMissionView->setIndentation(19);
@@ -261,6 +280,13 @@ void TixoFlightdeckForm::CreateMissionView() {
   });
   connect(MissionTypeTabSet, &QTabBar::currentChanged, this,
           &TixoFlightdeckForm::MissionTypeTabSetChange);
+  connect(FMissionView, &TMissionView::LabelEdited, this, &TixoFlightdeckForm::MissionViewEdited);
+  connect(FMissionView, &TMissionView::DropRequested, this,
+          &TixoFlightdeckForm::MissionViewDragDrop);
+  // Delete removes the selected entry while the tree itself has the focus (not a label editor).
+  auto* removeKey = new QShortcut(QKeySequence(Qt::Key_Delete), FMissionView, nullptr, nullptr,
+                                  Qt::WidgetShortcut);
+  connect(removeKey, &QShortcut::activated, this, &TixoFlightdeckForm::mnuRemoveClick);
 }
 
 void TixoFlightdeckForm::CreateStatusBar() {
@@ -280,7 +306,9 @@ void TixoFlightdeckForm::CreateStatusBar() {
   MissionNumberEB = new QLineEdit(ShowFileNumberPanel);
   MissionNumberEB->setObjectName(QStringLiteral("MissionNumberEB"));
   MissionNumberEB->setFixedSize(26, 17);
-  MissionNumberEB->setMaxLength(4);
+  // Up to four digits, each position optional, a blank shown as a space.
+  MissionNumberEB->setInputMask(QStringLiteral("0000; "));
+  MissionNumberEB->installEventFilter(this);
   MissionNumberEB->setToolTip(QStringLiteral("Change Mission Number"));
   MissionNumberEB->setStatusTip(QStringLiteral("Change Mission Number"));
   numberLayout->addWidget(MissionNumberEB);

@@ -2,11 +2,11 @@
 // and selection changes.
 
 #include "app/Application.h"
+#include "app/ListText.h"
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTree.h"
 #include "lists/NextNumber.h"
-#include "platform/Windows1252.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,13 +19,6 @@
 namespace flightdeck {
 
 namespace {
-
-QString FromList(const std::string& text) {
-  return QString::fromStdString(Windows1252ToUtf8(text));
-}
-std::string ToList(const QString& text) {
-  return Utf8ToWindows1252(text.toStdString());
-}
 
 struct TMissionTypeSettings {
   bool NeutralOnly;
@@ -50,6 +43,38 @@ std::vector<TMissionTreeItem*> TixoFlightdeckForm::TreeNodes() const {
   for (QTreeWidgetItemIterator it(FMissionView); *it; ++it)
     nodes.push_back(static_cast<TMissionTreeItem*>(*it));
   return nodes;
+}
+
+int TixoFlightdeckForm::AbsoluteIndex(const QTreeWidgetItem* node) const {
+  int index = 0;
+  for (QTreeWidgetItemIterator it(FMissionView); *it; ++it, ++index)
+    if (*it == node)
+      return index;
+  return -1;
+}
+
+TMissionTreeItem* TixoFlightdeckForm::MakeNode(std::unique_ptr<TListFileItem> record,
+                                               const std::string& label) {
+  auto* node = new TMissionTreeItem(std::move(record));
+  node->setText(0, FromList(label));
+  node->setFlags(node->flags() | Qt::ItemIsEditable);
+  return node;
+}
+
+std::string TixoFlightdeckForm::CategoryDirectory() const {
+  return FXvTPath + std::string(MissionTypeDir(FMissionType));
+}
+
+std::string TixoFlightdeckForm::MissionDirectory() const {
+  return FXvTPath + std::string(MissionTypeDir(SingleMissionType()));
+}
+
+TMessageResult TixoFlightdeckForm::Ask(const QString& caption, const QString& text) {
+  return FEnvironment.Prompts->Message(caption, text, TMessageButtons::YesNo);
+}
+
+void TixoFlightdeckForm::Tell(const QString& text) {
+  FEnvironment.Prompts->Message(ApplicationTitle, text, TMessageButtons::Ok);
 }
 
 TMissionTreeItem* TixoFlightdeckForm::SelectedNode() const {
@@ -140,9 +165,7 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
   items.reserve(tree.Nodes.size());
   QList<QTreeWidgetItem*> roots;
   for (TMissionTreeNode& node : tree.Nodes) {
-    auto* item = new TMissionTreeItem(std::move(node.Item));
-    item->setText(0, FromList(node.Label));
-    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    TMissionTreeItem* item = MakeNode(std::move(node.Item), node.Label);
     if (node.Parent < 0)
       roots.append(item);
     else

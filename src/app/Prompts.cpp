@@ -3,6 +3,8 @@
 #include "app/Application.h"
 #include "widgets/FolderBrowseDlg.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace flightdeck {
@@ -20,6 +22,33 @@ TMessageResult TDialogPrompts::Message(const QString& caption, const QString& te
 
 bool TDialogPrompts::ExecuteFolderDialog(TFolderBrowseDlg& dialog) {
   return dialog.Execute();
+}
+
+namespace {
+
+// "Text files (*.txt)|*.txt|All|*.*" as Qt writes it: "Text files (*.txt);;All (*.*)".
+QString QtFilter(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+    filters << (parts[i].contains(QLatin1Char('('))
+                    ? parts[i]
+                    : parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+QString TDialogPrompts::OpenFile(const TOpenDialogRequest& request) {
+  QFileDialog dialog(FParent, request.Title, request.InitialDir, QtFilter(request.Filter));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.MustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(request.DefaultExt);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return QDir::toNativeSeparators(dialog.selectedFiles().front());
 }
 
 void TDialogPrompts::ShowAbout() {

@@ -9,6 +9,15 @@ namespace flightdeck {
 class TFolderBrowseDlg;
 
 enum class TMessageButtons { Ok, YesNo };
+
+// The file-open dialog as a command prepares it. Filter is "description|patterns|...".
+struct TOpenDialogRequest {
+  QString InitialDir;
+  QString Title;
+  QString Filter;
+  QString DefaultExt;
+  bool MustExist = true; // false: a name that does not exist yet may be typed
+};
 enum class TMessageResult { Ok, Yes, No };
 
 // Every message box and dialog the window shows goes through here, so tests can answer them.
@@ -21,6 +30,8 @@ public:
                                  TMessageButtons buttons) = 0;
   // Runs the folder dialog; true when the user confirmed a folder.
   virtual bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) = 0;
+  // The chosen file's path, or empty when the dialog was cancelled.
+  virtual QString OpenFile(const TOpenDialogRequest& request) = 0;
   virtual void ShowAbout() = 0;
 };
 
@@ -33,6 +44,7 @@ public:
   TMessageResult Message(const QString& caption, const QString& text,
                          TMessageButtons buttons) override;
   bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) override;
+  QString OpenFile(const TOpenDialogRequest& request) override;
   void ShowAbout() override;
 
 private:

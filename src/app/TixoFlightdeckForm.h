@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MissionView.h"
+#include "app/Prompts.h"
 #include "lists/ListFileItem.h"
 #include "lists/MissionTypes.h"
 
@@ -23,7 +25,6 @@ class QTreeWidget;
 namespace flightdeck {
 
 class TFolderBrowseDlg;
-class TPrompts;
 
 // A node of the mission tree; it owns the list record it shows.
 class TMissionTreeItem : public QTreeWidgetItem {
@@ -67,6 +68,25 @@ public:
   void mMissionGenderImperialClick() { ChangeGender(gnImperial); }
   void MissionViewChange();
 
+  // Numbering.
+  void ShowNextNumberButtonClick(QObject* sender);
+  void MissionNumberEBEnter();
+  void MissionNumberEBExit();
+  void MissionNumberEBKeyUp(int key);
+
+  // Editing the tree.
+  void mnuAddCampaignClick();
+  void mnuAddBattleClick();
+  void mnuRemoveClick();
+  void MissionViewEdited(QTreeWidgetItem* node);
+  void MissionViewDragDrop(const QPoint& at); // at: viewport coordinates of the tree
+
+  // Installing a mission and the File menu.
+  void mInstallMissionClick();
+  void mFileNewClick();
+  void mFileOpenClick();
+  void mFileEditClick();
+
   // Tree operations.
   void BuildMissionTreeView();
   void SaveMissionList();
@@ -76,6 +96,7 @@ public:
 
 protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -99,8 +120,14 @@ private:
   void ChangeGender(TGender gender);
   void ApplyMissionTypeSettings();
   std::vector<TMissionTreeItem*> TreeNodes() const;
+  int AbsoluteIndex(const QTreeWidgetItem* node) const;
   TMissionTreeItem* SelectedNode() const;
+  TMissionTreeItem* MakeNode(std::unique_ptr<TListFileItem> record, const std::string& label);
   void EndLabelEdit();
+  std::string CategoryDirectory() const; // the category's own folder, battle files and all
+  std::string MissionDirectory() const;  // the folder of the category's mission files
+  TMessageResult Ask(const QString& caption, const QString& text);
+  void Tell(const QString& text);
 
   TFormEnvironment FEnvironment;
   std::string FIniFileName;
@@ -112,6 +139,7 @@ private:
   bool FMissionCommandsEnabled = false;
 
   TFolderBrowseDlg* BrowseDirDialog = nullptr;
+  TOpenDialogRequest OpenDialog; // as the last command prepared it
 
   // Menus.
   QMenu* mFile = nullptr;
@@ -158,7 +186,7 @@ private:
 
   // Mission view and status bar.
   QWidget* MissionViewPanel = nullptr;
-  QTreeWidget* FMissionView = nullptr;
+  TMissionView* FMissionView = nullptr;
   QTabBar* MissionTypeTabSet = nullptr;
   QFrame* StatusBasePanel = nullptr;
   QFrame* ShowFileNumberPanel = nullptr;

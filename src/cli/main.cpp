@@ -1,23 +1,29 @@
 // flightdeck-cli: the mission lists of a game directory from the command line.
 
 #include "cli/JsonText.h"
+#include "lists/MissionInstall.h"
 #include "lists/MissionTree.h"
+#include "lists/TextHelpers.h"
 #include "lists/XvTListFile.h"
 #include "platform/InOutError.h"
+#include "platform/Windows1252.h"
 
 #include <array>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using namespace flightdeck;
 
 namespace {
 
-constexpr const char* Usage = "usage: flightdeck-cli {dump|tree|resave} GAMEDIR "
-                              "{battles|combat|melee|tournaments|training} "
-                              "{neutral|rebel|imperial}";
+constexpr const char* Usage =
+    "usage: flightdeck-cli {dump|tree|resave} GAMEDIR CATEGORY SIDE\n"
+    "       flightdeck-cli install-mission GAMEDIR CATEGORY SIDE MISSIONFILE --under LABEL "
+    "[--title TEXT]\n"
+    "  CATEGORY: battles|combat|melee|tournaments|training  SIDE: neutral|rebel|imperial";
 
 constexpr std::array<std::string_view, MissionTypeCount> CategoryWords = {
     "battles", "combat", "melee", "tournaments", "training"};
@@ -31,10 +37,47 @@ std::optional<int> IndexOf(const std::array<std::string_view, N>& words, std::st
   return std::nullopt;
 }
 
-std::string AsGameDirectory(std::string path) {
-  if (path.empty() || (path.back() != '\\' && path.back() != '/'))
-    path += '\\';
-  return path;
+struct TArguments {
+  std::string Command;
+  std::string GameDirectory;
+  TMissionType Type = mtBattles;
+  TGender Gender = gnNeutral;
+  std::string MissionFile;
+  std::optional<std::string> Under;
+  std::optional<std::string> Title;
+};
+
+std::optional<TArguments> Parse(const std::vector<std::string>& words) {
+  if (words.size() < 4)
+    return std::nullopt;
+  TArguments arguments;
+  arguments.Command = words[0];
+  const std::optional<int> category = IndexOf(CategoryWords, words[2]);
+  const std::optional<int> side = IndexOf(SideWords, words[3]);
+  if (!category || !side)
+    return std::nullopt;
+  arguments.GameDirectory = words[1];
+  if (arguments.GameDirectory.empty() ||
+      (arguments.GameDirectory.back() != '\\' && arguments.GameDirectory.back() != '/'))
+    arguments.GameDirectory += '\\';
+  arguments.Type = CheckedMissionType(*category);
+  arguments.Gender = CheckedGender(*side + gnNeutral);
+  if (arguments.Command == "dump" || arguments.Command == "tree" || arguments.Command == "resave")
+    return words.size() == 4 ? std::optional(arguments) : std::nullopt;
+  if (arguments.Command != "install-mission" || words.size() < 5)
+    return std::nullopt;
+  arguments.MissionFile = words[4];
+  for (std::size_t i = 5; i < words.size(); i += 2) {
+    if (i + 1 >= words.size())
+      return std::nullopt;
+    if (words[i] == "--under" && !arguments.Under)
+      arguments.Under = words[i + 1];
+    else if (words[i] == "--title" && !arguments.Title)
+      arguments.Title = words[i + 1];
+    else
+      return std::nullopt;
+  }
+  return arguments.Under ? std::optional(arguments) : std::nullopt;
 }
 
 void Dump(const TXvTListFile& list) {
@@ -54,43 +97,63 @@ void PrintTree(const TMissionTree& tree) {
               << ",\"label\":" << JsonString(node.Label) << "}\n";
 }
 
+int InstallMission(const TArguments& arguments) {
+  const std::string name = NamePart(arguments.MissionFile);
+  const std::string title = arguments.Title
+                                ? Utf8ToWindows1252(*arguments.Title)
+                                : name.substr(0, name.size() - ExtractFileExt(name).size());
+  switch (InstallMissionUnder(arguments.GameDirectory, arguments.Type, arguments.Gender,
+                              arguments.MissionFile, Utf8ToWindows1252(*arguments.Under), title)) {
+  case TInstallOutcome::Installed:
+    return 0;
+  case TInstallOutcome::MissionFileMissing:
+    std::cerr << "flightdeck-cli: the mission file \"" << arguments.MissionFile
+              << "\" does not exist\n";
+    return 1;
+  case TInstallOutcome::NoSuchGroup:
+    std::cerr << "flightdeck-cli: the list has no "
+              << ListItemKindName(InstallParentKind(arguments.Type)) << " labelled \""
+              << *arguments.Under << "\"\n";
+    return 1;
+  }
+  return 1;
+}
+
+int Run(const TArguments& arguments) {
+  if (arguments.Command == "tree") {
+    PrintTree(LoadMissionTree(arguments.GameDirectory, arguments.Type, arguments.Gender));
+    return 0;
+  }
+  if (arguments.Command == "install-mission")
+    return InstallMission(arguments);
+  TXvTListFile list(arguments.GameDirectory, arguments.Type, arguments.Gender);
+  list.LoadFromFile();
+  if (arguments.Command == "dump")
+    Dump(list);
+  else
+    list.SaveToFile(list.ItemRefs());
+  return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
+  const std::optional<TArguments> arguments =
+      Parse(std::vector<std::string>(argv + 1, argv + argc));
+  if (!arguments) {
     std::cerr << Usage << "\n";
     return 2;
   }
-  const std::string_view command = argv[1];
-  const std::optional<int> category = IndexOf(CategoryWords, argv[3]);
-  const std::optional<int> side = IndexOf(SideWords, argv[4]);
-  if ((command != "dump" && command != "tree" && command != "resave") || !category || !side) {
-    std::cerr << Usage << "\n";
-    return 2;
-  }
-  const std::string gameDirectory = AsGameDirectory(argv[2]);
-  if (!IsXvTDirectory(gameDirectory)) {
+  if (!IsXvTDirectory(arguments->GameDirectory)) {
     std::cerr << "flightdeck-cli: \"" << argv[2]
               << "\" is not an X-wing vs. TIE Fighter game directory "
                  "(it needs the folders battle, combat, melee, tourn and train)\n";
     return 1;
   }
   try {
-    const TMissionType type = CheckedMissionType(*category);
-    const TGender gender = CheckedGender(*side + gnNeutral);
-    if (command == "tree") {
-      PrintTree(LoadMissionTree(gameDirectory, type, gender));
-      return 0;
-    }
-    TXvTListFile list(gameDirectory, type, gender);
-    list.LoadFromFile();
-    if (command == "dump")
-      Dump(list);
-    else
-      list.SaveToFile(list.ItemRefs());
+    return Run(*arguments);
   } catch (const EInOutError& error) {
     std::cerr << "flightdeck-cli: " << error.what() << "\n";
     return 1;
   }
-  return 0;
 }

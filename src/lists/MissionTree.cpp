@@ -35,6 +35,17 @@ private:
   std::unordered_map<std::string, std::string> FTitles;
 };
 
+// The label of a mission of a battle or tournament, which an Operation also takes as its title.
+std::string MissionLabel(TListFileItem& item, TMissionTitles& missionTitles) {
+  std::string label = item.Title.empty() ? item.FileName : item.Title;
+  if (item.Kind == likOperation) {
+    if (const auto title = missionTitles.Find(item.FileName))
+      label = *title;
+    item.Title = label;
+  }
+  return label;
+}
+
 } // namespace
 
 TMissionTree LoadMissionTree(std::string_view gameDirectory, TMissionType type, TGender gender) {
@@ -55,11 +66,7 @@ TMissionTree LoadMissionTree(std::string_view gameDirectory, TMissionType type, 
       node.Parent = currentRoot;
       currentEntry = index;
     } else if (item->Kind == likOperation || item->Kind == likContest) {
-      if (item->Kind == likOperation) {
-        if (const auto title = missionTitles.Find(item->FileName))
-          node.Label = *title;
-        item->Title = node.Label;
-      }
+      node.Label = MissionLabel(*item, missionTitles);
       node.Parent = currentEntry;
     } else {
       tree.HadCorruptEntry = tree.HadCorruptEntry || item->Kind == likCorruptEntry;
@@ -70,6 +77,24 @@ TMissionTree LoadMissionTree(std::string_view gameDirectory, TMissionType type, 
     tree.Nodes.push_back(std::move(node));
   }
   return tree;
+}
+
+std::vector<TMissionTreeNode> LoadBattleMissions(std::string_view gameDirectory, TMissionType type,
+                                                 TGender gender, std::string_view fileName,
+                                                 TListFileItem& parent) {
+  TXvTListFile list(gameDirectory, type, gender);
+  list.LoadBattleFile(std::string(gameDirectory) + std::string(MissionTypeDir(type)) +
+                          std::string(fileName),
+                      parent);
+  TMissionTitles missionTitles(gameDirectory, type);
+  std::vector<TMissionTreeNode> nodes;
+  for (std::unique_ptr<TListFileItem>& item : list.Items()) {
+    TMissionTreeNode node;
+    node.Label = MissionLabel(*item, missionTitles);
+    node.Item = std::move(item);
+    nodes.push_back(std::move(node));
+  }
+  return nodes;
 }
 
 void SaveMissionTree(std::string_view gameDirectory, TMissionType type, TGender gender,

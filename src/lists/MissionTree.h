@@ -29,6 +29,13 @@ struct TMissionTree {
 // that file name), and takes it as its own title.
 TMissionTree LoadMissionTree(std::string_view gameDirectory, TMissionType type, TGender gender);
 
+// The missions of the existing battle file `fileName` in the directory of the list of `type`,
+// for a new Battle or Tournament `parent` (whose description lines the file's replace): one
+// node each, labelled as a tree shows them, with Parent -1 and Level 0.
+std::vector<TMissionTreeNode> LoadBattleMissions(std::string_view gameDirectory, TMissionType type,
+                                                 TGender gender, std::string_view fileName,
+                                                 TListFileItem& parent);
+
 // Writes the records of a tree, in tree order, to the list file of `gameDirectory`, `type`
 // and `gender`. For Battles the titles of the Operations are then carried into the
 // Engagements of the same file name in the neutral Combat list, where they live.

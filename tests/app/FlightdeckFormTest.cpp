@@ -1,17 +1,4 @@
-#include "app/Application.h"
-#include "app/TixoFlightdeckForm.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TestFiles.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
-#include <QTabBar>
-#include <QTest>
-#include <QToolButton>
-#include <QTreeWidget>
-
-#include <memory>
+#include "support/FormFixture.h"
 
 using namespace flightdeck;
 using test::CrLf;
@@ -19,83 +6,12 @@ using test::ReadBytes;
 using test::WriteBytes;
 namespace fs = std::filesystem;
 
-class TFlightdeckFormTest : public QObject {
+class TFlightdeckFormTest : public QObject, protected test::TFormFixture {
   Q_OBJECT
 
-private:
-  std::unique_ptr<test::TTempDir> FTemp;
-  std::string FGame; // the game directory as stored: lower case with a trailing separator
-  test::TScriptedPrompts FPrompts;
-  std::unique_ptr<TixoFlightdeckForm> FForm;
-
-  fs::path Settings() const { return FTemp->Path() / "flightdeck.ini"; }
-  fs::path GameFile(const char* folder, const char* name) const {
-    return FTemp->Path() / "Game" / folder / name;
-  }
-
-  TixoFlightdeckForm& Open() {
-    FForm = std::make_unique<TixoFlightdeckForm>(
-        TFormEnvironment{QString::fromStdString(Settings().string()), &FPrompts});
-    TixoApplication::Instance()->SetPrompts(&FPrompts);
-    return *FForm;
-  }
-  template <typename T>
-  T* Control(const char* name) const {
-    T* control = FForm->findChild<T*>(QString::fromLatin1(name));
-    if (!control)
-      qFatal("no control %s", name);
-    return control;
-  }
-  QString Caption(const char* name) const { return Control<QLabel>(name)->text(); }
-  QStringList Labels() const {
-    QStringList labels;
-    for (QTreeWidgetItemIterator it(FForm->MissionView()); *it; ++it)
-      labels << QString(2 * ((*it)->parent() ? ((*it)->parent()->parent() ? 2 : 1) : 0),
-                        QLatin1Char(' ')) +
-                    (*it)->text(0);
-    return labels;
-  }
-  QTreeWidgetItem* Node(const QString& label) const {
-    const auto found =
-        FForm->MissionView()->findItems(label, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.isEmpty() ? nullptr : found.front();
-  }
-  void ClickTab(int index) {
-    QTabBar* tabs = Control<QTabBar>("MissionTypeTabSet");
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
-  }
-  void Click(const char* button) {
-    QTest::mouseClick(Control<QToolButton>(button), Qt::LeftButton);
-  }
-  void StoreSettings(const std::string& keys) {
-    WriteBytes(Settings(), "[IxoKit]\r\nMPath=" + FGame + "\r\n" + keys);
-  }
-
 private slots:
-  void init() {
-    FTemp = std::make_unique<test::TTempDir>();
-    FGame = test::MakeGameDirectory(FTemp->Path() / "Game");
-    for (char& c : FGame)
-      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    FPrompts = test::TScriptedPrompts();
-    WriteBytes(GameFile("battle", "mission.lst"),
-               CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One", "1", "b2.lst",
-                     "Strike Two"}));
-    WriteBytes(GameFile("battle", "b1.lst"),
-               CrLf({"3", "a.tie", "b.tie", "c.tie", "First", "Second"}));
-    WriteBytes(GameFile("battle", "b2.lst"),
-               CrLf({"3", "d.tie", "e.tie", "f.tie", "Third", "Fourth"}));
-    WriteBytes(GameFile("combat", "mission.lst"),
-               CrLf({"//", "[Outer Rim]", "//", "0", "a.tie", "Alpha", "1", "B.TIE", "Bravo", "3",
-                     "d.tie", "Delta"}));
-    WriteBytes(GameFile("combat", "rebel.lst"),
-               CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red"}));
-  }
-  void cleanup() {
-    FForm.reset();
-    TixoApplication::Instance()->SetPrompts(nullptr);
-    FTemp.reset();
-  }
+  void init() { SetUpGame(); }
+  void cleanup() { TearDownGame(); }
 
   void firstRunWithoutSettings() {
     TixoFlightdeckForm& form = Open();
@@ -212,7 +128,8 @@ private slots:
              CrLf({"//", "[Outer Rim]", "//", "0", "a.tie", "Alpha", "1", "B.TIE",
                    "Bravo R\xe9vis\xe9", "3", "d.tie", "Delta"}));
     QVERIFY(Node(QStringLiteral("Bravo R\u00e9vis\u00e9")));
-    QVERIFY(Node(QStringLiteral("c.tie"))); // no Engagement of its own to keep the new title
+    QCOMPARE(Node(QStringLiteral("c.tie"))->text(0),
+             QStringLiteral("c.tie")); // no Engagement keeps its title
     QCOMPARE(form.MissionType(), mtBattles);
   }
 
@@ -270,8 +187,7 @@ private slots:
   }
 };
 
-int main(int argc, char** argv) {
-  TixoApplication application(argc, argv);
+int RunFlightdeckFormTest(int argc, char** argv) {
   TFlightdeckFormTest test;
   return QTest::qExec(&test, argc, argv);
 }

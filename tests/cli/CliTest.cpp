@@ -98,5 +98,32 @@ TEST(Cli, ResaveKeepsTheDemoGameByteForByteAndReportsFailures) {
             test::ReadBytes(fs::path(DemoGame) / "tourn" / "mission.lst"));
 }
 
+TEST(Cli, InstallMissionAddsTheEntryAsTheWindowDoes) {
+  test::TTempDir temp;
+  fs::copy(DemoGame, temp.Path() / "demo", fs::copy_options::recursive);
+  test::WriteBytes(temp.Path() / "Arena3.TIE", "mission");
+  const std::string game = (temp.Path() / "demo").string();
+  const std::string mission = (temp.Path() / "Arena3.TIE").string();
+
+  const TRun missing =
+      RunCli("install-mission " + game + " melee neutral " + mission + " --under Nowhere");
+  EXPECT_EQ(missing.ExitCode, 1);
+  EXPECT_EQ(missing.Output, "flightdeck-cli: the list has no Campaign labelled \"Nowhere\"\n");
+  EXPECT_EQ(RunCli("install-mission " + game + " melee neutral " + mission).ExitCode, 2);
+
+  const TRun run =
+      RunCli("install-mission " + game + " melee neutral " + mission + " --under 'Arena Nights'");
+  EXPECT_EQ(run.ExitCode, 0) << run.Output;
+  EXPECT_EQ(test::ReadBytes(temp.Path() / "demo" / "melee" / "mission.lst"),
+            test::CrLf({"//", "[Arena Nights]", "//", "0", "arena1.tie", "Asteroid Scramble", "1",
+                        "arena2.tie", "Ring of Fire", "2", "arena3.tie", "Arena3"}));
+  const TRun titled = RunCli("install-mission " + game + " training rebel " + mission +
+                             " --under 'Flight School' --title 'Night Flight'");
+  EXPECT_EQ(titled.ExitCode, 0) << titled.Output;
+  EXPECT_NE(test::ReadBytes(temp.Path() / "demo" / "train" / "rebel.lst")
+                .find("2\r\narena3.tie\r\nNight Flight\r\n"),
+            std::string::npos);
+}
+
 } // namespace
 } // namespace flightdeck

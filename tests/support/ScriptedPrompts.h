@@ -14,12 +14,15 @@ class TScriptedPrompts : public TPrompts {
 public:
   // Folders the user picks in turn; an empty one cancels the dialog.
   std::deque<QString> Folders;
+  // Files the user picks in turn; an empty one cancels the dialog.
+  std::deque<QString> Files;
   // Yes or No for the questions in turn; Yes when the script runs out.
   std::deque<TMessageResult> Answers;
 
-  QStringList Messages;          // "caption: text" of each message box
-  QStringList FolderPresets;     // the dialog's selection as each run opened
-  QStringList FolderStatusLines; // "caption: status text" of each run
+  QStringList Messages;                   // "caption: text" of each message box
+  QStringList FolderPresets;              // the dialog's selection as each run opened
+  QStringList FolderStatusLines;          // "caption: status text" of each run
+  QList<TOpenDialogRequest> FileRequests; // each file dialog as it was prepared
   int AboutBoxes = 0;
 
   TMessageResult Message(const QString& caption, const QString& text,
@@ -42,6 +45,15 @@ public:
       Folders.pop_front();
     dialog.SetSelection(folder);
     return !folder.isEmpty();
+  }
+
+  QString OpenFile(const TOpenDialogRequest& request) override {
+    FileRequests << request;
+    if (Files.empty())
+      return {};
+    const QString file = Files.front();
+    Files.pop_front();
+    return file;
   }
 
   void ShowAbout() override { ++AboutBoxes; }

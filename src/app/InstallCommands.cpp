@@ -1,0 +1,103 @@
+// Installing a single mission, and the other commands of the File menu.
+
+#include "app/Application.h"
+#include "app/ListText.h"
+#include "app/MissionView.h"
+#include "app/TixoFlightdeckForm.h"
+#include "lists/MissionInstall.h"
+#include "lists/NextNumber.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace flightdeck {
+
+void TixoFlightdeckForm::mInstallMissionClick() {
+  OpenDialog = {
+      QString::fromStdString(MissionDirectory()).chopped(1),
+      QStringLiteral("Select a TIE Mission File to Install..."),
+      QStringLiteral("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"),
+      QStringLiteral("tie"), true};
+  const std::string chosen = FEnvironment.Prompts->OpenFile(OpenDialog).toStdString();
+  if (chosen.empty() || !FileExists(chosen))
+    return;
+
+  const TMissionCopy copy = PlanMissionCopy(FXvTPath, FMissionType, chosen);
+  if (copy.Question == TCopyQuestion::Replace) {
+    if (Ask(QStringLiteral("Warning"),
+            QStringLiteral("Another TIE mission with the same file name already exists.  "
+                           "Would you like to replace it?")) == TMessageResult::Yes)
+      CopyFileReplacing(copy.Source, copy.Target);
+  } else if (copy.Question == TCopyQuestion::PlaceCopy) {
+    if (Ask(QStringLiteral("Confirm"),
+            QStringLiteral("The specified TIE mission does not exist in the correct mission "
+                           "directory.  Would you "
+                           "like to place a copy in the correct directory?")) ==
+        TMessageResult::Yes)
+      CopyFileReplacing(copy.Source, copy.Target);
+  }
+  if (!FileExists(copy.Target))
+    return;
+
+  const TListItemKind parentKind = InstallParentKind(FMissionType);
+  TMissionTreeItem* selected = SelectedNode();
+  QTreeWidgetItem* parent = nullptr;
+  if (selected && selected->Record()) {
+    if (selected->Record()->Kind == parentKind + 1)
+      parent = selected->parent();
+    else if (selected->Record()->Kind == parentKind)
+      parent = selected;
+  }
+  if (!parent) {
+    // The copy stays; say why no entry came with it.
+    Tell(
+        QStringLiteral("The mission file is in place, but no entry was added for it: select the ") +
+        QString::fromLatin1(ListItemKindName(parentKind).data()) +
+        QStringLiteral(" to add it to, or one of its missions, and install it again."));
+    return;
+  }
+
+  auto record = std::make_unique<TListFileItem>(NewMissionRecord(FMissionType, copy.Target));
+  TListFileItem& entry = *record;
+  TMissionTreeItem* node = MakeNode(std::move(record), "A New X-wing vs. TIE Fighter Mission");
+  parent->addChild(node);
+  FMissionView->setCurrentItem(node);
+  entry.Number =
+      entry.Kind == likEngagement
+          ? NextNumber(likEngagement, CollectTreeItems(0, static_cast<int>(TreeNodes().size()) - 1))
+          : 0;
+  MissionNumberEB->setText(QString::number(entry.Number));
+  if (FMissionType == mtBattles || FMissionType == mtCombat)
+    AddMissionToCombatLists(FXvTPath, entry, ToList(parent->text(0)));
+  ShowNextNumberButtonClick(this);
+  FMissionView->editItem(node);
+}
+
+void TixoFlightdeckForm::mFileNewClick() {
+  ShowFileTitlePanel->clear();
+}
+
+void TixoFlightdeckForm::mFileOpenClick() {
+  if (!FEnvironment.Prompts->OpenFile(OpenDialog).isEmpty())
+    ShowFileTitlePanel->clear();
+}
+
+void TixoFlightdeckForm::mFileEditClick() {
+  const TMissionTreeItem* selected = SelectedNode();
+  if (!selected || !selected->Record())
+    return;
+  const std::string& fileName = selected->Record()->FileName;
+  if (FileExists(LowerCaseAscii(MissionDirectory() + fileName))) {
+    ShowFileTitlePanel->clear();
+    return;
+  }
+  const std::string_view directory = MissionTypeDir(SingleMissionType());
+  Tell(QStringLiteral("Unable to locate TIE mission file \"") + FromList(fileName) +
+       QStringLiteral("\" in ") +
+       QString::fromLatin1(directory.data(), static_cast<int>(directory.size()) - 1) +
+       QStringLiteral(" directory."));
+}
+
+} // namespace flightdeck

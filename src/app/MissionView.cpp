@@ -1,0 +1,105 @@
+#include "app/MissionView.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+namespace flightdeck {
+
+namespace {
+
+const QString NodeMimeType = QStringLiteral("application/x-flightdeck-mission-node");
+
+class TLabelDelegate : public QStyledItemDelegate {
+public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void setModelData(QWidget* editor, QAbstractItemModel* model,
+                    const QModelIndex& index) const override {
+    const auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line) {
+      QStyledItemDelegate::setModelData(editor, model, index);
+      return;
+    }
+    model->setData(index, line->text().isEmpty() ? QStringLiteral(" ") : line->text(),
+                   Qt::EditRole);
+    // The save that follows an edit must not run while the editor is still committing.
+    auto* view = static_cast<TMissionView*>(parent());
+    QTreeWidgetItem* item = view->itemFromIndex(index);
+    QMetaObject::invokeMethod(
+        view, [view, item] { emit view->LabelEdited(item); }, Qt::QueuedConnection);
+  }
+};
+
+bool IsTreeView(const QObject* source) {
+  return qobject_cast<const QTreeView*>(source) != nullptr;
+}
+
+// Drags are taken from tree views only.
+void AcceptFromTreeView(QDropEvent* event) {
+  if (IsTreeView(event->source()))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+} // namespace
+
+TMissionView::TMissionView(QWidget* parent) : QTreeWidget(parent) {
+  setItemDelegate(new TLabelDelegate(this));
+  setAcceptDrops(true);
+  viewport()->setAcceptDrops(true);
+  setDragEnabled(false); // our own drag: the item view's would move model rows itself
+}
+
+QTreeWidgetItem* TMissionView::NodeAtLabel(const QPoint& at) const {
+  QTreeWidgetItem* item = itemAt(at);
+  if (!item)
+    return nullptr;
+  const QRect rect = visualItemRect(item);
+  const int labelWidth = fontMetrics().horizontalAdvance(item->text(0)) +
+                         2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 4;
+  return at.x() >= rect.left() && at.x() <= rect.left() + iconSize().width() + labelWidth ? item
+                                                                                          : nullptr;
+}
+
+void TMissionView::mousePressEvent(QMouseEvent* event) {
+  FDragArmed = event->button() == Qt::LeftButton;
+  FDragStart = event->position().toPoint();
+  QTreeWidget::mousePressEvent(event);
+}
+
+void TMissionView::mouseMoveEvent(QMouseEvent* event) {
+  if (!FDragArmed || !(event->buttons() & Qt::LeftButton) ||
+      (event->position().toPoint() - FDragStart).manhattanLength() <
+          QApplication::startDragDistance()) {
+    QTreeWidget::mouseMoveEvent(event);
+    return;
+  }
+  FDragArmed = false;
+  auto* drag = new QDrag(this);
+  auto* data = new QMimeData;
+  data->setData(NodeMimeType, QByteArray());
+  drag->setMimeData(data);
+  drag->exec(Qt::MoveAction);
+}
+
+void TMissionView::dragEnterEvent(QDragEnterEvent* event) {
+  AcceptFromTreeView(event);
+}
+
+void TMissionView::dragMoveEvent(QDragMoveEvent* event) {
+  AcceptFromTreeView(event);
+}
+
+void TMissionView::dropEvent(QDropEvent* event) {
+  AcceptFromTreeView(event);
+  if (event->isAccepted())
+    emit DropRequested(event->position().toPoint());
+}
+
+} // namespace flightdeck

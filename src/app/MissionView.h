@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPoint>
+#include <QTreeWidget>
+
+namespace flightdeck {
+
+// The mission tree control. Its labels are edited in place; a confirmed edit (an empty one
+// made a single blank) is reported once the editor has closed. Pressing the left button and
+// moving starts a drag of the selected entry, which may be dropped on any tree view; where it
+// lands is left to the window.
+class TMissionView : public QTreeWidget {
+  Q_OBJECT
+
+public:
+  explicit TMissionView(QWidget* parent = nullptr);
+
+  // The node whose label or icon lies under `at` (viewport coordinates), if any.
+  QTreeWidgetItem* NodeAtLabel(const QPoint& at) const;
+
+signals:
+  void LabelEdited(QTreeWidgetItem* item);
+  void DropRequested(const QPoint& at);
+
+protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+private:
+  QPoint FDragStart;
+  bool FDragArmed = false;
+};
+
+} // namespace flightdeck

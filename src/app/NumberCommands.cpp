@@ -1,0 +1,120 @@
+// Entry numbers: the next-number button and the number box.
+
+#include "app/Application.h"
+#include "app/MissionView.h"
+#include "app/TixoFlightdeckForm.h"
+#include "lists/NextNumber.h"
+#include "platform/AsciiCase.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <algorithm>
+#include <optional>
+
+namespace flightdeck {
+
+namespace {
+
+// The number typed into the box: leading blanks skipped, then the digits up to the first
+// character that is not one. Empty when the box holds no digit at all.
+std::optional<std::int32_t> TypedNumber(const QString& text) {
+  if (!std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
+    return std::nullopt;
+  std::int32_t value = 0;
+  int at = 0;
+  while (at < text.size() && text[at] == QLatin1Char(' '))
+    ++at;
+  for (; at < text.size() && text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9'); ++at)
+    value = value * 10 + (text[at].unicode() - '0');
+  return value;
+}
+
+QString Quoted(const QString& text) {
+  return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+} // namespace
+
+void TixoFlightdeckForm::ShowNextNumberButtonClick(QObject* sender) {
+  QString word = QStringLiteral("mission");
+  std::int32_t number = 0;
+  const TMissionTreeItem* selected = SelectedNode();
+  if (selected && selected->Record()) {
+    const TListItemKind kind = selected->Record()->Kind;
+    const int count = static_cast<int>(TreeNodes().size());
+    number = NextNumber(kind, CollectTreeItems(0, count - 1));
+    if (kind == likCampaign || kind == likBattle || kind == likTournament)
+      word = QString::fromStdString(LowerCaseAscii(ListItemKindName(kind)));
+  }
+  ShowNextNumberButton->setText(QStringLiteral("Next #: ") + QString::number(number));
+  if (sender == ShowNextNumberButton)
+    Tell(QStringLiteral("The next available ") + word + QStringLiteral(" number is ") +
+         QString::number(number));
+}
+
+void TixoFlightdeckForm::MissionNumberEBEnter() {
+  const TMissionTreeItem* selected = SelectedNode();
+  FNumberEditIndex = selected ? AbsoluteIndex(selected) : -1;
+}
+
+void TixoFlightdeckForm::MissionNumberEBExit() {
+  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
+  if (FNumberEditIndex < 0 || FNumberEditIndex >= static_cast<int>(nodes.size()))
+    return;
+  TMissionTreeItem* node = nodes[static_cast<std::size_t>(FNumberEditIndex)];
+  if (!node->Record()) {
+    FNumberEditIndex = -1;
+    return;
+  }
+  TListFileItem& entry = *node->Record();
+  // The next free number is taken while the entry still holds its old one.
+  const std::int32_t next =
+      NextNumber(entry.Kind, CollectTreeItems(0, static_cast<int>(nodes.size()) - 1));
+  const std::int32_t value = TypedNumber(MissionNumberEB->displayText()).value_or(entry.Number);
+
+  TMissionTreeItem* clash = nullptr;
+  for (TMissionTreeItem* other : nodes)
+    if (other != node && other->Record() && other->Record()->Kind == entry.Kind &&
+        other->Record()->Number == value)
+      clash = other;
+  if (!clash) {
+    entry.Number = value;
+  } else if (Ask(QStringLiteral("Confirm"),
+                 Quoted(clash->text(0)) +
+                     QStringLiteral(" is presently using this number.  Would you like to assign "
+                                    "the next available "
+                                    "number (") +
+                     QString::number(next) + QStringLiteral(") to ") + Quoted(clash->text(0)) +
+                     QStringLiteral(", and then assign the number (") + QString::number(value) +
+                     QStringLiteral(") to ") + Quoted(node->text(0)) + QLatin1Char('?')) ==
+             TMessageResult::Yes) {
+    entry.Number = value;
+    clash->Record()->Number = next;
+  }
+  FMissionView->setCurrentItem(node);
+  MissionNumberEB->setText(QString::number(entry.Number));
+  FNumberEditIndex = -1;
+}
+
+void TixoFlightdeckForm::MissionNumberEBKeyUp(int key) {
+  // Enter hands the focus to the tree, which applies the number.
+  if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    FMissionView->setFocus();
+}
+
+bool TixoFlightdeckForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == MissionNumberEB) {
+    if (event->type() == QEvent::FocusIn)
+      MissionNumberEBEnter();
+    else if (event->type() == QEvent::FocusOut)
+      MissionNumberEBExit();
+    else if (event->type() == QEvent::KeyRelease)
+      MissionNumberEBKeyUp(static_cast<QKeyEvent*>(event)->key());
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace flightdeck

@@ -1,0 +1,220 @@
+#include "support/FormFixture.h"
+
+using namespace flightdeck;
+using test::CrLf;
+using test::ReadBytes;
+using test::WriteBytes;
+namespace fs = std::filesystem;
+
+class TEditCommandsTest : public QObject, protected test::TFormFixture {
+  Q_OBJECT
+
+  const std::string FCredit =
+      "  Made with Flightdeck, the mission manager for X-wing vs. TIE Fighter.";
+
+  QString Chosen(const char* name) const {
+    return QString::fromStdString((FTemp->Path() / "Elsewhere" / name).string());
+  }
+
+  // Drops the selected node on the label of the node `target`.
+  void DropOn(const QString& target) {
+    QTreeWidget* view = FForm->MissionView();
+    const QRect rect = view->visualItemRect(Node(target));
+    FForm->MissionViewDragDrop(QPoint(rect.left() + 4, rect.center().y()));
+  }
+
+  void OpenCombat(const std::string& list) {
+    WriteBytes(GameFile("combat", "mission.lst"), list);
+    StoreSettings("MType=1\r\n");
+    Open();
+  }
+
+private slots:
+  void init() { SetUpGame(); }
+  void cleanup() { TearDownGame(); }
+
+  void newBattleTakesTheFirstFreeNumberAndWritesItsBattleFile() {
+    WriteBytes(GameFile("battle", "mission.lst"),
+               CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One", "1", "b2.lst",
+                     "Strike Two", "3", "b3.lst", "Strike Three"}));
+    StoreSettings("MType=0\r\n");
+    Open();
+    Select(QStringLiteral("Alpha")); // an Operation: the Battle goes under its War
+    FPrompts.Files = {Chosen("B4.TXT")};
+    Control<QAction>("mnuAddBattle")->trigger();
+    const TOpenDialogRequest& dialog = FPrompts.FileRequests.front();
+    QCOMPARE(dialog.InitialDir, QString::fromStdString(FGame) + QStringLiteral("battle"));
+    QCOMPARE(dialog.Title,
+             QStringLiteral("Specify a New List File to store Mission References in..."));
+    QCOMPARE(
+        dialog.Filter,
+        QStringLiteral("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"));
+    QVERIFY(!dialog.MustExist);
+    QCOMPARE(FForm->MissionView()->currentItem()->text(0), QStringLiteral("A New Battle"));
+    QCOMPARE(Control<QLineEdit>("MissionNumberEB")->displayText().trimmed(), QStringLiteral("2"));
+    FinishLabelEdit(QStringLiteral("Strike Four"));
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")),
+             CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One", "1", "b2.lst",
+                   "Strike Two", "3", "b3.lst", "Strike Three", "2", "B4.lst", "Strike Four"}));
+    QCOMPARE(ReadBytes(GameFile("battle", "B4.lst")),
+             CrLf({"0", "  This battle was created with the X-wing vs. TIE Fighter Forgeworks.",
+                   FCredit}));
+  }
+
+  void existingBattleFileBringsItsOperationsWithCombatTitles() {
+    WriteBytes(GameFile("battle", "old.lst"),
+               CrLf({"3", "a.tie", "B.tie", "x.tie", "Old one", "Old two"}));
+    const std::string combat = ReadBytes(GameFile("combat", "mission.lst"));
+    StoreSettings("MType=0\r\n");
+    Open();
+    Select(QStringLiteral("Outer Rim"));
+    FPrompts.Files = {Chosen("OLD")};
+    Control<QAction>("mnuAddBattle")->trigger();
+    FinishLabelEdit(std::nullopt);
+    QCOMPARE(Labels().mid(9),
+             (QStringList{QStringLiteral("  A New Battle"), QStringLiteral("    Alpha"),
+                          QStringLiteral("    Bravo"), QStringLiteral("    x.tie")}));
+    QVERIFY(Node(QStringLiteral("A New Battle"))->isExpanded());
+    WriteBack();
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")), combat);
+    QCOMPARE(ReadBytes(GameFile("battle", "old.lst")),
+             CrLf({"3", "a.tie", "B.tie", "x.tie", "Old one", "Old two"}));
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")),
+             CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One", "1", "b2.lst",
+                   "Strike Two", "2", "OLD.lst", "A New Battle"}));
+  }
+
+  void battleFileNamesInUseOrOfAListAreRefused() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    Select(QStringLiteral("Strike Two"));
+    FPrompts.Files = {Chosen("B1.LST"), Chosen("Mission.txt")};
+    Control<QAction>("mnuAddBattle")->trigger();
+    Control<QAction>("mnuAddBattle")->trigger();
+    QCOMPARE(
+        FPrompts.Messages,
+        (QStringList{
+            QStringLiteral(
+                "Ixo Kit: The List File \"b1.lst\" is presently in use by another "
+                "battle/tournament.  Please specify a list file that is not already in use."),
+            QStringLiteral("Ixo Kit: The List File \"mission.lst\" is one of this category's own "
+                           "mission lists.  Please specify a list file of its own for the "
+                           "battle/tournament.")}));
+    QCOMPARE(Labels().size(), 9);
+  }
+
+  void removingAWarKeepsItsBattleFiles() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    Select(QStringLiteral("Outer Rim"));
+    FForm->MissionView()->setFocus();
+    QTest::keyClick(FForm->MissionView(), Qt::Key_Delete);
+    QVERIFY(Labels().isEmpty());
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), std::string());
+    QVERIFY(fs::exists(GameFile("battle", "b1.lst")) && fs::exists(GameFile("battle", "b2.lst")));
+  }
+
+  void removingABattleWritesTheRest() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    Select(QStringLiteral("Strike One"));
+    Control<QAction>("mnuRemove")->trigger();
+    QCOMPARE(Labels().size(), 5);
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")),
+             CrLf({"//", "[Outer Rim]", "//", "1", "b2.lst", "Strike Two"}));
+  }
+
+  void renamingToAnEmptyLabelStoresABlank() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    Select(QStringLiteral("Strike One"));
+    FForm->MissionView()->editItem(Node(QStringLiteral("Strike One")));
+    FinishLabelEdit(QString());
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")),
+             CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", " ", "1", "b2.lst", "Strike Two"}));
+  }
+
+  void newCampaignGoesToTheEndOfTheTopLevel() {
+    OpenCombat(CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1"}));
+    Select(QStringLiteral("A1"));
+    Control<QAction>("mnuAddCampaign")->trigger();
+    FinishLabelEdit(QStringLiteral("Beta Run"));
+    QCOMPARE(Labels(), (QStringList{QStringLiteral("Alpha"), QStringLiteral("  A1"),
+                                    QStringLiteral("Beta Run")}));
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
+             CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1", "//", "[Beta Run]", "//"}));
+  }
+
+  void dropsFollowTheMoveTable() {
+    OpenCombat(CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1", "1", "b.tie", "A2", "//", "[Beta]",
+                     "//", "2", "c.tie", "B1"}));
+    Select(QStringLiteral("A2")); // onto a Campaign (one level up): its first child
+    DropOn(QStringLiteral("Beta"));
+    QCOMPARE(Labels(),
+             (QStringList{QStringLiteral("Alpha"), QStringLiteral("  A1"), QStringLiteral("Beta"),
+                          QStringLiteral("  A2"), QStringLiteral("  B1")}));
+    Select(QStringLiteral("A1")); // onto an Engagement: just before it
+    DropOn(QStringLiteral("B1"));
+    QCOMPARE(Labels(),
+             (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("  A2"),
+                          QStringLiteral("  A1"), QStringLiteral("  B1")}));
+    Select(QStringLiteral("Alpha")); // onto an Engagement of another Campaign: before that Campaign
+    DropOn(QStringLiteral("B1"));
+    QCOMPARE(Labels(),
+             (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("  A2"),
+                          QStringLiteral("  A1"), QStringLiteral("  B1")}));
+    Select(QStringLiteral("Beta"));
+    DropOn(QStringLiteral("Alpha")); // same kind: before it
+    QCOMPARE(Labels(),
+             (QStringList{QStringLiteral("Beta"), QStringLiteral("  A2"), QStringLiteral("  A1"),
+                          QStringLiteral("  B1"), QStringLiteral("Alpha")}));
+    Select(QStringLiteral("Beta"));
+    DropOn(QStringLiteral("A1")); // onto its own child: stays
+    QCOMPARE(Labels().first(), QStringLiteral("Beta"));
+    WriteBack();
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
+             CrLf({"//", "[Beta]", "//", "1", "b.tie", "A2", "0", "a.tie", "A1", "2", "c.tie", "B1",
+                   "//", "[Alpha]", "//"}));
+  }
+
+  void dropsAcrossBattleLevels() {
+    WriteBytes(GameFile("battle", "mission.lst"),
+               CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One", "//", "[Inner Rim]",
+                     "//", "1", "b2.lst", "Strike Two"}));
+    StoreSettings("MType=0\r\n");
+    Open();
+    Select(QStringLiteral("Alpha")); // an Operation onto a War, two levels up: no move
+    DropOn(QStringLiteral("Inner Rim"));
+    QCOMPARE(Node(QStringLiteral("Alpha"))->parent()->text(0), QStringLiteral("Strike One"));
+    Select(QStringLiteral("Alpha")); // onto another Operation: before it, in the other Battle
+    DropOn(QStringLiteral("Delta"));
+    QCOMPARE(Node(QStringLiteral("Alpha"))->parent()->text(0), QStringLiteral("Strike Two"));
+    Select(QStringLiteral(
+        "Strike Two")); // a Battle onto an Operation (one level down): before its Battle
+    DropOn(QStringLiteral("Bravo"));
+    QCOMPARE(Labels(), (QStringList{QStringLiteral("Outer Rim"), QStringLiteral("  Strike Two"),
+                                    QStringLiteral("    Alpha"), QStringLiteral("    Delta"),
+                                    QStringLiteral("    e.tie"), QStringLiteral("    f.tie"),
+                                    QStringLiteral("  Strike One"), QStringLiteral("    Bravo"),
+                                    QStringLiteral("    c.tie"), QStringLiteral("Inner Rim")}));
+    Select(
+        QStringLiteral("Inner Rim")); // a War onto an Operation (two levels down): before that War
+    DropOn(QStringLiteral("Bravo"));
+    QCOMPARE(Labels().first(), QStringLiteral("Inner Rim"));
+    WriteBack();
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")),
+             CrLf({"//", "[Inner Rim]", "//", "//", "[Outer Rim]", "//", "1", "b2.lst",
+                   "Strike Two", "0", "b1.lst", "Strike One"}));
+    QCOMPARE(ReadBytes(GameFile("battle", "b2.lst")),
+             CrLf({"4", "a.tie", "d.tie", "e.tie", "f.tie", "Third", "Fourth"}));
+    QCOMPARE(ReadBytes(GameFile("battle", "b1.lst")),
+             CrLf({"2", "b.tie", "c.tie", "First", "Second"}));
+  }
+};
+
+int RunEditCommandsTest(int argc, char** argv) {
+  TEditCommandsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "EditCommandsTest.moc"

@@ -1,0 +1,140 @@
+#include "support/FormFixture.h"
+
+using namespace flightdeck;
+using test::CrLf;
+using test::ReadBytes;
+using test::WriteBytes;
+namespace fs = std::filesystem;
+
+class TInstallCommandsTest : public QObject, protected test::TFormFixture {
+  Q_OBJECT
+
+  const QString FPlaceCopy =
+      QStringLiteral("Confirm: The specified TIE mission does not exist in the correct mission "
+                     "directory.  Would you like to place a "
+                     "copy in the correct directory?");
+
+  // A mission file outside the game directory.
+  QString Download(const char* name) {
+    fs::create_directories(FTemp->Path() / "Downloads");
+    WriteBytes(FTemp->Path() / "Downloads" / name, std::string("mission ") + name);
+    return QString::fromStdString((FTemp->Path() / "Downloads" / name).string());
+  }
+
+private slots:
+  void init() { SetUpGame(); }
+  void cleanup() { TearDownGame(); }
+
+  void installingIntoMeleeCopiesTheFileAndNumbersTheEntry() {
+    WriteBytes(GameFile("melee", "mission.lst"),
+               CrLf({"//", "[Arena]", "//", "0", "x.tie", "Old Duel"}));
+    StoreSettings("MType=2\r\n");
+    Open();
+    Select(QStringLiteral("Old Duel")); // an Engagement: the mission joins its Campaign
+    FPrompts.Files = {Download("M1.TIE")};
+    Click("InstallMissionBtn");
+    const TOpenDialogRequest& dialog = FPrompts.FileRequests.front();
+    QCOMPARE(dialog.InitialDir, QString::fromStdString(FGame) + QStringLiteral("melee"));
+    QCOMPARE(dialog.Title, QStringLiteral("Select a TIE Mission File to Install..."));
+    QCOMPARE(
+        dialog.Filter,
+        QStringLiteral("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"));
+    QCOMPARE(FPrompts.Messages, QStringList{FPlaceCopy});
+    QCOMPARE(ReadBytes(GameFile("melee", "m1.tie")), std::string("mission M1.TIE"));
+    QCOMPARE(FForm->MissionView()->currentItem()->text(0),
+             QStringLiteral("A New X-wing vs. TIE Fighter Mission"));
+    QCOMPARE(Control<QLineEdit>("MissionNumberEB")->displayText().trimmed(), QStringLiteral("1"));
+    FinishLabelEdit(QStringLiteral("New Duel"));
+    QCOMPARE(ReadBytes(GameFile("melee", "mission.lst")),
+             CrLf({"//", "[Arena]", "//", "0", "x.tie", "Old Duel", "1", "m1.tie", "New Duel"}));
+    QVERIFY(!fs::exists(GameFile("combat", "imperial.lst")));
+  }
+
+  void installingIntoBattlesUpdatesAllThreeCombatLists() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    Select(QStringLiteral("Bravo")); // an Operation: the mission joins its Battle
+    FPrompts.Files = {Download("N.tie")};
+    Control<QAction>("mInstallMission")->trigger();
+    QCOMPARE(FPrompts.FileRequests.front().InitialDir,
+             QString::fromStdString(FGame) + QStringLiteral("combat"));
+    QVERIFY(fs::exists(GameFile("combat", "n.tie")));
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
+             CrLf({"//", "[Outer Rim]", "//", "0", "a.tie", "Alpha", "1", "B.TIE", "Bravo", "3",
+                   "d.tie", "Delta", "//", "[Strike One]", "//", "2", "n.tie", ""}));
+    QCOMPARE(ReadBytes(GameFile("combat", "rebel.lst")),
+             CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red", "//", "[Strike One]", "//", "0",
+                   "n.tie", ""}));
+    QCOMPARE(ReadBytes(GameFile("combat", "imperial.lst")),
+             CrLf({"//", "[Strike One]", "//", "0", "n.tie", ""}));
+    QCOMPARE(Control<QLineEdit>("MissionNumberEB")->displayText().trimmed(), QStringLiteral("0"));
+
+    FinishLabelEdit(QStringLiteral("November"));
+    QCOMPARE(ReadBytes(GameFile("battle", "b1.lst")),
+             CrLf({"4", "a.tie", "b.tie", "c.tie", "n.tie", "First", "Second"}));
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
+             CrLf({"//", "[Outer Rim]", "//", "0", "a.tie", "Alpha", "1", "B.TIE", "Bravo", "3",
+                   "d.tie", "Delta", "//", "[Strike One]", "//", "2", "n.tie", "November"}));
+  }
+
+  void decliningTheCopyAddsNothing() {
+    StoreSettings("MType=1\r\n");
+    Open();
+    Select(QStringLiteral("Outer Rim"));
+    const std::string combat = ReadBytes(GameFile("combat", "mission.lst"));
+    FPrompts.Files = {Download("q.tie")};
+    FPrompts.Answers = {TMessageResult::No};
+    Click("InstallMissionBtn");
+    QCOMPARE(FPrompts.Messages, QStringList{FPlaceCopy});
+    QVERIFY(!fs::exists(GameFile("combat", "q.tie")));
+    QCOMPARE(Labels().size(), 4);
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")), combat);
+    QVERIFY(!fs::exists(GameFile("combat", "imperial.lst")));
+  }
+
+  void aFileInPlaceAsksNothingAndAGroupWithoutEntriesIsReported() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    WriteBytes(GameFile("combat", "here.tie"), "x");
+    Select(QStringLiteral("Outer Rim")); // a War takes no mission
+    FPrompts.Files = {QString::fromStdString(GameFile("combat", "here.tie").string())};
+    Click("InstallMissionBtn");
+    QCOMPARE(FPrompts.Messages,
+             QStringList{QStringLiteral(
+                 "Ixo Kit: The mission file is in place, but no entry was added for it: select "
+                 "the Battle to add it to, or one of its missions, and install it again.")});
+    QCOMPARE(Labels().size(), 9);
+  }
+
+  void replacingAnExistingFileIsAsked() {
+    StoreSettings("MType=1\r\n");
+    Open();
+    WriteBytes(GameFile("combat", "dup.tie"), "old");
+    Select(QStringLiteral("Alpha"));
+    FPrompts.Files = {Download("DUP.TIE")};
+    FPrompts.Answers = {TMessageResult::No};
+    Click("InstallMissionBtn");
+    QCOMPARE(FPrompts.Messages,
+             QStringList{QStringLiteral("Warning: Another TIE mission with the same file name "
+                                        "already exists.  Would you like to replace it?")});
+    QCOMPARE(ReadBytes(GameFile("combat", "dup.tie")), std::string("old"));
+    QCOMPARE(FForm->MissionView()->currentItem()->parent()->text(0), QStringLiteral("Outer Rim"));
+  }
+
+  void editSelectedMissionReportsAMissingFile() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    Select(QStringLiteral("Strike One"));
+    FForm->mFileEditClick();
+    QCOMPARE(FPrompts.Messages,
+             QStringList{QStringLiteral(
+                 "Ixo Kit: Unable to locate TIE mission file \"b1.lst\" in combat directory.")});
+  }
+};
+
+int RunInstallCommandsTest(int argc, char** argv) {
+  TInstallCommandsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "InstallCommandsTest.moc"

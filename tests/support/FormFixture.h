@@ -1,0 +1,137 @@
+#pragma once
+
+#include "app/Application.h"
+#include "app/TixoFlightdeckForm.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include <memory>
+
+namespace flightdeck::test {
+
+// A game directory in a temporary folder, a settings file naming it, and the main window on
+// top with scripted prompts. The game holds one War of two Battles with three Operations each
+// and a neutral Combat list that titles some of them.
+class TFormFixture {
+protected:
+  std::unique_ptr<TTempDir> FTemp;
+  std::string FGame; // as the program stores it: lower case, with a trailing separator
+  TScriptedPrompts FPrompts;
+  std::unique_ptr<TixoFlightdeckForm> FForm;
+
+  void SetUpGame() {
+    FTemp = std::make_unique<TTempDir>();
+    FGame = MakeGameDirectory(FTemp->Path() / "Game");
+    for (char& c : FGame)
+      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    FPrompts = TScriptedPrompts();
+    WriteBytes(GameFile("battle", "mission.lst"),
+               CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One", "1", "b2.lst",
+                     "Strike Two"}));
+    WriteBytes(GameFile("battle", "b1.lst"),
+               CrLf({"3", "a.tie", "b.tie", "c.tie", "First", "Second"}));
+    WriteBytes(GameFile("battle", "b2.lst"),
+               CrLf({"3", "d.tie", "e.tie", "f.tie", "Third", "Fourth"}));
+    WriteBytes(GameFile("combat", "mission.lst"),
+               CrLf({"//", "[Outer Rim]", "//", "0", "a.tie", "Alpha", "1", "B.TIE", "Bravo", "3",
+                     "d.tie", "Delta"}));
+    WriteBytes(GameFile("combat", "rebel.lst"),
+               CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red"}));
+  }
+
+  void TearDownGame() {
+    FForm.reset();
+    TixoApplication::Instance()->SetPrompts(nullptr);
+    FTemp.reset();
+  }
+
+  std::filesystem::path Settings() const { return FTemp->Path() / "flightdeck.ini"; }
+  std::filesystem::path GameFile(const char* folder, const char* name) const {
+    return FTemp->Path() / "Game" / folder / name;
+  }
+  void StoreSettings(const std::string& keys) {
+    WriteBytes(Settings(), "[IxoKit]\r\nMPath=" + FGame + "\r\n" + keys);
+  }
+
+  // The window, shown and active so that focus and layout behave as for a user.
+  TixoFlightdeckForm& Open() {
+    FForm = std::make_unique<TixoFlightdeckForm>(
+        TFormEnvironment{QString::fromStdString(Settings().string()), &FPrompts});
+    TixoApplication::Instance()->SetPrompts(&FPrompts);
+    FForm->show();
+    FForm->activateWindow();
+    if (!QTest::qWaitForWindowActive(FForm.get()))
+      qWarning("the window did not become active");
+    return *FForm;
+  }
+
+  template <typename T>
+  T* Control(const char* name) const {
+    T* control = FForm->findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+      qFatal("no control %s", name);
+    return control;
+  }
+  QString Caption(const char* name) const { return Control<QLabel>(name)->text(); }
+
+  // Each node's label, indented by two blanks a level.
+  QStringList Labels() const {
+    QStringList labels;
+    for (QTreeWidgetItemIterator it(FForm->MissionView()); *it; ++it) {
+      int level = 0;
+      for (QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
+        ++level;
+      labels << QString(2 * level, QLatin1Char(' ')) + (*it)->text(0);
+    }
+    return labels;
+  }
+  QTreeWidgetItem* Node(const QString& label) const {
+    const auto found =
+        FForm->MissionView()->findItems(label, Qt::MatchExactly | Qt::MatchRecursive);
+    if (found.isEmpty())
+      qFatal("no node %s", qPrintable(label));
+    return found.front();
+  }
+  void Select(const QString& label) { FForm->MissionView()->setCurrentItem(Node(label)); }
+
+  void ClickTab(int index) {
+    QTabBar* tabs = Control<QTabBar>("MissionTypeTabSet");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+  }
+  void Click(const char* button) {
+    QTest::mouseClick(Control<QToolButton>(button), Qt::LeftButton);
+  }
+
+  // Finishes the label edit that a command opened: Enter with `text`, or Escape.
+  void FinishLabelEdit(const std::optional<QString>& text) {
+    auto* editor = FForm->MissionView()->findChild<QLineEdit*>();
+    if (!editor)
+      qFatal("no label editor is open");
+    if (text) {
+      editor->setText(*text);
+      QTest::keyClick(editor, Qt::Key_Return);
+    } else {
+      QTest::keyClick(editor, Qt::Key_Escape);
+    }
+    // The item view commits and closes its editor through queued calls, and the window saves
+    // through one more.
+    for (int round = 0; round < 3; ++round)
+      QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  // Writes the tree back the way a user can: pressing the side button already down.
+  void WriteBack() { Click("GenderNeutralBtn"); }
+};
+
+} // namespace flightdeck::test
