@@ -68,6 +68,11 @@ QTreeWidgetItem* TMissionView::NodeAtLabel(const QPoint& at) const {
 }
 
 void TMissionView::mousePressEvent(QMouseEvent* event) {
+  // The context menu acts on the selected entry: a right click must not change it.
+  if (event->button() == Qt::RightButton) {
+    event->accept();
+    return;
+  }
   FDragArmed = event->button() == Qt::LeftButton;
   FDragStart = event->position().toPoint();
   QTreeWidget::mousePressEvent(event);

@@ -124,6 +124,16 @@ private slots:
              CrLf({"//", "[Outer Rim]", "//", "1", "b2.lst", "Strike Two"}));
   }
 
+  void rightClickKeepsTheSelection() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    Select(QStringLiteral("Strike One"));
+    QTreeWidget* view = FForm->MissionView();
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {},
+                      view->visualItemRect(Node(QStringLiteral("Bravo"))).center());
+    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike One"));
+  }
+
   void renamingToAnEmptyLabelStoresABlank() {
     StoreSettings("MType=0\r\n");
     Open();
