@@ -2,15 +2,23 @@
 
 #include <unistd.h>
 
+#include <utility>
+
 namespace flightdeck {
 
 // Owns an open POSIX file descriptor and closes it when it goes.
 class TFileDescriptor {
 public:
-  explicit TFileDescriptor(int fd) : FFd(fd) {}
+  explicit TFileDescriptor(int fd = -1) : FFd(fd) {}
   ~TFileDescriptor() { Close(); }
-  TFileDescriptor(const TFileDescriptor&) = delete;
-  TFileDescriptor& operator=(const TFileDescriptor&) = delete;
+  TFileDescriptor(TFileDescriptor&& other) noexcept : FFd(std::exchange(other.FFd, -1)) {}
+  TFileDescriptor& operator=(TFileDescriptor&& other) noexcept {
+    if (this != &other) {
+      Close();
+      FFd = std::exchange(other.FFd, -1);
+    }
+    return *this;
+  }
 
   int Get() const { return FFd; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <string>
+#include "platform/ReplacementFile.h"
+
 #include <string_view>
 #include <vector>
 
@@ -12,21 +13,11 @@ namespace flightdeck {
 // dropped uncommitted leaves every old file byte-for-byte intact and no temporary file behind.
 class TFileTransaction {
 public:
-  TFileTransaction() = default;
-  ~TFileTransaction();
-  TFileTransaction(const TFileTransaction&) = delete;
-  TFileTransaction& operator=(const TFileTransaction&) = delete;
-
   void Stage(std::string_view path, std::string_view bytes);
   void Commit();
 
 private:
-  struct TStagedFile {
-    std::string TempPath;
-    std::string TargetPath;
-  };
-  std::vector<TStagedFile> FStaged;
-  std::size_t FCommitted = 0; // staged files before this index are in place
+  std::vector<TReplacementFile> FStaged;
 };
 
 // A transaction of one file.

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/FileDescriptor.h"
+
+#include <string>
+#include <string_view>
+
+namespace flightdeck {
+
+// The new content of a file, written piece by piece into a temporary file in the target's
+// directory. Commit renames it over the target; until then the old file stays as it was, and
+// a replacement dropped uncommitted takes its temporary file with it. Failures raise
+// EInOutError.
+class TReplacementFile {
+public:
+  explicit TReplacementFile(std::string_view path);
+  ~TReplacementFile();
+  TReplacementFile(TReplacementFile&& other) noexcept;
+  TReplacementFile& operator=(TReplacementFile&&) = delete;
+  TReplacementFile(const TReplacementFile&) = delete;
+  TReplacementFile& operator=(const TReplacementFile&) = delete;
+
+  void Write(std::string_view bytes);
+  // Closes the temporary file: everything is written.
+  void Finish();
+  void Commit();
+
+private:
+  std::string FTarget;
+  std::string FTemp; // empty once committed or moved away
+  TFileDescriptor FFile;
+};
+
+} // namespace flightdeck
