@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +21,15 @@ void CopyFileReplacing(std::string_view source, std::string_view destination);
 
 // Deletes a file; false when it could not be deleted.
 bool RemoveFile(std::string_view path);
+
+// Seconds since 1970 of the file's last change; empty when it does not exist.
+std::optional<std::int64_t> FileModifiedTime(std::string_view path);
+void SetFileModifiedTime(std::string_view path, std::int64_t seconds);
+
+// Creates the directory and every missing one above it.
+void ForceDirectories(std::string_view path);
+
+// True when `path`, with every link in it followed, lies within `directory`.
+bool IsInsideDirectory(std::string_view path, std::string_view directory);
 
 } // namespace flightdeck

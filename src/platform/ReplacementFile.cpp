@@ -52,7 +52,8 @@ TReplacementFile::TReplacementFile(std::string_view path) : FTarget(HostPath(pat
 }
 
 TReplacementFile::TReplacementFile(TReplacementFile&& other) noexcept
-    : FTarget(std::move(other.FTarget)), FTemp(std::exchange(other.FTemp, {})), FFile(std::move(other.FFile)) {}
+    : FTarget(std::move(other.FTarget)), FTemp(std::exchange(other.FTemp, {})),
+      FFile(std::move(other.FFile)) {}
 
 TReplacementFile::~TReplacementFile() {
   FFile.Close();

@@ -1,0 +1,105 @@
+#include "packs/InstallScript.h"
+
+#include "lists/TextHelpers.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+#include "platform/FileTransaction.h"
+#include "platform/TextLines.h"
+
+namespace flightdeck {
+
+namespace {
+
+bool IsSeries(TListItemKind kind) {
+  return kind == likWar || kind == likTournamentSeries;
+}
+bool IsGroup(TListItemKind kind) {
+  return kind == likCampaign || kind == likBattle || kind == likTournament;
+}
+bool IsMission(TListItemKind kind) {
+  return kind == likEngagement || kind == likOperation || kind == likContest;
+}
+
+struct TScriptKinds {
+  bool ReadsSeries;
+  TListItemKind Series, Group, Mission;
+};
+
+TScriptKinds KindsFor(TMissionType type) {
+  switch (CheckedMissionType(type)) {
+  case mtBattles:
+    return {true, likWar, likBattle, likOperation};
+  case mtTournaments:
+    return {true, likTournamentSeries, likTournament, likContest};
+  default:
+    return {false, likCorruptEntry, likCampaign, likEngagement};
+  }
+}
+
+} // namespace
+
+void WriteInstallScript(std::string_view fileName, const std::vector<TPackageItem>& items) {
+  std::string text;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const TPackageItem& item = items[i];
+    if (IsSeries(item.Kind)) {
+      AppendLine(text, "Series=" + item.NeutralTitle);
+    } else if (IsGroup(item.Kind)) {
+      AppendLine(text, "Collection");
+      for (const std::string* line : {&item.FileName, &item.NeutralTitle, &item.RebelTitle,
+                                      &item.ImperialTitle, &item.Description})
+        AppendLine(text, *line);
+    } else if (IsMission(item.Kind)) {
+      AppendLine(text, "Missions");
+      for (; i < items.size() && items[i].Kind == item.Kind; ++i)
+        for (const std::string* line : {&items[i].FileName, &items[i].NeutralTitle,
+                                        &items[i].RebelTitle, &items[i].ImperialTitle})
+          AppendLine(text, *line);
+      AppendLine(text, "");
+      --i; // the loop steps past the run's last entry
+    }
+  }
+  SaveFileAtomically(fileName, text);
+}
+
+std::vector<TPackageItem> ReadInstallScript(std::string_view fileName, TMissionType missionType,
+                                            std::vector<std::string>& filesToProcess) {
+  const TScriptKinds kinds = KindsFor(missionType);
+  std::vector<TPackageItem> items;
+  if (!FileExists(fileName))
+    return items;
+  TTextLineReader reader(ReadFileBytes(fileName));
+  std::string line = " ";
+  while (!reader.Eof() && !line.empty()) {
+    line = reader.ReadLine();
+    if (LowerCaseAscii(TextBefore(line, "=")) == "series") {
+      if (kinds.ReadsSeries)
+        items.push_back({kinds.Series, {}, TextAfter(line, "="), {}, {}, {}});
+    } else if (LowerCaseAscii(line) == "collection") {
+      TPackageItem group{kinds.Group, LowerCaseAscii(reader.ReadLine()), {}, {}, {}, {}};
+      group.NeutralTitle = reader.ReadLine();
+      group.RebelTitle = reader.ReadLine();
+      group.ImperialTitle = reader.ReadLine();
+      group.Description = reader.ReadLine();
+      items.push_back(std::move(group));
+    } else if (LowerCaseAscii(line) == "missions") {
+      for (std::string candidate = reader.ReadLine(); !reader.Eof() && !candidate.empty();
+           candidate = reader.ReadLine()) {
+        TPackageItem mission{kinds.Mission, candidate, {}, {}, {}, {}};
+        filesToProcess.push_back(candidate);
+        mission.NeutralTitle = reader.ReadLine();
+        mission.RebelTitle = reader.ReadLine();
+        mission.ImperialTitle = reader.ReadLine();
+        items.push_back(std::move(mission));
+      }
+    }
+  }
+  return items;
+}
+
+void FreePackageItems(std::vector<TPackageItem>& items) {
+  items.clear();
+  items.shrink_to_fit();
+}
+
+} // namespace flightdeck

@@ -1,0 +1,197 @@
+#include "zip/ZipArchiver.h"
+
+namespace flightdeck {
+
+namespace {
+
+// The date before which the engine leaves files out when writing: 1 January 1980, that is all.
+const char* const DateFilter = "010180";
+constexpr std::size_t MaxPasswordAnswer = 80;
+
+bool StartsWith(const std::string& text, char c) {
+  return !text.empty() && text.front() == c;
+}
+
+} // namespace
+
+// Turns the engine's reports into the archiver's events.
+class TZipArchiver::TEventBridge : public TZipEngineEvents {
+public:
+  explicit TEventBridge(TZipArchiver& archiver) : FArchiver(archiver) {}
+
+  bool Listing(const TZipFileStats& stats) override { return Raise(FArchiver.OnListing, stats); }
+  bool Extracting(const TZipFileStats& stats) override {
+    return Raise(FArchiver.OnExtracting, stats);
+  }
+  bool Adding(const TZipFileStats& stats) override { return Raise(FArchiver.OnAdding, stats); }
+  bool Updating(const TZipFileStats& stats) override { return Raise(FArchiver.OnUpdating, stats); }
+  bool Skipping(const TZipSkipping& skipping) override {
+    return Raise(FArchiver.OnSkippingFile, skipping);
+  }
+  bool Replace(TZipReplace& replace) override {
+    return Raise<TZipReplace&>(FArchiver.OnReplace, replace);
+  }
+  bool PasswordQuery(TZipPwdQuery& query) override {
+    ProcessMessages();
+    FArchiver.AnswerPasswordQuery(query);
+    return FArchiver.FAbortRequested;
+  }
+
+private:
+  void ProcessMessages() {
+    if (FArchiver.OnProcessMessages)
+      FArchiver.OnProcessMessages();
+  }
+  template <typename T, typename TArgument>
+  bool Raise(const TEvent<T>& event, TArgument&& argument) {
+    ProcessMessages();
+    if (event)
+      event(FArchiver, std::forward<TArgument>(argument));
+    return FArchiver.FAbortRequested;
+  }
+
+  TZipArchiver& FArchiver;
+};
+
+void TZipArchiver::AppendFileSpecs(std::vector<std::string>& arguments,
+                                   bool includesAllowed) const {
+  const std::size_t before = arguments.size();
+  bool includes = false;
+  bool excludes = false;
+  for (const std::string& spec : FilesToProcess) {
+    if (includesAllowed && StartsWith(spec, '>'))
+      includes = true;
+    else if (StartsWith(spec, '<'))
+      excludes = true;
+    else
+      arguments.push_back(spec);
+  }
+  // Patterns only narrow down specifications; with none there is nothing to narrow.
+  if (arguments.size() == before)
+    return;
+  const auto appendMarked = [&](const char* option, char mark) {
+    arguments.emplace_back(option);
+    for (const std::string& spec : FilesToProcess)
+      if (StartsWith(spec, mark))
+        arguments.push_back(spec.substr(1));
+  };
+  if (includes)
+    appendMarked("-i", '>');
+  if (excludes)
+    appendMarked("-x", '<');
+}
+
+std::vector<std::string> TZipArchiver::ListArguments() const {
+  std::vector<std::string> arguments{Password, "-v"};
+  if (MultidiskMode)
+    arguments.emplace_back("-!");
+  arguments.push_back(ZipFileName);
+  AppendFileSpecs(arguments, false);
+  return arguments;
+}
+
+std::vector<std::string> TZipArchiver::ExtractArguments(std::uint8_t action) const {
+  std::vector<std::string> arguments{Password};
+  if (action == 1)
+    arguments.emplace_back("-f");
+  if (action == 2)
+    arguments.emplace_back("-u");
+  if (!UsePaths)
+    arguments.emplace_back("-j");
+  if (MultidiskMode)
+    arguments.emplace_back("-!");
+  if (Overwrite == zowNever)
+    arguments.emplace_back("-n");
+  if (Overwrite == zowAlways)
+    arguments.emplace_back("-o");
+  arguments.push_back(ZipFileName);
+  AppendFileSpecs(arguments, false);
+  if (!ExtractDirectory.empty()) {
+    arguments.emplace_back("-d");
+    arguments.push_back(ExtractDirectory);
+  }
+  return arguments;
+}
+
+std::vector<std::string> TZipArchiver::AddArguments(std::uint8_t action) const {
+  std::vector<std::string> arguments{Password};
+  const auto add = [&](bool condition, const char* option) {
+    if (condition)
+      arguments.emplace_back(option);
+  };
+  add(action == 1, "-f");
+  add(action == 2, "-u");
+  add(!Password.empty(), "-e");
+  arguments.push_back("-" + std::to_string(Compression));
+  add(MoveFiles, "-m");
+  add(action != 1 && IncludeHiddenFiles, "-S");
+  add(action != 1 && UsePaths && IncludeDirectoryEntries, "-D");
+  add(action == 0 && IncludeVolumeLabel, "-$");
+  add(Recurse, "-r");
+  add(!UsePaths, "-j");
+  add(!UseTempFile || MultidiskMode, "-g");
+  if (!TempPath.empty()) {
+    arguments.emplace_back("-b");
+    arguments.push_back(TempPath);
+  }
+  if (!StoredExtensions.empty()) {
+    arguments.emplace_back("-n");
+    arguments.push_back(StoredExtensions);
+  }
+  add(MultidiskMode, "-!");
+  add(ClearDisks, "-&");
+  arguments.emplace_back("-t");
+  arguments.emplace_back(DateFilter);
+  arguments.push_back(ZipFileName);
+  AppendFileSpecs(arguments, true);
+  return arguments;
+}
+
+void TZipArchiver::AnswerPasswordQuery(TZipPwdQuery& query) {
+  if (!Password.empty()) {
+    query.Password = Password.substr(0, MaxPasswordAnswer);
+    query.Answer = zpaUse;
+  } else if (OnPwdQuery) {
+    OnPwdQuery(*this, query);
+    query.Password.resize(std::min(query.Password.size(), MaxPasswordAnswer));
+  }
+}
+
+int TZipArchiver::Run(TEngine engine, const std::vector<std::string>& arguments) {
+  // Whatever happens, also when an event handler throws, the next operation starts afresh.
+  struct TCleanUp {
+    TZipArchiver& Archiver;
+    ~TCleanUp() {
+      Archiver.FAbortRequested = false;
+      Archiver.FilesToProcess.clear();
+    }
+  } cleanUp{*this};
+  FAbortRequested = false;
+  FLastError.clear();
+  TEventBridge events(*this);
+  const TZipEngineResult result = engine(arguments, events);
+  FLastError = result.Reason;
+  return result.Code;
+}
+
+int TZipArchiver::ListFiles() {
+  return Run(ZipRead, ListArguments());
+}
+
+int TZipArchiver::ExtractFiles(std::uint8_t action) {
+  if (action != 0 && MultidiskMode) {
+    FilesToProcess.clear();
+    return ZipMultidiskRefused;
+  }
+  return Run(ZipRead, ExtractArguments(action));
+}
+
+int TZipArchiver::AddFiles(std::uint8_t action) {
+  if (action != 0 && MultidiskMode) {
+    FilesToProcess.clear();
+    return ZipMultidiskRefused;
+  }
+  return Run(ZipWrite, AddArguments(action));
+}
+
+} // namespace flightdeck

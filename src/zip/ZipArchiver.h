@@ -1,0 +1,84 @@
+#pragma once
+
+#include "zip/ZipEngine.h"
+#include "zip/ZipTypes.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace flightdeck {
+
+// Lists, extracts and writes zip archives. Each operation turns the properties and
+// FilesToProcess into an argument vector laid out like a command line and hands it to the zip
+// engine, whose reports become the events. FilesToProcess is emptied after every operation.
+class TZipArchiver {
+public:
+  template <typename T>
+  using TEvent = std::function<void(TZipArchiver&, T)>;
+
+  TZipArchiver() = default;
+
+  std::vector<std::string> FilesToProcess; // ">spec" includes, "<spec" excludes
+  TZipCompressionLevel Compression = 6;
+  bool ClearDisks = false;
+  bool MoveFiles = false;
+  bool MultidiskMode = false;
+  std::string ExtractDirectory;
+  bool IncludeHiddenFiles = false;
+  bool IncludeDirectoryEntries = false;
+  bool IncludeVolumeLabel = false;
+  TZipOverwrite Overwrite = zowAsk;
+  bool Recurse = false;
+  std::string Password;
+  std::string StoredExtensions = ".ZIP;.LZH;.ARC;.ARJ;.ZOO";
+  std::string TempPath;
+  bool UsePaths = true;
+  bool UseTempFile = true;
+  std::string ZipFileName;
+
+  TEvent<const TZipFileStats&> OnAdding, OnExtracting, OnListing, OnTesting, OnUpdating, OnStatus;
+  TEvent<const std::string&> OnDeleting, OnFixing;
+  TEvent<TZipFileComment&> OnFileComment;
+  TEvent<TZipReplace&> OnReplace;
+  TEvent<TZipPwdQuery&> OnPwdQuery;
+  TEvent<const TZipSkipping&> OnSkippingFile;
+  TEvent<int> OnNewdisk;
+  // Called before each report of the engine, so a window can keep itself responsive.
+  std::function<void()> OnProcessMessages;
+
+  // Results: 0 success, 130 freshen or update asked for in multi-disk mode, else the
+  // engine's result (see TZipResult); LastError() tells what went wrong.
+  int ListFiles();
+  int ExtractFiles(std::uint8_t action); // 0 extract, 1 freshen, 2 update
+  int AddFiles(std::uint8_t action);     // 0 add, 1 freshen, 2 update
+
+  // Asks the running operation to stop at the engine's next report.
+  void Abort() { FAbortRequested = true; }
+  bool AbortRequested() const { return FAbortRequested; }
+  const std::string& LastError() const { return FLastError; }
+
+  // The argument vectors the operations hand to the engine.
+  std::vector<std::string> ListArguments() const;
+  std::vector<std::string> ExtractArguments(std::uint8_t action) const;
+  std::vector<std::string> AddArguments(std::uint8_t action) const;
+
+  // The answer to the engine's password question: Password, cut to 80 characters, when one
+  // is set; otherwise OnPwdQuery's.
+  void AnswerPasswordQuery(TZipPwdQuery& query);
+
+private:
+  class TEventBridge;
+  using TEngine = TZipEngineResult (*)(const std::vector<std::string>&, TZipEngineEvents&);
+
+  void AppendFileSpecs(std::vector<std::string>& arguments, bool includesAllowed) const;
+  int Run(TEngine engine, const std::vector<std::string>& arguments);
+
+  bool FAbortRequested = false;
+  std::string FLastError;
+};
+
+inline constexpr int ZipMultidiskRefused = 130;
+
+} // namespace flightdeck

@@ -1,0 +1,98 @@
+#include "zip/ZipDosTime.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace flightdeck {
+
+namespace {
+
+constexpr std::uint32_t EndOfCentralDirectory = 0x06054b50;
+constexpr std::uint32_t Zip64Locator = 0x07064b50;
+constexpr std::uint32_t Zip64EndOfCentralDirectory = 0x06064b50;
+constexpr std::uint32_t CentralHeader = 0x02014b50;
+constexpr std::size_t EndRecordSize = 22;
+constexpr std::size_t CentralHeaderSize = 46;
+
+std::uint64_t Little(const std::string& bytes, std::size_t at, int width) {
+  std::uint64_t value = 0;
+  for (int i = width - 1; i >= 0; --i)
+    value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+  return value;
+}
+
+std::string ReadRange(std::ifstream& file, std::uint64_t offset, std::uint64_t size) {
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  file.clear();
+  file.seekg(static_cast<std::streamoff>(offset));
+  file.read(bytes.data(), static_cast<std::streamsize>(size));
+  return file ? bytes : std::string();
+}
+
+} // namespace
+
+std::vector<std::uint32_t> ReadCentralDosTimes(const std::string& hostPath) {
+  std::ifstream file(hostPath, std::ios::binary | std::ios::ate);
+  if (!file)
+    return {};
+  const std::uint64_t fileSize = static_cast<std::uint64_t>(file.tellg());
+  if (fileSize < EndRecordSize)
+    return {};
+  // The end record lies within the last 64 KiB plus its own size (its comment is at most that).
+  const std::uint64_t tailSize = std::min<std::uint64_t>(fileSize, 65535 + EndRecordSize);
+  const std::string tail = ReadRange(file, fileSize - tailSize, tailSize);
+  if (tail.empty())
+    return {};
+  std::size_t end = tail.size() - EndRecordSize + 1;
+  do {
+    --end;
+  } while (end > 0 && Little(tail, end, 4) != EndOfCentralDirectory);
+  if (Little(tail, end, 4) != EndOfCentralDirectory)
+    return {};
+  std::uint64_t count = Little(tail, end + 10, 2);
+  std::uint64_t size = Little(tail, end + 12, 4);
+  std::uint64_t offset = Little(tail, end + 16, 4);
+  if (count == 0xFFFF || size == 0xFFFFFFFF || offset == 0xFFFFFFFF) {
+    if (end < 20 || Little(tail, end - 20, 4) != Zip64Locator)
+      return {};
+    const std::uint64_t recordOffset = Little(tail, end - 12, 8);
+    if (recordOffset > fileSize || fileSize - recordOffset < 56)
+      return {};
+    const std::string record = ReadRange(file, recordOffset, 56);
+    if (record.empty() || Little(record, 0, 4) != Zip64EndOfCentralDirectory)
+      return {};
+    count = Little(record, 32, 8);
+    size = Little(record, 40, 8);
+    offset = Little(record, 48, 8);
+  }
+  if (offset > fileSize || size > fileSize - offset || count > size / CentralHeaderSize)
+    return {};
+  const std::string directory = ReadRange(file, offset, size);
+  std::vector<std::uint32_t> times;
+  std::size_t at = 0;
+  for (std::uint64_t i = 0; i < count; ++i) {
+    if (at > directory.size() || directory.size() - at < CentralHeaderSize ||
+        Little(directory, at, 4) != CentralHeader)
+      return {};
+    times.push_back(static_cast<std::uint32_t>(Little(directory, at + 14, 2) << 16 |
+                                               Little(directory, at + 12, 2)));
+    at += CentralHeaderSize + Little(directory, at + 28, 2) + Little(directory, at + 30, 2) +
+          Little(directory, at + 32, 2);
+  }
+  return times;
+}
+
+TZipDateTime DosDateTime(std::uint32_t dosTime) {
+  using namespace std::chrono;
+  const std::uint32_t date = dosTime >> 16;
+  const year_month_day day{year{static_cast<int>(1980 + (date >> 9))}, month{(date >> 5) & 15u},
+                           std::chrono::day{date & 31u}};
+  const unsigned hours = (dosTime >> 11) & 31u, minutes = (dosTime >> 5) & 63u,
+                 seconds = (dosTime & 31u) * 2;
+  if (!day.ok() || hours > 23 || minutes > 59 || seconds > 59)
+    return ZipEpoch;
+  return sys_days{day} + std::chrono::hours{hours} + std::chrono::minutes{minutes} +
+         std::chrono::seconds{seconds};
+}
+
+} // namespace flightdeck

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "zip/ZipTypes.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace flightdeck {
+
+// The MS-DOS date and time word of each entry, in central directory order (libzip's index
+// order), read straight from the archive: libzip hands out only a normalised time, in which an
+// invalid stored date can no longer be told from a valid one. Empty when the central
+// directory cannot be found.
+std::vector<std::uint32_t> ReadCentralDosTimes(const std::string& hostPath);
+
+// Date in the high 16 bits, time in the low 16 bits; an invalid date gives ZipEpoch.
+TZipDateTime DosDateTime(std::uint32_t dosTime);
+
+} // namespace flightdeck

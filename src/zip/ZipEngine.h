@@ -1,0 +1,54 @@
+#pragma once
+
+#include "zip/ZipTypes.h"
+
+#include <string>
+#include <vector>
+
+namespace flightdeck {
+
+// What the zip engine reports while it works. Each call returns true to stop the operation.
+class TZipEngineEvents {
+public:
+  virtual ~TZipEngineEvents() = default;
+  virtual bool Listing(const TZipFileStats& stats) = 0;
+  virtual bool Extracting(const TZipFileStats& stats) = 0;
+  virtual bool Adding(const TZipFileStats& stats) = 0;
+  virtual bool Updating(const TZipFileStats& stats) = 0;
+  virtual bool Skipping(const TZipSkipping& skipping) = 0;
+  virtual bool Replace(TZipReplace& replace) = 0;
+  virtual bool PasswordQuery(TZipPwdQuery& query) = 0;
+};
+
+// Result codes, after the usual zip tools.
+enum TZipResult : int {
+  zrOk = 0,
+  zrWarning = 1,        // some entries were skipped
+  zrBadArchive = 3,     // not a zip archive, or a damaged one
+  zrUnsupported = 8,    // an option the engine cannot carry out
+  zrArchiveMissing = 9, // no archive at that path
+  zrNothingMatched = 11,
+  zrNothingToDo = 12,
+  zrWriteFailed = 14,
+  zrBadOptions = 16,
+  zrFileMissing = 18, // a file to add could not be read
+  zrStopped = 80,     // an event asked to stop
+  zrTooLarge = 81,    // the archive's entries add up to more than may be extracted
+};
+
+struct TZipEngineResult {
+  int Code = zrOk;
+  std::string Reason; // what went wrong, for the user; empty on success
+};
+
+// Entries larger than this, or archives whose entries add up to more than the second limit,
+// are not extracted: they would fill the disk of whoever opens a hostile pack.
+inline constexpr std::uint64_t MaxEntrySize = 256ull << 20;
+inline constexpr std::uint64_t MaxArchiveSize = 2ull << 30;
+
+// Carries out an argument vector laid out like a command line (see TZipArchiver): listing
+// ("-v") or extracting from an archive, or writing one.
+TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEvents& events);
+TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineEvents& events);
+
+} // namespace flightdeck

@@ -1,0 +1,267 @@
+// Listing and extracting archives.
+
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+#include "platform/HostPath.h"
+#include "platform/InOutError.h"
+#include "platform/ReplacementFile.h"
+#include "zip/ZipDosTime.h"
+#include "zip/ZipEngine.h"
+#include "zip/ZipEntries.h"
+#include "zip/ZipOptions.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace flightdeck {
+
+namespace {
+
+constexpr std::size_t ChunkSize = 1 << 16;
+
+std::string BareName(const std::string& name) {
+  const std::size_t at = name.find_last_of("/\\:");
+  return at == std::string::npos ? name : name.substr(at + 1);
+}
+
+bool IsUsableName(const std::string& name) {
+  return !name.empty() && name != "." && name != "..";
+}
+
+// The path below the extract directory an entry goes to with its folders kept; empty when its
+// name would leave that directory (absolute, a drive, "..").
+std::string SafeRelativePath(std::string name) {
+  std::replace(name.begin(), name.end(), '\\', '/');
+  if (name.empty() || name.front() == '/' || (name.size() >= 2 && name[1] == ':'))
+    return {};
+  std::string safe;
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    std::size_t end = name.find('/', start);
+    if (end == std::string::npos)
+      end = name.size();
+    const std::string part = name.substr(start, end - start);
+    if (part == "..")
+      return {};
+    if (!part.empty() && part != ".")
+      safe += (safe.empty() ? "" : "/") + part;
+    start = end + 1;
+  }
+  return safe;
+}
+
+bool Matches(const std::vector<std::string>& patterns, const std::string& name) {
+  const std::string bare = BareName(name);
+  return std::any_of(patterns.begin(), patterns.end(), [&](const std::string& pattern) {
+    return WildcardMatch(pattern, name) || WildcardMatch(pattern, bare);
+  });
+}
+
+class TExtraction {
+public:
+  TExtraction(zip_t* archive, const TZipReadOptions& options, TZipEngineEvents& events,
+              const std::vector<std::uint32_t>& dosTimes)
+      : FArchive(archive), FOptions(options), FEvents(events), FDosTimes(dosTimes),
+        FDirectory(options.Directory.empty() ? std::string("./") : options.Directory) {
+    if (FDirectory.back() != '/' && FDirectory.back() != '\\')
+      FDirectory += '/';
+  }
+
+  // False when an event asked to stop.
+  bool Extract(zip_uint64_t index);
+  int Result() const { return FResult; }
+  const std::string& Reason() const { return FReason; }
+
+private:
+  // Reports a skipped entry; the worst result of the run is kept. False when asked to stop.
+  bool Skip(const TZipFileStats& stats, TZipSkipReason reason, int result, const std::string& why) {
+    if (result > FResult) {
+      FResult = result;
+      FReason = why;
+    }
+    return !FEvents.Skipping({stats.FileName, reason});
+  }
+  // Folders are created only where they stay inside the target folder, links followed.
+  bool MayCreate(const std::string& folder) const;
+  std::string Password(const TZipFileStats& stats);
+  bool WriteEntry(zip_uint64_t index, const TZipFileStats& stats, const std::string& target);
+
+  zip_t* FArchive;
+  const TZipReadOptions& FOptions;
+  TZipEngineEvents& FEvents;
+  const std::vector<std::uint32_t>& FDosTimes;
+  std::string FDirectory;
+  int FResult = zrOk;
+  std::string FReason;
+};
+
+bool TExtraction::MayCreate(const std::string& path) const {
+  // The deepest part of the path that exists decides where the rest would be created.
+  std::string existing = path;
+  while (!existing.empty() && !FileExists(existing) && !DirectoryExists(existing)) {
+    const std::size_t cut = existing.find_last_of("/\\", existing.size() - 2);
+    existing = cut == std::string::npos ? std::string() : existing.substr(0, cut + 1);
+  }
+  return existing.empty() || IsInsideDirectory(existing, FDirectory);
+}
+
+std::string TExtraction::Password(const TZipFileStats& stats) {
+  if (!FOptions.Password.empty())
+    return FOptions.Password;
+  TZipPwdQuery query{stats.FileName, {}, zpaNone};
+  FEvents.PasswordQuery(query);
+  return query.Answer == zpaUse ? query.Password : std::string();
+}
+
+bool TExtraction::Extract(zip_uint64_t index) {
+  const TZipFileStats stats = EntryStats(FArchive, index, FDosTimes);
+  const char* rawName = zip_get_name(FArchive, index, 0);
+  const std::string name = rawName ? rawName : "";
+  const bool isDirectory = !name.empty() && (name.back() == '/' || name.back() == '\\');
+  if (IsSymbolicLink(FArchive, index))
+    return Skip(stats, zsrSymbolicLink, zrWarning,
+                "\"" + name + "\" is a link, which is never extracted");
+
+  std::string relative = FOptions.JunkPaths ? BareName(name) : SafeRelativePath(name);
+  if (FOptions.JunkPaths && isDirectory)
+    return true; // without paths, folders have nothing to give
+  if (!IsUsableName(BareName(relative)) || !MayCreate(FDirectory + relative))
+    return Skip(stats, zsrUnsafeName, zrWarning,
+                "\"" + name + "\" would be written outside the target folder");
+  if (isDirectory) {
+    ForceDirectories(FDirectory + relative);
+    return true;
+  }
+  zip_stat_t entry;
+  zip_stat_init(&entry);
+  if (zip_stat_index(FArchive, index, 0, &entry) != 0 || !(entry.valid & ZIP_STAT_SIZE))
+    return Skip(stats, zsrUnreadable, zrBadArchive, "\"" + name + "\" is damaged");
+  if (entry.size > MaxEntrySize)
+    return Skip(stats, zsrTooLarge, zrTooLarge, "\"" + name + "\" is larger than an entry may be");
+
+  std::string target = FDirectory + relative;
+  const std::optional<std::int64_t> onDisk = FileModifiedTime(target);
+  const std::int64_t entryTime = stats.DateTime.time_since_epoch().count();
+  if (FOptions.Freshen && !onDisk)
+    return true;
+  if ((FOptions.Freshen || FOptions.Update) && onDisk && *onDisk >= entryTime)
+    return Skip(stats, zsrNotNewer, zrOk, {});
+  if (onDisk && !FOptions.Freshen && !FOptions.Update) {
+    if (FOptions.Overwrite == zowNever)
+      return Skip(stats, zsrExists, zrOk, {});
+    if (FOptions.Overwrite == zowAsk) {
+      // With nobody to ask, the archive's file replaces the one on disk.
+      TZipReplace replace{name, {}, zraReplace};
+      if (FEvents.Replace(replace))
+        return false;
+      if (replace.Answer == zraSkip)
+        return Skip(stats, zsrExists, zrOk, {});
+      if (replace.Answer == zraRename) {
+        if (!IsUsableName(replace.NewName) || replace.NewName != BareName(replace.NewName))
+          return Skip(stats, zsrUnsafeName, zrWarning,
+                      "\"" + replace.NewName + "\" is not a plain file name");
+        target = target.substr(0, target.size() - BareName(relative).size()) + replace.NewName;
+      }
+    }
+  }
+  if (FEvents.Extracting(stats))
+    return false;
+  return WriteEntry(index, stats, target);
+}
+
+bool TExtraction::WriteEntry(zip_uint64_t index, const TZipFileStats& stats,
+                             const std::string& target) {
+  ForceDirectories(target.substr(0, target.find_last_of("/\\") + 1));
+
+  zip_file_t* file = stats.Encrypted
+                         ? zip_fopen_index_encrypted(FArchive, index, 0, Password(stats).c_str())
+                         : zip_fopen_index(FArchive, index, 0);
+  if (!file)
+    return Skip(stats, zsrUnreadable, zrBadArchive,
+                "\"" + stats.FileName + "\" cannot be read: " + zip_strerror(FArchive));
+  std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> open(file, zip_fclose);
+  TReplacementFile output(target);
+  std::string buffer(ChunkSize, '\0');
+  zip_uint64_t total = 0;
+  for (;;) {
+    const zip_int64_t count = zip_fread(file, buffer.data(), buffer.size());
+    if (count < 0)
+      return Skip(stats, zsrUnreadable, zrBadArchive,
+                  "\"" + stats.FileName + "\" is damaged: " + zip_file_strerror(file));
+    if (count == 0)
+      break;
+    total += static_cast<zip_uint64_t>(count);
+    // An entry that gives more than it declares is lying about its size.
+    if (total > stats.OriginalSize || total > MaxEntrySize)
+      return Skip(stats, zsrUnreadable, zrBadArchive,
+                  "\"" + stats.FileName + "\" is damaged: its size is wrong");
+    output.Write(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+  }
+  if (total != stats.OriginalSize || zip_fclose(open.release()) != 0)
+    return Skip(stats, zsrUnreadable, zrBadArchive, "\"" + stats.FileName + "\" is damaged");
+  output.Commit();
+  SetFileModifiedTime(target, stats.DateTime.time_since_epoch().count());
+  return true;
+}
+
+} // namespace
+
+TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEvents& events) {
+  std::string error;
+  const std::optional<TZipReadOptions> options = ParseReadOptions(arguments, error);
+  if (!options)
+    return {zrBadOptions, error};
+  if (options->Multidisk)
+    return {zrUnsupported, "multi-disk archives are not supported"};
+  const std::string host = HostPath(options->Archive);
+  if (!FileExists(options->Archive))
+    return {zrArchiveMissing, "the archive \"" + options->Archive + "\" does not exist"};
+  int code = 0;
+  TZipHandle archive(zip_open(host.c_str(), ZIP_RDONLY, &code));
+  if (!archive)
+    return {zrBadArchive, "\"" + options->Archive +
+                              "\" is not a zip archive or is damaged: " + ZipErrorText(code)};
+  const std::vector<std::uint32_t> dosTimes = ReadCentralDosTimes(host);
+
+  std::vector<zip_uint64_t> chosen;
+  zip_uint64_t totalSize = 0;
+  const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+  for (zip_int64_t i = 0; i < count; ++i) {
+    const auto index = static_cast<zip_uint64_t>(i);
+    const char* name = zip_get_name(archive.get(), index, 0);
+    if (!name)
+      continue;
+    if ((!options->Specs.empty() && !Matches(options->Specs, name)) ||
+        Matches(options->Excludes, name))
+      continue;
+    zip_stat_t entry;
+    zip_stat_init(&entry);
+    if (zip_stat_index(archive.get(), index, 0, &entry) == 0 && (entry.valid & ZIP_STAT_SIZE))
+      totalSize += std::min<zip_uint64_t>(entry.size, MaxArchiveSize + 1);
+    chosen.push_back(index);
+  }
+  if (chosen.empty() && !options->Specs.empty())
+    return {zrNothingMatched, "no entry of the archive matches"};
+
+  if (options->List) {
+    for (const zip_uint64_t index : chosen)
+      if (events.Listing(EntryStats(archive.get(), index, dosTimes)))
+        return {zrStopped, "stopped"};
+    return {};
+  }
+  if (totalSize > MaxArchiveSize)
+    return {zrTooLarge, "the archive's files add up to more than may be extracted"};
+  TExtraction extraction(archive.get(), *options, events, dosTimes);
+  try {
+    if (!options->Directory.empty())
+      ForceDirectories(options->Directory);
+    for (const zip_uint64_t index : chosen)
+      if (!extraction.Extract(index))
+        return {zrStopped, "stopped"};
+  } catch (const EInOutError& failure) {
+    return {zrWriteFailed, failure.what()};
+  }
+  return {extraction.Result(), extraction.Reason()};
+}
+
+} // namespace flightdeck

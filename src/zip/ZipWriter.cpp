@@ -1,0 +1,235 @@
+// Writing archives.
+
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+#include "platform/HostPath.h"
+#include "zip/ZipEngine.h"
+#include "zip/ZipEntries.h"
+#include "zip/ZipOptions.h"
+
+#include <algorithm>
+#include <chrono>
+#include <dirent.h>
+#include <set>
+#include <sys/stat.h>
+
+namespace flightdeck {
+
+namespace {
+
+struct TSourceFile {
+  std::string Path;       // as given, or as found below a folder given
+  std::string StoredName; // the entry's name in the archive
+};
+
+std::string BareName(const std::string& path) {
+  const std::size_t at = path.find_last_of("/\\:");
+  return at == std::string::npos ? path : path.substr(at + 1);
+}
+
+// The name a file is stored under with its folders kept: "/" separators, no drive, no root,
+// no "." or "..".
+std::string StoredPath(std::string path) {
+  std::replace(path.begin(), path.end(), '\\', '/');
+  if (path.size() >= 2 && path[1] == ':')
+    path.erase(0, 2);
+  std::string stored;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    std::size_t end = path.find('/', start);
+    if (end == std::string::npos)
+      end = path.size();
+    const std::string part = path.substr(start, end - start);
+    if (!part.empty() && part != "." && part != "..")
+      stored += (stored.empty() ? "" : "/") + part;
+    start = end + 1;
+  }
+  return stored;
+}
+
+bool HasWildcard(const std::string& spec) {
+  return spec.find_first_of("*?[") != std::string::npos;
+}
+
+// Seconds since 1970 of an "mmddyy" date; 0 when it cannot be read.
+std::int64_t FilterDate(const std::string& mmddyy) {
+  if (mmddyy.size() != 6 ||
+      !std::all_of(mmddyy.begin(), mmddyy.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return 0;
+  using namespace std::chrono;
+  const int yy = std::stoi(mmddyy.substr(4, 2));
+  const year_month_day day{year{yy < 80 ? 2000 + yy : 1900 + yy},
+                           month{static_cast<unsigned>(std::stoi(mmddyy.substr(0, 2)))},
+                           std::chrono::day{static_cast<unsigned>(std::stoi(mmddyy.substr(2, 2)))}};
+  return day.ok() ? sys_days{day}.time_since_epoch() / seconds{1} : 0;
+}
+
+class TFileCollector {
+public:
+  explicit TFileCollector(const TZipWriteOptions& options) : FOptions(options) {}
+
+  // False when a file named outright does not exist; `missing` then names it.
+  bool Collect(std::vector<TSourceFile>& files, std::string& missing) {
+    for (const std::string& spec : FOptions.Specs) {
+      if (HasWildcard(BareName(spec))) {
+        const std::string folder = spec.substr(0, spec.size() - BareName(spec).size());
+        ListFolder(folder, BareName(spec), FOptions.Recurse, files);
+      } else if (DirectoryExists(spec)) {
+        if (FOptions.Recurse)
+          ListFolder(spec.back() == '/' || spec.back() == '\\' ? spec : spec + "/", "*", true,
+                     files);
+      } else if (FileExists(spec)) {
+        Add(spec, files);
+      } else {
+        missing = spec;
+        return false;
+      }
+    }
+    return true;
+  }
+
+private:
+  void Add(const std::string& path, std::vector<TSourceFile>& files) {
+    const std::string stored = FOptions.JunkPaths ? BareName(path) : StoredPath(path);
+    const auto matches = [&](const std::vector<std::string>& patterns) {
+      return std::any_of(patterns.begin(), patterns.end(), [&](const std::string& pattern) {
+        return WildcardMatch(pattern, stored) || WildcardMatch(pattern, BareName(path));
+      });
+    };
+    if (stored.empty() || (!FOptions.Includes.empty() && !matches(FOptions.Includes)) ||
+        matches(FOptions.Excludes))
+      return;
+    files.push_back({path, stored});
+  }
+
+  void ListFolder(const std::string& folder, const std::string& pattern, bool recurse,
+                  std::vector<TSourceFile>& files) {
+    const std::string host = HostPath(folder.empty() ? "." : folder);
+    std::unique_ptr<DIR, int (*)(DIR*)> directory(opendir(host.c_str()), closedir);
+    if (!directory)
+      return;
+    std::vector<std::string> names;
+    while (const dirent* entry = readdir(directory.get())) {
+      const std::string name = entry->d_name;
+      if (name != "." && name != ".." && (FOptions.Hidden || name.front() != '.'))
+        names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+      const std::string path = folder + name;
+      struct stat info {};
+      if (lstat(HostPath(path).c_str(), &info) != 0 || S_ISLNK(info.st_mode))
+        continue;
+      if (S_ISDIR(info.st_mode)) {
+        if (recurse)
+          ListFolder(path + "/", pattern, true, files);
+      } else if (S_ISREG(info.st_mode) && WildcardMatch(pattern, name)) {
+        Add(path, files);
+      }
+    }
+  }
+
+  const TZipWriteOptions& FOptions;
+};
+
+bool IsStoredSuffix(const TZipWriteOptions& options, const std::string& name) {
+  return options.Level == 0 ||
+         std::any_of(options.StoredSuffixes.begin(), options.StoredSuffixes.end(),
+                     [&](const std::string& suffix) {
+                       return name.size() >= suffix.size() &&
+                              SameTextAscii(name.substr(name.size() - suffix.size()), suffix);
+                     });
+}
+
+TZipFileStats FileStats(const TSourceFile& file, zip_uint64_t index) {
+  TZipFileStats stats;
+  stats.FileName = LowerCaseAscii(file.StoredName);
+  stats.EntryIndex = static_cast<std::uint32_t>(index);
+  struct stat info {};
+  if (stat(HostPath(file.Path).c_str(), &info) == 0) {
+    stats.OriginalSize = static_cast<std::uint32_t>(info.st_size);
+    stats.DateTime = std::max(ZipEpoch, TZipDateTime{std::chrono::seconds{info.st_mtime}});
+  }
+  return stats;
+}
+
+} // namespace
+
+TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineEvents& events) {
+  std::string error;
+  const std::optional<TZipWriteOptions> options = ParseWriteOptions(arguments, error);
+  if (!options)
+    return {zrBadOptions, error};
+  if (options->Multidisk)
+    return {zrUnsupported, "multi-disk archives are not supported"};
+
+  std::vector<TSourceFile> files;
+  std::string missing;
+  if (!TFileCollector(*options).Collect(files, missing))
+    return {zrFileMissing, "\"" + missing + "\" does not exist"};
+  const std::int64_t newerThan = FilterDate(options->NewerThan);
+  std::erase_if(files, [&](const TSourceFile& file) {
+    return FileModifiedTime(file.Path).value_or(0) < newerThan;
+  });
+  std::set<std::string> names;
+  for (const TSourceFile& file : files)
+    if (!names.insert(LowerCaseAscii(file.StoredName)).second)
+      return {zrBadOptions, "two files would be stored as \"" + file.StoredName + "\""};
+
+  int code = 0;
+  TZipHandle archive(zip_open(HostPath(options->Archive).c_str(), ZIP_CREATE, &code));
+  if (!archive)
+    return {zrBadArchive, "\"" + options->Archive +
+                              "\" cannot be opened as a zip archive: " + ZipErrorText(code)};
+  std::vector<std::string> added;
+  for (const TSourceFile& file : files) {
+    const zip_int64_t existing = zip_name_locate(archive.get(), file.StoredName.c_str(), 0);
+    if (options->Freshen || options->Update) {
+      zip_stat_t entry;
+      zip_stat_init(&entry);
+      const bool stored =
+          existing >= 0 &&
+          zip_stat_index(archive.get(), static_cast<zip_uint64_t>(existing), 0, &entry) == 0;
+      if ((options->Freshen && !stored) ||
+          (stored && FileModifiedTime(file.Path).value_or(0) <= entry.mtime))
+        continue;
+    }
+    zip_source_t* source = zip_source_file(archive.get(), HostPath(file.Path).c_str(), 0, -1);
+    if (!source)
+      return {zrFileMissing,
+              "\"" + file.Path + "\" cannot be read: " + zip_strerror(archive.get())};
+    const zip_int64_t index =
+        zip_file_add(archive.get(), file.StoredName.c_str(), source, ZIP_FL_OVERWRITE);
+    if (index < 0) {
+      zip_source_free(source);
+      return {zrWriteFailed,
+              "\"" + file.StoredName + "\" cannot be added: " + zip_strerror(archive.get())};
+    }
+    const auto at = static_cast<zip_uint64_t>(index);
+    const bool store = IsStoredSuffix(*options, file.StoredName);
+    zip_set_file_compression(archive.get(), at, store ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
+                             store ? 0 : static_cast<zip_uint32_t>(options->Level));
+    if (options->Encrypt && !options->Password.empty() &&
+        zip_file_set_encryption(archive.get(), at, ZIP_EM_TRAD_PKWARE, options->Password.c_str()) !=
+            0)
+      return {zrUnsupported,
+              "encryption is not available: " + std::string(zip_strerror(archive.get()))};
+    const TZipFileStats stats = FileStats(file, at);
+    if (existing >= 0 ? events.Updating(stats) : events.Adding(stats))
+      return {zrStopped, "stopped"};
+    added.push_back(file.Path);
+  }
+  if (added.empty())
+    return {zrNothingToDo, "nothing to add"};
+  // libzip writes a temporary file beside the archive and renames it only when complete.
+  if (zip_close(archive.get()) != 0)
+    return {zrWriteFailed,
+            "\"" + options->Archive + "\" could not be written: " + zip_strerror(archive.get())};
+  (void)archive.release();
+  if (options->Move)
+    for (const std::string& path : added)
+      RemoveFile(path);
+  return {};
+}
+
+} // namespace flightdeck
