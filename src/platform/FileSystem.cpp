@@ -59,4 +59,41 @@ bool RemoveFile(std::string_view path) {
   return unlink(HostPath(path).c_str()) == 0;
 }
 
+std::optional<std::int64_t> FileModifiedTime(std::string_view path) {
+  struct stat info {};
+  if (!StatPath(path, info))
+    return std::nullopt;
+  return static_cast<std::int64_t>(info.st_mtime);
+}
+
+void SetFileModifiedTime(std::string_view path, std::int64_t seconds) {
+  const timespec times[2] = {{static_cast<time_t>(seconds), 0}, {static_cast<time_t>(seconds), 0}};
+  if (utimensat(AT_FDCWD, HostPath(path).c_str(), times, 0) != 0)
+    RaiseLastIOError();
+}
+
+void ForceDirectories(std::string_view path) {
+  const std::string host = HostPath(path);
+  for (std::size_t at = host.find('/', 1);; at = host.find('/', at + 1)) {
+    const std::string prefix = host.substr(0, at);
+    if (!prefix.empty() && mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST)
+      RaiseLastIOError();
+    if (at == std::string::npos)
+      return;
+  }
+}
+
+bool IsInsideDirectory(std::string_view path, std::string_view directory) {
+  char resolvedPath[PATH_MAX];
+  char resolvedDirectory[PATH_MAX];
+  if (!realpath(HostPath(path).c_str(), resolvedPath) ||
+      !realpath(HostPath(directory).c_str(), resolvedDirectory))
+    return false;
+  const std::string inside = resolvedPath;
+  std::string root = resolvedDirectory;
+  if (root.back() != '/')
+    root += '/';
+  return inside.rfind(root, 0) == 0 || inside + "/" == root;
+}
+
 } // namespace flightdeck

@@ -1,32 +1,17 @@
+#include "support/Command.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
 
 namespace flightdeck {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct TRun {
-  int ExitCode = -1;
-  std::string Output; // standard output and error
-};
+using TRun = test::TCommandResult;
 
-TRun RunCli(const std::string& arguments) {
-  const std::string command = std::string(FLIGHTDECK_CLI) + " " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  TRun run;
-  char buffer[4096];
-  size_t count;
-  while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-    run.Output.append(buffer, count);
-  const int status = pclose(pipe);
-  run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+TRun RunCli(const std::string& arguments) { return test::RunCommand(std::string(FLIGHTDECK_CLI) + " " + arguments); }
 
 const std::string DemoGame = std::string(FLIGHTDECK_SOURCE_DIR) + "/examples/demo-game";
 

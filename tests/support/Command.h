@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace flightdeck::test {
+
+struct TCommandResult {
+  int ExitCode = -1;
+  std::string Output; // standard output and error together
+};
+
+// Runs a shell command and waits for it.
+TCommandResult RunCommand(const std::string& command);
+
+// Quotes `text` for the shell.
+std::string ShellQuote(const std::string& text);
+
+} // namespace flightdeck::test

@@ -1,0 +1,141 @@
+#include "zip/ZipArchiver.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace flightdeck {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+TZipArchiver FormArchiver() {
+  // As the main window sets it.
+  TZipArchiver archiver;
+  archiver.Compression = 6;
+  archiver.UsePaths = false;
+  return archiver;
+}
+
+TEST(ZipArchiver, StartsWithTheDocumentedValues) {
+  const TZipArchiver archiver;
+  EXPECT_TRUE(archiver.FilesToProcess.empty());
+  EXPECT_EQ(archiver.Compression, 6);
+  EXPECT_EQ(archiver.Overwrite, zowAsk);
+  EXPECT_EQ(archiver.StoredExtensions, ".ZIP;.LZH;.ARC;.ARJ;.ZOO");
+  EXPECT_TRUE(archiver.UsePaths && archiver.UseTempFile);
+  EXPECT_FALSE(archiver.ClearDisks || archiver.MoveFiles || archiver.MultidiskMode ||
+               archiver.Recurse || archiver.IncludeHiddenFiles ||
+               archiver.IncludeDirectoryEntries || archiver.IncludeVolumeLabel);
+}
+
+TEST(ZipArchiver, ExtractListAndBuildVectors) {
+  TZipArchiver archiver = FormArchiver();
+  archiver.ZipFileName = "pack.ixo";
+  archiver.ExtractDirectory = "c:\\packs\\";
+  archiver.FilesToProcess = {"pack.mcl"};
+  EXPECT_EQ(archiver.ExtractArguments(0),
+            (Arguments{"", "-j", "pack.ixo", "pack.mcl", "-d", "c:\\packs\\"}));
+  archiver.FilesToProcess.clear();
+  EXPECT_EQ(archiver.ListArguments(), (Arguments{"", "-v", "pack.ixo"}));
+
+  archiver.ZipFileName = "c:\\packs\\hoth.ixo";
+  archiver.FilesToProcess = {"c:\\packs\\Hoth.mcl", "c:\\xvt\\combat\\h1.tie"};
+  EXPECT_EQ(archiver.AddArguments(0),
+            (Arguments{"", "-6", "-j", "-n", ".ZIP;.LZH;.ARC;.ARJ;.ZOO", "-t", "010180",
+                       "c:\\packs\\hoth.ixo", "c:\\packs\\Hoth.mcl", "c:\\xvt\\combat\\h1.tie"}));
+}
+
+TEST(ZipArchiver, IncludesAndExcludes) {
+  TZipArchiver archiver;
+  archiver.ZipFileName = "z.zip";
+  archiver.FilesToProcess = {"a.tie", ">b*.tie", "<c.tie"};
+  EXPECT_EQ(archiver.AddArguments(0),
+            (Arguments{"", "-6", "-n", ".ZIP;.LZH;.ARC;.ARJ;.ZOO", "-t", "010180", "z.zip", "a.tie",
+                       "-i", "b*.tie", "-x", "c.tie"}));
+  EXPECT_EQ(archiver.ExtractArguments(0),
+            (Arguments{"", "z.zip", "a.tie", ">b*.tie", "-x", "c.tie"}));
+  archiver.FilesToProcess = {">b*.tie"};
+  EXPECT_EQ(archiver.AddArguments(0),
+            (Arguments{"", "-6", "-n", ".ZIP;.LZH;.ARC;.ARJ;.ZOO", "-t", "010180", "z.zip"}));
+}
+
+TEST(ZipArchiver, EveryOptionInItsPlace) {
+  TZipArchiver archiver;
+  archiver.ZipFileName = "z.zip";
+  archiver.Password = "secret";
+  archiver.MoveFiles = archiver.IncludeHiddenFiles = archiver.IncludeDirectoryEntries =
+      archiver.IncludeVolumeLabel = archiver.Recurse = archiver.ClearDisks = true;
+  archiver.UseTempFile = false;
+  archiver.TempPath = "/tmp";
+  archiver.Compression = 9;
+  archiver.StoredExtensions.clear();
+  EXPECT_EQ(archiver.AddArguments(0),
+            (Arguments{"secret", "-e", "-9", "-m", "-S", "-D", "-$", "-r", "-g", "-b", "/tmp", "-&",
+                       "-t", "010180", "z.zip"}));
+  EXPECT_EQ(archiver.AddArguments(1), (Arguments{"secret", "-f", "-e", "-9", "-m", "-r", "-g", "-b",
+                                                 "/tmp", "-&", "-t", "010180", "z.zip"}));
+  archiver.Overwrite = zowNever;
+  EXPECT_EQ(archiver.ExtractArguments(2), (Arguments{"secret", "-u", "-n", "z.zip"}));
+  archiver.Overwrite = zowAlways;
+  archiver.MultidiskMode = true;
+  EXPECT_EQ(archiver.ExtractArguments(0), (Arguments{"secret", "-!", "-o", "z.zip"}));
+  EXPECT_EQ(archiver.ListArguments(), (Arguments{"secret", "-v", "-!", "z.zip"}));
+}
+
+TEST(ZipArchiver, EveryOperationLeavesNothingQueued) {
+  test::TTempDir temp;
+  TZipArchiver archiver;
+  archiver.ZipFileName = (temp.Path() / "missing.zip").string();
+  archiver.FilesToProcess = {"a.tie"};
+  EXPECT_EQ(archiver.ListFiles(), zrArchiveMissing);
+  EXPECT_NE(archiver.LastError().find("does not exist"), std::string::npos);
+  EXPECT_TRUE(archiver.FilesToProcess.empty());
+
+  archiver.MultidiskMode = true;
+  archiver.FilesToProcess = {"a.tie"};
+  EXPECT_EQ(archiver.ExtractFiles(1), ZipMultidiskRefused);
+  EXPECT_EQ(archiver.AddFiles(2), ZipMultidiskRefused);
+  EXPECT_TRUE(archiver.FilesToProcess.empty());
+  archiver.MultidiskMode = false;
+
+  test::WriteBytes(temp.Path() / "a.tie", "mission");
+  archiver.ZipFileName = (temp.Path() / "pack.zip").string();
+  archiver.FilesToProcess = {(temp.Path() / "a.tie").string()};
+  archiver.OnAdding = [](TZipArchiver& self, const TZipFileStats&) {
+    self.Abort();
+    throw std::runtime_error("handler failed");
+  };
+  EXPECT_THROW(archiver.AddFiles(0), std::runtime_error);
+  EXPECT_TRUE(archiver.FilesToProcess.empty());
+  EXPECT_FALSE(archiver.AbortRequested());
+  EXPECT_FALSE(std::filesystem::exists(temp.Path() / "pack.zip"));
+
+  archiver.OnAdding = [](TZipArchiver& self, const TZipFileStats&) { self.Abort(); };
+  archiver.FilesToProcess = {(temp.Path() / "a.tie").string()};
+  EXPECT_EQ(archiver.AddFiles(0), zrStopped);
+  EXPECT_FALSE(archiver.AbortRequested());
+}
+
+TEST(ZipArchiver, PasswordAnswersAreCutTo80Characters) {
+  TZipArchiver archiver;
+  archiver.Password = std::string(100, 'p');
+  TZipPwdQuery query{"a.tie", {}, zpaNone};
+  archiver.AnswerPasswordQuery(query);
+  EXPECT_EQ(query.Password, std::string(80, 'p'));
+  EXPECT_EQ(query.Answer, zpaUse);
+  EXPECT_EQ(archiver.ListArguments().front(), std::string(100, 'p'));
+
+  archiver.Password.clear();
+  archiver.OnPwdQuery = [](TZipArchiver&, TZipPwdQuery& asked) {
+    asked.Password = std::string(90, 'q');
+    asked.Answer = zpaUse;
+  };
+  TZipPwdQuery second{"b.tie", {}, zpaNone};
+  archiver.AnswerPasswordQuery(second);
+  EXPECT_EQ(second.Password, std::string(80, 'q'));
+}
+
+} // namespace
+} // namespace flightdeck

@@ -1,0 +1,56 @@
+#include "zip/ZipOptions.h"
+#include "zip/ZipDosTime.h"
+
+#include <gtest/gtest.h>
+
+namespace flightdeck {
+namespace {
+
+TEST(ZipOptions, WildcardsMatchLikeZipTools) {
+  EXPECT_TRUE(WildcardMatch("b*.tie", "B12.TIE"));
+  EXPECT_TRUE(WildcardMatch("*", "dir/a.tie"));
+  EXPECT_TRUE(WildcardMatch("m?.tie", "m1.tie"));
+  EXPECT_FALSE(WildcardMatch("m?.tie", "m12.tie"));
+  EXPECT_TRUE(WildcardMatch("[a-c]1.tie", "b1.tie"));
+  EXPECT_FALSE(WildcardMatch("[a-c]1.tie", "d1.tie"));
+  EXPECT_TRUE(WildcardMatch("*a*b*c", "xxaxxbxxc"));
+  EXPECT_FALSE(WildcardMatch("*a*b*c", "xxaxxbxx"));
+  EXPECT_TRUE(WildcardMatch(std::string(40, '*') + "x", std::string(10000, 'a') + "x"));
+}
+
+TEST(ZipOptions, VectorsAreTakenApart) {
+  std::string error;
+  const auto read =
+      ParseReadOptions({"pw", "-j", "-o", "a.zip", "x.tie", "-x", "y.tie", "-d", "out/"}, error);
+  ASSERT_TRUE(read) << error;
+  EXPECT_EQ(read->Password, "pw");
+  EXPECT_TRUE(read->JunkPaths);
+  EXPECT_EQ(read->Overwrite, zowAlways);
+  EXPECT_EQ(read->Archive, "a.zip");
+  EXPECT_EQ(read->Specs, std::vector<std::string>{"x.tie"});
+  EXPECT_EQ(read->Excludes, std::vector<std::string>{"y.tie"});
+  EXPECT_EQ(read->Directory, "out/");
+  const auto write = ParseWriteOptions(
+      {"", "-0", "-n", ".zip:.lzh", "-t", "010180", "a.zip", "f", "-i", "g"}, error);
+  ASSERT_TRUE(write) << error;
+  EXPECT_EQ(write->Level, 0);
+  EXPECT_EQ(write->StoredSuffixes, (std::vector<std::string>{".zip", ".lzh"}));
+  EXPECT_EQ(write->Includes, std::vector<std::string>{"g"});
+  EXPECT_FALSE(ParseReadOptions({"", "-v"}, error));
+  EXPECT_FALSE(ParseReadOptions({"", "-q", "a.zip"}, error));
+  EXPECT_FALSE(ParseWriteOptions({"", "-n"}, error));
+  EXPECT_FALSE(ParseReadOptions({}, error));
+}
+
+TEST(ZipOptions, DosDatesOutsideTheCalendarGiveTheEpochStart) {
+  using namespace std::chrono;
+  // 2001-02-03 04:05:06
+  const std::uint32_t valid = ((21u << 9 | 2u << 5 | 3u) << 16) | (4u << 11 | 5u << 5 | 3u);
+  EXPECT_EQ(DosDateTime(valid), sys_days{year{2001} / 2 / 3} + hours{4} + minutes{5} + seconds{6});
+  EXPECT_EQ(DosDateTime(0), ZipEpoch);                                // month 0, day 0
+  EXPECT_EQ(DosDateTime((21u << 9 | 2u << 5 | 30u) << 16), ZipEpoch); // 30 February
+  EXPECT_EQ(DosDateTime(((21u << 9 | 2u << 5 | 3u) << 16) | (25u << 11)), ZipEpoch); // hour 25
+}
+
+} // namespace
+} // namespace flightdeck
