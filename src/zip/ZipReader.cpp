@@ -136,6 +136,11 @@ bool TExtraction::Extract(zip_uint64_t index) {
   zip_stat_init(&entry);
   if (zip_stat_index(FArchive, index, 0, &entry) != 0 || !(entry.valid & ZIP_STAT_SIZE))
     return Skip(stats, zsrUnreadable, zrBadArchive, "\"" + name + "\" is damaged");
+  // Opening an entry of an unknown encryption leaks in libzip; such an entry cannot be read anyway.
+  if ((entry.valid & ZIP_STAT_ENCRYPTION_METHOD) && entry.encryption_method != ZIP_EM_NONE &&
+      !zip_encryption_method_supported(entry.encryption_method, 0))
+    return Skip(stats, zsrUnreadable, zrBadArchive,
+                "\"" + name + "\" is encrypted in a way that cannot be read");
   if (entry.size > MaxEntrySize)
     return Skip(stats, zsrTooLarge, zrTooLarge, "\"" + name + "\" is larger than an entry may be");
 
