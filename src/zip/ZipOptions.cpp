@@ -131,10 +131,10 @@ std::optional<TZipWriteOptions> ParseWriteOptions(const std::vector<std::string>
       options.JunkPaths = true;
     else if (option == "-!")
       options.Multidisk = true;
-    else if (option == "-$" || option == "-g" || option == "-&")
-      ; // volume labels, the temporary file and disk clearing mean nothing here
-    else if (option == "-b" && valueOf(value))
-      ; // libzip always writes beside the archive and renames when complete
+    else if (option == "-$" || option == "-g" || option == "-&" ||
+             (option == "-b" && valueOf(value)))
+      ; // volume labels and disk clearing mean nothing here, and libzip always writes a
+        // temporary file beside the archive, renamed over it when complete
     else if (option == "-n" && valueOf(value))
       options.StoredSuffixes = SplitSuffixes(value);
     else if (option == "-t" && valueOf(value))
@@ -154,49 +154,42 @@ std::optional<TZipWriteOptions> ParseWriteOptions(const std::vector<std::string>
   return options;
 }
 
+namespace {
+
+// Whether the pattern element at `p` ("?", a "[set]" or a character) matches `c`; `next` is
+// set to the element after it.
+bool ElementMatches(std::string_view pattern, std::size_t p, char c, std::size_t& next) {
+  next = p + 1;
+  if (pattern[p] == '?')
+    return true;
+  const std::size_t close = pattern[p] == '[' ? pattern.find(']', p + 1) : std::string_view::npos;
+  if (close == std::string_view::npos)
+    return LowerAscii(pattern[p]) == LowerAscii(c);
+  next = close + 1;
+  const std::string_view set = pattern.substr(p + 1, close - p - 1);
+  for (std::size_t i = 0; i < set.size(); ++i) {
+    const bool range = i + 2 < set.size() && set[i + 1] == '-';
+    const char low = LowerAscii(set[i]);
+    const char high = range ? LowerAscii(set[i + 2]) : low;
+    if (LowerAscii(c) >= low && LowerAscii(c) <= high)
+      return true;
+    i += range ? 2 : 0;
+  }
+  return false;
+}
+
+} // namespace
+
 bool WildcardMatch(std::string_view pattern, std::string_view name) {
-  // Iterative matching with one backtrack point for the last "*": linear in practice.
+  // Iterative matching with one backtrack point, the last "*": linear in practice.
   std::size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
   while (n < name.size()) {
-    bool advanced = false;
-    if (p < pattern.size()) {
-      const char c = pattern[p];
-      if (c == '*') {
-        starP = p++;
-        starN = n;
-        continue;
-      }
-      if (c == '?') {
-        advanced = true;
-        ++p;
-      } else if (c == '[') {
-        const std::size_t close = pattern.find(']', p + 1);
-        if (close != std::string_view::npos) {
-          const std::string_view set = pattern.substr(p + 1, close - p - 1);
-          bool found = false;
-          for (std::size_t i = 0; i < set.size(); ++i) {
-            if (i + 2 < set.size() && set[i + 1] == '-') {
-              found = found || (LowerAscii(name[n]) >= LowerAscii(set[i]) &&
-                                LowerAscii(name[n]) <= LowerAscii(set[i + 2]));
-              i += 2;
-            } else {
-              found = found || LowerAscii(set[i]) == LowerAscii(name[n]);
-            }
-          }
-          if (found) {
-            advanced = true;
-            p = close + 1;
-          }
-        } else if (name[n] == '[') {
-          advanced = true;
-          ++p;
-        }
-      } else if (LowerAscii(c) == LowerAscii(name[n])) {
-        advanced = true;
-        ++p;
-      }
-    }
-    if (advanced) {
+    std::size_t next = 0;
+    if (p < pattern.size() && pattern[p] == '*') {
+      starP = p++;
+      starN = n;
+    } else if (p < pattern.size() && ElementMatches(pattern, p, name[n], next)) {
+      p = next;
       ++n;
     } else if (starP != std::string_view::npos) {
       p = starP + 1;
