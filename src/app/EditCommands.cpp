@@ -30,13 +30,6 @@ bool IsDescendant(const QTreeWidgetItem* node, const QTreeWidgetItem* ancestor) 
   return false;
 }
 
-int DescendantCount(const QTreeWidgetItem* node) {
-  int count = node->childCount();
-  for (int i = 0; i < node->childCount(); ++i)
-    count += DescendantCount(node->child(i));
-  return count;
-}
-
 void ExpandAll(QTreeWidgetItem* node) {
   node->setExpanded(true);
   for (int i = 0; i < node->childCount(); ++i)

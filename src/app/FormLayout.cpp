@@ -78,9 +78,9 @@ void TixoFlightdeckForm::CreateControls() {
 
   // The mission commands wait for a game directory. Qt would still fire the shortcuts of the
   // items in a disabled menu, so those items are disabled with their menu.
-  for (QWidget* control :
-       std::initializer_list<QWidget*>{InstallMissionBtn, ShowNextNumberButton, GenderNeutralBtn,
-                                       GenderRebelBtn, GenderImperialBtn, MissionNumberEB})
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           InstallMissionBtn, InstallPackBtn, ShowNextNumberButton, GenderNeutralBtn,
+           GenderRebelBtn, GenderImperialBtn, MissionNumberEB})
     control->setEnabled(false);
   for (QMenu* menu : {mInstall, mMissionGender}) {
     menu->setEnabled(false);
@@ -187,6 +187,10 @@ void TixoFlightdeckForm::CreateMenus() {
   for (QAction* item : {mnuAddBattle, mnuAddTournament})
     connect(item, &QAction::triggered, this, &TixoFlightdeckForm::mnuAddBattleClick);
   connect(mnuRemove, &QAction::triggered, this, &TixoFlightdeckForm::mnuRemoveClick);
+  for (QAction* item : {mInstallPack, mnuAddPack})
+    connect(item, &QAction::triggered, this, &TixoFlightdeckForm::mInstallPackClick);
+  for (QAction* item : {mBuildPack, mnuBuildPak})
+    connect(item, &QAction::triggered, this, &TixoFlightdeckForm::mnuBuildPakClick);
 }
 
 void TixoFlightdeckForm::CreateToolBar() {
@@ -226,8 +230,9 @@ void TixoFlightdeckForm::CreateToolBar() {
     button->setCheckable(true);
     FGenderButtons->addButton(button);
   }
-  for (QToolButton* never : {NewMissionBtn, OpenMissionBtn, EditMissionBtn, InstallPackBtn})
+  for (QToolButton* never : {NewMissionBtn, OpenMissionBtn, EditMissionBtn})
     never->setEnabled(false);
+  connect(InstallPackBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mInstallPackClick);
 
   connect(XvTPathBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mFileSetXvTDirectoryClick);
   connect(NewMissionBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mFileNewClick);

@@ -4,6 +4,7 @@
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTypes.h"
+#include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
@@ -42,6 +43,12 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   setMinimumSize(FormWidth, MinimumHeight);
   setMaximumWidth(FormWidth);
   CreateControls();
+  // The archiver as packs want it: level 6, entries under their bare names.
+  ZipManager.Compression = 6;
+  ZipManager.UsePaths = false;
+  ZipManager.OnListing = [this](TZipArchiver& archiver, const TZipFileStats& stats) {
+    ZipManagerListing(archiver, stats);
+  };
   TixoApplication::Instance()->RunGuarded([this] { FormCreate(); });
 }
 
@@ -95,6 +102,7 @@ void TixoFlightdeckForm::FormDestroy() {
     SaveMissionList();
     FTreeState = tsReleasing;
     FreeNodeData(0, static_cast<int>(TreeNodes().size()) - 1);
+    FreePackageItems(PackageItems);
   }
   FTreeState = tsReleasing;
   const TProfileFile settings(FIniFileName);
@@ -149,11 +157,11 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
 void TixoFlightdeckForm::EnableMissionCommands(bool enable) {
   FMissionCommandsEnabled = enable;
   for (QWidget* control : std::initializer_list<QWidget*>{
-           MissionViewPanel, InstallMissionBtn, ShowNextNumberButton, GenderNeutralBtn,
-           GenderRebelBtn, GenderImperialBtn, MissionNumberEB})
+           MissionViewPanel, InstallMissionBtn, InstallPackBtn, ShowNextNumberButton,
+           GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn, MissionNumberEB})
     control->setEnabled(enable);
-  for (QAction* item :
-       {mInstallMission, mMissionGenderNeutral, mMissionGenderRebel, mMissionGenderImperial})
+  for (QAction* item : {mInstallMission, mInstallPack, mnuAddPack, mMissionGenderNeutral,
+                        mMissionGenderRebel, mMissionGenderImperial})
     item->setEnabled(enable);
   mInstall->setEnabled(enable);
   mMissionGender->setEnabled(enable);

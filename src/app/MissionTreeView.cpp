@@ -228,6 +228,10 @@ void TixoFlightdeckForm::MissionViewChange() {
   ShowNextNumberButton->setEnabled(false);
   ShowNextNumberButton->setText(QStringLiteral("- - -"));
   MissionNumberEB->clear();
+  // A pack is built from a node with something under it.
+  const bool hasChildren = SelectedNode() && SelectedNode()->childCount() > 0;
+  mBuildPack->setEnabled(hasChildren);
+  mnuBuildPak->setEnabled(hasChildren);
   const TMissionTreeItem* node = SelectedNode();
   if (!node || !node->Record() || FTreeState != tsIdle || FNumberEditIndex != -1)
     return;

@@ -34,4 +34,7 @@ private:
   bool FDragArmed = false;
 };
 
+// The number of nodes below `node`, at every depth.
+int DescendantCount(const QTreeWidgetItem* node);
+
 } // namespace flightdeck

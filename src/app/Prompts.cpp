@@ -1,6 +1,7 @@
 #include "app/Prompts.h"
 
 #include "app/Application.h"
+#include "app/PackDialog.h"
 #include "widgets/FolderBrowseDlg.h"
 
 #include <QDir>
@@ -49,6 +50,14 @@ QString TDialogPrompts::OpenFile(const TOpenDialogRequest& request) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return {};
   return QDir::toNativeSeparators(dialog.selectedFiles().front());
+}
+
+bool TDialogPrompts::EditPackList(std::vector<TPackageItem>& items) {
+  TixoPackDialog dialog(items, FParent);
+  if (dialog.exec() != QDialog::Accepted)
+    return false;
+  dialog.ApplyTitles(items);
+  return true;
 }
 
 void TDialogPrompts::ShowAbout() {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "lists/PackageItem.h"
+
 #include <QString>
+
+#include <vector>
 
 class QWidget;
 
@@ -32,6 +36,9 @@ public:
   virtual bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) = 0;
   // The chosen file's path, or empty when the dialog was cancelled.
   virtual QString OpenFile(const TOpenDialogRequest& request) = 0;
+  // Shows the entries of a pack about to be built, whose titles the user may edit; false when
+  // the build is cancelled.
+  virtual bool EditPackList(std::vector<TPackageItem>& items) = 0;
   virtual void ShowAbout() = 0;
 };
 
@@ -45,6 +52,7 @@ public:
                          TMessageButtons buttons) override;
   bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) override;
   QString OpenFile(const TOpenDialogRequest& request) override;
+  bool EditPackList(std::vector<TPackageItem>& items) override;
   void ShowAbout() override;
 
 private:

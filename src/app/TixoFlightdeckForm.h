@@ -4,6 +4,8 @@
 #include "app/Prompts.h"
 #include "lists/ListFileItem.h"
 #include "lists/MissionTypes.h"
+#include "lists/PackageItem.h"
+#include "zip/ZipArchiver.h"
 
 #include <QMainWindow>
 #include <QTreeWidgetItem>
@@ -87,6 +89,12 @@ public:
   void mFileOpenClick();
   void mFileEditClick();
 
+  // Mission packs.
+  void mInstallPackClick();
+  void mnuBuildPakClick();
+  void ZipManagerListing(TZipArchiver& archiver, const TZipFileStats& fileStats);
+  const std::vector<TPackageItem>& PackItems() const { return PackageItems; }
+
   // Tree operations.
   void BuildMissionTreeView();
   void SaveMissionList();
@@ -140,6 +148,9 @@ private:
 
   TFolderBrowseDlg* BrowseDirDialog = nullptr;
   TOpenDialogRequest OpenDialog; // as the last command prepared it
+  TZipArchiver ZipManager;
+  std::vector<std::string> FPackListing;  // entry names of the pack being installed
+  std::vector<TPackageItem> PackageItems; // the entries of the pack last built
 
   // Menus.
   QMenu* mFile = nullptr;

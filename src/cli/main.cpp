@@ -1,6 +1,7 @@
 // flightdeck-cli: the mission lists of a game directory from the command line.
 
 #include "cli/JsonText.h"
+#include "cli/PackCommands.h"
 #include "lists/MissionInstall.h"
 #include "lists/MissionTree.h"
 #include "lists/TextHelpers.h"
@@ -42,7 +43,8 @@ struct TArguments {
   std::string GameDirectory;
   TMissionType Type = mtBattles;
   TGender Gender = gnNeutral;
-  std::string MissionFile;
+  std::string MissionFile; // or the pack, or the label of build-pack
+  std::string Output;      // the pack build-pack writes
   std::optional<std::string> Under;
   std::optional<std::string> Title;
 };
@@ -64,6 +66,15 @@ std::optional<TArguments> Parse(const std::vector<std::string>& words) {
   arguments.Gender = CheckedGender(*side + gnNeutral);
   if (arguments.Command == "dump" || arguments.Command == "tree" || arguments.Command == "resave")
     return words.size() == 4 ? std::optional(arguments) : std::nullopt;
+  if (arguments.Command == "install-pack" && words.size() == 5) {
+    arguments.MissionFile = words[4];
+    return arguments;
+  }
+  if (arguments.Command == "build-pack" && words.size() == 6) {
+    arguments.MissionFile = words[4];
+    arguments.Output = words[5];
+    return arguments;
+  }
   if (arguments.Command != "install-mission" || words.size() < 5)
     return std::nullopt;
   arguments.MissionFile = words[4];
@@ -126,6 +137,12 @@ int Run(const TArguments& arguments) {
   }
   if (arguments.Command == "install-mission")
     return InstallMission(arguments);
+  if (arguments.Command == "install-pack")
+    return InstallPackCommand(arguments.GameDirectory, arguments.Type, arguments.Gender,
+                              arguments.MissionFile);
+  if (arguments.Command == "build-pack")
+    return BuildPackCommand(arguments.GameDirectory, arguments.Type, arguments.Gender,
+                            arguments.MissionFile, arguments.Output);
   TXvTListFile list(arguments.GameDirectory, arguments.Type, arguments.Gender);
   list.LoadFromFile();
   if (arguments.Command == "dump")
@@ -138,6 +155,8 @@ int Run(const TArguments& arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string_view(argv[1]) == "pack-info")
+    return PackInfoCommand(argv[2]);
   const std::optional<TArguments> arguments =
       Parse(std::vector<std::string>(argv + 1, argv + argc));
   if (!arguments) {

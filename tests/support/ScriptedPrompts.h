@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
+#include <vector>
 
 namespace flightdeck::test {
 
@@ -54,6 +56,21 @@ public:
     const QString file = Files.front();
     Files.pop_front();
     return file;
+  }
+
+  // Build (true) or Cancel (false) for the pack list dialogs in turn; Build when it runs out.
+  std::deque<bool> PackListAnswers;
+  std::vector<std::vector<TPackageItem>> PackLists;               // the entries each dialog showed
+  std::function<void(std::vector<TPackageItem>&)> EditPackTitles; // the user's edits, if any
+
+  bool EditPackList(std::vector<TPackageItem>& items) override {
+    PackLists.push_back(items);
+    const bool build = PackListAnswers.empty() || PackListAnswers.front();
+    if (!PackListAnswers.empty())
+      PackListAnswers.pop_front();
+    if (build && EditPackTitles)
+      EditPackTitles(items);
+    return build;
   }
 
   void ShowAbout() override { ++AboutBoxes; }

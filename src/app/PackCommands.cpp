@@ -1,0 +1,101 @@
+// Installing and building mission packs.
+
+#include "app/Application.h"
+#include "app/ArchiveProgress.h"
+#include "app/ListText.h"
+#include "app/TixoFlightdeckForm.h"
+#include "packs/InstallScript.h"
+#include "packs/PackBuild.h"
+#include "packs/PackInstall.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+
+namespace flightdeck {
+
+namespace {
+
+const QString PackFilter = QStringLiteral("Ixo Mission Packs (*.ixo)|*.ixo|All formats...|*.*");
+
+} // namespace
+
+void TixoFlightdeckForm::ZipManagerListing(TZipArchiver&, const TZipFileStats& fileStats) {
+  FPackListing.push_back(fileStats.FileName);
+}
+
+void TixoFlightdeckForm::mInstallPackClick() {
+  OpenDialog = {QString::fromStdString(CategoryDirectory()).chopped(1),
+                QStringLiteral("Select an Ixo Mission Pack to Install..."), PackFilter,
+                QStringLiteral("ixo"), true};
+  const std::string chosen = FEnvironment.Prompts->OpenFile(OpenDialog).toStdString();
+  if (chosen.empty() || !FileExists(chosen))
+    return;
+  FPackListing.clear();
+  ZipManager.ZipFileName = LowerCaseAscii(chosen);
+  TPackFiles pack;
+  {
+    const TArchiveProgress progress(this, ZipManager, QStringLiteral("Reading the pack..."), 0);
+    if (ZipManager.ListFiles() != 0 && FPackListing.empty()) {
+      Tell(QStringLiteral("The pack \"") + QString::fromStdString(chosen) +
+           QStringLiteral("\" cannot be read: ") + QString::fromStdString(ZipManager.LastError()));
+      return;
+    }
+  }
+  {
+    const TArchiveProgress progress(this, ZipManager, QStringLiteral("Extracting the missions..."),
+                                    static_cast<int>(FPackListing.size()));
+    pack = ExtractPackFiles(ZipManager, FPackListing, FXvTPath, FMissionType);
+  }
+  if (!pack.Dropped.empty()) {
+    QString names;
+    for (const std::string& name : pack.Dropped)
+      names += (names.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1Char('"') +
+               FromList(name) + QLatin1Char('"');
+    Tell(QStringLiteral(
+             "These entries of the pack were left out, because their file names are not plain file "
+             "names: ") +
+         names + QLatin1Char('.'));
+  }
+  if (!pack.Error.empty()) {
+    Tell(QString::fromStdString(pack.Error));
+    return;
+  }
+  SaveMissionList();
+  FreeNodeData(0, static_cast<int>(TreeNodes().size()) - 1);
+  AddPackToLists(FXvTPath, FMissionType, FGender, pack.Items);
+  BuildMissionTreeView();
+}
+
+void TixoFlightdeckForm::mnuBuildPakClick() {
+  TMissionTreeItem* selected = SelectedNode();
+  if (!selected || selected->childCount() == 0)
+    return;
+  OpenDialog = {QString::fromStdString(CategoryDirectory()).chopped(1),
+                QStringLiteral("Save Package As..."), PackFilter, QStringLiteral("ixo"), false};
+  const std::string chosen = FEnvironment.Prompts->OpenFile(OpenDialog).toStdString();
+  if (chosen.empty())
+    return;
+
+  const int first = AbsoluteIndex(selected);
+  const int last = first + DescendantCount(selected);
+  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
+  std::vector<TPackNode> packNodes;
+  for (int i = first; i <= last; ++i) {
+    const TMissionTreeItem* node = nodes[static_cast<std::size_t>(i)];
+    if (node->Record())
+      packNodes.push_back({node->Record(), ToList(node->text(0))});
+  }
+  FreePackageItems(PackageItems);
+  PackageItems = CollectPackageItems(packNodes, FXvTPath, FMissionType, FGender);
+  if (!FEnvironment.Prompts->EditPackList(PackageItems))
+    return;
+  std::string error;
+  {
+    const TArchiveProgress progress(this, ZipManager, QStringLiteral("Building the pack..."),
+                                    static_cast<int>(PackageItems.size()));
+    error = BuildPack(ZipManager, FXvTPath, FMissionType, PackageItems, WithPackExtension(chosen));
+  }
+  if (!error.empty())
+    Tell(QString::fromStdString(error));
+}
+
+} // namespace flightdeck

@@ -1,0 +1,81 @@
+#include "app/PackDialog.h"
+
+#include "app/ListText.h"
+#include "lists/MissionTypes.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace flightdeck {
+
+namespace {
+
+constexpr int TitleColumns = 3; // Neutral, Rebel, Imperial
+
+std::string* Title(TPackageItem& item, int column) {
+  std::string* titles[] = {&item.NeutralTitle, &item.RebelTitle, &item.ImperialTitle};
+  return titles[column];
+}
+
+} // namespace
+
+TixoPackDialog::TixoPackDialog(const std::vector<TPackageItem>& items, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("ixoPackDialog"));
+  setWindowTitle(QStringLiteral("Pack List"));
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  resize(633, 252);
+  GenderStringsGrid = new QTableWidget(static_cast<int>(items.size()), 1 + TitleColumns, this);
+  GenderStringsGrid->setObjectName(QStringLiteral("GenderStringsGrid"));
+  GenderStringsGrid->setMinimumSize(609, 171);
+  GenderStringsGrid->setHorizontalHeaderLabels({QStringLiteral("Entry"), QStringLiteral("Neutral"),
+                                                QStringLiteral("Rebel"),
+                                                QStringLiteral("Imperial")});
+  GenderStringsGrid->verticalHeader()->setDefaultSectionSize(23);
+  GenderStringsGrid->verticalHeader()->hide();
+  GenderStringsGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  GenderStringsGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  const int widths[] = {116, 162, 162, 162};
+  for (int column = 0; column <= TitleColumns; ++column)
+    GenderStringsGrid->setColumnWidth(column, widths[column]);
+  for (int row = 0; row < GenderStringsGrid->rowCount(); ++row) {
+    TPackageItem item = items[static_cast<std::size_t>(row)];
+    auto* kind = new QTableWidgetItem(QString::fromLatin1(ListItemKindName(item.Kind).data()));
+    kind->setFlags(kind->flags() & ~Qt::ItemIsEditable);
+    GenderStringsGrid->setItem(row, 0, kind);
+    for (int column = 0; column < TitleColumns; ++column)
+      GenderStringsGrid->setItem(row, column + 1,
+                                 new QTableWidgetItem(FromList(*Title(item, column))));
+  }
+
+  BuildPackageBtn = new QPushButton(QStringLiteral("Build Pack"), this);
+  BuildPackageBtn->setObjectName(QStringLiteral("BuildPackageBtn"));
+  CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+  for (QPushButton* button : {BuildPackageBtn, CancelBtn})
+    button->setFixedSize(81, 25);
+  BuildPackageBtn->setDefault(true);
+  connect(BuildPackageBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(BuildPackageBtn);
+  buttons->addWidget(CancelBtn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(GenderStringsGrid, 1);
+  layout->addLayout(buttons);
+}
+
+void TixoPackDialog::ApplyTitles(std::vector<TPackageItem>& items) const {
+  for (int row = 0; row < GenderStringsGrid->rowCount() && row < static_cast<int>(items.size());
+       ++row)
+    for (int column = 0; column < TitleColumns; ++column)
+      *Title(items[static_cast<std::size_t>(row)], column) =
+          ToList(GenderStringsGrid->item(row, column + 1)->text());
+}
+
+} // namespace flightdeck

@@ -1,0 +1,110 @@
+#include "packs/PackBuild.h"
+
+#include "lists/TextHelpers.h"
+#include "lists/XvTListFile.h"
+#include "packs/InstallScript.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+#include "platform/InOutError.h"
+#include "platform/TemporaryFolder.h"
+
+#include <random>
+
+namespace flightdeck {
+
+std::string LookUpMissionTitle(const std::string& gameDirectory, TMissionType type, TGender side,
+                               const std::string& fileName) {
+  TXvTListFile list(gameDirectory, type, side);
+  list.LoadFromFile();
+  std::string title;
+  for (const auto& item : list.Items())
+    if (SameTextAscii(item->FileName, fileName))
+      title = item->Title;
+  return title;
+}
+
+std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& nodes,
+                                              const std::string& gameDirectory, TMissionType type,
+                                              TGender gender) {
+  const TMissionType missionType = SingleMissionType(type);
+  std::vector<TPackageItem> items;
+  for (const TPackNode& node : nodes) {
+    const TListFileItem& entry = *node.Item;
+    TPackageItem item{entry.Kind, {}, {}, {}, {}, {}};
+    switch (entry.Kind) {
+    case likWar:
+    case likTournamentSeries:
+      item.NeutralTitle = node.Label;
+      break;
+    case likBattle:
+    case likTournament:
+      item.FileName = LowerCaseAscii(entry.FileName);
+      item.Description = entry.Description[0] + "|" + entry.Description[1] + "|";
+      [[fallthrough]];
+    case likCampaign:
+      item.NeutralTitle = item.RebelTitle = item.ImperialTitle = node.Label;
+      break;
+    case likEngagement:
+    case likOperation:
+    case likContest: {
+      item.FileName = entry.FileName;
+      std::string* titles[] = {&item.NeutralTitle, &item.RebelTitle, &item.ImperialTitle};
+      for (const TGender side : {gnNeutral, gnRebel, gnImperial})
+        *titles[side - gnNeutral] =
+            side == gender ? node.Label
+                           : LookUpMissionTitle(gameDirectory, missionType, side, entry.FileName);
+      if (!FileExists(MissionFilePath(gameDirectory, type, entry.FileName)))
+        continue;
+      break;
+    }
+    default:
+      break;
+    }
+    items.push_back(std::move(item));
+  }
+  return items;
+}
+
+std::string PackScriptName(const std::string& archivePath) {
+  const std::string name = archivePath.substr(ExtractFilePath(archivePath).size());
+  const std::size_t slash = name.find_last_of('/');
+  const std::string bare = slash == std::string::npos ? name : name.substr(slash + 1);
+  const std::string extension = ExtractFileExt(bare);
+  return (extension.empty() ? bare : TextBefore(bare, extension)) + ".mcl";
+}
+
+std::string WithPackExtension(const std::string& archivePath) {
+  const std::size_t slash = archivePath.find_last_of("/\\:");
+  const std::string bare = slash == std::string::npos ? archivePath : archivePath.substr(slash + 1);
+  return ExtractFileExt(bare).empty() ? archivePath + ".ixo" : archivePath;
+}
+
+std::string BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
+                      const std::vector<TPackageItem>& items, const std::string& archivePath) {
+  const TTemporaryFolder folder;
+  const std::string script = folder.Path() + PackScriptName(archivePath);
+  WriteInstallScript(script, items);
+  // The archive is written beside its final place and renamed over it only when complete.
+  const std::string directory = archivePath.substr(0, archivePath.find_last_of("/\\:") + 1);
+  const std::string partial =
+      directory + ".flightdeck-pack-" + std::to_string(std::random_device{}()) + ".ixo";
+  zipManager.ZipFileName = partial;
+  zipManager.FilesToProcess = {script};
+  for (const TPackageItem& item : items)
+    if (item.Kind == likEngagement || item.Kind == likOperation || item.Kind == likContest)
+      zipManager.FilesToProcess.push_back(MissionFilePath(gameDirectory, type, item.FileName));
+  const int result = zipManager.AddFiles(0);
+  if (result != 0) {
+    RemoveFile(partial);
+    return "The pack \"" + archivePath + "\" could not be written: " + zipManager.LastError();
+  }
+  try {
+    RenameReplacing(partial, archivePath);
+  } catch (const EInOutError& error) {
+    RemoveFile(partial);
+    return "The pack \"" + archivePath + "\" could not be written: " + error.what();
+  }
+  return {};
+}
+
+} // namespace flightdeck

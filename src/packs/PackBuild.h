@@ -1,0 +1,43 @@
+#pragma once
+
+#include "lists/ListFileItem.h"
+#include "lists/MissionTypes.h"
+#include "lists/PackageItem.h"
+#include "zip/ZipArchiver.h"
+
+#include <string>
+#include <vector>
+
+namespace flightdeck {
+
+// A node of the tree as a pack sees it: its record and its label.
+struct TPackNode {
+  const TListFileItem* Item;
+  std::string Label;
+};
+
+// The title the list of `type` and `side` gives the mission file (the last entry of that
+// name, whatever its kind), or "".
+std::string LookUpMissionTitle(const std::string& gameDirectory, TMissionType type, TGender side,
+                               const std::string& fileName);
+
+// One pack entry per node; missions whose file is missing from the mission directory are left
+// out. A mission's title for the current side is its label, for the others its title in their
+// lists of the single-mission type.
+std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& nodes,
+                                              const std::string& gameDirectory, TMissionType type,
+                                              TGender gender);
+
+// "Hoth.ixo" gives "Hoth.mcl", "hoth.zip" "hoth.mcl": the script's entry name in a pack.
+std::string PackScriptName(const std::string& archivePath);
+
+// A pack name typed without an extension gets ".ixo".
+std::string WithPackExtension(const std::string& archivePath);
+
+// Writes the pack `archivePath`: its script first, then the mission files in script order. An
+// existing file of that name is replaced only when the new archive is complete. Returns the
+// reason when the pack could not be written, or "".
+std::string BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
+                      const std::vector<TPackageItem>& items, const std::string& archivePath);
+
+} // namespace flightdeck
