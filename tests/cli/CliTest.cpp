@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace flightdeck {
 namespace {
 
@@ -11,7 +10,9 @@ namespace fs = std::filesystem;
 
 using TRun = test::TCommandResult;
 
-TRun RunCli(const std::string& arguments) { return test::RunCommand(std::string(FLIGHTDECK_CLI) + " " + arguments); }
+TRun RunCli(const std::string& arguments) {
+  return test::RunCommand(std::string(FLIGHTDECK_CLI) + " " + arguments);
+}
 
 const std::string DemoGame = std::string(FLIGHTDECK_SOURCE_DIR) + "/examples/demo-game";
 
@@ -108,6 +109,75 @@ TEST(Cli, InstallMissionAddsTheEntryAsTheWindowDoes) {
   EXPECT_NE(test::ReadBytes(temp.Path() / "demo" / "train" / "rebel.lst")
                 .find("2\r\narena3.tie\r\nNight Flight\r\n"),
             std::string::npos);
+}
+
+// The lines of `tree` output from the node labelled `label` to the end of its group.
+std::string GroupLines(const std::string& tree, const std::string& label) {
+  const std::size_t start = tree.find("\"label\":\"" + label + "\"");
+  const std::size_t lineStart =
+      tree.rfind('\n', start) == std::string::npos ? 0 : tree.rfind('\n', start) + 1;
+  std::size_t end = tree.find("{\"level\":0", start);
+  return tree.substr(lineStart, end == std::string::npos ? std::string::npos : end - lineStart);
+}
+
+TEST(Cli, PacksBuiltFromEachCategoryInstallToTheSameTree) {
+  const std::pair<const char*, const char*> groups[] = {{"battles", "Skyfall Offensive"},
+                                                        {"combat", "Outer Rim Patrol"},
+                                                        {"melee", "Arena Nights"},
+                                                        {"tournaments", "Spring Series"},
+                                                        {"training", "Flight School"}};
+  for (const auto& [category, label] : groups) {
+    test::TTempDir temp;
+    const std::string fresh = test::MakeGameDirectory(temp.Path() / "fresh");
+    const std::string pack = (temp.Path() / "Group").string();
+    const TRun built = RunCli(std::string("build-pack ") + DemoGame + " " + category +
+                              " neutral '" + label + "' " + pack);
+    ASSERT_EQ(built.ExitCode, 0) << category << ": " << built.Output;
+    EXPECT_EQ(test::RunCommand("unzip -tq " + pack + ".ixo").ExitCode, 0) << category;
+    EXPECT_EQ(test::ListDirectory(temp.Path()), "Group.ixo fresh")
+        << "no script stays beside the pack";
+    const TRun installed =
+        RunCli(std::string("install-pack ") + fresh + " " + category + " neutral " + pack + ".ixo");
+    ASSERT_EQ(installed.ExitCode, 0) << category << ": " << installed.Output;
+    const std::string demoTree =
+        RunCli(std::string("tree ") + DemoGame + " " + category + " neutral").Output;
+    const std::string freshTree =
+        RunCli(std::string("tree ") + fresh + " " + category + " neutral").Output;
+    EXPECT_EQ(freshTree, GroupLines(demoTree, label)) << category;
+  }
+}
+
+TEST(Cli, PacksOfOtherToolsAndPackInfo) {
+  test::TTempDir temp;
+  const std::string fresh = test::MakeGameDirectory(temp.Path() / "fresh");
+  test::WriteBytes(temp.Path() / "Made.MCL",
+                   test::CrLf({"Collection", "", "Handmade", "Handmade R", "", "", "Missions",
+                               "h1.tie", "Hand One", "", "", ""}));
+  test::WriteBytes(temp.Path() / "h1.tie", "mission");
+  const std::string pack = (temp.Path() / "made.ixo").string();
+  ASSERT_EQ(test::RunCommand("cd " + temp.Path().string() + " && zip -q made.ixo Made.MCL h1.tie")
+                .ExitCode,
+            0);
+  const TRun info = RunCli("pack-info " + pack);
+  EXPECT_EQ(info.ExitCode, 0);
+  EXPECT_EQ(info.Output,
+            "{\"entry\":\"made.mcl\"}\n{\"entry\":\"h1.tie\"}\n"
+            "{\"class\":\"group\",\"file\":\"\",\"titles\":[\"Handmade\",\"Handmade R\",\"\"]}\n"
+            "{\"class\":\"mission\",\"file\":\"h1.tie\",\"titles\":[\"Hand One\",\"\",\"\"]}\n");
+  EXPECT_EQ(RunCli("install-pack " + fresh + " training neutral " + pack).ExitCode, 0);
+  EXPECT_EQ(test::ReadBytes(temp.Path() / "fresh" / "train" / "mission.lst"),
+            test::CrLf({"//", "[Handmade]", "//", "0", "h1.tie", "Hand One"}));
+  EXPECT_EQ(test::ReadBytes(temp.Path() / "fresh" / "train" / "h1.tie"), "mission");
+
+  const TRun noPack = RunCli("install-pack " + fresh + " training neutral " + pack + "x");
+  EXPECT_EQ(noPack.ExitCode, 1);
+  test::WriteBytes(temp.Path() / "bare.ixo", "not a zip");
+  const TRun noScript =
+      RunCli("install-pack " + fresh + " combat neutral " + (temp.Path() / "bare.ixo").string());
+  EXPECT_EQ(noScript.ExitCode, 1);
+  EXPECT_EQ(noScript.Output, "flightdeck-cli: Flightdeck was unable to locate the installation "
+                             "script for this package!\n");
+  EXPECT_EQ(RunCli("build-pack " + fresh + " training neutral Nothing " + pack).ExitCode, 1);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
+#include "packs/PackInstall.h"
 #include "lists/MissionTree.h"
 #include "packs/PackBuild.h"
-#include "packs/PackInstall.h"
 #include "support/PackFiles.h"
 
 #include <gtest/gtest.h>
@@ -31,12 +31,16 @@ protected:
   TPackFiles Extract(const fs::path& pack, TMissionType type) {
     std::vector<std::string> listing;
     FZip.UsePaths = false;
-    FZip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) { listing.push_back(stats.FileName); };
+    FZip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
+      listing.push_back(stats.FileName);
+    };
     FZip.ZipFileName = pack.string();
     FZip.ListFiles();
     return ExtractPackFiles(FZip, listing, FGame, type);
   }
-  std::string Read(const char* folder, const char* name) const { return ReadBytes(FTemp.Path() / "game" / folder / name); }
+  std::string Read(const char* folder, const char* name) const {
+    return ReadBytes(FTemp.Path() / "game" / folder / name);
+  }
 
   test::TTempDir FTemp;
   std::string FGame;
@@ -44,25 +48,28 @@ protected:
 };
 
 TEST_F(PackInstall, ABattlePackOnBattlesRebelFillsTheRebelListAndTheCombatLists) {
-  test::MakePack(FTemp.Path() / "dark.ixo", {{"dark.mcl", test::BattlePackScript()}, {"d1.tie", "1"}, {"d2.tie", "2"},
-                                             {"d3.tie", "3"}});
+  test::MakePack(
+      FTemp.Path() / "dark.ixo",
+      {{"dark.mcl", test::BattlePackScript()}, {"d1.tie", "1"}, {"d2.tie", "2"}, {"d3.tie", "3"}});
   const TPackFiles pack = Extract(FTemp.Path() / "dark.ixo", mtBattles);
   ASSERT_EQ(pack.Error, "");
   AddPackToLists(FGame, mtBattles, gnRebel, pack.Items);
-  EXPECT_EQ(Read("battle", "rebel.lst"), CrLf({"//", "[]", "//", "0", "dark1.lst", "Into Darkness R"}));
+  EXPECT_EQ(Read("battle", "rebel.lst"),
+            CrLf({"//", "[]", "//", "0", "dark1.lst", "Into Darkness R"}));
   EXPECT_EQ(Read("battle", "dark1.lst"), CrLf({"2", "d1.tie", "d3.tie", " ", " "}));
-  EXPECT_EQ(Read("combat", "rebel.lst"),
-            CrLf({"//", "[Into Darkness R]", "//", "0", "d1.tie", "Dawn R", "1", "d3.tie", "Dusk R"}));
-  EXPECT_EQ(Read("combat", "imperial.lst"),
-            CrLf({"//", "[Into Darkness I]", "//", "0", "d1.tie", "Dawn I", "1", "d2.tie", "Noon I"}));
-  EXPECT_EQ(test::ListDirectory(FTemp.Path() / "game" / "combat"), "d1.tie d2.tie d3.tie imperial.lst mission.lst rebel.lst");
+  EXPECT_EQ(Read("combat", "rebel.lst"), CrLf({"//", "[Into Darkness R]", "//", "0", "d1.tie",
+                                               "Dawn R", "1", "d3.tie", "Dusk R"}));
+  EXPECT_EQ(Read("combat", "imperial.lst"), CrLf({"//", "[Into Darkness I]", "//", "0", "d1.tie",
+                                                  "Dawn I", "1", "d2.tie", "Noon I"}));
+  EXPECT_EQ(test::ListDirectory(FTemp.Path() / "game" / "combat"),
+            "d1.tie d2.tie d3.tie imperial.lst mission.lst rebel.lst");
   EXPECT_FALSE(fs::exists(FTemp.Path() / "game" / "battle" / "mission.lst"));
 }
 
 TEST_F(PackInstall, UnsafeNamesAreDroppedAndMissingMissionsInstallNothing) {
   test::MakePack(FTemp.Path() / "odd.ixo",
-                 {{"odd.mcl", CrLf({"Collection", "..\\up.lst", "Up", "Up", "Up", "", "Missions", "../evil.tie", "E",
-                                    "E", "E", "good.tie", "G", "G", "G", ""})},
+                 {{"odd.mcl", CrLf({"Collection", "..\\up.lst", "Up", "Up", "Up", "", "Missions",
+                                    "../evil.tie", "E", "E", "E", "good.tie", "G", "G", "G", ""})},
                   {"good.tie", "g"}});
   const TPackFiles odd = Extract(FTemp.Path() / "odd.ixo", mtTournaments);
   EXPECT_EQ(odd.Dropped, (std::vector<std::string>{"..\\up.lst", "../evil.tie"}));
@@ -70,7 +77,8 @@ TEST_F(PackInstall, UnsafeNamesAreDroppedAndMissingMissionsInstallNothing) {
   EXPECT_EQ(odd.Items[0].FileName, "good.tie");
   EXPECT_TRUE(fs::exists(FTemp.Path() / "game" / "melee" / "good.tie"));
 
-  test::MakePack(FTemp.Path() / "short.ixo", {{"short.mcl", test::BattlePackScript()}, {"d1.tie", "1"}});
+  test::MakePack(FTemp.Path() / "short.ixo",
+                 {{"short.mcl", test::BattlePackScript()}, {"d1.tie", "1"}});
   const TPackFiles missing = Extract(FTemp.Path() / "short.ixo", mtCombat);
   EXPECT_NE(missing.Error.find("d2.tie, d3.tie"), std::string::npos) << missing.Error;
   EXPECT_TRUE(missing.Items.empty());
@@ -82,8 +90,10 @@ TEST_F(PackInstall, HostileArchivesChangeNothingOutsideTheGame) {
   test::WriteBytes(FTemp.Path() / "noise.ixo", std::string(3000, 'Z'));
   EXPECT_EQ(Extract(FTemp.Path() / "noise.ixo", mtCombat).Error, NoInstallScriptMessage);
 
-  test::MakePack(FTemp.Path() / "whole.ixo", {{"w.mcl", test::BattlePackScript()}, {"d1.tie", std::string(90000, 'd')},
-                                              {"d2.tie", "2"}, {"d3.tie", "3"}});
+  test::MakePack(FTemp.Path() / "whole.ixo", {{"w.mcl", test::BattlePackScript()},
+                                              {"d1.tie", std::string(90000, 'd')},
+                                              {"d2.tie", "2"},
+                                              {"d3.tie", "3"}});
   const std::string whole = ReadBytes(FTemp.Path() / "whole.ixo");
   test::WriteBytes(FTemp.Path() / "truncated.ixo", whole.substr(0, whole.size() - 200));
   EXPECT_FALSE(Extract(FTemp.Path() / "truncated.ixo", mtCombat).Error.empty());
@@ -94,9 +104,10 @@ TEST_F(PackInstall, HostileArchivesChangeNothingOutsideTheGame) {
 
 TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete) {
   test::WriteBytes(FTemp.Path() / "game" / "combat" / "mission.lst",
-                   CrLf({"//", "[Deep Space]", "//", "0", "ds1.tie", "Convoy Strike", "1", "ds2.tie", "Gone", "2",
-                         "ds3.tie", "Ambush"}));
-  test::WriteBytes(FTemp.Path() / "game" / "combat" / "rebel.lst", CrLf({"5", "DS1.TIE", "Convoy Strike R"}));
+                   CrLf({"//", "[Deep Space]", "//", "0", "ds1.tie", "Convoy Strike", "1",
+                         "ds2.tie", "Gone", "2", "ds3.tie", "Ambush"}));
+  test::WriteBytes(FTemp.Path() / "game" / "combat" / "rebel.lst",
+                   CrLf({"5", "DS1.TIE", "Convoy Strike R"}));
   for (const char* name : {"ds1.tie", "ds3.tie"})
     test::WriteBytes(FTemp.Path() / "game" / "combat" / name, name);
   const TMissionTree tree = LoadMissionTree(FGame, mtCombat, gnNeutral);
@@ -104,20 +115,24 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
   for (const TMissionTreeNode& node : tree.Nodes)
     nodes.push_back({node.Item.get(), node.Label});
   const std::vector<TPackageItem> items = CollectPackageItems(nodes, FGame, mtCombat, gnNeutral);
-  EXPECT_EQ(items, (std::vector<TPackageItem>{{likCampaign, "", "Deep Space", "Deep Space", "Deep Space", ""},
-                                              {likEngagement, "ds1.tie", "Convoy Strike", "Convoy Strike R", "", ""},
-                                              {likEngagement, "ds3.tie", "Ambush", "", "", ""}}));
+  EXPECT_EQ(items, (std::vector<TPackageItem>{
+                       {likCampaign, "", "Deep Space", "Deep Space", "Deep Space", ""},
+                       {likEngagement, "ds1.tie", "Convoy Strike", "Convoy Strike R", "", ""},
+                       {likEngagement, "ds3.tie", "Ambush", "", "", ""}}));
 
   test::WriteBytes(FTemp.Path() / "Deep.ixo", "old pack");
   FZip.UsePaths = false;
   fs::remove(FTemp.Path() / "game" / "combat" / "ds3.tie"); // gone since the entries were collected
-  EXPECT_NE(BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()).find("ds3.tie"),
-            std::string::npos);
+  EXPECT_NE(
+      BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()).find("ds3.tie"),
+      std::string::npos);
   EXPECT_EQ(ReadBytes(FTemp.Path() / "Deep.ixo"), "old pack");
   test::WriteBytes(FTemp.Path() / "game" / "combat" / "ds3.tie", "ds3.tie");
   EXPECT_EQ(BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()), "");
   std::vector<std::string> listing;
-  FZip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) { listing.push_back(stats.FileName); };
+  FZip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
+    listing.push_back(stats.FileName);
+  };
   FZip.ZipFileName = (FTemp.Path() / "Deep.ixo").string();
   FZip.ListFiles();
   EXPECT_EQ(listing, (std::vector<std::string>{"deep.mcl", "ds1.tie", "ds3.tie"}));

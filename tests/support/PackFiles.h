@@ -12,7 +12,8 @@ namespace flightdeck::test {
 
 // Writes a zip archive at `pack` holding the given files (name, content) under their names,
 // made the way packs are made: bare names, level 6.
-inline void MakePack(const std::filesystem::path& pack, const std::vector<std::pair<std::string, std::string>>& files) {
+inline void MakePack(const std::filesystem::path& pack,
+                     const std::vector<std::pair<std::string, std::string>>& files) {
   const std::filesystem::path staging = pack.parent_path() / (pack.filename().string() + ".files");
   std::filesystem::create_directories(staging);
   TZipArchiver zip;
@@ -29,9 +30,27 @@ inline void MakePack(const std::filesystem::path& pack, const std::vector<std::p
 
 // The script of a battle pack: a war of one battle with three operations, titled per side.
 inline std::string BattlePackScript() {
-  return CrLf({"Series=Dark Times", "Collection", "Dark1.LST", "Into Darkness", "Into Darkness R", "Into Darkness I",
-               "First|Second|", "Missions", "d1.tie", "Dawn", "Dawn R", "Dawn I", "d2.tie", "Noon", "", "Noon I",
-               "d3.tie", "Dusk", "Dusk R", "", ""});
+  return CrLf({"Series=Dark Times",
+               "Collection",
+               "Dark1.LST",
+               "Into Darkness",
+               "Into Darkness R",
+               "Into Darkness I",
+               "First|Second|",
+               "Missions",
+               "d1.tie",
+               "Dawn",
+               "Dawn R",
+               "Dawn I",
+               "d2.tie",
+               "Noon",
+               "",
+               "Noon I",
+               "d3.tie",
+               "Dusk",
+               "Dusk R",
+               "",
+               ""});
 }
 
 } // namespace flightdeck::test

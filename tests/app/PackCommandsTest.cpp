@@ -1,0 +1,215 @@
+#include "app/PackDialog.h"
+#include "support/FormFixture.h"
+#include "support/PackFiles.h"
+
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+using namespace flightdeck;
+using test::CrLf;
+using test::ReadBytes;
+using test::WriteBytes;
+namespace fs = std::filesystem;
+
+class TPackCommandsTest : public QObject, protected test::TFormFixture {
+  Q_OBJECT
+
+  QString PackPath(const char* name) const {
+    return QString::fromStdString((FTemp->Path() / name).string());
+  }
+
+  // Every list file of the game with its bytes, to see that nothing changed.
+  std::string AllLists() const {
+    std::string all;
+    for (const auto& entry : fs::recursive_directory_iterator(FTemp->Path() / "Game"))
+      if (entry.path().extension() == ".lst")
+        all += entry.path().string() + "=" + ReadBytes(entry.path()) + "\n";
+    return all;
+  }
+
+  std::vector<std::string> Listing(const QString& pack) {
+    std::vector<std::string> names;
+    TZipArchiver zip;
+    zip.ZipFileName = pack.toStdString();
+    zip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
+      names.push_back(stats.FileName);
+    };
+    zip.ListFiles();
+    return names;
+  }
+
+private slots:
+  void init() { SetUpGame(); }
+  void cleanup() { TearDownGame(); }
+
+  void packCommandsAreReachable() {
+    TixoFlightdeckForm& form = Open();
+    QVERIFY(!Control<QToolButton>("InstallPackBtn")->isEnabled());
+    FPrompts.Folders = {QString::fromStdString((FTemp->Path() / "Game").string())};
+    Click("XvTPathBtn");
+    QVERIFY(Control<QToolButton>("InstallPackBtn")->isEnabled());
+    QVERIFY(Control<QAction>("mInstallPack")->isEnabled() &&
+            Control<QAction>("mnuAddPack")->isEnabled());
+    QCOMPARE(Control<QAction>("mInstallPack")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    Select(QStringLiteral("Strike One"));
+    QVERIFY(Control<QAction>("mBuildPack")->isEnabled() &&
+            Control<QAction>("mnuBuildPak")->isEnabled());
+    Select(QStringLiteral("Alpha"));
+    QVERIFY(!Control<QAction>("mBuildPack")->isEnabled());
+    (void)form;
+  }
+
+  void aPackWithoutScriptChangesNothing() {
+    StoreSettings("MType=1\r\n");
+    Open();
+    test::MakePack(FTemp->Path() / "plain.ixo",
+                   {{"readme.txt", "hello"}, {"a.b.mcl", "x"}, {"m1.tie", "m"}});
+    const std::string before = AllLists();
+    FPrompts.Files = {PackPath("plain.ixo")};
+    Click("InstallPackBtn");
+    const TOpenDialogRequest& dialog = FPrompts.FileRequests.front();
+    QCOMPARE(dialog.Title, QStringLiteral("Select an Ixo Mission Pack to Install..."));
+    QCOMPARE(dialog.Filter, QStringLiteral("Ixo Mission Packs (*.ixo)|*.ixo|All formats...|*.*"));
+    QCOMPARE(dialog.InitialDir, QString::fromStdString(FGame) + QStringLiteral("combat"));
+    QCOMPARE(FPrompts.Messages,
+             QStringList{QStringLiteral(
+                 "Ixo Kit: Flightdeck was unable to locate the installation script for this "
+                 "package!")});
+    QCOMPARE(AllLists(), before);
+    QVERIFY(!fs::exists(GameFile("combat", "m1.tie")));
+  }
+
+  void aPackOfOnlyItsScriptAddsItsGroups() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    test::MakePack(FTemp->Path() / "groups.ixo",
+                   {{"Groups.MCL", CrLf({"Series=Empty War", "Collection", "e1.lst", "Empty Battle",
+                                         "", "", "|"})}});
+    FPrompts.Files = {PackPath("groups.ixo")};
+    Click("InstallPackBtn");
+    QVERIFY(FPrompts.Messages.isEmpty());
+    QCOMPARE(Labels().mid(9),
+             (QStringList{QStringLiteral("Empty War"), QStringLiteral("  Empty Battle")}));
+    QCOMPARE(ReadBytes(GameFile("battle", "e1.lst")), CrLf({"0", " ", " "}));
+    QCOMPARE(test::ListDirectory(FTemp->Path()), "Game flightdeck.ini groups.ixo");
+  }
+
+  void aBattlePackOnTheCombatTabBecomesCampaigns() {
+    StoreSettings("MType=1\r\nGender=2\r\n");
+    Open();
+    test::MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", test::BattlePackScript()},
+                                                {"d1.tie", "1"},
+                                                {"d2.tie", "2"},
+                                                {"d3.tie", "3"}});
+    const std::string battles = ReadBytes(GameFile("battle", "mission.lst"));
+    FPrompts.Files = {PackPath("dark.ixo")};
+    Click("InstallPackBtn");
+    QVERIFY(FPrompts.Messages.isEmpty());
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
+             CrLf({"//", "[Outer Rim]",     "//",    "0", "a.tie",  "Alpha",
+                   "1",  "B.TIE",           "Bravo", "3", "d.tie",  "Delta",
+                   "//", "[Into Darkness]", "//",    "2", "d1.tie", "Dawn",
+                   "4",  "d2.tie",          "Noon",  "5", "d3.tie", "Dusk"}));
+    QCOMPARE(ReadBytes(GameFile("combat", "rebel.lst")),
+             CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red", "//", "[Into Darkness R]", "//",
+                   "0", "d1.tie", "Dawn R", "1", "d3.tie", "Dusk R"}));
+    QCOMPARE(
+        ReadBytes(GameFile("combat", "imperial.lst")),
+        CrLf({"//", "[Into Darkness I]", "//", "0", "d1.tie", "Dawn I", "1", "d2.tie", "Noon I"}));
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), battles);
+    QCOMPARE(Labels(), (QStringList{QStringLiteral("Rebel Run"), QStringLiteral("  Red"),
+                                    QStringLiteral("Into Darkness R"), QStringLiteral("  Dawn R"),
+                                    QStringLiteral("  Dusk R")}));
+  }
+
+  void aTournamentPackOnTournaments() {
+    StoreSettings("MType=3\r\n");
+    Open();
+    test::MakePack(FTemp->Path() / "cup.ixo",
+                   {{"cup.mcl", CrLf({"Series=Summer", "Collection", "cup9.lst", "Cup Nine", "", "",
+                                      "|", "Missions", "c9.tie", "Heat", "", "", ""})},
+                    {"c9.tie", "9"}});
+    FPrompts.Files = {PackPath("cup.ixo")};
+    Click("InstallPackBtn");
+    QCOMPARE(ReadBytes(GameFile("tourn", "mission.lst")),
+             CrLf({"//", "[Summer]", "//", "0", "cup9.lst", "Cup Nine"}));
+    QCOMPARE(ReadBytes(GameFile("tourn", "cup9.lst")),
+             CrLf({"1", "c9.tie", " ", " ", "Missions:", "Heat"}));
+    QCOMPARE(test::ListDirectory(FTemp->Path() / "Game" / "melee"), "c9.tie");
+  }
+
+  void buildingFromACampaignLeavesOutAMissingMission() {
+    WriteBytes(GameFile("combat", "a.tie"), "alpha");
+    WriteBytes(GameFile("combat", "d.tie"), "delta");
+    StoreSettings("MType=1\r\n");
+    Open();
+    Select(QStringLiteral("Outer Rim"));
+    FPrompts.Files = {PackPath("Rim")};
+    Control<QAction>("mnuBuildPak")->trigger();
+    QCOMPARE(FPrompts.FileRequests.front().Title, QStringLiteral("Save Package As..."));
+    QVERIFY(!FPrompts.FileRequests.front().MustExist);
+    QVERIFY(FPrompts.Messages.isEmpty());
+    QCOMPARE(FForm->PackItems(), (std::vector<TPackageItem>{
+                                     {likCampaign, "", "Outer Rim", "Outer Rim", "Outer Rim", ""},
+                                     {likEngagement, "a.tie", "Alpha", "", "", ""},
+                                     {likEngagement, "d.tie", "Delta", "", "", ""}}));
+    QCOMPARE(Listing(PackPath("Rim.ixo")), (std::vector<std::string>{"rim.mcl", "a.tie", "d.tie"}));
+    QCOMPARE(test::ListDirectory(FTemp->Path()), "Game Rim.ixo flightdeck.ini");
+  }
+
+  void buildingOnTheRebelSideTakesTheOtherTitlesFromTheirLists() {
+    WriteBytes(GameFile("combat", "r.tie"), "red");
+    WriteBytes(GameFile("combat", "mission.lst"), CrLf({"7", "R.TIE", "Red Neutral"}));
+    StoreSettings("MType=1\r\nGender=2\r\n");
+    Open();
+    Select(QStringLiteral("Rebel Run"));
+    FPrompts.Files = {PackPath("run.ixo")};
+    FPrompts.EditPackTitles = [](std::vector<TPackageItem>& items) {
+      items[1].ImperialTitle = "Red Imperial";
+    };
+    Control<QAction>("mnuBuildPak")->trigger();
+    QCOMPARE(FPrompts.PackLists.front()[1],
+             (TPackageItem{likEngagement, "r.tie", "Red Neutral", "Red", "", ""}));
+    QCOMPARE(FForm->PackItems()[1].ImperialTitle, std::string("Red Imperial"));
+    QVERIFY(fs::exists(FTemp->Path() / "run.ixo"));
+  }
+
+  void cancellingThePackListBuildsNothing() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    WriteBytes(FTemp->Path() / "old.ixo", "old");
+    Select(QStringLiteral("Strike One"));
+    FPrompts.Files = {PackPath("old.ixo")};
+    FPrompts.PackListAnswers = {false};
+    Control<QAction>("mBuildPack")->trigger();
+    QCOMPARE(ReadBytes(FTemp->Path() / "old.ixo"), std::string("old"));
+    QCOMPARE(test::ListDirectory(FTemp->Path()), "Game flightdeck.ini old.ixo");
+  }
+
+  void thePackListShowsAndEditsTheTitles() {
+    std::vector<TPackageItem> items = {
+        {likBattle, "b.lst", "Battle N", "Battle R", "Battle I", "|"},
+        {likOperation, "o.tie", "Op N", "", "Op I", ""}};
+    TixoPackDialog dialog(items);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Pack List"));
+    auto* grid = dialog.findChild<QTableWidget*>(QStringLiteral("GenderStringsGrid"));
+    QCOMPARE(grid->columnCount(), 4);
+    QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("Operation"));
+    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("Battle R"));
+    grid->item(1, 2)->setText(QStringLiteral("Op R\u00e9"));
+    dialog.ApplyTitles(items);
+    QCOMPARE(items[1].RebelTitle, std::string("Op R\xe9"));
+    QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->isEnabled());
+    QTimer::singleShot(0, dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn")),
+                       &QPushButton::click);
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+  }
+};
+
+int RunPackCommandsTest(int argc, char** argv) {
+  TPackCommandsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "PackCommandsTest.moc"
