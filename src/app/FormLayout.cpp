@@ -4,20 +4,18 @@
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
 #include "app/ToolGlyphs.h"
+#include "widgets/BevelPanel.h"
+#include "widgets/FlatSpeedButton.h"
 #include "widgets/FolderBrowseDlg.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QButtonGroup>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTabBar>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -40,21 +38,31 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
   return menu;
 }
 
-QToolButton* AddButton(QWidget* panel, const char* name, TToolGlyph glyph, const QString& hint) {
-  auto* button = new QToolButton(panel);
+TFlatSpeedButton* AddButton(QWidget* panel, const char* name, const QString& hint) {
+  auto* button = new TFlatSpeedButton(panel);
   button->setObjectName(QString::fromLatin1(name));
-  button->setAutoRaise(true);
   button->setFixedSize(25, 25);
-  button->setIcon(ToolGlyph(glyph));
   button->setStatusTip(hint);
   panel->layout()->addWidget(button);
   return button;
 }
 
-QFrame* Panel(QWidget* parent, const char* name, QFrame::Shadow shadow) {
-  auto* panel = new QFrame(parent);
+TFlatSpeedButton* AddButton(QWidget* panel, const char* name, TToolGlyph glyph,
+                            const QString& hint) {
+  TFlatSpeedButton* button = AddButton(panel, name, hint);
+  button->SetGlyph(ToolGlyph(glyph));
+  return button;
+}
+
+// A sunken status panel whose caption starts at its left.
+TBevelPanel* StatusPanel(QWidget* parent, const char* name, const QString& caption,
+                         TBevelOptions sides) {
+  auto* panel = new TBevelPanel(parent);
   panel->setObjectName(QString::fromLatin1(name));
-  panel->setFrameStyle(QFrame::Panel | shadow);
+  panel->SetBevelOuter(bvLowered);
+  panel->SetBevelOptions(sides);
+  panel->SetAlignment(Qt::AlignLeft);
+  panel->SetCaption(caption);
   return panel;
 }
 
@@ -194,7 +202,9 @@ void TixoFlightdeckForm::CreateMenus() {
 }
 
 void TixoFlightdeckForm::CreateToolBar() {
-  TopPanel = Panel(this, "TopPanel", QFrame::Raised);
+  TopPanel = new TBevelPanel(this);
+  TopPanel->setObjectName(QStringLiteral("TopPanel"));
+  TopPanel->SetBevelOptions(boTop | boBottom);
   TopPanel->setFixedHeight(39);
   auto* layout = new QHBoxLayout(TopPanel);
   layout->setContentsMargins(6, 6, 6, 6);
@@ -213,48 +223,39 @@ void TixoFlightdeckForm::CreateToolBar() {
   InstallPackBtn = AddButton(TopPanel, "InstallPackBtn", TToolGlyph::InstallPack,
                              QStringLiteral("Install an Ixo Mission Pack"));
   layout->addSpacing(4);
-  ShowNextNumberButton = new QToolButton(TopPanel);
-  ShowNextNumberButton->setObjectName(QStringLiteral("ShowNextNumberButton"));
-  ShowNextNumberButton->setAutoRaise(true);
+  ShowNextNumberButton =
+      AddButton(TopPanel, "ShowNextNumberButton", QStringLiteral("Next Mission Number"));
   ShowNextNumberButton->setFixedSize(65, 25);
-  ShowNextNumberButton->setText(QStringLiteral("- - -"));
-  ShowNextNumberButton->setStatusTip(QStringLiteral("Next Mission Number"));
-  layout->addWidget(ShowNextNumberButton);
+  ShowNextNumberButton->SetCaption(QStringLiteral("- - -"));
   layout->addStretch(1);
   GenderNeutralBtn = AddButton(TopPanel, "GenderNeutralBtn", TToolGlyph::Neutral, {});
   GenderRebelBtn = AddButton(TopPanel, "GenderRebelBtn", TToolGlyph::Rebel, {});
   GenderImperialBtn = AddButton(TopPanel, "GenderImperialBtn", TToolGlyph::Imperial, {});
-  FGenderButtons = new QButtonGroup(this);
-  FGenderButtons->setExclusive(true);
-  for (QToolButton* button : {GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn}) {
-    button->setCheckable(true);
-    FGenderButtons->addButton(button);
-  }
-  for (QToolButton* never : {NewMissionBtn, OpenMissionBtn, EditMissionBtn})
+  // One group, which always keeps one side down.
+  for (TFlatSpeedButton* button : {GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn})
+    button->SetGroupIndex(1);
+  for (TFlatSpeedButton* never : {NewMissionBtn, OpenMissionBtn, EditMissionBtn})
     never->setEnabled(false);
-  connect(InstallPackBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mInstallPackClick);
 
-  connect(XvTPathBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mFileSetXvTDirectoryClick);
-  connect(NewMissionBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mFileNewClick);
-  connect(OpenMissionBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mFileOpenClick);
-  connect(EditMissionBtn, &QToolButton::clicked, this, &TixoFlightdeckForm::mFileEditClick);
-  connect(InstallMissionBtn, &QToolButton::clicked, this,
-          &TixoFlightdeckForm::mInstallMissionClick);
-  connect(ShowNextNumberButton, &QToolButton::clicked, this,
-          [this] { ShowNextNumberButtonClick(ShowNextNumberButton); });
-  connect(GenderNeutralBtn, &QToolButton::clicked, this,
-          &TixoFlightdeckForm::mMissionGenderNeutralClick);
-  connect(GenderRebelBtn, &QToolButton::clicked, this,
-          &TixoFlightdeckForm::mMissionGenderRebelClick);
-  connect(GenderImperialBtn, &QToolButton::clicked, this,
-          &TixoFlightdeckForm::mMissionGenderImperialClick);
+  XvTPathBtn->OnClick = [this] { mFileSetXvTDirectoryClick(); };
+  NewMissionBtn->OnClick = [this] { mFileNewClick(); };
+  OpenMissionBtn->OnClick = [this] { mFileOpenClick(); };
+  EditMissionBtn->OnClick = [this] { mFileEditClick(); };
+  InstallMissionBtn->OnClick = [this] { mInstallMissionClick(); };
+  InstallPackBtn->OnClick = [this] { mInstallPackClick(); };
+  ShowNextNumberButton->OnClick = [this] { ShowNextNumberButtonClick(ShowNextNumberButton); };
+  GenderNeutralBtn->OnClick = [this] { mMissionGenderNeutralClick(); };
+  GenderRebelBtn->OnClick = [this] { mMissionGenderRebelClick(); };
+  GenderImperialBtn->OnClick = [this] { mMissionGenderImperialClick(); };
 }
 
 void TixoFlightdeckForm::CreateMissionView() {
-  MissionViewPanel = new QWidget(this);
+  MissionViewPanel = new TBevelPanel(this);
   MissionViewPanel->setObjectName(QStringLiteral("MissionViewPanel"));
+  MissionViewPanel->SetBevelOuter(bvNone);
+  MissionViewPanel->SetBorderWidth(5);
   auto* layout = new QVBoxLayout(MissionViewPanel);
-  layout->setContentsMargins(5, 5, 5, 5);
+  layout->setContentsMargins(0, 0, 0, 0); // the panel's border keeps the tree 5 pixels in
   layout->setSpacing(0);
   FMissionView = new TMissionView(MissionViewPanel);
   FMissionView->setObjectName(QStringLiteral("MissionView"));
@@ -295,19 +296,20 @@ void TixoFlightdeckForm::CreateMissionView() {
 }
 
 void TixoFlightdeckForm::CreateStatusBar() {
-  StatusBasePanel = Panel(this, "StatusBasePanel", QFrame::Raised);
+  StatusBasePanel = new TBevelPanel(this);
+  StatusBasePanel->setObjectName(QStringLiteral("StatusBasePanel"));
+  StatusBasePanel->SetBevelOuter(bvNone);
   StatusBasePanel->setFixedHeight(23);
   auto* layout = new QHBoxLayout(StatusBasePanel);
-  layout->setContentsMargins(1, 1, 1, 1);
-  layout->setSpacing(1);
-  ShowFileNumberPanel = Panel(StatusBasePanel, "ShowFileNumberPanel", QFrame::Sunken);
+  layout->setContentsMargins(0, 1, 0, 1);
+  layout->setSpacing(0);
+  // The number panel is open at its right, so it joins the title panel without a line.
+  ShowFileNumberPanel = StatusPanel(StatusBasePanel, "ShowFileNumberPanel",
+                                    QStringLiteral("  Mission #:"), boTop | boBottom | boLeft);
   ShowFileNumberPanel->setFixedWidth(109);
   auto* numberLayout = new QHBoxLayout(ShowFileNumberPanel);
-  numberLayout->setContentsMargins(0, 0, 2, 0);
-  numberLayout->setSpacing(0);
-  ShowFileNumberCaption = new QLabel(QStringLiteral("  Mission #:"), ShowFileNumberPanel);
-  ShowFileNumberCaption->setObjectName(QStringLiteral("ShowFileNumberCaption"));
-  numberLayout->addWidget(ShowFileNumberCaption, 1);
+  numberLayout->setContentsMargins(0, 1, 3, 1);
+  numberLayout->addStretch(1);
   MissionNumberEB = new QLineEdit(ShowFileNumberPanel);
   MissionNumberEB->setObjectName(QStringLiteral("MissionNumberEB"));
   MissionNumberEB->setFixedSize(26, 17);
@@ -318,9 +320,8 @@ void TixoFlightdeckForm::CreateStatusBar() {
   MissionNumberEB->setStatusTip(QStringLiteral("Change Mission Number"));
   numberLayout->addWidget(MissionNumberEB);
   layout->addWidget(ShowFileNumberPanel);
-  ShowFileTitlePanel = new QLabel(QStringLiteral("  Mission File"), StatusBasePanel);
-  ShowFileTitlePanel->setObjectName(QStringLiteral("ShowFileTitlePanel"));
-  ShowFileTitlePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  ShowFileTitlePanel = StatusPanel(StatusBasePanel, "ShowFileTitlePanel",
+                                   QStringLiteral("  Mission File"), AllBevelSides);
   layout->addWidget(ShowFileTitlePanel, 1);
 }
 

@@ -10,17 +10,17 @@
 #include "platform/ProfileFile.h"
 #include "widgets/FolderBrowseDlg.h"
 
+#include "widgets/BevelPanel.h"
+#include "widgets/FlatSpeedButton.h"
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTabBar>
-#include <QToolButton>
 #include <QTreeWidget>
 
 #include <stdexcept>
@@ -174,14 +174,14 @@ void TixoFlightdeckForm::SetXvTPathHint() {
 }
 
 void TixoFlightdeckForm::SetGenderControls(TGender gender) {
-  QToolButton* buttons[] = {GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn};
+  TFlatSpeedButton* buttons[] = {GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn};
   QAction* items[] = {mMissionGenderNeutral, mMissionGenderRebel, mMissionGenderImperial};
-  buttons[gender - gnNeutral]->setChecked(true);
+  buttons[gender - gnNeutral]->SetDown(true);
   items[gender - gnNeutral]->setChecked(true);
 }
 
 void TixoFlightdeckForm::ApplicationHint(const QString& hint) {
-  ShowFileTitlePanel->setText(QLatin1Char(' ') + hint);
+  ShowFileTitlePanel->SetCaption(QLatin1Char(' ') + hint);
 }
 
 bool TixoFlightdeckForm::event(QEvent* event) {

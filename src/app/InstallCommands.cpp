@@ -9,7 +9,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 
-#include <QLabel>
+#include "widgets/BevelPanel.h"
 #include <QLineEdit>
 
 namespace flightdeck {
@@ -76,12 +76,12 @@ void TixoFlightdeckForm::mInstallMissionClick() {
 }
 
 void TixoFlightdeckForm::mFileNewClick() {
-  ShowFileTitlePanel->clear();
+  ShowFileTitlePanel->SetCaption({});
 }
 
 void TixoFlightdeckForm::mFileOpenClick() {
   if (!FEnvironment.Prompts->OpenFile(OpenDialog).isEmpty())
-    ShowFileTitlePanel->clear();
+    ShowFileTitlePanel->SetCaption({});
 }
 
 void TixoFlightdeckForm::mFileEditClick() {
@@ -90,7 +90,7 @@ void TixoFlightdeckForm::mFileEditClick() {
     return;
   const std::string& fileName = selected->Record()->FileName;
   if (FileExists(LowerCaseAscii(MissionDirectory() + fileName))) {
-    ShowFileTitlePanel->clear();
+    ShowFileTitlePanel->SetCaption({});
     return;
   }
   const std::string_view directory = MissionTypeDir(SingleMissionType());

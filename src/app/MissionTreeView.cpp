@@ -8,11 +8,11 @@
 #include "lists/MissionTree.h"
 #include "lists/NextNumber.h"
 
+#include "widgets/BevelPanel.h"
+#include "widgets/FlatSpeedButton.h"
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -105,7 +105,7 @@ void TixoFlightdeckForm::MissionTypeTabSetChange() {
 
 void TixoFlightdeckForm::ApplyMissionTypeSettings() {
   const TMissionTypeSettings& settings = MissionTypeSettings[FMissionType];
-  ShowFileNumberCaption->setText(QString::fromLatin1(settings.NumberCaption));
+  ShowFileNumberPanel->SetCaption(QString::fromLatin1(settings.NumberCaption));
   switch (FMissionType) {
   case mtBattles:
     mnuAddWar->setVisible(true);
@@ -226,7 +226,7 @@ void TixoFlightdeckForm::FreeNodeData(int first, int last) {
 void TixoFlightdeckForm::MissionViewChange() {
   ShowFileNumberPanel->setEnabled(false);
   ShowNextNumberButton->setEnabled(false);
-  ShowNextNumberButton->setText(QStringLiteral("- - -"));
+  ShowNextNumberButton->SetCaption(QStringLiteral("- - -"));
   MissionNumberEB->clear();
   // A pack is built from a node with something under it.
   const bool hasChildren = SelectedNode() && SelectedNode()->childCount() > 0;
@@ -243,13 +243,13 @@ void TixoFlightdeckForm::MissionViewChange() {
     MissionNumberEB->setText(QString::number(record.Number));
     ShowNextNumberButton->setEnabled(true);
     const int count = static_cast<int>(TreeNodes().size());
-    ShowNextNumberButton->setText(
+    ShowNextNumberButton->SetCaption(
         QStringLiteral("Next #: ") +
         QString::number(NextNumber(record.Kind, CollectTreeItems(0, count - 1))));
   }
   if (record.Kind == likEngagement || record.Kind == likOperation || record.Kind == likContest)
     caption += QStringLiteral(" (mission file):  ") + FromList(record.FileName);
-  ShowFileTitlePanel->setText(caption);
+  ShowFileTitlePanel->SetCaption(caption);
   mnuAddMission->setEnabled(record.Kind != likWar && record.Kind != likTournamentSeries);
 }
 

@@ -6,10 +6,10 @@
 #include "lists/NextNumber.h"
 #include "platform/AsciiCase.h"
 
+#include "widgets/FlatSpeedButton.h"
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QToolButton>
 
 #include <algorithm>
 #include <optional>
@@ -49,7 +49,7 @@ void TixoFlightdeckForm::ShowNextNumberButtonClick(QObject* sender) {
     if (kind == likCampaign || kind == likBattle || kind == likTournament)
       word = QString::fromStdString(LowerCaseAscii(ListItemKindName(kind)));
   }
-  ShowNextNumberButton->setText(QStringLiteral("Next #: ") + QString::number(number));
+  ShowNextNumberButton->SetCaption(QStringLiteral("Next #: ") + QString::number(number));
   if (sender == ShowNextNumberButton)
     Tell(QStringLiteral("The next available ") + word + QStringLiteral(" number is ") +
          QString::number(number));

@@ -1,5 +1,6 @@
 #include "app/Prompts.h"
 
+#include "app/AboutBox.h"
 #include "app/Application.h"
 #include "app/PackDialog.h"
 #include "widgets/FolderBrowseDlg.h"
@@ -61,9 +62,8 @@ bool TDialogPrompts::EditPackList(std::vector<TPackageItem>& items) {
 }
 
 void TDialogPrompts::ShowAbout() {
-  QMessageBox::about(FParent, QStringLiteral("About ") + ApplicationTitle,
-                     ApplicationTitle +
-                         QStringLiteral(" v1.0\nA mission manager for X-wing vs. TIE Fighter."));
+  TixoAboutBox about(FParent);
+  about.exec();
 }
 
 } // namespace flightdeck

@@ -15,17 +15,15 @@
 
 class QAction;
 class QActionGroup;
-class QButtonGroup;
-class QFrame;
-class QLabel;
 class QLineEdit;
 class QMenu;
 class QTabBar;
-class QToolButton;
 class QTreeWidget;
 
 namespace flightdeck {
 
+class TBevelPanel;
+class TFlatSpeedButton;
 class TFolderBrowseDlg;
 
 // A node of the mission tree; it owns the list record it shows.
@@ -182,28 +180,26 @@ private:
   QAction* mnuRemove = nullptr;
 
   // Tool bar.
-  QFrame* TopPanel = nullptr;
-  QToolButton* XvTPathBtn = nullptr;
-  QToolButton* NewMissionBtn = nullptr;
-  QToolButton* OpenMissionBtn = nullptr;
-  QToolButton* EditMissionBtn = nullptr;
-  QToolButton* InstallMissionBtn = nullptr;
-  QToolButton* InstallPackBtn = nullptr;
-  QToolButton* ShowNextNumberButton = nullptr;
-  QButtonGroup* FGenderButtons = nullptr;
-  QToolButton* GenderNeutralBtn = nullptr;
-  QToolButton* GenderRebelBtn = nullptr;
-  QToolButton* GenderImperialBtn = nullptr;
+  TBevelPanel* TopPanel = nullptr;
+  TFlatSpeedButton* XvTPathBtn = nullptr;
+  TFlatSpeedButton* NewMissionBtn = nullptr;
+  TFlatSpeedButton* OpenMissionBtn = nullptr;
+  TFlatSpeedButton* EditMissionBtn = nullptr;
+  TFlatSpeedButton* InstallMissionBtn = nullptr;
+  TFlatSpeedButton* InstallPackBtn = nullptr;
+  TFlatSpeedButton* ShowNextNumberButton = nullptr;
+  TFlatSpeedButton* GenderNeutralBtn = nullptr;
+  TFlatSpeedButton* GenderRebelBtn = nullptr;
+  TFlatSpeedButton* GenderImperialBtn = nullptr;
 
   // Mission view and status bar.
-  QWidget* MissionViewPanel = nullptr;
+  TBevelPanel* MissionViewPanel = nullptr;
   TMissionView* FMissionView = nullptr;
   QTabBar* MissionTypeTabSet = nullptr;
-  QFrame* StatusBasePanel = nullptr;
-  QFrame* ShowFileNumberPanel = nullptr;
-  QLabel* ShowFileNumberCaption = nullptr;
+  TBevelPanel* StatusBasePanel = nullptr;
+  TBevelPanel* ShowFileNumberPanel = nullptr; // its caption says what the number is
   QLineEdit* MissionNumberEB = nullptr;
-  QLabel* ShowFileTitlePanel = nullptr;
+  TBevelPanel* ShowFileTitlePanel = nullptr;
 };
 
 } // namespace flightdeck

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace flightdeck {
 
@@ -78,13 +77,12 @@ void Draw(QPainter& painter, TToolGlyph glyph) {
 
 } // namespace
 
-QIcon ToolGlyph(TToolGlyph glyph) {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
+QImage ToolGlyph(TToolGlyph glyph) {
+  QImage image(16, 16, QImage::Format_RGB32);
+  image.fill(QColor(255, 0, 255));
+  QPainter painter(&image);
   Draw(painter, glyph);
-  return QIcon(pixmap);
+  return image;
 }
 
 } // namespace flightdeck

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QIcon>
+#include <QImage>
 
 namespace flightdeck {
 
@@ -16,7 +16,8 @@ enum class TToolGlyph {
   Imperial
 };
 
-// The tool-bar pictures, drawn for this program at 16 x 16.
-QIcon ToolGlyph(TToolGlyph glyph);
+// The tool-bar pictures, drawn for this program at 16 x 16 on a magenta ground, which the
+// buttons take as transparent (it is the colour of the lower-left pixel).
+QImage ToolGlyph(TToolGlyph glyph);
 
 } // namespace flightdeck

@@ -19,14 +19,14 @@ private slots:
     QCOMPARE(form.size(), QSize(370, 410));
     QCOMPARE(form.windowTitle(), QStringLiteral("Ixo Kit"));
     QVERIFY(!Control<QWidget>("MissionViewPanel")->isEnabled());
-    QVERIFY(!Control<QToolButton>("InstallMissionBtn")->isEnabled());
-    QVERIFY(!Control<QToolButton>("GenderNeutralBtn")->isChecked());
+    QVERIFY(!Control<TFlatSpeedButton>("InstallMissionBtn")->isEnabled());
+    QVERIFY(!Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
     QVERIFY(!Control<QMenu>("mInstall")->isEnabled());
     QVERIFY(!Control<QAction>("mInstallMission")->isEnabled());
     QVERIFY(Control<QAction>("mFileSetXvTDirectory")->isEnabled());
-    QCOMPARE(Control<QToolButton>("XvTPathBtn")->toolTip(), QString());
+    QCOMPARE(Control<TFlatSpeedButton>("XvTPathBtn")->toolTip(), QString());
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-    QCoreApplication::sendEvent(Control<QToolButton>("XvTPathBtn"), &enter);
+    QCoreApplication::sendEvent(Control<TFlatSpeedButton>("XvTPathBtn"), &enter);
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral(" Set your XvT Directory"));
 
     form.close();
@@ -43,13 +43,14 @@ private slots:
     QCOMPARE(form.MissionType(), mtCombat);
     QCOMPARE(form.Gender(), gnImperial);
     QCOMPARE(Control<QTabBar>("MissionTypeTabSet")->currentIndex(), 1);
-    QVERIFY(Control<QToolButton>("GenderImperialBtn")->isChecked());
+    QVERIFY(Control<TFlatSpeedButton>("GenderImperialBtn")->Down());
     QVERIFY(Control<QAction>("mMissionGenderImperial")->isChecked());
-    QVERIFY(Control<QToolButton>("GenderRebelBtn")->isEnabled());
-    QCOMPARE(Control<QToolButton>("XvTPathBtn")->toolTip(), QString::fromStdString(FGame));
+    QVERIFY(Control<TFlatSpeedButton>("GenderRebelBtn")->isEnabled());
+    QCOMPARE(Control<TFlatSpeedButton>("XvTPathBtn")->toolTip(), QString::fromStdString(FGame));
     QCOMPARE(Labels(), QStringList{QStringLiteral("Loose")});
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  Engagement (mission file):  i.tie"));
-    QCOMPARE(Control<QToolButton>("ShowNextNumberButton")->text(), QStringLiteral("Next #: 1"));
+    QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
+             QStringLiteral("Next #: 1"));
 
     form.close();
     QCOMPARE(ReadBytes(Settings()),
@@ -87,8 +88,8 @@ private slots:
     QCOMPARE(FPrompts.FolderPresets[2], QString());
     QCOMPARE(form.XvTPath(), FGame);
     QVERIFY(Control<QWidget>("MissionViewPanel")->isEnabled());
-    QVERIFY(Control<QToolButton>("GenderNeutralBtn")->isChecked());
-    QVERIFY(!Control<QToolButton>("GenderRebelBtn")->isEnabled());
+    QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
+    QVERIFY(!Control<TFlatSpeedButton>("GenderRebelBtn")->isEnabled());
     QCOMPARE(Labels().size(), 9);
     QCOMPARE(FPrompts.Messages.size(), 1);
   }
@@ -105,7 +106,7 @@ private slots:
       QVERIFY((*it)->childCount() == 0 || (*it)->isExpanded());
     QCOMPARE(form.MissionView()->currentItem()->text(0), QStringLiteral("Outer Rim"));
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  War"));
-    QCOMPARE(Caption("ShowFileNumberCaption"), QStringLiteral("       Tour #:"));
+    QCOMPARE(Caption("ShowFileNumberPanel"), QStringLiteral("       Tour #:"));
     QVERIFY(!Control<QWidget>("ShowFileNumberPanel")->isEnabled());
     QVERIFY(!Control<QAction>("mnuAddMission")->isEnabled());
     QVERIFY(Control<QAction>("mnuAddWar")->isVisible() &&
@@ -113,7 +114,8 @@ private slots:
 
     form.MissionView()->setCurrentItem(Node(QStringLiteral("Strike Two")));
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  Battle"));
-    QCOMPARE(Control<QToolButton>("ShowNextNumberButton")->text(), QStringLiteral("Next #: 2"));
+    QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
+             QStringLiteral("Next #: 2"));
     QVERIFY(Control<QAction>("mnuAddMission")->isEnabled());
   }
 
@@ -123,7 +125,7 @@ private slots:
     Node(QStringLiteral("Bravo"))->setText(0, QStringLiteral("Bravo R\u00e9vis\u00e9"));
     Node(QStringLiteral("c.tie"))->setText(0, QStringLiteral("Charlie"));
     Click("GenderNeutralBtn"); // already down: writes back and rebuilds
-    QVERIFY(Control<QToolButton>("GenderNeutralBtn")->isChecked());
+    QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
              CrLf({"//", "[Outer Rim]", "//", "0", "a.tie", "Alpha", "1", "B.TIE",
                    "Bravo R\xe9vis\xe9", "3", "d.tie", "Delta"}));
@@ -143,9 +145,9 @@ private slots:
              CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red Leader"}));
     QCOMPARE(form.MissionType(), mtBattles);
     QCOMPARE(form.Gender(), gnNeutral);
-    QVERIFY(Control<QToolButton>("GenderNeutralBtn")->isChecked());
+    QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
     QVERIFY(Control<QAction>("mMissionGenderNeutral")->isChecked());
-    QVERIFY(!Control<QToolButton>("GenderRebelBtn")->isEnabled());
+    QVERIFY(!Control<TFlatSpeedButton>("GenderRebelBtn")->isEnabled());
     QVERIFY(!Control<QAction>("mMissionGenderImperial")->isEnabled());
     QCOMPARE(Labels().size(), 9);
   }

@@ -58,11 +58,11 @@ private slots:
 
   void enterAppliesTheNumberAsTyped() {
     Select(QStringLiteral("Bravo"));
-    const QString caption = Control<QToolButton>("ShowNextNumberButton")->text();
+    const QString caption = Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption();
     TypeNumber(QStringLiteral("4 2"));
     QVERIFY(FPrompts.Messages.isEmpty());
     QCOMPARE(NumberBox()->displayText().trimmed(), QStringLiteral("4"));
-    QCOMPARE(Control<QToolButton>("ShowNextNumberButton")->text(), caption);
+    QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(), caption);
     TypeNumber(QString()); // no digit: the number stays
     QCOMPARE(NumberBox()->displayText().trimmed(), QStringLiteral("4"));
     TypeNumber(QStringLiteral("4")); // its own number asks nothing
@@ -75,7 +75,8 @@ private slots:
 
   void nextNumberButtonReportsOnlyWhenClicked() {
     Select(QStringLiteral("Delta"));
-    QCOMPARE(Control<QToolButton>("ShowNextNumberButton")->text(), QStringLiteral("Next #: 2"));
+    QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
+             QStringLiteral("Next #: 2"));
     QVERIFY(FPrompts.Messages.isEmpty());
     Click("ShowNextNumberButton");
     QCOMPARE(FPrompts.Messages,

@@ -45,10 +45,10 @@ private slots:
 
   void packCommandsAreReachable() {
     TixoFlightdeckForm& form = Open();
-    QVERIFY(!Control<QToolButton>("InstallPackBtn")->isEnabled());
+    QVERIFY(!Control<TFlatSpeedButton>("InstallPackBtn")->isEnabled());
     FPrompts.Folders = {QString::fromStdString((FTemp->Path() / "Game").string())};
     Click("XvTPathBtn");
-    QVERIFY(Control<QToolButton>("InstallPackBtn")->isEnabled());
+    QVERIFY(Control<TFlatSpeedButton>("InstallPackBtn")->isEnabled());
     QVERIFY(Control<QAction>("mInstallPack")->isEnabled() &&
             Control<QAction>("mnuAddPack")->isEnabled());
     QCOMPARE(Control<QAction>("mInstallPack")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));

@@ -4,6 +4,8 @@
 #include "app/TixoFlightdeckForm.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
+#include "widgets/BevelPanel.h"
+#include "widgets/FlatSpeedButton.h"
 
 #include <QAction>
 #include <QLabel>
@@ -11,7 +13,6 @@
 #include <QMenu>
 #include <QTabBar>
 #include <QTest>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -82,7 +83,7 @@ protected:
       qFatal("no control %s", name);
     return control;
   }
-  QString Caption(const char* name) const { return Control<QLabel>(name)->text(); }
+  QString Caption(const char* name) const { return Control<TBevelPanel>(name)->Caption(); }
 
   // Each node's label, indented by two blanks a level.
   QStringList Labels() const {
@@ -109,7 +110,7 @@ protected:
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
   }
   void Click(const char* button) {
-    QTest::mouseClick(Control<QToolButton>(button), Qt::LeftButton);
+    QTest::mouseClick(Control<TFlatSpeedButton>(button), Qt::LeftButton);
   }
 
   // Finishes the label edit that a command opened: Enter with `text`, or Escape.

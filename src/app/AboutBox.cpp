@@ -1,0 +1,111 @@
+#include "app/AboutBox.h"
+
+#include "app/Application.h"
+#include "widgets/MaskedImage.h"
+
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QUrl>
+
+namespace flightdeck {
+
+namespace {
+
+// Everything the box says about us, in one place.
+const char* const Version = "v1.0";
+const char* const Publisher = "The Flightdeck team";
+const char* const Description = "Mission manager for X-wing vs. TIE Fighter";
+const char* const Copyright = "Copyright \u00a9 2026 The Flightdeck team";
+const char* const HomePage = "https://flightdeck.example.org/";
+const char* const HomePageText = "Flightdeck on the web";
+const char* const PacksPage = "https://flightdeck.example.org/packs/";
+const char* const PacksPageText = "Mission packs to download";
+
+constexpr int LogoSize = 64;
+
+// The emblem's shape: a ring with a wing across it.
+QPainterPath LogoShape() {
+  QPainterPath shape;
+  shape.addEllipse(QRectF(4, 4, 56, 56));
+  shape.addEllipse(QRectF(14, 14, 36, 36));
+  QPainterPath wing;
+  wing.addPolygon(QPolygonF({QPointF(2, 36), QPointF(32, 20), QPointF(62, 36), QPointF(32, 30)}));
+  return shape.united(wing);
+}
+
+// The picture is black wherever the background is to show through; the mask black where the
+// picture is to appear.
+QImage LogoPicture() {
+  QImage picture(LogoSize, LogoSize, QImage::Format_RGB32);
+  picture.fill(Qt::black);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  QLinearGradient steel(0, 0, LogoSize, LogoSize);
+  steel.setColorAt(0, QColor(0xC8, 0xD4, 0xE0));
+  steel.setColorAt(1, QColor(0x40, 0x58, 0x80));
+  painter.fillPath(LogoShape(), steel);
+  return picture;
+}
+
+QImage LogoMask() {
+  QImage mask(LogoSize, LogoSize, QImage::Format_RGB32);
+  mask.fill(Qt::white);
+  QPainter painter(&mask);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.fillPath(LogoShape(), Qt::black);
+  return mask;
+}
+
+QLabel* LinkLabel(const char* url, const char* text, QWidget* parent) {
+  auto* label = new QLabel(
+      QStringLiteral("<a href=\"%1\">%2</a>").arg(QString::fromUtf8(url), QString::fromUtf8(text)),
+      parent);
+  label->setCursor(Qt::PointingHandCursor);
+  label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  QObject::connect(label, &QLabel::linkActivated, label,
+                   [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+  return label;
+}
+
+} // namespace
+
+TixoAboutBox::TixoAboutBox(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("ixoAboutBox"));
+  setWindowTitle(QStringLiteral("About ") + ApplicationTitle);
+  auto* logo = new TMaskedImage(this);
+  logo->setObjectName(QStringLiteral("Logo"));
+  logo->SetMask(LogoMask());
+  logo->SetAutoSize(true);
+  logo->SetPicture(LogoPicture());
+  logo->setFixedSize(LogoSize, LogoSize);
+
+  auto* product = new QLabel(ApplicationTitle, this);
+  product->setObjectName(QStringLiteral("ProductName"));
+  QFont large = product->font();
+  large.setPointSize(large.pointSize() + 6);
+  large.setBold(true);
+  product->setFont(large);
+  auto* version = new QLabel(QString::fromUtf8(Version), this);
+  version->setObjectName(QStringLiteral("Version"));
+  auto* close = new QPushButton(QStringLiteral("OK"), this);
+  close->setDefault(true);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(logo, 0, 0, 3, 1, Qt::AlignTop);
+  layout->addWidget(product, 0, 1);
+  layout->addWidget(version, 1, 1);
+  layout->addWidget(new QLabel(QString::fromUtf8(Description), this), 2, 1);
+  layout->addWidget(new QLabel(QString::fromUtf8(Publisher), this), 3, 1);
+  layout->addWidget(new QLabel(QString::fromUtf8(Copyright), this), 4, 1);
+  layout->addWidget(LinkLabel(HomePage, HomePageText, this), 5, 1);
+  layout->addWidget(LinkLabel(PacksPage, PacksPageText, this), 6, 1);
+  layout->addWidget(close, 7, 1, Qt::AlignRight);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace flightdeck

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDialog>
+
+namespace flightdeck {
+
+// The About box: product, version, publisher, logo and two links to our web pages.
+class TixoAboutBox : public QDialog {
+  Q_OBJECT
+
+public:
+  explicit TixoAboutBox(QWidget* parent = nullptr);
+};
+
+} // namespace flightdeck

@@ -1,0 +1,408 @@
+#include "widgets/FlatSpeedButton.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QShortcutEvent>
+
+#include <map>
+#include <tuple>
+
+namespace flightdeck {
+
+namespace {
+
+constexpr int MaxGlyphs = 4;
+
+struct TEdgeColors {
+  QColor Face, Light, Midlight, Dark, Shadow;
+};
+
+TEdgeColors EdgeColors(const QPalette& palette) {
+  return {palette.color(QPalette::Button), palette.color(QPalette::Light),
+          palette.color(QPalette::Midlight), palette.color(QPalette::Dark),
+          palette.color(QPalette::Shadow)};
+}
+
+// The sides of a rectangle (right and bottom exclusive) in one colour each.
+void TopLeftEdge(QPainter& painter, const QRect& r, const QColor& color) {
+  painter.fillRect(r.left(), r.top(), r.width(), 1, color);
+  painter.fillRect(r.left(), r.top(), 1, r.height(), color);
+}
+void BottomRightEdge(QPainter& painter, const QRect& r, const QColor& color) {
+  painter.fillRect(r.left(), r.bottom(), r.width(), 1, color);
+  painter.fillRect(r.right(), r.top(), 1, r.height(), color);
+}
+
+// The 8 x 8 checker of a stuck-down button: white where x and y have the same parity.
+std::shared_ptr<QPixmap> SharedPattern(const QColor& face) {
+  static std::weak_ptr<QPixmap> shared;
+  if (auto pattern = shared.lock())
+    return pattern;
+  QImage image(8, 8, QImage::Format_RGB32);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x)
+      image.setPixel(x, y, (x + y) % 2 == 0 ? qRgb(255, 255, 255) : face.rgb());
+  auto pattern = std::make_shared<QPixmap>(QPixmap::fromImage(image));
+  shared = pattern;
+  return pattern;
+}
+
+// Images made from glyphs, shared by every button showing the same glyph in the same colours.
+using TGlyphKey = std::tuple<qint64, int, int, QRgb, QRgb, QRgb>;
+std::map<TGlyphKey, QImage>& GlyphCache() {
+  static std::map<TGlyphKey, QImage> cache;
+  return cache;
+}
+
+QImage MakeGlyphImage(const QImage& strip, int numGlyphs, TFlatSpeedButton::TState state,
+                      const TEdgeColors& colors) {
+  const int width = strip.width() / numGlyphs;
+  const int index = state < numGlyphs ? state : 0;
+  const QImage source =
+      strip.copy(index * width, 0, width, strip.height()).convertToFormat(QImage::Format_ARGB32);
+  const QRgb transparent = strip.pixel(0, strip.height() - 1);
+  QImage image(source.size(), QImage::Format_ARGB32);
+  const auto isWhite = [](QRgb pixel) { return (pixel & 0xFFFFFF) == 0xFFFFFF; };
+  if (state == TFlatSpeedButton::bsDisabled && numGlyphs >= 2) {
+    // A disabled image of its own: white lights, grey shades, the transparent colour is face.
+    for (int y = 0; y < source.height(); ++y)
+      for (int x = 0; x < source.width(); ++x) {
+        const QRgb pixel = source.pixel(x, y);
+        image.setPixel(x, y,
+                       pixel == transparent             ? colors.Face.rgb()
+                       : isWhite(pixel)                 ? colors.Light.rgb()
+                       : (pixel & 0xFFFFFF) == 0x808080 ? colors.Dark.rgb()
+                                                        : pixel);
+      }
+    return image;
+  }
+  if (state == TFlatSpeedButton::bsDisabled) {
+    // Derived: the glyph's shape (neither transparent nor white) embossed on the face, lit one
+    // pixel right and down, shaded in place.
+    image.fill(colors.Face);
+    const auto ink = [&](int x, int y) {
+      const QRgb pixel = source.pixel(x, y);
+      return pixel != transparent && !isWhite(pixel);
+    };
+    for (const auto& [offset, color] : {std::pair{1, colors.Light}, std::pair{0, colors.Dark}})
+      for (int y = 0; y + offset < source.height(); ++y)
+        for (int x = 0; x + offset < source.width(); ++x)
+          if (ink(x, y))
+            image.setPixel(x + offset, y + offset, color.rgb());
+    return image;
+  }
+  for (int y = 0; y < source.height(); ++y)
+    for (int x = 0; x < source.width(); ++x) {
+      const QRgb pixel = source.pixel(x, y);
+      // Stuck down, the pattern shows through where the glyph is transparent.
+      image.setPixel(x, y,
+                     pixel != transparent                     ? pixel
+                     : state == TFlatSpeedButton::bsExclusive ? qRgba(0, 0, 0, 0)
+                                                              : colors.Face.rgb());
+    }
+  return image;
+}
+
+} // namespace
+
+TButtonPlacement PlaceGlyphAndCaption(QSize content, QSize glyph, QSize text, TButtonLayout layout,
+                                      int margin, int spacing) {
+  const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
+  TButtonPlacement placement;
+  QPoint textPos;
+  if (horizontal) {
+    placement.GlyphPos.setY((content.height() - glyph.height() + 1) / 2);
+    textPos.setY((content.height() - text.height() + 1) / 2);
+  } else {
+    placement.GlyphPos.setX((content.width() - glyph.width() + 1) / 2);
+    textPos.setX((content.width() - text.width() + 1) / 2);
+  }
+  if (text.width() == 0 || glyph.width() == 0)
+    spacing = 0;
+  const int size = horizontal ? content.width() : content.height();
+  const int g = horizontal ? glyph.width() : glyph.height();
+  const int t = horizontal ? text.width() : text.height();
+  if (margin == -1 && spacing == -1) {
+    margin = spacing = (size - (g + t)) / 3;
+  } else if (margin == -1) {
+    margin = (size - (g + spacing + t) + 1) / 2;
+  } else if (spacing == -1) {
+    spacing = (size - (margin + g) - t) / 2;
+  }
+  const bool glyphFirst = layout == blGlyphLeft || layout == blGlyphTop;
+  const int glyphAt = glyphFirst ? margin : size - margin - g;
+  const int textAt = glyphFirst ? glyphAt + g + spacing : glyphAt - spacing - t;
+  if (horizontal) {
+    placement.GlyphPos.setX(glyphAt);
+    textPos.setX(textAt);
+  } else {
+    placement.GlyphPos.setY(glyphAt);
+    textPos.setY(textAt);
+  }
+  placement.TextRect = QRect(textPos, text);
+  return placement;
+}
+
+TFlatSpeedButton::TFlatSpeedButton(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_Hover);
+  resize(25, 25);
+}
+
+TFlatSpeedButton::~TFlatSpeedButton() = default;
+
+void TFlatSpeedButton::SetAllowAllUp(bool value) {
+  if (value == FAllowAllUp)
+    return;
+  FAllowAllUp = value;
+  TellGroup();
+}
+
+void TFlatSpeedButton::SetGroupIndex(int value) {
+  if (value == FGroupIndex)
+    return;
+  FGroupIndex = value;
+  TellGroup();
+}
+
+void TFlatSpeedButton::SetDown(bool value) {
+  if (FGroupIndex == 0)
+    value = false;
+  if (value == FDown || (FDown && !FAllowAllUp))
+    return;
+  FDown = value;
+  SetState(value ? bsExclusive : bsUp);
+  if (value)
+    TellGroup();
+}
+
+void TFlatSpeedButton::SetCaption(const QString& value) {
+  if (value == FCaption)
+    return;
+  FCaption = value;
+  if (FShortcutId != 0)
+    releaseShortcut(FShortcutId);
+  const QKeySequence accelerator = QKeySequence::mnemonic(value);
+  FShortcutId = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
+  update();
+}
+
+void TFlatSpeedButton::SetGlyph(const QImage& value) {
+  FGlyph = value;
+  if (value.height() > 0 && value.width() % value.height() == 0) {
+    const int count = value.width() / value.height();
+    FNumGlyphs = count <= MaxGlyphs ? count : 1;
+  }
+  update();
+}
+
+void TFlatSpeedButton::SetNumGlyphs(int value) {
+  value = std::min(value, MaxGlyphs);
+  if (value <= 0 || value == FNumGlyphs)
+    return;
+  FNumGlyphs = value;
+  update();
+}
+
+void TFlatSpeedButton::SetLayout(TButtonLayout value) {
+  if (value != FLayout) {
+    FLayout = value;
+    update();
+  }
+}
+
+void TFlatSpeedButton::SetMargin(int value) {
+  if (value >= -1 && value != FMargin) {
+    FMargin = value;
+    update();
+  }
+}
+
+void TFlatSpeedButton::SetSpacing(int value) {
+  if (value != FSpacing) {
+    FSpacing = value;
+    update();
+  }
+}
+
+void TFlatSpeedButton::SetState(TState state) {
+  if (state != FState) {
+    FState = state;
+    repaint();
+  }
+}
+
+void TFlatSpeedButton::TellGroup() {
+  if (FGroupIndex == 0 || !parentWidget())
+    return;
+  for (auto* other :
+       parentWidget()->findChildren<TFlatSpeedButton*>(QString(), Qt::FindDirectChildrenOnly))
+    if (other != this && other->FGroupIndex == FGroupIndex)
+      other->GroupNotice(*this);
+}
+
+void TFlatSpeedButton::GroupNotice(const TFlatSpeedButton& sender) {
+  if (sender.FDown && FDown) {
+    FDown = false;
+    FState = bsUp;
+    FHot = false;
+    update();
+  }
+  FAllowAllUp = sender.FAllowAllUp;
+}
+
+bool TFlatSpeedButton::IsInside(const QPoint& at) const {
+  // The row just below the button still counts, as it always has for these buttons.
+  return at.x() >= 0 && at.x() < width() && at.y() >= 0 && at.y() <= height();
+}
+
+void TFlatSpeedButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && isEnabled()) {
+    if (!FDown)
+      SetState(bsDown);
+    FTracking = true;
+  }
+  if (OnMouseDown)
+    OnMouseDown(event);
+}
+
+void TFlatSpeedButton::mouseMoveEvent(QMouseEvent* event) {
+  if (FTracking) {
+    const bool inside = IsInside(event->position().toPoint());
+    SetState(FDown ? bsExclusive : inside ? bsDown : bsUp);
+  }
+  if (OnMouseMove)
+    OnMouseMove(event);
+}
+
+void TFlatSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && FTracking) {
+    FTracking = false;
+    const bool inside = IsInside(event->position().toPoint());
+    FState = bsUp;
+    if (FGroupIndex != 0 && inside) {
+      SetDown(!FDown);
+      if (FDown)
+        FState = bsExclusive; // a button that may not be released stays stuck down
+    } else if (FDown) {
+      FState = bsExclusive;
+    }
+    repaint();
+    if (inside && OnClick)
+      OnClick();
+  }
+  if (OnMouseUp)
+    OnMouseUp(event);
+}
+
+void TFlatSpeedButton::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && FDown && OnDblClick)
+    OnDblClick();
+}
+
+void TFlatSpeedButton::enterEvent(QEnterEvent* event) {
+  FHot = true;
+  update();
+  if (OnMouseEnter)
+    OnMouseEnter();
+  QWidget::enterEvent(event);
+}
+
+void TFlatSpeedButton::leaveEvent(QEvent* event) {
+  FHot = false;
+  update();
+  if (OnMouseLeave)
+    OnMouseLeave();
+  QWidget::leaveEvent(event);
+}
+
+void TFlatSpeedButton::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange ||
+      event->type() == QEvent::PaletteChange)
+    update();
+  QWidget::changeEvent(event);
+}
+
+bool TFlatSpeedButton::event(QEvent* event) {
+  if (event->type() == QEvent::Shortcut &&
+      static_cast<QShortcutEvent*>(event)->shortcutId() == FShortcutId) {
+    if (isEnabled() && OnClick)
+      OnClick();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+QImage TFlatSpeedButton::GlyphImage(TState state) const {
+  const TEdgeColors colors = EdgeColors(palette());
+  const TGlyphKey key{FGlyph.cacheKey(), FNumGlyphs,         state,
+                      colors.Face.rgb(), colors.Light.rgb(), colors.Dark.rgb()};
+  auto& cache = GlyphCache();
+  auto found = cache.find(key);
+  if (found == cache.end())
+    found = cache.emplace(key, MakeGlyphImage(FGlyph, FNumGlyphs, state, colors)).first;
+  return found->second;
+}
+
+void TFlatSpeedButton::paintEvent(QPaintEvent*) {
+  if (!isEnabled()) {
+    FState = bsDisabled;
+    FTracking = false;
+  } else if (FState == bsDisabled) {
+    FState = FDown ? bsExclusive : bsUp;
+  }
+  const TEdgeColors colors = EdgeColors(palette());
+  QPainter painter(this);
+  QRect r = rect();
+  const bool sunken = FState == bsDown || FState == bsExclusive;
+  if (sunken) {
+    TopLeftEdge(painter, r, colors.Shadow);
+    BottomRightEdge(painter, r, colors.Light);
+    r.adjust(1, 1, -1, -1);
+    painter.fillRect(r, colors.Face);
+    TopLeftEdge(painter, r, colors.Dark);
+  } else if (FHot && FState != bsDisabled) {
+    BottomRightEdge(painter, r, colors.Shadow);
+    r.adjust(0, 0, -1, -1);
+    TopLeftEdge(painter, r, colors.Light);
+    r.adjust(1, 1, 0, 0);
+    painter.fillRect(r, colors.Face);
+    BottomRightEdge(painter, r, colors.Dark);
+  } else {
+    painter.fillRect(r, colors.Face);
+  }
+
+  QRect content(1, 1, width() - 3, height() - 3);
+  if (sunken)
+    content.translate(1, 1);
+  if (FState == bsExclusive) {
+    FPattern = SharedPattern(colors.Face);
+    painter.setBrushOrigin(0, 0);
+    painter.fillRect(content.adjusted(0, 0, -1, -1), QBrush(*FPattern));
+  }
+  const QSize glyphSize =
+      FGlyph.isNull() ? QSize() : QSize(FGlyph.width() / FNumGlyphs, FGlyph.height());
+  const int textFlags = Qt::TextShowMnemonic | Qt::TextSingleLine;
+  const QSize textSize = FCaption.isEmpty() ? QSize() : fontMetrics().size(textFlags, FCaption);
+  const TButtonPlacement placement =
+      PlaceGlyphAndCaption(content.size(), glyphSize, textSize, FLayout, FMargin, FSpacing);
+  if (!FGlyph.isNull())
+    painter.drawImage(content.topLeft() + placement.GlyphPos, GlyphImage(FState));
+  if (FCaption.isEmpty())
+    return;
+  const QRect textRect = placement.TextRect.translated(content.topLeft());
+  if (FState == bsDisabled) {
+    // Embossed: white one pixel right and down, grey in place.
+    painter.setPen(Qt::white);
+    painter.drawText(textRect.translated(1, 1), textFlags, FCaption);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawText(textRect, textFlags, FCaption);
+  } else {
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(textRect, textFlags | Qt::AlignCenter, FCaption);
+  }
+}
+
+} // namespace flightdeck
