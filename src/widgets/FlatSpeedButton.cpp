@@ -109,6 +109,8 @@ QImage MakeGlyphImage(const QImage& strip, int numGlyphs, TFlatSpeedButton::TSta
 
 TButtonPlacement PlaceGlyphAndCaption(QSize content, QSize glyph, QSize text, TButtonLayout layout,
                                       int margin, int spacing) {
+  glyph = glyph.expandedTo(QSize(0, 0)); // a missing glyph or caption takes no room
+  text = text.expandedTo(QSize(0, 0));
   const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
   TButtonPlacement placement;
   QPoint textPos;
@@ -394,7 +396,10 @@ void TFlatSpeedButton::paintEvent(QPaintEvent*) {
     return;
   const QRect textRect = placement.TextRect.translated(content.topLeft());
   if (FState == bsDisabled) {
-    // Embossed: white one pixel right and down, grey in place.
+    // Embossed: white one pixel right and down, grey in place, crisp as such text has to be.
+    QFont crisp = font();
+    crisp.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(crisp);
     painter.setPen(Qt::white);
     painter.drawText(textRect.translated(1, 1), textFlags, FCaption);
     painter.setPen(QColor(128, 128, 128));

@@ -1,4 +1,8 @@
+#include "app/AboutBox.h"
 #include "support/FormFixture.h"
+#include "widgets/MaskedImage.h"
+
+#include <QLabel>
 
 using namespace flightdeck;
 using test::CrLf;
@@ -164,6 +168,28 @@ private slots:
     QCOMPARE(Control<QTabBar>("MissionTypeTabSet")->currentIndex(), 0);
     QCOMPARE(Labels().size(), 9);
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), before);
+  }
+
+  void aboutBoxShowsProductVersionLogoAndLinks() {
+    Open();
+    Control<QAction>("mHelpAbout")->trigger();
+    QCOMPARE(FPrompts.AboutBoxes, 1);
+
+    TixoAboutBox about;
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
+             QStringLiteral("Ixo Kit"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("v1.0"));
+    const auto* logo = about.findChild<TMaskedImage*>(QStringLiteral("Logo"));
+    QVERIFY(!logo->Picture().isNull() && !logo->Mask().isNull());
+    int links = 0;
+    for (const QLabel* label : about.findChildren<QLabel*>())
+      links += label->text().startsWith(QStringLiteral("<a href=\"https://"));
+    QCOMPARE(links, 2);
+    // FLIGHTDECK_ABOUT_SCREENSHOT=path keeps a picture of the box, for the README.
+    if (const QByteArray path = qgetenv("FLIGHTDECK_ABOUT_SCREENSHOT"); !path.isEmpty()) {
+      about.show();
+      QVERIFY(about.grab().save(QString::fromLocal8Bit(path)));
+    }
   }
 
   void unwritableSettingsAreReported() {

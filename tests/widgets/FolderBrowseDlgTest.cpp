@@ -74,5 +74,9 @@ private slots:
   }
 };
 
-QTEST_MAIN(TFolderBrowseDlgTest)
+int RunFolderBrowseDlgTest(int argc, char** argv) {
+  TFolderBrowseDlgTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
 #include "FolderBrowseDlgTest.moc"
