@@ -33,14 +33,8 @@ TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
 }
 
 TListItemKind InstallParentKind(TMissionType type) {
-  switch (CheckedMissionType(type)) {
-  case mtBattles:
-    return likBattle;
-  case mtTournaments:
-    return likTournament;
-  default:
-    return likCampaign;
-  }
+  // Missions of battles and tournaments go under their entry; single missions under a group.
+  return type == mtBattles || type == mtTournaments ? EntryKind(type) : GroupHeaderKind(type);
 }
 
 TListFileItem NewMissionRecord(TMissionType type, std::string_view target) {

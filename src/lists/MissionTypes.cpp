@@ -42,26 +42,31 @@ std::string_view ListItemKindName(TListItemKind kind) {
   return ListItemKindNames[kind];
 }
 
+namespace {
+
+// The kinds a list of each type is made of, and where its mission files lie.
+struct TTypeTraits {
+  TListItemKind GroupHeader;
+  TListItemKind Entry;
+  TMissionType SingleMissions;
+};
+
+constexpr TTypeTraits TypeTraits[MissionTypeCount] = {
+    {likWar, likBattle, mtCombat},
+    {likCampaign, likEngagement, mtCombat},
+    {likCampaign, likEngagement, mtMelee},
+    {likTournamentSeries, likTournament, mtMelee},
+    {likCampaign, likEngagement, mtTraining},
+};
+
+} // namespace
+
 TListItemKind GroupHeaderKind(TMissionType type) {
-  switch (CheckedMissionType(type)) {
-  case mtBattles:
-    return likWar;
-  case mtTournaments:
-    return likTournamentSeries;
-  default:
-    return likCampaign;
-  }
+  return TypeTraits[CheckedMissionType(type)].GroupHeader;
 }
 
 TListItemKind EntryKind(TMissionType type) {
-  switch (CheckedMissionType(type)) {
-  case mtBattles:
-    return likBattle;
-  case mtTournaments:
-    return likTournament;
-  default:
-    return likEngagement;
-  }
+  return TypeTraits[CheckedMissionType(type)].Entry;
 }
 
 bool IsGroupHeader(TListItemKind kind) {
@@ -77,14 +82,7 @@ bool HasBattleFile(TListItemKind kind) {
 }
 
 TMissionType SingleMissionType(TMissionType type) {
-  switch (CheckedMissionType(type)) {
-  case mtBattles:
-    return mtCombat;
-  case mtTournaments:
-    return mtMelee;
-  default:
-    return type;
-  }
+  return TypeTraits[CheckedMissionType(type)].SingleMissions;
 }
 
 std::string ListFilePath(std::string_view gameDirectory, TMissionType type, TGender gender) {

@@ -51,6 +51,21 @@ bool ParseTail(const std::vector<std::string>& arguments, std::size_t at, TOptio
   return true;
 }
 
+// The archive path at `at`, then what follows it.
+template <typename TOptions>
+std::optional<TOptions> ParseArchiveAndTail(const std::vector<std::string>& arguments,
+                                            std::size_t at, TOptions options, bool withDirectory,
+                                            std::string& error) {
+  if (at >= arguments.size()) {
+    error = "no archive named";
+    return std::nullopt;
+  }
+  options.Archive = arguments[at];
+  if (!ParseTail(arguments, at + 1, options, withDirectory, error))
+    return std::nullopt;
+  return options;
+}
+
 } // namespace
 
 std::optional<TZipReadOptions> ParseReadOptions(const std::vector<std::string>& arguments,
@@ -83,14 +98,7 @@ std::optional<TZipReadOptions> ParseReadOptions(const std::vector<std::string>& 
       return std::nullopt;
     }
   }
-  if (at >= arguments.size()) {
-    error = "no archive named";
-    return std::nullopt;
-  }
-  options.Archive = arguments[at];
-  if (!ParseTail(arguments, at + 1, options, true, error))
-    return std::nullopt;
-  return options;
+  return ParseArchiveAndTail(arguments, at, std::move(options), true, error);
 }
 
 std::optional<TZipWriteOptions> ParseWriteOptions(const std::vector<std::string>& arguments,
@@ -144,14 +152,7 @@ std::optional<TZipWriteOptions> ParseWriteOptions(const std::vector<std::string>
       return std::nullopt;
     }
   }
-  if (at >= arguments.size()) {
-    error = "no archive named";
-    return std::nullopt;
-  }
-  options.Archive = arguments[at];
-  if (!ParseTail(arguments, at + 1, options, false, error))
-    return std::nullopt;
-  return options;
+  return ParseArchiveAndTail(arguments, at, std::move(options), false, error);
 }
 
 namespace {

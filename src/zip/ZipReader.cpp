@@ -1,5 +1,6 @@
 // Listing and extracting archives.
 
+#include "lists/TextHelpers.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
@@ -8,6 +9,7 @@
 #include "zip/ZipDosTime.h"
 #include "zip/ZipEngine.h"
 #include "zip/ZipEntries.h"
+#include "zip/ZipNames.h"
 #include "zip/ZipOptions.h"
 
 #include <algorithm>
@@ -19,35 +21,12 @@ namespace {
 
 constexpr std::size_t ChunkSize = 1 << 16;
 
-std::string BareName(const std::string& name) {
-  const std::size_t at = name.find_last_of("/\\:");
-  return at == std::string::npos ? name : name.substr(at + 1);
-}
-
-bool IsUsableName(const std::string& name) {
-  return !name.empty() && name != "." && name != "..";
-}
-
 // The path below the extract directory an entry goes to with its folders kept; empty when its
 // name would leave that directory (absolute, a drive, "..").
-std::string SafeRelativePath(std::string name) {
-  std::replace(name.begin(), name.end(), '\\', '/');
-  if (name.empty() || name.front() == '/' || (name.size() >= 2 && name[1] == ':'))
-    return {};
-  std::string safe;
-  std::size_t start = 0;
-  while (start <= name.size()) {
-    std::size_t end = name.find('/', start);
-    if (end == std::string::npos)
-      end = name.size();
-    const std::string part = name.substr(start, end - start);
-    if (part == "..")
-      return {};
-    if (!part.empty() && part != ".")
-      safe += (safe.empty() ? "" : "/") + part;
-    start = end + 1;
-  }
-  return safe;
+std::string SafeRelativePath(const std::string& name) {
+  bool escaped = false;
+  const std::string path = EntryPath(name, escaped);
+  return escaped ? std::string() : path;
 }
 
 bool Matches(const std::vector<std::string>& patterns, const std::string& name) {
@@ -125,7 +104,7 @@ bool TExtraction::Extract(zip_uint64_t index) {
   std::string relative = FOptions.JunkPaths ? BareName(name) : SafeRelativePath(name);
   if (FOptions.JunkPaths && isDirectory)
     return true; // without paths, folders have nothing to give
-  if (!IsUsableName(BareName(relative)) || !MayCreate(FDirectory + relative))
+  if (!IsBareFileName(BareName(relative)) || !MayCreate(FDirectory + relative))
     return Skip(stats, zsrUnsafeName, zrWarning,
                 "\"" + name + "\" would be written outside the target folder");
   if (isDirectory) {
@@ -162,7 +141,7 @@ bool TExtraction::Extract(zip_uint64_t index) {
       if (replace.Answer == zraSkip)
         return Skip(stats, zsrExists, zrOk, {});
       if (replace.Answer == zraRename) {
-        if (!IsUsableName(replace.NewName) || replace.NewName != BareName(replace.NewName))
+        if (!IsBareFileName(replace.NewName))
           return Skip(stats, zsrUnsafeName, zrWarning,
                       "\"" + replace.NewName + "\" is not a plain file name");
         target = target.substr(0, target.size() - BareName(relative).size()) + replace.NewName;

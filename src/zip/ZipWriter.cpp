@@ -5,6 +5,7 @@
 #include "platform/HostPath.h"
 #include "zip/ZipEngine.h"
 #include "zip/ZipEntries.h"
+#include "zip/ZipNames.h"
 #include "zip/ZipOptions.h"
 
 #include <algorithm>
@@ -22,29 +23,10 @@ struct TSourceFile {
   std::string StoredName; // the entry's name in the archive
 };
 
-std::string BareName(const std::string& path) {
-  const std::size_t at = path.find_last_of("/\\:");
-  return at == std::string::npos ? path : path.substr(at + 1);
-}
-
-// The name a file is stored under with its folders kept: "/" separators, no drive, no root,
-// no "." or "..".
-std::string StoredPath(std::string path) {
-  std::replace(path.begin(), path.end(), '\\', '/');
-  if (path.size() >= 2 && path[1] == ':')
-    path.erase(0, 2);
-  std::string stored;
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    std::size_t end = path.find('/', start);
-    if (end == std::string::npos)
-      end = path.size();
-    const std::string part = path.substr(start, end - start);
-    if (!part.empty() && part != "." && part != "..")
-      stored += (stored.empty() ? "" : "/") + part;
-    start = end + 1;
-  }
-  return stored;
+// The name a file is stored under with its folders kept.
+std::string StoredPath(const std::string& path) {
+  bool escaped = false;
+  return EntryPath(path, escaped);
 }
 
 bool HasWildcard(const std::string& spec) {
