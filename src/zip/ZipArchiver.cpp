@@ -58,22 +58,22 @@ void TZipArchiver::AppendFileSpecs(std::vector<std::string>& arguments,
   const std::size_t before = arguments.size();
   bool includes = false;
   bool excludes = false;
-  for (const std::string& spec : FilesToProcess) {
-    if (includesAllowed && StartsWith(spec, '>'))
+  for (const std::string& request : FilesToProcess) {
+    if (includesAllowed && StartsWith(request, '>'))
       includes = true;
-    else if (StartsWith(spec, '<'))
+    else if (StartsWith(request, '<'))
       excludes = true;
     else
-      arguments.push_back(spec);
+      arguments.push_back(request);
   }
   // Patterns only narrow down specifications; with none there is nothing to narrow.
   if (arguments.size() == before)
     return;
   const auto appendMarked = [&](const char* option, char mark) {
     arguments.emplace_back(option);
-    for (const std::string& spec : FilesToProcess)
-      if (StartsWith(spec, mark))
-        arguments.push_back(spec.substr(1));
+    for (const std::string& request : FilesToProcess)
+      if (StartsWith(request, mark))
+        arguments.push_back(request.substr(1));
   };
   if (includes)
     appendMarked("-i", '>');

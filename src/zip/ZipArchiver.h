@@ -20,7 +20,7 @@ public:
 
   TZipArchiver() = default;
 
-  std::vector<std::string> FilesToProcess; // ">spec" includes, "<spec" excludes
+  std::vector<std::string> FilesToProcess; // ">pattern" includes, "<pattern" excludes
   TZipCompressionLevel Compression = 6;
   bool ClearDisks = false;
   bool MoveFiles = false;

@@ -29,8 +29,8 @@ std::string StoredPath(const std::string& path) {
   return EntryPath(path, escaped);
 }
 
-bool HasWildcard(const std::string& spec) {
-  return spec.find_first_of("*?[") != std::string::npos;
+bool HasWildcard(const std::string& request) {
+  return request.find_first_of("*?[") != std::string::npos;
 }
 
 // Seconds since 1970 of an "mmddyy" date; 0 when it cannot be read.
@@ -52,18 +52,18 @@ public:
 
   // False when a file named outright does not exist; `missing` then names it.
   bool Collect(std::vector<TSourceFile>& files, std::string& missing) {
-    for (const std::string& spec : FOptions.Specs) {
-      if (HasWildcard(BareName(spec))) {
-        const std::string folder = spec.substr(0, spec.size() - BareName(spec).size());
-        ListFolder(folder, BareName(spec), FOptions.Recurse, files);
-      } else if (DirectoryExists(spec)) {
+    for (const std::string& request : FOptions.Specs) {
+      if (HasWildcard(BareName(request))) {
+        const std::string folder = request.substr(0, request.size() - BareName(request).size());
+        ListFolder(folder, BareName(request), FOptions.Recurse, files);
+      } else if (DirectoryExists(request)) {
         if (FOptions.Recurse)
-          ListFolder(spec.back() == '/' || spec.back() == '\\' ? spec : spec + "/", "*", true,
+          ListFolder(request.back() == '/' || request.back() == '\\' ? request : request + "/", "*", true,
                      files);
-      } else if (FileExists(spec)) {
-        Add(spec, files);
+      } else if (FileExists(request)) {
+        Add(request, files);
       } else {
-        missing = spec;
+        missing = request;
         return false;
       }
     }
