@@ -1,7 +1,6 @@
 #include "app/Prompts.h"
 
 #include "app/AboutBox.h"
-#include "app/Application.h"
 #include "app/PackDialog.h"
 #include "widgets/FolderBrowseDlg.h"
 

@@ -46,7 +46,7 @@ QString CutAtEnd(const QString& text, int maxWidth,
   QString kept = text;
   while (!kept.isEmpty()) {
     kept.chop(1);
-    const QString candidate = kept + QStringLiteral("...");
+    QString candidate = kept + QStringLiteral("...");
     if (widthOf(candidate) <= maxWidth)
       return candidate;
   }

@@ -144,7 +144,8 @@ bool TExtraction::Extract(zip_uint64_t index) {
         if (!IsBareFileName(replace.NewName))
           return Skip(stats, zsrUnsafeName, zrWarning,
                       "\"" + replace.NewName + "\" is not a plain file name");
-        target = target.substr(0, target.size() - BareName(relative).size()) + replace.NewName;
+        target.replace(target.size() - BareName(relative).size(), std::string::npos,
+                       replace.NewName);
       }
     }
   }
