@@ -3,6 +3,7 @@
 #include "widgets/MaskedImage.h"
 
 #include <QLabel>
+#include <QMenuBar>
 
 using namespace flightdeck;
 using test::CrLf;
@@ -32,6 +33,8 @@ private slots:
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
     QCoreApplication::sendEvent(Control<TFlatSpeedButton>("XvTPathBtn"), &enter);
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral(" Set your XvT Directory"));
+    Control<QAction>("mFileExit")->showStatusText(form.menuBar()); // a highlighted menu item
+    QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral(" Doh!"));
 
     form.close();
     QCOMPARE(
