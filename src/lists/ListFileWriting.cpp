@@ -1,5 +1,6 @@
 #include "lists/TextHelpers.h"
 #include "lists/XvTListFile.h"
+#include "platform/AsciiCase.h"
 #include "platform/FileTransaction.h"
 #include "platform/TextLines.h"
 
@@ -62,9 +63,11 @@ void TXvTListFile::SaveToFile(const TListItemRefs& items) const {
       AppendLine(listText, item.FileName);
       AppendLine(listText, item.Title);
       // A battle file name that is not a plain name would be written outside the category's
-      // directory, or over the directory itself: such a battle gets no battle file.
+      // directory, or over the directory itself, and one named like this list would replace
+      // the list: such a battle gets no battle file.
       const std::string battleFileName = Trim(item.FileName);
-      if (HasBattleFile(item.Kind) && IsBareFileName(battleFileName))
+      if (HasBattleFile(item.Kind) && IsBareFileName(battleFileName) &&
+          !SameTextAscii(battleFileName, FFileName.substr(ListFileDirectory(FFileName).size())))
         transaction.Stage(BattleFilePath(FFileName, battleFileName), BattleFileText(items, i));
     }
   }

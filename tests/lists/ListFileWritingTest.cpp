@@ -95,6 +95,10 @@ TEST_F(ListFileWriting, BattleFileNamesThatAreNotPlainNamesGetNoBattleFile) {
   EXPECT_EQ(test::ListDirectory(FTemp.Path() / "tourn"), "cup.lst mission.lst");
   EXPECT_EQ(test::ListDirectory(FTemp.Path() / "combat"), "");
   EXPECT_FALSE(fs::exists(FTemp.Path() / "outside.lst"));
+
+  // A battle file named like the list itself would replace the list.
+  Save(mtBattles, {Record(likBattle, 0, "MISSION.LST", "Self"), Record(likOperation, 0, "a.tie")});
+  EXPECT_EQ(Read("battle", "mission.lst"), CrLf({"0", "MISSION.LST", "Self"}));
 }
 
 TEST_F(ListFileWriting, FailedSaveLeavesListAndBattleFilesIntact) {
