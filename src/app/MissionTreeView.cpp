@@ -66,7 +66,7 @@ std::string TixoFlightdeckForm::CategoryDirectory() const {
 }
 
 std::string TixoFlightdeckForm::MissionDirectory() const {
-  return FXvTPath + std::string(MissionTypeDir(SingleMissionType()));
+  return MissionFilePath(FXvTPath, FMissionType, "");
 }
 
 TMessageResult TixoFlightdeckForm::Ask(const QString& caption, const QString& text) {
@@ -118,8 +118,7 @@ void TixoFlightdeckForm::ApplyMissionTypeSettings() {
   default:
     mnuAddCampaign->setVisible(true);
   }
-  for (QWidget* button :
-       {static_cast<QWidget*>(GenderRebelBtn), static_cast<QWidget*>(GenderImperialBtn)})
+  for (TFlatSpeedButton* button : {GenderRebelBtn, GenderImperialBtn})
     button->setEnabled(!settings.NeutralOnly);
   for (QAction* item : {mMissionGenderRebel, mMissionGenderImperial})
     item->setEnabled(!settings.NeutralOnly);
