@@ -72,10 +72,7 @@ void TixoFlightdeckForm::FormCreate() {
     SetGenderControls(FGender);
     const int missionType = settings.ReadInteger(Section, "MType", mtBattles);
     const int tab = missionType >= 0 && missionType < MissionTypeCount ? missionType : mtBattles;
-    if (MissionTypeTabSet->currentIndex() == tab)
-      MissionTypeTabSetChange();
-    else
-      MissionTypeTabSet->setCurrentIndex(tab);
+    ShowMissionType(static_cast<TMissionType>(tab));
   }
   FTreeState = tsIdle;
   setWindowTitle(ApplicationTitle);
@@ -146,12 +143,17 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
   FGender = gnNeutral;
   // The old tree went back to the old directory; nothing is written into the new one.
   FTreeState = tsBuilding;
-  if (MissionTypeTabSet->currentIndex() == mtBattles)
-    MissionTypeTabSetChange();
-  else
-    MissionTypeTabSet->setCurrentIndex(mtBattles);
+  ShowMissionType(mtBattles);
   FTreeState = tsIdle;
   SetXvTPathHint();
+}
+
+void TixoFlightdeckForm::ShowMissionType(TMissionType type) {
+  // The tab strip reports only a change of tab; the category change must run in any case.
+  if (MissionTypeTabSet->currentIndex() == type)
+    MissionTypeTabSetChange();
+  else
+    MissionTypeTabSet->setCurrentIndex(type);
 }
 
 void TixoFlightdeckForm::EnableMissionCommands(bool enable) {

@@ -118,6 +118,7 @@ private:
   void FormDestroy();
   void PlaceWindow(int left, int top, int height);
   void EnableMissionCommands(bool enable);
+  void ShowMissionType(TMissionType type); // selects its tab and runs the category change
   void ApplicationHint(const QString& hint);
   void SetXvTPathHint();
   void SetGenderControls(TGender gender);
