@@ -1,7 +1,9 @@
+#include "app/ArchiveProgress.h"
 #include "app/PackDialog.h"
 #include "support/FormFixture.h"
 #include "support/PackFiles.h"
 
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -185,6 +187,25 @@ private slots:
     Control<QAction>("mBuildPack")->trigger();
     QCOMPARE(ReadBytes(FTemp->Path() / "old.ixo"), std::string("old"));
     QCOMPARE(test::ListDirectory(FTemp->Path()), "Game flightdeck.ini old.ixo");
+  }
+
+  void progressKeepsTheWindowResponsiveAndItsCancelStopsTheArchiver() {
+    QWidget window;
+    TZipArchiver zip;
+    {
+      const TArchiveProgress progress(&window, zip, QStringLiteral("Extracting..."), 10);
+      QVERIFY(zip.OnProcessMessages);
+      auto* dialog = window.findChild<QProgressDialog*>();
+      QCOMPARE(dialog->minimumDuration(), 500);
+      zip.OnProcessMessages();
+      zip.OnProcessMessages();
+      QCOMPARE(dialog->value(), 2);
+      QVERIFY(!zip.AbortRequested());
+      dialog->cancel();
+      zip.OnProcessMessages();
+      QVERIFY(zip.AbortRequested());
+    }
+    QVERIFY(!zip.OnProcessMessages);
   }
 
   void thePackListShowsAndEditsTheTitles() {
