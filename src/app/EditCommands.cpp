@@ -56,7 +56,7 @@ void TixoFlightdeckForm::mnuAddBattleClick() {
       QStringLiteral("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
       QStringLiteral("lst"), false};
   const QString chosen = FEnvironment.Prompts->OpenFile(OpenDialog);
-  const std::string typed = NamePart(chosen.toStdString());
+  const std::string typed = ExtractFileName(chosen.toStdString());
   if (typed.empty())
     return;
   const std::string name = WithListExtension(typed);

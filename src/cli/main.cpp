@@ -109,7 +109,7 @@ void PrintTree(const TMissionTree& tree) {
 }
 
 int InstallMission(const TArguments& arguments) {
-  const std::string name = NamePart(arguments.MissionFile);
+  const std::string name = ExtractFileName(arguments.MissionFile);
   const std::string title = arguments.Title
                                 ? Utf8ToWindows1252(*arguments.Title)
                                 : name.substr(0, name.size() - ExtractFileExt(name).size());

@@ -11,16 +11,11 @@
 
 namespace flightdeck {
 
-std::string NamePart(std::string_view path) {
-  const std::size_t at = path.find_last_of("\\/:");
-  return std::string(at == std::string_view::npos ? path : path.substr(at + 1));
-}
-
 TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
                              std::string_view chosenPath) {
   TMissionCopy copy;
   copy.Source = LowerCaseAscii(chosenPath);
-  copy.Target = LowerCaseAscii(MissionFilePath(gameDirectory, type, NamePart(chosenPath)));
+  copy.Target = LowerCaseAscii(MissionFilePath(gameDirectory, type, ExtractFileName(chosenPath)));
   // Both separators name the same folder: "c:\xvt/combat\a.tie" is "c:\xvt\combat\a.tie".
   const auto sameFile = [](std::string a, std::string b) {
     std::replace(a.begin(), a.end(), '/', '\\');
@@ -40,7 +35,7 @@ TListItemKind InstallParentKind(TMissionType type) {
 TListFileItem NewMissionRecord(TMissionType type, std::string_view target) {
   TListFileItem record;
   record.Kind = static_cast<TListItemKind>(InstallParentKind(type) + 1);
-  record.FileName = LowerCaseAscii(NamePart(target));
+  record.FileName = LowerCaseAscii(ExtractFileName(target));
   record.Number = PlaceholderNumber;
   return record;
 }

@@ -29,9 +29,6 @@ struct TMissionCopy {
 TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
                              std::string_view chosenPath);
 
-// The file name part of a path: after its last "\", "/" or ":".
-std::string NamePart(std::string_view path);
-
 // The kind a mission is installed under in a list of `type` (Battle, Tournament or Campaign);
 // the mission itself is of the kind after it.
 TListItemKind InstallParentKind(TMissionType type);

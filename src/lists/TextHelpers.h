@@ -20,6 +20,10 @@ std::string ExtractFileExt(std::string_view path);
 // The path up to and including its last "\" or ":"; "" when it has neither.
 std::string ExtractFilePath(std::string_view path);
 
+// The name after the last "\\", "/" or ":" of a path, and the path up to and including it.
+std::string ExtractFileName(std::string_view path);
+std::string ExtractFileFolder(std::string_view path);
+
 // True for a plain name in a directory: not empty, no "\", "/" or ":", not "." or "..".
 bool IsBareFileName(std::string_view name);
 

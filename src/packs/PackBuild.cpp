@@ -66,17 +66,13 @@ std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& node
 }
 
 std::string PackScriptName(const std::string& archivePath) {
-  const std::string name = archivePath.substr(ExtractFilePath(archivePath).size());
-  const std::size_t slash = name.find_last_of('/');
-  const std::string bare = slash == std::string::npos ? name : name.substr(slash + 1);
-  const std::string extension = ExtractFileExt(bare);
-  return (extension.empty() ? bare : TextBefore(bare, extension)) + ".mcl";
+  const std::string name = ExtractFileName(archivePath);
+  const std::string extension = ExtractFileExt(name);
+  return (extension.empty() ? name : TextBefore(name, extension)) + ".mcl";
 }
 
 std::string WithPackExtension(const std::string& archivePath) {
-  const std::size_t slash = archivePath.find_last_of("/\\:");
-  const std::string bare = slash == std::string::npos ? archivePath : archivePath.substr(slash + 1);
-  return ExtractFileExt(bare).empty() ? archivePath + ".ixo" : archivePath;
+  return ExtractFileExt(ExtractFileName(archivePath)).empty() ? archivePath + ".ixo" : archivePath;
 }
 
 std::string BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
@@ -85,7 +81,7 @@ std::string BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory
   const std::string script = folder.Path() + PackScriptName(archivePath);
   WriteInstallScript(script, items);
   // The archive is written beside its final place and renamed over it only when complete.
-  const std::string directory = archivePath.substr(0, archivePath.find_last_of("/\\:") + 1);
+  const std::string directory = ExtractFileFolder(archivePath);
   const std::string partial =
       directory + ".flightdeck-pack-" + std::to_string(std::random_device{}()) + ".ixo";
   zipManager.ZipFileName = partial;

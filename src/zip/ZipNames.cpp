@@ -2,11 +2,6 @@
 
 namespace flightdeck {
 
-std::string BareName(std::string_view path) {
-  const std::size_t at = path.find_last_of("/\\:");
-  return std::string(at == std::string_view::npos ? path : path.substr(at + 1));
-}
-
 std::string EntryPath(std::string_view path, bool& escaped) {
   escaped = false;
   if (path.size() >= 2 && path[1] == ':') {

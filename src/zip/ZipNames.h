@@ -5,9 +5,6 @@
 
 namespace flightdeck {
 
-// The name after the last "/", "\" or ":".
-std::string BareName(std::string_view path);
-
 // A path as an entry name: "/" separators, without a drive, a root, "." or ".." parts.
 // `escaped` tells whether it had any of those that lead elsewhere (a drive, a root, "..").
 std::string EntryPath(std::string_view path, bool& escaped);

@@ -30,7 +30,7 @@ std::string SafeRelativePath(const std::string& name) {
 }
 
 bool Matches(const std::vector<std::string>& patterns, const std::string& name) {
-  const std::string bare = BareName(name);
+  const std::string bare = ExtractFileName(name);
   return std::any_of(patterns.begin(), patterns.end(), [&](const std::string& pattern) {
     return WildcardMatch(pattern, name) || WildcardMatch(pattern, bare);
   });
@@ -101,10 +101,10 @@ bool TExtraction::Extract(zip_uint64_t index) {
     return Skip(stats, zsrSymbolicLink, zrWarning,
                 "\"" + name + "\" is a link, which is never extracted");
 
-  std::string relative = FOptions.JunkPaths ? BareName(name) : SafeRelativePath(name);
+  std::string relative = FOptions.JunkPaths ? ExtractFileName(name) : SafeRelativePath(name);
   if (FOptions.JunkPaths && isDirectory)
     return true; // without paths, folders have nothing to give
-  if (!IsBareFileName(BareName(relative)) || !MayCreate(FDirectory + relative))
+  if (!IsBareFileName(ExtractFileName(relative)) || !MayCreate(FDirectory + relative))
     return Skip(stats, zsrUnsafeName, zrWarning,
                 "\"" + name + "\" would be written outside the target folder");
   if (isDirectory) {
@@ -144,7 +144,7 @@ bool TExtraction::Extract(zip_uint64_t index) {
         if (!IsBareFileName(replace.NewName))
           return Skip(stats, zsrUnsafeName, zrWarning,
                       "\"" + replace.NewName + "\" is not a plain file name");
-        target.replace(target.size() - BareName(relative).size(), std::string::npos,
+        target.replace(target.size() - ExtractFileName(relative).size(), std::string::npos,
                        replace.NewName);
       }
     }
@@ -156,7 +156,7 @@ bool TExtraction::Extract(zip_uint64_t index) {
 
 bool TExtraction::WriteEntry(zip_uint64_t index, const TZipFileStats& stats,
                              const std::string& target) {
-  ForceDirectories(target.substr(0, target.find_last_of("/\\") + 1));
+  ForceDirectories(ExtractFileFolder(target));
 
   zip_file_t* file = stats.Encrypted
                          ? zip_fopen_index_encrypted(FArchive, index, 0, Password(stats).c_str())

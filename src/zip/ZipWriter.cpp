@@ -1,5 +1,6 @@
 // Writing archives.
 
+#include "lists/TextHelpers.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
@@ -53,13 +54,14 @@ public:
   // False when a file named outright does not exist; `missing` then names it.
   bool Collect(std::vector<TSourceFile>& files, std::string& missing) {
     for (const std::string& request : FOptions.Specs) {
-      if (HasWildcard(BareName(request))) {
-        const std::string folder = request.substr(0, request.size() - BareName(request).size());
-        ListFolder(folder, BareName(request), FOptions.Recurse, files);
+      if (HasWildcard(ExtractFileName(request))) {
+        const std::string folder =
+            request.substr(0, request.size() - ExtractFileName(request).size());
+        ListFolder(folder, ExtractFileName(request), FOptions.Recurse, files);
       } else if (DirectoryExists(request)) {
         if (FOptions.Recurse)
-          ListFolder(request.back() == '/' || request.back() == '\\' ? request : request + "/", "*", true,
-                     files);
+          ListFolder(request.back() == '/' || request.back() == '\\' ? request : request + "/", "*",
+                     true, files);
       } else if (FileExists(request)) {
         Add(request, files);
       } else {
@@ -72,10 +74,10 @@ public:
 
 private:
   void Add(const std::string& path, std::vector<TSourceFile>& files) {
-    const std::string stored = FOptions.JunkPaths ? BareName(path) : StoredPath(path);
+    const std::string stored = FOptions.JunkPaths ? ExtractFileName(path) : StoredPath(path);
     const auto matches = [&](const std::vector<std::string>& patterns) {
       return std::any_of(patterns.begin(), patterns.end(), [&](const std::string& pattern) {
-        return WildcardMatch(pattern, stored) || WildcardMatch(pattern, BareName(path));
+        return WildcardMatch(pattern, stored) || WildcardMatch(pattern, ExtractFileName(path));
       });
     };
     if (stored.empty() || (!FOptions.Includes.empty() && !matches(FOptions.Includes)) ||

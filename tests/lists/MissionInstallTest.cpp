@@ -1,4 +1,5 @@
 #include "lists/MissionInstall.h"
+#include "lists/TextHelpers.h"
 #include "platform/AsciiCase.h"
 #include "support/TestFiles.h"
 
@@ -16,8 +17,8 @@ TEST(MissionInstall, BattleFileNamesAreForcedToTheListExtension) {
   EXPECT_EQ(WithListExtension("b2"), "b2.lst");
   EXPECT_EQ(WithListExtension("B3.LST"), "B3.LST");
   EXPECT_EQ(WithListExtension("cup.v2.txt"), "cup.v2.lst");
-  EXPECT_EQ(NamePart("c:\\games\\B1.TXT"), "B1.TXT");
-  EXPECT_EQ(NamePart("/home/pilot/m1.tie"), "m1.tie");
+  EXPECT_EQ(ExtractFileName("c:\\games\\B1.TXT"), "B1.TXT");
+  EXPECT_EQ(ExtractFileName("/home/pilot/m1.tie"), "m1.tie");
 }
 
 TEST(MissionInstall, CopyQuestionDependsOnWhatTheMissionDirectoryHolds) {
