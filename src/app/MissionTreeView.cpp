@@ -246,7 +246,7 @@ void TixoFlightdeckForm::MissionViewChange() {
         QStringLiteral("Next #: ") +
         QString::number(NextNumber(record.Kind, CollectTreeItems(0, count - 1))));
   }
-  if (record.Kind == likEngagement || record.Kind == likOperation || record.Kind == likContest)
+  if (IsMission(record.Kind))
     caption += QStringLiteral(" (mission file):  ") + FromList(record.FileName);
   ShowFileTitlePanel->SetCaption(caption);
   mnuAddMission->setEnabled(record.Kind != likWar && record.Kind != likTournamentSeries);

@@ -29,9 +29,14 @@ TZipArchiver ListedPack(const std::string& pack, std::vector<std::string>& listi
 }
 
 const char* ClassOf(TListItemKind kind) {
-  if (kind == likWar || kind == likTournamentSeries)
+  switch (PackClassOf(kind)) {
+  case TPackClass::Series:
     return "series";
-  return kind == likCampaign || kind == likBattle || kind == likTournament ? "group" : "mission";
+  case TPackClass::Group:
+    return "group";
+  default:
+    return "mission";
+  }
 }
 
 } // namespace

@@ -77,6 +77,10 @@ bool IsEntry(TListItemKind kind) {
   return kind == likEngagement || kind == likBattle || kind == likTournament;
 }
 
+bool IsMission(TListItemKind kind) {
+  return kind == likEngagement || kind == likOperation || kind == likContest;
+}
+
 bool HasBattleFile(TListItemKind kind) {
   return kind == likBattle || kind == likTournament;
 }

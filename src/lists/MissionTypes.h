@@ -54,6 +54,7 @@ TListItemKind EntryKind(TMissionType type);       // Battle, Tournament or Engag
 bool IsGroupHeader(TListItemKind kind);
 bool IsEntry(TListItemKind kind);
 bool HasBattleFile(TListItemKind kind); // Battle and Tournament; their missions are kind + 1
+bool IsMission(TListItemKind kind);     // Engagement, Operation, Contest: a mission file
 
 // The type whose directory holds the mission files of `type`: Battles use Combat,
 // Tournaments use Melee, the others themselves.

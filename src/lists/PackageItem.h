@@ -18,4 +18,16 @@ struct TPackageItem {
   bool operator==(const TPackageItem&) const = default;
 };
 
+// How an entry of a pack is written in its script: a series line, a collection block, or a
+// line of a missions block; other kinds are not written.
+enum class TPackClass { Series, Group, Mission, None };
+
+inline TPackClass PackClassOf(TListItemKind kind) {
+  if (kind == likWar || kind == likTournamentSeries)
+    return TPackClass::Series;
+  if (kind == likCampaign || kind == likBattle || kind == likTournament)
+    return TPackClass::Group;
+  return IsMission(kind) ? TPackClass::Mission : TPackClass::None;
+}
+
 } // namespace flightdeck

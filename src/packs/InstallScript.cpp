@@ -10,16 +10,6 @@ namespace flightdeck {
 
 namespace {
 
-bool IsSeries(TListItemKind kind) {
-  return kind == likWar || kind == likTournamentSeries;
-}
-bool IsGroup(TListItemKind kind) {
-  return kind == likCampaign || kind == likBattle || kind == likTournament;
-}
-bool IsMission(TListItemKind kind) {
-  return kind == likEngagement || kind == likOperation || kind == likContest;
-}
-
 struct TScriptKinds {
   bool ReadsSeries;
   TListItemKind Series, Group, Mission;
@@ -42,14 +32,17 @@ void WriteInstallScript(std::string_view fileName, const std::vector<TPackageIte
   std::string text;
   for (std::size_t i = 0; i < items.size(); ++i) {
     const TPackageItem& item = items[i];
-    if (IsSeries(item.Kind)) {
+    switch (PackClassOf(item.Kind)) {
+    case TPackClass::Series:
       AppendLine(text, "Series=" + item.NeutralTitle);
-    } else if (IsGroup(item.Kind)) {
+      break;
+    case TPackClass::Group:
       AppendLine(text, "Collection");
       for (const std::string* line : {&item.FileName, &item.NeutralTitle, &item.RebelTitle,
                                       &item.ImperialTitle, &item.Description})
         AppendLine(text, *line);
-    } else if (IsMission(item.Kind)) {
+      break;
+    case TPackClass::Mission:
       AppendLine(text, "Missions");
       for (; i < items.size() && items[i].Kind == item.Kind; ++i)
         for (const std::string* line : {&items[i].FileName, &items[i].NeutralTitle,
@@ -57,6 +50,9 @@ void WriteInstallScript(std::string_view fileName, const std::vector<TPackageIte
           AppendLine(text, *line);
       AppendLine(text, "");
       --i; // the loop steps past the run's last entry
+      break;
+    case TPackClass::None:
+      break;
     }
   }
   SaveFileAtomically(fileName, text);

@@ -87,7 +87,7 @@ std::string BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory
   zipManager.ZipFileName = partial;
   zipManager.FilesToProcess = {script};
   for (const TPackageItem& item : items)
-    if (item.Kind == likEngagement || item.Kind == likOperation || item.Kind == likContest)
+    if (IsMission(item.Kind))
       zipManager.FilesToProcess.push_back(MissionFilePath(gameDirectory, type, item.FileName));
   const int result = zipManager.AddFiles(0);
   if (result != 0) {

@@ -13,10 +13,6 @@ namespace flightdeck {
 
 namespace {
 
-bool IsMissionKind(TListItemKind kind) {
-  return kind == likEngagement || kind == likOperation || kind == likContest;
-}
-
 std::string Joined(const std::vector<std::string>& names) {
   std::string text;
   for (const std::string& name : names)
@@ -57,14 +53,14 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
   // Names from a pack must stay inside the game's folders.
   std::erase_if(pack.Items, [&](const TPackageItem& item) {
     const bool unsafe =
-        (IsMissionKind(item.Kind) || !item.FileName.empty()) && !IsBareFileName(item.FileName);
+        (IsMission(item.Kind) || !item.FileName.empty()) && !IsBareFileName(item.FileName);
     if (unsafe)
       pack.Dropped.push_back(item.FileName);
     return unsafe;
   });
   missions.clear();
   for (const TPackageItem& item : pack.Items)
-    if (IsMissionKind(item.Kind))
+    if (IsMission(item.Kind))
       missions.push_back(item.FileName);
   if (missions.empty())
     return pack;
