@@ -1,39 +1,12 @@
 #include "lists/MissionTree.h"
 
+#include "lists/MissionTitles.h"
 #include "lists/XvTListFile.h"
 #include "platform/AsciiCase.h"
-
-#include <optional>
-#include <unordered_map>
 
 namespace flightdeck {
 
 namespace {
-
-// Titles of the single missions by lower-case file name, read once per tree.
-class TMissionTitles {
-public:
-  TMissionTitles(std::string_view gameDirectory, TMissionType type)
-      : FGameDirectory(gameDirectory), FType(SingleMissionType(type)) {}
-
-  std::optional<std::string> Find(const std::string& fileName) {
-    if (!FLoaded) {
-      TXvTListFile list(FGameDirectory, FType, gnNeutral);
-      list.LoadFromFile();
-      for (const auto& item : list.Items())
-        FTitles[LowerCaseAscii(item->FileName)] = item->Title;
-      FLoaded = true;
-    }
-    const auto found = FTitles.find(LowerCaseAscii(fileName));
-    return found == FTitles.end() ? std::nullopt : std::optional(found->second);
-  }
-
-private:
-  std::string FGameDirectory;
-  TMissionType FType;
-  bool FLoaded = false;
-  std::unordered_map<std::string, std::string> FTitles;
-};
 
 // The label of a mission of a battle or tournament, which an Operation also takes as its title.
 std::string MissionLabel(TListFileItem& item, TMissionTitles& missionTitles) {
@@ -51,7 +24,7 @@ std::string MissionLabel(TListFileItem& item, TMissionTitles& missionTitles) {
 TMissionTree LoadMissionTree(std::string_view gameDirectory, TMissionType type, TGender gender) {
   TXvTListFile list(gameDirectory, type, gender);
   list.LoadFromFile();
-  TMissionTitles missionTitles(gameDirectory, type);
+  TMissionTitles missionTitles(gameDirectory, SingleMissionType(type), gnNeutral);
 
   TMissionTree tree;
   int currentRoot = -1;
@@ -86,7 +59,7 @@ std::vector<TMissionTreeNode> LoadBattleMissions(std::string_view gameDirectory,
   list.LoadBattleFile(std::string(gameDirectory) + std::string(MissionTypeDir(type)) +
                           std::string(fileName),
                       parent);
-  TMissionTitles missionTitles(gameDirectory, type);
+  TMissionTitles missionTitles(gameDirectory, SingleMissionType(type), gnNeutral);
   std::vector<TMissionTreeNode> nodes;
   for (std::unique_ptr<TListFileItem>& item : list.Items()) {
     TMissionTreeNode node;

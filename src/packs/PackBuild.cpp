@@ -1,5 +1,6 @@
 #include "packs/PackBuild.h"
 
+#include "lists/MissionTitles.h"
 #include "lists/TextHelpers.h"
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
@@ -14,19 +15,17 @@ namespace flightdeck {
 
 std::string LookUpMissionTitle(const std::string& gameDirectory, TMissionType type, TGender side,
                                const std::string& fileName) {
-  TXvTListFile list(gameDirectory, type, side);
-  list.LoadFromFile();
-  std::string title;
-  for (const auto& item : list.Items())
-    if (SameTextAscii(item->FileName, fileName))
-      title = item->Title;
-  return title;
+  return TMissionTitles(gameDirectory, type, side).Find(fileName).value_or("");
 }
 
 std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& nodes,
                                               const std::string& gameDirectory, TMissionType type,
                                               TGender gender) {
+  // The other sides' titles, each list read once for the whole pack.
   const TMissionType missionType = SingleMissionType(type);
+  TMissionTitles sideTitles[] = {{gameDirectory, missionType, gnNeutral},
+                                 {gameDirectory, missionType, gnRebel},
+                                 {gameDirectory, missionType, gnImperial}};
   std::vector<TPackageItem> items;
   for (const TPackNode& node : nodes) {
     const TListFileItem& entry = *node.Item;
@@ -52,7 +51,7 @@ std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& node
       for (const TGender side : {gnNeutral, gnRebel, gnImperial})
         *titles[side - gnNeutral] =
             side == gender ? node.Label
-                           : LookUpMissionTitle(gameDirectory, missionType, side, entry.FileName);
+                           : sideTitles[side - gnNeutral].Find(entry.FileName).value_or("");
       if (!FileExists(MissionFilePath(gameDirectory, type, entry.FileName)))
         continue;
       break;

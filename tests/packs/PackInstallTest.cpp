@@ -110,6 +110,8 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
                    CrLf({"5", "DS1.TIE", "Convoy Strike R"}));
   for (const char* name : {"ds1.tie", "ds3.tie"})
     test::WriteBytes(FTemp.Path() / "game" / "combat" / name, name);
+  EXPECT_EQ(LookUpMissionTitle(FGame, mtCombat, gnRebel, "ds1.tie"), "Convoy Strike R");
+  EXPECT_EQ(LookUpMissionTitle(FGame, mtCombat, gnImperial, "ds1.tie"), "");
   const TMissionTree tree = LoadMissionTree(FGame, mtCombat, gnNeutral);
   std::vector<TPackNode> nodes;
   for (const TMissionTreeNode& node : tree.Nodes)

@@ -1,0 +1,20 @@
+#include "lists/MissionTitles.h"
+
+#include "lists/XvTListFile.h"
+#include "platform/AsciiCase.h"
+
+namespace flightdeck {
+
+std::optional<std::string> TMissionTitles::Find(const std::string& fileName) {
+  if (!FLoaded) {
+    TXvTListFile list(FGameDirectory, FType, FSide);
+    list.LoadFromFile();
+    for (const auto& item : list.Items())
+      FTitles[LowerCaseAscii(item->FileName)] = item->Title;
+    FLoaded = true;
+  }
+  const auto found = FTitles.find(LowerCaseAscii(fileName));
+  return found == FTitles.end() ? std::nullopt : std::optional(found->second);
+}
+
+} // namespace flightdeck

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "lists/MissionTypes.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace flightdeck {
+
+// The titles one list gives its missions, by file name without regard to case; the last
+// entry of a name counts, whatever its kind. The list is read on first need, once.
+class TMissionTitles {
+public:
+  TMissionTitles(std::string_view gameDirectory, TMissionType type, TGender side)
+      : FGameDirectory(gameDirectory), FType(type), FSide(side) {}
+
+  std::optional<std::string> Find(const std::string& fileName);
+
+private:
+  std::string FGameDirectory;
+  TMissionType FType;
+  TGender FSide;
+  bool FLoaded = false;
+  std::unordered_map<std::string, std::string> FTitles;
+};
+
+} // namespace flightdeck
