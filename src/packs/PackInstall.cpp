@@ -58,10 +58,7 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
       pack.Dropped.push_back(item.FileName);
     return unsafe;
   });
-  missions.clear();
-  for (const TPackageItem& item : pack.Items)
-    if (IsMission(item.Kind))
-      missions.push_back(item.FileName);
+  std::erase_if(missions, [](const std::string& name) { return !IsBareFileName(name); });
   if (missions.empty())
     return pack;
 
