@@ -1,9 +1,9 @@
 #include "platform/FileSystem.h"
 
 #include "platform/FileDescriptor.h"
-#include "platform/FileTransaction.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
+#include "platform/ReplacementFile.h"
 
 #include <cerrno>
 #include <climits>
@@ -32,27 +32,41 @@ bool DirectoryExists(std::string_view path) {
   return StatPath(path, info) && S_ISDIR(info.st_mode);
 }
 
-std::string ReadFileBytes(std::string_view path) {
+namespace {
+
+// Hands the content of a file to `consume` piece by piece.
+template <typename TConsume>
+void ReadPieces(std::string_view path, TConsume&& consume) {
   const TFileDescriptor file(open(HostPath(path).c_str(), O_RDONLY | O_CLOEXEC));
   if (file.Get() < 0)
     RaiseLastIOError();
-  std::string bytes;
   char buffer[65536];
   for (;;) {
     const ssize_t count = read(file.Get(), buffer, sizeof buffer);
     if (count == 0)
-      return bytes;
+      return;
     if (count < 0) {
       if (errno == EINTR)
         continue;
       RaiseLastIOError();
     }
-    bytes.append(buffer, static_cast<size_t>(count));
+    consume(std::string_view(buffer, static_cast<size_t>(count)));
   }
 }
 
+} // namespace
+
+std::string ReadFileBytes(std::string_view path) {
+  std::string bytes;
+  ReadPieces(path, [&](std::string_view piece) { bytes.append(piece); });
+  return bytes;
+}
+
 void CopyFileReplacing(std::string_view source, std::string_view destination) {
-  SaveFileAtomically(destination, ReadFileBytes(source));
+  // Streamed, so a large mission never has to fit in memory.
+  TReplacementFile copy(destination);
+  ReadPieces(source, [&](std::string_view piece) { copy.Write(piece); });
+  copy.Commit();
 }
 
 bool RemoveFile(std::string_view path) {
