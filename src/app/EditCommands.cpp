@@ -8,6 +8,7 @@
 #include "lists/MissionTree.h"
 #include "lists/NextNumber.h"
 #include "lists/TextHelpers.h"
+#include "lists/TitleRules.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 
@@ -127,6 +128,15 @@ void TixoFlightdeckForm::mnuRemoveClick() {
     delete selected;
   SaveMissionList();
   ShowNextNumberButtonClick(this);
+}
+
+bool TixoFlightdeckForm::MissionViewLabelAcceptable(QTreeWidgetItem* node, const QString& label) {
+  const TListFileItem* record = static_cast<TMissionTreeItem*>(node)->Record();
+  const std::string refusal = record ? TitleRefusal(record->Kind, ToList(label)) : std::string();
+  if (refusal.empty())
+    return true;
+  Tell(QString::fromStdString(refusal));
+  return false;
 }
 
 void TixoFlightdeckForm::MissionViewEdited(QTreeWidgetItem* node) {

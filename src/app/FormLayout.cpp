@@ -287,6 +287,9 @@ void TixoFlightdeckForm::CreateMissionView() {
   connect(MissionTypeTabSet, &QTabBar::currentChanged, this,
           &TixoFlightdeckForm::MissionTypeTabSetChange);
   connect(FMissionView, &TMissionView::LabelEdited, this, &TixoFlightdeckForm::MissionViewEdited);
+  FMissionView->AcceptLabel = [this](QTreeWidgetItem* node, const QString& label) {
+    return MissionViewLabelAcceptable(node, label);
+  };
   connect(FMissionView, &TMissionView::DropRequested, this,
           &TixoFlightdeckForm::MissionViewDragDrop);
   // Delete removes the selected entry while the tree itself has the focus (not a label editor).

@@ -5,7 +5,6 @@
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTypes.h"
 #include "packs/InstallScript.h"
-#include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
 #include "widgets/FolderBrowseDlg.h"
@@ -55,7 +54,7 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
 TixoFlightdeckForm::~TixoFlightdeckForm() = default;
 
 void TixoFlightdeckForm::FormCreate() {
-  FIniFileName = LowerCaseAscii(FEnvironment.SettingsFileName.toStdString());
+  FIniFileName = FEnvironment.SettingsFileName.toStdString();
   const TProfileFile settings(FIniFileName);
   PlaceWindow(settings.ReadInteger(Section, "Left", 0), settings.ReadInteger(Section, "Top", 0),
               settings.ReadInteger(Section, "Height", MinimumHeight));
@@ -126,7 +125,8 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
       QStringLiteral("Select your \"X-wing vs. TIE Fighter\" directory."));
   if (!FEnvironment.Prompts->ExecuteFolderDialog(*BrowseDirDialog))
     return;
-  const std::string path = LowerCaseAscii(BrowseDirDialog->Selection().toStdString());
+  // Kept as chosen: the lookup finds the game's folders in any case.
+  const std::string path = BrowseDirDialog->Selection().toStdString();
   if (!IsXvTDirectory(path)) {
     FEnvironment.Prompts->Message(
         ApplicationTitle,

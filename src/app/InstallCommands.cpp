@@ -6,8 +6,8 @@
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionInstall.h"
 #include "lists/NextNumber.h"
-#include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/FileTransaction.h"
 
 #include "widgets/BevelPanel.h"
 #include <QLineEdit>
@@ -24,6 +24,8 @@ void TixoFlightdeckForm::mInstallMissionClick() {
   if (chosen.empty() || !FileExists(chosen))
     return;
 
+  // The copy and the Combat lists the install extends are put in place together.
+  TFileTransaction transaction;
   const TMissionCopy copy = PlanMissionCopy(FXvTPath, FMissionType, chosen);
   if (copy.Question == TCopyQuestion::Replace) {
     if (Ask(QStringLiteral("Warning"),
@@ -52,6 +54,7 @@ void TixoFlightdeckForm::mInstallMissionClick() {
   }
   if (!parent) {
     // The copy stays; say why no entry came with it.
+    transaction.Commit();
     Tell(
         QStringLiteral("The mission file is in place, but no entry was added for it: select the ") +
         QString::fromLatin1(ListItemKindName(parentKind).data()) +
@@ -71,6 +74,7 @@ void TixoFlightdeckForm::mInstallMissionClick() {
   MissionNumberEB->setText(QString::number(entry.Number));
   if (FMissionType == mtBattles || FMissionType == mtCombat)
     AddMissionToCombatLists(FXvTPath, entry, ToList(parent->text(0)));
+  transaction.Commit();
   ShowNextNumberButtonClick(this);
   FMissionView->editItem(node);
 }
@@ -89,7 +93,7 @@ void TixoFlightdeckForm::mFileEditClick() {
   if (!selected || !selected->Record())
     return;
   const std::string& fileName = selected->Record()->FileName;
-  if (FileExists(LowerCaseAscii(MissionDirectory() + fileName))) {
+  if (FileExists(MissionDirectory() + fileName)) {
     ShowFileTitlePanel->SetCaption({});
     return;
   }

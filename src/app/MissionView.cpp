@@ -25,11 +25,13 @@ public:
       QStyledItemDelegate::setModelData(editor, model, index);
       return;
     }
-    model->setData(index, line->text().isEmpty() ? QStringLiteral(" ") : line->text(),
-                   Qt::EditRole);
-    // The save that follows an edit must not run while the editor is still committing.
     auto* view = static_cast<TMissionView*>(parent());
     QTreeWidgetItem* item = view->itemFromIndex(index);
+    const QString label = line->text().isEmpty() ? QStringLiteral(" ") : line->text();
+    if (view->AcceptLabel && !view->AcceptLabel(item, label))
+      return;
+    model->setData(index, label, Qt::EditRole);
+    // The save that follows an edit must not run while the editor is still committing.
     QMetaObject::invokeMethod(
         view, [view, item] { emit view->LabelEdited(item); }, Qt::QueuedConnection);
   }

@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QTreeWidget>
 
+#include <functional>
+
 namespace flightdeck {
 
 // The mission tree control. Its labels are edited in place; a confirmed edit (an empty one
@@ -17,6 +19,10 @@ public:
 
   // The node whose label or icon lies under `at` (viewport coordinates), if any.
   QTreeWidgetItem* NodeAtLabel(const QPoint& at) const;
+
+  // Decides whether an edited label may replace the old one; a refused edit keeps the old
+  // label. Every edit is taken while none is set.
+  std::function<bool(QTreeWidgetItem* item, const QString& label)> AcceptLabel;
 
 signals:
   void LabelEdited(QTreeWidgetItem* item);

@@ -7,8 +7,9 @@
 #include "packs/InstallScript.h"
 #include "packs/PackBuild.h"
 #include "packs/PackInstall.h"
-#include "platform/AsciiCase.h"
+#include "platform/DirectoryLock.h"
 #include "platform/FileSystem.h"
+#include "platform/FileTransaction.h"
 
 namespace flightdeck {
 
@@ -30,7 +31,8 @@ void TixoFlightdeckForm::mInstallPackClick() {
   if (chosen.empty() || !FileExists(chosen))
     return;
   FPackListing.clear();
-  ZipManager.ZipFileName = LowerCaseAscii(chosen);
+  ZipManager.ZipFileName = chosen;
+  const TDirectoryLock lock(FXvTPath);
   TPackFiles pack;
   {
     const TArchiveProgress progress(this, ZipManager, QStringLiteral("Reading the pack..."), 0);
@@ -41,27 +43,25 @@ void TixoFlightdeckForm::mInstallPackClick() {
     }
   }
   {
+    // The tree's own edits, the pack's missions and every list it extends go in together.
+    TFileTransaction transaction;
     const TArchiveProgress progress(this, ZipManager, QStringLiteral("Extracting the missions..."),
                                     static_cast<int>(FPackListing.size()));
-    pack = ExtractPackFiles(ZipManager, FPackListing, FXvTPath, FMissionType);
+    SaveMissionList();
+    pack = InstallPack(ZipManager, FPackListing, FXvTPath, FMissionType, FGender);
+    if (pack.Error.empty())
+      transaction.Commit();
   }
-  if (!pack.Dropped.empty()) {
-    QString names;
-    for (const std::string& name : pack.Dropped)
-      names += (names.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1Char('"') +
-               FromList(name) + QLatin1Char('"');
-    Tell(QStringLiteral(
-             "These entries of the pack were left out, because their file names are not plain file "
-             "names: ") +
-         names + QLatin1Char('.'));
-  }
+  QString notes;
+  for (const std::string& note : pack.Notes)
+    notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + FromList(note);
+  if (!notes.isEmpty())
+    Tell(notes);
   if (!pack.Error.empty()) {
-    Tell(QString::fromStdString(pack.Error));
+    Tell(FromList(pack.Error));
     return;
   }
-  SaveMissionList();
   FreeNodeData(0, static_cast<int>(TreeNodes().size()) - 1);
-  AddPackToLists(FXvTPath, FMissionType, FGender, pack.Items);
   BuildMissionTreeView();
 }
 
@@ -85,7 +85,10 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
       packNodes.push_back({node->Record(), ToList(node->text(0))});
   }
   FreePackageItems(PackageItems);
-  PackageItems = CollectPackageItems(packNodes, FXvTPath, FMissionType, FGender);
+  std::vector<std::string> leftOut;
+  PackageItems = CollectPackageItems(packNodes, FXvTPath, FMissionType, FGender, leftOut);
+  if (!leftOut.empty())
+    Tell(FromList(LeftOutMessage(leftOut)));
   if (!FEnvironment.Prompts->EditPackList(PackageItems))
     return;
   std::string error;

@@ -78,6 +78,7 @@ public:
   void mnuAddCampaignClick();
   void mnuAddBattleClick();
   void mnuRemoveClick();
+  bool MissionViewLabelAcceptable(QTreeWidgetItem* node, const QString& label);
   void MissionViewEdited(QTreeWidgetItem* node);
   void MissionViewDragDrop(const QPoint& at); // at: viewport coordinates of the tree
 

@@ -5,7 +5,6 @@
 #include "packs/InstallScript.h"
 #include "packs/PackBuild.h"
 #include "packs/PackInstall.h"
-#include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/TemporaryFolder.h"
 #include "platform/Windows1252.h"
@@ -48,15 +47,14 @@ int InstallPackCommand(const std::string& gameDirectory, TMissionType type, TGen
     return 1;
   }
   std::vector<std::string> listing;
-  TZipArchiver zip = ListedPack(LowerCaseAscii(pack), listing);
-  const TPackFiles files = ExtractPackFiles(zip, listing, gameDirectory, type);
-  for (const std::string& dropped : files.Dropped)
-    std::cerr << "flightdeck-cli: left out \"" << dropped << "\": not a plain file name\n";
+  TZipArchiver zip = ListedPack(pack, listing);
+  const TPackFiles files = InstallPack(zip, listing, gameDirectory, type, gender);
+  for (const std::string& note : files.Notes)
+    std::cerr << "flightdeck-cli: " << note << "\n";
   if (!files.Error.empty()) {
     std::cerr << "flightdeck-cli: " << files.Error << "\n";
     return 1;
   }
-  AddPackToLists(gameDirectory, type, gender, files.Items);
   return 0;
 }
 
@@ -81,9 +79,12 @@ int BuildPackCommand(const std::string& gameDirectory, TMissionType type, TGende
     nodes.push_back({tree.Nodes[i].Item.get(), tree.Nodes[i].Label});
   TZipArchiver zip;
   zip.UsePaths = false;
-  const std::string error =
-      BuildPack(zip, gameDirectory, type, CollectPackageItems(nodes, gameDirectory, type, gender),
-                WithPackExtension(pack));
+  std::vector<std::string> leftOut;
+  const std::vector<TPackageItem> items =
+      CollectPackageItems(nodes, gameDirectory, type, gender, leftOut);
+  if (!leftOut.empty())
+    std::cerr << "flightdeck-cli: " << LeftOutMessage(leftOut) << "\n";
+  const std::string error = BuildPack(zip, gameDirectory, type, items, WithPackExtension(pack));
   if (!error.empty()) {
     std::cerr << "flightdeck-cli: " << error << "\n";
     return 1;

@@ -5,7 +5,10 @@
 #include "lists/MissionInstall.h"
 #include "lists/MissionTree.h"
 #include "lists/TextHelpers.h"
+#include "lists/TitleRules.h"
 #include "lists/XvTListFile.h"
+#include "platform/DirectoryLock.h"
+#include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/Windows1252.h"
 
@@ -24,6 +27,10 @@ constexpr const char* Usage =
     "usage: flightdeck-cli {dump|tree|resave} GAMEDIR CATEGORY SIDE\n"
     "       flightdeck-cli install-mission GAMEDIR CATEGORY SIDE MISSIONFILE --under LABEL "
     "[--title TEXT]\n"
+    "       flightdeck-cli install-pack GAMEDIR CATEGORY SIDE PACK.ixo\n"
+    "       flightdeck-cli build-pack GAMEDIR CATEGORY SIDE LABEL OUT.ixo\n"
+    "       flightdeck-cli pack-info PACK.ixo\n"
+    "       flightdeck-cli --help | --version\n"
     "  CATEGORY: battles|combat|melee|tournaments|training  SIDE: neutral|rebel|imperial";
 
 constexpr std::array<std::string_view, MissionTypeCount> CategoryWords = {
@@ -113,6 +120,12 @@ int InstallMission(const TArguments& arguments) {
   const std::string title = arguments.Title
                                 ? Utf8ToWindows1252(*arguments.Title)
                                 : name.substr(0, name.size() - ExtractFileExt(name).size());
+  const std::string refusal =
+      TitleRefusal(static_cast<TListItemKind>(InstallParentKind(arguments.Type) + 1), title);
+  if (!refusal.empty()) {
+    std::cerr << "flightdeck-cli: " << refusal << "\n";
+    return 2;
+  }
   switch (InstallMissionUnder(arguments.GameDirectory, arguments.Type, arguments.Gender,
                               arguments.MissionFile, Utf8ToWindows1252(*arguments.Under), title)) {
   case TInstallOutcome::Installed:
@@ -155,7 +168,16 @@ int Run(const TArguments& arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::string_view(argv[1]) == "pack-info")
+  const std::string_view first = argc > 1 ? argv[1] : "";
+  if (argc == 2 && (first == "-h" || first == "--help")) {
+    std::cout << Usage << "\n";
+    return 0;
+  }
+  if (argc == 2 && first == "--version") {
+    std::cout << "flightdeck-cli " << FLIGHTDECK_VERSION << "\n";
+    return 0;
+  }
+  if (argc == 3 && first == "pack-info")
     return PackInfoCommand(argv[2]);
   const std::optional<TArguments> arguments =
       Parse(std::vector<std::string>(argv + 1, argv + argc));
@@ -170,8 +192,14 @@ int main(int argc, char** argv) {
     return 1;
   }
   try {
+    // One command at a time on a game directory, its folders each read once.
+    const TDirectoryLock lock(arguments->GameDirectory);
+    const THostLookupScope lookup;
     return Run(*arguments);
   } catch (const EInOutError& error) {
+    std::cerr << "flightdeck-cli: " << error.what() << "\n";
+    return 1;
+  } catch (const EDirectoryBusy& error) {
     std::cerr << "flightdeck-cli: " << error.what() << "\n";
     return 1;
   }

@@ -1,6 +1,5 @@
 #include "lists/TextHelpers.h"
 #include "lists/XvTListFile.h"
-#include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/TextLines.h"
 
@@ -45,12 +44,12 @@ void TXvTListFile::LoadFromFile() {
     item.FileName = reader.ReadLine();
     item.Title = reader.ReadLine();
     if (HasBattleFile(kind))
-      LoadBattleFile(LowerCaseAscii(BattleFilePath(FFileName, item.FileName)), item);
+      LoadBattleFile(BattleFilePath(FFileName, item.FileName), item);
   }
 }
 
 void TXvTListFile::LoadBattleFile(const std::string& path, TListFileItem& parent) {
-  if (!FileExists(path))
+  if (path.empty() || !FileExists(path))
     return;
   TTextLineReader reader(ReadFileBytes(path));
   const std::int32_t count = ReadListNumber(reader.ReadLine());

@@ -1,6 +1,5 @@
 #include "lists/TextHelpers.h"
 #include "lists/XvTListFile.h"
-#include "platform/AsciiCase.h"
 #include "platform/FileTransaction.h"
 #include "platform/TextLines.h"
 
@@ -65,10 +64,10 @@ void TXvTListFile::SaveToFile(const TListItemRefs& items) const {
       // A battle file name that is not a plain name would be written outside the category's
       // directory, or over the directory itself, and one named like this list would replace
       // the list: such a battle gets no battle file.
-      const std::string battleFileName = Trim(item.FileName);
-      if (HasBattleFile(item.Kind) && IsBareFileName(battleFileName) &&
-          !SameTextAscii(battleFileName, FFileName.substr(ListFileDirectory(FFileName).size())))
-        transaction.Stage(BattleFilePath(FFileName, battleFileName), BattleFileText(items, i));
+      const std::string battleFile =
+          HasBattleFile(item.Kind) ? BattleFilePath(FFileName, item.FileName) : std::string();
+      if (!battleFile.empty())
+        transaction.Stage(battleFile, BattleFileText(items, i));
     }
   }
   transaction.Stage(FFileName, listText);

@@ -6,6 +6,7 @@
 #include "lists/XvTListFile.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/FileTransaction.h"
 
 #include <algorithm>
 
@@ -14,15 +15,10 @@ namespace flightdeck {
 TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
                              std::string_view chosenPath) {
   TMissionCopy copy;
-  copy.Source = LowerCaseAscii(chosenPath);
-  copy.Target = LowerCaseAscii(MissionFilePath(gameDirectory, type, ExtractFileName(chosenPath)));
-  // Both separators name the same folder: "c:\xvt/combat\a.tie" is "c:\xvt\combat\a.tie".
-  const auto sameFile = [](std::string a, std::string b) {
-    std::replace(a.begin(), a.end(), '/', '\\');
-    std::replace(b.begin(), b.end(), '/', '\\');
-    return a == b;
-  };
-  if (!sameFile(copy.Source, copy.Target))
+  copy.Source = std::string(chosenPath);
+  copy.Target =
+      MissionFilePath(gameDirectory, type, LowerCaseAscii(ExtractFileName(chosenPath)));
+  if (!IsSameFile(copy.Source, copy.Target))
     copy.Question = FileExists(copy.Target) ? TCopyQuestion::Replace : TCopyQuestion::PlaceCopy;
   return copy;
 }
@@ -53,6 +49,8 @@ void AddMissionToCombatLists(std::string_view gameDirectory, const TListFileItem
 TInstallOutcome InstallMissionUnder(std::string_view gameDirectory, TMissionType type,
                                     TGender gender, std::string_view chosenPath,
                                     std::string_view parentLabel, std::string_view title) {
+  // The copy and every list the install changes are put in place together.
+  TFileTransaction transaction;
   const TMissionCopy copy = PlanMissionCopy(gameDirectory, type, chosenPath);
   if (copy.Question != TCopyQuestion::None && FileExists(copy.Source))
     CopyFileReplacing(copy.Source, copy.Target);
@@ -90,6 +88,7 @@ TInstallOutcome InstallMissionUnder(std::string_view gameDirectory, TMissionType
     AddMissionToCombatLists(gameDirectory, record, groupTitle);
   record.Title = title;
   SaveMissionTree(gameDirectory, type, gender, items);
+  transaction.Commit();
   return TInstallOutcome::Installed;
 }
 

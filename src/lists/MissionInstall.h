@@ -20,8 +20,8 @@ enum class TCopyQuestion {
 };
 
 struct TMissionCopy {
-  std::string Source; // the chosen file, lower case
-  std::string Target; // the mission directory + its name, lower case
+  std::string Source; // the chosen file, as chosen
+  std::string Target; // the mission directory + its name in lower case
   TCopyQuestion Question = TCopyQuestion::None;
 };
 

@@ -56,9 +56,7 @@ std::vector<TMissionTreeNode> LoadBattleMissions(std::string_view gameDirectory,
                                                  TGender gender, std::string_view fileName,
                                                  TListFileItem& parent) {
   TXvTListFile list(gameDirectory, type, gender);
-  list.LoadBattleFile(std::string(gameDirectory) + std::string(MissionTypeDir(type)) +
-                          std::string(fileName),
-                      parent);
+  list.LoadBattleFile(BattleFilePath(list.FileName(), fileName), parent);
   TMissionTitles missionTitles(gameDirectory, SingleMissionType(type), gnNeutral);
   std::vector<TMissionTreeNode> nodes;
   for (std::unique_ptr<TListFileItem>& item : list.Items()) {

@@ -93,7 +93,7 @@ std::string ListFilePath(std::string_view gameDirectory, TMissionType type, TGen
   std::string path(gameDirectory);
   path += MissionTypeDir(type);
   path += ListFileName(gender);
-  return LowerCaseAscii(path);
+  return path;
 }
 
 std::string ListFileDirectory(std::string_view listFilePath) {
@@ -101,7 +101,11 @@ std::string ListFileDirectory(std::string_view listFilePath) {
 }
 
 std::string BattleFilePath(std::string_view listFilePath, std::string_view battleFileName) {
-  return ListFileDirectory(listFilePath) + std::string(battleFileName);
+  const std::string directory = ListFileDirectory(listFilePath);
+  const std::string name = Trim(battleFileName);
+  if (!IsBareFileName(name) || SameTextAscii(name, listFilePath.substr(directory.size())))
+    return {};
+  return directory + name;
 }
 
 std::string MissionFilePath(std::string_view gameDirectory, TMissionType type,

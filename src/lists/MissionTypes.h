@@ -60,9 +60,15 @@ bool IsMission(TListItemKind kind);     // Engagement, Operation, Contest: a mis
 // Tournaments use Melee, the others themselves.
 TMissionType SingleMissionType(TMissionType type);
 
-// Paths, composed by plain concatenation onto a game directory that ends with a separator.
+// Paths, composed by plain concatenation onto a game directory that ends with a separator. The
+// game directory is kept as the user chose it; the names below it are the game's own, in
+// lower case, and the file system's lookup finds them in any case.
 std::string ListFilePath(std::string_view gameDirectory, TMissionType type, TGender gender);
 std::string ListFileDirectory(std::string_view listFilePath);
+// The battle file of an entry of the list `listFilePath`: the entry's file name without
+// surrounding blanks, in the list's directory. "" when that name would lead out of the
+// directory (not a plain file name) or names the list itself: such an entry has no battle
+// file, neither read nor written.
 std::string BattleFilePath(std::string_view listFilePath, std::string_view battleFileName);
 std::string MissionFilePath(std::string_view gameDirectory, TMissionType type,
                             std::string_view missionFileName);

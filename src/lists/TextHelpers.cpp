@@ -1,6 +1,7 @@
 #include "lists/TextHelpers.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace flightdeck {
 
@@ -21,18 +22,28 @@ int DigitValue(char c, int base) {
   return value < base ? value : -1;
 }
 
-// Accumulates the leading digits of `text` in 32 bits, wrapping on overflow as the game's
-// own tools do; `consumed` tells how many characters were digits.
-std::uint32_t LeadingDigits(std::string_view text, int base, std::size_t& consumed) {
-  std::uint32_t value = 0;
+constexpr std::uint64_t Saturated = std::uint64_t{1} << 32;
+
+// Accumulates the leading digits of `text`, stopping to grow past 32 bits, so that a number
+// too large for an entry reads as the largest one; `consumed` tells how many characters were
+// digits.
+std::uint64_t LeadingDigits(std::string_view text, int base, std::size_t& consumed) {
+  std::uint64_t value = 0;
   consumed = 0;
   for (; consumed < text.size(); ++consumed) {
     const int digit = DigitValue(text[consumed], base);
     if (digit < 0)
       break;
-    value = value * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(digit);
+    value = std::min(Saturated, value * static_cast<std::uint64_t>(base) +
+                                    static_cast<std::uint64_t>(digit));
   }
   return value;
+}
+
+std::int32_t Clamped(std::int64_t value) {
+  return static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                               std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace
@@ -86,16 +97,14 @@ std::int32_t ReadListNumber(std::string_view line) {
   std::string_view text = line.substr(std::min(line.find_first_not_of(' '), line.size()));
   std::size_t consumed = 0;
   if (!text.empty() && text[0] == '$')
-    return static_cast<std::int32_t>(LeadingDigits(text.substr(1), 16, consumed));
+    return Clamped(static_cast<std::int64_t>(LeadingDigits(text.substr(1), 16, consumed)));
 
   const bool negative = !text.empty() && text[0] == '-';
   const bool signedText = negative || (!text.empty() && text[0] == '+');
   const std::string_view digits = text.substr(signedText ? 1 : 0);
-  const std::uint32_t magnitude = LeadingDigits(digits, 10, consumed);
+  const auto magnitude = static_cast<std::int64_t>(LeadingDigits(digits, 10, consumed));
   const bool wholeInteger = consumed > 0 && consumed == digits.size();
-  if (wholeInteger && negative)
-    return static_cast<std::int32_t>(0u - magnitude);
-  return static_cast<std::int32_t>(magnitude);
+  return Clamped(wholeInteger && negative ? -magnitude : magnitude);
 }
 
 } // namespace flightdeck

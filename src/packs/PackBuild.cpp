@@ -8,8 +8,11 @@
 #include "platform/FileSystem.h"
 #include "platform/InOutError.h"
 #include "platform/TemporaryFolder.h"
+#include "zip/ZipNames.h"
 
+#include <algorithm>
 #include <random>
+#include <unordered_set>
 
 namespace flightdeck {
 
@@ -20,7 +23,7 @@ std::string LookUpMissionTitle(const std::string& gameDirectory, TMissionType ty
 
 std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& nodes,
                                               const std::string& gameDirectory, TMissionType type,
-                                              TGender gender) {
+                                              TGender gender, std::vector<std::string>& leftOut) {
   // The other sides' titles, each list read once for the whole pack.
   const TMissionType missionType = SingleMissionType(type);
   TMissionTitles sideTitles[] = {{gameDirectory, missionType, gnNeutral},
@@ -52,8 +55,10 @@ std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& node
         *titles[side - gnNeutral] =
             side == gender ? node.Label
                            : sideTitles[side - gnNeutral].Find(entry.FileName).value_or("");
-      if (!FileExists(MissionFilePath(gameDirectory, type, entry.FileName)))
+      if (!FileExists(MissionFilePath(gameDirectory, type, entry.FileName))) {
+        leftOut.push_back(entry.FileName);
         continue;
+      }
       break;
     }
     default:
@@ -64,10 +69,20 @@ std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& node
   return items;
 }
 
+std::string LeftOutMessage(const std::vector<std::string>& leftOut) {
+  std::string names;
+  for (const std::string& name : leftOut)
+    names += (names.empty() ? "\"" : ", \"") + name + "\"";
+  return "These missions were left out of the pack, because their files are missing: " + names +
+         ".";
+}
+
 std::string PackScriptName(const std::string& archivePath) {
   const std::string name = ExtractFileName(archivePath);
   const std::string extension = ExtractFileExt(name);
-  return (extension.empty() ? name : TextBefore(name, extension)) + ".mcl";
+  std::string base = extension.empty() ? name : name.substr(0, name.size() - extension.size());
+  std::replace(base.begin(), base.end(), '.', '_');
+  return base + ".mcl";
 }
 
 std::string WithPackExtension(const std::string& archivePath) {
@@ -84,10 +99,13 @@ std::string BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory
   const std::string partial =
       directory + ".flightdeck-pack-" + std::to_string(std::random_device{}()) + ".ixo";
   zipManager.ZipFileName = partial;
-  zipManager.FilesToProcess = {script};
+  zipManager.FilesToProcess = {ZipPathArgument(script)};
+  // A mission named in several battles is stored once.
+  std::unordered_set<std::string> queued;
   for (const TPackageItem& item : items)
-    if (IsMission(item.Kind))
-      zipManager.FilesToProcess.push_back(MissionFilePath(gameDirectory, type, item.FileName));
+    if (IsMission(item.Kind) && queued.insert(LowerCaseAscii(item.FileName)).second)
+      zipManager.FilesToProcess.push_back(
+          ZipPathArgument(MissionFilePath(gameDirectory, type, item.FileName)));
   const int result = zipManager.AddFiles(0);
   if (result != 0) {
     RemoveFile(partial);

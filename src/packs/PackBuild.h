@@ -22,20 +22,26 @@ std::string LookUpMissionTitle(const std::string& gameDirectory, TMissionType ty
                                const std::string& fileName);
 
 // One pack entry per node; missions whose file is missing from the mission directory are left
-// out. A mission's title for the current side is its label, for the others its title in their
-// lists of the single-mission type.
+// out, and their file names go to `leftOut`. A mission's title for the current side is its
+// label, for the others its title in their lists of the single-mission type.
 std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& nodes,
                                               const std::string& gameDirectory, TMissionType type,
-                                              TGender gender);
+                                              TGender gender, std::vector<std::string>& leftOut);
 
-// "Hoth.ixo" gives "Hoth.mcl", "hoth.zip" "hoth.mcl": the script's entry name in a pack.
+// The message that names the missions a build left out because their files are missing.
+std::string LeftOutMessage(const std::vector<std::string>& leftOut);
+
+// "Hoth.ixo" gives "Hoth.mcl", "hoth.zip" "hoth.mcl": the script's entry name in a pack. Dots
+// in the rest of the name become "_" ("DeepSpace-1.0.ixo" gives "DeepSpace-1_0.mcl"), so that
+// an installer finds the script by the text after its first dot.
 std::string PackScriptName(const std::string& archivePath);
 
 // A pack name typed without an extension gets ".ixo".
 std::string WithPackExtension(const std::string& archivePath);
 
-// Writes the pack `archivePath`: its script first, then the mission files in script order. An
-// existing file of that name is replaced only when the new archive is complete. Returns the
+// Writes the pack `archivePath`: its script first, then the mission files in script order, each
+// once. An existing file of that name is replaced only when the new archive is complete; a
+// mission that cannot be read fails the build with a message naming it. Returns the
 // reason when the pack could not be written, or "".
 std::string BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
                       const std::vector<TPackageItem>& items, const std::string& archivePath);

@@ -1,32 +1,187 @@
 #include "packs/PackInstall.h"
 
 #include "lists/TextHelpers.h"
+#include "lists/TitleRules.h"
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
+#include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/FileTransaction.h"
 #include "platform/TemporaryFolder.h"
+#include "zip/ZipNames.h"
 
 #include <algorithm>
+#include <map>
 #include <memory>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace flightdeck {
 
 namespace {
 
-std::string Joined(const std::vector<std::string>& names) {
-  std::string text;
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+bool IsListFileName(const std::string& name) {
+  return std::any_of(ListFileNames.begin(), ListFileNames.end(),
+                     [&](std::string_view list) { return SameTextAscii(name, list); });
+}
+
+const char* SkipReasonText(std::uint8_t reason) {
+  switch (reason) {
+  case zsrUnsafeName:
+    return "its name would lead out of the folder";
+  case zsrTooLarge:
+    return "it is too large";
+  case zsrSymbolicLink:
+    return "it is a link";
+  case zsrUnreadable:
+    return "it is damaged or encrypted";
+  default:
+    return "it could not be extracted";
+  }
+}
+
+// Why the files of an extraction did not come out.
+class TExtractionReasons {
+public:
+  void Add(const std::string& name, std::string reason) {
+    FByName.emplace(LowerCaseAscii(ExtractFileName(name)), std::move(reason));
+  }
+  void SetFallback(std::string reason) { FFallback = std::move(reason); }
+  std::string For(const std::string& name) const {
+    const auto found = FByName.find(LowerCaseAscii(name));
+    return found != FByName.end() ? found->second : FFallback;
+  }
+
+private:
+  std::unordered_map<std::string, std::string> FByName;
+  std::string FFallback = "it is not in the pack";
+};
+
+// Extracts the entries named by `names` into `directory` with the archive's settings, except
+// that the first entry of a name wins over later ones spelled alike.
+TExtractionReasons ExtractInto(TZipArchiver& zip, const std::vector<std::string>& names,
+                               const std::string& directory) {
+  TExtractionReasons reasons;
+  const TZipOverwrite overwrite = zip.Overwrite;
+  auto skipping = std::move(zip.OnSkippingFile);
+  zip.Overwrite = zowNever;
+  zip.OnSkippingFile = [&](TZipArchiver&, const TZipSkipping& skipped) {
+    if (skipped.Reason != zsrExists)
+      reasons.Add(skipped.FileName, SkipReasonText(skipped.Reason));
+  };
+  struct TRestore {
+    TZipArchiver& Zip;
+    TZipOverwrite Overwrite;
+    TZipArchiver::TEvent<const TZipSkipping&>& Skipping;
+    ~TRestore() {
+      Zip.Overwrite = Overwrite;
+      Zip.OnSkippingFile = std::move(Skipping);
+    }
+  } restore{zip, overwrite, skipping};
+  zip.ExtractDirectory = directory;
+  zip.FilesToProcess.clear();
   for (const std::string& name : names)
-    text += (text.empty() ? "" : ", ") + name;
-  return text;
+    zip.FilesToProcess.push_back(ZipLiteralSpec(name));
+  const int result = zip.ExtractFiles(0);
+  if (result != zrOk && result != zrWarning && result != zrNothingMatched)
+    reasons.SetFallback(zip.LastError());
+  return reasons;
+}
+
+// Leaves out what must not enter the game's folders, and mends titles the lists cannot hold.
+void CheckEntries(std::vector<TPackageItem>& items, std::vector<std::string>& notes) {
+  std::erase_if(items, [&](const TPackageItem& item) {
+    const bool named = IsMission(item.Kind) || !item.FileName.empty();
+    if (named && !IsBareFileName(item.FileName)) {
+      notes.push_back("Left out " + Quoted(item.FileName) + ": it is not a plain file name.");
+      return true;
+    }
+    if (IsMission(item.Kind) && IsListFileName(item.FileName)) {
+      notes.push_back("Left out the mission " + Quoted(item.FileName) +
+                      ": it has the name of a list file, which it would replace.");
+      return true;
+    }
+    return false;
+  });
+  for (TPackageItem& item : items) {
+    // A group becomes a Campaign header in the single-mission lists, a series a header too.
+    const TListItemKind kind = PackClassOf(item.Kind) == TPackClass::Mission ? likEngagement
+                                                                             : likCampaign;
+    bool mended = false;
+    for (std::string* title : {&item.NeutralTitle, &item.RebelTitle, &item.ImperialTitle}) {
+      if (TitleRefusal(kind, *title).empty())
+        continue;
+      *title = WritableTitle(kind, *title);
+      mended = true;
+    }
+    if (mended)
+      notes.push_back("The title " + Quoted(item.NeutralTitle) +
+                      " held characters the lists cannot hold; they were replaced by blanks.");
+  }
+}
+
+// The mission names of a pack, each once, in script order.
+std::vector<std::string> MissionNames(const std::vector<TPackageItem>& items) {
+  std::vector<std::string> names;
+  std::unordered_set<std::string> seen;
+  for (const TPackageItem& item : items)
+    if (IsMission(item.Kind) && seen.insert(LowerCaseAscii(item.FileName)).second)
+      names.push_back(item.FileName);
+  return names;
+}
+
+// Gives every battle or tournament of the pack a battle file name that nothing in the folder of
+// `list` uses yet: not a file there, not an entry of the list, not the list files' names, not
+// another entry of the pack.
+void AssignFreeBattleFiles(const TXvTListFile& list, std::vector<TPackageItem>& items,
+                           std::vector<std::string>& notes) {
+  const std::string directory = ListFileDirectory(list.FileName());
+  std::unordered_set<std::string> used;
+  for (const std::string_view name : ListFileNames)
+    used.emplace(name);
+  for (const auto& record : list.Items())
+    if (HasBattleFile(record->Kind))
+      used.insert(LowerCaseAscii(Trim(record->FileName)));
+  const auto taken = [&](const std::string& name) {
+    return used.count(LowerCaseAscii(name)) > 0 || FileExists(directory + name);
+  };
+  std::map<std::string, int> nextSuffix;
+  for (TPackageItem& item : items) {
+    if (PackClassOf(item.Kind) != TPackClass::Group || item.FileName.empty())
+      continue;
+    if (taken(item.FileName)) {
+      const std::string extension = ExtractFileExt(item.FileName);
+      const std::string base = item.FileName.substr(0, item.FileName.size() - extension.size());
+      int& suffix = nextSuffix.emplace(LowerCaseAscii(base), 2).first->second;
+      std::string name;
+      do
+        name = base + "_" + std::to_string(suffix++) + extension;
+      while (taken(name));
+      notes.push_back("The battle file " + Quoted(item.FileName) + " of " +
+                      Quoted(item.NeutralTitle) + " is already in use: it was installed as " +
+                      Quoted(name) + ".");
+      item.FileName = name;
+    }
+    used.insert(LowerCaseAscii(item.FileName));
+  }
 }
 
 } // namespace
 
 std::string FindInstallScript(const std::vector<std::string>& listing) {
-  const auto script = std::find_if(listing.begin(), listing.end(), [](const std::string& name) {
+  const auto byFirstDot = std::find_if(listing.begin(), listing.end(), [](const std::string& name) {
     return TextAfter(name, ".") == "mcl";
   });
-  return script == listing.end() ? std::string() : *script;
+  if (byFirstDot != listing.end())
+    return *byFirstDot;
+  const auto byLastDot = std::find_if(listing.begin(), listing.end(), [](const std::string& name) {
+    return SameTextAscii(ExtractFileExt(ExtractFileName(name)), ".mcl");
+  });
+  return byLastDot == listing.end() ? std::string() : *byLastDot;
 }
 
 TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::string>& listing,
@@ -37,45 +192,32 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
     pack.Error = NoInstallScriptMessage;
     return pack;
   }
+  const std::string packName = Quoted(zipManager.ZipFileName);
   // The script comes out in a folder of our own: nothing of the user's can be in its way.
   const TTemporaryFolder folder;
-  zipManager.ExtractDirectory = folder.Path();
-  zipManager.FilesToProcess = {script};
-  zipManager.ExtractFiles(0);
+  const auto scriptReasons = ExtractInto(zipManager, {script}, folder.Path());
   if (!FileExists(folder.Path() + script)) {
-    pack.Error = "The installation script of the pack \"" + zipManager.ZipFileName +
-                 "\" could not be read: " + zipManager.LastError();
+    pack.Error = "The installation script of the pack " + packName +
+                 " could not be read: " + scriptReasons.For(script) + ".";
     return pack;
   }
-  std::vector<std::string> missions;
-  pack.Items = ReadInstallScript(folder.Path() + script, type, missions);
-
-  // Names from a pack must stay inside the game's folders.
-  std::erase_if(pack.Items, [&](const TPackageItem& item) {
-    const bool unsafe =
-        (IsMission(item.Kind) || !item.FileName.empty()) && !IsBareFileName(item.FileName);
-    if (unsafe)
-      pack.Dropped.push_back(item.FileName);
-    return unsafe;
-  });
-  std::erase_if(missions, [](const std::string& name) { return !IsBareFileName(name); });
+  std::vector<std::string> ignored;
+  pack.Items = ReadInstallScript(folder.Path() + script, type, ignored);
+  CheckEntries(pack.Items, pack.Notes);
+  const std::vector<std::string> missions = MissionNames(pack.Items);
   if (missions.empty())
     return pack;
 
   const std::string extracted = folder.Path() + "missions/";
-  zipManager.ExtractDirectory = extracted;
-  zipManager.FilesToProcess = missions;
-  zipManager.ExtractFiles(0);
-  std::vector<std::string> missing;
+  const auto reasons = ExtractInto(zipManager, missions, extracted);
+  std::string missing;
   for (const std::string& mission : missions)
-    if (!FileExists(extracted + mission) &&
-        std::find(missing.begin(), missing.end(), mission) == missing.end())
-      missing.push_back(mission);
+    if (!FileExists(extracted + mission))
+      missing += (missing.empty() ? "" : ", ") + Quoted(mission) + " (" + reasons.For(mission) + ")";
   if (!missing.empty()) {
-    pack.Error = "The pack \"" + zipManager.ZipFileName +
-                 "\" was not installed: these mission files could not be "
-                 "extracted from it: " +
-                 Joined(missing) + ".";
+    pack.Error = "The pack " + packName +
+                 " was not installed: these mission files could not be extracted from it: " +
+                 missing + ".";
     pack.Items.clear();
     return pack;
   }
@@ -85,26 +227,44 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
   return pack;
 }
 
-void AddPackToLists(const std::string& gameDirectory, TMissionType type, TGender gender,
-                    const std::vector<TPackageItem>& items) {
+std::vector<std::string> AddPackToLists(const std::string& gameDirectory, TMissionType type,
+                                        TGender gender, std::vector<TPackageItem> items) {
+  TFileTransaction transaction;
+  std::vector<std::string> notes;
   if (type != mtCombat) {
     TXvTListFile list(gameDirectory, type, gender);
     list.LoadFromFile();
+    if (type == mtBattles || type == mtTournaments)
+      AssignFreeBattleFiles(list, items, notes);
     list.AddPackageItems(items);
     list.SaveToFile(list.ItemRefs());
   }
-  if (type != mtBattles && type != mtCombat)
-    return;
-  // Each step for all three sides before the next, in side order.
-  std::vector<std::unique_ptr<TXvTListFile>> combat;
-  for (const TGender side : {gnNeutral, gnRebel, gnImperial})
-    combat.push_back(std::make_unique<TXvTListFile>(gameDirectory, mtCombat, side));
-  for (auto& list : combat)
-    list->LoadFromFile();
-  for (auto& list : combat)
-    list->AddPackageItems(items);
-  for (auto& list : combat)
-    list->SaveToFile(list->ItemRefs());
+  if (type == mtBattles || type == mtCombat) {
+    // Each step for all three sides before the next, in side order.
+    std::vector<std::unique_ptr<TXvTListFile>> combat;
+    for (const TGender side : {gnNeutral, gnRebel, gnImperial})
+      combat.push_back(std::make_unique<TXvTListFile>(gameDirectory, mtCombat, side));
+    for (auto& list : combat)
+      list->LoadFromFile();
+    for (auto& list : combat)
+      list->AddPackageItems(items);
+    for (auto& list : combat)
+      list->SaveToFile(list->ItemRefs());
+  }
+  transaction.Commit();
+  return notes;
+}
+
+TPackFiles InstallPack(TZipArchiver& zipManager, const std::vector<std::string>& listing,
+                       const std::string& gameDirectory, TMissionType type, TGender gender) {
+  TFileTransaction transaction;
+  TPackFiles pack = ExtractPackFiles(zipManager, listing, gameDirectory, type);
+  if (!pack.Error.empty())
+    return pack;
+  for (std::string& note : AddPackToLists(gameDirectory, type, gender, pack.Items))
+    pack.Notes.push_back(std::move(note));
+  transaction.Commit();
+  return pack;
 }
 
 } // namespace flightdeck

@@ -9,28 +9,39 @@
 
 namespace flightdeck {
 
-// The script of a pack: the first entry whose name, after its first ".", is "mcl"; empty when
-// there is none. `listing` holds the entry names as the archive lists them.
+// The script of a pack: the first entry, in listing order, whose name after its first "." is
+// "mcl"; failing that, the first whose last extension is ".mcl" (a pack named with more dots);
+// empty when there is none. `listing` holds the entry names as the archive lists them.
 std::string FindInstallScript(const std::vector<std::string>& listing);
 
 struct TPackFiles {
-  std::string Error;                // for the user; empty when the pack's files are in place
-  std::vector<TPackageItem> Items;  // the entries to add to the lists
-  std::vector<std::string> Dropped; // file names of entries left out: not plain file names
+  std::string Error;               // for the user; empty when the pack's files are staged
+  std::vector<TPackageItem> Items; // the entries to add to the lists
+  std::vector<std::string> Notes;  // what was left out or changed on the way, for the user
 };
 
 inline const char* const NoInstallScriptMessage =
     "Flightdeck was unable to locate the installation script for this package!";
 
 // Takes a listed pack apart: extracts its script into a private folder, reads it for a list of
-// `type`, and extracts the missions it names into the mission directory of `type`. The game
-// directory changes only when every mission file came out of the archive.
+// `type`, and stages the missions it names for the mission directory of `type`, each once. A
+// name that is not a plain file name, or that is the name of a list file, is left out with a
+// note, and titles the lists could not hold unchanged are mended with a note. Nothing of the
+// game changes unless every mission came out of the archive, and then only when the open file
+// transaction commits.
 TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::string>& listing,
                             const std::string& gameDirectory, TMissionType type);
 
 // Adds the entries of a pack to the lists they belong in: the list of `type` and `gender`
-// (unless `type` is Combat) and, for Battles and Combat, the three Combat lists.
-void AddPackToLists(const std::string& gameDirectory, TMissionType type, TGender gender,
-                    const std::vector<TPackageItem>& items);
+// (unless `type` is Combat) and, for Battles and Combat, the three Combat lists. A battle or
+// tournament whose battle file name is taken in its folder (or twice in the pack) gets a free
+// name of its own; the notes say which.
+std::vector<std::string> AddPackToLists(const std::string& gameDirectory, TMissionType type,
+                                        TGender gender, std::vector<TPackageItem> items);
+
+// Installs a listed pack whole, as one file transaction: its missions and every list and
+// battle file it changes are put in place together, or none is.
+TPackFiles InstallPack(TZipArchiver& zipManager, const std::vector<std::string>& listing,
+                       const std::string& gameDirectory, TMissionType type, TGender gender);
 
 } // namespace flightdeck

@@ -1,9 +1,10 @@
 #include "platform/FileSystem.h"
 
 #include "platform/FileDescriptor.h"
+#include "platform/FileTransaction.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
-#include "platform/ReplacementFile.h"
+#include "platform/IoFaults.h"
 
 #include <cerrno>
 #include <climits>
@@ -16,15 +17,21 @@ namespace flightdeck {
 
 namespace {
 
+// The host file a read of `path` goes to: what the open transaction stages for it, if anything.
+std::string ReadableHostPath(std::string_view path) {
+  std::string staged = TFileTransaction::StagedHostPath(path);
+  return staged.empty() ? HostPath(path) : staged;
+}
+
 bool StatPath(std::string_view path, struct stat& info) {
-  return stat(HostPath(path).c_str(), &info) == 0;
+  return !HasNulByte(path) && stat(ReadableHostPath(path).c_str(), &info) == 0;
 }
 
 } // namespace
 
 bool FileExists(std::string_view path) {
   struct stat info {};
-  return StatPath(path, info) && !S_ISDIR(info.st_mode);
+  return StatPath(path, info) && S_ISREG(info.st_mode);
 }
 
 bool DirectoryExists(std::string_view path) {
@@ -34,12 +41,30 @@ bool DirectoryExists(std::string_view path) {
 
 namespace {
 
-// Hands the content of a file to `consume` piece by piece.
-template <typename TConsume>
-void ReadPieces(std::string_view path, TConsume&& consume) {
-  const TFileDescriptor file(open(HostPath(path).c_str(), O_RDONLY | O_CLOEXEC));
+// Opens a regular file for reading; not blocking on open, so that a pipe in a file's place
+// cannot hang the program.
+TFileDescriptor OpenForReading(std::string_view path) {
+  const std::string host = ReadableHostPath(path);
+  CheckIoFault(TIoStep::OpenForReading, host);
+  TFileDescriptor file(open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (file.Get() < 0)
     RaiseLastIOError();
+  struct stat info {};
+  if (fstat(file.Get(), &info) != 0)
+    RaiseLastIOError();
+  if (!S_ISREG(info.st_mode))
+    throw EInOutError(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+  return file;
+}
+
+} // namespace
+
+void CheckFileReadable(std::string_view path) {
+  OpenForReading(path);
+}
+
+void ReadFilePieces(std::string_view path, const std::function<void(std::string_view)>& consume) {
+  const TFileDescriptor file = OpenForReading(path);
   char buffer[65536];
   for (;;) {
     const ssize_t count = read(file.Get(), buffer, sizeof buffer);
@@ -54,23 +79,33 @@ void ReadPieces(std::string_view path, TConsume&& consume) {
   }
 }
 
-} // namespace
-
 std::string ReadFileBytes(std::string_view path) {
   std::string bytes;
-  ReadPieces(path, [&](std::string_view piece) { bytes.append(piece); });
+  ReadFilePieces(path, [&](std::string_view piece) { bytes.append(piece); });
   return bytes;
 }
 
 void CopyFileReplacing(std::string_view source, std::string_view destination) {
-  // Streamed, so a large mission never has to fit in memory.
-  TReplacementFile copy(destination);
-  ReadPieces(source, [&](std::string_view piece) { copy.Write(piece); });
-  copy.Commit();
+  TFileTransaction transaction;
+  transaction.StageCopy(source, destination);
+  transaction.Commit();
 }
 
 bool RemoveFile(std::string_view path) {
-  return unlink(HostPath(path).c_str()) == 0;
+  if (HasNulByte(path))
+    return false;
+  const std::string host = HostPath(path);
+  if (unlink(host.c_str()) != 0)
+    return false;
+  NoteHostEntryRemoved(host);
+  return true;
+}
+
+bool IsSameFile(std::string_view a, std::string_view b) {
+  struct stat first {};
+  struct stat second {};
+  return StatPath(a, first) && StatPath(b, second) && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
 }
 
 std::optional<std::int64_t> FileModifiedTime(std::string_view path) {
@@ -90,14 +125,20 @@ void ForceDirectories(std::string_view path) {
   const std::string host = HostPath(path);
   for (std::size_t at = host.find('/', 1);; at = host.find('/', at + 1)) {
     const std::string prefix = host.substr(0, at);
-    if (!prefix.empty() && mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST)
-      RaiseLastIOError();
+    if (!prefix.empty()) {
+      if (mkdir(prefix.c_str(), 0777) == 0)
+        NoteHostEntryCreated(prefix);
+      else if (errno != EEXIST)
+        RaiseLastIOError();
+    }
     if (at == std::string::npos)
       return;
   }
 }
 
 bool IsInsideDirectory(std::string_view path, std::string_view directory) {
+  if (HasNulByte(path) || HasNulByte(directory))
+    return false;
   char resolvedPath[PATH_MAX];
   char resolvedDirectory[PATH_MAX];
   if (!realpath(HostPath(path).c_str(), resolvedPath) ||

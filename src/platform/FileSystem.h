@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,19 +9,28 @@
 namespace flightdeck {
 
 // Every function takes a program path (see HostPath) and raises EInOutError when the file
-// system fails.
+// system fails. Within a file transaction, a file it stages reads as its new content.
 
-bool FileExists(std::string_view path);      // exists and is not a directory
+bool FileExists(std::string_view path);      // exists and is a regular file
 bool DirectoryExists(std::string_view path); // exists and is a directory
 
-// The whole content of a file, bytes as they are.
+// The whole content of a file, bytes as they are; only regular files are read.
 std::string ReadFileBytes(std::string_view path);
+// The same, handed to `consume` piece by piece.
+void ReadFilePieces(std::string_view path, const std::function<void(std::string_view)>& consume);
 
-// Copies `source` over `destination`, replacing it only when the copy is complete.
+// Raises EInOutError unless the regular file can be opened for reading.
+void CheckFileReadable(std::string_view path);
+
+// Copies `source` over `destination`, replacing it only when the copy is complete (or, within
+// a file transaction, when the transaction commits).
 void CopyFileReplacing(std::string_view source, std::string_view destination);
 
 // Deletes a file; false when it could not be deleted.
 bool RemoveFile(std::string_view path);
+
+// True when both paths name the same existing file.
+bool IsSameFile(std::string_view a, std::string_view b);
 
 // Seconds since 1970 of the file's last change; empty when it does not exist.
 std::optional<std::int64_t> FileModifiedTime(std::string_view path);

@@ -1,17 +1,78 @@
 #include "platform/FileTransaction.h"
 
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+
 namespace flightdeck {
+
+namespace {
+
+thread_local TFileTransaction* OpenTransaction = nullptr;
+
+// One key for every spelling of a file: its folder as found on the host, and its name in
+// lower case, the way the lookup matches names.
+std::string StagingKey(std::string_view path) {
+  const std::string host = HostPath(path);
+  const std::size_t slash = host.rfind('/');
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  return host.substr(0, nameStart) + LowerCaseAscii(std::string_view(host).substr(nameStart));
+}
+
+} // namespace
+
+TFileTransaction::TFileTransaction() : FOuter(OpenTransaction) {
+  if (!FOuter)
+    OpenTransaction = this;
+}
+
+TFileTransaction::~TFileTransaction() {
+  if (!FOuter)
+    OpenTransaction = nullptr;
+}
+
+void TFileTransaction::Add(std::string_view path, TReplacementFile file) {
+  if (FOuter) {
+    FOuter->Add(path, std::move(file));
+    return;
+  }
+  // A file staged again replaces what was staged for it before, in its first place.
+  const auto [at, added] = FIndex.emplace(StagingKey(path), FStaged.size());
+  auto staged = std::make_unique<TReplacementFile>(std::move(file));
+  if (added)
+    FStaged.push_back(std::move(staged));
+  else
+    FStaged[at->second] = std::move(staged);
+}
 
 void TFileTransaction::Stage(std::string_view path, std::string_view bytes) {
   TReplacementFile file(path);
   file.Write(bytes);
   file.Finish();
-  FStaged.push_back(std::move(file));
+  Add(path, std::move(file));
+}
+
+void TFileTransaction::StageCopy(std::string_view source, std::string_view path) {
+  TReplacementFile file(path);
+  ReadFilePieces(source, [&](std::string_view piece) { file.Write(piece); });
+  file.Finish();
+  Add(path, std::move(file));
 }
 
 void TFileTransaction::Commit() {
-  for (TReplacementFile& file : FStaged)
-    file.Commit();
+  if (FOuter)
+    return;
+  for (const std::unique_ptr<TReplacementFile>& file : FStaged)
+    file->Commit();
+  FStaged.clear();
+  FIndex.clear();
+}
+
+std::string TFileTransaction::StagedHostPath(std::string_view path) {
+  if (!OpenTransaction || OpenTransaction->FIndex.empty())
+    return {};
+  const auto found = OpenTransaction->FIndex.find(StagingKey(path));
+  return found == OpenTransaction->FIndex.end() ? std::string()
+                                                : OpenTransaction->FStaged[found->second]->TempPath();
 }
 
 void SaveFileAtomically(std::string_view path, std::string_view bytes) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/HostPath.h"
 #include "platform/ReplacementFile.h"
 
+#include <string>
 #include <string_view>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace flightdeck {
@@ -11,13 +15,35 @@ namespace flightdeck {
 // target's directory; Commit renames them over their targets in the order staged. Until
 // Commit, no target is touched: a failure (raised as EInOutError) or a transaction that is
 // dropped uncommitted leaves every old file byte-for-byte intact and no temporary file behind.
+//
+// A transaction opened while another is open on the same thread joins it: what it stages
+// goes into the outer one, and only the outer one's Commit puts the files in place, so one
+// command that saves several files through several savers is still one transaction. While
+// a transaction is open, reading a staged file (FileExists, ReadFileBytes, copies) sees its
+// new content.
 class TFileTransaction {
 public:
+  TFileTransaction();
+  ~TFileTransaction();
+  TFileTransaction(const TFileTransaction&) = delete;
+  TFileTransaction& operator=(const TFileTransaction&) = delete;
+
   void Stage(std::string_view path, std::string_view bytes);
+  // Stages a copy of the file `source`, streamed.
+  void StageCopy(std::string_view source, std::string_view path);
   void Commit();
 
+  // The host file that holds what the open transaction of this thread stages for `path`, or
+  // "" when it stages nothing there.
+  static std::string StagedHostPath(std::string_view path);
+
 private:
-  std::vector<TReplacementFile> FStaged;
+  void Add(std::string_view path, TReplacementFile file);
+
+  THostLookupScope FLookup;
+  TFileTransaction* FOuter;
+  std::vector<std::unique_ptr<TReplacementFile>> FStaged;
+  std::unordered_map<std::string, std::size_t> FIndex; // by StagingKey
 };
 
 // A transaction of one file.

@@ -1,20 +1,129 @@
 #include "platform/HostPath.h"
 
 #include "platform/AsciiCase.h"
+#include "platform/InOutError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
 
 #ifndef _WIN32
-#include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
-
-#include <memory>
 #endif
 
 namespace flightdeck {
 
+bool HasNulByte(std::string_view path) {
+  return path.find('\0') != std::string_view::npos;
+}
+
+namespace {
+
+// What a lookup scope knows of the folders it has read.
+struct TFolderNames {
+  std::unordered_set<std::string> Names;
+  // Lower-case name -> the first name by byte order that matches it.
+  std::unordered_map<std::string, std::string> ByKey;
+};
+
+struct TLookupCache {
+  int Depth = 0;
+  std::unordered_map<std::string, TFolderNames> Folders;
+  std::unordered_set<std::string> Visited;
+};
+
+thread_local TLookupCache* Cache = nullptr;
+
+std::vector<std::string> ReadFolderNames(const std::string& hostFolder) {
+  std::vector<std::string> names;
+#ifndef _WIN32
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(hostFolder.empty() ? "." : hostFolder.c_str()),
+                                          closedir);
+  if (!dir)
+    return names;
+  while (const dirent* entry = readdir(dir.get())) {
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != "..")
+      names.emplace_back(name);
+  }
+#endif
+  return names;
+}
+
+void AddName(TFolderNames& folder, const std::string& name) {
+  if (!folder.Names.insert(name).second)
+    return;
+  auto [at, added] = folder.ByKey.emplace(LowerCaseAscii(name), name);
+  if (!added && name < at->second)
+    at->second = name;
+}
+
+TFolderNames& CachedFolder(const std::string& hostFolder) {
+  const auto found = Cache->Folders.find(hostFolder);
+  if (found != Cache->Folders.end())
+    return found->second;
+  TFolderNames& folder = Cache->Folders[hostFolder];
+  for (const std::string& name : ReadFolderNames(hostFolder))
+    AddName(folder, name);
+  return folder;
+}
+
+std::pair<std::string, std::string> SplitHostPath(const std::string& hostPath) {
+  const std::size_t slash = hostPath.rfind('/');
+  if (slash == std::string::npos)
+    return {"", hostPath};
+  return {slash == 0 ? "/" : hostPath.substr(0, slash), hostPath.substr(slash + 1)};
+}
+
+} // namespace
+
+THostLookupScope::THostLookupScope() {
+  if (!Cache)
+    Cache = new TLookupCache;
+  ++Cache->Depth;
+}
+
+THostLookupScope::~THostLookupScope() {
+  if (--Cache->Depth == 0) {
+    delete Cache;
+    Cache = nullptr;
+  }
+}
+
+void NoteHostEntryCreated(const std::string& hostPath) {
+  if (!Cache)
+    return;
+  const auto [folder, name] = SplitHostPath(hostPath);
+  const auto found = Cache->Folders.find(folder);
+  if (found != Cache->Folders.end())
+    AddName(found->second, name);
+}
+
+void NoteHostEntryRemoved(const std::string& hostPath) {
+  // Rare enough that the folder is simply read again when it is next needed.
+  if (Cache)
+    Cache->Folders.erase(SplitHostPath(hostPath).first);
+}
+
+std::vector<std::string> HostFolderNames(const std::string& hostFolder) {
+  if (!Cache)
+    return ReadFolderNames(hostFolder);
+  const TFolderNames& folder = CachedFolder(hostFolder);
+  return {folder.Names.begin(), folder.Names.end()};
+}
+
+bool FirstVisitInScope(const std::string& hostFolder) {
+  return !Cache || Cache->Visited.insert(hostFolder).second;
+}
+
 #ifdef _WIN32
 
 std::string HostPath(std::string_view programPath) {
+  if (HasNulByte(programPath))
+    throw EInOutError(ENOENT);
   return std::string(programPath);
 }
 
@@ -34,22 +143,24 @@ std::string FindEntry(const std::string& directory, const std::string& name) {
     prefix += '/';
   if (name == "." || name == ".." || Exists(prefix + name))
     return name;
-  std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(directory.empty() ? "." : directory.c_str()),
-                                          closedir);
-  if (!dir)
-    return name;
-  std::string best;
-  while (const dirent* entry = readdir(dir.get())) {
-    const std::string_view candidate = entry->d_name;
-    if (SameTextAscii(candidate, name) && (best.empty() || candidate < best))
-      best = candidate;
+  const std::string key = LowerCaseAscii(name);
+  if (Cache) {
+    const TFolderNames& folder = CachedFolder(directory);
+    const auto found = folder.ByKey.find(key);
+    return found == folder.ByKey.end() ? name : found->second;
   }
+  std::string best;
+  for (const std::string& candidate : ReadFolderNames(directory))
+    if (LowerCaseAscii(candidate) == key && (best.empty() || candidate < best))
+      best = candidate;
   return best.empty() ? name : best;
 }
 
 } // namespace
 
 std::string HostPath(std::string_view programPath) {
+  if (HasNulByte(programPath))
+    throw EInOutError(ENOENT);
   // Most paths exist exactly as written: then every component is its own exact match.
   std::string asWritten(programPath);
   std::replace(asWritten.begin(), asWritten.end(), '\\', '/');

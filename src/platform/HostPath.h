@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace flightdeck {
 
@@ -9,7 +10,35 @@ namespace flightdeck {
 // components, and each component is the entry of exactly that name, or else the first entry
 // (by byte order) whose name matches without regard to ASCII case. Components that do not
 // exist keep the spelling given, so a file created at the result never becomes a second
-// spelling of an existing name. On Windows the path is used as it is.
+// spelling of an existing name. On Windows the path is used as it is. A path holding a NUL
+// byte names no file: it raises EInOutError.
 std::string HostPath(std::string_view programPath);
+
+// True when the path holds a NUL byte, which no file name can.
+bool HasNulByte(std::string_view path);
+
+// While a scope is open on a thread, the names of each folder that the lookup needs are read
+// once and kept, so that a command creating or looking up many names in one folder does not
+// read that folder again for each. The program's own changes are told to the scope (below);
+// scopes nest, and the outermost one forgets everything when it closes.
+class THostLookupScope {
+public:
+  THostLookupScope();
+  ~THostLookupScope();
+  THostLookupScope(const THostLookupScope&) = delete;
+  THostLookupScope& operator=(const THostLookupScope&) = delete;
+};
+
+// The program created, resp. removed, the entry at `hostPath`.
+void NoteHostEntryCreated(const std::string& hostPath);
+void NoteHostEntryRemoved(const std::string& hostPath);
+
+// The names in the host folder `hostFolder`, as the open scope knows them (read once per
+// scope), or freshly read when no scope is open. Empty when the folder cannot be read.
+std::vector<std::string> HostFolderNames(const std::string& hostFolder);
+
+// True the first time it is asked for `folder` within the open scope, and always without one:
+// for work that is to be done once per folder and command.
+bool FirstVisitInScope(const std::string& hostFolder);
 
 } // namespace flightdeck

@@ -2,9 +2,13 @@
 
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
+#include "platform/IoFaults.h"
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -13,6 +17,8 @@ namespace flightdeck {
 
 namespace {
 
+constexpr std::string_view TempPrefix = ".flightdeck-save-";
+
 std::string DirectoryOf(const std::string& hostPath) {
   const size_t slash = hostPath.rfind('/');
   if (slash == std::string::npos)
@@ -20,28 +26,73 @@ std::string DirectoryOf(const std::string& hostPath) {
   return slash == 0 ? "/" : hostPath.substr(0, slash);
 }
 
+// A temporary file is left over when the save that made it ended without cleaning up (a crash,
+// a kill): its name carries the process that made it, and that process is gone. Names without
+// a process come from older versions, which are not running now.
+bool IsLeftOver(const std::string& name) {
+  if (name.compare(0, TempPrefix.size(), TempPrefix) != 0)
+    return false;
+  char* end = nullptr;
+  const long pid = std::strtol(name.c_str() + TempPrefix.size(), &end, 10);
+  if (*end != '-' || pid <= 0 || pid > INT_MAX)
+    return true;
+  return kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+void RemoveLeftOvers(const std::string& directory) {
+  if (!FirstVisitInScope(directory))
+    return;
+  for (const std::string& name : HostFolderNames(directory))
+    if (IsLeftOver(name)) {
+      const std::string path = directory + "/" + name;
+      if (unlink(path.c_str()) == 0)
+        NoteHostEntryRemoved(path);
+    }
+}
+
 // Creates a new, uniquely named file in `directory`; its name goes to `tempPath`.
 int CreateTempFile(const std::string& directory, std::string& tempPath) {
   static std::mt19937 generator{std::random_device{}()};
   for (;;) {
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(generator()));
-    tempPath = directory + "/.flightdeck-save-" + suffix;
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, "%ld-%08x", static_cast<long>(getpid()),
+                  static_cast<unsigned>(generator()));
+    tempPath = directory + "/" + std::string(TempPrefix) + suffix;
+    CheckIoFault(TIoStep::Create, tempPath);
     const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST)
       return fd;
   }
 }
 
+// A link is replaced through: its target gets the new content and the link stays.
+std::string FollowLink(const std::string& hostPath) {
+  struct stat info {};
+  if (lstat(hostPath.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+    return hostPath;
+  char resolved[PATH_MAX];
+  if (realpath(hostPath.c_str(), resolved))
+    return resolved;
+  // A dangling link: its target is created where the link points.
+  char target[PATH_MAX];
+  const ssize_t length = readlink(hostPath.c_str(), target, sizeof target - 1);
+  if (length <= 0)
+    return hostPath;
+  const std::string text(target, static_cast<std::size_t>(length));
+  return text.front() == '/' ? text : DirectoryOf(hostPath) + "/" + text;
+}
+
 } // namespace
 
-TReplacementFile::TReplacementFile(std::string_view path) : FTarget(HostPath(path)) {
+TReplacementFile::TReplacementFile(std::string_view path) : FTarget(FollowLink(HostPath(path))) {
   struct stat existing {};
   const bool replacing = stat(FTarget.c_str(), &existing) == 0;
   if (replacing && S_ISDIR(existing.st_mode))
     throw EInOutError(EISDIR);
+  const std::string directory = DirectoryOf(FTarget);
+  RemoveLeftOvers(directory);
   std::string tempPath;
-  TFileDescriptor file(CreateTempFile(DirectoryOf(FTarget), tempPath));
+  TFileDescriptor file(CreateTempFile(directory, tempPath));
   if (file.Get() < 0)
     RaiseLastIOError();
   FTemp = std::move(tempPath);
@@ -62,6 +113,7 @@ TReplacementFile::~TReplacementFile() {
 }
 
 void TReplacementFile::Write(std::string_view bytes) {
+  CheckIoFault(TIoStep::Write, FTarget);
   while (!bytes.empty()) {
     const ssize_t count = write(FFile.Get(), bytes.data(), bytes.size());
     if (count < 0) {
@@ -80,9 +132,11 @@ void TReplacementFile::Finish() {
 
 void TReplacementFile::Commit() {
   Finish();
+  CheckIoFault(TIoStep::Rename, FTarget);
   if (rename(FTemp.c_str(), FTarget.c_str()) != 0)
     RaiseLastIOError();
   FTemp.clear();
+  NoteHostEntryCreated(FTarget);
 }
 
 } // namespace flightdeck

@@ -9,8 +9,9 @@ namespace flightdeck {
 
 // The new content of a file, written piece by piece into a temporary file in the target's
 // directory. Commit renames it over the target; until then the old file stays as it was, and
-// a replacement dropped uncommitted takes its temporary file with it. Failures raise
-// EInOutError.
+// a replacement dropped uncommitted takes its temporary file with it. A target that is a
+// symbolic link is replaced through the link. Temporary files that an interrupted save left
+// in the directory are removed on the way. Failures raise EInOutError.
 class TReplacementFile {
 public:
   explicit TReplacementFile(std::string_view path);
@@ -24,6 +25,9 @@ public:
   // Closes the temporary file: everything is written.
   void Finish();
   void Commit();
+
+  // Where the new content is being written, until Commit.
+  const std::string& TempPath() const { return FTemp; }
 
 private:
   std::string FTarget;

@@ -22,8 +22,10 @@ TTemporaryFolder::~TTemporaryFolder() {
 }
 
 void RenameReplacing(const std::string& from, const std::string& to) {
-  if (std::rename(HostPath(from).c_str(), HostPath(to).c_str()) != 0)
+  const std::string target = HostPath(to);
+  if (std::rename(HostPath(from).c_str(), target.c_str()) != 0)
     RaiseLastIOError();
+  NoteHostEntryCreated(target);
 }
 
 } // namespace flightdeck

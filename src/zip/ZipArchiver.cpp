@@ -1,5 +1,10 @@
 #include "zip/ZipArchiver.h"
 
+#include "zip/ZipNames.h"
+
+#include <algorithm>
+#include <exception>
+
 namespace flightdeck {
 
 namespace {
@@ -33,7 +38,12 @@ public:
   }
   bool PasswordQuery(TZipPwdQuery& query) override {
     ProcessMessages();
-    FArchiver.AnswerPasswordQuery(query);
+    try {
+      FArchiver.AnswerPasswordQuery(query);
+    } catch (...) {
+      FFailure = std::current_exception();
+      return true;
+    }
     return FArchiver.FAbortRequested;
   }
 
@@ -45,11 +55,22 @@ private:
   template <typename T, typename TArgument>
   bool Raise(const TEvent<T>& event, TArgument&& argument) {
     ProcessMessages();
-    if (event)
-      event(FArchiver, std::forward<TArgument>(argument));
+    if (event) {
+      // What a handler raises stops the engine and passes through the operation unchanged.
+      try {
+        event(FArchiver, std::forward<TArgument>(argument));
+      } catch (...) {
+        FFailure = std::current_exception();
+        return true;
+      }
+    }
     return FArchiver.FAbortRequested;
   }
 
+public:
+  std::exception_ptr FFailure;
+
+private:
   TZipArchiver& FArchiver;
 };
 
@@ -85,7 +106,7 @@ std::vector<std::string> TZipArchiver::ListArguments() const {
   std::vector<std::string> arguments{Password, "-v"};
   if (MultidiskMode)
     arguments.emplace_back("-!");
-  arguments.push_back(ZipFileName);
+  arguments.push_back(ZipPathArgument(ZipFileName));
   AppendFileSpecs(arguments, false);
   return arguments;
 }
@@ -104,7 +125,7 @@ std::vector<std::string> TZipArchiver::ExtractArguments(std::uint8_t action) con
     arguments.emplace_back("-n");
   if (Overwrite == zowAlways)
     arguments.emplace_back("-o");
-  arguments.push_back(ZipFileName);
+  arguments.push_back(ZipPathArgument(ZipFileName));
   AppendFileSpecs(arguments, false);
   if (!ExtractDirectory.empty()) {
     arguments.emplace_back("-d");
@@ -122,7 +143,7 @@ std::vector<std::string> TZipArchiver::AddArguments(std::uint8_t action) const {
   add(action == 1, "-f");
   add(action == 2, "-u");
   add(!Password.empty(), "-e");
-  arguments.push_back("-" + std::to_string(Compression));
+  arguments.push_back("-" + std::to_string(std::clamp(Compression, 0, 9)));
   add(MoveFiles, "-m");
   add(action != 1 && IncludeHiddenFiles, "-S");
   add(action != 1 && UsePaths && IncludeDirectoryEntries, "-D");
@@ -142,7 +163,7 @@ std::vector<std::string> TZipArchiver::AddArguments(std::uint8_t action) const {
   add(ClearDisks, "-&");
   arguments.emplace_back("-t");
   arguments.emplace_back(DateFilter);
-  arguments.push_back(ZipFileName);
+  arguments.push_back(ZipPathArgument(ZipFileName));
   AppendFileSpecs(arguments, true);
   return arguments;
 }
@@ -170,6 +191,8 @@ int TZipArchiver::Run(TEngine engine, const std::vector<std::string>& arguments)
   FLastError.clear();
   TEventBridge events(*this);
   const TZipEngineResult result = engine(arguments, events);
+  if (events.FFailure)
+    std::rethrow_exception(events.FFailure);
   FLastError = result.Reason;
   return result.Code;
 }

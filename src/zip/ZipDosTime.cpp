@@ -1,6 +1,7 @@
 #include "zip/ZipDosTime.h"
 
 #include <algorithm>
+#include <ctime>
 #include <fstream>
 
 namespace flightdeck {
@@ -93,6 +94,34 @@ TZipDateTime DosDateTime(std::uint32_t dosTime) {
     return ZipEpoch;
   return sys_days{day} + std::chrono::hours{hours} + std::chrono::minutes{minutes} +
          std::chrono::seconds{seconds};
+}
+
+std::int64_t FileTimeOfLocal(TZipDateTime local) {
+  using namespace std::chrono;
+  const sys_days day = floor<days>(local);
+  const year_month_day date{day};
+  const hh_mm_ss<seconds> time{local - day};
+  std::tm fields{};
+  fields.tm_year = static_cast<int>(date.year()) - 1900;
+  fields.tm_mon = static_cast<int>(static_cast<unsigned>(date.month())) - 1;
+  fields.tm_mday = static_cast<int>(static_cast<unsigned>(date.day()));
+  fields.tm_hour = static_cast<int>(time.hours().count());
+  fields.tm_min = static_cast<int>(time.minutes().count());
+  fields.tm_sec = static_cast<int>(time.seconds().count());
+  fields.tm_isdst = -1; // whatever daylight saving time said on that day
+  return static_cast<std::int64_t>(std::mktime(&fields));
+}
+
+TZipDateTime LocalOfFileTime(std::int64_t seconds) {
+  using namespace std::chrono;
+  const auto time = static_cast<std::time_t>(seconds);
+  std::tm fields{};
+  if (!localtime_r(&time, &fields))
+    return ZipEpoch;
+  const year_month_day date{year{fields.tm_year + 1900}, month{static_cast<unsigned>(fields.tm_mon + 1)},
+                            day{static_cast<unsigned>(fields.tm_mday)}};
+  return sys_days{date} + hours{fields.tm_hour} + minutes{fields.tm_min} +
+         std::chrono::seconds{fields.tm_sec};
 }
 
 } // namespace flightdeck

@@ -17,4 +17,10 @@ std::vector<std::uint32_t> ReadCentralDosTimes(const std::string& hostPath);
 // Date in the high 16 bits, time in the low 16 bits; an invalid date gives ZipEpoch.
 TZipDateTime DosDateTime(std::uint32_t dosTime);
 
+// An entry's date and time is the local time of the machine that stored it, as the format
+// defines it; the file system counts seconds since 1970 in UTC. These convert between the two
+// in this machine's time zone.
+std::int64_t FileTimeOfLocal(TZipDateTime local);
+TZipDateTime LocalOfFileTime(std::int64_t seconds);
+
 } // namespace flightdeck

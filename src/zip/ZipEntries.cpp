@@ -2,6 +2,7 @@
 
 #include "platform/AsciiCase.h"
 #include "zip/ZipDosTime.h"
+#include "zip/ZipNames.h"
 
 #include <sys/stat.h>
 
@@ -46,8 +47,7 @@ TZipFileStats EntryStats(zip_t* archive, zip_uint64_t index,
   zip_stat_init(&entry);
   if (zip_stat_index(archive, index, 0, &entry) != 0)
     return stats;
-  if (entry.valid & ZIP_STAT_NAME)
-    stats.FileName = LowerCaseAscii(entry.name);
+  stats.FileName = LowerCaseAscii(EntryName(archive, index));
   if (entry.valid & ZIP_STAT_SIZE)
     stats.OriginalSize = static_cast<std::uint32_t>(entry.size);
   if (entry.valid & ZIP_STAT_COMP_SIZE)

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <unordered_set>
 
 namespace flightdeck {
 
@@ -29,12 +30,30 @@ std::string SafeRelativePath(const std::string& name) {
   return escaped ? std::string() : path;
 }
 
-bool Matches(const std::vector<std::string>& patterns, const std::string& name) {
-  const std::string bare = ExtractFileName(name);
-  return std::any_of(patterns.begin(), patterns.end(), [&](const std::string& pattern) {
-    return WildcardMatch(pattern, name) || WildcardMatch(pattern, bare);
-  });
-}
+// File specifications, matched against an entry's name and its bare name. Plain names, the
+// usual case, are looked up at once, so that extracting many named files stays linear.
+class TSpecSet {
+public:
+  explicit TSpecSet(const std::vector<std::string>& specs) {
+    for (const std::string& spec : specs)
+      if (const std::optional<std::string> literal = LiteralOfSpec(spec))
+        FNames.insert(LowerCaseAscii(*literal));
+      else
+        FPatterns.push_back(spec);
+  }
+  bool Empty() const { return FNames.empty() && FPatterns.empty(); }
+  bool Matches(const std::string& name) const {
+    const std::string bare = ExtractFileName(name);
+    return FNames.count(LowerCaseAscii(name)) > 0 || FNames.count(LowerCaseAscii(bare)) > 0 ||
+           std::any_of(FPatterns.begin(), FPatterns.end(), [&](const std::string& pattern) {
+             return WildcardMatch(pattern, name) || WildcardMatch(pattern, bare);
+           });
+  }
+
+private:
+  std::unordered_set<std::string> FNames;
+  std::vector<std::string> FPatterns;
+};
 
 class TExtraction {
 public:
@@ -94,8 +113,7 @@ std::string TExtraction::Password(const TZipFileStats& stats) {
 
 bool TExtraction::Extract(zip_uint64_t index) {
   const TZipFileStats stats = EntryStats(FArchive, index, FDosTimes);
-  const char* rawName = zip_get_name(FArchive, index, 0);
-  const std::string name = rawName ? rawName : "";
+  const std::string name = EntryName(FArchive, index);
   const bool isDirectory = !name.empty() && (name.back() == '/' || name.back() == '\\');
   if (IsSymbolicLink(FArchive, index))
     return Skip(stats, zsrSymbolicLink, zrWarning,
@@ -125,7 +143,7 @@ bool TExtraction::Extract(zip_uint64_t index) {
 
   std::string target = FDirectory + relative;
   const std::optional<std::int64_t> onDisk = FileModifiedTime(target);
-  const std::int64_t entryTime = stats.DateTime.time_since_epoch().count();
+  const std::int64_t entryTime = FileTimeOfLocal(stats.DateTime);
   if (FOptions.Freshen && !onDisk)
     return true;
   if ((FOptions.Freshen || FOptions.Update) && onDisk && *onDisk >= entryTime)
@@ -185,7 +203,7 @@ bool TExtraction::WriteEntry(zip_uint64_t index, const TZipFileStats& stats,
   if (total != stats.OriginalSize || zip_fclose(open.release()) != 0)
     return Skip(stats, zsrUnreadable, zrBadArchive, "\"" + stats.FileName + "\" is damaged");
   output.Commit();
-  SetFileModifiedTime(target, stats.DateTime.time_since_epoch().count());
+  SetFileModifiedTime(target, FileTimeOfLocal(stats.DateTime));
   return true;
 }
 
@@ -210,14 +228,13 @@ TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEv
 
   std::vector<zip_uint64_t> chosen;
   zip_uint64_t totalSize = 0;
+  const TSpecSet specs(options->Specs);
+  const TSpecSet excludes(options->Excludes);
   const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
   for (zip_int64_t i = 0; i < count; ++i) {
     const auto index = static_cast<zip_uint64_t>(i);
-    const char* name = zip_get_name(archive.get(), index, 0);
-    if (!name)
-      continue;
-    if ((!options->Specs.empty() && !Matches(options->Specs, name)) ||
-        Matches(options->Excludes, name))
+    const std::string name = EntryName(archive.get(), index);
+    if ((!specs.Empty() && !specs.Matches(name)) || excludes.Matches(name))
       continue;
     zip_stat_t entry;
     zip_stat_init(&entry);

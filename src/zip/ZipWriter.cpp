@@ -4,6 +4,8 @@
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
+#include "platform/InOutError.h"
+#include "zip/ZipDosTime.h"
 #include "zip/ZipEngine.h"
 #include "zip/ZipEntries.h"
 #include "zip/ZipNames.h"
@@ -54,7 +56,10 @@ public:
   // False when a file named outright does not exist; `missing` then names it.
   bool Collect(std::vector<TSourceFile>& files, std::string& missing) {
     for (const std::string& request : FOptions.Specs) {
-      if (HasWildcard(ExtractFileName(request))) {
+      // A file of that very name is that file, even when its name holds wildcards.
+      if (FileExists(request)) {
+        Add(request, files);
+      } else if (HasWildcard(ExtractFileName(request))) {
         const std::string folder =
             request.substr(0, request.size() - ExtractFileName(request).size());
         ListFolder(folder, ExtractFileName(request), FOptions.Recurse, files);
@@ -62,8 +67,6 @@ public:
         if (FOptions.Recurse)
           ListFolder(request.back() == '/' || request.back() == '\\' ? request : request + "/", "*",
                      true, files);
-      } else if (FileExists(request)) {
-        Add(request, files);
       } else {
         missing = request;
         return false;
@@ -132,7 +135,7 @@ TZipFileStats FileStats(const TSourceFile& file, zip_uint64_t index) {
   struct stat info {};
   if (stat(HostPath(file.Path).c_str(), &info) == 0) {
     stats.OriginalSize = static_cast<std::uint32_t>(info.st_size);
-    stats.DateTime = std::max(ZipEpoch, TZipDateTime{std::chrono::seconds{info.st_mtime}});
+    stats.DateTime = std::max(ZipEpoch, LocalOfFileTime(info.st_mtime));
   }
   return stats;
 }
@@ -151,10 +154,20 @@ TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineE
   std::string missing;
   if (!TFileCollector(*options).Collect(files, missing))
     return {zrFileMissing, "\"" + missing + "\" does not exist"};
+  // The format's dates begin in 1980: a filter at that date leaves nothing out, and an older
+  // file is stored with the earliest date the format holds.
   const std::int64_t newerThan = FilterDate(options->NewerThan);
-  std::erase_if(files, [&](const TSourceFile& file) {
-    return FileModifiedTime(file.Path).value_or(0) < newerThan;
-  });
+  if (newerThan > FilterDate("010180"))
+    std::erase_if(files, [&](const TSourceFile& file) {
+      return FileModifiedTime(file.Path).value_or(0) < newerThan;
+    });
+  for (const TSourceFile& file : files) {
+    try {
+      CheckFileReadable(file.Path);
+    } catch (const EInOutError& failure) {
+      return {zrFileMissing, "\"" + file.Path + "\" cannot be read: " + failure.what()};
+    }
+  }
   std::set<std::string> names;
   for (const TSourceFile& file : files)
     if (!names.insert(LowerCaseAscii(file.StoredName)).second)
@@ -167,7 +180,8 @@ TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineE
                               "\" cannot be opened as a zip archive: " + ZipErrorText(code)};
   std::vector<std::string> added;
   for (const TSourceFile& file : files) {
-    const zip_int64_t existing = zip_name_locate(archive.get(), file.StoredName.c_str(), 0);
+    const std::string entryName = StoredEntryName(file.StoredName);
+    const zip_int64_t existing = zip_name_locate(archive.get(), entryName.c_str(), 0);
     if (options->Freshen || options->Update) {
       zip_stat_t entry;
       zip_stat_init(&entry);
@@ -183,13 +197,15 @@ TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineE
       return {zrFileMissing,
               "\"" + file.Path + "\" cannot be read: " + zip_strerror(archive.get())};
     const zip_int64_t index =
-        zip_file_add(archive.get(), file.StoredName.c_str(), source, ZIP_FL_OVERWRITE);
+        zip_file_add(archive.get(), entryName.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
     if (index < 0) {
       zip_source_free(source);
       return {zrWriteFailed,
               "\"" + file.StoredName + "\" cannot be added: " + zip_strerror(archive.get())};
     }
     const auto at = static_cast<zip_uint64_t>(index);
+    const TZipFileStats stats = FileStats(file, at);
+    zip_file_set_mtime(archive.get(), at, static_cast<time_t>(FileTimeOfLocal(stats.DateTime)), 0);
     const bool store = IsStoredSuffix(*options, file.StoredName);
     zip_set_file_compression(archive.get(), at, store ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
                              store ? 0 : static_cast<zip_uint32_t>(options->Level));
@@ -198,7 +214,6 @@ TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineE
             0)
       return {zrUnsupported,
               "encryption is not available: " + std::string(zip_strerror(archive.get()))};
-    const TZipFileStats stats = FileStats(file, at);
     if (existing >= 0 ? events.Updating(stats) : events.Adding(stats))
       return {zrStopped, "stopped"};
     added.push_back(file.Path);

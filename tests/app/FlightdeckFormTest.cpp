@@ -202,7 +202,7 @@ private slots:
     fs::create_directory(Settings()); // a folder where the file belongs
     form.close();
     QCOMPARE(FPrompts.Messages, QStringList{QStringLiteral("Ixo Kit: Unable to write to ") +
-                                            QString::fromStdString(Settings().string()).toLower()});
+                                            QString::fromStdString(Settings().string())});
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")).substr(0, 4), std::string("//\r\n"));
   }
 

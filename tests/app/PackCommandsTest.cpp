@@ -66,7 +66,7 @@ private slots:
     StoreSettings("MType=1\r\n");
     Open();
     test::MakePack(FTemp->Path() / "plain.ixo",
-                   {{"readme.txt", "hello"}, {"a.b.mcl", "x"}, {"m1.tie", "m"}});
+                   {{"readme.txt", "hello"}, {"a.mcl.txt", "x"}, {"m1.tie", "m"}});
     const std::string before = AllLists();
     FPrompts.Files = {PackPath("plain.ixo")};
     Click("InstallPackBtn");
@@ -151,7 +151,9 @@ private slots:
     Control<QAction>("mnuBuildPak")->trigger();
     QCOMPARE(FPrompts.FileRequests.front().Title, QStringLiteral("Save Package As..."));
     QVERIFY(!FPrompts.FileRequests.front().MustExist);
-    QVERIFY(FPrompts.Messages.isEmpty());
+    QCOMPARE(FPrompts.Messages,
+             QStringList{QStringLiteral("Ixo Kit: These missions were left out of the pack, "
+                                        "because their files are missing: \"B.TIE\".")});
     QCOMPARE(FForm->PackItems(), (std::vector<TPackageItem>{
                                      {likCampaign, "", "Outer Rim", "Outer Rim", "Outer Rim", ""},
                                      {likEngagement, "a.tie", "Alpha", "", "", ""},

@@ -31,7 +31,7 @@ TEST(MissionInstall, CopyQuestionDependsOnWhatTheMissionDirectoryHolds) {
   const TMissionCopy replace =
       PlanMissionCopy(game, mtTournaments, temp.Path().string() + "/dir/SAME.TIE");
   EXPECT_EQ(replace.Question, TCopyQuestion::Replace);
-  EXPECT_EQ(replace.Target, LowerCaseAscii(game + "melee\\same.tie"));
+  EXPECT_EQ(replace.Target, game + "melee\\same.tie");
   EXPECT_EQ(PlanMissionCopy(game, mtBattles, game + "melee/same.tie").Question,
             TCopyQuestion::PlaceCopy);
   EXPECT_EQ(NewMissionRecord(mtBattles, replace.Target).Kind, likOperation);

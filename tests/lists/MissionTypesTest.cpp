@@ -8,14 +8,29 @@
 namespace flightdeck {
 namespace {
 
-TEST(MissionTypes, ListFilePathsAreLowerCaseConcatenations) {
+TEST(MissionTypes, ListFilePathsKeepTheGameDirectoryAsChosen) {
   EXPECT_EQ(ListFilePath("c:\\games\\xvt\\", mtCombat, gnImperial),
             "c:\\games\\xvt\\combat\\imperial.lst");
   EXPECT_EQ(ListFilePath("C:\\Games\\XvT\\", mtTraining, gnRebel),
-            "c:\\games\\xvt\\train\\rebel.lst");
-  EXPECT_EQ(ListFilePath("/opt/XvT/", mtBattles, gnNeutral), "/opt/xvt/battle\\mission.lst");
+            "C:\\Games\\XvT\\train\\rebel.lst");
+  EXPECT_EQ(ListFilePath("/opt/XvT/", mtBattles, gnNeutral), "/opt/XvT/battle\\mission.lst");
   EXPECT_EQ(ListFileDirectory("c:\\xvt\\tourn\\mission.lst"), "c:\\xvt\\tourn\\");
-  EXPECT_EQ(BattleFilePath("c:\\xvt\\tourn\\mission.lst", "cup1.lst"), "c:\\xvt\\tourn\\cup1.lst");
+}
+
+TEST(MissionTypes, BattleFilesAreBareTrimmedNamesBesideTheirList) {
+  const char* const list = "/g/XvT/tourn\\mission.lst";
+  const std::pair<const char*, const char*> cases[] = {
+      {"cup1.lst", "/g/XvT/tourn\\cup1.lst"},
+      {" Cup1.LST \t", "/g/XvT/tourn\\Cup1.LST"},
+      {"..\\..\\..\\dev\\zero", ""},
+      {"sub/cup.lst", ""},
+      {"c:cup.lst", ""},
+      {"..", ""},
+      {"  ", ""},
+      {"MISSION.LST", ""},
+      {"rebel.lst", "/g/XvT/tourn\\rebel.lst"}};
+  for (const auto& [name, path] : cases)
+    EXPECT_EQ(BattleFilePath(list, name), path) << '"' << name << '"';
 }
 
 TEST(MissionTypes, MissionFilesLieInTheSingleMissionDirectory) {

@@ -57,8 +57,10 @@ TEST(TextHelpers, ListNumbersReadLikeTheGameReadsThem) {
                                                {"-0", 0},
                                                {"2147483647", 2147483647},
                                                {"-2147483648", -2147483647 - 1},
-                                               {"$FFFFFFFF", -1},
-                                               {"4294967297", 1}};
+                                               {"$FFFFFFFF", 2147483647},
+                                               {"2147483648", 2147483647},
+                                               {"-2147483649", -2147483647 - 1},
+                                               {"99999999999999999999x", 2147483647}};
   for (const auto& [line, number] : cases)
     EXPECT_EQ(ReadListNumber(line), number) << '"' << line << '"';
 }

@@ -14,8 +14,11 @@ namespace fs = std::filesystem;
 
 TEST(PackNames, ScriptAndArchiveNames) {
   EXPECT_EQ(FindInstallScript({"readme.txt", "pack.mcl", "m1.tie"}), "pack.mcl");
-  EXPECT_EQ(FindInstallScript({"a.b.mcl", "m1.tie"}), "");
-  EXPECT_EQ(FindInstallScript({"first.mcl", "second.mcl"}), "first.mcl");
+  EXPECT_EQ(FindInstallScript({"a.b.mcl", "m1.tie"}), "a.b.mcl"); // only by its last dot
+  EXPECT_EQ(FindInstallScript({"a.b.mcl", "pack.mcl"}), "pack.mcl");
+  EXPECT_EQ(FindInstallScript({"first.mcl", "second.mcl", "FIRST.MCL"}), "first.mcl");
+  EXPECT_EQ(FindInstallScript({"notes.mcl.txt"}), "");
+  EXPECT_EQ(PackScriptName("/packs/DeepSpace-1.0.ixo"), "DeepSpace-1_0.mcl");
   EXPECT_EQ(PackScriptName("c:\\packs\\Hoth.ixo"), "Hoth.mcl");
   EXPECT_EQ(PackScriptName("/home/pilot/hoth.zip"), "hoth.mcl");
   EXPECT_EQ(PackScriptName("hoth"), "hoth.mcl");
@@ -72,7 +75,9 @@ TEST_F(PackInstall, UnsafeNamesAreDroppedAndMissingMissionsInstallNothing) {
                                     "../evil.tie", "E", "E", "E", "good.tie", "G", "G", "G", ""})},
                   {"good.tie", "g"}});
   const TPackFiles odd = Extract(FTemp.Path() / "odd.ixo", mtTournaments);
-  EXPECT_EQ(odd.Dropped, (std::vector<std::string>{"..\\up.lst", "../evil.tie"}));
+  ASSERT_EQ(odd.Notes.size(), 2u);
+  EXPECT_NE(odd.Notes[0].find("\"..\\up.lst\""), std::string::npos) << odd.Notes[0];
+  EXPECT_NE(odd.Notes[1].find("\"../evil.tie\""), std::string::npos) << odd.Notes[1];
   ASSERT_EQ(odd.Items.size(), 1u);
   EXPECT_EQ(odd.Items[0].FileName, "good.tie");
   EXPECT_TRUE(fs::exists(FTemp.Path() / "game" / "melee" / "good.tie"));
@@ -80,7 +85,8 @@ TEST_F(PackInstall, UnsafeNamesAreDroppedAndMissingMissionsInstallNothing) {
   test::MakePack(FTemp.Path() / "short.ixo",
                  {{"short.mcl", test::BattlePackScript()}, {"d1.tie", "1"}});
   const TPackFiles missing = Extract(FTemp.Path() / "short.ixo", mtCombat);
-  EXPECT_NE(missing.Error.find("d2.tie, d3.tie"), std::string::npos) << missing.Error;
+  EXPECT_NE(missing.Error.find("\"d2.tie\" (it is not in the pack), \"d3.tie\""), std::string::npos)
+      << missing.Error;
   EXPECT_TRUE(missing.Items.empty());
   EXPECT_FALSE(fs::exists(FTemp.Path() / "game" / "combat" / "d1.tie"));
 }
@@ -116,7 +122,10 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
   std::vector<TPackNode> nodes;
   for (const TMissionTreeNode& node : tree.Nodes)
     nodes.push_back({node.Item.get(), node.Label});
-  const std::vector<TPackageItem> items = CollectPackageItems(nodes, FGame, mtCombat, gnNeutral);
+  std::vector<std::string> leftOut;
+  const std::vector<TPackageItem> items =
+      CollectPackageItems(nodes, FGame, mtCombat, gnNeutral, leftOut);
+  EXPECT_EQ(leftOut, std::vector<std::string>{"ds2.tie"});
   EXPECT_EQ(items, (std::vector<TPackageItem>{
                        {likCampaign, "", "Deep Space", "Deep Space", "Deep Space", ""},
                        {likEngagement, "ds1.tie", "Convoy Strike", "Convoy Strike R", "", ""},

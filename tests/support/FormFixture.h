@@ -26,15 +26,13 @@ namespace flightdeck::test {
 class TFormFixture {
 protected:
   std::unique_ptr<TTempDir> FTemp;
-  std::string FGame; // as the program stores it: lower case, with a trailing separator
+  std::string FGame; // as the program stores it: as chosen, with a trailing separator
   TScriptedPrompts FPrompts;
   std::unique_ptr<TixoFlightdeckForm> FForm;
 
   void SetUpGame() {
     FTemp = std::make_unique<TTempDir>();
     FGame = MakeGameDirectory(FTemp->Path() / "Game");
-    for (char& c : FGame)
-      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     FPrompts = TScriptedPrompts();
     WriteBytes(GameFile("battle", "mission.lst"),
                CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One", "1", "b2.lst",

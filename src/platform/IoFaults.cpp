@@ -1,0 +1,26 @@
+#include "platform/IoFaults.h"
+
+#include "platform/InOutError.h"
+
+namespace flightdeck {
+
+namespace {
+
+TIoFaultPlan& Plan() {
+  static TIoFaultPlan plan;
+  return plan;
+}
+
+} // namespace
+
+void SetIoFaultPlan(TIoFaultPlan plan) {
+  Plan() = std::move(plan);
+}
+
+void CheckIoFault(TIoStep step, const std::string& hostPath) {
+  if (Plan())
+    if (const int error = Plan()(step, hostPath))
+      throw EInOutError(error);
+}
+
+} // namespace flightdeck
