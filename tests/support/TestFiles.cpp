@@ -66,4 +66,16 @@ std::string ListDirectory(const fs::path& path) {
   return joined;
 }
 
+std::string Snapshot(const fs::path& root) {
+  std::vector<std::string> lines;
+  for (const auto& entry : fs::recursive_directory_iterator(root))
+    lines.push_back(fs::relative(entry.path(), root).string() +
+                    (entry.is_regular_file() ? " = " + ReadBytes(entry.path()) : "/"));
+  std::sort(lines.begin(), lines.end());
+  std::string joined;
+  for (const std::string& line : lines)
+    joined += line + "\n";
+  return joined;
+}
+
 } // namespace flightdeck::test

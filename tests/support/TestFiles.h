@@ -37,4 +37,8 @@ std::string ReadBytes(const std::filesystem::path& path);
 // The names in a directory, sorted, to see what a save left behind.
 std::string ListDirectory(const std::filesystem::path& path);
 
+// Every file below `root` with its bytes, one line each, sorted: two snapshots are equal when
+// the tree is byte-for-byte the same.
+std::string Snapshot(const std::filesystem::path& root);
+
 } // namespace flightdeck::test

@@ -1,0 +1,79 @@
+// A pack of awkward names, built and installed by flightdeck-cli and read by other zip tools.
+
+#include "support/Command.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace flightdeck {
+namespace {
+
+using test::CrLf;
+using test::ShellQuote;
+namespace fs = std::filesystem;
+
+test::TCommandResult RunCli(const std::string& arguments) {
+  return test::RunCommand(std::string(FLIGHTDECK_CLI) + " " + arguments);
+}
+
+// Windows-1252 "été.tie", as a list names it and as the file is named on disk.
+const std::string Accented = "\xE9t\xE9.tie";
+
+using TRun = test::TCommandResult;
+
+TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
+  test::TTempDir temp;
+  const fs::path source = temp.Path() / "Source";
+  const std::string game = test::MakeGameDirectory(source);
+  test::WriteBytes(source / "battle" / "mission.lst",
+                   CrLf({"//", "[Deep Space]", "//", "0", "b1.lst", "First Strike", "1", "b2.lst",
+                         "Second Strike"}));
+  test::WriteBytes(source / "battle" / "b1.lst", CrLf({"3", "[1].tie", Accented, "dup.tie", "a", "b"}));
+  test::WriteBytes(source / "battle" / "b2.lst", CrLf({"3", "dup.tie", "old.tie", "-d", "c", "d"}));
+  const std::vector<std::string> missions = {"[1].tie", Accented, "dup.tie", "old.tie", "-d"};
+  std::string titles;
+  for (std::size_t i = 0; i < missions.size(); ++i)
+    titles += CrLf({std::to_string(i), missions[i], "Mission " + std::to_string(i)});
+  test::WriteBytes(source / "combat" / "mission.lst", CrLf({"//", "[Deep Space]", "//"}) + titles);
+  for (const std::string& mission : missions)
+    test::WriteBytes(source / "combat" / mission, "bytes of " + mission);
+  fs::last_write_time(source / "combat" / "old.tie",
+                      fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 50));
+
+  // Built under a name with more dots and read back from a path that begins with "-".
+  const TRun built = RunCli("build-pack " + game + " battles neutral 'Deep Space' " +
+                            (temp.Path() / "DeepSpace-1.0.ixo").string());
+  ASSERT_EQ(built.ExitCode, 0) << built.Output;
+  fs::rename(temp.Path() / "DeepSpace-1.0.ixo", temp.Path() / "-DeepSpace-1.0.ixo");
+  const std::string pack = (temp.Path() / "-DeepSpace-1.0.ixo").string();
+
+  const std::string utf8 = "\xC3\xA9t\xC3\xA9.tie";
+  const std::string expected = "DeepSpace-1_0.mcl\n[1].tie\n" + utf8 + "\ndup.tie\nold.tie\n-d\n";
+  EXPECT_EQ(test::RunCommand("LC_ALL=C.UTF-8 unzip -Z1 " + ShellQuote(pack)).Output, expected);
+  EXPECT_EQ(test::RunCommand("PYTHONIOENCODING=utf-8 python3 -c 'import sys, zipfile; "
+                             "print(\"\\n\".join(zipfile.ZipFile(sys.argv[1]).namelist()))' " +
+                             ShellQuote(pack))
+                .Output,
+            expected);
+  const TRun sevenZip = test::RunCommand("LC_ALL=C.UTF-8 7z l -ba " + ShellQuote(pack));
+  EXPECT_NE(sevenZip.Output.find(" " + utf8 + "\n"), std::string::npos) << sevenZip.Output;
+
+  const fs::path fresh = temp.Path() / "Fresh";
+  const TRun installed = test::RunCommand("cd " + ShellQuote(temp.Path().string()) + " && " +
+                                          FLIGHTDECK_CLI + " install-pack " +
+                                          test::MakeGameDirectory(fresh) +
+                                          " battles neutral -DeepSpace-1.0.ixo");
+  ASSERT_EQ(installed.ExitCode, 0) << installed.Output;
+  for (const std::string& mission : missions)
+    EXPECT_EQ(test::ReadBytes(fresh / "combat" / mission), "bytes of " + mission) << mission;
+  EXPECT_EQ(test::ListDirectory(fresh / "combat"),
+            "-d [1].tie dup.tie imperial.lst mission.lst old.tie rebel.lst " + Accented);
+  EXPECT_EQ(RunCli("tree " + fresh.string() + " battles neutral").Output,
+            RunCli("tree " + game + " battles neutral").Output);
+  EXPECT_EQ(test::ListDirectory(temp.Path()), "-DeepSpace-1.0.ixo Fresh Source");
+}
+
+} // namespace
+} // namespace flightdeck
