@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace flightdeck {
 namespace {
@@ -74,6 +75,56 @@ TEST(FileTransaction, DroppedOrFailingTransactionLeavesOldFilesAndNoTemporaryFil
 
   EXPECT_THROW(SaveFileAtomically(root + "missing\\a.lst", "x"), EInOutError);
   EXPECT_THROW(ReadFileBytes(root + "missing.lst"), EInOutError);
+}
+
+TEST(FileTransaction, SavesWithinACommandJoinItsTransactionAndReadWhatItStaged) {
+  TTempDir temp;
+  const std::string root = temp.Slashed();
+  WriteBytes(temp.Path() / "LIST.LST", "old");
+  {
+    TFileTransaction command;
+    SaveFileAtomically(root + "list.lst", "new");
+    CopyFileReplacing(root + "List.Lst", root + "copy.lst");
+    EXPECT_EQ(ReadFileBytes(root + "copy.LST"), "new");
+    EXPECT_TRUE(FileExists(root + "COPY.lst"));
+    EXPECT_EQ(ReadBytes(temp.Path() / "LIST.LST"), "old");
+    EXPECT_FALSE(fs::exists(temp.Path() / "copy.lst"));
+  } // dropped: nothing happened
+  EXPECT_EQ(ListDirectory(temp.Path()), "LIST.LST");
+  {
+    TFileTransaction command;
+    SaveFileAtomically(root + "list.lst", "first");
+    SaveFileAtomically(root + "List.lst", "second");
+    command.Commit();
+  }
+  EXPECT_EQ(ReadBytes(temp.Path() / "LIST.LST"), "second");
+  EXPECT_EQ(ListDirectory(temp.Path()), "LIST.LST");
+}
+
+TEST(FileTransaction, LinksLeftOversAndNulBytes) {
+  TTempDir temp;
+  const std::string root = temp.Slashed();
+  fs::create_directory(temp.Path() / "real");
+  WriteBytes(temp.Path() / "real" / "mission.lst", "old");
+  fs::create_directory(temp.Path() / "combat");
+  fs::create_symlink("../real/mission.lst", temp.Path() / "combat" / "mission.lst");
+  // Left by saves that were killed: by an older version, by a process that is gone; and one of
+  // a save still running in this process.
+  const std::string running = ".flightdeck-save-" + std::to_string(getpid()) + "-0000abcd";
+  for (const std::string& name : {std::string(".flightdeck-save-1234abcd"),
+                                  std::string(".flightdeck-save-99999999-1234abcd"), running})
+    WriteBytes(temp.Path() / "real" / name, "partial");
+
+  SaveFileAtomically(root + "combat/mission.lst", "new");
+  EXPECT_TRUE(fs::is_symlink(temp.Path() / "combat" / "mission.lst"));
+  EXPECT_EQ(ReadBytes(temp.Path() / "real" / "mission.lst"), "new");
+  EXPECT_EQ(ListDirectory(temp.Path() / "real"), running + " mission.lst");
+
+  const std::string withNul = root + std::string("combat\0x", 9);
+  EXPECT_FALSE(FileExists(withNul));
+  EXPECT_FALSE(DirectoryExists(root + std::string("\0", 1)));
+  EXPECT_THROW(ReadFileBytes(withNul), EInOutError);
+  EXPECT_THROW(SaveFileAtomically(withNul, "x"), EInOutError);
 }
 
 TEST(FileTransaction, ReadOnlyDirectoryGivesFileAccessDenied) {

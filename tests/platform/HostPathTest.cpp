@@ -54,6 +54,18 @@ TEST(HostPath, MissingComponentsKeepTheirSpellingAndNoSecondSpellingIsCreated) {
   EXPECT_EQ(test::ListDirectory(temp.Path() / "Combat"), "MISSION.LST");
 }
 
+TEST(HostPath, ALookupScopeReadsAFolderOnceAndKnowsWhatTheProgramChanged) {
+  TTempDir temp;
+  fs::create_directories(temp.Path() / "Combat");
+  const std::string root = temp.Path().string();
+  const THostLookupScope scope;
+  EXPECT_EQ(HostPath(root + "/combat/a.tie"), root + "/Combat/a.tie");
+  SaveFileAtomically(root + "/combat/New.tie", "n");
+  EXPECT_EQ(HostPath(root + "/COMBAT/NEW.TIE"), root + "/Combat/New.tie");
+  EXPECT_TRUE(RemoveFile(root + "/combat/new.tie"));
+  EXPECT_EQ(HostPath(root + "/combat/NEW.TIE"), root + "/Combat/NEW.TIE");
+}
+
 TEST(HostPath, KeepsUtf8NamesIntact) {
   TTempDir temp;
   fs::create_directories(temp.Path() / "Missões");
