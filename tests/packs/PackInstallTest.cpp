@@ -1,6 +1,7 @@
 #include "packs/PackInstall.h"
 #include "lists/MissionTree.h"
 #include "packs/PackBuild.h"
+#include "support/Command.h"
 #include "support/PackFiles.h"
 
 #include <gtest/gtest.h>
@@ -89,6 +90,48 @@ TEST_F(PackInstall, UnsafeNamesAreDroppedAndMissingMissionsInstallNothing) {
       << missing.Error;
   EXPECT_TRUE(missing.Items.empty());
   EXPECT_FALSE(fs::exists(FTemp.Path() / "game" / "combat" / "d1.tie"));
+}
+
+TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
+  const fs::path game = FTemp.Path() / "game";
+  test::WriteBytes(game / "battle" / "mission.lst",
+                   CrLf({"//", "[Old]", "//", "0", "skyfall1.lst", "Old Battle"}));
+  test::WriteBytes(game / "battle" / "skyfall1.lst", CrLf({"1", "old.tie", "a", "b"}));
+  test::WriteBytes(game / "combat" / "mission.lst", CrLf({"//", "[Kept]", "//"}));
+  const std::string list = ReadBytes(game / "combat" / "mission.lst");
+  // Two scripts spelled alike: the first in the archive is the script.
+  const fs::path files = FTemp.Path() / "files";
+  fs::create_directory(files);
+  test::WriteBytes(files / "sky.mcl",
+                   CrLf({"Series=War]s", "Collection", "SkyFall1.lst", "A]1", "A", "A", "",
+                         "Missions", "MISSION.LST", "M", "M", "M", "s1.tie", "S", "S", "S", "",
+                         "Collection", "skyfall1.lst", "B", "B", "B", "", "Missions", "s1.tie",
+                         "S", "S", "S", ""}));
+  test::WriteBytes(files / "Sky.MCL", CrLf({"Collection", "", "Wrong", "", "", ""}));
+  test::WriteBytes(files / "s1.tie", "s");
+  ASSERT_EQ(test::RunCommand("cd " + files.string() + " && zip -q ../sky.ixo sky.mcl Sky.MCL s1.tie")
+                .ExitCode,
+            0);
+  std::vector<std::string> listing;
+  FZip.UsePaths = false;
+  FZip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
+    listing.push_back(stats.FileName);
+  };
+  FZip.ZipFileName = (FTemp.Path() / "sky.ixo").string();
+  FZip.ListFiles();
+  const TPackFiles pack = InstallPack(FZip, listing, FGame, mtBattles, gnNeutral);
+  ASSERT_EQ(pack.Error, "");
+  ASSERT_EQ(pack.Notes.size(), 5u);
+  EXPECT_NE(pack.Notes[0].find("\"MISSION.LST\""), std::string::npos);
+  EXPECT_NE(pack.Notes[3].find("\"skyfall1_2.lst\""), std::string::npos) << pack.Notes[3];
+  EXPECT_NE(pack.Notes[4].find("\"skyfall1_3.lst\""), std::string::npos) << pack.Notes[4];
+  EXPECT_EQ(ReadBytes(game / "battle" / "skyfall1.lst"), CrLf({"1", "old.tie", "a", "b"}));
+  EXPECT_EQ(ReadBytes(game / "battle" / "mission.lst"),
+            CrLf({"//", "[Old]", "//", "0", "skyfall1.lst", "Old Battle", "//", "[War s]", "//",
+                  "1", "skyfall1_2.lst", "A 1", "2", "skyfall1_3.lst", "B"}));
+  EXPECT_EQ(ReadBytes(game / "battle" / "skyfall1_3.lst"), CrLf({"1", "s1.tie", " ", " "}));
+  EXPECT_EQ(ReadBytes(game / "combat" / "mission.lst").substr(0, list.size()), list);
+  EXPECT_NE(ReadBytes(game / "combat" / "mission.lst").find("[A 1]"), std::string::npos);
 }
 
 TEST_F(PackInstall, HostileArchivesChangeNothingOutsideTheGame) {

@@ -1,8 +1,13 @@
 #include "zip/ZipArchiver.h"
+#include "platform/InOutError.h"
 #include "support/TestFiles.h"
+#include "zip/ZipNames.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
 #include <stdexcept>
 
 namespace flightdeck {
@@ -116,6 +121,46 @@ TEST(ZipArchiver, EveryOperationLeavesNothingQueued) {
   archiver.FilesToProcess = {(temp.Path() / "a.tie").string()};
   EXPECT_EQ(archiver.AddFiles(0), zrStopped);
   EXPECT_FALSE(archiver.AbortRequested());
+}
+
+TEST(ZipArchiver, NamesStayLiteralTimesStayLocalAndHandlerErrorsPassThrough) {
+  test::TTempDir temp;
+  // Entries store the local time of the machine: in a zone far from UTC an extracted file still
+  // gets the time the original had.
+  const char* zone = std::getenv("TZ");
+  const std::string savedZone = zone ? zone : "";
+  setenv("TZ", "EST5", 1);
+  tzset();
+  using TFileClock = std::filesystem::file_time_type::clock;
+  const auto now = std::chrono::floor<std::chrono::seconds>(TFileClock::now());
+  const auto stamp = now - std::chrono::seconds(now.time_since_epoch().count() % 2);
+  TZipArchiver archiver = FormArchiver();
+  archiver.ZipFileName = (temp.Path() / "-pack.zip").string();
+  for (const char* name : {"[1].tie", "1.tie", "-d", "x*.tie"}) {
+    test::WriteBytes(temp.Path() / name, name);
+    std::filesystem::last_write_time(temp.Path() / name, stamp);
+    archiver.FilesToProcess.push_back((temp.Path() / name).string());
+  }
+  archiver.Compression = 12;
+  EXPECT_EQ(archiver.AddArguments(0)[1], "-9");
+  ASSERT_EQ(archiver.AddFiles(0), 0) << archiver.LastError();
+
+  const std::string target = (temp.Path() / "out").string();
+  archiver.ExtractDirectory = target;
+  archiver.FilesToProcess = {ZipLiteralSpec("[1].tie"), ZipLiteralSpec("-d"),
+                             ZipLiteralSpec("x*.tie")};
+  EXPECT_EQ(archiver.ExtractFiles(0), 0) << archiver.LastError();
+  EXPECT_EQ(test::ListDirectory(target), "-d [1].tie x*.tie");
+  EXPECT_EQ(std::filesystem::last_write_time(temp.Path() / "out" / "-d"), stamp);
+  setenv("TZ", savedZone.c_str(), 1);
+  if (savedZone.empty())
+    unsetenv("TZ");
+  tzset();
+
+  archiver.OnExtracting = [](TZipArchiver&, const TZipFileStats&) { throw EInOutError(ENOSPC); };
+  archiver.FilesToProcess = {"1.tie"};
+  EXPECT_THROW(archiver.ExtractFiles(0), EInOutError);
+  EXPECT_TRUE(archiver.FilesToProcess.empty());
 }
 
 TEST(ZipArchiver, PasswordAnswersAreCutTo80Characters) {
