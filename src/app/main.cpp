@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <iostream>
+#include <string_view>
+
 using namespace flightdeck;
 
 namespace {
@@ -27,6 +30,19 @@ QString SettingsFileName() {
 } // namespace
 
 int main(int argc, char** argv) {
+  // Answered before the window system is touched, so that they work without a display.
+  const std::string_view option = argc == 2 ? argv[1] : "";
+  if (option == "-h" || option == "--help") {
+    std::cout << "usage: flightdeck [--help | --version]\n"
+                 "The mission manager for X-wing vs. TIE Fighter. Choose the game's folder with "
+                 "File > Set XvT Directory; flightdeck-cli --help tells the commands for "
+                 "scripts.\n";
+    return 0;
+  }
+  if (option == "--version") {
+    std::cout << "flightdeck " << FLIGHTDECK_VERSION << "\n";
+    return 0;
+  }
   TixoApplication application(argc, argv);
   TDialogPrompts prompts;
   application.SetPrompts(&prompts);

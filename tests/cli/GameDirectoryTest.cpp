@@ -92,6 +92,14 @@ TEST(GameDirectory, UsageAndVersionNameEveryCommand) {
   }
   EXPECT_EQ(RunCli("").ExitCode, 2);
   EXPECT_EQ(RunCli("--version").Output, "flightdeck-cli " FLIGHTDECK_VERSION "\n");
+#ifdef FLIGHTDECK_WINDOW
+  // The window's program answers both without a display.
+  const std::string window = std::string("env -u DISPLAY -u WAYLAND_DISPLAY ") + FLIGHTDECK_WINDOW;
+  EXPECT_EQ(test::RunCommand(window + " --version").Output, "flightdeck " FLIGHTDECK_VERSION "\n");
+  const TRun help = test::RunCommand(window + " --help");
+  EXPECT_EQ(help.ExitCode, 0);
+  EXPECT_EQ(help.Output.rfind("usage: flightdeck", 0), 0u);
+#endif
 }
 
 } // namespace
