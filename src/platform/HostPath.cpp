@@ -32,6 +32,8 @@ struct TFolderNames {
 struct TLookupCache {
   int Depth = 0;
   std::unordered_map<std::string, TFolderNames> Folders;
+  // Program paths of existing directories -> their host paths.
+  std::unordered_map<std::string, std::string> Directories;
   std::unordered_set<std::string> Visited;
 };
 
@@ -156,11 +158,39 @@ std::string FindEntry(const std::string& directory, const std::string& name) {
   return best.empty() ? name : best;
 }
 
+// Within a lookup scope: the folder of a path is resolved once, then only its last name is
+// looked up.
+std::string CachedHostPath(std::string_view programPath) {
+  const std::size_t cut = programPath.find_last_of("\\/");
+  std::string folder = "/";
+  if (cut != 0) {
+    const std::string folderKey(programPath.substr(0, cut));
+    const auto found = Cache->Directories.find(folderKey);
+    if (found != Cache->Directories.end()) {
+      folder = found->second;
+    } else {
+      folder = HostPath(folderKey);
+      if (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+      struct stat info {};
+      if (stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        Cache->Directories.emplace(folderKey, folder);
+    }
+  }
+  const std::string name(programPath.substr(cut + 1));
+  const std::string prefix = folder.back() == '/' ? folder : folder + "/";
+  return name.empty() ? prefix : prefix + FindEntry(folder, name);
+}
+
 } // namespace
 
 std::string HostPath(std::string_view programPath) {
   if (HasNulByte(programPath))
     throw EInOutError(ENOENT);
+  const std::size_t cut = programPath.find_last_of("\\/");
+  if (Cache && cut != std::string_view::npos && cut + 1 < programPath.size() &&
+      programPath.find_first_not_of("\\/") < cut)
+    return CachedHostPath(programPath);
   // Most paths exist exactly as written: then every component is its own exact match.
   std::string asWritten(programPath);
   std::replace(asWritten.begin(), asWritten.end(), '\\', '/');
