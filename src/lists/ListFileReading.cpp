@@ -1,6 +1,7 @@
 #include "lists/TextHelpers.h"
 #include "lists/XvTListFile.h"
 #include "platform/FileSystem.h"
+#include "platform/HostPath.h"
 #include "platform/TextLines.h"
 
 namespace flightdeck {
@@ -23,6 +24,8 @@ TListItemKind TXvTListFile::ClassifyLine(std::string_view line) const {
 }
 
 void TXvTListFile::LoadFromFile() {
+  // Battle files named in another case than on disk are found with one read of their folder.
+  const THostLookupScope lookup;
   if (FFileName.empty() || !FileExists(FFileName))
     return;
   ClearItems();

@@ -1,0 +1,122 @@
+// Installing a pack of many small missions, whose time must grow with the number of missions and
+// no faster, and resaving a Battles list that writes as many new battle files. Run with
+// TMPDIR=/dev/shm to leave the disk out of it.
+
+#include "lists/XvTListFile.h"
+#include "packs/PackInstall.h"
+#include "platform/HostPath.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace flightdeck;
+
+namespace {
+
+fs::path Scratch() {
+  return fs::temp_directory_path() / ("flightdeck-install-bench-" + std::to_string(getpid()));
+}
+
+// A game directory in upper case, as some installations have it, so that every name the
+// program looks up goes through the case-insensitive lookup.
+std::string FreshGame(const fs::path& root) {
+  fs::remove_all(root);
+  for (const char* folder : {"BATTLE", "COMBAT", "MELEE", "TOURN", "TRAIN"})
+    fs::create_directories(root / folder);
+  return root.string() + "/";
+}
+
+// A pack of `count` missions of 100 bytes under one campaign, written once per size.
+fs::path Pack(int count) {
+  const fs::path pack = Scratch() / ("pack" + std::to_string(count) + ".ixo");
+  if (fs::exists(pack))
+    return pack;
+  const fs::path files = Scratch() / ("files" + std::to_string(count));
+  fs::create_directories(files);
+  std::ofstream script(files / "pack.mcl", std::ios::binary);
+  script << "Collection\r\n\r\nBig\r\nBig\r\nBig\r\n\r\nMissions\r\n";
+  TZipArchiver zip;
+  zip.UsePaths = false;
+  zip.ZipFileName = pack.string();
+  zip.FilesToProcess = {(files / "pack.mcl").string()};
+  for (int i = 0; i < count; ++i) {
+    const std::string name = "m" + std::to_string(i) + ".tie";
+    script << name << "\r\nM\r\nM\r\nM\r\n";
+    std::ofstream(files / name, std::ios::binary) << std::string(100, 'x');
+    zip.FilesToProcess.push_back((files / name).string());
+  }
+  script << "\r\n";
+  script.close();
+  if (zip.AddFiles(0) != 0)
+    throw std::runtime_error(zip.LastError());
+  fs::remove_all(files);
+  return pack;
+}
+
+void InstallPackOfSmallMissions(benchmark::State& state) {
+  const fs::path pack = Pack(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    const std::string game = FreshGame(Scratch() / "Game");
+    std::vector<std::string> listing;
+    TZipArchiver zip;
+    zip.UsePaths = false;
+    zip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
+      listing.push_back(stats.FileName);
+    };
+    zip.ZipFileName = pack.string();
+    zip.ListFiles();
+    state.ResumeTiming();
+    const THostLookupScope scope;
+    const TPackFiles installed = InstallPack(zip, listing, game, mtCombat, gnNeutral);
+    if (!installed.Error.empty())
+      state.SkipWithError(installed.Error.c_str());
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+void ResaveWritingNewBattleFiles(benchmark::State& state) {
+  const auto count = static_cast<std::size_t>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    const std::string game = FreshGame(Scratch() / "Game");
+    TXvTListFile list(game, mtBattles, gnNeutral);
+    for (std::size_t i = 0; i < count; ++i) {
+      auto battle = std::make_unique<TListFileItem>();
+      battle->Kind = likBattle;
+      battle->FileName = "b" + std::to_string(i) + ".lst";
+      list.Items().push_back(std::move(battle));
+    }
+    state.ResumeTiming();
+    const THostLookupScope scope;
+    list.SaveToFile(list.ItemRefs());
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+} // namespace
+
+BENCHMARK(InstallPackOfSmallMissions)
+    ->RangeMultiplier(2)
+    ->Range(2500, 20000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Complexity(benchmark::oN);
+BENCHMARK(ResaveWritingNewBattleFiles)
+    ->RangeMultiplier(2)
+    ->Range(2500, 20000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Complexity(benchmark::oN);
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  fs::remove_all(Scratch());
+  return 0;
+}
