@@ -36,6 +36,16 @@ public:
   bool Replace(TZipReplace& replace) override {
     return Raise<TZipReplace&>(FArchiver.OnReplace, replace);
   }
+  bool Testing(const TZipFileStats& stats) override { return Raise(FArchiver.OnTesting, stats); }
+  bool Status(const TZipFileStats& stats) override { return Raise(FArchiver.OnStatus, stats); }
+  bool Deleting(const std::string& fileName) override {
+    return Raise(FArchiver.OnDeleting, fileName);
+  }
+  bool FileComment(TZipFileComment& comment) override {
+    const bool stop = Raise<TZipFileComment&>(FArchiver.OnFileComment, comment);
+    comment.Comment.resize(std::min<std::size_t>(comment.Comment.size(), 255));
+    return stop;
+  }
   bool PasswordQuery(TZipPwdQuery& query) override {
     ProcessMessages();
     try {

@@ -79,6 +79,6 @@ private:
   std::string FLastError;
 };
 
-inline constexpr int ZipMultidiskRefused = 130;
+inline constexpr int ZipMultidiskRefused = zrMultidisk;
 
 } // namespace flightdeck

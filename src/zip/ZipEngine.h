@@ -18,6 +18,10 @@ public:
   virtual bool Skipping(const TZipSkipping& skipping) = 0;
   virtual bool Replace(TZipReplace& replace) = 0;
   virtual bool PasswordQuery(TZipPwdQuery& query) = 0;
+  virtual bool Testing(const TZipFileStats& stats) = 0;   // an extracted entry checked whole
+  virtual bool Status(const TZipFileStats& stats) = 0;    // an entry of a completed archive
+  virtual bool Deleting(const std::string& fileName) = 0; // a moved file removed
+  virtual bool FileComment(TZipFileComment& comment) = 0; // the comment of a file being added
 };
 
 // Result codes, after the usual zip tools.
@@ -34,6 +38,7 @@ enum TZipResult : int {
   zrFileMissing = 18, // a file to add could not be read
   zrStopped = 80,     // an event asked to stop
   zrTooLarge = 81,    // the archive's entries add up to more than may be extracted
+  zrMultidisk = 130,  // archives spanning several disks are not supported
 };
 
 struct TZipEngineResult {

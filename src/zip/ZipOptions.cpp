@@ -139,10 +139,14 @@ std::optional<TZipWriteOptions> ParseWriteOptions(const std::vector<std::string>
       options.JunkPaths = true;
     else if (option == "-!")
       options.Multidisk = true;
-    else if (option == "-$" || option == "-g" || option == "-&" ||
-             (option == "-b" && valueOf(value)))
-      ; // volume labels and disk clearing mean nothing here, and libzip always writes a
-        // temporary file beside the archive, renamed over it when complete
+    else if (option == "-$")
+      options.VolumeLabel = true;
+    else if (option == "-g")
+      options.InPlace = true;
+    else if (option == "-&")
+      options.ClearDisks = true;
+    else if (option == "-b" && valueOf(value))
+      options.TempPath = value;
     else if (option == "-n" && valueOf(value))
       options.StoredSuffixes = SplitSuffixes(value);
     else if (option == "-t" && valueOf(value))

@@ -37,6 +37,10 @@ struct TZipWriteOptions {
   bool Recurse = false;                    // -r
   bool JunkPaths = false;                  // -j
   bool Multidisk = false;                  // -!
+  bool ClearDisks = false;                 // -&
+  bool VolumeLabel = false;                // -$
+  bool InPlace = false;                    // -g
+  std::string TempPath;                    // -b
   std::vector<std::string> StoredSuffixes; // -n ".zip;.lzh"
   std::string NewerThan;                   // -t mmddyy
   std::string Archive;

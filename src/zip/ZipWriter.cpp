@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <dirent.h>
+#include <random>
 #include <set>
 #include <sys/stat.h>
 
@@ -108,6 +109,8 @@ private:
       if (lstat(HostPath(path).c_str(), &info) != 0 || S_ISLNK(info.st_mode))
         continue;
       if (S_ISDIR(info.st_mode)) {
+        if (recurse && FOptions.DirectoryEntries && !FOptions.JunkPaths)
+          files.push_back({path + "/", StoredPath(path) + "/"});
         if (recurse)
           ListFolder(path + "/", pattern, true, files);
       } else if (S_ISREG(info.st_mode) && WildcardMatch(pattern, name)) {
@@ -140,16 +143,57 @@ TZipFileStats FileStats(const TSourceFile& file, zip_uint64_t index) {
   return stats;
 }
 
-} // namespace
+// What the engine cannot do: refused before anything is read or written.
+std::optional<TZipEngineResult> Refusal(const TZipWriteOptions& options) {
+  if (options.Multidisk || options.ClearDisks)
+    return TZipEngineResult{zrMultidisk, "multi-disk archives are not supported"};
+  if (options.VolumeLabel)
+    return TZipEngineResult{zrUnsupported, "volume labels are not supported"};
+  if (options.InPlace)
+    return TZipEngineResult{zrUnsupported,
+                            "an archive is always written to a temporary file first; writing it "
+                            "in place is not supported"};
+  return std::nullopt;
+}
 
-TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineEvents& events) {
-  std::string error;
-  const std::optional<TZipWriteOptions> options = ParseWriteOptions(arguments, error);
-  if (!options)
-    return {zrBadOptions, error};
-  if (options->Multidisk)
-    return {zrUnsupported, "multi-disk archives are not supported"};
+bool IsFolderEntry(const TSourceFile& file) {
+  return file.StoredName.back() == '/';
+}
 
+// The archive libzip works on: the archive itself, or, with a temporary folder given, a copy
+// there that replaces the archive once it is complete.
+class TWorkingArchive {
+public:
+  explicit TWorkingArchive(const TZipWriteOptions& options) : FArchive(options.Archive) {
+    if (options.TempPath.empty())
+      return;
+    std::string folder = options.TempPath;
+    if (folder.back() != '/' && folder.back() != '\\')
+      folder += '/';
+    FWork = folder + ".flightdeck-zip-" + std::to_string(std::random_device{}()) + ".zip";
+    if (FileExists(FArchive))
+      CopyFileReplacing(FArchive, FWork);
+  }
+  ~TWorkingArchive() {
+    if (!FWork.empty())
+      RemoveFile(FWork);
+  }
+  TWorkingArchive(const TWorkingArchive&) = delete;
+  TWorkingArchive& operator=(const TWorkingArchive&) = delete;
+
+  std::string Path() const { return FWork.empty() ? FArchive : FWork; }
+  void Finish() {
+    if (!FWork.empty())
+      CopyFileReplacing(FWork, FArchive);
+  }
+
+private:
+  std::string FArchive;
+  std::string FWork;
+};
+
+TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
+                              TZipEngineEvents& events) {
   std::vector<TSourceFile> files;
   std::string missing;
   if (!TFileCollector(*options).Collect(files, missing))
@@ -163,7 +207,8 @@ TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineE
     });
   for (const TSourceFile& file : files) {
     try {
-      CheckFileReadable(file.Path);
+      if (!IsFolderEntry(file))
+        CheckFileReadable(file.Path);
     } catch (const EInOutError& failure) {
       return {zrFileMissing, "\"" + file.Path + "\" cannot be read: " + failure.what()};
     }
@@ -174,13 +219,22 @@ TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineE
       return {zrBadOptions, "two files would be stored as \"" + file.StoredName + "\""};
 
   int code = 0;
-  TZipHandle archive(zip_open(HostPath(options->Archive).c_str(), ZIP_CREATE, &code));
+  TWorkingArchive working(*options);
+  TZipHandle archive(zip_open(HostPath(working.Path()).c_str(), ZIP_CREATE, &code));
   if (!archive)
     return {zrBadArchive, "\"" + options->Archive +
                               "\" cannot be opened as a zip archive: " + ZipErrorText(code)};
   std::vector<std::string> added;
+  std::vector<TZipFileStats> written;
   for (const TSourceFile& file : files) {
     const std::string entryName = StoredEntryName(file.StoredName);
+    if (IsFolderEntry(file)) {
+      if (zip_name_locate(archive.get(), entryName.c_str(), 0) < 0 &&
+          zip_dir_add(archive.get(), entryName.c_str(), ZIP_FL_ENC_UTF_8) < 0)
+        return {zrWriteFailed,
+                "\"" + file.StoredName + "\" cannot be added: " + zip_strerror(archive.get())};
+      continue;
+    }
     const zip_int64_t existing = zip_name_locate(archive.get(), entryName.c_str(), 0);
     if (options->Freshen || options->Update) {
       zip_stat_t entry;
@@ -214,9 +268,15 @@ TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineE
             0)
       return {zrUnsupported,
               "encryption is not available: " + std::string(zip_strerror(archive.get()))};
-    if (existing >= 0 ? events.Updating(stats) : events.Adding(stats))
+    TZipFileComment comment{stats.FileName, {}};
+    if (events.FileComment(comment) ||
+        (existing >= 0 ? events.Updating(stats) : events.Adding(stats)))
       return {zrStopped, "stopped"};
+    if (!comment.Comment.empty())
+      zip_file_set_comment(archive.get(), at, comment.Comment.data(),
+                           static_cast<zip_uint16_t>(comment.Comment.size()), 0);
     added.push_back(file.Path);
+    written.push_back(stats);
   }
   if (added.empty())
     return {zrNothingToDo, "nothing to add"};
@@ -225,10 +285,30 @@ TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineE
     return {zrWriteFailed,
             "\"" + options->Archive + "\" could not be written: " + zip_strerror(archive.get())};
   (void)archive.release();
+  working.Finish();
+  for (const TZipFileStats& stats : written)
+    events.Status(stats); // the archive is complete: nothing is left to stop
   if (options->Move)
     for (const std::string& path : added)
-      RemoveFile(path);
+      if (RemoveFile(path))
+        events.Deleting(path);
   return {};
+}
+
+} // namespace
+
+TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineEvents& events) {
+  std::string error;
+  const std::optional<TZipWriteOptions> options = ParseWriteOptions(arguments, error);
+  if (!options)
+    return {zrBadOptions, error};
+  if (const std::optional<TZipEngineResult> refused = Refusal(*options))
+    return *refused;
+  try {
+    return WriteArchive(options, events);
+  } catch (const EInOutError& failure) {
+    return {zrWriteFailed, "\"" + options->Archive + "\" could not be written: " + failure.what()};
+  }
 }
 
 } // namespace flightdeck

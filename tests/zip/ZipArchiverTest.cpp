@@ -1,4 +1,5 @@
 #include "zip/ZipArchiver.h"
+#include "platform/AsciiCase.h"
 #include "platform/InOutError.h"
 #include "support/TestFiles.h"
 #include "zip/ZipNames.h"
@@ -8,7 +9,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
 #include <stdexcept>
+#include <type_traits>
 
 namespace flightdeck {
 namespace {
@@ -161,6 +164,71 @@ TEST(ZipArchiver, NamesStayLiteralTimesStayLocalAndHandlerErrorsPassThrough) {
   archiver.FilesToProcess = {"1.tie"};
   EXPECT_THROW(archiver.ExtractFiles(0), EInOutError);
   EXPECT_TRUE(archiver.FilesToProcess.empty());
+}
+
+TEST(ZipArchiver, EveryPropertyAndEventTakesEffectOrIsRefused) {
+  test::TTempDir temp;
+  const std::filesystem::path folder = temp.Path() / "in" / "sub";
+  std::filesystem::create_directories(folder);
+  test::WriteBytes(folder / "a.tie", "a");
+  std::vector<std::string> seen;
+  const auto note = [&](const char* event) {
+    return [&seen, event](TZipArchiver&, const auto& what) {
+      if constexpr (std::is_same_v<std::decay_t<decltype(what)>, std::string>)
+        seen.push_back(std::string(event) + " " + std::filesystem::path(what).filename().string());
+      else
+        seen.push_back(std::string(event) + " " + what.FileName);
+    };
+  };
+  TZipArchiver archiver;
+  archiver.OnAdding = note("adding");
+  archiver.OnStatus = note("status");
+  archiver.OnDeleting = note("deleting");
+  archiver.OnTesting = note("testing");
+  archiver.OnFileComment = [](TZipArchiver&, TZipFileComment& comment) {
+    comment.Comment = "about " + comment.FileName;
+  };
+  archiver.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
+    seen.push_back("listing " + stats.FileName + " (" + stats.Comment + ")");
+  };
+  const auto add = [&](const std::function<void(TZipArchiver&)>& set) {
+    archiver.ZipFileName = (temp.Path() / "a.zip").string();
+    archiver.FilesToProcess = {(temp.Path() / "in").string()};
+    archiver.Recurse = true;
+    set(archiver);
+    const int result = archiver.AddFiles(0);
+    archiver = TZipArchiver(archiver); // the next case starts from the same events
+    archiver.IncludeVolumeLabel = archiver.ClearDisks = archiver.MultidiskMode = false;
+    archiver.UseTempFile = true;
+    return result;
+  };
+  EXPECT_EQ(add([](TZipArchiver& a) { a.IncludeVolumeLabel = true; }), zrUnsupported);
+  EXPECT_EQ(add([](TZipArchiver& a) { a.UseTempFile = false; }), zrUnsupported);
+  EXPECT_EQ(add([](TZipArchiver& a) { a.ClearDisks = true; }), ZipMultidiskRefused);
+  EXPECT_EQ(add([](TZipArchiver& a) { a.MultidiskMode = true; }), ZipMultidiskRefused);
+  EXPECT_TRUE(seen.empty());
+  EXPECT_FALSE(std::filesystem::exists(temp.Path() / "a.zip"));
+
+  std::filesystem::create_directory(temp.Path() / "work");
+  EXPECT_EQ(add([&](TZipArchiver& a) {
+              a.IncludeDirectoryEntries = a.MoveFiles = true;
+              a.TempPath = (temp.Path() / "work").string();
+            }),
+            0)
+      << archiver.LastError();
+  EXPECT_EQ(test::ListDirectory(temp.Path() / "work"), "");
+  EXPECT_FALSE(std::filesystem::exists(folder / "a.tie"));
+  archiver.ListFiles();
+  archiver.ExtractDirectory = (temp.Path() / "out").string();
+  archiver.ExtractFiles(0);
+  // Event names are in lower case.
+  const std::string stored =
+      LowerCaseAscii((temp.Path() / "in" / "sub").relative_path().string() + "/");
+  EXPECT_EQ(seen, (std::vector<std::string>{
+                      "adding " + stored + "a.tie", "status " + stored + "a.tie",
+                      "deleting a.tie", "listing " + stored + " ()",
+                      "listing " + stored + "a.tie (about " + stored + "a.tie)",
+                      "testing " + stored + "a.tie"}));
 }
 
 TEST(ZipArchiver, PasswordAnswersAreCutTo80Characters) {
