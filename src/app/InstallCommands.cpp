@@ -6,6 +6,7 @@
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionInstall.h"
 #include "lists/NextNumber.h"
+#include "platform/DirectoryLock.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
 
@@ -25,6 +26,7 @@ void TixoFlightdeckForm::mInstallMissionClick() {
     return;
 
   // The copy and the Combat lists the install extends are put in place together.
+  const TDirectoryLock lock(FXvTPath);
   TFileTransaction transaction;
   const TMissionCopy copy = PlanMissionCopy(FXvTPath, FMissionType, chosen);
   if (copy.Question == TCopyQuestion::Replace) {

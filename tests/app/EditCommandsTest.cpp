@@ -144,6 +144,21 @@ private slots:
              CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", " ", "1", "b2.lst", "Strike Two"}));
   }
 
+  void aCampaignTitleHoldingABracketIsRefusedAndTheOldOneKept() {
+    OpenCombat(CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1"}));
+    Select(QStringLiteral("Alpha"));
+    FForm->MissionView()->editItem(Node(QStringLiteral("Alpha")));
+    FinishLabelEdit(QStringLiteral("x]y"));
+    QCOMPARE(FPrompts.Messages.size(), 1);
+    QVERIFY(FPrompts.Messages.front().contains(QStringLiteral("cannot hold \"]\"")));
+    QCOMPARE(Labels(), (QStringList{QStringLiteral("Alpha"), QStringLiteral("  A1")}));
+    Select(QStringLiteral("A1")); // an entry's title may hold one
+    FForm->MissionView()->editItem(Node(QStringLiteral("A1")));
+    FinishLabelEdit(QStringLiteral("x]y"));
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
+             CrLf({"//", "[Alpha]", "//", "0", "a.tie", "x]y"}));
+  }
+
   void newCampaignGoesToTheEndOfTheTopLevel() {
     OpenCombat(CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1"}));
     Select(QStringLiteral("A1"));

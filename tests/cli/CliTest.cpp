@@ -96,6 +96,10 @@ TEST(Cli, InstallMissionAddsTheEntryAsTheWindowDoes) {
   EXPECT_EQ(missing.ExitCode, 1);
   EXPECT_EQ(missing.Output, "flightdeck-cli: the list has no Campaign labelled \"Nowhere\"\n");
   EXPECT_EQ(RunCli("install-mission " + game + " melee neutral " + mission).ExitCode, 2);
+  const TRun broken = RunCli("install-mission " + game + " melee neutral " + mission +
+                             " --under 'Arena Nights' --title \"$(printf 'two\\rlines')\"");
+  EXPECT_EQ(broken.ExitCode, 2);
+  EXPECT_NE(broken.Output.find("line break"), std::string::npos) << broken.Output;
 
   const TRun run =
       RunCli("install-mission " + game + " melee neutral " + mission + " --under 'Arena Nights'");
