@@ -43,7 +43,9 @@ private slots:
   }
 
   void storedDirectoryRestoresCategoryAndSide() {
-    StoreSettings("MType=1\r\nGender=3\r\nHeight=300\r\n");
+    // Stored in lower case by an earlier version: the lookup still finds "Game".
+    const std::string stored = QString::fromStdString(FGame).toLower().toStdString();
+    WriteBytes(Settings(), "[IxoKit]\r\nMPath=" + stored + "\r\nMType=1\r\nGender=3\r\nHeight=300\r\n");
     WriteBytes(GameFile("combat", "imperial.lst"), CrLf({"0", "i.tie", "Loose"}));
     TixoFlightdeckForm& form = Open();
     QCOMPARE(form.size(), QSize(370, 410));
@@ -53,7 +55,7 @@ private slots:
     QVERIFY(Control<TFlatSpeedButton>("GenderImperialBtn")->Down());
     QVERIFY(Control<QAction>("mMissionGenderImperial")->isChecked());
     QVERIFY(Control<TFlatSpeedButton>("GenderRebelBtn")->isEnabled());
-    QCOMPARE(Control<TFlatSpeedButton>("XvTPathBtn")->toolTip(), QString::fromStdString(FGame));
+    QCOMPARE(Control<TFlatSpeedButton>("XvTPathBtn")->toolTip(), QString::fromStdString(stored));
     QCOMPARE(Labels(), QStringList{QStringLiteral("Loose")});
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  Engagement (mission file):  i.tie"));
     QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
@@ -61,7 +63,7 @@ private slots:
 
     form.close();
     QCOMPARE(ReadBytes(Settings()),
-             "[IxoKit]\r\nMPath=" + FGame +
+             "[IxoKit]\r\nMPath=" + stored +
                  "\r\nMType=1\r\nGender=3\r\nHeight=410\r\nTop=0\r\nLeft=0\r\n");
     QCOMPARE(ReadBytes(GameFile("combat", "imperial.lst")), CrLf({"0", "i.tie", "Loose"}));
   }
