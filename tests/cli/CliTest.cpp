@@ -1,3 +1,4 @@
+#include "cli/CliRun.h"
 #include "support/Command.h"
 #include "support/TestFiles.h"
 
@@ -7,12 +8,9 @@ namespace flightdeck {
 namespace {
 
 namespace fs = std::filesystem;
+using test::RunCli;
 
 using TRun = test::TCommandResult;
-
-TRun RunCli(const std::string& arguments) {
-  return test::RunCommand(std::string(FLIGHTDECK_CLI) + " " + arguments);
-}
 
 const std::string DemoGame = std::string(FLIGHTDECK_SOURCE_DIR) + "/examples/demo-game";
 

@@ -1,6 +1,7 @@
 // Game directories as Linux players have them: folders in several spellings, names with blanks,
 // and two commands at once.
 
+#include "cli/CliRun.h"
 #include "support/Command.h"
 #include "support/TestFiles.h"
 
@@ -12,10 +13,7 @@ namespace {
 using test::CrLf;
 using test::ReadBytes;
 namespace fs = std::filesystem;
-
-test::TCommandResult RunCli(const std::string& arguments) {
-  return test::RunCommand(std::string(FLIGHTDECK_CLI) + " " + arguments);
-}
+using test::RunCli;
 
 using TRun = test::TCommandResult;
 

@@ -1,5 +1,6 @@
 // A pack of awkward names, built and installed by flightdeck-cli and read by other zip tools.
 
+#include "cli/CliRun.h"
 #include "support/Command.h"
 #include "support/TestFiles.h"
 
@@ -13,10 +14,7 @@ namespace {
 using test::CrLf;
 using test::ShellQuote;
 namespace fs = std::filesystem;
-
-test::TCommandResult RunCli(const std::string& arguments) {
-  return test::RunCommand(std::string(FLIGHTDECK_CLI) + " " + arguments);
-}
+using test::RunCli;
 
 // Windows-1252 "été.tie", as a list names it and as the file is named on disk.
 const std::string Accented = "\xE9t\xE9.tie";

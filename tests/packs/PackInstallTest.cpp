@@ -33,14 +33,7 @@ protected:
   PackInstall() : FGame(test::MakeGameDirectory(FTemp.Path() / "game")) {}
 
   TPackFiles Extract(const fs::path& pack, TMissionType type) {
-    std::vector<std::string> listing;
-    FZip.UsePaths = false;
-    FZip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
-      listing.push_back(stats.FileName);
-    };
-    FZip.ZipFileName = pack.string();
-    FZip.ListFiles();
-    return ExtractPackFiles(FZip, listing, FGame, type);
+    return ExtractPackFiles(FZip, test::ListPack(FZip, pack), FGame, type);
   }
   std::string Read(const char* folder, const char* name) const {
     return ReadBytes(FTemp.Path() / "game" / folder / name);
@@ -112,14 +105,8 @@ TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
   ASSERT_EQ(test::RunCommand("cd " + files.string() + " && zip -q ../sky.ixo sky.mcl Sky.MCL s1.tie")
                 .ExitCode,
             0);
-  std::vector<std::string> listing;
-  FZip.UsePaths = false;
-  FZip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
-    listing.push_back(stats.FileName);
-  };
-  FZip.ZipFileName = (FTemp.Path() / "sky.ixo").string();
-  FZip.ListFiles();
-  const TPackFiles pack = InstallPack(FZip, listing, FGame, mtBattles, gnNeutral);
+  const TPackFiles pack =
+      InstallPack(FZip, test::ListPack(FZip, FTemp.Path() / "sky.ixo"), FGame, mtBattles, gnNeutral);
   ASSERT_EQ(pack.Error, "");
   ASSERT_EQ(pack.Notes.size(), 5u);
   EXPECT_NE(pack.Notes[0].find("\"MISSION.LST\""), std::string::npos);

@@ -35,14 +35,8 @@ protected:
   ~PartialFailure() override { SetIoFaultPlan(nullptr); }
 
   TPackFiles Install() {
-    std::vector<std::string> listing;
-    FZip.UsePaths = false;
-    FZip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
-      listing.push_back(stats.FileName);
-    };
-    FZip.ZipFileName = (FTemp.Path() / "dark.ixo").string();
-    FZip.ListFiles();
-    return InstallPack(FZip, listing, FGame, mtBattles, gnNeutral);
+    return InstallPack(FZip, test::ListPack(FZip, FTemp.Path() / "dark.ixo"), FGame, mtBattles,
+                       gnNeutral);
   }
 
   test::TTempDir FTemp;

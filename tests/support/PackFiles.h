@@ -28,6 +28,20 @@ inline void MakePack(const std::filesystem::path& pack,
   std::filesystem::remove_all(staging);
 }
 
+// Sets `zip` up as the window does for installing `pack` and lists it: the entry names in
+// listing order, lower case.
+inline std::vector<std::string> ListPack(TZipArchiver& zip, const std::filesystem::path& pack) {
+  std::vector<std::string> listing;
+  zip.UsePaths = false;
+  zip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
+    listing.push_back(stats.FileName);
+  };
+  zip.ZipFileName = pack.string();
+  zip.ListFiles();
+  zip.OnListing = nullptr;
+  return listing;
+}
+
 // The script of a battle pack: a war of one battle with three operations, titled per side.
 inline std::string BattlePackScript() {
   return CrLf({"Series=Dark Times",
