@@ -111,16 +111,15 @@ void CheckEntries(std::vector<TPackageItem>& items, std::vector<std::string>& no
     // A group becomes a Campaign header in the single-mission lists, a series a header too.
     const TListItemKind kind = PackClassOf(item.Kind) == TPackClass::Mission ? likEngagement
                                                                              : likCampaign;
-    bool mended = false;
     for (std::string* title : {&item.NeutralTitle, &item.RebelTitle, &item.ImperialTitle}) {
       if (TitleRefusal(kind, *title).empty())
         continue;
-      *title = WritableTitle(kind, *title);
-      mended = true;
+      const std::string mended = WritableTitle(kind, *title);
+      notes.push_back("The title " + Quoted(*title) +
+                      " holds characters the lists cannot hold: it was entered as " +
+                      Quoted(mended) + ".");
+      *title = mended;
     }
-    if (mended)
-      notes.push_back("The title " + Quoted(item.NeutralTitle) +
-                      " held characters the lists cannot hold; they were replaced by blanks.");
   }
 }
 
