@@ -16,8 +16,7 @@ TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
                              std::string_view chosenPath) {
   TMissionCopy copy;
   copy.Source = std::string(chosenPath);
-  copy.Target =
-      MissionFilePath(gameDirectory, type, LowerCaseAscii(ExtractFileName(chosenPath)));
+  copy.Target = MissionFilePath(gameDirectory, type, LowerCaseAscii(ExtractFileName(chosenPath)));
   if (!IsSameFile(copy.Source, copy.Target))
     copy.Question = FileExists(copy.Target) ? TCopyQuestion::Replace : TCopyQuestion::PlaceCopy;
   return copy;

@@ -34,16 +34,15 @@ std::uint64_t LeadingDigits(std::string_view text, int base, std::size_t& consum
     const int digit = DigitValue(text[consumed], base);
     if (digit < 0)
       break;
-    value = std::min(Saturated, value * static_cast<std::uint64_t>(base) +
-                                    static_cast<std::uint64_t>(digit));
+    value = std::min(Saturated,
+                     value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit));
   }
   return value;
 }
 
 std::int32_t Clamped(std::int64_t value) {
-  return static_cast<std::int32_t>(
-      std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                               std::numeric_limits<std::int32_t>::max()));
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace

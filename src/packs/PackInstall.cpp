@@ -109,8 +109,8 @@ void CheckEntries(std::vector<TPackageItem>& items, std::vector<std::string>& no
   });
   for (TPackageItem& item : items) {
     // A group becomes a Campaign header in the single-mission lists, a series a header too.
-    const TListItemKind kind = PackClassOf(item.Kind) == TPackClass::Mission ? likEngagement
-                                                                             : likCampaign;
+    const TListItemKind kind =
+        PackClassOf(item.Kind) == TPackClass::Mission ? likEngagement : likCampaign;
     for (std::string* title : {&item.NeutralTitle, &item.RebelTitle, &item.ImperialTitle}) {
       if (TitleRefusal(kind, *title).empty())
         continue;
@@ -212,11 +212,12 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
   std::string missing;
   for (const std::string& mission : missions)
     if (!FileExists(extracted + mission))
-      missing += (missing.empty() ? "" : ", ") + Quoted(mission) + " (" + reasons.For(mission) + ")";
+      missing +=
+          (missing.empty() ? "" : ", ") + Quoted(mission) + " (" + reasons.For(mission) + ")";
   if (!missing.empty()) {
-    pack.Error = "The pack " + packName +
-                 " was not installed: these mission files could not be extracted from it: " +
-                 missing + ".";
+    pack.Error =
+        "The pack " + packName +
+        " was not installed: these mission files could not be extracted from it: " + missing + ".";
     pack.Items.clear();
     return pack;
   }

@@ -71,8 +71,9 @@ std::string TFileTransaction::StagedHostPath(std::string_view path) {
   if (!OpenTransaction || OpenTransaction->FIndex.empty())
     return {};
   const auto found = OpenTransaction->FIndex.find(StagingKey(path));
-  return found == OpenTransaction->FIndex.end() ? std::string()
-                                                : OpenTransaction->FStaged[found->second]->TempPath();
+  return found == OpenTransaction->FIndex.end()
+             ? std::string()
+             : OpenTransaction->FStaged[found->second]->TempPath();
 }
 
 void SaveFileAtomically(std::string_view path, std::string_view bytes) {

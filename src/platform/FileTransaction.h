@@ -3,9 +3,9 @@
 #include "platform/HostPath.h"
 #include "platform/ReplacementFile.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
-#include <memory>
 #include <unordered_map>
 #include <vector>
 

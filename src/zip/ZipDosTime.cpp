@@ -118,7 +118,8 @@ TZipDateTime LocalOfFileTime(std::int64_t seconds) {
   std::tm fields{};
   if (!localtime_r(&time, &fields))
     return ZipEpoch;
-  const year_month_day date{year{fields.tm_year + 1900}, month{static_cast<unsigned>(fields.tm_mon + 1)},
+  const year_month_day date{year{fields.tm_year + 1900},
+                            month{static_cast<unsigned>(fields.tm_mon + 1)},
                             day{static_cast<unsigned>(fields.tm_mday)}};
   return sys_days{date} + hours{fields.tm_hour} + minutes{fields.tm_min} +
          std::chrono::seconds{fields.tm_sec};

@@ -60,7 +60,8 @@ std::optional<std::string> LiteralOfSpec(std::string_view spec) {
 }
 
 std::string ZipPathArgument(const std::string& path) {
-  const bool marked = !path.empty() && (path.front() == '-' || path.front() == '<' || path.front() == '>');
+  const bool marked =
+      !path.empty() && (path.front() == '-' || path.front() == '<' || path.front() == '>');
   return marked ? "./" + path : path;
 }
 
@@ -81,9 +82,11 @@ bool IsValidUtf8(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
-                                           : (lead >> 3) == 30    ? 4
-                                                                  : 0;
+    const std::size_t length = lead < 0x80         ? 1
+                               : (lead >> 5) == 6  ? 2
+                               : (lead >> 4) == 14 ? 3
+                               : (lead >> 3) == 30 ? 4
+                                                   : 0;
     if (length == 0 || i + length > text.size())
       return false;
     for (std::size_t k = 1; k < length; ++k)

@@ -45,7 +45,8 @@ private slots:
   void storedDirectoryRestoresCategoryAndSide() {
     // Stored in lower case by an earlier version: the lookup still finds "Game".
     const std::string stored = QString::fromStdString(FGame).toLower().toStdString();
-    WriteBytes(Settings(), "[IxoKit]\r\nMPath=" + stored + "\r\nMType=1\r\nGender=3\r\nHeight=300\r\n");
+    WriteBytes(Settings(),
+               "[IxoKit]\r\nMPath=" + stored + "\r\nMType=1\r\nGender=3\r\nHeight=300\r\n");
     WriteBytes(GameFile("combat", "imperial.lst"), CrLf({"0", "i.tie", "Loose"}));
     TixoFlightdeckForm& form = Open();
     QCOMPARE(form.size(), QSize(370, 410));

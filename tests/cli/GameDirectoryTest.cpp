@@ -59,15 +59,13 @@ TEST(GameDirectory, CaseVariantAndBlankPaddedNamesReachTheRightFiles) {
 TEST(GameDirectory, TwoCommandsAtOnceNeverLoseAMission) {
   test::TTempDir temp;
   const std::string game = test::MakeGameDirectory(temp.Path() / "game");
-  test::WriteBytes(temp.Path() / "game" / "melee" / "mission.lst",
-                   CrLf({"//", "[Arena]", "//"}));
+  test::WriteBytes(temp.Path() / "game" / "melee" / "mission.lst", CrLf({"//", "[Arena]", "//"}));
   for (const char* name : {"one.tie", "two.tie"})
     test::WriteBytes(temp.Path() / name, name);
-  const std::string install =
-      std::string(FLIGHTDECK_CLI) + " install-mission " + game + " melee neutral " +
-      temp.Path().string() + "/";
-  std::string script = "for i in $(seq 50); do " + install + "one.tie --under Arena & " +
-                       install + "two.tie --under Arena & wait; done";
+  const std::string install = std::string(FLIGHTDECK_CLI) + " install-mission " + game +
+                              " melee neutral " + temp.Path().string() + "/";
+  std::string script = "for i in $(seq 50); do " + install + "one.tie --under Arena & " + install +
+                       "two.tie --under Arena & wait; done";
   const TRun runs = test::RunCommand(script);
   EXPECT_EQ(runs.Output, "");
   const std::string list = ReadBytes(temp.Path() / "game" / "melee" / "mission.lst");
@@ -84,8 +82,8 @@ TEST(GameDirectory, UsageAndVersionNameEveryCommand) {
   for (const char* help : {"-h", "--help"}) {
     const TRun run = RunCli(help);
     EXPECT_EQ(run.ExitCode, 0);
-    for (const char* command : {"dump", "tree", "resave", "install-mission", "install-pack",
-                                "build-pack", "pack-info"})
+    for (const char* command :
+         {"dump", "tree", "resave", "install-mission", "install-pack", "build-pack", "pack-info"})
       EXPECT_NE(run.Output.find(command), std::string::npos) << command;
   }
   EXPECT_EQ(RunCli("").ExitCode, 2);

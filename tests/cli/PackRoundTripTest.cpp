@@ -28,7 +28,8 @@ TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
   test::WriteBytes(source / "battle" / "mission.lst",
                    CrLf({"//", "[Deep Space]", "//", "0", "b1.lst", "First Strike", "1", "b2.lst",
                          "Second Strike"}));
-  test::WriteBytes(source / "battle" / "b1.lst", CrLf({"3", "[1].tie", Accented, "dup.tie", "a", "b"}));
+  test::WriteBytes(source / "battle" / "b1.lst",
+                   CrLf({"3", "[1].tie", Accented, "dup.tie", "a", "b"}));
   test::WriteBytes(source / "battle" / "b2.lst", CrLf({"3", "dup.tie", "old.tie", "-d", "c", "d"}));
   const std::vector<std::string> missions = {"[1].tie", Accented, "dup.tie", "old.tie", "-d"};
   std::string titles;
@@ -57,12 +58,17 @@ TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
             expected);
   const TRun sevenZip = test::RunCommand("LC_ALL=C.UTF-8 7z l -ba " + ShellQuote(pack));
   EXPECT_NE(sevenZip.Output.find(" " + utf8 + "\n"), std::string::npos) << sevenZip.Output;
+  // The mission from 1979 carries the earliest date the format holds.
+  EXPECT_NE(test::RunCommand("TZ=UTC unzip -l " + ShellQuote(pack))
+                .Output.find("1980-01-01 00:00   old.tie"),
+            std::string::npos);
+  // A pack is opened as named: a "-deepspace-1.0.ixo" beside it is not taken instead.
+  test::WriteBytes(temp.Path() / "-deepspace-1.0.ixo", "not this one");
 
   const fs::path fresh = temp.Path() / "Fresh";
-  const TRun installed = test::RunCommand("cd " + ShellQuote(temp.Path().string()) + " && " +
-                                          FLIGHTDECK_CLI + " install-pack " +
-                                          test::MakeGameDirectory(fresh) +
-                                          " battles neutral -DeepSpace-1.0.ixo");
+  const TRun installed = test::RunCommand(
+      "cd " + ShellQuote(temp.Path().string()) + " && " + FLIGHTDECK_CLI + " install-pack " +
+      test::MakeGameDirectory(fresh) + " battles neutral -DeepSpace-1.0.ixo");
   ASSERT_EQ(installed.ExitCode, 0) << installed.Output;
   for (const std::string& mission : missions)
     EXPECT_EQ(test::ReadBytes(fresh / "combat" / mission), "bytes of " + mission) << mission;
@@ -70,7 +76,7 @@ TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
             "-d [1].tie dup.tie imperial.lst mission.lst old.tie rebel.lst " + Accented);
   EXPECT_EQ(RunCli("tree " + fresh.string() + " battles neutral").Output,
             RunCli("tree " + game + " battles neutral").Output);
-  EXPECT_EQ(test::ListDirectory(temp.Path()), "-DeepSpace-1.0.ixo Fresh Source");
+  EXPECT_EQ(test::ListDirectory(temp.Path()), "-DeepSpace-1.0.ixo -deepspace-1.0.ixo Fresh Source");
 }
 
 } // namespace

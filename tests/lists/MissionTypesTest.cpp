@@ -19,16 +19,15 @@ TEST(MissionTypes, ListFilePathsKeepTheGameDirectoryAsChosen) {
 
 TEST(MissionTypes, BattleFilesAreBareTrimmedNamesBesideTheirList) {
   const char* const list = "/g/XvT/tourn\\mission.lst";
-  const std::pair<const char*, const char*> cases[] = {
-      {"cup1.lst", "/g/XvT/tourn\\cup1.lst"},
-      {" Cup1.LST \t", "/g/XvT/tourn\\Cup1.LST"},
-      {"..\\..\\..\\dev\\zero", ""},
-      {"sub/cup.lst", ""},
-      {"c:cup.lst", ""},
-      {"..", ""},
-      {"  ", ""},
-      {"MISSION.LST", ""},
-      {"rebel.lst", "/g/XvT/tourn\\rebel.lst"}};
+  const std::pair<const char*, const char*> cases[] = {{"cup1.lst", "/g/XvT/tourn\\cup1.lst"},
+                                                       {" Cup1.LST \t", "/g/XvT/tourn\\Cup1.LST"},
+                                                       {"..\\..\\..\\dev\\zero", ""},
+                                                       {"sub/cup.lst", ""},
+                                                       {"c:cup.lst", ""},
+                                                       {"..", ""},
+                                                       {"  ", ""},
+                                                       {"MISSION.LST", ""},
+                                                       {"rebel.lst", "/g/XvT/tourn\\rebel.lst"}};
   for (const auto& [name, path] : cases)
     EXPECT_EQ(BattleFilePath(list, name), path) << '"' << name << '"';
 }

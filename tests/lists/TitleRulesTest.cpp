@@ -10,10 +10,10 @@ namespace {
 // Every title that passes the rule reads back from the list as written; every other is refused.
 TEST(TitleRules, ATitleIsTakenOnlyWhenItReadsBackUnchanged) {
   const std::pair<TListItemKind, std::string> cases[] = {
-      {likCampaign, "x]y"},     {likCampaign, "a.b"},       {likCampaign, "[nested"},
-      {likEngagement, "x]y"},   {likEngagement, "a\rb"},    {likEngagement, "a\nb"},
-      {likBattle, "end\x1A"},   {likWar, "x]"},             {likTournamentSeries, "ok"},
-      {likCampaign, "   "},     {likEngagement, "//"}};
+      {likCampaign, "x]y"},   {likCampaign, "a.b"},    {likCampaign, "[nested"},
+      {likEngagement, "x]y"}, {likEngagement, "a\rb"}, {likEngagement, "a\nb"},
+      {likBattle, "end\x1A"}, {likWar, "x]"},          {likTournamentSeries, "ok"},
+      {likCampaign, "   "},   {likEngagement, "//"}};
   test::TTempDir temp;
   const std::string game = test::MakeGameDirectory(temp.Path());
   for (const auto& [kind, title] : cases) {

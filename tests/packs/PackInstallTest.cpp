@@ -1,10 +1,13 @@
 #include "packs/PackInstall.h"
 #include "lists/MissionTree.h"
 #include "packs/PackBuild.h"
+#include "platform/IoFaults.h"
 #include "support/Command.h"
 #include "support/PackFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace flightdeck {
 namespace {
@@ -95,18 +98,43 @@ TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
   // Two scripts spelled alike: the first in the archive is the script.
   const fs::path files = FTemp.Path() / "files";
   fs::create_directory(files);
-  test::WriteBytes(files / "sky.mcl",
-                   CrLf({"Series=War]s", "Collection", "SkyFall1.lst", "A]1", "A", "A", "",
-                         "Missions", "MISSION.LST", "M", "M", "M", "s1.tie", "S", "S", "S", "",
-                         "Collection", "skyfall1.lst", "B", "B", "B", "", "Missions", "s1.tie",
-                         "S", "S", "S", ""}));
+  test::WriteBytes(files / "sky.mcl", CrLf({"Series=War]s",
+                                            "Collection",
+                                            "SkyFall1.lst",
+                                            "A]1",
+                                            "A",
+                                            "A",
+                                            "",
+                                            "Missions",
+                                            "MISSION.LST",
+                                            "M",
+                                            "M",
+                                            "M",
+                                            "s1.tie",
+                                            "S",
+                                            "S",
+                                            "S",
+                                            "",
+                                            "Collection",
+                                            "skyfall1.lst",
+                                            "B",
+                                            "B",
+                                            "B",
+                                            "",
+                                            "Missions",
+                                            "s1.tie",
+                                            "S",
+                                            "S",
+                                            "S",
+                                            ""}));
   test::WriteBytes(files / "Sky.MCL", CrLf({"Collection", "", "Wrong", "", "", ""}));
   test::WriteBytes(files / "s1.tie", "s");
-  ASSERT_EQ(test::RunCommand("cd " + files.string() + " && zip -q ../sky.ixo sky.mcl Sky.MCL s1.tie")
-                .ExitCode,
-            0);
-  const TPackFiles pack =
-      InstallPack(FZip, test::ListPack(FZip, FTemp.Path() / "sky.ixo"), FGame, mtBattles, gnNeutral);
+  ASSERT_EQ(
+      test::RunCommand("cd " + files.string() + " && zip -q ../sky.ixo sky.mcl Sky.MCL s1.tie")
+          .ExitCode,
+      0);
+  const TPackFiles pack = InstallPack(FZip, test::ListPack(FZip, FTemp.Path() / "sky.ixo"), FGame,
+                                      mtBattles, gnNeutral);
   ASSERT_EQ(pack.Error, "");
   ASSERT_EQ(pack.Notes.size(), 5u);
   EXPECT_NE(pack.Notes[0].find("\"MISSION.LST\""), std::string::npos);
@@ -169,6 +197,15 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
       std::string::npos);
   EXPECT_EQ(ReadBytes(FTemp.Path() / "Deep.ixo"), "old pack");
   test::WriteBytes(FTemp.Path() / "game" / "combat" / "ds3.tie", "ds3.tie");
+  SetIoFaultPlan([](TIoStep step, const std::string& path) {
+    return step == TIoStep::OpenForReading && path.ends_with("ds1.tie") ? EACCES : 0;
+  });
+  const std::string unreadable =
+      BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string());
+  SetIoFaultPlan(nullptr);
+  EXPECT_NE(unreadable.find("ds1.tie\" cannot be read: File access denied"), std::string::npos)
+      << unreadable;
+  EXPECT_EQ(ReadBytes(FTemp.Path() / "Deep.ixo"), "old pack");
   EXPECT_EQ(BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()), "");
   std::vector<std::string> listing;
   FZip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {

@@ -224,11 +224,11 @@ TEST(ZipArchiver, EveryPropertyAndEventTakesEffectOrIsRefused) {
   // Event names are in lower case.
   const std::string stored =
       LowerCaseAscii((temp.Path() / "in" / "sub").relative_path().string() + "/");
-  EXPECT_EQ(seen, (std::vector<std::string>{
-                      "adding " + stored + "a.tie", "status " + stored + "a.tie",
-                      "deleting a.tie", "listing " + stored + " ()",
-                      "listing " + stored + "a.tie (about " + stored + "a.tie)",
-                      "testing " + stored + "a.tie"}));
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{"adding " + stored + "a.tie", "status " + stored + "a.tie",
+                                      "deleting a.tie", "listing " + stored + " ()",
+                                      "listing " + stored + "a.tie (about " + stored + "a.tie)",
+                                      "testing " + stored + "a.tie"}));
 }
 
 TEST(ZipArchiver, PasswordAnswersAreCutTo80Characters) {
