@@ -16,6 +16,8 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include <algorithm>
+
 namespace flightdeck {
 
 namespace {
@@ -173,6 +175,7 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
   }
   FMissionView->addTopLevelItems(roots);
   FMissionView->expandAll();
+  RememberListAsStored(CollectTreeItems(0, static_cast<int>(items.size()) - 1));
   FTreeState = tsIdle;
   if (items.empty())
     return;
@@ -188,10 +191,24 @@ void TixoFlightdeckForm::EndLabelEdit() {
     emit FMissionView->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
 }
 
+void TixoFlightdeckForm::RememberListAsStored(const TListItemRefs& items) {
+  FListAsStored.clear();
+  FListAsStored.reserve(items.size());
+  for (const TListFileItem* item : items)
+    FListAsStored.push_back(*item);
+}
+
 void TixoFlightdeckForm::SaveMissionList() {
   EndLabelEdit();
   const int count = static_cast<int>(TreeNodes().size());
-  SaveMissionTree(FXvTPath, FMissionType, FGender, CollectTreeItems(0, count - 1));
+  const TListItemRefs items = CollectTreeItems(0, count - 1);
+  const bool unchanged =
+      std::equal(items.begin(), items.end(), FListAsStored.begin(), FListAsStored.end(),
+                 [](const TListFileItem* item, const TListFileItem& stored) { return *item == stored; });
+  if (unchanged)
+    return;
+  SaveMissionTree(FXvTPath, FMissionType, FGender, items);
+  RememberListAsStored(items);
 }
 
 TListItemRefs TixoFlightdeckForm::CollectTreeItems(int first, int last) {

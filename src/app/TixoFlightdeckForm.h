@@ -96,6 +96,8 @@ public:
 
   // Tree operations.
   void BuildMissionTreeView();
+  // Writes the tree to its list file when it was edited since it was read or written: a list
+  // the user did not change is never rewritten (the game may read it differently than we do).
   void SaveMissionList();
   TListItemRefs CollectTreeItems(int first, int last);
   void FreeNodeData(int first, int last);
@@ -136,6 +138,10 @@ private:
   std::string MissionDirectory() const;  // the folder of the category's mission files
   TMessageResult Ask(const QString& caption, const QString& text);
   void Tell(const QString& text);
+
+  // The records of the list as it was last read or written, to tell whether the tree changed.
+  std::vector<TListFileItem> FListAsStored;
+  void RememberListAsStored(const TListItemRefs& items);
 
   TFormEnvironment FEnvironment;
   std::string FIniFileName;

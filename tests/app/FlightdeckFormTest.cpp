@@ -168,12 +168,31 @@ private slots:
     fs::remove(GameFile("battle", "b2.lst"));
     fs::create_directory(GameFile("battle", "b2.lst"));
     const std::string before = ReadBytes(GameFile("battle", "mission.lst"));
+    FForm->MissionView()->topLevelItem(0)->setText(0, QStringLiteral("Edited"));
     ClickTab(1);
     QCOMPARE(FPrompts.Messages, QStringList{QStringLiteral("Ixo Kit: File access denied")});
     QCOMPARE(form.MissionType(), mtBattles);
     QCOMPARE(Control<QTabBar>("MissionTypeTabSet")->currentIndex(), 0);
     QCOMPARE(Labels().size(), 9);
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), before);
+  }
+
+  void aListTheUserDidNotChangeIsNeverRewritten() {
+    // Lines ended by LF alone read as one line, and a Ctrl-Z ends the text early: rewriting
+    // either from what was read would lose the rest.
+    const std::string lfOnly = "//\n[Outer Rim]\n//\n0\nb1.lst\nStrike One\n";
+    const std::string early = CrLf({"0", "a.tie", "Alpha"}) + "\x1A" + CrLf({"1", "b.tie", "Bravo"});
+    WriteBytes(GameFile("battle", "mission.lst"), lfOnly);
+    WriteBytes(GameFile("combat", "rebel.lst"), early);
+    StoreSettings("MType=0\r\n");
+    Open();
+    ClickTab(1);
+    Click("GenderRebelBtn");
+    Click("GenderNeutralBtn");
+    ClickTab(0);
+    FForm->close();
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), lfOnly);
+    QCOMPARE(ReadBytes(GameFile("combat", "rebel.lst")), early);
   }
 
   void aboutBoxShowsProductVersionLogoAndLinks() {
