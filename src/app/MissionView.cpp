@@ -77,8 +77,10 @@ QTreeWidgetItem* TMissionView::NodeAtLabel(const QPoint& at) const {
 }
 
 void TMissionView::mousePressEvent(QMouseEvent* event) {
-  // The context menu acts on the selected entry: a right click must not change it.
+  // A right click selects what the context menu that follows acts on.
   if (event->button() == Qt::RightButton) {
+    if (QTreeWidgetItem* item = itemAt(event->position().toPoint()))
+      setCurrentItem(item);
     event->accept();
     return;
   }

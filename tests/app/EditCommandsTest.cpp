@@ -124,14 +124,17 @@ private slots:
              CrLf({"//", "[Outer Rim]", "//", "1", "b2.lst", "Strike Two"}));
   }
 
-  void rightClickKeepsTheSelection() {
+  void aRightClickSelectsTheEntryTheContextMenuRemoves() {
     StoreSettings("MType=0\r\n");
     Open();
     Select(QStringLiteral("Strike One"));
     QTreeWidget* view = FForm->MissionView();
     QTest::mouseClick(view->viewport(), Qt::RightButton, {},
-                      view->visualItemRect(Node(QStringLiteral("Bravo"))).center());
-    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike One"));
+                      view->visualItemRect(Node(QStringLiteral("Strike Two"))).center());
+    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike Two"));
+    Control<QAction>("mnuRemove")->trigger();
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")),
+             CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One"}));
   }
 
   void renamingToAnEmptyLabelStoresABlank() {
