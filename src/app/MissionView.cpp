@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace flightdeck {
@@ -84,18 +85,21 @@ void TMissionView::mousePressEvent(QMouseEvent* event) {
     event->accept();
     return;
   }
-  FDragArmed = event->button() == Qt::LeftButton;
+  // Only an entry can be dragged, and only the one pressed.
+  FDragArmed = event->button() == Qt::LeftButton && itemAt(event->position().toPoint());
   FDragStart = event->position().toPoint();
   QTreeWidget::mousePressEvent(event);
 }
 
 void TMissionView::mouseMoveEvent(QMouseEvent* event) {
-  if (!FDragArmed || !(event->buttons() & Qt::LeftButton) ||
-      (event->position().toPoint() - FDragStart).manhattanLength() <
-          QApplication::startDragDistance()) {
+  if (!FDragArmed || !(event->buttons() & Qt::LeftButton)) {
     QTreeWidget::mouseMoveEvent(event);
     return;
   }
+  // Until the mouse has gone the drag distance, a shaky click changes nothing.
+  if ((event->position().toPoint() - FDragStart).manhattanLength() <
+      QApplication::startDragDistance())
+    return;
   FDragArmed = false;
   auto* drag = new QDrag(this);
   auto* data = new QMimeData;
@@ -110,12 +114,37 @@ void TMissionView::dragEnterEvent(QDragEnterEvent* event) {
 
 void TMissionView::dragMoveEvent(QDragMoveEvent* event) {
   AcceptFromTreeView(event);
+  ShowDropTarget(event->isAccepted() ? NodeAtLabel(event->position().toPoint()) : nullptr);
+}
+
+void TMissionView::dragLeaveEvent(QDragLeaveEvent* event) {
+  ShowDropTarget(nullptr);
+  QTreeWidget::dragLeaveEvent(event);
 }
 
 void TMissionView::dropEvent(QDropEvent* event) {
+  ShowDropTarget(nullptr);
   AcceptFromTreeView(event);
   if (event->isAccepted())
     emit DropRequested(event->position().toPoint());
+}
+
+void TMissionView::ShowDropTarget(QTreeWidgetItem* item) {
+  const QRect target = item ? visualItemRect(item) : QRect();
+  if (target == FDropTarget)
+    return;
+  FDropTarget = target;
+  viewport()->update();
+}
+
+void TMissionView::paintEvent(QPaintEvent* event) {
+  QTreeWidget::paintEvent(event);
+  if (FDropTarget.isNull())
+    return;
+  // The entry a drop would land on is framed while the drag is over it.
+  QPainter painter(viewport());
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+  painter.drawRect(FDropTarget.adjusted(0, 0, -1, -1));
 }
 
 } // namespace flightdeck

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QTreeWidget>
 
 #include <functional>
@@ -33,11 +34,16 @@ protected:
   void mouseMoveEvent(QMouseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
 private:
+  void ShowDropTarget(QTreeWidgetItem* item);
+
   QPoint FDragStart;
   bool FDragArmed = false;
+  QRect FDropTarget; // framed while a drag is over an entry
 };
 
 // The number of nodes below `node`, at every depth.

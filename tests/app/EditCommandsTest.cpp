@@ -137,6 +137,22 @@ private slots:
              CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One"}));
   }
 
+  void aMoveUnderTheDragDistanceChangesNothing() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    QTreeWidget* view = FForm->MissionView();
+    const QRect one = view->visualItemRect(Node(QStringLiteral("Strike One")));
+    const QPoint press(one.center().x(), one.bottom() - 1);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(press + QPoint(0, 3)),
+                     view->viewport()->mapToGlobal(QPointF(press + QPoint(0, 3))), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move); // into the next entry, short of a drag
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, press + QPoint(0, 3));
+    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike One"));
+    QCOMPARE(Labels().size(), 9);
+  }
+
   void renamingToAnEmptyLabelStoresABlank() {
     StoreSettings("MType=0\r\n");
     Open();
