@@ -52,7 +52,7 @@ void TixoFlightdeckForm::mnuAddCampaignClick() {
 
 void TixoFlightdeckForm::mnuAddBattleClick() {
   OpenDialog = {
-      QString::fromStdString(CategoryDirectory()).chopped(1),
+      OnDiskFolder(CategoryDirectory()),
       QStringLiteral("Specify a New List File to store Mission References in..."),
       QStringLiteral("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
       QStringLiteral("lst"), false};

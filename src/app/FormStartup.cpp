@@ -171,7 +171,7 @@ void TixoFlightdeckForm::EnableMissionCommands(bool enable) {
 
 void TixoFlightdeckForm::SetXvTPathHint() {
   // Only this button shows a tooltip: the game directory.
-  XvTPathBtn->setToolTip(QString::fromStdString(FXvTPath));
+  XvTPathBtn->setToolTip(FXvTPath.empty() ? QString() : OnDiskFolder(FXvTPath) + QLatin1Char('/'));
   XvTPathBtn->setStatusTip(QStringLiteral("Set your XvT Directory"));
 }
 

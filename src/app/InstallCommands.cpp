@@ -17,7 +17,7 @@ namespace flightdeck {
 
 void TixoFlightdeckForm::mInstallMissionClick() {
   OpenDialog = {
-      QString::fromStdString(MissionDirectory()).chopped(1),
+      OnDiskFolder(MissionDirectory()),
       QStringLiteral("Select a TIE Mission File to Install..."),
       QStringLiteral("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"),
       QStringLiteral("tie"), true};

@@ -7,6 +7,7 @@
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTree.h"
 #include "lists/NextNumber.h"
+#include "platform/HostPath.h"
 
 #include "widgets/BevelPanel.h"
 #include "widgets/FlatSpeedButton.h"
@@ -69,6 +70,13 @@ std::string TixoFlightdeckForm::CategoryDirectory() const {
 
 std::string TixoFlightdeckForm::MissionDirectory() const {
   return MissionFilePath(FXvTPath, FMissionType, "");
+}
+
+QString TixoFlightdeckForm::OnDiskFolder(const std::string& folder) const {
+  QString path = QString::fromStdString(HostPath(folder));
+  while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+    path.chop(1);
+  return path;
 }
 
 TMessageResult TixoFlightdeckForm::Ask(const QString& caption, const QString& text) {

@@ -24,7 +24,7 @@ void TixoFlightdeckForm::ZipManagerListing(TZipArchiver&, const TZipFileStats& f
 }
 
 void TixoFlightdeckForm::mInstallPackClick() {
-  OpenDialog = {QString::fromStdString(CategoryDirectory()).chopped(1),
+  OpenDialog = {OnDiskFolder(CategoryDirectory()),
                 QStringLiteral("Select an Ixo Mission Pack to Install..."), PackFilter,
                 QStringLiteral("ixo"), true};
   const std::string chosen = FEnvironment.Prompts->OpenFile(OpenDialog).toStdString();
@@ -69,7 +69,7 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
   TMissionTreeItem* selected = SelectedNode();
   if (!selected || selected->childCount() == 0)
     return;
-  OpenDialog = {QString::fromStdString(CategoryDirectory()).chopped(1),
+  OpenDialog = {OnDiskFolder(CategoryDirectory()),
                 QStringLiteral("Save Package As..."), PackFilter, QStringLiteral("ixo"), false};
   const std::string chosen = FEnvironment.Prompts->OpenFile(OpenDialog).toStdString();
   if (chosen.empty())

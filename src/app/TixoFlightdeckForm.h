@@ -136,6 +136,8 @@ private:
   void EndLabelEdit();
   std::string CategoryDirectory() const; // the category's own folder, battle files and all
   std::string MissionDirectory() const;  // the folder of the category's mission files
+  // A folder of the game as it is spelled on disk, for dialogs, tooltips and messages.
+  QString OnDiskFolder(const std::string& folder) const;
   TMessageResult Ask(const QString& caption, const QString& text);
   void Tell(const QString& text);
 

@@ -2,6 +2,7 @@
 #include "support/FormFixture.h"
 #include "widgets/MaskedImage.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 
@@ -56,7 +57,8 @@ private slots:
     QVERIFY(Control<TFlatSpeedButton>("GenderImperialBtn")->Down());
     QVERIFY(Control<QAction>("mMissionGenderImperial")->isChecked());
     QVERIFY(Control<TFlatSpeedButton>("GenderRebelBtn")->isEnabled());
-    QCOMPARE(Control<TFlatSpeedButton>("XvTPathBtn")->toolTip(), QString::fromStdString(stored));
+    // Shown as it is on disk.
+    QCOMPARE(Control<TFlatSpeedButton>("XvTPathBtn")->toolTip(), QString::fromStdString(FGame));
     QCOMPARE(Labels(), QStringList{QStringLiteral("Loose")});
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  Engagement (mission file):  i.tie"));
     QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
@@ -175,6 +177,27 @@ private slots:
     QCOMPARE(Control<QTabBar>("MissionTypeTabSet")->currentIndex(), 0);
     QCOMPARE(Labels().size(), 9);
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), before);
+  }
+
+  void everyFileDialogStartsInTheCategoryFolderAsItIsOnDisk() {
+    for (const char* folder : {"battle", "combat"})
+      fs::rename(FTemp->Path() / "Game" / folder,
+                 FTemp->Path() / "Game" / QString::fromLatin1(folder).toUpper().toStdString());
+    StoreSettings("MType=0\r\n");
+    Open();
+    Control<QAction>("mInstallMission")->trigger();
+    Control<QAction>("mInstallPack")->trigger();
+    Control<QAction>("mnuAddBattle")->trigger();
+    Select(QStringLiteral("Outer Rim"));
+    Control<QAction>("mnuBuildPak")->trigger();
+    QCOMPARE(FPrompts.FileRequests.size(), 4);
+    const QString game = QString::fromStdString((FTemp->Path() / "Game").string());
+    const QString expected[] = {game + QStringLiteral("/COMBAT"), game + QStringLiteral("/BATTLE"),
+                                game + QStringLiteral("/BATTLE"), game + QStringLiteral("/BATTLE")};
+    for (int i = 0; i < 4; ++i) {
+      QCOMPARE(FPrompts.FileRequests[i].InitialDir, expected[i]);
+      QVERIFY(QFileInfo(FPrompts.FileRequests[i].InitialDir).isDir());
+    }
   }
 
   void aListTheUserDidNotChangeIsNeverRewritten() {
