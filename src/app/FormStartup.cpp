@@ -22,6 +22,7 @@
 #include <QTabBar>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace flightdeck {
@@ -78,14 +79,35 @@ void TixoFlightdeckForm::FormCreate() {
 }
 
 void TixoFlightdeckForm::PlaceWindow(int left, int top, int height) {
-  resize(FormWidth, std::max(height, MinimumHeight));
-  move(left, top);
-  const QRect wanted(QPoint(left, top), size());
-  for (const QScreen* screen : QGuiApplication::screens())
-    if (screen->availableGeometry().intersects(wanted))
-      return;
-  // Off every screen (a monitor that is gone): bring it onto the primary one.
-  move(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+  // The window lies wholly on the screen it overlaps most (the primary one when it overlaps
+  // none, a monitor that is gone): a stored size or place from elsewhere is clamped to it.
+  const QRect wanted(QPoint(left, top), QSize(FormWidth, std::max(height, MinimumHeight)));
+  QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  long long best = 0;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect overlap = screen->availableGeometry().intersected(wanted);
+    const long long size = static_cast<long long>(overlap.width()) * overlap.height();
+    if (!overlap.isEmpty() && size > best) {
+      best = size;
+      area = screen->availableGeometry();
+    }
+  }
+  // Before the window is first shown its frame is not known yet: allow for a usual title bar.
+  const QMargins frame = frameGeometry() != geometry()
+                             ? QMargins(geometry().left() - frameGeometry().left(),
+                                        geometry().top() - frameGeometry().top(),
+                                        frameGeometry().right() - geometry().right(),
+                                        frameGeometry().bottom() - geometry().bottom())
+                             : QMargins(4, 30, 4, 4);
+  const int clampedHeight = std::clamp(wanted.height(), MinimumHeight,
+                                       std::max(MinimumHeight, area.height() - frame.top() -
+                                                                   frame.bottom()));
+  resize(FormWidth, clampedHeight);
+  // A window's position is that of its frame.
+  const int frameWidth = FormWidth + frame.left() + frame.right();
+  const int frameHeight = clampedHeight + frame.top() + frame.bottom();
+  move(std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - frameWidth)),
+       std::clamp(top, area.top(), std::max(area.top(), area.bottom() + 1 - frameHeight)));
 }
 
 void TixoFlightdeckForm::closeEvent(QCloseEvent* event) {

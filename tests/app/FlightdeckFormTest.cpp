@@ -76,7 +76,20 @@ private slots:
     TixoFlightdeckForm& form = Open();
     QCOMPARE(form.MissionType(), mtBattles);
     QCOMPARE(form.Gender(), gnNeutral);
-    QVERIFY(form.geometry().intersects(QGuiApplication::primaryScreen()->availableGeometry()));
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(form.geometry()));
+  }
+
+  void aStoredPlaceOrSizeOffTheScreenIsClampedOntoIt() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const std::string& keys :
+         {std::string("Height=2147483647\r\n"),
+          "Top=" + std::to_string(screen.bottom() - 100) + "\r\nLeft=" +
+              std::to_string(screen.right() - 50) + "\r\n"}) {
+      StoreSettings("MType=0\r\n" + keys);
+      TixoFlightdeckForm& form = Open();
+      QVERIFY2(screen.contains(form.geometry()), keys.c_str());
+      QVERIFY(form.height() <= screen.height());
+    }
   }
 
   void invalidThenValidDirectory() {
