@@ -62,7 +62,11 @@ void TixoFlightdeckForm::FormCreate() {
   FXvTPath = settings.ReadString(Section, "MPath", "");
   SetXvTPathHint();
   FGender = gnNeutral;
+  FMissionView->SetPlaceholder(
+      QStringLiteral("Choose the folder where X-wing vs. TIE Fighter is installed: File > Set XvT "
+                     "Directory"));
   if (!FXvTPath.empty() && IsXvTDirectory(FXvTPath)) {
+    FMissionView->SetPlaceholder({});
     EnableMissionCommands(true);
     FTreeState = tsBuilding;
     // Values from a damaged settings file fall back to the first tab and side.
@@ -160,6 +164,7 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
   if (FMissionView->topLevelItemCount() > 0)
     SaveMissionList();
   FXvTPath = path;
+  FMissionView->SetPlaceholder({});
   EnableMissionCommands(true);
   SetGenderControls(gnNeutral);
   FGender = gnNeutral;

@@ -137,8 +137,19 @@ void TMissionView::ShowDropTarget(QTreeWidgetItem* item) {
   viewport()->update();
 }
 
+void TMissionView::SetPlaceholder(const QString& text) {
+  FPlaceholder = text;
+  viewport()->update();
+}
+
 void TMissionView::paintEvent(QPaintEvent* event) {
   QTreeWidget::paintEvent(event);
+  if (topLevelItemCount() == 0 && !FPlaceholder.isEmpty()) {
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Active, QPalette::Text));
+    painter.drawText(viewport()->rect().adjusted(16, 16, -16, -16),
+                     Qt::AlignCenter | Qt::TextWordWrap, FPlaceholder);
+  }
   if (FDropTarget.isNull())
     return;
   // The entry a drop would land on is framed while the drag is over it.

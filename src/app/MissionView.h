@@ -21,6 +21,10 @@ public:
   // The node whose label or icon lies under `at` (viewport coordinates), if any.
   QTreeWidgetItem* NodeAtLabel(const QPoint& at) const;
 
+  // Shown in the empty tree, to say what to do next; empty for none.
+  void SetPlaceholder(const QString& text);
+  const QString& Placeholder() const { return FPlaceholder; }
+
   // Decides whether an edited label may replace the old one; a refused edit keeps the old
   // label. Every edit is taken while none is set.
   std::function<bool(QTreeWidgetItem* item, const QString& label)> AcceptLabel;
@@ -44,6 +48,7 @@ private:
   QPoint FDragStart;
   bool FDragArmed = false;
   QRect FDropTarget; // framed while a drag is over an entry
+  QString FPlaceholder;
 };
 
 // The number of nodes below `node`, at every depth.

@@ -21,6 +21,10 @@ private slots:
 
   void firstRunWithoutSettings() {
     TixoFlightdeckForm& form = Open();
+    // The empty tree says what to do first.
+    QVERIFY(static_cast<TMissionView*>(form.MissionView())
+                ->Placeholder()
+                .contains(QStringLiteral("File > Set XvT Directory")));
     QCOMPARE(form.pos(), QPoint(0, 0));
     QCOMPARE(form.size(), QSize(370, 410));
     QCOMPARE(form.windowTitle(), QStringLiteral("Ixo Kit"));
