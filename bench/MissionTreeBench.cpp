@@ -20,7 +20,7 @@ namespace {
 
 class TSilentPrompts : public TPrompts {
 public:
-  TMessageResult Message(const QString&, const QString&, TMessageButtons) override {
+  TMessageResult Message(const QString&, const QString&, TMessageButtons, TMessageIcon) override {
     return TMessageResult::Ok;
   }
   bool ExecuteFolderDialog(TFolderBrowseDlg&) override { return false; }

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/Prompts.h"
+#include "platform/InOutError.h"
 
 #include <QMessageBox>
 
@@ -10,7 +11,7 @@ namespace flightdeck {
 
 TixoApplication::TixoApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("flightdeck"));
-  setApplicationDisplayName(ApplicationTitle);
+  // No display name: the window system would append it to every dialog's caption.
 }
 
 TixoApplication* TixoApplication::Instance() {
@@ -27,6 +28,11 @@ bool TixoApplication::RunGuarded(const std::function<void()>& action) {
   try {
     action();
     return true;
+  } catch (const EInOutError& error) {
+    // Which file failed matters as much as how.
+    ShowException(QString::fromLocal8Bit(error.what()) +
+                  (error.Path().empty() ? QString()
+                                        : QStringLiteral(": ") + QString::fromStdString(error.Path())));
   } catch (const std::exception& error) {
     ShowException(QString::fromLocal8Bit(error.what()));
   } catch (...) {
@@ -37,9 +43,9 @@ bool TixoApplication::RunGuarded(const std::function<void()>& action) {
 
 void TixoApplication::ShowException(const QString& message) {
   if (FPrompts)
-    FPrompts->Message(ApplicationTitle, message, TMessageButtons::Ok);
+    FPrompts->Message(ApplicationTitle, message, TMessageButtons::Ok, TMessageIcon::Warning);
   else
-    QMessageBox::critical(nullptr, ApplicationTitle, message);
+    QMessageBox::warning(nullptr, ApplicationTitle, message);
 }
 
 } // namespace flightdeck

@@ -11,9 +11,12 @@
 namespace flightdeck {
 
 TMessageResult TDialogPrompts::Message(const QString& caption, const QString& text,
-                                       TMessageButtons buttons) {
+                                       TMessageButtons buttons, TMessageIcon icon) {
   if (buttons == TMessageButtons::Ok) {
-    QMessageBox::information(FParent, caption, text);
+    if (icon == TMessageIcon::Warning)
+      QMessageBox::warning(FParent, caption, text);
+    else
+      QMessageBox::information(FParent, caption, text);
     return TMessageResult::Ok;
   }
   const auto answer =

@@ -13,6 +13,7 @@ namespace flightdeck {
 class TFolderBrowseDlg;
 
 enum class TMessageButtons { Ok, YesNo };
+enum class TMessageIcon { Information, Warning };
 
 // The file-open dialog as a command prepares it. Filter is "description|patterns|...".
 struct TOpenDialogRequest {
@@ -29,9 +30,11 @@ class TPrompts {
 public:
   virtual ~TPrompts() = default;
 
-  // A message box with the given caption; Ok, or the user's Yes or No.
+  // A message box with the given caption; Ok, or the user's Yes or No. Errors carry the
+  // warning icon.
   virtual TMessageResult Message(const QString& caption, const QString& text,
-                                 TMessageButtons buttons) = 0;
+                                 TMessageButtons buttons,
+                                 TMessageIcon icon = TMessageIcon::Information) = 0;
   // Runs the folder dialog; true when the user confirmed a folder.
   virtual bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) = 0;
   // The chosen file's path, or empty when the dialog was cancelled.
@@ -48,8 +51,8 @@ public:
   explicit TDialogPrompts(QWidget* parent = nullptr) : FParent(parent) {}
   void SetParent(QWidget* parent) { FParent = parent; }
 
-  TMessageResult Message(const QString& caption, const QString& text,
-                         TMessageButtons buttons) override;
+  TMessageResult Message(const QString& caption, const QString& text, TMessageButtons buttons,
+                         TMessageIcon icon = TMessageIcon::Information) override;
   bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) override;
   QString OpenFile(const TOpenDialogRequest& request) override;
   bool EditPackList(std::vector<TPackageItem>& items) override;

@@ -48,12 +48,12 @@ TFileDescriptor OpenForReading(std::string_view path) {
   CheckIoFault(TIoStep::OpenForReading, host);
   TFileDescriptor file(open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (file.Get() < 0)
-    RaiseLastIOError();
+    RaiseLastIOError(host);
   struct stat info {};
   if (fstat(file.Get(), &info) != 0)
-    RaiseLastIOError();
+    RaiseLastIOError(host);
   if (!S_ISREG(info.st_mode))
-    throw EInOutError(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    throw EInOutError(S_ISDIR(info.st_mode) ? EISDIR : EINVAL, host);
   return file;
 }
 
@@ -73,7 +73,7 @@ void ReadFilePieces(std::string_view path, const std::function<void(std::string_
     if (count < 0) {
       if (errno == EINTR)
         continue;
-      RaiseLastIOError();
+      RaiseLastIOError(std::string(path));
     }
     consume(std::string_view(buffer, static_cast<size_t>(count)));
   }
@@ -117,8 +117,9 @@ std::optional<std::int64_t> FileModifiedTime(std::string_view path) {
 
 void SetFileModifiedTime(std::string_view path, std::int64_t seconds) {
   const timespec times[2] = {{static_cast<time_t>(seconds), 0}, {static_cast<time_t>(seconds), 0}};
-  if (utimensat(AT_FDCWD, HostPath(path).c_str(), times, 0) != 0)
-    RaiseLastIOError();
+  const std::string host = HostPath(path);
+  if (utimensat(AT_FDCWD, host.c_str(), times, 0) != 0)
+    RaiseLastIOError(host);
 }
 
 void ForceDirectories(std::string_view path) {
@@ -129,7 +130,7 @@ void ForceDirectories(std::string_view path) {
       if (mkdir(prefix.c_str(), 0777) == 0)
         NoteHostEntryCreated(prefix);
       else if (errno != EEXIST)
-        RaiseLastIOError();
+        RaiseLastIOError(prefix);
     }
     if (at == std::string::npos)
       return;

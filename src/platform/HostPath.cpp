@@ -125,7 +125,7 @@ bool FirstVisitInScope(const std::string& hostFolder) {
 
 std::string HostPath(std::string_view programPath) {
   if (HasNulByte(programPath))
-    throw EInOutError(ENOENT);
+    throw EInOutError(ENOENT, std::string(programPath));
   return std::string(programPath);
 }
 
@@ -186,7 +186,7 @@ std::string CachedHostPath(std::string_view programPath) {
 
 std::string HostPath(std::string_view programPath) {
   if (HasNulByte(programPath))
-    throw EInOutError(ENOENT);
+    throw EInOutError(ENOENT, std::string(programPath));
   const std::size_t cut = programPath.find_last_of("\\/");
   if (Cache && cut != std::string_view::npos && cut + 1 < programPath.size() &&
       programPath.find_first_not_of("\\/") < cut)

@@ -4,8 +4,8 @@
 
 namespace flightdeck {
 
-EInOutError::EInOutError(int errorCode)
-    : std::runtime_error(MessageFor(errorCode)), FErrorCode(errorCode) {}
+EInOutError::EInOutError(int errorCode, std::string path)
+    : std::runtime_error(MessageFor(errorCode)), FErrorCode(errorCode), FPath(std::move(path)) {}
 
 std::string EInOutError::MessageFor(int errorCode) {
   switch (errorCode) {
@@ -24,8 +24,8 @@ std::string EInOutError::MessageFor(int errorCode) {
   }
 }
 
-void RaiseLastIOError() {
-  throw EInOutError(errno);
+void RaiseLastIOError(const std::string& path) {
+  throw EInOutError(errno, path);
 }
 
 } // namespace flightdeck

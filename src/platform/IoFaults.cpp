@@ -20,7 +20,7 @@ void SetIoFaultPlan(TIoFaultPlan plan) {
 void CheckIoFault(TIoStep step, const std::string& hostPath) {
   if (Plan())
     if (const int error = Plan()(step, hostPath))
-      throw EInOutError(error);
+      throw EInOutError(error, hostPath);
 }
 
 } // namespace flightdeck

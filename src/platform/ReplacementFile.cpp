@@ -88,18 +88,18 @@ TReplacementFile::TReplacementFile(std::string_view path) : FTarget(FollowLink(H
   struct stat existing {};
   const bool replacing = stat(FTarget.c_str(), &existing) == 0;
   if (replacing && S_ISDIR(existing.st_mode))
-    throw EInOutError(EISDIR);
+    throw EInOutError(EISDIR, FTarget);
   const std::string directory = DirectoryOf(FTarget);
   RemoveLeftOvers(directory);
   std::string tempPath;
   TFileDescriptor file(CreateTempFile(directory, tempPath));
   if (file.Get() < 0)
-    RaiseLastIOError();
+    RaiseLastIOError(FTarget);
   FTemp = std::move(tempPath);
   FFile = std::move(file);
   // The replacement keeps the permissions of the file it replaces.
   if (replacing && fchmod(FFile.Get(), existing.st_mode & 07777) != 0)
-    RaiseLastIOError();
+    RaiseLastIOError(FTarget);
 }
 
 TReplacementFile::TReplacementFile(TReplacementFile&& other) noexcept
@@ -119,7 +119,7 @@ void TReplacementFile::Write(std::string_view bytes) {
     if (count < 0) {
       if (errno == EINTR)
         continue;
-      RaiseLastIOError();
+      RaiseLastIOError(FTarget);
     }
     bytes.remove_prefix(static_cast<size_t>(count));
   }
@@ -127,14 +127,14 @@ void TReplacementFile::Write(std::string_view bytes) {
 
 void TReplacementFile::Finish() {
   if (FFile.Get() >= 0 && FFile.Close() != 0)
-    RaiseLastIOError();
+    RaiseLastIOError(FTarget);
 }
 
 void TReplacementFile::Commit() {
   Finish();
   CheckIoFault(TIoStep::Rename, FTarget);
   if (rename(FTemp.c_str(), FTarget.c_str()) != 0)
-    RaiseLastIOError();
+    RaiseLastIOError(FTarget);
   FTemp.clear();
   NoteHostEntryCreated(FTarget);
 }

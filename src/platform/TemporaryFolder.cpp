@@ -24,7 +24,7 @@ TTemporaryFolder::~TTemporaryFolder() {
 void RenameReplacing(const std::string& from, const std::string& to) {
   const std::string target = HostPath(to);
   if (std::rename(HostPath(from).c_str(), target.c_str()) != 0)
-    RaiseLastIOError();
+    RaiseLastIOError(target);
   NoteHostEntryCreated(target);
 }
 

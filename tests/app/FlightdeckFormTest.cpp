@@ -189,7 +189,11 @@ private slots:
     const std::string before = ReadBytes(GameFile("battle", "mission.lst"));
     FForm->MissionView()->topLevelItem(0)->setText(0, QStringLiteral("Edited"));
     ClickTab(1);
-    QCOMPARE(FPrompts.Messages, QStringList{QStringLiteral("Ixo Kit: File access denied")});
+    // The error names the file, with the warning icon.
+    QCOMPARE(FPrompts.Messages,
+             QStringList{QStringLiteral("Ixo Kit: File access denied: ") +
+                         QString::fromStdString(GameFile("battle", "b2.lst").string())});
+    QCOMPARE(FPrompts.Warnings, QList<bool>{true});
     QCOMPARE(form.MissionType(), mtBattles);
     QCOMPARE(Control<QTabBar>("MissionTypeTabSet")->currentIndex(), 0);
     QCOMPARE(Labels().size(), 9);

@@ -25,11 +25,13 @@ public:
   QStringList FolderPresets;              // the dialog's selection as each run opened
   QStringList FolderStatusLines;          // "caption: status text" of each run
   QList<TOpenDialogRequest> FileRequests; // each file dialog as it was prepared
+  QList<bool> Warnings;                   // for each message: shown with the warning icon
   int AboutBoxes = 0;
 
-  TMessageResult Message(const QString& caption, const QString& text,
-                         TMessageButtons buttons) override {
+  TMessageResult Message(const QString& caption, const QString& text, TMessageButtons buttons,
+                         TMessageIcon icon = TMessageIcon::Information) override {
     Messages << caption + QStringLiteral(": ") + text;
+    Warnings << (icon == TMessageIcon::Warning);
     if (buttons == TMessageButtons::Ok)
       return TMessageResult::Ok;
     if (Answers.empty())
