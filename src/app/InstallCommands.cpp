@@ -69,6 +69,7 @@ void TixoFlightdeckForm::mInstallMissionClick() {
   TMissionTreeItem* node = MakeNode(std::move(record), "A New X-wing vs. TIE Fighter Mission");
   parent->addChild(node);
   FMissionView->setCurrentItem(node);
+  ApplicationHint(QStringLiteral("Mission added to ") + parent->text(0));
   entry.Number =
       entry.Kind == likEngagement
           ? NextNumber(likEngagement, CollectTreeItems(0, static_cast<int>(TreeNodes().size()) - 1))

@@ -7,9 +7,13 @@
 #include "packs/InstallScript.h"
 #include "packs/PackBuild.h"
 #include "packs/PackInstall.h"
+#include "lists/TextHelpers.h"
+#include "platform/AsciiCase.h"
 #include "platform/DirectoryLock.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
+
+#include <set>
 
 namespace flightdeck {
 
@@ -49,6 +53,8 @@ void TixoFlightdeckForm::mInstallPackClick() {
                                     static_cast<int>(FPackListing.size()));
     SaveMissionList();
     pack = InstallPack(ZipManager, FPackListing, FXvTPath, FMissionType, FGender);
+    if (pack.Error.empty() && !ConfirmGroupsAgain(pack.Items))
+      return; // dropped: nothing of the pack goes in
     if (pack.Error.empty())
       transaction.Commit();
   }
@@ -63,6 +69,23 @@ void TixoFlightdeckForm::mInstallPackClick() {
   }
   FreeNodeData(0, static_cast<int>(TreeNodes().size()) - 1);
   BuildMissionTreeView();
+  ApplicationHint(FromList(PackInstallSummary(pack.Items, FGender)));
+}
+
+bool TixoFlightdeckForm::ConfirmGroupsAgain(const std::vector<TPackageItem>& items) {
+  QStringList listed;
+  for (const TMissionTreeItem* node : TreeNodes())
+    if (node->Record() && (IsGroupHeader(node->Record()->Kind) || HasBattleFile(node->Record()->Kind)))
+      listed << node->text(0);
+  QStringList again;
+  for (const std::string& title : PackGroupTitles(items, FGender))
+    if (listed.contains(FromList(title)) && !again.contains(FromList(title)))
+      again << QLatin1Char('"') + FromList(title) + QLatin1Char('"');
+  if (again.isEmpty())
+    return true;
+  return Ask(QStringLiteral("Confirm"),
+             QStringLiteral("The list already holds ") + again.join(QStringLiteral(", ")) +
+                 QStringLiteral(". Add the pack's entries a second time?")) == TMessageResult::Yes;
 }
 
 void TixoFlightdeckForm::mnuBuildPakClick() {
@@ -73,6 +96,12 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
                 QStringLiteral("Save Package As..."), PackFilter, QStringLiteral("ixo"), false};
   const std::string chosen = FEnvironment.Prompts->OpenFile(OpenDialog).toStdString();
   if (chosen.empty())
+    return;
+  const std::string archive = WithPackExtension(chosen);
+  if (FileExists(archive) &&
+      Ask(QStringLiteral("Confirm"), QStringLiteral("The pack \"") + QString::fromStdString(archive) +
+                                         QStringLiteral("\" already exists. Replace it?")) !=
+          TMessageResult::Yes)
     return;
 
   const int first = AbsoluteIndex(selected);
@@ -95,10 +124,20 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
   {
     const TArchiveProgress progress(this, ZipManager, QStringLiteral("Building the pack..."),
                                     static_cast<int>(PackageItems.size()));
-    error = BuildPack(ZipManager, FXvTPath, FMissionType, PackageItems, WithPackExtension(chosen));
+    error = BuildPack(ZipManager, FXvTPath, FMissionType, PackageItems, archive);
   }
-  if (!error.empty())
+  if (!error.empty()) {
     Tell(QString::fromStdString(error));
+    return;
+  }
+  std::set<std::string> missions;
+  for (const TPackageItem& item : PackageItems)
+    if (IsMission(item.Kind))
+      missions.insert(LowerCaseAscii(item.FileName));
+  ApplicationHint(QStringLiteral("Pack written: ") +
+                  QString::fromStdString(ExtractFileName(archive)) + QStringLiteral(", ") +
+                  QString::number(missions.size()) +
+                  (missions.size() == 1 ? QStringLiteral(" mission") : QStringLiteral(" missions")));
 }
 
 } // namespace flightdeck

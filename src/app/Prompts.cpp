@@ -47,7 +47,10 @@ QString QtFilter(const QString& filter) {
 
 QString TDialogPrompts::OpenFile(const TOpenDialogRequest& request) {
   QFileDialog dialog(FParent, request.Title, request.InitialDir, QtFilter(request.Filter));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  // A file that need not exist is one to save: the button says Save, and the command itself
+  // asks before anything is replaced.
+  dialog.setAcceptMode(request.MustExist ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setFileMode(request.MustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(request.DefaultExt);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -92,6 +92,8 @@ public:
   void mInstallPackClick();
   void mnuBuildPakClick();
   void ZipManagerListing(TZipArchiver& archiver, const TZipFileStats& fileStats);
+  // Asks before a pack adds groups the list already holds; true to go on.
+  bool ConfirmGroupsAgain(const std::vector<TPackageItem>& items);
   const std::vector<TPackageItem>& PackItems() const { return PackageItems; }
 
   // Tree operations.

@@ -255,6 +255,29 @@ std::vector<std::string> AddPackToLists(const std::string& gameDirectory, TMissi
   return notes;
 }
 
+std::vector<std::string> PackGroupTitles(const std::vector<TPackageItem>& items, TGender gender) {
+  std::vector<std::string> titles;
+  for (const TPackageItem& item : items) {
+    const TPackClass itemClass = PackClassOf(item.Kind);
+    const std::string& title = itemClass == TPackClass::Series || gender == gnNeutral ? item.NeutralTitle
+                               : gender == gnRebel                                   ? item.RebelTitle
+                                                                                     : item.ImperialTitle;
+    if ((itemClass == TPackClass::Series || itemClass == TPackClass::Group) && !title.empty())
+      titles.push_back(title);
+  }
+  return titles;
+}
+
+std::string PackInstallSummary(const std::vector<TPackageItem>& items, TGender gender) {
+  const auto missions = std::count_if(items.begin(), items.end(),
+                                      [](const TPackageItem& item) { return IsMission(item.Kind); });
+  std::string text = std::to_string(missions) + (missions == 1 ? " mission added" : " missions added");
+  const std::vector<std::string> groups = PackGroupTitles(items, gender);
+  for (std::size_t i = 0; i < groups.size(); ++i)
+    text += (i == 0 ? " to " : ", ") + groups[i];
+  return text;
+}
+
 TPackFiles InstallPack(TZipArchiver& zipManager, const std::vector<std::string>& listing,
                        const std::string& gameDirectory, TMissionType type, TGender gender) {
   TFileTransaction transaction;

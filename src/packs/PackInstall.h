@@ -39,6 +39,12 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
 std::vector<std::string> AddPackToLists(const std::string& gameDirectory, TMissionType type,
                                         TGender gender, std::vector<TPackageItem> items);
 
+// What the status line says after a pack went in: "5 missions added to Dark Times".
+std::string PackInstallSummary(const std::vector<TPackageItem>& items, TGender gender);
+
+// The titles, for `gender`, of the pack's groups and series.
+std::vector<std::string> PackGroupTitles(const std::vector<TPackageItem>& items, TGender gender);
+
 // Installs a listed pack whole, as one file transaction: its missions and every list and
 // battle file it changes are put in place together, or none is.
 TPackFiles InstallPack(TZipArchiver& zipManager, const std::vector<std::string>& listing,

@@ -146,6 +146,35 @@ private slots:
     QVERIFY(Control<QWidget>("MissionViewPanel")->isEnabled());
   }
 
+  void installsAndBuildsSayWhatTheyDidAndAskBeforeRepeatingOrReplacing() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    test::MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", test::BattlePackScript()},
+                                                {"d1.tie", "1"},
+                                                {"d2.tie", "2"},
+                                                {"d3.tie", "3"}});
+    FPrompts.Files = {PackPath("dark.ixo")};
+    Click("InstallPackBtn");
+    QCOMPARE(Caption("ShowFileTitlePanel"),
+             QStringLiteral(" 3 missions added to Dark Times, Into Darkness"));
+    const std::string once = ReadBytes(GameFile("battle", "mission.lst"));
+    FPrompts.Files = {PackPath("dark.ixo")};
+    FPrompts.Answers = {TMessageResult::No}; // its war and battle are there already
+    Click("InstallPackBtn");
+    QVERIFY(FPrompts.Messages.back().startsWith(QStringLiteral("Confirm: The list already holds")));
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), once);
+
+    Select(QStringLiteral("Into Darkness"));
+    FPrompts.Files = {PackPath("dark.ixo")};
+    FPrompts.Answers = {TMessageResult::No}; // keep the pack that is there
+    Control<QAction>("mnuBuildPak")->trigger();
+    QVERIFY(FPrompts.Messages.back().endsWith(QStringLiteral("already exists. Replace it?")));
+    QVERIFY(ReadBytes(FTemp->Path() / "dark.ixo").find("dark.mcl") != std::string::npos);
+    FPrompts.Files = {PackPath("Dark2")};
+    Control<QAction>("mnuBuildPak")->trigger();
+    QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral(" Pack written: Dark2.ixo, 3 missions"));
+  }
+
   void aTournamentPackOnTournaments() {
     StoreSettings("MType=3\r\n");
     Open();
