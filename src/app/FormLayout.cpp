@@ -43,6 +43,7 @@ TFlatSpeedButton* AddButton(QWidget* panel, const char* name, const QString& hin
   button->setObjectName(QString::fromLatin1(name));
   button->setFixedSize(25, 25);
   button->setStatusTip(hint);
+  button->setToolTip(hint);
   panel->layout()->addWidget(button);
   return button;
 }
@@ -52,6 +53,11 @@ TFlatSpeedButton* AddButton(QWidget* panel, const char* name, TToolGlyph glyph,
   TFlatSpeedButton* button = AddButton(panel, name, hint);
   button->SetGlyph(ToolGlyph(glyph));
   return button;
+}
+
+// Four digits with the line edit's margins around them.
+int MissionNumberBoxWidth(const QFontMetrics& metrics) {
+  return metrics.horizontalAdvance(QStringLiteral("9999")) + 10;
 }
 
 // A sunken status panel whose caption starts at its left.
@@ -228,9 +234,16 @@ void TixoFlightdeckForm::CreateToolBar() {
   ShowNextNumberButton->setFixedSize(65, 25);
   ShowNextNumberButton->SetCaption(QStringLiteral("- - -"));
   layout->addStretch(1);
-  GenderNeutralBtn = AddButton(TopPanel, "GenderNeutralBtn", TToolGlyph::Neutral, {});
-  GenderRebelBtn = AddButton(TopPanel, "GenderRebelBtn", TToolGlyph::Rebel, {});
-  GenderImperialBtn = AddButton(TopPanel, "GenderImperialBtn", TToolGlyph::Imperial, {});
+  GenderNeutralBtn = AddButton(TopPanel, "GenderNeutralBtn", TToolGlyph::Neutral,
+                               QStringLiteral("Neutral (Multiplayer) missions"));
+  GenderRebelBtn =
+      AddButton(TopPanel, "GenderRebelBtn", TToolGlyph::Rebel, QStringLiteral("Rebel missions"));
+  GenderImperialBtn = AddButton(TopPanel, "GenderImperialBtn", TToolGlyph::Imperial,
+                                QStringLiteral("Imperial missions"));
+  // The buttons that choose what is shown are reached with Tab as well.
+  for (TFlatSpeedButton* button :
+       {ShowNextNumberButton, GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn})
+    button->setFocusPolicy(Qt::TabFocus);
   // One group, which always keeps one side down.
   for (TFlatSpeedButton* button : {GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn})
     button->SetGroupIndex(1);
@@ -309,13 +322,16 @@ void TixoFlightdeckForm::CreateStatusBar() {
   // The number panel is open at its right, so it joins the title panel without a line.
   ShowFileNumberPanel = StatusPanel(StatusBasePanel, "ShowFileNumberPanel",
                                     QStringLiteral("  Mission #:"), boTop | boBottom | boLeft);
-  ShowFileNumberPanel->setFixedWidth(109);
+  // Room for the longest caption and a box of four digits.
+  const int boxWidth = MissionNumberBoxWidth(fontMetrics());
+  ShowFileNumberPanel->setFixedWidth(
+      fontMetrics().horizontalAdvance(QStringLiteral("  Tournament #:")) + boxWidth + 8);
   auto* numberLayout = new QHBoxLayout(ShowFileNumberPanel);
   numberLayout->setContentsMargins(0, 1, 3, 1);
   numberLayout->addStretch(1);
   MissionNumberEB = new QLineEdit(ShowFileNumberPanel);
   MissionNumberEB->setObjectName(QStringLiteral("MissionNumberEB"));
-  MissionNumberEB->setFixedSize(26, 17);
+  MissionNumberEB->setFixedSize(boxWidth, 17);
   // Up to four digits, each position optional, a blank shown as a space.
   MissionNumberEB->setInputMask(QStringLiteral("0000; "));
   MissionNumberEB->installEventFilter(this);

@@ -1,5 +1,7 @@
 #include "widgets/BevelPanel.h"
 
+#include "widgets/StatusTextFit.h"
+
 #include <QEnterEvent>
 #include <QPainter>
 
@@ -144,8 +146,14 @@ void TBevelPanel::paintEvent(QPaintEvent*) {
     r.setTop((r.top() + r.bottom() + 1 - h) / 2);
     r.setHeight(h);
     painter.setPen(palette().color(QPalette::WindowText));
+    // A caption too long for the panel ends in "..."; the whole of it is the tooltip.
+    const QFontMetrics metrics = fontMetrics();
+    const QString shown = FitStatusText(
+        FCaption, r.width() - 2, [&](const QString& text) { return metrics.horizontalAdvance(text); },
+        [](const QString&) { return false; }, QLatin1Char('/'));
+    setToolTip(shown == FCaption ? QString() : FCaption);
     painter.drawText(r, static_cast<int>(FAlignment | Qt::AlignVCenter | Qt::TextExpandTabs),
-                     FCaption);
+                     shown);
   }
   painter.end();
   if (OnPaint)

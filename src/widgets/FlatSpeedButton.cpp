@@ -1,6 +1,7 @@
 #include "widgets/FlatSpeedButton.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -297,6 +298,32 @@ void TFlatSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (OnMouseUp)
     OnMouseUp(event);
+}
+
+void TFlatSpeedButton::keyPressEvent(QKeyEvent* event) {
+  // Space or Enter press the button as a click does: a group's button goes down and stays.
+  const int key = event->key();
+  if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (FGroupIndex != 0 && !FDown)
+    SetDown(true);
+  repaint();
+  if (OnClick)
+    OnClick();
+}
+
+void TFlatSpeedButton::focusInEvent(QFocusEvent* event) {
+  FHot = true; // the focused button shows itself raised, as under the mouse
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void TFlatSpeedButton::focusOutEvent(QFocusEvent* event) {
+  FHot = underMouse();
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 void TFlatSpeedButton::mouseDoubleClickEvent(QMouseEvent* event) {
