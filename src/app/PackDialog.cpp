@@ -38,9 +38,13 @@ TixoPackDialog::TixoPackDialog(const std::vector<TPackageItem>& items, QWidget* 
   GenderStringsGrid->verticalHeader()->hide();
   GenderStringsGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   GenderStringsGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
-  const int widths[] = {116, 162, 162, 162};
-  for (int column = 0; column <= TitleColumns; ++column)
-    GenderStringsGrid->setColumnWidth(column, widths[column]);
+  // The entry column keeps its width; the three title columns share what the vertical scroll
+  // bar leaves, so all four are seen without scrolling sideways.
+  GenderStringsGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  GenderStringsGrid->setColumnWidth(0, 116);
+  GenderStringsGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+  for (int column = 1; column <= TitleColumns; ++column)
+    GenderStringsGrid->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
   for (int row = 0; row < GenderStringsGrid->rowCount(); ++row) {
     TPackageItem item = items[static_cast<std::size_t>(row)];
     auto* kind = new QTableWidgetItem(QString::fromLatin1(ListItemKindName(item.Kind).data()));

@@ -268,6 +268,13 @@ private slots:
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Pack List"));
     auto* grid = dialog.findChild<QTableWidget*>(QStringLiteral("GenderStringsGrid"));
     QCOMPARE(grid->columnCount(), 4);
+    dialog.show();
+    int columns = 0;
+    for (int column = 0; column < 4; ++column)
+      columns += grid->columnWidth(column);
+    QVERIFY(columns <= grid->viewport()->width()); // all four in view
+    QVERIFY(grid->columnWidth(1) >= 150);
+    dialog.hide();
     QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("Operation"));
     QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("Battle R"));
     grid->item(1, 2)->setText(QStringLiteral("Op R\u00e9"));
