@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace flightdeck {
@@ -20,10 +23,20 @@ const char* const Version = "v1.0";
 const char* const Publisher = "The Flightdeck team";
 const char* const Description = "Mission manager for X-wing vs. TIE Fighter";
 const char* const Copyright = "Copyright \u00a9 2026 The Flightdeck team";
-const char* const HomePage = "https://flightdeck.example.org/";
-const char* const HomePageText = "Flightdeck on the web";
-const char* const PacksPage = "https://flightdeck.example.org/packs/";
-const char* const PacksPageText = "Mission packs to download";
+const char* const ReadmeText = "How to use Flightdeck (README)";
+const char* const DemoGameText = "The demo game to try it on";
+
+// The first of `candidates`, relative to the program's folder, that exists: the README and the
+// demo game lie beside the program's folder in a build and under share/ when installed.
+QString Beside(std::initializer_list<const char*> candidates) {
+  const QDir program(QCoreApplication::applicationDirPath());
+  for (const char* candidate : candidates) {
+    const QFileInfo found(program.filePath(QString::fromUtf8(candidate)));
+    if (found.exists())
+      return found.canonicalFilePath();
+  }
+  return {};
+}
 
 constexpr int LogoSize = 64;
 
@@ -60,10 +73,13 @@ QImage LogoMask() {
   return mask;
 }
 
-QLabel* LinkLabel(const char* url, const char* text, QWidget* parent) {
-  auto* label = new QLabel(
-      QStringLiteral("<a href=\"%1\">%2</a>").arg(QString::fromUtf8(url), QString::fromUtf8(text)),
-      parent);
+// A link to a local file or folder; a plain text when there is none to link to.
+QLabel* LinkLabel(const QString& path, const char* text, QWidget* parent) {
+  if (path.isEmpty())
+    return new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
+                               .arg(QUrl::fromLocalFile(path).toString(), QString::fromUtf8(text)),
+                           parent);
   label->setCursor(Qt::PointingHandCursor);
   label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   QObject::connect(label, &QLabel::linkActivated, label,
@@ -102,8 +118,13 @@ TixoAboutBox::TixoAboutBox(QWidget* parent) : QDialog(parent) {
   layout->addWidget(new QLabel(QString::fromUtf8(Description), this), 2, 1);
   layout->addWidget(new QLabel(QString::fromUtf8(Publisher), this), 3, 1);
   layout->addWidget(new QLabel(QString::fromUtf8(Copyright), this), 4, 1);
-  layout->addWidget(LinkLabel(HomePage, HomePageText, this), 5, 1);
-  layout->addWidget(LinkLabel(PacksPage, PacksPageText, this), 6, 1);
+  layout->addWidget(LinkLabel(Beside({"../../README.md", "../share/doc/flightdeck/README.md"}),
+                              ReadmeText, this),
+                    5, 1);
+  layout->addWidget(
+      LinkLabel(Beside({"../../examples/demo-game", "../share/flightdeck/demo-game"}),
+                DemoGameText, this),
+      6, 1);
   layout->addWidget(close, 7, 1, Qt::AlignRight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QUrl>
 
 using namespace flightdeck;
 using test::CrLf;
@@ -250,9 +251,16 @@ private slots:
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("v1.0"));
     const auto* logo = about.findChild<TMaskedImage*>(QStringLiteral("Logo"));
     QVERIFY(!logo->Picture().isNull() && !logo->Mask().isNull());
+    // Both links lead to something that exists: the README and the demo game of the build.
     int links = 0;
-    for (const QLabel* label : about.findChildren<QLabel*>())
-      links += label->text().startsWith(QStringLiteral("<a href=\"https://"));
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+      const QString text = label->text();
+      if (!text.startsWith(QStringLiteral("<a href=\"")))
+        continue;
+      const QUrl target(text.section(QLatin1Char('"'), 1, 1));
+      QVERIFY2(QFileInfo::exists(target.toLocalFile()), qPrintable(text));
+      ++links;
+    }
     QCOMPARE(links, 2);
     // FLIGHTDECK_ABOUT_SCREENSHOT=path keeps a picture of the box, for the README.
     if (const QByteArray path = qgetenv("FLIGHTDECK_ABOUT_SCREENSHOT"); !path.isEmpty()) {
