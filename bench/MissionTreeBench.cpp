@@ -25,6 +25,7 @@ public:
   }
   bool ExecuteFolderDialog(TFolderBrowseDlg&) override { return false; }
   QString OpenFile(const TOpenDialogRequest&) override { return {}; }
+  QString AskFindText(const QString&) override { return {}; }
   bool EditPackList(std::vector<TPackageItem>&) override { return false; }
   void ShowAbout() override {}
 };

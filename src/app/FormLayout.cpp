@@ -96,7 +96,7 @@ void TixoFlightdeckForm::CreateControls() {
            InstallMissionBtn, InstallPackBtn, ShowNextNumberButton, GenderNeutralBtn,
            GenderRebelBtn, GenderImperialBtn, MissionNumberEB})
     control->setEnabled(false);
-  for (QMenu* menu : {mInstall, mMissionGender}) {
+  for (QMenu* menu : {mInstall, mMissionGender, mSearch}) {
     menu->setEnabled(false);
     for (QAction* item : menu->actions())
       item->setEnabled(false);
@@ -137,11 +137,14 @@ void TixoFlightdeckForm::CreateMenus() {
   mBuildPack->setEnabled(false);
 
   mSearch = AddMenu(bar, "mSearch", QStringLiteral("&Search"));
-  AddItem(mSearch, "mSearchFind", QStringLiteral("&Find"));
-  AddItem(mSearch, "mSearchAgain", QStringLiteral("&Search Again"));
-  mSearch->setEnabled(false);
-  for (QAction* item : mSearch->actions())
-    item->setEnabled(false);
+  mSearchFind = AddItem(mSearch, "mSearchFind", QStringLiteral("&Find"),
+                        QKeySequence(QKeySequence::Find),
+                        QStringLiteral("Find an entry by its title or mission file"));
+  mSearchAgain = AddItem(mSearch, "mSearchAgain", QStringLiteral("&Search Again"),
+                         QKeySequence(QKeySequence::FindNext),
+                         QStringLiteral("Find the next entry with the same text"));
+  connect(mSearchFind, &QAction::triggered, this, [this] { mSearchFindClick(); });
+  connect(mSearchAgain, &QAction::triggered, this, [this] { mSearchAgainClick(); });
 
   mMissionGender = AddMenu(bar, "mMissionGender", QStringLiteral("Mission &Gender"));
   FGenderActions = new QActionGroup(this);

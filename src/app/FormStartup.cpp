@@ -194,6 +194,9 @@ void TixoFlightdeckForm::EnableMissionCommands(bool enable) {
     item->setEnabled(enable);
   mInstall->setEnabled(enable);
   mMissionGender->setEnabled(enable);
+  for (QAction* item : {mSearchFind, mSearchAgain})
+    item->setEnabled(enable);
+  mSearch->setEnabled(enable);
 }
 
 void TixoFlightdeckForm::SetXvTPathHint() {

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace flightdeck {
@@ -69,6 +70,12 @@ bool TDialogPrompts::EditPackList(std::vector<TPackageItem>& items) {
 void TDialogPrompts::ShowAbout() {
   TixoAboutBox about(FParent);
   about.exec();
+}
+
+QString TDialogPrompts::AskFindText(const QString& previous) {
+  return QInputDialog::getText(FParent, QStringLiteral("Find"),
+                               QStringLiteral("Title or mission file name:"), QLineEdit::Normal,
+                               previous);
 }
 
 } // namespace flightdeck

@@ -43,6 +43,8 @@ public:
   // the build is cancelled.
   virtual bool EditPackList(std::vector<TPackageItem>& items) = 0;
   virtual void ShowAbout() = 0;
+  // Asks for the text to find, offering `previous`; empty when cancelled.
+  virtual QString AskFindText(const QString& previous) = 0;
 };
 
 // The real dialogs, owned by `parent`.
@@ -57,6 +59,7 @@ public:
   QString OpenFile(const TOpenDialogRequest& request) override;
   bool EditPackList(std::vector<TPackageItem>& items) override;
   void ShowAbout() override;
+  QString AskFindText(const QString& previous) override;
 
 private:
   QWidget* FParent;

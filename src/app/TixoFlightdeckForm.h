@@ -88,6 +88,10 @@ public:
   void mFileOpenClick();
   void mFileEditClick();
 
+  // Finding entries.
+  void mSearchFindClick();
+  void mSearchAgainClick();
+
   // Mission packs.
   void mInstallPackClick();
   void mnuBuildPakClick();
@@ -174,6 +178,9 @@ private:
   QAction* mInstallPack = nullptr;
   QAction* mBuildPack = nullptr;
   QMenu* mSearch = nullptr;
+  QAction* mSearchFind = nullptr;
+  QAction* mSearchAgain = nullptr;
+  QString FSearchText; // what Find last looked for
   QMenu* mMissionGender = nullptr;
   QActionGroup* FGenderActions = nullptr;
   QAction* mMissionGenderNeutral = nullptr;

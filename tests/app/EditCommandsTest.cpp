@@ -153,6 +153,26 @@ private slots:
     QCOMPARE(Labels().size(), 9);
   }
 
+  void findSelectsTheNextEntryByTitleOrMissionFile() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    QTreeWidget* view = FForm->MissionView();
+    FPrompts.FindTexts = {QStringLiteral("strike")};
+    QTest::keyClick(FForm.get(), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike One"));
+    QTest::keyClick(FForm.get(), Qt::Key_F3);
+    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike Two"));
+    QTest::keyClick(FForm.get(), Qt::Key_F3); // round to the top again
+    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike One"));
+    FPrompts.FindTexts = {QStringLiteral("E.TIE")}; // a mission by its file
+    Control<QAction>("mSearchFind")->trigger();
+    QCOMPARE(static_cast<TMissionTreeItem*>(view->currentItem())->Record()->FileName,
+             std::string("e.tie"));
+    FPrompts.FindTexts = {QStringLiteral("nowhere")};
+    Control<QAction>("mSearchFind")->trigger();
+    QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral(" \"nowhere\" is not in this list"));
+  }
+
   void renamingToAnEmptyLabelStoresABlank() {
     StoreSettings("MType=0\r\n");
     Open();

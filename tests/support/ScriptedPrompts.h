@@ -51,6 +51,14 @@ public:
     return !folder.isEmpty();
   }
 
+  std::deque<QString> FindTexts; // what the user types into Find, in turn
+  QString AskFindText(const QString&) override {
+    const QString text = FindTexts.empty() ? QString() : FindTexts.front();
+    if (!FindTexts.empty())
+      FindTexts.pop_front();
+    return text;
+  }
+
   QString OpenFile(const TOpenDialogRequest& request) override {
     FileRequests << request;
     if (Files.empty())
