@@ -3,15 +3,15 @@
 #include "app/Application.h"
 #include "widgets/MaskedImage.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QUrl>
 
 namespace flightdeck {
@@ -118,13 +118,12 @@ TixoAboutBox::TixoAboutBox(QWidget* parent) : QDialog(parent) {
   layout->addWidget(new QLabel(QString::fromUtf8(Description), this), 2, 1);
   layout->addWidget(new QLabel(QString::fromUtf8(Publisher), this), 3, 1);
   layout->addWidget(new QLabel(QString::fromUtf8(Copyright), this), 4, 1);
-  layout->addWidget(LinkLabel(Beside({"../../README.md", "../share/doc/flightdeck/README.md"}),
-                              ReadmeText, this),
-                    5, 1);
   layout->addWidget(
-      LinkLabel(Beside({"../../examples/demo-game", "../share/flightdeck/demo-game"}),
-                DemoGameText, this),
-      6, 1);
+      LinkLabel(Beside({"../../README.md", "../share/doc/flightdeck/README.md"}), ReadmeText, this),
+      5, 1);
+  layout->addWidget(LinkLabel(Beside({"../../examples/demo-game", "../share/flightdeck/demo-game"}),
+                              DemoGameText, this),
+                    6, 1);
   layout->addWidget(close, 7, 1, Qt::AlignRight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -31,8 +31,9 @@ bool TixoApplication::RunGuarded(const std::function<void()>& action) {
   } catch (const EInOutError& error) {
     // Which file failed matters as much as how.
     ShowException(QString::fromLocal8Bit(error.what()) +
-                  (error.Path().empty() ? QString()
-                                        : QStringLiteral(": ") + QString::fromStdString(error.Path())));
+                  (error.Path().empty()
+                       ? QString()
+                       : QStringLiteral(": ") + QString::fromStdString(error.Path())));
   } catch (const std::exception& error) {
     ShowException(QString::fromLocal8Bit(error.what()));
   } catch (...) {

@@ -137,9 +137,9 @@ void TixoFlightdeckForm::CreateMenus() {
   mBuildPack->setEnabled(false);
 
   mSearch = AddMenu(bar, "mSearch", QStringLiteral("&Search"));
-  mSearchFind = AddItem(mSearch, "mSearchFind", QStringLiteral("&Find"),
-                        QKeySequence(QKeySequence::Find),
-                        QStringLiteral("Find an entry by its title or mission file"));
+  mSearchFind =
+      AddItem(mSearch, "mSearchFind", QStringLiteral("&Find"), QKeySequence(QKeySequence::Find),
+              QStringLiteral("Find an entry by its title or mission file"));
   mSearchAgain = AddItem(mSearch, "mSearchAgain", QStringLiteral("&Search Again"),
                          QKeySequence(QKeySequence::FindNext),
                          QStringLiteral("Find the next entry with the same text"));

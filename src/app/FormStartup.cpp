@@ -7,6 +7,7 @@
 #include "packs/InstallScript.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
+#include "services/GamePlaces.h"
 #include "widgets/FolderBrowseDlg.h"
 
 #include "widgets/BevelPanel.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -103,9 +105,9 @@ void TixoFlightdeckForm::PlaceWindow(int left, int top, int height) {
                                         frameGeometry().right() - geometry().right(),
                                         frameGeometry().bottom() - geometry().bottom())
                              : QMargins(4, 30, 4, 4);
-  const int clampedHeight = std::clamp(wanted.height(), MinimumHeight,
-                                       std::max(MinimumHeight, area.height() - frame.top() -
-                                                                   frame.bottom()));
+  const int clampedHeight =
+      std::clamp(wanted.height(), MinimumHeight,
+                 std::max(MinimumHeight, area.height() - frame.top() - frame.bottom()));
   resize(FormWidth, clampedHeight);
   // A window's position is that of its frame.
   const int frameWidth = FormWidth + frame.left() + frame.right();
@@ -146,6 +148,11 @@ void TixoFlightdeckForm::mFileExitClick() {
 }
 
 void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
+  std::vector<TFolderBrowseDlg::TPlace> places;
+  for (const TGamePlace& place :
+       GamePlaces(QDir::homePath().toStdString(), qEnvironmentVariable("WINEPREFIX").toStdString()))
+    places.push_back({QString::fromStdString(place.Label), QString::fromStdString(place.Folder)});
+  BrowseDirDialog->SetPlaces(std::move(places));
   BrowseDirDialog->SetCaption(QStringLiteral("Browse..."));
   BrowseDirDialog->SetStatusText(
       QStringLiteral("Select your \"X-wing vs. TIE Fighter\" directory."));

@@ -17,8 +17,7 @@ namespace flightdeck {
 
 void TixoFlightdeckForm::mInstallMissionClick() {
   OpenDialog = {
-      OnDiskFolder(MissionDirectory()),
-      QStringLiteral("Select a TIE Mission File to Install..."),
+      OnDiskFolder(MissionDirectory()), QStringLiteral("Select a TIE Mission File to Install..."),
       QStringLiteral("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"),
       QStringLiteral("tie"), true};
   const std::string chosen = FEnvironment.Prompts->OpenFile(OpenDialog).toStdString();

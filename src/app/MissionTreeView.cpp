@@ -210,9 +210,9 @@ void TixoFlightdeckForm::SaveMissionList() {
   EndLabelEdit();
   const int count = static_cast<int>(TreeNodes().size());
   const TListItemRefs items = CollectTreeItems(0, count - 1);
-  const bool unchanged =
-      std::equal(items.begin(), items.end(), FListAsStored.begin(), FListAsStored.end(),
-                 [](const TListFileItem* item, const TListFileItem& stored) { return *item == stored; });
+  const bool unchanged = std::equal(
+      items.begin(), items.end(), FListAsStored.begin(), FListAsStored.end(),
+      [](const TListFileItem* item, const TListFileItem& stored) { return *item == stored; });
   if (unchanged)
     return;
   SaveMissionTree(FXvTPath, FMissionType, FGender, items);

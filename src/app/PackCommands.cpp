@@ -4,10 +4,10 @@
 #include "app/ArchiveProgress.h"
 #include "app/ListText.h"
 #include "app/TixoFlightdeckForm.h"
+#include "lists/TextHelpers.h"
 #include "packs/InstallScript.h"
 #include "packs/PackBuild.h"
 #include "packs/PackInstall.h"
-#include "lists/TextHelpers.h"
 #include "platform/AsciiCase.h"
 #include "platform/DirectoryLock.h"
 #include "platform/FileSystem.h"
@@ -75,7 +75,8 @@ void TixoFlightdeckForm::mInstallPackClick() {
 bool TixoFlightdeckForm::ConfirmGroupsAgain(const std::vector<TPackageItem>& items) {
   QStringList listed;
   for (const TMissionTreeItem* node : TreeNodes())
-    if (node->Record() && (IsGroupHeader(node->Record()->Kind) || HasBattleFile(node->Record()->Kind)))
+    if (node->Record() &&
+        (IsGroupHeader(node->Record()->Kind) || HasBattleFile(node->Record()->Kind)))
       listed << node->text(0);
   QStringList again;
   for (const std::string& title : PackGroupTitles(items, FGender))
@@ -92,16 +93,16 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
   TMissionTreeItem* selected = SelectedNode();
   if (!selected || selected->childCount() == 0)
     return;
-  OpenDialog = {OnDiskFolder(CategoryDirectory()),
-                QStringLiteral("Save Package As..."), PackFilter, QStringLiteral("ixo"), false};
+  OpenDialog = {OnDiskFolder(CategoryDirectory()), QStringLiteral("Save Package As..."), PackFilter,
+                QStringLiteral("ixo"), false};
   const std::string chosen = FEnvironment.Prompts->OpenFile(OpenDialog).toStdString();
   if (chosen.empty())
     return;
   const std::string archive = WithPackExtension(chosen);
   if (FileExists(archive) &&
-      Ask(QStringLiteral("Confirm"), QStringLiteral("The pack \"") + QString::fromStdString(archive) +
-                                         QStringLiteral("\" already exists. Replace it?")) !=
-          TMessageResult::Yes)
+      Ask(QStringLiteral("Confirm"),
+          QStringLiteral("The pack \"") + QString::fromStdString(archive) +
+              QStringLiteral("\" already exists. Replace it?")) != TMessageResult::Yes)
     return;
 
   const int first = AbsoluteIndex(selected);
@@ -134,10 +135,10 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
   for (const TPackageItem& item : PackageItems)
     if (IsMission(item.Kind))
       missions.insert(LowerCaseAscii(item.FileName));
-  ApplicationHint(QStringLiteral("Pack written: ") +
-                  QString::fromStdString(ExtractFileName(archive)) + QStringLiteral(", ") +
-                  QString::number(missions.size()) +
-                  (missions.size() == 1 ? QStringLiteral(" mission") : QStringLiteral(" missions")));
+  ApplicationHint(
+      QStringLiteral("Pack written: ") + QString::fromStdString(ExtractFileName(archive)) +
+      QStringLiteral(", ") + QString::number(missions.size()) +
+      (missions.size() == 1 ? QStringLiteral(" mission") : QStringLiteral(" missions")));
 }
 
 } // namespace flightdeck

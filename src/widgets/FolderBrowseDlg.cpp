@@ -3,14 +3,17 @@
 #include "platform/FileSystem.h"
 #include "widgets/StatusTextFit.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -56,9 +59,31 @@ bool TFolderBrowseDlg::Execute() {
   auto* layout = new QVBoxLayout(&dialog);
   if (!FTitle.isEmpty())
     layout->addWidget(new QLabel(FTitle, &dialog));
+  auto* places = new QComboBox(&dialog);
+  places->setObjectName(QStringLiteral("Places"));
+  places->addItem(QStringLiteral("Go to..."));
+  for (const TPlace& place : FPlaces)
+    places->addItem(place.Label + QStringLiteral("  (") + place.Folder + QLatin1Char(')'),
+                    place.Folder);
+  places->setVisible(!FPlaces.empty());
+  layout->addWidget(places);
+  connect(places, &QComboBox::activated, &dialog, [this, places](int index) {
+    if (index > 0)
+      GoTo(places->itemData(index).toString());
+  });
+  FPath = new QLineEdit(&dialog);
+  FPath->setObjectName(QStringLiteral("FolderPath"));
+  FPath->setPlaceholderText(QStringLiteral("Type or paste a folder"));
+  layout->addWidget(FPath);
+  connect(FPath, &QLineEdit::returnPressed, &dialog, [this] { GoTo(FPath->text()); });
   FModel = new QFileSystemModel(&dialog);
-  FModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+  FModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
   FModel->setRootPath(QString());
+  // The tree fills in folder by folder: once the selected one is there, bring it into view.
+  connect(FModel, &QFileSystemModel::directoryLoaded, &dialog, [this](const QString& loaded) {
+    if (!FSelection.isEmpty() && DialogForm(FSelection).startsWith(loaded))
+      ShowSelection();
+  });
   FTree = new QTreeView(&dialog);
   FTree->setObjectName(QStringLiteral("FolderTree"));
   FTree->setModel(FModel);
@@ -75,16 +100,32 @@ bool TFolderBrowseDlg::Execute() {
   connect(FButtons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   connect(FButtons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   connect(FTree->selectionModel(), &QItemSelectionModel::currentChanged, &dialog,
-          [this](const QModelIndex& current) { DoSelChanged(FModel->filePath(current)); });
+          [this](const QModelIndex& current) {
+            FPath->setText(QDir::toNativeSeparators(FModel->filePath(current)));
+            DoSelChanged(FModel->filePath(current));
+          });
   dialog.resize(360, 420);
 
   FDialog = &dialog;
   DoInitialized();
-  const bool confirmed = dialog.exec() == QDialog::Accepted && FTree->currentIndex().isValid();
-  const QString chosen =
-      confirmed ? QDir::toNativeSeparators(FModel->filePath(FTree->currentIndex())) : QString();
+  // Once laid out, the status line knows its width and the tree its height.
+  QTimer::singleShot(0, &dialog, [this] {
+    ShowStatusText();
+    if (!FSelection.isEmpty())
+      ShowSelection();
+  });
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  // A folder typed into the path field and confirmed with OK is the choice.
+  const QString typed = FPath->text().trimmed();
+  const QString chosen = accepted && !typed.isEmpty() && IsFolder(typed)
+                             ? QDir::toNativeSeparators(typed)
+                         : accepted && FTree->currentIndex().isValid()
+                             ? QDir::toNativeSeparators(FModel->filePath(FTree->currentIndex()))
+                             : QString();
+  const bool confirmed = !chosen.isEmpty();
   FDialog = nullptr;
   FTree = nullptr;
+  FPath = nullptr;
   FModel = nullptr;
   FStatus = nullptr;
   FButtons = nullptr;
@@ -137,7 +178,16 @@ void TFolderBrowseDlg::ShowSelection() {
   if (!index.isValid())
     return;
   FTree->setCurrentIndex(index);
-  FTree->scrollTo(index);
+  FTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void TFolderBrowseDlg::GoTo(const QString& folder) {
+  const QString path = QDir::cleanPath(QDir::fromNativeSeparators(folder.trimmed()));
+  if (!IsFolder(path))
+    return;
+  FSelection = WithFolderSeparator(QDir::toNativeSeparators(path));
+  ShowSelection();
+  FPath->setText(QDir::toNativeSeparators(path));
 }
 
 void TFolderBrowseDlg::SetSelection(const QString& value) {

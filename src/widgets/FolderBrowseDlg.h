@@ -6,17 +6,21 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QDialogButtonBox;
 class QFileSystemModel;
 class QLabel;
+class QLineEdit;
 class QTreeView;
 
 namespace flightdeck {
 
 // Lets the user choose a folder in a modal dialog: a folder tree with a title line above it,
-// a one-line status text fitted to the dialog's width, and OK and Cancel. The properties can
-// be set before Execute and, while the dialog is open, from its events.
+// a one-line status text fitted to the dialog's width, and OK and Cancel. Above the tree, a
+// path field takes a folder typed or pasted, and a list of places (given by the owner) leads
+// to where folders are usually kept. Hidden folders are shown: games live in them on Linux.
+// The properties can be set before Execute and, while the dialog is open, from its events.
 class TFolderBrowseDlg : public QObject {
   Q_OBJECT
 
@@ -45,6 +49,14 @@ public:
   bool ShowSelectionInStatus() const { return FShowSelectionInStatus; }
   void SetShowSelectionInStatus(bool value) { FShowSelectionInStatus = value; }
 
+  // Places to go to at once: a label and a folder each.
+  struct TPlace {
+    QString Label;
+    QString Folder;
+  };
+  void SetPlaces(std::vector<TPlace> places) { FPlaces = std::move(places); }
+  const std::vector<TPlace>& Places() const { return FPlaces; }
+
   std::function<void(TFolderBrowseDlg&, const QString& newSelection)> OnSelChanged;
   std::function<void(TFolderBrowseDlg&)> OnCreate;
 
@@ -56,6 +68,7 @@ private:
   void DoSelChanged(const QString& path);
   void ShowStatusText();
   void ShowSelection();
+  void GoTo(const QString& folder); // selects a folder typed or chosen among the places
 
   QString FSelection;
   QString FTitle;
@@ -66,8 +79,11 @@ private:
   QString FCaption;
   bool FShowSelectionInStatus = false;
 
+  std::vector<TPlace> FPlaces;
+
   QPointer<QDialog> FDialog;
   QTreeView* FTree = nullptr;
+  QLineEdit* FPath = nullptr;
   QFileSystemModel* FModel = nullptr;
   QLabel* FStatus = nullptr;
   QDialogButtonBox* FButtons = nullptr;

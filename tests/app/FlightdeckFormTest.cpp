@@ -86,10 +86,9 @@ private slots:
 
   void aStoredPlaceOrSizeOffTheScreenIsClampedOntoIt() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    for (const std::string& keys :
-         {std::string("Height=2147483647\r\n"),
-          "Top=" + std::to_string(screen.bottom() - 100) + "\r\nLeft=" +
-              std::to_string(screen.right() - 50) + "\r\n"}) {
+    for (const std::string& keys : {std::string("Height=2147483647\r\n"),
+                                    "Top=" + std::to_string(screen.bottom() - 100) + "\r\nLeft=" +
+                                        std::to_string(screen.right() - 50) + "\r\n"}) {
       StoreSettings("MType=0\r\n" + keys);
       TixoFlightdeckForm& form = Open();
       QVERIFY2(screen.contains(form.geometry()), keys.c_str());
@@ -201,6 +200,17 @@ private slots:
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), before);
   }
 
+  void aGameInAHiddenWinePrefixIsChosen() {
+    const fs::path hidden = FTemp->Path() / ".wine" / "drive_c" / "GOG Games";
+    fs::create_directories(hidden);
+    fs::rename(FTemp->Path() / "Game", hidden / "XvT");
+    TixoFlightdeckForm& form = Open();
+    FPrompts.Folders = {QString::fromStdString((hidden / "XvT").string())};
+    Click("XvTPathBtn");
+    QCOMPARE(form.XvTPath(), (hidden / "XvT").string() + "/");
+    QCOMPARE(Labels().size(), 9);
+  }
+
   void everyFileDialogStartsInTheCategoryFolderAsItIsOnDisk() {
     for (const char* folder : {"battle", "combat"})
       fs::rename(FTemp->Path() / "Game" / folder,
@@ -226,7 +236,8 @@ private slots:
     // Lines ended by LF alone read as one line, and a Ctrl-Z ends the text early: rewriting
     // either from what was read would lose the rest.
     const std::string lfOnly = "//\n[Outer Rim]\n//\n0\nb1.lst\nStrike One\n";
-    const std::string early = CrLf({"0", "a.tie", "Alpha"}) + "\x1A" + CrLf({"1", "b.tie", "Bravo"});
+    const std::string early =
+        CrLf({"0", "a.tie", "Alpha"}) + "\x1A" + CrLf({"1", "b.tie", "Bravo"});
     WriteBytes(GameFile("battle", "mission.lst"), lfOnly);
     WriteBytes(GameFile("combat", "rebel.lst"), early);
     StoreSettings("MType=0\r\n");

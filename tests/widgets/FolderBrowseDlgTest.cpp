@@ -4,7 +4,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <filesystem>
+
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -71,6 +75,30 @@ private slots:
     };
     QVERIFY(!dialog.Execute());
     QCOMPARE(dialog.Selection(), QString());
+  }
+
+  void aHiddenFolderIsReachedByItsPathOrAPlace() {
+    test::TTempDir temp;
+    std::filesystem::create_directories(temp.Path() / ".wine" / "drive_c" / "GOG Games");
+    const QString hidden =
+        QString::fromStdString((temp.Path() / ".wine" / "drive_c" / "GOG Games").string());
+    TFolderBrowseDlg dialog;
+    dialog.SetPlaces({{QStringLiteral("Wine"),
+                       QString::fromStdString((temp.Path() / ".wine" / "drive_c").string())}});
+    QString fromPlace;
+    dialog.OnCreate = [&](TFolderBrowseDlg& self) {
+      auto* places = self.Dialog()->findChild<QComboBox*>(QStringLiteral("Places"));
+      QCOMPARE(places->count(), 2);
+      emit places->activated(1);
+      fromPlace = self.Selection();
+      auto* path = self.Dialog()->findChild<QLineEdit*>(QStringLiteral("FolderPath"));
+      path->setText(hidden);
+      QTimer::singleShot(0, self.Dialog(), &QDialog::accept);
+    };
+    QVERIFY(dialog.Execute());
+    QCOMPARE(fromPlace, QString::fromStdString((temp.Path() / ".wine" / "drive_c").string()) +
+                            QDir::separator());
+    QCOMPARE(dialog.Selection(), hidden + QDir::separator());
   }
 };
 

@@ -1,0 +1,53 @@
+#include "services/GamePlaces.h"
+
+#include "platform/FileSystem.h"
+#include "platform/HostPath.h"
+
+#include <algorithm>
+
+namespace flightdeck {
+
+namespace {
+
+class TPlaces {
+public:
+  void Add(const std::string& label, const std::string& folder) {
+    if (!DirectoryExists(folder) ||
+        std::any_of(FPlaces.begin(), FPlaces.end(),
+                    [&](const TGamePlace& place) { return IsSameFile(place.Folder, folder); }))
+      return;
+    FPlaces.push_back({label, folder});
+  }
+  // The drive_c of every prefix directly below `folder`.
+  void AddPrefixesBelow(const std::string& label, const std::string& folder,
+                        const std::string& inside) {
+    std::vector<std::string> names = HostFolderNames(folder);
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names)
+      if (name.front() != '.')
+        Add(label + " " + name, folder + "/" + name + inside);
+  }
+  std::vector<TGamePlace> Take() { return std::move(FPlaces); }
+
+private:
+  std::vector<TGamePlace> FPlaces;
+};
+
+} // namespace
+
+std::vector<TGamePlace> GamePlaces(const std::string& home, const std::string& winePrefix) {
+  TPlaces places;
+  places.Add("Home", home);
+  if (!winePrefix.empty())
+    places.Add("Wine prefix", winePrefix + "/drive_c");
+  places.Add("Wine", home + "/.wine/drive_c");
+  for (const std::string& steam : {home + "/.steam/steam", home + "/.local/share/Steam"}) {
+    places.Add("Steam games", steam + "/steamapps/common");
+    places.AddPrefixesBelow("Proton prefix", steam + "/steamapps/compatdata", "/pfx/drive_c");
+  }
+  places.AddPrefixesBelow("Heroic prefix", home + "/Games/Heroic/Prefixes/default", "/drive_c");
+  places.AddPrefixesBelow("Wine prefix", home + "/Games", "/drive_c");
+  return places.Take();
+}
+
+} // namespace flightdeck
