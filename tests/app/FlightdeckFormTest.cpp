@@ -200,6 +200,28 @@ private slots:
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), before);
   }
 
+  void everyControlFitsAndIsReachable() {
+    StoreSettings("MType=1\r\n");
+    Open();
+    for (const TFlatSpeedButton* button :
+         Control<QWidget>("TopPanel")->findChildren<TFlatSpeedButton*>())
+      QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
+    auto* number = Control<QLineEdit>("MissionNumberEB");
+    QVERIFY(number->contentsRect().width() >= number->fontMetrics().horizontalAdvance("9999"));
+    // The sides are chosen from the keyboard too.
+    auto* rebel = Control<TFlatSpeedButton>("GenderRebelBtn");
+    QCOMPARE(rebel->focusPolicy(), Qt::TabFocus);
+    rebel->setFocus();
+    QTest::keyClick(rebel, Qt::Key_Space);
+    QCOMPARE(FForm->Gender(), gnRebel);
+    // A status text too long for its panel ends in "..." and is whole in the tooltip.
+    auto* status = Control<TBevelPanel>("ShowFileTitlePanel");
+    const QString longText = QStringLiteral(" ") + QString(200, QLatin1Char('x'));
+    status->SetCaption(longText);
+    status->repaint();
+    QCOMPARE(status->toolTip(), longText);
+  }
+
   void aGameInAHiddenWinePrefixIsChosen() {
     const fs::path hidden = FTemp->Path() / ".wine" / "drive_c" / "GOG Games";
     fs::create_directories(hidden);
