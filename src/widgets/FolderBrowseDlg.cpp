@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileSystemModel>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,7 +76,8 @@ bool TFolderBrowseDlg::Execute() {
   FPath->setObjectName(QStringLiteral("FolderPath"));
   FPath->setPlaceholderText(QStringLiteral("Type or paste a folder"));
   layout->addWidget(FPath);
-  connect(FPath, &QLineEdit::returnPressed, &dialog, [this] { GoTo(FPath->text()); });
+  // Enter in the path field goes there; OK (or Enter elsewhere) then takes it.
+  FPath->installEventFilter(this);
   FModel = new QFileSystemModel(&dialog);
   FModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
   FModel->setRootPath(QString());
@@ -97,7 +99,16 @@ bool TFolderBrowseDlg::Execute() {
   layout->addWidget(FStatus);
   FButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   layout->addWidget(FButtons);
-  connect(FButtons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  // A typed path that names no folder is not taken: the dialog stays, the text selected.
+  connect(FButtons, &QDialogButtonBox::accepted, &dialog, [this, &dialog] {
+    const QString typed = FPath->text().trimmed();
+    if (!typed.isEmpty() && !IsFolder(typed)) {
+      FPath->setFocus();
+      FPath->selectAll();
+      return;
+    }
+    dialog.accept();
+  });
   connect(FButtons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   connect(FTree->selectionModel(), &QItemSelectionModel::currentChanged, &dialog,
           [this](const QModelIndex& current) {
@@ -179,6 +190,18 @@ void TFolderBrowseDlg::ShowSelection() {
     return;
   FTree->setCurrentIndex(index);
   FTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+bool TFolderBrowseDlg::eventFilter(QObject* watched, QEvent* event) {
+  // The path field keeps its Enter: it must not reach the dialog's default button as well.
+  if (watched == FPath && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      GoTo(FPath->text());
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void TFolderBrowseDlg::GoTo(const QString& folder) {

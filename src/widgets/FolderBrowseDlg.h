@@ -63,6 +63,9 @@ public:
   // The open dialog, for its events and for tests; null while closed.
   QDialog* Dialog() const { return FDialog; }
 
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
   void DoInitialized();
   void DoSelChanged(const QString& path);

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,18 +87,28 @@ private slots:
     dialog.SetPlaces({{QStringLiteral("Wine"),
                        QString::fromStdString((temp.Path() / ".wine" / "drive_c").string())}});
     QString fromPlace;
+    bool stayed = false;
     dialog.OnCreate = [&](TFolderBrowseDlg& self) {
-      auto* places = self.Dialog()->findChild<QComboBox*>(QStringLiteral("Places"));
-      QCOMPARE(places->count(), 2);
-      emit places->activated(1);
-      fromPlace = self.Selection();
-      auto* path = self.Dialog()->findChild<QLineEdit*>(QStringLiteral("FolderPath"));
-      path->setText(hidden);
-      QTimer::singleShot(0, self.Dialog(), &QDialog::accept);
+      QTimer::singleShot(0, self.Dialog(), [&] { // once it is shown
+        auto* places = self.Dialog()->findChild<QComboBox*>(QStringLiteral("Places"));
+        QCOMPARE(places->count(), 2);
+        emit places->activated(1);
+        fromPlace = self.Selection();
+        auto* path = self.Dialog()->findChild<QLineEdit*>(QStringLiteral("FolderPath"));
+        path->setText(hidden);
+        QTest::keyClick(path, Qt::Key_Return); // goes there, and the dialog stays
+        stayed = self.Dialog()->isVisible() && self.Selection() == hidden + QDir::separator();
+        path->setText(hidden + QStringLiteral("/missing"));
+        self.Dialog()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        stayed = stayed && self.Dialog()->isVisible(); // no such folder: not taken
+        path->setText(hidden);
+        self.Dialog()->accept();
+      });
     };
     QVERIFY(dialog.Execute());
     QCOMPARE(fromPlace, QString::fromStdString((temp.Path() / ".wine" / "drive_c").string()) +
                             QDir::separator());
+    QVERIFY(stayed);
     QCOMPARE(dialog.Selection(), hidden + QDir::separator());
   }
 };
