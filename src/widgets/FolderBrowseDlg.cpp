@@ -121,6 +121,7 @@ bool TFolderBrowseDlg::Execute() {
   DoInitialized();
   // Once laid out, the status line knows its width and the tree its height.
   QTimer::singleShot(0, &dialog, [this] {
+    FPath->setFocus(); // a folder can be typed or pasted at once
     ShowStatusText();
     if (!FSelection.isEmpty())
       ShowSelection();
