@@ -21,6 +21,14 @@ class TPackCommandsTest : public QObject, protected test::TFormFixture {
     return QString::fromStdString((FTemp->Path() / name).string());
   }
 
+  // dark.ixo: a war of one battle with three operations (BattlePackScript).
+  void MakeDarkPack() const {
+    test::MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", test::BattlePackScript()},
+                                                {"d1.tie", "1"},
+                                                {"d2.tie", "2"},
+                                                {"d3.tie", "3"}});
+  }
+
   // Every list file of the game with its bytes, to see that nothing changed.
   std::string AllLists() const {
     std::string all;
@@ -100,10 +108,7 @@ private slots:
   void aBattlePackOnTheCombatTabBecomesCampaigns() {
     StoreSettings("MType=1\r\nGender=2\r\n");
     Open();
-    test::MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", test::BattlePackScript()},
-                                                {"d1.tie", "1"},
-                                                {"d2.tie", "2"},
-                                                {"d3.tie", "3"}});
+    MakeDarkPack();
     const std::string battles = ReadBytes(GameFile("battle", "mission.lst"));
     FPrompts.Files = {PackPath("dark.ixo")};
     Click("InstallPackBtn");
@@ -128,10 +133,7 @@ private slots:
   void aTabClickDuringAnInstallCannotSendThePackElsewhere() {
     StoreSettings("MType=0\r\n");
     Open();
-    test::MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", test::BattlePackScript()},
-                                                {"d1.tie", "1"},
-                                                {"d2.tie", "2"},
-                                                {"d3.tie", "3"}});
+    MakeDarkPack();
     FPrompts.Files = {PackPath("dark.ixo")};
     bool clicked = false;
     QTimer::singleShot(0, [&] { // runs while the archive work lets the window paint
@@ -149,10 +151,7 @@ private slots:
   void installsAndBuildsSayWhatTheyDidAndAskBeforeRepeatingOrReplacing() {
     StoreSettings("MType=0\r\n");
     Open();
-    test::MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", test::BattlePackScript()},
-                                                {"d1.tie", "1"},
-                                                {"d2.tie", "2"},
-                                                {"d3.tie", "3"}});
+    MakeDarkPack();
     FPrompts.Files = {PackPath("dark.ixo")};
     Click("InstallPackBtn");
     QCOMPARE(Caption("ShowFileTitlePanel"),
