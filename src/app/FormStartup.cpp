@@ -65,8 +65,8 @@ void TixoFlightdeckForm::FormCreate() {
   SetXvTPathHint();
   FGender = gnNeutral;
   FMissionView->SetPlaceholder(
-      QStringLiteral("Choose the folder where X-wing vs. TIE Fighter is installed: File > Set XvT "
-                     "Directory"));
+      QStringLiteral("Choose the folder where X-wing vs. TIE Fighter is installed:\n"
+                     "File > Set XvT Directory"));
   if (!FXvTPath.empty() && IsXvTDirectory(FXvTPath)) {
     FMissionView->SetPlaceholder({});
     EnableMissionCommands(true);
