@@ -1,0 +1,130 @@
+#include "services/GameFinder.h"
+
+#include "lists/MissionTypes.h"
+#include "platform/FileSystem.h"
+#include "platform/HostPath.h"
+
+#include <algorithm>
+
+namespace flightdeck {
+
+namespace {
+
+// Below a place, the game may lie this many folders down ("common/Game/XvT").
+constexpr int SearchDepth = 2;
+
+class TGameSearch {
+public:
+  explicit TGameSearch(std::chrono::milliseconds budget)
+      : FDeadline(std::chrono::steady_clock::now() + budget) {}
+
+  // Looks for games in `folder` and up to `depth` levels below it.
+  void Scan(const std::string& folder, int depth, const std::string& source) {
+    if (std::chrono::steady_clock::now() > FDeadline || !DirectoryExists(folder))
+      return;
+    if (IsXvTDirectory(folder + "/")) {
+      Add(folder, source);
+      return;
+    }
+    if (depth == 0)
+      return;
+    for (const std::string& name : SortedFolderNames(folder))
+      Scan(folder + "/" + name, depth - 1, source);
+  }
+
+  // The games of a Wine prefix: below drive_c's program folders.
+  void ScanPrefix(const std::string& prefix, const std::string& source) {
+    for (const char* programs : {"Program Files", "Program Files (x86)", "GOG Games"})
+      Scan(prefix + "/drive_c/" + programs, SearchDepth, source);
+  }
+
+  // Every prefix directly below `folder`, `inside` each (for Proton: "pfx").
+  void ScanPrefixesBelow(const std::string& folder, const std::string& inside,
+                         const std::string& source) {
+    for (const std::string& name : SortedFolderNames(folder))
+      ScanPrefix(folder + "/" + name + inside, source);
+  }
+
+  std::vector<TFoundGame> Take() { return std::move(FFound); }
+
+private:
+  static std::vector<std::string> SortedFolderNames(const std::string& folder) {
+    std::vector<std::string> names = HostFolderNames(HostPath(folder));
+    std::erase_if(names, [&](const std::string& name) {
+      return name.front() == '.' || !DirectoryExists(folder + "/" + name);
+    });
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  void Add(const std::string& folder, const std::string& source) {
+    const std::string path = HostPath(folder);
+    if (std::none_of(FFound.begin(), FFound.end(), [&](const TFoundGame& found) {
+          return IsSameFile(found.Path, path);
+        }))
+      FFound.push_back({path, source});
+  }
+
+  std::chrono::steady_clock::time_point FDeadline;
+  std::vector<TFoundGame> FFound;
+};
+
+std::string ReadTextOrEmpty(const std::string& path) {
+  try {
+    return FileExists(path) ? ReadFileBytes(path) : std::string();
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+} // namespace
+
+std::vector<std::string> SteamLibraryFolders(const std::string& vdfText) {
+  // Lines such as:		"path"		"/home/pilot/SteamLibrary"
+  std::vector<std::string> folders;
+  std::size_t at = 0;
+  while ((at = vdfText.find("\"path\"", at)) != std::string::npos) {
+    at += 6;
+    const std::size_t open = vdfText.find('"', at);
+    const std::size_t lineEnd = vdfText.find('\n', at);
+    if (open == std::string::npos || open > lineEnd)
+      continue;
+    std::string folder;
+    std::size_t i = open + 1;
+    for (; i < vdfText.size() && vdfText[i] != '"' && vdfText[i] != '\n'; ++i) {
+      if (vdfText[i] == '\\' && i + 1 < vdfText.size())
+        ++i; // the file escapes backslashes and quotes
+      folder += vdfText[i];
+    }
+    if (i < vdfText.size() && vdfText[i] == '"' && !folder.empty())
+      folders.push_back(folder);
+    at = i;
+  }
+  return folders;
+}
+
+std::vector<TFoundGame> FindGames(const std::string& home, const std::string& winePrefix,
+                                  std::chrono::milliseconds budget) {
+  TGameSearch search(budget);
+  std::vector<std::string> libraries;
+  for (const std::string& steam : {home + "/.steam/steam", home + "/.local/share/Steam"}) {
+    if (!DirectoryExists(steam))
+      continue;
+    libraries.push_back(steam);
+    for (const std::string& listed :
+         SteamLibraryFolders(ReadTextOrEmpty(steam + "/steamapps/libraryfolders.vdf")))
+      libraries.push_back(listed);
+  }
+  for (const std::string& library : libraries)
+    search.Scan(library + "/steamapps/common", SearchDepth, "steam");
+  for (const std::string& library : libraries)
+    search.ScanPrefixesBelow(library + "/steamapps/compatdata", "/pfx", "proton");
+  if (!winePrefix.empty())
+    search.ScanPrefix(winePrefix, "wine");
+  search.ScanPrefix(home + "/.wine", "wine");
+  search.ScanPrefixesBelow(home + "/Games/Heroic/Prefixes/default", "", "heroic");
+  search.ScanPrefixesBelow(home + "/Games", "", "lutris");
+  return search.Take();
+}
+
+} // namespace flightdeck

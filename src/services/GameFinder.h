@@ -1,0 +1,29 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace flightdeck {
+
+// A game directory found on this machine, and where it was found: "steam", "proton", "wine",
+// "lutris" or "heroic".
+struct TFoundGame {
+  std::string Path; // host path, without a trailing separator
+  std::string Source;
+};
+
+// Finds the folders that hold the five category folders of X-wing vs. TIE Fighter where players
+// keep the game: the Steam libraries (~/.steam/steam, ~/.local/share/Steam and every library
+// their libraryfolders.vdf lists) with their games and Proton prefixes; Wine prefixes
+// (`winePrefix`, ~/.wine), Lutris' prefixes below ~/Games and Heroic's. In a prefix it looks in
+// drive_c's "Program Files", "Program Files (x86)" and "GOG Games". Only a few folder levels
+// are searched, nothing else of the machine, and no longer than `budget`; a folder that cannot
+// be read is passed over. The order is stable: by source as above, then by name.
+std::vector<TFoundGame> FindGames(const std::string& home, const std::string& winePrefix,
+                                  std::chrono::milliseconds budget = std::chrono::seconds(3));
+
+// The library folders a Steam libraryfolders.vdf names ("path" entries), in file order.
+std::vector<std::string> SteamLibraryFolders(const std::string& vdfText);
+
+} // namespace flightdeck

@@ -1,0 +1,47 @@
+#include "services/GameFinder.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace flightdeck {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(GameFinder, FindsTheGamesOfSteamProtonWineAndLutrisAndNothingElse) {
+  test::TTempDir temp;
+  const fs::path home = temp.Path() / "pilot";
+  const fs::path steam = home / ".local/share/Steam";
+  fs::create_directories(steam / "steamapps/common/Other Game/data");
+  fs::create_directories(home / ".steam");
+  fs::create_directory_symlink(steam, home / ".steam/steam"); // the same library twice
+  // A second library, named in libraryfolders.vdf, holds the Steam release.
+  const fs::path library = temp.Path() / "Library \"2\"";
+  test::WriteBytes(steam / "steamapps/libraryfolders.vdf",
+                   "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + steam.string() +
+                       "\"\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" + temp.Path().string() +
+                       "/Library \\\"2\\\"\"\n\t}\n}\n");
+  test::MakeGameDirectory(library / "steamapps/common/STAR WARS X-Wing vs TIE Fighter");
+  test::MakeGameDirectory(steam / "steamapps/compatdata/361670/pfx/drive_c/GOG Games/XvT");
+  test::MakeGameDirectory(home / ".wine/drive_c/GOG Games/X-Wing vs TIE Fighter",
+                          {"BATTLE", "COMBAT", "MELEE", "TOURN", "TRAIN"});
+  test::MakeGameDirectory(home / "Games/xwing/drive_c/Program Files/LucasArts/XvT");
+  // A decoy without its Training folder, and a folder nobody may read.
+  test::MakeGameDirectory(home / "Games/decoy/drive_c/Program Files/XvT",
+                          {"battle", "combat", "melee", "tourn"});
+  fs::create_directories(home / "Games/locked/drive_c/Program Files");
+  fs::permissions(home / "Games/locked", fs::perms::none);
+
+  std::string found;
+  for (const TFoundGame& game : FindGames(home.string(), ""))
+    found += game.Source + " " + game.Path.substr(temp.Path().string().size()) + "\n";
+  fs::permissions(home / "Games/locked", fs::perms::owner_all);
+  EXPECT_EQ(found, "steam /Library \"2\"/steamapps/common/STAR WARS X-Wing vs TIE Fighter\n"
+                   "proton /pilot/.steam/steam/steamapps/compatdata/361670/pfx/drive_c/GOG Games/XvT\n"
+                   "wine /pilot/.wine/drive_c/GOG Games/X-Wing vs TIE Fighter\n"
+                   "lutris /pilot/Games/xwing/drive_c/Program Files/LucasArts/XvT\n");
+  EXPECT_TRUE(FindGames((temp.Path() / "nobody").string(), "").empty());
+}
+
+} // namespace
+} // namespace flightdeck
