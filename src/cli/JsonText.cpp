@@ -7,8 +7,12 @@
 namespace flightdeck {
 
 std::string JsonString(std::string_view windows1252Text) {
+  return JsonStringUtf8(Windows1252ToUtf8(windows1252Text));
+}
+
+std::string JsonStringUtf8(std::string_view utf8Text) {
   std::string out = "\"";
-  for (const char c : Windows1252ToUtf8(windows1252Text)) {
+  for (const char c : utf8Text) {
     switch (c) {
     case '"':
       out += "\\\"";

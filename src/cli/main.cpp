@@ -11,8 +11,10 @@
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/Windows1252.h"
+#include "services/GameFinder.h"
 
 #include <array>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -30,6 +32,7 @@ constexpr const char* Usage =
     "       flightdeck-cli install-pack GAMEDIR CATEGORY SIDE PACK.ixo\n"
     "       flightdeck-cli build-pack GAMEDIR CATEGORY SIDE LABEL OUT.ixo\n"
     "       flightdeck-cli pack-info PACK.ixo\n"
+    "       flightdeck-cli detect\n"
     "       flightdeck-cli --help | --version\n"
     "  CATEGORY: battles|combat|melee|tournaments|training  SIDE: neutral|rebel|imperial";
 
@@ -143,6 +146,16 @@ int InstallMission(const TArguments& arguments) {
   return 1;
 }
 
+// The games found in the user's home and its game libraries, one JSON object each.
+int DetectCommand() {
+  const char* home = std::getenv("HOME");
+  const char* prefix = std::getenv("WINEPREFIX");
+  for (const TFoundGame& game : FindGames(home ? home : "", prefix ? prefix : ""))
+    std::cout << "{\"path\":" << JsonStringUtf8(game.Path) << ",\"source\":" << JsonString(game.Source)
+              << "}\n";
+  return 0;
+}
+
 int Run(const TArguments& arguments) {
   if (arguments.Command == "tree") {
     PrintTree(LoadMissionTree(arguments.GameDirectory, arguments.Type, arguments.Gender));
@@ -179,6 +192,8 @@ int main(int argc, char** argv) {
   }
   if (argc == 3 && first == "pack-info")
     return PackInfoCommand(argv[2]);
+  if (argc == 2 && first == "detect")
+    return DetectCommand();
   const std::optional<TArguments> arguments =
       Parse(std::vector<std::string>(argv + 1, argv + argc));
   if (!arguments) {

@@ -78,6 +78,20 @@ TEST(GameDirectory, TwoCommandsAtOnceNeverLoseAMission) {
   EXPECT_EQ(twos, 50u);
 }
 
+TEST(GameDirectory, DetectPrintsTheGamesFoundAsJsonLines) {
+  test::TTempDir temp;
+  test::MakeGameDirectory(temp.Path() / ".wine/drive_c/GOG Games/X-Wing vs TIE Fighter");
+  const TRun run = test::RunCommand("HOME=" + test::ShellQuote(temp.Path().string()) +
+                                    " WINEPREFIX= " + FLIGHTDECK_CLI + " detect");
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Output, "{\"path\":\"" + temp.Path().string() +
+                            "/.wine/drive_c/GOG Games/X-Wing vs TIE Fighter\",\"source\":\"wine\"}\n");
+  const TRun none = test::RunCommand("HOME=" + test::ShellQuote((temp.Path() / "x").string()) +
+                                     " WINEPREFIX= " + FLIGHTDECK_CLI + " detect");
+  EXPECT_EQ(none.ExitCode, 0);
+  EXPECT_EQ(none.Output, "");
+}
+
 TEST(GameDirectory, UsageAndVersionNameEveryCommand) {
   for (const char* help : {"-h", "--help"}) {
     const TRun run = RunCli(help);
