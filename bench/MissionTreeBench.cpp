@@ -26,6 +26,7 @@ public:
   bool ExecuteFolderDialog(TFolderBrowseDlg&) override { return false; }
   QString OpenFile(const TOpenDialogRequest&) override { return {}; }
   QString AskFindText(const QString&) override { return {}; }
+  int ChooseGame(const QStringList&) override { return -1; }
   bool EditPackList(std::vector<TPackageItem>&) override { return false; }
   void ShowAbout() override {}
 };

@@ -7,6 +7,7 @@
 #include "packs/InstallScript.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
+#include "services/GameFinder.h"
 #include "services/GamePlaces.h"
 #include "widgets/FolderBrowseDlg.h"
 
@@ -148,9 +149,14 @@ void TixoFlightdeckForm::mFileExitClick() {
 }
 
 void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
+  // The games found come first among the places, then where games usually live.
   std::vector<TFolderBrowseDlg::TPlace> places;
-  for (const TGamePlace& place :
-       GamePlaces(QDir::homePath().toStdString(), qEnvironmentVariable("WINEPREFIX").toStdString()))
+  for (const TFoundGame& game : GamesFound())
+    places.push_back({QStringLiteral("Game found (") + QString::fromStdString(game.Source) +
+                          QLatin1Char(')'),
+                      QString::fromStdString(game.Path)});
+  for (const TGamePlace& place : GamePlaces(FEnvironment.HomeFolder.toStdString(),
+                                            qEnvironmentVariable("WINEPREFIX").toStdString()))
     places.push_back({QString::fromStdString(place.Label), QString::fromStdString(place.Folder)});
   BrowseDirDialog->SetPlaces(std::move(places));
   BrowseDirDialog->SetCaption(QStringLiteral("Browse..."));
@@ -168,9 +174,15 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
         TMessageButtons::Ok);
     return;
   }
+  UseXvTDirectory(path);
+}
+
+void TixoFlightdeckForm::UseXvTDirectory(const std::string& path) {
   if (FMissionView->topLevelItemCount() > 0)
     SaveMissionList();
   FXvTPath = path;
+  if (FXvTPath.back() != '/' && FXvTPath.back() != '\\')
+    FXvTPath += '/';
   FMissionView->SetPlaceholder({});
   EnableMissionCommands(true);
   SetGenderControls(gnNeutral);
@@ -180,6 +192,28 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
   ShowMissionType(mtBattles);
   FTreeState = tsIdle;
   SetXvTPathHint();
+}
+
+std::vector<TFoundGame> TixoFlightdeckForm::GamesFound() const {
+  return FindGames(FEnvironment.HomeFolder.toStdString(),
+                   qEnvironmentVariable("WINEPREFIX").toStdString());
+}
+
+void TixoFlightdeckForm::OfferGamesFound() {
+  if (FMissionCommandsEnabled)
+    return; // a game is shown already
+  const std::vector<TFoundGame> games = GamesFound();
+  if (games.empty())
+    return;
+  QStringList choices;
+  for (const TFoundGame& game : games)
+    choices << QString::fromStdString(game.Path) + QStringLiteral("  (") +
+                   QString::fromStdString(game.Source) + QLatin1Char(')');
+  const int chosen = FEnvironment.Prompts->ChooseGame(choices);
+  if (chosen >= 0 && chosen < static_cast<int>(games.size()))
+    UseXvTDirectory(games[static_cast<std::size_t>(chosen)].Path);
+  else if (chosen == static_cast<int>(games.size()))
+    mFileSetXvTDirectoryClick();
 }
 
 void TixoFlightdeckForm::ShowMissionType(TMissionType type) {

@@ -78,4 +78,16 @@ QString TDialogPrompts::AskFindText(const QString& previous) {
                                previous);
 }
 
+int TDialogPrompts::ChooseGame(const QStringList& games) {
+  const QString other = QStringLiteral("Another folder...");
+  bool taken = false;
+  const QString chosen = QInputDialog::getItem(
+      FParent, QStringLiteral("X-wing vs. TIE Fighter found"),
+      QStringLiteral("Flightdeck found the game here. Which one shall it show?"),
+      QStringList(games) << other, 0, false, &taken);
+  if (!taken)
+    return -1;
+  return chosen == other ? static_cast<int>(games.size()) : static_cast<int>(games.indexOf(chosen));
+}
+
 } // namespace flightdeck

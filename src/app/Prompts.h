@@ -3,6 +3,7 @@
 #include "lists/PackageItem.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -45,6 +46,9 @@ public:
   virtual void ShowAbout() = 0;
   // Asks for the text to find, offering `previous`; empty when cancelled.
   virtual QString AskFindText(const QString& previous) = 0;
+  // Offers the games found: the index of the one taken, games.size() for "another folder",
+  // -1 when cancelled.
+  virtual int ChooseGame(const QStringList& games) = 0;
 };
 
 // The real dialogs, owned by `parent`.
@@ -60,6 +64,7 @@ public:
   bool EditPackList(std::vector<TPackageItem>& items) override;
   void ShowAbout() override;
   QString AskFindText(const QString& previous) override;
+  int ChooseGame(const QStringList& games) override;
 
 private:
   QWidget* FParent;

@@ -5,8 +5,10 @@
 #include "lists/ListFileItem.h"
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
+#include "services/GameFinder.h"
 #include "zip/ZipArchiver.h"
 
+#include <QDir>
 #include <QMainWindow>
 #include <QTreeWidgetItem>
 
@@ -41,6 +43,7 @@ private:
 struct TFormEnvironment {
   QString SettingsFileName;
   TPrompts* Prompts = nullptr;
+  QString HomeFolder = QDir::homePath(); // where games are looked for
 };
 
 enum TTreeState : unsigned char { tsIdle = 0, tsBuilding = 1, tsReleasing = 2 };
@@ -55,6 +58,9 @@ public:
   ~TixoFlightdeckForm() override;
 
   const std::string& XvTPath() const { return FXvTPath; }
+  // With no game chosen yet: offers the games found on this machine, one to take at once, or
+  // the folder dialog.
+  void OfferGamesFound();
   TMissionType MissionType() const { return FMissionType; }
   TGender Gender() const { return FGender; }
   QTreeWidget* MissionView() const { return FMissionView; }
@@ -128,6 +134,8 @@ private:
   void PlaceWindow(int left, int top, int height);
   void EnableMissionCommands(bool enable);
   void ShowMissionType(TMissionType type); // selects its tab and runs the category change
+  void UseXvTDirectory(const std::string& path); // shows a valid game directory's first tab
+  std::vector<TFoundGame> GamesFound() const;
   void ApplicationHint(const QString& hint);
   void SetXvTPathHint();
   void SetGenderControls(TGender gender);

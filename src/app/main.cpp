@@ -49,5 +49,6 @@ int main(int argc, char** argv) {
   TixoFlightdeckForm form({SettingsFileName(), &prompts});
   prompts.SetParent(&form);
   form.show();
+  form.OfferGamesFound();
   return application.exec();
 }

@@ -222,6 +222,25 @@ private slots:
     QCOMPARE(status->toolTip(), longText);
   }
 
+  void theGamesFoundAreOfferedAtTheFirstStartAndInTheFolderDialog() {
+    const fs::path hidden = FTemp->Path() / ".wine" / "drive_c" / "GOG Games";
+    fs::create_directories(hidden);
+    fs::rename(FTemp->Path() / "Game", hidden / "XvT");
+    TixoFlightdeckForm& form = Open();
+    form.OfferGamesFound(); // declined
+    QCOMPARE(FPrompts.GameOffers.size(), 1);
+    QVERIFY(FPrompts.GameOffers.front().front().endsWith(QStringLiteral("XvT  (wine)")));
+    QVERIFY(form.XvTPath().empty());
+    Click("XvTPathBtn"); // cancelled, but it offered the game among its places
+    QVERIFY(FPrompts.FolderPlaces.front().startsWith(QStringLiteral("Game found (wine)|Home|Wine")));
+    FPrompts.GameChoice = 0;
+    form.OfferGamesFound();
+    QCOMPARE(form.XvTPath(), (hidden / "XvT").string() + "/");
+    QCOMPARE(Labels().size(), 9);
+    form.OfferGamesFound(); // a game is shown: nothing more is offered
+    QCOMPARE(FPrompts.GameOffers.size(), 2);
+  }
+
   void aGameInAHiddenWinePrefixIsChosen() {
     const fs::path hidden = FTemp->Path() / ".wine" / "drive_c" / "GOG Games";
     fs::create_directories(hidden);

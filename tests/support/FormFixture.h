@@ -65,7 +65,8 @@ protected:
   // The window, shown and active so that focus and layout behave as for a user.
   TixoFlightdeckForm& Open() {
     FForm = std::make_unique<TixoFlightdeckForm>(
-        TFormEnvironment{QString::fromStdString(Settings().string()), &FPrompts});
+        TFormEnvironment{QString::fromStdString(Settings().string()), &FPrompts,
+                         QString::fromStdString(FTemp->Path().string())});
     TixoApplication::Instance()->SetPrompts(&FPrompts);
     FForm->show();
     FForm->activateWindow();

@@ -41,7 +41,12 @@ public:
     return answer;
   }
 
+  QStringList FolderPlaces; // the labels of the places each run offered, joined by "|"
   bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) override {
+    QStringList places;
+    for (const TFolderBrowseDlg::TPlace& place : dialog.Places())
+      places << place.Label;
+    FolderPlaces << places.join(QLatin1Char('|'));
     FolderPresets << dialog.Selection();
     FolderStatusLines << dialog.Caption() + QStringLiteral(": ") + dialog.StatusText();
     const QString folder = Folders.empty() ? QString() : Folders.front();
@@ -49,6 +54,13 @@ public:
       Folders.pop_front();
     dialog.SetSelection(folder);
     return !folder.isEmpty();
+  }
+
+  QList<QStringList> GameOffers; // the games offered at each start without a game
+  int GameChoice = -1;           // the answer: an index, the count for "another folder", -1
+  int ChooseGame(const QStringList& games) override {
+    GameOffers << games;
+    return GameChoice;
   }
 
   std::deque<QString> FindTexts; // what the user types into Find, in turn
