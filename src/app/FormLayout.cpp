@@ -2,6 +2,7 @@
 
 #include "app/MissionView.h"
 #include "app/Prompts.h"
+#include "app/Application.h"
 #include "app/TixoFlightdeckForm.h"
 #include "app/ToolGlyphs.h"
 #include "widgets/BevelPanel.h"
@@ -308,6 +309,14 @@ void TixoFlightdeckForm::CreateMissionView() {
   };
   connect(FMissionView, &TMissionView::DropRequested, this,
           &TixoFlightdeckForm::MissionViewDragDrop);
+  FMissionView->AcceptFiles = [this](const QStringList& files, QTreeWidgetItem* target) {
+    return AcceptsFilesAt(files, target);
+  };
+  connect(FMissionView, &TMissionView::FilesDropped, this,
+          [this](const QStringList& files, QTreeWidgetItem* target) {
+            TixoApplication::Instance()->RunGuarded([&] { OpenFiles(files, target); });
+          });
+  setAcceptDrops(true); // a pack may be dropped anywhere on the window
   // Delete removes the selected entry while the tree itself has the focus (not a label editor).
   auto* removeKey = new QShortcut(QKeySequence(Qt::Key_Delete), FMissionView, nullptr, nullptr,
                                   Qt::WidgetShortcut);

@@ -20,7 +20,10 @@ void TixoFlightdeckForm::mInstallMissionClick() {
       OnDiskFolder(MissionDirectory()), QStringLiteral("Select a TIE Mission File to Install..."),
       QStringLiteral("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"),
       QStringLiteral("tie"), true};
-  const std::string chosen = FEnvironment.Prompts->OpenFile(OpenDialog).toStdString();
+  InstallMissionFile(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString());
+}
+
+void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
   if (chosen.empty() || !FileExists(chosen))
     return;
 

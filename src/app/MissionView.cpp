@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QUrl>
 
 namespace flightdeck {
 
@@ -42,15 +43,24 @@ bool IsTreeView(const QObject* source) {
   return qobject_cast<const QTreeView*>(source) != nullptr;
 }
 
-// Drags are taken from tree views only.
-void AcceptFromTreeView(QDropEvent* event) {
-  if (IsTreeView(event->source()))
-    event->acceptProposedAction();
-  else
-    event->ignore();
+// The local files a drag from outside carries; empty for anything else.
+QStringList DraggedFiles(const QDropEvent* event) {
+  return IsTreeView(event->source()) ? QStringList() : DraggedLocalFiles(event->mimeData());
 }
 
 } // namespace
+
+QStringList DraggedLocalFiles(const QMimeData* data) {
+  QStringList paths;
+  if (!data || !data->hasUrls())
+    return paths;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile())
+      return {};
+    paths << url.toLocalFile();
+  }
+  return paths;
+}
 
 int DescendantCount(const QTreeWidgetItem* node) {
   int count = node->childCount();
@@ -108,13 +118,32 @@ void TMissionView::mouseMoveEvent(QMouseEvent* event) {
   drag->exec(Qt::MoveAction);
 }
 
+bool TMissionView::Accepts(const QDropEvent* event) const {
+  // Entries move within tree views; files from outside go where the window takes them.
+  if (IsTreeView(event->source()))
+    return true;
+  const QStringList files = DraggedFiles(event);
+  return !files.isEmpty() && AcceptFiles &&
+         AcceptFiles(files, itemAt(event->position().toPoint()));
+}
+
 void TMissionView::dragEnterEvent(QDragEnterEvent* event) {
-  AcceptFromTreeView(event);
+  // Files are let in at once: whether they may land depends on the entry under the mouse.
+  if (IsTreeView(event->source()) || !DraggedFiles(event).isEmpty())
+    event->acceptProposedAction();
+  else
+    event->ignore();
 }
 
 void TMissionView::dragMoveEvent(QDragMoveEvent* event) {
-  AcceptFromTreeView(event);
-  ShowDropTarget(event->isAccepted() ? NodeAtLabel(event->position().toPoint()) : nullptr);
+  if (Accepts(event))
+    event->acceptProposedAction();
+  else
+    event->ignore(); // the no-drop cursor
+  const QPoint at = event->position().toPoint();
+  ShowDropTarget(!event->isAccepted()             ? nullptr
+                 : IsTreeView(event->source()) ? NodeAtLabel(at)
+                                               : itemAt(at));
 }
 
 void TMissionView::dragLeaveEvent(QDragLeaveEvent* event) {
@@ -124,9 +153,15 @@ void TMissionView::dragLeaveEvent(QDragLeaveEvent* event) {
 
 void TMissionView::dropEvent(QDropEvent* event) {
   ShowDropTarget(nullptr);
-  AcceptFromTreeView(event);
-  if (event->isAccepted())
+  if (!Accepts(event)) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  if (IsTreeView(event->source()))
     emit DropRequested(event->position().toPoint());
+  else
+    emit FilesDropped(DraggedFiles(event), itemAt(event->position().toPoint()));
 }
 
 void TMissionView::ShowDropTarget(QTreeWidgetItem* item) {

@@ -2,6 +2,8 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QMimeData>
+#include <QStringList>
 #include <QTreeWidget>
 
 #include <functional>
@@ -25,6 +27,9 @@ public:
   void SetPlaceholder(const QString& text);
   const QString& Placeholder() const { return FPlaceholder; }
 
+  // Decides whether files dragged in from outside may land on `target` (null: no entry).
+  std::function<bool(const QStringList& files, QTreeWidgetItem* target)> AcceptFiles;
+
   // Decides whether an edited label may replace the old one; a refused edit keeps the old
   // label. Every edit is taken while none is set.
   std::function<bool(QTreeWidgetItem* item, const QString& label)> AcceptLabel;
@@ -32,6 +37,7 @@ public:
 signals:
   void LabelEdited(QTreeWidgetItem* item);
   void DropRequested(const QPoint& at);
+  void FilesDropped(const QStringList& files, QTreeWidgetItem* target);
 
 protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -43,6 +49,7 @@ protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
+  bool Accepts(const QDropEvent* event) const;
   void ShowDropTarget(QTreeWidgetItem* item);
 
   QPoint FDragStart;
@@ -50,6 +57,9 @@ private:
   QRect FDropTarget; // framed while a drag is over an entry
   QString FPlaceholder;
 };
+
+// The local files a drag carries; empty when it carries anything else.
+QStringList DraggedLocalFiles(const QMimeData* data);
 
 // The number of nodes below `node`, at every depth.
 int DescendantCount(const QTreeWidgetItem* node);

@@ -31,7 +31,10 @@ void TixoFlightdeckForm::mInstallPackClick() {
   OpenDialog = {OnDiskFolder(CategoryDirectory()),
                 QStringLiteral("Select an Ixo Mission Pack to Install..."), PackFilter,
                 QStringLiteral("ixo"), true};
-  const std::string chosen = FEnvironment.Prompts->OpenFile(OpenDialog).toStdString();
+  InstallPackFile(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString());
+}
+
+void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
   if (chosen.empty() || !FileExists(chosen))
     return;
   FPackListing.clear();

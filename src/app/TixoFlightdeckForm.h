@@ -90,6 +90,7 @@ public:
 
   // Installing a mission and the File menu.
   void mInstallMissionClick();
+  void InstallMissionFile(const std::string& chosen); // under the selected entry
   void mFileNewClick();
   void mFileOpenClick();
   void mFileEditClick();
@@ -100,6 +101,14 @@ public:
 
   // Mission packs.
   void mInstallPackClick();
+  void InstallPackFile(const std::string& chosen);
+
+  // Files from the desktop: dropped, or named when the program starts. Missions (.tie) go under
+  // the entry they are dropped on (or the selected one), packs (.ixo) into the lists shown.
+  static bool IsMissionFile(const QString& path);
+  static bool IsPackFile(const QString& path);
+  bool AcceptsFilesAt(const QStringList& paths, QTreeWidgetItem* target) const;
+  void OpenFiles(const QStringList& paths, QTreeWidgetItem* target = nullptr);
   void mnuBuildPakClick();
   void ZipManagerListing(TZipArchiver& archiver, const TZipFileStats& fileStats);
   // Asks before a pack adds groups the list already holds; true to go on.
@@ -117,6 +126,9 @@ public:
 
 protected:
   bool event(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 

@@ -1,4 +1,9 @@
 #include "support/FormFixture.h"
+#include "support/PackFiles.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 
 using namespace flightdeck;
 using test::CrLf;
@@ -19,6 +24,24 @@ class TInstallCommandsTest : public QObject, protected test::TFormFixture {
     fs::create_directories(FTemp->Path() / "Downloads");
     WriteBytes(FTemp->Path() / "Downloads" / name, std::string("mission ") + name);
     return QString::fromStdString((FTemp->Path() / "Downloads" / name).string());
+  }
+
+  // Drags `files` from outside onto `target` at `at`: whether the move was let in, and dropped.
+  bool DropFiles(QWidget* target, const QPoint& at, const QStringList& files) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& file : files)
+      urls << QUrl::fromLocalFile(file);
+    data.setUrls(urls);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    if (!enter.isAccepted() || !move.isAccepted())
+      return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
   }
 
 private slots:
@@ -129,6 +152,33 @@ private slots:
     QCOMPARE(FPrompts.Messages,
              QStringList{QStringLiteral(
                  "Ixo Kit: Unable to locate TIE mission file \"b1.lst\" in combat directory.")});
+  }
+
+  void filesFromTheDesktopInstallWhereTheyAreDropped() {
+    StoreSettings("MType=1\r\n");
+    Open();
+    QTreeWidget* view = FForm->MissionView();
+    QWidget* viewport = view->viewport();
+    const QPoint onCampaign = view->visualItemRect(Node(QStringLiteral("Outer Rim"))).center();
+    const QString readme = Download("readme.txt");
+    QVERIFY(!DropFiles(viewport, onCampaign, {readme})); // refused: not a mission or pack
+    QVERIFY(!DropFiles(FForm.get(), QPoint(5, 5), {Download("lone.tie")})); // no entry there
+    QVERIFY(DropFiles(viewport, onCampaign, {Download("New1.TIE")}));
+    QCOMPARE(FPrompts.Messages, QStringList{FPlaceCopy});
+    FinishLabelEdit(QStringLiteral("Dropped"));
+    QVERIFY(fs::exists(GameFile("combat", "new1.tie")));
+    QVERIFY(ReadBytes(GameFile("combat", "mission.lst")).find("new1.tie\r\nDropped") !=
+            std::string::npos);
+
+    // A pack goes in wherever it is dropped on the window.
+    test::MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", test::BattlePackScript()},
+                                                {"d1.tie", "1"},
+                                                {"d2.tie", "2"},
+                                                {"d3.tie", "3"}});
+    QVERIFY(DropFiles(FForm.get(), QPoint(5, 5),
+                      {QString::fromStdString((FTemp->Path() / "dark.ixo").string())}));
+    QVERIFY(ReadBytes(GameFile("combat", "mission.lst")).find("[Into Darkness]") !=
+            std::string::npos);
   }
 };
 

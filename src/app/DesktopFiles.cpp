@@ -1,0 +1,77 @@
+// Files from the desktop: dropped on the window or named when the program starts.
+
+#include "app/Application.h"
+#include "app/TixoFlightdeckForm.h"
+#include "lists/MissionInstall.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+
+#include <algorithm>
+
+namespace flightdeck {
+
+bool TixoFlightdeckForm::IsMissionFile(const QString& path) {
+  return path.endsWith(QStringLiteral(".tie"), Qt::CaseInsensitive);
+}
+
+bool TixoFlightdeckForm::IsPackFile(const QString& path) {
+  return path.endsWith(QStringLiteral(".ixo"), Qt::CaseInsensitive);
+}
+
+bool TixoFlightdeckForm::AcceptsFilesAt(const QStringList& paths,
+                                        QTreeWidgetItem* target) const {
+  if (paths.isEmpty() || !FMissionCommandsEnabled)
+    return false;
+  // A mission needs an entry to go under: the one dropped on, or one of its missions.
+  const auto* node = static_cast<const TMissionTreeItem*>(target);
+  const TListItemKind parentKind = InstallParentKind(FMissionType);
+  const bool missionTarget = node && node->Record() &&
+                             (node->Record()->Kind == parentKind ||
+                              node->Record()->Kind == parentKind + 1);
+  return std::all_of(paths.begin(), paths.end(), [&](const QString& path) {
+    return IsPackFile(path) || (IsMissionFile(path) && missionTarget);
+  });
+}
+
+void TixoFlightdeckForm::OpenFiles(const QStringList& paths, QTreeWidgetItem* target) {
+  if (target)
+    FMissionView->setCurrentItem(target);
+  for (const QString& path : paths) {
+    if (!FMissionCommandsEnabled)
+      return;
+    if (IsPackFile(path))
+      InstallPackFile(path.toStdString());
+    else if (IsMissionFile(path))
+      InstallMissionFile(path.toStdString());
+  }
+}
+
+void TixoFlightdeckForm::dragEnterEvent(QDragEnterEvent* event) {
+  // Outside the tree only a pack has somewhere to go.
+  const QStringList paths = DraggedLocalFiles(event->mimeData());
+  if (AcceptsFilesAt(paths, nullptr))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void TixoFlightdeckForm::dragMoveEvent(QDragMoveEvent* event) {
+  if (AcceptsFilesAt(DraggedLocalFiles(event->mimeData()), nullptr))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void TixoFlightdeckForm::dropEvent(QDropEvent* event) {
+  const QStringList paths = DraggedLocalFiles(event->mimeData());
+  if (!AcceptsFilesAt(paths, nullptr)) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  TixoApplication::Instance()->RunGuarded([&] { OpenFiles(paths); });
+}
+
+} // namespace flightdeck
