@@ -165,8 +165,11 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
   if (!FEnvironment.Prompts->ExecuteFolderDialog(*BrowseDirDialog))
     return;
   // Kept as chosen: the lookup finds the game's folders in any case.
-  const std::string path = BrowseDirDialog->Selection().toStdString();
-  if (!IsXvTDirectory(path)) {
+  OpenGameDirectory(BrowseDirDialog->Selection().toStdString());
+}
+
+void TixoFlightdeckForm::OpenGameDirectory(const std::string& path) {
+  if (!IsXvTDirectory(path + (path.empty() || path.back() == '/' ? "" : "/"))) {
     FEnvironment.Prompts->Message(
         ApplicationTitle,
         QStringLiteral("The specified path for \"X-wing vs. TIE Fighter\" is invalid, please "

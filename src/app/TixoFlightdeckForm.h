@@ -61,6 +61,8 @@ public:
   // With no game chosen yet: offers the games found on this machine, one to take at once, or
   // the folder dialog.
   void OfferGamesFound();
+  // Shows the game directory `path`, or says that it is none.
+  void OpenGameDirectory(const std::string& path);
   TMissionType MissionType() const { return FMissionType; }
   TGender Gender() const { return FGender; }
   QTreeWidget* MissionView() const { return FMissionView; }

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Prompts.h"
+#include "app/SingleInstance.h"
 #include "app/TixoFlightdeckForm.h"
 
 #include <QDir>
@@ -33,10 +34,12 @@ int main(int argc, char** argv) {
   // Answered before the window system is touched, so that they work without a display.
   const std::string_view option = argc == 2 ? argv[1] : "";
   if (option == "-h" || option == "--help") {
-    std::cout << "usage: flightdeck [--help | --version]\n"
-                 "The mission manager for X-wing vs. TIE Fighter. Choose the game's folder with "
-                 "File > Set XvT Directory; flightdeck-cli --help tells the commands for "
-                 "scripts.\n";
+    std::cout << "usage: flightdeck [--game DIR] [PACK.ixo | MISSION.tie ...]\n"
+                 "       flightdeck --help | --version\n"
+                 "The mission manager for X-wing vs. TIE Fighter. --game shows that game "
+                 "directory; packs and missions named are installed as if dropped on the window, "
+                 "by the window already running if there is one. flightdeck-cli --help tells the "
+                 "commands for scripts.\n";
     return 0;
   }
   if (option == "--version") {
@@ -44,11 +47,35 @@ int main(int argc, char** argv) {
     return 0;
   }
   TixoApplication application(argc, argv);
+  QString game;
+  QStringList files;
+  const QStringList arguments = application.arguments();
+  for (int i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == QStringLiteral("--game") && i + 1 < arguments.size())
+      game = arguments[++i];
+    else
+      files << QFileInfo(arguments[i]).absoluteFilePath();
+  }
+  // One window per user: a second start hands its files to the first and ends.
+  TSingleInstance instance(TSingleInstance::NameForThisUser());
+  if (game.isEmpty() && instance.HandOver(files))
+    return 0;
+
   TDialogPrompts prompts;
   application.SetPrompts(&prompts);
   TixoFlightdeckForm form({SettingsFileName(), &prompts});
   prompts.SetParent(&form);
   form.show();
-  form.OfferGamesFound();
+  instance.Listen([&form](const QStringList& handed) {
+    form.raise();
+    form.activateWindow();
+    TixoApplication::Instance()->RunGuarded([&] { form.OpenFiles(handed); });
+  });
+  TixoApplication::Instance()->RunGuarded([&] {
+    if (!game.isEmpty())
+      form.OpenGameDirectory(game.toStdString());
+    form.OfferGamesFound();
+    form.OpenFiles(files);
+  });
   return application.exec();
 }

@@ -1,9 +1,12 @@
+#include "app/SingleInstance.h"
 #include "support/FormFixture.h"
 #include "support/PackFiles.h"
 
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
+
+#include <unistd.h>
 
 using namespace flightdeck;
 using test::CrLf;
@@ -171,12 +174,26 @@ private slots:
             std::string::npos);
 
     // A pack goes in wherever it is dropped on the window.
-    test::MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", test::BattlePackScript()},
-                                                {"d1.tie", "1"},
-                                                {"d2.tie", "2"},
-                                                {"d3.tie", "3"}});
-    QVERIFY(DropFiles(FForm.get(), QPoint(5, 5),
-                      {QString::fromStdString((FTemp->Path() / "dark.ixo").string())}));
+    QVERIFY(DropFiles(FForm.get(), QPoint(5, 5), {MakeDarkPack()}));
+    QVERIFY(ReadBytes(GameFile("combat", "mission.lst")).find("[Into Darkness]") !=
+            std::string::npos);
+  }
+
+  void aFileGivenToASecondStartGoesToTheRunningWindow() {
+    StoreSettings("MType=1\r\n");
+    Open();
+    const QString name = QStringLiteral("flightdeck-test-") + QString::number(getpid());
+    QVERIFY(!TSingleInstance(name).HandOver({})); // nobody runs yet
+    TSingleInstance running(name);
+    QStringList received;
+    running.Listen([&](const QStringList& files) {
+      received = files;
+      FForm->OpenFiles(files);
+    });
+    const QString pack = MakeDarkPack();
+    QVERIFY(TSingleInstance(name).HandOver({pack}));
+    QVERIFY(QTest::qWaitFor([&] { return !received.isEmpty(); }, 5000));
+    QCOMPARE(received, QStringList{pack});
     QVERIFY(ReadBytes(GameFile("combat", "mission.lst")).find("[Into Darkness]") !=
             std::string::npos);
   }

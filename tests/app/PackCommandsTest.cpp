@@ -21,14 +21,6 @@ class TPackCommandsTest : public QObject, protected test::TFormFixture {
     return QString::fromStdString((FTemp->Path() / name).string());
   }
 
-  // dark.ixo: a war of one battle with three operations (BattlePackScript).
-  void MakeDarkPack() const {
-    test::MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", test::BattlePackScript()},
-                                                {"d1.tie", "1"},
-                                                {"d2.tie", "2"},
-                                                {"d3.tie", "3"}});
-  }
-
   // Every list file of the game with its bytes, to see that nothing changed.
   std::string AllLists() const {
     std::string all;

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/TixoFlightdeckForm.h"
+#include "support/PackFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
 #include "widgets/BevelPanel.h"
@@ -58,6 +59,16 @@ protected:
   std::filesystem::path GameFile(const char* folder, const char* name) const {
     return FTemp->Path() / "Game" / folder / name;
   }
+  // dark.ixo beside the game: a war of one battle with three operations (BattlePackScript);
+  // its path.
+  QString MakeDarkPack() const {
+    MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", BattlePackScript()},
+                                          {"d1.tie", "1"},
+                                          {"d2.tie", "2"},
+                                          {"d3.tie", "3"}});
+    return QString::fromStdString((FTemp->Path() / "dark.ixo").string());
+  }
+
   void StoreSettings(const std::string& keys) {
     WriteBytes(Settings(), "[IxoKit]\r\nMPath=" + FGame + "\r\n" + keys);
   }
