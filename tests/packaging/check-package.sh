@@ -1,0 +1,39 @@
+#!/bin/sh
+# Installs the build into a temporary root and checks what a desktop expects of it, then builds
+# the Debian package and checks its contents and dependencies.
+set -eu
+build=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+DESTDIR="$root/install" cmake --install "$build" --prefix /usr >/dev/null
+usr="$root/install/usr"
+for file in bin/flightdeck bin/flightdeck-cli share/applications/flightdeck.desktop \
+    share/mime/packages/flightdeck.xml share/icons/hicolor/scalable/apps/flightdeck.svg \
+    share/icons/hicolor/256x256/apps/flightdeck.png \
+    share/metainfo/io.github.flightdeck.Flightdeck.metainfo.xml \
+    share/doc/flightdeck/README.md share/man/man1/flightdeck-cli.1 \
+    share/flightdeck/demo-game/battle/mission.lst; do
+  [ -f "$usr/$file" ] || { echo "missing: $file" >&2; exit 1; }
+done
+desktop-file-validate "$usr/share/applications/flightdeck.desktop"
+appstreamcli validate --no-net "$usr/share/metainfo/io.github.flightdeck.Flightdeck.metainfo.xml"
+xmllint --noout "$usr/share/mime/packages/flightdeck.xml"
+grep -q '^MimeType=application/x-ixo-mission-pack;$' "$usr/share/applications/flightdeck.desktop"
+grep -q '<glob pattern="\*.ixo"/>' "$usr/share/mime/packages/flightdeck.xml"
+# The icon is a 256-pixel PNG.
+[ "$(od -An -tx1 -j16 -N8 "$usr/share/icons/hicolor/256x256/apps/flightdeck.png" | tr -d ' \n')" = \
+  "0000010000000100" ] || { echo "the PNG icon is not 256 by 256" >&2; exit 1; }
+
+(cd "$build" && cpack -G DEB -B "$root/deb" >/dev/null)
+deb=$(ls "$root"/deb/flightdeck_*.deb)
+contents=$(dpkg-deb -c "$deb")
+for path in ./usr/bin/flightdeck ./usr/bin/flightdeck-cli ./usr/share/applications/flightdeck.desktop \
+    ./usr/share/metainfo/io.github.flightdeck.Flightdeck.metainfo.xml; do
+  echo "$contents" | grep -q " $path\$" || { echo "not in the package: $path" >&2; exit 1; }
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 qt6-qpa-plugins libzip4; do
+  echo "$depends" | grep -q "$package" || { echo "no dependency on $package: $depends" >&2; exit 1; }
+done
+[ "$(dpkg-deb -f "$deb" Package)" = flightdeck ]
+echo "package and installed files are in order: $(basename "$deb")"
