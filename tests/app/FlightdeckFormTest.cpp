@@ -250,6 +250,10 @@ private slots:
     Click("XvTPathBtn");
     QCOMPARE(form.XvTPath(), (hidden / "XvT").string() + "/");
     QCOMPARE(Labels().size(), 9);
+    // As flightdeck --game DIR: a folder that is no game is said to be none, and changes nothing.
+    form.OpenGameDirectory(hidden.string());
+    QVERIFY(FPrompts.Messages.back().contains(QStringLiteral("is invalid")));
+    QCOMPARE(form.XvTPath(), (hidden / "XvT").string() + "/");
   }
 
   void everyFileDialogStartsInTheCategoryFolderAsItIsOnDisk() {
