@@ -124,8 +124,15 @@ void TixoFlightdeckForm::mnuRemoveClick() {
     return;
   const int first = AbsoluteIndex(selected);
   FreeNodeData(first, first + DescendantCount(selected));
-  if (FMissionView->topLevelItemCount() > 0)
+  if (FMissionView->topLevelItemCount() > 0) {
+    // Taken out of the tree first: the view's reactions to it going must still find a whole
+    // node, not one half destroyed.
+    if (QTreeWidgetItem* parent = selected->parent())
+      parent->removeChild(selected);
+    else
+      FMissionView->takeTopLevelItem(FMissionView->indexOfTopLevelItem(selected));
     delete selected;
+  }
   SaveMissionList();
   ShowNextNumberButtonClick(this);
 }

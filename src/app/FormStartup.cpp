@@ -55,7 +55,13 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   TixoApplication::Instance()->RunGuarded([this] { FormCreate(); });
 }
 
-TixoFlightdeckForm::~TixoFlightdeckForm() = default;
+TixoFlightdeckForm::~TixoFlightdeckForm() {
+  // The tree lives on while the window's base classes go: it must not call back into the
+  // window from then on (an open label editor commits as it closes).
+  FMissionView->AcceptLabel = nullptr;
+  FMissionView->AcceptFiles = nullptr;
+  FMissionView->disconnect(this);
+}
 
 void TixoFlightdeckForm::FormCreate() {
   FIniFileName = FEnvironment.SettingsFileName.toStdString();
