@@ -7,6 +7,7 @@
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTree.h"
 #include "lists/NextNumber.h"
+#include "platform/DirectoryLock.h"
 #include "platform/HostPath.h"
 
 #include "widgets/BevelPanel.h"
@@ -215,6 +216,7 @@ void TixoFlightdeckForm::SaveMissionList() {
       [](const TListFileItem* item, const TListFileItem& stored) { return *item == stored; });
   if (unchanged)
     return;
+  const TDirectoryLock lock(FXvTPath); // not while a command-line command changes the game
   SaveMissionTree(FXvTPath, FMissionType, FGender, items);
   RememberListAsStored(items);
 }
