@@ -55,8 +55,8 @@ int CreateTempFile(const std::string& directory, std::string& tempPath) {
   static std::mt19937 generator{std::random_device{}()};
   for (;;) {
     char suffix[32];
-    std::snprintf(suffix, sizeof suffix, "%ld-%08x", static_cast<long>(getpid()),
-                  static_cast<unsigned>(generator()));
+    static const long pid = static_cast<long>(getpid());
+    std::snprintf(suffix, sizeof suffix, "%ld-%08x", pid, static_cast<unsigned>(generator()));
     tempPath = directory + "/" + std::string(TempPrefix) + suffix;
     CheckIoFault(TIoStep::Create, tempPath);
     const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -89,6 +89,7 @@ private:
   TZipEngineEvents& FEvents;
   const std::vector<std::uint32_t>& FDosTimes;
   std::string FDirectory;
+  std::unordered_set<std::string> FEnsuredFolders; // created, or found there, in this run
   int FResult = zrOk;
   std::string FReason;
 };
@@ -100,7 +101,9 @@ bool TExtraction::MayCreate(const std::string& path) const {
     const std::size_t cut = existing.find_last_of("/\\", existing.size() - 2);
     existing = cut == std::string::npos ? std::string() : existing.substr(0, cut + 1);
   }
-  return existing.empty() || IsInsideDirectory(existing, FDirectory);
+  // A new file right in the target folder stays there; anything else is checked with every
+  // link followed.
+  return existing.empty() || existing == FDirectory || IsInsideDirectory(existing, FDirectory);
 }
 
 std::string TExtraction::Password(const TZipFileStats& stats) {
@@ -174,7 +177,9 @@ bool TExtraction::Extract(zip_uint64_t index) {
 
 bool TExtraction::WriteEntry(zip_uint64_t index, const TZipFileStats& stats,
                              const std::string& target) {
-  ForceDirectories(ExtractFileFolder(target));
+  const std::string folder = ExtractFileFolder(target);
+  if (FEnsuredFolders.insert(folder).second)
+    ForceDirectories(folder);
 
   zip_file_t* file = stats.Encrypted
                          ? zip_fopen_index_encrypted(FArchive, index, 0, Password(stats).c_str())
