@@ -65,21 +65,15 @@ int CreateTempFile(const std::string& directory, std::string& tempPath) {
   }
 }
 
-// A link is replaced through: its target gets the new content and the link stays.
+// A link to an existing file is replaced through: its target gets the new content and the link
+// stays. A link that leads nowhere is replaced itself, so that no file is ever created where a
+// stray link points.
 std::string FollowLink(const std::string& hostPath) {
   struct stat info {};
   if (lstat(hostPath.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
     return hostPath;
   char resolved[PATH_MAX];
-  if (realpath(hostPath.c_str(), resolved))
-    return resolved;
-  // A dangling link: its target is created where the link points.
-  char target[PATH_MAX];
-  const ssize_t length = readlink(hostPath.c_str(), target, sizeof target - 1);
-  if (length <= 0)
-    return hostPath;
-  const std::string text(target, static_cast<std::size_t>(length));
-  return text.front() == '/' ? text : DirectoryOf(hostPath) + "/" + text;
+  return realpath(hostPath.c_str(), resolved) ? std::string(resolved) : hostPath;
 }
 
 } // namespace

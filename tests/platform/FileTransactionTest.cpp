@@ -118,6 +118,11 @@ TEST(FileTransaction, LinksLeftOversAndNulBytes) {
   SaveFileAtomically(root + "combat/mission.lst", "new");
   EXPECT_TRUE(fs::is_symlink(temp.Path() / "combat" / "mission.lst"));
   EXPECT_EQ(ReadBytes(temp.Path() / "real" / "mission.lst"), "new");
+  // A link that leads nowhere is replaced itself: nothing is created where it points.
+  fs::create_symlink(temp.Path() / "elsewhere" / "x.tie", temp.Path() / "combat" / "x.tie");
+  SaveFileAtomically(root + "combat/x.tie", "mission");
+  EXPECT_FALSE(fs::is_symlink(temp.Path() / "combat" / "x.tie"));
+  EXPECT_FALSE(fs::exists(temp.Path() / "elsewhere"));
   EXPECT_EQ(ListDirectory(temp.Path() / "real"), running + " mission.lst");
 
   const std::string withNul = root + std::string("combat\0x", 9);
