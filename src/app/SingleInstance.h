@@ -9,8 +9,8 @@ class QLocalServer;
 
 namespace flightdeck {
 
-// One window per user: a start that finds a window already running hands it the files it was
-// given and ends; the running one takes them as if they were dropped on it.
+// One window per user: a start that finds a window already running hands it its arguments and
+// ends; the running one carries them out as if it had been started with them.
 class TSingleInstance : public QObject {
   Q_OBJECT
 
@@ -18,10 +18,10 @@ public:
   // `name`: the same for every start of the same user.
   explicit TSingleInstance(QString name, QObject* parent = nullptr);
 
-  // True when another instance runs and has taken `files` (absolute paths, possibly none).
-  bool HandOver(const QStringList& files) const;
-  // From now on, what later starts hand over goes to `onFiles`.
-  void Listen(std::function<void(const QStringList& files)> onFiles);
+  // True when another instance runs and has taken `arguments` (possibly none).
+  bool HandOver(const QStringList& arguments) const;
+  // From now on, what later starts hand over goes to `onArguments`.
+  void Listen(std::function<void(const QStringList& arguments)> onArguments);
 
   // The name for the user running this program.
   static QString NameForThisUser();

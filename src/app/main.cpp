@@ -28,6 +28,35 @@ QString SettingsFileName() {
   return QDir(folder).filePath(name);
 }
 
+// What a start asks of the window: a game directory to show, files to install. Paths are made
+// absolute, so that a window started elsewhere finds them too.
+struct TStartRequest {
+  QString Game;
+  QStringList Files;
+
+  static TStartRequest From(const QStringList& arguments) {
+    TStartRequest request;
+    for (int i = 0; i < arguments.size(); ++i) {
+      if (arguments[i] == QStringLiteral("--game") && i + 1 < arguments.size())
+        request.Game = QFileInfo(arguments[++i]).absoluteFilePath();
+      else
+        request.Files << QFileInfo(arguments[i]).absoluteFilePath();
+    }
+    return request;
+  }
+  QStringList Arguments() const {
+    return Game.isEmpty() ? Files : QStringList{QStringLiteral("--game"), Game} + Files;
+  }
+  void CarryOut(TixoFlightdeckForm& form) const {
+    TixoApplication::Instance()->RunGuarded([&] {
+      if (!Game.isEmpty())
+        form.OpenGameDirectory(Game.toStdString());
+      form.OfferGamesFound();
+      form.OpenFiles(Files);
+    });
+  }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -47,18 +76,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   TixoApplication application(argc, argv);
-  QString game;
-  QStringList files;
-  const QStringList arguments = application.arguments();
-  for (int i = 1; i < arguments.size(); ++i) {
-    if (arguments[i] == QStringLiteral("--game") && i + 1 < arguments.size())
-      game = arguments[++i];
-    else
-      files << QFileInfo(arguments[i]).absoluteFilePath();
-  }
-  // One window per user: a second start hands its files to the first and ends.
+  const TStartRequest request = TStartRequest::From(application.arguments().mid(1));
+  // One window per user: a second start hands what it was asked to the first and ends.
   TSingleInstance instance(TSingleInstance::NameForThisUser());
-  if (game.isEmpty() && instance.HandOver(files))
+  if (instance.HandOver(request.Arguments()))
     return 0;
 
   TDialogPrompts prompts;
@@ -69,13 +90,8 @@ int main(int argc, char** argv) {
   instance.Listen([&form](const QStringList& handed) {
     form.raise();
     form.activateWindow();
-    TixoApplication::Instance()->RunGuarded([&] { form.OpenFiles(handed); });
+    TStartRequest::From(handed).CarryOut(form);
   });
-  TixoApplication::Instance()->RunGuarded([&] {
-    if (!game.isEmpty())
-      form.OpenGameDirectory(game.toStdString());
-    form.OfferGamesFound();
-    form.OpenFiles(files);
-  });
+  request.CarryOut(form);
   return application.exec();
 }
