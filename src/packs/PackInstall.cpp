@@ -85,7 +85,7 @@ TExtractionReasons ExtractInto(TZipArchiver& zip, const std::vector<std::string>
   zip.ExtractDirectory = directory;
   zip.FilesToProcess.clear();
   for (const std::string& name : names)
-    zip.FilesToProcess.push_back(ZipLiteralSpec(name));
+    zip.FilesToProcess.push_back(ZipLiteralPattern(name));
   const int result = zip.ExtractFiles(0);
   if (result != zrOk && result != zrWarning && result != zrNothingMatched)
     reasons.SetFallback(zip.LastError());

@@ -28,32 +28,32 @@ std::string EntryPath(std::string_view path, bool& escaped) {
   return entry;
 }
 
-std::string ZipLiteralSpec(std::string_view name) {
-  std::string spec;
+std::string ZipLiteralPattern(std::string_view name) {
+  std::string pattern;
   for (std::size_t i = 0; i < name.size(); ++i) {
     const char c = name[i];
     const bool special =
         c == '*' || c == '?' || c == '[' || (i == 0 && (c == '-' || c == '<' || c == '>'));
     if (special)
-      spec += std::string("[") + c + "]";
+      pattern += std::string("[") + c + "]";
     else
-      spec += c;
+      pattern += c;
   }
-  return spec;
+  return pattern;
 }
 
-std::optional<std::string> LiteralOfSpec(std::string_view spec) {
+std::optional<std::string> LiteralOfPattern(std::string_view pattern) {
   std::string literal;
-  for (std::size_t i = 0; i < spec.size(); ++i) {
-    if (spec[i] == '*' || spec[i] == '?')
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '*' || pattern[i] == '?')
       return std::nullopt;
-    if (spec[i] == '[') {
-      if (i + 2 >= spec.size() || spec[i + 2] != ']')
+    if (pattern[i] == '[') {
+      if (i + 2 >= pattern.size() || pattern[i + 2] != ']')
         return std::nullopt;
-      literal += spec[i + 1];
+      literal += pattern[i + 1];
       i += 2;
     } else {
-      literal += spec[i];
+      literal += pattern[i];
     }
   }
   return literal;

@@ -12,14 +12,14 @@ namespace flightdeck {
 // `escaped` tells whether it had any of those that lead elsewhere (a drive, a root, "..").
 std::string EntryPath(std::string_view path, bool& escaped);
 
-// A file specification that matches exactly the entry `name`, whatever it holds: "*", "?" and
+// A pattern that matches exactly the entry `name`, whatever it holds: "*", "?" and
 // "[" stand in a set of their own ("[[]"), and so does a first "-", "<" or ">", which would
 // otherwise read as an option, an exclude or an include.
-std::string ZipLiteralSpec(std::string_view name);
+std::string ZipLiteralPattern(std::string_view name);
 
-// The name a specification matches when it is no pattern at all, sets of one character read as
+// The name a pattern matches when it holds no wildcard at all, sets of one character read as
 // that character; empty when it is a pattern.
-std::optional<std::string> LiteralOfSpec(std::string_view spec);
+std::optional<std::string> LiteralOfPattern(std::string_view pattern);
 
 // A path that cannot be taken for an option, an include or an exclude: "./" before one that
 // begins with "-", ">" or "<".

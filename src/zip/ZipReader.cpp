@@ -30,16 +30,16 @@ std::string SafeRelativePath(const std::string& name) {
   return escaped ? std::string() : path;
 }
 
-// File specifications, matched against an entry's name and its bare name. Plain names, the
+// The patterns an extraction asks for, matched against an entry's name and its bare name. Plain names, the
 // usual case, are looked up at once, so that extracting many named files stays linear.
-class TSpecSet {
+class TPatternSet {
 public:
-  explicit TSpecSet(const std::vector<std::string>& specs) {
-    for (const std::string& spec : specs)
-      if (const std::optional<std::string> literal = LiteralOfSpec(spec))
+  explicit TPatternSet(const std::vector<std::string>& patterns) {
+    for (const std::string& pattern : patterns)
+      if (const std::optional<std::string> literal = LiteralOfPattern(pattern))
         FNames.insert(LowerCaseAscii(*literal));
       else
-        FPatterns.push_back(spec);
+        FPatterns.push_back(pattern);
   }
   bool Empty() const { return FNames.empty() && FPatterns.empty(); }
   bool Matches(const std::string& name) const {
@@ -234,13 +234,13 @@ TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEv
 
   std::vector<zip_uint64_t> chosen;
   zip_uint64_t totalSize = 0;
-  const TSpecSet specs(options->Specs);
-  const TSpecSet excludes(options->Excludes);
+  const TPatternSet wanted(options->Specs);
+  const TPatternSet excludes(options->Excludes);
   const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
   for (zip_int64_t i = 0; i < count; ++i) {
     const auto index = static_cast<zip_uint64_t>(i);
     const std::string name = EntryName(archive.get(), index);
-    if ((!specs.Empty() && !specs.Matches(name)) || excludes.Matches(name))
+    if ((!wanted.Empty() && !wanted.Matches(name)) || excludes.Matches(name))
       continue;
     zip_stat_t entry;
     zip_stat_init(&entry);

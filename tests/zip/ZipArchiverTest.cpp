@@ -150,8 +150,8 @@ TEST(ZipArchiver, NamesStayLiteralTimesStayLocalAndHandlerErrorsPassThrough) {
 
   const std::string target = (temp.Path() / "out").string();
   archiver.ExtractDirectory = target;
-  archiver.FilesToProcess = {ZipLiteralSpec("[1].tie"), ZipLiteralSpec("-d"),
-                             ZipLiteralSpec("x*.tie")};
+  archiver.FilesToProcess = {ZipLiteralPattern("[1].tie"), ZipLiteralPattern("-d"),
+                             ZipLiteralPattern("x*.tie")};
   EXPECT_EQ(archiver.ExtractFiles(0), 0) << archiver.LastError();
   EXPECT_EQ(test::ListDirectory(target), "-d [1].tie x*.tie");
   EXPECT_EQ(std::filesystem::last_write_time(temp.Path() / "out" / "-d"), stamp);
