@@ -2,7 +2,6 @@
 
 #include "app/Application.h"
 #include "app/TixoFlightdeckForm.h"
-#include "lists/MissionInstall.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -25,11 +24,7 @@ bool TixoFlightdeckForm::AcceptsFilesAt(const QStringList& paths,
   if (paths.isEmpty() || !FMissionCommandsEnabled)
     return false;
   // A mission needs an entry to go under: the one dropped on, or one of its missions.
-  const auto* node = static_cast<const TMissionTreeItem*>(target);
-  const TListItemKind parentKind = InstallParentKind(FMissionType);
-  const bool missionTarget = node && node->Record() &&
-                             (node->Record()->Kind == parentKind ||
-                              node->Record()->Kind == parentKind + 1);
+  const bool missionTarget = MissionParentOf(target) != nullptr;
   return std::all_of(paths.begin(), paths.end(), [&](const QString& path) {
     return IsPackFile(path) || (IsMissionFile(path) && missionTarget);
   });

@@ -48,14 +48,7 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
     return;
 
   const TListItemKind parentKind = InstallParentKind(FMissionType);
-  TMissionTreeItem* selected = SelectedNode();
-  QTreeWidgetItem* parent = nullptr;
-  if (selected && selected->Record()) {
-    if (selected->Record()->Kind == parentKind + 1)
-      parent = selected->parent();
-    else if (selected->Record()->Kind == parentKind)
-      parent = selected;
-  }
+  QTreeWidgetItem* parent = MissionParentOf(SelectedNode());
   if (!parent) {
     // The copy stays; say why no entry came with it.
     transaction.Commit();
@@ -82,6 +75,16 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
   transaction.Commit();
   ShowNextNumberButtonClick(this);
   FMissionView->editItem(node);
+}
+
+QTreeWidgetItem* TixoFlightdeckForm::MissionParentOf(QTreeWidgetItem* node) const {
+  const auto* item = static_cast<const TMissionTreeItem*>(node);
+  if (!item || !item->Record())
+    return nullptr;
+  const TListItemKind parentKind = InstallParentKind(FMissionType);
+  if (item->Record()->Kind == parentKind + 1)
+    return node->parent();
+  return item->Record()->Kind == parentKind ? node : nullptr;
 }
 
 void TixoFlightdeckForm::mFileNewClick() {

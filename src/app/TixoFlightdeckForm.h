@@ -93,6 +93,9 @@ public:
   // Installing a mission and the File menu.
   void mInstallMissionClick();
   void InstallMissionFile(const std::string& chosen); // under the selected entry
+  // The entry a mission goes under when `node` is chosen: the node itself when it is a campaign,
+  // battle or tournament, its parent when it is one of their missions; else null.
+  QTreeWidgetItem* MissionParentOf(QTreeWidgetItem* node) const;
   void mFileNewClick();
   void mFileOpenClick();
   void mFileEditClick();
