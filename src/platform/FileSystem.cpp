@@ -19,8 +19,9 @@ namespace {
 
 // The host file a read of `path` goes to: what the open transaction stages for it, if anything.
 std::string ReadableHostPath(std::string_view path) {
-  std::string staged = TFileTransaction::StagedHostPath(path);
-  return staged.empty() ? HostPath(path) : staged;
+  std::string host = HostPath(path);
+  std::string staged = TFileTransaction::StagedHostPath(host);
+  return staged.empty() ? host : staged;
 }
 
 bool StatPath(std::string_view path, struct stat& info) {

@@ -11,8 +11,7 @@ thread_local TFileTransaction* OpenTransaction = nullptr;
 
 // One key for every spelling of a file: its folder as found on the host, and its name in
 // lower case, the way the lookup matches names.
-std::string StagingKey(std::string_view path) {
-  const std::string host = HostPath(path);
+std::string StagingKey(const std::string& host) {
   const std::size_t slash = host.rfind('/');
   const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
   return host.substr(0, nameStart) + LowerCaseAscii(std::string_view(host).substr(nameStart));
@@ -36,7 +35,7 @@ void TFileTransaction::Add(std::string_view path, TReplacementFile file) {
     return;
   }
   // A file staged again replaces what was staged for it before, in its first place.
-  const auto [at, added] = FIndex.emplace(StagingKey(path), FStaged.size());
+  const auto [at, added] = FIndex.emplace(StagingKey(HostPath(path)), FStaged.size());
   auto staged = std::make_unique<TReplacementFile>(std::move(file));
   if (added)
     FStaged.push_back(std::move(staged));
@@ -67,10 +66,10 @@ void TFileTransaction::Commit() {
   FIndex.clear();
 }
 
-std::string TFileTransaction::StagedHostPath(std::string_view path) {
+std::string TFileTransaction::StagedHostPath(const std::string& hostPath) {
   if (!OpenTransaction || OpenTransaction->FIndex.empty())
     return {};
-  const auto found = OpenTransaction->FIndex.find(StagingKey(path));
+  const auto found = OpenTransaction->FIndex.find(StagingKey(hostPath));
   return found == OpenTransaction->FIndex.end()
              ? std::string()
              : OpenTransaction->FStaged[found->second]->TempPath();

@@ -33,9 +33,9 @@ public:
   void StageCopy(std::string_view source, std::string_view path);
   void Commit();
 
-  // The host file that holds what the open transaction of this thread stages for `path`, or
-  // "" when it stages nothing there.
-  static std::string StagedHostPath(std::string_view path);
+  // The host file that holds what the open transaction of this thread stages for the file at
+  // `hostPath` (as HostPath gives it), or "" when it stages nothing there.
+  static std::string StagedHostPath(const std::string& hostPath);
 
 private:
   void Add(std::string_view path, TReplacementFile file);
