@@ -3,6 +3,7 @@
 #include "lists/MissionTypes.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
+#include "services/GamePlaces.h"
 
 #include <algorithm>
 
@@ -28,7 +29,7 @@ public:
     }
     if (depth == 0)
       return;
-    for (const std::string& name : SortedFolderNames(folder))
+    for (const std::string& name : SortedSubfolders(folder))
       Scan(folder + "/" + name, depth - 1, source);
   }
 
@@ -41,22 +42,13 @@ public:
   // Every prefix directly below `folder`, `inside` each (for Proton: "pfx").
   void ScanPrefixesBelow(const std::string& folder, const std::string& inside,
                          const std::string& source) {
-    for (const std::string& name : SortedFolderNames(folder))
+    for (const std::string& name : SortedSubfolders(folder))
       ScanPrefix(folder + "/" + name + inside, source);
   }
 
   std::vector<TFoundGame> Take() { return std::move(FFound); }
 
 private:
-  static std::vector<std::string> SortedFolderNames(const std::string& folder) {
-    std::vector<std::string> names = HostFolderNames(HostPath(folder));
-    std::erase_if(names, [&](const std::string& name) {
-      return name.front() == '.' || !DirectoryExists(folder + "/" + name);
-    });
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
   void Add(const std::string& folder, const std::string& source) {
     const std::string path = HostPath(folder);
     if (std::none_of(FFound.begin(), FFound.end(), [&](const TFoundGame& found) {
@@ -107,7 +99,7 @@ std::vector<TFoundGame> FindGames(const std::string& home, const std::string& wi
                                   std::chrono::milliseconds budget) {
   TGameSearch search(budget);
   std::vector<std::string> libraries;
-  for (const std::string& steam : {home + "/.steam/steam", home + "/.local/share/Steam"}) {
+  for (const std::string& steam : SteamRoots(home)) {
     if (!DirectoryExists(steam))
       continue;
     libraries.push_back(steam);
@@ -122,8 +114,8 @@ std::vector<TFoundGame> FindGames(const std::string& home, const std::string& wi
   if (!winePrefix.empty())
     search.ScanPrefix(winePrefix, "wine");
   search.ScanPrefix(home + "/.wine", "wine");
-  search.ScanPrefixesBelow(home + "/Games/Heroic/Prefixes/default", "", "heroic");
-  search.ScanPrefixesBelow(home + "/Games", "", "lutris");
+  search.ScanPrefixesBelow(HeroicPrefixes(home), "", "heroic");
+  search.ScanPrefixesBelow(LutrisPrefixes(home), "", "lutris");
   return search.Take();
 }
 

@@ -21,11 +21,8 @@ public:
   // The drive_c of every prefix directly below `folder`.
   void AddPrefixesBelow(const std::string& label, const std::string& folder,
                         const std::string& inside) {
-    std::vector<std::string> names = HostFolderNames(folder);
-    std::sort(names.begin(), names.end());
-    for (const std::string& name : names)
-      if (name.front() != '.')
-        Add(label + " " + name, folder + "/" + name + inside);
+    for (const std::string& name : SortedSubfolders(folder))
+      Add(label + " " + name, folder + "/" + name + inside);
   }
   std::vector<TGamePlace> Take() { return std::move(FPlaces); }
 
@@ -35,18 +32,39 @@ private:
 
 } // namespace
 
+std::vector<std::string> SteamRoots(const std::string& home) {
+  return {home + "/.steam/steam", home + "/.local/share/Steam"};
+}
+
+std::string HeroicPrefixes(const std::string& home) {
+  return home + "/Games/Heroic/Prefixes/default";
+}
+
+std::string LutrisPrefixes(const std::string& home) {
+  return home + "/Games";
+}
+
+std::vector<std::string> SortedSubfolders(const std::string& folder) {
+  std::vector<std::string> names = HostFolderNames(HostPath(folder));
+  std::erase_if(names, [&](const std::string& name) {
+    return name.front() == '.' || !DirectoryExists(folder + "/" + name);
+  });
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 std::vector<TGamePlace> GamePlaces(const std::string& home, const std::string& winePrefix) {
   TPlaces places;
   places.Add("Home", home);
   if (!winePrefix.empty())
     places.Add("Wine prefix", winePrefix + "/drive_c");
   places.Add("Wine", home + "/.wine/drive_c");
-  for (const std::string& steam : {home + "/.steam/steam", home + "/.local/share/Steam"}) {
+  for (const std::string& steam : SteamRoots(home)) {
     places.Add("Steam games", steam + "/steamapps/common");
     places.AddPrefixesBelow("Proton prefix", steam + "/steamapps/compatdata", "/pfx/drive_c");
   }
-  places.AddPrefixesBelow("Heroic prefix", home + "/Games/Heroic/Prefixes/default", "/drive_c");
-  places.AddPrefixesBelow("Wine prefix", home + "/Games", "/drive_c");
+  places.AddPrefixesBelow("Heroic prefix", HeroicPrefixes(home), "/drive_c");
+  places.AddPrefixesBelow("Wine prefix", LutrisPrefixes(home), "/drive_c");
   return places.Take();
 }
 

@@ -11,6 +11,14 @@ struct TGamePlace {
   std::string Folder; // host path, without a trailing separator
 };
 
+// Where Steam keeps its own library, and where Heroic and Lutris put the prefixes they make.
+std::vector<std::string> SteamRoots(const std::string& home);
+std::string HeroicPrefixes(const std::string& home);
+std::string LutrisPrefixes(const std::string& home);
+
+// The folders directly below `folder`, hidden ones left out, by name.
+std::vector<std::string> SortedSubfolders(const std::string& folder);
+
 // The places of this machine where X-wing vs. TIE Fighter usually lives, those that exist: the
 // home folder; Wine prefixes (`winePrefix` when given, ~/.wine, and prefixes below ~/Games, as
 // Lutris makes them); the Steam libraries' game folders and their Proton prefixes; Heroic's
