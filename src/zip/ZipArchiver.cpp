@@ -47,34 +47,30 @@ public:
     return stop;
   }
   bool PasswordQuery(TZipPwdQuery& query) override {
-    ProcessMessages();
+    return Handle([&] { FArchiver.AnswerPasswordQuery(query); });
+  }
+
+private:
+  // Lets the window paint, then runs what a report asks of the archiver's handlers; true to stop.
+  // What a handler raises stops the engine and passes through the operation unchanged.
+  template <typename THandler>
+  bool Handle(THandler&& handler) {
+    if (FArchiver.OnProcessMessages)
+      FArchiver.OnProcessMessages();
     try {
-      FArchiver.AnswerPasswordQuery(query);
+      handler();
     } catch (...) {
       FFailure = std::current_exception();
       return true;
     }
     return FArchiver.FAbortRequested;
   }
-
-private:
-  void ProcessMessages() {
-    if (FArchiver.OnProcessMessages)
-      FArchiver.OnProcessMessages();
-  }
   template <typename T, typename TArgument>
   bool Raise(const TEvent<T>& event, TArgument&& argument) {
-    ProcessMessages();
-    if (event) {
-      // What a handler raises stops the engine and passes through the operation unchanged.
-      try {
+    return Handle([&] {
+      if (event)
         event(FArchiver, std::forward<TArgument>(argument));
-      } catch (...) {
-        FFailure = std::current_exception();
-        return true;
-      }
-    }
-    return FArchiver.FAbortRequested;
+    });
   }
 
 public:
