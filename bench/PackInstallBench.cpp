@@ -3,7 +3,7 @@
 // TMPDIR=/dev/shm to leave the disk out of it.
 
 #include "lists/XvTListFile.h"
-#include "packs/PackInstall.h"
+#include "services/PackInstall.h"
 #include "platform/HostPath.h"
 
 #include <benchmark/benchmark.h>
@@ -73,8 +73,8 @@ void InstallPackOfSmallMissions(benchmark::State& state) {
     state.ResumeTiming();
     const THostLookupScope scope;
     const TPackFiles installed = InstallPack(zip, listing, game, mtCombat, gnNeutral);
-    if (!installed.Error.empty())
-      state.SkipWithError(installed.Error.c_str());
+    if (!installed)
+      state.SkipWithError(installed.Error().c_str());
   }
   state.SetComplexityN(state.range(0));
 }

@@ -6,7 +6,7 @@
 
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
-#include "packs/PackInstall.h"
+#include "services/PackInstall.h"
 #include "platform/InOutError.h"
 
 #include <zip.h>

@@ -303,6 +303,8 @@ void TixoFlightdeckForm::CreateMissionView() {
   });
   connect(MissionTypeTabSet, &QTabBar::currentChanged, this,
           &TixoFlightdeckForm::MissionTypeTabSetChange);
+  connect(FMissionView, &QTreeWidget::itemChanged, this,
+          &TixoFlightdeckForm::MissionViewItemChanged);
   connect(FMissionView, &TMissionView::LabelEdited, this, &TixoFlightdeckForm::MissionViewEdited);
   FMissionView->AcceptLabel = [this](QTreeWidgetItem* node, const QString& label) {
     return MissionViewLabelAcceptable(node, label);

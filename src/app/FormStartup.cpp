@@ -131,8 +131,6 @@ void TixoFlightdeckForm::closeEvent(QCloseEvent* event) {
 void TixoFlightdeckForm::FormDestroy() {
   if (FMissionCommandsEnabled && DirectoryExists(FXvTPath)) {
     SaveMissionList();
-    FTreeState = tsReleasing;
-    FreeNodeData(0, static_cast<int>(TreeNodes().size()) - 1);
     FreePackageItems(PackageItems);
   }
   FTreeState = tsReleasing;

@@ -4,8 +4,7 @@
 #include "app/ListText.h"
 #include "app/MissionView.h"
 #include "app/TixoFlightdeckForm.h"
-#include "lists/MissionInstall.h"
-#include "lists/NextNumber.h"
+#include "services/MissionInstall.h"
 #include "platform/DirectoryLock.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
@@ -47,44 +46,31 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
   if (!FileExists(copy.Target))
     return;
 
-  const TListItemKind parentKind = InstallParentKind(FMissionType);
-  QTreeWidgetItem* parent = MissionParentOf(SelectedNode());
+  TMissionNode* parent = FDocument->MissionParentOf(SelectedTreeNode());
   if (!parent) {
     // The copy stays; say why no entry came with it.
     transaction.Commit();
     Tell(
         QStringLiteral("The mission file is in place, but no entry was added for it: select the ") +
-        QString::fromLatin1(ListItemKindName(parentKind).data()) +
+        QString::fromLatin1(ListItemKindName(InstallParentKind(FMissionType)).data()) +
         QStringLiteral(" to add it to, or one of its missions, and install it again."));
     return;
   }
 
-  auto record = std::make_unique<TListFileItem>(NewMissionRecord(FMissionType, copy.Target));
-  TListFileItem& entry = *record;
-  TMissionTreeItem* node = MakeNode(std::move(record), "A New X-wing vs. TIE Fighter Mission");
-  parent->addChild(node);
-  FMissionView->setCurrentItem(node);
-  ApplicationHint(QStringLiteral("Mission added to ") + parent->text(0));
-  entry.Number =
-      entry.Kind == likEngagement
-          ? NextNumber(likEngagement, CollectTreeItems(0, static_cast<int>(TreeNodes().size()) - 1))
-          : 0;
-  MissionNumberEB->setText(QString::number(entry.Number));
-  if (FMissionType == mtBattles || FMissionType == mtCombat)
-    AddMissionToCombatLists(FXvTPath, entry, ToList(parent->text(0)));
+  TMissionNode& mission = AddInstalledMission(*FDocument, *parent, copy.Target);
+  TMissionTreeItem* item = MakeItem(mission);
+  ItemOf(parent)->addChild(item);
+  FMissionView->setCurrentItem(item);
+  ApplicationHint(QStringLiteral("Mission added to ") + FromList(parent->Label));
+  MissionNumberEB->setText(QString::number(mission.Record.Number));
   transaction.Commit();
   ShowNextNumberButtonClick(this);
-  FMissionView->editItem(node);
+  FMissionView->editItem(item);
 }
 
 QTreeWidgetItem* TixoFlightdeckForm::MissionParentOf(QTreeWidgetItem* node) const {
   const auto* item = static_cast<const TMissionTreeItem*>(node);
-  if (!item || !item->Record())
-    return nullptr;
-  const TListItemKind parentKind = InstallParentKind(FMissionType);
-  if (item->Record()->Kind == parentKind + 1)
-    return node->parent();
-  return item->Record()->Kind == parentKind ? node : nullptr;
+  return item ? ItemOf(FDocument->MissionParentOf(&item->Node())) : nullptr;
 }
 
 void TixoFlightdeckForm::mFileNewClick() {
@@ -97,10 +83,10 @@ void TixoFlightdeckForm::mFileOpenClick() {
 }
 
 void TixoFlightdeckForm::mFileEditClick() {
-  const TMissionTreeItem* selected = SelectedNode();
-  if (!selected || !selected->Record())
+  const TMissionNode* selected = SelectedTreeNode();
+  if (!selected)
     return;
-  const std::string& fileName = selected->Record()->FileName;
+  const std::string& fileName = selected->Record.FileName;
   if (FileExists(MissionDirectory() + fileName)) {
     ShowFileTitlePanel->SetCaption({});
     return;

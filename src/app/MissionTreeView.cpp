@@ -6,8 +6,8 @@
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTree.h"
-#include "lists/NextNumber.h"
 #include "platform/DirectoryLock.h"
+#include "platform/FileTransaction.h"
 #include "platform/HostPath.h"
 
 #include "widgets/BevelPanel.h"
@@ -57,12 +57,37 @@ int TixoFlightdeckForm::AbsoluteIndex(const QTreeWidgetItem* node) const {
   return -1;
 }
 
-TMissionTreeItem* TixoFlightdeckForm::MakeNode(std::unique_ptr<TListFileItem> record,
-                                               const std::string& label) {
-  auto* node = new TMissionTreeItem(std::move(record));
-  node->setText(0, FromList(label));
-  node->setFlags(node->flags() | Qt::ItemIsEditable);
-  return node;
+TMissionTreeItem* TixoFlightdeckForm::MakeItem(TMissionNode& node) {
+  auto* item = new TMissionTreeItem(node);
+  item->setText(0, FromList(node.Label));
+  item->setFlags(item->flags() | Qt::ItemIsEditable);
+  for (const std::unique_ptr<TMissionNode>& child : node.Children)
+    item->addChild(MakeItem(*child));
+  return item;
+}
+
+TMissionTreeItem* TixoFlightdeckForm::ItemOf(const TMissionNode* node) const {
+  for (TMissionTreeItem* item : TreeNodes())
+    if (&item->Node() == node)
+      return item;
+  return nullptr;
+}
+
+void TixoFlightdeckForm::PlaceItem(TMissionTreeItem* item) {
+  const TMissionNode& node = item->Node();
+  const auto& siblings = node.Parent ? node.Parent->Children : FDocument->Roots();
+  const int index = static_cast<int>(
+      std::find_if(siblings.begin(), siblings.end(),
+                   [&](const auto& sibling) { return sibling.get() == &node; }) -
+      siblings.begin());
+  if (QTreeWidgetItem* from = item->parent())
+    from->removeChild(item);
+  else if (const int top = FMissionView->indexOfTopLevelItem(item); top >= 0)
+    FMissionView->takeTopLevelItem(top);
+  if (node.Parent)
+    ItemOf(node.Parent)->insertChild(index, item);
+  else
+    FMissionView->insertTopLevelItem(index, item);
 }
 
 std::string TixoFlightdeckForm::CategoryDirectory() const {
@@ -90,6 +115,10 @@ void TixoFlightdeckForm::Tell(const QString& text) {
 
 TMissionTreeItem* TixoFlightdeckForm::SelectedNode() const {
   return static_cast<TMissionTreeItem*>(FMissionView->currentItem());
+}
+
+TMissionNode* TixoFlightdeckForm::SelectedTreeNode() const {
+  return SelectedNode() ? &SelectedNode()->Node() : nullptr;
 }
 
 void TixoFlightdeckForm::MissionTypeTabSetChange() {
@@ -157,41 +186,34 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
   if (FTreeState == tsReleasing)
     return;
   FTreeState = tsBuilding;
-  TMissionTree tree;
+  auto tree = std::make_unique<TMissionTree>(FXvTPath, FMissionType, FGender);
   try {
-    FreeNodeData(0, static_cast<int>(TreeNodes().size()) - 1);
-    tree = LoadMissionTree(FXvTPath, FMissionType, FGender);
+    FMissionView->clear();
+    FDocument.reset();
+    tree->Load();
   } catch (...) {
     FTreeState = tsIdle;
     throw;
   }
-  if (tree.HadCorruptEntry)
+  FDocument = std::move(tree);
+  if (FDocument->HadCorruptEntry())
     FEnvironment.Prompts->Message(
         ApplicationTitle, QStringLiteral("BuildMissionTreeView:  Unrecognized list file item!"),
         TMessageButtons::Ok);
 
   // Build the items detached and hand the roots to the view at once: much faster for long lists.
-  std::vector<TMissionTreeItem*> items;
-  items.reserve(tree.Nodes.size());
   QList<QTreeWidgetItem*> roots;
-  for (TMissionTreeNode& node : tree.Nodes) {
-    TMissionTreeItem* item = MakeNode(std::move(node.Item), node.Label);
-    if (node.Parent < 0)
-      roots.append(item);
-    else
-      items[static_cast<std::size_t>(node.Parent)]->addChild(item);
-    items.push_back(item);
-  }
+  for (const std::unique_ptr<TMissionNode>& node : FDocument->Roots())
+    roots.append(MakeItem(*node));
   FMissionView->addTopLevelItems(roots);
   FMissionView->expandAll();
-  RememberListAsStored(CollectTreeItems(0, static_cast<int>(items.size()) - 1));
   FTreeState = tsIdle;
-  if (items.empty())
+  if (roots.empty())
     return;
-  if (FMissionView->currentItem() == items.front())
+  if (FMissionView->currentItem() == roots.front())
     MissionViewChange();
   else
-    FMissionView->setCurrentItem(items.front());
+    FMissionView->setCurrentItem(roots.front());
 }
 
 void TixoFlightdeckForm::EndLabelEdit() {
@@ -200,53 +222,14 @@ void TixoFlightdeckForm::EndLabelEdit() {
     emit FMissionView->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
 }
 
-void TixoFlightdeckForm::RememberListAsStored(const TListItemRefs& items) {
-  FListAsStored.clear();
-  FListAsStored.reserve(items.size());
-  for (const TListFileItem* item : items)
-    FListAsStored.push_back(*item);
-}
-
 void TixoFlightdeckForm::SaveMissionList() {
   EndLabelEdit();
-  const int count = static_cast<int>(TreeNodes().size());
-  const TListItemRefs items = CollectTreeItems(0, count - 1);
-  const bool unchanged = std::equal(
-      items.begin(), items.end(), FListAsStored.begin(), FListAsStored.end(),
-      [](const TListFileItem* item, const TListFileItem& stored) { return *item == stored; });
-  if (unchanged)
+  if (!FDocument || !FDocument->Changed())
     return;
   const TDirectoryLock lock(FXvTPath); // not while a command-line command changes the game
-  SaveMissionTree(FXvTPath, FMissionType, FGender, items);
-  RememberListAsStored(items);
-}
-
-TListItemRefs TixoFlightdeckForm::CollectTreeItems(int first, int last) {
-  TListItemRefs items;
-  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
-  if (nodes.empty() || first < 0 || first > last || last >= static_cast<int>(nodes.size()))
-    return items;
-  for (int i = first; i <= last; ++i) {
-    TMissionTreeItem* node = nodes[static_cast<std::size_t>(i)];
-    if (!node->Record())
-      continue;
-    node->Record()->Title = ToList(node->text(0));
-    items.push_back(node->Record());
-  }
-  return items;
-}
-
-void TixoFlightdeckForm::FreeNodeData(int first, int last) {
-  const TTreeState saved = FTreeState;
-  FTreeState = tsReleasing;
-  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
-  if (!nodes.empty()) {
-    for (int i = std::max(first, 0); i <= last && i < static_cast<int>(nodes.size()); ++i)
-      nodes[static_cast<std::size_t>(i)]->DisposeRecord();
-    if (first == 0 && last == static_cast<int>(nodes.size()) - 1)
-      FMissionView->clear();
-  }
-  FTreeState = saved;
+  TFileTransaction transaction;
+  FDocument->Save();
+  transaction.Commit();
 }
 
 void TixoFlightdeckForm::MissionViewChange() {
@@ -259,7 +242,7 @@ void TixoFlightdeckForm::MissionViewChange() {
   mBuildPack->setEnabled(hasChildren);
   mnuBuildPak->setEnabled(hasChildren);
   const TMissionTreeItem* node = SelectedNode();
-  if (!node || !node->Record() || FTreeState != tsIdle || FNumberEditIndex != -1)
+  if (!node || FTreeState != tsIdle || FNumberEditIndex != -1)
     return;
   const TListFileItem& record = *node->Record();
   QString caption =
@@ -268,10 +251,8 @@ void TixoFlightdeckForm::MissionViewChange() {
     ShowFileNumberPanel->setEnabled(true);
     MissionNumberEB->setText(QString::number(record.Number));
     ShowNextNumberButton->setEnabled(true);
-    const int count = static_cast<int>(TreeNodes().size());
-    ShowNextNumberButton->SetCaption(
-        QStringLiteral("Next #: ") +
-        QString::number(NextNumber(record.Kind, CollectTreeItems(0, count - 1))));
+    ShowNextNumberButton->SetCaption(QStringLiteral("Next #: ") +
+                                     QString::number(FDocument->NextNumber(record.Kind)));
   }
   if (IsMission(record.Kind))
     caption += QStringLiteral(" (mission file):  ") + FromList(record.FileName);

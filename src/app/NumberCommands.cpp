@@ -1,9 +1,9 @@
 // Entry numbers: the next-number button and the number box.
 
 #include "app/Application.h"
+#include "app/ListText.h"
 #include "app/MissionView.h"
 #include "app/TixoFlightdeckForm.h"
-#include "lists/NextNumber.h"
 #include "platform/AsciiCase.h"
 
 #include "widgets/FlatSpeedButton.h"
@@ -41,11 +41,9 @@ QString Quoted(const QString& text) {
 void TixoFlightdeckForm::ShowNextNumberButtonClick(QObject* sender) {
   QString word = QStringLiteral("mission");
   std::int32_t number = 0;
-  const TMissionTreeItem* selected = SelectedNode();
-  if (selected && selected->Record()) {
-    const TListItemKind kind = selected->Record()->Kind;
-    const int count = static_cast<int>(TreeNodes().size());
-    number = NextNumber(kind, CollectTreeItems(0, count - 1));
+  if (const TMissionNode* selected = SelectedTreeNode()) {
+    const TListItemKind kind = selected->Record.Kind;
+    number = FDocument->NextNumber(kind);
     if (kind == likCampaign || kind == likBattle || kind == likTournament)
       word = QString::fromStdString(LowerCaseAscii(ListItemKindName(kind)));
   }
@@ -61,41 +59,26 @@ void TixoFlightdeckForm::MissionNumberEBEnter() {
 }
 
 void TixoFlightdeckForm::MissionNumberEBExit() {
-  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
-  if (FNumberEditIndex < 0 || FNumberEditIndex >= static_cast<int>(nodes.size()))
+  const std::vector<TMissionTreeItem*> items = TreeNodes();
+  if (FNumberEditIndex < 0 || FNumberEditIndex >= static_cast<int>(items.size()))
     return;
-  TMissionTreeItem* node = nodes[static_cast<std::size_t>(FNumberEditIndex)];
-  if (!node->Record()) {
-    FNumberEditIndex = -1;
-    return;
-  }
-  TListFileItem& entry = *node->Record();
-  // The next free number is taken while the entry still holds its old one.
-  const std::int32_t next =
-      NextNumber(entry.Kind, CollectTreeItems(0, static_cast<int>(nodes.size()) - 1));
-  const std::int32_t value = TypedNumber(MissionNumberEB->displayText()).value_or(entry.Number);
-
-  TMissionTreeItem* clash = nullptr;
-  for (TMissionTreeItem* other : nodes)
-    if (other != node && other->Record() && other->Record()->Kind == entry.Kind &&
-        other->Record()->Number == value)
-      clash = other;
-  if (!clash) {
-    entry.Number = value;
-  } else if (Ask(QStringLiteral("Confirm"),
-                 Quoted(clash->text(0)) +
-                     QStringLiteral(" is presently using this number.  Would you like to assign "
-                                    "the next available "
-                                    "number (") +
-                     QString::number(next) + QStringLiteral(") to ") + Quoted(clash->text(0)) +
-                     QStringLiteral(", and then assign the number (") + QString::number(value) +
-                     QStringLiteral(") to ") + Quoted(node->text(0)) + QLatin1Char('?')) ==
-             TMessageResult::Yes) {
-    entry.Number = value;
-    clash->Record()->Number = next;
-  }
-  FMissionView->setCurrentItem(node);
-  MissionNumberEB->setText(QString::number(entry.Number));
+  TMissionTreeItem* item = items[static_cast<std::size_t>(FNumberEditIndex)];
+  TMissionNode& entry = item->Node();
+  const TRenumbering renumbering = FDocument->PlanRenumbering(
+      entry, TypedNumber(MissionNumberEB->displayText()).value_or(entry.Record.Number));
+  const auto clash = [&] { return Quoted(FromList(renumbering.Clash->Label)); };
+  if (!renumbering.Clash ||
+      Ask(QStringLiteral("Confirm"),
+          clash() +
+              QStringLiteral(" is presently using this number.  Would you like to assign the next "
+                             "available number (") +
+              QString::number(renumbering.Next) + QStringLiteral(") to ") + clash() +
+              QStringLiteral(", and then assign the number (") +
+              QString::number(renumbering.Number) + QStringLiteral(") to ") +
+              Quoted(item->text(0)) + QLatin1Char('?')) == TMessageResult::Yes)
+    TMissionTree::Renumber(renumbering);
+  FMissionView->setCurrentItem(item);
+  MissionNumberEB->setText(QString::number(entry.Record.Number));
   FNumberEditIndex = -1;
 }
 

@@ -4,15 +4,16 @@
 #include "app/ArchiveProgress.h"
 #include "app/ListText.h"
 #include "app/TixoFlightdeckForm.h"
-#include "lists/TextHelpers.h"
+#include "platform/PathNames.h"
 #include "packs/InstallScript.h"
-#include "packs/PackBuild.h"
-#include "packs/PackInstall.h"
+#include "services/PackBuild.h"
+#include "services/PackInstall.h"
 #include "platform/AsciiCase.h"
 #include "platform/DirectoryLock.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
 
+#include <optional>
 #include <set>
 
 namespace flightdeck {
@@ -40,7 +41,6 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
   FPackListing.clear();
   ZipManager.ZipFileName = chosen;
   const TDirectoryLock lock(FXvTPath);
-  TPackFiles pack;
   {
     const TArchiveProgress progress(this, ZipManager, QStringLiteral("Reading the pack..."), 0);
     if (ZipManager.ListFiles() != 0 && FPackListing.empty()) {
@@ -49,38 +49,38 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
       return;
     }
   }
-  {
-    // The tree's own edits, the pack's missions and every list it extends go in together.
-    TFileTransaction transaction;
+  // The tree's own edits first, on their own: they stay whatever becomes of the pack. Then the
+  // pack's missions and every list it extends go in together.
+  SaveMissionList();
+  std::optional<TFileTransaction> transaction(std::in_place);
+  const TPackFiles pack = [&] {
     const TArchiveProgress progress(this, ZipManager, QStringLiteral("Extracting the missions..."),
                                     static_cast<int>(FPackListing.size()));
-    SaveMissionList();
-    pack = InstallPack(ZipManager, FPackListing, FXvTPath, FMissionType, FGender);
-    if (pack.Error.empty() && !ConfirmGroupsAgain(pack.Items))
-      return; // dropped: nothing of the pack goes in
-    if (pack.Error.empty())
-      transaction.Commit();
-  }
+    return InstallPack(ZipManager, FPackListing, FXvTPath, FMissionType, FGender);
+  }();
+  if (pack && !ConfirmGroupsAgain(pack.Value()))
+    return; // dropped: nothing of the pack goes in
+  if (pack)
+    transaction->Commit();
+  transaction.reset();
   QString notes;
   for (const std::string& note : pack.Notes)
     notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + FromList(note);
   if (!notes.isEmpty())
     Tell(notes);
-  if (!pack.Error.empty()) {
-    Tell(FromList(pack.Error));
+  if (!pack) {
+    Tell(FromList(pack.Error()));
     return;
   }
-  FreeNodeData(0, static_cast<int>(TreeNodes().size()) - 1);
   BuildMissionTreeView();
-  ApplicationHint(FromList(PackInstallSummary(pack.Items, FGender)));
+  ApplicationHint(FromList(PackInstallSummary(pack.Value(), FGender)));
 }
 
 bool TixoFlightdeckForm::ConfirmGroupsAgain(const std::vector<TPackageItem>& items) {
   QStringList listed;
-  for (const TMissionTreeItem* node : TreeNodes())
-    if (node->Record() &&
-        (IsGroupHeader(node->Record()->Kind) || HasBattleFile(node->Record()->Kind)))
-      listed << node->text(0);
+  for (const TMissionNode* node : FDocument->Nodes())
+    if (IsGroupHeader(node->Record.Kind) || HasBattleFile(node->Record.Kind))
+      listed << FromList(node->Label);
   QStringList again;
   for (const std::string& title : PackGroupTitles(items, FGender))
     if (listed.contains(FromList(title)) && !again.contains(FromList(title)))
@@ -108,30 +108,21 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
               QStringLiteral("\" already exists. Replace it?")) != TMessageResult::Yes)
     return;
 
-  const int first = AbsoluteIndex(selected);
-  const int last = first + DescendantCount(selected);
-  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
-  std::vector<TPackNode> packNodes;
-  for (int i = first; i <= last; ++i) {
-    const TMissionTreeItem* node = nodes[static_cast<std::size_t>(i)];
-    if (node->Record())
-      packNodes.push_back({node->Record(), ToList(node->text(0))});
-  }
   FreePackageItems(PackageItems);
   std::vector<std::string> leftOut;
-  PackageItems = CollectPackageItems(packNodes, FXvTPath, FMissionType, FGender, leftOut);
+  PackageItems = CollectPackageItems(FDocument->PackBranch(selected->Node()), FXvTPath,
+                                     FMissionType, FGender, leftOut);
   if (!leftOut.empty())
     Tell(FromList(LeftOutMessage(leftOut)));
   if (!FEnvironment.Prompts->EditPackList(PackageItems))
     return;
-  std::string error;
-  {
+  const TOutcome<> built = [&] {
     const TArchiveProgress progress(this, ZipManager, QStringLiteral("Building the pack..."),
                                     static_cast<int>(PackageItems.size()));
-    error = BuildPack(ZipManager, FXvTPath, FMissionType, PackageItems, archive);
-  }
-  if (!error.empty()) {
-    Tell(QString::fromStdString(error));
+    return BuildPack(ZipManager, FXvTPath, FMissionType, PackageItems, archive);
+  }();
+  if (!built) {
+    Tell(QString::fromStdString(built.Error()));
     return;
   }
   std::set<std::string> missions;

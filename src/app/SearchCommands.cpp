@@ -28,8 +28,7 @@ void TixoFlightdeckForm::mSearchAgainClick() {
     TMissionTreeItem* node = nodes[static_cast<std::size_t>((start + step + count) % count)];
     const bool found =
         node->text(0).contains(FSearchText, Qt::CaseInsensitive) ||
-        (node->Record() &&
-         FromList(node->Record()->FileName).contains(FSearchText, Qt::CaseInsensitive));
+        FromList(node->Record()->FileName).contains(FSearchText, Qt::CaseInsensitive);
     if (found) {
       FMissionView->setCurrentItem(node);
       FMissionView->scrollToItem(node);

@@ -3,6 +3,7 @@
 #include "app/MissionView.h"
 #include "app/Prompts.h"
 #include "lists/ListFileItem.h"
+#include "lists/MissionTree.h"
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
 #include "services/GameFinder.h"
@@ -28,15 +29,15 @@ class TBevelPanel;
 class TFlatSpeedButton;
 class TFolderBrowseDlg;
 
-// A node of the mission tree; it owns the list record it shows.
+// An item of the tree view: it shows one node of the mission tree the window edits.
 class TMissionTreeItem : public QTreeWidgetItem {
 public:
-  explicit TMissionTreeItem(std::unique_ptr<TListFileItem> record) : FRecord(std::move(record)) {}
-  TListFileItem* Record() const { return FRecord.get(); }
-  void DisposeRecord() { FRecord.reset(); }
+  explicit TMissionTreeItem(TMissionNode& node) : FNode(&node) {}
+  TMissionNode& Node() const { return *FNode; }
+  TListFileItem* Record() const { return &FNode->Record; }
 
 private:
-  std::unique_ptr<TListFileItem> FRecord;
+  TMissionNode* FNode;
 };
 
 // What the window needs from outside: where its settings live and how it asks the user.
@@ -87,6 +88,7 @@ public:
   void mnuAddBattleClick();
   void mnuRemoveClick();
   bool MissionViewLabelAcceptable(QTreeWidgetItem* node, const QString& label);
+  void MissionViewItemChanged(QTreeWidgetItem* item);
   void MissionViewEdited(QTreeWidgetItem* node);
   void MissionViewDragDrop(const QPoint& at); // at: viewport coordinates of the tree
 
@@ -125,8 +127,7 @@ public:
   // Writes the tree to its list file when it was edited since it was read or written: a list
   // the user did not change is never rewritten (the game may read it differently than we do).
   void SaveMissionList();
-  TListItemRefs CollectTreeItems(int first, int last);
-  void FreeNodeData(int first, int last);
+  const TMissionTree& Document() const { return *FDocument; }
   TMissionType SingleMissionType() const;
 
 protected:
@@ -163,7 +164,13 @@ private:
   std::vector<TMissionTreeItem*> TreeNodes() const;
   int AbsoluteIndex(const QTreeWidgetItem* node) const;
   TMissionTreeItem* SelectedNode() const;
-  TMissionTreeItem* MakeNode(std::unique_ptr<TListFileItem> record, const std::string& label);
+  TMissionNode* SelectedTreeNode() const;
+  TMissionTreeItem* ItemOf(const TMissionNode* node) const;
+  // An item for `node` and everything under it.
+  TMissionTreeItem* MakeItem(TMissionNode& node);
+  // Puts the item of `node` where the document has the node: under its parent's item, at its
+  // place among its siblings.
+  void PlaceItem(TMissionTreeItem* item);
   void EndLabelEdit();
   std::string CategoryDirectory() const; // the category's own folder, battle files and all
   std::string MissionDirectory() const;  // the folder of the category's mission files
@@ -172,9 +179,7 @@ private:
   TMessageResult Ask(const QString& caption, const QString& text);
   void Tell(const QString& text);
 
-  // The records of the list as it was last read or written, to tell whether the tree changed.
-  std::vector<TListFileItem> FListAsStored;
-  void RememberListAsStored(const TListItemRefs& items);
+  std::unique_ptr<TMissionTree> FDocument; // the list shown, as the window edits it
 
   TFormEnvironment FEnvironment;
   std::string FIniFileName;

@@ -3,12 +3,13 @@
 #include "cli/JsonText.h"
 #include "lists/MissionTree.h"
 #include "packs/InstallScript.h"
-#include "packs/PackBuild.h"
-#include "packs/PackInstall.h"
+#include "services/PackBuild.h"
+#include "services/PackInstall.h"
 #include "platform/FileSystem.h"
 #include "platform/TemporaryFolder.h"
 #include "platform/Windows1252.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace flightdeck {
@@ -40,59 +41,59 @@ const char* ClassOf(TListItemKind kind) {
 
 } // namespace
 
-int InstallPackCommand(const std::string& gameDirectory, TMissionType type, TGender gender,
-                       const std::string& pack) {
+int InstallPackCommand(const TInvocation& invocation) {
+  const std::string& pack = invocation.Arguments.at(0);
   if (!FileExists(pack)) {
     std::cerr << "flightdeck-cli: the pack \"" << pack << "\" does not exist\n";
     return 1;
   }
   std::vector<std::string> listing;
   TZipArchiver zip = ListedPack(pack, listing);
-  const TPackFiles files = InstallPack(zip, listing, gameDirectory, type, gender);
+  const TPackFiles files =
+      InstallPack(zip, listing, invocation.GameDirectory, invocation.Type, invocation.Gender);
   for (const std::string& note : files.Notes)
     std::cerr << "flightdeck-cli: " << note << "\n";
-  if (!files.Error.empty()) {
-    std::cerr << "flightdeck-cli: " << files.Error << "\n";
+  if (!files) {
+    std::cerr << "flightdeck-cli: " << files.Error() << "\n";
     return 1;
   }
   return 0;
 }
 
-int BuildPackCommand(const std::string& gameDirectory, TMissionType type, TGender gender,
-                     const std::string& label, const std::string& pack) {
-  const TMissionTree tree = LoadMissionTree(gameDirectory, type, gender);
+int BuildPackCommand(const TInvocation& invocation) {
+  const std::string& label = invocation.Arguments.at(0);
+  TMissionTree tree(invocation.GameDirectory, invocation.Type, invocation.Gender);
+  tree.Load();
   const std::string wanted = Utf8ToWindows1252(label);
-  std::size_t first = 0;
-  while (first < tree.Nodes.size() &&
-         !(tree.Nodes[first].Label == wanted && first + 1 < tree.Nodes.size() &&
-           tree.Nodes[first + 1].Parent == static_cast<int>(first)))
-    ++first;
-  if (first == tree.Nodes.size()) {
+  const std::vector<TMissionNode*> nodes = tree.Nodes();
+  const auto chosen = std::find_if(nodes.begin(), nodes.end(), [&](const TMissionNode* node) {
+    return node->Label == wanted && !node->Children.empty();
+  });
+  if (chosen == nodes.end()) {
     std::cerr
         << "flightdeck-cli: the list has no group, battle or tournament with missions labelled \""
         << label << "\"\n";
     return 1;
   }
-  std::vector<TPackNode> nodes{{tree.Nodes[first].Item.get(), tree.Nodes[first].Label}};
-  for (std::size_t i = first + 1;
-       i < tree.Nodes.size() && tree.Nodes[i].Level > tree.Nodes[first].Level; ++i)
-    nodes.push_back({tree.Nodes[i].Item.get(), tree.Nodes[i].Label});
   TZipArchiver zip;
   zip.UsePaths = false;
   std::vector<std::string> leftOut;
   const std::vector<TPackageItem> items =
-      CollectPackageItems(nodes, gameDirectory, type, gender, leftOut);
+      CollectPackageItems(tree.PackBranch(**chosen), invocation.GameDirectory, invocation.Type,
+                          invocation.Gender, leftOut);
   if (!leftOut.empty())
     std::cerr << "flightdeck-cli: " << LeftOutMessage(leftOut) << "\n";
-  const std::string error = BuildPack(zip, gameDirectory, type, items, WithPackExtension(pack));
-  if (!error.empty()) {
-    std::cerr << "flightdeck-cli: " << error << "\n";
+  const TOutcome<> built = BuildPack(zip, invocation.GameDirectory, invocation.Type, items,
+                                     WithPackExtension(invocation.Arguments.at(1)));
+  if (!built) {
+    std::cerr << "flightdeck-cli: " << built.Error() << "\n";
     return 1;
   }
   return 0;
 }
 
-int PackInfoCommand(const std::string& pack) {
+int PackInfoCommand(const TInvocation& invocation) {
+  const std::string& pack = invocation.Arguments.at(0);
   std::vector<std::string> listing;
   TZipArchiver zip = ListedPack(pack, listing);
   if (!zip.LastError().empty()) {

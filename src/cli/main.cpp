@@ -1,18 +1,15 @@
 // flightdeck-cli: the mission lists of a game directory from the command line.
 
+#include "cli/Invocation.h"
 #include "cli/JsonText.h"
 #include "cli/PackCommands.h"
-#include "lists/MissionInstall.h"
-#include "lists/MissionTree.h"
-#include "lists/TextHelpers.h"
-#include "lists/TitleRules.h"
-#include "lists/XvTListFile.h"
+#include "cli/TreeCommands.h"
 #include "platform/DirectoryLock.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
-#include "platform/Windows1252.h"
 #include "services/GameFinder.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <iostream>
@@ -25,16 +22,65 @@ using namespace flightdeck;
 
 namespace {
 
-constexpr const char* Usage =
-    "usage: flightdeck-cli {dump|tree|resave} GAMEDIR CATEGORY SIDE\n"
-    "       flightdeck-cli install-mission GAMEDIR CATEGORY SIDE MISSIONFILE --under LABEL "
-    "[--title TEXT]\n"
-    "       flightdeck-cli install-pack GAMEDIR CATEGORY SIDE PACK.ixo\n"
-    "       flightdeck-cli build-pack GAMEDIR CATEGORY SIDE LABEL OUT.ixo\n"
-    "       flightdeck-cli pack-info PACK.ixo\n"
-    "       flightdeck-cli detect\n"
-    "       flightdeck-cli --help | --version\n"
-    "  CATEGORY: battles|combat|melee|tournaments|training  SIDE: neutral|rebel|imperial";
+// The games found in the user's home and its game libraries, one JSON object each.
+int DetectCommand(const TInvocation&) {
+  const char* home = std::getenv("HOME");
+  const char* prefix = std::getenv("WINEPREFIX");
+  for (const TFoundGame& game : FindGames(home ? home : "", prefix ? prefix : ""))
+    std::cout << "{\"path\":" << JsonStringUtf8(game.Path)
+              << ",\"source\":" << JsonString(game.Source) << "}\n";
+  return 0;
+}
+
+struct TCommand {
+  std::string_view Name;
+  bool OnList;                  // takes GAMEDIR CATEGORY SIDE first
+  std::size_t ArgumentCount;    // the arguments after those
+  bool NamesNode;               // its first argument is a LABEL that --path may replace
+  std::vector<std::string_view> Required; // options with a value that must be given
+  std::vector<std::string_view> Optional; // options with a value that may be given
+  std::string_view Flag;                  // an option without a value, or ""
+  std::string_view Usage;                 // what follows the name in the usage text
+  int (*Run)(const TInvocation&);
+};
+
+const std::vector<TCommand>& Commands() {
+  static const std::vector<TCommand> commands = {
+      {"dump", true, 0, false, {}, {}, {}, "", DumpCommand},
+      {"tree", true, 0, false, {}, {}, {}, "", TreeCommand},
+      {"resave", true, 0, false, {}, {}, {}, "", ResaveCommand},
+      {"install-mission", true, 1, false, {"--under"}, {"--title"}, {},
+       "MISSIONFILE --under LABEL [--title TEXT]", InstallMissionCommand},
+      {"install-pack", true, 1, false, {}, {}, {}, "PACK.ixo", InstallPackCommand},
+      {"build-pack", true, 2, false, {}, {}, {}, "LABEL OUT.ixo", BuildPackCommand},
+      {"rename", true, 2, true, {}, {"--path"}, {}, "LABEL NEWLABEL", RenameCommand},
+      {"remove", true, 1, true, {}, {"--path"}, {}, "LABEL", RemoveCommand},
+      {"move", true, 1, true, {"--onto"}, {"--path"}, {}, "LABEL --onto TARGETLABEL",
+       MoveCommand},
+      {"renumber", true, 2, true, {}, {"--path"}, "--swap", "LABEL NUMBER [--swap]",
+       RenumberCommand},
+      {"add-group", true, 1, false, {}, {}, {}, "TITLE", AddGroupCommand},
+      {"add-battle", true, 2, false, {"--under"}, {}, {}, "BATTLEFILE TITLE --under LABEL",
+       AddBattleCommand},
+      {"pack-info", false, 1, false, {}, {}, {}, "PACK.ixo", PackInfoCommand},
+      {"detect", false, 0, false, {}, {}, {}, "", DetectCommand},
+  };
+  return commands;
+}
+
+std::string UsageText() {
+  std::string text;
+  for (const TCommand& command : Commands()) {
+    text += (text.empty() ? "usage: " : "       ") + std::string("flightdeck-cli ") +
+            std::string(command.Name) + (command.OnList ? " GAMEDIR CATEGORY SIDE" : "") +
+            (command.Usage.empty() ? "" : " ") + std::string(command.Usage) + "\n";
+  }
+  return text +
+         "       flightdeck-cli --help | --version\n"
+         "  CATEGORY: battles|combat|melee|tournaments|training  SIDE: neutral|rebel|imperial\n"
+         "  LABEL: the first entry of that label; --path A/B/C names one by its labels from the "
+         "top";
+}
 
 constexpr std::array<std::string_view, MissionTypeCount> CategoryWords = {
     "battles", "combat", "melee", "tournaments", "training"};
@@ -42,175 +88,69 @@ constexpr std::array<std::string_view, 3> SideWords = {"neutral", "rebel", "impe
 
 template <std::size_t N>
 std::optional<int> IndexOf(const std::array<std::string_view, N>& words, std::string_view word) {
-  for (std::size_t i = 0; i < N; ++i)
-    if (words[i] == word)
-      return static_cast<int>(i);
-  return std::nullopt;
+  const auto found = std::find(words.begin(), words.end(), word);
+  return found == words.end() ? std::nullopt
+                              : std::optional(static_cast<int>(found - words.begin()));
 }
 
-struct TArguments {
-  std::string Command;
-  std::string GameDirectory;
-  TMissionType Type = mtBattles;
-  TGender Gender = gnNeutral;
-  std::string MissionFile; // or the pack, or the label of build-pack
-  std::string Output;      // the pack build-pack writes
-  std::optional<std::string> Under;
-  std::optional<std::string> Title;
-};
+bool Contains(const std::vector<std::string_view>& options, std::string_view option) {
+  return std::find(options.begin(), options.end(), option) != options.end();
+}
 
-std::optional<TArguments> Parse(const std::vector<std::string>& words) {
-  if (words.size() < 4)
-    return std::nullopt;
-  TArguments arguments;
-  arguments.Command = words[0];
-  const std::optional<int> category = IndexOf(CategoryWords, words[2]);
-  const std::optional<int> side = IndexOf(SideWords, words[3]);
-  if (!category || !side)
-    return std::nullopt;
-  arguments.GameDirectory = words[1];
-  if (arguments.GameDirectory.empty() ||
-      (arguments.GameDirectory.back() != '\\' && arguments.GameDirectory.back() != '/'))
-    arguments.GameDirectory += '\\';
-  arguments.Type = CheckedMissionType(*category);
-  arguments.Gender = CheckedGender(*side + gnNeutral);
-  if (arguments.Command == "dump" || arguments.Command == "tree" || arguments.Command == "resave")
-    return words.size() == 4 ? std::optional(arguments) : std::nullopt;
-  if (arguments.Command == "install-pack" && words.size() == 5) {
-    arguments.MissionFile = words[4];
-    return arguments;
-  }
-  if (arguments.Command == "build-pack" && words.size() == 6) {
-    arguments.MissionFile = words[4];
-    arguments.Output = words[5];
-    return arguments;
-  }
-  if (arguments.Command != "install-mission" || words.size() < 5)
-    return std::nullopt;
-  arguments.MissionFile = words[4];
-  for (std::size_t i = 5; i < words.size(); i += 2) {
-    if (i + 1 >= words.size())
+// Splits the words after the command's name into its list, arguments and options; nothing
+// when they do not fit the command.
+std::optional<TInvocation> Parse(const TCommand& command, std::vector<std::string> words) {
+  TInvocation invocation;
+  if (command.OnList) {
+    if (words.size() < 3)
       return std::nullopt;
-    if (words[i] == "--under" && !arguments.Under)
-      arguments.Under = words[i + 1];
-    else if (words[i] == "--title" && !arguments.Title)
-      arguments.Title = words[i + 1];
-    else
+    const std::optional<int> category = IndexOf(CategoryWords, words[1]);
+    const std::optional<int> side = IndexOf(SideWords, words[2]);
+    if (!category || !side)
       return std::nullopt;
+    invocation.GameDirectory = words[0];
+    invocation.Type = CheckedMissionType(*category);
+    invocation.Gender = CheckedGender(*side + gnNeutral);
+    words.erase(words.begin(), words.begin() + 3);
   }
-  return arguments.Under ? std::optional(arguments) : std::nullopt;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    if (!word.starts_with("--")) {
+      invocation.Arguments.push_back(word);
+    } else if (!command.Flag.empty() && word == command.Flag && !invocation.Has(word)) {
+      invocation.Options[word] = "";
+    } else if ((Contains(command.Required, word) || Contains(command.Optional, word)) &&
+               i + 1 < words.size() && !invocation.Has(word)) {
+      invocation.Options[word] = words[++i];
+    } else {
+      return std::nullopt;
+    }
+  }
+  const std::size_t expected =
+      command.ArgumentCount - (command.NamesNode && invocation.Has("--path") ? 1 : 0);
+  if (invocation.Arguments.size() != expected ||
+      !std::all_of(command.Required.begin(), command.Required.end(),
+                   [&](std::string_view option) { return invocation.Has(std::string(option)); }))
+    return std::nullopt;
+  return invocation;
 }
 
-void Dump(const TXvTListFile& list) {
-  for (const auto& item : list.Items()) {
-    std::cout << "{\"kind\":" << JsonString(ListItemKindName(item->Kind))
-              << ",\"number\":" << item->Number << ",\"file\":" << JsonString(item->FileName)
-              << ",\"title\":" << JsonString(item->Title) << ",\"description\":["
-              << JsonString(item->Description[0]) << "," << JsonString(item->Description[1])
-              << "]}\n";
-  }
-}
-
-void PrintTree(const TMissionTree& tree) {
-  for (const TMissionTreeNode& node : tree.Nodes)
-    std::cout << "{\"level\":" << node.Level
-              << ",\"kind\":" << JsonString(ListItemKindName(node.Item->Kind))
-              << ",\"label\":" << JsonString(node.Label) << "}\n";
-}
-
-int InstallMission(const TArguments& arguments) {
-  const std::string name = ExtractFileName(arguments.MissionFile);
-  const std::string title = arguments.Title
-                                ? Utf8ToWindows1252(*arguments.Title)
-                                : name.substr(0, name.size() - ExtractFileExt(name).size());
-  const std::string refusal =
-      TitleRefusal(static_cast<TListItemKind>(InstallParentKind(arguments.Type) + 1), title);
-  if (!refusal.empty()) {
-    std::cerr << "flightdeck-cli: " << refusal << "\n";
-    return 2;
-  }
-  switch (InstallMissionUnder(arguments.GameDirectory, arguments.Type, arguments.Gender,
-                              arguments.MissionFile, Utf8ToWindows1252(*arguments.Under), title)) {
-  case TInstallOutcome::Installed:
-    return 0;
-  case TInstallOutcome::MissionFileMissing:
-    std::cerr << "flightdeck-cli: the mission file \"" << arguments.MissionFile
-              << "\" does not exist\n";
-    return 1;
-  case TInstallOutcome::NoSuchGroup:
-    std::cerr << "flightdeck-cli: the list has no "
-              << ListItemKindName(InstallParentKind(arguments.Type)) << " labelled \""
-              << *arguments.Under << "\"\n";
-    return 1;
-  }
-  return 1;
-}
-
-// The games found in the user's home and its game libraries, one JSON object each.
-int DetectCommand() {
-  const char* home = std::getenv("HOME");
-  const char* prefix = std::getenv("WINEPREFIX");
-  for (const TFoundGame& game : FindGames(home ? home : "", prefix ? prefix : ""))
-    std::cout << "{\"path\":" << JsonStringUtf8(game.Path) << ",\"source\":" << JsonString(game.Source)
-              << "}\n";
-  return 0;
-}
-
-int Run(const TArguments& arguments) {
-  if (arguments.Command == "tree") {
-    PrintTree(LoadMissionTree(arguments.GameDirectory, arguments.Type, arguments.Gender));
-    return 0;
-  }
-  if (arguments.Command == "install-mission")
-    return InstallMission(arguments);
-  if (arguments.Command == "install-pack")
-    return InstallPackCommand(arguments.GameDirectory, arguments.Type, arguments.Gender,
-                              arguments.MissionFile);
-  if (arguments.Command == "build-pack")
-    return BuildPackCommand(arguments.GameDirectory, arguments.Type, arguments.Gender,
-                            arguments.MissionFile, arguments.Output);
-  TXvTListFile list(arguments.GameDirectory, arguments.Type, arguments.Gender);
-  list.LoadFromFile();
-  if (arguments.Command == "dump")
-    Dump(list);
-  else
-    list.SaveToFile(list.ItemRefs());
-  return 0;
-}
-
-} // namespace
-
-int main(int argc, char** argv) {
-  const std::string_view first = argc > 1 ? argv[1] : "";
-  if (argc == 2 && (first == "-h" || first == "--help")) {
-    std::cout << Usage << "\n";
-    return 0;
-  }
-  if (argc == 2 && first == "--version") {
-    std::cout << "flightdeck-cli " << FLIGHTDECK_VERSION << "\n";
-    return 0;
-  }
-  if (argc == 3 && first == "pack-info")
-    return PackInfoCommand(argv[2]);
-  if (argc == 2 && first == "detect")
-    return DetectCommand();
-  const std::optional<TArguments> arguments =
-      Parse(std::vector<std::string>(argv + 1, argv + argc));
-  if (!arguments) {
-    std::cerr << Usage << "\n";
-    return 2;
-  }
-  if (!IsXvTDirectory(arguments->GameDirectory)) {
-    std::cerr << "flightdeck-cli: \"" << argv[2]
-              << "\" is not an X-wing vs. TIE Fighter game directory "
+int Run(const TCommand& command, TInvocation invocation) {
+  if (!command.OnList)
+    return command.Run(invocation);
+  const std::string typed = invocation.GameDirectory;
+  if (typed.empty() || (typed.back() != '\\' && typed.back() != '/'))
+    invocation.GameDirectory += '\\';
+  if (!IsXvTDirectory(invocation.GameDirectory)) {
+    std::cerr << "flightdeck-cli: \"" << typed << "\" is not an X-wing vs. TIE Fighter game directory "
                  "(it needs the folders battle, combat, melee, tourn and train)\n";
     return 1;
   }
   try {
     // One command at a time on a game directory, its folders each read once.
-    const TDirectoryLock lock(arguments->GameDirectory);
+    const TDirectoryLock lock(invocation.GameDirectory);
     const THostLookupScope lookup;
-    return Run(*arguments);
+    return command.Run(invocation);
   } catch (const EInOutError& error) {
     std::cerr << "flightdeck-cli: " << error.what() << "\n";
     return 1;
@@ -218,4 +158,31 @@ int main(int argc, char** argv) {
     std::cerr << "flightdeck-cli: " << error.what() << "\n";
     return 1;
   }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> words(argv + 1, argv + argc);
+  if (words.size() == 1 && (words[0] == "-h" || words[0] == "--help")) {
+    std::cout << UsageText() << "\n";
+    return 0;
+  }
+  if (words.size() == 1 && words[0] == "--version") {
+    std::cout << "flightdeck-cli " << FLIGHTDECK_VERSION << "\n";
+    return 0;
+  }
+  const auto command =
+      std::find_if(Commands().begin(), Commands().end(), [&](const TCommand& candidate) {
+        return !words.empty() && candidate.Name == words[0];
+      });
+  const std::optional<TInvocation> invocation =
+      command == Commands().end()
+          ? std::nullopt
+          : Parse(*command, std::vector<std::string>(words.begin() + 1, words.end()));
+  if (!invocation) {
+    std::cerr << UsageText() << "\n";
+    return 2;
+  }
+  return Run(*command, *invocation);
 }

@@ -1,4 +1,5 @@
 #include "lists/TextHelpers.h"
+#include "platform/PathNames.h"
 #include "lists/XvTListFile.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"

@@ -1,4 +1,4 @@
-#include "lists/TextHelpers.h"
+#include "platform/PathNames.h"
 #include "lists/XvTListFile.h"
 #include "platform/FileTransaction.h"
 #include "platform/TextLines.h"

@@ -1,83 +1,157 @@
+// The mission tree as a document: reading it from its list, writing it back, and looking at it.
+
 #include "lists/MissionTree.h"
 
 #include "lists/MissionTitles.h"
+#include "lists/NextNumber.h"
 #include "lists/XvTListFile.h"
-#include "platform/AsciiCase.h"
+
+#include <algorithm>
 
 namespace flightdeck {
 
 namespace {
 
-// The label of a mission of a battle or tournament, which an Operation also takes as its title.
-std::string MissionLabel(TListFileItem& item, TMissionTitles& missionTitles) {
-  std::string label = item.Title.empty() ? item.FileName : item.Title;
-  if (item.Kind == likOperation) {
-    if (const auto title = missionTitles.Find(item.FileName))
-      label = *title;
-    item.Title = label;
+void AddInTreeOrder(const TMissionTree::TNodes& nodes, std::vector<TMissionNode*>& ordered) {
+  for (const std::unique_ptr<TMissionNode>& node : nodes) {
+    ordered.push_back(node.get());
+    AddInTreeOrder(node->Children, ordered);
   }
-  return label;
 }
 
 } // namespace
 
-TMissionTree LoadMissionTree(std::string_view gameDirectory, TMissionType type, TGender gender) {
-  TXvTListFile list(gameDirectory, type, gender);
-  list.LoadFromFile();
-  TMissionTitles missionTitles(gameDirectory, SingleMissionType(type), gnNeutral);
-
-  TMissionTree tree;
-  int currentRoot = -1;
-  int currentEntry = -1;
-  for (std::unique_ptr<TListFileItem>& item : list.Items()) {
-    TMissionTreeNode node;
-    node.Label = item->Title.empty() ? item->FileName : item->Title;
-    const int index = static_cast<int>(tree.Nodes.size());
-    if (IsGroupHeader(item->Kind)) {
-      currentRoot = index;
-    } else if (IsEntry(item->Kind)) {
-      node.Parent = currentRoot;
-      currentEntry = index;
-    } else if (item->Kind == likOperation || item->Kind == likContest) {
-      node.Label = MissionLabel(*item, missionTitles);
-      node.Parent = currentEntry;
-    } else {
-      tree.HadCorruptEntry = tree.HadCorruptEntry || item->Kind == likCorruptEntry;
-      continue; // no node: the record goes with the list
-    }
-    node.Level = node.Parent < 0 ? 0 : tree.Nodes[static_cast<std::size_t>(node.Parent)].Level + 1;
-    node.Item = std::move(item);
-    tree.Nodes.push_back(std::move(node));
-  }
-  return tree;
+int TMissionNode::Level() const {
+  int level = 0;
+  for (const TMissionNode* up = Parent; up; up = up->Parent)
+    ++level;
+  return level;
 }
 
-std::vector<TMissionTreeNode> LoadBattleMissions(std::string_view gameDirectory, TMissionType type,
-                                                 TGender gender, std::string_view fileName,
-                                                 TListFileItem& parent) {
-  TXvTListFile list(gameDirectory, type, gender);
-  list.LoadBattleFile(BattleFilePath(list.FileName(), fileName), parent);
-  TMissionTitles missionTitles(gameDirectory, SingleMissionType(type), gnNeutral);
-  std::vector<TMissionTreeNode> nodes;
-  for (std::unique_ptr<TListFileItem>& item : list.Items()) {
-    TMissionTreeNode node;
-    node.Label = MissionLabel(*item, missionTitles);
-    node.Item = std::move(item);
-    nodes.push_back(std::move(node));
+TMissionTree::TMissionTree(std::string gameDirectory, TMissionType type, TGender gender)
+    : FGameDirectory(std::move(gameDirectory)), FType(type), FGender(gender) {}
+
+void TMissionTree::Load() {
+  TXvTListFile list(FGameDirectory, FType, FGender);
+  list.LoadFromFile();
+  TMissionTitles missionTitles(FGameDirectory, SingleMissionType(FType), gnNeutral);
+  FRoots.clear();
+  FHadCorruptEntry = false;
+  TMissionNode* root = nullptr;
+  TMissionNode* entry = nullptr;
+  for (std::unique_ptr<TListFileItem>& item : list.TakeItems()) {
+    std::string label = item->Title.empty() ? item->FileName : item->Title;
+    if (IsGroupHeader(item->Kind)) {
+      root = &Append(FRoots, nullptr, std::move(*item), std::move(label));
+    } else if (IsEntry(item->Kind)) {
+      entry = &Append(root ? root->Children : FRoots, root, std::move(*item), std::move(label));
+    } else if (item->Kind == likOperation || item->Kind == likContest) {
+      if (item->Kind == likOperation) {
+        // An Operation's title is the one its mission has in the neutral Combat list.
+        if (const auto title = missionTitles.Find(item->FileName))
+          label = *title;
+        item->Title = label;
+      }
+      Append(entry ? entry->Children : FRoots, entry, std::move(*item), std::move(label));
+    } else {
+      FHadCorruptEntry = FHadCorruptEntry || item->Kind == likCorruptEntry;
+    }
   }
+  FListAsStored = CollectTreeItems(0, static_cast<int>(Nodes().size()) - 1);
+}
+
+bool TMissionTree::Changed() const {
+  return CollectTreeItems(0, static_cast<int>(Nodes().size()) - 1) != FListAsStored;
+}
+
+bool TMissionTree::Save() {
+  std::vector<TListFileItem> records = CollectTreeItems(0, static_cast<int>(Nodes().size()) - 1);
+  if (records == FListAsStored)
+    return false;
+  TListItemRefs items;
+  items.reserve(records.size());
+  for (TListFileItem& record : records)
+    items.push_back(&record);
+  TXvTListFile(FGameDirectory, FType, FGender).SaveToFile(items);
+  if (FType == mtBattles) {
+    TXvTListFile combat(FGameDirectory, SingleMissionType(FType), gnNeutral);
+    combat.LoadFromFile();
+    TXvTListFile::CopyTitles(likEngagement, likOperation, combat.ItemRefs(), items);
+    combat.SaveToFile(combat.ItemRefs());
+  }
+  FListAsStored = std::move(records);
+  return true;
+}
+
+std::vector<TMissionNode*> TMissionTree::Nodes() const {
+  std::vector<TMissionNode*> nodes;
+  AddInTreeOrder(FRoots, nodes);
   return nodes;
 }
 
-void SaveMissionTree(std::string_view gameDirectory, TMissionType type, TGender gender,
-                     const TListItemRefs& items) {
-  TXvTListFile list(gameDirectory, type, gender);
-  list.SaveToFile(items);
-  if (type != mtBattles)
-    return;
-  TXvTListFile combat(gameDirectory, SingleMissionType(type), gnNeutral);
-  combat.LoadFromFile();
-  TXvTListFile::CopyTitles(likEngagement, likOperation, combat.ItemRefs(), items);
-  combat.SaveToFile(combat.ItemRefs());
+std::vector<TListFileItem> TMissionTree::CollectTreeItems(int first, int last) const {
+  std::vector<TListFileItem> records;
+  const std::vector<TMissionNode*> nodes = Nodes();
+  if (first < 0 || first > last || last >= static_cast<int>(nodes.size()))
+    return records;
+  records.reserve(static_cast<std::size_t>(last - first + 1));
+  for (int i = first; i <= last; ++i) {
+    const TMissionNode& node = *nodes[static_cast<std::size_t>(i)];
+    records.push_back(node.Record);
+    records.back().Title = node.Label;
+  }
+  return records;
+}
+
+std::int32_t TMissionTree::NextNumber(TListItemKind kind) const {
+  TListItemRefs records;
+  for (TMissionNode* node : Nodes())
+    records.push_back(&node->Record); // numbers only: the titles are not looked at
+  return flightdeck::NextNumber(kind, records);
+}
+
+TMissionNode* TMissionTree::FindLabel(std::string_view label) const {
+  const std::vector<TMissionNode*> nodes = Nodes();
+  const auto found = std::find_if(nodes.begin(), nodes.end(),
+                                  [&](const TMissionNode* node) { return node->Label == label; });
+  return found == nodes.end() ? nullptr : *found;
+}
+
+TMissionNode* TMissionTree::FindPath(const std::vector<std::string>& labels) const {
+  const TNodes* level = &FRoots;
+  TMissionNode* found = nullptr;
+  for (const std::string& label : labels) {
+    const auto next = std::find_if(level->begin(), level->end(),
+                                   [&](const auto& node) { return node->Label == label; });
+    if (next == level->end())
+      return nullptr;
+    found = next->get();
+    level = &found->Children;
+  }
+  return found;
+}
+
+std::vector<TPackNode> TMissionTree::PackBranch(const TMissionNode& node) const {
+  std::vector<TPackNode> branch{{&node.Record, node.Label}};
+  std::vector<TMissionNode*> below;
+  AddInTreeOrder(node.Children, below);
+  for (const TMissionNode* child : below)
+    branch.push_back({&child->Record, child->Label});
+  return branch;
+}
+
+TMissionTree::TNodes& TMissionTree::SiblingsOf(const TMissionNode& node) {
+  return node.Parent ? node.Parent->Children : FRoots;
+}
+
+TMissionNode& TMissionTree::Append(TNodes& siblings, TMissionNode* parent, TListFileItem record,
+                                   std::string label) {
+  auto node = std::make_unique<TMissionNode>();
+  node->Record = std::move(record);
+  node->Label = std::move(label);
+  node->Parent = parent;
+  siblings.push_back(std::move(node));
+  return *siblings.back();
 }
 
 } // namespace flightdeck

@@ -2,7 +2,9 @@
 
 #include "lists/ListFileItem.h"
 #include "lists/MissionTypes.h"
+#include "platform/Outcome.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -10,36 +12,111 @@
 
 namespace flightdeck {
 
-// One node of the mission tree as the window shows it. Nodes come in tree order, which is the
-// order of the list; a node owns the record it was made from.
-struct TMissionTreeNode {
-  std::unique_ptr<TListFileItem> Item;
-  std::string Label; // Windows-1252, as the record's title is
-  int Parent = -1;   // index of the parent node; -1 for a root node
-  int Level = 0;     // 0 to 2
+// One node of the mission tree: a record of the list and the label the tree shows for it. The
+// label is the record's title: collecting the tree writes it into the record.
+struct TMissionNode {
+  TListFileItem Record;
+  std::string Label; // Windows-1252, as titles are
+  TMissionNode* Parent = nullptr;
+  std::vector<std::unique_ptr<TMissionNode>> Children;
+
+  int Level() const; // 0 for a root node
 };
 
-struct TMissionTree {
-  std::vector<TMissionTreeNode> Nodes;
-  bool HadCorruptEntry = false; // a record of kind Corrupt Entry got no node
+// A node with its label, as a pack is built from it.
+struct TPackNode {
+  const TListFileItem* Item;
+  std::string Label;
 };
 
-// The tree of the list file of `gameDirectory`, `type` and `gender`. An Operation shows the
-// title its mission has in the neutral list of the single-mission type (the last entry of
-// that file name), and takes it as its own title.
-TMissionTree LoadMissionTree(std::string_view gameDirectory, TMissionType type, TGender gender);
+// What giving an entry a number means: the number, and the entry that holds it already, if
+// any, which would get the next free number.
+struct TRenumbering {
+  TMissionNode* Entry = nullptr;
+  std::int32_t Number = 0;
+  TMissionNode* Clash = nullptr;
+  std::int32_t Next = 0; // the next free number before the change
+};
 
-// The missions of the existing battle file `fileName` in the directory of the list of `type`,
-// for a new Battle or Tournament `parent` (whose description lines the file's replace): one
-// node each, labelled as a tree shows them, with Parent -1 and Level 0.
-std::vector<TMissionTreeNode> LoadBattleMissions(std::string_view gameDirectory, TMissionType type,
-                                                 TGender gender, std::string_view fileName,
-                                                 TListFileItem& parent);
+// The mission tree of one list file: the document that the window shows and the command line
+// edits. It holds the list's records as nodes in three levels (group header, entry, mission)
+// and is changed only through the operations below; a list is written back only when the tree
+// differs from what was last read or written.
+class TMissionTree {
+public:
+  using TNodes = std::vector<std::unique_ptr<TMissionNode>>;
 
-// Writes the records of a tree, in tree order, to the list file of `gameDirectory`, `type`
-// and `gender`. For Battles the titles of the Operations are then carried into the
-// Engagements of the same file name in the neutral Combat list, where they live.
-void SaveMissionTree(std::string_view gameDirectory, TMissionType type, TGender gender,
-                     const TListItemRefs& items);
+  // An empty tree of the list of `gameDirectory`, `type` and `gender`; touches no file.
+  TMissionTree(std::string gameDirectory, TMissionType type, TGender gender);
+
+  // Reads the list. An Operation shows the title its mission has in the neutral list of the
+  // single-mission type (the last entry of that file name), and takes it as its own title.
+  void Load();
+  // Writes the list when the tree differs from the list as last read or written; true if it
+  // did. For Battles the titles of the Operations are then carried into the Engagements of the
+  // same file name in the neutral Combat list, where they live.
+  bool Save();
+  bool Changed() const;
+
+  TMissionType MissionType() const { return FType; }
+  TGender Gender() const { return FGender; }
+  const std::string& GameDirectory() const { return FGameDirectory; }
+  bool HadCorruptEntry() const { return FHadCorruptEntry; } // a record that got no node
+  const TNodes& Roots() const { return FRoots; }
+  std::vector<TMissionNode*> Nodes() const; // in tree order, which is the list's order
+
+  // The records of nodes `first` to `last` (indexes in tree order), titled with their labels.
+  std::vector<TListFileItem> CollectTreeItems(int first, int last) const;
+  // The smallest number no entry of `kind` uses.
+  std::int32_t NextNumber(TListItemKind kind) const;
+
+  // Finding nodes: the first of a label in tree order, or the node the labels lead to from the
+  // top, one level each.
+  TMissionNode* FindLabel(std::string_view label) const;
+  TMissionNode* FindPath(const std::vector<std::string>& labels) const;
+
+  // A new group header, "A New War" and the like, at the end of the top level.
+  TMissionNode& AddGroup();
+  // The group header a new Battle or Tournament goes under when `selected` is selected: the
+  // War or Tournament Series holding it; null for none or in a list without battle files.
+  TMissionNode* BattleHeaderOf(const TMissionNode* selected) const;
+  // A new Battle or Tournament with the battle file `chosenName` (its extension made ".lst")
+  // as the last child of `header`, with the next free number. When that file exists, its
+  // missions come as children. Fails for a name the list already uses or one of the
+  // category's list file names.
+  TOutcome<TMissionNode*> AddBattle(TMissionNode& header, std::string_view chosenName);
+  // The node a mission goes under when `node` is selected: a Campaign, Battle or Tournament
+  // itself, the parent of one of their missions; else null.
+  TMissionNode* MissionParentOf(const TMissionNode* node) const;
+  // A new mission of the file `target` as the last child of `parent`, with the next free
+  // Engagement number (0 for an Operation or Contest).
+  TMissionNode& AddMission(TMissionNode& parent, std::string_view target);
+  // Takes `node` and everything under it out of the tree.
+  void Remove(TMissionNode& node);
+  // Gives `node` the label `label` (" " for an empty one). Fails for a title that would not
+  // read back from the list.
+  TOutcome<> Rename(TMissionNode& node, std::string_view label);
+  // Moves `source` as it is dropped on `target`: before a node of its own kind, as the first
+  // child of a node one level up, before the parent or grandparent of a node one or two levels
+  // down. False when that is no move (other kinds, no such node, into itself).
+  bool Move(TMissionNode& source, const TMissionNode& target);
+  // What giving `entry` the number `number` would do; Renumber carries it out, clash and all.
+  TRenumbering PlanRenumbering(TMissionNode& entry, std::int32_t number) const;
+  static void Renumber(const TRenumbering& renumbering);
+  // The nodes a pack is built from when `node` is chosen: it and everything under it.
+  std::vector<TPackNode> PackBranch(const TMissionNode& node) const;
+
+private:
+  TNodes& SiblingsOf(const TMissionNode& node);
+  TMissionNode& Append(TNodes& siblings, TMissionNode* parent, TListFileItem record,
+                       std::string label);
+
+  std::string FGameDirectory;
+  TMissionType FType;
+  TGender FGender;
+  TNodes FRoots;
+  bool FHadCorruptEntry = false;
+  std::vector<TListFileItem> FListAsStored; // the list as last read or written
+};
 
 } // namespace flightdeck

@@ -1,6 +1,7 @@
 #include "lists/MissionTypes.h"
 
 #include "lists/TextHelpers.h"
+#include "platform/PathNames.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 
@@ -124,6 +125,20 @@ bool IsXvTDirectory(std::string_view gameDirectory) {
   return std::all_of(MissionTypeDirs.begin(), MissionTypeDirs.end(), [&](std::string_view dir) {
     return DirectoryExists(std::string(gameDirectory) + std::string(dir));
   });
+}
+
+TListItemKind InstallParentKind(TMissionType type) {
+  // Missions of battles and tournaments go under their entry; single missions under a group.
+  return type == mtBattles || type == mtTournaments ? EntryKind(type) : GroupHeaderKind(type);
+}
+
+std::string WithListExtension(std::string_view name) {
+  const std::string extension = ExtractFileExt(name);
+  if (SameTextAscii(extension, ".lst"))
+    return std::string(name);
+  if (extension.empty())
+    return std::string(name) + ".lst";
+  return TextBefore(name, extension) + ".lst";
 }
 
 } // namespace flightdeck

@@ -55,6 +55,9 @@ bool IsGroupHeader(TListItemKind kind);
 bool IsEntry(TListItemKind kind);
 bool HasBattleFile(TListItemKind kind); // Battle and Tournament; their missions are kind + 1
 bool IsMission(TListItemKind kind);     // Engagement, Operation, Contest: a mission file
+// The kind a mission is installed under in a list of `type` (Battle, Tournament or Campaign);
+// the mission itself is of the kind after it.
+TListItemKind InstallParentKind(TMissionType type);
 
 // The type whose directory holds the mission files of `type`: Battles use Combat,
 // Tournaments use Melee, the others themselves.
@@ -70,6 +73,8 @@ std::string ListFileDirectory(std::string_view listFilePath);
 // directory (not a plain file name) or names the list itself: such an entry has no battle
 // file, neither read nor written.
 std::string BattleFilePath(std::string_view listFilePath, std::string_view battleFileName);
+// A battle file name as typed into the new-battle dialog, with its extension forced to ".lst".
+std::string WithListExtension(std::string_view name);
 std::string MissionFilePath(std::string_view gameDirectory, TMissionType type,
                             std::string_view missionFileName);
 // The directory of a type's mission files without its trailing separator.

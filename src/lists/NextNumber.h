@@ -7,6 +7,10 @@
 
 namespace flightdeck {
 
+// The number a new entry holds until the next free one is known: the largest the number box
+// can show, so that it blocks no low number while the numbers in use are gathered.
+constexpr std::int32_t PlaceholderNumber = 9999;
+
 // The smallest number n >= 0 that no record of `kind` in `items` carries.
 std::int32_t NextNumber(TListItemKind kind, const TListItemRefs& items);
 

@@ -66,32 +66,6 @@ std::string Trim(std::string_view text) {
   return std::string(text.substr(first, last - first));
 }
 
-std::string ExtractFileExt(std::string_view path) {
-  const std::size_t at = path.find_last_of(".\\:");
-  if (at == std::string_view::npos || path[at] != '.')
-    return {};
-  return std::string(path.substr(at));
-}
-
-std::string ExtractFilePath(std::string_view path) {
-  const std::size_t at = path.find_last_of("\\:");
-  return at == std::string_view::npos ? std::string() : std::string(path.substr(0, at + 1));
-}
-
-std::string ExtractFileName(std::string_view path) {
-  return std::string(path.substr(ExtractFileFolder(path).size()));
-}
-
-std::string ExtractFileFolder(std::string_view path) {
-  const std::size_t at = path.find_last_of("\\/:");
-  return at == std::string_view::npos ? std::string() : std::string(path.substr(0, at + 1));
-}
-
-bool IsBareFileName(std::string_view name) {
-  return !name.empty() && name != "." && name != ".." &&
-         name.find_first_of("\\/:") == std::string_view::npos;
-}
-
 std::int32_t ReadListNumber(std::string_view line) {
   std::string_view text = line.substr(std::min(line.find_first_not_of(' '), line.size()));
   std::size_t consumed = 0;

@@ -11,12 +11,6 @@ TXvTListFile::TXvTListFile(std::string_view gameDirectory, TMissionType missionT
     : FFileName(ListFilePath(gameDirectory, missionType, gender)), FMissionType(missionType),
       FGender(gender) {}
 
-TXvTListFile::~TXvTListFile() {
-  if (!FOwnsItems)
-    for (std::unique_ptr<TListFileItem>& item : FItems)
-      (void)item.release(); // now owned by the holder of the pointer
-}
-
 TListItemRefs TXvTListFile::ItemRefs() const {
   TListItemRefs refs;
   refs.reserve(FItems.size());

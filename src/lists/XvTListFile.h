@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace flightdeck {
@@ -20,8 +21,6 @@ public:
   // Composes the list file's path; touches no file. Raises std::invalid_argument for a
   // mission type or gender outside the tables.
   TXvTListFile(std::string_view gameDirectory, TMissionType missionType, TGender gender);
-  // Disposes the records only while OwnsItems; otherwise they belong to whoever took them.
-  ~TXvTListFile();
   TXvTListFile(const TXvTListFile&) = delete;
   TXvTListFile& operator=(const TXvTListFile&) = delete;
 
@@ -31,8 +30,8 @@ public:
   TListItemRefs ItemRefs() const;
   TMissionType MissionType() const { return FMissionType; }
   TGender Gender() const { return FGender; }
-  bool OwnsItems() const { return FOwnsItems; }
-  void SetOwnsItems(bool owns) { FOwnsItems = owns; }
+  // Hands the records over to the caller; the list is empty afterwards.
+  TItems TakeItems() { return std::exchange(FItems, {}); }
 
   void ClearItems();
 
@@ -58,7 +57,6 @@ private:
   TItems FItems;
   TMissionType FMissionType;
   TGender FGender;
-  bool FOwnsItems = true;
 };
 
 } // namespace flightdeck

@@ -1,6 +1,6 @@
 // Listing and extracting archives.
 
-#include "lists/TextHelpers.h"
+#include "platform/PathNames.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"

@@ -1,6 +1,6 @@
 // Writing archives.
 
-#include "lists/TextHelpers.h"
+#include "platform/PathNames.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"

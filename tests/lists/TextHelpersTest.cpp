@@ -1,4 +1,5 @@
 #include "lists/TextHelpers.h"
+#include "platform/PathNames.h"
 
 #include <gtest/gtest.h>
 

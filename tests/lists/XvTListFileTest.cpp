@@ -113,20 +113,15 @@ TEST(AddPackageItems, BattleListsTakeHeadersEntriesAndTheirMissions) {
                Record(likContest, 0, "m3.tie", "Eng N")}));
 }
 
-TEST(XvTListFile, RecordsOutliveTheObjectOnceItNoLongerOwnsThem) {
-  std::vector<std::unique_ptr<TListFileItem>> takenOver;
-  {
-    TXvTListFile list("c:\\xvt\\", mtCombat, gnNeutral);
-    EXPECT_TRUE(list.OwnsItems());
-    EXPECT_EQ(list.FileName(), "c:\\xvt\\combat\\mission.lst");
-    test::Append(list, {Campaign("Kept"), Engagement(4, "kept.tie")});
-    for (const auto& item : list.Items())
-      takenOver.emplace_back(item.get());
-    list.SetOwnsItems(false);
-  }
-  ASSERT_EQ(takenOver.size(), 2u);
-  EXPECT_EQ(takenOver[0]->Title, "Kept");
-  EXPECT_EQ(takenOver[1]->Number, 4);
+TEST(XvTListFile, HandsItsRecordsOver) {
+  TXvTListFile list("c:\\xvt\\", mtCombat, gnNeutral);
+  EXPECT_EQ(list.FileName(), "c:\\xvt\\combat\\mission.lst");
+  test::Append(list, {Campaign("Kept"), Engagement(4, "kept.tie")});
+  const TXvTListFile::TItems taken = list.TakeItems();
+  EXPECT_TRUE(list.Items().empty());
+  ASSERT_EQ(taken.size(), 2u);
+  EXPECT_EQ(taken[0]->Title, "Kept");
+  EXPECT_EQ(taken[1]->Number, 4);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "packs/PackInstall.h"
+#include "services/PackInstall.h"
 #include "lists/MissionTree.h"
-#include "packs/PackBuild.h"
+#include "services/PackBuild.h"
 #include "platform/IoFaults.h"
 #include "support/Command.h"
 #include "support/PackFiles.h"
@@ -52,8 +52,8 @@ TEST_F(PackInstall, ABattlePackOnBattlesRebelFillsTheRebelListAndTheCombatLists)
       FTemp.Path() / "dark.ixo",
       {{"dark.mcl", test::BattlePackScript()}, {"d1.tie", "1"}, {"d2.tie", "2"}, {"d3.tie", "3"}});
   const TPackFiles pack = Extract(FTemp.Path() / "dark.ixo", mtBattles);
-  ASSERT_EQ(pack.Error, "");
-  AddPackToLists(FGame, mtBattles, gnRebel, pack.Items);
+  ASSERT_EQ(pack.Error(), "");
+  AddPackToLists(FGame, mtBattles, gnRebel, pack.Value());
   EXPECT_EQ(Read("battle", "rebel.lst"),
             CrLf({"//", "[]", "//", "0", "dark1.lst", "Into Darkness R"}));
   EXPECT_EQ(Read("battle", "dark1.lst"), CrLf({"2", "d1.tie", "d3.tie", " ", " "}));
@@ -75,16 +75,16 @@ TEST_F(PackInstall, UnsafeNamesAreDroppedAndMissingMissionsInstallNothing) {
   ASSERT_EQ(odd.Notes.size(), 2u);
   EXPECT_NE(odd.Notes[0].find("\"..\\up.lst\""), std::string::npos) << odd.Notes[0];
   EXPECT_NE(odd.Notes[1].find("\"../evil.tie\""), std::string::npos) << odd.Notes[1];
-  ASSERT_EQ(odd.Items.size(), 1u);
-  EXPECT_EQ(odd.Items[0].FileName, "good.tie");
+  ASSERT_EQ(odd.Value().size(), 1u);
+  EXPECT_EQ(odd.Value()[0].FileName, "good.tie");
   EXPECT_TRUE(fs::exists(FTemp.Path() / "game" / "melee" / "good.tie"));
 
   test::MakePack(FTemp.Path() / "short.ixo",
                  {{"short.mcl", test::BattlePackScript()}, {"d1.tie", "1"}});
   const TPackFiles missing = Extract(FTemp.Path() / "short.ixo", mtCombat);
-  EXPECT_NE(missing.Error.find("\"d2.tie\" (it is not in the pack), \"d3.tie\""), std::string::npos)
-      << missing.Error;
-  EXPECT_TRUE(missing.Items.empty());
+  EXPECT_NE(missing.Error().find("\"d2.tie\" (it is not in the pack), \"d3.tie\""), std::string::npos)
+      << missing.Error();
+  EXPECT_FALSE(missing.Ok());
   EXPECT_FALSE(fs::exists(FTemp.Path() / "game" / "combat" / "d1.tie"));
 }
 
@@ -135,7 +135,7 @@ TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
       0);
   const TPackFiles pack = InstallPack(FZip, test::ListPack(FZip, FTemp.Path() / "sky.ixo"), FGame,
                                       mtBattles, gnNeutral);
-  ASSERT_EQ(pack.Error, "");
+  ASSERT_EQ(pack.Error(), "");
   ASSERT_EQ(pack.Notes.size(), 5u);
   EXPECT_NE(pack.Notes[0].find("\"MISSION.LST\""), std::string::npos);
   EXPECT_NE(pack.Notes[3].find("\"skyfall1_2.lst\""), std::string::npos) << pack.Notes[3];
@@ -152,7 +152,7 @@ TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
 TEST_F(PackInstall, HostileArchivesChangeNothingOutsideTheGame) {
   const auto before = test::ListDirectory(FTemp.Path());
   test::WriteBytes(FTemp.Path() / "noise.ixo", std::string(3000, 'Z'));
-  EXPECT_EQ(Extract(FTemp.Path() / "noise.ixo", mtCombat).Error, NoInstallScriptMessage);
+  EXPECT_EQ(Extract(FTemp.Path() / "noise.ixo", mtCombat).Error(), NoInstallScriptMessage);
 
   test::MakePack(FTemp.Path() / "whole.ixo", {{"w.mcl", test::BattlePackScript()},
                                               {"d1.tie", std::string(90000, 'd')},
@@ -160,7 +160,7 @@ TEST_F(PackInstall, HostileArchivesChangeNothingOutsideTheGame) {
                                               {"d3.tie", "3"}});
   const std::string whole = ReadBytes(FTemp.Path() / "whole.ixo");
   test::WriteBytes(FTemp.Path() / "truncated.ixo", whole.substr(0, whole.size() - 200));
-  EXPECT_FALSE(Extract(FTemp.Path() / "truncated.ixo", mtCombat).Error.empty());
+  EXPECT_FALSE(Extract(FTemp.Path() / "truncated.ixo", mtCombat).Ok());
   EXPECT_EQ(test::ListDirectory(FTemp.Path() / "game" / "combat"), "");
   EXPECT_EQ(test::ListDirectory(FTemp.Path()), "game noise.ixo truncated.ixo whole.ixo");
   (void)before;
@@ -176,10 +176,9 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
     test::WriteBytes(FTemp.Path() / "game" / "combat" / name, name);
   EXPECT_EQ(LookUpMissionTitle(FGame, mtCombat, gnRebel, "ds1.tie"), "Convoy Strike R");
   EXPECT_EQ(LookUpMissionTitle(FGame, mtCombat, gnImperial, "ds1.tie"), "");
-  const TMissionTree tree = LoadMissionTree(FGame, mtCombat, gnNeutral);
-  std::vector<TPackNode> nodes;
-  for (const TMissionTreeNode& node : tree.Nodes)
-    nodes.push_back({node.Item.get(), node.Label});
+  TMissionTree tree(FGame, mtCombat, gnNeutral);
+  tree.Load();
+  const std::vector<TPackNode> nodes = tree.PackBranch(*tree.Roots().front());
   std::vector<std::string> leftOut;
   const std::vector<TPackageItem> items =
       CollectPackageItems(nodes, FGame, mtCombat, gnNeutral, leftOut);
@@ -193,7 +192,7 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
   FZip.UsePaths = false;
   fs::remove(FTemp.Path() / "game" / "combat" / "ds3.tie"); // gone since the entries were collected
   EXPECT_NE(
-      BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()).find("ds3.tie"),
+      BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()).Error().find("ds3.tie"),
       std::string::npos);
   EXPECT_EQ(ReadBytes(FTemp.Path() / "Deep.ixo"), "old pack");
   test::WriteBytes(FTemp.Path() / "game" / "combat" / "ds3.tie", "ds3.tie");
@@ -201,12 +200,12 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
     return step == TIoStep::OpenForReading && path.ends_with("ds1.tie") ? EACCES : 0;
   });
   const std::string unreadable =
-      BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string());
+      BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()).Error();
   SetIoFaultPlan(nullptr);
   EXPECT_NE(unreadable.find("ds1.tie\" cannot be read: File access denied"), std::string::npos)
       << unreadable;
   EXPECT_EQ(ReadBytes(FTemp.Path() / "Deep.ixo"), "old pack");
-  EXPECT_EQ(BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()), "");
+  EXPECT_TRUE(BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()));
   std::vector<std::string> listing;
   FZip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
     listing.push_back(stats.FileName);

@@ -1,7 +1,7 @@
 // Installs are whole or nothing: whatever fails on the way, the game stays byte-for-byte as it was.
 
-#include "lists/MissionInstall.h"
-#include "packs/PackInstall.h"
+#include "services/MissionInstall.h"
+#include "services/PackInstall.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
 #include "support/PackFiles.h"
@@ -87,7 +87,7 @@ TEST_F(PartialFailure, AFailureAnywhereInAnInstallLeavesTheWholeGameAsItWas) {
   fs::remove(FTemp.Path() / "Game" / "combat" / "rebel.lst");
 
   const TPackFiles pack = Install();
-  EXPECT_EQ(pack.Error, "");
+  EXPECT_EQ(pack.Error(), "");
   EXPECT_EQ(test::ReadBytes(FTemp.Path() / "Game" / "combat" / "d2.tie"), "2");
   EXPECT_EQ(test::ReadBytes(FTemp.Path() / "Game" / "battle" / "dark1.lst"),
             CrLf({"3", "d1.tie", "d2.tie", "d3.tie", " ", " "}));
@@ -100,9 +100,11 @@ TEST_F(PartialFailure, ASingleMissionInstallIsWholeOrNothingToo) {
     return step == TIoStep::Write && path.find("battle/mission.lst") != std::string::npos ? ENOSPC
                                                                                           : 0;
   });
-  EXPECT_THROW(InstallMissionUnder(FGame, mtBattles, gnNeutral, (FTemp.Path() / "new.tie").string(),
-                                   "Old Battle", "New"),
-               EInOutError);
+  TMissionTree tree(FGame, mtBattles, gnNeutral);
+  tree.Load();
+  EXPECT_THROW(
+      InstallMissionUnder(tree, (FTemp.Path() / "new.tie").string(), "Old Battle", "New"),
+      EInOutError);
   SetIoFaultPlan(nullptr);
   EXPECT_EQ(test::Snapshot(FTemp.Path() / "Game"), before);
 }

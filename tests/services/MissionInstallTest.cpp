@@ -1,5 +1,5 @@
-#include "lists/MissionInstall.h"
-#include "lists/TextHelpers.h"
+#include "services/MissionInstall.h"
+#include "platform/PathNames.h"
 #include "platform/AsciiCase.h"
 #include "support/TestFiles.h"
 
@@ -34,9 +34,6 @@ TEST(MissionInstall, CopyQuestionDependsOnWhatTheMissionDirectoryHolds) {
   EXPECT_EQ(replace.Target, game + "melee\\same.tie");
   EXPECT_EQ(PlanMissionCopy(game, mtBattles, game + "melee/same.tie").Question,
             TCopyQuestion::PlaceCopy);
-  EXPECT_EQ(NewMissionRecord(mtBattles, replace.Target).Kind, likOperation);
-  EXPECT_EQ(NewMissionRecord(mtTournaments, replace.Target).FileName, "same.tie");
-  EXPECT_EQ(NewMissionRecord(mtTraining, replace.Target).Number, PlaceholderNumber);
 }
 
 TEST(MissionInstall, InstallsUnderTheFirstGroupOfThatLabel) {
@@ -47,12 +44,12 @@ TEST(MissionInstall, InstallsUnderTheFirstGroupOfThatLabel) {
       CrLf({"//", "[Alpha]", "//", "0", "a.tie", "", "//", "[Beta]", "//", "//", "[Alpha]", "//"}));
   WriteBytes(temp.Path() / "New.TIE", "mission");
   const std::string source = temp.Path().string() + "/New.TIE";
-  EXPECT_EQ(InstallMissionUnder(game, mtCombat, gnNeutral, source, "Gamma", "x"),
-            TInstallOutcome::NoSuchGroup);
-  EXPECT_EQ(InstallMissionUnder(game, mtCombat, gnNeutral, source + "x", "Alpha", "x"),
-            TInstallOutcome::MissionFileMissing);
-  EXPECT_EQ(InstallMissionUnder(game, mtCombat, gnNeutral, source, "Alpha", "Fresh"),
-            TInstallOutcome::Installed);
+  TMissionTree tree(game, mtCombat, gnNeutral);
+  tree.Load();
+  EXPECT_EQ(InstallMissionUnder(tree, source, "Gamma", "x").Error(),
+            "the list has no Campaign labelled \"Gamma\"");
+  EXPECT_FALSE(InstallMissionUnder(tree, source + "x", "Alpha", "x").Ok());
+  EXPECT_TRUE(InstallMissionUnder(tree, source, "Alpha", "Fresh").Ok());
   EXPECT_EQ(ReadBytes(temp.Path() / "combat" / "new.tie"), "mission");
   // The tree shows the untitled entry by its file name, and saving keeps that as its title.
   EXPECT_EQ(ReadBytes(temp.Path() / "combat" / "mission.lst"),

@@ -1,7 +1,7 @@
-#include "packs/PackBuild.h"
+#include "services/PackBuild.h"
 
 #include "lists/MissionTitles.h"
-#include "lists/TextHelpers.h"
+#include "platform/PathNames.h"
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
@@ -89,7 +89,7 @@ std::string WithPackExtension(const std::string& archivePath) {
   return ExtractFileExt(ExtractFileName(archivePath)).empty() ? archivePath + ".ixo" : archivePath;
 }
 
-std::string BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
+TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
                       const std::vector<TPackageItem>& items, const std::string& archivePath) {
   const TTemporaryFolder folder;
   const std::string script = folder.Path() + PackScriptName(archivePath);
@@ -109,15 +109,17 @@ std::string BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory
   const int result = zipManager.AddFiles(0);
   if (result != 0) {
     RemoveFile(partial);
-    return "The pack \"" + archivePath + "\" could not be written: " + zipManager.LastError();
+    return TOutcome<>::Failure("The pack \"" + archivePath +
+                               "\" could not be written: " + zipManager.LastError());
   }
   try {
     RenameReplacing(partial, archivePath);
   } catch (const EInOutError& error) {
     RemoveFile(partial);
-    return "The pack \"" + archivePath + "\" could not be written: " + error.what();
+    return TOutcome<>::Failure("The pack \"" + archivePath +
+                               "\" could not be written: " + error.what());
   }
-  return {};
+  return TDone{};
 }
 
 } // namespace flightdeck

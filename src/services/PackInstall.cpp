@@ -1,6 +1,7 @@
-#include "packs/PackInstall.h"
+#include "services/PackInstall.h"
 
 #include "lists/TextHelpers.h"
+#include "platform/PathNames.h"
 #include "lists/TitleRules.h"
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
@@ -185,25 +186,20 @@ std::string FindInstallScript(const std::vector<std::string>& listing) {
 
 TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::string>& listing,
                             const std::string& gameDirectory, TMissionType type) {
-  TPackFiles pack;
   const std::string script = FindInstallScript(listing);
-  if (script.empty()) {
-    pack.Error = NoInstallScriptMessage;
-    return pack;
-  }
+  if (script.empty())
+    return TPackFiles::Failure(NoInstallScriptMessage);
   const std::string packName = Quoted(zipManager.ZipFileName);
   // The script comes out in a folder of our own: nothing of the user's can be in its way.
   const TTemporaryFolder folder;
   const auto scriptReasons = ExtractInto(zipManager, {script}, folder.Path());
-  if (!FileExists(folder.Path() + script)) {
-    pack.Error = "The installation script of the pack " + packName +
-                 " could not be read: " + scriptReasons.For(script) + ".";
-    return pack;
-  }
+  if (!FileExists(folder.Path() + script))
+    return TPackFiles::Failure("The installation script of the pack " + packName +
+                               " could not be read: " + scriptReasons.For(script) + ".");
   std::vector<std::string> ignored;
-  pack.Items = ReadInstallScript(folder.Path() + script, type, ignored);
-  CheckEntries(pack.Items, pack.Notes);
-  const std::vector<std::string> missions = MissionNames(pack.Items);
+  TPackFiles pack = ReadInstallScript(folder.Path() + script, type, ignored);
+  CheckEntries(pack.Value(), pack.Notes);
+  const std::vector<std::string> missions = MissionNames(pack.Value());
   if (missions.empty())
     return pack;
 
@@ -215,11 +211,11 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
       missing +=
           (missing.empty() ? "" : ", ") + Quoted(mission) + " (" + reasons.For(mission) + ")";
   if (!missing.empty()) {
-    pack.Error =
+    TPackFiles failed = TPackFiles::Failure(
         "The pack " + packName +
-        " was not installed: these mission files could not be extracted from it: " + missing + ".";
-    pack.Items.clear();
-    return pack;
+        " was not installed: these mission files could not be extracted from it: " + missing + ".");
+    failed.Notes = std::move(pack.Notes);
+    return failed;
   }
   const std::string missionDirectory = MissionFilePath(gameDirectory, type, "");
   for (const std::string& mission : missions)
@@ -282,9 +278,9 @@ TPackFiles InstallPack(TZipArchiver& zipManager, const std::vector<std::string>&
                        const std::string& gameDirectory, TMissionType type, TGender gender) {
   TFileTransaction transaction;
   TPackFiles pack = ExtractPackFiles(zipManager, listing, gameDirectory, type);
-  if (!pack.Error.empty())
+  if (!pack)
     return pack;
-  for (std::string& note : AddPackToLists(gameDirectory, type, gender, pack.Items))
+  for (std::string& note : AddPackToLists(gameDirectory, type, gender, pack.Value()))
     pack.Notes.push_back(std::move(note));
   transaction.Commit();
   return pack;

@@ -2,6 +2,7 @@
 
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
+#include "platform/Outcome.h"
 #include "zip/ZipArchiver.h"
 
 #include <string>
@@ -14,11 +15,9 @@ namespace flightdeck {
 // empty when there is none. `listing` holds the entry names as the archive lists them.
 std::string FindInstallScript(const std::vector<std::string>& listing);
 
-struct TPackFiles {
-  std::string Error;               // for the user; empty when the pack's files are staged
-  std::vector<TPackageItem> Items; // the entries to add to the lists
-  std::vector<std::string> Notes;  // what was left out or changed on the way, for the user
-};
+// The entries of a pack to add to the lists, or why the pack cannot go in; its notes say what
+// was left out or changed on the way.
+using TPackFiles = TOutcome<std::vector<TPackageItem>>;
 
 inline const char* const NoInstallScriptMessage =
     "Flightdeck was unable to locate the installation script for this package!";

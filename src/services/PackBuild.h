@@ -1,20 +1,16 @@
 #pragma once
 
 #include "lists/ListFileItem.h"
+#include "lists/MissionTree.h"
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
+#include "platform/Outcome.h"
 #include "zip/ZipArchiver.h"
 
 #include <string>
 #include <vector>
 
 namespace flightdeck {
-
-// A node of the tree as a pack sees it: its record and its label.
-struct TPackNode {
-  const TListFileItem* Item;
-  std::string Label;
-};
 
 // The title the list of `type` and `side` gives the mission file (the last entry of that
 // name, whatever its kind), or "".
@@ -41,9 +37,8 @@ std::string WithPackExtension(const std::string& archivePath);
 
 // Writes the pack `archivePath`: its script first, then the mission files in script order, each
 // once. An existing file of that name is replaced only when the new archive is complete; a
-// mission that cannot be read fails the build with a message naming it. Returns the
-// reason when the pack could not be written, or "".
-std::string BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
+// mission that cannot be read fails the build with a message naming it.
+TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
                       const std::vector<TPackageItem>& items, const std::string& archivePath);
 
 } // namespace flightdeck

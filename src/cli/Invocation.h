@@ -1,0 +1,24 @@
+#pragma once
+
+#include "lists/MissionTypes.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace flightdeck {
+
+// One command line as a command sees it: the list it works on (for the commands that take
+// GAMEDIR CATEGORY SIDE), its other arguments in order, and its options ("--swap" maps to "").
+// Arguments and options are UTF-8, as the shell passes them.
+struct TInvocation {
+  std::string GameDirectory; // with a trailing separator
+  TMissionType Type = mtBattles;
+  TGender Gender = gnNeutral;
+  std::vector<std::string> Arguments;
+  std::map<std::string, std::string> Options;
+
+  bool Has(const std::string& option) const { return Options.count(option) > 0; }
+};
+
+} // namespace flightdeck

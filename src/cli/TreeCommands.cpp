@@ -1,0 +1,195 @@
+#include "cli/TreeCommands.h"
+
+#include "cli/JsonText.h"
+#include "lists/MissionTree.h"
+#include "lists/TitleRules.h"
+#include "lists/XvTListFile.h"
+#include "platform/FileTransaction.h"
+#include "platform/PathNames.h"
+#include "platform/Windows1252.h"
+#include "services/MissionInstall.h"
+
+#include <iostream>
+
+namespace flightdeck {
+
+namespace {
+
+int Fail(const std::string& message, int exitCode = 1) {
+  std::cerr << "flightdeck-cli: " << message << "\n";
+  return exitCode;
+}
+
+TMissionTree LoadedTree(const TInvocation& invocation) {
+  TMissionTree tree(invocation.GameDirectory, invocation.Type, invocation.Gender);
+  tree.Load();
+  return tree;
+}
+
+// Saves an edited tree as one transaction: the list, its battle files and the titles carried
+// into the Combat list go in together.
+int Saved(TMissionTree& tree) {
+  TFileTransaction transaction;
+  tree.Save();
+  transaction.Commit();
+  return 0;
+}
+
+std::vector<std::string> PathLabels(const std::string& path) {
+  std::vector<std::string> labels;
+  std::size_t start = 0;
+  for (std::size_t slash; (slash = path.find('/', start)) != std::string::npos; start = slash + 1)
+    labels.push_back(Utf8ToWindows1252(path.substr(start, slash - start)));
+  labels.push_back(Utf8ToWindows1252(path.substr(start)));
+  return labels;
+}
+
+// The node a command is about: the one `--path` leads to, else the first labelled like the
+// first argument. The arguments after it follow from `ArgumentAfterNode`.
+TMissionNode* NamedNode(const TMissionTree& tree, const TInvocation& invocation) {
+  if (invocation.Has("--path"))
+    return tree.FindPath(PathLabels(invocation.Options.at("--path")));
+  return tree.FindLabel(Utf8ToWindows1252(invocation.Arguments.at(0)));
+}
+
+std::string NodeName(const TInvocation& invocation) {
+  return invocation.Has("--path") ? invocation.Options.at("--path") : invocation.Arguments.at(0);
+}
+
+const std::string& ArgumentAfterNode(const TInvocation& invocation, std::size_t index) {
+  return invocation.Arguments.at(index + (invocation.Has("--path") ? 0 : 1));
+}
+
+int NoSuchNode(const std::string& name) {
+  return Fail("the list has no entry labelled \"" + name + "\"");
+}
+
+} // namespace
+
+int DumpCommand(const TInvocation& invocation) {
+  TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Gender);
+  list.LoadFromFile();
+  for (const auto& item : list.Items())
+    std::cout << "{\"kind\":" << JsonString(ListItemKindName(item->Kind))
+              << ",\"number\":" << item->Number << ",\"file\":" << JsonString(item->FileName)
+              << ",\"title\":" << JsonString(item->Title) << ",\"description\":["
+              << JsonString(item->Description[0]) << "," << JsonString(item->Description[1])
+              << "]}\n";
+  return 0;
+}
+
+int TreeCommand(const TInvocation& invocation) {
+  const TMissionTree tree = LoadedTree(invocation);
+  for (const TMissionNode* node : tree.Nodes())
+    std::cout << "{\"level\":" << node->Level()
+              << ",\"kind\":" << JsonString(ListItemKindName(node->Record.Kind))
+              << ",\"label\":" << JsonString(node->Label) << "}\n";
+  return 0;
+}
+
+int ResaveCommand(const TInvocation& invocation) {
+  TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Gender);
+  list.LoadFromFile();
+  list.SaveToFile(list.ItemRefs());
+  return 0;
+}
+
+int InstallMissionCommand(const TInvocation& invocation) {
+  const std::string& mission = invocation.Arguments.at(0);
+  const std::string name = ExtractFileName(mission);
+  const std::string title = invocation.Has("--title")
+                                ? Utf8ToWindows1252(invocation.Options.at("--title"))
+                                : name.substr(0, name.size() - ExtractFileExt(name).size());
+  // A title that would not read back is a wrong argument, refused before anything is copied.
+  const std::string refusal =
+      TitleRefusal(static_cast<TListItemKind>(InstallParentKind(invocation.Type) + 1), title);
+  if (!refusal.empty())
+    return Fail(refusal, 2);
+  TMissionTree tree = LoadedTree(invocation);
+  const TOutcome<> installed = InstallMissionUnder(
+      tree, mission, Utf8ToWindows1252(invocation.Options.at("--under")), title);
+  return installed ? 0 : Fail(Windows1252ToUtf8(installed.Error()));
+}
+
+int RenameCommand(const TInvocation& invocation) {
+  TMissionTree tree = LoadedTree(invocation);
+  TMissionNode* node = NamedNode(tree, invocation);
+  if (!node)
+    return NoSuchNode(NodeName(invocation));
+  const TOutcome<> renamed =
+      tree.Rename(*node, Utf8ToWindows1252(ArgumentAfterNode(invocation, 0)));
+  return renamed ? Saved(tree) : Fail(renamed.Error(), 2);
+}
+
+int RemoveCommand(const TInvocation& invocation) {
+  TMissionTree tree = LoadedTree(invocation);
+  TMissionNode* node = NamedNode(tree, invocation);
+  if (!node)
+    return NoSuchNode(NodeName(invocation));
+  tree.Remove(*node);
+  return Saved(tree);
+}
+
+int MoveCommand(const TInvocation& invocation) {
+  TMissionTree tree = LoadedTree(invocation);
+  TMissionNode* node = NamedNode(tree, invocation);
+  if (!node)
+    return NoSuchNode(NodeName(invocation));
+  const std::string& onto = invocation.Options.at("--onto");
+  const TMissionNode* target = tree.FindLabel(Utf8ToWindows1252(onto));
+  if (!target)
+    return NoSuchNode(onto);
+  if (!tree.Move(*node, *target))
+    return Fail("a " + std::string(ListItemKindName(node->Record.Kind)) +
+                " dropped on a " + std::string(ListItemKindName(target->Record.Kind)) +
+                " does not move");
+  return Saved(tree);
+}
+
+int RenumberCommand(const TInvocation& invocation) {
+  const std::string& typed = ArgumentAfterNode(invocation, 0);
+  if (typed.empty() || typed.size() > 4 || typed.find_first_not_of("0123456789") != std::string::npos)
+    return Fail("the number \"" + typed + "\" is not one of 0 to 9999", 2);
+  TMissionTree tree = LoadedTree(invocation);
+  TMissionNode* node = NamedNode(tree, invocation);
+  if (!node)
+    return NoSuchNode(NodeName(invocation));
+  if (!IsEntry(node->Record.Kind))
+    return Fail("a " + std::string(ListItemKindName(node->Record.Kind)) + " has no number");
+  const TRenumbering renumbering = tree.PlanRenumbering(*node, std::stoi(typed));
+  if (renumbering.Clash && !invocation.Has("--swap"))
+    return Fail("\"" + Windows1252ToUtf8(renumbering.Clash->Label) +
+                "\" is presently using this number; --swap gives it the next available number (" +
+                std::to_string(renumbering.Next) + ")");
+  TMissionTree::Renumber(renumbering);
+  return Saved(tree);
+}
+
+int AddGroupCommand(const TInvocation& invocation) {
+  TMissionTree tree = LoadedTree(invocation);
+  const TOutcome<> titled =
+      tree.Rename(tree.AddGroup(), Utf8ToWindows1252(invocation.Arguments.at(0)));
+  return titled ? Saved(tree) : Fail(titled.Error(), 2);
+}
+
+int AddBattleCommand(const TInvocation& invocation) {
+  TMissionTree tree = LoadedTree(invocation);
+  const std::string& under = invocation.Options.at("--under");
+  const TMissionNode* selected = tree.FindLabel(Utf8ToWindows1252(under));
+  if (!selected)
+    return NoSuchNode(under);
+  TMissionNode* header = tree.BattleHeaderOf(selected);
+  if (!header)
+    return Fail("\"" + under + "\" is not a " +
+                std::string(ListItemKindName(GroupHeaderKind(invocation.Type))) +
+                " or in one");
+  const TOutcome<TMissionNode*> added =
+      tree.AddBattle(*header, Utf8ToWindows1252(invocation.Arguments.at(0)));
+  if (!added)
+    return Fail(Windows1252ToUtf8(added.Error()));
+  const TOutcome<> titled =
+      tree.Rename(*added.Value(), Utf8ToWindows1252(invocation.Arguments.at(1)));
+  return titled ? Saved(tree) : Fail(titled.Error(), 2);
+}
+
+} // namespace flightdeck

@@ -1,0 +1,189 @@
+// The edits of the mission tree: new groups, battles and missions, removing, renaming, moving
+// and renumbering.
+
+#include "lists/MissionTree.h"
+
+#include "lists/MissionTitles.h"
+#include "lists/NextNumber.h"
+#include "lists/TextHelpers.h"
+#include "lists/TitleRules.h"
+#include "lists/XvTListFile.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+#include "platform/PathNames.h"
+
+#include <algorithm>
+
+namespace flightdeck {
+
+namespace {
+
+const char* const CreditLine =
+    "  Made with Flightdeck, the mission manager for X-wing vs. TIE Fighter.";
+
+bool IsWithin(const TMissionNode* node, const TMissionNode& ancestor) {
+  for (; node; node = node->Parent)
+    if (node == &ancestor)
+      return true;
+  return false;
+}
+
+
+// The record of a mission installed into a list of `type` from the file `target`: the name in
+// lower case and the placeholder number until the next free one is known.
+TListFileItem NewMissionRecord(TMissionType type, std::string_view target) {
+  TListFileItem record;
+  record.Kind = static_cast<TListItemKind>(InstallParentKind(type) + 1);
+  record.FileName = LowerCaseAscii(ExtractFileName(target));
+  record.Number = PlaceholderNumber;
+  return record;
+}
+
+} // namespace
+
+TMissionNode& TMissionTree::AddGroup() {
+  TListFileItem record;
+  record.Kind = GroupHeaderKind(FType);
+  std::string label = "A New " + Trim(ListItemKindName(record.Kind));
+  return Append(FRoots, nullptr, std::move(record), std::move(label));
+}
+
+TMissionNode* TMissionTree::BattleHeaderOf(const TMissionNode* selected) const {
+  const TListItemKind headerKind = GroupHeaderKind(FType);
+  if (!selected || !HasBattleFile(EntryKind(FType)) || selected->Record.Kind < headerKind)
+    return nullptr;
+  auto* header = const_cast<TMissionNode*>(selected);
+  for (int up = selected->Record.Kind - headerKind; up > 0 && header; --up)
+    header = header->Parent;
+  return header;
+}
+
+TOutcome<TMissionNode*> TMissionTree::AddBattle(TMissionNode& header,
+                                                std::string_view chosenName) {
+  const std::string name = WithListExtension(ExtractFileName(chosenName));
+  const std::string quoted = "\"" + LowerCaseAscii(name) + "\"";
+  // A battle file named like one of the category's lists would overwrite that list.
+  if (std::any_of(ListFileNames.begin(), ListFileNames.end(),
+                  [&](std::string_view list) { return SameTextAscii(list, name); }))
+    return TOutcome<TMissionNode*>::Failure(
+        "The List File " + quoted +
+        " is one of this category's own mission lists.  Please specify a list file of its own "
+        "for the battle/tournament.");
+  const std::vector<TMissionNode*> nodes = Nodes();
+  if (std::any_of(nodes.begin(), nodes.end(), [&](const TMissionNode* node) {
+        return SameTextAscii(node->Record.FileName, name);
+      }))
+    return TOutcome<TMissionNode*>::Failure(
+        "The List File " + quoted +
+        " is presently in use by another battle/tournament.  Please specify a list file that is "
+        "not already in use.");
+
+  TListFileItem record;
+  record.Kind = EntryKind(FType);
+  record.Number = PlaceholderNumber;
+  record.FileName = name;
+  const std::string kindName(ListItemKindName(record.Kind));
+  record.Description = {"  This " + LowerCaseAscii(kindName) +
+                            " was created with the X-wing vs. TIE Fighter Forgeworks.",
+                        CreditLine};
+  TMissionNode& entry = Append(header.Children, &header, std::move(record), "A New " + kindName);
+  entry.Record.Number = NextNumber(entry.Record.Kind);
+
+  TXvTListFile list(FGameDirectory, FType, FGender);
+  const std::string battleFile = BattleFilePath(list.FileName(), name);
+  if (battleFile.empty() || !FileExists(battleFile))
+    return &entry;
+  list.LoadBattleFile(battleFile, entry.Record);
+  TMissionTitles missionTitles(FGameDirectory, SingleMissionType(FType), gnNeutral);
+  for (std::unique_ptr<TListFileItem>& item : list.TakeItems()) {
+    std::string label = item->Title.empty() ? item->FileName : item->Title;
+    if (item->Kind == likOperation)
+      if (const auto title = missionTitles.Find(item->FileName))
+        label = *title;
+    Append(entry.Children, &entry, std::move(*item), std::move(label));
+  }
+  return &entry;
+}
+
+TMissionNode* TMissionTree::MissionParentOf(const TMissionNode* node) const {
+  if (!node)
+    return nullptr;
+  const TListItemKind parentKind = InstallParentKind(FType);
+  if (node->Record.Kind == parentKind + 1)
+    return node->Parent;
+  return node->Record.Kind == parentKind ? const_cast<TMissionNode*>(node) : nullptr;
+}
+
+TMissionNode& TMissionTree::AddMission(TMissionNode& parent, std::string_view target) {
+  TMissionNode& mission = Append(parent.Children, &parent, NewMissionRecord(FType, target),
+                                 "A New X-wing vs. TIE Fighter Mission");
+  mission.Record.Number =
+      mission.Record.Kind == likEngagement ? NextNumber(likEngagement) : 0;
+  return mission;
+}
+
+void TMissionTree::Remove(TMissionNode& node) {
+  TNodes& siblings = SiblingsOf(node);
+  siblings.erase(std::find_if(siblings.begin(), siblings.end(),
+                              [&](const auto& sibling) { return sibling.get() == &node; }));
+}
+
+TOutcome<> TMissionTree::Rename(TMissionNode& node, std::string_view label) {
+  const std::string title = label.empty() ? std::string(" ") : std::string(label);
+  const std::string refusal = TitleRefusal(node.Record.Kind, title);
+  if (!refusal.empty())
+    return TOutcome<>::Failure(refusal);
+  node.Label = title;
+  return TDone{};
+}
+
+bool TMissionTree::Move(TMissionNode& source, const TMissionNode& target) {
+  const int sourceKind = source.Record.Kind;
+  const int targetKind = target.Record.Kind;
+  const TMissionNode* anchor = nullptr; // the node to land before, or in as first child
+  bool asFirstChild = false;
+  if (targetKind == sourceKind) {
+    anchor = &target;
+  } else if (targetKind == sourceKind - 1) {
+    anchor = &target;
+    asFirstChild = true;
+  } else if (targetKind == sourceKind + 1) {
+    anchor = target.Parent;
+  } else if (targetKind == sourceKind + 2) {
+    anchor = target.Parent ? target.Parent->Parent : nullptr;
+  }
+  if (!anchor || IsWithin(anchor, source))
+    return false;
+
+  TNodes& from = SiblingsOf(source);
+  const auto at = std::find_if(from.begin(), from.end(),
+                               [&](const auto& sibling) { return sibling.get() == &source; });
+  std::unique_ptr<TMissionNode> moving = std::move(*at);
+  from.erase(at);
+  TMissionNode* parent = asFirstChild ? const_cast<TMissionNode*>(anchor) : anchor->Parent;
+  TNodes& into = parent ? parent->Children : FRoots;
+  const auto before =
+      asFirstChild ? into.begin()
+                   : std::find_if(into.begin(), into.end(),
+                                  [&](const auto& sibling) { return sibling.get() == anchor; });
+  moving->Parent = parent;
+  into.insert(before, std::move(moving));
+  return true;
+}
+
+TRenumbering TMissionTree::PlanRenumbering(TMissionNode& entry, std::int32_t number) const {
+  TRenumbering renumbering{&entry, number, nullptr, NextNumber(entry.Record.Kind)};
+  for (TMissionNode* other : Nodes())
+    if (other != &entry && other->Record.Kind == entry.Record.Kind &&
+        other->Record.Number == number)
+      renumbering.Clash = other; // the last in tree order
+  return renumbering;
+}
+
+void TMissionTree::Renumber(const TRenumbering& renumbering) {
+  renumbering.Entry->Record.Number = renumbering.Number;
+  if (renumbering.Clash)
+    renumbering.Clash->Record.Number = renumbering.Next;
+}
+
+} // namespace flightdeck

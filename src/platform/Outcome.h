@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace flightdeck {
+
+// The result of an operation that did all it had to and has nothing to give back.
+struct TDone {};
+
+// What an operation that can fail in an expected way gives back: its result, or why it failed
+// in words the user reads, and notes worth telling either way. Failures of the file system are
+// no outcome: they raise EInOutError.
+template <typename T = TDone>
+class TOutcome {
+public:
+  TOutcome(T value) : FValue(std::move(value)) {} // NOLINT: a result is a successful outcome
+  static TOutcome Failure(std::string reason) {
+    TOutcome outcome;
+    outcome.FError = std::move(reason);
+    return outcome;
+  }
+
+  bool Ok() const { return FValue.has_value(); }
+  explicit operator bool() const { return Ok(); }
+  T& Value() { return *FValue; }
+  const T& Value() const { return *FValue; }
+  const std::string& Error() const { return FError; }
+
+  std::vector<std::string> Notes;
+
+private:
+  TOutcome() = default;
+  std::optional<T> FValue;
+  std::string FError;
+};
+
+} // namespace flightdeck

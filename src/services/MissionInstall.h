@@ -1,0 +1,47 @@
+#pragma once
+
+#include "lists/ListFileItem.h"
+#include "lists/MissionTree.h"
+#include "lists/MissionTypes.h"
+#include "platform/Outcome.h"
+
+#include <string>
+#include <string_view>
+
+namespace flightdeck {
+
+// What installing a mission file needs before an entry can be added for it.
+enum class TCopyQuestion {
+  None,      // the file already lies in the mission directory
+  Replace,   // another file of that name is there: replace it?
+  PlaceCopy, // none is there yet: place a copy?
+};
+
+struct TMissionCopy {
+  std::string Source; // the chosen file, as chosen
+  std::string Target; // the mission directory + its name in lower case
+  TCopyQuestion Question = TCopyQuestion::None;
+};
+
+// How the mission file at `chosenPath` reaches the mission directory of `type`.
+TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
+                             std::string_view chosenPath);
+
+// Enters `record` in the three Combat lists as an Engagement under the Campaign titled
+// `groupTitle`, as is done for every mission installed in Battles or Combat.
+void AddMissionToCombatLists(std::string_view gameDirectory, const TListFileItem& record,
+                             std::string_view groupTitle);
+
+// A new mission entry of the file `target` under `parent`, entered in the three Combat lists too
+// when the tree is of Battles or Combat, as every installed mission is.
+TMissionNode& AddInstalledMission(TMissionTree& tree, TMissionNode& parent,
+                                  std::string_view target);
+
+// Installs the mission file at `chosenPath` into `tree` the way the window does when the user
+// agrees to every copy: under the first node in tree order of the install parent kind whose
+// label is `parentLabel`, as its last child, titled `title`. The list is then saved as after
+// the entry's label was edited.
+TOutcome<> InstallMissionUnder(TMissionTree& tree, std::string_view chosenPath,
+                               std::string_view parentLabel, std::string_view title);
+
+} // namespace flightdeck
