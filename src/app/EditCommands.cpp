@@ -35,7 +35,8 @@ void TixoFlightdeckForm::mnuAddBattleClick() {
       QStringLiteral("Specify a New List File to store Mission References in..."),
       QStringLiteral("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
       QStringLiteral("lst"), false};
-  const std::string typed = ExtractFileName(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString());
+  const std::string typed =
+      ExtractFileName(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString());
   TMissionNode* header = FDocument->BattleHeaderOf(SelectedTreeNode());
   if (typed.empty() || !header)
     return;

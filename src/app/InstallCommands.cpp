@@ -4,10 +4,10 @@
 #include "app/ListText.h"
 #include "app/MissionView.h"
 #include "app/TixoFlightdeckForm.h"
-#include "services/MissionInstall.h"
 #include "platform/DirectoryLock.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
+#include "services/MissionInstall.h"
 
 #include "widgets/BevelPanel.h"
 #include <QLineEdit>

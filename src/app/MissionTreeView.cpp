@@ -76,10 +76,10 @@ TMissionTreeItem* TixoFlightdeckForm::ItemOf(const TMissionNode* node) const {
 void TixoFlightdeckForm::PlaceItem(TMissionTreeItem* item) {
   const TMissionNode& node = item->Node();
   const auto& siblings = node.Parent ? node.Parent->Children : FDocument->Roots();
-  const int index = static_cast<int>(
-      std::find_if(siblings.begin(), siblings.end(),
-                   [&](const auto& sibling) { return sibling.get() == &node; }) -
-      siblings.begin());
+  const int index =
+      static_cast<int>(std::find_if(siblings.begin(), siblings.end(),
+                                    [&](const auto& sibling) { return sibling.get() == &node; }) -
+                       siblings.begin());
   if (QTreeWidgetItem* from = item->parent())
     from->removeChild(item);
   else if (const int top = FMissionView->indexOfTopLevelItem(item); top >= 0)

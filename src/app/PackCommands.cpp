@@ -4,14 +4,14 @@
 #include "app/ArchiveProgress.h"
 #include "app/ListText.h"
 #include "app/TixoFlightdeckForm.h"
-#include "platform/PathNames.h"
 #include "packs/InstallScript.h"
-#include "services/PackBuild.h"
-#include "services/PackInstall.h"
 #include "platform/AsciiCase.h"
 #include "platform/DirectoryLock.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
+#include "platform/PathNames.h"
+#include "services/PackBuild.h"
+#include "services/PackInstall.h"
 
 #include <optional>
 #include <set>

@@ -3,11 +3,11 @@
 #include "cli/JsonText.h"
 #include "lists/MissionTree.h"
 #include "packs/InstallScript.h"
-#include "services/PackBuild.h"
-#include "services/PackInstall.h"
 #include "platform/FileSystem.h"
 #include "platform/TemporaryFolder.h"
 #include "platform/Windows1252.h"
+#include "services/PackBuild.h"
+#include "services/PackInstall.h"
 
 #include <algorithm>
 #include <iostream>

@@ -140,15 +140,15 @@ int MoveCommand(const TInvocation& invocation) {
   if (!target)
     return NoSuchNode(onto);
   if (!tree.Move(*node, *target))
-    return Fail("a " + std::string(ListItemKindName(node->Record.Kind)) +
-                " dropped on a " + std::string(ListItemKindName(target->Record.Kind)) +
-                " does not move");
+    return Fail("a " + std::string(ListItemKindName(node->Record.Kind)) + " dropped on a " +
+                std::string(ListItemKindName(target->Record.Kind)) + " does not move");
   return Saved(tree);
 }
 
 int RenumberCommand(const TInvocation& invocation) {
   const std::string& typed = ArgumentAfterNode(invocation, 0);
-  if (typed.empty() || typed.size() > 4 || typed.find_first_not_of("0123456789") != std::string::npos)
+  if (typed.empty() || typed.size() > 4 ||
+      typed.find_first_not_of("0123456789") != std::string::npos)
     return Fail("the number \"" + typed + "\" is not one of 0 to 9999", 2);
   TMissionTree tree = LoadedTree(invocation);
   TMissionNode* node = NamedNode(tree, invocation);
@@ -181,8 +181,7 @@ int AddBattleCommand(const TInvocation& invocation) {
   TMissionNode* header = tree.BattleHeaderOf(selected);
   if (!header)
     return Fail("\"" + under + "\" is not a " +
-                std::string(ListItemKindName(GroupHeaderKind(invocation.Type))) +
-                " or in one");
+                std::string(ListItemKindName(GroupHeaderKind(invocation.Type))) + " or in one");
   const TOutcome<TMissionNode*> added =
       tree.AddBattle(*header, Utf8ToWindows1252(invocation.Arguments.at(0)));
   if (!added)

@@ -34,9 +34,9 @@ int DetectCommand(const TInvocation&) {
 
 struct TCommand {
   std::string_view Name;
-  bool OnList;                  // takes GAMEDIR CATEGORY SIDE first
-  std::size_t ArgumentCount;    // the arguments after those
-  bool NamesNode;               // its first argument is a LABEL that --path may replace
+  bool OnList;                            // takes GAMEDIR CATEGORY SIDE first
+  std::size_t ArgumentCount;              // the arguments after those
+  bool NamesNode;                         // its first argument is a LABEL that --path may replace
   std::vector<std::string_view> Required; // options with a value that must be given
   std::vector<std::string_view> Optional; // options with a value that may be given
   std::string_view Flag;                  // an option without a value, or ""
@@ -49,18 +49,38 @@ const std::vector<TCommand>& Commands() {
       {"dump", true, 0, false, {}, {}, {}, "", DumpCommand},
       {"tree", true, 0, false, {}, {}, {}, "", TreeCommand},
       {"resave", true, 0, false, {}, {}, {}, "", ResaveCommand},
-      {"install-mission", true, 1, false, {"--under"}, {"--title"}, {},
-       "MISSIONFILE --under LABEL [--title TEXT]", InstallMissionCommand},
+      {"install-mission",
+       true,
+       1,
+       false,
+       {"--under"},
+       {"--title"},
+       {},
+       "MISSIONFILE --under LABEL [--title TEXT]",
+       InstallMissionCommand},
       {"install-pack", true, 1, false, {}, {}, {}, "PACK.ixo", InstallPackCommand},
       {"build-pack", true, 2, false, {}, {}, {}, "LABEL OUT.ixo", BuildPackCommand},
       {"rename", true, 2, true, {}, {"--path"}, {}, "LABEL NEWLABEL", RenameCommand},
       {"remove", true, 1, true, {}, {"--path"}, {}, "LABEL", RemoveCommand},
-      {"move", true, 1, true, {"--onto"}, {"--path"}, {}, "LABEL --onto TARGETLABEL",
-       MoveCommand},
-      {"renumber", true, 2, true, {}, {"--path"}, "--swap", "LABEL NUMBER [--swap]",
+      {"move", true, 1, true, {"--onto"}, {"--path"}, {}, "LABEL --onto TARGETLABEL", MoveCommand},
+      {"renumber",
+       true,
+       2,
+       true,
+       {},
+       {"--path"},
+       "--swap",
+       "LABEL NUMBER [--swap]",
        RenumberCommand},
       {"add-group", true, 1, false, {}, {}, {}, "TITLE", AddGroupCommand},
-      {"add-battle", true, 2, false, {"--under"}, {}, {}, "BATTLEFILE TITLE --under LABEL",
+      {"add-battle",
+       true,
+       2,
+       false,
+       {"--under"},
+       {},
+       {},
+       "BATTLEFILE TITLE --under LABEL",
        AddBattleCommand},
       {"pack-info", false, 1, false, {}, {}, {}, "PACK.ixo", PackInfoCommand},
       {"detect", false, 0, false, {}, {}, {}, "", DetectCommand},
@@ -142,7 +162,8 @@ int Run(const TCommand& command, TInvocation invocation) {
   if (typed.empty() || (typed.back() != '\\' && typed.back() != '/'))
     invocation.GameDirectory += '\\';
   if (!IsXvTDirectory(invocation.GameDirectory)) {
-    std::cerr << "flightdeck-cli: \"" << typed << "\" is not an X-wing vs. TIE Fighter game directory "
+    std::cerr << "flightdeck-cli: \"" << typed
+              << "\" is not an X-wing vs. TIE Fighter game directory "
                  "(it needs the folders battle, combat, melee, tourn and train)\n";
     return 1;
   }

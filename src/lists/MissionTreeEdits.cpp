@@ -28,7 +28,6 @@ bool IsWithin(const TMissionNode* node, const TMissionNode& ancestor) {
   return false;
 }
 
-
 // The record of a mission installed into a list of `type` from the file `target`: the name in
 // lower case and the placeholder number until the next free one is known.
 TListFileItem NewMissionRecord(TMissionType type, std::string_view target) {
@@ -58,8 +57,7 @@ TMissionNode* TMissionTree::BattleHeaderOf(const TMissionNode* selected) const {
   return header;
 }
 
-TOutcome<TMissionNode*> TMissionTree::AddBattle(TMissionNode& header,
-                                                std::string_view chosenName) {
+TOutcome<TMissionNode*> TMissionTree::AddBattle(TMissionNode& header, std::string_view chosenName) {
   const std::string name = WithListExtension(ExtractFileName(chosenName));
   const std::string quoted = "\"" + LowerCaseAscii(name) + "\"";
   // A battle file named like one of the category's lists would overwrite that list.
@@ -117,8 +115,7 @@ TMissionNode* TMissionTree::MissionParentOf(const TMissionNode* node) const {
 TMissionNode& TMissionTree::AddMission(TMissionNode& parent, std::string_view target) {
   TMissionNode& mission = Append(parent.Children, &parent, NewMissionRecord(FType, target),
                                  "A New X-wing vs. TIE Fighter Mission");
-  mission.Record.Number =
-      mission.Record.Kind == likEngagement ? NextNumber(likEngagement) : 0;
+  mission.Record.Number = mission.Record.Kind == likEngagement ? NextNumber(likEngagement) : 0;
   return mission;
 }
 

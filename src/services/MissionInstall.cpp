@@ -1,11 +1,11 @@
 #include "services/MissionInstall.h"
 
 #include "lists/MissionTree.h"
-#include "platform/PathNames.h"
 #include "lists/XvTListFile.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
+#include "platform/PathNames.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 #include "services/PackBuild.h"
 
 #include "lists/MissionTitles.h"
-#include "platform/PathNames.h"
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/InOutError.h"
+#include "platform/PathNames.h"
 #include "platform/TemporaryFolder.h"
 #include "zip/ZipNames.h"
 
@@ -90,7 +90,7 @@ std::string WithPackExtension(const std::string& archivePath) {
 }
 
 TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
-                      const std::vector<TPackageItem>& items, const std::string& archivePath) {
+                     const std::vector<TPackageItem>& items, const std::string& archivePath) {
   const TTemporaryFolder folder;
   const std::string script = folder.Path() + PackScriptName(archivePath);
   WriteInstallScript(script, items);

@@ -39,6 +39,6 @@ std::string WithPackExtension(const std::string& archivePath);
 // once. An existing file of that name is replaced only when the new archive is complete; a
 // mission that cannot be read fails the build with a message naming it.
 TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
-                      const std::vector<TPackageItem>& items, const std::string& archivePath);
+                     const std::vector<TPackageItem>& items, const std::string& archivePath);
 
 } // namespace flightdeck

@@ -1,13 +1,13 @@
 #include "services/PackInstall.h"
 
 #include "lists/TextHelpers.h"
-#include "platform/PathNames.h"
 #include "lists/TitleRules.h"
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
+#include "platform/PathNames.h"
 #include "platform/TemporaryFolder.h"
 #include "zip/ZipNames.h"
 
@@ -255,9 +255,10 @@ std::vector<std::string> PackGroupTitles(const std::vector<TPackageItem>& items,
   std::vector<std::string> titles;
   for (const TPackageItem& item : items) {
     const TPackClass itemClass = PackClassOf(item.Kind);
-    const std::string& title = itemClass == TPackClass::Series || gender == gnNeutral ? item.NeutralTitle
-                               : gender == gnRebel                                   ? item.RebelTitle
-                                                                                     : item.ImperialTitle;
+    const std::string& title = itemClass == TPackClass::Series || gender == gnNeutral
+                                   ? item.NeutralTitle
+                               : gender == gnRebel ? item.RebelTitle
+                                                   : item.ImperialTitle;
     if ((itemClass == TPackClass::Series || itemClass == TPackClass::Group) && !title.empty())
       titles.push_back(title);
   }
@@ -265,9 +266,10 @@ std::vector<std::string> PackGroupTitles(const std::vector<TPackageItem>& items,
 }
 
 std::string PackInstallSummary(const std::vector<TPackageItem>& items, TGender gender) {
-  const auto missions = std::count_if(items.begin(), items.end(),
-                                      [](const TPackageItem& item) { return IsMission(item.Kind); });
-  std::string text = std::to_string(missions) + (missions == 1 ? " mission added" : " missions added");
+  const auto missions = std::count_if(
+      items.begin(), items.end(), [](const TPackageItem& item) { return IsMission(item.Kind); });
+  std::string text =
+      std::to_string(missions) + (missions == 1 ? " mission added" : " missions added");
   const std::vector<std::string> groups = PackGroupTitles(items, gender);
   for (std::size_t i = 0; i < groups.size(); ++i)
     text += (i == 0 ? " to " : ", ") + groups[i];

@@ -7,12 +7,13 @@ int RunNumberCommandsTest(int argc, char** argv);
 int RunEditCommandsTest(int argc, char** argv);
 int RunInstallCommandsTest(int argc, char** argv);
 int RunPackCommandsTest(int argc, char** argv);
+int RunCliParityTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
   flightdeck::TixoApplication application(argc, argv);
   int failures = 0;
   for (auto run : {RunFlightdeckFormTest, RunNumberCommandsTest, RunEditCommandsTest,
-                   RunInstallCommandsTest, RunPackCommandsTest})
+                   RunInstallCommandsTest, RunPackCommandsTest, RunCliParityTest})
     failures += run(argc, argv);
   return failures == 0 ? 0 : 1;
 }

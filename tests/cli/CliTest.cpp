@@ -113,6 +113,41 @@ TEST(Cli, InstallMissionAddsTheEntryAsTheWindowDoes) {
             std::string::npos);
 }
 
+TEST(Cli, TreeEditsThatCannotBeMadeChangeNothing) {
+  test::TTempDir temp;
+  fs::copy(DemoGame, temp.Path() / "demo", fs::copy_options::recursive);
+  const std::string game = (temp.Path() / "demo").string() + " ";
+  const std::string before = test::Snapshot(temp.Path());
+  const struct {
+    std::string Arguments;
+    int ExitCode;
+  } refusals[] = {
+      {"move " + game + "battles neutral 'Silent Relay' --onto 'Skyfall Offensive'", 1},
+      {"move " + game + "battles neutral 'Silent Relay'", 2},
+      {"renumber " + game + "combat neutral 'Into the Nebula' 1", 1},
+      {"renumber " + game + "combat neutral 'Outer Rim Patrol' 5", 1},
+      {"renumber " + game + "combat neutral 'Into the Nebula' 12345", 2},
+      {"rename " + game + "combat neutral Nowhere Somewhere", 1},
+      {"rename " + game + "combat neutral 'Into the Nebula' \"$(printf 'two\\nlines')\"", 2},
+      {"remove " + game + "combat neutral --path 'Skyfall Offensive/Into the Nebula'", 1},
+      {"add-battle " + game + "battles neutral Rebel.TXT Rebels --under 'Silent Relay'", 1},
+      {"add-battle " + game + "combat neutral new.lst New --under 'Outer Rim Patrol'", 1},
+  };
+  for (const auto& refusal : refusals) {
+    const TRun run = RunCli(refusal.Arguments);
+    EXPECT_EQ(run.ExitCode, refusal.ExitCode) << refusal.Arguments << "\n" << run.Output;
+    EXPECT_EQ(test::Snapshot(temp.Path()), before) << refusal.Arguments;
+  }
+  // --path names an entry where labels repeat; --swap gives the clashing one the next number.
+  EXPECT_EQ(
+      RunCli("renumber " + game + "combat neutral --path 'Skyfall Offensive/Silent Relay' 1 --swap")
+          .ExitCode,
+      0);
+  const std::string dump = RunCli("dump " + game + "combat neutral").Output;
+  EXPECT_NE(dump.find("\"number\":5,\"file\":\"patrol2.tie\""), std::string::npos) << dump;
+  EXPECT_NE(dump.find("\"number\":1,\"file\":\"relay1.tie\""), std::string::npos) << dump;
+}
+
 // The lines of `tree` output from the node labelled `label` to the end of its group.
 std::string GroupLines(const std::string& tree, const std::string& label) {
   const std::size_t start = tree.find("\"label\":\"" + label + "\"");

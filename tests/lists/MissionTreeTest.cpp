@@ -17,8 +17,7 @@ std::string Shape(const TMissionTree& tree) {
   for (const TMissionNode* node : tree.Nodes())
     shape += std::to_string(node->Level()) + " " +
              std::string(ListItemKindName(node->Record.Kind)) + " " + node->Label +
-             (IsEntry(node->Record.Kind) ? " #" + std::to_string(node->Record.Number) : "") +
-             "\n";
+             (IsEntry(node->Record.Kind) ? " #" + std::to_string(node->Record.Number) : "") + "\n";
   return shape;
 }
 
@@ -29,16 +28,17 @@ protected:
 
   void SetUp() override {
     WriteBytes(FTemp.Path() / "battle" / "mission.lst",
-               CrLf({"//", "[War]", "//", "0", "b1.lst", "First", "1", "b2.lst", "", "3",
-                     "B4.LST", "Fourth", "//", "[Peace]", "//"}));
-    WriteBytes(FTemp.Path() / "battle" / "b1.lst", CrLf({"3", "a.tie", "b.tie", "c.tie", "x", "y"}));
+               CrLf({"//", "[War]", "//", "0", "b1.lst", "First", "1", "b2.lst", "", "3", "B4.LST",
+                     "Fourth", "//", "[Peace]", "//"}));
+    WriteBytes(FTemp.Path() / "battle" / "b1.lst",
+               CrLf({"3", "a.tie", "b.tie", "c.tie", "x", "y"}));
     WriteBytes(FTemp.Path() / "battle" / "b2.lst", CrLf({"2", "d.tie", "E.TIE", "x", "y"}));
     WriteBytes(FTemp.Path() / "battle" / "b4.lst", CrLf({"0", "x", "y"}));
     WriteBytes(FTemp.Path() / "battle" / "spare.lst", CrLf({"2", "a.tie", "z.tie", "p", "q"}));
     WriteBytes(FTemp.Path() / "combat" / "mission.lst",
-               CrLf({"0", "A.tie", "Alpha", "1", "b.tie", "", "//", "[Group]", "//", "2", "e.tie",
-                     "Echo old", "3", "e.tie", "Echo", "//", "[Other]", "//", "7", "o.tie",
-                     "Oscar"}));
+               CrLf({"0",       "A.tie", "Alpha",   "1",     "b.tie",    "",      "//",
+                     "[Group]", "//",    "2",       "e.tie", "Echo old", "3",     "e.tie",
+                     "Echo",    "//",    "[Other]", "//",    "7",        "o.tie", "Oscar"}));
   }
 
   TMissionTree Loaded(TMissionType type, TGender gender = gnNeutral) const {
@@ -50,10 +50,11 @@ protected:
 
 TEST_F(MissionTree, ShowsListsAsTheGameGroupsThem) {
   const TMissionTree battles = Loaded(mtBattles);
-  EXPECT_EQ(Shape(battles), "0 War War\n"
-                            "1 Battle First #0\n2 Operation Alpha\n2 Operation \n2 Operation c.tie\n"
-                            "1 Battle b2.lst #1\n2 Operation d.tie\n2 Operation Echo\n"
-                            "1 Battle Fourth #3\n0 War Peace\n");
+  EXPECT_EQ(Shape(battles),
+            "0 War War\n"
+            "1 Battle First #0\n2 Operation Alpha\n2 Operation \n2 Operation c.tie\n"
+            "1 Battle b2.lst #1\n2 Operation d.tie\n2 Operation Echo\n"
+            "1 Battle Fourth #3\n0 War Peace\n");
   EXPECT_FALSE(battles.HadCorruptEntry());
   EXPECT_FALSE(battles.Changed());
   // Entries before any group stand at the top.

@@ -1,7 +1,7 @@
 #include "services/PackInstall.h"
 #include "lists/MissionTree.h"
-#include "services/PackBuild.h"
 #include "platform/IoFaults.h"
+#include "services/PackBuild.h"
 #include "support/Command.h"
 #include "support/PackFiles.h"
 
@@ -82,7 +82,8 @@ TEST_F(PackInstall, UnsafeNamesAreDroppedAndMissingMissionsInstallNothing) {
   test::MakePack(FTemp.Path() / "short.ixo",
                  {{"short.mcl", test::BattlePackScript()}, {"d1.tie", "1"}});
   const TPackFiles missing = Extract(FTemp.Path() / "short.ixo", mtCombat);
-  EXPECT_NE(missing.Error().find("\"d2.tie\" (it is not in the pack), \"d3.tie\""), std::string::npos)
+  EXPECT_NE(missing.Error().find("\"d2.tie\" (it is not in the pack), \"d3.tie\""),
+            std::string::npos)
       << missing.Error();
   EXPECT_FALSE(missing.Ok());
   EXPECT_FALSE(fs::exists(FTemp.Path() / "game" / "combat" / "d1.tie"));
@@ -191,9 +192,10 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
   test::WriteBytes(FTemp.Path() / "Deep.ixo", "old pack");
   FZip.UsePaths = false;
   fs::remove(FTemp.Path() / "game" / "combat" / "ds3.tie"); // gone since the entries were collected
-  EXPECT_NE(
-      BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()).Error().find("ds3.tie"),
-      std::string::npos);
+  EXPECT_NE(BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string())
+                .Error()
+                .find("ds3.tie"),
+            std::string::npos);
   EXPECT_EQ(ReadBytes(FTemp.Path() / "Deep.ixo"), "old pack");
   test::WriteBytes(FTemp.Path() / "game" / "combat" / "ds3.tie", "ds3.tie");
   SetIoFaultPlan([](TIoStep step, const std::string& path) {

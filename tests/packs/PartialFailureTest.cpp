@@ -1,9 +1,9 @@
 // Installs are whole or nothing: whatever fails on the way, the game stays byte-for-byte as it was.
 
-#include "services/MissionInstall.h"
-#include "services/PackInstall.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
+#include "services/MissionInstall.h"
+#include "services/PackInstall.h"
 #include "support/PackFiles.h"
 
 #include <gtest/gtest.h>
@@ -102,9 +102,8 @@ TEST_F(PartialFailure, ASingleMissionInstallIsWholeOrNothingToo) {
   });
   TMissionTree tree(FGame, mtBattles, gnNeutral);
   tree.Load();
-  EXPECT_THROW(
-      InstallMissionUnder(tree, (FTemp.Path() / "new.tie").string(), "Old Battle", "New"),
-      EInOutError);
+  EXPECT_THROW(InstallMissionUnder(tree, (FTemp.Path() / "new.tie").string(), "Old Battle", "New"),
+               EInOutError);
   SetIoFaultPlan(nullptr);
   EXPECT_EQ(test::Snapshot(FTemp.Path() / "Game"), before);
 }

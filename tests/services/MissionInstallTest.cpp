@@ -1,6 +1,6 @@
 #include "services/MissionInstall.h"
-#include "platform/PathNames.h"
 #include "platform/AsciiCase.h"
+#include "platform/PathNames.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

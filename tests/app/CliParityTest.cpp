@@ -1,0 +1,113 @@
+#include "cli/CliRun.h"
+#include "support/FormFixture.h"
+
+#include <functional>
+
+using namespace flightdeck;
+namespace fs = std::filesystem;
+
+// Every edit of the tree made in the window and the same edit made by flightdeck-cli on a twin
+// of the game leave the two games byte for byte alike.
+class TCliParityTest : public QObject, protected test::TFormFixture {
+  Q_OBJECT
+
+  struct TCase {
+    const char* Name;
+    int Category;          // the tab the window shows
+    std::string Arguments; // of flightdeck-cli; GAMEDIR is the game, MISSION a mission file
+    std::function<void()> Edit;
+  };
+
+  void Rename(const char* label, const char* to) {
+    Select(QString::fromLatin1(label));
+    FForm->MissionView()->editItem(Node(QString::fromLatin1(label)));
+    FinishLabelEdit(QString::fromLatin1(to));
+  }
+
+  void TypeNumber(const char* number) {
+    auto* box = Control<QLineEdit>("MissionNumberEB");
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, QString::fromLatin1(number));
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+
+  std::string Mission() const { return (FTemp->Path() / "Downloads" / "New.TIE").string(); }
+
+private slots:
+  void everyTreeEditOfTheWindowIsACommand() {
+    const std::vector<TCase> cases = {
+        {"rename", 1, "rename GAMEDIR combat neutral Bravo 'Bravo Two'",
+         [&] { Rename("Bravo", "Bravo Two"); }},
+        {"rename an operation", 0, "rename GAMEDIR battles neutral Alpha 'Alpha Prime'",
+         [&] { Rename("Alpha", "Alpha Prime"); }},
+        {"remove", 0, "remove GAMEDIR battles neutral 'Strike One'",
+         [&] {
+           Select(QStringLiteral("Strike One"));
+           Control<QAction>("mnuRemove")->trigger();
+         }},
+        {"move", 0, "move GAMEDIR battles neutral 'Strike Two' --onto 'Strike One'",
+         [&] {
+           Select(QStringLiteral("Strike Two"));
+           const QRect rect = FForm->MissionView()->visualItemRect(Node("Strike One"));
+           FForm->MissionViewDragDrop(QPoint(rect.left() + 4, rect.center().y()));
+         }},
+        {"renumber", 1, "renumber GAMEDIR combat neutral Alpha 3 --swap",
+         [&] {
+           Select(QStringLiteral("Alpha"));
+           TypeNumber("3");
+         }},
+        {"add-group", 1, "add-group GAMEDIR combat neutral 'Inner Rim'",
+         [&] {
+           Control<QAction>("mnuAddCampaign")->trigger();
+           FinishLabelEdit(QStringLiteral("Inner Rim"));
+         }},
+        {"add-battle", 0, "add-battle GAMEDIR battles neutral B4.TXT 'Strike Four' --under Delta",
+         [&] {
+           Select(QStringLiteral("Delta")); // an Operation: the Battle goes under its War
+           FPrompts.Files = {QStringLiteral("/elsewhere/B4.TXT")};
+           Control<QAction>("mnuAddBattle")->trigger();
+           FinishLabelEdit(QStringLiteral("Strike Four"));
+         }},
+        {"install-mission", 0,
+         "install-mission GAMEDIR battles neutral MISSION --under 'Strike Two' --title 'New One'",
+         [&] {
+           Select(QStringLiteral("Strike Two"));
+           FForm->InstallMissionFile(Mission());
+           FinishLabelEdit(QStringLiteral("New One"));
+         }},
+    };
+    for (const TCase& c : cases)
+      try {
+        SetUpGame();
+        fs::create_directory(FTemp->Path() / "Downloads");
+        test::WriteBytes(Mission(), "new mission");
+        fs::copy(FTemp->Path() / "Game", FTemp->Path() / "Twin", fs::copy_options::recursive);
+        const std::string before = test::Snapshot(FTemp->Path() / "Game");
+        std::string arguments = c.Arguments;
+        arguments.replace(arguments.find("GAMEDIR"), 7, (FTemp->Path() / "Twin").string());
+        if (const std::size_t at = arguments.find("MISSION"); at != std::string::npos)
+          arguments.replace(at, 7, Mission());
+        const test::TCommandResult run = test::RunCli(arguments);
+        QVERIFY2(run.ExitCode == 0, (c.Name + (": " + run.Output)).c_str());
+
+        StoreSettings("MType=" + std::to_string(c.Category) + "\r\n");
+        Open();
+        c.Edit();
+        WriteBack();
+        const std::string after = test::Snapshot(FTemp->Path() / "Game");
+        QVERIFY2(after != before && after == test::Snapshot(FTemp->Path() / "Twin"), c.Name);
+        TearDownGame();
+      } catch (const std::exception& error) {
+        QFAIL(error.what());
+      }
+  }
+};
+
+int RunCliParityTest(int argc, char** argv) {
+  TCliParityTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "CliParityTest.moc"
