@@ -62,13 +62,6 @@ QStringList DraggedLocalFiles(const QMimeData* data) {
   return paths;
 }
 
-int DescendantCount(const QTreeWidgetItem* node) {
-  int count = node->childCount();
-  for (int i = 0; i < node->childCount(); ++i)
-    count += DescendantCount(node->child(i));
-  return count;
-}
-
 TMissionView::TMissionView(QWidget* parent) : QTreeWidget(parent) {
   setItemDelegate(new TLabelDelegate(this));
   setAcceptDrops(true);

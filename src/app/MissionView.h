@@ -61,7 +61,4 @@ private:
 // The local files a drag carries; empty when it carries anything else.
 QStringList DraggedLocalFiles(const QMimeData* data);
 
-// The number of nodes below `node`, at every depth.
-int DescendantCount(const QTreeWidgetItem* node);
-
 } // namespace flightdeck

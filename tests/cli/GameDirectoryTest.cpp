@@ -84,8 +84,9 @@ TEST(GameDirectory, DetectPrintsTheGamesFoundAsJsonLines) {
   const TRun run = test::RunCommand("HOME=" + test::ShellQuote(temp.Path().string()) +
                                     " WINEPREFIX= " + FLIGHTDECK_CLI + " detect");
   EXPECT_EQ(run.ExitCode, 0);
-  EXPECT_EQ(run.Output, "{\"path\":\"" + temp.Path().string() +
-                            "/.wine/drive_c/GOG Games/X-Wing vs TIE Fighter\",\"source\":\"wine\"}\n");
+  EXPECT_EQ(run.Output,
+            "{\"path\":\"" + temp.Path().string() +
+                "/.wine/drive_c/GOG Games/X-Wing vs TIE Fighter\",\"source\":\"wine\"}\n");
   const TRun none = test::RunCommand("HOME=" + test::ShellQuote((temp.Path() / "x").string()) +
                                      " WINEPREFIX= " + FLIGHTDECK_CLI + " detect");
   EXPECT_EQ(none.ExitCode, 0);
@@ -97,7 +98,8 @@ TEST(GameDirectory, UsageAndVersionNameEveryCommand) {
     const TRun run = RunCli(help);
     EXPECT_EQ(run.ExitCode, 0);
     for (const char* command :
-         {"dump", "tree", "resave", "install-mission", "install-pack", "build-pack", "pack-info"})
+         {"dump", "tree", "resave", "install-mission", "install-pack", "build-pack", "rename",
+          "remove", "move", "renumber", "add-group", "add-battle", "pack-info"})
       EXPECT_NE(run.Output.find(command), std::string::npos) << command;
   }
   EXPECT_EQ(RunCli("").ExitCode, 2);
