@@ -27,6 +27,7 @@ public:
   QString OpenFile(const TOpenDialogRequest&) override { return {}; }
   QString AskFindText(const QString&) override { return {}; }
   int ChooseGame(const QStringList&) override { return -1; }
+  int ChooseHistoryEntry(const QStringList&) override { return -1; }
   bool EditPackList(std::vector<TPackageItem>&) override { return false; }
   void ShowAbout() override {}
 };

@@ -24,6 +24,7 @@ void ExpandAll(QTreeWidgetItem* node) {
 
 void TixoFlightdeckForm::mnuAddCampaignClick() {
   TMissionTreeItem* item = MakeItem(FDocument->AddGroup());
+  NoteEdit("add-group", item->Node().Label);
   FMissionView->addTopLevelItem(item);
   FMissionView->setCurrentItem(item);
   FMissionView->editItem(item);
@@ -46,6 +47,7 @@ void TixoFlightdeckForm::mnuAddBattleClick() {
     return;
   }
   TMissionTreeItem* item = MakeItem(*added.Value());
+  NoteEdit("add-battle", added.Value()->Record.FileName);
   ItemOf(header)->addChild(item);
   FMissionView->setCurrentItem(item);
   MissionNumberEB->setText(QString::number(added.Value()->Record.Number));
@@ -64,6 +66,7 @@ void TixoFlightdeckForm::mnuRemoveClick() {
     parent->removeChild(selected);
   else
     FMissionView->takeTopLevelItem(FMissionView->indexOfTopLevelItem(selected));
+  NoteEdit("remove", selected->Node().Label);
   FDocument->Remove(selected->Node());
   delete selected;
   SaveMissionList();
@@ -82,8 +85,10 @@ void TixoFlightdeckForm::MissionViewItemChanged(QTreeWidgetItem* item) {
   // The label an item shows is the title of its node: a new one renames the node, and the
   // item shows the name the node took.
   TMissionNode& node = static_cast<TMissionTreeItem*>(item)->Node();
-  if (ToList(item->text(0)) != node.Label)
+  if (ToList(item->text(0)) != node.Label) {
+    NoteEdit("rename", node.Label);
     (void)FDocument->Rename(node, ToList(item->text(0)));
+  }
   if (item->text(0) != FromList(node.Label))
     item->setText(0, FromList(node.Label));
 }
@@ -98,6 +103,7 @@ void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {
   if (!selected || !target)
     return;
   if (FDocument->Move(selected->Node(), target->Node())) {
+    NoteEdit("move", selected->Node().Label);
     PlaceItem(selected);
     FMissionView->setCurrentItem(selected);
   }

@@ -126,6 +126,21 @@ void TixoFlightdeckForm::CreateMenus() {
   for (QAction* never : {mFileNew, mFileOpen, mFileEdit})
     never->setEnabled(false);
 
+  mEdit = AddMenu(bar, "mEdit", QStringLiteral("&Edit"));
+  mEditUndo = AddItem(mEdit, "mEditUndo", QStringLiteral("&Undo"),
+                      QKeySequence(QStringLiteral("Ctrl+Z")),
+                      QStringLiteral("Take back the last change Flightdeck made to the game"));
+  mEditRedo = AddItem(mEdit, "mEditRedo", QStringLiteral("&Redo"),
+                      QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                      QStringLiteral("Make again the change last taken back"));
+  mEdit->addSeparator();
+  mEditHistory = AddItem(mEdit, "mEditHistory", QStringLiteral("&History..."), {},
+                         QStringLiteral("Every change Flightdeck made to this game"));
+  connect(mEdit, &QMenu::aboutToShow, this, [this] { RefreshUndoActions(); });
+  connect(mEditUndo, &QAction::triggered, this, &TixoFlightdeckForm::mEditUndoClick);
+  connect(mEditRedo, &QAction::triggered, this, &TixoFlightdeckForm::mEditRedoClick);
+  connect(mEditHistory, &QAction::triggered, this, &TixoFlightdeckForm::mEditHistoryClick);
+
   mInstall = AddMenu(bar, "mInstall", QStringLiteral("Install"));
   mInstallMission =
       AddItem(mInstall, "mInstallMission", QStringLiteral("Single &Mission"),

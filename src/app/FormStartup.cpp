@@ -69,6 +69,8 @@ void TixoFlightdeckForm::FormCreate() {
   PlaceWindow(settings.ReadInteger(Section, "Left", 0), settings.ReadInteger(Section, "Top", 0),
               settings.ReadInteger(Section, "Height", MinimumHeight));
   FXvTPath = settings.ReadString(Section, "MPath", "");
+  const int historyMiB = settings.ReadInteger(Section, "HistoryLimitMiB", DefaultHistoryLimit >> 20);
+  SetHistoryLimit(static_cast<std::uint64_t>(std::max(historyMiB, 1)) << 20);
   SetXvTPathHint();
   FGender = gnNeutral;
   FMissionView->SetPlaceholder(

@@ -4,7 +4,8 @@
 #include "app/ListText.h"
 #include "app/MissionView.h"
 #include "app/TixoFlightdeckForm.h"
-#include "platform/DirectoryLock.h"
+#include "platform/GameCommand.h"
+#include "platform/PathNames.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
 #include "services/MissionInstall.h"
@@ -27,7 +28,7 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
     return;
 
   // The copy and the Combat lists the install extends are put in place together.
-  const TDirectoryLock lock(FXvTPath);
+  const TGameCommand command(FXvTPath, "install-mission", ExtractFileName(chosen));
   TFileTransaction transaction;
   const TMissionCopy copy = PlanMissionCopy(FXvTPath, FMissionType, chosen);
   if (copy.Question == TCopyQuestion::Replace) {

@@ -6,7 +6,7 @@
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTree.h"
-#include "platform/DirectoryLock.h"
+#include "platform/GameCommand.h"
 #include "platform/FileTransaction.h"
 #include "platform/HostPath.h"
 
@@ -208,6 +208,9 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
   FMissionView->addTopLevelItems(roots);
   FMissionView->expandAll();
   FTreeState = tsIdle;
+  FEditCommand.clear();
+  FEditSubject.clear();
+  RefreshUndoActions();
   if (roots.empty())
     return;
   if (FMissionView->currentItem() == roots.front())
@@ -226,10 +229,24 @@ void TixoFlightdeckForm::SaveMissionList() {
   EndLabelEdit();
   if (!FDocument || !FDocument->Changed())
     return;
-  const TDirectoryLock lock(FXvTPath); // not while a command-line command changes the game
-  TFileTransaction transaction;
-  FDocument->Save();
-  transaction.Commit();
+  {
+    // Not while a command-line command changes the game; one entry of its history.
+    const TGameCommand command(FXvTPath, FEditCommand.empty() ? "edit" : FEditCommand,
+                               FEditSubject);
+    TFileTransaction transaction;
+    FDocument->Save();
+    transaction.Commit();
+  }
+  FEditCommand.clear();
+  FEditSubject.clear();
+  RefreshUndoActions();
+}
+
+void TixoFlightdeckForm::NoteEdit(const char* command, const std::string& subject) {
+  if (!FEditCommand.empty())
+    return;
+  FEditCommand = command;
+  FEditSubject = subject;
 }
 
 void TixoFlightdeckForm::MissionViewChange() {

@@ -66,6 +66,8 @@ void TixoFlightdeckForm::MissionNumberEBExit() {
   TMissionNode& entry = item->Node();
   const TRenumbering renumbering = FDocument->PlanRenumbering(
       entry, TypedNumber(MissionNumberEB->displayText()).value_or(entry.Record.Number));
+  if (renumbering.Number != entry.Record.Number)
+    NoteEdit("renumber", entry.Label);
   const auto clash = [&] { return Quoted(FromList(renumbering.Clash->Label)); };
   if (!renumbering.Clash ||
       Ask(QStringLiteral("Confirm"),

@@ -6,7 +6,7 @@
 #include "app/TixoFlightdeckForm.h"
 #include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
-#include "platform/DirectoryLock.h"
+#include "platform/GameCommand.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
 #include "platform/PathNames.h"
@@ -40,7 +40,7 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
     return;
   FPackListing.clear();
   ZipManager.ZipFileName = chosen;
-  const TDirectoryLock lock(FXvTPath);
+  const TGameCommand command(FXvTPath, "install-pack", ExtractFileName(chosen));
   {
     const TArchiveProgress progress(this, ZipManager, QStringLiteral("Reading the pack..."), 0);
     if (ZipManager.ListFiles() != 0 && FPackListing.empty()) {

@@ -78,6 +78,22 @@ QString TDialogPrompts::AskFindText(const QString& previous) {
                                previous);
 }
 
+int TDialogPrompts::ChooseHistoryEntry(const QStringList& entries) {
+  QInputDialog dialog(FParent);
+  dialog.setWindowTitle(QStringLiteral("History"));
+  dialog.setLabelText(entries.isEmpty()
+                          ? QStringLiteral("Flightdeck has changed nothing in this game yet.")
+                          : QStringLiteral("What Flightdeck changed in this game, newest first. "
+                                           "Undo takes back the chosen change."));
+  dialog.setComboBoxItems(entries);
+  dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+  dialog.setOkButtonText(QStringLiteral("Undo"));
+  dialog.setCancelButtonText(QStringLiteral("Close"));
+  if (entries.isEmpty() || dialog.exec() != QDialog::Accepted)
+    return -1;
+  return static_cast<int>(entries.indexOf(dialog.textValue()));
+}
+
 int TDialogPrompts::ChooseGame(const QStringList& games) {
   const QString other = QStringLiteral("Another folder...");
   bool taken = false;

@@ -49,6 +49,8 @@ public:
   // Offers the games found: the index of the one taken, games.size() for "another folder",
   // -1 when cancelled.
   virtual int ChooseGame(const QStringList& games) = 0;
+  // Shows the history of the game, newest first: the index of the entry to undo, -1 for none.
+  virtual int ChooseHistoryEntry(const QStringList& entries) = 0;
 };
 
 // The real dialogs, owned by `parent`.
@@ -65,6 +67,7 @@ public:
   void ShowAbout() override;
   QString AskFindText(const QString& previous) override;
   int ChooseGame(const QStringList& games) override;
+  int ChooseHistoryEntry(const QStringList& entries) override;
 
 private:
   QWidget* FParent;

@@ -6,6 +6,7 @@
 #include "lists/MissionTree.h"
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
+#include "platform/History.h"
 #include "services/GameFinder.h"
 #include "zip/ZipArchiver.h"
 
@@ -102,6 +103,12 @@ public:
   void mFileOpenClick();
   void mFileEditClick();
 
+  // Undoing and redoing, from the game's history.
+  void mEditUndoClick();
+  void mEditRedoClick();
+  void mEditHistoryClick();
+  void RefreshUndoActions();
+
   // Finding entries.
   void mSearchFindClick();
   void mSearchAgainClick();
@@ -177,6 +184,12 @@ private:
   // A folder of the game as it is spelled on disk, for dialogs, tooltips and messages.
   QString OnDiskFolder(const std::string& folder) const;
   TMessageResult Ask(const QString& caption, const QString& text);
+  std::vector<THistoryEntry> GameHistory() const;
+  void UndoEntry(int id); // and rebuilds the tree from what is on disk then
+  // Names the history entry of the next save of the list, unless an earlier edit named it.
+  void NoteEdit(const char* command, const std::string& subject);
+  std::string FEditCommand;
+  std::string FEditSubject;
   void Tell(const QString& text);
 
   std::unique_ptr<TMissionTree> FDocument; // the list shown, as the window edits it
@@ -203,6 +216,10 @@ private:
   QAction* mFileOpen = nullptr;
   QAction* mFileEdit = nullptr;
   QAction* mFileExit = nullptr;
+  QMenu* mEdit = nullptr;
+  QAction* mEditUndo = nullptr;
+  QAction* mEditRedo = nullptr;
+  QAction* mEditHistory = nullptr;
   QMenu* mInstall = nullptr;
   QAction* mInstallMission = nullptr;
   QAction* mInstallPack = nullptr;

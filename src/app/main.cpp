@@ -4,6 +4,7 @@
 #include "app/Prompts.h"
 #include "app/SingleInstance.h"
 #include "app/TixoFlightdeckForm.h"
+#include "platform/History.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -82,6 +83,8 @@ int main(int argc, char** argv) {
   if (instance.HandOver(request.Arguments()))
     return 0;
 
+  // The games' histories, shared with flightdeck-cli.
+  SetHistoryRoot(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
   TDialogPrompts prompts;
   application.SetPrompts(&prompts);
   TixoFlightdeckForm form({SettingsFileName(), &prompts});

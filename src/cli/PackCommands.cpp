@@ -3,7 +3,11 @@
 #include "cli/JsonText.h"
 #include "lists/MissionTree.h"
 #include "packs/InstallScript.h"
+#include "lists/XvTListFile.h"
 #include "platform/FileSystem.h"
+#include "platform/FileTransaction.h"
+#include "platform/GameCommand.h"
+#include "platform/HostPath.h"
 #include "platform/TemporaryFolder.h"
 #include "platform/Windows1252.h"
 #include "services/PackBuild.h"
@@ -11,6 +15,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <unistd.h>
 
 namespace flightdeck {
 
@@ -39,6 +44,43 @@ const char* ClassOf(TListItemKind kind) {
   }
 }
 
+std::size_t RecordCount(const std::string& gameDirectory, const TMissionListId& list) {
+  TXvTListFile file(gameDirectory, list.Type, list.Gender);
+  file.LoadFromFile();
+  return file.Items().size();
+}
+
+// What installing the pack would do, as JSON lines, with nothing changed: the entries each
+// list receives, then the files it adds and those it replaces.
+int PrintInstallPlan(TZipArchiver& zip, const std::vector<std::string>& listing,
+                     const TInvocation& invocation) {
+  const std::vector<TMissionListId> lists = ListsAPackExtends(invocation.Type, invocation.Gender);
+  std::vector<std::size_t> before;
+  for (const TMissionListId& list : lists)
+    before.push_back(RecordCount(invocation.GameDirectory, list));
+  const TFileTransaction transaction; // never committed: the install is only staged
+  const TPackFiles files =
+      InstallPack(zip, listing, invocation.GameDirectory, invocation.Type, invocation.Gender);
+  if (!files) {
+    std::cerr << "flightdeck-cli: " << files.Error() << "\n";
+    return 1;
+  }
+  const TGameHistory& history = TGameCommand::Current()->History();
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    TXvTListFile list(invocation.GameDirectory, lists[i].Type, lists[i].Gender);
+    list.LoadFromFile(); // as staged
+    const std::string name = history.PathInGame(HostPath(list.FileName()));
+    for (std::size_t at = before[i]; at < list.Items().size(); ++at)
+      std::cout << "{\"action\":\"add-entry\",\"list\":" << JsonStringUtf8(name)
+                << ",\"kind\":" << JsonString(ListItemKindName(list.Items()[at]->Kind))
+                << ",\"title\":" << JsonString(list.Items()[at]->Title) << "}\n";
+  }
+  for (const std::string& target : transaction.StagedTargets())
+    std::cout << "{\"action\":\"" << (access(target.c_str(), F_OK) == 0 ? "replace" : "add")
+              << "-file\",\"file\":" << JsonStringUtf8(history.PathInGame(target)) << "}\n";
+  return 0;
+}
+
 } // namespace
 
 int InstallPackCommand(const TInvocation& invocation) {
@@ -49,6 +91,8 @@ int InstallPackCommand(const TInvocation& invocation) {
   }
   std::vector<std::string> listing;
   TZipArchiver zip = ListedPack(pack, listing);
+  if (invocation.Has("--dry-run"))
+    return PrintInstallPlan(zip, listing, invocation);
   const TPackFiles files =
       InstallPack(zip, listing, invocation.GameDirectory, invocation.Type, invocation.Gender);
   for (const std::string& note : files.Notes)

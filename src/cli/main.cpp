@@ -1,12 +1,15 @@
 // flightdeck-cli: the mission lists of a game directory from the command line.
 
+#include "cli/HistoryCommands.h"
 #include "cli/Invocation.h"
 #include "cli/JsonText.h"
 #include "cli/PackCommands.h"
 #include "cli/TreeCommands.h"
-#include "platform/DirectoryLock.h"
+#include "platform/GameCommand.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
+#include "platform/PathNames.h"
+#include "platform/Windows1252.h"
 #include "services/GameFinder.h"
 
 #include <algorithm>
@@ -32,9 +35,13 @@ int DetectCommand(const TInvocation&) {
   return 0;
 }
 
+// What a command works on, named first: nothing, a game (GAMEDIR), or one of its lists
+// (GAMEDIR CATEGORY SIDE).
+enum class TScope { None, Game, List };
+
 struct TCommand {
   std::string_view Name;
-  bool OnList;                            // takes GAMEDIR CATEGORY SIDE first
+  TScope Scope;
   std::size_t ArgumentCount;              // the arguments after those
   bool NamesNode;                         // its first argument is a LABEL that --path may replace
   std::vector<std::string_view> Required; // options with a value that must be given
@@ -42,48 +49,32 @@ struct TCommand {
   std::string_view Flag;                  // an option without a value, or ""
   std::string_view Usage;                 // what follows the name in the usage text
   int (*Run)(const TInvocation&);
+  bool OptionalArgument = false; // its last argument may be left out
 };
 
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> commands = {
-      {"dump", true, 0, false, {}, {}, {}, "", DumpCommand},
-      {"tree", true, 0, false, {}, {}, {}, "", TreeCommand},
-      {"resave", true, 0, false, {}, {}, {}, "", ResaveCommand},
-      {"install-mission",
-       true,
-       1,
-       false,
-       {"--under"},
-       {"--title"},
-       {},
-       "MISSIONFILE --under LABEL [--title TEXT]",
-       InstallMissionCommand},
-      {"install-pack", true, 1, false, {}, {}, {}, "PACK.ixo", InstallPackCommand},
-      {"build-pack", true, 2, false, {}, {}, {}, "LABEL OUT.ixo", BuildPackCommand},
-      {"rename", true, 2, true, {}, {"--path"}, {}, "LABEL NEWLABEL", RenameCommand},
-      {"remove", true, 1, true, {}, {"--path"}, {}, "LABEL", RemoveCommand},
-      {"move", true, 1, true, {"--onto"}, {"--path"}, {}, "LABEL --onto TARGETLABEL", MoveCommand},
-      {"renumber",
-       true,
-       2,
-       true,
-       {},
-       {"--path"},
-       "--swap",
-       "LABEL NUMBER [--swap]",
+      {"dump", TScope::List, 0, false, {}, {}, {}, "", DumpCommand},
+      {"tree", TScope::List, 0, false, {}, {}, {}, "", TreeCommand},
+      {"resave", TScope::List, 0, false, {}, {}, {}, "", ResaveCommand},
+      {"install-mission", TScope::List, 1, false, {"--under"}, {"--title"}, {},
+       "MISSIONFILE --under LABEL [--title TEXT]", InstallMissionCommand},
+      {"install-pack", TScope::List, 1, false, {}, {}, "--dry-run", "PACK.ixo [--dry-run]",
+       InstallPackCommand},
+      {"build-pack", TScope::List, 2, false, {}, {}, {}, "LABEL OUT.ixo", BuildPackCommand},
+      {"rename", TScope::List, 2, true, {}, {"--path"}, {}, "LABEL NEWLABEL", RenameCommand},
+      {"remove", TScope::List, 1, true, {}, {"--path"}, {}, "LABEL", RemoveCommand},
+      {"move", TScope::List, 1, true, {"--onto"}, {"--path"}, {}, "LABEL --onto TARGETLABEL",
+       MoveCommand},
+      {"renumber", TScope::List, 2, true, {}, {"--path"}, "--swap", "LABEL NUMBER [--swap]",
        RenumberCommand},
-      {"add-group", true, 1, false, {}, {}, {}, "TITLE", AddGroupCommand},
-      {"add-battle",
-       true,
-       2,
-       false,
-       {"--under"},
-       {},
-       {},
-       "BATTLEFILE TITLE --under LABEL",
+      {"add-group", TScope::List, 1, false, {}, {}, {}, "TITLE", AddGroupCommand},
+      {"add-battle", TScope::List, 2, false, {"--under"}, {}, {}, "BATTLEFILE TITLE --under LABEL",
        AddBattleCommand},
-      {"pack-info", false, 1, false, {}, {}, {}, "PACK.ixo", PackInfoCommand},
-      {"detect", false, 0, false, {}, {}, {}, "", DetectCommand},
+      {"history", TScope::Game, 0, false, {}, {}, {}, "", HistoryCommand},
+      {"undo", TScope::Game, 1, false, {}, {}, {}, "[ID]", UndoCommand, true},
+      {"pack-info", TScope::None, 1, false, {}, {}, {}, "PACK.ixo", PackInfoCommand},
+      {"detect", TScope::None, 0, false, {}, {}, {}, "", DetectCommand},
   };
   return commands;
 }
@@ -92,7 +83,10 @@ std::string UsageText() {
   std::string text;
   for (const TCommand& command : Commands()) {
     text += (text.empty() ? "usage: " : "       ") + std::string("flightdeck-cli ") +
-            std::string(command.Name) + (command.OnList ? " GAMEDIR CATEGORY SIDE" : "") +
+            std::string(command.Name) +
+            (command.Scope == TScope::List   ? " GAMEDIR CATEGORY SIDE"
+             : command.Scope == TScope::Game ? " GAMEDIR"
+                                             : "") +
             (command.Usage.empty() ? "" : " ") + std::string(command.Usage) + "\n";
   }
   return text +
@@ -121,7 +115,13 @@ bool Contains(const std::vector<std::string_view>& options, std::string_view opt
 // when they do not fit the command.
 std::optional<TInvocation> Parse(const TCommand& command, std::vector<std::string> words) {
   TInvocation invocation;
-  if (command.OnList) {
+  if (command.Scope == TScope::Game) {
+    if (words.empty())
+      return std::nullopt;
+    invocation.GameDirectory = words[0];
+    words.erase(words.begin());
+  }
+  if (command.Scope == TScope::List) {
     if (words.size() < 3)
       return std::nullopt;
     const std::optional<int> category = IndexOf(CategoryWords, words[1]);
@@ -148,15 +148,27 @@ std::optional<TInvocation> Parse(const TCommand& command, std::vector<std::strin
   }
   const std::size_t expected =
       command.ArgumentCount - (command.NamesNode && invocation.Has("--path") ? 1 : 0);
-  if (invocation.Arguments.size() != expected ||
+  const bool shortOne = command.OptionalArgument && invocation.Arguments.size() + 1 == expected;
+  if ((invocation.Arguments.size() != expected && !shortOne) ||
       !std::all_of(command.Required.begin(), command.Required.end(),
                    [&](std::string_view option) { return invocation.Has(std::string(option)); }))
     return std::nullopt;
   return invocation;
 }
 
+// What the history says a command worked on: the file a command installs, else the entry or
+// title it is about.
+std::string SubjectOf(const TCommand& command, const TInvocation& invocation) {
+  if (invocation.Has("--path"))
+    return invocation.Options.at("--path");
+  if (invocation.Arguments.empty())
+    return {};
+  const std::string& first = invocation.Arguments.front();
+  return command.Name.starts_with("install-") ? ExtractFileName(first) : first;
+}
+
 int Run(const TCommand& command, TInvocation invocation) {
-  if (!command.OnList)
+  if (command.Scope == TScope::None)
     return command.Run(invocation);
   const std::string typed = invocation.GameDirectory;
   if (typed.empty() || (typed.back() != '\\' && typed.back() != '/'))
@@ -169,7 +181,8 @@ int Run(const TCommand& command, TInvocation invocation) {
   }
   try {
     // One command at a time on a game directory, its folders each read once.
-    const TDirectoryLock lock(invocation.GameDirectory);
+    const TGameCommand game(invocation.GameDirectory, std::string(command.Name),
+                            Utf8ToWindows1252(SubjectOf(command, invocation)));
     const THostLookupScope lookup;
     return command.Run(invocation);
   } catch (const EInOutError& error) {

@@ -2,6 +2,11 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/GameCommand.h"
+#include "platform/InOutError.h"
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace flightdeck {
 
@@ -57,13 +62,54 @@ void TFileTransaction::StageCopy(std::string_view source, std::string_view path)
   Add(path, std::move(file));
 }
 
+void TFileTransaction::StageRemoval(const std::string& hostPath) {
+  if (FOuter)
+    FOuter->StageRemoval(hostPath);
+  else
+    FRemovals.push_back(hostPath);
+}
+
 void TFileTransaction::Commit() {
   if (FOuter)
     return;
-  for (const std::unique_ptr<TReplacementFile>& file : FStaged)
-    file->Commit();
+  TGameCommand* command = TGameCommand::Current();
+  int entry = 0;
+  if (command && (!FStaged.empty() || !FRemovals.empty())) {
+    std::vector<TGameHistory::TChange> changes;
+    for (const std::unique_ptr<TReplacementFile>& file : FStaged) {
+      file->Finish();
+      changes.push_back({file->Target(), file->Digest()});
+    }
+    for (const std::string& removal : FRemovals)
+      changes.push_back({removal, "-"});
+    entry = command->History().Begin(command->Command(), command->Subject(), command->Undoes(),
+                                     changes);
+  }
+  try {
+    for (const std::unique_ptr<TReplacementFile>& file : FStaged)
+      file->Commit();
+    for (const std::string& removal : FRemovals)
+      if (unlink(removal.c_str()) != 0 && errno != ENOENT)
+        RaiseLastIOError(removal);
+  } catch (...) {
+    if (entry != 0)
+      command->History().RollBack(entry);
+    throw;
+  }
+  if (entry != 0)
+    command->History().Finish(entry);
   FStaged.clear();
   FIndex.clear();
+  FRemovals.clear();
+}
+
+std::vector<std::string> TFileTransaction::StagedTargets() const {
+  if (FOuter)
+    return FOuter->StagedTargets();
+  std::vector<std::string> targets;
+  for (const std::unique_ptr<TReplacementFile>& file : FStaged)
+    targets.push_back(file->Target());
+  return targets;
 }
 
 std::string TFileTransaction::StagedHostPath(const std::string& hostPath) {

@@ -31,7 +31,15 @@ public:
   void Stage(std::string_view path, std::string_view bytes);
   // Stages a copy of the file `source`, streamed.
   void StageCopy(std::string_view source, std::string_view path);
+  // Stages the removal of the file at the host path `hostPath`, done after every replacement.
+  void StageRemoval(const std::string& hostPath);
+  // Puts every staged file in place. While a game command is open (see TGameCommand), the
+  // files' old contents go into the game's history first, and a commit cut short by a failure
+  // is rolled back from there.
   void Commit();
+
+  // The files staged so far, as the host names them (links followed), in staging order.
+  std::vector<std::string> StagedTargets() const;
 
   // The host file that holds what the open transaction of this thread stages for the file at
   // `hostPath` (as HostPath gives it), or "" when it stages nothing there.
@@ -44,6 +52,7 @@ private:
   TFileTransaction* FOuter;
   std::vector<std::unique_ptr<TReplacementFile>> FStaged;
   std::unordered_map<std::string, std::size_t> FIndex; // by StagingKey
+  std::vector<std::string> FRemovals;                  // host paths
 };
 
 // A transaction of one file.

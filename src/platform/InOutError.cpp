@@ -7,6 +7,9 @@ namespace flightdeck {
 EInOutError::EInOutError(int errorCode, std::string path)
     : std::runtime_error(MessageFor(errorCode)), FErrorCode(errorCode), FPath(std::move(path)) {}
 
+EInOutError::EInOutError(int errorCode, std::string path, const std::string& message)
+    : std::runtime_error(message), FErrorCode(errorCode), FPath(std::move(path)) {}
+
 std::string EInOutError::MessageFor(int errorCode) {
   switch (errorCode) {
   case EACCES:

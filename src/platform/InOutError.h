@@ -9,6 +9,8 @@ namespace flightdeck {
 class EInOutError : public std::runtime_error {
 public:
   explicit EInOutError(int errorCode, std::string path = {});
+  // The same failure told in words of its own.
+  EInOutError(int errorCode, std::string path, const std::string& message);
 
   // The operating system's error number behind the failure.
   int ErrorCode() const { return FErrorCode; }

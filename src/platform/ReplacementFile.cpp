@@ -98,7 +98,7 @@ TReplacementFile::TReplacementFile(std::string_view path) : FTarget(FollowLink(H
 
 TReplacementFile::TReplacementFile(TReplacementFile&& other) noexcept
     : FTarget(std::move(other.FTarget)), FTemp(std::exchange(other.FTemp, {})),
-      FFile(std::move(other.FFile)) {}
+      FFile(std::move(other.FFile)), FDigest(other.FDigest) {}
 
 TReplacementFile::~TReplacementFile() {
   FFile.Close();
@@ -108,6 +108,7 @@ TReplacementFile::~TReplacementFile() {
 
 void TReplacementFile::Write(std::string_view bytes) {
   CheckIoFault(TIoStep::Write, FTarget);
+  FDigest.Add(bytes);
   while (!bytes.empty()) {
     const ssize_t count = write(FFile.Get(), bytes.data(), bytes.size());
     if (count < 0) {

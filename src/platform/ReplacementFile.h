@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ContentDigest.h"
 #include "platform/FileDescriptor.h"
 
 #include <string>
@@ -28,11 +29,16 @@ public:
 
   // Where the new content is being written, until Commit.
   const std::string& TempPath() const { return FTemp; }
+  // The file it replaces, as the host names it (links followed).
+  const std::string& Target() const { return FTarget; }
+  // The digest of everything written.
+  std::string Digest() const { return FDigest.Text(); }
 
 private:
   std::string FTarget;
   std::string FTemp; // empty once committed or moved away
   TFileDescriptor FFile;
+  TContentDigest FDigest;
 };
 
 } // namespace flightdeck

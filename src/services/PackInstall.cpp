@@ -223,29 +223,27 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
   return pack;
 }
 
+std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender gender) {
+  std::vector<TMissionListId> lists;
+  if (type != mtCombat)
+    lists.push_back({type, gender});
+  if (type == mtBattles || type == mtCombat)
+    for (const TGender side : {gnNeutral, gnRebel, gnImperial})
+      lists.push_back({mtCombat, side});
+  return lists;
+}
+
 std::vector<std::string> AddPackToLists(const std::string& gameDirectory, TMissionType type,
                                         TGender gender, std::vector<TPackageItem> items) {
   TFileTransaction transaction;
   std::vector<std::string> notes;
-  if (type != mtCombat) {
-    TXvTListFile list(gameDirectory, type, gender);
+  for (const TMissionListId& id : ListsAPackExtends(type, gender)) {
+    TXvTListFile list(gameDirectory, id.Type, id.Gender);
     list.LoadFromFile();
-    if (type == mtBattles || type == mtTournaments)
+    if (id.Type == mtBattles || id.Type == mtTournaments)
       AssignFreeBattleFiles(list, items, notes);
     list.AddPackageItems(items);
     list.SaveToFile(list.ItemRefs());
-  }
-  if (type == mtBattles || type == mtCombat) {
-    // Each step for all three sides before the next, in side order.
-    std::vector<std::unique_ptr<TXvTListFile>> combat;
-    for (const TGender side : {gnNeutral, gnRebel, gnImperial})
-      combat.push_back(std::make_unique<TXvTListFile>(gameDirectory, mtCombat, side));
-    for (auto& list : combat)
-      list->LoadFromFile();
-    for (auto& list : combat)
-      list->AddPackageItems(items);
-    for (auto& list : combat)
-      list->SaveToFile(list->ItemRefs());
   }
   transaction.Commit();
   return notes;

@@ -31,8 +31,17 @@ inline const char* const NoInstallScriptMessage =
 TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::string>& listing,
                             const std::string& gameDirectory, TMissionType type);
 
-// Adds the entries of a pack to the lists they belong in: the list of `type` and `gender`
-// (unless `type` is Combat) and, for Battles and Combat, the three Combat lists. A battle or
+// One list of a game.
+struct TMissionListId {
+  TMissionType Type;
+  TGender Gender;
+};
+
+// The lists a pack installed into the list of `type` and `gender` extends: that list (unless
+// `type` is Combat) and, for Battles and Combat, the three Combat lists.
+std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender gender);
+
+// Adds the entries of a pack to the lists they belong in, those of ListsAPackExtends. A battle or
 // tournament whose battle file name is taken in its folder (or twice in the pack) gets a free
 // name of its own; the notes say which.
 std::vector<std::string> AddPackToLists(const std::string& gameDirectory, TMissionType type,

@@ -63,6 +63,13 @@ public:
     return GameChoice;
   }
 
+  QList<QStringList> HistoryShown; // the entries each History dialog listed
+  int HistoryChoice = -1;          // the answer: the index of the entry to undo, or -1
+  int ChooseHistoryEntry(const QStringList& entries) override {
+    HistoryShown << entries;
+    return HistoryChoice;
+  }
+
   std::deque<QString> FindTexts; // what the user types into Find, in turn
   QString AskFindText(const QString&) override {
     const QString text = FindTexts.empty() ? QString() : FindTexts.front();

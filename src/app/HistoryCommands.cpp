@@ -1,0 +1,102 @@
+// The Edit menu: undoing and redoing what Flightdeck changed in the game, and its history.
+
+#include "app/Application.h"
+#include "app/ListText.h"
+#include "app/TixoFlightdeckForm.h"
+#include "platform/GameCommand.h"
+
+#include <QAction>
+
+namespace flightdeck {
+
+namespace {
+
+// "install-pack" reads "Install Pack".
+QString CommandCaption(const std::string& command) {
+  QStringList words = QString::fromStdString(command).split(QLatin1Char('-'));
+  for (QString& word : words)
+    if (!word.isEmpty())
+      word[0] = word[0].toUpper();
+  return words.join(QLatin1Char(' '));
+}
+
+// What an entry worked on: its subject; for an undo or a redo, the command it took back, in
+// words ("Install Pack DeepSpace.ixo").
+QString SubjectCaption(const THistoryEntry& entry) {
+  const QString subject = FromList(entry.Subject);
+  if (entry.Command != "undo" && entry.Command != "redo")
+    return subject;
+  const qsizetype blank = subject.indexOf(QLatin1Char(' '));
+  return CommandCaption(subject.left(blank).toStdString()) +
+         (blank < 0 ? QString() : subject.mid(blank));
+}
+
+// What an entry did, in words: "Install Pack DeepSpace.ixo".
+QString EntryCaption(const THistoryEntry& entry) {
+  const QString subject = SubjectCaption(entry);
+  return CommandCaption(entry.Command) +
+         (subject.isEmpty() ? QString() : QLatin1Char(' ') + subject);
+}
+
+} // namespace
+
+std::vector<THistoryEntry> TixoFlightdeckForm::GameHistory() const {
+  if (!FMissionCommandsEnabled)
+    return {};
+  return TGameHistory(FXvTPath).Entries();
+}
+
+void TixoFlightdeckForm::RefreshUndoActions() {
+  const std::vector<THistoryEntry> entries = GameHistory();
+  const THistoryEntry* undo = NextToUndo(entries);
+  const THistoryEntry* redo = NextToRedo(entries);
+  mEditUndo->setEnabled(undo != nullptr);
+  mEditUndo->setText(undo ? QStringLiteral("&Undo ") + EntryCaption(*undo) : QStringLiteral("&Undo"));
+  // Redoing takes back an undo: it does again what the undo took back.
+  mEditRedo->setEnabled(redo != nullptr);
+  mEditRedo->setText(redo ? QStringLiteral("&Redo ") + SubjectCaption(*redo)
+                          : QStringLiteral("&Redo"));
+  mEditHistory->setEnabled(FMissionCommandsEnabled);
+}
+
+void TixoFlightdeckForm::UndoEntry(int id) {
+  SaveMissionList(); // edits not yet written are an entry of their own
+  TOutcome<THistoryEntry> undone = TOutcome<THistoryEntry>::Failure("");
+  {
+    TGameCommand command(FXvTPath, "undo");
+    undone = command.Undo(id);
+  }
+  BuildMissionTreeView();
+  RefreshUndoActions();
+  if (!undone)
+    Tell(QString::fromStdString(undone.Error()));
+  else
+    ApplicationHint(EntryCaption(undone.Value()) + QStringLiteral(" taken back"));
+}
+
+void TixoFlightdeckForm::mEditUndoClick() {
+  const std::vector<THistoryEntry> entries = GameHistory();
+  if (const THistoryEntry* entry = NextToUndo(entries))
+    UndoEntry(entry->Id);
+}
+
+void TixoFlightdeckForm::mEditRedoClick() {
+  const std::vector<THistoryEntry> entries = GameHistory();
+  if (const THistoryEntry* entry = NextToRedo(entries))
+    UndoEntry(entry->Id);
+}
+
+void TixoFlightdeckForm::mEditHistoryClick() {
+  const std::vector<THistoryEntry> entries = GameHistory();
+  QStringList lines;
+  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
+    lines << QString::number(entry->Id) + QStringLiteral("  ") +
+                 QString::fromStdString(entry->Time).replace(QLatin1Char('T'), QLatin1Char(' ')) +
+                 QStringLiteral("  ") + EntryCaption(*entry) +
+                 (entry->Undone ? QStringLiteral("  (undone)") : QString());
+  const int chosen = FEnvironment.Prompts->ChooseHistoryEntry(lines);
+  if (chosen >= 0 && chosen < static_cast<int>(entries.size()))
+    UndoEntry(entries[entries.size() - 1 - static_cast<std::size_t>(chosen)].Id);
+}
+
+} // namespace flightdeck

@@ -1,0 +1,392 @@
+#include "platform/History.h"
+
+#include "platform/ContentDigest.h"
+#include "platform/FileDescriptor.h"
+#include "platform/HostPath.h"
+#include "platform/InOutError.h"
+#include "platform/ReplacementFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <map>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace flightdeck {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string& RootSetting() {
+  static std::string root;
+  return root;
+}
+
+std::uint64_t& LimitSetting() {
+  static std::uint64_t limit = DefaultHistoryLimit;
+  return limit;
+}
+
+std::string Root() {
+  if (!RootSetting().empty())
+    return RootSetting();
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
+    return std::string(data) + "/flightdeck";
+  const char* home = std::getenv("HOME");
+  return std::string(home ? home : "") + "/.local/share/flightdeck";
+}
+
+[[noreturn]] void RaiseHistoryError(const std::string& folder, const std::string& path) {
+  const int error = errno;
+  throw EInOutError(error, path,
+                    "The history of this game cannot be written in \"" + folder +
+                        "\": " + EInOutError::MessageFor(error) + ". Nothing was changed.");
+}
+
+// Texts of an entry are kept one a line: control characters and "%" are written as %XX.
+std::string Escaped(std::string_view text) {
+  std::string escaped;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f || c == '%') {
+      char code[4];
+      std::snprintf(code, sizeof code, "%%%02X", byte);
+      escaped += code;
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::string Unescaped(std::string_view text) {
+  std::string plain;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 2 < text.size()) {
+      const std::string code(text.substr(i + 1, 2));
+      char* end = nullptr;
+      const long value = std::strtol(code.c_str(), &end, 16);
+      if (code.size() == 2 && *end == '\0') {
+        plain += static_cast<char>(value);
+        i += 2;
+        continue;
+      }
+    }
+    plain += text[i];
+  }
+  return plain;
+}
+
+// The bytes of a host file as they are on disk, whatever a transaction stages for it.
+std::string ReadHostFile(const std::string& hostPath) {
+  TFileDescriptor file(open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  struct stat info {};
+  if (file.Get() < 0 || fstat(file.Get(), &info) != 0)
+    RaiseLastIOError(hostPath);
+  if (!S_ISREG(info.st_mode))
+    throw EInOutError(EISDIR, hostPath);
+  std::string bytes;
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t count = read(file.Get(), buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR)
+      continue;
+    if (count < 0)
+      RaiseLastIOError(hostPath);
+    if (count == 0)
+      return bytes;
+    bytes.append(buffer, static_cast<std::size_t>(count));
+  }
+}
+
+std::string NowUtc() {
+  const std::time_t now = std::time(nullptr);
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+  return text;
+}
+
+// The real path of a host path: its folder with every link followed, and its name.
+std::string RealHostPath(const std::string& hostPath) {
+  const std::size_t slash = hostPath.rfind('/');
+  const std::string folder =
+      slash == std::string::npos ? "." : (slash == 0 ? "/" : hostPath.substr(0, slash));
+  char resolved[PATH_MAX];
+  if (!realpath(folder.c_str(), resolved))
+    return hostPath;
+  const std::string real(resolved);
+  return (real == "/" ? "" : real) + "/" +
+         (slash == std::string::npos ? hostPath : hostPath.substr(slash + 1));
+}
+
+std::vector<int> EntryIds(const std::string& folder) {
+  std::vector<int> ids;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() == 8 && std::all_of(name.begin(), name.end(), ::isdigit))
+      ids.push_back(std::stoi(name));
+  }
+  std::sort(ids.begin(), ids.end());
+  return ids;
+}
+
+bool ReadEntry(const std::string& path, THistoryEntry& entry) {
+  std::string text;
+  try {
+    text = ReadHostFile(path);
+  } catch (const EInOutError&) {
+    return false;
+  }
+  std::size_t start = 0;
+  bool known = false;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos)
+      end = text.size();
+    const std::string_view line(text.data() + start, end - start);
+    start = end + 1;
+    const std::size_t blank = line.find(' ');
+    const std::string_view key = line.substr(0, blank);
+    const std::string_view value = blank == std::string_view::npos ? "" : line.substr(blank + 1);
+    if (key == "flightdeck-history")
+      known = value == "1";
+    else if (key == "time")
+      entry.Time = Unescaped(value);
+    else if (key == "command")
+      entry.Command = Unescaped(value);
+    else if (key == "subject")
+      entry.Subject = Unescaped(value);
+    else if (key == "undoes")
+      entry.Undoes = std::atoi(std::string(value).c_str());
+    else if (key == "file") {
+      // "file EXISTED AFTER PATH"
+      const std::size_t second = value.find(' ');
+      const std::size_t third =
+          second == std::string_view::npos ? second : value.find(' ', second + 1);
+      if (third == std::string_view::npos)
+        return false;
+      entry.Files.push_back({Unescaped(value.substr(third + 1)), value.substr(0, second) == "1",
+                             std::string(value.substr(second + 1, third - second - 1))});
+    }
+  }
+  return known;
+}
+
+// The size as a digest gives it.
+std::string SizeText(off_t size) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%llx", static_cast<unsigned long long>(size));
+  return text;
+}
+
+std::uint64_t FolderSize(const std::string& folder) {
+  std::uint64_t size = 0;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
+    if (entry.is_regular_file(error))
+      size += entry.file_size(error);
+  return size;
+}
+
+// Keeps the old content of `hostPath` at `keptPath`: a second link to it where the file system
+// allows, which costs nothing, else a copy.
+void KeepContent(const std::string& hostPath, const std::string& keptPath,
+                 const std::string& folder) {
+  if (linkat(AT_FDCWD, hostPath.c_str(), AT_FDCWD, keptPath.c_str(), AT_SYMLINK_FOLLOW) == 0)
+    return;
+  std::string bytes;
+  try {
+    bytes = ReadHostFile(hostPath);
+  } catch (const EInOutError& error) {
+    errno = error.ErrorCode();
+    RaiseHistoryError(folder, hostPath);
+  }
+  TFileDescriptor file(open(keptPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+  if (file.Get() < 0 || write(file.Get(), bytes.data(), bytes.size()) !=
+                            static_cast<ssize_t>(bytes.size()) || file.Close() != 0)
+    RaiseHistoryError(folder, keptPath);
+}
+
+} // namespace
+
+const THistoryEntry* NextToUndo(const std::vector<THistoryEntry>& entries) {
+  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
+    if (!entry->Undone && entry->Command != "undo")
+      return &*entry;
+  return nullptr;
+}
+
+const THistoryEntry* NextToRedo(const std::vector<THistoryEntry>& entries) {
+  // Redos of earlier undos do not stand in the way of the undos before them.
+  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+    if (entry->Undone || entry->Command == "redo")
+      continue;
+    return entry->Command == "undo" ? &*entry : nullptr;
+  }
+  return nullptr;
+}
+
+void SetHistoryRoot(std::string folder) {
+  RootSetting() = std::move(folder);
+}
+
+void SetHistoryLimit(std::uint64_t bytes) {
+  LimitSetting() = bytes;
+}
+
+TGameHistory::TGameHistory(std::string_view gameDirectory) {
+  std::string host = HostPath(gameDirectory);
+  while (host.size() > 1 && host.back() == '/')
+    host.pop_back();
+  char resolved[PATH_MAX];
+  FGame = realpath(host.c_str(), resolved) ? std::string(resolved) : host;
+  TContentDigest key;
+  key.Add(FGame);
+  const std::string digest = key.Text();
+  FFolder = Root() + "/history/" + digest.substr(digest.find(':') + 1);
+}
+
+std::string TGameHistory::EntryFolder(int id) const {
+  char name[16];
+  std::snprintf(name, sizeof name, "%08d", id);
+  return FFolder + "/" + name;
+}
+
+std::string TGameHistory::BeforePath(int id, std::size_t index) const {
+  return EntryFolder(id) + "/before-" + std::to_string(index);
+}
+
+std::string TGameHistory::PathInGame(const std::string& hostPath) const {
+  const std::string real = RealHostPath(hostPath);
+  return real.compare(0, FGame.size() + 1, FGame + "/") == 0 ? real.substr(FGame.size() + 1)
+                                                              : real;
+}
+
+std::string TGameHistory::HostPathOf(const THistoryFile& file) const {
+  return !file.Path.empty() && file.Path.front() == '/' ? file.Path : FGame + "/" + file.Path;
+}
+
+std::vector<THistoryEntry> TGameHistory::Entries() const {
+  std::vector<THistoryEntry> entries;
+  for (const int id : EntryIds(FFolder)) {
+    THistoryEntry entry;
+    entry.Id = id;
+    if (access((EntryFolder(id) + "/pending").c_str(), F_OK) != 0 &&
+        ReadEntry(EntryFolder(id) + "/entry", entry))
+      entries.push_back(std::move(entry));
+  }
+  // An entry is undone when a later one, not undone itself, took it back.
+  std::map<int, THistoryEntry*> byId;
+  for (THistoryEntry& entry : entries)
+    byId[entry.Id] = &entry;
+  for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
+    if (!entry->Undone && byId.count(entry->Undoes))
+      byId[entry->Undoes]->Undone = true;
+  return entries;
+}
+
+int TGameHistory::Begin(const std::string& command, const std::string& subject, int undoes,
+                        const std::vector<TChange>& all) {
+  // A file written again with the bytes it holds is no change.
+  std::vector<TChange> changes;
+  for (const TChange& change : all) {
+    struct stat info {};
+    const std::string real = RealHostPath(change.HostPath);
+    const bool exists = stat(real.c_str(), &info) == 0;
+    const bool sameSize =
+        exists && change.After != "-" &&
+        change.After.substr(0, change.After.find(':')) == SizeText(info.st_size);
+    if ((exists || change.After != "-") && !(sameSize && HostFileDigest(real) == change.After))
+      changes.push_back(change);
+  }
+  if (changes.empty())
+    return 0;
+  std::error_code error;
+  fs::create_directories(FFolder, error);
+  if (error) {
+    errno = error.value();
+    RaiseHistoryError(FFolder, FFolder);
+  }
+  const std::vector<int> ids = EntryIds(FFolder);
+  const int id = ids.empty() ? 1 : ids.back() + 1;
+  const std::string folder = EntryFolder(id);
+  if (mkdir(folder.c_str(), 0700) != 0)
+    RaiseHistoryError(FFolder, folder);
+  {
+    // While it is there, the entry's files may be half in place.
+    TFileDescriptor pending(
+        open((folder + "/pending").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+    if (pending.Get() < 0)
+      RaiseHistoryError(FFolder, folder + "/pending");
+  }
+  std::string text = "flightdeck-history 1\ntime " + NowUtc() + "\ncommand " + Escaped(command) +
+                     "\nsubject " + Escaped(subject) + "\nundoes " + std::to_string(undoes) +
+                     "\n";
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    const std::string real = RealHostPath(changes[i].HostPath);
+    struct stat info {};
+    const bool existed = stat(real.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    if (existed)
+      KeepContent(real, BeforePath(id, i), FFolder);
+    text += "file " + std::string(existed ? "1 " : "0 ") + changes[i].After + " " +
+            Escaped(PathInGame(real)) + "\n";
+  }
+  const std::string partial = folder + "/entry.partial";
+  TFileDescriptor file(open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+  if (file.Get() < 0 || write(file.Get(), text.data(), text.size()) !=
+                            static_cast<ssize_t>(text.size()) || fsync(file.Get()) != 0 ||
+      file.Close() != 0 || rename(partial.c_str(), (folder + "/entry").c_str()) != 0)
+    RaiseHistoryError(FFolder, partial);
+  return id;
+}
+
+void TGameHistory::Finish(int id) {
+  unlink((EntryFolder(id) + "/pending").c_str());
+  std::vector<std::pair<int, std::uint64_t>> sizes;
+  std::uint64_t total = 0;
+  for (const int entry : EntryIds(FFolder)) {
+    sizes.emplace_back(entry, FolderSize(EntryFolder(entry)));
+    total += sizes.back().second;
+  }
+  std::error_code error;
+  for (std::size_t oldest = 0; total > LimitSetting() && oldest + 1 < sizes.size(); ++oldest) {
+    fs::remove_all(EntryFolder(sizes[oldest].first), error);
+    total -= sizes[oldest].second;
+  }
+}
+
+void TGameHistory::RollBack(int id) {
+  THistoryEntry entry;
+  if (ReadEntry(EntryFolder(id) + "/entry", entry)) {
+    for (std::size_t i = 0; i < entry.Files.size(); ++i) {
+      const std::string host = HostPathOf(entry.Files[i]);
+      if (entry.Files[i].Existed) {
+        TReplacementFile file(host);
+        file.Write(ReadHostFile(BeforePath(id, i)));
+        file.Commit();
+      } else if (unlink(host.c_str()) != 0 && errno != ENOENT) {
+        RaiseLastIOError(host);
+      }
+    }
+  }
+  std::error_code error;
+  fs::remove_all(EntryFolder(id), error);
+}
+
+void TGameHistory::RecoverInterrupted() {
+  for (const int id : EntryIds(FFolder))
+    if (access((EntryFolder(id) + "/pending").c_str(), F_OK) == 0)
+      RollBack(id);
+}
+
+} // namespace flightdeck
