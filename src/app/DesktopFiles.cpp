@@ -19,8 +19,7 @@ bool TixoFlightdeckForm::IsPackFile(const QString& path) {
   return path.endsWith(QStringLiteral(".ixo"), Qt::CaseInsensitive);
 }
 
-bool TixoFlightdeckForm::AcceptsFilesAt(const QStringList& paths,
-                                        QTreeWidgetItem* target) const {
+bool TixoFlightdeckForm::AcceptsFilesAt(const QStringList& paths, QTreeWidgetItem* target) const {
   if (paths.isEmpty() || !FMissionCommandsEnabled)
     return false;
   // A mission needs an entry to go under: the one dropped on, or one of its missions.

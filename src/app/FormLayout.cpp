@@ -1,8 +1,8 @@
 // The controls of the main window, their captions, hints and initial states.
 
+#include "app/Application.h"
 #include "app/MissionView.h"
 #include "app/Prompts.h"
-#include "app/Application.h"
 #include "app/TixoFlightdeckForm.h"
 #include "app/ToolGlyphs.h"
 #include "widgets/BevelPanel.h"
@@ -127,9 +127,9 @@ void TixoFlightdeckForm::CreateMenus() {
     never->setEnabled(false);
 
   mEdit = AddMenu(bar, "mEdit", QStringLiteral("&Edit"));
-  mEditUndo = AddItem(mEdit, "mEditUndo", QStringLiteral("&Undo"),
-                      QKeySequence(QStringLiteral("Ctrl+Z")),
-                      QStringLiteral("Take back the last change Flightdeck made to the game"));
+  mEditUndo =
+      AddItem(mEdit, "mEditUndo", QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
+              QStringLiteral("Take back the last change Flightdeck made to the game"));
   mEditRedo = AddItem(mEdit, "mEditRedo", QStringLiteral("&Redo"),
                       QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
                       QStringLiteral("Make again the change last taken back"));

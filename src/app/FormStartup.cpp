@@ -69,7 +69,8 @@ void TixoFlightdeckForm::FormCreate() {
   PlaceWindow(settings.ReadInteger(Section, "Left", 0), settings.ReadInteger(Section, "Top", 0),
               settings.ReadInteger(Section, "Height", MinimumHeight));
   FXvTPath = settings.ReadString(Section, "MPath", "");
-  const int historyMiB = settings.ReadInteger(Section, "HistoryLimitMiB", DefaultHistoryLimit >> 20);
+  const int historyMiB =
+      settings.ReadInteger(Section, "HistoryLimitMiB", DefaultHistoryLimit >> 20);
   SetHistoryLimit(static_cast<std::uint64_t>(std::max(historyMiB, 1)) << 20);
   SetXvTPathHint();
   FGender = gnNeutral;
@@ -158,9 +159,9 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
   // The games found come first among the places, then where games usually live.
   std::vector<TFolderBrowseDlg::TPlace> places;
   for (const TFoundGame& game : GamesFound())
-    places.push_back({QStringLiteral("Game found (") + QString::fromStdString(game.Source) +
-                          QLatin1Char(')'),
-                      QString::fromStdString(game.Path)});
+    places.push_back(
+        {QStringLiteral("Game found (") + QString::fromStdString(game.Source) + QLatin1Char(')'),
+         QString::fromStdString(game.Path)});
   for (const TGamePlace& place : GamePlaces(FEnvironment.HomeFolder.toStdString(),
                                             qEnvironmentVariable("WINEPREFIX").toStdString()))
     places.push_back({QString::fromStdString(place.Label), QString::fromStdString(place.Folder)});

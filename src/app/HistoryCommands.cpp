@@ -51,7 +51,8 @@ void TixoFlightdeckForm::RefreshUndoActions() {
   const THistoryEntry* undo = NextToUndo(entries);
   const THistoryEntry* redo = NextToRedo(entries);
   mEditUndo->setEnabled(undo != nullptr);
-  mEditUndo->setText(undo ? QStringLiteral("&Undo ") + EntryCaption(*undo) : QStringLiteral("&Undo"));
+  mEditUndo->setText(undo ? QStringLiteral("&Undo ") + EntryCaption(*undo)
+                          : QStringLiteral("&Undo"));
   // Redoing takes back an undo: it does again what the undo took back.
   mEditRedo->setEnabled(redo != nullptr);
   mEditRedo->setText(redo ? QStringLiteral("&Redo ") + SubjectCaption(*redo)

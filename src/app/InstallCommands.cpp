@@ -4,10 +4,10 @@
 #include "app/ListText.h"
 #include "app/MissionView.h"
 #include "app/TixoFlightdeckForm.h"
-#include "platform/GameCommand.h"
-#include "platform/PathNames.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
+#include "platform/GameCommand.h"
+#include "platform/PathNames.h"
 #include "services/MissionInstall.h"
 
 #include "widgets/BevelPanel.h"

@@ -6,8 +6,8 @@
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTree.h"
-#include "platform/GameCommand.h"
 #include "platform/FileTransaction.h"
+#include "platform/GameCommand.h"
 #include "platform/HostPath.h"
 
 #include "widgets/BevelPanel.h"

@@ -116,8 +116,7 @@ bool TMissionView::Accepts(const QDropEvent* event) const {
   if (IsTreeView(event->source()))
     return true;
   const QStringList files = DraggedFiles(event);
-  return !files.isEmpty() && AcceptFiles &&
-         AcceptFiles(files, itemAt(event->position().toPoint()));
+  return !files.isEmpty() && AcceptFiles && AcceptFiles(files, itemAt(event->position().toPoint()));
 }
 
 void TMissionView::dragEnterEvent(QDragEnterEvent* event) {
@@ -134,7 +133,7 @@ void TMissionView::dragMoveEvent(QDragMoveEvent* event) {
   else
     event->ignore(); // the no-drop cursor
   const QPoint at = event->position().toPoint();
-  ShowDropTarget(!event->isAccepted()             ? nullptr
+  ShowDropTarget(!event->isAccepted()          ? nullptr
                  : IsTreeView(event->source()) ? NodeAtLabel(at)
                                                : itemAt(at));
 }

@@ -11,8 +11,7 @@ int HistoryCommand(const TInvocation&) {
   for (const THistoryEntry& entry : TGameCommand::Current()->History().Entries())
     std::cout << "{\"id\":" << entry.Id << ",\"time\":" << JsonString(entry.Time)
               << ",\"command\":" << JsonString(entry.Command)
-              << ",\"subject\":" << JsonString(entry.Subject)
-              << ",\"files\":" << entry.Files.size()
+              << ",\"subject\":" << JsonString(entry.Subject) << ",\"files\":" << entry.Files.size()
               << ",\"undone\":" << (entry.Undone ? "true" : "false") << "}\n";
   return 0;
 }

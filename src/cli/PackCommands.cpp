@@ -2,8 +2,8 @@
 
 #include "cli/JsonText.h"
 #include "lists/MissionTree.h"
-#include "packs/InstallScript.h"
 #include "lists/XvTListFile.h"
+#include "packs/InstallScript.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
 #include "platform/GameCommand.h"

@@ -13,8 +13,7 @@ thread_local TGameCommand* OpenCommand = nullptr;
 
 } // namespace
 
-TGameCommand::TGameCommand(std::string_view gameDirectory, std::string command,
-                           std::string subject)
+TGameCommand::TGameCommand(std::string_view gameDirectory, std::string command, std::string subject)
     : FLock(gameDirectory), FHistory(gameDirectory), FCommand(std::move(command)),
       FSubject(std::move(subject)), FOuter(OpenCommand) {
   if (!FOuter)
@@ -37,12 +36,14 @@ TGameCommand* TGameCommand::Current() {
 
 TOutcome<THistoryEntry> TGameCommand::Undo(int id) {
   const std::vector<THistoryEntry> entries = FHistory.Entries();
-  const auto chosen = std::find_if(entries.rbegin(), entries.rend(), [&](const THistoryEntry& entry) {
-    return id == 0 ? !entry.Undone : entry.Id == id;
-  });
+  const auto chosen =
+      std::find_if(entries.rbegin(), entries.rend(), [&](const THistoryEntry& entry) {
+        return id == 0 ? !entry.Undone : entry.Id == id;
+      });
   if (chosen == entries.rend())
-    return TOutcome<THistoryEntry>::Failure(
-        id == 0 ? "There is nothing to undo." : "The history has no entry " + std::to_string(id) + ".");
+    return TOutcome<THistoryEntry>::Failure(id == 0 ? "There is nothing to undo."
+                                                    : "The history has no entry " +
+                                                          std::to_string(id) + ".");
   if (chosen->Undone)
     return TOutcome<THistoryEntry>::Failure("Entry " + std::to_string(id) + " is undone already.");
   std::string changed;
@@ -50,8 +51,8 @@ TOutcome<THistoryEntry> TGameCommand::Undo(int id) {
     if (HostFileDigest(FHistory.HostPathOf(file)) != file.After)
       changed += (changed.empty() ? "" : ", ") + file.Path;
   if (!changed.empty())
-    return TOutcome<THistoryEntry>::Failure("These files changed since, so nothing was undone: " +
-                                            changed + ".");
+    return TOutcome<THistoryEntry>::Failure(
+        "These files changed since, so nothing was undone: " + changed + ".");
 
   const std::string command = FCommand;
   const std::string subject = FSubject;

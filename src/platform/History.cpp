@@ -212,8 +212,9 @@ void KeepContent(const std::string& hostPath, const std::string& keptPath,
     RaiseHistoryError(folder, hostPath);
   }
   TFileDescriptor file(open(keptPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-  if (file.Get() < 0 || write(file.Get(), bytes.data(), bytes.size()) !=
-                            static_cast<ssize_t>(bytes.size()) || file.Close() != 0)
+  if (file.Get() < 0 ||
+      write(file.Get(), bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+      file.Close() != 0)
     RaiseHistoryError(folder, keptPath);
 }
 
@@ -268,8 +269,7 @@ std::string TGameHistory::BeforePath(int id, std::size_t index) const {
 
 std::string TGameHistory::PathInGame(const std::string& hostPath) const {
   const std::string real = RealHostPath(hostPath);
-  return real.compare(0, FGame.size() + 1, FGame + "/") == 0 ? real.substr(FGame.size() + 1)
-                                                              : real;
+  return real.compare(0, FGame.size() + 1, FGame + "/") == 0 ? real.substr(FGame.size() + 1) : real;
 }
 
 std::string TGameHistory::HostPathOf(const THistoryFile& file) const {
@@ -303,9 +303,8 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
     struct stat info {};
     const std::string real = RealHostPath(change.HostPath);
     const bool exists = stat(real.c_str(), &info) == 0;
-    const bool sameSize =
-        exists && change.After != "-" &&
-        change.After.substr(0, change.After.find(':')) == SizeText(info.st_size);
+    const bool sameSize = exists && change.After != "-" &&
+                          change.After.substr(0, change.After.find(':')) == SizeText(info.st_size);
     if ((exists || change.After != "-") && !(sameSize && HostFileDigest(real) == change.After))
       changes.push_back(change);
   }
@@ -330,8 +329,7 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
       RaiseHistoryError(FFolder, folder + "/pending");
   }
   std::string text = "flightdeck-history 1\ntime " + NowUtc() + "\ncommand " + Escaped(command) +
-                     "\nsubject " + Escaped(subject) + "\nundoes " + std::to_string(undoes) +
-                     "\n";
+                     "\nsubject " + Escaped(subject) + "\nundoes " + std::to_string(undoes) + "\n";
   for (std::size_t i = 0; i < changes.size(); ++i) {
     const std::string real = RealHostPath(changes[i].HostPath);
     struct stat info {};
@@ -343,9 +341,10 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   }
   const std::string partial = folder + "/entry.partial";
   TFileDescriptor file(open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-  if (file.Get() < 0 || write(file.Get(), text.data(), text.size()) !=
-                            static_cast<ssize_t>(text.size()) || fsync(file.Get()) != 0 ||
-      file.Close() != 0 || rename(partial.c_str(), (folder + "/entry").c_str()) != 0)
+  if (file.Get() < 0 ||
+      write(file.Get(), text.data(), text.size()) != static_cast<ssize_t>(text.size()) ||
+      fsync(file.Get()) != 0 || file.Close() != 0 ||
+      rename(partial.c_str(), (folder + "/entry").c_str()) != 0)
     RaiseHistoryError(FFolder, partial);
   return id;
 }

@@ -9,9 +9,9 @@ namespace flightdeck {
 
 // A file one command changed.
 struct THistoryFile {
-  std::string Path;      // below the game directory ("combat/rebel.lst"), or absolute outside it
-  bool Existed = false;  // before the command
-  std::string After;     // the digest of what the command left; "-" when it left no file
+  std::string Path;     // below the game directory ("combat/rebel.lst"), or absolute outside it
+  bool Existed = false; // before the command
+  std::string After;    // the digest of what the command left; "-" when it left no file
 };
 
 // One command that changed files of a game.

@@ -1,0 +1,147 @@
+#include "platform/FileTransaction.h"
+#include "platform/GameCommand.h"
+#include "platform/InOutError.h"
+#include "platform/IoFaults.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace flightdeck {
+namespace {
+
+using test::ReadBytes;
+using test::Snapshot;
+using test::WriteBytes;
+namespace fs = std::filesystem;
+
+class History : public testing::Test {
+protected:
+  test::TTempDir FTemp;
+  fs::path FGame = FTemp.Path() / "Game";
+  std::string FRoot = FTemp.Slashed() + "Game/";
+
+  void SetUp() override {
+    SetHistoryRoot((FTemp.Path() / "data").string());
+    fs::create_directories(FGame / "combat");
+    WriteBytes(FGame / "combat" / "a.tie", "old a");
+    WriteBytes(FGame / "combat" / "b.tie", "old b");
+  }
+  void TearDown() override {
+    SetHistoryRoot({});
+    SetHistoryLimit(DefaultHistoryLimit);
+    SetIoFaultPlan(nullptr);
+  }
+
+  // One command: a replaced, b deleted, c created.
+  void Change(const char* command, const std::string& text) {
+    TGameCommand game(FRoot, command, text);
+    TFileTransaction transaction;
+    transaction.Stage(FRoot + "combat/A.TIE", "new a " + text);
+    transaction.Stage(FRoot + "combat/c.tie", "new c " + text);
+    transaction.StageRemoval((FGame / "combat" / "b.tie").string());
+    transaction.Commit();
+  }
+  std::vector<THistoryEntry> Entries() const { return TGameHistory(FRoot).Entries(); }
+  TOutcome<THistoryEntry> Undo(int id) { return TGameCommand(FRoot, "undo").Undo(id); }
+};
+
+TEST_F(History, UndoPutsBackEveryFileAndUndoingTheUndoRedoes) {
+  const std::string before = Snapshot(FGame);
+  Change("install-pack", "Deep.ixo");
+  const std::string after = Snapshot(FGame);
+  ASSERT_EQ(Entries().size(), 1u);
+  const THistoryEntry entry = Entries().front();
+  EXPECT_EQ(entry.Command, "install-pack");
+  EXPECT_EQ(entry.Subject, "Deep.ixo");
+  EXPECT_EQ(entry.Files.size(), 3u);
+  EXPECT_EQ(entry.Files[0].Path, "combat/a.tie");
+  EXPECT_EQ(entry.Time.size(), 20u);
+
+  ASSERT_TRUE(Undo(0).Ok());
+  EXPECT_EQ(Snapshot(FGame), before); // c.tie gone, no file left behind
+  EXPECT_TRUE(Entries().front().Undone);
+  EXPECT_EQ(NextToUndo(Entries()), nullptr);
+  ASSERT_NE(NextToRedo(Entries()), nullptr);
+  ASSERT_TRUE(Undo(NextToRedo(Entries())->Id).Ok());
+  EXPECT_EQ(Snapshot(FGame), after);
+  EXPECT_EQ(Entries().back().Command, "redo");
+  EXPECT_EQ(Entries().back().Subject, "install-pack Deep.ixo");
+  EXPECT_FALSE(Entries().front().Undone);
+  EXPECT_EQ(NextToUndo(Entries())->Command, "redo");
+  EXPECT_EQ(NextToRedo(Entries()), nullptr);
+}
+
+TEST_F(History, UndoIsRefusedWhenAFileChangedSinceAndNothingIsRecordedForNoChange) {
+  Change("install-pack", "one");
+  Change("rename", "two"); // a.tie and c.tie again
+  const std::string now = Snapshot(FGame);
+  const TOutcome<THistoryEntry> refused = Undo(1);
+  EXPECT_EQ(refused.Error(),
+            "These files changed since, so nothing was undone: combat/a.tie, combat/c.tie.");
+  EXPECT_EQ(Snapshot(FGame), now);
+  EXPECT_TRUE(Undo(2).Ok());
+  EXPECT_TRUE(Undo(1).Ok());
+  EXPECT_EQ(ReadBytes(FGame / "combat" / "a.tie"), "old a");
+  EXPECT_FALSE(Undo(1).Ok()); // undone already
+
+  const std::size_t count = Entries().size();
+  {
+    TGameCommand game(FRoot, "resave");
+    TFileTransaction transaction;
+    transaction.Stage(FRoot + "combat/a.tie", "old a"); // the bytes it holds
+    transaction.Commit();
+  }
+  EXPECT_EQ(Entries().size(), count);
+}
+
+TEST_F(History, AHistoryThatCannotBeWrittenStopsTheCommandBeforeAnyChange) {
+  WriteBytes(FTemp.Path() / "data", "a file where the history's folder would be");
+  const std::string before = Snapshot(FGame);
+  try {
+    Change("install-pack", "Deep.ixo");
+    FAIL() << "no error";
+  } catch (const EInOutError& error) {
+    EXPECT_NE(std::string(error.what()).find("The history of this game cannot be written"),
+              std::string::npos)
+        << error.what();
+  }
+  EXPECT_EQ(Snapshot(FGame), before);
+}
+
+TEST_F(History, ACommandCutShortIsRolledBack) {
+  const std::string before = Snapshot(FGame);
+  // Cut short by a failure in the middle of putting its files in place.
+  SetIoFaultPlan([](TIoStep step, const std::string& path) {
+    return step == TIoStep::Rename && path.ends_with("c.tie") ? EIO : 0;
+  });
+  EXPECT_THROW(Change("install-pack", "Deep.ixo"), EInOutError);
+  SetIoFaultPlan(nullptr);
+  EXPECT_EQ(Snapshot(FGame), before);
+  EXPECT_TRUE(Entries().empty());
+  // Cut short by a kill: the journal is there, some files are in place; the next command on the
+  // game puts the old ones back.
+  TGameHistory history(FRoot);
+  history.Begin("install-pack", "Deep.ixo", 0,
+                {{(FGame / "combat" / "a.tie").string(), "5:0"},
+                 {(FGame / "combat" / "new.tie").string(), "5:0"}});
+  for (const char* name : {"a.tie", "new.tie"}) { // each replaced as a save does: renamed over
+    WriteBytes(FGame / "combat" / ".partial", "new");
+    fs::rename(FGame / "combat" / ".partial", FGame / "combat" / name);
+  }
+  { TGameCommand next(FRoot, "tree"); }
+  EXPECT_EQ(Snapshot(FGame), before);
+  EXPECT_TRUE(Entries().empty());
+}
+
+TEST_F(History, TheOldestEntriesGoBeyondTheSizeLimit) {
+  SetHistoryLimit(30);
+  for (const char* text : {"first", "second", "third"})
+    Change("rename", text);
+  ASSERT_EQ(Entries().size(), 1u);
+  EXPECT_EQ(Entries().front().Subject, "third");
+}
+
+} // namespace
+} // namespace flightdeck
