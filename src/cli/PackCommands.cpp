@@ -4,6 +4,7 @@
 #include "lists/MissionTree.h"
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
+#include "platform/ContentDigest.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
 #include "platform/GameCommand.h"
@@ -15,7 +16,6 @@
 
 #include <algorithm>
 #include <iostream>
-#include <unistd.h>
 
 namespace flightdeck {
 
@@ -75,9 +75,12 @@ int PrintInstallPlan(TZipArchiver& zip, const std::vector<std::string>& listing,
                 << ",\"kind\":" << JsonString(ListItemKindName(list.Items()[at]->Kind))
                 << ",\"title\":" << JsonString(list.Items()[at]->Title) << "}\n";
   }
-  for (const std::string& target : transaction.StagedTargets())
-    std::cout << "{\"action\":\"" << (access(target.c_str(), F_OK) == 0 ? "replace" : "add")
-              << "-file\",\"file\":" << JsonStringUtf8(history.PathInGame(target)) << "}\n";
+  for (const TFileTransaction::TStagedFile& file : transaction.StagedFiles()) {
+    const std::string now = HostFileDigest(file.Target);
+    if (now != file.Digest) // a file written again as it is changes nothing
+      std::cout << "{\"action\":\"" << (now == "-" ? "add" : "replace")
+                << "-file\",\"file\":" << JsonStringUtf8(history.PathInGame(file.Target)) << "}\n";
+  }
   return 0;
 }
 

@@ -76,10 +76,8 @@ void TFileTransaction::Commit() {
   int entry = 0;
   if (command && (!FStaged.empty() || !FRemovals.empty())) {
     std::vector<TGameHistory::TChange> changes;
-    for (const std::unique_ptr<TReplacementFile>& file : FStaged) {
-      file->Finish();
-      changes.push_back({file->Target(), file->Digest()});
-    }
+    for (const TStagedFile& file : StagedFiles())
+      changes.push_back({file.Target, file.Digest});
     for (const std::string& removal : FRemovals)
       changes.push_back({removal, "-"});
     entry = command->History().Begin(command->Command(), command->Subject(), command->Undoes(),
@@ -103,13 +101,15 @@ void TFileTransaction::Commit() {
   FRemovals.clear();
 }
 
-std::vector<std::string> TFileTransaction::StagedTargets() const {
+std::vector<TFileTransaction::TStagedFile> TFileTransaction::StagedFiles() const {
   if (FOuter)
-    return FOuter->StagedTargets();
-  std::vector<std::string> targets;
-  for (const std::unique_ptr<TReplacementFile>& file : FStaged)
-    targets.push_back(file->Target());
-  return targets;
+    return FOuter->StagedFiles();
+  std::vector<TStagedFile> files;
+  for (const std::unique_ptr<TReplacementFile>& file : FStaged) {
+    file->Finish();
+    files.push_back({file->Target(), file->Digest()});
+  }
+  return files;
 }
 
 std::string TFileTransaction::StagedHostPath(const std::string& hostPath) {

@@ -38,8 +38,13 @@ public:
   // is rolled back from there.
   void Commit();
 
-  // The files staged so far, as the host names them (links followed), in staging order.
-  std::vector<std::string> StagedTargets() const;
+  // The files staged so far, in staging order: each as the host names it (links followed),
+  // with the digest of its new content.
+  struct TStagedFile {
+    std::string Target;
+    std::string Digest;
+  };
+  std::vector<TStagedFile> StagedFiles() const;
 
   // The host file that holds what the open transaction of this thread stages for the file at
   // `hostPath` (as HostPath gives it), or "" when it stages nothing there.
