@@ -28,6 +28,7 @@ public:
   QString AskFindText(const QString&) override { return {}; }
   int ChooseGame(const QStringList&) override { return -1; }
   int ChooseHistoryEntry(const QStringList&) override { return -1; }
+  bool ConfirmPackPlan(const QString&, const QStringList&) override { return true; }
   bool EditPackList(std::vector<TPackageItem>&) override { return false; }
   void ShowAbout() override {}
 };

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QMimeData>
 #include <QPoint>
 #include <QRect>
-#include <QMimeData>
 #include <QStringList>
 #include <QTreeWidget>
 

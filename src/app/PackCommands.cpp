@@ -50,8 +50,11 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
     }
   }
   // The tree's own edits first, on their own: they stay whatever becomes of the pack. Then the
-  // pack's missions and every list it extends go in together.
+  // pack's missions and every list it extends go in together, once the user has seen what
+  // they will change.
   SaveMissionList();
+  if (!ConfirmPackPlan(chosen))
+    return;
   std::optional<TFileTransaction> transaction(std::in_place);
   const TPackFiles pack = [&] {
     const TArchiveProgress progress(this, ZipManager, QStringLiteral("Extracting the missions..."),
@@ -74,6 +77,27 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
   }
   BuildMissionTreeView();
   ApplicationHint(FromList(PackInstallSummary(pack.Value(), FGender)));
+}
+
+bool TixoFlightdeckForm::ConfirmPackPlan(const std::string& chosen) {
+  TOutcome<TPackPlan> plan = TOutcome<TPackPlan>::Failure({});
+  {
+    const TArchiveProgress progress(this, ZipManager, QStringLiteral("Reading the pack..."),
+                                    static_cast<int>(FPackListing.size()));
+    plan = PlanPackInstall(ZipManager, FPackListing, FXvTPath, FMissionType, FGender);
+  }
+  if (!plan)
+    return true; // the install itself says what is wrong with the pack
+  QStringList lines;
+  for (const TPlannedEntry& entry : plan.Value().Entries)
+    lines << QString::fromStdString(entry.List) + QStringLiteral(": ") +
+                 QString::fromLatin1(ListItemKindName(entry.Kind).data()) + QStringLiteral(" \"") +
+                 FromList(entry.Title) + QLatin1Char('"');
+  for (const TPlannedFile& file : plan.Value().Files)
+    lines << (file.Replaces ? QStringLiteral("Replaces ") : QStringLiteral("Adds ")) +
+                 QString::fromStdString(file.File);
+  return FEnvironment.Prompts->ConfirmPackPlan(QString::fromStdString(ExtractFileName(chosen)),
+                                               lines);
 }
 
 bool TixoFlightdeckForm::ConfirmGroupsAgain(const std::vector<TPackageItem>& items) {

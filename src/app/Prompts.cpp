@@ -4,10 +4,15 @@
 #include "app/PackDialog.h"
 #include "widgets/FolderBrowseDlg.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace flightdeck {
 
@@ -92,6 +97,25 @@ int TDialogPrompts::ChooseHistoryEntry(const QStringList& entries) {
   if (entries.isEmpty() || dialog.exec() != QDialog::Accepted)
     return -1;
   return static_cast<int>(entries.indexOf(dialog.textValue()));
+}
+
+bool TDialogPrompts::ConfirmPackPlan(const QString& pack, const QStringList& plan) {
+  QDialog dialog(FParent);
+  dialog.setWindowTitle(QStringLiteral("Install ") + pack);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(new QLabel(QStringLiteral("Installing the pack will make these changes. "
+                                              "Edit > Undo takes them back."),
+                               &dialog));
+  auto* list = new QListWidget(&dialog);
+  list->addItems(plan);
+  layout->addWidget(list);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
+  buttons->addButton(QStringLiteral("Install"), QDialogButtonBox::AcceptRole)->setDefault(true);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  dialog.resize(520, 360);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 int TDialogPrompts::ChooseGame(const QStringList& games) {

@@ -51,6 +51,8 @@ public:
   virtual int ChooseGame(const QStringList& games) = 0;
   // Shows the history of the game, newest first: the index of the entry to undo, -1 for none.
   virtual int ChooseHistoryEntry(const QStringList& entries) = 0;
+  // Shows what installing the pack will do, one line each; true to install it.
+  virtual bool ConfirmPackPlan(const QString& pack, const QStringList& plan) = 0;
 };
 
 // The real dialogs, owned by `parent`.
@@ -68,6 +70,7 @@ public:
   QString AskFindText(const QString& previous) override;
   int ChooseGame(const QStringList& games) override;
   int ChooseHistoryEntry(const QStringList& entries) override;
+  bool ConfirmPackPlan(const QString& pack, const QStringList& plan) override;
 
 private:
   QWidget* FParent;

@@ -125,6 +125,8 @@ public:
   void OpenFiles(const QStringList& paths, QTreeWidgetItem* target = nullptr);
   void mnuBuildPakClick();
   void ZipManagerListing(TZipArchiver& archiver, const TZipFileStats& fileStats);
+  // Shows what installing the pack will change; true to install it.
+  bool ConfirmPackPlan(const std::string& chosen);
   // Asks before a pack adds groups the list already holds; true to go on.
   bool ConfirmGroupsAgain(const std::vector<TPackageItem>& items);
   const std::vector<TPackageItem>& PackItems() const { return PackageItems; }
@@ -158,7 +160,7 @@ private:
   void FormDestroy();
   void PlaceWindow(int left, int top, int height);
   void EnableMissionCommands(bool enable);
-  void ShowMissionType(TMissionType type); // selects its tab and runs the category change
+  void ShowMissionType(TMissionType type);       // selects its tab and runs the category change
   void UseXvTDirectory(const std::string& path); // shows a valid game directory's first tab
   std::vector<TFoundGame> GamesFound() const;
   void ApplicationHint(const QString& hint);

@@ -2,13 +2,8 @@
 
 #include "cli/JsonText.h"
 #include "lists/MissionTree.h"
-#include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
-#include "platform/ContentDigest.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransaction.h"
-#include "platform/GameCommand.h"
-#include "platform/HostPath.h"
 #include "platform/TemporaryFolder.h"
 #include "platform/Windows1252.h"
 #include "services/PackBuild.h"
@@ -44,43 +39,23 @@ const char* ClassOf(TListItemKind kind) {
   }
 }
 
-std::size_t RecordCount(const std::string& gameDirectory, const TMissionListId& list) {
-  TXvTListFile file(gameDirectory, list.Type, list.Gender);
-  file.LoadFromFile();
-  return file.Items().size();
-}
-
 // What installing the pack would do, as JSON lines, with nothing changed: the entries each
 // list receives, then the files it adds and those it replaces.
 int PrintInstallPlan(TZipArchiver& zip, const std::vector<std::string>& listing,
                      const TInvocation& invocation) {
-  const std::vector<TMissionListId> lists = ListsAPackExtends(invocation.Type, invocation.Gender);
-  std::vector<std::size_t> before;
-  for (const TMissionListId& list : lists)
-    before.push_back(RecordCount(invocation.GameDirectory, list));
-  const TFileTransaction transaction; // never committed: the install is only staged
-  const TPackFiles files =
-      InstallPack(zip, listing, invocation.GameDirectory, invocation.Type, invocation.Gender);
-  if (!files) {
-    std::cerr << "flightdeck-cli: " << files.Error() << "\n";
+  const TOutcome<TPackPlan> plan =
+      PlanPackInstall(zip, listing, invocation.GameDirectory, invocation.Type, invocation.Gender);
+  if (!plan) {
+    std::cerr << "flightdeck-cli: " << plan.Error() << "\n";
     return 1;
   }
-  const TGameHistory& history = TGameCommand::Current()->History();
-  for (std::size_t i = 0; i < lists.size(); ++i) {
-    TXvTListFile list(invocation.GameDirectory, lists[i].Type, lists[i].Gender);
-    list.LoadFromFile(); // as staged
-    const std::string name = history.PathInGame(HostPath(list.FileName()));
-    for (std::size_t at = before[i]; at < list.Items().size(); ++at)
-      std::cout << "{\"action\":\"add-entry\",\"list\":" << JsonStringUtf8(name)
-                << ",\"kind\":" << JsonString(ListItemKindName(list.Items()[at]->Kind))
-                << ",\"title\":" << JsonString(list.Items()[at]->Title) << "}\n";
-  }
-  for (const TFileTransaction::TStagedFile& file : transaction.StagedFiles()) {
-    const std::string now = HostFileDigest(file.Target);
-    if (now != file.Digest) // a file written again as it is changes nothing
-      std::cout << "{\"action\":\"" << (now == "-" ? "add" : "replace")
-                << "-file\",\"file\":" << JsonStringUtf8(history.PathInGame(file.Target)) << "}\n";
-  }
+  for (const TPlannedEntry& entry : plan.Value().Entries)
+    std::cout << "{\"action\":\"add-entry\",\"list\":" << JsonStringUtf8(entry.List)
+              << ",\"kind\":" << JsonString(ListItemKindName(entry.Kind))
+              << ",\"title\":" << JsonString(entry.Title) << "}\n";
+  for (const TPlannedFile& file : plan.Value().Files)
+    std::cout << "{\"action\":\"" << (file.Replaces ? "replace" : "add")
+              << "-file\",\"file\":" << JsonStringUtf8(file.File) << "}\n";
   return 0;
 }
 

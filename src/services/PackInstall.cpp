@@ -5,8 +5,11 @@
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
+#include "platform/ContentDigest.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
+#include "platform/History.h"
+#include "platform/HostPath.h"
 #include "platform/PathNames.h"
 #include "platform/TemporaryFolder.h"
 #include "zip/ZipNames.h"
@@ -272,6 +275,36 @@ std::string PackInstallSummary(const std::vector<TPackageItem>& items, TGender g
   for (std::size_t i = 0; i < groups.size(); ++i)
     text += (i == 0 ? " to " : ", ") + groups[i];
   return text;
+}
+
+TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
+                                    const std::vector<std::string>& listing,
+                                    const std::string& gameDirectory, TMissionType type,
+                                    TGender gender) {
+  const std::vector<TMissionListId> lists = ListsAPackExtends(type, gender);
+  std::vector<std::size_t> before;
+  for (const TMissionListId& id : lists) {
+    TXvTListFile list(gameDirectory, id.Type, id.Gender);
+    list.LoadFromFile();
+    before.push_back(list.Items().size());
+  }
+  const TFileTransaction transaction; // never committed: the install is only staged
+  const TPackFiles files = InstallPack(zipManager, listing, gameDirectory, type, gender);
+  if (!files)
+    return TOutcome<TPackPlan>::Failure(files.Error());
+  const TGameHistory game(gameDirectory);
+  TPackPlan plan;
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    TXvTListFile list(gameDirectory, lists[i].Type, lists[i].Gender);
+    list.LoadFromFile(); // as staged: the pack's entries come last
+    const std::string name = game.PathInGame(HostPath(list.FileName()));
+    for (std::size_t at = before[i]; at < list.Items().size(); ++at)
+      plan.Entries.push_back({name, list.Items()[at]->Kind, list.Items()[at]->Title});
+  }
+  for (const TFileTransaction::TStagedFile& file : transaction.StagedFiles())
+    if (const std::string now = HostFileDigest(file.Target); now != file.Digest)
+      plan.Files.push_back({game.PathInGame(file.Target), now != "-"});
+  return plan;
 }
 
 TPackFiles InstallPack(TZipArchiver& zipManager, const std::vector<std::string>& listing,

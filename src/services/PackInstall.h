@@ -53,6 +53,29 @@ std::string PackInstallSummary(const std::vector<TPackageItem>& items, TGender g
 // The titles, for `gender`, of the pack's groups and series.
 std::vector<std::string> PackGroupTitles(const std::vector<TPackageItem>& items, TGender gender);
 
+// What installing a pack would do: the entries each list receives (its title there), and the
+// files it adds or replaces, named below the game directory.
+struct TPlannedEntry {
+  std::string List;
+  TListItemKind Kind;
+  std::string Title;
+};
+struct TPlannedFile {
+  std::string File;
+  bool Replaces;
+};
+struct TPackPlan {
+  std::vector<TPlannedEntry> Entries;
+  std::vector<TPlannedFile> Files;
+};
+
+// The plan of installing a listed pack, found by staging the install and dropping it: nothing
+// of the game changes. A file the install would write again as it is is no part of it.
+TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
+                                    const std::vector<std::string>& listing,
+                                    const std::string& gameDirectory, TMissionType type,
+                                    TGender gender);
+
 // Installs a listed pack whole, as one file transaction: its missions and every list and
 // battle file it changes are put in place together, or none is.
 TPackFiles InstallPack(TZipArchiver& zipManager, const std::vector<std::string>& listing,

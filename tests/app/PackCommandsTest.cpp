@@ -166,6 +166,44 @@ private slots:
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral(" Pack written: Dark2.ixo, 3 missions"));
   }
 
+  void thePlanComesFirstAndEveryChangeCanBeTakenBackFromTheEditMenu() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    MakeDarkPack();
+    WriteBytes(GameFile("combat", "d1.tie"), "the old dawn");
+    const std::string before = test::Snapshot(FTemp->Path() / "Game");
+    FPrompts.Files = {PackPath("dark.ixo")};
+    FPrompts.InstallPlanned = false;
+    Click("InstallPackBtn");
+    QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
+    const QStringList plan = FPrompts.PackPlans.front();
+    QVERIFY(plan.contains(QStringLiteral("battle/mission.lst: War \"Dark Times\"")));
+    QVERIFY(plan.contains(QStringLiteral("Replaces combat/d1.tie")));
+    QVERIFY(plan.contains(QStringLiteral("Adds combat/d2.tie")));
+
+    FPrompts.Files = {PackPath("dark.ixo")};
+    FPrompts.InstallPlanned = true;
+    Click("InstallPackBtn");
+    const std::string installed = test::Snapshot(FTemp->Path() / "Game");
+    QMenu* edit = Control<QMenu>("mEdit");
+    emit edit->aboutToShow();
+    QCOMPARE(Control<QAction>("mEditUndo")->text(), QStringLiteral("&Undo Install Pack dark.ixo"));
+    QVERIFY(!Control<QAction>("mEditRedo")->isEnabled());
+    Control<QAction>("mEditUndo")->trigger();
+    QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
+    QVERIFY(!Labels().contains(QStringLiteral("Dark Times"))); // the tree is read again
+    QCOMPARE(Control<QAction>("mEditRedo")->text(), QStringLiteral("&Redo Install Pack dark.ixo"));
+    Control<QAction>("mEditRedo")->trigger();
+    QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), installed);
+
+    // The install, redone, is what its files are now: it may be undone from the history too.
+    FPrompts.HistoryChoice = 2; // newest first: the redo, the undo, the install
+    Control<QAction>("mEditHistory")->trigger();
+    QCOMPARE(FPrompts.HistoryShown.front().size(), 3);
+    QVERIFY(FPrompts.HistoryShown.front().back().endsWith(QStringLiteral("Install Pack dark.ixo")));
+    QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
+  }
+
   void aTournamentPackOnTournaments() {
     StoreSettings("MType=3\r\n");
     Open();

@@ -63,6 +63,13 @@ public:
     return GameChoice;
   }
 
+  QList<QStringList> PackPlans; // the plan each pack install showed
+  bool InstallPlanned = true;    // the answer: install, or cancel
+  bool ConfirmPackPlan(const QString&, const QStringList& plan) override {
+    PackPlans << plan;
+    return InstallPlanned;
+  }
+
   QList<QStringList> HistoryShown; // the entries each History dialog listed
   int HistoryChoice = -1;          // the answer: the index of the entry to undo, or -1
   int ChooseHistoryEntry(const QStringList& entries) override {
