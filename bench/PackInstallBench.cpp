@@ -3,13 +3,15 @@
 // TMPDIR=/dev/shm to leave the disk out of it.
 
 #include "lists/XvTListFile.h"
-#include "services/PackInstall.h"
+#include "platform/GameCommand.h"
 #include "platform/HostPath.h"
+#include "services/PackInstall.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -30,9 +32,10 @@ std::string FreshGame(const fs::path& root) {
   return root.string() + "/";
 }
 
-// A pack of `count` missions of 100 bytes under one campaign, written once per size.
-fs::path Pack(int count) {
-  const fs::path pack = Scratch() / ("pack" + std::to_string(count) + ".ixo");
+// A pack of `count` missions of `size` bytes under one campaign, written once per size.
+fs::path Pack(int count, std::size_t size = 100) {
+  const fs::path pack =
+      Scratch() / ("pack" + std::to_string(count) + "-" + std::to_string(size) + ".ixo");
   if (fs::exists(pack))
     return pack;
   const fs::path files = Scratch() / ("files" + std::to_string(count));
@@ -46,7 +49,7 @@ fs::path Pack(int count) {
   for (int i = 0; i < count; ++i) {
     const std::string name = "m" + std::to_string(i) + ".tie";
     script << name << "\r\nM\r\nM\r\nM\r\n";
-    std::ofstream(files / name, std::ios::binary) << std::string(100, 'x');
+    std::ofstream(files / name, std::ios::binary) << std::string(size, 'x');
     zip.FilesToProcess.push_back((files / name).string());
   }
   script << "\r\n";
@@ -57,19 +60,24 @@ fs::path Pack(int count) {
   return pack;
 }
 
+TZipArchiver ListedPack(const fs::path& pack, std::vector<std::string>& listing) {
+  TZipArchiver zip;
+  zip.UsePaths = false;
+  zip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
+    listing.push_back(stats.FileName);
+  };
+  zip.ZipFileName = pack.string();
+  zip.ListFiles();
+  return zip;
+}
+
 void InstallPackOfSmallMissions(benchmark::State& state) {
   const fs::path pack = Pack(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
     const std::string game = FreshGame(Scratch() / "Game");
     std::vector<std::string> listing;
-    TZipArchiver zip;
-    zip.UsePaths = false;
-    zip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
-      listing.push_back(stats.FileName);
-    };
-    zip.ZipFileName = pack.string();
-    zip.ListFiles();
+    TZipArchiver zip = ListedPack(pack, listing);
     state.ResumeTiming();
     const THostLookupScope scope;
     const TPackFiles installed = InstallPack(zip, listing, game, mtCombat, gnNeutral);
@@ -77,6 +85,33 @@ void InstallPackOfSmallMissions(benchmark::State& state) {
       state.SkipWithError(installed.Error().c_str());
   }
   state.SetComplexityN(state.range(0));
+}
+
+// 200 missions of 100 KiB replacing as many in the game, without (0) and with (1) the game's
+// history recording the command: recording should add little.
+void InstallPackRecorded(benchmark::State& state) {
+  constexpr int Missions = 200;
+  const fs::path pack = Pack(Missions, 100 << 10);
+  SetHistoryRoot((Scratch() / "history").string());
+  for (auto _ : state) {
+    state.PauseTiming();
+    const std::string game = FreshGame(Scratch() / "Game");
+    for (int i = 0; i < Missions; ++i)
+      std::ofstream(Scratch() / "Game" / "COMBAT" / ("m" + std::to_string(i) + ".tie"),
+                    std::ios::binary)
+          << std::string(100 << 10, 'o');
+    fs::remove_all(Scratch() / "history");
+    std::vector<std::string> listing;
+    TZipArchiver zip = ListedPack(pack, listing);
+    state.ResumeTiming();
+    std::optional<TGameCommand> command;
+    if (state.range(0) != 0)
+      command.emplace(game, "install-pack", "pack.ixo");
+    const THostLookupScope scope;
+    const TPackFiles installed = InstallPack(zip, listing, game, mtCombat, gnNeutral);
+    if (!installed)
+      state.SkipWithError(installed.Error().c_str());
+  }
 }
 
 void ResaveWritingNewBattleFiles(benchmark::State& state) {
@@ -106,6 +141,7 @@ BENCHMARK(InstallPackOfSmallMissions)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Complexity(benchmark::oN);
+BENCHMARK(InstallPackRecorded)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ResaveWritingNewBattleFiles)
     ->RangeMultiplier(2)
     ->Range(2500, 20000)

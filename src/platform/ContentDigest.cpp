@@ -3,6 +3,7 @@
 #include "platform/FileDescriptor.h"
 #include "platform/InOutError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,38 +13,55 @@
 
 namespace flightdeck {
 
-void TContentDigest::Mix(std::uint64_t word) {
-  FHash = (FHash ^ word) * 0xff51afd7ed558ccdULL;
-  FHash ^= FHash >> 32;
+namespace {
+
+constexpr std::uint64_t Multiplier = 0xff51afd7ed558ccdULL;
+
+std::uint64_t Mixed(std::uint64_t hash, std::uint64_t word) {
+  hash = (hash ^ word) * Multiplier;
+  return hash ^ (hash >> 32);
+}
+
+} // namespace
+
+void TContentDigest::AddBlock(const char* block) {
+  // Words in the machine's own byte order: a digest is only compared on the machine that took
+  // it.
+  for (std::size_t lane = 0; lane < 4; ++lane) {
+    std::uint64_t word;
+    std::memcpy(&word, block + 8 * lane, sizeof word);
+    FLanes[lane] = Mixed(FLanes[lane], word);
+  }
 }
 
 void TContentDigest::Add(std::string_view bytes) {
   FSize += bytes.size();
-  while (!bytes.empty() && FPendingCount != 0) {
-    FPending |= std::uint64_t(static_cast<unsigned char>(bytes.front())) << (8 * FPendingCount);
-    bytes.remove_prefix(1);
-    if (++FPendingCount == 8) {
-      Mix(FPending);
-      FPending = 0;
-      FPendingCount = 0;
-    }
+  if (FPendingCount > 0) {
+    const std::size_t taken = std::min(bytes.size(), BlockSize - FPendingCount);
+    std::memcpy(FPending + FPendingCount, bytes.data(), taken);
+    FPendingCount += taken;
+    bytes.remove_prefix(taken);
+    if (FPendingCount < BlockSize)
+      return;
+    AddBlock(FPending);
+    FPendingCount = 0;
   }
-  for (; bytes.size() >= 8; bytes.remove_prefix(8)) {
-    std::uint64_t word = 0;
-    for (int i = 7; i >= 0; --i)
-      word = (word << 8) | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
-    Mix(word);
-  }
-  for (const char c : bytes)
-    FPending |= std::uint64_t(static_cast<unsigned char>(c)) << (8 * FPendingCount++);
+  for (; bytes.size() >= BlockSize; bytes.remove_prefix(BlockSize))
+    AddBlock(bytes.data());
+  std::memcpy(FPending, bytes.data(), bytes.size());
+  FPendingCount = bytes.size();
 }
 
 std::string TContentDigest::Text() const {
   TContentDigest last = *this;
-  last.Mix(last.FPending ^ (std::uint64_t(last.FPendingCount) << 61));
+  std::memset(last.FPending + FPendingCount, 0, BlockSize - FPendingCount);
+  last.AddBlock(last.FPending);
+  std::uint64_t hash = FSize;
+  for (const std::uint64_t lane : last.FLanes)
+    hash = Mixed(hash, lane);
   char text[48];
   std::snprintf(text, sizeof text, "%llx:%016llx", static_cast<unsigned long long>(FSize),
-                static_cast<unsigned long long>(last.FHash));
+                static_cast<unsigned long long>(hash));
   return text;
 }
 

@@ -7,19 +7,21 @@
 namespace flightdeck {
 
 // A fingerprint of a file's bytes, to tell whether a file is still what a command left: its
-// size and a 64-bit hash, taken eight bytes at a time. Not a cryptographic hash.
+// size and a 64-bit hash, taken eight bytes at a time in four lanes. Not a cryptographic hash.
 class TContentDigest {
 public:
   void Add(std::string_view bytes);
   std::string Text() const; // "size:hash" in hexadecimal
 
 private:
-  void Mix(std::uint64_t word);
+  static constexpr std::size_t BlockSize = 32; // four words, hashed side by side
+  void AddBlock(const char* block);
 
-  std::uint64_t FHash = 0x9e3779b97f4a7c15ULL;
+  std::uint64_t FLanes[4] = {0x9e3779b97f4a7c15ULL, 0xc2b2ae3d27d4eb4fULL, 0x165667b19e3779f9ULL,
+                             0x27d4eb2f165667c5ULL};
   std::uint64_t FSize = 0;
-  std::uint64_t FPending = 0; // bytes of an unfinished word, low first
-  unsigned FPendingCount = 0;
+  char FPending[BlockSize] = {}; // the bytes of an unfinished block
+  std::size_t FPendingCount = 0;
 };
 
 // The digest of the file at the host path `hostPath`, or "-" when there is no such file.

@@ -268,8 +268,12 @@ std::string TGameHistory::BeforePath(int id, std::size_t index) const {
 }
 
 std::string TGameHistory::PathInGame(const std::string& hostPath) const {
-  const std::string real = RealHostPath(hostPath);
-  return real.compare(0, FGame.size() + 1, FGame + "/") == 0 ? real.substr(FGame.size() + 1) : real;
+  return RelativeToGame(RealHostPath(hostPath));
+}
+
+std::string TGameHistory::RelativeToGame(const std::string& realPath) const {
+  return realPath.compare(0, FGame.size() + 1, FGame + "/") == 0 ? realPath.substr(FGame.size() + 1)
+                                                                 : realPath;
 }
 
 std::string TGameHistory::HostPathOf(const THistoryFile& file) const {
@@ -301,12 +305,12 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   std::vector<TChange> changes;
   for (const TChange& change : all) {
     struct stat info {};
-    const std::string real = RealHostPath(change.HostPath);
+    std::string real = RealHostPath(change.HostPath);
     const bool exists = stat(real.c_str(), &info) == 0;
     const bool sameSize = exists && change.After != "-" &&
                           change.After.substr(0, change.After.find(':')) == SizeText(info.st_size);
     if ((exists || change.After != "-") && !(sameSize && HostFileDigest(real) == change.After))
-      changes.push_back(change);
+      changes.push_back({std::move(real), change.After});
   }
   if (changes.empty())
     return 0;
@@ -331,13 +335,13 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   std::string text = "flightdeck-history 1\ntime " + NowUtc() + "\ncommand " + Escaped(command) +
                      "\nsubject " + Escaped(subject) + "\nundoes " + std::to_string(undoes) + "\n";
   for (std::size_t i = 0; i < changes.size(); ++i) {
-    const std::string real = RealHostPath(changes[i].HostPath);
+    const std::string& real = changes[i].HostPath; // a real path by now
     struct stat info {};
     const bool existed = stat(real.c_str(), &info) == 0 && S_ISREG(info.st_mode);
     if (existed)
       KeepContent(real, BeforePath(id, i), FFolder);
     text += "file " + std::string(existed ? "1 " : "0 ") + changes[i].After + " " +
-            Escaped(PathInGame(real)) + "\n";
+            Escaped(RelativeToGame(real)) + "\n";
   }
   const std::string partial = folder + "/entry.partial";
   TFileDescriptor file(open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
