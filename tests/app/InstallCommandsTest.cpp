@@ -1,4 +1,5 @@
 #include "app/SingleInstance.h"
+#include "platform/History.h"
 #include "support/FormFixture.h"
 #include "support/PackFiles.h"
 
@@ -74,6 +75,22 @@ private slots:
     QCOMPARE(ReadBytes(GameFile("melee", "mission.lst")),
              CrLf({"//", "[Arena]", "//", "0", "x.tie", "Old Duel", "1", "m1.tie", "New Duel"}));
     QVERIFY(!fs::exists(GameFile("combat", "imperial.lst")));
+  }
+
+  void theHistoryKeepsToTheSizeSetInTheSettings() {
+    StoreSettings("MType=1\r\nHistoryLimitMiB=1\r\n");
+    WriteBytes(GameFile("combat", "big.tie"), std::string(3 << 19, 'o'));
+    Open();
+    Select(QStringLiteral("Outer Rim"));
+    fs::create_directories(FTemp->Path() / "Downloads");
+    WriteBytes(FTemp->Path() / "Downloads" / "big.tie", std::string(3 << 19, 'n'));
+    FForm->InstallMissionFile((FTemp->Path() / "Downloads" / "big.tie").string());
+    FinishLabelEdit(QStringLiteral("Big"));
+    const std::vector<THistoryEntry> entries = TGameHistory(FGame).Entries();
+    // The install kept the old 1.5 MiB mission; the rename after it pushed it out.
+    QCOMPARE(entries.size(), std::size_t(1));
+    QCOMPARE(entries.front().Command, std::string("rename"));
+    SetHistoryLimit(DefaultHistoryLimit);
   }
 
   void installingIntoBattlesUpdatesAllThreeCombatLists() {

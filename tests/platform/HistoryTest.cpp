@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace flightdeck {
 namespace {
@@ -49,8 +50,14 @@ protected:
 
 TEST_F(History, UndoPutsBackEveryFileAndUndoingTheUndoRedoes) {
   const std::string before = Snapshot(FGame);
+  struct stat old {};
+  stat((FGame / "combat" / "a.tie").c_str(), &old);
   Change("install-pack", "Deep.ixo");
   const std::string after = Snapshot(FGame);
+  // The history keeps the replaced file itself, a second link to it: no copy.
+  struct stat kept {};
+  stat(TGameHistory(FRoot).BeforePath(1, 0).c_str(), &kept);
+  EXPECT_EQ(kept.st_ino, old.st_ino);
   ASSERT_EQ(Entries().size(), 1u);
   const THistoryEntry entry = Entries().front();
   EXPECT_EQ(entry.Command, "install-pack");
