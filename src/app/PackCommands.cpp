@@ -89,10 +89,18 @@ bool TixoFlightdeckForm::ConfirmPackPlan(const std::string& chosen) {
   if (!plan)
     return true; // the install itself says what is wrong with the pack
   QStringList lines;
-  for (const TPlannedEntry& entry : plan.Value().Entries)
+  for (const TPlannedEntry& entry : plan.Value().Entries) {
+    // "Engagement "Dawn" (d1.tie)"; a battle's mission, titled in the Combat list, by its file.
+    const QString title = entry.Title.empty()
+                              ? QString()
+                              : QStringLiteral(" \"") + FromList(entry.Title) + QLatin1Char('"');
+    const QString file = entry.File.empty() ? QString() : FromList(entry.File);
     lines << QString::fromStdString(entry.List) + QStringLiteral(": ") +
-                 QString::fromLatin1(ListItemKindName(entry.Kind).data()) + QStringLiteral(" \"") +
-                 FromList(entry.Title) + QLatin1Char('"');
+                 QString::fromLatin1(ListItemKindName(entry.Kind).data()) + title +
+                 (title.isEmpty() || file.isEmpty()
+                      ? QLatin1Char(' ') + file
+                      : QStringLiteral(" (") + file + QLatin1Char(')'));
+  }
   for (const TPlannedFile& file : plan.Value().Files)
     lines << (file.Replaces ? QStringLiteral("Replaces ") : QStringLiteral("Adds ")) +
                  QString::fromStdString(file.File);

@@ -52,7 +52,8 @@ int PrintInstallPlan(TZipArchiver& zip, const std::vector<std::string>& listing,
   for (const TPlannedEntry& entry : plan.Value().Entries)
     std::cout << "{\"action\":\"add-entry\",\"list\":" << JsonStringUtf8(entry.List)
               << ",\"kind\":" << JsonString(ListItemKindName(entry.Kind))
-              << ",\"title\":" << JsonString(entry.Title) << "}\n";
+              << ",\"title\":" << JsonString(entry.Title)
+              << (entry.File.empty() ? "" : ",\"file\":" + JsonString(entry.File)) << "}\n";
   for (const TPlannedFile& file : plan.Value().Files)
     std::cout << "{\"action\":\"" << (file.Replaces ? "replace" : "add")
               << "-file\",\"file\":" << JsonStringUtf8(file.File) << "}\n";

@@ -299,7 +299,8 @@ TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
     list.LoadFromFile(); // as staged: the pack's entries come last
     const std::string name = game.PathInGame(HostPath(list.FileName()));
     for (std::size_t at = before[i]; at < list.Items().size(); ++at)
-      plan.Entries.push_back({name, list.Items()[at]->Kind, list.Items()[at]->Title});
+      plan.Entries.push_back(
+          {name, list.Items()[at]->Kind, list.Items()[at]->Title, list.Items()[at]->FileName});
   }
   for (const TFileTransaction::TStagedFile& file : transaction.StagedFiles())
     if (const std::string now = HostFileDigest(file.Target); now != file.Digest)

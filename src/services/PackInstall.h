@@ -59,6 +59,7 @@ struct TPlannedEntry {
   std::string List;
   TListItemKind Kind;
   std::string Title;
+  std::string File; // its mission or battle file, if any
 };
 struct TPlannedFile {
   std::string File;
