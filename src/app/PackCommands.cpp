@@ -97,9 +97,9 @@ bool TixoFlightdeckForm::ConfirmPackPlan(const std::string& chosen) {
     const QString file = entry.File.empty() ? QString() : FromList(entry.File);
     lines << QString::fromStdString(entry.List) + QStringLiteral(": ") +
                  QString::fromLatin1(ListItemKindName(entry.Kind).data()) + title +
-                 (title.isEmpty() || file.isEmpty()
-                      ? QLatin1Char(' ') + file
-                      : QStringLiteral(" (") + file + QLatin1Char(')'));
+                 (file.isEmpty()    ? QString()
+                  : title.isEmpty() ? QLatin1Char(' ') + file
+                                    : QStringLiteral(" (") + file + QLatin1Char(')'));
   }
   for (const TPlannedFile& file : plan.Value().Files)
     lines << (file.Replaces ? QStringLiteral("Replaces ") : QStringLiteral("Adds ")) +
