@@ -1,15 +1,12 @@
 #include "platform/ContentDigest.h"
 
-#include "platform/FileDescriptor.h"
+#include "platform/HostFiles.h"
 #include "platform/InOutError.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace flightdeck {
 
@@ -66,28 +63,15 @@ std::string TContentDigest::Text() const {
 }
 
 std::string HostFileDigest(const std::string& hostPath) {
-  TFileDescriptor file(open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (file.Get() < 0) {
-    if (errno == ENOENT || errno == ENOTDIR)
-      return "-";
-    RaiseLastIOError(hostPath);
-  }
-  struct stat info {};
-  if (fstat(file.Get(), &info) != 0)
-    RaiseLastIOError(hostPath);
-  if (!S_ISREG(info.st_mode))
-    return "?"; // something else than a file: no command left it
   TContentDigest digest;
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t count = read(file.Get(), buffer, sizeof buffer);
-    if (count < 0 && errno == EINTR)
-      continue;
-    if (count < 0)
-      RaiseLastIOError(hostPath);
-    if (count == 0)
-      break;
-    digest.Add(std::string_view(buffer, static_cast<std::size_t>(count)));
+  try {
+    ReadHostPieces(hostPath, [&](std::string_view piece) { digest.Add(piece); });
+  } catch (const EInOutError& error) {
+    if (error.ErrorCode() == ENOENT || error.ErrorCode() == ENOTDIR)
+      return "-";
+    if (error.ErrorCode() == EISDIR || error.ErrorCode() == EINVAL)
+      return "?"; // something else than a file: no command left it
+    throw;
   }
   return digest.Text();
 }

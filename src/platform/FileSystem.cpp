@@ -2,6 +2,7 @@
 
 #include "platform/FileDescriptor.h"
 #include "platform/FileTransaction.h"
+#include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
@@ -65,19 +66,9 @@ void CheckFileReadable(std::string_view path) {
 }
 
 void ReadFilePieces(std::string_view path, const std::function<void(std::string_view)>& consume) {
-  const TFileDescriptor file = OpenForReading(path);
-  char buffer[65536];
-  for (;;) {
-    const ssize_t count = read(file.Get(), buffer, sizeof buffer);
-    if (count == 0)
-      return;
-    if (count < 0) {
-      if (errno == EINTR)
-        continue;
-      RaiseLastIOError(std::string(path));
-    }
-    consume(std::string_view(buffer, static_cast<size_t>(count)));
-  }
+  const std::string host = ReadableHostPath(path);
+  CheckIoFault(TIoStep::OpenForReading, host);
+  ReadHostPieces(host, consume);
 }
 
 std::string ReadFileBytes(std::string_view path) {

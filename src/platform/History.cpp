@@ -2,6 +2,7 @@
 
 #include "platform/ContentDigest.h"
 #include "platform/FileDescriptor.h"
+#include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/ReplacementFile.h"
@@ -82,28 +83,6 @@ std::string Unescaped(std::string_view text) {
     plain += text[i];
   }
   return plain;
-}
-
-// The bytes of a host file as they are on disk, whatever a transaction stages for it.
-std::string ReadHostFile(const std::string& hostPath) {
-  TFileDescriptor file(open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  struct stat info {};
-  if (file.Get() < 0 || fstat(file.Get(), &info) != 0)
-    RaiseLastIOError(hostPath);
-  if (!S_ISREG(info.st_mode))
-    throw EInOutError(EISDIR, hostPath);
-  std::string bytes;
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t count = read(file.Get(), buffer, sizeof buffer);
-    if (count < 0 && errno == EINTR)
-      continue;
-    if (count < 0)
-      RaiseLastIOError(hostPath);
-    if (count == 0)
-      return bytes;
-    bytes.append(buffer, static_cast<std::size_t>(count));
-  }
 }
 
 std::string NowUtc() {
