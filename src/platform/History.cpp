@@ -280,18 +280,25 @@ std::vector<THistoryEntry> TGameHistory::Entries() const {
 
 int TGameHistory::Begin(const std::string& command, const std::string& subject, int undoes,
                         const std::vector<TChange>& all) {
-  // A file written again with the bytes it holds is no change.
+  // A command that writes every file again with the bytes it holds changes nothing, and is
+  // recorded as nothing. Sizes tell most changes; contents are compared only when they do not.
   std::vector<TChange> changes;
+  std::vector<TChange> sameSize;
   for (const TChange& change : all) {
     struct stat info {};
     std::string real = RealHostPath(change.HostPath);
     const bool exists = stat(real.c_str(), &info) == 0;
-    const bool sameSize = exists && change.After != "-" &&
-                          change.After.substr(0, change.After.find(':')) == SizeText(info.st_size);
-    if ((exists || change.After != "-") && !(sameSize && HostFileDigest(real) == change.After))
-      changes.push_back({std::move(real), change.After});
+    if (!exists && change.After == "-")
+      continue; // removing what is not there
+    if (exists && change.After != "-" &&
+        change.After.substr(0, change.After.find(':')) == SizeText(info.st_size))
+      sameSize.push_back({real, change.After});
+    changes.push_back({std::move(real), change.After});
   }
-  if (changes.empty())
+  if (changes.size() == sameSize.size() &&
+      std::all_of(sameSize.begin(), sameSize.end(), [](const TChange& change) {
+        return HostFileDigest(change.HostPath) == change.After;
+      }))
     return 0;
   std::error_code error;
   fs::create_directories(FFolder, error);
