@@ -341,11 +341,23 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
 
 void TGameHistory::Finish(int id) {
   unlink((EntryFolder(id) + "/pending").c_str());
+  // Each entry's size is counted once, when it is finished, and kept beside it.
+  const std::string size = std::to_string(FolderSize(EntryFolder(id)));
+  TFileDescriptor file(
+      open((EntryFolder(id) + "/size").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+  if (file.Get() >= 0 && write(file.Get(), size.data(), size.size()) < 0)
+    file.Close(); // an entry without its size is counted again when the history is pruned
   std::vector<std::pair<int, std::uint64_t>> sizes;
   std::uint64_t total = 0;
   for (const int entry : EntryIds(FFolder)) {
-    sizes.emplace_back(entry, FolderSize(EntryFolder(entry)));
-    total += sizes.back().second;
+    std::uint64_t bytes = 0;
+    try {
+      bytes = std::stoull(ReadHostFile(EntryFolder(entry) + "/size"));
+    } catch (const std::exception&) {
+      bytes = FolderSize(EntryFolder(entry));
+    }
+    sizes.emplace_back(entry, bytes);
+    total += bytes;
   }
   std::error_code error;
   for (std::size_t oldest = 0; total > LimitSetting() && oldest + 1 < sizes.size(); ++oldest) {

@@ -11,8 +11,8 @@ namespace flightdeck::test {
 
 namespace fs = std::filesystem;
 
-TTempDir::TTempDir() {
-  std::string pattern = (fs::temp_directory_path() / "flightdeck-test-XXXXXX").string();
+TTempDir::TTempDir(const fs::path& base) {
+  std::string pattern = (base / "flightdeck-test-XXXXXX").string();
   if (!mkdtemp(pattern.data()))
     throw std::runtime_error("cannot create a temporary directory");
   FPath = pattern;

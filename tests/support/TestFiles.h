@@ -10,7 +10,8 @@ namespace flightdeck::test {
 // A fresh directory below the system's temporary folder, removed with everything in it.
 class TTempDir {
 public:
-  TTempDir();
+  // In `base`, by default the system's temporary folder.
+  explicit TTempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path());
   ~TTempDir();
   TTempDir(const TTempDir&) = delete;
   TTempDir& operator=(const TTempDir&) = delete;
