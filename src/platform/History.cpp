@@ -119,6 +119,21 @@ std::vector<int> EntryIds(const std::string& folder) {
   return ids;
 }
 
+// An entry may only name files below its game: an entry that names another place, damaged or
+// not ours, is not read, so that no undo can write or delete outside the game.
+bool IsPathBelowGame(const std::string& path) {
+  if (path.empty() || path.front() == '/')
+    return false;
+  for (std::size_t start = 0; start <= path.size();) {
+    const std::size_t slash = std::min(path.find('/', start), path.size());
+    const std::string_view part(path.data() + start, slash - start);
+    if (part.empty() || part == "." || part == "..")
+      return false;
+    start = slash + 1;
+  }
+  return path.find('\0') == std::string::npos;
+}
+
 bool ReadEntry(const std::string& path, THistoryEntry& entry) {
   std::string text;
   try {
@@ -152,7 +167,7 @@ bool ReadEntry(const std::string& path, THistoryEntry& entry) {
       const std::size_t second = value.find(' ');
       const std::size_t third =
           second == std::string_view::npos ? second : value.find(' ', second + 1);
-      if (third == std::string_view::npos)
+      if (third == std::string_view::npos || !IsPathBelowGame(Unescaped(value.substr(third + 1))))
         return false;
       entry.Files.push_back({Unescaped(value.substr(third + 1)), value.substr(0, second) == "1",
                              std::string(value.substr(second + 1, third - second - 1))});

@@ -9,7 +9,7 @@ namespace flightdeck {
 
 // A file one command changed.
 struct THistoryFile {
-  std::string Path;     // below the game directory ("combat/rebel.lst"), or absolute outside it
+  std::string Path;     // below the game directory ("combat/rebel.lst")
   bool Existed = false; // before the command
   std::string After;    // the digest of what the command left; "-" when it left no file
 };
@@ -69,7 +69,8 @@ public:
   // Rolls back every command that was cut short before it finished.
   void RecoverInterrupted();
 
-  // How an entry names the file at `hostPath`: below the game directory, or absolute.
+  // How an entry names the file at `hostPath`: below the game directory (else absolute, and
+  // such an entry is never read back).
   std::string PathInGame(const std::string& hostPath) const;
   // The host path of a file of an entry, and where the entry keeps its old content.
   std::string HostPathOf(const THistoryFile& file) const;

@@ -142,6 +142,25 @@ TEST_F(History, ACommandCutShortIsRolledBack) {
   EXPECT_TRUE(Entries().empty());
 }
 
+TEST_F(History, EntriesThatCannotBeReadOrNameOtherPlacesAreLeftOut) {
+  Change("rename", "kept");
+  const std::string folder = TGameHistory(FRoot).Folder();
+  const std::string header = "flightdeck-history 1\ncommand undo\n";
+  int id = 2;
+  for (const std::string& text :
+       {std::string("garbage"), std::string("\0\xff\n%%%\nfile", 13), header + "file 1 -",
+        header + "file 0 - /etc/passwd", header + "file 0 - combat/../../outside.tie",
+        header + "file 0 - combat//a.tie", header + "file 1 - combat/a%00.tie"}) {
+    char name[16];
+    std::snprintf(name, sizeof name, "/%08d", id++);
+    fs::create_directories(folder + name);
+    WriteBytes(folder + name + "/entry", text);
+  }
+  ASSERT_EQ(Entries().size(), 1u);
+  EXPECT_EQ(Entries().front().Subject, "kept");
+  EXPECT_FALSE(Undo(5).Ok());
+}
+
 TEST_F(History, TheOldestEntriesGoBeyondTheSizeLimit) {
   SetHistoryLimit(30);
   for (const char* text : {"first", "second", "third"})
