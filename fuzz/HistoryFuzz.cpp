@@ -1,0 +1,40 @@
+// Feeds arbitrary bytes to the history as an entry of a game's, lists the history and tries to
+// undo the entry: nothing may be written or deleted outside the game.
+
+#include "platform/GameCommand.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const fs::path root =
+      fs::temp_directory_path() / ("flightdeck-fuzz-history-" + std::to_string(getpid()));
+  static const fs::path game = root / "game";
+  static const fs::path outside = root / "outside.tie";
+  static bool prepared = [] {
+    fs::create_directories(game / "combat");
+    flightdeck::SetHistoryRoot((root / "data").string());
+    return true;
+  }();
+  (void)prepared;
+  std::ofstream(outside, std::ios::binary | std::ios::trunc) << "keep";
+  flightdeck::TGameCommand command(game.string() + "/", "undo");
+  const fs::path entry = fs::path(command.History().Folder()) / "00000001";
+  fs::remove_all(command.History().Folder());
+  fs::create_directories(entry);
+  std::ofstream(entry / "entry", std::ios::binary)
+      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  (void)command.History().Entries();
+  try {
+    (void)command.Undo(1);
+  } catch (const std::exception&) {
+    // a file that cannot be written is a failure the user is told about, not a crash
+  }
+  if (!fs::exists(outside))
+    __builtin_trap();
+  return 0;
+}
