@@ -94,17 +94,21 @@ std::string NowUtc() {
   return text;
 }
 
-// The real path of a host path: its folder with every link followed, and its name.
-std::string RealHostPath(const std::string& hostPath) {
+// The real path of a host path: its folder with every link followed, and its name. Each folder
+// is resolved once for all the paths given with the same `resolved` map.
+std::string RealHostPath(const std::string& hostPath,
+                         std::map<std::string, std::string>& resolved) {
   const std::size_t slash = hostPath.rfind('/');
   const std::string folder =
       slash == std::string::npos ? "." : (slash == 0 ? "/" : hostPath.substr(0, slash));
-  char resolved[PATH_MAX];
-  if (!realpath(folder.c_str(), resolved))
-    return hostPath;
-  const std::string real(resolved);
-  return (real == "/" ? "" : real) + "/" +
-         (slash == std::string::npos ? hostPath : hostPath.substr(slash + 1));
+  auto found = resolved.find(folder);
+  if (found == resolved.end()) {
+    char real[PATH_MAX];
+    if (!realpath(folder.c_str(), real))
+      return hostPath;
+    found = resolved.emplace(folder, std::string(real) == "/" ? "" : real).first;
+  }
+  return found->second + "/" + (slash == std::string::npos ? hostPath : hostPath.substr(slash + 1));
 }
 
 std::vector<int> EntryIds(const std::string& folder) {
@@ -262,7 +266,8 @@ std::string TGameHistory::BeforePath(int id, std::size_t index) const {
 }
 
 std::string TGameHistory::PathInGame(const std::string& hostPath) const {
-  return RelativeToGame(RealHostPath(hostPath));
+  std::map<std::string, std::string> resolved;
+  return RelativeToGame(RealHostPath(hostPath, resolved));
 }
 
 std::string TGameHistory::RelativeToGame(const std::string& realPath) const {
@@ -299,9 +304,10 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   // recorded as nothing. Sizes tell most changes; contents are compared only when they do not.
   std::vector<TChange> changes;
   std::vector<TChange> sameSize;
+  std::map<std::string, std::string> resolved;
   for (const TChange& change : all) {
     struct stat info {};
-    std::string real = RealHostPath(change.HostPath);
+    std::string real = RealHostPath(change.HostPath, resolved);
     const bool exists = stat(real.c_str(), &info) == 0;
     if (!exists && change.After == "-")
       continue; // removing what is not there
