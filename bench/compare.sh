@@ -15,7 +15,7 @@ base=/dev/shm
 [ -d "$base" ] || base=${TMPDIR:-/tmp}
 work=$(mktemp -d "$base/flightdeck-compare-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-export XDG_DATA_HOME="$work/data" # the games' histories stay in here too
+export XDG_DATA_HOME="$work/data" TMPDIR="$work" # histories and private folders in here too
 
 # A game with a Combat list of 100,000 entries, and one with 200 missions of 60 KB in a campaign.
 game() { mkdir -p "$1/battle" "$1/combat" "$1/melee" "$1/tourn" "$1/train"; }

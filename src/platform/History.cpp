@@ -16,6 +16,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <map>
+#include <numeric>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -196,6 +198,28 @@ std::uint64_t FolderSize(const std::string& folder) {
   return size;
 }
 
+// A number kept in a file of the history; none when it cannot be read.
+std::optional<std::uint64_t> ReadNumber(const std::string& path) {
+  try {
+    const std::string text = ReadHostFile(path);
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0')
+      return std::nullopt;
+    return value;
+  } catch (const EInOutError&) {
+    return std::nullopt;
+  }
+}
+
+// Best effort: a number that is not written is counted again when it is needed.
+void WriteNumber(const std::string& path, std::uint64_t value) {
+  const std::string text = std::to_string(value);
+  TFileDescriptor file(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+  if (file.Get() >= 0 && write(file.Get(), text.data(), text.size()) < 0)
+    file.Close();
+}
+
 // Keeps the old content of `hostPath` at `keptPath`: a second link to it where the file system
 // allows, which costs nothing, else a copy.
 void KeepContent(const std::string& hostPath, const std::string& keptPath,
@@ -362,29 +386,28 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
 
 void TGameHistory::Finish(int id) {
   unlink((EntryFolder(id) + "/pending").c_str());
-  // Each entry's size is counted once, when it is finished, and kept beside it.
-  const std::string size = std::to_string(FolderSize(EntryFolder(id)));
-  TFileDescriptor file(
-      open((EntryFolder(id) + "/size").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-  if (file.Get() >= 0 && write(file.Get(), size.data(), size.size()) < 0)
-    file.Close(); // an entry without its size is counted again when the history is pruned
-  std::vector<std::pair<int, std::uint64_t>> sizes;
-  std::uint64_t total = 0;
-  for (const int entry : EntryIds(FFolder)) {
-    std::uint64_t bytes = 0;
-    try {
-      bytes = std::stoull(ReadHostFile(EntryFolder(entry) + "/size"));
-    } catch (const std::exception&) {
-      bytes = FolderSize(EntryFolder(entry));
-    }
-    sizes.emplace_back(entry, bytes);
-    total += bytes;
-  }
+  // The history's size is kept as a running total beside its entries, and each entry's own
+  // beside it: a command reads two numbers, not every entry.
+  const std::uint64_t size = FolderSize(EntryFolder(id));
+  WriteNumber(EntryFolder(id) + "/size", size);
+  const std::vector<int> ids = EntryIds(FFolder);
+  std::optional<std::uint64_t> total = ReadNumber(FFolder + "/size");
+  if (total)
+    *total += size;
+  else
+    total = std::accumulate(ids.begin(), ids.end(), std::uint64_t(0),
+                            [&](std::uint64_t sum, int entry) { return sum + EntrySize(entry); });
   std::error_code error;
-  for (std::size_t oldest = 0; total > LimitSetting() && oldest + 1 < sizes.size(); ++oldest) {
-    fs::remove_all(EntryFolder(sizes[oldest].first), error);
-    total -= sizes[oldest].second;
+  for (std::size_t oldest = 0; *total > LimitSetting() && oldest + 1 < ids.size(); ++oldest) {
+    *total -= std::min(*total, EntrySize(ids[oldest]));
+    fs::remove_all(EntryFolder(ids[oldest]), error);
   }
+  WriteNumber(FFolder + "/size", *total);
+}
+
+std::uint64_t TGameHistory::EntrySize(int id) const {
+  const std::optional<std::uint64_t> kept = ReadNumber(EntryFolder(id) + "/size");
+  return kept ? *kept : FolderSize(EntryFolder(id));
 }
 
 void TGameHistory::RollBack(int id) {

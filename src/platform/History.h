@@ -79,6 +79,7 @@ public:
 private:
   std::string EntryFolder(int id) const;
   std::string RelativeToGame(const std::string& realPath) const;
+  std::uint64_t EntrySize(int id) const;
   std::string FGame; // the game directory's real path
   std::string FFolder;
 };
