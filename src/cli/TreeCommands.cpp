@@ -9,6 +9,7 @@
 #include "platform/Windows1252.h"
 #include "services/MissionInstall.h"
 
+#include <functional>
 #include <iostream>
 
 namespace flightdeck {
@@ -64,6 +65,18 @@ int NoSuchNode(const std::string& name) {
   return Fail("the list has no entry labelled \"" + name + "\"");
 }
 
+// Loads the list, finds the node the command names and edits it with `edit`, which gives the
+// exit code; the list is saved when that is 0.
+int EditNamedNode(const TInvocation& invocation,
+                  const std::function<int(TMissionTree& tree, TMissionNode& node)>& edit) {
+  TMissionTree tree = LoadedTree(invocation);
+  TMissionNode* node = NamedNode(tree, invocation);
+  if (!node)
+    return NoSuchNode(NodeName(invocation));
+  const int exitCode = edit(tree, *node);
+  return exitCode == 0 ? Saved(tree) : exitCode;
+}
+
 } // namespace
 
 int DumpCommand(const TInvocation& invocation) {
@@ -112,37 +125,31 @@ int InstallMissionCommand(const TInvocation& invocation) {
 }
 
 int RenameCommand(const TInvocation& invocation) {
-  TMissionTree tree = LoadedTree(invocation);
-  TMissionNode* node = NamedNode(tree, invocation);
-  if (!node)
-    return NoSuchNode(NodeName(invocation));
-  const TOutcome<> renamed =
-      tree.Rename(*node, Utf8ToWindows1252(ArgumentAfterNode(invocation, 0)));
-  return renamed ? Saved(tree) : Fail(renamed.Error(), 2);
+  return EditNamedNode(invocation, [&](TMissionTree& tree, TMissionNode& node) {
+    const TOutcome<> renamed =
+        tree.Rename(node, Utf8ToWindows1252(ArgumentAfterNode(invocation, 0)));
+    return renamed ? 0 : Fail(renamed.Error(), 2);
+  });
 }
 
 int RemoveCommand(const TInvocation& invocation) {
-  TMissionTree tree = LoadedTree(invocation);
-  TMissionNode* node = NamedNode(tree, invocation);
-  if (!node)
-    return NoSuchNode(NodeName(invocation));
-  tree.Remove(*node);
-  return Saved(tree);
+  return EditNamedNode(invocation, [](TMissionTree& tree, TMissionNode& node) {
+    tree.Remove(node);
+    return 0;
+  });
 }
 
 int MoveCommand(const TInvocation& invocation) {
-  TMissionTree tree = LoadedTree(invocation);
-  TMissionNode* node = NamedNode(tree, invocation);
-  if (!node)
-    return NoSuchNode(NodeName(invocation));
-  const std::string& onto = invocation.Options.at("--onto");
-  const TMissionNode* target = tree.FindLabel(Utf8ToWindows1252(onto));
-  if (!target)
-    return NoSuchNode(onto);
-  if (!tree.Move(*node, *target))
-    return Fail("a " + std::string(ListItemKindName(node->Record.Kind)) + " dropped on a " +
-                std::string(ListItemKindName(target->Record.Kind)) + " does not move");
-  return Saved(tree);
+  return EditNamedNode(invocation, [&](TMissionTree& tree, TMissionNode& node) {
+    const std::string& onto = invocation.Options.at("--onto");
+    const TMissionNode* target = tree.FindLabel(Utf8ToWindows1252(onto));
+    if (!target)
+      return NoSuchNode(onto);
+    if (!tree.Move(node, *target))
+      return Fail("a " + std::string(ListItemKindName(node.Record.Kind)) + " dropped on a " +
+                  std::string(ListItemKindName(target->Record.Kind)) + " does not move");
+    return 0;
+  });
 }
 
 int RenumberCommand(const TInvocation& invocation) {
@@ -150,19 +157,18 @@ int RenumberCommand(const TInvocation& invocation) {
   if (typed.empty() || typed.size() > 4 ||
       typed.find_first_not_of("0123456789") != std::string::npos)
     return Fail("the number \"" + typed + "\" is not one of 0 to 9999", 2);
-  TMissionTree tree = LoadedTree(invocation);
-  TMissionNode* node = NamedNode(tree, invocation);
-  if (!node)
-    return NoSuchNode(NodeName(invocation));
-  if (!IsEntry(node->Record.Kind))
-    return Fail("a " + std::string(ListItemKindName(node->Record.Kind)) + " has no number");
-  const TRenumbering renumbering = tree.PlanRenumbering(*node, std::stoi(typed));
-  if (renumbering.Clash && !invocation.Has("--swap"))
-    return Fail("\"" + Windows1252ToUtf8(renumbering.Clash->Label) +
-                "\" is presently using this number; --swap gives it the next available number (" +
-                std::to_string(renumbering.Next) + ")");
-  TMissionTree::Renumber(renumbering);
-  return Saved(tree);
+  return EditNamedNode(invocation, [&](TMissionTree& tree, TMissionNode& node) {
+    if (!IsEntry(node.Record.Kind))
+      return Fail("a " + std::string(ListItemKindName(node.Record.Kind)) + " has no number");
+    const TRenumbering renumbering = tree.PlanRenumbering(node, std::stoi(typed));
+    if (renumbering.Clash && !invocation.Has("--swap"))
+      return Fail("\"" + Windows1252ToUtf8(renumbering.Clash->Label) +
+                  "\" is presently using this number; --swap gives it the next available "
+                  "number (" +
+                  std::to_string(renumbering.Next) + ")");
+    TMissionTree::Renumber(renumbering);
+    return 0;
+  });
 }
 
 int AddGroupCommand(const TInvocation& invocation) {

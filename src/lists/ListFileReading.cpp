@@ -1,8 +1,8 @@
 #include "lists/TextHelpers.h"
-#include "platform/PathNames.h"
 #include "lists/XvTListFile.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
+#include "platform/PathNames.h"
 #include "platform/TextLines.h"
 
 namespace flightdeck {

@@ -1,6 +1,6 @@
-#include "platform/PathNames.h"
 #include "lists/XvTListFile.h"
 #include "platform/FileTransaction.h"
+#include "platform/PathNames.h"
 #include "platform/TextLines.h"
 
 namespace flightdeck {

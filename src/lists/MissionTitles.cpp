@@ -17,4 +17,11 @@ std::optional<std::string> TMissionTitles::Find(const std::string& fileName) {
   return found == FTitles.end() ? std::nullopt : std::optional(found->second);
 }
 
+std::string TMissionTitles::MissionLabel(const TListFileItem& mission) {
+  if (mission.Kind == likOperation)
+    if (const std::optional<std::string> title = Find(mission.FileName))
+      return *title;
+  return mission.Title.empty() ? mission.FileName : mission.Title;
+}
+
 } // namespace flightdeck

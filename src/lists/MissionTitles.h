@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lists/ListFileItem.h"
 #include "lists/MissionTypes.h"
 
 #include <optional>
@@ -17,6 +18,9 @@ public:
       : FGameDirectory(gameDirectory), FType(type), FSide(side) {}
 
   std::optional<std::string> Find(const std::string& fileName);
+  // The label a tree shows for a mission of a battle or tournament: its title, or its file
+  // name when it has none; an Operation's title is the one these titles give its file.
+  std::string MissionLabel(const TListFileItem& mission);
 
 private:
   std::string FGameDirectory;

@@ -46,12 +46,7 @@ void TMissionTree::Load() {
     } else if (IsEntry(item->Kind)) {
       entry = &Append(root ? root->Children : FRoots, root, std::move(*item), std::move(label));
     } else if (item->Kind == likOperation || item->Kind == likContest) {
-      if (item->Kind == likOperation) {
-        // An Operation's title is the one its mission has in the neutral Combat list.
-        if (const auto title = missionTitles.Find(item->FileName))
-          label = *title;
-        item->Title = label;
-      }
+      label = missionTitles.MissionLabel(*item);
       Append(entry ? entry->Children : FRoots, entry, std::move(*item), std::move(label));
     } else {
       FHadCorruptEntry = FHadCorruptEntry || item->Kind == likCorruptEntry;

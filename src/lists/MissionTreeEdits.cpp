@@ -94,10 +94,7 @@ TOutcome<TMissionNode*> TMissionTree::AddBattle(TMissionNode& header, std::strin
   list.LoadBattleFile(battleFile, entry.Record);
   TMissionTitles missionTitles(FGameDirectory, SingleMissionType(FType), gnNeutral);
   for (std::unique_ptr<TListFileItem>& item : list.TakeItems()) {
-    std::string label = item->Title.empty() ? item->FileName : item->Title;
-    if (item->Kind == likOperation)
-      if (const auto title = missionTitles.Find(item->FileName))
-        label = *title;
+    std::string label = missionTitles.MissionLabel(*item);
     Append(entry.Children, &entry, std::move(*item), std::move(label));
   }
   return &entry;

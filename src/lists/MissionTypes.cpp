@@ -1,9 +1,9 @@
 #include "lists/MissionTypes.h"
 
 #include "lists/TextHelpers.h"
-#include "platform/PathNames.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/PathNames.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -54,9 +54,8 @@ TOutcome<THistoryEntry> TGameCommand::Undo(int id) {
     return TOutcome<THistoryEntry>::Failure(
         "These files changed since, so nothing was undone: " + changed + ".");
 
-  const std::string command = FCommand;
-  const std::string subject = FSubject;
-  // Taking back an undo is a redo; a redo, or anything else, is undone.
+  // This command is the undo: its entry takes back the chosen one. Taking back an undo is a redo; a
+  // redo, or anything else, is undone.
   const bool ofUndo = chosen->Command == "undo";
   const bool ofOwn = ofUndo || chosen->Command == "redo";
   FCommand = ofUndo ? "redo" : "undo";
@@ -72,9 +71,6 @@ TOutcome<THistoryEntry> TGameCommand::Undo(int id) {
       transaction.StageRemoval(host);
   }
   transaction.Commit();
-  FCommand = command;
-  FSubject = subject;
-  FUndoes = 0;
   return *chosen;
 }
 

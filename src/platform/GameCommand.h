@@ -33,8 +33,8 @@ public:
 
   // Takes back entry `id` of the game's history (0: the newest one not undone): every file it
   // touched is put back as it was, as one transaction recorded as an entry of its own, so that
-  // undoing an undo is a redo. Fails, changing nothing, when a file changed since; the message
-  // names the files.
+  // undoing an undo is a redo. The command names that entry itself: open it for the undo
+  // alone. Fails, changing nothing, when a file changed since; the message names the files.
   TOutcome<THistoryEntry> Undo(int id);
 
 private:

@@ -212,12 +212,18 @@ std::optional<std::uint64_t> ReadNumber(const std::string& path) {
   }
 }
 
+// Writes `bytes` as the whole of a file of the history (`flags`: O_TRUNC or O_EXCL), on disk
+// before it returns when `synced`; false when it could not.
+bool WriteHistoryFile(const std::string& path, std::string_view bytes, int flags, bool synced) {
+  TFileDescriptor file(open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | flags, 0600));
+  return file.Get() >= 0 &&
+         write(file.Get(), bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
+         (!synced || fsync(file.Get()) == 0) && file.Close() == 0;
+}
+
 // Best effort: a number that is not written is counted again when it is needed.
 void WriteNumber(const std::string& path, std::uint64_t value) {
-  const std::string text = std::to_string(value);
-  TFileDescriptor file(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-  if (file.Get() >= 0 && write(file.Get(), text.data(), text.size()) < 0)
-    file.Close();
+  (void)WriteHistoryFile(path, std::to_string(value), O_TRUNC, false);
 }
 
 // Keeps the old content of `hostPath` at `keptPath`: a second link to it where the file system
@@ -233,10 +239,7 @@ void KeepContent(const std::string& hostPath, const std::string& keptPath,
     errno = error.ErrorCode();
     RaiseHistoryError(folder, hostPath);
   }
-  TFileDescriptor file(open(keptPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-  if (file.Get() < 0 ||
-      write(file.Get(), bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
-      file.Close() != 0)
+  if (!WriteHistoryFile(keptPath, bytes, O_EXCL, false))
     RaiseHistoryError(folder, keptPath);
 }
 
@@ -300,7 +303,7 @@ std::string TGameHistory::RelativeToGame(const std::string& realPath) const {
 }
 
 std::string TGameHistory::HostPathOf(const THistoryFile& file) const {
-  return !file.Path.empty() && file.Path.front() == '/' ? file.Path : FGame + "/" + file.Path;
+  return FGame + "/" + file.Path; // entries read back name only files below the game
 }
 
 std::vector<THistoryEntry> TGameHistory::Entries() const {
@@ -326,7 +329,8 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
                         const std::vector<TChange>& all) {
   // A command that writes every file again with the bytes it holds changes nothing, and is
   // recorded as nothing. Sizes tell most changes; contents are compared only when they do not.
-  std::vector<TChange> changes;
+  std::vector<TChange> changes; // with real paths
+  std::vector<bool> existed;    // as a file, before the command
   std::vector<TChange> sameSize;
   std::map<std::string, std::string> resolved;
   for (const TChange& change : all) {
@@ -338,6 +342,7 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
     if (exists && change.After != "-" &&
         change.After.substr(0, change.After.find(':')) == SizeText(info.st_size))
       sameSize.push_back({real, change.After});
+    existed.push_back(exists && S_ISREG(info.st_mode));
     changes.push_back({std::move(real), change.After});
   }
   if (changes.size() == sameSize.size() &&
@@ -356,29 +361,19 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   const std::string folder = EntryFolder(id);
   if (mkdir(folder.c_str(), 0700) != 0)
     RaiseHistoryError(FFolder, folder);
-  {
-    // While it is there, the entry's files may be half in place.
-    TFileDescriptor pending(
-        open((folder + "/pending").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
-    if (pending.Get() < 0)
-      RaiseHistoryError(FFolder, folder + "/pending");
-  }
+  // While it is there, the entry's files may be half in place.
+  if (!WriteHistoryFile(folder + "/pending", {}, O_TRUNC, false))
+    RaiseHistoryError(FFolder, folder + "/pending");
   std::string text = "flightdeck-history 1\ntime " + NowUtc() + "\ncommand " + Escaped(command) +
                      "\nsubject " + Escaped(subject) + "\nundoes " + std::to_string(undoes) + "\n";
   for (std::size_t i = 0; i < changes.size(); ++i) {
-    const std::string& real = changes[i].HostPath; // a real path by now
-    struct stat info {};
-    const bool existed = stat(real.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-    if (existed)
-      KeepContent(real, BeforePath(id, i), FFolder);
-    text += "file " + std::string(existed ? "1 " : "0 ") + changes[i].After + " " +
-            Escaped(RelativeToGame(real)) + "\n";
+    if (existed[i])
+      KeepContent(changes[i].HostPath, BeforePath(id, i), FFolder);
+    text += "file " + std::string(existed[i] ? "1 " : "0 ") + changes[i].After + " " +
+            Escaped(RelativeToGame(changes[i].HostPath)) + "\n";
   }
   const std::string partial = folder + "/entry.partial";
-  TFileDescriptor file(open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-  if (file.Get() < 0 ||
-      write(file.Get(), text.data(), text.size()) != static_cast<ssize_t>(text.size()) ||
-      fsync(file.Get()) != 0 || file.Close() != 0 ||
+  if (!WriteHistoryFile(partial, text, O_TRUNC, true) ||
       rename(partial.c_str(), (folder + "/entry").c_str()) != 0)
     RaiseHistoryError(FFolder, partial);
   return id;
