@@ -136,6 +136,8 @@ void TixoFlightdeckForm::CreateMenus() {
   mEdit->addSeparator();
   mEditHistory = AddItem(mEdit, "mEditHistory", QStringLiteral("&History..."), {},
                          QStringLiteral("Every change Flightdeck made to this game"));
+  for (QAction* item : {mEditUndo, mEditRedo, mEditHistory})
+    item->setEnabled(false); // until a game is shown
   connect(mEdit, &QMenu::aboutToShow, this, [this] { RefreshUndoActions(); });
   connect(mEditUndo, &QAction::triggered, this, &TixoFlightdeckForm::mEditUndoClick);
   connect(mEditRedo, &QAction::triggered, this, &TixoFlightdeckForm::mEditRedoClick);

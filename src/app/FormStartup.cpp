@@ -248,6 +248,7 @@ void TixoFlightdeckForm::EnableMissionCommands(bool enable) {
   for (QAction* item : {mSearchFind, mSearchAgain})
     item->setEnabled(enable);
   mSearch->setEnabled(enable);
+  RefreshUndoActions();
 }
 
 void TixoFlightdeckForm::SetXvTPathHint() {

@@ -60,13 +60,17 @@ void TixoFlightdeckForm::RefreshUndoActions() {
   mEditHistory->setEnabled(FMissionCommandsEnabled);
 }
 
+void TixoFlightdeckForm::ChangeRecorded() {
+  // There is something to undo now; what it is, the menu reads from the history when it opens.
+  mEditUndo->setEnabled(true);
+}
+
 void TixoFlightdeckForm::UndoEntry(int id) {
   SaveMissionList(); // edits not yet written are an entry of their own
-  TOutcome<THistoryEntry> undone = TOutcome<THistoryEntry>::Failure("");
-  {
+  const TOutcome<THistoryEntry> undone = [&] {
     TGameCommand command(FXvTPath, "undo");
-    undone = command.Undo(id);
-  }
+    return command.Undo(id);
+  }();
   BuildMissionTreeView();
   RefreshUndoActions();
   if (!undone)

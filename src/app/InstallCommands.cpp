@@ -65,6 +65,7 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
   ApplicationHint(QStringLiteral("Mission added to ") + FromList(parent->Label));
   MissionNumberEB->setText(QString::number(mission.Record.Number));
   transaction.Commit();
+  ChangeRecorded();
   ShowNextNumberButtonClick(this);
   FMissionView->editItem(item);
 }

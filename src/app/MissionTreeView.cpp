@@ -210,7 +210,6 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
   FTreeState = tsIdle;
   FEditCommand.clear();
   FEditSubject.clear();
-  RefreshUndoActions();
   if (roots.empty())
     return;
   if (FMissionView->currentItem() == roots.front())
@@ -239,7 +238,7 @@ void TixoFlightdeckForm::SaveMissionList() {
   }
   FEditCommand.clear();
   FEditSubject.clear();
-  RefreshUndoActions();
+  ChangeRecorded();
 }
 
 void TixoFlightdeckForm::NoteEdit(const char* command, const std::string& subject) {

@@ -76,6 +76,7 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
     return;
   }
   BuildMissionTreeView();
+  ChangeRecorded();
   ApplicationHint(FromList(PackInstallSummary(pack.Value(), FGender)));
 }
 

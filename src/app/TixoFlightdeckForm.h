@@ -107,7 +107,10 @@ public:
   void mEditUndoClick();
   void mEditRedoClick();
   void mEditHistoryClick();
+  // Reads the history for the Edit menu's Undo and Redo; a change just made only enables Undo,
+  // so that a command does not read the whole history.
   void RefreshUndoActions();
+  void ChangeRecorded();
 
   // Finding entries.
   void mSearchFindClick();
