@@ -189,11 +189,11 @@ private slots:
     emit edit->aboutToShow();
     QCOMPARE(Control<QAction>("mEditUndo")->text(), QStringLiteral("&Undo Install Pack dark.ixo"));
     QVERIFY(!Control<QAction>("mEditRedo")->isEnabled());
-    Control<QAction>("mEditUndo")->trigger();
+    QTest::keyClick(FForm.get(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
     QVERIFY(!Labels().contains(QStringLiteral("Dark Times"))); // the tree is read again
     QCOMPARE(Control<QAction>("mEditRedo")->text(), QStringLiteral("&Redo Install Pack dark.ixo"));
-    Control<QAction>("mEditRedo")->trigger();
+    QTest::keyClick(FForm.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), installed);
 
     // The install, redone, is what its files are now: it may be undone from the history too.

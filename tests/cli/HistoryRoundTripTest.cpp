@@ -91,6 +91,9 @@ TEST(HistoryRoundTrip, ThePlanOfAPackAndAnUndoRefusedUntilLaterChangesAreUndone)
                       "\"title\":\"Dark Times\"}"),
             std::string::npos)
       << plan;
+  EXPECT_NE(plan.find("{\"action\":\"add-entry\",\"list\":\"combat/rebel.lst\",\"kind\":"
+                      "\"Engagement\",\"title\":\"Dawn R\",\"file\":\"patrol1.tie\"}"),
+            std::string::npos);
   EXPECT_NE(plan.find("{\"action\":\"add-file\",\"file\":\"combat/d3.tie\"}"), std::string::npos);
 
   EXPECT_EQ(demo.Run("install-pack GAME battles neutral PACK"), "0 ");
