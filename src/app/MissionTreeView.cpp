@@ -24,17 +24,9 @@ namespace flightdeck {
 
 namespace {
 
-struct TMissionTypeSettings {
-  bool NeutralOnly;
-  const char* NumberCaption;
-};
-
-constexpr TMissionTypeSettings MissionTypeSettings[MissionTypeCount] = {
-    {true, "       Tour #:"},
-    {false, "      Mission #:"},
-    {true, "      Mission #:"},
-    {true, "  Tournament #:"},
-    {false, "      Mission #:"}};
+constexpr const char* NumberCaptions[MissionTypeCount] = {
+    "       Tour #:", "      Mission #:", "      Mission #:", "  Tournament #:",
+    "      Mission #:"};
 
 } // namespace
 
@@ -144,8 +136,8 @@ void TixoFlightdeckForm::MissionTypeTabSetChange() {
 }
 
 void TixoFlightdeckForm::ApplyMissionTypeSettings() {
-  const TMissionTypeSettings& settings = MissionTypeSettings[FMissionType];
-  ShowFileNumberPanel->SetCaption(QString::fromLatin1(settings.NumberCaption));
+  ShowFileNumberPanel->SetCaption(QString::fromLatin1(NumberCaptions[FMissionType]));
+  const bool neutralOnly = IsNeutralOnly(FMissionType);
   switch (FMissionType) {
   case mtBattles:
     mnuAddWar->setVisible(true);
@@ -159,10 +151,10 @@ void TixoFlightdeckForm::ApplyMissionTypeSettings() {
     mnuAddCampaign->setVisible(true);
   }
   for (TFlatSpeedButton* button : {GenderRebelBtn, GenderImperialBtn})
-    button->setEnabled(!settings.NeutralOnly);
+    button->setEnabled(!neutralOnly);
   for (QAction* item : {mMissionGenderRebel, mMissionGenderImperial})
-    item->setEnabled(!settings.NeutralOnly);
-  if (settings.NeutralOnly) {
+    item->setEnabled(!neutralOnly);
+  if (neutralOnly) {
     SetGenderControls(gnNeutral);
     FGender = gnNeutral;
   }

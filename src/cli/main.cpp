@@ -1,5 +1,6 @@
 // flightdeck-cli: the mission lists of a game directory from the command line.
 
+#include "cli/CheckCommand.h"
 #include "cli/HistoryCommands.h"
 #include "cli/Invocation.h"
 #include "cli/JsonText.h"
@@ -35,9 +36,9 @@ int DetectCommand(const TInvocation&) {
   return 0;
 }
 
-// What a command works on, named first: nothing, a game (GAMEDIR), or one of its lists
-// (GAMEDIR CATEGORY SIDE).
-enum class TScope { None, Game, List };
+// What a command works on, named first: nothing, a game (GAMEDIR), one of its lists
+// (GAMEDIR CATEGORY SIDE), or its catalogue, whole or in part (GAMEDIR [CATEGORY [SIDE]]).
+enum class TScope { None, Game, List, Catalogue };
 
 struct TCommand {
   std::string_view Name;
@@ -108,6 +109,7 @@ const std::vector<TCommand>& Commands() {
        AddBattleCommand},
       {"history", TScope::Game, 0, false, {}, {}, {}, "", HistoryCommand},
       {"undo", TScope::Game, 1, false, {}, {}, {}, "[ID]", UndoCommand, true},
+      {"check", TScope::Catalogue, 0, false, {}, {}, {}, "", CheckCommand},
       {"pack-info", TScope::None, 1, false, {}, {}, {}, "PACK.ixo", PackInfoCommand},
       {"detect", TScope::None, 0, false, {}, {}, {}, "", DetectCommand},
   };
@@ -119,9 +121,10 @@ std::string UsageText() {
   for (const TCommand& command : Commands()) {
     text += (text.empty() ? "usage: " : "       ") + std::string("flightdeck-cli ") +
             std::string(command.Name) +
-            (command.Scope == TScope::List   ? " GAMEDIR CATEGORY SIDE"
-             : command.Scope == TScope::Game ? " GAMEDIR"
-                                             : "") +
+            (command.Scope == TScope::List        ? " GAMEDIR CATEGORY SIDE"
+             : command.Scope == TScope::Game      ? " GAMEDIR"
+             : command.Scope == TScope::Catalogue ? " GAMEDIR [CATEGORY [SIDE]]"
+                                                  : "") +
             (command.Usage.empty() ? "" : " ") + std::string(command.Usage) + "\n";
   }
   return text +
@@ -156,17 +159,22 @@ std::optional<TInvocation> Parse(const TCommand& command, std::vector<std::strin
     invocation.GameDirectory = words[0];
     words.erase(words.begin());
   }
-  if (command.Scope == TScope::List) {
-    if (words.size() < 3)
-      return std::nullopt;
-    const std::optional<int> category = IndexOf(CategoryWords, words[1]);
-    const std::optional<int> side = IndexOf(SideWords, words[2]);
-    if (!category || !side)
+  if (command.Scope == TScope::List || command.Scope == TScope::Catalogue) {
+    if (words.empty())
       return std::nullopt;
     invocation.GameDirectory = words[0];
-    invocation.Type = CheckedMissionType(*category);
-    invocation.Gender = CheckedGender(*side + gnNeutral);
-    words.erase(words.begin(), words.begin() + 3);
+    const std::optional<int> category =
+        words.size() > 1 ? IndexOf(CategoryWords, words[1]) : std::nullopt;
+    const std::optional<int> side =
+        category && words.size() > 2 ? IndexOf(SideWords, words[2]) : std::nullopt;
+    invocation.ListWords = side ? 2 : category ? 1 : 0;
+    if (category)
+      invocation.Type = CheckedMissionType(*category);
+    if (side)
+      invocation.Gender = CheckedGender(*side + gnNeutral);
+    if (command.Scope == TScope::List && invocation.ListWords != 2)
+      return std::nullopt;
+    words.erase(words.begin(), words.begin() + 1 + invocation.ListWords);
   }
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string& word = words[i];
@@ -212,7 +220,8 @@ int Run(const TCommand& command, TInvocation invocation) {
     std::cerr << "flightdeck-cli: \"" << typed
               << "\" is not an X-wing vs. TIE Fighter game directory "
                  "(it needs the folders battle, combat, melee, tourn and train)\n";
-    return 1;
+    // A check's exit code 1 says that it found errors.
+    return command.Scope == TScope::Catalogue ? 2 : 1;
   }
   try {
     // One command at a time on a game directory, its folders each read once.

@@ -29,8 +29,16 @@ void TXvTListFile::LoadFromFile() {
   const THostLookupScope lookup;
   if (FFileName.empty() || !FileExists(FFileName))
     return;
+  LoadFromText(ReadFileBytes(FFileName), [](const std::string& path) -> std::optional<std::string> {
+    if (!FileExists(path))
+      return std::nullopt;
+    return ReadFileBytes(path);
+  });
+}
+
+void TXvTListFile::LoadFromText(std::string text, const TBattleFileSource& battleFiles) {
   ClearItems();
-  TTextLineReader reader(ReadFileBytes(FFileName));
+  TTextLineReader reader(std::move(text));
   while (!reader.Eof()) {
     const std::string line = reader.ReadLine();
     const TListItemKind kind = ClassifyLine(line);
@@ -47,15 +55,23 @@ void TXvTListFile::LoadFromFile() {
     item.Number = ReadListNumber(line);
     item.FileName = reader.ReadLine();
     item.Title = reader.ReadLine();
-    if (HasBattleFile(kind))
-      LoadBattleFile(BattleFilePath(FFileName, item.FileName), item);
+    if (!HasBattleFile(kind))
+      continue;
+    const std::string path = BattleFilePath(FFileName, item.FileName);
+    if (path.empty())
+      continue;
+    if (std::optional<std::string> battleText = battleFiles(path))
+      LoadBattleText(std::move(*battleText), item);
   }
 }
 
 void TXvTListFile::LoadBattleFile(const std::string& path, TListFileItem& parent) {
-  if (path.empty() || !FileExists(path))
-    return;
-  TTextLineReader reader(ReadFileBytes(path));
+  if (!path.empty() && FileExists(path))
+    LoadBattleText(ReadFileBytes(path), parent);
+}
+
+void TXvTListFile::LoadBattleText(std::string text, TListFileItem& parent) {
+  TTextLineReader reader(std::move(text));
   const std::int32_t count = ReadListNumber(reader.ReadLine());
   const TListItemKind missionKind = FMissionType == mtTournaments ? likContest : likOperation;
   const std::size_t first = FItems.size();

@@ -50,20 +50,25 @@ struct TTypeTraits {
   TListItemKind GroupHeader;
   TListItemKind Entry;
   TMissionType SingleMissions;
+  bool NeutralOnly;
 };
 
 constexpr TTypeTraits TypeTraits[MissionTypeCount] = {
-    {likWar, likBattle, mtCombat},
-    {likCampaign, likEngagement, mtCombat},
-    {likCampaign, likEngagement, mtMelee},
-    {likTournamentSeries, likTournament, mtMelee},
-    {likCampaign, likEngagement, mtTraining},
+    {likWar, likBattle, mtCombat, true},
+    {likCampaign, likEngagement, mtCombat, false},
+    {likCampaign, likEngagement, mtMelee, true},
+    {likTournamentSeries, likTournament, mtMelee, true},
+    {likCampaign, likEngagement, mtTraining, false},
 };
 
 } // namespace
 
 TListItemKind GroupHeaderKind(TMissionType type) {
   return TypeTraits[CheckedMissionType(type)].GroupHeader;
+}
+
+bool IsNeutralOnly(TMissionType type) {
+  return TypeTraits[CheckedMissionType(type)].NeutralOnly;
 }
 
 TListItemKind EntryKind(TMissionType type) {

@@ -51,6 +51,8 @@ std::string_view ListItemKindName(TListItemKind kind);
 // The kinds a list of each mission type consists of.
 TListItemKind GroupHeaderKind(TMissionType type); // War, Tournament Series or Campaign
 TListItemKind EntryKind(TMissionType type);       // Battle, Tournament or Engagement
+// Battles, Melee and Tournaments: the game reads only their Neutral list.
+bool IsNeutralOnly(TMissionType type);
 bool IsGroupHeader(TListItemKind kind);
 bool IsEntry(TListItemKind kind);
 bool HasBattleFile(TListItemKind kind); // Battle and Tournament; their missions are kind + 1

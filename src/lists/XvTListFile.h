@@ -4,7 +4,9 @@
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -35,9 +37,16 @@ public:
 
   void ClearItems();
 
+  // Where the battle files of a list come from: the bytes of the file at a path, or nothing
+  // for one that is not there.
+  using TBattleFileSource = std::function<std::optional<std::string>(const std::string& path)>;
+
   // Reading and writing the game's files.
   void LoadFromFile();
   void LoadBattleFile(const std::string& path, TListFileItem& parent);
+  // Reads the bytes of a list file into Items, replacing what it held, and its battle files
+  // from `battleFiles`.
+  void LoadFromText(std::string text, const TBattleFileSource& battleFiles);
   void SaveToFile(const TListItemRefs& items) const;
   TListItemKind ClassifyLine(std::string_view line) const;
 
@@ -53,6 +62,8 @@ public:
                          const TListItemRefs& destination, const TListItemRefs& source);
 
 private:
+  void LoadBattleText(std::string text, TListFileItem& parent);
+
   std::string FFileName;
   TItems FItems;
   TMissionType FMissionType;

@@ -1,0 +1,38 @@
+#include "cli/CheckCommand.h"
+
+#include "cli/JsonText.h"
+#include "services/CatalogueCheck.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace flightdeck {
+
+int CheckCommand(const TInvocation& invocation) {
+  TCheckScope scope;
+  if (invocation.ListWords > 0)
+    scope.Type = invocation.Type;
+  if (invocation.ListWords > 1)
+    scope.Side = invocation.Gender;
+  const std::vector<TFinding> findings = CheckCatalogue(invocation.GameDirectory, scope);
+  for (const TFinding& finding : findings) {
+    const TSeverity severity = SeverityOf(finding.Problem);
+    std::cout << "{\"severity\":" << JsonString(SeverityName(severity))
+              << (severity == TSeverity::Note ? ",\"folder\":" : ",\"list\":")
+              << JsonString(finding.List);
+    if (finding.Entry >= 0)
+      std::cout << ",\"entry\":" << JsonString(finding.Label);
+    std::cout << ",\"problem\":" << JsonString(ProblemName(finding.Problem));
+    if (!finding.File.empty())
+      std::cout << ",\"file\":" << JsonString(finding.File);
+    if (!finding.Detail.empty())
+      std::cout << ",\"detail\":" << JsonString(finding.Detail);
+    std::cout << "}\n";
+  }
+  const bool errors = std::any_of(findings.begin(), findings.end(), [](const TFinding& finding) {
+    return SeverityOf(finding.Problem) == TSeverity::Error;
+  });
+  return errors ? 1 : 0;
+}
+
+} // namespace flightdeck

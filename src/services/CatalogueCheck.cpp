@@ -1,0 +1,338 @@
+// Checking a game's catalogue: every list, its battle files and the mission folders.
+
+#include "services/CatalogueCheck.h"
+
+#include "lists/MissionTitles.h"
+#include "lists/TextHelpers.h"
+#include "lists/TitleRules.h"
+#include "lists/XvTListFile.h"
+#include "platform/AsciiCase.h"
+#include "platform/FileSystem.h"
+#include "platform/HostPath.h"
+#include "platform/InOutError.h"
+#include "platform/PathNames.h"
+#include "platform/TextLines.h"
+#include "platform/Windows1252.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace flightdeck {
+
+namespace {
+
+struct TProblemTraits {
+  std::string_view Name;
+  TSeverity Severity;
+  std::string_view Text; // "{file}" and "{detail}" stand for the finding's
+};
+
+constexpr std::array<TProblemTraits, 14> ProblemTraits = {{
+    {"missing-mission-file", TSeverity::Error,
+     "The mission file {file} is not in the mission folder."},
+    {"missing-battle-file", TSeverity::Error, "The battle file {file} is missing."},
+    {"unreadable-battle-file", TSeverity::Error, "The battle file {file} cannot be read: {detail}"},
+    {"unreadable-list", TSeverity::Error, "The list file cannot be read: {detail}"},
+    {"lf-line-ends", TSeverity::Error,
+     "{file} has lines ended by a line feed alone; the game reads them as one line."},
+    {"ctrl-z-before-end", TSeverity::Error,
+     "{file} holds a Ctrl-Z before its end; the game stops reading there."},
+    {"duplicate-mission", TSeverity::Warning, "The mission file {file} is listed twice."},
+    {"duplicate-number", TSeverity::Warning, "The number {detail} is used twice in this list."},
+    {"untitled-mission", TSeverity::Warning,
+     "The mission {file} has no title in the neutral Combat list."},
+    {"empty-title", TSeverity::Warning, "The title is empty."},
+    {"unwritable-title", TSeverity::Warning,
+     "The title holds a line break or Ctrl-Z; it cannot be written back unchanged."},
+    {"unwritable-name", TSeverity::Warning,
+     "The file name {file} holds a line break or Ctrl-Z; it cannot be written back unchanged."},
+    {"battle-count-mismatch", TSeverity::Warning,
+     "The battle file {file} names {detail} than its first line counts."},
+    {"unlisted-mission-file", TSeverity::Note, "No list names the mission file {file}."},
+}};
+
+const TProblemTraits& TraitsOf(TProblem problem) {
+  return ProblemTraits[static_cast<std::size_t>(problem)];
+}
+
+constexpr char CtrlZ = 26;
+
+// What keeps the game from reading all of a file's text: a line feed without a carriage
+// return before it (the game reads on to the next carriage return), or a Ctrl-Z with more
+// than blanks after it.
+std::optional<TProblem> TextProblem(std::string_view text) {
+  const std::size_t mark = text.find(CtrlZ);
+  const std::string_view read = text.substr(0, mark);
+  for (std::size_t at = read.find('\n'); at != std::string_view::npos;
+       at = read.find('\n', at + 1))
+    if (at == 0 || read[at - 1] != '\r')
+      return TProblem::LfLineEnds;
+  if (mark != std::string_view::npos &&
+      text.find_first_not_of(std::string_view("\x1a\r\n \t", 5), mark) != std::string_view::npos)
+    return TProblem::CtrlZBeforeEnd;
+  return std::nullopt;
+}
+
+bool IsMissionFileName(std::string_view line) {
+  return SameTextAscii(ExtractFileExt(line), ".tie");
+}
+
+// How many mission files a battle file names, against its count line: the mission names are
+// the ".tie" lines after the count. "" when they agree.
+std::string CountMismatch(std::string text) {
+  TTextLineReader reader(std::move(text));
+  const std::int32_t count = ReadListNumber(reader.ReadLine());
+  std::int32_t named = 0;
+  while (!reader.Eof() && IsMissionFileName(reader.ReadLine()))
+    ++named;
+  if (named == count)
+    return {};
+  return std::to_string(named) + (named > count ? " missions, more" : " missions, fewer");
+}
+
+bool HasLineBreak(std::string_view text) {
+  return text.find_first_of(std::string_view("\r\n\x1a", 3)) != std::string_view::npos;
+}
+
+// A battle file as the check read it: its text, or why it has none.
+struct TBattleRead {
+  bool Exists = false;
+  std::optional<std::string> Text;
+  std::string Error;
+};
+
+class TCatalogueCheck {
+public:
+  TCatalogueCheck(const std::string& gameDirectory, const TCheckScope& scope)
+      : FGame(gameDirectory), FScope(scope) {}
+
+  std::vector<TFinding> Run();
+
+private:
+  bool Reported(TMissionType type, TGender side) const {
+    return (!FScope.Type || *FScope.Type == type) && (!FScope.Side || *FScope.Side == side);
+  }
+  // Whether the files of a mission folder that no list names are noted.
+  bool NotesFolder(TMissionType folder) const {
+    return !FScope.Side && (!FScope.Type || SingleMissionType(*FScope.Type) == folder);
+  }
+  void CheckList(TMissionType type, TGender side, bool report);
+  void CheckRecords(const TXvTListFile& list,
+                    const std::unordered_map<std::string, TBattleRead>& battles);
+  void CheckBattleFile(const TListFileItem& battle, const TBattleRead* read);
+  void CheckTitle(const TListFileItem& item, std::optional<TMissionTitles>& titles);
+  void Add(TProblem problem, std::string file = {}, std::string detail = {});
+  std::string OnDiskName(const std::string& path) const;
+  // A mission folder's entries, lower case to the name on disk; read once.
+  const std::unordered_map<std::string, std::string>& FolderOf(TMissionType folder);
+
+  const std::string& FGame;
+  TCheckScope FScope;
+  std::vector<TFinding> FFindings;
+  std::map<TMissionType, std::unordered_map<std::string, std::string>> FFolders;
+  std::map<TMissionType, std::unordered_set<std::string>> FNamed; // lower-case mission names
+  // The list being checked, and its record being looked at.
+  TFinding FAt;
+  bool FReport = false;
+};
+
+std::vector<TFinding> TCatalogueCheck::Run() {
+  const THostLookupScope lookup;
+  for (int code = 0; code < MissionTypeCount; ++code) {
+    const TMissionType type = CheckedMissionType(code);
+    for (const TGender side : {gnNeutral, gnRebel, gnImperial}) {
+      if (side != gnNeutral && IsNeutralOnly(type) && !(FScope.Side && *FScope.Side == side))
+        continue;
+      const bool report = Reported(type, side);
+      if (report || NotesFolder(SingleMissionType(type)))
+        CheckList(type, side, report);
+    }
+  }
+  for (const TMissionType folder : {mtCombat, mtMelee, mtTraining}) {
+    if (!NotesFolder(folder))
+      continue;
+    std::vector<std::string> unlisted;
+    for (const auto& [key, name] : FolderOf(folder))
+      if (IsMissionFileName(key) && !FNamed[folder].count(key))
+        unlisted.push_back(name);
+    std::sort(unlisted.begin(), unlisted.end());
+    FAt = TFinding{};
+    FAt.Type = folder;
+    FAt.List = OnDiskName(MissionDirectory(FGame, folder));
+    FReport = true;
+    for (std::string& name : unlisted)
+      Add(TProblem::UnlistedMissionFile, std::move(name));
+  }
+  return std::move(FFindings);
+}
+
+std::string TCatalogueCheck::OnDiskName(const std::string& path) const {
+  return Utf8ToWindows1252(ExtractFileName(HostPath(path)));
+}
+
+const std::unordered_map<std::string, std::string>&
+TCatalogueCheck::FolderOf(TMissionType folder) {
+  const auto [found, added] = FFolders.try_emplace(folder);
+  if (added)
+    for (std::string& name : HostFolderNames(HostPath(MissionDirectory(FGame, folder))))
+      found->second.emplace(LowerCaseAscii(name), Utf8ToWindows1252(name));
+  return found->second;
+}
+
+void TCatalogueCheck::Add(TProblem problem, std::string file, std::string detail) {
+  if (!FReport)
+    return;
+  TFinding finding = FAt;
+  finding.Problem = problem;
+  finding.File = std::move(file);
+  finding.Detail = std::move(detail);
+  FFindings.push_back(std::move(finding));
+}
+
+void TCatalogueCheck::CheckList(TMissionType type, TGender side, bool report) {
+  const std::string path = ListFilePath(FGame, type, side);
+  if (!FileExists(path))
+    return; // the game takes a missing list for an empty one
+  FReport = report;
+  FAt = TFinding{};
+  FAt.Type = type;
+  FAt.Side = side;
+  const std::string_view folder = MissionTypeDir(type);
+  FAt.List = OnDiskName(FGame + std::string(folder.substr(0, folder.size() - 1))) + "/" +
+             OnDiskName(path);
+  std::string text;
+  try {
+    text = ReadFileBytes(path);
+  } catch (const EInOutError& error) {
+    Add(TProblem::UnreadableList, {}, error.what());
+    return;
+  }
+  if (const std::optional<TProblem> problem = TextProblem(text))
+    Add(*problem, OnDiskName(path));
+
+  std::unordered_map<std::string, TBattleRead> battles;
+  TXvTListFile list(FGame, type, side);
+  list.LoadFromText(std::move(text), [&](const std::string& battlePath) {
+    TBattleRead& read = battles[battlePath];
+    read.Exists = FileExists(battlePath);
+    try {
+      if (read.Exists)
+        read.Text = ReadFileBytes(battlePath);
+    } catch (const EInOutError& error) {
+      read.Error = error.what();
+    }
+    return read.Text;
+  });
+  CheckRecords(list, battles);
+}
+
+void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
+                                   const std::unordered_map<std::string, TBattleRead>& battles) {
+  const TMissionType folder = SingleMissionType(list.MissionType());
+  const std::unordered_map<std::string, std::string>& onDisk = FolderOf(folder);
+  std::unordered_set<std::string>& named = FNamed[folder];
+  // The titles of a battle's missions, unless their list cannot be read (a finding of its own).
+  std::optional<TMissionTitles> titles;
+  if (list.MissionType() == mtBattles) {
+    try {
+      if (const std::string combat = ListFilePath(FGame, folder, gnNeutral); FileExists(combat))
+        CheckFileReadable(combat);
+      titles.emplace(FGame, folder, gnNeutral);
+    } catch (const EInOutError&) {
+    }
+  }
+  std::unordered_set<std::int32_t> numbers;
+  std::unordered_set<std::string> listMissions;   // the list's own entries
+  std::unordered_set<std::string> battleMissions; // those of the battle being looked at
+  for (std::size_t index = 0; index < list.Items().size(); ++index) {
+    const TListFileItem& item = *list.Items()[index];
+    FAt.Entry = static_cast<int>(index);
+    FAt.Label = titles ? titles->MissionLabel(item)
+                       : item.Title.empty() ? item.FileName : item.Title;
+    if (IsEntry(item.Kind) && !numbers.insert(item.Number).second)
+      Add(TProblem::DuplicateNumber, {}, std::to_string(item.Number));
+    if (HasBattleFile(item.Kind)) {
+      battleMissions.clear();
+      const std::string path = BattleFilePath(list.FileName(), item.FileName);
+      const auto read = battles.find(path);
+      CheckBattleFile(item, path.empty() || read == battles.end() ? nullptr : &read->second);
+    }
+    if (HasLineBreak(item.FileName))
+      Add(TProblem::UnwritableName, item.FileName);
+    CheckTitle(item, titles);
+    if (!IsMission(item.Kind))
+      continue;
+    const std::string key = LowerCaseAscii(item.FileName);
+    named.insert(key);
+    if (!IsBareFileName(item.FileName) || !onDisk.count(key))
+      Add(TProblem::MissingMissionFile, item.FileName);
+    if (!(item.Kind == likEngagement ? listMissions : battleMissions).insert(key).second)
+      Add(TProblem::DuplicateMission, item.FileName);
+  }
+}
+
+void TCatalogueCheck::CheckBattleFile(const TListFileItem& battle, const TBattleRead* read) {
+  if (!read) {
+    Add(TProblem::UnreadableBattleFile, battle.FileName, "its name is not a plain file name.");
+  } else if (!read->Exists) {
+    Add(TProblem::MissingBattleFile, battle.FileName);
+  } else if (!read->Text) {
+    Add(TProblem::UnreadableBattleFile, battle.FileName, read->Error);
+  } else if (const std::optional<TProblem> problem = TextProblem(*read->Text)) {
+    Add(*problem, Trim(battle.FileName)); // its count means nothing then
+  } else if (std::string mismatch = CountMismatch(*read->Text); !mismatch.empty()) {
+    Add(TProblem::BattleCountMismatch, battle.FileName, std::move(mismatch));
+  }
+}
+
+void TCatalogueCheck::CheckTitle(const TListFileItem& item,
+                                 std::optional<TMissionTitles>& titles) {
+  std::optional<std::string> title = item.Title;
+  if (item.Kind == likOperation) {
+    if (!titles)
+      return;
+    title = titles->Find(item.FileName); // its title lives in the neutral Combat list
+    if (!title) {
+      Add(TProblem::UntitledMission, item.FileName);
+      return;
+    }
+  }
+  if (Trim(*title).empty())
+    Add(TProblem::EmptyTitle);
+  else if (!TitleRefusal(item.Kind, *title).empty())
+    Add(TProblem::UnwritableTitle);
+}
+
+} // namespace
+
+TSeverity SeverityOf(TProblem problem) {
+  return TraitsOf(problem).Severity;
+}
+
+std::string_view SeverityName(TSeverity severity) {
+  constexpr std::array<std::string_view, 3> names = {"error", "warning", "note"};
+  return names[static_cast<std::size_t>(severity)];
+}
+
+std::string_view ProblemName(TProblem problem) {
+  return TraitsOf(problem).Name;
+}
+
+std::string FindingText(const TFinding& finding) {
+  std::string text(TraitsOf(finding.Problem).Text);
+  for (const auto& [field, value] : {std::pair<std::string_view, const std::string&>{
+                                         "{file}", finding.File},
+                                     {"{detail}", finding.Detail}})
+    if (const std::size_t at = text.find(field); at != std::string::npos)
+      text.replace(at, field.size(), value);
+  return text;
+}
+
+std::vector<TFinding> CheckCatalogue(const std::string& gameDirectory, const TCheckScope& scope) {
+  return TCatalogueCheck(gameDirectory, scope).Run();
+}
+
+} // namespace flightdeck

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "lists/MissionTypes.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flightdeck {
+
+enum class TSeverity : std::uint8_t { Error, Warning, Note };
+
+// What can be wrong with a game's catalogue.
+enum class TProblem : std::uint8_t {
+  // Errors: the game shows a broken entry, or less than the file holds.
+  MissingMissionFile,
+  MissingBattleFile,
+  UnreadableBattleFile,
+  UnreadableList,
+  LfLineEnds,     // a line feed without a carriage return: the game reads one long line
+  CtrlZBeforeEnd, // the game stops reading at the Ctrl-Z
+  // Warnings.
+  DuplicateMission,
+  DuplicateNumber,
+  UntitledMission, // a battle's mission without an entry in the neutral Combat list
+  EmptyTitle,
+  UnwritableTitle,
+  UnwritableName,
+  BattleCountMismatch,
+  // Notes.
+  UnlistedMissionFile,
+};
+
+// One problem found. List findings name the list and the record (by its place among the list's
+// records, which is its place in the tree); a note names the mission folder. Texts are
+// Windows-1252, as the game's are.
+struct TFinding {
+  TProblem Problem = TProblem::MissingMissionFile;
+  TMissionType Type = mtBattles;
+  TGender Side = gnNeutral;
+  std::string List;  // "COMBAT/REBEL.LST", below the game as spelled on disk; for a note "COMBAT"
+  int Entry = -1;    // the record's index in list order; -1 for the list itself
+  std::string Label; // the entry as the tree labels it
+  std::string File;  // the mission or battle file it is about, as the list names it
+  std::string Detail; // why a file cannot be read
+
+  bool operator==(const TFinding&) const = default;
+};
+
+TSeverity SeverityOf(TProblem problem);
+std::string_view SeverityName(TSeverity severity); // "error", "warning", "note"
+std::string_view ProblemName(TProblem problem);    // "missing-mission-file" and the like
+// The finding in words, for the window: "The mission file patrol1.tie is missing."
+std::string FindingText(const TFinding& finding);
+
+// What to check: the whole game, a category, or one list. A check of a game or a category
+// also notes the files in its mission folders that no list names.
+struct TCheckScope {
+  std::optional<TMissionType> Type;
+  std::optional<TGender> Side; // only with a type
+};
+
+// Checks the lists of the game (every side a category uses, or the one asked for), their
+// battle files and the mission folders, comparing names without regard to case as the game
+// does. Changes nothing. Findings come in list order, categories and sides in order, notes
+// last. Raises EInOutError only when a folder of the game cannot be read at all.
+std::vector<TFinding> CheckCatalogue(const std::string& gameDirectory,
+                                     const TCheckScope& scope = {});
+
+} // namespace flightdeck

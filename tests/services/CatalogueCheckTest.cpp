@@ -1,0 +1,84 @@
+#include "services/CatalogueCheck.h"
+#include "platform/IoFaults.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace flightdeck {
+namespace {
+
+using test::CrLf;
+using test::WriteBytes;
+
+std::string Describe(const TFinding& f) {
+  return std::string(ProblemName(f.Problem)) + " " + f.List + " #" + std::to_string(f.Entry) +
+         " [" + f.Label + "] " + f.File + (f.Detail.empty() ? "" : " (" + f.Detail + ")");
+}
+
+// A game in folders of mixed case holding one of each problem; the check finds exactly these.
+TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
+  test::TTempDir temp;
+  const std::filesystem::path root = temp.Path() / "XvT";
+  const std::string game =
+      test::MakeGameDirectory(root, {"BATTLE", "Combat", "melee", "TOURN", "Train"});
+  for (const char* mission : {"patrol1.tie", "PATROL2.TIE", "relay1.tie", "relay2.tie"})
+    WriteBytes(root / "Combat" / mission, "tie");
+  for (const char* mission : {"arena1.tie", "arena\n2.tie", "duel1.tie", "duel2.tie", "stray.TIE"})
+    WriteBytes(root / "melee" / mission, "tie");
+  WriteBytes(root / "Train" / "basic1.tie", "tie");
+  WriteBytes(root / "Combat" / "MISSION.LST",
+             CrLf({"//", "[Patrols]", "//", "0", "patrol1.tie", "Into the Nebula", "1",
+                   "ghost.tie", "Ghost Run", "1", "relay1.tie", "Relay Start", "2", "PATROL1.TIE",
+                   "Second Look", "3", "patrol2.tie", " "}));
+  WriteBytes(root / "BATTLE" / "mission.lst",
+             CrLf({"//", "[Skyfall]", "//", "0", "b1.lst", "Battle One", "1", "nofile.lst",
+                   "Lost Battle", "2", "B3.LST", "Counted Short", "3", "lf.lst", "Unix Battle",
+                   "4", "..\\up.lst", "Outside"}));
+  WriteBytes(root / "BATTLE" / "b1.lst", CrLf({"2", "relay1.tie", "relay2.tie", "Desc", " "}));
+  WriteBytes(root / "BATTLE" / "b3.lst", CrLf({"1", "relay1.tie", "patrol2.tie", " ", " "}));
+  WriteBytes(root / "BATTLE" / "lf.lst", "1\nrelay1.tie\nDesc\n \n");
+  WriteBytes(root / "melee" / "mission.lst",
+             CrLf({"//", "[Arena]", "//", "0", "arena1.tie", "Pit\nFight", "1", "arena\n2.tie",
+                   "Odd Name"}));
+  WriteBytes(root / "TOURN" / "mission.lst",
+             CrLf({"//", "[Cup]", "//", "0", "cup1.lst", "Rookie Cup"}));
+  WriteBytes(root / "TOURN" / "cup1.lst",
+             CrLf({"2", "duel1.tie", "duel2.tie", "D", " ", "Missions:", "First", ""}));
+  WriteBytes(root / "Train" / "rebel.lst",
+             CrLf({"//", "[Basics]", "//", "0", "basic1.tie", "First Flight"}) +
+                 "\x1a" + CrLf({"1", "basic2.tie", "After the End"}));
+  WriteBytes(root / "Train" / "imperial.lst", CrLf({"//", "[Locked]", "//"}));
+  SetIoFaultPlan([](TIoStep step, const std::string& path) {
+    return step == TIoStep::OpenForReading && path.ends_with("imperial.lst") ? EACCES : 0;
+  });
+  std::vector<std::string> found;
+  for (const TFinding& finding : CheckCatalogue(game))
+    found.push_back(Describe(finding));
+  SetIoFaultPlan(nullptr);
+
+  const std::vector<std::string> expected = {
+      "untitled-mission BATTLE/mission.lst #3 [relay2.tie] relay2.tie",
+      "missing-battle-file BATTLE/mission.lst #4 [Lost Battle] nofile.lst",
+      "battle-count-mismatch BATTLE/mission.lst #5 [Counted Short] B3.LST (2 missions, more)",
+      "lf-line-ends BATTLE/mission.lst #7 [Unix Battle] lf.lst",
+      "unreadable-battle-file BATTLE/mission.lst #8 [Outside] ..\\up.lst (its name is not a "
+      "plain file name.)",
+      "missing-mission-file Combat/MISSION.LST #2 [Ghost Run] ghost.tie",
+      "duplicate-number Combat/MISSION.LST #3 [Relay Start]  (1)",
+      "duplicate-mission Combat/MISSION.LST #4 [Second Look] PATROL1.TIE",
+      "empty-title Combat/MISSION.LST #5 [ ] ",
+      "lf-line-ends melee/mission.lst #-1 [] mission.lst",
+      "unwritable-title melee/mission.lst #1 [Pit\nFight] ",
+      "unwritable-name melee/mission.lst #2 [Odd Name] arena\n2.tie",
+      "empty-title TOURN/mission.lst #3 [duel2.tie] ",
+      "ctrl-z-before-end Train/rebel.lst #-1 [] rebel.lst",
+      "unreadable-list Train/imperial.lst #-1 []  (File access denied)",
+      "unlisted-mission-file melee #-1 [] stray.TIE",
+  };
+  EXPECT_EQ(found, expected);
+}
+
+} // namespace
+} // namespace flightdeck
