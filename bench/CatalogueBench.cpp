@@ -1,0 +1,51 @@
+// Checking a whole game's catalogue must grow linearly with its entries and mission files.
+// Run with TMPDIR=/dev/shm to see the program's own share.
+
+#include "BenchGame.h"
+#include "services/CatalogueCheck.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+
+using namespace flightdeck;
+
+namespace {
+
+// `entries` entries spread over the nine lists the game reads, and a mission file for every
+// other mission they name: half as many files as entries, the rest findings.
+void CheckGame(benchmark::State& state) {
+  const bench::TBenchGame game;
+  const int entries = static_cast<int>(state.range(0));
+  int list = 0;
+  for (int code = 0; code < MissionTypeCount; ++code) {
+    const TMissionType type = CheckedMissionType(code);
+    const int sides = IsNeutralOnly(type) ? 1 : 3;
+    for (int side = gnNeutral; side < gnNeutral + sides; ++side) {
+      const std::vector<std::string> missions =
+          bench::WriteList(game.Directory(), type, entries / 9, CheckedGender(side),
+                           "l" + std::to_string(list++) + "_");
+      const std::size_t step = HasBattleFile(EntryKind(type)) ? 6 : 2;
+      for (std::size_t i = 0; i < missions.size(); i += step)
+        std::ofstream(MissionFilePath(game.Directory(), type, missions[i])) << "tie";
+    }
+  }
+  std::size_t findings = 0;
+  for (auto _ : state) {
+    findings = CheckCatalogue(game.Directory()).size();
+    benchmark::DoNotOptimize(findings);
+  }
+  state.counters["findings"] = static_cast<double>(findings);
+  state.SetComplexityN(entries);
+  state.SetItemsProcessed(state.iterations() * entries);
+}
+
+} // namespace
+
+BENCHMARK(CheckGame)
+    ->RangeMultiplier(2)
+    ->Range(2500, 40000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+BENCHMARK_MAIN();

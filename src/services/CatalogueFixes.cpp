@@ -1,0 +1,99 @@
+#include "services/CatalogueFixes.h"
+
+#include "lists/MissionTree.h"
+#include "lists/NextNumber.h"
+#include "platform/FileSystem.h"
+#include "platform/FileTransaction.h"
+#include "platform/GameCommand.h"
+
+#include <algorithm>
+
+namespace flightdeck {
+
+namespace {
+
+// `text` with a carriage return before every line feed that has none.
+std::string WithCrLf(const std::string& text) {
+  std::string mended;
+  mended.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+      mended += '\r';
+    mended += text[i];
+  }
+  return mended;
+}
+
+// The nodes of `tree` that the check finds `problem` at, in tree order.
+std::vector<TMissionNode*> NodesWith(const TMissionTree& tree, TProblem problem) {
+  const std::vector<TMissionNode*> nodes = tree.Nodes();
+  std::vector<TMissionNode*> found;
+  for (const TFinding& finding : CheckCatalogue(tree.GameDirectory(), {tree.MissionType(),
+                                                                       tree.Gender()}))
+    if (finding.Problem == problem && finding.Entry >= 0 &&
+        finding.Entry < static_cast<int>(nodes.size()))
+      found.push_back(nodes[static_cast<std::size_t>(finding.Entry)]);
+  return found;
+}
+
+int RemoveMissing(TMissionTree& tree) {
+  const std::vector<TMissionNode*> missing = NodesWith(tree, TProblem::MissingMissionFile);
+  for (auto node = missing.rbegin(); node != missing.rend(); ++node)
+    tree.Remove(**node);
+  return static_cast<int>(missing.size());
+}
+
+int RenumberDuplicates(TMissionTree& tree) {
+  const std::vector<TMissionNode*> duplicates = NodesWith(tree, TProblem::DuplicateNumber);
+  TListItemRefs records;
+  for (TMissionNode* node : tree.Nodes())
+    records.push_back(&node->Record);
+  TFreeNumbers free(EntryKind(tree.MissionType()), records);
+  for (TMissionNode* node : duplicates)
+    TMissionTree::Renumber({node, free.Take()});
+  return static_cast<int>(duplicates.size());
+}
+
+} // namespace
+
+std::optional<TFix> FixFor(TProblem problem) {
+  switch (problem) {
+  case TProblem::LfLineEnds:
+    return TFix::LineEnds;
+  case TProblem::MissingMissionFile:
+    return TFix::RemoveMissing;
+  case TProblem::DuplicateNumber:
+    return TFix::RenumberDuplicates;
+  default:
+    return std::nullopt;
+  }
+}
+
+std::string_view FixName(TFix fix) {
+  constexpr std::string_view names[] = {"fix-line-ends", "remove-missing", "renumber-duplicates"};
+  return names[static_cast<std::size_t>(fix)];
+}
+
+int ApplyFix(const std::string& gameDirectory, const TFinding& finding) {
+  const std::optional<TFix> fix = FixFor(finding.Problem);
+  if (!fix)
+    return 0;
+  const TGameCommand command(gameDirectory, std::string(FixName(*fix)), finding.List);
+  TFileTransaction transaction;
+  int changed = 0;
+  if (*fix == TFix::LineEnds) {
+    const std::string list = ListFilePath(gameDirectory, finding.Type, finding.Side);
+    const std::string path = finding.Entry < 0 ? list : BattleFilePath(list, finding.File);
+    transaction.Stage(path, WithCrLf(ReadFileBytes(path)));
+    changed = 1;
+  } else {
+    TMissionTree tree(gameDirectory, finding.Type, finding.Side);
+    tree.Load();
+    changed = *fix == TFix::RemoveMissing ? RemoveMissing(tree) : RenumberDuplicates(tree);
+    tree.Save();
+  }
+  transaction.Commit();
+  return changed;
+}
+
+} // namespace flightdeck

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "services/CatalogueCheck.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace flightdeck {
+
+// The mends the check offers, each for the whole list (or battle file) a finding is in.
+enum class TFix : std::uint8_t {
+  LineEnds,           // every line feed without a carriage return gets one
+  RemoveMissing,      // the entries whose mission file is missing go
+  RenumberDuplicates, // each entry whose number an earlier one holds gets the next free one
+};
+
+// The fix that mends findings of `problem`, if there is one.
+std::optional<TFix> FixFor(TProblem problem);
+std::string_view FixName(TFix fix); // the history's name of the command: "fix-line-ends", ...
+
+// Makes the fix for `finding`'s list, or its file for line ends, as one command recorded in
+// the game's history with the list as its subject. Returns how many entries (or files) it
+// changed. File-system failures raise EInOutError and change nothing.
+int ApplyFix(const std::string& gameDirectory, const TFinding& finding);
+
+} // namespace flightdeck
