@@ -29,6 +29,7 @@ public:
   int ChooseGame(const QStringList&) override { return -1; }
   int ChooseHistoryEntry(const QStringList&) override { return -1; }
   bool ConfirmPackPlan(const QString&, const QStringList&) override { return true; }
+  TProblemChoice ChooseProblem(const std::vector<TProblemLine>&) override { return {}; }
   bool EditPackList(std::vector<TPackageItem>&) override { return false; }
   void ShowAbout() override {}
 };

@@ -161,7 +161,12 @@ void TixoFlightdeckForm::CreateMenus() {
   mSearchAgain = AddItem(mSearch, "mSearchAgain", QStringLiteral("&Search Again"),
                          QKeySequence(QKeySequence::FindNext),
                          QStringLiteral("Find the next entry with the same text"));
+  mSearch->addSeparator();
+  mSearchProblems = AddItem(mSearch, "mSearchProblems", QStringLiteral("&Problems..."),
+                            QKeySequence(QStringLiteral("Ctrl+Shift+P")),
+                            QStringLiteral("Check the whole game for broken entries and files"));
   connect(mSearchFind, &QAction::triggered, this, [this] { mSearchFindClick(); });
+  connect(mSearchProblems, &QAction::triggered, this, [this] { mSearchProblemsClick(); });
   connect(mSearchAgain, &QAction::triggered, this, [this] { mSearchAgainClick(); });
 
   mMissionGender = AddMenu(bar, "mMissionGender", QStringLiteral("Mission &Gender"));

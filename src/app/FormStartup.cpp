@@ -245,7 +245,7 @@ void TixoFlightdeckForm::EnableMissionCommands(bool enable) {
     item->setEnabled(enable);
   mInstall->setEnabled(enable);
   mMissionGender->setEnabled(enable);
-  for (QAction* item : {mSearchFind, mSearchAgain})
+  for (QAction* item : {mSearchFind, mSearchAgain, mSearchProblems})
     item->setEnabled(enable);
   mSearch->setEnabled(enable);
   RefreshUndoActions();

@@ -202,12 +202,13 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
   FTreeState = tsIdle;
   FEditCommand.clear();
   FEditSubject.clear();
-  if (roots.empty())
-    return;
-  if (FMissionView->currentItem() == roots.front())
-    MissionViewChange();
-  else
-    FMissionView->setCurrentItem(roots.front());
+  if (!roots.empty()) {
+    if (FMissionView->currentItem() == roots.front())
+      MissionViewChange();
+    else
+      FMissionView->setCurrentItem(roots.front());
+  }
+  MarkFindings();
 }
 
 void TixoFlightdeckForm::EndLabelEdit() {
@@ -264,6 +265,8 @@ void TixoFlightdeckForm::MissionViewChange() {
   }
   if (IsMission(record.Kind))
     caption += QStringLiteral(" (mission file):  ") + FromList(record.FileName);
+  if (const QString finding = node->toolTip(0); !finding.isEmpty())
+    caption += QStringLiteral("  ") + finding.section(QLatin1Char('\n'), 0, 0);
   ShowFileTitlePanel->SetCaption(caption);
   mnuAddMission->setEnabled(record.Kind != likWar && record.Kind != likTournamentSeries);
 }

@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/PackDialog.h"
+#include "app/ProblemsDialog.h"
 #include "widgets/FolderBrowseDlg.h"
 
 #include <QDialogButtonBox>
@@ -116,6 +117,12 @@ bool TDialogPrompts::ConfirmPackPlan(const QString& pack, const QStringList& pla
   layout->addWidget(buttons);
   dialog.resize(520, 360);
   return dialog.exec() == QDialog::Accepted;
+}
+
+TProblemChoice TDialogPrompts::ChooseProblem(const std::vector<TProblemLine>& lines) {
+  TProblemsDialog dialog(lines, FParent);
+  dialog.exec();
+  return dialog.Choice();
 }
 
 int TDialogPrompts::ChooseGame(const QStringList& games) {

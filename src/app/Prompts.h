@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lists/PackageItem.h"
+#include "services/CatalogueCheck.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,19 @@ struct TOpenDialogRequest {
   bool MustExist = true; // false: a name that does not exist yet may be typed
 };
 enum class TMessageResult { Ok, Yes, No };
+
+// One finding as the Problems view lists it.
+struct TProblemLine {
+  TSeverity Severity = TSeverity::Error;
+  QString Place; // the list and the entry
+  QString Text;  // the finding in words
+  QString Fix;   // what the button of its fix says; empty when there is none
+};
+// What the user did in the Problems view: the line to show, or to fix; -1 for none.
+struct TProblemChoice {
+  int Line = -1;
+  bool Fix = false;
+};
 
 // Every message box and dialog the window shows goes through here, so tests can answer them.
 class TPrompts {
@@ -53,6 +67,8 @@ public:
   virtual int ChooseHistoryEntry(const QStringList& entries) = 0;
   // Shows what installing the pack will do, one line each; true to install it.
   virtual bool ConfirmPackPlan(const QString& pack, const QStringList& plan) = 0;
+  // The Problems view: the findings of the check of the game, with the fix offered for each.
+  virtual TProblemChoice ChooseProblem(const std::vector<TProblemLine>& lines) = 0;
 };
 
 // The real dialogs, owned by `parent`.
@@ -71,6 +87,7 @@ public:
   int ChooseGame(const QStringList& games) override;
   int ChooseHistoryEntry(const QStringList& entries) override;
   bool ConfirmPackPlan(const QString& pack, const QStringList& plan) override;
+  TProblemChoice ChooseProblem(const std::vector<TProblemLine>& lines) override;
 
 private:
   QWidget* FParent;

@@ -7,6 +7,7 @@
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
 #include "platform/History.h"
+#include "services/CatalogueCheck.h"
 #include "services/GameFinder.h"
 #include "zip/ZipArchiver.h"
 
@@ -116,6 +117,11 @@ public:
   void mSearchFindClick();
   void mSearchAgainClick();
 
+  // Checking the game: the Problems view lists what the check finds in the whole game, goes to
+  // a finding's entry and makes the fixes offered; the tree marks the entries of its list.
+  void mSearchProblemsClick();
+  void ShowFinding(const TFinding& finding);
+
   // Mission packs.
   void mInstallPackClick();
   void InstallPackFile(const std::string& chosen);
@@ -191,6 +197,9 @@ private:
   TMessageResult Ask(const QString& caption, const QString& text);
   std::vector<THistoryEntry> GameHistory() const;
   void UndoEntry(int id); // and rebuilds the tree from what is on disk then
+  // Marks the entries of the tree with what the check finds in the list as it is on disk; the
+  // list's own findings go to the status line.
+  void MarkFindings();
   // Names the history entry of the next save of the list, unless an earlier edit named it.
   void NoteEdit(const char* command, const std::string& subject);
   std::string FEditCommand;
@@ -232,6 +241,7 @@ private:
   QMenu* mSearch = nullptr;
   QAction* mSearchFind = nullptr;
   QAction* mSearchAgain = nullptr;
+  QAction* mSearchProblems = nullptr;
   QString FSearchText; // what Find last looked for
   QMenu* mMissionGender = nullptr;
   QActionGroup* FGenderActions = nullptr;

@@ -54,6 +54,7 @@ private slots:
     WriteBytes(Settings(),
                "[IxoKit]\r\nMPath=" + stored + "\r\nMType=1\r\nGender=3\r\nHeight=300\r\n");
     WriteBytes(GameFile("combat", "imperial.lst"), CrLf({"0", "i.tie", "Loose"}));
+    WriteBytes(GameFile("combat", "i.tie"), "tie");
     TixoFlightdeckForm& form = Open();
     QCOMPARE(form.size(), QSize(370, 410));
     QCOMPARE(form.MissionType(), mtCombat);

@@ -77,6 +77,16 @@ public:
     return HistoryChoice;
   }
 
+  std::vector<std::vector<TProblemLine>> ProblemViews; // the lines each Problems view listed
+  std::deque<TProblemChoice> ProblemChoices;           // the answers in turn; none: Close
+  TProblemChoice ChooseProblem(const std::vector<TProblemLine>& lines) override {
+    ProblemViews.push_back(lines);
+    const TProblemChoice choice = ProblemChoices.empty() ? TProblemChoice{} : ProblemChoices.front();
+    if (!ProblemChoices.empty())
+      ProblemChoices.pop_front();
+    return choice;
+  }
+
   std::deque<QString> FindTexts; // what the user types into Find, in turn
   QString AskFindText(const QString&) override {
     const QString text = FindTexts.empty() ? QString() : FindTexts.front();

@@ -1,0 +1,104 @@
+// Checking the game: the marks on the tree's entries, the Problems view and its fixes.
+
+#include "app/ListText.h"
+#include "app/ProblemsDialog.h"
+#include "app/TixoFlightdeckForm.h"
+#include "services/CatalogueFixes.h"
+
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace flightdeck {
+
+namespace {
+
+QString FixCaption(TFix fix) {
+  constexpr const char* captions[] = {"Make Line Ends CR LF", "Remove Missing Missions",
+                                      "Renumber Duplicates"};
+  return QString::fromLatin1(captions[static_cast<std::size_t>(fix)]);
+}
+
+TProblemLine LineOf(const TFinding& finding) {
+  TProblemLine line;
+  line.Severity = SeverityOf(finding.Problem);
+  line.Place = FromList(finding.List) +
+               (finding.Entry >= 0 ? QStringLiteral(": ") + FromList(finding.Label) : QString());
+  line.Text = FromList(FindingText(finding));
+  if (const std::optional<TFix> fix = FixFor(finding.Problem))
+    line.Fix = FixCaption(*fix);
+  return line;
+}
+
+} // namespace
+
+void TixoFlightdeckForm::MarkFindings() {
+  if (!FMissionCommandsEnabled)
+    return;
+  std::vector<TFinding> findings = CheckCatalogue(FXvTPath, {FMissionType, FGender});
+  // The most severe finding of an entry gives its mark.
+  std::stable_sort(findings.begin(), findings.end(), [](const TFinding& a, const TFinding& b) {
+    return SeverityOf(a.Problem) < SeverityOf(b.Problem);
+  });
+  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
+  QStringList listFindings;
+  for (const TFinding& finding : findings) {
+    const QString text = FromList(FindingText(finding));
+    if (finding.Entry < 0 || finding.Entry >= static_cast<int>(nodes.size())) {
+      listFindings << text;
+      continue;
+    }
+    TMissionTreeItem* item = nodes[static_cast<std::size_t>(finding.Entry)];
+    const QString marked = item->toolTip(0);
+    if (marked.isEmpty())
+      item->setIcon(0, SeverityIcon(SeverityOf(finding.Problem)));
+    item->setToolTip(0, marked.isEmpty() ? text : marked + QLatin1Char('\n') + text);
+  }
+  if (!listFindings.isEmpty())
+    ApplicationHint(listFindings.join(QLatin1Char(' ')));
+  else if (SelectedNode())
+    MissionViewChange(); // the selected entry's status line names its finding
+}
+
+void TixoFlightdeckForm::mSearchProblemsClick() {
+  // After a fix the view opens again on what is left.
+  for (;;) {
+    SaveMissionList(); // the check reads the lists as they are on disk
+    const std::vector<TFinding> findings = CheckCatalogue(FXvTPath);
+    std::vector<TProblemLine> lines;
+    lines.reserve(findings.size());
+    for (const TFinding& finding : findings)
+      lines.push_back(LineOf(finding));
+    const TProblemChoice choice = FEnvironment.Prompts->ChooseProblem(lines);
+    if (choice.Line < 0 || choice.Line >= static_cast<int>(findings.size()))
+      return;
+    const TFinding& finding = findings[static_cast<std::size_t>(choice.Line)];
+    if (!choice.Fix) {
+      ShowFinding(finding);
+      return;
+    }
+    const int changed = ApplyFix(FXvTPath, finding);
+    ChangeRecorded();
+    BuildMissionTreeView();
+    ApplicationHint(lines[static_cast<std::size_t>(choice.Line)].Fix + QStringLiteral(": ") +
+                    QString::number(changed) + QStringLiteral(" changed in ") +
+                    FromList(finding.List));
+  }
+}
+
+void TixoFlightdeckForm::ShowFinding(const TFinding& finding) {
+  if (finding.Type != FMissionType)
+    ShowMissionType(finding.Type);
+  if (SeverityOf(finding.Problem) != TSeverity::Note && finding.Side != FGender)
+    ChangeGender(finding.Side);
+  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
+  if (finding.Entry >= 0 && finding.Entry < static_cast<int>(nodes.size())) {
+    TMissionTreeItem* item = nodes[static_cast<std::size_t>(finding.Entry)];
+    FMissionView->setCurrentItem(item);
+    FMissionView->scrollToItem(item);
+  } else {
+    ApplicationHint(FromList(FindingText(finding)));
+  }
+}
+
+} // namespace flightdeck

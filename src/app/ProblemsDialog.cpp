@@ -1,0 +1,103 @@
+#include "app/ProblemsDialog.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace flightdeck {
+
+namespace {
+
+// "2 errors, 1 warning and 3 notes were found in this game."
+QString Summary(const std::vector<TProblemLine>& lines) {
+  if (lines.empty())
+    return QStringLiteral("Flightdeck found no problems in this game.");
+  std::array<int, 3> counts{};
+  for (const TProblemLine& line : lines)
+    ++counts[static_cast<std::size_t>(line.Severity)];
+  QStringList parts;
+  const std::array<const char*, 3> names = {"error", "warning", "note"};
+  for (std::size_t i = 0; i < counts.size(); ++i)
+    if (counts[i] > 0)
+      parts << QString::number(counts[i]) + QLatin1Char(' ') + QLatin1String(names[i]) +
+                   (counts[i] > 1 ? QStringLiteral("s") : QString());
+  const QString last = parts.takeLast();
+  return (parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
+         QStringLiteral(" in this game. Show goes to the entry; a fix is recorded in the "
+                        "history, and Edit > Undo takes it back.");
+}
+
+} // namespace
+
+QIcon SeverityIcon(TSeverity severity) {
+  constexpr std::array<QStyle::StandardPixmap, 3> pixmaps = {
+      QStyle::SP_MessageBoxCritical, QStyle::SP_MessageBoxWarning,
+      QStyle::SP_MessageBoxInformation};
+  return QApplication::style()->standardIcon(pixmaps[static_cast<std::size_t>(severity)]);
+}
+
+TProblemsDialog::TProblemsDialog(const std::vector<TProblemLine>& lines, QWidget* parent)
+    : QDialog(parent), FLines(lines) {
+  setWindowTitle(QStringLiteral("Problems"));
+  auto* layout = new QVBoxLayout(this);
+  auto* summary = new QLabel(Summary(lines), this);
+  summary->setWordWrap(true);
+  layout->addWidget(summary);
+
+  FindingsView = new QTreeWidget(this);
+  FindingsView->setObjectName(QStringLiteral("FindingsView"));
+  FindingsView->setHeaderLabels({QStringLiteral("Where"), QStringLiteral("Problem")});
+  FindingsView->setRootIsDecorated(false);
+  FindingsView->setUniformRowHeights(true);
+  QList<QTreeWidgetItem*> rows;
+  for (const TProblemLine& line : lines) {
+    auto* row = new QTreeWidgetItem({line.Place, line.Text});
+    row->setIcon(0, SeverityIcon(line.Severity));
+    row->setToolTip(1, line.Text);
+    rows << row;
+  }
+  FindingsView->addTopLevelItems(rows);
+  FindingsView->header()->resizeSection(0, 260);
+  layout->addWidget(FindingsView);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  FixBtn = buttons->addButton(QStringLiteral("Fix"), QDialogButtonBox::ActionRole);
+  ShowBtn = buttons->addButton(QStringLiteral("Show"), QDialogButtonBox::ActionRole);
+  ShowBtn->setDefault(true);
+  connect(ShowBtn, &QPushButton::clicked, this, [this] { Choose(false); });
+  connect(FixBtn, &QPushButton::clicked, this, [this] { Choose(true); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(FindingsView, &QTreeWidget::itemActivated, this, [this] { Choose(false); });
+  connect(FindingsView, &QTreeWidget::currentItemChanged, this,
+          [this] { SelectionChanged(); });
+  layout->addWidget(buttons);
+  if (!rows.isEmpty())
+    FindingsView->setCurrentItem(rows.front());
+  SelectionChanged();
+  resize(720, 400);
+}
+
+void TProblemsDialog::SelectionChanged() {
+  const int line = FindingsView->indexOfTopLevelItem(FindingsView->currentItem());
+  const QString fix = line >= 0 ? FLines[static_cast<std::size_t>(line)].Fix : QString();
+  ShowBtn->setEnabled(line >= 0);
+  FixBtn->setEnabled(!fix.isEmpty());
+  FixBtn->setText(fix.isEmpty() ? QStringLiteral("Fix") : fix);
+}
+
+void TProblemsDialog::Choose(bool fix) {
+  const int line = FindingsView->indexOfTopLevelItem(FindingsView->currentItem());
+  if (line < 0 || (fix && FLines[static_cast<std::size_t>(line)].Fix.isEmpty()))
+    return;
+  FChoice = {line, fix};
+  accept();
+}
+
+} // namespace flightdeck
