@@ -8,12 +8,14 @@ int RunEditCommandsTest(int argc, char** argv);
 int RunInstallCommandsTest(int argc, char** argv);
 int RunPackCommandsTest(int argc, char** argv);
 int RunCliParityTest(int argc, char** argv);
+int RunProblemCommandsTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
   flightdeck::TixoApplication application(argc, argv);
   int failures = 0;
   for (auto run : {RunFlightdeckFormTest, RunNumberCommandsTest, RunEditCommandsTest,
-                   RunInstallCommandsTest, RunPackCommandsTest, RunCliParityTest})
+                   RunInstallCommandsTest, RunPackCommandsTest, RunCliParityTest,
+                   RunProblemCommandsTest})
     failures += run(argc, argv);
   return failures == 0 ? 0 : 1;
 }

@@ -176,6 +176,8 @@ TEST(Cli, PacksBuiltFromEachCategoryInstallToTheSameTree) {
     const TRun installed =
         RunCli(std::string("install-pack ") + fresh + " " + category + " neutral " + pack + ".ixo");
     ASSERT_EQ(installed.ExitCode, 0) << category << ": " << installed.Output;
+    const TRun checked = RunCli("check " + fresh);
+    EXPECT_EQ(checked.ExitCode, 0) << category << ": " << checked.Output;
     const std::string demoTree =
         RunCli(std::string("tree ") + DemoGame + " " + category + " neutral").Output;
     const std::string freshTree =
@@ -205,6 +207,7 @@ TEST(Cli, PacksOfOtherToolsAndPackInfo) {
   EXPECT_EQ(test::ReadBytes(temp.Path() / "fresh" / "train" / "mission.lst"),
             test::CrLf({"//", "[Handmade]", "//", "0", "h1.tie", "Hand One"}));
   EXPECT_EQ(test::ReadBytes(temp.Path() / "fresh" / "train" / "h1.tie"), "mission");
+  EXPECT_EQ(RunCli("check " + fresh).Output, "");
 
   const TRun noPack = RunCli("install-pack " + fresh + " training neutral " + pack + "x");
   EXPECT_EQ(noPack.ExitCode, 1);
@@ -215,6 +218,37 @@ TEST(Cli, PacksOfOtherToolsAndPackInfo) {
   EXPECT_EQ(noScript.Output, "flightdeck-cli: Flightdeck was unable to locate the installation "
                              "script for this package!\n");
   EXPECT_EQ(RunCli("build-pack " + fresh + " training neutral Nothing " + pack).ExitCode, 1);
+}
+
+TEST(Cli, CheckPrintsFindingsInListOrderWithItsExitCodes) {
+  EXPECT_EQ(RunCli("check " + DemoGame).Output, "");
+  EXPECT_EQ(RunCli("check " + DemoGame).ExitCode, 0);
+  test::TTempDir temp;
+  const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
+  test::WriteBytes(temp.Path() / "Game" / "combat" / "rebel.lst",
+                   test::CrLf({"//", "[Outer Rim]", "//", "0", "patrol1.tie", "Into the Nebula"}));
+  test::WriteBytes(temp.Path() / "Game" / "train" / "T.TIE", "tie");
+  const std::string missing = "{\"severity\":\"error\",\"list\":\"combat/rebel.lst\",\"entry\":"
+                              "\"Into the Nebula\",\"problem\":\"missing-mission-file\","
+                              "\"file\":\"patrol1.tie\"}\n";
+  const std::string unlisted = "{\"severity\":\"note\",\"folder\":\"train\",\"problem\":"
+                               "\"unlisted-mission-file\",\"file\":\"T.TIE\"}\n";
+  const std::pair<std::string, TRun> cases[] = {
+      {"", {1, missing + unlisted}},
+      {" combat", {1, missing}},
+      {" combat rebel", {1, missing}},
+      {" combat imperial", {0, ""}},
+      {" training", {0, unlisted}},
+      {" training neutral", {0, ""}},
+  };
+  for (const auto& [scope, expected] : cases) {
+    const TRun run = RunCli("check " + game + scope);
+    EXPECT_EQ(run.ExitCode, expected.ExitCode) << scope;
+    EXPECT_EQ(run.Output, expected.Output) << scope;
+  }
+  for (const std::string& wrong :
+       {game + " combat side", game + " Combat", game + " combat rebel extra", game + "/combat"})
+    EXPECT_EQ(RunCli("check " + wrong).ExitCode, 2) << wrong;
 }
 
 } // namespace

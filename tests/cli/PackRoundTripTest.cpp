@@ -76,6 +76,8 @@ TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
             "-d [1].tie dup.tie imperial.lst mission.lst old.tie rebel.lst " + Accented);
   EXPECT_EQ(RunCli("tree " + fresh.string() + " battles neutral").Output,
             RunCli("tree " + game + " battles neutral").Output);
+  const TRun checked = RunCli("check " + fresh.string());
+  EXPECT_EQ(checked.ExitCode, 0) << checked.Output;
   EXPECT_EQ(test::ListDirectory(temp.Path()), "-DeepSpace-1.0.ixo -deepspace-1.0.ixo Fresh Source");
 }
 

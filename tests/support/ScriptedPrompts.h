@@ -77,14 +77,24 @@ public:
     return HistoryChoice;
   }
 
+  // The user's picks in the Problems view, in turn: the first line whose place or text holds
+  // `Containing`, to show or to fix. None left, or no such line: Close.
+  struct TProblemPick {
+    QString Containing;
+    bool Fix = false;
+  };
+  std::deque<TProblemPick> ProblemPicks;
   std::vector<std::vector<TProblemLine>> ProblemViews; // the lines each Problems view listed
-  std::deque<TProblemChoice> ProblemChoices;           // the answers in turn; none: Close
   TProblemChoice ChooseProblem(const std::vector<TProblemLine>& lines) override {
     ProblemViews.push_back(lines);
-    const TProblemChoice choice = ProblemChoices.empty() ? TProblemChoice{} : ProblemChoices.front();
-    if (!ProblemChoices.empty())
-      ProblemChoices.pop_front();
-    return choice;
+    if (ProblemPicks.empty())
+      return {};
+    const TProblemPick pick = ProblemPicks.front();
+    ProblemPicks.pop_front();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      if (lines[i].Place.contains(pick.Containing) || lines[i].Text.contains(pick.Containing))
+        return {static_cast<int>(i), pick.Fix};
+    return {};
   }
 
   std::deque<QString> FindTexts; // what the user types into Find, in turn
