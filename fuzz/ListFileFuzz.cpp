@@ -1,9 +1,11 @@
-// Feeds arbitrary bytes to the list file and battle file readers, then writes what they read.
+// Feeds arbitrary bytes to the list file and battle file readers and to the check of a game's
+// catalogue, then writes what the readers read.
 // Input: one byte choosing the mission type, the list file, a NUL byte, the battle file
 // "b.lst" (which the list may name).
 
 #include "lists/XvTListFile.h"
 #include "platform/InOutError.h"
+#include "services/CatalogueCheck.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -49,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Write(folder / "mission.lst", listBytes);
   Write(folder / "b.lst", battleBytes);
 
+  CheckCatalogue(game);
   list.LoadFromFile();
   TListFileItem parent;
   parent.Kind = EntryKind(type);
