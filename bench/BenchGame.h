@@ -32,8 +32,8 @@ private:
 // A list of `entries` entries of `type`: a header every 20 entries and, for battle lists,
 // three missions in every battle file. Its file names begin with `prefix`; returns the names
 // of its mission files in list order.
-inline std::vector<std::string> WriteList(const std::string& game, TMissionType type,
-                                          int entries, TGender side = gnNeutral,
+inline std::vector<std::string> WriteList(const std::string& game, TMissionType type, int entries,
+                                          TGender side = gnNeutral,
                                           const std::string& prefix = "") {
   TXvTListFile list(game, type, side);
   std::vector<std::string> missions;

@@ -263,10 +263,11 @@ void TixoFlightdeckForm::MissionViewChange() {
     ShowNextNumberButton->SetCaption(QStringLiteral("Next #: ") +
                                      QString::number(FDocument->NextNumber(record.Kind)));
   }
-  if (IsMission(record.Kind))
-    caption += QStringLiteral(" (mission file):  ") + FromList(record.FileName);
+  // A finding of the check, which names the file itself, says more than the file's name.
   if (const QString finding = node->toolTip(0); !finding.isEmpty())
-    caption += QStringLiteral("  ") + finding.section(QLatin1Char('\n'), 0, 0);
+    caption += QStringLiteral(":  ") + finding.section(QLatin1Char('\n'), 0, 0);
+  else if (IsMission(record.Kind))
+    caption += QStringLiteral(" (mission file):  ") + FromList(record.FileName);
   ShowFileTitlePanel->SetCaption(caption);
   mnuAddMission->setEnabled(record.Kind != likWar && record.Kind != likTournamentSeries);
 }

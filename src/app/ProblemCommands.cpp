@@ -5,6 +5,8 @@
 #include "app/TixoFlightdeckForm.h"
 #include "services/CatalogueFixes.h"
 
+#include <QPixmap>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -53,6 +55,16 @@ void TixoFlightdeckForm::MarkFindings() {
     if (marked.isEmpty())
       item->setIcon(0, SeverityIcon(SeverityOf(finding.Problem)));
     item->setToolTip(0, marked.isEmpty() ? text : marked + QLatin1Char('\n') + text);
+  }
+  // Where some entries carry a mark, the others keep its room, so that the labels stay aligned.
+  if (std::any_of(nodes.begin(), nodes.end(),
+                  [](auto* item) { return !item->toolTip(0).isEmpty(); })) {
+    const int side = FMissionView->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    QPixmap blank(side, side);
+    blank.fill(Qt::transparent);
+    for (TMissionTreeItem* item : nodes)
+      if (item->toolTip(0).isEmpty())
+        item->setIcon(0, QIcon(blank));
   }
   if (!listFindings.isEmpty())
     ApplicationHint(listFindings.join(QLatin1Char(' ')));

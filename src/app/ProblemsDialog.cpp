@@ -29,7 +29,8 @@ QString Summary(const std::vector<TProblemLine>& lines) {
       parts << QString::number(counts[i]) + QLatin1Char(' ') + QLatin1String(names[i]) +
                    (counts[i] > 1 ? QStringLiteral("s") : QString());
   const QString last = parts.takeLast();
-  return (parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
+  return (parts.isEmpty() ? last
+                          : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
          QStringLiteral(" in this game. Show goes to the entry; a fix is recorded in the "
                         "history, and Edit > Undo takes it back.");
 }
@@ -37,9 +38,9 @@ QString Summary(const std::vector<TProblemLine>& lines) {
 } // namespace
 
 QIcon SeverityIcon(TSeverity severity) {
-  constexpr std::array<QStyle::StandardPixmap, 3> pixmaps = {
-      QStyle::SP_MessageBoxCritical, QStyle::SP_MessageBoxWarning,
-      QStyle::SP_MessageBoxInformation};
+  constexpr std::array<QStyle::StandardPixmap, 3> pixmaps = {QStyle::SP_MessageBoxCritical,
+                                                             QStyle::SP_MessageBoxWarning,
+                                                             QStyle::SP_MessageBoxInformation};
   return QApplication::style()->standardIcon(pixmaps[static_cast<std::size_t>(severity)]);
 }
 
@@ -75,8 +76,7 @@ TProblemsDialog::TProblemsDialog(const std::vector<TProblemLine>& lines, QWidget
   connect(FixBtn, &QPushButton::clicked, this, [this] { Choose(true); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(FindingsView, &QTreeWidget::itemActivated, this, [this] { Choose(false); });
-  connect(FindingsView, &QTreeWidget::currentItemChanged, this,
-          [this] { SelectionChanged(); });
+  connect(FindingsView, &QTreeWidget::currentItemChanged, this, [this] { SelectionChanged(); });
   layout->addWidget(buttons);
   if (!rows.isEmpty())
     FindingsView->setCurrentItem(rows.front());

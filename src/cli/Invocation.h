@@ -9,8 +9,9 @@
 namespace flightdeck {
 
 // One command line as a command sees it: the list it works on (for the commands that take
-// GAMEDIR CATEGORY SIDE, or the part of the game named by GAMEDIR [CATEGORY [SIDE]]), its other arguments in order, and its options ("--swap" maps to "").
-// Arguments and options are UTF-8, as the shell passes them.
+// GAMEDIR CATEGORY SIDE, or the part of the game named by GAMEDIR [CATEGORY [SIDE]]), its other
+// arguments in order, and its options ("--swap" maps to ""). Arguments and options are UTF-8, as
+// the shell passes them.
 struct TInvocation {
   std::string GameDirectory; // with a trailing separator
   TMissionType Type = mtBattles;

@@ -66,8 +66,7 @@ constexpr char CtrlZ = 26;
 std::optional<TProblem> TextProblem(std::string_view text) {
   const std::size_t mark = text.find(CtrlZ);
   const std::string_view read = text.substr(0, mark);
-  for (std::size_t at = read.find('\n'); at != std::string_view::npos;
-       at = read.find('\n', at + 1))
+  for (std::size_t at = read.find('\n'); at != std::string_view::npos; at = read.find('\n', at + 1))
     if (at == 0 || read[at - 1] != '\r')
       return TProblem::LfLineEnds;
   if (mark != std::string_view::npos &&
@@ -173,8 +172,7 @@ std::string TCatalogueCheck::OnDiskName(const std::string& path) const {
   return Utf8ToWindows1252(ExtractFileName(HostPath(path)));
 }
 
-const std::unordered_map<std::string, std::string>&
-TCatalogueCheck::FolderOf(TMissionType folder) {
+const std::unordered_map<std::string, std::string>& TCatalogueCheck::FolderOf(TMissionType folder) {
   const auto [found, added] = FFolders.try_emplace(folder);
   if (added)
     for (std::string& name : HostFolderNames(HostPath(MissionDirectory(FGame, folder))))
@@ -201,8 +199,8 @@ void TCatalogueCheck::CheckList(TMissionType type, TGender side, bool report) {
   FAt.Type = type;
   FAt.Side = side;
   const std::string_view folder = MissionTypeDir(type);
-  FAt.List = OnDiskName(FGame + std::string(folder.substr(0, folder.size() - 1))) + "/" +
-             OnDiskName(path);
+  FAt.List =
+      OnDiskName(FGame + std::string(folder.substr(0, folder.size() - 1))) + "/" + OnDiskName(path);
   std::string text;
   try {
     text = ReadFileBytes(path);
@@ -250,8 +248,9 @@ void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
   for (std::size_t index = 0; index < list.Items().size(); ++index) {
     const TListFileItem& item = *list.Items()[index];
     FAt.Entry = static_cast<int>(index);
-    FAt.Label = titles ? titles->MissionLabel(item)
-                       : item.Title.empty() ? item.FileName : item.Title;
+    FAt.Label = titles               ? titles->MissionLabel(item)
+                : item.Title.empty() ? item.FileName
+                                     : item.Title;
     if (IsEntry(item.Kind) && !numbers.insert(item.Number).second)
       Add(TProblem::DuplicateNumber, {}, std::to_string(item.Number));
     if (HasBattleFile(item.Kind)) {
@@ -288,8 +287,7 @@ void TCatalogueCheck::CheckBattleFile(const TListFileItem& battle, const TBattle
   }
 }
 
-void TCatalogueCheck::CheckTitle(const TListFileItem& item,
-                                 std::optional<TMissionTitles>& titles) {
+void TCatalogueCheck::CheckTitle(const TListFileItem& item, std::optional<TMissionTitles>& titles) {
   std::optional<std::string> title = item.Title;
   if (item.Kind == likOperation) {
     if (!titles)
@@ -323,9 +321,9 @@ std::string_view ProblemName(TProblem problem) {
 
 std::string FindingText(const TFinding& finding) {
   std::string text(TraitsOf(finding.Problem).Text);
-  for (const auto& [field, value] : {std::pair<std::string_view, const std::string&>{
-                                         "{file}", finding.File},
-                                     {"{detail}", finding.Detail}})
+  for (const auto& [field, value] :
+       {std::pair<std::string_view, const std::string&>{"{file}", finding.File},
+        {"{detail}", finding.Detail}})
     if (const std::size_t at = text.find(field); at != std::string::npos)
       text.replace(at, field.size(), value);
   return text;

@@ -40,10 +40,10 @@ struct TFinding {
   TProblem Problem = TProblem::MissingMissionFile;
   TMissionType Type = mtBattles;
   TGender Side = gnNeutral;
-  std::string List;  // "COMBAT/REBEL.LST", below the game as spelled on disk; for a note "COMBAT"
-  int Entry = -1;    // the record's index in list order; -1 for the list itself
-  std::string Label; // the entry as the tree labels it
-  std::string File;  // the mission or battle file it is about, as the list names it
+  std::string List;   // "COMBAT/REBEL.LST", below the game as spelled on disk; for a note "COMBAT"
+  int Entry = -1;     // the record's index in list order; -1 for the list itself
+  std::string Label;  // the entry as the tree labels it
+  std::string File;   // the mission or battle file it is about, as the list names it
   std::string Detail; // why a file cannot be read
 
   bool operator==(const TFinding&) const = default;

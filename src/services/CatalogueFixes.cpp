@@ -28,8 +28,8 @@ std::string WithCrLf(const std::string& text) {
 std::vector<TMissionNode*> NodesWith(const TMissionTree& tree, TProblem problem) {
   const std::vector<TMissionNode*> nodes = tree.Nodes();
   std::vector<TMissionNode*> found;
-  for (const TFinding& finding : CheckCatalogue(tree.GameDirectory(), {tree.MissionType(),
-                                                                       tree.Gender()}))
+  for (const TFinding& finding :
+       CheckCatalogue(tree.GameDirectory(), {tree.MissionType(), tree.Gender()}))
     if (finding.Problem == problem && finding.Entry >= 0 &&
         finding.Entry < static_cast<int>(nodes.size()))
       found.push_back(nodes[static_cast<std::size_t>(finding.Entry)]);

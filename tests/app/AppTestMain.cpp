@@ -13,9 +13,9 @@ int RunProblemCommandsTest(int argc, char** argv);
 int main(int argc, char** argv) {
   flightdeck::TixoApplication application(argc, argv);
   int failures = 0;
-  for (auto run : {RunFlightdeckFormTest, RunNumberCommandsTest, RunEditCommandsTest,
-                   RunInstallCommandsTest, RunPackCommandsTest, RunCliParityTest,
-                   RunProblemCommandsTest})
+  for (auto run :
+       {RunFlightdeckFormTest, RunNumberCommandsTest, RunEditCommandsTest, RunInstallCommandsTest,
+        RunPackCommandsTest, RunCliParityTest, RunProblemCommandsTest})
     failures += run(argc, argv);
   return failures == 0 ? 0 : 1;
 }

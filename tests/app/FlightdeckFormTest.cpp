@@ -233,7 +233,8 @@ private slots:
     QVERIFY(FPrompts.GameOffers.front().front().endsWith(QStringLiteral("XvT  (wine)")));
     QVERIFY(form.XvTPath().empty());
     Click("XvTPathBtn"); // cancelled, but it offered the game among its places
-    QVERIFY(FPrompts.FolderPlaces.front().startsWith(QStringLiteral("Game found (wine)|Home|Wine")));
+    QVERIFY(
+        FPrompts.FolderPlaces.front().startsWith(QStringLiteral("Game found (wine)|Home|Wine")));
     FPrompts.GameChoice = 0;
     form.OfferGamesFound();
     QCOMPARE(form.XvTPath(), (hidden / "XvT").string() + "/");

@@ -35,8 +35,8 @@ private slots:
         QStringLiteral("The mission file e.tie is not in the mission folder.")));
     QVERIFY(Node(QStringLiteral("Alpha"))->toolTip(0).isEmpty());
     Select(QStringLiteral("e.tie"));
-    QVERIFY(Caption("ShowFileTitlePanel").endsWith(
-        QStringLiteral("e.tie  The mission file e.tie is not in the mission folder.")));
+    QCOMPARE(Caption("ShowFileTitlePanel"),
+             QStringLiteral("  Operation:  The mission file e.tie is not in the mission folder."));
 
     FPrompts.ProblemPicks = {{QStringLiteral("rebel.lst: Sierra")}};
     ShowProblems();
@@ -67,8 +67,8 @@ private slots:
                              << QByteArray("2\r\nd.tie\r\nf.tie\r\nThird\r\nFourth\r\n");
     QTest::newRow("duplicates") << QStringLiteral("number 4") << QStringLiteral("combat")
                                 << QStringLiteral("rebel.lst")
-                                << QByteArray(CrLf({"//", "[Rebel Run]", "//", "4", "r.tie",
-                                                    "Red", "0", "s.tie", "Sierra"})
+                                << QByteArray(CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red",
+                                                    "0", "s.tie", "Sierra"})
                                                   .c_str());
   }
   void eachFixIsMadeAndUndone() {

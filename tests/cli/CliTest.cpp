@@ -234,12 +234,8 @@ TEST(Cli, CheckPrintsFindingsInListOrderWithItsExitCodes) {
   const std::string unlisted = "{\"severity\":\"note\",\"folder\":\"train\",\"problem\":"
                                "\"unlisted-mission-file\",\"file\":\"T.TIE\"}\n";
   const std::pair<std::string, TRun> cases[] = {
-      {"", {1, missing + unlisted}},
-      {" combat", {1, missing}},
-      {" combat rebel", {1, missing}},
-      {" combat imperial", {0, ""}},
-      {" training", {0, unlisted}},
-      {" training neutral", {0, ""}},
+      {"", {1, missing + unlisted}}, {" combat", {1, missing}},    {" combat rebel", {1, missing}},
+      {" combat imperial", {0, ""}}, {" training", {0, unlisted}}, {" training neutral", {0, ""}},
   };
   for (const auto& [scope, expected] : cases) {
     const TRun run = RunCli("check " + game + scope);

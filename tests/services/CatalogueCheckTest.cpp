@@ -29,26 +29,25 @@ TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
     WriteBytes(root / "melee" / mission, "tie");
   WriteBytes(root / "Train" / "basic1.tie", "tie");
   WriteBytes(root / "Combat" / "MISSION.LST",
-             CrLf({"//", "[Patrols]", "//", "0", "patrol1.tie", "Into the Nebula", "1",
-                   "ghost.tie", "Ghost Run", "1", "relay1.tie", "Relay Start", "2", "PATROL1.TIE",
-                   "Second Look", "3", "patrol2.tie", " "}));
+             CrLf({"//", "[Patrols]", "//", "0", "patrol1.tie", "Into the Nebula", "1", "ghost.tie",
+                   "Ghost Run", "1", "relay1.tie", "Relay Start", "2", "PATROL1.TIE", "Second Look",
+                   "3", "patrol2.tie", " "}));
   WriteBytes(root / "BATTLE" / "mission.lst",
              CrLf({"//", "[Skyfall]", "//", "0", "b1.lst", "Battle One", "1", "nofile.lst",
-                   "Lost Battle", "2", "B3.LST", "Counted Short", "3", "lf.lst", "Unix Battle",
-                   "4", "..\\up.lst", "Outside"}));
+                   "Lost Battle", "2", "B3.LST", "Counted Short", "3", "lf.lst", "Unix Battle", "4",
+                   "..\\up.lst", "Outside"}));
   WriteBytes(root / "BATTLE" / "b1.lst", CrLf({"2", "relay1.tie", "relay2.tie", "Desc", " "}));
   WriteBytes(root / "BATTLE" / "b3.lst", CrLf({"1", "relay1.tie", "patrol2.tie", " ", " "}));
   WriteBytes(root / "BATTLE" / "lf.lst", "1\nrelay1.tie\nDesc\n \n");
-  WriteBytes(root / "melee" / "mission.lst",
-             CrLf({"//", "[Arena]", "//", "0", "arena1.tie", "Pit\nFight", "1", "arena\n2.tie",
-                   "Odd Name"}));
+  WriteBytes(root / "melee" / "mission.lst", CrLf({"//", "[Arena]", "//", "0", "arena1.tie",
+                                                   "Pit\nFight", "1", "arena\n2.tie", "Odd Name"}));
   WriteBytes(root / "TOURN" / "mission.lst",
              CrLf({"//", "[Cup]", "//", "0", "cup1.lst", "Rookie Cup"}));
   WriteBytes(root / "TOURN" / "cup1.lst",
              CrLf({"2", "duel1.tie", "duel2.tie", "D", " ", "Missions:", "First", ""}));
   WriteBytes(root / "Train" / "rebel.lst",
-             CrLf({"//", "[Basics]", "//", "0", "basic1.tie", "First Flight"}) +
-                 "\x1a" + CrLf({"1", "basic2.tie", "After the End"}));
+             CrLf({"//", "[Basics]", "//", "0", "basic1.tie", "First Flight"}) + "\x1a" +
+                 CrLf({"1", "basic2.tie", "After the End"}));
   WriteBytes(root / "Train" / "imperial.lst", CrLf({"//", "[Locked]", "//"}));
   SetIoFaultPlan([](TIoStep step, const std::string& path) {
     return step == TIoStep::OpenForReading && path.ends_with("imperial.lst") ? EACCES : 0;

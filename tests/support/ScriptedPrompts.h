@@ -64,7 +64,7 @@ public:
   }
 
   QList<QStringList> PackPlans; // the plan each pack install showed
-  bool InstallPlanned = true;    // the answer: install, or cancel
+  bool InstallPlanned = true;   // the answer: install, or cancel
   bool ConfirmPackPlan(const QString&, const QStringList& plan) override {
     PackPlans << plan;
     return InstallPlanned;
