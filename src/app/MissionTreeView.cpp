@@ -197,6 +197,7 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
   QList<QTreeWidgetItem*> roots;
   for (const std::unique_ptr<TMissionNode>& node : FDocument->Roots())
     roots.append(MakeItem(*node));
+  const QString listFindings = MarkFindings(roots);
   FMissionView->addTopLevelItems(roots);
   FMissionView->expandAll();
   FTreeState = tsIdle;
@@ -208,7 +209,8 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
     else
       FMissionView->setCurrentItem(roots.front());
   }
-  MarkFindings();
+  if (!listFindings.isEmpty())
+    ApplicationHint(listFindings);
 }
 
 void TixoFlightdeckForm::EndLabelEdit() {

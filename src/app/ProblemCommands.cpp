@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <array>
 
 namespace flightdeck {
 
@@ -32,17 +33,28 @@ TProblemLine LineOf(const TFinding& finding) {
   return line;
 }
 
+void AddInTreeOrder(QTreeWidgetItem* item, std::vector<QTreeWidgetItem*>& ordered) {
+  ordered.push_back(item);
+  for (int i = 0; i < item->childCount(); ++i)
+    AddInTreeOrder(item->child(i), ordered);
+}
+
 } // namespace
 
-void TixoFlightdeckForm::MarkFindings() {
+QString TixoFlightdeckForm::MarkFindings(const QList<QTreeWidgetItem*>& roots) {
   if (!FMissionCommandsEnabled)
-    return;
+    return {};
   std::vector<TFinding> findings = CheckCatalogue(FXvTPath, {FMissionType, FGender});
   // The most severe finding of an entry gives its mark.
   std::stable_sort(findings.begin(), findings.end(), [](const TFinding& a, const TFinding& b) {
     return SeverityOf(a.Problem) < SeverityOf(b.Problem);
   });
-  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
+  std::vector<QTreeWidgetItem*> nodes;
+  for (QTreeWidgetItem* root : roots)
+    AddInTreeOrder(root, nodes);
+  const std::array<QIcon, 3> marks = {SeverityIcon(TSeverity::Error),
+                                      SeverityIcon(TSeverity::Warning),
+                                      SeverityIcon(TSeverity::Note)};
   QStringList listFindings;
   for (const TFinding& finding : findings) {
     const QString text = FromList(FindingText(finding));
@@ -50,26 +62,24 @@ void TixoFlightdeckForm::MarkFindings() {
       listFindings << text;
       continue;
     }
-    TMissionTreeItem* item = nodes[static_cast<std::size_t>(finding.Entry)];
+    QTreeWidgetItem* item = nodes[static_cast<std::size_t>(finding.Entry)];
     const QString marked = item->toolTip(0);
     if (marked.isEmpty())
-      item->setIcon(0, SeverityIcon(SeverityOf(finding.Problem)));
+      item->setIcon(0, marks[static_cast<std::size_t>(SeverityOf(finding.Problem))]);
     item->setToolTip(0, marked.isEmpty() ? text : marked + QLatin1Char('\n') + text);
   }
   // Where some entries carry a mark, the others keep its room, so that the labels stay aligned.
   if (std::any_of(nodes.begin(), nodes.end(),
-                  [](auto* item) { return !item->toolTip(0).isEmpty(); })) {
+                  [](const QTreeWidgetItem* item) { return !item->toolTip(0).isEmpty(); })) {
     const int side = FMissionView->style()->pixelMetric(QStyle::PM_SmallIconSize);
     QPixmap blank(side, side);
     blank.fill(Qt::transparent);
-    for (TMissionTreeItem* item : nodes)
+    const QIcon room(blank);
+    for (QTreeWidgetItem* item : nodes)
       if (item->toolTip(0).isEmpty())
-        item->setIcon(0, QIcon(blank));
+        item->setIcon(0, room);
   }
-  if (!listFindings.isEmpty())
-    ApplicationHint(listFindings.join(QLatin1Char(' ')));
-  else if (SelectedNode())
-    MissionViewChange(); // the selected entry's status line names its finding
+  return listFindings.join(QLatin1Char(' '));
 }
 
 void TixoFlightdeckForm::mSearchProblemsClick() {

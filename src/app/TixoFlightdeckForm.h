@@ -197,9 +197,9 @@ private:
   TMessageResult Ask(const QString& caption, const QString& text);
   std::vector<THistoryEntry> GameHistory() const;
   void UndoEntry(int id); // and rebuilds the tree from what is on disk then
-  // Marks the entries of the tree with what the check finds in the list as it is on disk; the
-  // list's own findings go to the status line.
-  void MarkFindings();
+  // Marks the items of the tree (`roots` and all below, not yet in the view) with what the
+  // check finds in the list as it is on disk; returns the list's own findings, in words.
+  QString MarkFindings(const QList<QTreeWidgetItem*>& roots);
   // Names the history entry of the next save of the list, unless an earlier edit named it.
   void NoteEdit(const char* command, const std::string& subject);
   std::string FEditCommand;
