@@ -57,7 +57,7 @@ inline std::vector<std::string> WriteList(const std::string& game, TMissionType 
           static_cast<TListItemKind>(entry + 1), 0, missions.back(), "Contest title", {}}));
     }
   }
-  list.SaveToFile(list.ItemRefs());
+  list.Save();
   return missions;
 }
 

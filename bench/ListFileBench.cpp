@@ -21,7 +21,7 @@ void LoadAndSave(benchmark::State& state, TMissionType type) {
   for (auto _ : state) {
     TXvTListFile list(game.Directory(), type, gnNeutral);
     list.LoadFromFile();
-    list.SaveToFile(list.ItemRefs());
+    list.Save();
     benchmark::DoNotOptimize(list.Items().size());
   }
   state.SetComplexityN(entries);

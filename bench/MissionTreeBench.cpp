@@ -47,7 +47,7 @@ fs::path MakeGame(const fs::path& root, int entries) {
     list.Items().push_back(std::make_unique<TListFileItem>(TListFileItem{
         likEngagement, i, "m" + std::to_string(i) + ".tie", "Mission " + std::to_string(i), {}}));
   }
-  list.SaveToFile(list.ItemRefs());
+  list.Save();
   std::ofstream(root / "flightdeck.ini") << "[IxoKit]\r\nMPath=" << game << "\r\nMType=1\r\n";
   return root / "flightdeck.ini";
 }

@@ -128,7 +128,7 @@ void ResaveWritingNewBattleFiles(benchmark::State& state) {
     }
     state.ResumeTiming();
     const THostLookupScope scope;
-    list.SaveToFile(list.ItemRefs());
+    list.Save();
   }
   state.SetComplexityN(state.range(0));
 }

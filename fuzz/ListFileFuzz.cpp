@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   parent.Kind = EntryKind(type);
   list.LoadBattleFile(ListFileDirectory(list.FileName()) + "b.lst", parent);
   try {
-    list.SaveToFile(list.ItemRefs());
+    list.Save();
   } catch (const EInOutError&) {
     // A name read from the file may collide with a folder; the save reports that.
   }

@@ -103,7 +103,7 @@ int TreeCommand(const TInvocation& invocation) {
 int ResaveCommand(const TInvocation& invocation) {
   TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Gender);
   list.LoadFromFile();
-  list.SaveToFile(list.ItemRefs());
+  list.Save();
   return 0;
 }
 

@@ -3,16 +3,17 @@
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
 #include "platform/PathNames.h"
-#include "platform/TextLines.h"
 
 namespace flightdeck {
 
 namespace {
 
 // The title of a header line: after the first "[" up to the first "]" after it, or to the end.
-std::string HeaderTitle(std::string_view line) {
-  const std::string_view rest = line.substr(line.find('[') + 1);
-  return std::string(rest.substr(0, rest.find(']')));
+TTextSpan HeaderTitle(TTextSpan line, std::string_view text) {
+  const std::size_t open = text.find('[');
+  const std::string_view rest = text.substr(open + 1);
+  return {static_cast<std::uint32_t>(line.At + open + 1),
+          static_cast<std::uint32_t>(std::min(rest.find(']'), rest.size()))};
 }
 
 } // namespace
@@ -38,57 +39,69 @@ void TXvTListFile::LoadFromFile() {
 
 void TXvTListFile::LoadFromText(std::string text, const TBattleFileSource& battleFiles) {
   ClearItems();
-  TTextLineReader reader(std::move(text));
-  while (!reader.Eof()) {
-    const std::string line = reader.ReadLine();
-    const TListItemKind kind = ClassifyLine(line);
+  FText = std::move(text);
+  // About nine lines an entry: room for all without growing, and not much more.
+  FStored.reserve(FText.size() / 64 + 1);
+  TLineScanner lines(FText, 0, FText.size());
+  while (!lines.Eof()) {
+    const TTextSpan line = lines.Next();
+    const std::string_view lineText = line.In(FText);
+    const TListItemKind kind = ClassifyLine(lineText);
     if (kind == likCorruptEntry)
       continue;
-    auto record = std::make_unique<TListFileItem>();
-    TListFileItem& item = *record;
-    item.Kind = kind;
-    FItems.push_back(std::move(record));
+    TStoredRecord record;
+    record.Kind = kind;
     if (IsGroupHeader(kind)) {
-      item.Title = HeaderTitle(line);
+      record.Title = HeaderTitle(line, lineText);
+      FStored.push_back(record);
       continue;
     }
-    item.Number = ReadListNumber(line);
-    item.FileName = reader.ReadLine();
-    item.Title = reader.ReadLine();
+    record.Number = ReadListNumber(lineText);
+    record.FileName = lines.Next();
+    record.Title = lines.Next();
+    FStored.push_back(record);
     if (!HasBattleFile(kind))
       continue;
-    const std::string path = BattleFilePath(FFileName, item.FileName);
+    const std::size_t parent = FStored.size() - 1;
+    const std::string path = BattleFilePath(FFileName, record.FileName.In(FText));
     if (path.empty())
       continue;
-    if (std::optional<std::string> battleText = battleFiles(path))
-      LoadBattleText(std::move(*battleText), item);
+    if (const std::optional<std::string> battleText = battleFiles(path))
+      FStored[parent].Description = StoreBattleText(*battleText);
   }
 }
 
 void TXvTListFile::LoadBattleFile(const std::string& path, TListFileItem& parent) {
-  if (!path.empty() && FileExists(path))
-    LoadBattleText(ReadFileBytes(path), parent);
+  if (path.empty() || !FileExists(path))
+    return;
+  Materialize();
+  const std::array<TTextSpan, 2> description = StoreBattleText(ReadFileBytes(path));
+  parent.Description = {std::string(description[0].In(FText)),
+                        std::string(description[1].In(FText))};
+  Materialize();
 }
 
-void TXvTListFile::LoadBattleText(std::string text, TListFileItem& parent) {
-  TTextLineReader reader(std::move(text));
-  const std::int32_t count = ReadListNumber(reader.ReadLine());
+std::array<TTextSpan, 2> TXvTListFile::StoreBattleText(std::string_view text) {
+  const std::size_t begin = FText.size();
+  FText.append(text);
+  TLineScanner lines(FText, begin, FText.size());
+  const std::int32_t count = ReadListNumber(lines.Next().In(FText));
   const TListItemKind missionKind = FMissionType == mtTournaments ? likContest : likOperation;
-  const std::size_t first = FItems.size();
+  const std::size_t first = FStored.size();
   // Past the end every further name would be skipped anyway, so the loop stops there.
-  for (std::int32_t k = 0; k < count && !reader.Eof(); ++k) {
-    auto mission = std::make_unique<TListFileItem>();
-    mission->Kind = missionKind;
-    mission->FileName = reader.ReadLine();
-    FItems.push_back(std::move(mission));
+  for (std::int32_t k = 0; k < count && !lines.Eof(); ++k) {
+    TStoredRecord mission;
+    mission.Kind = missionKind;
+    mission.FileName = lines.Next();
+    FStored.push_back(mission);
   }
-  parent.Description[0] = reader.ReadLine();
-  parent.Description[1] = reader.ReadLine();
-  if (FMissionType != mtTournaments)
-    return;
-  reader.ReadLine(); // "Missions:"
-  for (std::size_t k = first; k < FItems.size() && !reader.Eof(); ++k)
-    FItems[k]->Title = reader.ReadLine();
+  const std::array<TTextSpan, 2> description = {lines.Next(), lines.Next()};
+  if (FMissionType == mtTournaments) {
+    lines.Next(); // "Missions:"
+    for (std::size_t k = first; k < FStored.size() && !lines.Eof(); ++k)
+      FStored[k].Title = lines.Next();
+  }
+  return description;
 }
 
 } // namespace flightdeck

@@ -72,7 +72,7 @@ bool TMissionTree::Save() {
     TXvTListFile combat(FGameDirectory, SingleMissionType(FType), gnNeutral);
     combat.LoadFromFile();
     TXvTListFile::CopyTitles(likEngagement, likOperation, combat.ItemRefs(), items);
-    combat.SaveToFile(combat.ItemRefs());
+    combat.Save();
   }
   FListAsStored = std::move(records);
   return true;

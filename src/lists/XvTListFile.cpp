@@ -11,7 +11,41 @@ TXvTListFile::TXvTListFile(std::string_view gameDirectory, TMissionType missionT
     : FFileName(ListFilePath(gameDirectory, missionType, gender)), FMissionType(missionType),
       FGender(gender) {}
 
+void TXvTListFile::Materialize() const {
+  if (FStored.empty())
+    return;
+  FItems.reserve(FItems.size() + FStored.size());
+  for (const TStoredRecord& stored : FStored) {
+    auto record = std::make_unique<TListFileItem>();
+    record->Kind = stored.Kind;
+    record->Number = stored.Number;
+    record->FileName = stored.FileName.In(FText);
+    record->Title = stored.Title.In(FText);
+    record->Description = {std::string(stored.Description[0].In(FText)),
+                           std::string(stored.Description[1].In(FText))};
+    FItems.push_back(std::move(record));
+  }
+  FStored = {};
+  FText = {};
+}
+
+TXvTListFile::TItems& TXvTListFile::Items() {
+  Materialize();
+  return FItems;
+}
+
+const TXvTListFile::TItems& TXvTListFile::Items() const {
+  Materialize();
+  return FItems;
+}
+
+TXvTListFile::TItems TXvTListFile::TakeItems() {
+  Materialize();
+  return std::exchange(FItems, {});
+}
+
 TListItemRefs TXvTListFile::ItemRefs() const {
+  Materialize();
   TListItemRefs refs;
   refs.reserve(FItems.size());
   for (const std::unique_ptr<TListFileItem>& item : FItems)
@@ -21,9 +55,12 @@ TListItemRefs TXvTListFile::ItemRefs() const {
 
 void TXvTListFile::ClearItems() {
   FItems.clear();
+  FStored = {};
+  FText = {};
 }
 
 void TXvTListFile::AddMission(const TListFileItem& record, std::string_view groupTitle) {
+  Materialize();
   std::size_t header = FItems.size();
   for (std::size_t i = 0; i < FItems.size(); ++i)
     if (FItems[i]->Kind == likCampaign && SameTextAscii(FItems[i]->Title, groupTitle))
@@ -50,7 +87,7 @@ void TXvTListFile::AddMission(const TListFileItem& record, std::string_view grou
 void TXvTListFile::AddPackageItems(const std::vector<TPackageItem>& packageItems) {
   const bool battleType = FMissionType == mtBattles || FMissionType == mtTournaments;
   const TListItemKind entryKind = EntryKind(FMissionType);
-  TFreeNumbers numbers(entryKind, ItemRefs());
+  TFreeNumbers numbers(entryKind, ItemRefs()); // made records of their own
 
   for (const TPackageItem& entry : packageItems) {
     auto record = std::make_unique<TListFileItem>();

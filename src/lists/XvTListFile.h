@@ -3,6 +3,7 @@
 #include "lists/ListFileItem.h"
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
+#include "platform/TextLines.h"
 
 #include <functional>
 #include <memory>
@@ -14,8 +15,22 @@
 
 namespace flightdeck {
 
+// A record as a list keeps it after reading: its texts as spans of the bytes read.
+struct TStoredRecord {
+  TListItemKind Kind = likCampaign;
+  std::int32_t Number = 0;
+  TTextSpan FileName;
+  TTextSpan Title;
+  std::array<TTextSpan, 2> Description;
+};
+
 // One list file of the game in memory: its records in file order, for one mission type and
 // gender. Lives for one command: constructed, loaded or filled, saved, destroyed.
+//
+// What it reads it keeps compact, the bytes of the list and its battle files in one buffer
+// and each record as spans of them, and makes records of their own only when they are asked
+// for (Items, ItemRefs, TakeItems, any change): a list that is read and written back as it is
+// (Save) never holds one allocation per line.
 class TXvTListFile {
 public:
   using TItems = std::vector<std::unique_ptr<TListFileItem>>;
@@ -27,13 +42,13 @@ public:
   TXvTListFile& operator=(const TXvTListFile&) = delete;
 
   const std::string& FileName() const { return FFileName; }
-  TItems& Items() { return FItems; }
-  const TItems& Items() const { return FItems; }
+  TItems& Items();
+  const TItems& Items() const;
   TListItemRefs ItemRefs() const;
   TMissionType MissionType() const { return FMissionType; }
   TGender Gender() const { return FGender; }
   // Hands the records over to the caller; the list is empty afterwards.
-  TItems TakeItems() { return std::exchange(FItems, {}); }
+  TItems TakeItems();
 
   void ClearItems();
 
@@ -48,6 +63,8 @@ public:
   // from `battleFiles`.
   void LoadFromText(std::string text, const TBattleFileSource& battleFiles);
   void SaveToFile(const TListItemRefs& items) const;
+  // Writes the list's own records as SaveToFile does.
+  void Save() const;
   TListItemKind ClassifyLine(std::string_view line) const;
 
   // Adds a copy of `record` as an Engagement under the last Campaign titled `groupTitle`
@@ -62,10 +79,18 @@ public:
                          const TListItemRefs& destination, const TListItemRefs& source);
 
 private:
-  void LoadBattleText(std::string text, TListFileItem& parent);
+  // Appends `text` to the bytes kept and the missions of that battle file to the stored
+  // records; returns its two description lines.
+  std::array<TTextSpan, 2> StoreBattleText(std::string_view text);
+  // Turns the stored records into records of their own, behind those in FItems.
+  void Materialize() const;
+  template <typename TRecords>
+  void WriteFiles(const TRecords& records) const;
 
   std::string FFileName;
-  TItems FItems;
+  mutable TItems FItems;
+  mutable std::string FText; // the bytes read, while records are stored as spans of them
+  mutable std::vector<TStoredRecord> FStored;
   TMissionType FMissionType;
   TGender FGender;
 };

@@ -72,9 +72,9 @@ void ReadFilePieces(std::string_view path, const std::function<void(std::string_
 }
 
 std::string ReadFileBytes(std::string_view path) {
-  std::string bytes;
-  ReadFilePieces(path, [&](std::string_view piece) { bytes.append(piece); });
-  return bytes;
+  const std::string host = ReadableHostPath(path);
+  CheckIoFault(TIoStep::OpenForReading, host);
+  return ReadHostFile(host);
 }
 
 void CopyFileReplacing(std::string_view source, std::string_view destination) {

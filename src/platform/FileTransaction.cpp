@@ -55,6 +55,10 @@ void TFileTransaction::Stage(std::string_view path, std::string_view bytes) {
   Add(path, std::move(file));
 }
 
+void TFileTransaction::StageWritten(std::string_view path, TReplacementFile file) {
+  Add(path, std::move(file));
+}
+
 void TFileTransaction::StageCopy(std::string_view source, std::string_view path) {
   TReplacementFile file(path);
   ReadFilePieces(source, [&](std::string_view piece) { file.Write(piece); });

@@ -29,6 +29,8 @@ public:
   TFileTransaction& operator=(const TFileTransaction&) = delete;
 
   void Stage(std::string_view path, std::string_view bytes);
+  // Stages what was written into `file` (finished) as the new content of the file at `path`.
+  void StageWritten(std::string_view path, TReplacementFile file);
   // Stages a copy of the file `source`, streamed.
   void StageCopy(std::string_view source, std::string_view path);
   // Stages the removal of the file at the host path `hostPath`, done after every replacement.

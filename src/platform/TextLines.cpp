@@ -1,33 +1,72 @@
 #include "platform/TextLines.h"
 
+#include "platform/InOutError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <limits>
+
 namespace flightdeck {
 
 namespace {
 constexpr char EndOfFileMark = '\x1a';
+constexpr std::size_t WriterPiece = 1 << 18;
+} // namespace
+
+TLineScanner::TLineScanner(const std::string& text, std::size_t begin, std::size_t end)
+    : FText(text), FPos(begin), FEnd(end) {
+  if (end > std::numeric_limits<std::uint32_t>::max())
+    throw EInOutError(EFBIG, {}, "A text of 4 GiB or more cannot be read");
+  const std::size_t mark = std::string_view(text).substr(begin, end - begin).find(EndOfFileMark);
+  if (mark != std::string_view::npos)
+    FEnd = begin + mark;
 }
 
-TTextLineReader::TTextLineReader(std::string text) : FText(std::move(text)) {
-  const std::size_t mark = FText.find(EndOfFileMark);
-  if (mark != std::string::npos)
-    FText.resize(mark);
-}
-
-std::string TTextLineReader::ReadLine() {
+TTextSpan TLineScanner::Next() {
   if (Eof())
     return {};
-  std::size_t end = FText.find('\r', FPos);
-  if (end == std::string::npos)
-    end = FText.size();
-  std::string line = FText.substr(FPos, end - FPos);
-  FPos = end + 1;
-  if (FPos < FText.size() && FText[FPos] == '\n')
+  const std::string_view rest(FText.data() + FPos, FEnd - FPos);
+  const std::size_t length = std::min(rest.find('\r'), rest.size());
+  const TTextSpan line{static_cast<std::uint32_t>(FPos), static_cast<std::uint32_t>(length)};
+  FPos += length + 1;
+  if (FPos < FEnd && FText[FPos] == '\n')
     ++FPos;
   return line;
 }
 
+TTextLineReader::TTextLineReader(std::string text)
+    : FText(std::move(text)), FLines(FText, 0, FText.size()) {}
+
 void AppendLine(std::string& text, std::string_view line) {
   text += line;
   text += "\r\n";
+}
+
+TLineWriter::TLineWriter(std::function<void(std::string_view)> sink) : FSink(std::move(sink)) {
+  FBuffer.reserve(WriterPiece);
+}
+
+void TLineWriter::Reserve(std::size_t size) {
+  if (FBuffer.size() + size > WriterPiece)
+    Flush();
+}
+
+void TLineWriter::Line(std::string_view line) {
+  Reserve(line.size() + 2);
+  AppendLine(FBuffer, line);
+}
+
+void TLineWriter::Line(std::int32_t number) {
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  Line(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+void TLineWriter::Flush() {
+  if (!FBuffer.empty())
+    FSink(FBuffer);
+  FBuffer.clear();
 }
 
 } // namespace flightdeck

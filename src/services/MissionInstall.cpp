@@ -27,7 +27,7 @@ void AddMissionToCombatLists(std::string_view gameDirectory, const TListFileItem
     TXvTListFile list(gameDirectory, mtCombat, gender);
     list.LoadFromFile();
     list.AddMission(record, groupTitle);
-    list.SaveToFile(list.ItemRefs());
+    list.Save();
   }
 }
 

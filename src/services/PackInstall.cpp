@@ -246,7 +246,7 @@ std::vector<std::string> AddPackToLists(const std::string& gameDirectory, TMissi
     if (id.Type == mtBattles || id.Type == mtTournaments)
       AssignFreeBattleFiles(list, items, notes);
     list.AddPackageItems(items);
-    list.SaveToFile(list.ItemRefs());
+    list.Save();
   }
   transaction.Commit();
   return notes;

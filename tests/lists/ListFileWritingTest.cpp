@@ -23,7 +23,7 @@ protected:
   void Save(TMissionType type, const Records& records, TGender gender = gnNeutral) {
     TXvTListFile list(FGame, type, gender);
     test::Append(list, records);
-    list.SaveToFile(list.ItemRefs());
+    list.Save();
   }
   std::string Read(std::string_view folder, std::string_view name) const {
     return ReadBytes(FTemp.Path() / folder / name);
@@ -48,7 +48,7 @@ TEST_F(ListFileWriting, WorkedExamplesWriteBackByteExactly) {
     WriteBytes(FTemp.Path() / "combat" / "mission.lst", "clobbered");
     WriteBytes(FTemp.Path() / "tourn" / "rebel.lst", "clobbered");
     WriteBytes(FTemp.Path() / "tourn" / "cup1.lst", "clobbered");
-    list.SaveToFile(list.ItemRefs());
+    list.Save();
     if (type == mtCombat) {
       EXPECT_EQ(Read("combat", "mission.lst"), combat);
     } else {
