@@ -1,10 +1,11 @@
 // Writing archives.
 
-#include "platform/PathNames.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
+#include "platform/PathNames.h"
+#include "zip/ZipDeflate.h"
 #include "zip/ZipDosTime.h"
 #include "zip/ZipEngine.h"
 #include "zip/ZipEntries.h"
@@ -160,6 +161,12 @@ bool IsFolderEntry(const TSourceFile& file) {
   return file.StoredName.back() == '/';
 }
 
+// Whether a file's entry is deflated ahead of libzip: not one stored as it is, nor encrypted.
+bool Deflated(const TZipWriteOptions& options, const TSourceFile& file) {
+  return !IsStoredSuffix(options, file.StoredName) &&
+         !(options.Encrypt && !options.Password.empty());
+}
+
 // The archive libzip works on: the archive itself, or, with a temporary folder given, a copy
 // there that replaces the archive once it is complete.
 class TWorkingArchive {
@@ -224,9 +231,35 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
   if (!archive)
     return {zrBadArchive, "\"" + options->Archive +
                               "\" cannot be opened as a zip archive: " + ZipErrorText(code)};
+  // Files an update or freshen leaves as they are stored; the others are deflated on every
+  // core ahead of libzip, unless they are stored as they are or encrypted.
+  std::vector<bool> skipped(files.size());
+  std::vector<std::string> deflatedPaths;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const TSourceFile& file = files[i];
+    if (IsFolderEntry(file))
+      continue;
+    if (options->Freshen || options->Update) {
+      const std::string entryName = StoredEntryName(file.StoredName);
+      const zip_int64_t existing = zip_name_locate(archive.get(), entryName.c_str(), 0);
+      zip_stat_t entry;
+      zip_stat_init(&entry);
+      const bool stored =
+          existing >= 0 &&
+          zip_stat_index(archive.get(), static_cast<zip_uint64_t>(existing), 0, &entry) == 0;
+      skipped[i] = (options->Freshen && !stored) ||
+                   (stored && FileModifiedTime(file.Path).value_or(0) <= entry.mtime);
+    }
+    if (!skipped[i] && Deflated(*options, file))
+      deflatedPaths.push_back(HostPath(file.Path));
+  }
+  TParallelDeflater deflater(std::move(deflatedPaths), options->Level);
+  std::size_t nextDeflated = 0;
+
   std::vector<std::string> added;
   std::vector<TZipFileStats> written;
-  for (const TSourceFile& file : files) {
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const TSourceFile& file = files[i];
     const std::string entryName = StoredEntryName(file.StoredName);
     if (IsFolderEntry(file)) {
       if (zip_name_locate(archive.get(), entryName.c_str(), 0) < 0 &&
@@ -235,18 +268,12 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
                 "\"" + file.StoredName + "\" cannot be added: " + zip_strerror(archive.get())};
       continue;
     }
+    if (skipped[i])
+      continue;
     const zip_int64_t existing = zip_name_locate(archive.get(), entryName.c_str(), 0);
-    if (options->Freshen || options->Update) {
-      zip_stat_t entry;
-      zip_stat_init(&entry);
-      const bool stored =
-          existing >= 0 &&
-          zip_stat_index(archive.get(), static_cast<zip_uint64_t>(existing), 0, &entry) == 0;
-      if ((options->Freshen && !stored) ||
-          (stored && FileModifiedTime(file.Path).value_or(0) <= entry.mtime))
-        continue;
-    }
-    zip_source_t* source = zip_source_file(archive.get(), HostPath(file.Path).c_str(), 0, -1);
+    zip_source_t* source = Deflated(*options, file)
+                               ? deflater.Source(archive.get(), nextDeflated++)
+                               : zip_source_file(archive.get(), HostPath(file.Path).c_str(), 0, -1);
     if (!source)
       return {zrFileMissing,
               "\"" + file.Path + "\" cannot be read: " + zip_strerror(archive.get())};
