@@ -32,7 +32,7 @@ for path in ./usr/bin/flightdeck ./usr/bin/flightdeck-cli ./usr/share/applicatio
   echo "$contents" | grep -q " $path\$" || { echo "not in the package: $path" >&2; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 qt6-qpa-plugins libzip4; do
+for package in libqt6widgets6 qt6-qpa-plugins libzip4 libdeflate0; do
   echo "$depends" | grep -q "$package" || { echo "no dependency on $package: $depends" >&2; exit 1; }
 done
 [ "$(dpkg-deb -f "$deb" Package)" = flightdeck ]
