@@ -48,52 +48,69 @@ const char* SkipReasonText(std::uint8_t reason) {
   }
 }
 
-// Why the files of an extraction did not come out.
-class TExtractionReasons {
+// What an extraction gave: the names that came out, and why others did not.
+class TExtraction {
 public:
+  void Extracted(const std::string& name) { FExtracted.insert(Key(name)); }
+  bool WasExtracted(const std::string& name) const { return FExtracted.count(Key(name)) > 0; }
   void Add(const std::string& name, std::string reason) {
-    FByName.emplace(LowerCaseAscii(ExtractFileName(name)), std::move(reason));
+    FByName.emplace(Key(name), std::move(reason));
   }
   void SetFallback(std::string reason) { FFallback = std::move(reason); }
-  std::string For(const std::string& name) const {
-    const auto found = FByName.find(LowerCaseAscii(name));
+  std::string Reason(const std::string& name) const {
+    const auto found = FByName.find(Key(name));
     return found != FByName.end() ? found->second : FFallback;
   }
 
 private:
+  static std::string Key(const std::string& name) { return LowerCaseAscii(ExtractFileName(name)); }
+
+  std::unordered_set<std::string> FExtracted;
   std::unordered_map<std::string, std::string> FByName;
   std::string FFallback = "it is not in the pack";
 };
 
-// Extracts the entries named by `names` into `directory` with the archive's settings, except
-// that the first entry of a name wins over later ones spelled alike.
-TExtractionReasons ExtractInto(TZipArchiver& zip, const std::vector<std::string>& names,
-                               const std::string& directory) {
-  TExtractionReasons reasons;
-  const TZipOverwrite overwrite = zip.Overwrite;
-  auto skipping = std::move(zip.OnSkippingFile);
-  zip.Overwrite = zowNever;
-  zip.OnSkippingFile = [&](TZipArchiver&, const TZipSkipping& skipped) {
-    if (skipped.Reason != zsrExists)
-      reasons.Add(skipped.FileName, SkipReasonText(skipped.Reason));
-  };
+// Extracts the entries named by `names` into `directory` with the archive's settings; a file
+// there is replaced, but the first entry of a name wins over later ones spelled alike. With
+// `staged`, the files join the open file transaction.
+TExtraction ExtractInto(TZipArchiver& zip, const std::vector<std::string>& names,
+                        const std::string& directory, bool staged) {
+  TExtraction extraction;
   struct TRestore {
     TZipArchiver& Zip;
-    TZipOverwrite Overwrite;
-    TZipArchiver::TEvent<const TZipSkipping&>& Skipping;
+    TZipOverwrite Overwrite = Zip.Overwrite;
+    bool Staged = Zip.StageExtracted;
+    TZipArchiver::TEvent<const TZipSkipping&> Skipping = std::move(Zip.OnSkippingFile);
+    TZipArchiver::TEvent<TZipReplace&> Replacing = std::move(Zip.OnReplace);
+    TZipArchiver::TEvent<const TZipFileStats&> Testing = std::move(Zip.OnTesting);
     ~TRestore() {
       Zip.Overwrite = Overwrite;
+      Zip.StageExtracted = Staged;
       Zip.OnSkippingFile = std::move(Skipping);
+      Zip.OnReplace = std::move(Replacing);
+      Zip.OnTesting = std::move(Testing);
     }
-  } restore{zip, overwrite, skipping};
+  } restore{zip};
+  zip.Overwrite = zowAsk;
+  zip.StageExtracted = staged;
+  zip.OnSkippingFile = [&](TZipArchiver&, const TZipSkipping& skipped) {
+    if (skipped.Reason != zsrExists)
+      extraction.Add(skipped.FileName, SkipReasonText(skipped.Reason));
+  };
+  zip.OnReplace = [&](TZipArchiver&, TZipReplace& replace) {
+    replace.Answer = extraction.WasExtracted(replace.FileName) ? zraSkip : zraReplace;
+  };
+  zip.OnTesting = [&](TZipArchiver&, const TZipFileStats& stats) {
+    extraction.Extracted(stats.FileName);
+  };
   zip.ExtractDirectory = directory;
   zip.FilesToProcess.clear();
   for (const std::string& name : names)
     zip.FilesToProcess.push_back(ZipLiteralPattern(name));
   const int result = zip.ExtractFiles(0);
   if (result != zrOk && result != zrWarning && result != zrNothingMatched)
-    reasons.SetFallback(zip.LastError());
-  return reasons;
+    extraction.SetFallback(zip.LastError());
+  return extraction;
 }
 
 // Leaves out what must not enter the game's folders, and mends titles the lists cannot hold.
@@ -195,10 +212,10 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
   const std::string packName = Quoted(zipManager.ZipFileName);
   // The script comes out in a folder of our own: nothing of the user's can be in its way.
   const TTemporaryFolder folder;
-  const auto scriptReasons = ExtractInto(zipManager, {script}, folder.Path());
-  if (!FileExists(folder.Path() + script))
+  const TExtraction scriptExtraction = ExtractInto(zipManager, {script}, folder.Path(), false);
+  if (!scriptExtraction.WasExtracted(script))
     return TPackFiles::Failure("The installation script of the pack " + packName +
-                               " could not be read: " + scriptReasons.For(script) + ".");
+                               " could not be read: " + scriptExtraction.Reason(script) + ".");
   std::vector<std::string> ignored;
   TPackFiles pack = ReadInstallScript(folder.Path() + script, type, ignored);
   CheckEntries(pack.Value(), pack.Notes);
@@ -206,13 +223,16 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
   if (missions.empty())
     return pack;
 
-  const std::string extracted = folder.Path() + "missions/";
-  const auto reasons = ExtractInto(zipManager, missions, extracted);
+  // Missions go straight into the mission folder, put in place with the lists, or now when
+  // no transaction is open and all of them came out.
+  TFileTransaction transaction;
+  const TExtraction extraction =
+      ExtractInto(zipManager, missions, MissionFilePath(gameDirectory, type, ""), true);
   std::string missing;
   for (const std::string& mission : missions)
-    if (!FileExists(extracted + mission))
-      missing +=
-          (missing.empty() ? "" : ", ") + Quoted(mission) + " (" + reasons.For(mission) + ")";
+    if (!extraction.WasExtracted(mission))
+      missing += (missing.empty() ? "" : ", ") + Quoted(mission) + " (" +
+                 extraction.Reason(mission) + ")";
   if (!missing.empty()) {
     TPackFiles failed = TPackFiles::Failure(
         "The pack " + packName +
@@ -220,9 +240,7 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
     failed.Notes = std::move(pack.Notes);
     return failed;
   }
-  const std::string missionDirectory = MissionFilePath(gameDirectory, type, "");
-  for (const std::string& mission : missions)
-    CopyFileReplacing(extracted + mission, missionDirectory + mission);
+  transaction.Commit();
   return pack;
 }
 

@@ -131,6 +131,8 @@ std::vector<std::string> TZipArchiver::ExtractArguments(std::uint8_t action) con
     arguments.emplace_back("-n");
   if (Overwrite == zowAlways)
     arguments.emplace_back("-o");
+  if (StageExtracted)
+    arguments.emplace_back("--staged");
   arguments.push_back(ZipPathArgument(ZipFileName));
   AppendFileSpecs(arguments, false);
   if (!ExtractDirectory.empty()) {

@@ -1,5 +1,6 @@
 // Listing and extracting archives.
 
+#include "platform/FileTransaction.h"
 #include "platform/PathNames.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <unordered_set>
 
 namespace flightdeck {
@@ -207,8 +209,12 @@ bool TExtraction::WriteEntry(zip_uint64_t index, const TZipFileStats& stats,
   }
   if (total != stats.OriginalSize || zip_fclose(open.release()) != 0)
     return Skip(stats, zsrUnreadable, zrBadArchive, "\"" + stats.FileName + "\" is damaged");
-  output.Commit();
-  SetFileModifiedTime(target, FileTimeOfLocal(stats.DateTime));
+  output.Finish();
+  SetFileModifiedTime(output.TempPath(), FileTimeOfLocal(stats.DateTime));
+  if (FOptions.Staged)
+    TFileTransaction().StageWritten(target, std::move(output)); // joins the one open
+  else
+    output.Commit();
   // Read whole, its checksum verified by libzip: the entry has passed its test.
   return !FEvents.Testing(stats);
 }
@@ -261,12 +267,20 @@ TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEv
     return {zrTooLarge, "the archive's files add up to more than may be extracted"};
   TExtraction extraction(archive.get(), *options, events, dosTimes);
   try {
+    // Staged files wait for the transaction open on this thread, or for this one.
+    std::optional<TFileTransaction> staging;
+    if (options->Staged)
+      staging.emplace();
     if (!options->Directory.empty())
       ForceDirectories(options->Directory);
     for (const zip_uint64_t index : chosen)
       if (!extraction.Extract(index))
         return {zrStopped, "stopped"};
+    if (staging)
+      staging->Commit();
   } catch (const EInOutError& failure) {
+    if (options->Staged)
+      throw; // a failure of the caller's transaction, as for any file it stages
     return {zrWriteFailed, failure.what()};
   }
   return {extraction.Result(), extraction.Reason()};
