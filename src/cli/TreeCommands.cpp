@@ -101,9 +101,7 @@ int TreeCommand(const TInvocation& invocation) {
 }
 
 int ResaveCommand(const TInvocation& invocation) {
-  TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Gender);
-  list.LoadFromFile();
-  list.Save();
+  TXvTListFile(invocation.GameDirectory, invocation.Type, invocation.Gender).Resave();
   return 0;
 }
 

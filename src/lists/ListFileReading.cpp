@@ -19,9 +19,9 @@ TTextSpan HeaderTitle(TTextSpan line, std::string_view text) {
 } // namespace
 
 TListItemKind TXvTListFile::ClassifyLine(std::string_view line) const {
-  if (line.substr(0, 2) == "//" || Trim(line).empty())
+  if (line.substr(0, 2) == "//" || IsBlank(line))
     return likCorruptEntry;
-  const bool header = !line.empty() && line[0] == '[' && ExtractFileExt(line).empty();
+  const bool header = line[0] == '[' && ExtractFileExt(line).empty();
   return header ? GroupHeaderKind(FMissionType) : EntryKind(FMissionType);
 }
 
@@ -42,8 +42,22 @@ void TXvTListFile::LoadFromText(std::string text, const TBattleFileSource& battl
   FText = std::move(text);
   // About nine lines an entry: room for all without growing, and not much more.
   FStored.reserve(FText.size() / 64 + 1);
-  TLineScanner lines(FText, 0, FText.size());
+  StoreItems(0, true, battleFiles);
+}
+
+std::size_t TXvTListFile::StoreItems(std::size_t begin, bool listEnds,
+                                     const TBattleFileSource& battleFiles) {
+  std::size_t end = FText.size();
+  if (!listEnds) {
+    // Only lines whose end is known: a CR with a byte after it, which may be its LF.
+    const std::size_t lastCr = std::string_view(FText).substr(0, end - 1).rfind('\r', end);
+    if (lastCr == std::string::npos || lastCr < begin)
+      return begin;
+    end = lastCr + (FText[lastCr + 1] == '\n' ? 2 : 1);
+  }
+  TLineScanner lines(FText, begin, end);
   while (!lines.Eof()) {
+    const std::size_t item = lines.Position();
     const TTextSpan line = lines.Next();
     const std::string_view lineText = line.In(FText);
     const TListItemKind kind = ClassifyLine(lineText);
@@ -59,6 +73,10 @@ void TXvTListFile::LoadFromText(std::string text, const TBattleFileSource& battl
     record.Number = ReadListNumber(lineText);
     record.FileName = lines.Next();
     record.Title = lines.Next();
+    if (lines.Overran() && !listEnds) {
+      lines.Rewind(item); // the rest of the entry is still to come
+      return item;
+    }
     FStored.push_back(record);
     if (!HasBattleFile(kind))
       continue;
@@ -69,6 +87,7 @@ void TXvTListFile::LoadFromText(std::string text, const TBattleFileSource& battl
     if (const std::optional<std::string> battleText = battleFiles(path))
       FStored[parent].Description = StoreBattleText(*battleText);
   }
+  return end;
 }
 
 void TXvTListFile::LoadBattleFile(const std::string& path, TListFileItem& parent) {

@@ -1,5 +1,8 @@
 #include "lists/XvTListFile.h"
+#include "platform/ContentDigest.h"
+#include "platform/FileSystem.h"
 #include "platform/FileTransaction.h"
+#include "platform/HostPath.h"
 #include "platform/PathNames.h"
 #include "platform/TextLines.h"
 
@@ -81,37 +84,58 @@ std::string BattleFileText(const TRecords& records, std::size_t index) {
 
 } // namespace
 
+// Writes a list file and its battle files as one transaction, the records a piece at a time;
+// the list is put in place after its battle files.
+class TXvTListFile::TWriting {
+public:
+  explicit TWriting(const std::string& fileName)
+      : FFileName(fileName), FListFile(fileName),
+        FLines([this](std::string_view piece) { FListFile.Write(piece); }) {}
+
+  template <typename TRecords>
+  void Write(const TRecords& records) {
+    for (std::size_t i = 0; i < records.Count(); ++i) {
+      const TListItemKind kind = records.Kind(i);
+      if (IsGroupHeader(kind)) {
+        FLines.Line("//");
+        FLines.Line(HeaderLine(records.Title(i)));
+        FLines.Line("//");
+      } else if (IsEntry(kind)) {
+        FLines.Line(records.Number(i));
+        FLines.Line(records.FileName(i));
+        FLines.Line(records.Title(i));
+        // A battle file name that is not a plain name would be written outside the category's
+        // directory, or over the directory itself, and one named like this list would replace
+        // the list: such a battle gets no battle file.
+        const std::string battleFile =
+            HasBattleFile(kind) ? BattleFilePath(FFileName, records.FileName(i)) : std::string();
+        if (!battleFile.empty())
+          FTransaction.Stage(battleFile, BattleFileText(records, i));
+      }
+    }
+  }
+
+  void Finish() {
+    FLines.Flush();
+    FListFile.Finish();
+    FTransaction.StageWritten(FFileName, std::move(FListFile));
+    FTransaction.Commit();
+  }
+
+private:
+  const std::string& FFileName;
+  TFileTransaction FTransaction;
+  TReplacementFile FListFile;
+  TLineWriter FLines;
+};
+
 template <typename TRecords>
 void TXvTListFile::WriteFiles(const TRecords& records) const {
   if (FFileName.empty())
     return;
-  // The list and all its battle files are replaced together or not at all.
-  TFileTransaction transaction;
-  TReplacementFile listFile(FFileName);
-  TLineWriter list([&](std::string_view piece) { listFile.Write(piece); });
-  for (std::size_t i = 0; i < records.Count(); ++i) {
-    const TListItemKind kind = records.Kind(i);
-    if (IsGroupHeader(kind)) {
-      list.Line("//");
-      list.Line(HeaderLine(records.Title(i)));
-      list.Line("//");
-    } else if (IsEntry(kind)) {
-      list.Line(records.Number(i));
-      list.Line(records.FileName(i));
-      list.Line(records.Title(i));
-      // A battle file name that is not a plain name would be written outside the category's
-      // directory, or over the directory itself, and one named like this list would replace
-      // the list: such a battle gets no battle file.
-      const std::string battleFile =
-          HasBattleFile(kind) ? BattleFilePath(FFileName, records.FileName(i)) : std::string();
-      if (!battleFile.empty())
-        transaction.Stage(battleFile, BattleFileText(records, i));
-    }
-  }
-  list.Flush();
-  listFile.Finish();
-  transaction.StageWritten(FFileName, std::move(listFile));
-  transaction.Commit();
+  TWriting writing(FFileName);
+  writing.Write(records);
+  writing.Finish();
 }
 
 void TXvTListFile::SaveToFile(const TListItemRefs& items) const {
@@ -123,6 +147,52 @@ void TXvTListFile::Save() const {
     WriteFiles(TStoredRecords(FStored, FText));
   else
     SaveToFile(ItemRefs());
+}
+
+void TXvTListFile::Resave(std::size_t pieceSize) {
+  // Battle files named in another case than on disk are found with one read of their folder.
+  const THostLookupScope lookup;
+  ClearItems();
+  if (FFileName.empty())
+    return;
+  const TBattleFileSource battleFiles = [](const std::string& path) -> std::optional<std::string> {
+    if (!FileExists(path))
+      return std::nullopt;
+    return ReadFileBytes(path);
+  };
+  TWriting writing(FFileName);
+  // Stores the complete items read so far, writes them and keeps the rest for the next piece.
+  const auto writePiece = [&](bool listEnds) {
+    const std::size_t read = FText.size();
+    const std::size_t stored = StoreItems(0, listEnds, battleFiles);
+    writing.Write(TStoredRecords(FStored, FText));
+    FStored.clear();
+    FText.erase(0, stored).resize(read - stored);
+  };
+  bool ended = false;    // at a Ctrl-Z, where the game stops reading
+  TContentDigest digest; // of the file as it was: the history need not read it again
+  const bool exists = FileExists(FFileName);
+  if (exists)
+    ReadFilePieces(FFileName, [&](std::string_view piece) {
+      digest.Add(piece);
+      if (ended)
+        return;
+      if (const std::size_t mark = piece.find('\x1a'); mark != std::string_view::npos) {
+        piece = piece.substr(0, mark);
+        ended = true;
+      }
+      for (; !piece.empty(); piece.remove_prefix(std::min(piece.size(), pieceSize))) {
+        FText.append(piece.substr(0, pieceSize));
+        if (FText.size() >= pieceSize)
+          writePiece(false);
+      }
+    });
+  if (const std::string host = HostPath(FFileName);
+      exists && TFileTransaction::StagedHostPath(host).empty())
+    RememberHostFileDigest(host, digest);
+  writePiece(true);
+  writing.Finish();
+  ClearItems();
 }
 
 } // namespace flightdeck

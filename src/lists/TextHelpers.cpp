@@ -66,6 +66,10 @@ std::string Trim(std::string_view text) {
   return std::string(text.substr(first, last - first));
 }
 
+bool IsBlank(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), IsSpaceOrControl);
+}
+
 std::int32_t ReadListNumber(std::string_view line) {
   std::string_view text = line.substr(std::min(line.find_first_not_of(' '), line.size()));
   std::size_t consumed = 0;

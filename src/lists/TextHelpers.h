@@ -13,6 +13,8 @@ std::string TextAfter(std::string_view text, std::string_view delimiter);
 
 // `text` without leading and trailing spaces and control characters.
 std::string Trim(std::string_view text);
+// Whether `text` holds nothing but spaces and control characters.
+bool IsBlank(std::string_view text);
 
 // The number of a list entry's first line: a signed decimal integer after leading spaces;
 // failing that, the unsigned decimal digits it begins with after spaces and sign, or 0;

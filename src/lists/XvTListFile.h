@@ -65,6 +65,10 @@ public:
   void SaveToFile(const TListItemRefs& items) const;
   // Writes the list's own records as SaveToFile does.
   void Save() const;
+  // Reads the list and writes it back, as LoadFromFile and Save would, a piece of about
+  // `pieceSize` bytes at a time: its memory does not grow with the list. The list is empty
+  // afterwards.
+  void Resave(std::size_t pieceSize = 1 << 20);
   TListItemKind ClassifyLine(std::string_view line) const;
 
   // Adds a copy of `record` as an Engagement under the last Campaign titled `groupTitle`
@@ -79,6 +83,12 @@ public:
                          const TListItemRefs& destination, const TListItemRefs& source);
 
 private:
+  class TWriting;
+
+  // Stores the items of the list's bytes in FText from `begin` on; short of the end of the
+  // list, it stops before an item whose lines are not all there yet. Returns where the bytes
+  // not stored begin.
+  std::size_t StoreItems(std::size_t begin, bool listEnds, const TBattleFileSource& battleFiles);
   // Appends `text` to the bytes kept and the missions of that battle file to the stored
   // records; returns its two description lines.
   std::array<TTextSpan, 2> StoreBattleText(std::string_view text);

@@ -27,4 +27,8 @@ private:
 // The digest of the file at the host path `hostPath`, or "-" when there is no such file.
 std::string HostFileDigest(const std::string& hostPath);
 
+// Tells HostFileDigest the digest of the file at `hostPath` as it is now, taken by whoever just
+// read it whole, so that it is not read again while the file keeps its inode, size and times.
+void RememberHostFileDigest(const std::string& hostPath, const TContentDigest& digest);
+
 } // namespace flightdeck

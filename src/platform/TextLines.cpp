@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 namespace flightdeck {
@@ -24,8 +25,10 @@ TLineScanner::TLineScanner(const std::string& text, std::size_t begin, std::size
 }
 
 TTextSpan TLineScanner::Next() {
-  if (Eof())
+  if (Eof()) {
+    FOverran = true;
     return {};
+  }
   const std::string_view rest(FText.data() + FPos, FEnd - FPos);
   const std::size_t length = std::min(rest.find('\r'), rest.size());
   const TTextSpan line{static_cast<std::uint32_t>(FPos), static_cast<std::uint32_t>(length)};
@@ -43,18 +46,22 @@ void AppendLine(std::string& text, std::string_view line) {
   text += "\r\n";
 }
 
-TLineWriter::TLineWriter(std::function<void(std::string_view)> sink) : FSink(std::move(sink)) {
-  FBuffer.reserve(WriterPiece);
-}
-
-void TLineWriter::Reserve(std::size_t size) {
-  if (FBuffer.size() + size > WriterPiece)
-    Flush();
-}
+TLineWriter::TLineWriter(std::function<void(std::string_view)> sink)
+    : FSink(std::move(sink)), FBuffer(new char[WriterPiece]) {}
 
 void TLineWriter::Line(std::string_view line) {
-  Reserve(line.size() + 2);
-  AppendLine(FBuffer, line);
+  if (FUsed + line.size() + 2 > WriterPiece) {
+    Flush();
+    if (line.size() + 2 > WriterPiece) { // longer than the buffer: as it is
+      FSink(line);
+      FSink("\r\n");
+      return;
+    }
+  }
+  std::memcpy(FBuffer.get() + FUsed, line.data(), line.size());
+  FUsed += line.size();
+  FBuffer[FUsed++] = '\r';
+  FBuffer[FUsed++] = '\n';
 }
 
 void TLineWriter::Line(std::int32_t number) {
@@ -64,9 +71,9 @@ void TLineWriter::Line(std::int32_t number) {
 }
 
 void TLineWriter::Flush() {
-  if (!FBuffer.empty())
-    FSink(FBuffer);
-  FBuffer.clear();
+  if (FUsed > 0)
+    FSink(std::string_view(FBuffer.get(), FUsed));
+  FUsed = 0;
 }
 
 } // namespace flightdeck

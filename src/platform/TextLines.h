@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -28,10 +29,19 @@ public:
   bool Eof() const { return FPos >= FEnd; }
   TTextSpan Next();
 
+  // Where the next line begins, and going back there; whether a line was asked for past the end.
+  std::size_t Position() const { return FPos; }
+  void Rewind(std::size_t position) {
+    FPos = position;
+    FOverran = false;
+  }
+  bool Overran() const { return FOverran; }
+
 private:
   const std::string& FText;
   std::size_t FPos;
   std::size_t FEnd;
+  bool FOverran = false;
 };
 
 // The same over a text of its own, line by line as strings.
@@ -63,10 +73,9 @@ public:
   void Flush();
 
 private:
-  void Reserve(std::size_t size);
-
   std::function<void(std::string_view)> FSink;
-  std::string FBuffer;
+  std::unique_ptr<char[]> FBuffer;
+  std::size_t FUsed = 0;
 };
 
 } // namespace flightdeck

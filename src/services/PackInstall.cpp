@@ -231,8 +231,8 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
   std::string missing;
   for (const std::string& mission : missions)
     if (!extraction.WasExtracted(mission))
-      missing += (missing.empty() ? "" : ", ") + Quoted(mission) + " (" +
-                 extraction.Reason(mission) + ")";
+      missing +=
+          (missing.empty() ? "" : ", ") + Quoted(mission) + " (" + extraction.Reason(mission) + ")";
   if (!missing.empty()) {
     TPackFiles failed = TPackFiles::Failure(
         "The pack " + packName +

@@ -1,11 +1,11 @@
 // Listing and extracting archives.
 
-#include "platform/FileTransaction.h"
-#include "platform/PathNames.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/FileTransaction.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
+#include "platform/PathNames.h"
 #include "platform/ReplacementFile.h"
 #include "zip/ZipDosTime.h"
 #include "zip/ZipEngine.h"
@@ -32,8 +32,8 @@ std::string SafeRelativePath(const std::string& name) {
   return escaped ? std::string() : path;
 }
 
-// The patterns an extraction asks for, matched against an entry's name and its bare name. Plain names, the
-// usual case, are looked up at once, so that extracting many named files stays linear.
+// The patterns an extraction asks for, matched against an entry's name and its bare name. Plain
+// names, the usual case, are looked up at once, so that extracting many named files stays linear.
 class TPatternSet {
 public:
   explicit TPatternSet(const std::vector<std::string>& patterns) {
