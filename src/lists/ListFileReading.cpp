@@ -30,11 +30,13 @@ void TXvTListFile::LoadFromFile() {
   const THostLookupScope lookup;
   if (FFileName.empty() || !FileExists(FFileName))
     return;
-  LoadFromText(ReadFileBytes(FFileName), [](const std::string& path) -> std::optional<std::string> {
-    if (!FileExists(path))
-      return std::nullopt;
-    return ReadFileBytes(path);
-  });
+  LoadFromText(ReadFileBytes(FFileName), BattleFileOnDisk);
+}
+
+std::optional<std::string> TXvTListFile::BattleFileOnDisk(const std::string& path) {
+  if (!FileExists(path))
+    return std::nullopt;
+  return ReadFileBytes(path);
 }
 
 void TXvTListFile::LoadFromText(std::string text, const TBattleFileSource& battleFiles) {

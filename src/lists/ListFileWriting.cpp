@@ -155,11 +155,7 @@ void TXvTListFile::Resave(std::size_t pieceSize) {
   ClearItems();
   if (FFileName.empty())
     return;
-  const TBattleFileSource battleFiles = [](const std::string& path) -> std::optional<std::string> {
-    if (!FileExists(path))
-      return std::nullopt;
-    return ReadFileBytes(path);
-  };
+  const TBattleFileSource battleFiles = BattleFileOnDisk;
   TWriting writing(FFileName);
   // Stores the complete items read so far, writes them and keeps the rest for the next piece.
   const auto writePiece = [&](bool listEnds) {

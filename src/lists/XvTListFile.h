@@ -85,6 +85,9 @@ public:
 private:
   class TWriting;
 
+  // The battle files of a list as they are on disk.
+  static std::optional<std::string> BattleFileOnDisk(const std::string& path);
+
   // Stores the items of the list's bytes in FText from `begin` on; short of the end of the
   // list, it stops before an item whose lines are not all there yet. Returns where the bytes
   // not stored begin.
