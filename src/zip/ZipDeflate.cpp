@@ -73,11 +73,15 @@ void TParallelDeflater::Work() {
   std::unique_lock lock(FMutex);
   for (;;) {
     FChanged.wait(lock, [&] { return FStopping || (FNext < FPaths.size() && FNext < FLimit); });
-    if (FStopping || !compressor)
+    if (FStopping)
       return;
     const std::size_t index = FNext++;
     lock.unlock();
-    TDeflated deflated = Deflate(FPaths[index], compressor.get());
+    TDeflated deflated;
+    if (compressor)
+      deflated = Deflate(FPaths[index], compressor.get());
+    else
+      deflated.Error = "there is no memory to deflate it"; // libzip then fails the write
     lock.lock();
     FResults[index] = std::move(deflated);
     FChanged.notify_all();
