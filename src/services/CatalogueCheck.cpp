@@ -12,7 +12,6 @@
 #include "platform/InOutError.h"
 #include "platform/PathNames.h"
 #include "platform/TextLines.h"
-#include "platform/Windows1252.h"
 
 #include <algorithm>
 #include <array>
@@ -125,7 +124,8 @@ private:
   void CheckTitle(const TListFileItem& item, std::optional<TMissionTitles>& titles);
   void Add(TProblem problem, std::string file = {}, std::string detail = {});
   std::string OnDiskName(const std::string& path) const;
-  // A mission folder's entries, lower case to the name on disk; read once.
+  // A mission folder's entries, lower case to the name on disk; read once. Names on disk are
+  // the bytes the lists name them by.
   const std::unordered_map<std::string, std::string>& FolderOf(TMissionType folder);
 
   const std::string& FGame;
@@ -169,14 +169,14 @@ std::vector<TFinding> TCatalogueCheck::Run() {
 }
 
 std::string TCatalogueCheck::OnDiskName(const std::string& path) const {
-  return Utf8ToWindows1252(ExtractFileName(HostPath(path)));
+  return ExtractFileName(HostPath(path));
 }
 
 const std::unordered_map<std::string, std::string>& TCatalogueCheck::FolderOf(TMissionType folder) {
   const auto [found, added] = FFolders.try_emplace(folder);
   if (added)
     for (std::string& name : HostFolderNames(HostPath(MissionDirectory(FGame, folder))))
-      found->second.emplace(LowerCaseAscii(name), Utf8ToWindows1252(name));
+      found->second.emplace(LowerCaseAscii(name), std::move(name));
   return found->second;
 }
 

@@ -35,7 +35,7 @@ enum class TProblem : std::uint8_t {
 
 // One problem found. List findings name the list and the record (by its place among the list's
 // records, which is its place in the tree); a note names the mission folder. Texts are
-// Windows-1252, as the game's are.
+// Windows-1252, as the game's are; names on disk are the same bytes.
 struct TFinding {
   TProblem Problem = TProblem::MissingMissionFile;
   TMissionType Type = mtBattles;

@@ -25,7 +25,8 @@ TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
       test::MakeGameDirectory(root, {"BATTLE", "Combat", "melee", "TOURN", "Train"});
   for (const char* mission : {"patrol1.tie", "PATROL2.TIE", "relay1.tie", "relay2.tie"})
     WriteBytes(root / "Combat" / mission, "tie");
-  for (const char* mission : {"arena1.tie", "arena\n2.tie", "duel1.tie", "duel2.tie", "stray.TIE"})
+  for (const char* mission :
+       {"arena1.tie", "arena\n2.tie", "duel1.tie", "duel2.tie", "stray.TIE", "\xC9t\xE9.tie"})
     WriteBytes(root / "melee" / mission, "tie");
   WriteBytes(root / "Train" / "basic1.tie", "tie");
   WriteBytes(root / "Combat" / "MISSION.LST",
@@ -75,6 +76,7 @@ TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
       "ctrl-z-before-end Train/rebel.lst #-1 [] rebel.lst",
       "unreadable-list Train/imperial.lst #-1 []  (File access denied)",
       "unlisted-mission-file melee #-1 [] stray.TIE",
+      "unlisted-mission-file melee #-1 [] \xC9t\xE9.tie", // named as on disk
   };
   EXPECT_EQ(found, expected);
 }
