@@ -155,12 +155,11 @@ void TXvTListFile::Resave(std::size_t pieceSize) {
   ClearItems();
   if (FFileName.empty())
     return;
-  const TBattleFileSource battleFiles = BattleFileOnDisk;
   TWriting writing(FFileName);
   // Stores the complete items read so far, writes them and keeps the rest for the next piece.
   const auto writePiece = [&](bool listEnds) {
     const std::size_t read = FText.size();
-    const std::size_t stored = StoreItems(0, listEnds, battleFiles);
+    const std::size_t stored = StoreItems(0, listEnds, BattleFileOnDisk);
     writing.Write(TStoredRecords(FStored, FText));
     FStored.clear();
     FText.erase(0, stored).resize(read - stored);

@@ -52,7 +52,7 @@ void TFileTransaction::Stage(std::string_view path, std::string_view bytes) {
   TReplacementFile file(path);
   file.Write(bytes);
   file.Finish();
-  Add(path, std::move(file));
+  StageWritten(path, std::move(file));
 }
 
 void TFileTransaction::StageWritten(std::string_view path, TReplacementFile file) {

@@ -80,11 +80,11 @@ bool IsMissionFileName(std::string_view line) {
 
 // How many mission files a battle file names, against its count line: the mission names are
 // the ".tie" lines after the count. "" when they agree.
-std::string CountMismatch(std::string text) {
-  TTextLineReader reader(std::move(text));
-  const std::int32_t count = ReadListNumber(reader.ReadLine());
+std::string CountMismatch(const std::string& text) {
+  TLineScanner lines(text, 0, text.size());
+  const std::int32_t count = ReadListNumber(lines.Next().In(text));
   std::int32_t named = 0;
-  while (!reader.Eof() && IsMissionFileName(reader.ReadLine()))
+  while (!lines.Eof() && IsMissionFileName(lines.Next().In(text)))
     ++named;
   if (named == count)
     return {};

@@ -49,7 +49,7 @@ const char* SkipReasonText(std::uint8_t reason) {
 }
 
 // What an extraction gave: the names that came out, and why others did not.
-class TExtraction {
+class TPackExtraction {
 public:
   void Extracted(const std::string& name) { FExtracted.insert(Key(name)); }
   bool WasExtracted(const std::string& name) const { return FExtracted.count(Key(name)) > 0; }
@@ -73,9 +73,9 @@ private:
 // Extracts the entries named by `names` into `directory` with the archive's settings; a file
 // there is replaced, but the first entry of a name wins over later ones spelled alike. With
 // `staged`, the files join the open file transaction.
-TExtraction ExtractInto(TZipArchiver& zip, const std::vector<std::string>& names,
-                        const std::string& directory, bool staged) {
-  TExtraction extraction;
+TPackExtraction ExtractInto(TZipArchiver& zip, const std::vector<std::string>& names,
+                            const std::string& directory, bool staged) {
+  TPackExtraction extraction;
   struct TRestore {
     TZipArchiver& Zip;
     TZipOverwrite Overwrite = Zip.Overwrite;
@@ -212,7 +212,7 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
   const std::string packName = Quoted(zipManager.ZipFileName);
   // The script comes out in a folder of our own: nothing of the user's can be in its way.
   const TTemporaryFolder folder;
-  const TExtraction scriptExtraction = ExtractInto(zipManager, {script}, folder.Path(), false);
+  const TPackExtraction scriptExtraction = ExtractInto(zipManager, {script}, folder.Path(), false);
   if (!scriptExtraction.WasExtracted(script))
     return TPackFiles::Failure("The installation script of the pack " + packName +
                                " could not be read: " + scriptExtraction.Reason(script) + ".");
@@ -226,7 +226,7 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
   // Missions go straight into the mission folder, put in place with the lists, or now when
   // no transaction is open and all of them came out.
   TFileTransaction transaction;
-  const TExtraction extraction =
+  const TPackExtraction extraction =
       ExtractInto(zipManager, missions, MissionFilePath(gameDirectory, type, ""), true);
   std::string missing;
   for (const std::string& mission : missions)
