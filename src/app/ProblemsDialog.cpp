@@ -15,7 +15,7 @@ namespace flightdeck {
 
 namespace {
 
-// "2 errors, 1 warning and 3 notes were found in this game."
+// "2 errors, 1 warning and 3 notes in this game." and what the buttons do.
 QString Summary(const std::vector<TProblemLine>& lines) {
   if (lines.empty())
     return QStringLiteral("Flightdeck found no problems in this game.");
@@ -23,11 +23,13 @@ QString Summary(const std::vector<TProblemLine>& lines) {
   for (const TProblemLine& line : lines)
     ++counts[static_cast<std::size_t>(line.Severity)];
   QStringList parts;
-  const std::array<const char*, 3> names = {"error", "warning", "note"};
   for (std::size_t i = 0; i < counts.size(); ++i)
-    if (counts[i] > 0)
-      parts << QString::number(counts[i]) + QLatin1Char(' ') + QLatin1String(names[i]) +
+    if (counts[i] > 0) {
+      const std::string_view name = SeverityName(static_cast<TSeverity>(i));
+      parts << QString::number(counts[i]) + QLatin1Char(' ') +
+                   QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
                    (counts[i] > 1 ? QStringLiteral("s") : QString());
+    }
   const QString last = parts.takeLast();
   return (parts.isEmpty() ? last
                           : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
