@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the list file and battle file readers and to the check of a game's
-// catalogue, then writes what the readers read.
+// catalogue, then writes what the readers read; writing the list straight from the bytes read,
+// a few at a time, must give the very bytes that writing records of their own gives.
 // Input: one byte choosing the mission type, the list file, a NUL byte, the battle file
 // "b.lst" (which the list may name).
 
@@ -27,6 +28,22 @@ const fs::path& GameRoot() {
 void Write(const fs::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string Read(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The list file as a save leaves it, or "failed" when the save reports a file error.
+template <typename TSave>
+std::string Saved(const fs::path& path, TSave save) {
+  try {
+    save();
+  } catch (const EInOutError&) {
+    return "failed"; // a name read from the file may collide with a folder
+  }
+  return Read(path);
 }
 
 } // namespace
@@ -63,5 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   TXvTListFile again(game, type, gnNeutral);
   again.LoadFromFile();
+
+  Write(folder / "mission.lst", listBytes);
+  const std::string streamed = Saved(folder / "mission.lst", [&] { again.Resave(7); });
+  Write(folder / "mission.lst", listBytes);
+  const std::string whole = Saved(folder / "mission.lst", [&] {
+    again.LoadFromFile();
+    again.SaveToFile(again.ItemRefs());
+  });
+  if (streamed != whole)
+    __builtin_trap();
   return 0;
 }

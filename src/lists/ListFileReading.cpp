@@ -16,6 +16,19 @@ TTextSpan HeaderTitle(TTextSpan line, std::string_view text) {
           static_cast<std::uint32_t>(std::min(rest.find(']'), rest.size()))};
 }
 
+// The lines of the entry from its number line up to `next` as they stand, when writing the
+// entry back would give the very same bytes.
+TTextSpan EntryAsWritten(const TStoredRecord& record, TTextSpan number, const std::string& text,
+                         std::size_t next) {
+  // Lines follow each other with two bytes between them only when they end with CR LF.
+  const bool asWritten = IsWrittenNumber(number.In(text)) &&
+                         record.FileName.At == number.At + number.Size + 2 &&
+                         record.Title.At == record.FileName.At + record.FileName.Size + 2 &&
+                         next == record.Title.At + record.Title.Size + 2;
+  return asWritten ? TTextSpan{number.At, static_cast<std::uint32_t>(next - number.At)}
+                   : TTextSpan{};
+}
+
 } // namespace
 
 TListItemKind TXvTListFile::ClassifyLine(std::string_view line) const {
@@ -79,6 +92,7 @@ std::size_t TXvTListFile::StoreItems(std::size_t begin, bool listEnds,
       lines.Rewind(item); // the rest of the entry is still to come
       return item;
     }
+    record.Written = EntryAsWritten(record, line, FText, lines.Position());
     FStored.push_back(record);
     if (!HasBattleFile(kind))
       continue;

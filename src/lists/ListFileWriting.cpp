@@ -22,6 +22,7 @@ public:
   std::string_view Description(std::size_t i, int line) const {
     return FItems[i]->Description[static_cast<std::size_t>(line)];
   }
+  std::string_view Written(std::size_t) const { return {}; }
 
 private:
   const TListItemRefs& FItems;
@@ -40,6 +41,7 @@ public:
   std::string_view Description(std::size_t i, int line) const {
     return FRecords[i].Description[static_cast<std::size_t>(line)].In(FText);
   }
+  std::string_view Written(std::size_t i) const { return FRecords[i].Written.In(FText); }
 
 private:
   const std::vector<TStoredRecord>& FRecords;
@@ -101,9 +103,13 @@ public:
         FLines.Line(HeaderLine(records.Title(i)));
         FLines.Line("//");
       } else if (IsEntry(kind)) {
-        FLines.Line(records.Number(i));
-        FLines.Line(records.FileName(i));
-        FLines.Line(records.Title(i));
+        if (const std::string_view written = records.Written(i); !written.empty()) {
+          FLines.Bytes(written);
+        } else {
+          FLines.Line(records.Number(i));
+          FLines.Line(records.FileName(i));
+          FLines.Line(records.Title(i));
+        }
         // A battle file name that is not a plain name would be written outside the category's
         // directory, or over the directory itself, and one named like this list would replace
         // the list: such a battle gets no battle file.

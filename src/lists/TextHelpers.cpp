@@ -84,4 +84,11 @@ std::int32_t ReadListNumber(std::string_view line) {
   return Clamped(wholeInteger && negative ? -magnitude : magnitude);
 }
 
+bool IsWrittenNumber(std::string_view line) {
+  const std::string_view digits = line.substr(!line.empty() && line[0] == '-' ? 1 : 0);
+  if (digits.empty() || digits.size() > 9 || (digits[0] == '0' && line.size() > 1))
+    return false;
+  return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 } // namespace flightdeck

@@ -22,6 +22,9 @@ struct TStoredRecord {
   TTextSpan FileName;
   TTextSpan Title;
   std::array<TTextSpan, 2> Description;
+  // An entry's lines as they stand, when they are already in the form the list is written in
+  // (its number in the shortest decimal form, each line ended with CR LF); empty otherwise.
+  TTextSpan Written;
 };
 
 // One list file of the game in memory: its records in file order, for one mission type and
@@ -68,7 +71,7 @@ public:
   // Reads the list and writes it back, as LoadFromFile and Save would, a piece of about
   // `pieceSize` bytes at a time: its memory does not grow with the list. The list is empty
   // afterwards.
-  void Resave(std::size_t pieceSize = 1 << 20);
+  void Resave(std::size_t pieceSize = 1 << 16);
   TListItemKind ClassifyLine(std::string_view line) const;
 
   // Adds a copy of `record` as an Engagement under the last Campaign titled `groupTitle`

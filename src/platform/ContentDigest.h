@@ -15,7 +15,7 @@ public:
 
 private:
   static constexpr std::size_t BlockSize = 32; // four words, hashed side by side
-  void AddBlock(const char* block);
+  void AddBlocks(const char* blocks, std::size_t count);
 
   std::uint64_t FLanes[4] = {0x9e3779b97f4a7c15ULL, 0xc2b2ae3d27d4eb4fULL, 0x165667b19e3779f9ULL,
                              0x27d4eb2f165667c5ULL};

@@ -12,7 +12,7 @@ namespace flightdeck {
 
 namespace {
 constexpr char EndOfFileMark = '\x1a';
-constexpr std::size_t WriterPiece = 1 << 18;
+constexpr std::size_t WriterPiece = 1 << 16;
 } // namespace
 
 TLineScanner::TLineScanner(const std::string& text, std::size_t begin, std::size_t end)
@@ -50,18 +50,20 @@ TLineWriter::TLineWriter(std::function<void(std::string_view)> sink)
     : FSink(std::move(sink)), FBuffer(new char[WriterPiece]) {}
 
 void TLineWriter::Line(std::string_view line) {
-  if (FUsed + line.size() + 2 > WriterPiece) {
+  Bytes(line);
+  Bytes("\r\n");
+}
+
+void TLineWriter::Bytes(std::string_view bytes) {
+  if (FUsed + bytes.size() > WriterPiece) {
     Flush();
-    if (line.size() + 2 > WriterPiece) { // longer than the buffer: as it is
-      FSink(line);
-      FSink("\r\n");
+    if (bytes.size() > WriterPiece) { // longer than the buffer: as it is
+      FSink(bytes);
       return;
     }
   }
-  std::memcpy(FBuffer.get() + FUsed, line.data(), line.size());
-  FUsed += line.size();
-  FBuffer[FUsed++] = '\r';
-  FBuffer[FUsed++] = '\n';
+  std::memcpy(FBuffer.get() + FUsed, bytes.data(), bytes.size());
+  FUsed += bytes.size();
 }
 
 void TLineWriter::Line(std::int32_t number) {

@@ -62,14 +62,15 @@ private:
 // Appends `line` ended with CR LF, the only line end the program writes.
 void AppendLine(std::string& text, std::string_view line);
 
-// Writes lines ended with CR LF to `sink` in pieces of about 256 KiB, so that a long list is
+// Writes lines ended with CR LF to `sink` in pieces of 64 KiB, so that a long list is
 // neither written line by line nor built whole in memory. Flush hands over the rest.
 class TLineWriter {
 public:
   explicit TLineWriter(std::function<void(std::string_view)> sink);
 
   void Line(std::string_view line);
-  void Line(std::int32_t number); // in decimal, with "-" when negative
+  void Line(std::int32_t number);     // in decimal, with "-" when negative
+  void Bytes(std::string_view bytes); // lines already ended
   void Flush();
 
 private:

@@ -101,6 +101,33 @@ TEST_F(ListFileWriting, BattleFileNamesThatAreNotPlainNamesGetNoBattleFile) {
   EXPECT_EQ(Read("battle", "mission.lst"), CrLf({"0", "MISSION.LST", "Self"}));
 }
 
+TEST_F(ListFileWriting, EntriesReadInAnotherFormAreWrittenInTheListsOwn) {
+  const std::string entry = CrLf({"a.tie", "T"});
+  const std::pair<std::string, std::string> cases[] = {
+      {"05\r\n" + entry, "5\r\n" + entry},
+      {" 7\r\n" + entry, "7\r\n" + entry},
+      {"+7\r\n" + entry, "7\r\n" + entry},
+      {"-0\r\n" + entry, "0\r\n" + entry},
+      {"$1F\r\n" + entry, "31\r\n" + entry},
+      {"7x\r\n" + entry, "7\r\n" + entry},
+      {"-1234567890\r\n" + entry, "-1234567890\r\n" + entry},
+      {"7\ra.tie\rT\r", "7\r\n" + entry},
+      {"7\r\na.tie\r\nT", "7\r\n" + entry},
+      {"7\r\na.tie\nb\r\nT\r\n", CrLf({"7", "a.tie\nb", "T"})},
+      {"7\r\n\ra.tie\r\n", CrLf({"7", "", "a.tie"})}};
+  for (const auto& [text, expected] : cases) {
+    const fs::path list = FTemp.Path() / "combat" / "mission.lst";
+    WriteBytes(list, text);
+    TXvTListFile(FGame, mtCombat, gnNeutral).Resave();
+    EXPECT_EQ(ReadBytes(list), expected) << text;
+    WriteBytes(list, text);
+    TXvTListFile read(FGame, mtCombat, gnNeutral);
+    read.LoadFromFile();
+    read.Save();
+    EXPECT_EQ(ReadBytes(list), expected) << text;
+  }
+}
+
 TEST_F(ListFileWriting, FailedSaveLeavesListAndBattleFilesIntact) {
   const std::string oldList = CrLf({"//", "[Old]", "//", "0", "b1.lst", "Old battle"});
   const std::string oldBattle = CrLf({"1", "old.tie", "Old", " "});
