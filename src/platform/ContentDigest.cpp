@@ -4,12 +4,10 @@
 #include "platform/InOutError.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <map>
 #include <optional>
-#include <sys/stat.h>
 
 namespace flightdeck {
 
@@ -71,45 +69,23 @@ std::string TContentDigest::Text() const {
 
 namespace {
 
-// A file as it is now: replaced, written or touched, it is another.
-struct TFileState {
-  dev_t Device = 0;
-  ino_t Inode = 0;
-  off_t Size = 0;
-  timespec Modified{};
-  timespec Changed{};
-
-  bool operator==(const TFileState& other) const {
-    return Device == other.Device && Inode == other.Inode && Size == other.Size &&
-           Modified.tv_sec == other.Modified.tv_sec && Modified.tv_nsec == other.Modified.tv_nsec &&
-           Changed.tv_sec == other.Changed.tv_sec && Changed.tv_nsec == other.Changed.tv_nsec;
-  }
-};
-
-std::optional<TFileState> StateOf(const std::string& hostPath) {
-  struct stat info {};
-  if (stat(hostPath.c_str(), &info) != 0)
-    return std::nullopt;
-  return TFileState{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
-}
-
 struct TRememberedDigest {
-  TFileState State;
+  THostFileState State; // replaced, written or touched, it is another file
   std::string Text;
 };
-// By inode: a file reached by another path, or through a link, is the same file.
-thread_local std::map<std::pair<dev_t, ino_t>, TRememberedDigest> RememberedDigests;
+// By the file itself: a file reached by another path, or through a link, is the same file.
+thread_local std::map<std::pair<std::uint64_t, std::uint64_t>, TRememberedDigest> RememberedDigests;
 
 } // namespace
 
 void RememberHostFileDigest(const std::string& hostPath, const TContentDigest& digest) {
-  if (const std::optional<TFileState> state = StateOf(hostPath))
-    RememberedDigests[{state->Device, state->Inode}] = {*state, digest.Text()};
+  if (const std::optional<THostFileState> state = HostFileState(hostPath))
+    RememberedDigests[{state->Volume, state->Index}] = {*state, digest.Text()};
 }
 
 std::string HostFileDigest(const std::string& hostPath) {
-  if (const std::optional<TFileState> state = StateOf(hostPath)) {
-    const auto found = RememberedDigests.find({state->Device, state->Inode});
+  if (const std::optional<THostFileState> state = HostFileState(hostPath)) {
+    const auto found = RememberedDigests.find({state->Volume, state->Index});
     if (found != RememberedDigests.end() && found->second.State == *state)
       return found->second.Text;
   }
@@ -117,9 +93,10 @@ std::string HostFileDigest(const std::string& hostPath) {
   try {
     ReadHostPieces(hostPath, [&](std::string_view piece) { digest.Add(piece); });
   } catch (const EInOutError& error) {
-    if (error.ErrorCode() == ENOENT || error.ErrorCode() == ENOTDIR)
+    if (IsNotFound(error.ErrorCode()))
       return "-";
-    if (error.ErrorCode() == EISDIR || error.ErrorCode() == EINVAL)
+    if (error.ErrorCode() == NotARegularFileError(true) ||
+        error.ErrorCode() == NotARegularFileError(false))
       return "?"; // something else than a file: no command left it
     throw;
   }

@@ -3,10 +3,8 @@
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/GameCommand.h"
+#include "platform/HostFiles.h"
 #include "platform/InOutError.h"
-
-#include <cerrno>
-#include <unistd.h>
 
 namespace flightdeck {
 
@@ -91,7 +89,7 @@ void TFileTransaction::Commit() {
     for (const std::unique_ptr<TReplacementFile>& file : FStaged)
       file->Commit();
     for (const std::string& removal : FRemovals)
-      if (unlink(removal.c_str()) != 0 && errno != ENOENT)
+      if (!RemoveHostFile(removal) && !IsNotFound(LastHostError()))
         RaiseLastIOError(removal);
   } catch (...) {
     if (entry != 0)

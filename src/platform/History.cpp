@@ -1,25 +1,19 @@
 #include "platform/History.h"
 
 #include "platform/ContentDigest.h"
-#include "platform/FileDescriptor.h"
 #include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/ReplacementFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <numeric>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace flightdeck {
 
@@ -40,14 +34,11 @@ std::uint64_t& LimitSetting() {
 std::string Root() {
   if (!RootSetting().empty())
     return RootSetting();
-  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
-    return std::string(data) + "/flightdeck";
-  const char* home = std::getenv("HOME");
-  return std::string(home ? home : "") + "/.local/share/flightdeck";
+  return HostDataFolder();
 }
 
-[[noreturn]] void RaiseHistoryError(const std::string& folder, const std::string& path) {
-  const int error = errno;
+[[noreturn]] void RaiseHistoryError(const std::string& folder, const std::string& path,
+                                    int error = LastHostError()) {
   throw EInOutError(error, path,
                     "The history of this game cannot be written in \"" + folder +
                         "\": " + EInOutError::MessageFor(error) + ". Nothing was changed.");
@@ -89,26 +80,23 @@ std::string Unescaped(std::string_view text) {
 
 std::string NowUtc() {
   const std::time_t now = std::time(nullptr);
-  std::tm utc{};
-  gmtime_r(&now, &utc);
   char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", std::gmtime(&now));
   return text;
 }
 
 // The real path of a host path: its folder with every link followed, and its name. Each folder
 // is resolved once for all the paths given with the same `resolved` map.
-std::string RealHostPath(const std::string& hostPath,
-                         std::map<std::string, std::string>& resolved) {
+std::string RealPathOf(const std::string& hostPath, std::map<std::string, std::string>& resolved) {
   const std::size_t slash = hostPath.rfind('/');
   const std::string folder =
       slash == std::string::npos ? "." : (slash == 0 ? "/" : hostPath.substr(0, slash));
   auto found = resolved.find(folder);
   if (found == resolved.end()) {
-    char real[PATH_MAX];
-    if (!realpath(folder.c_str(), real))
+    const std::string real = RealHostPath(folder);
+    if (real.empty())
       return hostPath;
-    found = resolved.emplace(folder, std::string(real) == "/" ? "" : real).first;
+    found = resolved.emplace(folder, real == "/" ? "" : real).first;
   }
   return found->second + "/" + (slash == std::string::npos ? hostPath : hostPath.substr(slash + 1));
 }
@@ -183,7 +171,7 @@ bool ReadEntry(const std::string& path, THistoryEntry& entry) {
 }
 
 // The size as a digest gives it.
-std::string SizeText(off_t size) {
+std::string SizeText(std::uint64_t size) {
   char text[24];
   std::snprintf(text, sizeof text, "%llx", static_cast<unsigned long long>(size));
   return text;
@@ -212,34 +200,31 @@ std::optional<std::uint64_t> ReadNumber(const std::string& path) {
   }
 }
 
-// Writes `bytes` as the whole of a file of the history (`flags`: O_TRUNC or O_EXCL), on disk
-// before it returns when `synced`; false when it could not.
-bool WriteHistoryFile(const std::string& path, std::string_view bytes, int flags, bool synced) {
-  TFileDescriptor file(open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | flags, 0600));
-  return file.Get() >= 0 &&
-         write(file.Get(), bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
-         (!synced || fsync(file.Get()) == 0) && file.Close() == 0;
+// Writes `bytes` as the whole of a file of the history, on disk before it returns when
+// `synced`; false when it could not.
+bool WriteHistoryFile(const std::string& path, std::string_view bytes, bool synced) {
+  THostFile file = THostFile::CreatePrivate(path);
+  return file.IsOpen() && file.WriteAll(bytes) && (!synced || file.Sync()) && file.Close();
 }
 
 // Best effort: a number that is not written is counted again when it is needed.
 void WriteNumber(const std::string& path, std::uint64_t value) {
-  (void)WriteHistoryFile(path, std::to_string(value), O_TRUNC, false);
+  (void)WriteHistoryFile(path, std::to_string(value), false);
 }
 
 // Keeps the old content of `hostPath` at `keptPath`: a second link to it where the file system
 // allows, which costs nothing, else a copy.
 void KeepContent(const std::string& hostPath, const std::string& keptPath,
                  const std::string& folder) {
-  if (linkat(AT_FDCWD, hostPath.c_str(), AT_FDCWD, keptPath.c_str(), AT_SYMLINK_FOLLOW) == 0)
+  if (LinkHostFile(hostPath, keptPath))
     return;
   std::string bytes;
   try {
     bytes = ReadHostFile(hostPath);
   } catch (const EInOutError& error) {
-    errno = error.ErrorCode();
-    RaiseHistoryError(folder, hostPath);
+    RaiseHistoryError(folder, hostPath, error.ErrorCode());
   }
-  if (!WriteHistoryFile(keptPath, bytes, O_EXCL, false))
+  if (!WriteHistoryFile(keptPath, bytes, false))
     RaiseHistoryError(folder, keptPath);
 }
 
@@ -274,8 +259,8 @@ TGameHistory::TGameHistory(std::string_view gameDirectory) {
   std::string host = HostPath(gameDirectory);
   while (host.size() > 1 && host.back() == '/')
     host.pop_back();
-  char resolved[PATH_MAX];
-  FGame = realpath(host.c_str(), resolved) ? std::string(resolved) : host;
+  const std::string real = RealHostPath(host);
+  FGame = real.empty() ? host : real;
   TContentDigest key;
   key.Add(FGame);
   const std::string digest = key.Text();
@@ -294,7 +279,7 @@ std::string TGameHistory::BeforePath(int id, std::size_t index) const {
 
 std::string TGameHistory::PathInGame(const std::string& hostPath) const {
   std::map<std::string, std::string> resolved;
-  return RelativeToGame(RealHostPath(hostPath, resolved));
+  return RelativeToGame(RealPathOf(hostPath, resolved));
 }
 
 std::string TGameHistory::RelativeToGame(const std::string& realPath) const {
@@ -311,7 +296,7 @@ std::vector<THistoryEntry> TGameHistory::Entries() const {
   for (const int id : EntryIds(FFolder)) {
     THistoryEntry entry;
     entry.Id = id;
-    if (access((EntryFolder(id) + "/pending").c_str(), F_OK) != 0 &&
+    if (!HostEntryExists(EntryFolder(id) + "/pending") &&
         ReadEntry(EntryFolder(id) + "/entry", entry))
       entries.push_back(std::move(entry));
   }
@@ -334,15 +319,15 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   std::vector<TChange> sameSize;
   std::map<std::string, std::string> resolved;
   for (const TChange& change : all) {
-    struct stat info {};
-    std::string real = RealHostPath(change.HostPath, resolved);
-    const bool exists = stat(real.c_str(), &info) == 0;
+    std::string real = RealPathOf(change.HostPath, resolved);
+    const std::optional<THostFileState> state = HostFileState(real);
+    const bool exists = state.has_value();
     if (!exists && change.After == "-")
       continue; // removing what is not there
     if (exists && change.After != "-" &&
-        change.After.substr(0, change.After.find(':')) == SizeText(info.st_size))
+        change.After.substr(0, change.After.find(':')) == SizeText(state->Size))
       sameSize.push_back({real, change.After});
-    existed.push_back(exists && S_ISREG(info.st_mode));
+    existed.push_back(exists && state->Regular);
     changes.push_back({std::move(real), change.After});
   }
   if (changes.size() == sameSize.size() &&
@@ -352,17 +337,15 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
     return 0;
   std::error_code error;
   fs::create_directories(FFolder, error);
-  if (error) {
-    errno = error.value();
-    RaiseHistoryError(FFolder, FFolder);
-  }
+  if (error)
+    RaiseHistoryError(FFolder, FFolder, error.value());
   const std::vector<int> ids = EntryIds(FFolder);
   const int id = ids.empty() ? 1 : ids.back() + 1;
   const std::string folder = EntryFolder(id);
-  if (mkdir(folder.c_str(), 0700) != 0)
+  if (!MakeHostDirectory(folder))
     RaiseHistoryError(FFolder, folder);
   // While it is there, the entry's files may be half in place.
-  if (!WriteHistoryFile(folder + "/pending", {}, O_TRUNC, false))
+  if (!WriteHistoryFile(folder + "/pending", {}, false))
     RaiseHistoryError(FFolder, folder + "/pending");
   std::string text = "flightdeck-history 1\ntime " + NowUtc() + "\ncommand " + Escaped(command) +
                      "\nsubject " + Escaped(subject) + "\nundoes " + std::to_string(undoes) + "\n";
@@ -373,14 +356,13 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
             Escaped(RelativeToGame(changes[i].HostPath)) + "\n";
   }
   const std::string partial = folder + "/entry.partial";
-  if (!WriteHistoryFile(partial, text, O_TRUNC, true) ||
-      rename(partial.c_str(), (folder + "/entry").c_str()) != 0)
+  if (!WriteHistoryFile(partial, text, true) || !RenameHostFile(partial, folder + "/entry"))
     RaiseHistoryError(FFolder, partial);
   return id;
 }
 
 void TGameHistory::Finish(int id) {
-  unlink((EntryFolder(id) + "/pending").c_str());
+  RemoveHostFile(EntryFolder(id) + "/pending");
   // The history's size is kept as a running total beside its entries, and each entry's own
   // beside it: a command reads two numbers, not every entry.
   const std::uint64_t size = FolderSize(EntryFolder(id));
@@ -414,7 +396,7 @@ void TGameHistory::RollBack(int id) {
         TReplacementFile file(host);
         file.Write(ReadHostFile(BeforePath(id, i)));
         file.Commit();
-      } else if (unlink(host.c_str()) != 0 && errno != ENOENT) {
+      } else if (!RemoveHostFile(host) && !IsNotFound(LastHostError())) {
         RaiseLastIOError(host);
       }
     }
@@ -425,7 +407,7 @@ void TGameHistory::RollBack(int id) {
 
 void TGameHistory::RecoverInterrupted() {
   for (const int id : EntryIds(FFolder))
-    if (access((EntryFolder(id) + "/pending").c_str(), F_OK) == 0)
+    if (HostEntryExists(EntryFolder(id) + "/pending"))
       RollBack(id);
 }
 

@@ -1,15 +1,114 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace flightdeck {
 
-// Reads the regular file at the host path `hostPath` as it is on disk, whatever a transaction
-// stages for it, handing its bytes to `consume` piece by piece. Anything but a regular file is
-// refused without being read (EISDIR for a directory, EINVAL else), so that a FIFO or a device
-// cannot hang or flood the program. Failures raise EInOutError.
+// The operating system's files, on host paths (see HostPath): the one interface over which the
+// rest of the program reaches them, built for POSIX (HostFiles_posix.cpp) and for Win32
+// (HostFiles_win.cpp). On Windows a host path is the program's Windows-1252 text with "/" as
+// separator, handed to the wide-character API.
+//
+// Calls that answer with false leave the reason as the last host error (LastHostError).
+
+// An open file of the host, closed when it goes.
+class THostFile {
+public:
+  THostFile() = default;
+  ~THostFile();
+  THostFile(THostFile&& other) noexcept;
+  THostFile& operator=(THostFile&& other) noexcept;
+  THostFile(const THostFile&) = delete;
+  THostFile& operator=(const THostFile&) = delete;
+
+  // The regular file at `hostPath`, open for reading. Anything but a regular file is refused
+  // without being read, so that a FIFO or a device cannot hang or flood the program. Failures
+  // raise EInOutError.
+  static THostFile OpenRegular(const std::string& hostPath);
+  // A new file at `hostPath`, open for writing; not open when it cannot be made, with a name
+  // that is taken told by IsAlreadyExists.
+  static THostFile CreateNew(const std::string& hostPath);
+  // The file at `hostPath`, made or emptied, open for writing; readable by its owner only.
+  static THostFile CreatePrivate(const std::string& hostPath);
+
+  bool IsOpen() const { return FHandle != Closed; }
+  std::uint64_t Size() const; // of a file opened for reading
+  // Reads into `buffer`; 0 at the end. Failures raise EInOutError on `hostPath`.
+  std::size_t Read(char* buffer, std::size_t size, const std::string& hostPath) const;
+  bool WriteAll(std::string_view bytes) const;
+  bool Sync() const; // on disk before it returns
+  // Gives the file the permissions of `original` (POSIX; Windows keeps its own rules).
+  bool TakePermissionsOf(const std::string& original) const;
+  // Closes now, so that a late write error (a full disk on some file systems) is seen.
+  bool Close();
+
+private:
+  static constexpr std::intptr_t Closed = -1;
+  explicit THostFile(std::intptr_t handle) : FHandle(handle) {}
+  std::intptr_t FHandle = Closed;
+};
+
+// What the host knows of an entry, links followed.
+struct THostFileState {
+  bool Regular = false;
+  bool Directory = false;
+  std::uint64_t Size = 0;
+  // The file itself, whatever path reaches it, and when it last changed (nanoseconds).
+  std::uint64_t Volume = 0;
+  std::uint64_t Index = 0;
+  std::int64_t Modified = 0;
+  std::int64_t Changed = 0;
+
+  bool operator==(const THostFileState&) const = default;
+};
+std::optional<THostFileState> HostFileState(const std::string& hostPath);
+// Whether the entry exists itself, a link that leads nowhere too.
+bool HostEntryExists(const std::string& hostPath);
+// The target of a link, with every link followed; `hostPath` for anything else.
+std::string FollowHostLink(const std::string& hostPath);
+// The path with every link and "." or ".." followed; empty when it does not exist.
+std::string RealHostPath(const std::string& hostPath);
+
+bool RemoveHostFile(const std::string& hostPath);
+// Puts `from` in place of `to`, replacing it, on disk before it returns where the host allows.
+bool RenameHostFile(const std::string& from, const std::string& to);
+bool MakeHostDirectory(const std::string& hostPath);
+// A second name for the file at `existing`.
+bool LinkHostFile(const std::string& existing, const std::string& link);
+bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds);
+// The names in a folder, without "." and ".."; empty when it cannot be read.
+std::vector<std::string> ReadHostFolder(const std::string& hostFolder);
+// A new, private folder below the system's temporary folder, ending with "/".
+std::string MakeHostTemporaryFolder();
+
+// Whether names that differ only in case are different names (POSIX), or the host matches
+// them without regard to case itself (Windows).
+bool HostNamesHaveCase();
+
+// The running process, and whether the one of that number has ended.
+long HostProcessId();
+bool HostProcessEnded(long processId);
+
+// The last error of the calling thread, in the host's numbering, and what kind it is.
+int LastHostError();
+bool IsNotFound(int error);
+bool IsAlreadyExists(int error);
+// Reasons the program gives itself, in the host's numbering.
+int NotARegularFileError(bool directory);
+int TooLargeError();
+int NoSuchFileError();
+
+// The folder of the host's per-user data for this program: $XDG_DATA_HOME/flightdeck or
+// ~/.local/share/flightdeck; %LOCALAPPDATA%\Flightdeck on Windows.
+std::string HostDataFolder();
+
+// Reads the regular file at `hostPath` as it is on disk, whatever a transaction stages for
+// it, handing its bytes to `consume` piece by piece. Failures raise EInOutError.
 void ReadHostPieces(const std::string& hostPath,
                     const std::function<void(std::string_view)>& consume);
 std::string ReadHostFile(const std::string& hostPath);

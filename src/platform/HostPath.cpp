@@ -1,18 +1,13 @@
 #include "platform/HostPath.h"
 
 #include "platform/AsciiCase.h"
+#include "platform/HostFiles.h"
 #include "platform/InOutError.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
-
-#ifndef _WIN32
-#include <dirent.h>
-#include <sys/stat.h>
-#endif
 
 namespace flightdeck {
 
@@ -39,22 +34,6 @@ struct TLookupCache {
 
 thread_local TLookupCache* Cache = nullptr;
 
-std::vector<std::string> ReadFolderNames(const std::string& hostFolder) {
-  std::vector<std::string> names;
-#ifndef _WIN32
-  std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(hostFolder.empty() ? "." : hostFolder.c_str()),
-                                          closedir);
-  if (!dir)
-    return names;
-  while (const dirent* entry = readdir(dir.get())) {
-    const std::string_view name = entry->d_name;
-    if (name != "." && name != "..")
-      names.emplace_back(name);
-  }
-#endif
-  return names;
-}
-
 void AddName(TFolderNames& folder, const std::string& name) {
   if (!folder.Names.insert(name).second)
     return;
@@ -68,7 +47,7 @@ TFolderNames& CachedFolder(const std::string& hostFolder) {
   if (found != Cache->Folders.end())
     return found->second;
   TFolderNames& folder = Cache->Folders[hostFolder];
-  for (const std::string& name : ReadFolderNames(hostFolder))
+  for (const std::string& name : ReadHostFolder(hostFolder))
     AddName(folder, name);
   return folder;
 }
@@ -112,7 +91,7 @@ void NoteHostEntryRemoved(const std::string& hostPath) {
 
 std::vector<std::string> HostFolderNames(const std::string& hostFolder) {
   if (!Cache)
-    return ReadFolderNames(hostFolder);
+    return ReadHostFolder(hostFolder);
   const TFolderNames& folder = CachedFolder(hostFolder);
   return {folder.Names.begin(), folder.Names.end()};
 }
@@ -121,21 +100,10 @@ bool FirstVisitInScope(const std::string& hostFolder) {
   return !Cache || Cache->Visited.insert(hostFolder).second;
 }
 
-#ifdef _WIN32
-
-std::string HostPath(std::string_view programPath) {
-  if (HasNulByte(programPath))
-    throw EInOutError(ENOENT, std::string(programPath));
-  return std::string(programPath);
-}
-
-#else
-
 namespace {
 
 bool Exists(const std::string& path) {
-  struct stat info {};
-  return lstat(path.c_str(), &info) == 0;
+  return HostEntryExists(path);
 }
 
 // The name of the entry of `directory` that `name` refers to, or `name` itself when none does.
@@ -152,7 +120,7 @@ std::string FindEntry(const std::string& directory, const std::string& name) {
     return found == folder.ByKey.end() ? name : found->second;
   }
   std::string best;
-  for (const std::string& candidate : ReadFolderNames(directory))
+  for (const std::string& candidate : ReadHostFolder(directory))
     if (LowerCaseAscii(candidate) == key && (best.empty() || candidate < best))
       best = candidate;
   return best.empty() ? name : best;
@@ -172,8 +140,7 @@ std::string CachedHostPath(std::string_view programPath) {
       folder = HostPath(folderKey);
       if (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
-      struct stat info {};
-      if (stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+      if (const auto state = HostFileState(folder); state && state->Directory)
         Cache->Directories.emplace(folderKey, folder);
     }
   }
@@ -186,7 +153,12 @@ std::string CachedHostPath(std::string_view programPath) {
 
 std::string HostPath(std::string_view programPath) {
   if (HasNulByte(programPath))
-    throw EInOutError(ENOENT, std::string(programPath));
+    throw EInOutError(NoSuchFileError(), std::string(programPath));
+  if (!HostNamesHaveCase()) { // the host finds each name itself
+    std::string path(programPath);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+  }
   const std::size_t cut = programPath.find_last_of("\\/");
   if (Cache && cut != std::string_view::npos && cut + 1 < programPath.size() &&
       programPath.find_first_not_of("\\/") < cut)
@@ -221,7 +193,5 @@ std::string HostPath(std::string_view programPath) {
     result += '/';
   return result;
 }
-
-#endif
 
 } // namespace flightdeck

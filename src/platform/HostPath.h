@@ -10,8 +10,8 @@ namespace flightdeck {
 // components, and each component is the entry of exactly that name, or else the first entry
 // (by byte order) whose name matches without regard to ASCII case. Components that do not
 // exist keep the spelling given, so a file created at the result never becomes a second
-// spelling of an existing name. On Windows the path is used as it is. A path holding a NUL
-// byte names no file: it raises EInOutError.
+// spelling of an existing name. On Windows the host matches names itself: the path is used as it
+// is, "\\" turned into "/". A path holding a NUL byte names no file: it raises EInOutError.
 std::string HostPath(std::string_view programPath);
 
 // True when the path holds a NUL byte, which no file name can.

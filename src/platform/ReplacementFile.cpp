@@ -1,17 +1,15 @@
 #include "platform/ReplacementFile.h"
 
+#include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
 
-#include <cerrno>
 #include <climits>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <random>
-#include <sys/stat.h>
+#include <utility>
 
 namespace flightdeck {
 
@@ -36,7 +34,7 @@ bool IsLeftOver(const std::string& name) {
   const long pid = std::strtol(name.c_str() + TempPrefix.size(), &end, 10);
   if (*end != '-' || pid <= 0 || pid > INT_MAX)
     return true;
-  return kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+  return HostProcessEnded(pid);
 }
 
 void RemoveLeftOvers(const std::string& directory) {
@@ -45,54 +43,43 @@ void RemoveLeftOvers(const std::string& directory) {
   for (const std::string& name : HostFolderNames(directory))
     if (IsLeftOver(name)) {
       const std::string path = directory + "/" + name;
-      if (unlink(path.c_str()) == 0)
+      if (RemoveHostFile(path))
         NoteHostEntryRemoved(path);
     }
 }
 
 // Creates a new, uniquely named file in `directory`; its name goes to `tempPath`.
-int CreateTempFile(const std::string& directory, std::string& tempPath) {
+THostFile CreateTempFile(const std::string& directory, std::string& tempPath) {
   static std::mt19937 generator{std::random_device{}()};
   for (;;) {
     char suffix[32];
-    static const long pid = static_cast<long>(getpid());
-    std::snprintf(suffix, sizeof suffix, "%ld-%08x", pid, static_cast<unsigned>(generator()));
+    std::snprintf(suffix, sizeof suffix, "%ld-%08x", HostProcessId(),
+                  static_cast<unsigned>(generator()));
     tempPath = directory + "/" + std::string(TempPrefix) + suffix;
     CheckIoFault(TIoStep::Create, tempPath);
-    const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST)
-      return fd;
+    THostFile file = THostFile::CreateNew(tempPath);
+    if (file.IsOpen() || !IsAlreadyExists(LastHostError()))
+      return file;
   }
-}
-
-// A link to an existing file is replaced through: its target gets the new content and the link
-// stays. A link that leads nowhere is replaced itself, so that no file is ever created where a
-// stray link points.
-std::string FollowLink(const std::string& hostPath) {
-  struct stat info {};
-  if (lstat(hostPath.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-    return hostPath;
-  char resolved[PATH_MAX];
-  return realpath(hostPath.c_str(), resolved) ? std::string(resolved) : hostPath;
 }
 
 } // namespace
 
-TReplacementFile::TReplacementFile(std::string_view path) : FTarget(FollowLink(HostPath(path))) {
-  struct stat existing {};
-  const bool replacing = stat(FTarget.c_str(), &existing) == 0;
-  if (replacing && S_ISDIR(existing.st_mode))
-    throw EInOutError(EISDIR, FTarget);
+TReplacementFile::TReplacementFile(std::string_view path)
+    : FTarget(FollowHostLink(HostPath(path))) {
+  const std::optional<THostFileState> existing = HostFileState(FTarget);
+  if (existing && existing->Directory)
+    throw EInOutError(NotARegularFileError(true), FTarget);
   const std::string directory = DirectoryOf(FTarget);
   RemoveLeftOvers(directory);
   std::string tempPath;
-  TFileDescriptor file(CreateTempFile(directory, tempPath));
-  if (file.Get() < 0)
+  THostFile file = CreateTempFile(directory, tempPath);
+  if (!file.IsOpen())
     RaiseLastIOError(FTarget);
   FTemp = std::move(tempPath);
   FFile = std::move(file);
   // The replacement keeps the permissions of the file it replaces.
-  if (replacing && fchmod(FFile.Get(), existing.st_mode & 07777) != 0)
+  if (existing && !FFile.TakePermissionsOf(FTarget))
     RaiseLastIOError(FTarget);
 }
 
@@ -103,32 +90,25 @@ TReplacementFile::TReplacementFile(TReplacementFile&& other) noexcept
 TReplacementFile::~TReplacementFile() {
   FFile.Close();
   if (!FTemp.empty())
-    unlink(FTemp.c_str());
+    RemoveHostFile(FTemp);
 }
 
 void TReplacementFile::Write(std::string_view bytes) {
   CheckIoFault(TIoStep::Write, FTarget);
   FDigest.Add(bytes);
-  while (!bytes.empty()) {
-    const ssize_t count = write(FFile.Get(), bytes.data(), bytes.size());
-    if (count < 0) {
-      if (errno == EINTR)
-        continue;
-      RaiseLastIOError(FTarget);
-    }
-    bytes.remove_prefix(static_cast<size_t>(count));
-  }
+  if (!FFile.WriteAll(bytes))
+    RaiseLastIOError(FTarget);
 }
 
 void TReplacementFile::Finish() {
-  if (FFile.Get() >= 0 && FFile.Close() != 0)
+  if (FFile.IsOpen() && !FFile.Close())
     RaiseLastIOError(FTarget);
 }
 
 void TReplacementFile::Commit() {
   Finish();
   CheckIoFault(TIoStep::Rename, FTarget);
-  if (rename(FTemp.c_str(), FTarget.c_str()) != 0)
+  if (!RenameHostFile(FTemp, FTarget))
     RaiseLastIOError(FTarget);
   FTemp.clear();
   NoteHostEntryCreated(FTarget);

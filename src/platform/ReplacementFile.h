@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/ContentDigest.h"
-#include "platform/FileDescriptor.h"
+#include "platform/HostFiles.h"
 
 #include <string>
 #include <string_view>
@@ -37,7 +37,7 @@ public:
 private:
   std::string FTarget;
   std::string FTemp; // empty once committed or moved away
-  TFileDescriptor FFile;
+  THostFile FFile;
   TContentDigest FDigest;
 };
 

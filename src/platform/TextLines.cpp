@@ -1,9 +1,9 @@
 #include "platform/TextLines.h"
 
+#include "platform/HostFiles.h"
 #include "platform/InOutError.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <limits>
@@ -18,7 +18,7 @@ constexpr std::size_t WriterPiece = 1 << 16;
 TLineScanner::TLineScanner(const std::string& text, std::size_t begin, std::size_t end)
     : FText(text), FPos(begin), FEnd(end) {
   if (end > std::numeric_limits<std::uint32_t>::max())
-    throw EInOutError(EFBIG, {}, "A text of 4 GiB or more cannot be read");
+    throw EInOutError(TooLargeError(), {}, "A text of 4 GiB or more cannot be read");
   const std::size_t mark = std::string_view(text).substr(begin, end - begin).find(EndOfFileMark);
   if (mark != std::string_view::npos)
     FEnd = begin + mark;

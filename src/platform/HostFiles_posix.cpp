@@ -1,0 +1,221 @@
+#include "platform/HostFiles.h"
+
+#include "platform/InOutError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace flightdeck {
+
+namespace {
+
+int Fd(std::intptr_t handle) {
+  return static_cast<int>(handle);
+}
+
+} // namespace
+
+THostFile::~THostFile() {
+  Close();
+}
+
+THostFile::THostFile(THostFile&& other) noexcept : FHandle(std::exchange(other.FHandle, Closed)) {}
+
+THostFile& THostFile::operator=(THostFile&& other) noexcept {
+  if (this != &other) {
+    Close();
+    FHandle = std::exchange(other.FHandle, Closed);
+  }
+  return *this;
+}
+
+THostFile THostFile::OpenRegular(const std::string& hostPath) {
+  // Not blocking on open, so that a pipe in a file's place cannot hang the program.
+  THostFile file(open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat info {};
+  if (!file.IsOpen() || fstat(Fd(file.FHandle), &info) != 0)
+    RaiseLastIOError(hostPath);
+  if (!S_ISREG(info.st_mode))
+    throw EInOutError(NotARegularFileError(S_ISDIR(info.st_mode)), hostPath);
+  return file;
+}
+
+THostFile THostFile::CreateNew(const std::string& hostPath) {
+  return THostFile(open(hostPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+}
+
+THostFile THostFile::CreatePrivate(const std::string& hostPath) {
+  return THostFile(open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+}
+
+std::uint64_t THostFile::Size() const {
+  struct stat info {};
+  return fstat(Fd(FHandle), &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
+}
+
+std::size_t THostFile::Read(char* buffer, std::size_t size, const std::string& hostPath) const {
+  for (;;) {
+    const ssize_t count = read(Fd(FHandle), buffer, size);
+    if (count >= 0)
+      return static_cast<std::size_t>(count);
+    if (errno != EINTR)
+      RaiseLastIOError(hostPath);
+  }
+}
+
+bool THostFile::WriteAll(std::string_view bytes) const {
+  while (!bytes.empty()) {
+    const ssize_t count = write(Fd(FHandle), bytes.data(), bytes.size());
+    if (count < 0 && errno != EINTR)
+      return false;
+    bytes.remove_prefix(static_cast<std::size_t>(std::max<ssize_t>(count, 0)));
+  }
+  return true;
+}
+
+bool THostFile::Sync() const {
+  return fsync(Fd(FHandle)) == 0;
+}
+
+bool THostFile::TakePermissionsOf(const std::string& original) const {
+  struct stat info {};
+  return stat(original.c_str(), &info) != 0 || fchmod(Fd(FHandle), info.st_mode & 07777) == 0;
+}
+
+bool THostFile::Close() {
+  const bool closed = !IsOpen() || close(Fd(FHandle)) == 0;
+  FHandle = Closed;
+  return closed;
+}
+
+std::optional<THostFileState> HostFileState(const std::string& hostPath) {
+  struct stat info {};
+  if (stat(hostPath.c_str(), &info) != 0)
+    return std::nullopt;
+  const auto nanoseconds = [](const timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+  };
+  return THostFileState{S_ISREG(info.st_mode),
+                        S_ISDIR(info.st_mode),
+                        static_cast<std::uint64_t>(info.st_size),
+                        static_cast<std::uint64_t>(info.st_dev),
+                        static_cast<std::uint64_t>(info.st_ino),
+                        nanoseconds(info.st_mtim),
+                        nanoseconds(info.st_ctim)};
+}
+
+bool HostEntryExists(const std::string& hostPath) {
+  struct stat info {};
+  return lstat(hostPath.c_str(), &info) == 0;
+}
+
+std::string FollowHostLink(const std::string& hostPath) {
+  struct stat info {};
+  if (lstat(hostPath.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+    return hostPath;
+  const std::string real = RealHostPath(hostPath);
+  return real.empty() ? hostPath : real;
+}
+
+std::string RealHostPath(const std::string& hostPath) {
+  char resolved[PATH_MAX];
+  return realpath(hostPath.c_str(), resolved) ? std::string(resolved) : std::string();
+}
+
+bool RemoveHostFile(const std::string& hostPath) {
+  return unlink(hostPath.c_str()) == 0;
+}
+
+bool RenameHostFile(const std::string& from, const std::string& to) {
+  return rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool MakeHostDirectory(const std::string& hostPath) {
+  return mkdir(hostPath.c_str(), 0777) == 0;
+}
+
+bool LinkHostFile(const std::string& existing, const std::string& link) {
+  return linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, link.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds) {
+  const timespec times[2] = {{static_cast<time_t>(seconds), 0}, {static_cast<time_t>(seconds), 0}};
+  return utimensat(AT_FDCWD, hostPath.c_str(), times, 0) == 0;
+}
+
+std::vector<std::string> ReadHostFolder(const std::string& hostFolder) {
+  std::vector<std::string> names;
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(hostFolder.empty() ? "." : hostFolder.c_str()),
+                                          closedir);
+  if (!dir)
+    return names;
+  while (const dirent* entry = readdir(dir.get())) {
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != "..")
+      names.emplace_back(name);
+  }
+  return names;
+}
+
+std::string MakeHostTemporaryFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "flightdeck-XXXXXX").string();
+  if (!mkdtemp(pattern.data()))
+    RaiseLastIOError();
+  return pattern + "/";
+}
+
+bool HostNamesHaveCase() {
+  return true;
+}
+
+long HostProcessId() {
+  static const long id = static_cast<long>(getpid());
+  return id;
+}
+
+bool HostProcessEnded(long processId) {
+  return kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
+}
+
+int LastHostError() {
+  return errno;
+}
+
+bool IsNotFound(int error) {
+  return error == ENOENT || error == ENOTDIR;
+}
+
+bool IsAlreadyExists(int error) {
+  return error == EEXIST;
+}
+
+int NotARegularFileError(bool directory) {
+  return directory ? EISDIR : EINVAL;
+}
+
+int TooLargeError() {
+  return EFBIG;
+}
+
+int NoSuchFileError() {
+  return ENOENT;
+}
+
+std::string HostDataFolder() {
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
+    return std::string(data) + "/flightdeck";
+  const char* home = std::getenv("HOME");
+  return std::string(home ? home : "") + "/.local/share/flightdeck";
+}
+
+} // namespace flightdeck
