@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,8 +16,9 @@ public:
 
 // Keeps other Flightdeck processes from changing a game directory while a command reads and
 // writes it: a second command waits until the first has finished, at most `patience`, then
-// raises EDirectoryBusy. The lock is the directory's own, so nothing is added to the game's
-// folders. Locks of one process on the same directory nest.
+// raises EDirectoryBusy. On POSIX the lock is the directory's own, so nothing is added to the
+// game's folders; on Windows it is a lock file in the program's data folder. Locks of one process
+// on the same directory nest.
 class TDirectoryLock {
 public:
   static constexpr std::chrono::milliseconds DefaultPatience{10000};

@@ -13,10 +13,6 @@ constexpr std::array<std::uint16_t, 32> HighControlRange = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-std::uint32_t CodePointOf(unsigned char byte) {
-  return byte >= 0x80 && byte < 0xA0 ? HighControlRange[byte - 0x80] : byte;
-}
-
 void AppendUtf8(std::string& out, std::uint32_t codePoint) {
   if (codePoint < 0x80) {
     out += static_cast<char>(codePoint);
@@ -47,7 +43,14 @@ std::uint32_t NextCodePoint(std::string_view text, std::size_t& at) {
   return codePoint;
 }
 
-char ByteFor(std::uint32_t codePoint) {
+} // namespace
+
+char32_t Windows1252ToUnicode(char byte) {
+  const auto value = static_cast<unsigned char>(byte);
+  return value >= 0x80 && value < 0xA0 ? HighControlRange[value - 0x80] : value;
+}
+
+char UnicodeToWindows1252(char32_t codePoint) {
   if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
     return static_cast<char>(codePoint);
   for (std::size_t i = 0; i < HighControlRange.size(); ++i)
@@ -56,13 +59,11 @@ char ByteFor(std::uint32_t codePoint) {
   return '?';
 }
 
-} // namespace
-
 std::string Windows1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (const char c : text)
-    AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+    AppendUtf8(out, Windows1252ToUnicode(c));
   return out;
 }
 
@@ -70,7 +71,7 @@ std::string Utf8ToWindows1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t at = 0; at < text.size();)
-    out += ByteFor(NextCodePoint(text, at));
+    out += UnicodeToWindows1252(NextCodePoint(text, at));
   return out;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/FileTransaction.h"
 #include "platform/GameCommand.h"
+#include "platform/HostFiles.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
 #include "support/TestFiles.h"
@@ -7,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <sys/stat.h>
 
 namespace flightdeck {
 namespace {
@@ -50,14 +50,13 @@ protected:
 
 TEST_F(History, UndoPutsBackEveryFileAndUndoingTheUndoRedoes) {
   const std::string before = Snapshot(FGame);
-  struct stat old {};
-  stat((FGame / "combat" / "a.tie").c_str(), &old);
+  const auto old = HostFileState((FGame / "combat" / "a.tie").string());
   Change("install-pack", "Deep.ixo");
   const std::string after = Snapshot(FGame);
   // The history keeps the replaced file itself, a second link to it: no copy.
-  struct stat kept {};
-  stat(TGameHistory(FRoot).BeforePath(1, 0).c_str(), &kept);
-  EXPECT_EQ(kept.st_ino, old.st_ino);
+  const auto kept = HostFileState(TGameHistory(FRoot).BeforePath(1, 0));
+  ASSERT_TRUE(old && kept);
+  EXPECT_EQ(kept->Index, old->Index);
   ASSERT_EQ(Entries().size(), 1u);
   const THistoryEntry entry = Entries().front();
   EXPECT_EQ(entry.Command, "install-pack");

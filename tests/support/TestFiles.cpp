@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -12,10 +13,14 @@ namespace flightdeck::test {
 namespace fs = std::filesystem;
 
 TTempDir::TTempDir(const fs::path& base) {
-  std::string pattern = (base / "flightdeck-test-XXXXXX").string();
-  if (!mkdtemp(pattern.data()))
-    throw std::runtime_error("cannot create a temporary directory");
-  FPath = pattern;
+  // Portable: a random name, made only when it is not taken.
+  static std::mt19937 generator{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    FPath = base / ("flightdeck-test-" + std::to_string(generator()));
+    if (fs::create_directory(FPath))
+      return;
+  }
+  throw std::runtime_error("cannot create a temporary directory");
 }
 
 TTempDir::~TTempDir() {

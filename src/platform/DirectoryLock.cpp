@@ -1,0 +1,74 @@
+#include "platform/DirectoryLock.h"
+
+#include "platform/DirectoryLockHost.h"
+#include "platform/HostPath.h"
+
+#include <map>
+#include <mutex>
+#include <thread>
+
+namespace flightdeck {
+
+namespace {
+
+struct THeldLock {
+  std::intptr_t Handle = 0;
+  int Count = 0;
+};
+
+// The locks this process holds, by the directory's identity.
+std::mutex HeldMutex;
+std::map<std::string, THeldLock> Held;
+
+} // namespace
+
+EDirectoryBusy::EDirectoryBusy(const std::string& directory)
+    : std::runtime_error("The game directory \"" + directory +
+                         "\" is in use by another Flightdeck command. Try again when it has "
+                         "finished.") {}
+
+TDirectoryLock::TDirectoryLock(std::string_view directory, std::chrono::milliseconds patience) {
+  if (HasNulByte(directory))
+    return;
+  // Whatever the command does next on a directory that cannot be opened fails on its own.
+  std::optional<THostDirectoryLock> lock = OpenDirectoryLock(HostPath(directory));
+  if (!lock)
+    return;
+  {
+    const std::lock_guard<std::mutex> guard(HeldMutex);
+    const auto found = Held.find(lock->Key);
+    if (found != Held.end()) {
+      ++found->second.Count;
+      CloseDirectoryLock(lock->Handle);
+      FKey = lock->Key;
+      return;
+    }
+  }
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  for (;;) {
+    const TLockAttempt attempt = TryDirectoryLock(lock->Handle);
+    if (attempt == TLockAttempt::Taken)
+      break;
+    if (attempt == TLockAttempt::Failed || std::chrono::steady_clock::now() >= deadline) {
+      CloseDirectoryLock(lock->Handle);
+      throw EDirectoryBusy(std::string(directory));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  const std::lock_guard<std::mutex> guard(HeldMutex);
+  Held[lock->Key] = {lock->Handle, 1};
+  FKey = lock->Key;
+}
+
+TDirectoryLock::~TDirectoryLock() {
+  if (FKey.empty())
+    return;
+  const std::lock_guard<std::mutex> guard(HeldMutex);
+  THeldLock& held = Held[FKey];
+  if (--held.Count == 0) {
+    CloseDirectoryLock(held.Handle); // closing releases the lock
+    Held.erase(FKey);
+  }
+}
+
+} // namespace flightdeck

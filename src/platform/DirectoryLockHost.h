@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace flightdeck {
+
+// The host's side of TDirectoryLock: DirectoryLock_posix.cpp locks the directory itself,
+// DirectoryLock_win.cpp a lock file named after it outside the game.
+struct THostDirectoryLock {
+  std::string Key; // the directory itself, whatever path reaches it
+  std::intptr_t Handle = 0;
+};
+
+// Opens what locks the directory at `hostDirectory`; none when it cannot be opened.
+std::optional<THostDirectoryLock> OpenDirectoryLock(const std::string& hostDirectory);
+
+enum class TLockAttempt { Taken, Busy, Failed };
+TLockAttempt TryDirectoryLock(std::intptr_t handle);
+void CloseDirectoryLock(std::intptr_t handle);
+
+} // namespace flightdeck

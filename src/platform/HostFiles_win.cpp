@@ -1,0 +1,300 @@
+#include "platform/HostFiles.h"
+
+#include "platform/InOutError.h"
+#include "platform/Windows1252.h"
+
+#include <windows.h>
+
+#include <random>
+#include <utility>
+
+namespace flightdeck {
+
+namespace {
+
+// The program's Windows-1252 text as the wide-character API takes it.
+std::wstring Wide(const std::string& hostPath) {
+  std::wstring wide;
+  wide.reserve(hostPath.size());
+  for (const char c : hostPath)
+    wide += c == '/' ? L'\\' : static_cast<wchar_t>(Windows1252ToUnicode(c));
+  return wide;
+}
+
+// A name the wide-character API gives, as the program's text.
+std::string Narrow(std::wstring_view wide) {
+  std::string text;
+  for (const wchar_t c : wide)
+    text += c == L'\\' ? '/' : UnicodeToWindows1252(static_cast<char32_t>(c));
+  return text;
+}
+
+HANDLE Handle(std::intptr_t handle) {
+  return reinterpret_cast<HANDLE>(handle);
+}
+
+std::intptr_t Opened(HANDLE handle) {
+  return handle == INVALID_HANDLE_VALUE ? -1 : reinterpret_cast<std::intptr_t>(handle);
+}
+
+HANDLE Open(const std::string& hostPath, DWORD access, DWORD disposition, DWORD flags = 0) {
+  return CreateFileW(Wide(hostPath).c_str(), access,
+                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, disposition,
+                     FILE_ATTRIBUTE_NORMAL | flags, nullptr);
+}
+
+std::int64_t Nanoseconds(const FILETIME& time) {
+  // 100-nanosecond steps since 1601 to nanoseconds since 1970.
+  const std::int64_t steps =
+      (static_cast<std::int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  return (steps - 116444736000000000LL) * 100;
+}
+
+} // namespace
+
+THostFile::~THostFile() {
+  Close();
+}
+
+THostFile::THostFile(THostFile&& other) noexcept : FHandle(std::exchange(other.FHandle, Closed)) {}
+
+THostFile& THostFile::operator=(THostFile&& other) noexcept {
+  if (this != &other) {
+    Close();
+    FHandle = std::exchange(other.FHandle, Closed);
+  }
+  return *this;
+}
+
+THostFile THostFile::OpenRegular(const std::string& hostPath) {
+  // A directory opens only with backup semantics: asked for, it is told apart from a file.
+  THostFile file(Opened(Open(hostPath, GENERIC_READ, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS)));
+  if (!file.IsOpen())
+    RaiseLastIOError(hostPath);
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(Handle(file.FHandle), &info))
+    RaiseLastIOError(hostPath);
+  const bool directory = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+  if (directory || GetFileType(Handle(file.FHandle)) != FILE_TYPE_DISK)
+    throw EInOutError(NotARegularFileError(directory), hostPath);
+  return file;
+}
+
+THostFile THostFile::CreateNew(const std::string& hostPath) {
+  return THostFile(Opened(Open(hostPath, GENERIC_WRITE, CREATE_NEW)));
+}
+
+THostFile THostFile::CreatePrivate(const std::string& hostPath) {
+  // Below the user's own profile, which only the user may read.
+  return THostFile(Opened(Open(hostPath, GENERIC_WRITE, CREATE_ALWAYS)));
+}
+
+std::uint64_t THostFile::Size() const {
+  LARGE_INTEGER size{};
+  return GetFileSizeEx(Handle(FHandle), &size) ? static_cast<std::uint64_t>(size.QuadPart) : 0;
+}
+
+std::size_t THostFile::Read(char* buffer, std::size_t size, const std::string& hostPath) const {
+  DWORD count = 0;
+  const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+  if (!ReadFile(Handle(FHandle), buffer, asked, &count, nullptr))
+    RaiseLastIOError(hostPath);
+  return count;
+}
+
+bool THostFile::WriteAll(std::string_view bytes) const {
+  while (!bytes.empty()) {
+    DWORD count = 0;
+    const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    if (!WriteFile(Handle(FHandle), bytes.data(), asked, &count, nullptr))
+      return false;
+    bytes.remove_prefix(count);
+  }
+  return true;
+}
+
+bool THostFile::Sync() const {
+  return FlushFileBuffers(Handle(FHandle));
+}
+
+bool THostFile::TakePermissionsOf(const std::string&) const {
+  return true; // a new file takes the permissions of its folder
+}
+
+bool THostFile::Close() {
+  const bool closed = !IsOpen() || CloseHandle(Handle(FHandle));
+  FHandle = Closed;
+  return closed;
+}
+
+std::optional<THostFileState> HostFileState(const std::string& hostPath) {
+  const HANDLE file =
+      CreateFileW(Wide(hostPath).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info{};
+  const bool known = GetFileInformationByHandle(file, &info);
+  const DWORD error = GetLastError();
+  CloseHandle(file);
+  SetLastError(error);
+  if (!known)
+    return std::nullopt;
+  const bool directory = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+  return THostFileState{!directory,
+                        directory,
+                        (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
+                        info.dwVolumeSerialNumber,
+                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) |
+                            info.nFileIndexLow,
+                        Nanoseconds(info.ftLastWriteTime),
+                        Nanoseconds(info.ftLastWriteTime)};
+}
+
+bool HostEntryExists(const std::string& hostPath) {
+  return GetFileAttributesW(Wide(hostPath).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string FollowHostLink(const std::string& hostPath) {
+  const DWORD attributes = GetFileAttributesW(Wide(hostPath).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+    return hostPath;
+  const std::string real = RealHostPath(hostPath);
+  return real.empty() ? hostPath : real;
+}
+
+std::string RealHostPath(const std::string& hostPath) {
+  const HANDLE file =
+      CreateFileW(Wide(hostPath).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return {};
+  wchar_t real[32768];
+  const DWORD length = GetFinalPathNameByHandleW(file, real, 32768, FILE_NAME_NORMALIZED);
+  CloseHandle(file);
+  if (length == 0 || length >= 32768)
+    return {};
+  std::wstring_view path(real, length);
+  if (path.substr(0, 4) == L"\\\\?\\")
+    path.remove_prefix(4);
+  return Narrow(path);
+}
+
+bool RemoveHostFile(const std::string& hostPath) {
+  return DeleteFileW(Wide(hostPath).c_str());
+}
+
+bool RenameHostFile(const std::string& from, const std::string& to) {
+  return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+bool MakeHostDirectory(const std::string& hostPath) {
+  return CreateDirectoryW(Wide(hostPath).c_str(), nullptr);
+}
+
+bool LinkHostFile(const std::string& existing, const std::string& link) {
+  return CreateHardLinkW(Wide(link).c_str(), Wide(existing).c_str(), nullptr);
+}
+
+bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds) {
+  const HANDLE file = CreateFileW(Wide(hostPath).c_str(), FILE_WRITE_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return false;
+  const std::int64_t steps = seconds * 10000000 + 116444736000000000LL;
+  FILETIME time{static_cast<DWORD>(steps), static_cast<DWORD>(steps >> 32)};
+  const bool set = SetFileTime(file, nullptr, &time, &time);
+  const DWORD error = GetLastError();
+  CloseHandle(file);
+  SetLastError(error);
+  return set;
+}
+
+std::vector<std::string> ReadHostFolder(const std::string& hostFolder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found{};
+  const std::string pattern = (hostFolder.empty() ? std::string(".") : hostFolder) + "/*";
+  const HANDLE search = FindFirstFileW(Wide(pattern).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return names;
+  do {
+    const std::wstring_view name = found.cFileName;
+    if (name != L"." && name != L"..")
+      names.push_back(Narrow(name));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+std::string MakeHostTemporaryFolder() {
+  wchar_t base[MAX_PATH + 1];
+  const DWORD length = GetTempPathW(MAX_PATH + 1, base);
+  if (length == 0)
+    RaiseLastIOError();
+  static std::mt19937 generator{std::random_device{}()};
+  for (;;) {
+    char name[32];
+    std::snprintf(name, sizeof name, "flightdeck-%08x", static_cast<unsigned>(generator()));
+    const std::string folder = Narrow(std::wstring_view(base, length)) + name;
+    if (MakeHostDirectory(folder))
+      return folder + "/";
+    if (!IsAlreadyExists(LastHostError()))
+      RaiseLastIOError(folder);
+  }
+}
+
+bool HostNamesHaveCase() {
+  return false;
+}
+
+long HostProcessId() {
+  return static_cast<long>(GetCurrentProcessId());
+}
+
+bool HostProcessEnded(long processId) {
+  const HANDLE process =
+      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
+  if (!process)
+    return GetLastError() == ERROR_INVALID_PARAMETER; // no process of that number
+  DWORD code = 0;
+  const bool ended = GetExitCodeProcess(process, &code) && code != STILL_ACTIVE;
+  CloseHandle(process);
+  return ended;
+}
+
+int LastHostError() {
+  return static_cast<int>(GetLastError());
+}
+
+bool IsNotFound(int error) {
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool IsAlreadyExists(int error) {
+  return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+}
+
+int NotARegularFileError(bool directory) {
+  // Windows refuses to open a directory as a file with "access denied" too.
+  return directory ? ERROR_ACCESS_DENIED : ERROR_INVALID_FUNCTION;
+}
+
+int TooLargeError() {
+  return ERROR_FILE_TOO_LARGE;
+}
+
+int NoSuchFileError() {
+  return ERROR_FILE_NOT_FOUND;
+}
+
+std::string HostDataFolder() {
+  wchar_t folder[MAX_PATH + 1];
+  const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH + 1);
+  if (length == 0 || length > MAX_PATH)
+    return "Flightdeck";
+  return Narrow(std::wstring_view(folder, length)) + "/Flightdeck";
+}
+
+} // namespace flightdeck

@@ -1,0 +1,33 @@
+# The core's tests on a Windows build made here: the same sources as on Linux, for the modules
+# that need neither libzip nor Qt. CTest runs each program through the emulator (Wine).
+add_library(flightdeck_test_support STATIC support/TestFiles.cpp)
+target_include_directories(flightdeck_test_support PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(flightdeck_test_support PUBLIC flightdeck_core GTest::gtest)
+target_compile_definitions(flightdeck_test_support PUBLIC
+  FLIGHTDECK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+  FLIGHTDECK_FIXTURES_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+
+function(flightdeck_core_tests name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE flightdeck_test_support GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+endfunction()
+
+# Still to come on Windows: the tests of host paths, transactions and the history, which expect
+# the Linux lookup of names in another case, and those of the game finder's Linux places.
+flightdeck_core_tests(platform_tests
+  platform/TextLinesTest.cpp
+  platform/ProfileFileTest.cpp
+  platform/Windows1252Test.cpp)
+flightdeck_core_tests(lists_tests
+  lists/TextHelpersTest.cpp
+  lists/TitleRulesTest.cpp
+  lists/MissionTypesTest.cpp
+  lists/MissionTreeTest.cpp
+  lists/NextNumberTest.cpp
+  lists/XvTListFileTest.cpp
+  lists/ListFileReadingTest.cpp
+  lists/ListFileWritingTest.cpp
+  lists/ListFileRoundTripTest.cpp)
+flightdeck_core_tests(services_tests services/MissionInstallTest.cpp)
+flightdeck_core_tests(script_tests packs/InstallScriptTest.cpp)
