@@ -1,6 +1,22 @@
 #include "platform/HostFiles.h"
 
+#include <utility>
+
 namespace flightdeck {
+
+THostFile::~THostFile() {
+  Close();
+}
+
+THostFile::THostFile(THostFile&& other) noexcept : FHandle(std::exchange(other.FHandle, Closed)) {}
+
+THostFile& THostFile::operator=(THostFile&& other) noexcept {
+  if (this != &other) {
+    Close();
+    FHandle = std::exchange(other.FHandle, Closed);
+  }
+  return *this;
+}
 
 void ReadHostPieces(const std::string& hostPath,
                     const std::function<void(std::string_view)>& consume) {

@@ -25,20 +25,6 @@ int Fd(std::intptr_t handle) {
 
 } // namespace
 
-THostFile::~THostFile() {
-  Close();
-}
-
-THostFile::THostFile(THostFile&& other) noexcept : FHandle(std::exchange(other.FHandle, Closed)) {}
-
-THostFile& THostFile::operator=(THostFile&& other) noexcept {
-  if (this != &other) {
-    Close();
-    FHandle = std::exchange(other.FHandle, Closed);
-  }
-  return *this;
-}
-
 THostFile THostFile::OpenRegular(const std::string& hostPath) {
   // Not blocking on open, so that a pipe in a file's place cannot hang the program.
   THostFile file(open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));

@@ -52,20 +52,6 @@ std::int64_t Nanoseconds(const FILETIME& time) {
 
 } // namespace
 
-THostFile::~THostFile() {
-  Close();
-}
-
-THostFile::THostFile(THostFile&& other) noexcept : FHandle(std::exchange(other.FHandle, Closed)) {}
-
-THostFile& THostFile::operator=(THostFile&& other) noexcept {
-  if (this != &other) {
-    Close();
-    FHandle = std::exchange(other.FHandle, Closed);
-  }
-  return *this;
-}
-
 THostFile THostFile::OpenRegular(const std::string& hostPath) {
   // A directory opens only with backup semantics: asked for, it is told apart from a file.
   THostFile file(Opened(Open(hostPath, GENERIC_READ, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS)));

@@ -19,15 +19,6 @@ flightdeck_core_tests(platform_tests
   platform/TextLinesTest.cpp
   platform/ProfileFileTest.cpp
   platform/Windows1252Test.cpp)
-flightdeck_core_tests(lists_tests
-  lists/TextHelpersTest.cpp
-  lists/TitleRulesTest.cpp
-  lists/MissionTypesTest.cpp
-  lists/MissionTreeTest.cpp
-  lists/NextNumberTest.cpp
-  lists/XvTListFileTest.cpp
-  lists/ListFileReadingTest.cpp
-  lists/ListFileWritingTest.cpp
-  lists/ListFileRoundTripTest.cpp)
+flightdeck_core_tests(lists_tests ${FLIGHTDECK_LISTS_TESTS})
 flightdeck_core_tests(services_tests services/MissionInstallTest.cpp)
 flightdeck_core_tests(script_tests packs/InstallScriptTest.cpp)
