@@ -3,7 +3,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/ContentDigest.h"
 #include "platform/HostFiles.h"
-#include "platform/Windows1252.h"
+#include "platform/WidePaths_win.h"
 
 #include <windows.h>
 
@@ -22,9 +22,8 @@ std::optional<THostDirectoryLock> OpenDirectoryLock(const std::string& hostDirec
   const std::string folder = HostDataFolder();
   MakeHostDirectory(folder);
   MakeHostDirectory(folder + "/locks");
-  std::wstring path;
-  for (const char c : folder + "/locks/" + text.substr(text.find(':') + 1) + ".lock")
-    path += c == '/' ? L'\\' : static_cast<wchar_t>(Windows1252ToUnicode(c));
+  const std::wstring path =
+      WideHostPath(folder + "/locks/" + text.substr(text.find(':') + 1) + ".lock");
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -1,33 +1,19 @@
 #include "platform/HostFiles.h"
 
 #include "platform/InOutError.h"
+#include "platform/WidePaths_win.h"
 #include "platform/Windows1252.h"
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <random>
 #include <utility>
 
 namespace flightdeck {
 
 namespace {
-
-// The program's Windows-1252 text as the wide-character API takes it.
-std::wstring Wide(const std::string& hostPath) {
-  std::wstring wide;
-  wide.reserve(hostPath.size());
-  for (const char c : hostPath)
-    wide += c == '/' ? L'\\' : static_cast<wchar_t>(Windows1252ToUnicode(c));
-  return wide;
-}
-
-// A name the wide-character API gives, as the program's text.
-std::string Narrow(std::wstring_view wide) {
-  std::string text;
-  for (const wchar_t c : wide)
-    text += c == L'\\' ? '/' : UnicodeToWindows1252(static_cast<char32_t>(c));
-  return text;
-}
 
 HANDLE Handle(std::intptr_t handle) {
   return reinterpret_cast<HANDLE>(handle);
@@ -38,7 +24,7 @@ std::intptr_t Opened(HANDLE handle) {
 }
 
 HANDLE Open(const std::string& hostPath, DWORD access, DWORD disposition, DWORD flags = 0) {
-  return CreateFileW(Wide(hostPath).c_str(), access,
+  return CreateFileW(WideHostPath(hostPath).c_str(), access,
                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, disposition,
                      FILE_ATTRIBUTE_NORMAL | flags, nullptr);
 }
@@ -50,11 +36,29 @@ std::int64_t Nanoseconds(const FILETIME& time) {
   return (steps - 116444736000000000LL) * 100;
 }
 
+// An existing entry, file or folder, opened to be asked about (or, with `access`, changed).
+HANDLE OpenEntry(const std::string& hostPath, DWORD access = 0) {
+  return Open(hostPath, access, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
+}
+
 } // namespace
+
+std::wstring WideHostPath(const std::string& hostPath) {
+  const std::u16string text = Windows1252ToUtf16(hostPath);
+  std::wstring wide(text.begin(), text.end());
+  std::replace(wide.begin(), wide.end(), L'/', L'\\');
+  return wide;
+}
+
+std::string NarrowHostPath(std::wstring_view widePath) {
+  std::string text = Utf16ToWindows1252(std::u16string(widePath.begin(), widePath.end()));
+  std::replace(text.begin(), text.end(), '\\', '/');
+  return text;
+}
 
 THostFile THostFile::OpenRegular(const std::string& hostPath) {
   // A directory opens only with backup semantics: asked for, it is told apart from a file.
-  THostFile file(Opened(Open(hostPath, GENERIC_READ, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS)));
+  THostFile file(Opened(OpenEntry(hostPath, GENERIC_READ)));
   if (!file.IsOpen())
     RaiseLastIOError(hostPath);
   BY_HANDLE_FILE_INFORMATION info{};
@@ -114,9 +118,7 @@ bool THostFile::Close() {
 }
 
 std::optional<THostFileState> HostFileState(const std::string& hostPath) {
-  const HANDLE file =
-      CreateFileW(Wide(hostPath).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const HANDLE file = OpenEntry(hostPath);
   if (file == INVALID_HANDLE_VALUE)
     return std::nullopt;
   BY_HANDLE_FILE_INFORMATION info{};
@@ -138,11 +140,11 @@ std::optional<THostFileState> HostFileState(const std::string& hostPath) {
 }
 
 bool HostEntryExists(const std::string& hostPath) {
-  return GetFileAttributesW(Wide(hostPath).c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(WideHostPath(hostPath).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string FollowHostLink(const std::string& hostPath) {
-  const DWORD attributes = GetFileAttributesW(Wide(hostPath).c_str());
+  const DWORD attributes = GetFileAttributesW(WideHostPath(hostPath).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
     return hostPath;
   const std::string real = RealHostPath(hostPath);
@@ -150,9 +152,7 @@ std::string FollowHostLink(const std::string& hostPath) {
 }
 
 std::string RealHostPath(const std::string& hostPath) {
-  const HANDLE file =
-      CreateFileW(Wide(hostPath).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const HANDLE file = OpenEntry(hostPath);
   if (file == INVALID_HANDLE_VALUE)
     return {};
   wchar_t real[32768];
@@ -163,30 +163,28 @@ std::string RealHostPath(const std::string& hostPath) {
   std::wstring_view path(real, length);
   if (path.substr(0, 4) == L"\\\\?\\")
     path.remove_prefix(4);
-  return Narrow(path);
+  return NarrowHostPath(path);
 }
 
 bool RemoveHostFile(const std::string& hostPath) {
-  return DeleteFileW(Wide(hostPath).c_str());
+  return DeleteFileW(WideHostPath(hostPath).c_str());
 }
 
 bool RenameHostFile(const std::string& from, const std::string& to) {
-  return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+  return MoveFileExW(WideHostPath(from).c_str(), WideHostPath(to).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
 bool MakeHostDirectory(const std::string& hostPath) {
-  return CreateDirectoryW(Wide(hostPath).c_str(), nullptr);
+  return CreateDirectoryW(WideHostPath(hostPath).c_str(), nullptr);
 }
 
 bool LinkHostFile(const std::string& existing, const std::string& link) {
-  return CreateHardLinkW(Wide(link).c_str(), Wide(existing).c_str(), nullptr);
+  return CreateHardLinkW(WideHostPath(link).c_str(), WideHostPath(existing).c_str(), nullptr);
 }
 
 bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds) {
-  const HANDLE file = CreateFileW(Wide(hostPath).c_str(), FILE_WRITE_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const HANDLE file = OpenEntry(hostPath, FILE_WRITE_ATTRIBUTES);
   if (file == INVALID_HANDLE_VALUE)
     return false;
   const std::int64_t steps = seconds * 10000000 + 116444736000000000LL;
@@ -202,13 +200,13 @@ std::vector<std::string> ReadHostFolder(const std::string& hostFolder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found{};
   const std::string pattern = (hostFolder.empty() ? std::string(".") : hostFolder) + "/*";
-  const HANDLE search = FindFirstFileW(Wide(pattern).c_str(), &found);
+  const HANDLE search = FindFirstFileW(WideHostPath(pattern).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE)
     return names;
   do {
     const std::wstring_view name = found.cFileName;
     if (name != L"." && name != L"..")
-      names.push_back(Narrow(name));
+      names.push_back(NarrowHostPath(name));
   } while (FindNextFileW(search, &found));
   FindClose(search);
   return names;
@@ -223,7 +221,7 @@ std::string MakeHostTemporaryFolder() {
   for (;;) {
     char name[32];
     std::snprintf(name, sizeof name, "flightdeck-%08x", static_cast<unsigned>(generator()));
-    const std::string folder = Narrow(std::wstring_view(base, length)) + name;
+    const std::string folder = NarrowHostPath(std::wstring_view(base, length)) + name;
     if (MakeHostDirectory(folder))
       return folder + "/";
     if (!IsAlreadyExists(LastHostError()))
@@ -280,7 +278,7 @@ std::string HostDataFolder() {
   const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH + 1);
   if (length == 0 || length > MAX_PATH)
     return "Flightdeck";
-  return Narrow(std::wstring_view(folder, length)) + "/Flightdeck";
+  return NarrowHostPath(std::wstring_view(folder, length)) + "/Flightdeck";
 }
 
 } // namespace flightdeck

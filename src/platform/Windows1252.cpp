@@ -43,8 +43,6 @@ std::uint32_t NextCodePoint(std::string_view text, std::size_t& at) {
   return codePoint;
 }
 
-} // namespace
-
 char32_t Windows1252ToUnicode(char byte) {
   const auto value = static_cast<unsigned char>(byte);
   return value >= 0x80 && value < 0xA0 ? HighControlRange[value - 0x80] : value;
@@ -59,6 +57,8 @@ char UnicodeToWindows1252(char32_t codePoint) {
   return '?';
 }
 
+} // namespace
+
 std::string Windows1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -72,6 +72,22 @@ std::string Utf8ToWindows1252(std::string_view text) {
   out.reserve(text.size());
   for (std::size_t at = 0; at < text.size();)
     out += UnicodeToWindows1252(NextCodePoint(text, at));
+  return out;
+}
+
+std::u16string Windows1252ToUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (const char c : text)
+    out += static_cast<char16_t>(Windows1252ToUnicode(c));
+  return out;
+}
+
+std::string Utf16ToWindows1252(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char16_t c : text)
+    out += UnicodeToWindows1252(c);
   return out;
 }
 

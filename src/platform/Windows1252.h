@@ -12,8 +12,9 @@ std::string Windows1252ToUtf8(std::string_view text);
 // Characters the code page cannot hold become "?". Invalid UTF-8 bytes become "?" too.
 std::string Utf8ToWindows1252(std::string_view text);
 
-// One character each way; "?" for a character the code page cannot hold.
-char32_t Windows1252ToUnicode(char byte);
-char UnicodeToWindows1252(char32_t codePoint);
+// The same with UTF-16, as the Win32 wide-character API takes texts; characters outside the
+// Basic Multilingual Plane become "?".
+std::u16string Windows1252ToUtf16(std::string_view text);
+std::string Utf16ToWindows1252(std::u16string_view text);
 
 } // namespace flightdeck
