@@ -69,7 +69,8 @@ struct THostFileState {
 std::optional<THostFileState> HostFileState(const std::string& hostPath);
 // Whether the entry exists itself, a link that leads nowhere too.
 bool HostEntryExists(const std::string& hostPath);
-// The target of a link, with every link followed; `hostPath` for anything else.
+// The target of a link, with every link followed; `hostPath` for anything else. On Windows,
+// any existing file by its real path, spelled as on disk.
 std::string FollowHostLink(const std::string& hostPath);
 // The path with every link and "." or ".." followed; empty when it does not exist.
 std::string RealHostPath(const std::string& hostPath);

@@ -144,9 +144,8 @@ bool HostEntryExists(const std::string& hostPath) {
 }
 
 std::string FollowHostLink(const std::string& hostPath) {
-  const DWORD attributes = GetFileAttributesW(WideHostPath(hostPath).c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-    return hostPath;
+  // Names match without regard to case here: an existing file goes by its name on disk, so
+  // that two spellings of it are one file to the history too.
   const std::string real = RealHostPath(hostPath);
   return real.empty() ? hostPath : real;
 }

@@ -3,6 +3,7 @@
 #include "lists/MissionTypes.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
+#include "platform/HostPlaces.h"
 #include "services/GamePlaces.h"
 
 #include <algorithm>
@@ -110,6 +111,8 @@ std::vector<TFoundGame> FindGames(const std::string& home, const std::string& wi
     search.Scan(library + "/steamapps/common", SearchDepth, "steam");
   for (const std::string& library : libraries)
     search.ScanPrefixesBelow(library + "/steamapps/compatdata", "/pfx", "proton");
+  for (const std::string& gog : HostGameFolders().GogGames)
+    search.Scan(gog, 1, "gog"); // a game's own folder, or the folder of GOG's games
   if (!winePrefix.empty())
     search.ScanPrefix(winePrefix, "wine");
   search.ScanPrefix(home + "/.wine", "wine");

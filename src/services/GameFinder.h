@@ -6,8 +6,8 @@
 
 namespace flightdeck {
 
-// A game directory found on this machine, and where it was found: "steam", "proton", "wine",
-// "lutris" or "heroic".
+// A game directory found on this machine, and where it was found: "steam", "proton", "gog"
+// (Windows), "wine", "lutris" or "heroic".
 struct TFoundGame {
   std::string Path; // host path, without a trailing separator
   std::string Source;
@@ -15,7 +15,8 @@ struct TFoundGame {
 
 // Finds the folders that hold the five category folders of X-wing vs. TIE Fighter where players
 // keep the game: the Steam libraries (~/.steam/steam, ~/.local/share/Steam and every library
-// their libraryfolders.vdf lists) with their games and Proton prefixes; Wine prefixes
+// their libraryfolders.vdf lists; on Windows also the host's Steam) with their games and Proton
+// prefixes; on Windows the folders of GOG's registry keys and GOG's default folders; Wine prefixes
 // (`winePrefix`, ~/.wine), Lutris' prefixes below ~/Games and Heroic's. In a prefix it looks in
 // drive_c's "Program Files", "Program Files (x86)" and "GOG Games". Only a few folder levels
 // are searched, nothing else of the machine, and no longer than `budget`; a folder that cannot

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
+#include "platform/HostPlaces.h"
 
 #include <algorithm>
 
@@ -33,7 +34,10 @@ private:
 } // namespace
 
 std::vector<std::string> SteamRoots(const std::string& home) {
-  return {home + "/.steam/steam", home + "/.local/share/Steam"};
+  std::vector<std::string> roots = {home + "/.steam/steam", home + "/.local/share/Steam"};
+  for (const std::string& root : HostGameFolders().SteamRoots)
+    roots.push_back(root);
+  return roots;
 }
 
 std::string HeroicPrefixes(const std::string& home) {
@@ -63,6 +67,8 @@ std::vector<TGamePlace> GamePlaces(const std::string& home, const std::string& w
     places.Add("Steam games", steam + "/steamapps/common");
     places.AddPrefixesBelow("Proton prefix", steam + "/steamapps/compatdata", "/pfx/drive_c");
   }
+  for (const std::string& gog : HostGameFolders().GogGames)
+    places.Add("GOG games", gog);
   places.AddPrefixesBelow("Heroic prefix", HeroicPrefixes(home), "/drive_c");
   places.AddPrefixesBelow("Wine prefix", LutrisPrefixes(home), "/drive_c");
   return places.Take();

@@ -11,7 +11,8 @@ struct TGamePlace {
   std::string Folder; // host path, without a trailing separator
 };
 
-// Where Steam keeps its own library, and where Heroic and Lutris put the prefixes they make.
+// Where Steam keeps its own library (below the home folder, and where the host's Steam is
+// installed), and where Heroic and Lutris put the prefixes they make.
 std::vector<std::string> SteamRoots(const std::string& home);
 std::string HeroicPrefixes(const std::string& home);
 std::string LutrisPrefixes(const std::string& home);
@@ -21,9 +22,9 @@ std::vector<std::string> SortedSubfolders(const std::string& folder);
 
 // The places of this machine where X-wing vs. TIE Fighter usually lives, those that exist: the
 // home folder; Wine prefixes (`winePrefix` when given, ~/.wine, and prefixes below ~/Games, as
-// Lutris makes them); the Steam libraries' game folders and their Proton prefixes; Heroic's
-// prefixes. A prefix is given as its drive_c. A place reached twice (a linked Steam folder) is
-// listed once.
+// Lutris makes them); the Steam libraries' game folders and their Proton prefixes; on Windows,
+// GOG's game folders; Heroic's prefixes. A prefix is given as its drive_c. A place reached twice (a
+// linked Steam folder) is listed once.
 std::vector<TGamePlace> GamePlaces(const std::string& home, const std::string& winePrefix);
 
 } // namespace flightdeck

@@ -1,6 +1,8 @@
 #include "platform/FileTransaction.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "platform/InOutError.h"
+#include "platform/IoFaults.h"
 #include "support/ChildProcess.h"
 #include "support/TestFiles.h"
 
@@ -8,8 +10,9 @@
 
 #include <cerrno>
 #include <fstream>
-#include <sys/stat.h>
-#include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace flightdeck {
 namespace {
@@ -21,11 +24,23 @@ using test::WriteBytes;
 namespace fs = std::filesystem;
 
 TEST(InOutError, GivesTheMessagesUsersSee) {
-  EXPECT_STREQ(EInOutError(EACCES).what(), "File access denied");
-  EXPECT_STREQ(EInOutError(EROFS).what(), "File access denied");
-  EXPECT_STREQ(EInOutError(ENOSPC).what(), "Disk full");
-  EXPECT_STREQ(EInOutError(EIO).what(), "I/O error 5");
-  EXPECT_EQ(EInOutError(EIO).ErrorCode(), EIO);
+  // Error numbers are the host's own: errno here, GetLastError's codes on Windows.
+#ifdef _WIN32
+  const std::pair<int, const char*> messages[] = {{5, "File access denied"},
+                                                  {32, "File access denied"},
+                                                  {112, "Disk full"},
+                                                  {39, "Disk full"},
+                                                  {1117, "I/O error 1117"}};
+#else
+  const std::pair<int, const char*> messages[] = {{EACCES, "File access denied"},
+                                                  {EROFS, "File access denied"},
+                                                  {ENOSPC, "Disk full"},
+                                                  {EIO, "I/O error 5"}};
+#endif
+  for (const auto& [code, message] : messages) {
+    EXPECT_STREQ(EInOutError(code).what(), message);
+    EXPECT_EQ(EInOutError(code).ErrorCode(), code);
+  }
 }
 
 TEST(FileTransaction, ReplacesAllFilesOnlyOnCommitAndKeepsPermissions) {
@@ -44,8 +59,10 @@ TEST(FileTransaction, ReplacesAllFilesOnlyOnCommitAndKeepsPermissions) {
   }
   EXPECT_EQ(ReadBytes(a), "new a");
   EXPECT_EQ(ReadBytes(temp.Path() / "b.lst"), "new b");
+#ifndef _WIN32 // Windows files have no such permissions: a replacement takes its folder's
   EXPECT_EQ(fs::status(a).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+#endif
   EXPECT_EQ(ListDirectory(temp.Path()), "a.lst b.lst");
 }
 
@@ -106,23 +123,27 @@ TEST(FileTransaction, LinksLeftOversAndNulBytes) {
   const std::string root = temp.Slashed();
   fs::create_directory(temp.Path() / "real");
   WriteBytes(temp.Path() / "real" / "mission.lst", "old");
-  fs::create_directory(temp.Path() / "combat");
-  fs::create_symlink("../real/mission.lst", temp.Path() / "combat" / "mission.lst");
   // Left by saves that were killed: by an older version, by a process that is gone; and one of
   // a save still running in this process.
-  const std::string running = ".flightdeck-save-" + std::to_string(getpid()) + "-0000abcd";
+  const std::string running = ".flightdeck-save-" + std::to_string(HostProcessId()) + "-0000abcd";
   for (const std::string& name : {std::string(".flightdeck-save-1234abcd"),
                                   std::string(".flightdeck-save-99999999-1234abcd"), running})
     WriteBytes(temp.Path() / "real" / name, "partial");
 
+#ifdef _WIN32 // making links takes a privilege users lack there: the file is saved itself
+  SaveFileAtomically(root + "real/mission.lst", "new");
+#else
+  fs::create_directory(temp.Path() / "combat");
+  fs::create_symlink("../real/mission.lst", temp.Path() / "combat" / "mission.lst");
   SaveFileAtomically(root + "combat/mission.lst", "new");
   EXPECT_TRUE(fs::is_symlink(temp.Path() / "combat" / "mission.lst"));
-  EXPECT_EQ(ReadBytes(temp.Path() / "real" / "mission.lst"), "new");
   // A link that leads nowhere is replaced itself: nothing is created where it points.
   fs::create_symlink(temp.Path() / "elsewhere" / "x.tie", temp.Path() / "combat" / "x.tie");
   SaveFileAtomically(root + "combat/x.tie", "mission");
   EXPECT_FALSE(fs::is_symlink(temp.Path() / "combat" / "x.tie"));
   EXPECT_FALSE(fs::exists(temp.Path() / "elsewhere"));
+#endif
+  EXPECT_EQ(ReadBytes(temp.Path() / "real" / "mission.lst"), "new");
   EXPECT_EQ(ListDirectory(temp.Path() / "real"), running + " mission.lst");
 
   const std::string withNul = root + std::string("combat\0x", 9);
@@ -132,21 +153,35 @@ TEST(FileTransaction, LinksLeftOversAndNulBytes) {
   EXPECT_THROW(SaveFileAtomically(withNul, "x"), EInOutError);
 }
 
-TEST(FileTransaction, ReadOnlyDirectoryGivesFileAccessDenied) {
+// What the user sees when a save may not replace the list: on Linux a folder that root, giving
+// up its rights in a child, may not write; on Windows a list another program holds open
+// without sharing it.
+TEST(FileTransaction, AListThatMayNotBeReplacedGivesFileAccessDenied) {
   TTempDir temp;
   fs::permissions(temp.Path(), fs::perms::all, fs::perm_options::add);
   const fs::path folder = temp.Path() / "combat";
   fs::create_directory(folder);
   WriteBytes(folder / "mission.lst", "old");
+  const auto save = [&] { SaveFileAtomically(folder.string() + "\\mission.lst", "new"); };
+#ifdef _WIN32
+  const HANDLE held = CreateFileW((folder / "mission.lst").c_str(), GENERIC_READ, 0, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  test::TChildOutcome outcome;
+  try {
+    save();
+  } catch (const EInOutError& error) {
+    outcome.Message = error.what();
+  }
+  CloseHandle(held);
+#else
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                               fs::perms::group_exec | fs::perms::others_read |
                               fs::perms::others_exec);
-
-  const test::TChildOutcome outcome = test::RunInChild(test::BecomeUnprivileged, [&] {
-    SaveFileAtomically(folder.string() + "\\mission.lst", "new");
-  });
+  const test::TChildOutcome outcome = test::RunInChild(test::BecomeUnprivileged, save);
   if (outcome.Skipped)
     GTEST_SKIP() << outcome.Message;
+#endif
   EXPECT_EQ(outcome.Message, "File access denied");
   EXPECT_EQ(ReadBytes(folder / "mission.lst"), "old");
   EXPECT_EQ(ListDirectory(folder), "mission.lst");
@@ -160,25 +195,43 @@ void FillFileSystem(const fs::path& directory) {
   }
 }
 
+// A save that finds the disk full: on Linux a small file system, filled, in a child; Windows has
+// none to mount, so there the host's disk-full error comes at the save's first write.
 TEST(FileTransaction, FullDiskGivesDiskFullAndKeepsTheOldFile) {
   TTempDir temp;
-  const test::TChildOutcome outcome = test::RunInChild(
-      [&] { test::MountSmallFileSystem(temp.Path().string(), 64 * 1024); },
-      [&] {
-        WriteBytes(temp.Path() / "mission.lst", "old list");
-        FillFileSystem(temp.Path());
-        try {
-          SaveFileAtomically(temp.Slashed() + "mission.lst", std::string(16 * 1024, 'n'));
-        } catch (const EInOutError&) {
-          const std::string listing = ListDirectory(temp.Path());
-          if (ReadBytes(temp.Path() / "mission.lst") != "old list" ||
-              listing != "filler mission.lst")
-            throw std::runtime_error("the failed save changed the folder: " + listing);
-          throw;
-        }
-      });
+  // The save fails, and leaves the folder as it found it.
+  const auto save = [&] {
+    const std::string listing = ListDirectory(temp.Path());
+    try {
+      SaveFileAtomically(temp.Slashed() + "mission.lst", std::string(16 * 1024, 'n'));
+    } catch (const EInOutError&) {
+      if (ReadBytes(temp.Path() / "mission.lst") != "old list" ||
+          ListDirectory(temp.Path()) != listing)
+        throw std::runtime_error("the failed save changed the folder: " + listing);
+      throw;
+    }
+  };
+#ifdef _WIN32
+  WriteBytes(temp.Path() / "mission.lst", "old list");
+  test::TChildOutcome outcome;
+  SetIoFaultPlan([](TIoStep step, const std::string&) { return step == TIoStep::Write ? 112 : 0; });
+  try {
+    save();
+  } catch (const EInOutError& error) {
+    outcome.Message = error.what();
+  }
+  SetIoFaultPlan(nullptr);
+#else
+  const test::TChildOutcome outcome =
+      test::RunInChild([&] { test::MountSmallFileSystem(temp.Path().string(), 64 * 1024); },
+                       [&] {
+                         WriteBytes(temp.Path() / "mission.lst", "old list");
+                         FillFileSystem(temp.Path());
+                         save();
+                       });
   if (outcome.Skipped)
     GTEST_SKIP() << outcome.Message;
+#endif
   EXPECT_EQ(outcome.Message, "Disk full");
 }
 

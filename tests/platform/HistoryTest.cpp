@@ -41,7 +41,7 @@ protected:
     TFileTransaction transaction;
     transaction.Stage(FRoot + "combat/A.TIE", "new a " + text);
     transaction.Stage(FRoot + "combat/c.tie", "new c " + text);
-    transaction.StageRemoval((FGame / "combat" / "b.tie").string());
+    transaction.StageRemoval((FGame / "combat" / "b.tie").generic_string());
     transaction.Commit();
   }
   std::vector<THistoryEntry> Entries() const { return TGameHistory(FRoot).Entries(); }
@@ -50,7 +50,7 @@ protected:
 
 TEST_F(History, UndoPutsBackEveryFileAndUndoingTheUndoRedoes) {
   const std::string before = Snapshot(FGame);
-  const auto old = HostFileState((FGame / "combat" / "a.tie").string());
+  const auto old = HostFileState((FGame / "combat" / "a.tie").generic_string());
   Change("install-pack", "Deep.ixo");
   const std::string after = Snapshot(FGame);
   // The history keeps the replaced file itself, a second link to it: no copy.
@@ -130,8 +130,8 @@ TEST_F(History, ACommandCutShortIsRolledBack) {
   // game puts the old ones back.
   TGameHistory history(FRoot);
   history.Begin("install-pack", "Deep.ixo", 0,
-                {{(FGame / "combat" / "a.tie").string(), "5:0"},
-                 {(FGame / "combat" / "new.tie").string(), "5:0"}});
+                {{(FGame / "combat" / "a.tie").generic_string(), "5:0"},
+                 {(FGame / "combat" / "new.tie").generic_string(), "5:0"}});
   for (const char* name : {"a.tie", "new.tie"}) { // each replaced as a save does: renamed over
     WriteBytes(FGame / "combat" / ".partial", "new");
     fs::rename(FGame / "combat" / ".partial", FGame / "combat" / name);

@@ -1,13 +1,21 @@
 #include "services/GameFinder.h"
+#include "services/GamePlaces.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace flightdeck {
 namespace {
 
 namespace fs = std::filesystem;
 
+// The places of Linux: Wine prefixes below the home folder, with links users of Windows cannot
+// make. Windows has its own test below.
+#ifndef _WIN32
 TEST(GameFinder, FindsTheGamesOfSteamProtonWineAndLutrisAndNothingElse) {
   test::TTempDir temp;
   const fs::path home = temp.Path() / "pilot";
@@ -36,12 +44,36 @@ TEST(GameFinder, FindsTheGamesOfSteamProtonWineAndLutrisAndNothingElse) {
   for (const TFoundGame& game : FindGames(home.string(), ""))
     found += game.Source + " " + game.Path.substr(temp.Path().string().size()) + "\n";
   fs::permissions(home / "Games/locked", fs::perms::owner_all);
-  EXPECT_EQ(found, "steam /Library \"2\"/steamapps/common/STAR WARS X-Wing vs TIE Fighter\n"
-                   "proton /pilot/.steam/steam/steamapps/compatdata/361670/pfx/drive_c/GOG Games/XvT\n"
-                   "wine /pilot/.wine/drive_c/GOG Games/X-Wing vs TIE Fighter\n"
-                   "lutris /pilot/Games/xwing/drive_c/Program Files/LucasArts/XvT\n");
+  EXPECT_EQ(found,
+            "steam /Library \"2\"/steamapps/common/STAR WARS X-Wing vs TIE Fighter\n"
+            "proton /pilot/.steam/steam/steamapps/compatdata/361670/pfx/drive_c/GOG Games/XvT\n"
+            "wine /pilot/.wine/drive_c/GOG Games/X-Wing vs TIE Fighter\n"
+            "lutris /pilot/Games/xwing/drive_c/Program Files/LucasArts/XvT\n");
   EXPECT_TRUE(FindGames((temp.Path() / "nobody").string(), "").empty());
 }
+#else
+// A game GOG's installer registered, found by its registry key, and its place listed.
+TEST(GameFinder, FindsTheGamesGogRegistered) {
+  test::TTempDir temp;
+  const std::string game = temp.Path().generic_string() + "/GOG Games/XvT";
+  test::MakeGameDirectory(game);
+  const std::wstring key =
+      L"SOFTWARE\\WOW6432Node\\GOG.com\\Games\\flightdeck-test-" + temp.Path().filename().wstring();
+  const std::wstring path = std::filesystem::path(game).wstring();
+  ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"path", REG_SZ, path.c_str(),
+                            static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t))),
+            ERROR_SUCCESS);
+  const std::vector<TFoundGame> found = FindGames((temp.Path() / "nobody").string(), "");
+  const std::vector<TGamePlace> places = GamePlaces((temp.Path() / "nobody").string(), "");
+  RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str());
+  ASSERT_FALSE(found.empty());
+  EXPECT_EQ(found.front().Source, "gog");
+  EXPECT_EQ(found.front().Path, game);
+  EXPECT_TRUE(std::any_of(places.begin(), places.end(), [&](const TGamePlace& place) {
+    return place.Label == "GOG games" && place.Folder == game;
+  }));
+}
+#endif
 
 } // namespace
 } // namespace flightdeck

@@ -1,0 +1,9 @@
+#include "platform/HostPlaces.h"
+
+namespace flightdeck {
+
+THostGameFolders HostGameFolders() {
+  return {};
+}
+
+} // namespace flightdeck
