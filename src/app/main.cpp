@@ -4,7 +4,6 @@
 #include "app/Prompts.h"
 #include "app/SingleInstance.h"
 #include "app/TixoFlightdeckForm.h"
-#include "platform/History.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,13 +17,19 @@ using namespace flightdeck;
 namespace {
 
 // The settings file is named after the program and lives beside it, as a portable program's
-// does; an installed copy, whose folder is not writable, keeps it in the user's settings.
+// does; an installed copy, whose folder is not writable, keeps it in the user's settings
+// (~/.config/flightdeck; %APPDATA%\flightdeck on Windows, which roams with the user).
 QString SettingsFileName() {
   const QFileInfo program(QCoreApplication::applicationFilePath());
   const QString name = program.completeBaseName() + QStringLiteral(".ini");
   if (QFileInfo(program.absolutePath()).isWritable())
     return program.absoluteDir().filePath(name);
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+#ifdef Q_OS_WIN
+  const auto settings = QStandardPaths::AppDataLocation;
+#else
+  const auto settings = QStandardPaths::AppConfigLocation;
+#endif
+  const QString folder = QStandardPaths::writableLocation(settings);
   QDir().mkpath(folder);
   return QDir(folder).filePath(name);
 }
@@ -83,8 +88,6 @@ int main(int argc, char** argv) {
   if (instance.HandOver(request.Arguments()))
     return 0;
 
-  // The games' histories, shared with flightdeck-cli.
-  SetHistoryRoot(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
   TDialogPrompts prompts;
   application.SetPrompts(&prompts);
   TixoFlightdeckForm form({SettingsFileName(), &prompts});

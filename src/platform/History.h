@@ -32,8 +32,9 @@ struct THistoryEntry {
 const THistoryEntry* NextToUndo(const std::vector<THistoryEntry>& entries);
 const THistoryEntry* NextToRedo(const std::vector<THistoryEntry>& entries);
 
-// Where the histories of all games are kept; by default $XDG_DATA_HOME/flightdeck, else
-// ~/.local/share/flightdeck. One folder a game, named after the game directory's real path.
+// Where the histories of all games are kept; by default the host's data folder of the program
+// (HostDataFolder: $XDG_DATA_HOME/flightdeck, else ~/.local/share/flightdeck; on Windows
+// %LOCALAPPDATA%\Flightdeck). One folder a game, named after the game directory's real path.
 void SetHistoryRoot(std::string folder);
 // How many bytes a game's history may hold; the oldest entries go, whole, beyond it.
 void SetHistoryLimit(std::uint64_t bytes);
