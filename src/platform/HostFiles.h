@@ -42,8 +42,8 @@ public:
   std::size_t Read(char* buffer, std::size_t size, const std::string& hostPath) const;
   bool WriteAll(std::string_view bytes) const;
   bool Sync() const; // on disk before it returns
-  // Gives the file the permissions of `original` (POSIX; Windows keeps its own rules).
-  bool TakePermissionsOf(const std::string& original) const;
+  // Gives the file the permissions of another (THostFileState::Permissions).
+  bool TakePermissions(std::uint32_t permissions) const;
   // Closes now, so that a late write error (a full disk on some file systems) is seen.
   bool Close();
 
@@ -63,6 +63,8 @@ struct THostFileState {
   std::uint64_t Index = 0;
   std::int64_t Modified = 0;
   std::int64_t Changed = 0;
+  // Who may do what with it: POSIX permission bits; Windows leaves them to the folder's rules.
+  std::uint32_t Permissions = 0;
 
   bool operator==(const THostFileState&) const = default;
 };

@@ -73,9 +73,8 @@ bool THostFile::Sync() const {
   return fsync(Fd(FHandle)) == 0;
 }
 
-bool THostFile::TakePermissionsOf(const std::string& original) const {
-  struct stat info {};
-  return stat(original.c_str(), &info) != 0 || fchmod(Fd(FHandle), info.st_mode & 07777) == 0;
+bool THostFile::TakePermissions(std::uint32_t permissions) const {
+  return fchmod(Fd(FHandle), static_cast<mode_t>(permissions)) == 0;
 }
 
 bool THostFile::Close() {
@@ -97,7 +96,8 @@ std::optional<THostFileState> HostFileState(const std::string& hostPath) {
                         static_cast<std::uint64_t>(info.st_dev),
                         static_cast<std::uint64_t>(info.st_ino),
                         nanoseconds(info.st_mtim),
-                        nanoseconds(info.st_ctim)};
+                        nanoseconds(info.st_ctim),
+                        static_cast<std::uint32_t>(info.st_mode & 07777)};
 }
 
 bool HostEntryExists(const std::string& hostPath) {

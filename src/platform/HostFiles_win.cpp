@@ -107,7 +107,7 @@ bool THostFile::Sync() const {
   return FlushFileBuffers(Handle(FHandle));
 }
 
-bool THostFile::TakePermissionsOf(const std::string&) const {
+bool THostFile::TakePermissions(std::uint32_t) const {
   return true; // a new file takes the permissions of its folder
 }
 

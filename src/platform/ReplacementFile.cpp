@@ -79,7 +79,7 @@ TReplacementFile::TReplacementFile(std::string_view path)
   FTemp = std::move(tempPath);
   FFile = std::move(file);
   // The replacement keeps the permissions of the file it replaces.
-  if (existing && !FFile.TakePermissionsOf(FTarget))
+  if (existing && !FFile.TakePermissions(existing->Permissions))
     RaiseLastIOError(FTarget);
 }
 

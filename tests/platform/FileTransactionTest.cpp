@@ -153,6 +153,19 @@ TEST(FileTransaction, LinksLeftOversAndNulBytes) {
   EXPECT_THROW(SaveFileAtomically(withNul, "x"), EInOutError);
 }
 
+#ifdef _WIN32
+// What `action` raises, told as a child's outcome: the failures below need no child there.
+test::TChildOutcome RunHere(const std::function<void()>& action) {
+  test::TChildOutcome outcome;
+  try {
+    action();
+  } catch (const EInOutError& error) {
+    outcome.Message = error.what();
+  }
+  return outcome;
+}
+#endif
+
 // What the user sees when a save may not replace the list: on Linux a folder that root, giving
 // up its rights in a child, may not write; on Windows a list another program holds open
 // without sharing it.
@@ -167,12 +180,7 @@ TEST(FileTransaction, AListThatMayNotBeReplacedGivesFileAccessDenied) {
   const HANDLE held = CreateFileW((folder / "mission.lst").c_str(), GENERIC_READ, 0, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  test::TChildOutcome outcome;
-  try {
-    save();
-  } catch (const EInOutError& error) {
-    outcome.Message = error.what();
-  }
+  const test::TChildOutcome outcome = RunHere(save);
   CloseHandle(held);
 #else
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
@@ -187,6 +195,7 @@ TEST(FileTransaction, AListThatMayNotBeReplacedGivesFileAccessDenied) {
   EXPECT_EQ(ListDirectory(folder), "mission.lst");
 }
 
+#ifndef _WIN32
 // Fills the file system holding `directory` up to its last page.
 void FillFileSystem(const fs::path& directory) {
   std::ofstream filler(directory / "filler", std::ios::binary);
@@ -194,6 +203,7 @@ void FillFileSystem(const fs::path& directory) {
   while (filler.write(page.data(), static_cast<std::streamsize>(page.size())) && filler.flush()) {
   }
 }
+#endif
 
 // A save that finds the disk full: on Linux a small file system, filled, in a child; Windows has
 // none to mount, so there the host's disk-full error comes at the save's first write.
@@ -213,13 +223,8 @@ TEST(FileTransaction, FullDiskGivesDiskFullAndKeepsTheOldFile) {
   };
 #ifdef _WIN32
   WriteBytes(temp.Path() / "mission.lst", "old list");
-  test::TChildOutcome outcome;
   SetIoFaultPlan([](TIoStep step, const std::string&) { return step == TIoStep::Write ? 112 : 0; });
-  try {
-    save();
-  } catch (const EInOutError& error) {
-    outcome.Message = error.what();
-  }
+  const test::TChildOutcome outcome = RunHere(save);
   SetIoFaultPlan(nullptr);
 #else
   const test::TChildOutcome outcome =
