@@ -3,6 +3,7 @@
 // A game directory for benchmarks, and large lists in it.
 
 #include "lists/XvTListFile.h"
+#include "support/ListSaving.h"
 
 #include <filesystem>
 #include <string>
@@ -57,7 +58,7 @@ inline std::vector<std::string> WriteList(const std::string& game, TMissionType 
           static_cast<TListItemKind>(entry + 1), 0, missions.back(), "Contest title", {}}));
     }
   }
-  list.Save();
+  test::Saved(list);
   return missions;
 }
 

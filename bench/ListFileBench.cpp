@@ -4,6 +4,7 @@
 // program's own share.
 
 #include "BenchGame.h"
+#include "support/ListSaving.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,7 +22,7 @@ void LoadAndSave(benchmark::State& state, TMissionType type) {
   for (auto _ : state) {
     TXvTListFile list(game.Directory(), type, gnNeutral);
     list.LoadFromFile();
-    list.Save();
+    test::Saved(list);
     benchmark::DoNotOptimize(list.Items().size());
   }
   state.SetComplexityN(entries);

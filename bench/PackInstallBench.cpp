@@ -2,10 +2,11 @@
 // no faster, and resaving a Battles list that writes as many new battle files. Run with
 // TMPDIR=/dev/shm to leave the disk out of it.
 
+#include "journal/Session.h"
 #include "lists/XvTListFile.h"
-#include "platform/GameCommand.h"
 #include "platform/HostPath.h"
 #include "services/PackInstall.h"
+#include "support/ListSaving.h"
 
 #include <benchmark/benchmark.h>
 
@@ -71,6 +72,19 @@ TZipArchiver ListedPack(const fs::path& pack, std::vector<std::string>& listing)
   return zip;
 }
 
+// A pack installed as a command does, without recording it in a history.
+TPackFiles InstallUnrecorded(TZipArchiver& zip, const std::vector<std::string>& listing,
+                             const std::string& game) {
+  TFileTransaction staging;
+  TFilesRead read;
+  TPackFiles pack = ExtractPackFiles(staging, zip, listing, game, mtCombat);
+  if (pack) {
+    AddPackToLists(staging, read, game, mtCombat, gnNeutral, pack.Value());
+    staging.Commit();
+  }
+  return pack;
+}
+
 void InstallPackOfSmallMissions(benchmark::State& state) {
   const fs::path pack = Pack(static_cast<int>(state.range(0)));
   for (auto _ : state) {
@@ -80,7 +94,7 @@ void InstallPackOfSmallMissions(benchmark::State& state) {
     TZipArchiver zip = ListedPack(pack, listing);
     state.ResumeTiming();
     const THostLookupScope scope;
-    const TPackFiles installed = InstallPack(zip, listing, game, mtCombat, gnNeutral);
+    const TPackFiles installed = InstallUnrecorded(zip, listing, game);
     if (!installed)
       state.SkipWithError(installed.Error().c_str());
   }
@@ -104,11 +118,12 @@ void InstallPackRecorded(benchmark::State& state) {
     std::vector<std::string> listing;
     TZipArchiver zip = ListedPack(pack, listing);
     state.ResumeTiming();
-    std::optional<TGameCommand> command;
-    if (state.range(0) != 0)
-      command.emplace(game, "install-pack", "pack.ixo");
     const THostLookupScope scope;
-    const TPackFiles installed = InstallPack(zip, listing, game, mtCombat, gnNeutral);
+    const TPackFiles installed =
+        state.range(0) == 0 ? InstallUnrecorded(zip, listing, game)
+                            : test::InSession(game, [&](TSession& session) {
+                                return InstallPack(session, zip, listing, mtCombat, gnNeutral);
+                              });
     if (!installed)
       state.SkipWithError(installed.Error().c_str());
   }
@@ -128,7 +143,7 @@ void ResaveWritingNewBattleFiles(benchmark::State& state) {
     }
     state.ResumeTiming();
     const THostLookupScope scope;
-    list.Save();
+    test::Saved(list);
   }
   state.SetComplexityN(state.range(0));
 }

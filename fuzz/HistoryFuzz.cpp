@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the history as an entry of a game's, lists the history and tries to
 // undo the entry: nothing may be written or deleted outside the game.
 
-#include "platform/GameCommand.h"
+#include "journal/Session.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }();
   (void)prepared;
   std::ofstream(outside, std::ios::binary | std::ios::trunc) << "keep";
-  flightdeck::TGameCommand command(game.string() + "/", "undo");
+  flightdeck::TSession command(game.string() + "/", "undo");
   const fs::path entry = fs::path(command.History().Folder()) / "00000001";
   fs::remove_all(command.History().Folder());
   fs::create_directories(entry);

@@ -74,7 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   parent.Kind = EntryKind(type);
   list.LoadBattleFile(ListFileDirectory(list.FileName()) + "b.lst", parent);
   try {
-    list.Save();
+    TFileTransaction transaction;
+    list.Save(transaction);
+    transaction.Commit();
   } catch (const EInOutError&) {
     // A name read from the file may collide with a folder; the save reports that.
   }
@@ -82,11 +84,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   again.LoadFromFile();
 
   Write(folder / "mission.lst", listBytes);
-  const std::string streamed = Saved(folder / "mission.lst", [&] { again.Resave(7); });
+  const std::string streamed = Saved(folder / "mission.lst", [&] {
+    TFileTransaction transaction;
+    again.Resave(transaction, 7);
+    transaction.Commit();
+  });
   Write(folder / "mission.lst", listBytes);
   const std::string whole = Saved(folder / "mission.lst", [&] {
     again.LoadFromFile();
-    again.SaveToFile(again.ItemRefs());
+    TFileTransaction transaction;
+    again.SaveToFile(again.ItemRefs(), transaction);
+    transaction.Commit();
   });
   if (streamed != whole)
     __builtin_trap();

@@ -6,8 +6,8 @@
 
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
-#include "services/PackInstall.h"
 #include "platform/InOutError.h"
+#include "services/PackInstall.h"
 
 #include <zip.h>
 
@@ -86,7 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   zip.ZipFileName = (root / "pack.ixo").string();
   zip.ListFiles();
   try {
-    InstallPack(zip, listing, game.string() + "/", type, gnRebel);
+    TSession session(game.string() + "/", "install-pack");
+    if (InstallPack(session, zip, listing, type, gnRebel))
+      session.Commit();
   } catch (const EInOutError&) {
     // A file the pack could not write is reported; the checks below still hold.
   }

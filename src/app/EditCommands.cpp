@@ -24,8 +24,9 @@ void ExpandAll(QTreeWidgetItem* node) {
 
 void TixoFlightdeckForm::mnuAddCampaignClick() {
   TMissionTreeItem* item = MakeItem(FDocument->AddGroup());
-  NoteEdit("add-group", item->Node().Label);
   FMissionView->addTopLevelItem(item);
+  if (!CommitEdit("add-group", item->Node().Label))
+    return;
   FMissionView->setCurrentItem(item);
   FMissionView->editItem(item);
 }
@@ -47,8 +48,9 @@ void TixoFlightdeckForm::mnuAddBattleClick() {
     return;
   }
   TMissionTreeItem* item = MakeItem(*added.Value());
-  NoteEdit("add-battle", added.Value()->Record.FileName);
   ItemOf(header)->addChild(item);
+  if (!CommitEdit("add-battle", added.Value()->Record.FileName))
+    return;
   FMissionView->setCurrentItem(item);
   MissionNumberEB->setText(QString::number(added.Value()->Record.Number));
   ShowNextNumberButtonClick(this);
@@ -66,11 +68,11 @@ void TixoFlightdeckForm::mnuRemoveClick() {
     parent->removeChild(selected);
   else
     FMissionView->takeTopLevelItem(FMissionView->indexOfTopLevelItem(selected));
-  NoteEdit("remove", selected->Node().Label);
+  const std::string label = selected->Node().Label;
   FDocument->Remove(selected->Node());
   delete selected;
-  SaveMissionList();
-  ShowNextNumberButtonClick(this);
+  if (CommitEdit("remove", label))
+    ShowNextNumberButtonClick(this);
 }
 
 bool TixoFlightdeckForm::MissionViewLabelAcceptable(QTreeWidgetItem* node, const QString& label) {
@@ -86,15 +88,18 @@ void TixoFlightdeckForm::MissionViewItemChanged(QTreeWidgetItem* item) {
   // item shows the name the node took.
   TMissionNode& node = static_cast<TMissionTreeItem*>(item)->Node();
   if (ToList(item->text(0)) != node.Label) {
-    NoteEdit("rename", node.Label);
+    FRenamedFrom = node.Label;
     (void)FDocument->Rename(node, ToList(item->text(0)));
+    // Saved once the editor, or whoever set the label, is done with the item.
+    QMetaObject::invokeMethod(
+        this, [this] { MissionViewEdited(nullptr); }, Qt::QueuedConnection);
   }
   if (item->text(0) != FromList(node.Label))
     item->setText(0, FromList(node.Label));
 }
 
 void TixoFlightdeckForm::MissionViewEdited(QTreeWidgetItem*) {
-  SaveMissionList();
+  TixoApplication::Instance()->RunGuarded([this] { CommitEdit("rename", FRenamedFrom); });
 }
 
 void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {
@@ -103,9 +108,10 @@ void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {
   if (!selected || !target)
     return;
   if (FDocument->Move(selected->Node(), target->Node())) {
-    NoteEdit("move", selected->Node().Label);
     PlaceItem(selected);
     FMissionView->setCurrentItem(selected);
+    if (!CommitEdit("move", selected->Node().Label))
+      return;
   }
   if (selected->childCount() > 0)
     ExpandAll(selected);

@@ -327,7 +327,6 @@ void TixoFlightdeckForm::CreateMissionView() {
           &TixoFlightdeckForm::MissionTypeTabSetChange);
   connect(FMissionView, &QTreeWidget::itemChanged, this,
           &TixoFlightdeckForm::MissionViewItemChanged);
-  connect(FMissionView, &TMissionView::LabelEdited, this, &TixoFlightdeckForm::MissionViewEdited);
   FMissionView->AcceptLabel = [this](QTreeWidgetItem* node, const QString& label) {
     return MissionViewLabelAcceptable(node, label);
   };

@@ -132,10 +132,8 @@ void TixoFlightdeckForm::closeEvent(QCloseEvent* event) {
 }
 
 void TixoFlightdeckForm::FormDestroy() {
-  if (FMissionCommandsEnabled && DirectoryExists(FXvTPath)) {
-    SaveMissionList();
+  if (FMissionCommandsEnabled)
     FreePackageItems(PackageItems);
-  }
   FTreeState = tsReleasing;
   const TProfileFile settings(FIniFileName);
   const auto write = [&](const char* key, const std::string& value) {
@@ -188,11 +186,10 @@ void TixoFlightdeckForm::OpenGameDirectory(const std::string& path) {
 }
 
 void TixoFlightdeckForm::UseXvTDirectory(const std::string& path) {
-  if (FMissionView->topLevelItemCount() > 0)
-    SaveMissionList();
   FXvTPath = path;
   if (FXvTPath.back() != '/' && FXvTPath.back() != '\\')
     FXvTPath += '/';
+  RecoverInterruptedCommand(); // the game is shown as it is on disk, whole
   FMissionView->SetPlaceholder({});
   EnableMissionCommands(true);
   SetGenderControls(gnNeutral);

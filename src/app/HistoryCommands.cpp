@@ -3,7 +3,7 @@
 #include "app/Application.h"
 #include "app/ListText.h"
 #include "app/TixoFlightdeckForm.h"
-#include "platform/GameCommand.h"
+#include "journal/Session.h"
 
 #include <QAction>
 
@@ -66,11 +66,11 @@ void TixoFlightdeckForm::ChangeRecorded() {
 }
 
 void TixoFlightdeckForm::UndoEntry(int id) {
-  SaveMissionList(); // edits not yet written are an entry of their own
-  const TOutcome<THistoryEntry> undone = [&] {
-    TGameCommand command(FXvTPath, "undo");
-    return command.Undo(id);
-  }();
+  TOutcome<THistoryEntry> undone = TOutcome<THistoryEntry>::Failure({});
+  RunCommand("undo", {}, [&](TSession& session) {
+    undone = session.Undo(id); // committed as it goes
+    return false;
+  });
   BuildMissionTreeView();
   RefreshUndoActions();
   if (!undone)

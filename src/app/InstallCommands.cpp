@@ -5,8 +5,6 @@
 #include "app/MissionView.h"
 #include "app/TixoFlightdeckForm.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransaction.h"
-#include "platform/GameCommand.h"
 #include "platform/PathNames.h"
 #include "services/MissionInstall.h"
 
@@ -27,45 +25,53 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
   if (chosen.empty() || !FileExists(chosen))
     return;
 
-  // The copy and the Combat lists the install extends are put in place together.
-  const TGameCommand command(FXvTPath, "install-mission", ExtractFileName(chosen));
-  TFileTransaction transaction;
+  // The questions first, with nothing locked; then the copy and the lists the install extends
+  // go in together, as one command.
   const TMissionCopy copy = PlanMissionCopy(FXvTPath, FMissionType, chosen);
-  if (copy.Question == TCopyQuestion::Replace) {
-    if (Ask(QStringLiteral("Warning"),
-            QStringLiteral("Another TIE mission with the same file name already exists.  "
-                           "Would you like to replace it?")) == TMessageResult::Yes)
-      CopyFileReplacing(copy.Source, copy.Target);
-  } else if (copy.Question == TCopyQuestion::PlaceCopy) {
-    if (Ask(QStringLiteral("Confirm"),
-            QStringLiteral("The specified TIE mission does not exist in the correct mission "
-                           "directory.  Would you "
-                           "like to place a copy in the correct directory?")) ==
-        TMessageResult::Yes)
-      CopyFileReplacing(copy.Source, copy.Target);
-  }
-  if (!FileExists(copy.Target))
+  bool copied = false;
+  if (copy.Question == TCopyQuestion::Replace)
+    copied = Ask(QStringLiteral("Warning"),
+                 QStringLiteral("Another TIE mission with the same file name already exists.  "
+                                "Would you like to replace it?")) == TMessageResult::Yes;
+  else if (copy.Question == TCopyQuestion::PlaceCopy)
+    copied = Ask(QStringLiteral("Confirm"),
+                 QStringLiteral("The specified TIE mission does not exist in the correct mission "
+                                "directory.  Would you "
+                                "like to place a copy in the correct directory?")) ==
+             TMessageResult::Yes;
+  if (!copied && !FileExists(copy.Target))
     return;
 
   TMissionNode* parent = FDocument->MissionParentOf(SelectedTreeNode());
+  // A mission the Combat lists name already keeps its title there.
+  const std::optional<std::string> title = CombatTitleOf(FXvTPath, copy.Target);
+  TMissionNode* mission = nullptr;
+  if (!RunCommand("install-mission", ExtractFileName(chosen), [&](TSession& session) {
+        if (copied)
+          session.Files().StageCopy(copy.Source, copy.Target);
+        if (parent) {
+          const TOutcome<TMissionNode*> added =
+              AddInstalledMission(session, *FDocument, *parent, copy.Target, title);
+          mission = added ? added.Value() : nullptr;
+        }
+        return true;
+      }))
+    return;
   if (!parent) {
     // The copy stays; say why no entry came with it.
-    transaction.Commit();
     Tell(
         QStringLiteral("The mission file is in place, but no entry was added for it: select the ") +
         QString::fromLatin1(ListItemKindName(InstallParentKind(FMissionType)).data()) +
         QStringLiteral(" to add it to, or one of its missions, and install it again."));
     return;
   }
-
-  TMissionNode& mission = AddInstalledMission(*FDocument, *parent, copy.Target);
-  TMissionTreeItem* item = MakeItem(mission);
+  if (!mission)
+    return;
+  TMissionTreeItem* item = MakeItem(*mission);
   ItemOf(parent)->addChild(item);
   FMissionView->setCurrentItem(item);
   ApplicationHint(QStringLiteral("Mission added to ") + FromList(parent->Label));
-  MissionNumberEB->setText(QString::number(mission.Record.Number));
-  transaction.Commit();
-  ChangeRecorded();
+  MissionNumberEB->setText(QString::number(mission->Record.Number));
   ShowNextNumberButtonClick(this);
   FMissionView->editItem(item);
 }

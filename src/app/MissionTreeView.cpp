@@ -6,8 +6,6 @@
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTree.h"
-#include "platform/FileTransaction.h"
-#include "platform/GameCommand.h"
 #include "platform/HostPath.h"
 
 #include "widgets/BevelPanel.h"
@@ -114,16 +112,7 @@ TMissionNode* TixoFlightdeckForm::SelectedTreeNode() const {
 }
 
 void TixoFlightdeckForm::MissionTypeTabSetChange() {
-  if (FMissionView->topLevelItemCount() > 0 && FTreeState == tsIdle) {
-    try {
-      SaveMissionList();
-    } catch (...) {
-      // The tree stays where it came from, and so does the tab that shows it.
-      const QSignalBlocker blocker(MissionTypeTabSet);
-      MissionTypeTabSet->setCurrentIndex(FMissionType);
-      throw;
-    }
-  }
+  EndLabelEdit();
   FNumberEditIndex = -1;
   MissionNumberEB->clear();
   ShowFileNumberPanel->setEnabled(false);
@@ -161,14 +150,7 @@ void TixoFlightdeckForm::ApplyMissionTypeSettings() {
 }
 
 void TixoFlightdeckForm::ChangeGender(TGender gender) {
-  if (FTreeState == tsIdle) {
-    try {
-      SaveMissionList();
-    } catch (...) {
-      SetGenderControls(FGender); // the side shown stays the side of the tree
-      throw;
-    }
-  }
+  EndLabelEdit();
   FGender = gender;
   SetGenderControls(gender);
   BuildMissionTreeView();
@@ -201,8 +183,7 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
   FMissionView->addTopLevelItems(roots);
   FMissionView->expandAll();
   FTreeState = tsIdle;
-  FEditCommand.clear();
-  FEditSubject.clear();
+  WatchShownFiles();
   if (!roots.empty()) {
     if (FMissionView->currentItem() == roots.front())
       MissionViewChange();
@@ -217,30 +198,6 @@ void TixoFlightdeckForm::EndLabelEdit() {
   // A label still being edited is dropped, as if the user had pressed Escape.
   if (QWidget* editor = FMissionView->indexWidget(FMissionView->currentIndex()))
     emit FMissionView->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
-}
-
-void TixoFlightdeckForm::SaveMissionList() {
-  EndLabelEdit();
-  if (!FDocument || !FDocument->Changed())
-    return;
-  {
-    // Not while a command-line command changes the game; one entry of its history.
-    const TGameCommand command(FXvTPath, FEditCommand.empty() ? "edit" : FEditCommand,
-                               FEditSubject);
-    TFileTransaction transaction;
-    FDocument->Save();
-    transaction.Commit();
-  }
-  FEditCommand.clear();
-  FEditSubject.clear();
-  ChangeRecorded();
-}
-
-void TixoFlightdeckForm::NoteEdit(const char* command, const std::string& subject) {
-  if (!FEditCommand.empty())
-    return;
-  FEditCommand = command;
-  FEditSubject = subject;
 }
 
 void TixoFlightdeckForm::MissionViewChange() {

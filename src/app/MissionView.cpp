@@ -33,9 +33,6 @@ public:
     if (view->AcceptLabel && !view->AcceptLabel(item, label))
       return;
     model->setData(index, label, Qt::EditRole);
-    // The save that follows an edit must not run while the editor is still committing.
-    QMetaObject::invokeMethod(
-        view, [view, item] { emit view->LabelEdited(item); }, Qt::QueuedConnection);
   }
 };
 

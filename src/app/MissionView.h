@@ -35,7 +35,6 @@ public:
   std::function<bool(QTreeWidgetItem* item, const QString& label)> AcceptLabel;
 
 signals:
-  void LabelEdited(QTreeWidgetItem* item);
   void DropRequested(const QPoint& at);
   void FilesDropped(const QStringList& files, QTreeWidgetItem* target);
 

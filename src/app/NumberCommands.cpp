@@ -66,8 +66,6 @@ void TixoFlightdeckForm::MissionNumberEBExit() {
   TMissionNode& entry = item->Node();
   const TRenumbering renumbering = FDocument->PlanRenumbering(
       entry, TypedNumber(MissionNumberEB->displayText()).value_or(entry.Record.Number));
-  if (renumbering.Number != entry.Record.Number)
-    NoteEdit("renumber", entry.Label);
   const auto clash = [&] { return Quoted(FromList(renumbering.Clash->Label)); };
   if (!renumbering.Clash ||
       Ask(QStringLiteral("Confirm"),
@@ -79,9 +77,12 @@ void TixoFlightdeckForm::MissionNumberEBExit() {
               QString::number(renumbering.Number) + QStringLiteral(") to ") +
               Quoted(item->text(0)) + QLatin1Char('?')) == TMessageResult::Yes)
     TMissionTree::Renumber(renumbering);
+  FNumberEditIndex = -1;
+  const std::string label = entry.Label;
+  if (!CommitEdit("renumber", label))
+    return; // the list is shown again
   FMissionView->setCurrentItem(item);
   MissionNumberEB->setText(QString::number(entry.Record.Number));
-  FNumberEditIndex = -1;
 }
 
 void TixoFlightdeckForm::MissionNumberEBKeyUp(int key) {

@@ -7,8 +7,6 @@
 #include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransaction.h"
-#include "platform/GameCommand.h"
 #include "platform/PathNames.h"
 #include "services/PackBuild.h"
 #include "services/PackInstall.h"
@@ -40,7 +38,6 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
     return;
   FPackListing.clear();
   ZipManager.ZipFileName = chosen;
-  const TGameCommand command(FXvTPath, "install-pack", ExtractFileName(chosen));
   {
     const TArchiveProgress progress(this, ZipManager, QStringLiteral("Reading the pack..."), 0);
     if (ZipManager.ListFiles() != 0 && FPackListing.empty()) {
@@ -49,48 +46,42 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
       return;
     }
   }
-  // The tree's own edits first, on their own: they stay whatever becomes of the pack. Then the
-  // pack's missions and every list it extends go in together, once the user has seen what
-  // they will change.
-  SaveMissionList();
-  if (!ConfirmPackPlan(chosen))
-    return;
-  std::optional<TFileTransaction> transaction(std::in_place);
-  const TPackFiles pack = [&] {
-    const TArchiveProgress progress(this, ZipManager, QStringLiteral("Extracting the missions..."),
-                                    static_cast<int>(FPackListing.size()));
-    return InstallPack(ZipManager, FPackListing, FXvTPath, FMissionType, FGender);
-  }();
-  if (pack && !ConfirmGroupsAgain(pack.Value()))
-    return; // dropped: nothing of the pack goes in
-  if (pack)
-    transaction->Commit();
-  transaction.reset();
-  QString notes;
-  for (const std::string& note : pack.Notes)
-    notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + FromList(note);
-  if (!notes.isEmpty())
-    Tell(notes);
-  if (!pack) {
-    Tell(FromList(pack.Error()));
-    return;
-  }
-  BuildMissionTreeView();
-  ChangeRecorded();
-  ApplicationHint(FromList(PackInstallSummary(pack.Value(), FGender)));
-}
-
-bool TixoFlightdeckForm::ConfirmPackPlan(const std::string& chosen) {
+  // The user sees what the pack will change, and answers every question, before the game is
+  // locked; then its missions and every list it extends go in together, as one command.
   TOutcome<TPackPlan> plan = TOutcome<TPackPlan>::Failure({});
   {
     const TArchiveProgress progress(this, ZipManager, QStringLiteral("Reading the pack..."),
                                     static_cast<int>(FPackListing.size()));
     plan = PlanPackInstall(ZipManager, FPackListing, FXvTPath, FMissionType, FGender);
   }
-  if (!plan)
-    return true; // the install itself says what is wrong with the pack
+  if (plan && (!ConfirmPackPlan(chosen, plan.Value()) || !ConfirmGroupsAgain(plan.Value().Items)))
+    return;
+  TPackFiles pack = TPackFiles::Failure({});
+  if (plan && !RunCommand("install-pack", ExtractFileName(chosen), [&](TSession& session) {
+        const TArchiveProgress progress(this, ZipManager,
+                                        QStringLiteral("Extracting the missions..."),
+                                        static_cast<int>(FPackListing.size()));
+        pack = InstallPack(session, ZipManager, FPackListing, FMissionType, FGender);
+        return pack.Ok(); // nothing of a pack that cannot go in whole
+      }))
+    return;
+  const TPackFiles& outcome = plan ? pack : TPackFiles::Failure(plan.Error());
+  QString notes;
+  for (const std::string& note : outcome.Notes)
+    notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + FromList(note);
+  if (!notes.isEmpty())
+    Tell(notes);
+  if (!outcome) {
+    Tell(FromList(outcome.Error()));
+    return;
+  }
+  BuildMissionTreeView();
+  ApplicationHint(FromList(PackInstallSummary(outcome.Value(), FGender)));
+}
+
+bool TixoFlightdeckForm::ConfirmPackPlan(const std::string& chosen, const TPackPlan& plan) {
   QStringList lines;
-  for (const TPlannedEntry& entry : plan.Value().Entries) {
+  for (const TPlannedEntry& entry : plan.Entries) {
     // "Engagement "Dawn" (d1.tie)"; a battle's mission, titled in the Combat list, by its file.
     const QString title = entry.Title.empty()
                               ? QString()
@@ -102,7 +93,7 @@ bool TixoFlightdeckForm::ConfirmPackPlan(const std::string& chosen) {
                   : title.isEmpty() ? QLatin1Char(' ') + file
                                     : QStringLiteral(" (") + file + QLatin1Char(')'));
   }
-  for (const TPlannedFile& file : plan.Value().Files)
+  for (const TPlannedFile& file : plan.Files)
     lines << (file.Replaces ? QStringLiteral("Replaces ") : QStringLiteral("Adds ")) +
                  QString::fromStdString(file.File);
   return FEnvironment.Prompts->ConfirmPackPlan(QString::fromStdString(ExtractFileName(chosen)),

@@ -85,7 +85,6 @@ QString TixoFlightdeckForm::MarkFindings(const QList<QTreeWidgetItem*>& roots) {
 void TixoFlightdeckForm::mSearchProblemsClick() {
   // After a fix the view opens again on what is left.
   for (;;) {
-    SaveMissionList(); // the check reads the lists as they are on disk
     const std::vector<TFinding> findings = CheckCatalogue(FXvTPath);
     std::vector<TProblemLine> lines;
     lines.reserve(findings.size());
@@ -99,8 +98,13 @@ void TixoFlightdeckForm::mSearchProblemsClick() {
       ShowFinding(finding);
       return;
     }
-    const int changed = ApplyFix(FXvTPath, finding);
-    ChangeRecorded();
+    int changed = 0;
+    if (!RunCommand(std::string(FixName(*FixFor(finding.Problem))), finding.List,
+                    [&](TSession& session) {
+                      changed = ApplyFix(session, finding);
+                      return true;
+                    }))
+      return;
     BuildMissionTreeView();
     ApplicationHint(lines[static_cast<std::size_t>(choice.Line)].Fix + QStringLiteral(": ") +
                     QString::number(changed) + QStringLiteral(" changed in ") +

@@ -2,23 +2,28 @@
 
 #include "app/MissionView.h"
 #include "app/Prompts.h"
+#include "journal/History.h"
+#include "journal/Session.h"
 #include "lists/ListFileItem.h"
 #include "lists/MissionTree.h"
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
-#include "platform/History.h"
 #include "services/CatalogueCheck.h"
 #include "services/GameFinder.h"
+#include "services/PackInstall.h"
 #include "zip/ZipArchiver.h"
 
 #include <QDir>
 #include <QMainWindow>
 #include <QTreeWidgetItem>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QAction;
+class QFileSystemWatcher;
+class QTimer;
 class QActionGroup;
 class QLineEdit;
 class QMenu;
@@ -91,8 +96,8 @@ public:
   void mnuRemoveClick();
   bool MissionViewLabelAcceptable(QTreeWidgetItem* node, const QString& label);
   void MissionViewItemChanged(QTreeWidgetItem* item);
-  void MissionViewEdited(QTreeWidgetItem* node);
-  void MissionViewDragDrop(const QPoint& at); // at: viewport coordinates of the tree
+  void MissionViewEdited(QTreeWidgetItem* node); // the editor closed: the rename is saved
+  void MissionViewDragDrop(const QPoint& at);    // at: viewport coordinates of the tree
 
   // Installing a mission and the File menu.
   void mInstallMissionClick();
@@ -134,18 +139,34 @@ public:
   void OpenFiles(const QStringList& paths, QTreeWidgetItem* target = nullptr);
   void mnuBuildPakClick();
   void ZipManagerListing(TZipArchiver& archiver, const TZipFileStats& fileStats);
-  // Shows what installing the pack will change; true to install it.
-  bool ConfirmPackPlan(const std::string& chosen);
+  // Shows what installing the pack will change; true to install it. Nothing is locked meanwhile.
+  bool ConfirmPackPlan(const std::string& chosen, const TPackPlan& plan);
   // Asks before a pack adds groups the list already holds; true to go on.
   bool ConfirmGroupsAgain(const std::vector<TPackageItem>& items);
   const std::vector<TPackageItem>& PackItems() const { return PackageItems; }
 
   // Tree operations.
   void BuildMissionTreeView();
-  // Writes the tree to its list file when it was edited since it was read or written: a list
-  // the user did not change is never rewritten (the game may read it differently than we do).
-  void SaveMissionList();
   const TMissionTree& Document() const { return *FDocument; }
+
+  // The window and the disk (one file). Every change is one command: `stage` stages its files
+  // in a session of its own, which then, unless `stage` says false, checks that what the window
+  // read is still on disk and commits. False when a file changed on disk, or the command
+  // failed, and the tree
+  // shows the list as it is on disk again (and a failure passes on to the error handler).
+  bool RunCommand(const std::string& command, const std::string& subject,
+                  const std::function<bool(TSession& session)>& stage);
+  // An edit of the tree, made on the document: its list written at once as one command. A
+  // list the user did not change is never rewritten (the game may read it differently).
+  // False when the list had to be shown again: the tree's items are new then.
+  bool CommitEdit(const std::string& command, const std::string& subject);
+  // Reads the list again, keeping the selected row and the scroll position, and says why.
+  void ShowListAgain(const QString& hint = {});
+  // A file the window shows, or the history, changed: the list is shown again when one of its
+  // files is no longer what the window read.
+  void CheckFilesOnDisk();
+  // Rolls back a command cut short, as every command does first; the game is then whole.
+  void RecoverInterruptedCommand();
   TMissionType SingleMissionType() const;
 
 protected:
@@ -200,10 +221,10 @@ private:
   // Marks the items of the tree (`roots` and all below, not yet in the view) with what the
   // check finds in the list as it is on disk; returns the list's own findings, in words.
   QString MarkFindings(const QList<QTreeWidgetItem*>& roots);
-  // Names the history entry of the next save of the list, unless an earlier edit named it.
-  void NoteEdit(const char* command, const std::string& subject);
-  std::string FEditCommand;
-  std::string FEditSubject;
+  void WatchShownFiles();
+  QFileSystemWatcher* FWatcher = nullptr;
+  QTimer* FDiskCheck = nullptr; // gathers the watcher's reports of one change
+  std::string FRenamedFrom;     // the label an edit in the tree replaced
   void Tell(const QString& text);
 
   std::unique_ptr<TMissionTree> FDocument; // the list shown, as the window edits it

@@ -1,14 +1,14 @@
 #include "cli/HistoryCommands.h"
 
 #include "cli/JsonText.h"
-#include "platform/GameCommand.h"
+#include "journal/Session.h"
 
 #include <iostream>
 
 namespace flightdeck {
 
-int HistoryCommand(const TInvocation&) {
-  for (const THistoryEntry& entry : TGameCommand::Current()->History().Entries())
+int HistoryCommand(const TInvocation& invocation) {
+  for (const THistoryEntry& entry : TGameHistory(invocation.GameDirectory).Entries())
     std::cout << "{\"id\":" << entry.Id << ",\"time\":" << JsonString(entry.Time)
               << ",\"command\":" << JsonString(entry.Command)
               << ",\"subject\":" << JsonString(entry.Subject) << ",\"files\":" << entry.Files.size()
@@ -27,7 +27,7 @@ int UndoCommand(const TInvocation& invocation) {
     }
     id = std::stoi(typed);
   }
-  const TOutcome<THistoryEntry> undone = TGameCommand::Current()->Undo(id);
+  const TOutcome<THistoryEntry> undone = invocation.Session->Undo(id);
   if (!undone) {
     std::cerr << "flightdeck-cli: " << undone.Error() << "\n";
     return 1;

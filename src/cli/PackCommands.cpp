@@ -73,13 +73,14 @@ int InstallPackCommand(const TInvocation& invocation) {
   if (invocation.Has("--dry-run"))
     return PrintInstallPlan(zip, listing, invocation);
   const TPackFiles files =
-      InstallPack(zip, listing, invocation.GameDirectory, invocation.Type, invocation.Gender);
+      InstallPack(*invocation.Session, zip, listing, invocation.Type, invocation.Gender);
   for (const std::string& note : files.Notes)
     std::cerr << "flightdeck-cli: " << note << "\n";
   if (!files) {
     std::cerr << "flightdeck-cli: " << files.Error() << "\n";
     return 1;
   }
+  invocation.Session->Commit();
   return 0;
 }
 

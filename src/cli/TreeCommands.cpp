@@ -4,7 +4,6 @@
 #include "lists/MissionTree.h"
 #include "lists/TitleRules.h"
 #include "lists/XvTListFile.h"
-#include "platform/FileTransaction.h"
 #include "platform/PathNames.h"
 #include "platform/Windows1252.h"
 #include "services/MissionInstall.h"
@@ -27,12 +26,12 @@ TMissionTree LoadedTree(const TInvocation& invocation) {
   return tree;
 }
 
-// Saves an edited tree as one transaction: the list, its battle files and the titles carried
-// into the Combat list go in together.
-int Saved(TMissionTree& tree) {
-  TFileTransaction transaction;
-  tree.Save();
-  transaction.Commit();
+// Saves an edited tree as the command's one change: the list, its battle files and the titles
+// carried into the Combat list go in together, unless the list changed since it was read.
+int Saved(TMissionTree& tree, TSession& session) {
+  tree.Save(session.Files());
+  session.Expect(tree.FilesRead());
+  session.Commit();
   return 0;
 }
 
@@ -74,7 +73,7 @@ int EditNamedNode(const TInvocation& invocation,
   if (!node)
     return NoSuchNode(NodeName(invocation));
   const int exitCode = edit(tree, *node);
-  return exitCode == 0 ? Saved(tree) : exitCode;
+  return exitCode == 0 ? Saved(tree, *invocation.Session) : exitCode;
 }
 
 } // namespace
@@ -101,7 +100,11 @@ int TreeCommand(const TInvocation& invocation) {
 }
 
 int ResaveCommand(const TInvocation& invocation) {
-  TXvTListFile(invocation.GameDirectory, invocation.Type, invocation.Gender).Resave();
+  TSession& session = *invocation.Session;
+  TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Gender);
+  list.Resave(session.Files());
+  session.Expect(list.FilesRead());
+  session.Commit();
   return 0;
 }
 
@@ -117,9 +120,13 @@ int InstallMissionCommand(const TInvocation& invocation) {
   if (!refusal.empty())
     return Fail(refusal, 2);
   TMissionTree tree = LoadedTree(invocation);
-  const TOutcome<> installed = InstallMissionUnder(
-      tree, mission, Utf8ToWindows1252(invocation.Options.at("--under")), title);
-  return installed ? 0 : Fail(Windows1252ToUtf8(installed.Error()));
+  const TOutcome<> installed =
+      InstallMissionUnder(*invocation.Session, tree, mission,
+                          Utf8ToWindows1252(invocation.Options.at("--under")), title);
+  if (!installed)
+    return Fail(Windows1252ToUtf8(installed.Error()));
+  invocation.Session->Commit();
+  return 0;
 }
 
 int RenameCommand(const TInvocation& invocation) {
@@ -173,7 +180,7 @@ int AddGroupCommand(const TInvocation& invocation) {
   TMissionTree tree = LoadedTree(invocation);
   const TOutcome<> titled =
       tree.Rename(tree.AddGroup(), Utf8ToWindows1252(invocation.Arguments.at(0)));
-  return titled ? Saved(tree) : Fail(titled.Error(), 2);
+  return titled ? Saved(tree, *invocation.Session) : Fail(titled.Error(), 2);
 }
 
 int AddBattleCommand(const TInvocation& invocation) {
@@ -192,7 +199,7 @@ int AddBattleCommand(const TInvocation& invocation) {
     return Fail(Windows1252ToUtf8(added.Error()));
   const TOutcome<> titled =
       tree.Rename(*added.Value(), Utf8ToWindows1252(invocation.Arguments.at(1)));
-  return titled ? Saved(tree) : Fail(titled.Error(), 2);
+  return titled ? Saved(tree, *invocation.Session) : Fail(titled.Error(), 2);
 }
 
 } // namespace flightdeck

@@ -6,7 +6,7 @@
 #include "cli/JsonText.h"
 #include "cli/PackCommands.h"
 #include "cli/TreeCommands.h"
-#include "platform/GameCommand.h"
+#include "journal/Session.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/PathNames.h"
@@ -52,6 +52,15 @@ struct TCommand {
   int (*Run)(const TInvocation&);
   bool OptionalArgument = false; // its last argument may be left out
 };
+
+// The commands that only read: they take no lock and never wait for one that writes, since
+// every file is replaced whole. An install's dry run reads too.
+bool Writes(const TCommand& command, const TInvocation& invocation) {
+  static constexpr std::string_view readers[] = {"dump",      "tree",   "check",     "history",
+                                                 "pack-info", "detect", "build-pack"};
+  return std::find(std::begin(readers), std::end(readers), command.Name) == std::end(readers) &&
+         !invocation.Has("--dry-run");
+}
 
 const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> commands = {
@@ -224,11 +233,18 @@ int Run(const TCommand& command, TInvocation invocation) {
     return command.Scope == TScope::Catalogue ? 2 : 1;
   }
   try {
-    // One command at a time on a game directory, its folders each read once.
-    const TGameCommand game(invocation.GameDirectory, std::string(command.Name),
-                            Utf8ToWindows1252(SubjectOf(command, invocation)));
-    const THostLookupScope lookup;
+    // One command at a time changes a game directory.
+    std::optional<TSession> session;
+    if (Writes(command, invocation)) {
+      session.emplace(invocation.GameDirectory, std::string(command.Name),
+                      Utf8ToWindows1252(SubjectOf(command, invocation)));
+      invocation.Session = &*session;
+    }
+    const THostLookupScope lookup; // its folders each read once
     return command.Run(invocation);
+  } catch (const EChangedOnDisk& error) {
+    std::cerr << "flightdeck-cli: " << error.what() << "\n";
+    return 1;
   } catch (const EInOutError& error) {
     std::cerr << "flightdeck-cli: " << error.what() << "\n";
     return 1;

@@ -41,15 +41,35 @@ TListItemKind TXvTListFile::ClassifyLine(std::string_view line) const {
 void TXvTListFile::LoadFromFile() {
   // Battle files named in another case than on disk are found with one read of their folder.
   const THostLookupScope lookup;
-  if (FFileName.empty() || !FileExists(FFileName))
+  FFilesRead.clear();
+  if (FFileName.empty())
     return;
-  LoadFromText(ReadFileBytes(FFileName), BattleFileOnDisk);
+  if (!FileExists(FFileName)) {
+    FFilesRead.push_back(FileNotFound(FFileName));
+    return;
+  }
+  std::string text = ReadFileBytes(FFileName);
+  FFilesRead.push_back(FileRead(FFileName, text));
+  LoadFromText(std::move(text), BattleFilesOnDisk());
 }
 
-std::optional<std::string> TXvTListFile::BattleFileOnDisk(const std::string& path) {
-  if (!FileExists(path))
-    return std::nullopt;
-  return ReadFileBytes(path);
+void TXvTListFile::LoadStaged(const TFileTransaction& transaction) {
+  const THostLookupScope lookup;
+  FFilesRead.clear();
+  if (const std::optional<std::string> text = transaction.ReadFile(FFileName))
+    LoadFromText(*text, [&](const std::string& path) { return transaction.ReadFile(path); });
+}
+
+TXvTListFile::TBattleFileSource TXvTListFile::BattleFilesOnDisk() {
+  return [this](const std::string& path) -> std::optional<std::string> {
+    if (!FileExists(path)) {
+      FFilesRead.push_back(FileNotFound(path));
+      return std::nullopt;
+    }
+    std::string bytes = ReadFileBytes(path);
+    FFilesRead.push_back(FileRead(path, bytes));
+    return bytes;
+  };
 }
 
 void TXvTListFile::LoadFromText(std::string text, const TBattleFileSource& battleFiles) {

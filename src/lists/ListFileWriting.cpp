@@ -1,7 +1,7 @@
+#include "journal/FileTransaction.h"
 #include "lists/XvTListFile.h"
 #include "platform/ContentDigest.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransaction.h"
 #include "platform/HostPath.h"
 #include "platform/PathNames.h"
 #include "platform/TextLines.h"
@@ -90,8 +90,8 @@ std::string BattleFileText(const TRecords& records, std::size_t index) {
 // the list is put in place after its battle files.
 class TXvTListFile::TWriting {
 public:
-  explicit TWriting(const std::string& fileName)
-      : FFileName(fileName), FListFile(fileName),
+  TWriting(const std::string& fileName, TFileTransaction& transaction)
+      : FFileName(fileName), FTransaction(transaction), FListFile(fileName),
         FLines([this](std::string_view piece) { FListFile.Write(piece); }) {}
 
   template <typename TRecords>
@@ -125,47 +125,48 @@ public:
     FLines.Flush();
     FListFile.Finish();
     FTransaction.StageWritten(FFileName, std::move(FListFile));
-    FTransaction.Commit();
   }
 
 private:
   const std::string& FFileName;
-  TFileTransaction FTransaction;
+  TFileTransaction& FTransaction;
   TReplacementFile FListFile;
   TLineWriter FLines;
 };
 
 template <typename TRecords>
-void TXvTListFile::WriteFiles(const TRecords& records) const {
+void TXvTListFile::WriteFiles(const TRecords& records, TFileTransaction& transaction) const {
   if (FFileName.empty())
     return;
-  TWriting writing(FFileName);
+  TWriting writing(FFileName, transaction);
   writing.Write(records);
   writing.Finish();
 }
 
-void TXvTListFile::SaveToFile(const TListItemRefs& items) const {
-  WriteFiles(TRecordRefs(items));
+void TXvTListFile::SaveToFile(const TListItemRefs& items, TFileTransaction& transaction) const {
+  WriteFiles(TRecordRefs(items), transaction);
 }
 
-void TXvTListFile::Save() const {
+void TXvTListFile::Save(TFileTransaction& transaction) const {
   if (FItems.empty())
-    WriteFiles(TStoredRecords(FStored, FText));
+    WriteFiles(TStoredRecords(FStored, FText), transaction);
   else
-    SaveToFile(ItemRefs());
+    SaveToFile(ItemRefs(), transaction);
 }
 
-void TXvTListFile::Resave(std::size_t pieceSize) {
+void TXvTListFile::Resave(TFileTransaction& transaction, std::size_t pieceSize) {
   // Battle files named in another case than on disk are found with one read of their folder.
   const THostLookupScope lookup;
   ClearItems();
   if (FFileName.empty())
     return;
-  TWriting writing(FFileName);
+  FFilesRead.clear();
+  TWriting writing(FFileName, transaction);
+  const TBattleFileSource battleFiles = BattleFilesOnDisk();
   // Stores the complete items read so far, writes them and keeps the rest for the next piece.
   const auto writePiece = [&](bool listEnds) {
     const std::size_t read = FText.size();
-    const std::size_t stored = StoreItems(0, listEnds, BattleFileOnDisk);
+    const std::size_t stored = StoreItems(0, listEnds, battleFiles);
     writing.Write(TStoredRecords(FStored, FText));
     FStored.clear();
     FText.erase(0, stored).resize(read - stored);
@@ -188,9 +189,12 @@ void TXvTListFile::Resave(std::size_t pieceSize) {
           writePiece(false);
       }
     });
-  if (const std::string host = HostPath(FFileName);
-      exists && TFileTransaction::StagedHostPath(host).empty())
-    RememberHostFileDigest(host, digest);
+  if (exists) {
+    RememberHostFileDigest(HostPath(FFileName), digest);
+    FFilesRead.push_back({FFileName, digest.Text()});
+  } else {
+    FFilesRead.push_back(FileNotFound(FFileName));
+  }
   writePiece(true);
   writing.Finish();
   ClearItems();

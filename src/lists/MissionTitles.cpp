@@ -11,6 +11,7 @@ std::optional<std::string> TMissionTitles::Find(const std::string& fileName) {
     list.LoadFromFile();
     for (const auto& item : list.Items())
       FTitles[LowerCaseAscii(item->FileName)] = item->Title;
+    FFilesRead = list.FilesRead();
     FLoaded = true;
   }
   const auto found = FTitles.find(LowerCaseAscii(fileName));

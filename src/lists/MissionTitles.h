@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journal/FilesRead.h"
 #include "lists/ListFileItem.h"
 #include "lists/MissionTypes.h"
 
@@ -21,6 +22,8 @@ public:
   // The label a tree shows for a mission of a battle or tournament: its title, or its file
   // name when it has none; an Operation's title is the one these titles give its file.
   std::string MissionLabel(const TListFileItem& mission);
+  // The list, when it was read.
+  const TFilesRead& FilesRead() const { return FFilesRead; }
 
 private:
   std::string FGameDirectory;
@@ -28,6 +31,7 @@ private:
   TGender FSide;
   bool FLoaded = false;
   std::unordered_map<std::string, std::string> FTitles;
+  TFilesRead FFilesRead;
 };
 
 } // namespace flightdeck

@@ -5,6 +5,7 @@
 #include "lists/MissionTitles.h"
 #include "lists/NextNumber.h"
 #include "lists/XvTListFile.h"
+#include "platform/HostPath.h"
 
 #include <algorithm>
 
@@ -53,13 +54,25 @@ void TMissionTree::Load() {
     }
   }
   FListAsStored = CollectTreeItems(0, static_cast<int>(Nodes().size()) - 1);
+  FFilesRead = list.FilesRead();
+  FFilesRead.insert(FFilesRead.end(), missionTitles.FilesRead().begin(),
+                    missionTitles.FilesRead().end());
+}
+
+void TMissionTree::Written(const std::vector<TFileTransaction::TStagedFile>& files) {
+  for (TFileRead& read : FFilesRead) {
+    const std::string host = HostPath(read.Path);
+    for (const TFileTransaction::TStagedFile& file : files)
+      if (file.Target == host)
+        read.Digest = file.Digest;
+  }
 }
 
 bool TMissionTree::Changed() const {
   return CollectTreeItems(0, static_cast<int>(Nodes().size()) - 1) != FListAsStored;
 }
 
-bool TMissionTree::Save() {
+bool TMissionTree::Save(TFileTransaction& transaction) {
   std::vector<TListFileItem> records = CollectTreeItems(0, static_cast<int>(Nodes().size()) - 1);
   if (records == FListAsStored)
     return false;
@@ -67,12 +80,12 @@ bool TMissionTree::Save() {
   items.reserve(records.size());
   for (TListFileItem& record : records)
     items.push_back(&record);
-  TXvTListFile(FGameDirectory, FType, FGender).SaveToFile(items);
+  TXvTListFile(FGameDirectory, FType, FGender).SaveToFile(items, transaction);
   if (FType == mtBattles) {
     TXvTListFile combat(FGameDirectory, SingleMissionType(FType), gnNeutral);
-    combat.LoadFromFile();
+    combat.LoadStaged(transaction); // with the missions a command added to it
     TXvTListFile::CopyTitles(likEngagement, likOperation, combat.ItemRefs(), items);
-    combat.Save();
+    combat.Save(transaction);
   }
   FListAsStored = std::move(records);
   return true;

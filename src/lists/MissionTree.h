@@ -1,5 +1,7 @@
 #pragma once
 
+#include "journal/FileTransaction.h"
+#include "journal/FilesRead.h"
 #include "lists/ListFileItem.h"
 #include "lists/MissionTypes.h"
 #include "platform/Outcome.h"
@@ -52,11 +54,15 @@ public:
   // Reads the list. An Operation shows the title its mission has in the neutral list of the
   // single-mission type (the last entry of that file name), and takes it as its own title.
   void Load();
-  // Writes the list when the tree differs from the list as last read or written; true if it
-  // did. For Battles the titles of the Operations are then carried into the Engagements of the
-  // same file name in the neutral Combat list, where they live.
-  bool Save();
+  // Stages the list in `transaction` when the tree differs from the list as last read or
+  // written; true if it did. For Battles the titles of the Operations are then carried into the
+  // Engagements of the same file name in the neutral Combat list, where they live.
+  bool Save(TFileTransaction& transaction);
   bool Changed() const;
+  // The files the tree was read from, as they were read or, after Written, as written.
+  const TFilesRead& FilesRead() const { return FFilesRead; }
+  // The staged files of a save are now on disk: what the tree was read from is what they hold.
+  void Written(const std::vector<TFileTransaction::TStagedFile>& files);
 
   TMissionType MissionType() const { return FType; }
   TGender Gender() const { return FGender; }
@@ -117,6 +123,7 @@ private:
   TNodes FRoots;
   bool FHadCorruptEntry = false;
   std::vector<TListFileItem> FListAsStored; // the list as last read or written
+  TFilesRead FFilesRead;
 };
 
 } // namespace flightdeck

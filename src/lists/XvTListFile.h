@@ -1,5 +1,7 @@
 #pragma once
 
+#include "journal/FileTransaction.h"
+#include "journal/FilesRead.h"
 #include "lists/ListFileItem.h"
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
@@ -59,19 +61,24 @@ public:
   // for one that is not there.
   using TBattleFileSource = std::function<std::optional<std::string>(const std::string& path)>;
 
-  // Reading and writing the game's files.
+  // Reading and writing the game's files. What is written is staged in `transaction`.
+  // Reads the list and its battle files as they are on disk.
   void LoadFromFile();
+  // Reads the list and its battle files as they are once `transaction` commits.
+  void LoadStaged(const TFileTransaction& transaction);
+  // The files the last LoadFromFile or Resave read, the list first.
+  const TFilesRead& FilesRead() const { return FFilesRead; }
   void LoadBattleFile(const std::string& path, TListFileItem& parent);
   // Reads the bytes of a list file into Items, replacing what it held, and its battle files
   // from `battleFiles`.
   void LoadFromText(std::string text, const TBattleFileSource& battleFiles);
-  void SaveToFile(const TListItemRefs& items) const;
+  void SaveToFile(const TListItemRefs& items, TFileTransaction& transaction) const;
   // Writes the list's own records as SaveToFile does.
-  void Save() const;
+  void Save(TFileTransaction& transaction) const;
   // Reads the list and writes it back, as LoadFromFile and Save would, a piece of about
   // `pieceSize` bytes at a time: its memory does not grow with the list. The list is empty
   // afterwards.
-  void Resave(std::size_t pieceSize = 1 << 16);
+  void Resave(TFileTransaction& transaction, std::size_t pieceSize = 1 << 16);
   TListItemKind ClassifyLine(std::string_view line) const;
 
   // Adds a copy of `record` as an Engagement under the last Campaign titled `groupTitle`
@@ -88,8 +95,8 @@ public:
 private:
   class TWriting;
 
-  // The battle files of a list as they are on disk.
-  static std::optional<std::string> BattleFileOnDisk(const std::string& path);
+  // The battle files of a list as they are on disk, each noted as read.
+  TBattleFileSource BattleFilesOnDisk();
 
   // Stores the items of the list's bytes in FText from `begin` on; short of the end of the
   // list, it stops before an item whose lines are not all there yet. Returns where the bytes
@@ -101,7 +108,7 @@ private:
   // Turns the stored records into records of their own, behind those in FItems.
   void Materialize() const;
   template <typename TRecords>
-  void WriteFiles(const TRecords& records) const;
+  void WriteFiles(const TRecords& records, TFileTransaction& transaction) const;
 
   std::string FFileName;
   mutable TItems FItems;
@@ -109,6 +116,7 @@ private:
   mutable std::vector<TStoredRecord> FStored;
   TMissionType FMissionType;
   TGender FGender;
+  TFilesRead FFilesRead;
 };
 
 } // namespace flightdeck

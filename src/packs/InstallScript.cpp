@@ -3,7 +3,6 @@
 #include "lists/TextHelpers.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransaction.h"
 #include "platform/TextLines.h"
 
 namespace flightdeck {

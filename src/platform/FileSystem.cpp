@@ -1,26 +1,19 @@
 #include "platform/FileSystem.h"
 
-#include "platform/FileTransaction.h"
 #include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
+#include "platform/ReplacementFile.h"
 
 namespace flightdeck {
 
 namespace {
 
-// The host file a read of `path` goes to: what the open transaction stages for it, if anything.
-std::string ReadableHostPath(std::string_view path) {
-  std::string host = HostPath(path);
-  std::string staged = TFileTransaction::StagedHostPath(host);
-  return staged.empty() ? host : staged;
-}
-
 std::optional<THostFileState> StateOf(std::string_view path) {
   if (HasNulByte(path))
     return std::nullopt;
-  return HostFileState(ReadableHostPath(path));
+  return HostFileState(HostPath(path));
 }
 
 } // namespace
@@ -36,27 +29,33 @@ bool DirectoryExists(std::string_view path) {
 }
 
 void CheckFileReadable(std::string_view path) {
-  const std::string host = ReadableHostPath(path);
+  const std::string host = HostPath(path);
   CheckIoFault(TIoStep::OpenForReading, host);
   THostFile::OpenRegular(host);
 }
 
 void ReadFilePieces(std::string_view path, const std::function<void(std::string_view)>& consume) {
-  const std::string host = ReadableHostPath(path);
+  const std::string host = HostPath(path);
   CheckIoFault(TIoStep::OpenForReading, host);
   ReadHostPieces(host, consume);
 }
 
 std::string ReadFileBytes(std::string_view path) {
-  const std::string host = ReadableHostPath(path);
+  const std::string host = HostPath(path);
   CheckIoFault(TIoStep::OpenForReading, host);
   return ReadHostFile(host);
 }
 
 void CopyFileReplacing(std::string_view source, std::string_view destination) {
-  TFileTransaction transaction;
-  transaction.StageCopy(source, destination);
-  transaction.Commit();
+  TReplacementFile file(destination);
+  ReadFilePieces(source, [&](std::string_view piece) { file.Write(piece); });
+  file.Commit();
+}
+
+void SaveFileAtomically(std::string_view path, std::string_view bytes) {
+  TReplacementFile file(path);
+  file.Write(bytes);
+  file.Commit();
 }
 
 bool RemoveFile(std::string_view path) {

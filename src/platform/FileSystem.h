@@ -9,7 +9,8 @@
 namespace flightdeck {
 
 // Every function takes a program path (see HostPath) and raises EInOutError when the file
-// system fails. Within a file transaction, a file it stages reads as its new content.
+// system fails. They see the disk as it is: a command's staged files are read through its
+// transaction.
 
 bool FileExists(std::string_view path);      // exists and is a regular file
 bool DirectoryExists(std::string_view path); // exists and is a directory
@@ -22,9 +23,11 @@ void ReadFilePieces(std::string_view path, const std::function<void(std::string_
 // Raises EInOutError unless the regular file can be opened for reading.
 void CheckFileReadable(std::string_view path);
 
-// Copies `source` over `destination`, replacing it only when the copy is complete (or, within
-// a file transaction, when the transaction commits).
+// Copies `source` over `destination`, replacing it only when the copy is complete. For files
+// outside a game: a game's files change through its session.
 void CopyFileReplacing(std::string_view source, std::string_view destination);
+// Writes `bytes` as the whole new content of the file at `path`, the same way.
+void SaveFileAtomically(std::string_view path, std::string_view bytes);
 
 // Deletes a file; false when it could not be deleted.
 bool RemoveFile(std::string_view path);

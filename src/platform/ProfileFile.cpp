@@ -2,7 +2,6 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransaction.h"
 #include "platform/InOutError.h"
 
 #include <charconv>

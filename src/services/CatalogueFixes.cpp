@@ -3,8 +3,6 @@
 #include "lists/MissionTree.h"
 #include "lists/NextNumber.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransaction.h"
-#include "platform/GameCommand.h"
 
 #include <algorithm>
 
@@ -74,25 +72,25 @@ std::string_view FixName(TFix fix) {
   return names[static_cast<std::size_t>(fix)];
 }
 
-int ApplyFix(const std::string& gameDirectory, const TFinding& finding) {
+int ApplyFix(TSession& session, const TFinding& finding) {
   const std::optional<TFix> fix = FixFor(finding.Problem);
   if (!fix)
     return 0;
-  const TGameCommand command(gameDirectory, std::string(FixName(*fix)), finding.List);
-  TFileTransaction transaction;
-  int changed = 0;
+  session.Describe(std::string(FixName(*fix)), finding.List);
+  const std::string& gameDirectory = session.GameDirectory();
   if (*fix == TFix::LineEnds) {
     const std::string list = ListFilePath(gameDirectory, finding.Type, finding.Side);
     const std::string path = finding.Entry < 0 ? list : BattleFilePath(list, finding.File);
-    transaction.Stage(path, WithCrLf(ReadFileBytes(path)));
-    changed = 1;
-  } else {
-    TMissionTree tree(gameDirectory, finding.Type, finding.Side);
-    tree.Load();
-    changed = *fix == TFix::RemoveMissing ? RemoveMissing(tree) : RenumberDuplicates(tree);
-    tree.Save();
+    const std::string bytes = ReadFileBytes(path);
+    session.Expect({FileRead(path, bytes)});
+    session.Files().Stage(path, WithCrLf(bytes));
+    return 1;
   }
-  transaction.Commit();
+  TMissionTree tree(gameDirectory, finding.Type, finding.Side);
+  tree.Load();
+  const int changed = *fix == TFix::RemoveMissing ? RemoveMissing(tree) : RenumberDuplicates(tree);
+  tree.Save(session.Files());
+  session.Expect(tree.FilesRead());
   return changed;
 }
 

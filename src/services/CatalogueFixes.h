@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journal/Session.h"
 #include "services/CatalogueCheck.h"
 
 #include <optional>
@@ -19,9 +20,8 @@ enum class TFix : std::uint8_t {
 std::optional<TFix> FixFor(TProblem problem);
 std::string_view FixName(TFix fix); // the history's name of the command: "fix-line-ends", ...
 
-// Makes the fix for `finding`'s list, or its file for line ends, as one command recorded in
-// the game's history with the list as its subject. Returns how many entries (or files) it
-// changed. File-system failures raise EInOutError and change nothing.
-int ApplyFix(const std::string& gameDirectory, const TFinding& finding);
+// Stages the fix for `finding`'s list, or its file for line ends, in `session`, which it names
+// after the fix with the list as its subject. Returns how many entries (or files) it changes.
+int ApplyFix(TSession& session, const TFinding& finding);
 
 } // namespace flightdeck

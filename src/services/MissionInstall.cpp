@@ -1,10 +1,10 @@
 #include "services/MissionInstall.h"
 
+#include "lists/MissionTitles.h"
 #include "lists/MissionTree.h"
 #include "lists/XvTListFile.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransaction.h"
 #include "platform/PathNames.h"
 
 #include <algorithm>
@@ -21,25 +21,44 @@ TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
   return copy;
 }
 
-void AddMissionToCombatLists(std::string_view gameDirectory, const TListFileItem& record,
+void AddMissionToCombatLists(TSession& session, const TListFileItem& record,
                              std::string_view groupTitle) {
   for (const TGender gender : {gnNeutral, gnRebel, gnImperial}) {
-    TXvTListFile list(gameDirectory, mtCombat, gender);
+    TXvTListFile list(session.GameDirectory(), mtCombat, gender);
     list.LoadFromFile();
-    list.AddMission(record, groupTitle);
-    list.Save();
+    session.Expect(list.FilesRead());
+    // A side that titles the mission already keeps its own title.
+    TListFileItem entry = record;
+    if (gender != gnNeutral)
+      for (const auto& item : list.Items())
+        if (SameTextAscii(item->FileName, record.FileName))
+          entry.Title = item->Title;
+    list.AddMission(entry, groupTitle);
+    list.Save(session.Files());
   }
 }
 
-TMissionNode& AddInstalledMission(TMissionTree& tree, TMissionNode& parent,
-                                  std::string_view target) {
-  TMissionNode& mission = tree.AddMission(parent, target);
-  if (tree.MissionType() == mtBattles || tree.MissionType() == mtCombat)
-    AddMissionToCombatLists(tree.GameDirectory(), mission.Record, parent.Label);
-  return mission;
+std::optional<std::string> CombatTitleOf(std::string_view gameDirectory, std::string_view target) {
+  return TMissionTitles(gameDirectory, mtCombat, gnNeutral).Find(ExtractFileName(target));
 }
 
-TOutcome<> InstallMissionUnder(TMissionTree& tree, std::string_view chosenPath,
+TOutcome<TMissionNode*> AddInstalledMission(TSession& session, TMissionTree& tree,
+                                            TMissionNode& parent, std::string_view target,
+                                            const std::optional<std::string>& title) {
+  TMissionNode& mission = tree.AddMission(parent, target);
+  const TOutcome<> renamed = title ? tree.Rename(mission, *title) : TOutcome<>(TDone{});
+  if (!renamed) {
+    tree.Remove(mission);
+    return TOutcome<TMissionNode*>::Failure(renamed.Error());
+  }
+  if (tree.MissionType() == mtBattles || tree.MissionType() == mtCombat)
+    AddMissionToCombatLists(session, mission.Record, parent.Label);
+  tree.Save(session.Files());
+  session.Expect(tree.FilesRead());
+  return &mission;
+}
+
+TOutcome<> InstallMissionUnder(TSession& session, TMissionTree& tree, std::string_view chosenPath,
                                std::string_view parentLabel, std::string_view title) {
   const TListItemKind parentKind = InstallParentKind(tree.MissionType());
   const std::vector<TMissionNode*> nodes = tree.Nodes();
@@ -51,20 +70,15 @@ TOutcome<> InstallMissionUnder(TMissionTree& tree, std::string_view chosenPath,
                                " labelled \"" + std::string(parentLabel) + "\"");
 
   // The copy and every list the install changes are put in place together.
-  TFileTransaction transaction;
   const TMissionCopy copy = PlanMissionCopy(tree.GameDirectory(), tree.MissionType(), chosenPath);
   if (copy.Question != TCopyQuestion::None && FileExists(copy.Source))
-    CopyFileReplacing(copy.Source, copy.Target);
-  if (!FileExists(copy.Target))
+    session.Files().StageCopy(copy.Source, copy.Target);
+  if (!session.Files().FileExists(copy.Target))
     return TOutcome<>::Failure("the mission file \"" + std::string(chosenPath) +
                                "\" does not exist");
-  TMissionNode& mission = AddInstalledMission(tree, **parent, copy.Target);
-  const TOutcome<> renamed = tree.Rename(mission, title);
-  if (!renamed)
-    return renamed;
-  tree.Save();
-  transaction.Commit();
-  return TDone{};
+  const TOutcome<TMissionNode*> added =
+      AddInstalledMission(session, tree, **parent, copy.Target, std::string(title));
+  return added ? TOutcome<>(TDone{}) : TOutcome<>::Failure(added.Error());
 }
 
 } // namespace flightdeck

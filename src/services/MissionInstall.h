@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journal/Session.h"
 #include "lists/ListFileItem.h"
 #include "lists/MissionTree.h"
 #include "lists/MissionTypes.h"
@@ -28,20 +29,27 @@ TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
                              std::string_view chosenPath);
 
 // Enters `record` in the three Combat lists as an Engagement under the Campaign titled
-// `groupTitle`, as is done for every mission installed in Battles or Combat.
-void AddMissionToCombatLists(std::string_view gameDirectory, const TListFileItem& record,
+// `groupTitle`, as is done for every mission installed in Battles or Combat; staged in
+// `session`. A side list that names the mission already keeps the title it gives it.
+void AddMissionToCombatLists(TSession& session, const TListFileItem& record,
                              std::string_view groupTitle);
 
-// A new mission entry of the file `target` under `parent`, entered in the three Combat lists too
-// when the tree is of Battles or Combat, as every installed mission is.
-TMissionNode& AddInstalledMission(TMissionTree& tree, TMissionNode& parent,
-                                  std::string_view target);
+// The title the Combat lists give the mission file `target` (the neutral list first), if any:
+// a mission installed again keeps it.
+std::optional<std::string> CombatTitleOf(std::string_view gameDirectory, std::string_view target);
+
+// A new mission entry of the file `target` under `parent`, titled `title` (else as new missions
+// are), entered in the three
+// Combat lists too when the tree is of Battles or Combat, as every installed mission is. The
+// lists and the tree's list are staged in `session`.
+TOutcome<TMissionNode*> AddInstalledMission(TSession& session, TMissionTree& tree,
+                                            TMissionNode& parent, std::string_view target,
+                                            const std::optional<std::string>& title);
 
 // Installs the mission file at `chosenPath` into `tree` the way the window does when the user
 // agrees to every copy: under the first node in tree order of the install parent kind whose
-// label is `parentLabel`, as its last child, titled `title`. The list is then saved as after
-// the entry's label was edited.
-TOutcome<> InstallMissionUnder(TMissionTree& tree, std::string_view chosenPath,
+// label is `parentLabel`, as its last child, titled `title`. Staged in `session`.
+TOutcome<> InstallMissionUnder(TSession& session, TMissionTree& tree, std::string_view chosenPath,
                                std::string_view parentLabel, std::string_view title);
 
 } // namespace flightdeck

@@ -1,5 +1,7 @@
 #include "services/PackInstall.h"
 
+#include "journal/FileTransaction.h"
+#include "journal/History.h"
 #include "lists/TextHelpers.h"
 #include "lists/TitleRules.h"
 #include "lists/XvTListFile.h"
@@ -7,8 +9,6 @@
 #include "platform/AsciiCase.h"
 #include "platform/ContentDigest.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransaction.h"
-#include "platform/History.h"
 #include "platform/HostPath.h"
 #include "platform/PathNames.h"
 #include "platform/TemporaryFolder.h"
@@ -72,27 +72,27 @@ private:
 
 // Extracts the entries named by `names` into `directory` with the archive's settings; a file
 // there is replaced, but the first entry of a name wins over later ones spelled alike. With
-// `staged`, the files join the open file transaction.
+// `staging`, the files are staged there.
 TPackExtraction ExtractInto(TZipArchiver& zip, const std::vector<std::string>& names,
-                            const std::string& directory, bool staged) {
+                            const std::string& directory, TFileTransaction* staging) {
   TPackExtraction extraction;
   struct TRestore {
     TZipArchiver& Zip;
     TZipOverwrite Overwrite = Zip.Overwrite;
-    bool Staged = Zip.StageExtracted;
+    TFileTransaction* Staging = Zip.StageInto;
     TZipArchiver::TEvent<const TZipSkipping&> Skipping = std::move(Zip.OnSkippingFile);
     TZipArchiver::TEvent<TZipReplace&> Replacing = std::move(Zip.OnReplace);
     TZipArchiver::TEvent<const TZipFileStats&> Testing = std::move(Zip.OnTesting);
     ~TRestore() {
       Zip.Overwrite = Overwrite;
-      Zip.StageExtracted = Staged;
+      Zip.StageInto = Staging;
       Zip.OnSkippingFile = std::move(Skipping);
       Zip.OnReplace = std::move(Replacing);
       Zip.OnTesting = std::move(Testing);
     }
   } restore{zip};
   zip.Overwrite = zowAsk;
-  zip.StageExtracted = staged;
+  zip.StageInto = staging;
   zip.OnSkippingFile = [&](TZipArchiver&, const TZipSkipping& skipped) {
     if (skipped.Reason != zsrExists)
       extraction.Add(skipped.FileName, SkipReasonText(skipped.Reason));
@@ -204,7 +204,8 @@ std::string FindInstallScript(const std::vector<std::string>& listing) {
   return byLastDot == listing.end() ? std::string() : *byLastDot;
 }
 
-TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::string>& listing,
+TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
+                            const std::vector<std::string>& listing,
                             const std::string& gameDirectory, TMissionType type) {
   const std::string script = FindInstallScript(listing);
   if (script.empty())
@@ -212,7 +213,8 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
   const std::string packName = Quoted(zipManager.ZipFileName);
   // The script comes out in a folder of our own: nothing of the user's can be in its way.
   const TTemporaryFolder folder;
-  const TPackExtraction scriptExtraction = ExtractInto(zipManager, {script}, folder.Path(), false);
+  const TPackExtraction scriptExtraction =
+      ExtractInto(zipManager, {script}, folder.Path(), nullptr);
   if (!scriptExtraction.WasExtracted(script))
     return TPackFiles::Failure("The installation script of the pack " + packName +
                                " could not be read: " + scriptExtraction.Reason(script) + ".");
@@ -223,11 +225,9 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
   if (missions.empty())
     return pack;
 
-  // Missions go straight into the mission folder, put in place with the lists, or now when
-  // no transaction is open and all of them came out.
-  TFileTransaction transaction;
+  // Missions go straight into the mission folder, put in place with the lists.
   const TPackExtraction extraction =
-      ExtractInto(zipManager, missions, MissionFilePath(gameDirectory, type, ""), true);
+      ExtractInto(zipManager, missions, MissionFilePath(gameDirectory, type, ""), &staging);
   std::string missing;
   for (const std::string& mission : missions)
     if (!extraction.WasExtracted(mission))
@@ -240,7 +240,6 @@ TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::str
     failed.Notes = std::move(pack.Notes);
     return failed;
   }
-  transaction.Commit();
   return pack;
 }
 
@@ -254,19 +253,19 @@ std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender gender)
   return lists;
 }
 
-std::vector<std::string> AddPackToLists(const std::string& gameDirectory, TMissionType type,
+std::vector<std::string> AddPackToLists(TFileTransaction& staging, TFilesRead& read,
+                                        const std::string& gameDirectory, TMissionType type,
                                         TGender gender, std::vector<TPackageItem> items) {
-  TFileTransaction transaction;
   std::vector<std::string> notes;
   for (const TMissionListId& id : ListsAPackExtends(type, gender)) {
     TXvTListFile list(gameDirectory, id.Type, id.Gender);
     list.LoadFromFile();
+    read.insert(read.end(), list.FilesRead().begin(), list.FilesRead().end());
     if (id.Type == mtBattles || id.Type == mtTournaments)
       AssignFreeBattleFiles(list, items, notes);
     list.AddPackageItems(items);
-    list.Save();
+    list.Save(staging);
   }
-  transaction.Commit();
   return notes;
 }
 
@@ -295,6 +294,22 @@ std::string PackInstallSummary(const std::vector<TPackageItem>& items, TGender g
   return text;
 }
 
+namespace {
+
+// Stages the whole install of a pack in `staging`; `read` receives the lists it read.
+TPackFiles StagePackInstall(TFileTransaction& staging, TFilesRead& read, TZipArchiver& zipManager,
+                            const std::vector<std::string>& listing,
+                            const std::string& gameDirectory, TMissionType type, TGender gender) {
+  TPackFiles pack = ExtractPackFiles(staging, zipManager, listing, gameDirectory, type);
+  if (!pack)
+    return pack;
+  for (std::string& note : AddPackToLists(staging, read, gameDirectory, type, gender, pack.Value()))
+    pack.Notes.push_back(std::move(note));
+  return pack;
+}
+
+} // namespace
+
 TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
                                     const std::vector<std::string>& listing,
                                     const std::string& gameDirectory, TMissionType type,
@@ -306,15 +321,19 @@ TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
     list.LoadFromFile();
     before.push_back(list.Items().size());
   }
-  const TFileTransaction transaction; // never committed: the install is only staged
-  const TPackFiles files = InstallPack(zipManager, listing, gameDirectory, type, gender);
+  TFileTransaction transaction; // never committed: the install is only staged
+  TFilesRead read;
+  const TPackFiles files =
+      StagePackInstall(transaction, read, zipManager, listing, gameDirectory, type, gender);
   if (!files)
     return TOutcome<TPackPlan>::Failure(files.Error());
   const TGameHistory game(gameDirectory);
   TPackPlan plan;
+  plan.Items = files.Value();
+  plan.Notes = files.Notes;
   for (std::size_t i = 0; i < lists.size(); ++i) {
     TXvTListFile list(gameDirectory, lists[i].Type, lists[i].Gender);
-    list.LoadFromFile(); // as staged: the pack's entries come last
+    list.LoadStaged(transaction); // the pack's entries come last
     const std::string name = game.PathInGame(HostPath(list.FileName()));
     for (std::size_t at = before[i]; at < list.Items().size(); ++at)
       plan.Entries.push_back(
@@ -326,15 +345,12 @@ TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
   return plan;
 }
 
-TPackFiles InstallPack(TZipArchiver& zipManager, const std::vector<std::string>& listing,
-                       const std::string& gameDirectory, TMissionType type, TGender gender) {
-  TFileTransaction transaction;
-  TPackFiles pack = ExtractPackFiles(zipManager, listing, gameDirectory, type);
-  if (!pack)
-    return pack;
-  for (std::string& note : AddPackToLists(gameDirectory, type, gender, pack.Value()))
-    pack.Notes.push_back(std::move(note));
-  transaction.Commit();
+TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
+                       const std::vector<std::string>& listing, TMissionType type, TGender gender) {
+  TFilesRead read;
+  TPackFiles pack = StagePackInstall(session.Files(), read, zipManager, listing,
+                                     session.GameDirectory(), type, gender);
+  session.Expect(read);
   return pack;
 }
 

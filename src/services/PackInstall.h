@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journal/Session.h"
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
 #include "platform/Outcome.h"
@@ -26,9 +27,9 @@ inline const char* const NoInstallScriptMessage =
 // `type`, and stages the missions it names for the mission directory of `type`, each once. A
 // name that is not a plain file name, or that is the name of a list file, is left out with a
 // note, and titles the lists could not hold unchanged are mended with a note. Nothing of the
-// game changes unless every mission came out of the archive, and then only when the open file
-// transaction commits.
-TPackFiles ExtractPackFiles(TZipArchiver& zipManager, const std::vector<std::string>& listing,
+// game changes: the missions are staged in `staging`, and only when every one came out.
+TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
+                            const std::vector<std::string>& listing,
                             const std::string& gameDirectory, TMissionType type);
 
 // One list of a game.
@@ -43,8 +44,10 @@ std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender gender)
 
 // Adds the entries of a pack to the lists they belong in, those of ListsAPackExtends. A battle or
 // tournament whose battle file name is taken in its folder (or twice in the pack) gets a free
-// name of its own; the notes say which.
-std::vector<std::string> AddPackToLists(const std::string& gameDirectory, TMissionType type,
+// name of its own; the notes say which. The lists are staged in `staging`; `read` receives the
+// files they were made from.
+std::vector<std::string> AddPackToLists(TFileTransaction& staging, TFilesRead& read,
+                                        const std::string& gameDirectory, TMissionType type,
                                         TGender gender, std::vector<TPackageItem> items);
 
 // What the status line says after a pack went in: "5 missions added to Dark Times".
@@ -68,6 +71,8 @@ struct TPlannedFile {
 struct TPackPlan {
   std::vector<TPlannedEntry> Entries;
   std::vector<TPlannedFile> Files;
+  std::vector<TPackageItem> Items; // what the lists receive
+  std::vector<std::string> Notes;  // what was left out or changed on the way
 };
 
 // The plan of installing a listed pack, found by staging the install and dropping it: nothing
@@ -77,9 +82,9 @@ TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
                                     const std::string& gameDirectory, TMissionType type,
                                     TGender gender);
 
-// Installs a listed pack whole, as one file transaction: its missions and every list and
-// battle file it changes are put in place together, or none is.
-TPackFiles InstallPack(TZipArchiver& zipManager, const std::vector<std::string>& listing,
-                       const std::string& gameDirectory, TMissionType type, TGender gender);
+// Stages the install of a listed pack whole in `session`: when it commits, the pack's missions
+// and every list and battle file it changes are put in place together, or none is.
+TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
+                       const std::vector<std::string>& listing, TMissionType type, TGender gender);
 
 } // namespace flightdeck

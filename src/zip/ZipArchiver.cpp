@@ -46,6 +46,7 @@ public:
     comment.Comment.resize(std::min<std::size_t>(comment.Comment.size(), 255));
     return stop;
   }
+  TFileTransaction* Staging() override { return FArchiver.StageInto; }
   bool PasswordQuery(TZipPwdQuery& query) override {
     return Handle([&] { FArchiver.AnswerPasswordQuery(query); });
   }
@@ -131,8 +132,6 @@ std::vector<std::string> TZipArchiver::ExtractArguments(std::uint8_t action) con
     arguments.emplace_back("-n");
   if (Overwrite == zowAlways)
     arguments.emplace_back("-o");
-  if (StageExtracted)
-    arguments.emplace_back("--staged");
   arguments.push_back(ZipPathArgument(ZipFileName));
   AppendFileSpecs(arguments, false);
   if (!ExtractDirectory.empty()) {

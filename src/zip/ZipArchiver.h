@@ -30,10 +30,10 @@ public:
   bool IncludeDirectoryEntries = false;
   bool IncludeVolumeLabel = false;
   TZipOverwrite Overwrite = zowAsk;
-  // Extracted files join the file transaction open on this thread: they are put in place, and
+  // Extracted files are staged in this transaction (a session's): they are put in place, and
   // the files they replace kept until then, when it commits. A file-system failure then raises
-  // EInOutError, as for any file the transaction stages.
-  bool StageExtracted = false;
+  // EInOutError, as for any file the transaction stages. Null: each is put in place at once.
+  TFileTransaction* StageInto = nullptr;
   bool Recurse = false;
   std::string Password;
   std::string StoredExtensions = ".ZIP;.LZH;.ARC;.ARJ;.ZOO";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journal/FileTransaction.h"
 #include "zip/ZipTypes.h"
 
 #include <string>
@@ -22,6 +23,9 @@ public:
   virtual bool Status(const TZipFileStats& stats) = 0;    // an entry of a completed archive
   virtual bool Deleting(const std::string& fileName) = 0; // a moved file removed
   virtual bool FileComment(TZipFileComment& comment) = 0; // the comment of a file being added
+  // Where extracted files are staged, to be put in place when it commits; null to put each in
+  // place as soon as it is whole.
+  virtual TFileTransaction* Staging() { return nullptr; }
 };
 
 // Result codes, after the usual zip tools.

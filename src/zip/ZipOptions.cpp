@@ -93,8 +93,6 @@ std::optional<TZipReadOptions> ParseReadOptions(const std::vector<std::string>& 
       options.Overwrite = zowNever;
     else if (option == "-o")
       options.Overwrite = zowAlways;
-    else if (option == "--staged")
-      options.Staged = true;
     else {
       error = "unknown option \"" + option + "\"";
       return std::nullopt;

@@ -19,7 +19,6 @@ struct TZipReadOptions {
   bool JunkPaths = false;           // -j
   bool Multidisk = false;           // -!
   TZipOverwrite Overwrite = zowAsk; // -n never, -o always
-  bool Staged = false;              // --staged: files join the open file transaction
   std::string Archive;
   std::vector<std::string> Specs;
   std::vector<std::string> Excludes; // -x

@@ -1,8 +1,8 @@
 // Listing and extracting archives.
 
+#include "journal/FileTransaction.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransaction.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/PathNames.h"
@@ -147,8 +147,11 @@ bool TExtraction::Extract(zip_uint64_t index) {
     return Skip(stats, zsrTooLarge, zrTooLarge, "\"" + name + "\" is larger than an entry may be");
 
   std::string target = FDirectory + relative;
-  const std::optional<std::int64_t> onDisk = FileModifiedTime(target);
+  std::optional<std::int64_t> onDisk = FileModifiedTime(target);
   const std::int64_t entryTime = FileTimeOfLocal(stats.DateTime);
+  if (!onDisk && FEvents.Staging() && FEvents.Staging()->FileExists(target))
+    onDisk = entryTime; // an earlier entry of this extraction, spelled alike
+
   if (FOptions.Freshen && !onDisk)
     return true;
   if ((FOptions.Freshen || FOptions.Update) && onDisk && *onDisk >= entryTime)
@@ -211,8 +214,8 @@ bool TExtraction::WriteEntry(zip_uint64_t index, const TZipFileStats& stats,
     return Skip(stats, zsrUnreadable, zrBadArchive, "\"" + stats.FileName + "\" is damaged");
   output.Finish();
   SetFileModifiedTime(output.TempPath(), FileTimeOfLocal(stats.DateTime));
-  if (FOptions.Staged)
-    TFileTransaction().StageWritten(target, std::move(output)); // joins the one open
+  if (TFileTransaction* staging = FEvents.Staging())
+    staging->StageWritten(target, std::move(output));
   else
     output.Commit();
   // Read whole, its checksum verified by libzip: the entry has passed its test.
@@ -267,19 +270,13 @@ TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEv
     return {zrTooLarge, "the archive's files add up to more than may be extracted"};
   TExtraction extraction(archive.get(), *options, events, dosTimes);
   try {
-    // Staged files wait for the transaction open on this thread, or for this one.
-    std::optional<TFileTransaction> staging;
-    if (options->Staged)
-      staging.emplace();
     if (!options->Directory.empty())
       ForceDirectories(options->Directory);
     for (const zip_uint64_t index : chosen)
       if (!extraction.Extract(index))
         return {zrStopped, "stopped"};
-    if (staging)
-      staging->Commit();
   } catch (const EInOutError& failure) {
-    if (options->Staged)
+    if (events.Staging())
       throw; // a failure of the caller's transaction, as for any file it stages
     return {zrWriteFailed, failure.what()};
   }

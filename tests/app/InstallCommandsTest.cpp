@@ -1,5 +1,5 @@
 #include "app/SingleInstance.h"
-#include "platform/History.h"
+#include "journal/History.h"
 #include "support/FormFixture.h"
 #include "support/PackFiles.h"
 
@@ -102,9 +102,11 @@ private slots:
     QCOMPARE(FPrompts.FileRequests.front().InitialDir,
              QString::fromStdString(FGame) + QStringLiteral("combat"));
     QVERIFY(fs::exists(GameFile("combat", "n.tie")));
+    // Written at once, the new Operation's label titles it in the neutral list.
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
              CrLf({"//", "[Outer Rim]", "//", "0", "a.tie", "Alpha", "1", "B.TIE", "Bravo", "3",
-                   "d.tie", "Delta", "//", "[Strike One]", "//", "2", "n.tie", ""}));
+                   "d.tie", "Delta", "//", "[Strike One]", "//", "2", "n.tie",
+                   "A New X-wing vs. TIE Fighter Mission"}));
     QCOMPARE(ReadBytes(GameFile("combat", "rebel.lst")),
              CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red", "//", "[Strike One]", "//", "0",
                    "n.tie", ""}));

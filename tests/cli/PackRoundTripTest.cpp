@@ -3,6 +3,7 @@
 #include "cli/CliRun.h"
 #include "lists/XvTListFile.h"
 #include "support/Command.h"
+#include "support/ListSaving.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -108,7 +109,7 @@ TEST(PackRoundTrip, ResaveBuildAndInstallKeepEveryByte) {
   ASSERT_EQ(RunCli("resave " + game + " combat neutral").ExitCode, 0);
   TXvTListFile whole(twin, mtCombat, gnNeutral);
   whole.LoadFromFile();
-  whole.SaveToFile(whole.ItemRefs());
+  test::SavedToFile(whole, whole.ItemRefs());
   EXPECT_EQ(test::ReadBytes(temp.Path() / "Game" / "combat" / "mission.lst"),
             test::ReadBytes(temp.Path() / "Twin" / "combat" / "mission.lst"));
 

@@ -14,6 +14,7 @@ function(flightdeck_core_tests name)
 endfunction()
 
 flightdeck_core_tests(platform_tests ${FLIGHTDECK_PLATFORM_TESTS})
+flightdeck_core_tests(journal_tests ${FLIGHTDECK_JOURNAL_TESTS})
 flightdeck_core_tests(lists_tests ${FLIGHTDECK_LISTS_TESTS})
 # The catalogue check's test is left out: its game holds file names with line feeds, which
 # Windows names cannot.

@@ -1,6 +1,7 @@
 #include "lists/XvTListFile.h"
 #include "platform/HostPath.h"
 #include "support/ListRecords.h"
+#include "support/ListSaving.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -123,7 +124,7 @@ TEST_F(ListFileReading, RealWorldTrainingListThroughUpperCaseFolders) {
                      Record(likEngagement, 4, "Challenge04.tie", "The counter attack"),
                      Record(likEngagement, 5, "Challenge05.tie", "The end game")}));
 
-  list.SaveToFile(list.ItemRefs());
+  test::SavedToFile(list, list.ItemRefs());
   EXPECT_EQ(test::ListDirectory(temp.Path() / "TRAIN"), "IMPERIAL.LST");
   TXvTListFile again(game, mtTraining, gnImperial);
   again.LoadFromFile();

@@ -1,5 +1,6 @@
 #include "lists/XvTListFile.h"
 #include "support/ListRecords.h"
+#include "support/ListSaving.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -81,16 +82,17 @@ TEST(ListFileRoundTrip, ReadingThenWritingWhatTheWriterWroteGivesTheSameBytes) {
     const std::string secondGame = test::MakeGameDirectory(second.Path());
     TXvTListFile written(firstGame, type, gender);
     test::Append(written, records);
-    written.SaveToFile(written.ItemRefs());
+    test::SavedToFile(written, written.ItemRefs());
 
     // Written back straight from the bytes read, whole or in pieces as short as a few bytes,
     // over what the writer wrote.
-    TXvTListFile(firstGame, type, gender).Resave(static_cast<std::size_t>(1 + round % 23));
+    TXvTListFile resaved(firstGame, type, gender);
+    test::Resaved(resaved, static_cast<std::size_t>(1 + round % 23));
     TXvTListFile read(firstGame, type, gender);
     read.LoadFromFile();
-    read.Save();
+    test::Saved(read);
     TXvTListFile rewritten(secondGame, type, gender);
-    rewritten.SaveToFile(read.ItemRefs());
+    test::SavedToFile(rewritten, read.ItemRefs());
     ASSERT_EQ(FilesBelow(first.Path()), FilesBelow(second.Path())) << "round " << round;
 
     // Records come back as they were, but that an empty description is stored as " " and

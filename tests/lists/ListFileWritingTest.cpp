@@ -1,6 +1,7 @@
 #include "lists/XvTListFile.h"
 #include "platform/InOutError.h"
 #include "support/ListRecords.h"
+#include "support/ListSaving.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ protected:
   void Save(TMissionType type, const Records& records, TGender gender = gnNeutral) {
     TXvTListFile list(FGame, type, gender);
     test::Append(list, records);
-    list.Save();
+    test::Saved(list);
   }
   std::string Read(std::string_view folder, std::string_view name) const {
     return ReadBytes(FTemp.Path() / folder / name);
@@ -48,7 +49,7 @@ TEST_F(ListFileWriting, WorkedExamplesWriteBackByteExactly) {
     WriteBytes(FTemp.Path() / "combat" / "mission.lst", "clobbered");
     WriteBytes(FTemp.Path() / "tourn" / "rebel.lst", "clobbered");
     WriteBytes(FTemp.Path() / "tourn" / "cup1.lst", "clobbered");
-    list.Save();
+    test::Saved(list);
     if (type == mtCombat) {
       EXPECT_EQ(Read("combat", "mission.lst"), combat);
     } else {
@@ -118,12 +119,13 @@ TEST_F(ListFileWriting, EntriesReadInAnotherFormAreWrittenInTheListsOwn) {
   for (const auto& [text, expected] : cases) {
     const fs::path list = FTemp.Path() / "combat" / "mission.lst";
     WriteBytes(list, text);
-    TXvTListFile(FGame, mtCombat, gnNeutral).Resave();
+    TXvTListFile resaved(FGame, mtCombat, gnNeutral);
+    test::Resaved(resaved);
     EXPECT_EQ(ReadBytes(list), expected) << text;
     WriteBytes(list, text);
     TXvTListFile read(FGame, mtCombat, gnNeutral);
     read.LoadFromFile();
-    read.Save();
+    test::Saved(read);
     EXPECT_EQ(ReadBytes(list), expected) << text;
   }
 }

@@ -1,4 +1,5 @@
 #include "lists/MissionTree.h"
+#include "support/ListSaving.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -173,7 +174,7 @@ TEST_F(MissionTree, AddsGroupsBattlesAndMissionsWhereTheyBelong) {
 
 TEST_F(MissionTree, RemovesRenamesAndSavesOnlyWhatChanged) {
   TMissionTree tree = Loaded(mtBattles);
-  EXPECT_FALSE(tree.Save());
+  EXPECT_FALSE(test::Saved(tree));
   EXPECT_NE(tree.Rename(*tree.FindLabel("Peace"), "Cold]War").Error().find("\"]\""),
             std::string::npos);
   EXPECT_FALSE(tree.Rename(*tree.FindLabel("Alpha"), "two\rlines").Ok());
@@ -182,10 +183,10 @@ TEST_F(MissionTree, RemovesRenamesAndSavesOnlyWhatChanged) {
   tree.Remove(*tree.FindLabel("War"));
   EXPECT_EQ(Shape(tree), "0 War Peace\n");
   EXPECT_EQ(tree.CollectTreeItems(0, 0).front().Title, "Peace");
-  EXPECT_TRUE(tree.Save());
+  EXPECT_TRUE(test::Saved(tree));
   EXPECT_EQ(ReadBytes(FTemp.Path() / "battle" / "mission.lst"), CrLf({"//", "[Peace]", "//"}));
   EXPECT_TRUE(fs::exists(FTemp.Path() / "battle" / "b1.lst")); // battle files stay
-  EXPECT_FALSE(tree.Save());
+  EXPECT_FALSE(test::Saved(tree));
 }
 
 TEST_F(MissionTree, SavingBattlesCarriesOperationTitlesIntoTheNeutralCombatList) {
@@ -193,7 +194,7 @@ TEST_F(MissionTree, SavingBattlesCarriesOperationTitlesIntoTheNeutralCombatList)
   const std::string combatBefore = ReadBytes(FTemp.Path() / "combat" / "mission.lst");
   TMissionTree tree = Loaded(mtBattles);
   ASSERT_TRUE(tree.Rename(*tree.FindLabel("Alpha"), "Renamed").Ok());
-  tree.Save();
+  test::Saved(tree);
   std::string expected = combatBefore;
   expected.replace(expected.find("Alpha"), 5, "Renamed");
   expected.replace(expected.find("Echo old"), 8, "Echo"); // the last Operation of e.tie

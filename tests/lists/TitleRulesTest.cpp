@@ -1,5 +1,6 @@
 #include "lists/TitleRules.h"
 #include "lists/XvTListFile.h"
+#include "support/ListSaving.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,7 @@ TEST(TitleRules, ATitleIsTakenOnlyWhenItReadsBackUnchanged) {
     TListFileItem record;
     record.Kind = IsGroupHeader(kind) ? GroupHeaderKind(list.MissionType()) : likEngagement;
     record.Title = written;
-    list.SaveToFile({&record});
+    test::SavedToFile(list, {&record});
     TXvTListFile reread(game, list.MissionType(), gnNeutral);
     reread.LoadFromFile();
     ASSERT_EQ(reread.Items().size(), 1u) << title;

@@ -3,6 +3,7 @@
 #include "platform/IoFaults.h"
 #include "services/PackBuild.h"
 #include "support/Command.h"
+#include "support/ListSaving.h"
 #include "support/PackFiles.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +37,11 @@ protected:
   PackInstall() : FGame(test::MakeGameDirectory(FTemp.Path() / "game")) {}
 
   TPackFiles Extract(const fs::path& pack, TMissionType type) {
-    return ExtractPackFiles(FZip, test::ListPack(FZip, pack), FGame, type);
+    TFileTransaction staging;
+    TPackFiles files = ExtractPackFiles(staging, FZip, test::ListPack(FZip, pack), FGame, type);
+    if (files)
+      staging.Commit();
+    return files;
   }
   std::string Read(const char* folder, const char* name) const {
     return ReadBytes(FTemp.Path() / "game" / folder / name);
@@ -53,7 +58,10 @@ TEST_F(PackInstall, ABattlePackOnBattlesRebelFillsTheRebelListAndTheCombatLists)
       {{"dark.mcl", test::BattlePackScript()}, {"d1.tie", "1"}, {"d2.tie", "2"}, {"d3.tie", "3"}});
   const TPackFiles pack = Extract(FTemp.Path() / "dark.ixo", mtBattles);
   ASSERT_EQ(pack.Error(), "");
-  AddPackToLists(FGame, mtBattles, gnRebel, pack.Value());
+  TFileTransaction staging;
+  TFilesRead read;
+  AddPackToLists(staging, read, FGame, mtBattles, gnRebel, pack.Value());
+  staging.Commit();
   EXPECT_EQ(Read("battle", "rebel.lst"),
             CrLf({"//", "[]", "//", "0", "dark1.lst", "Into Darkness R"}));
   EXPECT_EQ(Read("battle", "dark1.lst"), CrLf({"2", "d1.tie", "d3.tie", " ", " "}));
@@ -134,8 +142,10 @@ TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
       test::RunCommand("cd " + files.string() + " && zip -q ../sky.ixo sky.mcl Sky.MCL s1.tie")
           .ExitCode,
       0);
-  const TPackFiles pack = InstallPack(FZip, test::ListPack(FZip, FTemp.Path() / "sky.ixo"), FGame,
-                                      mtBattles, gnNeutral);
+  const TPackFiles pack = test::InSession(FGame, [&](TSession& session) {
+    return InstallPack(session, FZip, test::ListPack(FZip, FTemp.Path() / "sky.ixo"), mtBattles,
+                       gnNeutral);
+  });
   ASSERT_EQ(pack.Error(), "");
   ASSERT_EQ(pack.Notes.size(), 5u);
   EXPECT_NE(pack.Notes[0].find("\"MISSION.LST\""), std::string::npos);

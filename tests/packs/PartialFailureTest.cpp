@@ -4,6 +4,7 @@
 #include "platform/IoFaults.h"
 #include "services/MissionInstall.h"
 #include "services/PackInstall.h"
+#include "support/ListSaving.h"
 #include "support/PackFiles.h"
 
 #include <gtest/gtest.h>
@@ -35,8 +36,10 @@ protected:
   ~PartialFailure() override { SetIoFaultPlan(nullptr); }
 
   TPackFiles Install() {
-    return InstallPack(FZip, test::ListPack(FZip, FTemp.Path() / "dark.ixo"), FGame, mtBattles,
-                       gnNeutral);
+    return test::InSession(FGame, [&](TSession& session) {
+      return InstallPack(session, FZip, test::ListPack(FZip, FTemp.Path() / "dark.ixo"), mtBattles,
+                         gnNeutral);
+    });
   }
 
   test::TTempDir FTemp;
@@ -102,7 +105,12 @@ TEST_F(PartialFailure, ASingleMissionInstallIsWholeOrNothingToo) {
   });
   TMissionTree tree(FGame, mtBattles, gnNeutral);
   tree.Load();
-  EXPECT_THROW(InstallMissionUnder(tree, (FTemp.Path() / "new.tie").string(), "Old Battle", "New"),
+  EXPECT_THROW(test::InSession(FGame,
+                               [&](TSession& session) {
+                                 return InstallMissionUnder(session, tree,
+                                                            (FTemp.Path() / "new.tie").string(),
+                                                            "Old Battle", "New");
+                               }),
                EInOutError);
   SetIoFaultPlan(nullptr);
   EXPECT_EQ(test::Snapshot(FTemp.Path() / "Game"), before);

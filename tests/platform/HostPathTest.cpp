@@ -1,6 +1,6 @@
 #include "platform/HostPath.h"
+#include "journal/FileTransaction.h"
 #include "platform/FileSystem.h"
-#include "platform/FileTransaction.h"
 #include "platform/HostFiles.h"
 #include "support/TestFiles.h"
 

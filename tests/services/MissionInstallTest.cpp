@@ -1,6 +1,7 @@
 #include "services/MissionInstall.h"
 #include "platform/AsciiCase.h"
 #include "platform/PathNames.h"
+#include "support/ListSaving.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -46,10 +47,18 @@ TEST(MissionInstall, InstallsUnderTheFirstGroupOfThatLabel) {
   const std::string source = temp.Path().string() + "/New.TIE";
   TMissionTree tree(game, mtCombat, gnNeutral);
   tree.Load();
-  EXPECT_EQ(InstallMissionUnder(tree, source, "Gamma", "x").Error(),
+  EXPECT_EQ(test::InSession(game,
+                            [&](TSession& session) {
+                              return InstallMissionUnder(session, tree, source, "Gamma", "x");
+                            })
+                .Error(),
             "the list has no Campaign labelled \"Gamma\"");
-  EXPECT_FALSE(InstallMissionUnder(tree, source + "x", "Alpha", "x").Ok());
-  EXPECT_TRUE(InstallMissionUnder(tree, source, "Alpha", "Fresh").Ok());
+  EXPECT_FALSE(test::InSession(game, [&](TSession& session) {
+                 return InstallMissionUnder(session, tree, source + "x", "Alpha", "x");
+               }).Ok());
+  EXPECT_TRUE(test::InSession(game, [&](TSession& session) {
+                return InstallMissionUnder(session, tree, source, "Alpha", "Fresh");
+              }).Ok());
   EXPECT_EQ(ReadBytes(temp.Path() / "combat" / "new.tie"), "mission");
   // The tree shows the untitled entry by its file name, and saving keeps that as its title.
   EXPECT_EQ(ReadBytes(temp.Path() / "combat" / "mission.lst"),

@@ -1,4 +1,4 @@
-#include "platform/History.h"
+#include "journal/History.h"
 
 #include "platform/ContentDigest.h"
 #include "platform/HostFiles.h"

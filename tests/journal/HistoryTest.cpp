@@ -1,5 +1,5 @@
-#include "platform/FileTransaction.h"
-#include "platform/GameCommand.h"
+#include "journal/FileTransaction.h"
+#include "journal/Session.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
@@ -37,15 +37,14 @@ protected:
 
   // One command: a replaced, b deleted, c created.
   void Change(const char* command, const std::string& text) {
-    TGameCommand game(FRoot, command, text);
-    TFileTransaction transaction;
-    transaction.Stage(FRoot + "combat/A.TIE", "new a " + text);
-    transaction.Stage(FRoot + "combat/c.tie", "new c " + text);
-    transaction.StageRemoval((FGame / "combat" / "b.tie").generic_string());
-    transaction.Commit();
+    TSession game(FRoot, command, text);
+    game.Files().Stage(FRoot + "combat/A.TIE", "new a " + text);
+    game.Files().Stage(FRoot + "combat/c.tie", "new c " + text);
+    game.Files().StageRemoval((FGame / "combat" / "b.tie").generic_string());
+    game.Commit();
   }
   std::vector<THistoryEntry> Entries() const { return TGameHistory(FRoot).Entries(); }
-  TOutcome<THistoryEntry> Undo(int id) { return TGameCommand(FRoot, "undo").Undo(id); }
+  TOutcome<THistoryEntry> Undo(int id) { return TSession(FRoot, "undo").Undo(id); }
 };
 
 TEST_F(History, UndoPutsBackEveryFileAndUndoingTheUndoRedoes) {
@@ -94,10 +93,9 @@ TEST_F(History, UndoIsRefusedWhenAFileChangedSinceAndNothingIsRecordedForNoChang
 
   const std::size_t count = Entries().size();
   {
-    TGameCommand game(FRoot, "resave");
-    TFileTransaction transaction;
-    transaction.Stage(FRoot + "combat/a.tie", "old a"); // the bytes it holds
-    transaction.Commit();
+    TSession game(FRoot, "resave");
+    game.Files().Stage(FRoot + "combat/a.tie", "old a"); // the bytes it holds
+    game.Commit();
   }
   EXPECT_EQ(Entries().size(), count);
 }
@@ -136,7 +134,7 @@ TEST_F(History, ACommandCutShortIsRolledBack) {
     WriteBytes(FGame / "combat" / ".partial", "new");
     fs::rename(FGame / "combat" / ".partial", FGame / "combat" / name);
   }
-  { TGameCommand next(FRoot, "tree"); }
+  { TSession next(FRoot, "tree"); }
   EXPECT_EQ(Snapshot(FGame), before);
   EXPECT_TRUE(Entries().empty());
 }

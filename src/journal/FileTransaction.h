@@ -4,6 +4,7 @@
 #include "platform/ReplacementFile.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,11 +17,9 @@ namespace flightdeck {
 // Commit, no target is touched: a failure (raised as EInOutError) or a transaction that is
 // dropped uncommitted leaves every old file byte-for-byte intact and no temporary file behind.
 //
-// A transaction opened while another is open on the same thread joins it: what it stages
-// goes into the outer one, and only the outer one's Commit puts the files in place, so one
-// command that saves several files through several savers is still one transaction. While
-// a transaction is open, reading a staged file (FileExists, ReadFileBytes, copies) sees its
-// new content.
+// A game's files are changed through a session (TSession), which owns the transaction of its
+// command and records it in the game's history; a bare transaction is for a command's own
+// staging (a plan that is never committed) and for files outside any game.
 class TFileTransaction {
 public:
   TFileTransaction();
@@ -35,10 +34,9 @@ public:
   void StageCopy(std::string_view source, std::string_view path);
   // Stages the removal of the file at the host path `hostPath`, done after every replacement.
   void StageRemoval(const std::string& hostPath);
-  // Puts every staged file in place. While a game command is open (see TGameCommand), the
-  // files' old contents go into the game's history first, and a commit cut short by a failure
-  // is rolled back from there.
+  // Puts every staged file in place, in the order staged, then makes the removals.
   void Commit();
+  bool Empty() const { return FStaged.empty() && FRemovals.empty(); }
 
   // The files staged so far, in staging order: each as the host names it (links followed),
   // with the digest of its new content.
@@ -47,22 +45,22 @@ public:
     std::string Digest;
   };
   std::vector<TStagedFile> StagedFiles() const;
+  const std::vector<std::string>& Removals() const { return FRemovals; }
 
-  // The host file that holds what the open transaction of this thread stages for the file at
-  // `hostPath` (as HostPath gives it), or "" when it stages nothing there.
-  static std::string StagedHostPath(const std::string& hostPath);
+  // Reading a file as it will be after Commit: what this transaction stages for it, else what
+  // is on disk; nothing when it is neither staged nor a file on disk.
+  bool FileExists(std::string_view path) const;
+  std::optional<std::string> ReadFile(std::string_view path) const;
 
 private:
   void Add(std::string_view path, TReplacementFile file);
+  // The host file that holds what this transaction stages for `path`, or "".
+  std::string StagedHostPath(std::string_view path) const;
 
   THostLookupScope FLookup;
-  TFileTransaction* FOuter;
   std::vector<std::unique_ptr<TReplacementFile>> FStaged;
   std::unordered_map<std::string, std::size_t> FIndex; // by StagingKey
   std::vector<std::string> FRemovals;                  // host paths
 };
-
-// A transaction of one file.
-void SaveFileAtomically(std::string_view path, std::string_view bytes);
 
 } // namespace flightdeck

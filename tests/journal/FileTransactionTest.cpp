@@ -1,4 +1,5 @@
-#include "platform/FileTransaction.h"
+#include "journal/FileTransaction.h"
+#include "journal/Session.h"
 #include "platform/FileSystem.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
@@ -10,6 +11,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <functional>
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -94,28 +96,55 @@ TEST(FileTransaction, DroppedOrFailingTransactionLeavesOldFilesAndNoTemporaryFil
   EXPECT_THROW(ReadFileBytes(root + "missing.lst"), EInOutError);
 }
 
-TEST(FileTransaction, SavesWithinACommandJoinItsTransactionAndReadWhatItStaged) {
+TEST(FileTransaction, ReadsWhatItStagedUnderEverySpellingAndTheDiskElse) {
   TTempDir temp;
   const std::string root = temp.Slashed();
   WriteBytes(temp.Path() / "LIST.LST", "old");
   {
-    TFileTransaction command;
-    SaveFileAtomically(root + "list.lst", "new");
-    CopyFileReplacing(root + "List.Lst", root + "copy.lst");
-    EXPECT_EQ(ReadFileBytes(root + "copy.LST"), "new");
-    EXPECT_TRUE(FileExists(root + "COPY.lst"));
-    EXPECT_EQ(ReadBytes(temp.Path() / "LIST.LST"), "old");
-    EXPECT_FALSE(fs::exists(temp.Path() / "copy.lst"));
+    TFileTransaction transaction;
+    transaction.Stage(root + "list.lst", "first");
+    transaction.Stage(root + "List.lst", "second");
+    transaction.StageCopy(root + "List.Lst", root + "copy.lst"); // the disk, not the staged
+    EXPECT_EQ(transaction.ReadFile(root + "copy.LST"), "old");
+    EXPECT_EQ(transaction.ReadFile(root + "list.LST"), "second");
+    EXPECT_TRUE(transaction.FileExists(root + "COPY.lst"));
+    EXPECT_EQ(transaction.ReadFile(root + "none.lst"), std::nullopt);
+    EXPECT_EQ(ReadFileBytes(root + "list.lst"), "old"); // plain reads see the disk
+    EXPECT_FALSE(FileExists(root + "copy.lst"));
   } // dropped: nothing happened
   EXPECT_EQ(ListDirectory(temp.Path()), "LIST.LST");
-  {
-    TFileTransaction command;
-    SaveFileAtomically(root + "list.lst", "first");
-    SaveFileAtomically(root + "List.lst", "second");
-    command.Commit();
+}
+
+TEST(Session, CommitsNothingOverAFileThatChangedSinceItWasRead) {
+  TTempDir temp;
+  const std::string root = temp.Slashed();
+  SetHistoryRoot((temp.Path() / "data").string());
+  WriteBytes(temp.Path() / "a.lst", "read");
+  WriteBytes(temp.Path() / "b.lst", "b");
+  // Each change after the read: by another writer, by a file that appeared, by one that went.
+  const std::vector<std::pair<std::string, std::function<void()>>> outside = {
+      {"a.lst", [&] { WriteBytes(temp.Path() / "a.lst", "hand edit"); }},
+      {"c.lst", [&] { WriteBytes(temp.Path() / "c.lst", "new"); }},
+      {"a.lst", [&] { fs::remove(temp.Path() / "a.lst"); }}};
+  for (const auto& [file, change] : outside) {
+    WriteBytes(temp.Path() / "a.lst", "read");
+    fs::remove(temp.Path() / "c.lst");
+    TSession session(root, "rename", "x");
+    session.Expect(
+        {FileRead(root + "A.LST", ReadFileBytes(root + "a.lst")), FileNotFound(root + "c.lst")});
+    session.Files().Stage(root + "a.lst", "written");
+    session.Files().Stage(root + "b.lst", "written");
+    change();
+    try {
+      session.Commit();
+      ADD_FAILURE() << file;
+    } catch (const EChangedOnDisk& changed) {
+      EXPECT_EQ(changed.File(), file);
+    }
+    EXPECT_EQ(ReadBytes(temp.Path() / "b.lst"), "b") << file;
+    EXPECT_TRUE(TGameHistory(root).Entries().empty()) << file;
   }
-  EXPECT_EQ(ReadBytes(temp.Path() / "LIST.LST"), "second");
-  EXPECT_EQ(ListDirectory(temp.Path()), "LIST.LST");
+  SetHistoryRoot({});
 }
 
 TEST(FileTransaction, LinksLeftOversAndNulBytes) {

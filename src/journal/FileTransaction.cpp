@@ -1,16 +1,13 @@
-#include "platform/FileTransaction.h"
+#include "journal/FileTransaction.h"
 
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
-#include "platform/GameCommand.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
 
 namespace flightdeck {
 
 namespace {
-
-thread_local TFileTransaction* OpenTransaction = nullptr;
 
 // One key for every spelling of a file: its folder as found on the host, and its name in
 // lower case, the way the lookup matches names.
@@ -22,21 +19,10 @@ std::string StagingKey(const std::string& host) {
 
 } // namespace
 
-TFileTransaction::TFileTransaction() : FOuter(OpenTransaction) {
-  if (!FOuter)
-    OpenTransaction = this;
-}
-
-TFileTransaction::~TFileTransaction() {
-  if (!FOuter)
-    OpenTransaction = nullptr;
-}
+TFileTransaction::TFileTransaction() = default;
+TFileTransaction::~TFileTransaction() = default;
 
 void TFileTransaction::Add(std::string_view path, TReplacementFile file) {
-  if (FOuter) {
-    FOuter->Add(path, std::move(file));
-    return;
-  }
   // A file staged again replaces what was staged for it before, in its first place.
   const auto [at, added] = FIndex.emplace(StagingKey(HostPath(path)), FStaged.size());
   auto staged = std::make_unique<TReplacementFile>(std::move(file));
@@ -65,47 +51,21 @@ void TFileTransaction::StageCopy(std::string_view source, std::string_view path)
 }
 
 void TFileTransaction::StageRemoval(const std::string& hostPath) {
-  if (FOuter)
-    FOuter->StageRemoval(hostPath);
-  else
-    FRemovals.push_back(hostPath);
+  FRemovals.push_back(hostPath);
 }
 
 void TFileTransaction::Commit() {
-  if (FOuter)
-    return;
-  TGameCommand* command = TGameCommand::Current();
-  int entry = 0;
-  if (command && (!FStaged.empty() || !FRemovals.empty())) {
-    std::vector<TGameHistory::TChange> changes;
-    for (const TStagedFile& file : StagedFiles())
-      changes.push_back({file.Target, file.Digest});
-    for (const std::string& removal : FRemovals)
-      changes.push_back({removal, "-"});
-    entry = command->History().Begin(command->Command(), command->Subject(), command->Undoes(),
-                                     changes);
-  }
-  try {
-    for (const std::unique_ptr<TReplacementFile>& file : FStaged)
-      file->Commit();
-    for (const std::string& removal : FRemovals)
-      if (!RemoveHostFile(removal) && !IsNotFound(LastHostError()))
-        RaiseLastIOError(removal);
-  } catch (...) {
-    if (entry != 0)
-      command->History().RollBack(entry);
-    throw;
-  }
-  if (entry != 0)
-    command->History().Finish(entry);
+  for (const std::unique_ptr<TReplacementFile>& file : FStaged)
+    file->Commit();
+  for (const std::string& removal : FRemovals)
+    if (!RemoveHostFile(removal) && !IsNotFound(LastHostError()))
+      RaiseLastIOError(removal);
   FStaged.clear();
   FIndex.clear();
   FRemovals.clear();
 }
 
 std::vector<TFileTransaction::TStagedFile> TFileTransaction::StagedFiles() const {
-  if (FOuter)
-    return FOuter->StagedFiles();
   std::vector<TStagedFile> files;
   for (const std::unique_ptr<TReplacementFile>& file : FStaged) {
     file->Finish();
@@ -114,19 +74,23 @@ std::vector<TFileTransaction::TStagedFile> TFileTransaction::StagedFiles() const
   return files;
 }
 
-std::string TFileTransaction::StagedHostPath(const std::string& hostPath) {
-  if (!OpenTransaction || OpenTransaction->FIndex.empty())
+std::string TFileTransaction::StagedHostPath(std::string_view path) const {
+  if (FIndex.empty())
     return {};
-  const auto found = OpenTransaction->FIndex.find(StagingKey(hostPath));
-  return found == OpenTransaction->FIndex.end()
-             ? std::string()
-             : OpenTransaction->FStaged[found->second]->TempPath();
+  const auto found = FIndex.find(StagingKey(HostPath(path)));
+  return found == FIndex.end() ? std::string() : FStaged[found->second]->TempPath();
 }
 
-void SaveFileAtomically(std::string_view path, std::string_view bytes) {
-  TFileTransaction transaction;
-  transaction.Stage(path, bytes);
-  transaction.Commit();
+bool TFileTransaction::FileExists(std::string_view path) const {
+  return !StagedHostPath(path).empty() || flightdeck::FileExists(path);
+}
+
+std::optional<std::string> TFileTransaction::ReadFile(std::string_view path) const {
+  if (const std::string staged = StagedHostPath(path); !staged.empty())
+    return ReadHostFile(staged);
+  if (!flightdeck::FileExists(path))
+    return std::nullopt;
+  return ReadFileBytes(path);
 }
 
 } // namespace flightdeck

@@ -1,0 +1,19 @@
+#include "journal/FilesRead.h"
+
+#include "platform/ContentDigest.h"
+#include "platform/HostPath.h"
+
+namespace flightdeck {
+
+TFileRead FileRead(std::string_view path, std::string_view bytes) {
+  TContentDigest digest;
+  digest.Add(bytes);
+  RememberHostFileDigest(HostPath(path), digest);
+  return {std::string(path), digest.Text()};
+}
+
+TFileRead FileNotFound(std::string_view path) {
+  return {std::string(path), "-"};
+}
+
+} // namespace flightdeck

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flightdeck {
+
+// A file a command read, and what it held then: the digest of its bytes, "-" when there was
+// no such file. A command that writes what it made of those bytes checks first that they are
+// still what it read (see TSession::Expect).
+struct TFileRead {
+  std::string Path; // a program path
+  std::string Digest;
+};
+using TFilesRead = std::vector<TFileRead>;
+
+// What was read of the file at `path`: `bytes`, its whole content. The digest is remembered for
+// the host file, so that checking it again does not read the file while it is unchanged.
+TFileRead FileRead(std::string_view path, std::string_view bytes);
+// A file that was looked for and not found.
+TFileRead FileNotFound(std::string_view path);
+
+} // namespace flightdeck

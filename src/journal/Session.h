@@ -1,0 +1,69 @@
+#pragma once
+
+#include "journal/FileTransaction.h"
+#include "journal/FilesRead.h"
+#include "journal/History.h"
+#include "platform/DirectoryLock.h"
+#include "platform/Outcome.h"
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace flightdeck {
+
+// A file that changed on disk since a command read it: the command wrote nothing.
+class EChangedOnDisk : public std::runtime_error {
+public:
+  explicit EChangedOnDisk(std::string file);
+  const std::string& File() const { return FFile; } // below the game, as spelled on disk
+
+private:
+  std::string FFile;
+};
+
+// One command that changes a game directory: the unit of work the front ends make, one for
+// each command, and hand to the services. It holds the game's lock (see TDirectoryLock) from
+// its start, after rolling back a command cut short; it stages every file the command writes
+// (Files), knows what the command's changes were made from (Expect), and on Commit checks that,
+// records the command as one entry of the game's history and puts the files in place.
+// Dropped uncommitted, it leaves the game as it was.
+class TSession {
+public:
+  TSession(std::string_view gameDirectory, std::string command, std::string subject = {});
+  ~TSession();
+  TSession(const TSession&) = delete;
+  TSession& operator=(const TSession&) = delete;
+
+  const std::string& GameDirectory() const { return FGameDirectory; }
+  TFileTransaction& Files() { return FFiles; }
+  TGameHistory& History() { return FHistory; }
+  // What the entry says it was.
+  void Describe(std::string command, std::string subject);
+
+  // The command's changes were made from these files as they were read: Commit writes nothing
+  // when one of them is no longer what was read.
+  void Expect(const TFilesRead& files);
+  // Puts every staged file in place as one entry of the history; an entry cut short by a
+  // failure is rolled back. Raises EChangedOnDisk, writing nothing, when a file expected
+  // changed since it was read.
+  void Commit();
+
+  // Takes back entry `id` of the game's history (0: the newest one not undone): every file it
+  // touched is put back as it was, committed as an entry of its own, so that undoing an undo
+  // is a redo. The session names that entry itself: open it for the undo alone. Fails,
+  // changing nothing, when a file changed since; the message names the files.
+  TOutcome<THistoryEntry> Undo(int id);
+
+private:
+  std::string FGameDirectory;
+  TDirectoryLock FLock;
+  TGameHistory FHistory;
+  TFileTransaction FFiles;
+  TFilesRead FExpected;
+  std::string FCommand;
+  std::string FSubject;
+  int FUndoes = 0;
+};
+
+} // namespace flightdeck
