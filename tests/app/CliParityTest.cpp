@@ -6,8 +6,9 @@
 using namespace flightdeck;
 namespace fs = std::filesystem;
 
-// Every edit of the tree made in the window and the same edit made by flightdeck-cli on a twin
-// of the game leave the two games byte for byte alike.
+// Every edit of the tree made in the window is written at once, and leaves the game byte for
+// byte as the same edit made by flightdeck-cli leaves a twin of it; Undo then takes back exactly
+// what the window wrote.
 class TCliParityTest : public QObject, protected test::TFormFixture {
   Q_OBJECT
 
@@ -16,6 +17,7 @@ class TCliParityTest : public QObject, protected test::TFormFixture {
     int Category;          // the tab the window shows
     std::string Arguments; // of flightdeck-cli; GAMEDIR is the game, MISSION a mission file
     std::function<void()> Edit;
+    int Commands = 1; // the window's: a new entry, then the label the user gives it
   };
 
   void Rename(const char* label, const char* to) {
@@ -62,21 +64,24 @@ private slots:
          [&] {
            Control<QAction>("mnuAddCampaign")->trigger();
            FinishLabelEdit(QStringLiteral("Inner Rim"));
-         }},
+         },
+         2},
         {"add-battle", 0, "add-battle GAMEDIR battles neutral B4.TXT 'Strike Four' --under Delta",
          [&] {
            Select(QStringLiteral("Delta")); // an Operation: the Battle goes under its War
            FPrompts.Files = {QStringLiteral("/elsewhere/B4.TXT")};
            Control<QAction>("mnuAddBattle")->trigger();
            FinishLabelEdit(QStringLiteral("Strike Four"));
-         }},
+         },
+         2},
         {"install-mission", 0,
          "install-mission GAMEDIR battles neutral MISSION --under 'Strike Two' --title 'New One'",
          [&] {
            Select(QStringLiteral("Strike Two"));
            FForm->InstallMissionFile(Mission());
            FinishLabelEdit(QStringLiteral("New One"));
-         }},
+         },
+         2},
     };
     for (const TCase& c : cases)
       try {
@@ -95,9 +100,12 @@ private slots:
         StoreSettings("MType=" + std::to_string(c.Category) + "\r\n");
         Open();
         c.Edit();
-        WriteBack();
+        QCoreApplication::processEvents(); // nothing but what the edit posted
         const std::string after = test::Snapshot(FTemp->Path() / "Game");
         QVERIFY2(after != before && after == test::Snapshot(FTemp->Path() / "Twin"), c.Name);
+        for (int undo = 0; undo < c.Commands; ++undo)
+          Control<QAction>("mEditUndo")->trigger(); // Ctrl+Z
+        QVERIFY2(test::Snapshot(FTemp->Path() / "Game") == before, c.Name);
         TearDownGame();
       } catch (const std::exception& error) {
         QFAIL(error.what());
