@@ -25,7 +25,7 @@ bool TixoFlightdeckForm::RunCommand(const std::string& command, const std::strin
     session.Commit();
     if (FDocument)
       FDocument->Written(staged);
-    if (!staged.empty() || !session.Files().Removals().empty())
+    if (!staged.empty())
       ChangeRecorded();
     return true;
   } catch (const EChangedOnDisk& changed) {
@@ -42,8 +42,7 @@ bool TixoFlightdeckForm::CommitEdit(const std::string& command, const std::strin
   if (!FDocument || !FDocument->Changed())
     return true;
   return RunCommand(command, subject, [this](TSession& session) {
-    FDocument->Save(session.Files());
-    session.Expect(FDocument->FilesRead());
+    FDocument->Save(session);
     return true;
   });
 }

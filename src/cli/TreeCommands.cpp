@@ -29,8 +29,7 @@ TMissionTree LoadedTree(const TInvocation& invocation) {
 // Saves an edited tree as the command's one change: the list, its battle files and the titles
 // carried into the Combat list go in together, unless the list changed since it was read.
 int Saved(TMissionTree& tree, TSession& session) {
-  tree.Save(session.Files());
-  session.Expect(tree.FilesRead());
+  tree.Save(session);
   session.Commit();
   return 0;
 }

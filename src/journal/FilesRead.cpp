@@ -8,6 +8,10 @@ namespace flightdeck {
 TFileRead FileRead(std::string_view path, std::string_view bytes) {
   TContentDigest digest;
   digest.Add(bytes);
+  return FileRead(path, digest);
+}
+
+TFileRead FileRead(std::string_view path, const TContentDigest& digest) {
   RememberHostFileDigest(HostPath(path), digest);
   return {std::string(path), digest.Text()};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ContentDigest.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,8 @@ using TFilesRead = std::vector<TFileRead>;
 // What was read of the file at `path`: `bytes`, its whole content. The digest is remembered for
 // the host file, so that checking it again does not read the file while it is unchanged.
 TFileRead FileRead(std::string_view path, std::string_view bytes);
+// The same, for a file whose digest the reader took as it went.
+TFileRead FileRead(std::string_view path, const TContentDigest& digest);
 // A file that was looked for and not found.
 TFileRead FileNotFound(std::string_view path);
 

@@ -19,11 +19,6 @@ TSession::TSession(std::string_view gameDirectory, std::string command, std::str
 
 TSession::~TSession() = default;
 
-void TSession::Describe(std::string command, std::string subject) {
-  FCommand = std::move(command);
-  FSubject = std::move(subject);
-}
-
 void TSession::Expect(const TFilesRead& files) {
   FExpected.insert(FExpected.end(), files.begin(), files.end());
 }

@@ -38,8 +38,6 @@ public:
   const std::string& GameDirectory() const { return FGameDirectory; }
   TFileTransaction& Files() { return FFiles; }
   TGameHistory& History() { return FHistory; }
-  // What the entry says it was.
-  void Describe(std::string command, std::string subject);
 
   // The command's changes were made from these files as they were read: Commit writes nothing
   // when one of them is no longer what was read.

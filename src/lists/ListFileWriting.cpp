@@ -189,12 +189,7 @@ void TXvTListFile::Resave(TFileTransaction& transaction, std::size_t pieceSize) 
           writePiece(false);
       }
     });
-  if (exists) {
-    RememberHostFileDigest(HostPath(FFileName), digest);
-    FFilesRead.push_back({FFileName, digest.Text()});
-  } else {
-    FFilesRead.push_back(FileNotFound(FFileName));
-  }
+  FFilesRead.push_back(exists ? FileRead(FFileName, digest) : FileNotFound(FFileName));
   writePiece(true);
   writing.Finish();
   ClearItems();

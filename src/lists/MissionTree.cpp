@@ -91,6 +91,11 @@ bool TMissionTree::Save(TFileTransaction& transaction) {
   return true;
 }
 
+bool TMissionTree::Save(TSession& session) {
+  session.Expect(FFilesRead);
+  return Save(session.Files());
+}
+
 std::vector<TMissionNode*> TMissionTree::Nodes() const {
   std::vector<TMissionNode*> nodes;
   AddInTreeOrder(FRoots, nodes);

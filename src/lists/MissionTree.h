@@ -1,7 +1,6 @@
 #pragma once
 
-#include "journal/FileTransaction.h"
-#include "journal/FilesRead.h"
+#include "journal/Session.h"
 #include "lists/ListFileItem.h"
 #include "lists/MissionTypes.h"
 #include "platform/Outcome.h"
@@ -58,6 +57,8 @@ public:
   // written; true if it did. For Battles the titles of the Operations are then carried into the
   // Engagements of the same file name in the neutral Combat list, where they live.
   bool Save(TFileTransaction& transaction);
+  // The same in `session`, which is told that the change was made from the files the tree read.
+  bool Save(TSession& session);
   bool Changed() const;
   // The files the tree was read from, as they were read or, after Written, as written.
   const TFilesRead& FilesRead() const { return FFilesRead; }

@@ -76,7 +76,6 @@ int ApplyFix(TSession& session, const TFinding& finding) {
   const std::optional<TFix> fix = FixFor(finding.Problem);
   if (!fix)
     return 0;
-  session.Describe(std::string(FixName(*fix)), finding.List);
   const std::string& gameDirectory = session.GameDirectory();
   if (*fix == TFix::LineEnds) {
     const std::string list = ListFilePath(gameDirectory, finding.Type, finding.Side);
@@ -89,8 +88,7 @@ int ApplyFix(TSession& session, const TFinding& finding) {
   TMissionTree tree(gameDirectory, finding.Type, finding.Side);
   tree.Load();
   const int changed = *fix == TFix::RemoveMissing ? RemoveMissing(tree) : RenumberDuplicates(tree);
-  tree.Save(session.Files());
-  session.Expect(tree.FilesRead());
+  tree.Save(session);
   return changed;
 }
 

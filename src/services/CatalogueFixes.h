@@ -20,8 +20,8 @@ enum class TFix : std::uint8_t {
 std::optional<TFix> FixFor(TProblem problem);
 std::string_view FixName(TFix fix); // the history's name of the command: "fix-line-ends", ...
 
-// Stages the fix for `finding`'s list, or its file for line ends, in `session`, which it names
-// after the fix with the list as its subject. Returns how many entries (or files) it changes.
+// Stages the fix for `finding`'s list, or its file for line ends, in `session` (named after the
+// fix, FixName, with the list as its subject). Returns how many entries (or files) it changes.
 int ApplyFix(TSession& session, const TFinding& finding);
 
 } // namespace flightdeck

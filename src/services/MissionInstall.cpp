@@ -53,8 +53,7 @@ TOutcome<TMissionNode*> AddInstalledMission(TSession& session, TMissionTree& tre
   }
   if (tree.MissionType() == mtBattles || tree.MissionType() == mtCombat)
     AddMissionToCombatLists(session, mission.Record, parent.Label);
-  tree.Save(session.Files());
-  session.Expect(tree.FilesRead());
+  tree.Save(session);
   return &mission;
 }
 
