@@ -111,6 +111,40 @@ private slots:
         QFAIL(error.what());
       }
   }
+
+  // A change made outside while the window shows the list is shown at once and kept by the
+  // window's next edit; one made between the window's read and its write stops the write.
+  void changesMadeOutsideAreNeverOverwritten() {
+    std::string list; // of the game set up for each case
+    const std::vector<std::pair<const char*, std::function<void()>>> outside = {
+        {"Inner Rim", [&] { test::RunCli("add-group " + FGame + " combat neutral 'Inner Rim'"); }},
+        {"By Hand",
+         [&] { test::WriteBytes(list, test::ReadBytes(list) + "//\r\n[By Hand]\r\n//\r\n"); }}};
+    for (const auto& [added, change] : outside) {
+      SetUpGame();
+      list = GameFile("combat", "mission.lst").string();
+      StoreSettings("MType=1\r\n");
+      Open();
+      change();
+      QTRY_VERIFY(Caption("ShowFileTitlePanel").contains(QStringLiteral("changed on disk")));
+      QVERIFY(Node(QString::fromLatin1(added)));
+      Rename("Bravo", "Bravo Two");
+      QCoreApplication::processEvents();
+      QVERIFY2(test::ReadBytes(list).find(added) != std::string::npos, added);
+      QVERIFY2(test::ReadBytes(list).find("Bravo Two") != std::string::npos, added);
+
+      // Between the read and the write.
+      Node(QStringLiteral("Alpha"))->setText(0, QStringLiteral("Alpha Two"));
+      change();
+      const std::string changed = test::ReadBytes(list);
+      QCoreApplication::processEvents();
+      QCOMPARE(test::ReadBytes(list), changed);
+      QVERIFY(FPrompts.Messages.last().contains(QStringLiteral("changed on disk")));
+      QVERIFY(Node(QStringLiteral("Alpha")));
+      QVERIFY(!Labels().join(QLatin1Char('|')).contains(QStringLiteral("Alpha Two")));
+      TearDownGame();
+    }
+  }
 };
 
 int RunCliParityTest(int argc, char** argv) {
