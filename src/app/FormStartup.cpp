@@ -78,6 +78,7 @@ void TixoFlightdeckForm::FormCreate() {
       QStringLiteral("Choose the folder where X-wing vs. TIE Fighter is installed:\n"
                      "File > Set XvT Directory"));
   if (!FXvTPath.empty() && IsXvTDirectory(FXvTPath)) {
+    RecoverInterruptedCommand();
     FMissionView->SetPlaceholder({});
     EnableMissionCommands(true);
     FTreeState = tsBuilding;

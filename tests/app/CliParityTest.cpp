@@ -1,4 +1,5 @@
 #include "cli/CliRun.h"
+#include "journal/History.h"
 #include "support/FormFixture.h"
 
 #include <functional>
@@ -144,6 +145,31 @@ private slots:
       QVERIFY(!Labels().join(QLatin1Char('|')).contains(QStringLiteral("Alpha Two")));
       TearDownGame();
     }
+  }
+
+  // A command cut short (its entry still pending) is rolled back when the window opens the
+  // game: an edit then leaves a game the check finds whole.
+  void aCommandCutShortIsRolledBackBeforeTheGameIsShown() {
+    SetUpGame();
+    for (const char* mission : {"a.tie", "b.tie", "d.tie"})
+      test::WriteBytes(GameFile("combat", mission), "mission");
+    const std::string list = GameFile("combat", "mission.lst").string();
+    const std::string before = test::ReadBytes(list);
+    const std::string added = GameFile("combat", "x.tie").string();
+    TGameHistory(FGame).Begin("install-pack", "half.ixo", 0, {{list, "1:1"}, {added, "1:1"}});
+    // The list went in, replaced as every command replaces it; the mission did not yet.
+    test::WriteBytes(list + ".new", before + "7\r\nx.tie\r\nHalf\r\n");
+    fs::rename(list + ".new", list);
+    StoreSettings("MType=1\r\n");
+    Open();
+    QCOMPARE(test::ReadBytes(list), before);
+    QVERIFY(!Labels().join(QLatin1Char('|')).contains(QStringLiteral("Half")));
+    Rename("Bravo", "Bravo Two");
+    QCoreApplication::processEvents();
+    const test::TCommandResult check = test::RunCli("check " + FGame + " combat neutral");
+    QVERIFY2(check.ExitCode == 0, check.Output.c_str());
+    QVERIFY(test::ReadBytes(list).find("Bravo Two") != std::string::npos);
+    TearDownGame();
   }
 };
 

@@ -1,5 +1,6 @@
 #include "app/ArchiveProgress.h"
 #include "app/PackDialog.h"
+#include "cli/CliRun.h"
 #include "support/FormFixture.h"
 #include "support/PackFiles.h"
 
@@ -174,7 +175,11 @@ private slots:
     const std::string before = test::Snapshot(FTemp->Path() / "Game");
     FPrompts.Files = {PackPath("dark.ixo")};
     FPrompts.InstallPlanned = false;
+    int historyExit = -1; // nothing is locked while the user reads the plan
+    FPrompts.WhilePlanShown = [&] { historyExit = test::RunCli("history " + FGame).ExitCode; };
     Click("InstallPackBtn");
+    FPrompts.WhilePlanShown = {};
+    QCOMPARE(historyExit, 0);
     QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
     const QStringList plan = FPrompts.PackPlans.front();
     QVERIFY(plan.contains(QStringLiteral("battle/mission.lst: War \"Dark Times\"")));

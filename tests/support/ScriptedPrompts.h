@@ -65,8 +65,11 @@ public:
 
   QList<QStringList> PackPlans; // the plan each pack install showed
   bool InstallPlanned = true;   // the answer: install, or cancel
+  std::function<void()> WhilePlanShown;
   bool ConfirmPackPlan(const QString&, const QStringList& plan) override {
     PackPlans << plan;
+    if (WhilePlanShown)
+      WhilePlanShown();
     return InstallPlanned;
   }
 
