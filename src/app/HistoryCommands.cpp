@@ -5,7 +5,14 @@
 #include "app/TixoFlightdeckForm.h"
 #include "journal/Session.h"
 
+#include "lists/MissionTypes.h"
+#include "platform/AsciiCase.h"
+#include "platform/PathNames.h"
+
 #include <QAction>
+#include <QDateTime>
+
+#include <algorithm>
 
 namespace flightdeck {
 
@@ -36,6 +43,26 @@ QString EntryCaption(const THistoryEntry& entry) {
   const QString subject = SubjectCaption(entry);
   return CommandCaption(entry.Command) +
          (subject.isEmpty() ? QString() : QLatin1Char(' ') + subject);
+}
+
+// When an entry was made, in the user's time: "2026-12-07 11:00:00".
+QString LocalTime(const THistoryEntry& entry) {
+  const QDateTime utc = QDateTime::fromString(QString::fromStdString(entry.Time), Qt::ISODate);
+  return utc.isValid() ? utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                       : QString::fromStdString(entry.Time);
+}
+
+// The list an entry changed (the first it names), else its first file: "combat/rebel.lst".
+QString ListOf(const THistoryEntry& entry) {
+  const auto list =
+      std::find_if(entry.Files.begin(), entry.Files.end(), [](const THistoryFile& file) {
+        return std::any_of(ListFileNames.begin(), ListFileNames.end(), [&](std::string_view name) {
+          return SameTextAscii(ExtractFileName(file.Path), name);
+        });
+      });
+  if (list != entry.Files.end())
+    return QString::fromStdString(list->Path);
+  return entry.Files.empty() ? QString() : QString::fromStdString(entry.Files.front().Path);
 }
 
 } // namespace
@@ -95,9 +122,10 @@ void TixoFlightdeckForm::mEditHistoryClick() {
   const std::vector<THistoryEntry> entries = GameHistory();
   QStringList lines;
   for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
-    lines << QString::number(entry->Id) + QStringLiteral("  ") +
-                 QString::fromStdString(entry->Time).replace(QLatin1Char('T'), QLatin1Char(' ')) +
+    lines << QString::number(entry->Id) + QStringLiteral("  ") + LocalTime(*entry) +
                  QStringLiteral("  ") + EntryCaption(*entry) +
+                 (ListOf(*entry).isEmpty() ? QString()
+                                           : QStringLiteral(" \u00b7 ") + ListOf(*entry)) +
                  (entry->Undone ? QStringLiteral("  (undone)") : QString());
   const int chosen = FEnvironment.Prompts->ChooseHistoryEntry(lines);
   if (chosen >= 0 && chosen < static_cast<int>(entries.size()))

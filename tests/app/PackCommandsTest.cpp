@@ -6,6 +6,7 @@
 
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -205,7 +206,12 @@ private slots:
     FPrompts.HistoryChoice = 2; // newest first: the redo, the undo, the install
     Control<QAction>("mEditHistory")->trigger();
     QCOMPARE(FPrompts.HistoryShown.front().size(), 3);
-    QVERIFY(FPrompts.HistoryShown.front().back().endsWith(QStringLiteral("Install Pack dark.ixo")));
+    // Its local time, what it did and the list it changed.
+    QVERIFY(QRegularExpression(
+                QStringLiteral("^1  \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  Install Pack "
+                               "dark.ixo \u00b7 battle/mission.lst$"))
+                .match(FPrompts.HistoryShown.front().back())
+                .hasMatch());
     QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
   }
 
