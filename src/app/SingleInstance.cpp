@@ -1,8 +1,13 @@
 #include "app/SingleInstance.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace flightdeck {
@@ -10,22 +15,51 @@ namespace flightdeck {
 namespace {
 
 constexpr int ConnectTimeout = 500; // ms; a running window answers at once
+constexpr int DialogPoll = 200;     // ms between looks whether a dialog is still open
+
+// A folder only this user can enter: it exists or is made now, with mode 0700, and is checked to
+// be a folder of the user's own that nobody else may enter.
+bool IsPrivateFolder(const QString& folder) {
+  const QByteArray path = QFile::encodeName(folder);
+  ::mkdir(path.constData(), 0700);
+  struct stat state {};
+  return ::lstat(path.constData(), &state) == 0 && S_ISDIR(state.st_mode) &&
+         state.st_uid == ::getuid() && (state.st_mode & 077) == 0;
+}
+
+// True when nothing is at `path`, or a socket of this user is.
+bool IsOwnOrFree(const QString& path) {
+  struct stat state {};
+  return ::lstat(QFile::encodeName(path).constData(), &state) != 0 ||
+         (S_ISSOCK(state.st_mode) && state.st_uid == ::getuid());
+}
 
 } // namespace
 
-TSingleInstance::TSingleInstance(QString name, QObject* parent)
-    : QObject(parent), FName(std::move(name)) {}
+TSingleInstance::TSingleInstance(QString path, QObject* parent)
+    : QObject(parent), FPath(std::move(path)) {}
 
-QString TSingleInstance::NameForThisUser() {
-  return QStringLiteral("flightdeck-") + QString::number(getuid());
+QString TSingleInstance::PathForThisSession() {
+  QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+  if (display.isEmpty())
+    display = qEnvironmentVariable("DISPLAY");
+  display.replace(QLatin1Char('/'), QLatin1Char('_'));
+  QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (folder.isEmpty() || !IsPrivateFolder(folder))
+    folder = QDir::tempPath() + QStringLiteral("/flightdeck-") + QString::number(::getuid());
+  if (!IsPrivateFolder(folder))
+    return {};
+  return folder + QStringLiteral("/flightdeck-") + display;
 }
 
-bool TSingleInstance::HandOver(const QStringList& files) const {
+bool TSingleInstance::HandOver(const QStringList& arguments) const {
+  if (FPath.isEmpty() || !IsOwnOrFree(FPath))
+    return false;
   QLocalSocket socket;
-  socket.connectToServer(FName);
+  socket.connectToServer(FPath);
   if (!socket.waitForConnected(ConnectTimeout))
     return false;
-  socket.write((files.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+  socket.write((arguments.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
   socket.flush();
   socket.waitForBytesWritten(ConnectTimeout);
   socket.disconnectFromServer();
@@ -34,24 +68,56 @@ bool TSingleInstance::HandOver(const QStringList& files) const {
   return true;
 }
 
-void TSingleInstance::Listen(std::function<void(const QStringList&)> onFiles) {
-  FOnFiles = std::move(onFiles);
+void TSingleInstance::Listen(std::function<void(const QStringList&)> onArguments) {
+  FOnArguments = std::move(onArguments);
+  if (FPath.isEmpty() || !IsOwnOrFree(FPath))
+    return; // someone else's: this window simply runs on its own
   FServer = new QLocalServer(this);
   FServer->setSocketOptions(QLocalServer::UserAccessOption);
   // A socket left by a window that crashed is in the way of the new one.
-  QLocalServer::removeServer(FName);
-  FServer->listen(FName);
+  QLocalServer::removeServer(FPath);
+  FServer->listen(FPath);
   connect(FServer, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = FServer->nextPendingConnection()) {
+      socket->setReadBufferSize(MaxMessage + 1);
+      connect(socket, &QLocalSocket::readyRead, this, [socket] {
+        if (socket->bytesAvailable() <= MaxMessage)
+          return;
+        socket->setProperty("refused", true); // whole: nothing of it is carried out
+        socket->abort();
+      });
       connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
-        QStringList files = QString::fromUtf8(socket->readAll()).split(QLatin1Char('\n'));
-        files.removeAll(QString());
         socket->deleteLater();
-        if (FOnFiles)
-          FOnFiles(files);
+        const QByteArray message = socket->readAll();
+        // A hand-off ends with a line end: one cut short is no hand-off.
+        if (socket->property("refused").toBool() || !message.endsWith('\n'))
+          return;
+        QStringList arguments = QString::fromUtf8(message).split(QLatin1Char('\n'));
+        arguments.removeAll(QString());
+        FWaiting.push_back(arguments);
+        CarryOutWaiting();
       });
     }
   });
+}
+
+void TSingleInstance::CarryOutWaiting() {
+  if (FCarryingOut)
+    return; // the one being carried out goes on with the rest
+  if (QApplication::activeModalWidget()) {
+    QTimer::singleShot(DialogPoll, this, [this] { CarryOutWaiting(); });
+    return;
+  }
+  FCarryingOut = true;
+  while (!FWaiting.empty() && !QApplication::activeModalWidget()) {
+    const QStringList arguments = std::move(FWaiting.front());
+    FWaiting.pop_front();
+    if (FOnArguments)
+      FOnArguments(arguments);
+  }
+  FCarryingOut = false;
+  if (!FWaiting.empty())
+    QTimer::singleShot(DialogPoll, this, [this] { CarryOutWaiting(); });
 }
 
 } // namespace flightdeck

@@ -3,33 +3,44 @@
 #include <QObject>
 #include <QStringList>
 
+#include <deque>
 #include <functional>
 
 class QLocalServer;
 
 namespace flightdeck {
 
-// One window per user: a start that finds a window already running hands it its arguments and
-// ends; the running one carries them out as if it had been started with them.
+// One window per user and session: a start that finds a window already running on the same
+// display hands it its arguments and ends; the running one carries them out as if it had been
+// started with them, one after another and never while one of its dialogs is open.
 class TSingleInstance : public QObject {
   Q_OBJECT
 
 public:
-  // `name`: the same for every start of the same user.
-  explicit TSingleInstance(QString name, QObject* parent = nullptr);
+  // `path`: the socket, the same for every start of the same user on the same display; empty
+  // for none (every start opens its own window).
+  explicit TSingleInstance(QString path, QObject* parent = nullptr);
 
-  // True when another instance runs and has taken `arguments` (possibly none).
+  // True when another instance runs and has taken `arguments` (possibly none). A socket that is
+  // not the user's own is never spoken to.
   bool HandOver(const QStringList& arguments) const;
-  // From now on, what later starts hand over goes to `onArguments`.
+  // From now on, what later starts hand over goes to `onArguments`, unless the socket's name is
+  // taken by someone else.
   void Listen(std::function<void(const QStringList& arguments)> onArguments);
 
-  // The name for the user running this program.
-  static QString NameForThisUser();
+  // The socket of this user's session on this display: in $XDG_RUNTIME_DIR, else in a folder
+  // of the user's own (mode 0700) in the temporary folder; empty when there is no such folder.
+  static QString PathForThisSession();
+  static constexpr qint64 MaxMessage = 64 << 10; // a longer hand-off is refused
 
 private:
-  QString FName;
+  void CarryOutWaiting();
+
+  QString FPath;
   QLocalServer* FServer = nullptr;
-  std::function<void(const QStringList&)> FOnFiles;
+  std::function<void(const QStringList&)> FOnArguments;
+  std::deque<QStringList> FWaiting; // hand-offs not carried out yet, oldest first
+  bool FCarryingOut = false;
 };
 
 } // namespace flightdeck

@@ -83,8 +83,9 @@ int main(int argc, char** argv) {
   }
   TixoApplication application(argc, argv);
   const TStartRequest request = TStartRequest::From(application.arguments().mid(1));
-  // One window per user: a second start hands what it was asked to the first and ends.
-  TSingleInstance instance(TSingleInstance::NameForThisUser());
+  // One window per user and display: a second start hands what it was asked to the first and
+  // ends.
+  TSingleInstance instance(TSingleInstance::PathForThisSession());
   if (instance.HandOver(request.Arguments()))
     return 0;
 

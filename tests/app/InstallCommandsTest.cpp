@@ -1,7 +1,12 @@
 #include "app/SingleInstance.h"
+
+#include <QDialog>
+#include <QLocalServer>
+
 #include "journal/History.h"
 #include "support/FormFixture.h"
 #include "support/PackFiles.h"
+#include <unistd.h>
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -198,23 +203,64 @@ private slots:
             std::string::npos);
   }
 
-  void aFileGivenToASecondStartGoesToTheRunningWindow() {
+  void aFileGivenToASecondStartGoesToTheRunningWindowOfItsSession() {
     StoreSettings("MType=1\r\n");
     Open();
-    const QString name = QStringLiteral("flightdeck-test-") + QString::number(getpid());
-    QVERIFY(!TSingleInstance(name).HandOver({})); // nobody runs yet
-    TSingleInstance running(name);
-    QStringList received;
+    // The socket lives in the session's runtime folder, one a display.
+    const fs::path runtime = FTemp->Path() / "run";
+    fs::create_directory(runtime);
+    fs::permissions(runtime, fs::perms::owner_all);
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.string()));
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("DISPLAY", ":8");
+    const QString other = TSingleInstance::PathForThisSession();
+    qputenv("DISPLAY", ":7");
+    const QString path = TSingleInstance::PathForThisSession();
+    QCOMPARE(path, QString::fromStdString(runtime.string()) + QStringLiteral("/flightdeck-:7"));
+    QVERIFY(other != path);
+
+    QVERIFY(!TSingleInstance(path).HandOver({})); // nobody runs yet
+    TSingleInstance running(path);
+    QList<QStringList> received;
     running.Listen([&](const QStringList& files) {
-      received = files;
+      received << files;
       FForm->OpenFiles(files);
     });
     const QString pack = MakeDarkPack();
-    QVERIFY(TSingleInstance(name).HandOver({pack}));
+    QVERIFY(TSingleInstance(path).HandOver({pack}));
     QVERIFY(QTest::qWaitFor([&] { return !received.isEmpty(); }, 5000));
-    QCOMPARE(received, QStringList{pack});
+    QCOMPARE(received, QList<QStringList>{QStringList{pack}});
     QVERIFY(ReadBytes(GameFile("combat", "mission.lst")).find("[Into Darkness]") !=
             std::string::npos);
+
+    // A message over the bound is refused whole.
+    received.clear();
+    QVERIFY(TSingleInstance(path).HandOver({QString(1 << 20, QLatin1Char('x'))}));
+    QTest::qWait(300);
+    QVERIFY(received.isEmpty());
+
+    // Hand-offs that come while a dialog is open wait for it, and keep their order.
+    QDialog dialog(FForm.get());
+    dialog.setModal(true);
+    dialog.show();
+    QVERIFY(TSingleInstance(path).HandOver({QStringLiteral("/a.txt")}));
+    QVERIFY(TSingleInstance(path).HandOver({QStringLiteral("/b.txt")}));
+    QTest::qWait(300);
+    QVERIFY(received.isEmpty());
+    dialog.close();
+    QVERIFY(QTest::qWaitFor([&] { return received.size() == 2; }, 5000));
+    QCOMPARE(received,
+             (QList<QStringList>{{QStringLiteral("/a.txt")}, {QStringLiteral("/b.txt")}}));
+
+    // A name taken by another user's socket: nothing is handed to it, and it stays.
+    QLocalServer foreign;
+    const QString taken = QString::fromStdString((runtime / "taken").string());
+    QVERIFY(foreign.listen(taken));
+    if (::chown(QFile::encodeName(taken).constData(), 65534, 65534) == 0) {
+      QVERIFY(!TSingleInstance(taken).HandOver({pack}));
+      TSingleInstance(taken).Listen([](const QStringList&) {});
+      QVERIFY(fs::exists(runtime / "taken"));
+    }
   }
 };
 
