@@ -17,6 +17,8 @@ namespace flightdeck {
 
 bool TixoFlightdeckForm::RunCommand(const std::string& command, const std::string& subject,
                                     const std::function<bool(TSession&)>& stage) {
+  if (FAwaitingLabel)
+    MissionViewEdited(nullptr); // the new entry first, as it stands
   try {
     TSession session(FXvTPath, command, subject);
     if (!stage(session))
@@ -66,7 +68,7 @@ void TixoFlightdeckForm::CheckFilesOnDisk() {
   if (!FDocument || !FMissionCommandsEnabled)
     return;
   // Not under the user's hands: a label being edited, or a dialog open, is left alone.
-  if (FMissionView->indexWidget(FMissionView->currentIndex()) ||
+  if (FMissionView->indexWidget(FMissionView->currentIndex()) || FAwaitingLabel ||
       QApplication::activeModalWidget()) {
     FDiskCheck->start();
     return;

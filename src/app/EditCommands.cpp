@@ -25,10 +25,7 @@ void ExpandAll(QTreeWidgetItem* node) {
 void TixoFlightdeckForm::mnuAddCampaignClick() {
   TMissionTreeItem* item = MakeItem(FDocument->AddGroup());
   FMissionView->addTopLevelItem(item);
-  if (!CommitEdit("add-group", item->Node().Label))
-    return;
-  FMissionView->setCurrentItem(item);
-  FMissionView->editItem(item);
+  AwaitLabel(item, {"add-group", &item->Node(), false, {}});
 }
 
 void TixoFlightdeckForm::mnuAddBattleClick() {
@@ -49,13 +46,11 @@ void TixoFlightdeckForm::mnuAddBattleClick() {
   }
   TMissionTreeItem* item = MakeItem(*added.Value());
   ItemOf(header)->addChild(item);
-  if (!CommitEdit("add-battle", added.Value()->Record.FileName))
-    return;
   FMissionView->setCurrentItem(item);
   MissionNumberEB->setText(QString::number(added.Value()->Record.Number));
   ShowNextNumberButtonClick(this);
   item->setExpanded(item->childCount() > 0);
-  FMissionView->editItem(item);
+  AwaitLabel(item, {"add-battle", added.Value(), true, {}});
 }
 
 void TixoFlightdeckForm::mnuRemoveClick() {
@@ -98,8 +93,28 @@ void TixoFlightdeckForm::MissionViewItemChanged(QTreeWidgetItem* item) {
     item->setText(0, FromList(node.Label));
 }
 
+void TixoFlightdeckForm::AwaitLabel(TMissionTreeItem* item, TLabelledEntry entry) {
+  FAwaitingLabel = std::move(entry);
+  FMissionView->setCurrentItem(item);
+  FMissionView->editItem(item);
+}
+
 void TixoFlightdeckForm::MissionViewEdited(QTreeWidgetItem*) {
-  TixoApplication::Instance()->RunGuarded([this] { CommitEdit("rename", FRenamedFrom); });
+  TixoApplication::Instance()->RunGuarded([this] {
+    if (!FAwaitingLabel) {
+      CommitEdit("rename", FRenamedFrom);
+      return;
+    }
+    const TLabelledEntry entry = std::move(*FAwaitingLabel);
+    FAwaitingLabel.reset();
+    RunCommand(entry.Command, entry.NamedByFile ? entry.Node->Record.FileName : entry.Node->Label,
+               [&](TSession& session) {
+                 if (entry.Stage)
+                   entry.Stage(session);
+                 FDocument->Save(session);
+                 return true;
+               });
+  });
 }
 
 void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {

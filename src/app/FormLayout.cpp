@@ -327,6 +327,11 @@ void TixoFlightdeckForm::CreateMissionView() {
           &TixoFlightdeckForm::MissionTypeTabSetChange);
   connect(FMissionView, &QTreeWidget::itemChanged, this,
           &TixoFlightdeckForm::MissionViewItemChanged);
+  // Also a label editor closed without a change ends an edit: a new entry keeps its label.
+  connect(FMissionView->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
+    QMetaObject::invokeMethod(
+        this, [this] { MissionViewEdited(nullptr); }, Qt::QueuedConnection);
+  });
   FMissionView->AcceptLabel = [this](QTreeWidgetItem* node, const QString& label) {
     return MissionViewLabelAcceptable(node, label);
   };

@@ -43,37 +43,42 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
     return;
 
   TMissionNode* parent = FDocument->MissionParentOf(SelectedTreeNode());
-  // A mission the Combat lists name already keeps its title there.
-  const std::optional<std::string> title = CombatTitleOf(FXvTPath, copy.Target);
-  TMissionNode* mission = nullptr;
-  if (!RunCommand("install-mission", ExtractFileName(chosen), [&](TSession& session) {
-        if (copied)
-          session.Files().StageCopy(copy.Source, copy.Target);
-        if (parent) {
-          const TOutcome<TMissionNode*> added =
-              AddInstalledMission(session, *FDocument, *parent, copy.Target, title);
-          mission = added ? added.Value() : nullptr;
-        }
-        return true;
-      }))
-    return;
+  const auto stageCopy = [copied, copy](TSession& session) {
+    if (copied)
+      session.Files().StageCopy(copy.Source, copy.Target);
+  };
   if (!parent) {
-    // The copy stays; say why no entry came with it.
-    Tell(
-        QStringLiteral("The mission file is in place, but no entry was added for it: select the ") +
-        QString::fromLatin1(ListItemKindName(InstallParentKind(FMissionType)).data()) +
-        QStringLiteral(" to add it to, or one of its missions, and install it again."));
+    // The copy goes in alone; say why no entry came with it.
+    if (RunCommand("install-mission", ExtractFileName(chosen), [&](TSession& session) {
+          stageCopy(session);
+          return true;
+        }))
+      Tell(QStringLiteral(
+               "The mission file is in place, but no entry was added for it: select the ") +
+           QString::fromLatin1(ListItemKindName(InstallParentKind(FMissionType)).data()) +
+           QStringLiteral(" to add it to, or one of its missions, and install it again."));
     return;
   }
-  if (!mission)
-    return;
-  TMissionTreeItem* item = MakeItem(*mission);
+
+  // The entry is written, with the copy and the Combat lists, once the user has given its label;
+  // a mission the Combat lists name already starts from the title they give it.
+  TMissionNode& mission = FDocument->AddMission(*parent, copy.Target);
+  if (const std::optional<std::string> title = CombatTitleOf(FXvTPath, copy.Target))
+    (void)FDocument->Rename(mission, *title);
+  TMissionTreeItem* item = MakeItem(mission);
   ItemOf(parent)->addChild(item);
   FMissionView->setCurrentItem(item);
   ApplicationHint(QStringLiteral("Mission added to ") + FromList(parent->Label));
-  MissionNumberEB->setText(QString::number(mission->Record.Number));
+  MissionNumberEB->setText(QString::number(mission.Record.Number));
   ShowNextNumberButtonClick(this);
-  FMissionView->editItem(item);
+  const bool combat = FMissionType == mtBattles || FMissionType == mtCombat;
+  AwaitLabel(item, {"install-mission", &mission, true,
+                    [stageCopy, combat, record = mission.Record,
+                     group = parent->Label](TSession& session) {
+                      stageCopy(session);
+                      if (combat)
+                        AddMissionToCombatLists(session, record, group);
+                    }});
 }
 
 QTreeWidgetItem* TixoFlightdeckForm::MissionParentOf(QTreeWidgetItem* node) const {

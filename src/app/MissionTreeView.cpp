@@ -198,6 +198,8 @@ void TixoFlightdeckForm::EndLabelEdit() {
   // A label still being edited is dropped, as if the user had pressed Escape.
   if (QWidget* editor = FMissionView->indexWidget(FMissionView->currentIndex()))
     emit FMissionView->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+  if (FAwaitingLabel)
+    MissionViewEdited(nullptr); // a new entry is written with the label it has
 }
 
 void TixoFlightdeckForm::MissionViewChange() {

@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -96,8 +97,10 @@ public:
   void mnuRemoveClick();
   bool MissionViewLabelAcceptable(QTreeWidgetItem* node, const QString& label);
   void MissionViewItemChanged(QTreeWidgetItem* item);
-  void MissionViewEdited(QTreeWidgetItem* node); // the editor closed: the rename is saved
-  void MissionViewDragDrop(const QPoint& at);    // at: viewport coordinates of the tree
+  // The label editor closed, or a label was set: the rename, or the new entry waiting for its
+  // label, is written as one command.
+  void MissionViewEdited(QTreeWidgetItem* node);
+  void MissionViewDragDrop(const QPoint& at); // at: viewport coordinates of the tree
 
   // Installing a mission and the File menu.
   void mInstallMissionClick();
@@ -225,6 +228,16 @@ private:
   QFileSystemWatcher* FWatcher = nullptr;
   QTimer* FDiskCheck = nullptr; // gathers the watcher's reports of one change
   std::string FRenamedFrom;     // the label an edit in the tree replaced
+  // A new entry in the tree waiting for the label the user gives it in the editor: written,
+  // with that label, as one command when the editor closes (see MissionViewEdited).
+  struct TLabelledEntry {
+    std::string Command;
+    TMissionNode* Node = nullptr;
+    bool NamedByFile = false;             // its history entry names its file, not its label
+    std::function<void(TSession&)> Stage; // what else the command writes, before the list
+  };
+  std::optional<TLabelledEntry> FAwaitingLabel;
+  void AwaitLabel(TMissionTreeItem* item, TLabelledEntry entry);
   void Tell(const QString& text);
 
   std::unique_ptr<TMissionTree> FDocument; // the list shown, as the window edits it
