@@ -130,7 +130,9 @@ void TXvTListFile::LoadBattleFile(const std::string& path, TListFileItem& parent
   if (path.empty() || !FileExists(path))
     return;
   Materialize();
-  const std::array<TTextSpan, 2> description = StoreBattleText(ReadFileBytes(path));
+  const std::string bytes = ReadFileBytes(path);
+  FFilesRead.push_back(FileRead(path, bytes));
+  const std::array<TTextSpan, 2> description = StoreBattleText(bytes);
   parent.Description = {std::string(description[0].In(FText)),
                         std::string(description[1].In(FText))};
   Materialize();

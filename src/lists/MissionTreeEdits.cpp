@@ -92,6 +92,7 @@ TOutcome<TMissionNode*> TMissionTree::AddBattle(TMissionNode& header, std::strin
   if (battleFile.empty() || !FileExists(battleFile))
     return &entry;
   list.LoadBattleFile(battleFile, entry.Record);
+  FFilesRead.insert(FFilesRead.end(), list.FilesRead().begin(), list.FilesRead().end());
   TMissionTitles missionTitles(FGameDirectory, SingleMissionType(FType), gnNeutral);
   for (std::unique_ptr<TListFileItem>& item : list.TakeItems()) {
     std::string label = missionTitles.MissionLabel(*item);

@@ -66,7 +66,8 @@ public:
   void LoadFromFile();
   // Reads the list and its battle files as they are once `transaction` commits.
   void LoadStaged(const TFileTransaction& transaction);
-  // The files the last LoadFromFile or Resave read, the list first.
+  // The files the last LoadFromFile or Resave read, the list first, and those LoadBattleFile
+  // read since.
   const TFilesRead& FilesRead() const { return FFilesRead; }
   void LoadBattleFile(const std::string& path, TListFileItem& parent);
   // Reads the bytes of a list file into Items, replacing what it held, and its battle files
