@@ -6,6 +6,7 @@
 #include "platform/ContentDigest.h"
 #include "platform/DirectoryLock.h"
 #include "platform/HostPath.h"
+#include "platform/PathNames.h"
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -102,13 +103,14 @@ void TixoFlightdeckForm::WatchShownFiles() {
     FWatcher->removePaths(watched);
   if (!FDocument || !FMissionCommandsEnabled)
     return;
-  // Files are replaced by renaming, which their folders report; the history's folder tells of
-  // commands of the command line.
+  // Files are replaced by renaming, which their folders report; a list written in place
+  // reports itself (battle files, as many as a list has battles, are left to their folder); the
+  // history's folder tells of commands of the command line.
   QStringList paths{QString::fromStdString(TGameHistory(FXvTPath).Folder())};
   for (const TFileRead& read : FDocument->FilesRead()) {
     const QFileInfo file(QString::fromStdString(HostPath(read.Path)));
     paths << file.absolutePath();
-    if (file.exists())
+    if (file.exists() && IsListFileName(ExtractFileName(read.Path)))
       paths << file.absoluteFilePath();
   }
   paths.removeDuplicates();

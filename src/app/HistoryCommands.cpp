@@ -6,7 +6,6 @@
 #include "journal/Session.h"
 
 #include "lists/MissionTypes.h"
-#include "platform/AsciiCase.h"
 #include "platform/PathNames.h"
 
 #include <QAction>
@@ -56,9 +55,7 @@ QString LocalTime(const THistoryEntry& entry) {
 QString ListOf(const THistoryEntry& entry) {
   const auto list =
       std::find_if(entry.Files.begin(), entry.Files.end(), [](const THistoryFile& file) {
-        return std::any_of(ListFileNames.begin(), ListFileNames.end(), [&](std::string_view name) {
-          return SameTextAscii(ExtractFileName(file.Path), name);
-        });
+        return IsListFileName(ExtractFileName(file.Path));
       });
   if (list != entry.Files.end())
     return QString::fromStdString(list->Path);

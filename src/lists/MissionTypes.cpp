@@ -13,6 +13,11 @@ namespace flightdeck {
 const std::array<std::string_view, 5> MissionTypeDirs = {"battle\\", "combat\\", "melee\\",
                                                          "tourn\\", "train\\"};
 const std::array<std::string_view, 3> ListFileNames = {"mission.lst", "rebel.lst", "imperial.lst"};
+
+bool IsListFileName(std::string_view name) {
+  return std::any_of(ListFileNames.begin(), ListFileNames.end(),
+                     [&](std::string_view list) { return SameTextAscii(name, list); });
+}
 const std::array<std::string_view, 9> ListItemKindNames = {
     "Campaign",          "Engagement", "War",     "Battle",       "Operation",
     "Tournament Series", "Tournament", "Contest", "Corrupt Entry"};

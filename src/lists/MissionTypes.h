@@ -40,6 +40,8 @@ enum TListItemKind : std::uint8_t {
 extern const std::array<std::string_view, 5> MissionTypeDirs;   // "battle\" ... "train\"
 extern const std::array<std::string_view, 3> ListFileNames;     // by gender - 1
 extern const std::array<std::string_view, 9> ListItemKindNames; // by kind
+// True for the name of a list file ("Mission.LST"), in any letter case.
+bool IsListFileName(std::string_view name);
 
 // Checked access to the tables: a code outside a table's range raises std::invalid_argument.
 TMissionType CheckedMissionType(int code);

@@ -28,11 +28,6 @@ std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
 }
 
-bool IsListFileName(const std::string& name) {
-  return std::any_of(ListFileNames.begin(), ListFileNames.end(),
-                     [&](std::string_view list) { return SameTextAscii(name, list); });
-}
-
 const char* SkipReasonText(std::uint8_t reason) {
   switch (reason) {
   case zsrUnsafeName:
