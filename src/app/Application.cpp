@@ -1,7 +1,6 @@
 #include "app/Application.h"
 
 #include "app/Prompts.h"
-#include "platform/InOutError.h"
 
 #include <QMessageBox>
 
@@ -28,12 +27,6 @@ bool TixoApplication::RunGuarded(const std::function<void()>& action) {
   try {
     action();
     return true;
-  } catch (const EInOutError& error) {
-    // Which file failed matters as much as how.
-    ShowException(QString::fromLocal8Bit(error.what()) +
-                  (error.Path().empty()
-                       ? QString()
-                       : QStringLiteral(": ") + QString::fromStdString(error.Path())));
   } catch (const std::exception& error) {
     ShowException(QString::fromLocal8Bit(error.what()));
   } catch (...) {

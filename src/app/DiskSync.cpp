@@ -22,6 +22,7 @@ bool TixoFlightdeckForm::RunCommand(const std::string& command, const std::strin
     MissionViewEdited(nullptr); // the new entry first, as it stands
   try {
     TSession session(FXvTPath, command, subject);
+    TellRecoveryReports(session);
     if (!stage(session))
       return true;
     const std::vector<TFileTransaction::TStagedFile> staged = session.Files().StagedFiles();
@@ -119,9 +120,15 @@ void TixoFlightdeckForm::WatchShownFiles() {
     FWatcher->addPaths(paths);
 }
 
+void TixoFlightdeckForm::TellRecoveryReports(const TSession& session) {
+  for (const std::string& report : session.RecoveryReports())
+    Tell(QString::fromStdString(report));
+}
+
 void TixoFlightdeckForm::RecoverInterruptedCommand() {
   try {
     const TSession recovery(FXvTPath, "recover");
+    TellRecoveryReports(recovery);
   } catch (const EDirectoryBusy&) {
     // Another command holds the game; it recovers what needs it.
   }

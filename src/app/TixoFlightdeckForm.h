@@ -168,8 +168,10 @@ public:
   // A file the window shows, or the history, changed: the list is shown again when one of its
   // files is no longer what the window read.
   void CheckFilesOnDisk();
-  // Rolls back a command cut short, as every command does first; the game is then whole.
+  // Rolls back a command cut short, as every command does first; the game is then whole, and
+  // what could not be rolled back is told.
   void RecoverInterruptedCommand();
+  void TellRecoveryReports(const TSession& session);
   TMissionType SingleMissionType() const;
 
 protected:

@@ -7,12 +7,30 @@
 
 namespace flightdeck {
 
+namespace {
+
+void PrintEntry(const THistoryEntry& entry, const char* state) {
+  std::cout << "{\"id\":" << entry.Id << ",\"time\":" << JsonString(entry.Time)
+            << ",\"command\":" << JsonString(entry.Command)
+            << ",\"subject\":" << JsonString(entry.Subject) << ",\"files\":" << entry.Files.size()
+            << state << "}\n";
+}
+
+int Outcome(const TOutcome<THistoryEntry>& outcome) {
+  if (outcome)
+    return 0;
+  std::cerr << "flightdeck-cli: " << outcome.Error() << "\n";
+  return 1;
+}
+
+} // namespace
+
 int HistoryCommand(const TInvocation& invocation) {
-  for (const THistoryEntry& entry : TGameHistory(invocation.GameDirectory).Entries())
-    std::cout << "{\"id\":" << entry.Id << ",\"time\":" << JsonString(entry.Time)
-              << ",\"command\":" << JsonString(entry.Command)
-              << ",\"subject\":" << JsonString(entry.Subject) << ",\"files\":" << entry.Files.size()
-              << ",\"undone\":" << (entry.Undone ? "true" : "false") << "}\n";
+  const TGameHistory history(invocation.GameDirectory);
+  for (const THistoryEntry& entry : history.Entries())
+    PrintEntry(entry, entry.Undone ? ",\"undone\":true" : ",\"undone\":false");
+  for (const THistoryEntry& entry : history.Interrupted())
+    PrintEntry(entry, ",\"undone\":false,\"pending\":true");
   return 0;
 }
 
@@ -27,12 +45,11 @@ int UndoCommand(const TInvocation& invocation) {
     }
     id = std::stoi(typed);
   }
-  const TOutcome<THistoryEntry> undone = invocation.Session->Undo(id);
-  if (!undone) {
-    std::cerr << "flightdeck-cli: " << undone.Error() << "\n";
-    return 1;
-  }
-  return 0;
+  return Outcome(invocation.Session->Undo(id));
+}
+
+int RedoCommand(const TInvocation& invocation) {
+  return Outcome(invocation.Session->Redo());
 }
 
 } // namespace flightdeck

@@ -4,9 +4,11 @@
 
 namespace flightdeck {
 
-// The history of a game from flightdeck-cli: its entries, one JSON object each, oldest first,
-// and undoing one of them. Each returns the exit code.
+// The history of a game from flightdeck-cli: its entries, one JSON object each, oldest first
+// (a command cut short last, marked pending), and undoing and redoing as the window's Edit menu
+// does. Each returns the exit code.
 int HistoryCommand(const TInvocation& invocation);
 int UndoCommand(const TInvocation& invocation);
+int RedoCommand(const TInvocation& invocation);
 
 } // namespace flightdeck

@@ -118,6 +118,7 @@ const std::vector<TCommand>& Commands() {
        AddBattleCommand},
       {"history", TScope::Game, 0, false, {}, {}, {}, "", HistoryCommand},
       {"undo", TScope::Game, 1, false, {}, {}, {}, "[ID]", UndoCommand, true},
+      {"redo", TScope::Game, 0, false, {}, {}, {}, "", RedoCommand},
       {"check", TScope::Catalogue, 0, false, {}, {}, {}, "", CheckCommand},
       {"pack-info", TScope::None, 1, false, {}, {}, {}, "PACK.ixo", PackInfoCommand},
       {"detect", TScope::None, 0, false, {}, {}, {}, "", DetectCommand},
@@ -239,6 +240,12 @@ int Run(const TCommand& command, TInvocation invocation) {
       session.emplace(invocation.GameDirectory, std::string(command.Name),
                       Utf8ToWindows1252(SubjectOf(command, invocation)));
       invocation.Session = &*session;
+      for (const std::string& report : session->RecoveryReports())
+        std::cerr << "flightdeck-cli: " << report << "\n";
+    } else if (!TGameHistory(invocation.GameDirectory).Interrupted().empty()) {
+      // Only a command that changes the game may roll it back.
+      std::cerr << "flightdeck-cli: a command on this game was cut short; the next command that "
+                   "changes the game rolls it back\n";
     }
     const THostLookupScope lookup; // its folders each read once
     return command.Run(invocation);

@@ -4,7 +4,7 @@
 #include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
-#include "platform/ReplacementFile.h"
+#include "platform/Limits.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -44,40 +44,6 @@ std::string Root() {
                         "\": " + EInOutError::MessageFor(error) + ". Nothing was changed.");
 }
 
-// Texts of an entry are kept one a line: control characters and "%" are written as %XX.
-std::string Escaped(std::string_view text) {
-  std::string escaped;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7f || c == '%') {
-      char code[4];
-      std::snprintf(code, sizeof code, "%%%02X", byte);
-      escaped += code;
-    } else {
-      escaped += c;
-    }
-  }
-  return escaped;
-}
-
-std::string Unescaped(std::string_view text) {
-  std::string plain;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size()) {
-      const std::string code(text.substr(i + 1, 2));
-      char* end = nullptr;
-      const long value = std::strtol(code.c_str(), &end, 16);
-      if (code.size() == 2 && *end == '\0') {
-        plain += static_cast<char>(value);
-        i += 2;
-        continue;
-      }
-    }
-    plain += text[i];
-  }
-  return plain;
-}
-
 std::string NowUtc() {
   const std::time_t now = std::time(nullptr);
   char text[32];
@@ -101,75 +67,6 @@ std::string RealPathOf(const std::string& hostPath, std::map<std::string, std::s
   return found->second + "/" + (slash == std::string::npos ? hostPath : hostPath.substr(slash + 1));
 }
 
-std::vector<int> EntryIds(const std::string& folder) {
-  std::vector<int> ids;
-  std::error_code error;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-    const std::string name = entry.path().filename().string();
-    if (name.size() == 8 && std::all_of(name.begin(), name.end(), ::isdigit))
-      ids.push_back(std::stoi(name));
-  }
-  std::sort(ids.begin(), ids.end());
-  return ids;
-}
-
-// An entry may only name files below its game: an entry that names another place, damaged or
-// not ours, is not read, so that no undo can write or delete outside the game.
-bool IsPathBelowGame(const std::string& path) {
-  if (path.empty() || path.front() == '/')
-    return false;
-  for (std::size_t start = 0; start <= path.size();) {
-    const std::size_t slash = std::min(path.find('/', start), path.size());
-    const std::string_view part(path.data() + start, slash - start);
-    if (part.empty() || part == "." || part == "..")
-      return false;
-    start = slash + 1;
-  }
-  return path.find('\0') == std::string::npos;
-}
-
-bool ReadEntry(const std::string& path, THistoryEntry& entry) {
-  std::string text;
-  try {
-    text = ReadHostFile(path);
-  } catch (const EInOutError&) {
-    return false;
-  }
-  std::size_t start = 0;
-  bool known = false;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos)
-      end = text.size();
-    const std::string_view line(text.data() + start, end - start);
-    start = end + 1;
-    const std::size_t blank = line.find(' ');
-    const std::string_view key = line.substr(0, blank);
-    const std::string_view value = blank == std::string_view::npos ? "" : line.substr(blank + 1);
-    if (key == "flightdeck-history")
-      known = value == "1";
-    else if (key == "time")
-      entry.Time = Unescaped(value);
-    else if (key == "command")
-      entry.Command = Unescaped(value);
-    else if (key == "subject")
-      entry.Subject = Unescaped(value);
-    else if (key == "undoes")
-      entry.Undoes = std::atoi(std::string(value).c_str());
-    else if (key == "file") {
-      // "file EXISTED AFTER PATH"
-      const std::size_t second = value.find(' ');
-      const std::size_t third =
-          second == std::string_view::npos ? second : value.find(' ', second + 1);
-      if (third == std::string_view::npos || !IsPathBelowGame(Unescaped(value.substr(third + 1))))
-        return false;
-      entry.Files.push_back({Unescaped(value.substr(third + 1)), value.substr(0, second) == "1",
-                             std::string(value.substr(second + 1, third - second - 1))});
-    }
-  }
-  return known;
-}
-
 // The size as a digest gives it.
 std::string SizeText(std::uint64_t size) {
   char text[24];
@@ -189,11 +86,11 @@ std::uint64_t FolderSize(const std::string& folder) {
 // A number kept in a file of the history; none when it cannot be read.
 std::optional<std::uint64_t> ReadNumber(const std::string& path) {
   try {
-    const std::string text = ReadHostFile(path);
+    const std::string text = ReadHostFile(path, 20);
     char* end = nullptr;
     const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0')
-      return std::nullopt;
+    if (text.empty() || text.size() > 15 || *end != '\0')
+      return std::nullopt; // not one of ours: counted again
     return value;
   } catch (const EInOutError&) {
     return std::nullopt;
@@ -213,19 +110,26 @@ void WriteNumber(const std::string& path, std::uint64_t value) {
 }
 
 // Keeps the old content of `hostPath` at `keptPath`: a second link to it where the file system
-// allows, which costs nothing, else a copy.
-void KeepContent(const std::string& hostPath, const std::string& keptPath,
-                 const std::string& folder) {
-  if (LinkHostFile(hostPath, keptPath))
-    return;
-  std::string bytes;
+// allows, which costs nothing, else a copy. Returns the digest of what was kept.
+std::string KeepContent(const std::string& hostPath, const std::string& keptPath,
+                        const std::string& folder) {
   try {
-    bytes = ReadHostFile(hostPath);
+    if (!LinkHostFile(hostPath, keptPath)) {
+      TContentDigest digest;
+      THostFile kept = THostFile::CreatePrivate(keptPath);
+      ReadHostPieces(hostPath, [&](std::string_view piece) {
+        digest.Add(piece);
+        if (!kept.WriteAll(piece))
+          RaiseLastIOError(keptPath);
+      });
+      if (!kept.IsOpen() || !kept.Close())
+        RaiseLastIOError(keptPath);
+      return digest.Text();
+    }
+    return HostFileDigest(keptPath);
   } catch (const EInOutError& error) {
-    RaiseHistoryError(folder, hostPath, error.ErrorCode());
+    RaiseHistoryError(folder, error.Path(), error.ErrorCode());
   }
-  if (!WriteHistoryFile(keptPath, bytes, false))
-    RaiseHistoryError(folder, keptPath);
 }
 
 } // namespace
@@ -268,9 +172,33 @@ TGameHistory::TGameHistory(std::string_view gameDirectory) {
 }
 
 std::string TGameHistory::EntryFolder(int id) const {
-  char name[16];
-  std::snprintf(name, sizeof name, "%08d", id);
-  return FFolder + "/" + name;
+  return FFolder + "/" + HistoryFolderName(id);
+}
+
+std::vector<int> TGameHistory::EntryIds() const {
+  std::vector<int> ids;
+  for (const std::string& name : ReadHostFolder(FFolder))
+    if (const std::optional<int> id = HistoryIdOf(name))
+      ids.push_back(*id);
+  std::sort(ids.begin(), ids.end());
+  return ids;
+}
+
+std::optional<THistoryEntry> TGameHistory::ReadEntry(int id) const {
+  THistoryEntry entry;
+  entry.Id = id;
+  try {
+    if (ParseHistoryRecord(ReadHostFile(EntryFolder(id) + "/entry", MaxHistoryRecordSize), entry))
+      return entry;
+  } catch (const EInOutError&) {
+    // not readable: no entry
+  }
+  return std::nullopt;
+}
+
+std::string TGameHistory::GameIdentity() const {
+  const std::optional<THostFileState> state = HostFileState(FGame);
+  return state ? std::to_string(state->Volume) + ":" + std::to_string(state->Index) : "";
 }
 
 std::string TGameHistory::BeforePath(int id, std::size_t index) const {
@@ -293,13 +221,10 @@ std::string TGameHistory::HostPathOf(const THistoryFile& file) const {
 
 std::vector<THistoryEntry> TGameHistory::Entries() const {
   std::vector<THistoryEntry> entries;
-  for (const int id : EntryIds(FFolder)) {
-    THistoryEntry entry;
-    entry.Id = id;
-    if (!HostEntryExists(EntryFolder(id) + "/pending") &&
-        ReadEntry(EntryFolder(id) + "/entry", entry))
-      entries.push_back(std::move(entry));
-  }
+  for (const int id : EntryIds())
+    if (!HostEntryExists(EntryFolder(id) + "/pending"))
+      if (std::optional<THistoryEntry> entry = ReadEntry(id))
+        entries.push_back(std::move(*entry));
   // An entry is undone when a later one, not undone itself, took it back.
   std::map<int, THistoryEntry*> byId;
   for (THistoryEntry& entry : entries)
@@ -307,6 +232,17 @@ std::vector<THistoryEntry> TGameHistory::Entries() const {
   for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
     if (!entry->Undone && byId.count(entry->Undoes))
       byId[entry->Undoes]->Undone = true;
+  return entries;
+}
+
+std::vector<THistoryEntry> TGameHistory::Interrupted() const {
+  std::vector<THistoryEntry> entries;
+  for (const int id : EntryIds())
+    if (HostEntryExists(EntryFolder(id) + "/pending")) {
+      THistoryEntry unreadable;
+      unreadable.Id = id;
+      entries.push_back(ReadEntry(id).value_or(unreadable));
+    }
   return entries;
 }
 
@@ -339,24 +275,23 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   fs::create_directories(FFolder, error);
   if (error)
     RaiseHistoryError(FFolder, FFolder, error.value());
-  const std::vector<int> ids = EntryIds(FFolder);
-  const int id = ids.empty() ? 1 : ids.back() + 1;
+  const std::vector<int> ids = EntryIds();
+  const int id = ids.empty() ? 1 : ids.back() + 1; // the last id is set aside by recovery
   const std::string folder = EntryFolder(id);
   if (!MakeHostDirectory(folder))
     RaiseHistoryError(FFolder, folder);
   // While it is there, the entry's files may be half in place.
   if (!WriteHistoryFile(folder + "/pending", {}, false))
     RaiseHistoryError(FFolder, folder + "/pending");
-  std::string text = "flightdeck-history 1\ntime " + NowUtc() + "\ncommand " + Escaped(command) +
-                     "\nsubject " + Escaped(subject) + "\nundoes " + std::to_string(undoes) + "\n";
-  for (std::size_t i = 0; i < changes.size(); ++i) {
-    if (existed[i])
-      KeepContent(changes[i].HostPath, BeforePath(id, i), FFolder);
-    text += "file " + std::string(existed[i] ? "1 " : "0 ") + changes[i].After + " " +
-            Escaped(RelativeToGame(changes[i].HostPath)) + "\n";
-  }
+  THistoryEntry entry{id, NowUtc(), command, subject, undoes, GameIdentity(), {}, false};
+  for (std::size_t i = 0; i < changes.size(); ++i)
+    entry.Files.push_back(
+        {RelativeToGame(changes[i].HostPath), existed[i],
+         existed[i] ? KeepContent(changes[i].HostPath, BeforePath(id, i), FFolder) : "-",
+         changes[i].After});
   const std::string partial = folder + "/entry.partial";
-  if (!WriteHistoryFile(partial, text, true) || !RenameHostFile(partial, folder + "/entry"))
+  if (!WriteHistoryFile(partial, HistoryRecordText(entry), true) ||
+      !RenameHostFile(partial, folder + "/entry"))
     RaiseHistoryError(FFolder, partial);
   return id;
 }
@@ -367,7 +302,7 @@ void TGameHistory::Finish(int id) {
   // beside it: a command reads two numbers, not every entry.
   const std::uint64_t size = FolderSize(EntryFolder(id));
   WriteNumber(EntryFolder(id) + "/size", size);
-  const std::vector<int> ids = EntryIds(FFolder);
+  const std::vector<int> ids = EntryIds();
   std::optional<std::uint64_t> total = ReadNumber(FFolder + "/size");
   if (total)
     *total += size;
@@ -385,30 +320,6 @@ void TGameHistory::Finish(int id) {
 std::uint64_t TGameHistory::EntrySize(int id) const {
   const std::optional<std::uint64_t> kept = ReadNumber(EntryFolder(id) + "/size");
   return kept ? *kept : FolderSize(EntryFolder(id));
-}
-
-void TGameHistory::RollBack(int id) {
-  THistoryEntry entry;
-  if (ReadEntry(EntryFolder(id) + "/entry", entry)) {
-    for (std::size_t i = 0; i < entry.Files.size(); ++i) {
-      const std::string host = HostPathOf(entry.Files[i]);
-      if (entry.Files[i].Existed) {
-        TReplacementFile file(host);
-        file.Write(ReadHostFile(BeforePath(id, i)));
-        file.Commit();
-      } else if (!RemoveHostFile(host) && !IsNotFound(LastHostError())) {
-        RaiseLastIOError(host);
-      }
-    }
-  }
-  std::error_code error;
-  fs::remove_all(EntryFolder(id), error);
-}
-
-void TGameHistory::RecoverInterrupted() {
-  for (const int id : EntryIds(FFolder))
-    if (HostEntryExists(EntryFolder(id) + "/pending"))
-      RollBack(id);
 }
 
 } // namespace flightdeck

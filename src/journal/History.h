@@ -1,29 +1,14 @@
 #pragma once
 
+#include "journal/HistoryRecord.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace flightdeck {
-
-// A file one command changed.
-struct THistoryFile {
-  std::string Path;     // below the game directory ("combat/rebel.lst")
-  bool Existed = false; // before the command
-  std::string After;    // the digest of what the command left; "-" when it left no file
-};
-
-// One command that changed files of a game.
-struct THistoryEntry {
-  int Id = 0;
-  std::string Time;    // when, in UTC: "2026-12-07T10:00:00Z"
-  std::string Command; // "install-pack", "rename", "undo", ...
-  std::string Subject; // what it worked on: a pack's file name, a label
-  int Undoes = 0;      // the entry this one took back; 0 for none
-  std::vector<THistoryFile> Files;
-  bool Undone = false; // a later entry, not itself undone, took this one back
-};
 
 // What Undo and Redo of a program's Edit menu take back: the newest entry not undone that is
 // not itself an undo; and the newest undo not undone, as long as nothing but undos and redos
@@ -41,9 +26,11 @@ void SetHistoryLimit(std::uint64_t bytes);
 constexpr std::uint64_t DefaultHistoryLimit = 512ULL << 20;
 
 // The history of one game directory. It lives outside the game, and records each command as
-// a journal: the files' old contents are kept before the first one is replaced, so that a
-// command cut short can be rolled back by the next one. Failures raise EInOutError with a
-// message that names the history.
+// a journal: the files' old contents are kept, with their digests, before the first one is
+// replaced, so that a command cut short can be rolled back by the next one. The history is a
+// safety net that must survive damage itself: an entry that cannot be trusted is set aside in
+// the folder "damaged", told about, and never written into the game. Failures raise
+// EInOutError with a message that names the history.
 class TGameHistory {
 public:
   explicit TGameHistory(std::string_view gameDirectory);
@@ -51,6 +38,9 @@ public:
   const std::string& Folder() const { return FFolder; }
   // The entries, oldest first; an entry that cannot be read is left out.
   std::vector<THistoryEntry> Entries() const;
+  // The commands that were cut short, waiting for the next command that changes the game to
+  // roll them back; one that cannot be read carries its id alone.
+  std::vector<THistoryEntry> Interrupted() const;
 
   // A file a transaction is about to put in place: its host path and the digest of its new
   // content, or "-" when it is to be removed.
@@ -65,10 +55,14 @@ public:
   // Every file is in place: the entry is complete. Then the oldest entries beyond the size
   // limit go.
   void Finish(int id);
-  // Puts back every file of the unfinished entry `id` as it was before, and forgets the entry.
-  void RollBack(int id);
-  // Rolls back every command that was cut short before it finished.
-  void RecoverInterrupted();
+  // Puts back every file of the unfinished entry `id` as it was before, and forgets the entry;
+  // false, leaving the entry for recovery, when that cannot be done.
+  bool RollBack(int id);
+  // Rolls back every command that was cut short before it finished, where the game still holds
+  // exactly what the command left (each file as it was before or as the command wrote it) and
+  // is the same folder. An entry that does not hold, and anything else in the history that
+  // cannot be used, is set aside untouched; returns what was set aside and why, in words.
+  std::vector<std::string> RecoverInterrupted();
 
   // How an entry names the file at `hostPath`: below the game directory (else absolute, and
   // such an entry is never read back).
@@ -79,6 +73,14 @@ public:
 
 private:
   std::string EntryFolder(int id) const;
+  std::vector<int> EntryIds() const;
+  std::optional<THistoryEntry> ReadEntry(int id) const;
+  // The game folder itself, whatever its path ("volume:index"); empty when it is gone.
+  std::string GameIdentity() const;
+  // Why entry `id`, cut short, cannot be rolled back; nothing when it was.
+  std::optional<std::string> Recover(int id);
+  // Moves the folder of entry `id` to "damaged"; says where it is, in words.
+  std::string SetAside(int id) const;
   std::string RelativeToGame(const std::string& realPath) const;
   std::uint64_t EntrySize(int id) const;
   std::string FGame; // the game directory's real path

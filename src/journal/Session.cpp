@@ -1,5 +1,6 @@
 #include "journal/Session.h"
 
+#include "journal/KeptCopy.h"
 #include "platform/ContentDigest.h"
 #include "platform/HostPath.h"
 
@@ -14,7 +15,7 @@ EChangedOnDisk::EChangedOnDisk(std::string file)
 TSession::TSession(std::string_view gameDirectory, std::string command, std::string subject)
     : FGameDirectory(gameDirectory), FLock(gameDirectory), FHistory(gameDirectory),
       FCommand(std::move(command)), FSubject(std::move(subject)) {
-  FHistory.RecoverInterrupted();
+  FRecoveryReports = FHistory.RecoverInterrupted();
 }
 
 TSession::~TSession() = default;
@@ -41,8 +42,12 @@ void TSession::Commit() {
   try {
     FFiles.Commit();
   } catch (...) {
-    if (entry != 0)
-      FHistory.RollBack(entry);
+    // Rolled back at once; what cannot be is left to the next command's recovery.
+    try {
+      if (entry != 0)
+        (void)FHistory.RollBack(entry);
+    } catch (const std::exception&) {
+    }
     throw;
   }
   if (entry != 0)
@@ -51,41 +56,54 @@ void TSession::Commit() {
 
 TOutcome<THistoryEntry> TSession::Undo(int id) {
   const std::vector<THistoryEntry> entries = FHistory.Entries();
-  const auto chosen =
-      std::find_if(entries.rbegin(), entries.rend(), [&](const THistoryEntry& entry) {
-        return id == 0 ? !entry.Undone : entry.Id == id;
-      });
-  if (chosen == entries.rend())
-    return TOutcome<THistoryEntry>::Failure(id == 0 ? "There is nothing to undo."
-                                                    : "The history has no entry " +
-                                                          std::to_string(id) + ".");
+  if (id == 0) {
+    const THistoryEntry* next = NextToUndo(entries);
+    return next ? TakeBack(*next) : TOutcome<THistoryEntry>::Failure("There is nothing to undo.");
+  }
+  const auto chosen = std::find_if(entries.begin(), entries.end(),
+                                   [&](const THistoryEntry& entry) { return entry.Id == id; });
+  if (chosen == entries.end())
+    return TOutcome<THistoryEntry>::Failure("The history has no entry " + std::to_string(id) + ".");
   if (chosen->Undone)
     return TOutcome<THistoryEntry>::Failure("Entry " + std::to_string(id) + " is undone already.");
+  return TakeBack(*chosen);
+}
+
+TOutcome<THistoryEntry> TSession::Redo() {
+  const std::vector<THistoryEntry> entries = FHistory.Entries();
+  const THistoryEntry* next = NextToRedo(entries);
+  return next ? TakeBack(*next) : TOutcome<THistoryEntry>::Failure("There is nothing to redo.");
+}
+
+TOutcome<THistoryEntry> TSession::TakeBack(const THistoryEntry& chosen) {
   std::string changed;
-  for (const THistoryFile& file : chosen->Files)
+  for (const THistoryFile& file : chosen.Files)
     if (HostFileDigest(FHistory.HostPathOf(file)) != file.After)
       changed += (changed.empty() ? "" : ", ") + file.Path;
   if (!changed.empty())
     return TOutcome<THistoryEntry>::Failure(
         "These files changed since, so nothing was undone: " + changed + ".");
+  for (std::size_t i = 0; i < chosen.Files.size(); ++i) {
+    const THistoryFile& file = chosen.Files[i];
+    const std::string host = FHistory.HostPathOf(file);
+    if (!file.Existed)
+      FFiles.StageRemoval(host);
+    else if (const std::optional<std::string> refused =
+                 StageKeptCopy(FFiles, FHistory.BeforePath(chosen.Id, i), file.Before, host))
+      return TOutcome<THistoryEntry>::Failure(
+          file.Path + " cannot be put back, so nothing was undone: " + *refused + ".");
+  }
 
   // This session is the undo: its entry takes back the chosen one. Taking back an undo is a
   // redo; a redo, or anything else, is undone.
-  const bool ofUndo = chosen->Command == "undo";
-  const bool ofOwn = ofUndo || chosen->Command == "redo";
+  const bool ofUndo = chosen.Command == "undo";
+  const bool ofOwn = ofUndo || chosen.Command == "redo";
   FCommand = ofUndo ? "redo" : "undo";
-  FSubject = ofOwn ? chosen->Subject
-                   : chosen->Command + (chosen->Subject.empty() ? "" : " " + chosen->Subject);
-  FUndoes = chosen->Id;
-  for (std::size_t i = 0; i < chosen->Files.size(); ++i) {
-    const std::string host = FHistory.HostPathOf(chosen->Files[i]);
-    if (chosen->Files[i].Existed)
-      FFiles.StageCopy(FHistory.BeforePath(chosen->Id, i), host);
-    else
-      FFiles.StageRemoval(host);
-  }
+  FSubject = ofOwn ? chosen.Subject
+                   : chosen.Command + (chosen.Subject.empty() ? "" : " " + chosen.Subject);
+  FUndoes = chosen.Id;
   Commit();
-  return *chosen;
+  return chosen;
 }
 
 } // namespace flightdeck

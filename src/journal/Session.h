@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace flightdeck {
 
@@ -24,10 +25,11 @@ private:
 
 // One command that changes a game directory: the unit of work the front ends make, one for
 // each command, and hand to the services. It holds the game's lock (see TDirectoryLock) from
-// its start, after rolling back a command cut short; it stages every file the command writes
-// (Files), knows what the command's changes were made from (Expect), and on Commit checks that,
-// records the command as one entry of the game's history and puts the files in place.
-// Dropped uncommitted, it leaves the game as it was.
+// its start, after rolling back a command cut short (what could not be rolled back is set
+// aside and told in RecoveryReports, and never stops the command); it stages every file the command
+// writes (Files), knows what the command's changes were made from (Expect), and on Commit checks
+// that, records the command as one entry of the game's history and puts the files in place. Dropped
+// uncommitted, it leaves the game as it was.
 class TSession {
 public:
   TSession(std::string_view gameDirectory, std::string command, std::string subject = {});
@@ -38,6 +40,8 @@ public:
   const std::string& GameDirectory() const { return FGameDirectory; }
   TFileTransaction& Files() { return FFiles; }
   TGameHistory& History() { return FHistory; }
+  // What recovery set aside when the session opened, in words, for the user.
+  const std::vector<std::string>& RecoveryReports() const { return FRecoveryReports; }
 
   // The command's changes were made from these files as they were read: Commit writes nothing
   // when one of them is no longer what was read.
@@ -47,16 +51,22 @@ public:
   // changed since it was read.
   void Commit();
 
-  // Takes back entry `id` of the game's history (0: the newest one not undone): every file it
-  // touched is put back as it was, committed as an entry of its own, so that undoing an undo
-  // is a redo. The session names that entry itself: open it for the undo alone. Fails,
-  // changing nothing, when a file changed since; the message names the files.
+  // Takes back entry `id` of the game's history (0: what the Edit menu's Undo takes back,
+  // see NextToUndo): every file it touched is put back as it was, from the copies the entry
+  // keeps, checked first; committed as an entry of its own, so that undoing an undo is a redo.
+  // The session names that entry itself: open it for the undo alone. Fails, changing nothing,
+  // when a file changed since or a kept copy is damaged; the message names the files.
   TOutcome<THistoryEntry> Undo(int id);
+  // Does again what the Edit menu's Redo would (see NextToRedo): takes back that undo.
+  TOutcome<THistoryEntry> Redo();
 
 private:
+  TOutcome<THistoryEntry> TakeBack(const THistoryEntry& chosen);
+
   std::string FGameDirectory;
   TDirectoryLock FLock;
   TGameHistory FHistory;
+  std::vector<std::string> FRecoveryReports;
   TFileTransaction FFiles;
   TFilesRead FExpected;
   std::string FCommand;

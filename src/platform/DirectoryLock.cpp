@@ -20,10 +20,18 @@ struct THeldLock {
 std::mutex HeldMutex;
 std::map<std::string, THeldLock> Held;
 
+// The folder as the host spells it, without the separator a game directory ends with.
+std::string FolderName(const std::string& directory) {
+  std::string host = HasNulByte(directory) ? directory : HostPath(directory);
+  while (host.size() > 1 && (host.back() == '/' || host.back() == '\\'))
+    host.pop_back();
+  return host;
+}
+
 } // namespace
 
 EDirectoryBusy::EDirectoryBusy(const std::string& directory)
-    : std::runtime_error("The game directory \"" + directory +
+    : std::runtime_error("The game directory \"" + FolderName(directory) +
                          "\" is in use by another Flightdeck command. Try again when it has "
                          "finished.") {}
 

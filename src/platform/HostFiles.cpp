@@ -1,5 +1,9 @@
 #include "platform/HostFiles.h"
 
+#include "platform/InOutError.h"
+#include "platform/Limits.h"
+
+#include <cstdint>
 #include <utility>
 
 namespace flightdeck {
@@ -27,7 +31,15 @@ void ReadHostPieces(const std::string& hostPath,
 }
 
 std::string ReadHostFile(const std::string& hostPath) {
+  return ReadHostFile(hostPath, UINT64_MAX);
+}
+
+std::string ReadHostFile(const std::string& hostPath, std::uint64_t limit) {
   const THostFile file = THostFile::OpenRegular(hostPath);
+  if (file.Size() > limit)
+    throw EInOutError(TooLargeError(), hostPath,
+                      "File too large: \"" + hostPath + "\" holds more than " + SizeInWords(limit) +
+                          ", the most this program reads of it");
   // Sized by the file: one allocation and, mostly, one read; a byte more to see its end.
   std::string bytes(static_cast<std::size_t>(file.Size()) + 1, '\0');
   std::size_t filled = 0;

@@ -27,9 +27,9 @@ public:
   THostFile& operator=(const THostFile&) = delete;
 
   // The regular file at `hostPath`, open for reading. Anything but a regular file is refused
-  // without being read, so that a FIFO or a device cannot hang or flood the program. Failures
-  // raise EInOutError.
-  static THostFile OpenRegular(const std::string& hostPath);
+  // without being read, so that a FIFO or a device cannot hang or flood the program; so is a
+  // link, unless `followLink`. Failures raise EInOutError.
+  static THostFile OpenRegular(const std::string& hostPath, bool followLink = true);
   // A new file at `hostPath`, open for writing; not open when it cannot be made, with a name
   // that is taken told by IsAlreadyExists.
   static THostFile CreateNew(const std::string& hostPath);
@@ -101,8 +101,11 @@ bool HostProcessEnded(long processId);
 int LastHostError();
 bool IsNotFound(int error);
 bool IsAlreadyExists(int error);
+// A name the host cannot hold (too long, or of characters it refuses): no such file can exist.
+bool IsNameRefused(int error);
 // Reasons the program gives itself, in the host's numbering.
 int NotARegularFileError(bool directory);
+int IsALinkError();
 int TooLargeError();
 int NoSuchFileError();
 
@@ -115,5 +118,7 @@ std::string HostDataFolder();
 void ReadHostPieces(const std::string& hostPath,
                     const std::function<void(std::string_view)>& consume);
 std::string ReadHostFile(const std::string& hostPath);
+// The same for a file of at most `limit` bytes: a larger one is refused unread.
+std::string ReadHostFile(const std::string& hostPath, std::uint64_t limit);
 
 } // namespace flightdeck

@@ -25,9 +25,10 @@ int Fd(std::intptr_t handle) {
 
 } // namespace
 
-THostFile THostFile::OpenRegular(const std::string& hostPath) {
+THostFile THostFile::OpenRegular(const std::string& hostPath, bool followLink) {
   // Not blocking on open, so that a pipe in a file's place cannot hang the program.
-  THostFile file(open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  THostFile file(
+      open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW)));
   struct stat info {};
   if (!file.IsOpen() || fstat(Fd(file.FHandle), &info) != 0)
     RaiseLastIOError(hostPath);
@@ -185,8 +186,16 @@ bool IsAlreadyExists(int error) {
   return error == EEXIST;
 }
 
+bool IsNameRefused(int error) {
+  return error == ENAMETOOLONG;
+}
+
 int NotARegularFileError(bool directory) {
   return directory ? EISDIR : EINVAL;
+}
+
+int IsALinkError() {
+  return ELOOP;
 }
 
 int TooLargeError() {

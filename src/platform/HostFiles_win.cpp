@@ -56,14 +56,18 @@ std::string NarrowHostPath(std::wstring_view widePath) {
   return text;
 }
 
-THostFile THostFile::OpenRegular(const std::string& hostPath) {
+THostFile THostFile::OpenRegular(const std::string& hostPath, bool followLink) {
   // A directory opens only with backup semantics: asked for, it is told apart from a file.
-  THostFile file(Opened(OpenEntry(hostPath, GENERIC_READ)));
+  THostFile file(
+      Opened(Open(hostPath, GENERIC_READ, OPEN_EXISTING,
+                  FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT))));
   if (!file.IsOpen())
     RaiseLastIOError(hostPath);
   BY_HANDLE_FILE_INFORMATION info{};
   if (!GetFileInformationByHandle(Handle(file.FHandle), &info))
     RaiseLastIOError(hostPath);
+  if (!followLink && (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+    throw EInOutError(IsALinkError(), hostPath);
   const bool directory = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
   if (directory || GetFileType(Handle(file.FHandle)) != FILE_TYPE_DISK)
     throw EInOutError(NotARegularFileError(directory), hostPath);
@@ -259,9 +263,17 @@ bool IsAlreadyExists(int error) {
   return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
 }
 
+bool IsNameRefused(int error) {
+  return error == ERROR_INVALID_NAME || error == ERROR_FILENAME_EXCED_RANGE ||
+         error == ERROR_BAD_PATHNAME;
+}
+
 int NotARegularFileError(bool directory) {
-  // Windows refuses to open a directory as a file with "access denied" too.
-  return directory ? ERROR_ACCESS_DENIED : ERROR_INVALID_FUNCTION;
+  return directory ? ERROR_DIRECTORY_NOT_SUPPORTED : ERROR_BAD_FILE_TYPE;
+}
+
+int IsALinkError() {
+  return ERROR_CANT_ACCESS_FILE;
 }
 
 int TooLargeError() {

@@ -1,6 +1,7 @@
 #include "platform/InOutError.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace flightdeck {
 
@@ -9,15 +10,20 @@ std::string EInOutError::MessageFor(int errorCode) {
   case EACCES:
   case EPERM:
   case EROFS:
-  case EISDIR: // Windows refuses to open a directory as a file with "access denied" too.
     return "File access denied";
   case ENOSPC:
 #ifdef EDQUOT
   case EDQUOT:
 #endif
     return "Disk full";
+  case EISDIR:
+    return "Is a folder, not a file";
+  case ELOOP: // a link, where the program follows none
+    return "Is a link, not a file";
+  case EINVAL: // what the program gives itself for a pipe, device or socket
+    return "Not a regular file";
   default:
-    return "I/O error " + std::to_string(errorCode);
+    return std::strerror(errorCode);
   }
 }
 

@@ -205,7 +205,7 @@ void TCatalogueCheck::CheckList(TMissionType type, TGender side, bool report) {
   try {
     text = ReadFileBytes(path);
   } catch (const EInOutError& error) {
-    Add(TProblem::UnreadableList, {}, error.what());
+    Add(TProblem::UnreadableList, {}, error.Reason());
     return;
   }
   if (const std::optional<TProblem> problem = TextProblem(text))
@@ -220,7 +220,7 @@ void TCatalogueCheck::CheckList(TMissionType type, TGender side, bool report) {
       if (read.Exists)
         read.Text = ReadFileBytes(battlePath);
     } catch (const EInOutError& error) {
-      read.Error = error.what();
+      read.Error = error.Reason();
     }
     return read.Text;
   });

@@ -117,7 +117,7 @@ TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory,
   } catch (const EInOutError& error) {
     RemoveFile(partial);
     return TOutcome<>::Failure("The pack \"" + archivePath +
-                               "\" could not be written: " + error.what());
+                               "\" could not be written: " + error.Reason());
   }
   return TDone{};
 }

@@ -217,7 +217,7 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
       if (!IsFolderEntry(file))
         CheckFileReadable(file.Path);
     } catch (const EInOutError& failure) {
-      return {zrFileMissing, "\"" + file.Path + "\" cannot be read: " + failure.what()};
+      return {zrFileMissing, "\"" + file.Path + "\" cannot be read: " + failure.Reason()};
     }
   }
   std::set<std::string> names;
@@ -334,7 +334,8 @@ TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineE
   try {
     return WriteArchive(options, events);
   } catch (const EInOutError& failure) {
-    return {zrWriteFailed, "\"" + options->Archive + "\" could not be written: " + failure.what()};
+    return {zrWriteFailed,
+            "\"" + options->Archive + "\" could not be written: " + failure.Reason()};
   }
 }
 

@@ -1,5 +1,6 @@
 #include "cli/CliRun.h"
 #include "journal/History.h"
+#include "platform/ContentDigest.h"
 #include "support/FormFixture.h"
 
 #include <functional>
@@ -151,9 +152,13 @@ private slots:
     const std::string list = GameFile("combat", "mission.lst").string();
     const std::string before = test::ReadBytes(list);
     const std::string added = GameFile("combat", "x.tie").string();
-    TGameHistory(FGame).Begin("install-pack", "half.ixo", 0, {{list, "1:1"}, {added, "1:1"}});
+    const std::string half = before + "7\r\nx.tie\r\nHalf\r\n";
+    TContentDigest digest;
+    digest.Add(half);
+    TGameHistory(FGame).Begin("install-pack", "half.ixo", 0,
+                              {{list, digest.Text()}, {added, "7:0"}});
     // The list went in, replaced as every command replaces it; the mission did not yet.
-    test::WriteBytes(list + ".new", before + "7\r\nx.tie\r\nHalf\r\n");
+    test::WriteBytes(list + ".new", half);
     fs::rename(list + ".new", list);
     StoreSettings("MType=1\r\n");
     Open();

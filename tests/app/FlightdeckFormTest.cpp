@@ -194,8 +194,9 @@ private slots:
     QCoreApplication::processEvents();
     // The error names the file, with the warning icon.
     QCOMPARE(FPrompts.Messages,
-             QStringList{QStringLiteral("Ixo Kit: File access denied: ") +
-                         QString::fromStdString(GameFile("battle", "b2.lst").string())});
+             QStringList{QStringLiteral("Ixo Kit: Is a folder, not a file: \"") +
+                         QString::fromStdString(GameFile("battle", "b2.lst").string()) +
+                         QLatin1Char('"')});
     QCOMPARE(FPrompts.Warnings, QList<bool>{true});
     QCOMPARE(form.MissionType(), mtBattles);
     QCOMPARE(Control<QTabBar>("MissionTypeTabSet")->currentIndex(), 0);

@@ -77,7 +77,8 @@ TEST(Cli, ResaveKeepsTheDemoGameByteForByteAndReportsFailures) {
   fs::create_directory(tourn / "cup1.lst");
   const TRun failed = RunCli("resave " + game + " tournaments neutral");
   EXPECT_EQ(failed.ExitCode, 1);
-  EXPECT_EQ(failed.Output, "flightdeck-cli: File access denied\n");
+  EXPECT_EQ(failed.Output, "flightdeck-cli: Is a folder, not a file: \"" +
+                               (tourn / "cup1.lst").generic_string() + "\"\n");
   EXPECT_EQ(test::ReadBytes(tourn / "mission.lst"),
             test::ReadBytes(fs::path(DemoGame) / "tourn" / "mission.lst"));
 }

@@ -26,23 +26,29 @@ using test::TTempDir;
 using test::WriteBytes;
 namespace fs = std::filesystem;
 
-TEST(InOutError, GivesTheMessagesUsersSee) {
+TEST(InOutError, GivesTheMessagesUsersSeeInWordsWithTheFile) {
   // Error numbers are the host's own: errno here, GetLastError's codes on Windows.
 #ifdef _WIN32
   const std::pair<int, const char*> messages[] = {{5, "File access denied"},
                                                   {32, "File access denied"},
                                                   {112, "Disk full"},
                                                   {39, "Disk full"},
-                                                  {1117, "I/O error 1117"}};
+                                                  {336, "Is a folder, not a file"},
+                                                  {2, "The system cannot find the file specified"},
+                                                  {206, "The filename or extension is too long"}};
 #else
   const std::pair<int, const char*> messages[] = {{EACCES, "File access denied"},
                                                   {EROFS, "File access denied"},
                                                   {ENOSPC, "Disk full"},
-                                                  {EIO, "I/O error 5"}};
+                                                  {EISDIR, "Is a folder, not a file"},
+                                                  {ENOENT, "No such file or directory"},
+                                                  {ENAMETOOLONG, "File name too long"}};
 #endif
   for (const auto& [code, message] : messages) {
     EXPECT_STREQ(EInOutError(code).what(), message);
-    EXPECT_EQ(EInOutError(code).ErrorCode(), code);
+    EXPECT_EQ(EInOutError(code, "/games/XvT/a.lst").what(),
+              std::string(message) + ": \"/games/XvT/a.lst\"");
+    EXPECT_EQ(EInOutError(code, "/games/XvT/a.lst").Reason(), message);
   }
 }
 
@@ -88,7 +94,8 @@ TEST(FileTransaction, DroppedOrFailingTransactionLeavesOldFilesAndNoTemporaryFil
     transaction.Commit();
     FAIL() << "replacing a directory succeeded";
   } catch (const EInOutError& error) {
-    EXPECT_STREQ(error.what(), "File access denied");
+    EXPECT_EQ(error.Reason(), "Is a folder, not a file");
+    EXPECT_EQ(error.Path(), temp.Slashed() + "sub.lst");
   }
   EXPECT_EQ(ReadBytes(temp.Path() / "a.lst"), "old a");
   EXPECT_EQ(ListDirectory(temp.Path()), "a.lst sub.lst");
@@ -220,7 +227,10 @@ TEST(FileTransaction, AListThatMayNotBeReplacedGivesFileAccessDenied) {
   if (outcome.Skipped)
     GTEST_SKIP() << outcome.Message;
 #endif
-  EXPECT_EQ(outcome.Message, "File access denied");
+  // The message names the file.
+  EXPECT_TRUE(outcome.Message.starts_with("File access denied: \"") &&
+              outcome.Message.ends_with("mission.lst\""))
+      << outcome.Message;
   EXPECT_EQ(ReadBytes(folder / "mission.lst"), "old");
   EXPECT_EQ(ListDirectory(folder), "mission.lst");
 }
@@ -267,7 +277,9 @@ TEST(FileTransaction, FullDiskGivesDiskFullAndKeepsTheOldFile) {
   if (outcome.Skipped)
     GTEST_SKIP() << outcome.Message;
 #endif
-  EXPECT_EQ(outcome.Message, "Disk full");
+  EXPECT_TRUE(outcome.Message.starts_with("Disk full: \"") &&
+              outcome.Message.find("mission.lst") != std::string::npos)
+      << outcome.Message;
 }
 
 } // namespace

@@ -1,13 +1,17 @@
 #include "journal/FileTransaction.h"
 #include "journal/Session.h"
+#include "platform/ContentDigest.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
+#include "platform/Limits.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
+#include <sys/stat.h>
 
 namespace flightdeck {
 namespace {
@@ -114,9 +118,8 @@ TEST_F(History, AHistoryThatCannotBeWrittenStopsTheCommandBeforeAnyChange) {
   EXPECT_EQ(Snapshot(FGame), before);
 }
 
-TEST_F(History, ACommandCutShortIsRolledBack) {
+TEST_F(History, ACommandCutShortByAFailureIsRolledBackAtOnce) {
   const std::string before = Snapshot(FGame);
-  // Cut short by a failure in the middle of putting its files in place.
   SetIoFaultPlan([](TIoStep step, const std::string& path) {
     return step == TIoStep::Rename && path.ends_with("c.tie") ? EIO : 0;
   });
@@ -124,19 +127,146 @@ TEST_F(History, ACommandCutShortIsRolledBack) {
   SetIoFaultPlan(nullptr);
   EXPECT_EQ(Snapshot(FGame), before);
   EXPECT_TRUE(Entries().empty());
-  // Cut short by a kill: the journal is there, some files are in place; the next command on the
-  // game puts the old ones back.
-  TGameHistory history(FRoot);
-  history.Begin("install-pack", "Deep.ixo", 0,
-                {{(FGame / "combat" / "a.tie").generic_string(), "5:0"},
-                 {(FGame / "combat" / "new.tie").generic_string(), "5:0"}});
-  for (const char* name : {"a.tie", "new.tie"}) { // each replaced as a save does: renamed over
-    WriteBytes(FGame / "combat" / ".partial", "new");
-    fs::rename(FGame / "combat" / ".partial", FGame / "combat" / name);
+  EXPECT_TRUE(TGameHistory(FRoot).Interrupted().empty());
+}
+
+std::string DigestOf(std::string_view bytes) {
+  TContentDigest digest;
+  digest.Add(bytes);
+  return digest.Text();
+}
+
+// A command killed while its files were put in place, then the history or the game damaged in
+// one way each: the next command rolls it back where every file is as the command left it or
+// as it was, and otherwise sets the entry aside, saying why, and changes nothing. Either way
+// every later command works, and no byte from outside the game reaches it.
+TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
+  const fs::path outside = FTemp.Path() / "outside.tie";
+  WriteBytes(outside, "outside bytes");
+  const std::string longName = "combat/" + std::string(300, 'n') + ".tie";
+  struct TCase {
+    const char* Name;
+    std::function<void(const fs::path& entry)> Damage;
+    const char* Reason; // in the report; empty: rolled back
+  };
+  const auto kept = [](const fs::path& entry) { return entry / "before-0"; };
+  const TCase cases[] = {
+      {"whole", [](const fs::path&) {}, ""},
+      {"truncated copy",
+       [&](const fs::path& entry) {
+         const std::string whole = ReadBytes(kept(entry));
+         fs::remove(kept(entry));
+         WriteBytes(kept(entry), whole.substr(0, whole.size() / 2));
+       },
+       "combat/a.tie: its kept copy is not of the size recorded"},
+      {"linked copy",
+       [&](const fs::path& entry) {
+         fs::remove(kept(entry));
+         fs::create_symlink(outside, kept(entry));
+       },
+       "its kept copy cannot be read"},
+      {"fifo copy",
+       [&](const fs::path& entry) {
+         fs::remove(kept(entry));
+         ASSERT_EQ(mkfifo(kept(entry).c_str(), 0600), 0);
+       },
+       "its kept copy cannot be read"},
+      {"sparse copy",
+       [&](const fs::path& entry) {
+         fs::remove(kept(entry));
+         WriteBytes(kept(entry), "");
+         fs::resize_file(kept(entry), 10ULL << 30);
+       },
+       "its kept copy is not of the size recorded"},
+      {"missing copy", [&](const fs::path& entry) { fs::remove(kept(entry)); },
+       "its kept copy cannot be read: No such file or directory"},
+      {"garbage record",
+       [](const fs::path& entry) { WriteBytes(entry / "entry", "\xff garbage\n"); },
+       "its record cannot be read"},
+      {"hand edit since",
+       [&](const fs::path&) { WriteBytes(FGame / "combat" / "c.tie", "edited"); },
+       "combat/c.tie changed since"},
+      {"recreated game",
+       [&](const fs::path&) {
+         fs::rename(FGame, FTemp.Path() / "old game");
+         fs::create_directories(FGame / "combat");
+         WriteBytes(FGame / "combat" / "c.tie", "new c");
+       },
+       "the game folder is not the one it changed"},
+  };
+  for (const TCase& test : cases) {
+    SCOPED_TRACE(test.Name);
+    fs::remove_all(FTemp.Path() / "data");
+    fs::remove_all(FTemp.Path() / "old game");
+    fs::remove_all(FGame / "combat");
+    fs::create_directories(FGame / "combat");
+    WriteBytes(FGame / "combat" / "a.tie", "old a");
+    const std::string before = Snapshot(FGame);
+    TGameHistory history(FRoot);
+    const int id = history.Begin(
+        "install-pack", "Deep.ixo", 0,
+        {{(FGame / "combat" / "a.tie").generic_string(), DigestOf("new a")},
+         {(FGame / "combat" / "c.tie").generic_string(), DigestOf("new c")},
+         {FTemp.Slashed() + "Game/" + longName, DigestOf("long")}}); // no host can hold it
+    for (const auto& [name, bytes] : {std::pair{"a.tie", "new a"}, std::pair{"c.tie", "new c"}}) {
+      WriteBytes(FGame / "combat" / ".partial", bytes); // put in place as a save does
+      fs::rename(FGame / "combat" / ".partial", FGame / "combat" / name);
+    }
+    ASSERT_EQ(history.Interrupted().size(), 1u);
+    test.Damage(fs::path(history.Folder()) / HistoryFolderName(id));
+    const std::string damaged = Snapshot(FGame);
+
+    std::vector<std::string> reports;
+    {
+      TSession next(FRoot, "rename", "next");
+      reports = next.RecoveryReports();
+      next.Files().Stage(FRoot + "combat/z.tie", "z");
+      next.Commit();
+    }
+    std::string now = Snapshot(FGame);
+    EXPECT_EQ(now.find("outside bytes"), std::string::npos);
+    now.erase(now.find("combat/z.tie = z\n"), std::string("combat/z.tie = z\n").size());
+    if (*test.Reason == '\0') {
+      EXPECT_TRUE(reports.empty()) << reports.front();
+      EXPECT_EQ(now, before);
+    } else {
+      ASSERT_EQ(reports.size(), 1u);
+      EXPECT_TRUE(reports[0].starts_with("The interrupted ")) << reports[0];
+      EXPECT_NE(reports[0].find(test.Reason), std::string::npos) << reports[0];
+      EXPECT_NE(reports[0].find("/damaged/" + HistoryFolderName(id) + "\"; nothing was changed."),
+                std::string::npos)
+          << reports[0];
+      EXPECT_EQ(now, damaged);
+    }
+    EXPECT_TRUE(TGameHistory(FRoot).Interrupted().empty());
+    ASSERT_EQ(Entries().size(), 1u);
+    EXPECT_EQ(Entries().back().Subject, "next");
+    EXPECT_TRUE(Undo(0).Ok());
   }
-  { TSession next(FRoot, "tree"); }
-  EXPECT_EQ(Snapshot(FGame), before);
-  EXPECT_TRUE(Entries().empty());
+}
+
+TEST_F(History, AnEntryHoldingTheLastIdIsSetAsideAndNumberingGoesOn) {
+  Change("rename", "first");
+  const std::string last = TGameHistory(FRoot).Folder() + "/" + HistoryFolderName(LastHistoryId);
+  fs::rename(TGameHistory(FRoot).Folder() + "/" + HistoryFolderName(1), last);
+  TSession next(FRoot, "rename", "second");
+  ASSERT_EQ(next.RecoveryReports().size(), 1u);
+  EXPECT_NE(next.RecoveryReports()[0].find("holds the last number"), std::string::npos);
+  next.Files().Stage(FRoot + "combat/z.tie", "z");
+  next.Commit();
+  ASSERT_EQ(Entries().size(), 1u);
+  EXPECT_EQ(Entries().front().Id, 1);
+}
+
+TEST_F(History, AnUndoChecksTheKeptCopyFirst) {
+  Change("install-pack", "Deep.ixo");
+  const std::string now = Snapshot(FGame);
+  fs::remove(TGameHistory(FRoot).BeforePath(1, 0));
+  fs::create_symlink((FGame / "combat" / "b.tie"), TGameHistory(FRoot).BeforePath(1, 0));
+  const TOutcome<THistoryEntry> refused = Undo(0);
+  EXPECT_EQ(refused.Error(), "combat/a.tie cannot be put back, so nothing was undone: its kept "
+                             "copy cannot be read: Is a link, not a file.");
+  EXPECT_EQ(Snapshot(FGame), now);
 }
 
 TEST_F(History, EntriesThatCannotBeReadOrNameOtherPlacesAreLeftOut) {

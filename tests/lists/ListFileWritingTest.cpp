@@ -143,7 +143,7 @@ TEST_F(ListFileWriting, FailedSaveLeavesListAndBattleFilesIntact) {
           Record(likOperation, 0, "new.tie"), Record(likBattle, 1, "taken.lst", "Blocked")});
     FAIL() << "saving over a directory succeeded";
   } catch (const EInOutError& error) {
-    EXPECT_STREQ(error.what(), "File access denied");
+    EXPECT_EQ(error.Reason(), "Is a folder, not a file");
   }
   EXPECT_EQ(Read("battle", "mission.lst"), oldList);
   EXPECT_EQ(Read("battle", "b1.lst"), oldBattle);

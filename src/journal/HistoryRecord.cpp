@@ -1,0 +1,166 @@
+#include "journal/HistoryRecord.h"
+
+#include "platform/Limits.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace flightdeck {
+
+namespace {
+
+// Texts of a record are kept one a line: control characters and "%" are written as %XX.
+std::string Escaped(std::string_view text) {
+  std::string escaped;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f || c == '%') {
+      char code[4];
+      std::snprintf(code, sizeof code, "%%%02X", byte);
+      escaped += code;
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9')
+    return c - '0';
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  return -1;
+}
+
+std::string Unescaped(std::string_view text) {
+  std::string plain;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 2 < text.size() + 0 && HexDigit(text[i + 1]) >= 0 &&
+        HexDigit(text[i + 2]) >= 0) {
+      plain += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
+      i += 2;
+      continue;
+    }
+    plain += text[i];
+  }
+  return plain;
+}
+
+// An entry may only name files below its game: a record that names another place, damaged or
+// not ours, is not read, so that no undo can write or delete outside the game.
+bool IsPathBelowGame(const std::string& path) {
+  if (path.empty() || path.front() == '/' || path.find('\0') != std::string::npos)
+    return false;
+  for (std::size_t start = 0; start <= path.size();) {
+    const std::size_t slash = std::min(path.find('/', start), path.size());
+    const std::string_view part(path.data() + start, slash - start);
+    if (part.empty() || part == "." || part == "..")
+      return false;
+    start = slash + 1;
+  }
+  return true;
+}
+
+// A whole number of at most nine digits; none for anything else.
+std::optional<int> SmallNumber(std::string_view text) {
+  if (text.empty() || text.size() > 9 ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::nullopt;
+  return std::stoi(std::string(text));
+}
+
+// The words of a line, split at single blanks; the last takes the rest of the line.
+std::vector<std::string_view> Words(std::string_view line, std::size_t count) {
+  std::vector<std::string_view> words;
+  while (words.size() + 1 < count) {
+    const std::size_t blank = line.find(' ');
+    if (blank == std::string_view::npos)
+      break;
+    words.push_back(line.substr(0, blank));
+    line.remove_prefix(blank + 1);
+  }
+  words.push_back(line);
+  return words;
+}
+
+bool IsDigestText(std::string_view text) {
+  return !text.empty() && text.find(' ') == std::string_view::npos;
+}
+
+// "file EXISTED BEFORE AFTER PATH"; the first version had no BEFORE.
+bool ParseFile(std::string_view value, int version, THistoryFile& file) {
+  const std::vector<std::string_view> words = Words(value, version == 1 ? 3 : 4);
+  if (words.size() != (version == 1 ? 3u : 4u) || (words[0] != "0" && words[0] != "1"))
+    return false;
+  file.Existed = words[0] == "1";
+  file.Before = version == 1 ? (file.Existed ? "" : "-") : std::string(words[1]);
+  file.After = std::string(words[words.size() - 2]);
+  file.Path = Unescaped(words.back());
+  return IsDigestText(file.After) && (version == 1 || IsDigestText(file.Before)) &&
+         IsPathBelowGame(file.Path);
+}
+
+} // namespace
+
+std::string HistoryRecordText(const THistoryEntry& entry) {
+  std::string text = "flightdeck-history 2\ntime " + Escaped(entry.Time) + "\ncommand " +
+                     Escaped(entry.Command) + "\nsubject " + Escaped(entry.Subject) + "\nundoes " +
+                     std::to_string(entry.Undoes) + "\ngame " + Escaped(entry.Game) + "\n";
+  for (const THistoryFile& file : entry.Files)
+    text += "file " + std::string(file.Existed ? "1 " : "0 ") + file.Before + " " + file.After +
+            " " + Escaped(file.Path) + "\n";
+  return text;
+}
+
+bool ParseHistoryRecord(std::string_view text, THistoryEntry& entry) {
+  int version = 0;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    const std::vector<std::string_view> words = Words(text.substr(0, end), 2);
+    text.remove_prefix(std::min(end + 1, text.size()));
+    const std::string_view key = words[0];
+    const std::string_view value = words.size() > 1 ? words[1] : std::string_view();
+    if (key == "flightdeck-history" && version == 0 && (value == "1" || value == "2")) {
+      version = value[0] - '0';
+    } else if (version == 0) {
+      return false; // not a record of ours
+    } else if (key == "time") {
+      entry.Time = Unescaped(value);
+    } else if (key == "command") {
+      entry.Command = Unescaped(value);
+    } else if (key == "subject") {
+      entry.Subject = Unescaped(value);
+    } else if (key == "game") {
+      entry.Game = Unescaped(value);
+    } else if (key == "undoes") {
+      const std::optional<int> undoes = SmallNumber(value);
+      if (!undoes)
+        return false;
+      entry.Undoes = *undoes;
+    } else if (key == "file") {
+      THistoryFile file;
+      if (!ParseFile(value, version, file))
+        return false;
+      entry.Files.push_back(std::move(file));
+    }
+  }
+  return version != 0;
+}
+
+std::string HistoryFolderName(int id) {
+  char name[16];
+  std::snprintf(name, sizeof name, "%08d", id);
+  return name;
+}
+
+std::optional<int> HistoryIdOf(std::string_view folderName) {
+  if (folderName.size() != 8)
+    return std::nullopt;
+  const std::optional<int> id = SmallNumber(folderName);
+  return id && *id > 0 && *id <= LastHistoryId ? id : std::nullopt;
+}
+
+} // namespace flightdeck

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flightdeck {
+
+// A file one command changed.
+struct THistoryFile {
+  std::string Path;     // below the game directory ("combat/rebel.lst")
+  bool Existed = false; // before the command
+  // The digests of what the file held before the command (its kept copy holds that) and of
+  // what the command left; "-" for no file. Before is empty in records of the first version,
+  // which did not keep it: such a kept copy cannot be checked.
+  std::string Before;
+  std::string After;
+};
+
+// One command that changed files of a game.
+struct THistoryEntry {
+  int Id = 0;
+  std::string Time;    // when, in UTC: "2026-12-07T10:00:00Z"
+  std::string Command; // "install-pack", "rename", "undo", ...
+  std::string Subject; // what it worked on: a pack's file name, a label
+  int Undoes = 0;      // the entry this one took back; 0 for none
+  std::string Game;    // the game folder itself, whatever its path: "volume:index"
+  std::vector<THistoryFile> Files;
+  bool Undone = false; // a later entry, not itself undone, took this one back
+};
+
+// The record of an entry as its folder keeps it: a line each for its texts and files.
+std::string HistoryRecordText(const THistoryEntry& entry);
+// Reads a record into `entry` (all but its id); false for anything but a whole record of
+// ours, or one that names a file outside the game.
+bool ParseHistoryRecord(std::string_view text, THistoryEntry& entry);
+
+// The folder of entry `id` is named "00000012"; an entry's id from its folder's name, none for
+// any other name or for a number beyond the last id.
+std::string HistoryFolderName(int id);
+std::optional<int> HistoryIdOf(std::string_view folderName);
+
+} // namespace flightdeck

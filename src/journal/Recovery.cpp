@@ -1,0 +1,142 @@
+// Rolling back commands cut short, and setting aside what of the history cannot be trusted.
+
+#include "journal/FileTransaction.h"
+#include "journal/History.h"
+#include "journal/KeptCopy.h"
+#include "platform/ContentDigest.h"
+#include "platform/HostFiles.h"
+#include "platform/InOutError.h"
+#include "platform/Limits.h"
+
+#include <ctime>
+#include <filesystem>
+
+namespace flightdeck {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The digest of a file of the game as it is now; "-" for no file, which a name the host
+// cannot hold names too.
+std::string CurrentDigest(const std::string& hostPath) {
+  try {
+    return HostFileDigest(hostPath);
+  } catch (const EInOutError& error) {
+    if (IsNameRefused(error.ErrorCode()))
+      return "-";
+    throw;
+  }
+}
+
+// "17:02" in the user's time, of an entry's "2026-12-07T17:02:00Z"; the text itself when it
+// is not such a time.
+std::string LocalClock(const std::string& utc) {
+  std::tm time{};
+  if (std::sscanf(utc.c_str(), "%4d-%2d-%2dT%2d:%2d:%2dZ", &time.tm_year, &time.tm_mon,
+                  &time.tm_mday, &time.tm_hour, &time.tm_min, &time.tm_sec) != 6)
+    return utc;
+  time.tm_year -= 1900;
+  time.tm_mon -= 1;
+#ifdef _WIN32
+  const std::time_t seconds = _mkgmtime(&time);
+#else
+  const std::time_t seconds = timegm(&time);
+#endif
+  char text[8];
+  const std::tm* local = std::localtime(&seconds);
+  if (seconds == -1 || !local || !std::strftime(text, sizeof text, "%H:%M", local))
+    return utc;
+  return text;
+}
+
+} // namespace
+
+std::optional<std::string> TGameHistory::Recover(int id) {
+  const std::string folder = EntryFolder(id);
+  std::error_code ignored;
+  if (!HostEntryExists(folder + "/entry")) {
+    // Cut short while its record was written: no file of the game had changed yet.
+    fs::remove_all(folder, ignored);
+    return std::nullopt;
+  }
+  const std::optional<THistoryEntry> entry = ReadEntry(id);
+  if (!entry)
+    return "its record cannot be read";
+  if (!entry->Game.empty() && entry->Game != GameIdentity())
+    return "the game folder is not the one it changed";
+  // Each file must be as it was before the command, or as the command wrote it; only these
+  // are put back.
+  TFileTransaction files;
+  for (std::size_t i = 0; i < entry->Files.size(); ++i) {
+    const THistoryFile& file = entry->Files[i];
+    const std::string host = HostPathOf(file);
+    const std::string now = CurrentDigest(host);
+    if (now == file.Before)
+      continue;
+    if (now != file.After)
+      return file.Path + " changed since";
+    if (!file.Existed) {
+      files.StageRemoval(host);
+    } else if (const std::optional<std::string> refused =
+                   StageKeptCopy(files, BeforePath(id, i), file.Before, host)) {
+      return file.Path + ": " + *refused;
+    }
+  }
+  files.Commit();
+  fs::remove_all(folder, ignored);
+  return std::nullopt;
+}
+
+bool TGameHistory::RollBack(int id) {
+  return !Recover(id);
+}
+
+std::string TGameHistory::SetAside(int id) const {
+  const std::string damaged = FFolder + "/damaged";
+  std::error_code error;
+  fs::create_directories(damaged, error);
+  std::string target = damaged + "/" + HistoryFolderName(id);
+  for (int again = 2; HostEntryExists(target); ++again)
+    target = damaged + "/" + HistoryFolderName(id) + "-" + std::to_string(again);
+  if (!error)
+    fs::rename(EntryFolder(id), target, error);
+  // Where it could not be moved, it stays, and is told about again; it never stops a command.
+  if (error)
+    return "It stays in \"" + EntryFolder(id) +
+           "\", which could not be set aside: " + EInOutError::MessageFor(error.value()) +
+           "; nothing was changed.";
+  return "It is kept in \"" + target + "\"; nothing was changed.";
+}
+
+std::vector<std::string> TGameHistory::RecoverInterrupted() {
+  std::vector<std::string> reports;
+  std::vector<int> ids = EntryIds();
+  // No entry may take the last number: the next one would have none.
+  if (!ids.empty() && ids.back() == LastHistoryId) {
+    reports.push_back("Entry " + HistoryFolderName(LastHistoryId) +
+                      " of the history holds the last number an entry can have. " +
+                      SetAside(LastHistoryId));
+    ids.pop_back();
+  }
+  for (const int id : ids) {
+    if (!HostEntryExists(EntryFolder(id) + "/pending"))
+      continue;
+    std::optional<std::string> reason;
+    try {
+      reason = Recover(id);
+    } catch (const EInOutError& error) {
+      reason = error.what();
+    }
+    if (!reason)
+      continue;
+    const std::optional<THistoryEntry> entry = ReadEntry(id);
+    const std::string what =
+        entry ? entry->Command + " of " + LocalClock(entry->Time) : "command " + std::to_string(id);
+    reports.push_back("The interrupted " + what + " could not be finished: " + *reason + ". " +
+                      SetAside(id));
+  }
+  return reports;
+}
+
+} // namespace flightdeck

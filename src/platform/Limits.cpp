@@ -1,0 +1,15 @@
+#include "platform/Limits.h"
+
+namespace flightdeck {
+
+std::string SizeInWords(std::uint64_t bytes) {
+  constexpr const char* units[] = {"bytes", "KiB", "MiB", "GiB", "TiB"};
+  std::size_t unit = 0;
+  while (unit + 1 < std::size(units) && bytes >= 1024 && bytes % 1024 == 0) {
+    bytes /= 1024;
+    ++unit;
+  }
+  return std::to_string(bytes) + " " + units[unit];
+}
+
+} // namespace flightdeck

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace flightdeck {
+
+// Every bound on what the program reads, in one place. Real files stay far below each (a
+// mission file is 5 to 200 KB, an installation script a few KB, a list of a million entries
+// about 50 MB), so that a hostile or damaged file fails with a message that names the bound,
+// instead of filling the memory or the disk.
+
+// Game files and packs.
+inline constexpr std::uint64_t MaxListSize = 64ull << 20; // a list or battle file
+inline constexpr std::size_t MaxLineLength = 1024;        // of a list, battle file or script
+inline constexpr std::size_t MaxTitleLength = 255;        // a title from a pack; longer is cut
+inline constexpr std::uint64_t MaxScriptSize = 1ull << 20;
+inline constexpr std::uint64_t MaxMissionSize = 16ull << 20; // any file taken from a pack
+inline constexpr std::uint64_t MaxPackTotal = 1ull << 30;    // all of a pack's files, extracted
+
+// The history: the record of one command, and its entries' numbers (eight digits).
+inline constexpr std::uint64_t MaxHistoryRecordSize = 16ull << 20;
+inline constexpr int LastHistoryId = 99'999'999;
+
+// Looking for games: a library file of a game store, its folders, and one folder's listing.
+inline constexpr std::uint64_t MaxLibraryFileSize = 1ull << 20;
+inline constexpr std::size_t MaxLibraryFolders = 1000;
+inline constexpr std::size_t MaxFolderListing = 10'000;
+
+// A size in words: "16 MiB", "255 bytes".
+std::string SizeInWords(std::uint64_t bytes);
+
+} // namespace flightdeck
