@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace flightdeck {
 namespace {
@@ -126,9 +127,71 @@ TEST(HistoryRoundTrip, ThePlanOfAPackAndAnUndoRefusedUntilLaterChangesAreUndone)
   EXPECT_NE(history.find("\"id\":4,"), std::string::npos);
 }
 
+// Runs flightdeck-cli with `arguments` and kills it, 100 times, at moments that close in on
+// where its files are put in place: a run cut short kills later next time, a finished one
+// earlier. `before` and `after` are the game without and with the run; `back` returns a
+// finished run's game to `before`. After each kill the game is one or the other, a command
+// that only reads answers at once and writes nothing, and the next command that changes the
+// game rolls back what was cut short without setting anything aside.
+void KillRepeatedly(const std::vector<std::string>& arguments, const fs::path& game,
+                    const std::map<std::string, std::string>& before,
+                    const std::map<std::string, std::string>& after, const std::string& back) {
+  std::vector<char*> argv{const_cast<char*>(FLIGHTDECK_CLI)};
+  for (const std::string& argument : arguments)
+    argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const auto spawn = [&] {
+    pid_t pid = 0;
+    EXPECT_EQ(posix_spawn(&pid, FLIGHTDECK_CLI, nullptr, nullptr, argv.data(), environ), 0);
+    return pid;
+  };
+  const auto files = [&] {
+    auto now = Files(game);
+    std::erase_if(
+        now, [](const auto& file) { return file.first.find(".flightdeck-") != std::string::npos; });
+    return now;
+  };
+  auto started = std::chrono::steady_clock::now();
+  waitpid(spawn(), nullptr, 0);
+  auto reach = std::chrono::steady_clock::now() - started;
+  ASSERT_EQ(RunCli(back).ExitCode, 0);
+  std::mt19937 random(7);
+  int befores = 0, afters = 0, pendings = 0;
+  for (int kill = 0; kill < 100; ++kill) {
+    const pid_t pid = spawn();
+    std::this_thread::sleep_for(reach * std::uniform_real_distribution<>(0.5, 1.0)(random));
+    ::kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    const auto killed = files();
+    const test::TCommandResult history = RunCli("history " + game.string());
+    ASSERT_EQ(history.ExitCode, 0) << history.Output;
+    ASSERT_EQ(files(), killed);
+    if (history.Output.find("\"pending\":true") != std::string::npos) {
+      ++pendings;
+      ASSERT_NE(history.Output.find("the next command that changes the game rolls it back"),
+                std::string::npos);
+    }
+    const test::TCommandResult next = RunCli("undo " + game.string() + " 99999");
+    ASSERT_EQ(next.Output, "flightdeck-cli: The history has no entry 99999.\n") << "kill " << kill;
+    const auto now = files();
+    ASSERT_TRUE(now == before || now == after) << "kill " << kill;
+    if (now == after) {
+      ++afters;
+      reach = reach * 9 / 10;
+      ASSERT_EQ(RunCli(back).ExitCode, 0);
+    } else {
+      ++befores;
+      reach = reach * 11 / 10;
+    }
+  }
+  EXPECT_GT(befores, 0);
+  EXPECT_GT(afters, 0);
+  EXPECT_GT(pendings, 0);
+}
+
 // A Battles list of many battles, each file without its last line end, so that a resave
-// changes every one of them.
-TEST(HistoryRoundTrip, KilledSavesLeaveTheOldFilesOrTheNewOnes) {
+// changes every one of them; a pack into it; and the undo of the resave.
+TEST(HistoryRoundTrip, KilledCommandsLeaveTheOldFilesOrTheNewOnesAndBlockNothing) {
   // In memory where there is a memory file system: thousands of files are written each round.
   test::TTempDir temp(fs::is_directory("/dev/shm") ? fs::path("/dev/shm")
                                                    : fs::temp_directory_path());
@@ -136,55 +199,36 @@ TEST(HistoryRoundTrip, KilledSavesLeaveTheOldFilesOrTheNewOnes) {
   const std::string dataBefore = data ? data : "";
   setenv("XDG_DATA_HOME", (temp.Path() / "data").c_str(), 1); // the history beside the game
   const std::string game = test::MakeGameDirectory(temp.Path() / "game");
-  const fs::path battle = temp.Path() / "game" / "battle";
+  const fs::path root = temp.Path() / "game";
+  const fs::path battle = root / "battle";
   std::string list = "//\r\n[War]\r\n//";
-  constexpr int Battles = 2000;
+  constexpr int Battles = 400;
   for (int i = 0; i < Battles; ++i) {
     list += "\r\n" + std::to_string(i) + "\r\nb" + std::to_string(i) + ".lst\r\nBattle";
     test::WriteBytes(battle / ("b" + std::to_string(i) + ".lst"), "1\r\nm.tie\r\nx\r\ny");
   }
   test::WriteBytes(battle / "mission.lst", list);
-  const auto oldFiles = Files(battle);
-  ASSERT_EQ(RunCli("resave " + game + " battles neutral").ExitCode, 0);
-  const auto newFiles = Files(battle);
-  ASSERT_NE(newFiles, oldFiles);
-  ASSERT_EQ(RunCli("undo " + game).ExitCode, 0);
+  const std::string pack = (temp.Path() / "Dark.ixo").string();
+  test::MakePack(pack, {{"Dark.mcl", test::BattlePackScript()},
+                        {"d1.tie", "dawn"},
+                        {"d2.tie", "noon"},
+                        {"d3.tie", "dusk"}});
 
-  const char* argv[] = {FLIGHTDECK_CLI, "resave", game.c_str(), "battles", "neutral", nullptr};
-  std::mt19937 random(7);
-  auto started = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  ASSERT_EQ(posix_spawn(&pid, FLIGHTDECK_CLI, nullptr, nullptr, const_cast<char**>(argv), environ),
-            0);
-  waitpid(pid, nullptr, 0);
-  const auto whole = std::chrono::steady_clock::now() - started;
+  const auto old = Files(root);
+  ASSERT_EQ(RunCli("resave " + game + " battles neutral").ExitCode, 0);
+  const auto resaved = Files(root);
+  ASSERT_NE(resaved, old);
   ASSERT_EQ(RunCli("undo " + game).ExitCode, 0);
-  // The kills close in on the end of a save, where its files are put in place: a save cut
-  // short kills later next time, a finished one earlier.
-  auto reach = whole;
-  int olds = 0, news = 0;
-  for (int kill = 0; kill < 100; ++kill) {
-    ASSERT_EQ(
-        posix_spawn(&pid, FLIGHTDECK_CLI, nullptr, nullptr, const_cast<char**>(argv), environ), 0);
-    std::this_thread::sleep_for(reach * std::uniform_real_distribution<>(0.5, 1.0)(random));
-    ::kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    // The next command that changes the game, here an undo of no entry, rolls back first.
-    ASSERT_EQ(RunCli("undo " + game + " 99999").ExitCode, 1);
-    auto files = Files(battle);
-    std::erase_if(files, [](const auto& file) { return file.first.starts_with(".flightdeck-"); });
-    ASSERT_TRUE(files == oldFiles || files == newFiles) << "kill " << kill;
-    if (files == newFiles) {
-      ++news;
-      reach = reach * 9 / 10;
-      ASSERT_EQ(RunCli("undo " + game).ExitCode, 0);
-    } else {
-      ++olds;
-      reach = reach * 11 / 10;
-    }
-  }
-  EXPECT_GT(olds, 0);
-  EXPECT_GT(news, 0);
+  ASSERT_EQ(RunCli("install-pack " + game + " battles neutral " + pack).ExitCode, 0);
+  const auto installed = Files(root);
+  ASSERT_EQ(RunCli("undo " + game).ExitCode, 0);
+  ASSERT_EQ(Files(root), old);
+
+  KillRepeatedly({"resave", game, "battles", "neutral"}, root, old, resaved, "undo " + game);
+  KillRepeatedly({"install-pack", game, "battles", "neutral", pack}, root, old, installed,
+                 "undo " + game);
+  ASSERT_EQ(RunCli("resave " + game + " battles neutral").ExitCode, 0);
+  KillRepeatedly({"undo", game}, root, resaved, old, "redo " + game);
   if (data)
     setenv("XDG_DATA_HOME", dataBefore.c_str(), 1);
   else
