@@ -20,7 +20,7 @@ bool TixoFlightdeckForm::IsPackFile(const QString& path) {
 }
 
 bool TixoFlightdeckForm::AcceptsFilesAt(const QStringList& paths, QTreeWidgetItem* target) const {
-  if (paths.isEmpty() || !FMissionCommandsEnabled)
+  if (paths.isEmpty() || !FMissionCommandsEnabled || !FDocument)
     return false;
   // A mission needs an entry to go under: the one dropped on, or one of its missions.
   const bool missionTarget = MissionParentOf(target) != nullptr;

@@ -22,7 +22,7 @@ void TixoFlightdeckForm::mInstallMissionClick() {
 }
 
 void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
-  if (chosen.empty() || !FileExists(chosen))
+  if (chosen.empty() || !FileExists(chosen) || !FDocument)
     return;
 
   // The questions first, with nothing locked; then the copy and the lists the install extends

@@ -7,6 +7,7 @@
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTree.h"
 #include "platform/HostPath.h"
+#include "platform/InOutError.h"
 
 #include "widgets/BevelPanel.h"
 #include "widgets/FlatSpeedButton.h"
@@ -161,15 +162,24 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
     return;
   FTreeState = tsBuilding;
   auto tree = std::make_unique<TMissionTree>(FXvTPath, FMissionType, FGender);
+  FMissionView->clear();
+  FDocument.reset();
   try {
-    FMissionView->clear();
-    FDocument.reset();
     tree->Load();
+  } catch (const EInOutError& error) {
+    // A list that cannot be read (a folder in its place, too large) is shown as nothing to
+    // edit, and the status line says why; another tab or side still opens.
+    FTreeState = tsIdle;
+    MissionViewPanel->setEnabled(false);
+    ApplicationHint(QString::fromLocal8Bit(error.what()));
+    WatchShownFiles();
+    return;
   } catch (...) {
     FTreeState = tsIdle;
     throw;
   }
   FDocument = std::move(tree);
+  MissionViewPanel->setEnabled(FMissionCommandsEnabled);
   if (FDocument->HadCorruptEntry())
     FEnvironment.Prompts->Message(
         ApplicationTitle, QStringLiteral("BuildMissionTreeView:  Unrecognized list file item!"),

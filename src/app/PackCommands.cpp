@@ -34,7 +34,7 @@ void TixoFlightdeckForm::mInstallPackClick() {
 }
 
 void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
-  if (chosen.empty() || !FileExists(chosen))
+  if (chosen.empty() || !FileExists(chosen) || !FDocument)
     return;
   FPackListing.clear();
   ZipManager.ZipFileName = chosen;

@@ -2,6 +2,7 @@
 #include "lists/XvTListFile.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
+#include "platform/Limits.h"
 #include "platform/PathNames.h"
 
 namespace flightdeck {
@@ -44,11 +45,11 @@ void TXvTListFile::LoadFromFile() {
   FFilesRead.clear();
   if (FFileName.empty())
     return;
-  if (!FileExists(FFileName)) {
+  if (!EntryExists(FFileName)) { // a folder or a pipe in its place fails to be read
     FFilesRead.push_back(FileNotFound(FFileName));
     return;
   }
-  std::string text = ReadFileBytes(FFileName);
+  std::string text = ReadFileBytes(FFileName, MaxListSize);
   FFilesRead.push_back(FileRead(FFileName, text));
   LoadFromText(std::move(text), BattleFilesOnDisk());
 }
@@ -66,7 +67,7 @@ TXvTListFile::TBattleFileSource TXvTListFile::BattleFilesOnDisk() {
       FFilesRead.push_back(FileNotFound(path));
       return std::nullopt;
     }
-    std::string bytes = ReadFileBytes(path);
+    std::string bytes = ReadFileBytes(path, MaxListSize);
     FFilesRead.push_back(FileRead(path, bytes));
     return bytes;
   };
@@ -130,7 +131,7 @@ void TXvTListFile::LoadBattleFile(const std::string& path, TListFileItem& parent
   if (path.empty() || !FileExists(path))
     return;
   Materialize();
-  const std::string bytes = ReadFileBytes(path);
+  const std::string bytes = ReadFileBytes(path, MaxListSize);
   FFilesRead.push_back(FileRead(path, bytes));
   const std::array<TTextSpan, 2> description = StoreBattleText(bytes);
   parent.Description = {std::string(description[0].In(FText)),

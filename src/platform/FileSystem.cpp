@@ -23,6 +23,10 @@ bool FileExists(std::string_view path) {
   return state && state->Regular;
 }
 
+bool EntryExists(std::string_view path) {
+  return !HasNulByte(path) && HostEntryExists(HostPath(path));
+}
+
 bool DirectoryExists(std::string_view path) {
   const std::optional<THostFileState> state = StateOf(path);
   return state && state->Directory;
@@ -41,9 +45,13 @@ void ReadFilePieces(std::string_view path, const std::function<void(std::string_
 }
 
 std::string ReadFileBytes(std::string_view path) {
+  return ReadFileBytes(path, UINT64_MAX);
+}
+
+std::string ReadFileBytes(std::string_view path, std::uint64_t limit) {
   const std::string host = HostPath(path);
   CheckIoFault(TIoStep::OpenForReading, host);
-  return ReadHostFile(host);
+  return ReadHostFile(host, limit);
 }
 
 void CopyFileReplacing(std::string_view source, std::string_view destination) {

@@ -14,9 +14,12 @@ namespace flightdeck {
 
 bool FileExists(std::string_view path);      // exists and is a regular file
 bool DirectoryExists(std::string_view path); // exists and is a directory
+bool EntryExists(std::string_view path);     // exists as anything: file, folder, pipe, link
 
-// The whole content of a file, bytes as they are; only regular files are read.
+// The whole content of a file, bytes as they are; only regular files are read, and with a
+// `limit`, only those of at most that many bytes.
 std::string ReadFileBytes(std::string_view path);
+std::string ReadFileBytes(std::string_view path, std::uint64_t limit);
 // The same, handed to `consume` piece by piece.
 void ReadFilePieces(std::string_view path, const std::function<void(std::string_view)>& consume);
 

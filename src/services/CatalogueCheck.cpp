@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
+#include "platform/Limits.h"
 #include "platform/PathNames.h"
 #include "platform/TextLines.h"
 
@@ -192,7 +193,7 @@ void TCatalogueCheck::Add(TProblem problem, std::string file, std::string detail
 
 void TCatalogueCheck::CheckList(TMissionType type, TGender side, bool report) {
   const std::string path = ListFilePath(FGame, type, side);
-  if (!FileExists(path))
+  if (!EntryExists(path))
     return; // the game takes a missing list for an empty one
   FReport = report;
   FAt = TFinding{};
@@ -203,7 +204,7 @@ void TCatalogueCheck::CheckList(TMissionType type, TGender side, bool report) {
       OnDiskName(FGame + std::string(folder.substr(0, folder.size() - 1))) + "/" + OnDiskName(path);
   std::string text;
   try {
-    text = ReadFileBytes(path);
+    text = ReadFileBytes(path, MaxListSize);
   } catch (const EInOutError& error) {
     Add(TProblem::UnreadableList, {}, error.Reason());
     return;
@@ -218,7 +219,7 @@ void TCatalogueCheck::CheckList(TMissionType type, TGender side, bool report) {
     read.Exists = FileExists(battlePath);
     try {
       if (read.Exists)
-        read.Text = ReadFileBytes(battlePath);
+        read.Text = ReadFileBytes(battlePath, MaxListSize);
     } catch (const EInOutError& error) {
       read.Error = error.Reason();
     }

@@ -203,6 +203,20 @@ private slots:
     QCOMPARE(Labels().size(), 6); // the disk, without the battle whose file is a folder now
     QVERIFY(!Labels().contains(QStringLiteral("Edited")));
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), before);
+
+    // A list that cannot be read is nothing to edit, and the status line says why.
+    fs::remove(GameFile("battle", "mission.lst"));
+    fs::create_directory(GameFile("battle", "mission.lst"));
+    auto* tabs = Control<QTabBar>("MissionTypeTabSet");
+    tabs->setCurrentIndex(1);
+    QVERIFY(!Labels().isEmpty());
+    tabs->setCurrentIndex(0);
+    QVERIFY(Labels().isEmpty());
+    QVERIFY(!Control<QWidget>("MissionViewPanel")->isEnabled());
+    QVERIFY(Caption("ShowFileTitlePanel").contains(QStringLiteral("Is a folder, not a file")));
+    QCOMPARE(FPrompts.Messages.size(), 1);
+    tabs->setCurrentIndex(1);
+    QVERIFY(Control<QWidget>("MissionViewPanel")->isEnabled());
   }
 
   void everyControlFitsAndIsReachable() {

@@ -39,6 +39,35 @@ TEST(Cli, DumpsOneJsonObjectPerRecord) {
   EXPECT_EQ(missing.Output, "");
 }
 
+// A list that cannot be read, a folder in its place or one larger than any real list: the
+// readers fail with a message that names it and the check finds an unreadable list.
+TEST(Cli, AListThatCannotBeReadIsAFailureWithItsReason) {
+  test::TTempDir temp;
+  const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
+  const fs::path combat = temp.Path() / "Game" / "combat";
+  fs::create_directory(combat / "mission.lst");
+  test::WriteBytes(combat / "rebel.lst", "");
+  fs::resize_file(combat / "rebel.lst", (64u << 20) + 1);
+  const struct {
+    const char* Side;
+    std::string Reason;
+  } cases[] = {
+      {"neutral", "Is a folder, not a file: \"" + (combat / "mission.lst").string() + "\""},
+      {"rebel", "File too large: \"" + (combat / "rebel.lst").string() +
+                    "\" holds more than 64 MiB, the most this program reads of it"}};
+  for (const auto& list : cases) {
+    for (const char* reader : {"dump", "tree"}) {
+      const TRun run = RunCli(std::string(reader) + " " + game + " combat " + list.Side);
+      EXPECT_EQ(run.ExitCode, 1) << reader;
+      EXPECT_EQ(run.Output, "flightdeck-cli: " + list.Reason + "\n");
+    }
+    const TRun check = RunCli("check " + game + " combat " + list.Side);
+    EXPECT_EQ(check.ExitCode, 1);
+    EXPECT_NE(check.Output.find("\"problem\":\"unreadable-list\""), std::string::npos)
+        << check.Output;
+  }
+}
+
 TEST(Cli, RefusesBadArgumentsAndNonGameDirectories) {
   for (const char* arguments : {"", "dump", "list x combat neutral", "dump x Combat neutral",
                                 "dump x combat side", "dump x combat neutral extra"}) {
