@@ -3,6 +3,9 @@
 #include "lists/TextHelpers.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
+#include "platform/InOutError.h"
+#include "platform/Limits.h"
 #include "platform/TextLines.h"
 
 namespace flightdeck {
@@ -63,7 +66,21 @@ std::vector<TPackageItem> ReadInstallScript(std::string_view fileName, TMissionT
   std::vector<TPackageItem> items;
   if (!FileExists(fileName))
     return items;
-  TTextLineReader reader(ReadFileBytes(fileName));
+  std::string text;
+  try {
+    text = ReadFileBytes(fileName, MaxScriptSize);
+  } catch (const EInOutError& error) {
+    if (error.ErrorCode() != TooLargeError())
+      throw;
+    throw EInOutError(error.ErrorCode(), error.Path(),
+                      "it is larger than " + SizeInWords(MaxScriptSize) +
+                          ", the most an installation script may be");
+  }
+  TTextLineReader reader(std::move(text));
+  if (reader.LongestLine() > MaxLineLength)
+    throw EInOutError(TooLargeError(), std::string(fileName),
+                      "a line of it is longer than " + SizeInWords(MaxLineLength) +
+                          ", the most a line may be");
   std::string line = " ";
   while (!reader.Eof() && !line.empty()) {
     line = reader.ReadLine();

@@ -18,7 +18,8 @@ void WriteInstallScript(std::string_view fileName, const std::vector<TPackageIte
 // Reads an installation script for a list of `missionType`, which decides the kinds of the
 // entries. Every mission file name read is appended to `filesToProcess`, so that an
 // extraction that follows takes exactly the pack's missions. A missing file reads as no
-// entries; malformed text never stops the reader.
+// entries; malformed text never stops the reader. A script over the bounds of a script or of
+// a line (see Limits.h) is refused with EInOutError, whose Reason says which.
 std::vector<TPackageItem> ReadInstallScript(std::string_view fileName, TMissionType missionType,
                                             std::vector<std::string>& filesToProcess);
 

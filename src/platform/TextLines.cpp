@@ -41,6 +41,14 @@ TTextSpan TLineScanner::Next() {
 TTextLineReader::TTextLineReader(std::string text)
     : FText(std::move(text)), FLines(FText, 0, FText.size()) {}
 
+std::size_t TTextLineReader::LongestLine() const {
+  TLineScanner lines(FText, 0, FText.size());
+  std::size_t longest = 0;
+  while (!lines.Eof())
+    longest = std::max<std::size_t>(longest, lines.Next().Size);
+  return longest;
+}
+
 void AppendLine(std::string& text, std::string_view line) {
   text += line;
   text += "\r\n";

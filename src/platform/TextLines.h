@@ -53,6 +53,8 @@ public:
 
   bool Eof() const { return FLines.Eof(); }
   std::string ReadLine() { return std::string(FLines.Next().In(FText)); }
+  // The length of the longest line of the whole text.
+  std::size_t LongestLine() const;
 
 private:
   std::string FText;

@@ -10,6 +10,8 @@
 #include "platform/ContentDigest.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
+#include "platform/InOutError.h"
+#include "platform/Limits.h"
 #include "platform/PathNames.h"
 #include "platform/TemporaryFolder.h"
 #include "zip/ZipNames.h"
@@ -28,12 +30,13 @@ std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
 }
 
-const char* SkipReasonText(std::uint8_t reason) {
+std::string SkipReasonText(std::uint8_t reason) {
   switch (reason) {
   case zsrUnsafeName:
     return "its name would lead out of the folder";
   case zsrTooLarge:
-    return "it is too large";
+    return "it is larger than " + SizeInWords(MaxMissionSize) +
+           ", the most a file of a pack may be";
   case zsrSymbolicLink:
     return "it is a link";
   case zsrUnreadable:
@@ -128,6 +131,12 @@ void CheckEntries(std::vector<TPackageItem>& items, std::vector<std::string>& no
     const TListItemKind kind =
         PackClassOf(item.Kind) == TPackClass::Mission ? likEngagement : likCampaign;
     for (std::string* title : {&item.NeutralTitle, &item.RebelTitle, &item.ImperialTitle}) {
+      if (title->size() > MaxTitleLength) {
+        notes.push_back("A title of " + std::to_string(title->size()) + " bytes was cut to " +
+                        std::to_string(MaxTitleLength) +
+                        ", the most a title may hold: " + Quoted(title->substr(0, 40)) + "...");
+        title->resize(MaxTitleLength);
+      }
       if (TitleRefusal(kind, *title).empty())
         continue;
       const std::string mended = WritableTitle(kind, *title);
@@ -214,7 +223,13 @@ TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
     return TPackFiles::Failure("The installation script of the pack " + packName +
                                " could not be read: " + scriptExtraction.Reason(script) + ".");
   std::vector<std::string> ignored;
-  TPackFiles pack = ReadInstallScript(folder.Path() + script, type, ignored);
+  TPackFiles pack = TPackFiles::Failure({});
+  try {
+    pack = ReadInstallScript(folder.Path() + script, type, ignored);
+  } catch (const EInOutError& error) {
+    return TPackFiles::Failure("The installation script of the pack " + packName +
+                               " could not be read: " + error.Reason() + ".");
+  }
   CheckEntries(pack.Value(), pack.Notes);
   const std::vector<std::string> missions = MissionNames(pack.Value());
   if (missions.empty())

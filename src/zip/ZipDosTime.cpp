@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ctime>
 #include <fstream>
+#include <functional>
+#include <utility>
 
 namespace flightdeck {
 
@@ -14,6 +16,7 @@ constexpr std::uint32_t Zip64EndOfCentralDirectory = 0x06064b50;
 constexpr std::uint32_t CentralHeader = 0x02014b50;
 constexpr std::size_t EndRecordSize = 22;
 constexpr std::size_t CentralHeaderSize = 46;
+constexpr std::uint64_t LocalHeaderSize = 30;
 
 std::uint64_t Little(const std::string& bytes, std::size_t at, int width) {
   std::uint64_t value = 0;
@@ -32,55 +35,88 @@ std::string ReadRange(std::ifstream& file, std::uint64_t offset, std::uint64_t s
 
 } // namespace
 
-std::vector<std::uint32_t> ReadCentralDosTimes(const std::string& hostPath) {
+namespace {
+
+// Calls `visit` with the central directory and where each of its headers starts; false when
+// the directory cannot be found or is malformed.
+bool VisitCentralHeaders(const std::string& hostPath,
+                         const std::function<void(const std::string&, std::size_t)>& visit) {
   std::ifstream file(hostPath, std::ios::binary | std::ios::ate);
   if (!file)
-    return {};
+    return false;
   const std::uint64_t fileSize = static_cast<std::uint64_t>(file.tellg());
   if (fileSize < EndRecordSize)
-    return {};
+    return false;
   // The end record lies within the last 64 KiB plus its own size (its comment is at most that).
   const std::uint64_t tailSize = std::min<std::uint64_t>(fileSize, 65535 + EndRecordSize);
   const std::string tail = ReadRange(file, fileSize - tailSize, tailSize);
   if (tail.empty())
-    return {};
+    return false;
   std::size_t end = tail.size() - EndRecordSize + 1;
   do {
     --end;
   } while (end > 0 && Little(tail, end, 4) != EndOfCentralDirectory);
   if (Little(tail, end, 4) != EndOfCentralDirectory)
-    return {};
+    return false;
   std::uint64_t count = Little(tail, end + 10, 2);
   std::uint64_t size = Little(tail, end + 12, 4);
   std::uint64_t offset = Little(tail, end + 16, 4);
   if (count == 0xFFFF || size == 0xFFFFFFFF || offset == 0xFFFFFFFF) {
     if (end < 20 || Little(tail, end - 20, 4) != Zip64Locator)
-      return {};
+      return false;
     const std::uint64_t recordOffset = Little(tail, end - 12, 8);
     if (recordOffset > fileSize || fileSize - recordOffset < 56)
-      return {};
+      return false;
     const std::string record = ReadRange(file, recordOffset, 56);
     if (record.empty() || Little(record, 0, 4) != Zip64EndOfCentralDirectory)
-      return {};
+      return false;
     count = Little(record, 32, 8);
     size = Little(record, 40, 8);
     offset = Little(record, 48, 8);
   }
   if (offset > fileSize || size > fileSize - offset || count > size / CentralHeaderSize)
-    return {};
+    return false;
   const std::string directory = ReadRange(file, offset, size);
-  std::vector<std::uint32_t> times;
   std::size_t at = 0;
   for (std::uint64_t i = 0; i < count; ++i) {
     if (at > directory.size() || directory.size() - at < CentralHeaderSize ||
         Little(directory, at, 4) != CentralHeader)
-      return {};
-    times.push_back(static_cast<std::uint32_t>(Little(directory, at + 14, 2) << 16 |
-                                               Little(directory, at + 12, 2)));
+      return false;
+    visit(directory, at);
     at += CentralHeaderSize + Little(directory, at + 28, 2) + Little(directory, at + 30, 2) +
           Little(directory, at + 32, 2);
   }
+  return true;
+}
+
+} // namespace
+
+std::vector<std::uint32_t> ReadCentralDosTimes(const std::string& hostPath) {
+  std::vector<std::uint32_t> times;
+  if (!VisitCentralHeaders(hostPath, [&](const std::string& directory, std::size_t at) {
+        times.push_back(static_cast<std::uint32_t>(Little(directory, at + 14, 2) << 16 |
+                                                   Little(directory, at + 12, 2)));
+      }))
+    return {};
   return times;
+}
+
+bool EntriesShareData(const std::string& hostPath) {
+  // Each entry takes at least its local header, its name and its compressed data from where
+  // its local header starts; an entry whose sizes live in a Zip64 field is left out.
+  std::vector<std::pair<std::uint64_t, std::uint64_t>> spans;
+  (void)VisitCentralHeaders(hostPath, [&](const std::string& directory, std::size_t at) {
+    const std::uint64_t compressed = Little(directory, at + 20, 4);
+    const std::uint64_t offset = Little(directory, at + 42, 4);
+    if (compressed != 0xFFFFFFFF && offset != 0xFFFFFFFF)
+      spans.emplace_back(offset, offset + LocalHeaderSize + Little(directory, at + 28, 2) +
+                                     compressed);
+  });
+  std::sort(spans.begin(), spans.end());
+  for (std::size_t i = 1; i < spans.size(); ++i)
+    if (spans[i].first < spans[i - 1].second)
+      return true;
+  return false;
 }
 
 TZipDateTime DosDateTime(std::uint32_t dosTime) {

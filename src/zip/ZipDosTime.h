@@ -14,6 +14,10 @@ namespace flightdeck {
 // directory cannot be found.
 std::vector<std::uint32_t> ReadCentralDosTimes(const std::string& hostPath);
 
+// Whether entries of the archive overlap, their data shared by several names: a crafted archive
+// that makes a few kilobytes extract as gigabytes.
+bool EntriesShareData(const std::string& hostPath);
+
 // Date in the high 16 bits, time in the low 16 bits; an invalid date gives ZipEpoch.
 TZipDateTime DosDateTime(std::uint32_t dosTime);
 

@@ -50,10 +50,6 @@ struct TZipEngineResult {
   std::string Reason; // what went wrong, for the user; empty on success
 };
 
-// Entries larger than this, or archives whose entries add up to more than the second limit,
-// are not extracted: they would fill the disk of whoever opens a hostile pack.
-inline constexpr std::uint64_t MaxEntrySize = 256ull << 20;
-inline constexpr std::uint64_t MaxArchiveSize = 2ull << 30;
 
 // Carries out an argument vector laid out like a command line (see TZipArchiver): listing
 // ("-v") or extracting from an archive, or writing one.

@@ -1,6 +1,7 @@
 // Listing and extracting archives.
 
 #include "journal/FileTransaction.h"
+#include "platform/Limits.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
@@ -143,8 +144,11 @@ bool TExtraction::Extract(zip_uint64_t index) {
       !zip_encryption_method_supported(entry.encryption_method, 0))
     return Skip(stats, zsrUnreadable, zrBadArchive,
                 "\"" + name + "\" is encrypted in a way that cannot be read");
-  if (entry.size > MaxEntrySize)
-    return Skip(stats, zsrTooLarge, zrTooLarge, "\"" + name + "\" is larger than an entry may be");
+  // Entries and archives over these bounds would fill the disk of whoever opens a hostile pack.
+  if (entry.size > MaxMissionSize)
+    return Skip(stats, zsrTooLarge, zrTooLarge,
+                "\"" + name + "\" is larger than " + SizeInWords(MaxMissionSize) +
+                    ", the most a file of a pack may be");
 
   std::string target = FDirectory + relative;
   std::optional<std::int64_t> onDisk = FileModifiedTime(target);
@@ -205,7 +209,7 @@ bool TExtraction::WriteEntry(zip_uint64_t index, const TZipFileStats& stats,
       break;
     total += static_cast<zip_uint64_t>(count);
     // An entry that gives more than it declares is lying about its size.
-    if (total > stats.OriginalSize || total > MaxEntrySize)
+    if (total > stats.OriginalSize || total > MaxMissionSize)
       return Skip(stats, zsrUnreadable, zrBadArchive,
                   "\"" + stats.FileName + "\" is damaged: its size is wrong");
     output.Write(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
@@ -254,7 +258,7 @@ TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEv
     zip_stat_t entry;
     zip_stat_init(&entry);
     if (zip_stat_index(archive.get(), index, 0, &entry) == 0 && (entry.valid & ZIP_STAT_SIZE))
-      totalSize += std::min<zip_uint64_t>(entry.size, MaxArchiveSize + 1);
+      totalSize += std::min<zip_uint64_t>(entry.size, MaxPackTotal + 1);
     chosen.push_back(index);
   }
   if (chosen.empty() && !options->Specs.empty())
@@ -266,8 +270,12 @@ TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEv
         return {zrStopped, "stopped"};
     return {};
   }
-  if (totalSize > MaxArchiveSize)
-    return {zrTooLarge, "the archive's files add up to more than may be extracted"};
+  if (EntriesShareData(host))
+    return {zrBadArchive, "\"" + options->Archive +
+                              "\" cannot be extracted: several of its entries share their data"};
+  if (totalSize > MaxPackTotal)
+    return {zrTooLarge, "the archive's files add up to more than " + SizeInWords(MaxPackTotal) +
+                            ", the most a pack may hold"};
   TExtraction extraction(archive.get(), *options, events, dosTimes);
   try {
     if (!options->Directory.empty())

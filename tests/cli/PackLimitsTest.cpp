@@ -1,0 +1,114 @@
+// Hostile packs against the bounds of what a pack may hold: each is refused, or its title cut,
+// with a message that names the bound, the game unchanged, and the install within 100 MiB.
+
+#include "cli/CliRun.h"
+#include "support/PackFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace flightdeck {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RunCli;
+
+void Put(std::string& bytes, std::uint64_t value, int width) {
+  for (int i = 0; i < width; ++i)
+    bytes += static_cast<char>((value >> (8 * i)) & 0xff);
+}
+
+// A zip archive whose script has data of its own, while every name of `missions` points at
+// the one stored mission after it: a few kilobytes that would extract as many copies.
+void WriteOverlappingPack(const fs::path& pack, const std::string& script,
+                          const std::vector<std::string>& missions) {
+  const std::string mission(64 * 1024, 'm');
+  std::string archive, directory;
+  const auto local = [&](const std::string& name, const std::string& data) {
+    const std::uint64_t offset = archive.size();
+    Put(archive, 0x04034b50, 4);
+    Put(archive, 20, 2), Put(archive, 0, 2), Put(archive, 0, 2), Put(archive, 0, 4);
+    Put(archive, 0, 4), Put(archive, data.size(), 4), Put(archive, data.size(), 4);
+    Put(archive, name.size(), 2), Put(archive, 0, 2);
+    archive += name + data;
+    return offset;
+  };
+  const auto central = [&](const std::string& name, std::uint64_t size, std::uint64_t offset) {
+    Put(directory, 0x02014b50, 4);
+    Put(directory, 20, 2), Put(directory, 20, 2), Put(directory, 0, 2), Put(directory, 0, 2);
+    Put(directory, 0, 4), Put(directory, 0, 4), Put(directory, size, 4), Put(directory, size, 4);
+    Put(directory, name.size(), 2), Put(directory, 0, 2), Put(directory, 0, 2);
+    Put(directory, 0, 2), Put(directory, 0, 2), Put(directory, 0, 4), Put(directory, offset, 4);
+    directory += name;
+  };
+  central("Dark.mcl", script.size(), local("Dark.mcl", script));
+  const std::uint64_t shared = local(missions.front(), mission);
+  for (const std::string& name : missions)
+    central(name, mission.size(), shared);
+  const std::uint64_t at = archive.size();
+  archive += directory;
+  Put(archive, 0x06054b50, 4), Put(archive, 0, 2), Put(archive, 0, 2);
+  Put(archive, missions.size() + 1, 2), Put(archive, missions.size() + 1, 2);
+  Put(archive, directory.size(), 4), Put(archive, at, 4), Put(archive, 0, 2);
+  test::WriteBytes(pack, archive);
+}
+
+TEST(PackLimits, HostilePacksAreRefusedOrCutAndTheGameStaysAsItWas) {
+  test::TTempDir temp;
+  const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
+  const std::string script = test::BattlePackScript();
+  std::string longTitle = script;
+  longTitle.replace(longTitle.find("Dawn\r\n"), 4, std::string(1000, 'T'));
+  std::string longLine = script;
+  longLine.replace(longLine.find("Noon\r\n"), 4, std::string(2000, 'N'));
+  // A script that inflates to 250 MB: one title line, as a hostile pack made it.
+  std::string bomb = script;
+  bomb.replace(bomb.find("Dusk\r\n"), 4, std::string(250u << 20, 'B'));
+  const std::vector<std::pair<std::string, std::string>> missions = {
+      {"d1.tie", "dawn"}, {"d2.tie", "noon"}, {"d3.tie", "dusk"}};
+  const auto with = [&](std::string text, std::string third = "dusk") {
+    std::vector<std::pair<std::string, std::string>> files = missions;
+    files.back().second = std::move(third);
+    files.emplace_back("Dark.mcl", std::move(text));
+    return files;
+  };
+  const struct {
+    const char* Name;
+    std::vector<std::pair<std::string, std::string>> Files; // none: the overlapping pack
+    const char* Message;
+  } cases[] = {
+      {"script bomb", with(std::move(bomb)),
+       "larger than 16 MiB, the most a file of a pack may be"},
+      {"long line", with(longLine), "longer than 1 KiB, the most a line may be"},
+      {"large script", with(script + std::string(2u << 20, ' ')),
+       "larger than 1 MiB, the most an installation script may be"},
+      {"large mission", with(script, std::string(17u << 20, 'x')),
+       "\"d3.tie\" (it is larger than 16 MiB, the most a file of a pack may be)"},
+      {"overlap", {}, "several of its entries share their data"},
+      {"long title", with(longTitle),
+       "A title of 1000 bytes was cut to 255, the most a title may hold"},
+  };
+  for (const auto& hostile : cases) {
+    SCOPED_TRACE(hostile.Name);
+    const fs::path pack = temp.Path() / "Dark.ixo";
+    if (hostile.Files.empty())
+      WriteOverlappingPack(pack, script, {"d1.tie", "d2.tie", "d3.tie"});
+    else
+      test::MakePack(pack, hostile.Files);
+    const std::string before = test::Snapshot(temp.Path() / "Game");
+    // In 100 MiB of address space: a bound on its memory that no thread or library escapes.
+    const test::TCommandResult run =
+        test::RunCommand("ulimit -v 102400; " + std::string(FLIGHTDECK_CLI) + " install-pack " +
+                         game + " battles neutral " + pack.string());
+    EXPECT_NE(run.Output.find(hostile.Message), std::string::npos) << run.Output;
+    if (std::string(hostile.Name) == "long title") {
+      EXPECT_EQ(run.ExitCode, 0);
+      ASSERT_EQ(RunCli("undo " + game).ExitCode, 0);
+    } else {
+      EXPECT_EQ(run.ExitCode, 1);
+    }
+    EXPECT_EQ(test::Snapshot(temp.Path() / "Game"), before);
+  }
+}
+
+} // namespace
+} // namespace flightdeck
