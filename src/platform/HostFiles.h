@@ -86,8 +86,10 @@ bool LinkHostFile(const std::string& existing, const std::string& link);
 bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds);
 // The names in a folder, without "." and ".."; empty when it cannot be read.
 std::vector<std::string> ReadHostFolder(const std::string& hostFolder);
-// A new, private folder below the system's temporary folder, ending with "/".
+// A new, private folder below the system's temporary folder, ending with "/", named
+// "flightdeck-<process>-..." (see ProcessOfName).
 std::string MakeHostTemporaryFolder();
+constexpr std::string_view TemporaryFolderPrefix = "flightdeck-";
 
 // Whether names that differ only in case are different names (POSIX), or the host matches
 // them without regard to case itself (Windows).
@@ -96,6 +98,10 @@ bool HostNamesHaveCase();
 // The running process, and whether the one of that number has ended.
 long HostProcessId();
 bool HostProcessEnded(long processId);
+// The process a file or folder named "<prefix><process>-..." belongs to: the program names its
+// temporary files so, so that what a killed process left behind is known by its name. None for
+// any other name.
+std::optional<long> ProcessOfName(std::string_view name, std::string_view prefix);
 
 // The last error of the calling thread, in the host's numbering, and what kind it is.
 int LastHostError();

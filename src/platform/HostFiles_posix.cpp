@@ -155,7 +155,10 @@ std::vector<std::string> ReadHostFolder(const std::string& hostFolder) {
 }
 
 std::string MakeHostTemporaryFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "flightdeck-XXXXXX").string();
+  std::string pattern =
+      (std::filesystem::temp_directory_path() /
+       (std::string(TemporaryFolderPrefix) + std::to_string(HostProcessId()) + "-XXXXXX"))
+          .string();
   if (!mkdtemp(pattern.data()))
     RaiseLastIOError();
   return pattern + "/";

@@ -222,8 +222,9 @@ std::string MakeHostTemporaryFolder() {
     RaiseLastIOError();
   static std::mt19937 generator{std::random_device{}()};
   for (;;) {
-    char name[32];
-    std::snprintf(name, sizeof name, "flightdeck-%08x", static_cast<unsigned>(generator()));
+    char name[48];
+    std::snprintf(name, sizeof name, "flightdeck-%ld-%08x", HostProcessId(),
+                  static_cast<unsigned>(generator()));
     const std::string folder = NarrowHostPath(std::wstring_view(base, length)) + name;
     if (MakeHostDirectory(folder))
       return folder + "/";

@@ -28,13 +28,10 @@ std::string DirectoryOf(const std::string& hostPath) {
 // a kill): its name carries the process that made it, and that process is gone. Names without
 // a process come from older versions, which are not running now.
 bool IsLeftOver(const std::string& name) {
-  if (name.compare(0, TempPrefix.size(), TempPrefix) != 0)
+  if (!name.starts_with(TempPrefix))
     return false;
-  char* end = nullptr;
-  const long pid = std::strtol(name.c_str() + TempPrefix.size(), &end, 10);
-  if (*end != '-' || pid <= 0 || pid > INT_MAX)
-    return true;
-  return HostProcessEnded(pid);
+  const std::optional<long> process = ProcessOfName(name, TempPrefix);
+  return !process || HostProcessEnded(*process);
 }
 
 void RemoveLeftOvers(const std::string& directory) {

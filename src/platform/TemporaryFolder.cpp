@@ -8,7 +8,24 @@
 
 namespace flightdeck {
 
-TTemporaryFolder::TTemporaryFolder() : FPath(MakeHostTemporaryFolder()) {}
+namespace {
+
+// Removes the temporary folders that processes killed before they could (see ProcessOfName).
+void RemoveLeftOvers(const std::string& folder) {
+  const std::string parent = folder.substr(0, folder.rfind('/', folder.size() - 2) + 1);
+  for (const std::string& name : ReadHostFolder(parent)) {
+    const std::optional<long> process = ProcessOfName(name, TemporaryFolderPrefix);
+    std::error_code ignored;
+    if (process && HostProcessEnded(*process))
+      std::filesystem::remove_all(parent + name, ignored);
+  }
+}
+
+} // namespace
+
+TTemporaryFolder::TTemporaryFolder() : FPath(MakeHostTemporaryFolder()) {
+  RemoveLeftOvers(FPath);
+}
 
 TTemporaryFolder::~TTemporaryFolder() {
   std::error_code ignored;

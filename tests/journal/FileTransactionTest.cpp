@@ -5,6 +5,7 @@
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
+#include "platform/TemporaryFolder.h"
 #include "support/ChildProcess.h"
 #include "support/TestFiles.h"
 
@@ -182,6 +183,28 @@ TEST(FileTransaction, LinksLeftOversAndNulBytes) {
 #endif
   EXPECT_EQ(ReadBytes(temp.Path() / "real" / "mission.lst"), "new");
   EXPECT_EQ(ListDirectory(temp.Path() / "real"), running + " mission.lst");
+
+#ifndef _WIN32 // the same for temporary folders: a new one takes away those of ended processes
+  const fs::path folders = temp.Path() / "tmp";
+  const std::string own = "flightdeck-" + std::to_string(HostProcessId()) + "-abcdef";
+  for (const std::string& name : {std::string("flightdeck-99999999-abcdef"), own,
+                                  std::string("flightdeck-test-1"), std::string("other")})
+    fs::create_directories(folders / name / "pack.mcl");
+  const char* tmpdir = std::getenv("TMPDIR");
+  const std::string tmpdirBefore = tmpdir ? tmpdir : "";
+  setenv("TMPDIR", folders.c_str(), 1);
+  {
+    const TTemporaryFolder made;
+    EXPECT_FALSE(fs::exists(folders / "flightdeck-99999999-abcdef"));
+    for (const std::string& kept : {own, std::string("flightdeck-test-1"), std::string("other")})
+      EXPECT_TRUE(fs::exists(folders / kept / "pack.mcl")) << kept;
+    EXPECT_TRUE(fs::is_directory(made.Path()));
+  }
+  if (tmpdir)
+    setenv("TMPDIR", tmpdirBefore.c_str(), 1);
+  else
+    unsetenv("TMPDIR");
+#endif
 
   const std::string withNul = root + std::string("combat\0x", 9);
   EXPECT_FALSE(FileExists(withNul));
