@@ -207,23 +207,6 @@ std::vector<TFoundGame> TixoFlightdeckForm::GamesFound() const {
                    qEnvironmentVariable("WINEPREFIX").toStdString());
 }
 
-void TixoFlightdeckForm::OfferGamesFound() {
-  if (FMissionCommandsEnabled)
-    return; // a game is shown already
-  const std::vector<TFoundGame> games = GamesFound();
-  if (games.empty())
-    return;
-  QStringList choices;
-  for (const TFoundGame& game : games)
-    choices << QString::fromStdString(game.Path) + QStringLiteral("  (") +
-                   QString::fromStdString(game.Source) + QLatin1Char(')');
-  const int chosen = FEnvironment.Prompts->ChooseGame(choices);
-  if (chosen >= 0 && chosen < static_cast<int>(games.size()))
-    UseXvTDirectory(games[static_cast<std::size_t>(chosen)].Path);
-  else if (chosen == static_cast<int>(games.size()))
-    mFileSetXvTDirectoryClick();
-}
-
 void TixoFlightdeckForm::ShowMissionType(TMissionType type) {
   // The tab strip reports only a change of tab; the category change must run in any case.
   if (MissionTypeTabSet->currentIndex() == type)

@@ -67,9 +67,11 @@ public:
   ~TixoFlightdeckForm() override;
 
   const std::string& XvTPath() const { return FXvTPath; }
-  // With no game chosen yet: offers the games found on this machine, one to take at once, or
-  // the folder dialog.
-  void OfferGamesFound();
+  // With no game chosen yet: looks for the games on this machine away from the window's
+  // thread ("Searching for games..." meanwhile), then offers them, one to take at once, or the
+  // folder dialog; `then` runs after that, and at once when there is nothing to look for.
+  void OfferGamesFound(std::function<void()> then = {});
+  bool SearchingForGames() const { return FSearchingForGames; }
   // Shows the game directory `path`, or says that it is none.
   void OpenGameDirectory(const std::string& path);
   TMissionType MissionType() const { return FMissionType; }
@@ -198,6 +200,8 @@ private:
   void ShowMissionType(TMissionType type);       // selects its tab and runs the category change
   void UseXvTDirectory(const std::string& path); // shows a valid game directory's first tab
   std::vector<TFoundGame> GamesFound() const;
+  void OfferGames(const std::vector<TFoundGame>& games);
+  bool FSearchingForGames = false;
   void ApplicationHint(const QString& hint);
   void SetXvTPathHint();
   void SetGenderControls(TGender gender);

@@ -57,8 +57,7 @@ struct TStartRequest {
     TixoApplication::Instance()->RunGuarded([&] {
       if (!Game.isEmpty())
         form.OpenGameDirectory(Game.toStdString());
-      form.OfferGamesFound();
-      form.OpenFiles(Files);
+      form.OfferGamesFound([&form, files = Files] { form.OpenFiles(files); });
     });
   }
 };

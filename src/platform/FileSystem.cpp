@@ -6,6 +6,8 @@
 #include "platform/IoFaults.h"
 #include "platform/ReplacementFile.h"
 
+#include <algorithm>
+
 namespace flightdeck {
 
 namespace {
@@ -52,6 +54,21 @@ std::string ReadFileBytes(std::string_view path, std::uint64_t limit) {
   const std::string host = HostPath(path);
   CheckIoFault(TIoStep::OpenForReading, host);
   return ReadHostFile(host, limit);
+}
+
+std::string ReadFileStart(std::string_view path, std::uint64_t limit) {
+  const std::string host = HostPath(path);
+  CheckIoFault(TIoStep::OpenForReading, host);
+  const THostFile file = THostFile::OpenRegular(host);
+  std::string bytes(static_cast<std::size_t>(std::min(limit, file.Size())), '\0');
+  std::size_t filled = 0;
+  while (filled < bytes.size())
+    if (const std::size_t count = file.Read(bytes.data() + filled, bytes.size() - filled, host))
+      filled += count;
+    else
+      break;
+  bytes.resize(filled);
+  return bytes;
 }
 
 void CopyFileReplacing(std::string_view source, std::string_view destination) {

@@ -20,6 +20,8 @@ bool EntryExists(std::string_view path);     // exists as anything: file, folder
 // `limit`, only those of at most that many bytes.
 std::string ReadFileBytes(std::string_view path);
 std::string ReadFileBytes(std::string_view path, std::uint64_t limit);
+// At most the first `limit` bytes of a regular file.
+std::string ReadFileStart(std::string_view path, std::uint64_t limit);
 // The same, handed to `consume` piece by piece.
 void ReadFilePieces(std::string_view path, const std::function<void(std::string_view)>& consume);
 

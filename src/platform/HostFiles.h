@@ -84,8 +84,10 @@ bool MakeHostDirectory(const std::string& hostPath);
 // A second name for the file at `existing`.
 bool LinkHostFile(const std::string& existing, const std::string& link);
 bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds);
-// The names in a folder, without "." and ".."; empty when it cannot be read.
-std::vector<std::string> ReadHostFolder(const std::string& hostFolder);
+// The names in a folder, without "." and "..", at most `limit` of them in the host's order;
+// empty when it cannot be read.
+std::vector<std::string> ReadHostFolder(const std::string& hostFolder,
+                                        std::size_t limit = SIZE_MAX);
 // A new, private folder below the system's temporary folder, ending with "/", named
 // "flightdeck-<process>-..." (see ProcessOfName).
 std::string MakeHostTemporaryFolder();

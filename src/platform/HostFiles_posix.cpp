@@ -140,13 +140,16 @@ bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds) {
   return utimensat(AT_FDCWD, hostPath.c_str(), times, 0) == 0;
 }
 
-std::vector<std::string> ReadHostFolder(const std::string& hostFolder) {
+std::vector<std::string> ReadHostFolder(const std::string& hostFolder, std::size_t limit) {
   std::vector<std::string> names;
   std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(hostFolder.empty() ? "." : hostFolder.c_str()),
                                           closedir);
   if (!dir)
     return names;
-  while (const dirent* entry = readdir(dir.get())) {
+  while (names.size() < limit) {
+    const dirent* entry = readdir(dir.get());
+    if (!entry)
+      break;
     const std::string_view name = entry->d_name;
     if (name != "." && name != "..")
       names.emplace_back(name);

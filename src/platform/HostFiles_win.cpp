@@ -199,7 +199,7 @@ bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds) {
   return set;
 }
 
-std::vector<std::string> ReadHostFolder(const std::string& hostFolder) {
+std::vector<std::string> ReadHostFolder(const std::string& hostFolder, std::size_t limit) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found{};
   const std::string pattern = (hostFolder.empty() ? std::string(".") : hostFolder) + "/*";
@@ -210,7 +210,7 @@ std::vector<std::string> ReadHostFolder(const std::string& hostFolder) {
     const std::wstring_view name = found.cFileName;
     if (name != L"." && name != L"..")
       names.push_back(NarrowHostPath(name));
-  } while (FindNextFileW(search, &found));
+  } while (names.size() < limit && FindNextFileW(search, &found));
   FindClose(search);
   return names;
 }

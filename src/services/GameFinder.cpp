@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
 #include "platform/HostPlaces.h"
+#include "platform/Limits.h"
 #include "services/GamePlaces.h"
 
 #include <algorithm>
@@ -20,6 +21,10 @@ public:
   explicit TGameSearch(std::chrono::milliseconds budget)
       : FDeadline(std::chrono::steady_clock::now() + budget) {}
 
+  // First only the game's usual folder names are looked for in each place, so that the game is
+  // found however much else a place holds; then the places are searched through.
+  void SearchThrough() { FKnownNamesOnly = false; }
+
   // Looks for games in `folder` and up to `depth` levels below it.
   void Scan(const std::string& folder, int depth, const std::string& source) {
     if (std::chrono::steady_clock::now() > FDeadline || !DirectoryExists(folder))
@@ -30,7 +35,7 @@ public:
     }
     if (depth == 0)
       return;
-    for (const std::string& name : SortedSubfolders(folder))
+    for (const std::string& name : FKnownNamesOnly ? GameFolderNames() : SortedSubfolders(folder))
       Scan(folder + "/" + name, depth - 1, source);
   }
 
@@ -47,7 +52,18 @@ public:
       ScanPrefix(folder + "/" + name + inside, source);
   }
 
-  std::vector<TFoundGame> Take() { return std::move(FFound); }
+  // By source in the order searched, then by path.
+  std::vector<TFoundGame> Take() {
+    constexpr std::string_view sources[] = {"steam",  "proton", "gog",    "wine",
+                                            "heroic", "lutris", "bottles"};
+    const auto rank = [&](const TFoundGame& game) {
+      return std::find(std::begin(sources), std::end(sources), game.Source) - std::begin(sources);
+    };
+    std::sort(FFound.begin(), FFound.end(), [&](const TFoundGame& a, const TFoundGame& b) {
+      return std::pair(rank(a), a.Path) < std::pair(rank(b), b.Path);
+    });
+    return std::move(FFound);
+  }
 
 private:
   void Add(const std::string& folder, const std::string& source) {
@@ -58,12 +74,13 @@ private:
   }
 
   std::chrono::steady_clock::time_point FDeadline;
+  bool FKnownNamesOnly = true;
   std::vector<TFoundGame> FFound;
 };
 
 std::string ReadTextOrEmpty(const std::string& path) {
   try {
-    return FileExists(path) ? ReadFileBytes(path) : std::string();
+    return FileExists(path) ? ReadFileStart(path, MaxLibraryFileSize) : std::string();
   } catch (const std::exception&) {
     return {};
   }
@@ -75,7 +92,8 @@ std::vector<std::string> SteamLibraryFolders(const std::string& vdfText) {
   // Lines such as:		"path"		"/home/pilot/SteamLibrary"
   std::vector<std::string> folders;
   std::size_t at = 0;
-  while ((at = vdfText.find("\"path\"", at)) != std::string::npos) {
+  while (folders.size() < MaxLibraryFolders &&
+         (at = vdfText.find("\"path\"", at)) != std::string::npos) {
     at += 6;
     const std::size_t open = vdfText.find('"', at);
     const std::size_t lineEnd = vdfText.find('\n', at);
@@ -107,17 +125,23 @@ std::vector<TFoundGame> FindGames(const std::string& home, const std::string& wi
          SteamLibraryFolders(ReadTextOrEmpty(steam + "/steamapps/libraryfolders.vdf")))
       libraries.push_back(listed);
   }
-  for (const std::string& library : libraries)
-    search.Scan(library + "/steamapps/common", SearchDepth, "steam");
-  for (const std::string& library : libraries)
-    search.ScanPrefixesBelow(library + "/steamapps/compatdata", "/pfx", "proton");
-  for (const std::string& gog : HostGameFolders().GogGames)
-    search.Scan(gog, 1, "gog"); // a game's own folder, or the folder of GOG's games
-  if (!winePrefix.empty())
-    search.ScanPrefix(winePrefix, "wine");
-  search.ScanPrefix(home + "/.wine", "wine");
-  search.ScanPrefixesBelow(HeroicPrefixes(home), "", "heroic");
-  search.ScanPrefixesBelow(LutrisPrefixes(home), "", "lutris");
+  for (const bool throughout : {false, true}) {
+    if (throughout)
+      search.SearchThrough();
+    for (const std::string& library : libraries)
+      search.Scan(library + "/steamapps/common", SearchDepth, "steam");
+    for (const std::string& library : libraries)
+      search.ScanPrefixesBelow(library + "/steamapps/compatdata", "/pfx", "proton");
+    for (const std::string& gog : HostGameFolders().GogGames)
+      search.Scan(gog, 1, "gog"); // a game's own folder, or the folder of GOG's games
+    if (!winePrefix.empty())
+      search.ScanPrefix(winePrefix, "wine");
+    search.ScanPrefix(home + "/.wine", "wine");
+    search.ScanPrefixesBelow(HeroicPrefixes(home), "", "heroic");
+    search.ScanPrefixesBelow(LutrisPrefixes(home), "", "lutris");
+    for (const std::string& bottles : BottlesPrefixes(home))
+      search.ScanPrefixesBelow(bottles, "", "bottles");
+  }
   return search.Take();
 }
 

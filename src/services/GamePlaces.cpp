@@ -1,8 +1,10 @@
 #include "services/GamePlaces.h"
 
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/HostPlaces.h"
+#include "platform/Limits.h"
 
 #include <algorithm>
 
@@ -34,7 +36,8 @@ private:
 } // namespace
 
 std::vector<std::string> SteamRoots(const std::string& home) {
-  std::vector<std::string> roots = {home + "/.steam/steam", home + "/.local/share/Steam"};
+  std::vector<std::string> roots = {home + "/.steam/steam", home + "/.local/share/Steam",
+                                    home + "/.var/app/com.valvesoftware.Steam/.local/share/Steam"};
   for (const std::string& root : HostGameFolders().SteamRoots)
     roots.push_back(root);
   return roots;
@@ -48,8 +51,20 @@ std::string LutrisPrefixes(const std::string& home) {
   return home + "/Games";
 }
 
+std::vector<std::string> BottlesPrefixes(const std::string& home) {
+  return {home + "/.var/app/com.usebottles.bottles/data/bottles/bottles",
+          home + "/.local/share/bottles/bottles"};
+}
+
+const std::vector<std::string>& GameFolderNames() {
+  static const std::vector<std::string> names = {"STAR WARS X-Wing vs TIE Fighter",
+                                                 "Star Wars - XvT", "X-Wing vs TIE Fighter", "XvT",
+                                                 "XWING vs TIE"};
+  return names;
+}
+
 std::vector<std::string> SortedSubfolders(const std::string& folder) {
-  std::vector<std::string> names = HostFolderNames(HostPath(folder));
+  std::vector<std::string> names = ReadHostFolder(HostPath(folder), MaxFolderListing);
   std::erase_if(names, [&](const std::string& name) {
     return name.front() == '.' || !DirectoryExists(folder + "/" + name);
   });
@@ -71,6 +86,8 @@ std::vector<TGamePlace> GamePlaces(const std::string& home, const std::string& w
     places.Add("GOG games", gog);
   places.AddPrefixesBelow("Heroic prefix", HeroicPrefixes(home), "/drive_c");
   places.AddPrefixesBelow("Wine prefix", LutrisPrefixes(home), "/drive_c");
+  for (const std::string& bottles : BottlesPrefixes(home))
+    places.AddPrefixesBelow("Bottle", bottles, "/drive_c");
   return places.Take();
 }
 

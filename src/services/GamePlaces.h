@@ -11,14 +11,20 @@ struct TGamePlace {
   std::string Folder; // host path, without a trailing separator
 };
 
-// Where Steam keeps its own library (below the home folder, and where the host's Steam is
-// installed), and where Heroic and Lutris put the prefixes they make.
+// Where Steam keeps its own library (below the home folder, Flatpak's Steam's, and where the
+// host's Steam is installed), and where Heroic, Lutris and Bottles put the prefixes they make.
 std::vector<std::string> SteamRoots(const std::string& home);
 std::string HeroicPrefixes(const std::string& home);
 std::string LutrisPrefixes(const std::string& home);
+std::vector<std::string> BottlesPrefixes(const std::string& home);
 
-// The folders directly below `folder`, hidden ones left out, by name.
+// The folders directly below `folder`, hidden ones left out, by name; of a huge folder, those
+// among the first entries its listing gives (MaxFolderListing).
 std::vector<std::string> SortedSubfolders(const std::string& folder);
+
+// The names the game's folder has where its stores and installers put it, looked for in every
+// place before any place is searched through.
+const std::vector<std::string>& GameFolderNames();
 
 // The places of this machine where X-wing vs. TIE Fighter usually lives, those that exist: the
 // home folder; Wine prefixes (`winePrefix` when given, ~/.wine, and prefixes below ~/Games, as

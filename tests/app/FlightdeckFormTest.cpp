@@ -246,8 +246,11 @@ private slots:
     fs::create_directories(hidden);
     fs::rename(FTemp->Path() / "Game", hidden / "XvT");
     TixoFlightdeckForm& form = Open();
-    form.OfferGamesFound(); // declined
-    QCOMPARE(FPrompts.GameOffers.size(), 1);
+    form.OfferGamesFound(); // declined; the window paints meanwhile
+    QVERIFY(form.SearchingForGames());
+    QCOMPARE(Control<TMissionView>("MissionView")->Placeholder(),
+             QStringLiteral("Searching for games\u2026"));
+    QTRY_COMPARE(FPrompts.GameOffers.size(), 1);
     QVERIFY(FPrompts.GameOffers.front().front().endsWith(QStringLiteral("XvT  (wine)")));
     QVERIFY(form.XvTPath().empty());
     Click("XvTPathBtn"); // cancelled, but it offered the game among its places
@@ -255,7 +258,7 @@ private slots:
         FPrompts.FolderPlaces.front().startsWith(QStringLiteral("Game found (wine)|Home|Wine")));
     FPrompts.GameChoice = 0;
     form.OfferGamesFound();
-    QCOMPARE(form.XvTPath(), (hidden / "XvT").string() + "/");
+    QTRY_COMPARE(form.XvTPath(), (hidden / "XvT").string() + "/");
     QCOMPARE(Labels().size(), 9);
     form.OfferGamesFound(); // a game is shown: nothing more is offered
     QCOMPARE(FPrompts.GameOffers.size(), 2);

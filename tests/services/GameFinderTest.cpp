@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -50,6 +52,44 @@ TEST(GameFinder, FindsTheGamesOfSteamProtonWineAndLutrisAndNothingElse) {
             "wine /pilot/.wine/drive_c/GOG Games/X-Wing vs TIE Fighter\n"
             "lutris /pilot/Games/xwing/drive_c/Program Files/LucasArts/XvT\n");
   EXPECT_TRUE(FindGames((temp.Path() / "nobody").string(), "").empty());
+}
+
+// A home made to wear the search out: a library list of 50,000 entries, a sparse library list
+// of 3 GB, and 100,000 folders beside the game. The game is found within the budget, and so are
+// the games of Flatpak's Steam and of Bottles.
+TEST(GameFinder, FindsTheGameInAHostileHomeWithinItsBudget) {
+  // In memory where there is a memory file system: many folders are made.
+  test::TTempDir temp(fs::is_directory("/dev/shm") ? fs::path("/dev/shm")
+                                                   : fs::temp_directory_path());
+  const fs::path home = temp.Path() / "pilot";
+  const fs::path steam = home / ".local/share/Steam";
+  const fs::path common = steam / "steamapps/common";
+  for (int i = 0; i < 100000; ++i)
+    fs::create_directories(common / ("Game " + std::to_string(i)));
+  test::MakeGameDirectory(common / "STAR WARS X-Wing vs TIE Fighter");
+  std::string vdf = "\"libraryfolders\"\n{\n";
+  for (int i = 0; i < 50000; ++i)
+    vdf += "\t\"path\"\t\t\"" + (temp.Path() / ("library" + std::to_string(i))).string() + "\"\n";
+  test::WriteBytes(steam / "steamapps/libraryfolders.vdf", vdf + "}\n");
+  const fs::path flatpak = home / ".var/app/com.valvesoftware.Steam/.local/share/Steam";
+  test::MakeGameDirectory(flatpak / "steamapps/common/XvT");
+  test::WriteBytes(flatpak / "steamapps/libraryfolders.vdf", "");
+  fs::resize_file(flatpak / "steamapps/libraryfolders.vdf", 3ULL << 30);
+  test::MakeGameDirectory(home / ".local/share/bottles/bottles/XvT/drive_c/GOG Games/XvT");
+  test::MakeGameDirectory(
+      home / ".var/app/com.usebottles.bottles/data/bottles/bottles/B/drive_c/Program Files/XvT");
+
+  const auto started = std::chrono::steady_clock::now();
+  std::string found;
+  for (const TFoundGame& game : FindGames(home.string(), ""))
+    found += game.Source + " " + game.Path.substr(home.string().size()) + "\n";
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(4));
+  EXPECT_EQ(found,
+            "steam /.local/share/Steam/steamapps/common/STAR WARS X-Wing vs TIE Fighter\n"
+            "steam /.var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/common/XvT\n"
+            "bottles /.local/share/bottles/bottles/XvT/drive_c/GOG Games/XvT\n"
+            "bottles "
+            "/.var/app/com.usebottles.bottles/data/bottles/bottles/B/drive_c/Program Files/XvT\n");
 }
 #else
 // A game GOG's installer registered, found by its registry key, and its place listed.

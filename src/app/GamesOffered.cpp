@@ -1,0 +1,60 @@
+// The games found on this machine, offered at the first start: looked for away from the
+// window's thread, which paints and answers meanwhile.
+
+#include "app/Application.h"
+#include "app/TixoFlightdeckForm.h"
+#include "services/GameFinder.h"
+
+#include <QPointer>
+#include <QThreadPool>
+
+namespace flightdeck {
+
+void TixoFlightdeckForm::OfferGamesFound(std::function<void()> then) {
+  if (FMissionCommandsEnabled || FSearchingForGames) {
+    if (then)
+      then(); // a game is shown already, or is being looked for
+    return;
+  }
+  FSearchingForGames = true;
+  const QString placeholder = FMissionView->Placeholder();
+  FMissionView->SetPlaceholder(QStringLiteral("Searching for games\u2026"));
+  // The pool waits for its tasks before the application goes; a window gone by then is told
+  // nothing.
+  QThreadPool::globalInstance()->start([form = QPointer<TixoFlightdeckForm>(this), placeholder,
+                                        then = std::move(then),
+                                        home = FEnvironment.HomeFolder.toStdString(),
+                                        prefix = qEnvironmentVariable("WINEPREFIX").toStdString()] {
+    std::vector<TFoundGame> games = FindGames(home, prefix);
+    QMetaObject::invokeMethod(
+        TixoApplication::Instance(),
+        [form, placeholder, then, games = std::move(games)] {
+          if (!form)
+            return;
+          form->FSearchingForGames = false;
+          form->FMissionView->SetPlaceholder(placeholder);
+          TixoApplication::Instance()->RunGuarded([&] {
+            form->OfferGames(games);
+            if (then)
+              then();
+          });
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void TixoFlightdeckForm::OfferGames(const std::vector<TFoundGame>& games) {
+  if (games.empty() || FMissionCommandsEnabled)
+    return;
+  QStringList choices;
+  for (const TFoundGame& game : games)
+    choices << QString::fromStdString(game.Path) + QStringLiteral("  (") +
+                   QString::fromStdString(game.Source) + QLatin1Char(')');
+  const int chosen = FEnvironment.Prompts->ChooseGame(choices);
+  if (chosen >= 0 && chosen < static_cast<int>(games.size()))
+    UseXvTDirectory(games[static_cast<std::size_t>(chosen)].Path);
+  else if (chosen == static_cast<int>(games.size()))
+    mFileSetXvTDirectoryClick();
+}
+
+} // namespace flightdeck
