@@ -270,7 +270,8 @@ bool IsNameRefused(int error) {
 }
 
 int NotARegularFileError(bool directory) {
-  return directory ? ERROR_DIRECTORY_NOT_SUPPORTED : ERROR_BAD_FILE_TYPE;
+  constexpr int DirectoryNotSupported = 336; // ERROR_DIRECTORY_NOT_SUPPORTED, newer than MinGW's
+  return directory ? DirectoryNotSupported : ERROR_BAD_FILE_TYPE;
 }
 
 int IsALinkError() {

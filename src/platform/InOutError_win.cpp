@@ -1,10 +1,19 @@
 #include "platform/InOutError.h"
 
+#include "platform/HostFiles.h"
+
 #include <windows.h>
 
 namespace flightdeck {
 
 std::string EInOutError::MessageFor(int errorCode) {
+  // The reasons the program gives itself.
+  if (errorCode == NotARegularFileError(true))
+    return "Is a folder, not a file";
+  if (errorCode == NotARegularFileError(false))
+    return "Not a regular file";
+  if (errorCode == IsALinkError())
+    return "Is a link, not a file";
   switch (errorCode) {
   case ERROR_ACCESS_DENIED:
   case ERROR_SHARING_VIOLATION:
@@ -14,12 +23,6 @@ std::string EInOutError::MessageFor(int errorCode) {
   case ERROR_DISK_FULL:
   case ERROR_HANDLE_DISK_FULL:
     return "Disk full";
-  case ERROR_DIRECTORY_NOT_SUPPORTED:
-    return "Is a folder, not a file";
-  case ERROR_CANT_ACCESS_FILE: // a link, where the program follows none
-    return "Is a link, not a file";
-  case ERROR_BAD_FILE_TYPE:
-    return "Not a regular file";
   default:
     break;
   }

@@ -11,7 +11,9 @@
 
 #include <cerrno>
 #include <functional>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace flightdeck {
 namespace {
@@ -150,7 +152,7 @@ TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
     const char* Reason; // in the report; empty: rolled back
   };
   const auto kept = [](const fs::path& entry) { return entry / "before-0"; };
-  const TCase cases[] = {
+  std::vector<TCase> cases = {
       {"whole", [](const fs::path&) {}, ""},
       {"truncated copy",
        [&](const fs::path& entry) {
@@ -159,27 +161,8 @@ TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
          WriteBytes(kept(entry), whole.substr(0, whole.size() / 2));
        },
        "combat/a.tie: its kept copy is not of the size recorded"},
-      {"linked copy",
-       [&](const fs::path& entry) {
-         fs::remove(kept(entry));
-         fs::create_symlink(outside, kept(entry));
-       },
-       "its kept copy cannot be read"},
-      {"fifo copy",
-       [&](const fs::path& entry) {
-         fs::remove(kept(entry));
-         ASSERT_EQ(mkfifo(kept(entry).c_str(), 0600), 0);
-       },
-       "its kept copy cannot be read"},
-      {"sparse copy",
-       [&](const fs::path& entry) {
-         fs::remove(kept(entry));
-         WriteBytes(kept(entry), "");
-         fs::resize_file(kept(entry), 10ULL << 30);
-       },
-       "its kept copy is not of the size recorded"},
       {"missing copy", [&](const fs::path& entry) { fs::remove(kept(entry)); },
-       "its kept copy cannot be read: No such file or directory"},
+       "its kept copy cannot be read: "},
       {"garbage record",
        [](const fs::path& entry) { WriteBytes(entry / "entry", "\xff garbage\n"); },
        "its record cannot be read"},
@@ -192,8 +175,28 @@ TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
          fs::create_directories(FGame / "combat");
          WriteBytes(FGame / "combat" / "c.tie", "new c");
        },
-       "the game folder is not the one it changed"},
-  };
+       "the game folder is not the one it changed"}};
+#ifndef _WIN32 // links, pipes and sparse files are made here only
+  cases.insert(cases.end(), {{"linked copy",
+                              [&](const fs::path& entry) {
+                                fs::remove(kept(entry));
+                                fs::create_symlink(outside, kept(entry));
+                              },
+                              "its kept copy cannot be read"},
+                             {"fifo copy",
+                              [&](const fs::path& entry) {
+                                fs::remove(kept(entry));
+                                ASSERT_EQ(mkfifo(kept(entry).c_str(), 0600), 0);
+                              },
+                              "its kept copy cannot be read"},
+                             {"sparse copy",
+                              [&](const fs::path& entry) {
+                                fs::remove(kept(entry));
+                                WriteBytes(kept(entry), "");
+                                fs::resize_file(kept(entry), 10ULL << 30);
+                              },
+                              "its kept copy is not of the size recorded"}});
+#endif
   for (const TCase& test : cases) {
     SCOPED_TRACE(test.Name);
     fs::remove_all(FTemp.Path() / "data");
@@ -217,15 +220,20 @@ TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
     const std::string damaged = Snapshot(FGame);
 
     std::vector<std::string> reports;
-    {
+    { // the next command
       TSession next(FRoot, "rename", "next");
       reports = next.RecoveryReports();
       next.Files().Stage(FRoot + "combat/z.tie", "z");
       next.Commit();
     }
-    std::string now = Snapshot(FGame);
+    // The next command did its own change, which its undo takes back.
+    EXPECT_TRUE(TGameHistory(FRoot).Interrupted().empty());
+    ASSERT_EQ(Entries().size(), 1u);
+    EXPECT_EQ(Entries().back().Subject, "next");
+    EXPECT_EQ(ReadBytes(FGame / "combat" / "z.tie"), "z");
+    EXPECT_TRUE(Undo(0).Ok());
+    const std::string now = Snapshot(FGame);
     EXPECT_EQ(now.find("outside bytes"), std::string::npos);
-    now.erase(now.find("combat/z.tie = z\n"), std::string("combat/z.tie = z\n").size());
     if (*test.Reason == '\0') {
       EXPECT_TRUE(reports.empty()) << reports.front();
       EXPECT_EQ(now, before);
@@ -238,10 +246,6 @@ TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
           << reports[0];
       EXPECT_EQ(now, damaged);
     }
-    EXPECT_TRUE(TGameHistory(FRoot).Interrupted().empty());
-    ASSERT_EQ(Entries().size(), 1u);
-    EXPECT_EQ(Entries().back().Subject, "next");
-    EXPECT_TRUE(Undo(0).Ok());
   }
 }
 
@@ -261,11 +265,10 @@ TEST_F(History, AnEntryHoldingTheLastIdIsSetAsideAndNumberingGoesOn) {
 TEST_F(History, AnUndoChecksTheKeptCopyFirst) {
   Change("install-pack", "Deep.ixo");
   const std::string now = Snapshot(FGame);
-  fs::remove(TGameHistory(FRoot).BeforePath(1, 0));
-  fs::create_symlink((FGame / "combat" / "b.tie"), TGameHistory(FRoot).BeforePath(1, 0));
+  fs::resize_file(TGameHistory(FRoot).BeforePath(1, 0), 2); // cut short
   const TOutcome<THistoryEntry> refused = Undo(0);
   EXPECT_EQ(refused.Error(), "combat/a.tie cannot be put back, so nothing was undone: its kept "
-                             "copy cannot be read: Is a link, not a file.");
+                             "copy is not of the size recorded.");
   EXPECT_EQ(Snapshot(FGame), now);
 }
 
