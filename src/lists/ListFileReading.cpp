@@ -2,6 +2,7 @@
 #include "lists/XvTListFile.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
+#include "platform/InOutError.h"
 #include "platform/Limits.h"
 #include "platform/PathNames.h"
 
@@ -51,7 +52,16 @@ void TXvTListFile::LoadFromFile() {
   }
   std::string text = ReadFileBytes(FFileName, MaxListSize);
   FFilesRead.push_back(FileRead(FFileName, text));
-  LoadFromText(std::move(text), BattleFilesOnDisk());
+  try {
+    LoadFromText(std::move(text), BattleFilesOnDisk());
+  } catch (const EInOutError& error) {
+    if (!error.Path().empty())
+      throw; // a battle file that could not be read names itself
+    const std::string host = HostPath(FFileName);
+    throw EInOutError(error.ErrorCode(), host,
+                      "The list \"" + host + "\" cannot be read: " + error.Reason() +
+                          " (in it, or in a battle file it names)");
+  }
 }
 
 void TXvTListFile::LoadStaged(const TFileTransaction& transaction) {
@@ -91,7 +101,7 @@ std::size_t TXvTListFile::StoreItems(std::size_t begin, bool listEnds,
       return begin;
     end = lastCr + (FText[lastCr + 1] == '\n' ? 2 : 1);
   }
-  TLineScanner lines(FText, begin, end);
+  TLineScanner lines(FText, begin, end, MaxLineLength);
   while (!lines.Eof()) {
     const std::size_t item = lines.Position();
     const TTextSpan line = lines.Next();
@@ -142,7 +152,7 @@ void TXvTListFile::LoadBattleFile(const std::string& path, TListFileItem& parent
 std::array<TTextSpan, 2> TXvTListFile::StoreBattleText(std::string_view text) {
   const std::size_t begin = FText.size();
   FText.append(text);
-  TLineScanner lines(FText, begin, FText.size());
+  TLineScanner lines(FText, begin, FText.size(), MaxLineLength);
   const std::int32_t count = ReadListNumber(lines.Next().In(FText));
   const TListItemKind missionKind = FMissionType == mtTournaments ? likContest : likOperation;
   const std::size_t first = FStored.size();

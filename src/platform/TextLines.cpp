@@ -2,6 +2,7 @@
 
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
+#include "platform/Limits.h"
 
 #include <algorithm>
 #include <charconv>
@@ -15,8 +16,9 @@ constexpr char EndOfFileMark = '\x1a';
 constexpr std::size_t WriterPiece = 1 << 16;
 } // namespace
 
-TLineScanner::TLineScanner(const std::string& text, std::size_t begin, std::size_t end)
-    : FText(text), FPos(begin), FEnd(end) {
+TLineScanner::TLineScanner(const std::string& text, std::size_t begin, std::size_t end,
+                           std::size_t longestLine)
+    : FText(text), FPos(begin), FEnd(end), FLongestLine(longestLine) {
   if (end > std::numeric_limits<std::uint32_t>::max())
     throw EInOutError(TooLargeError(), {}, "A text of 4 GiB or more cannot be read");
   const std::size_t mark = std::string_view(text).substr(begin, end - begin).find(EndOfFileMark);
@@ -31,6 +33,10 @@ TTextSpan TLineScanner::Next() {
   }
   const std::string_view rest(FText.data() + FPos, FEnd - FPos);
   const std::size_t length = std::min(rest.find('\r'), rest.size());
+  if (length > FLongestLine)
+    throw EInOutError(TooLargeError(), {},
+                      "a line is longer than " + SizeInWords(FLongestLine) +
+                          ", the most a line may be");
   const TTextSpan line{static_cast<std::uint32_t>(FPos), static_cast<std::uint32_t>(length)};
   FPos += length + 1;
   if (FPos < FEnd && FText[FPos] == '\n')

@@ -21,10 +21,12 @@ struct TTextSpan {
 // read: CR ends a line and an LF right after it belongs to that line end; a lone LF is an
 // ordinary character; byte 26 (Ctrl-Z) ends the text. Past the end it gives empty lines. It
 // copies nothing and keeps only positions, so the text may grow behind that part meanwhile.
-// Texts of 4 GiB and more are refused with EInOutError.
+// Texts of 4 GiB and more are refused with EInOutError, and so is a line longer than
+// `longestLine` when it is met.
 class TLineScanner {
 public:
-  TLineScanner(const std::string& text, std::size_t begin, std::size_t end);
+  TLineScanner(const std::string& text, std::size_t begin, std::size_t end,
+               std::size_t longestLine = SIZE_MAX);
 
   bool Eof() const { return FPos >= FEnd; }
   TTextSpan Next();
@@ -41,6 +43,7 @@ private:
   const std::string& FText;
   std::size_t FPos;
   std::size_t FEnd;
+  std::size_t FLongestLine;
   bool FOverran = false;
 };
 

@@ -119,6 +119,9 @@ private:
     return !FScope.Side && (!FScope.Type || SingleMissionType(*FScope.Type) == folder);
   }
   void CheckList(TMissionType type, TGender side, bool report);
+  // Reads a list from `text`, its battle files from disk, each into `battles`.
+  static void LoadList(TXvTListFile& list, std::string text,
+                       std::unordered_map<std::string, TBattleRead>& battles);
   void CheckRecords(const TXvTListFile& list,
                     const std::unordered_map<std::string, TBattleRead>& battles);
   void CheckBattleFile(const TListFileItem& battle, const TBattleRead* read);
@@ -214,6 +217,17 @@ void TCatalogueCheck::CheckList(TMissionType type, TGender side, bool report) {
 
   std::unordered_map<std::string, TBattleRead> battles;
   TXvTListFile list(FGame, type, side);
+  try {
+    LoadList(list, std::move(text), battles);
+  } catch (const EInOutError& error) {
+    Add(TProblem::UnreadableList, {}, error.Reason() + " (in it, or in a battle file it names)");
+    return;
+  }
+  CheckRecords(list, battles);
+}
+
+void TCatalogueCheck::LoadList(TXvTListFile& list, std::string text,
+                               std::unordered_map<std::string, TBattleRead>& battles) {
   list.LoadFromText(std::move(text), [&](const std::string& battlePath) {
     TBattleRead& read = battles[battlePath];
     read.Exists = FileExists(battlePath);
@@ -225,7 +239,6 @@ void TCatalogueCheck::CheckList(TMissionType type, TGender side, bool report) {
     }
     return read.Text;
   });
-  CheckRecords(list, battles);
 }
 
 void TCatalogueCheck::CheckRecords(const TXvTListFile& list,

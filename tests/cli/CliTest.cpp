@@ -39,7 +39,8 @@ TEST(Cli, DumpsOneJsonObjectPerRecord) {
   EXPECT_EQ(missing.Output, "");
 }
 
-// A list that cannot be read, a folder in its place or one larger than any real list: the
+// A list that cannot be read, a folder in its place, one larger than any real list or with a
+// line longer than any real one: the
 // readers fail with a message that names it and the check finds an unreadable list.
 TEST(Cli, AListThatCannotBeReadIsAFailureWithItsReason) {
   test::TTempDir temp;
@@ -48,13 +49,17 @@ TEST(Cli, AListThatCannotBeReadIsAFailureWithItsReason) {
   fs::create_directory(combat / "mission.lst");
   test::WriteBytes(combat / "rebel.lst", "");
   fs::resize_file(combat / "rebel.lst", (64u << 20) + 1);
+  test::WriteBytes(combat / "imperial.lst", "//\r\n[" + std::string(2000, 'T') + "]\r\n//\r\n");
   const struct {
     const char* Side;
     std::string Reason;
   } cases[] = {
       {"neutral", "Is a folder, not a file: \"" + (combat / "mission.lst").string() + "\""},
       {"rebel", "File too large: \"" + (combat / "rebel.lst").string() +
-                    "\" holds more than 64 MiB, the most this program reads of it"}};
+                    "\" holds more than 64 MiB, the most this program reads of it"},
+      {"imperial", "The list \"" + (combat / "imperial.lst").string() +
+                       "\" cannot be read: a line is longer than 1 KiB, the most a line may be "
+                       "(in it, or in a battle file it names)"}};
   for (const auto& list : cases) {
     for (const char* reader : {"dump", "tree"}) {
       const TRun run = RunCli(std::string(reader) + " " + game + " combat " + list.Side);
