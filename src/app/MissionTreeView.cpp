@@ -168,9 +168,10 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
     tree->Load();
   } catch (const EInOutError& error) {
     // A list that cannot be read (a folder in its place, too large) is shown as nothing to
-    // edit, and the status line says why; another tab or side still opens.
+    // edit, and the view and the status line say why; another tab or side still opens.
     FTreeState = tsIdle;
-    MissionViewPanel->setEnabled(false);
+    FMissionView->setEnabled(false);
+    FMissionView->SetPlaceholder(QString::fromLocal8Bit(error.what()));
     ApplicationHint(QString::fromLocal8Bit(error.what()));
     WatchShownFiles();
     return;
@@ -179,7 +180,8 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
     throw;
   }
   FDocument = std::move(tree);
-  MissionViewPanel->setEnabled(FMissionCommandsEnabled);
+  FMissionView->setEnabled(true);
+  FMissionView->SetPlaceholder({});
   if (FDocument->HadCorruptEntry())
     FEnvironment.Prompts->Message(
         ApplicationTitle, QStringLiteral("BuildMissionTreeView:  Unrecognized list file item!"),

@@ -212,11 +212,13 @@ private slots:
     QVERIFY(!Labels().isEmpty());
     tabs->setCurrentIndex(0);
     QVERIFY(Labels().isEmpty());
-    QVERIFY(!Control<QWidget>("MissionViewPanel")->isEnabled());
+    QVERIFY(!Control<QWidget>("MissionView")->isEnabled());
+    QVERIFY(tabs->isEnabled());
     QVERIFY(Caption("ShowFileTitlePanel").contains(QStringLiteral("Is a folder, not a file")));
+    QVERIFY(Control<TMissionView>("MissionView")->Placeholder().startsWith("Is a folder"));
     QCOMPARE(FPrompts.Messages.size(), 1);
     tabs->setCurrentIndex(1);
-    QVERIFY(Control<QWidget>("MissionViewPanel")->isEnabled());
+    QVERIFY(Control<QWidget>("MissionView")->isEnabled());
   }
 
   void everyControlFitsAndIsReachable() {
