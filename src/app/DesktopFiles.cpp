@@ -20,7 +20,7 @@ bool TixoFlightdeckForm::IsPackFile(const QString& path) {
 }
 
 bool TixoFlightdeckForm::AcceptsFilesAt(const QStringList& paths, QTreeWidgetItem* target) const {
-  if (paths.isEmpty() || !FMissionCommandsEnabled || !FDocument)
+  if (paths.isEmpty() || !FMissionCommandsEnabled || !FList->Document())
     return false;
   // A mission needs an entry to go under: the one dropped on, or one of its missions.
   const bool missionTarget = MissionParentOf(target) != nullptr;

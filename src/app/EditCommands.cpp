@@ -23,7 +23,7 @@ void ExpandAll(QTreeWidgetItem* node) {
 } // namespace
 
 void TixoFlightdeckForm::mnuAddCampaignClick() {
-  TMissionTreeItem* item = MakeItem(FDocument->AddGroup());
+  TMissionTreeItem* item = MakeItem(FList->Document()->AddGroup());
   FMissionView->addTopLevelItem(item);
   AwaitLabel(item, {"add-group", &item->Node(), false, {}});
 }
@@ -36,10 +36,10 @@ void TixoFlightdeckForm::mnuAddBattleClick() {
       QStringLiteral("lst"), false};
   const std::string typed =
       ExtractFileName(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString());
-  TMissionNode* header = FDocument->BattleHeaderOf(SelectedTreeNode());
+  TMissionNode* header = FList->Document()->BattleHeaderOf(SelectedTreeNode());
   if (typed.empty() || !header)
     return;
-  const TOutcome<TMissionNode*> added = FDocument->AddBattle(*header, typed);
+  const TOutcome<TMissionNode*> added = FList->Document()->AddBattle(*header, typed);
   if (!added) {
     Tell(FromList(added.Error()));
     return;
@@ -64,9 +64,9 @@ void TixoFlightdeckForm::mnuRemoveClick() {
   else
     FMissionView->takeTopLevelItem(FMissionView->indexOfTopLevelItem(selected));
   const std::string label = selected->Node().Label;
-  FDocument->Remove(selected->Node());
+  FList->Document()->Remove(selected->Node());
   delete selected;
-  if (CommitEdit("remove", label))
+  if (FList->CommitEdit("remove", label))
     ShowNextNumberButtonClick(this);
 }
 
@@ -84,7 +84,7 @@ void TixoFlightdeckForm::MissionViewItemChanged(QTreeWidgetItem* item) {
   TMissionNode& node = static_cast<TMissionTreeItem*>(item)->Node();
   if (ToList(item->text(0)) != node.Label) {
     FRenamedFrom = node.Label;
-    (void)FDocument->Rename(node, ToList(item->text(0)));
+    (void)FList->Document()->Rename(node, ToList(item->text(0)));
     // Saved once the editor, or whoever set the label, is done with the item.
     QMetaObject::invokeMethod(
         this, [this] { MissionViewEdited(nullptr); }, Qt::QueuedConnection);
@@ -102,16 +102,16 @@ void TixoFlightdeckForm::AwaitLabel(TMissionTreeItem* item, TLabelledEntry entry
 void TixoFlightdeckForm::MissionViewEdited(QTreeWidgetItem*) {
   TixoApplication::Instance()->RunGuarded([this] {
     if (!FAwaitingLabel) {
-      CommitEdit("rename", FRenamedFrom);
+      FList->CommitEdit("rename", FRenamedFrom);
       return;
     }
     const TLabelledEntry entry = std::move(*FAwaitingLabel);
     FAwaitingLabel.reset();
-    RunCommand(entry.Command, entry.NamedByFile ? entry.Node->Record.FileName : entry.Node->Label,
+    FList->Run(entry.Command, entry.NamedByFile ? entry.Node->Record.FileName : entry.Node->Label,
                [&](TSession& session) {
                  if (entry.Stage)
                    entry.Stage(session);
-                 FDocument->Save(session);
+                 FList->Document()->Save(session);
                  return true;
                });
   });
@@ -122,10 +122,10 @@ void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {
   auto* target = static_cast<TMissionTreeItem*>(FMissionView->NodeAtLabel(at));
   if (!selected || !target)
     return;
-  if (FDocument->Move(selected->Node(), target->Node())) {
+  if (FList->Document()->Move(selected->Node(), target->Node())) {
     PlaceItem(selected);
     FMissionView->setCurrentItem(selected);
-    if (!CommitEdit("move", selected->Node().Label))
+    if (!FList->CommitEdit("move", selected->Node().Label))
       return;
   }
   if (selected->childCount() > 0)

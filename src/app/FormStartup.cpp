@@ -45,6 +45,7 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setMinimumSize(FormWidth, MinimumHeight);
   setMaximumWidth(FormWidth);
+  FList = new TListController(*this, this);
   CreateControls();
   // The archiver as packs want it: level 6, entries under their bare names.
   ZipManager.Compression = 6;
@@ -78,7 +79,7 @@ void TixoFlightdeckForm::FormCreate() {
       QStringLiteral("Choose the folder where X-wing vs. TIE Fighter is installed:\n"
                      "File > Set XvT Directory"));
   if (!FXvTPath.empty() && IsXvTDirectory(FXvTPath)) {
-    RecoverInterruptedCommand();
+    FList->OpenGame(FXvTPath);
     FMissionView->SetPlaceholder({});
     EnableMissionCommands(true);
     FTreeState = tsBuilding;
@@ -190,7 +191,7 @@ void TixoFlightdeckForm::UseXvTDirectory(const std::string& path) {
   FXvTPath = path;
   if (FXvTPath.back() != '/' && FXvTPath.back() != '\\')
     FXvTPath += '/';
-  RecoverInterruptedCommand(); // the game is shown as it is on disk, whole
+  FList->OpenGame(FXvTPath); // the game is shown as it is on disk, whole
   FMissionView->SetPlaceholder({});
   EnableMissionCommands(true);
   SetGenderControls(gnNeutral);

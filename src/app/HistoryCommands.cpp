@@ -91,7 +91,7 @@ void TixoFlightdeckForm::ChangeRecorded() {
 
 void TixoFlightdeckForm::UndoEntry(int id) {
   TOutcome<THistoryEntry> undone = TOutcome<THistoryEntry>::Failure({});
-  RunCommand("undo", {}, [&](TSession& session) {
+  FList->Run("undo", {}, [&](TSession& session) {
     undone = session.Undo(id); // committed as it goes
     return false;
   });

@@ -22,7 +22,7 @@ void TixoFlightdeckForm::mInstallMissionClick() {
 }
 
 void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
-  if (chosen.empty() || !FileExists(chosen) || !FDocument)
+  if (chosen.empty() || !FileExists(chosen) || !FList->Document())
     return;
 
   // The questions first, with nothing locked; then the copy and the lists the install extends
@@ -42,14 +42,14 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
   if (!copied && !FileExists(copy.Target))
     return;
 
-  TMissionNode* parent = FDocument->MissionParentOf(SelectedTreeNode());
+  TMissionNode* parent = FList->Document()->MissionParentOf(SelectedTreeNode());
   const auto stageCopy = [copied, copy](TSession& session) {
     if (copied)
       session.Files().StageCopy(copy.Source, copy.Target);
   };
   if (!parent) {
     // The copy goes in alone; say why no entry came with it.
-    if (RunCommand("install-mission", ExtractFileName(chosen), [&](TSession& session) {
+    if (FList->Run("install-mission", ExtractFileName(chosen), [&](TSession& session) {
           stageCopy(session);
           return true;
         }))
@@ -62,9 +62,9 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
 
   // The entry is written, with the copy and the Combat lists, once the user has given its label;
   // a mission the Combat lists name already starts from the title they give it.
-  TMissionNode& mission = FDocument->AddMission(*parent, copy.Target);
+  TMissionNode& mission = FList->Document()->AddMission(*parent, copy.Target);
   if (const std::optional<std::string> title = CombatTitleOf(FXvTPath, copy.Target))
-    (void)FDocument->Rename(mission, *title);
+    (void)FList->Document()->Rename(mission, *title);
   TMissionTreeItem* item = MakeItem(mission);
   ItemOf(parent)->addChild(item);
   FMissionView->setCurrentItem(item);
@@ -83,7 +83,7 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
 
 QTreeWidgetItem* TixoFlightdeckForm::MissionParentOf(QTreeWidgetItem* node) const {
   const auto* item = static_cast<const TMissionTreeItem*>(node);
-  return item ? ItemOf(FDocument->MissionParentOf(&item->Node())) : nullptr;
+  return item ? ItemOf(FList->Document()->MissionParentOf(&item->Node())) : nullptr;
 }
 
 void TixoFlightdeckForm::mFileNewClick() {

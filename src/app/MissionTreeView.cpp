@@ -12,7 +12,9 @@
 #include "widgets/BevelPanel.h"
 #include "widgets/FlatSpeedButton.h"
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -66,7 +68,7 @@ TMissionTreeItem* TixoFlightdeckForm::ItemOf(const TMissionNode* node) const {
 
 void TixoFlightdeckForm::PlaceItem(TMissionTreeItem* item) {
   const TMissionNode& node = item->Node();
-  const auto& siblings = node.Parent ? node.Parent->Children : FDocument->Roots();
+  const auto& siblings = node.Parent ? node.Parent->Children : FList->Document()->Roots();
   const int index =
       static_cast<int>(std::find_if(siblings.begin(), siblings.end(),
                                     [&](const auto& sibling) { return sibling.get() == &node; }) -
@@ -158,44 +160,49 @@ void TixoFlightdeckForm::ChangeGender(TGender gender) {
 }
 
 void TixoFlightdeckForm::BuildMissionTreeView() {
-  if (FTreeState == tsReleasing)
-    return;
-  FTreeState = tsBuilding;
-  auto tree = std::make_unique<TMissionTree>(FXvTPath, FMissionType, FGender);
+  if (FTreeState != tsReleasing)
+    FList->Read(FMissionType, FGender);
+}
+
+void TixoFlightdeckForm::ReleaseDocument() {
+  // Where the view stood, for the list read again.
+  FKeptRow = SelectedNode() ? AbsoluteIndex(SelectedNode()) : -1;
+  FKeptScroll = FMissionView->verticalScrollBar()->value();
   FMissionView->clear();
-  FDocument.reset();
-  try {
-    tree->Load();
-  } catch (const EInOutError& error) {
-    // A list that cannot be read (a folder in its place, too large) is shown as nothing to
-    // edit, and the view and the status line say why; another tab or side still opens.
-    FTreeState = tsIdle;
-    FMissionView->setEnabled(false);
-    FMissionView->SetPlaceholder(QString::fromLocal8Bit(error.what()));
-    ApplicationHint(QString::fromLocal8Bit(error.what()));
-    WatchShownFiles();
-    return;
-  } catch (...) {
-    FTreeState = tsIdle;
-    throw;
-  }
-  FDocument = std::move(tree);
+}
+
+void TixoFlightdeckForm::ShowUnreadable(const QString& reason) {
+  // Nothing to edit, and the view and the status line say why; another tab or side still opens.
+  FMissionView->setEnabled(false);
+  FMissionView->SetPlaceholder(reason);
+  ApplicationHint(reason);
+}
+
+void TixoFlightdeckForm::ShowDocument(bool keepPlace) {
+  FTreeState = tsBuilding;
   FMissionView->setEnabled(true);
   FMissionView->SetPlaceholder({});
-  if (FDocument->HadCorruptEntry())
+  const TMissionTree& document = *FList->Document();
+  if (document.HadCorruptEntry())
     FEnvironment.Prompts->Message(
         ApplicationTitle, QStringLiteral("BuildMissionTreeView:  Unrecognized list file item!"),
         TMessageButtons::Ok);
 
   // Build the items detached and hand the roots to the view at once: much faster for long lists.
   QList<QTreeWidgetItem*> roots;
-  for (const std::unique_ptr<TMissionNode>& node : FDocument->Roots())
-    roots.append(MakeItem(*node));
-  const QString listFindings = MarkFindings(roots);
+  QString listFindings;
+  try {
+    for (const std::unique_ptr<TMissionNode>& node : document.Roots())
+      roots.append(MakeItem(*node));
+    listFindings = MarkFindings(roots);
+  } catch (...) {
+    qDeleteAll(roots);
+    FTreeState = tsIdle;
+    throw;
+  }
   FMissionView->addTopLevelItems(roots);
   FMissionView->expandAll();
   FTreeState = tsIdle;
-  WatchShownFiles();
   if (!roots.empty()) {
     if (FMissionView->currentItem() == roots.front())
       MissionViewChange();
@@ -204,14 +211,30 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
   }
   if (!listFindings.isEmpty())
     ApplicationHint(listFindings);
+  if (!keepPlace)
+    return;
+  const std::vector<TMissionTreeItem*> items = TreeNodes();
+  if (FKeptRow >= 0 && FKeptRow < static_cast<int>(items.size()))
+    FMissionView->setCurrentItem(items[static_cast<std::size_t>(FKeptRow)]);
+  FMissionView->verticalScrollBar()->setValue(FKeptScroll);
+}
+
+bool TixoFlightdeckForm::Busy() const {
+  // A label being edited, a new entry waiting for its label, or a dialog open.
+  return FMissionView->indexWidget(FMissionView->currentIndex()) || FAwaitingLabel ||
+         QApplication::activeModalWidget();
+}
+
+void TixoFlightdeckForm::FinishOpenEdit() {
+  if (FAwaitingLabel)
+    MissionViewEdited(nullptr); // the new entry, with the label it has
 }
 
 void TixoFlightdeckForm::EndLabelEdit() {
   // A label still being edited is dropped, as if the user had pressed Escape.
   if (QWidget* editor = FMissionView->indexWidget(FMissionView->currentIndex()))
     emit FMissionView->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
-  if (FAwaitingLabel)
-    MissionViewEdited(nullptr); // a new entry is written with the label it has
+  FinishOpenEdit();
 }
 
 void TixoFlightdeckForm::MissionViewChange() {
@@ -234,7 +257,7 @@ void TixoFlightdeckForm::MissionViewChange() {
     MissionNumberEB->setText(QString::number(record.Number));
     ShowNextNumberButton->setEnabled(true);
     ShowNextNumberButton->SetCaption(QStringLiteral("Next #: ") +
-                                     QString::number(FDocument->NextNumber(record.Kind)));
+                                     QString::number(FList->Document()->NextNumber(record.Kind)));
   }
   // A finding of the check, which names the file itself, says more than the file's name.
   if (const QString finding = node->toolTip(0); !finding.isEmpty())

@@ -43,7 +43,7 @@ void TixoFlightdeckForm::ShowNextNumberButtonClick(QObject* sender) {
   std::int32_t number = 0;
   if (const TMissionNode* selected = SelectedTreeNode()) {
     const TListItemKind kind = selected->Record.Kind;
-    number = FDocument->NextNumber(kind);
+    number = FList->Document()->NextNumber(kind);
     if (kind == likCampaign || kind == likBattle || kind == likTournament)
       word = QString::fromStdString(LowerCaseAscii(ListItemKindName(kind)));
   }
@@ -64,7 +64,7 @@ void TixoFlightdeckForm::MissionNumberEBExit() {
     return;
   TMissionTreeItem* item = items[static_cast<std::size_t>(FNumberEditIndex)];
   TMissionNode& entry = item->Node();
-  const TRenumbering renumbering = FDocument->PlanRenumbering(
+  const TRenumbering renumbering = FList->Document()->PlanRenumbering(
       entry, TypedNumber(MissionNumberEB->displayText()).value_or(entry.Record.Number));
   const auto clash = [&] { return Quoted(FromList(renumbering.Clash->Label)); };
   if (!renumbering.Clash ||
@@ -79,7 +79,7 @@ void TixoFlightdeckForm::MissionNumberEBExit() {
     TMissionTree::Renumber(renumbering);
   FNumberEditIndex = -1;
   const std::string label = entry.Label;
-  if (!CommitEdit("renumber", label))
+  if (!FList->CommitEdit("renumber", label))
     return; // the list is shown again
   FMissionView->setCurrentItem(item);
   MissionNumberEB->setText(QString::number(entry.Record.Number));

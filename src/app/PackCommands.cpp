@@ -34,7 +34,7 @@ void TixoFlightdeckForm::mInstallPackClick() {
 }
 
 void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
-  if (chosen.empty() || !FileExists(chosen) || !FDocument)
+  if (chosen.empty() || !FileExists(chosen) || !FList->Document())
     return;
   FPackListing.clear();
   ZipManager.ZipFileName = chosen;
@@ -57,7 +57,7 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
   if (plan && (!ConfirmPackPlan(chosen, plan.Value()) || !ConfirmGroupsAgain(plan.Value().Items)))
     return;
   TPackFiles pack = TPackFiles::Failure({});
-  if (plan && !RunCommand("install-pack", ExtractFileName(chosen), [&](TSession& session) {
+  if (plan && !FList->Run("install-pack", ExtractFileName(chosen), [&](TSession& session) {
         const TArchiveProgress progress(this, ZipManager,
                                         QStringLiteral("Extracting the missions..."),
                                         static_cast<int>(FPackListing.size()));
@@ -102,7 +102,7 @@ bool TixoFlightdeckForm::ConfirmPackPlan(const std::string& chosen, const TPackP
 
 bool TixoFlightdeckForm::ConfirmGroupsAgain(const std::vector<TPackageItem>& items) {
   QStringList listed;
-  for (const TMissionNode* node : FDocument->Nodes())
+  for (const TMissionNode* node : FList->Document()->Nodes())
     if (IsGroupHeader(node->Record.Kind) || HasBattleFile(node->Record.Kind))
       listed << FromList(node->Label);
   QStringList again;
@@ -134,7 +134,7 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
 
   FreePackageItems(PackageItems);
   std::vector<std::string> leftOut;
-  PackageItems = CollectPackageItems(FDocument->PackBranch(selected->Node()), FXvTPath,
+  PackageItems = CollectPackageItems(FList->Document()->PackBranch(selected->Node()), FXvTPath,
                                      FMissionType, FGender, leftOut);
   if (!leftOut.empty())
     Tell(FromList(LeftOutMessage(leftOut)));

@@ -99,7 +99,7 @@ void TixoFlightdeckForm::mSearchProblemsClick() {
       return;
     }
     int changed = 0;
-    if (!RunCommand(std::string(FixName(*FixFor(finding.Problem))), finding.List,
+    if (!FList->Run(std::string(FixName(*FixFor(finding.Problem))), finding.List,
                     [&](TSession& session) {
                       changed = ApplyFix(session, finding);
                       return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ListController.h"
 #include "app/MissionView.h"
 #include "app/Prompts.h"
 #include "journal/History.h"
@@ -23,8 +24,6 @@
 #include <vector>
 
 class QAction;
-class QFileSystemWatcher;
-class QTimer;
 class QActionGroup;
 class QLineEdit;
 class QMenu;
@@ -59,7 +58,7 @@ enum TTreeState : unsigned char { tsIdle = 0, tsBuilding = 1, tsReleasing = 2 };
 
 // The main window: the mission tree of one list file, chosen by game directory, category
 // tab and side, with the commands that work on it.
-class TixoFlightdeckForm : public QMainWindow {
+class TixoFlightdeckForm : public QMainWindow, private TListView {
   Q_OBJECT
 
 public:
@@ -150,30 +149,9 @@ public:
   bool ConfirmGroupsAgain(const std::vector<TPackageItem>& items);
   const std::vector<TPackageItem>& PackItems() const { return PackageItems; }
 
-  // Tree operations.
+  // Tree operations: the list read by the controller, which keeps it and the disk in step.
   void BuildMissionTreeView();
-  const TMissionTree& Document() const { return *FDocument; }
 
-  // The window and the disk (one file). Every change is one command: `stage` stages its files
-  // in a session of its own, which then, unless `stage` says false, checks that what the window
-  // read is still on disk and commits. False when a file changed on disk, or the command
-  // failed, and the tree
-  // shows the list as it is on disk again (and a failure passes on to the error handler).
-  bool RunCommand(const std::string& command, const std::string& subject,
-                  const std::function<bool(TSession& session)>& stage);
-  // An edit of the tree, made on the document: its list written at once as one command. A
-  // list the user did not change is never rewritten (the game may read it differently).
-  // False when the list had to be shown again: the tree's items are new then.
-  bool CommitEdit(const std::string& command, const std::string& subject);
-  // Reads the list again, keeping the selected row and the scroll position, and says why.
-  void ShowListAgain(const QString& hint = {});
-  // A file the window shows, or the history, changed: the list is shown again when one of its
-  // files is no longer what the window read.
-  void CheckFilesOnDisk();
-  // Rolls back a command cut short, as every command does first; the game is then whole, and
-  // what could not be rolled back is told.
-  void RecoverInterruptedCommand();
-  void TellRecoveryReports(const TSession& session);
   TMissionType SingleMissionType() const;
 
 protected:
@@ -230,10 +208,20 @@ private:
   // Marks the items of the tree (`roots` and all below, not yet in the view) with what the
   // check finds in the list as it is on disk; returns the list's own findings, in words.
   QString MarkFindings(const QList<QTreeWidgetItem*>& roots);
-  void WatchShownFiles();
-  QFileSystemWatcher* FWatcher = nullptr;
-  QTimer* FDiskCheck = nullptr; // gathers the watcher's reports of one change
-  std::string FRenamedFrom;     // the label an edit in the tree replaced
+  // The view of the list controller.
+  void ReleaseDocument() override;
+  void ShowDocument(bool keepPlace) override;
+  void ShowUnreadable(const QString& reason) override;
+  void Hint(const QString& text) override { ApplicationHint(text); }
+  void Tell(const QString& text) override;
+  void CommandRecorded() override { ChangeRecorded(); }
+  void HistoryChanged() override { RefreshUndoActions(); }
+  bool Busy() const override;
+  void FinishOpenEdit() override;
+  TListController* FList = nullptr;
+  int FKeptRow = -1; // where the view stood when its list went
+  int FKeptScroll = 0;
+  std::string FRenamedFrom; // the label an edit in the tree replaced
   // A new entry in the tree waiting for the label the user gives it in the editor: written,
   // with that label, as one command when the editor closes (see MissionViewEdited).
   struct TLabelledEntry {
@@ -244,9 +232,6 @@ private:
   };
   std::optional<TLabelledEntry> FAwaitingLabel;
   void AwaitLabel(TMissionTreeItem* item, TLabelledEntry entry);
-  void Tell(const QString& text);
-
-  std::unique_ptr<TMissionTree> FDocument; // the list shown, as the window edits it
 
   TFormEnvironment FEnvironment;
   std::string FIniFileName;

@@ -1,0 +1,155 @@
+#include "app/ListController.h"
+
+#include "app/Application.h"
+#include "platform/ContentDigest.h"
+#include "platform/DirectoryLock.h"
+#include "platform/HostPath.h"
+#include "platform/InOutError.h"
+#include "platform/PathNames.h"
+
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
+
+namespace flightdeck {
+
+TListController::TListController(TListView& view, QObject* parent)
+    : QObject(parent), FView(view), FWatcher(new QFileSystemWatcher(this)),
+      FDiskCheck(new QTimer(this)) {
+  FDiskCheck->setSingleShot(true);
+  FDiskCheck->setInterval(200);
+  connect(FDiskCheck, &QTimer::timeout, this,
+          [this] { TixoApplication::Instance()->RunGuarded([this] { CheckFilesOnDisk(); }); });
+  const auto check = [this] { FDiskCheck->start(); };
+  connect(FWatcher, &QFileSystemWatcher::fileChanged, this, check);
+  connect(FWatcher, &QFileSystemWatcher::directoryChanged, this, check);
+}
+
+void TListController::OpenGame(const std::string& game) {
+  FGame = game;
+  RecoverInterrupted();
+}
+
+void TListController::Read(TMissionType type, TGender side) {
+  FType = type;
+  FSide = side;
+  if (Load())
+    FView.ShowDocument(false);
+}
+
+void TListController::ReadAgain(const QString& hint) {
+  if (FGame.empty() || !Load())
+    return;
+  FView.ShowDocument(true);
+  FView.HistoryChanged();
+  if (!hint.isEmpty())
+    FView.Hint(hint);
+}
+
+bool TListController::Load() {
+  FView.ReleaseDocument();
+  FDocument.reset();
+  auto tree = std::make_unique<TMissionTree>(FGame, FType, FSide);
+  try {
+    tree->Load();
+    FDocument = std::move(tree);
+  } catch (const EInOutError& error) {
+    // A list that cannot be read (a folder in its place, too large) is nothing to edit.
+    WatchFiles();
+    FView.ShowUnreadable(QString::fromLocal8Bit(error.what()));
+    return false;
+  }
+  WatchFiles();
+  return true;
+}
+
+bool TListController::Run(const std::string& command, const std::string& subject,
+                          const std::function<bool(TSession&)>& stage) {
+  FView.FinishOpenEdit(); // a new entry first, as it stands
+  try {
+    TSession session(FGame, command, subject);
+    TellRecoveryReports(session);
+    if (!stage(session))
+      return true;
+    const std::vector<TFileTransaction::TStagedFile> staged = session.Files().StagedFiles();
+    session.Commit();
+    if (FDocument)
+      FDocument->Written(staged);
+    if (!staged.empty())
+      FView.CommandRecorded();
+    return true;
+  } catch (const EChangedOnDisk& changed) {
+    ReadAgain();
+    FView.Tell(QString::fromStdString(changed.what()) + QStringLiteral(" It is shown again."));
+    return false;
+  } catch (...) {
+    ReadAgain(); // what the disk holds, not the edit that was not saved
+    throw;
+  }
+}
+
+bool TListController::CommitEdit(const std::string& command, const std::string& subject) {
+  if (!FDocument || !FDocument->Changed())
+    return true;
+  return Run(command, subject, [this](TSession& session) {
+    FDocument->Save(session);
+    return true;
+  });
+}
+
+void TListController::RecoverInterrupted() {
+  try {
+    const TSession recovery(FGame, "recover");
+    TellRecoveryReports(recovery);
+  } catch (const EDirectoryBusy&) {
+    // Another command holds the game; it recovers what needs it.
+  }
+}
+
+void TListController::TellRecoveryReports(const TSession& session) {
+  for (const std::string& report : session.RecoveryReports())
+    FView.Tell(QString::fromStdString(report));
+}
+
+void TListController::CheckFilesOnDisk() {
+  if (!FDocument)
+    return;
+  if (FView.Busy()) { // not under the user's hands
+    FDiskCheck->start();
+    return;
+  }
+  FView.HistoryChanged();
+  const TGameHistory history(FGame);
+  for (const TFileRead& read : FDocument->FilesRead()) {
+    const std::string host = HostPath(read.Path);
+    if (HostFileDigest(host) != read.Digest) {
+      ReadAgain(QString::fromStdString(history.PathInGame(host)) +
+                QStringLiteral(" changed on disk; shown again"));
+      return;
+    }
+  }
+  WatchFiles(); // a file replaced is a new file to watch
+}
+
+void TListController::WatchFiles() {
+  if (const QStringList watched = FWatcher->files() + FWatcher->directories(); !watched.isEmpty())
+    FWatcher->removePaths(watched);
+  if (!FDocument)
+    return;
+  // Files are replaced by renaming, which their folders report; a list written in place
+  // reports itself (battle files, as many as a list has battles, are left to their folder); the
+  // history's folder tells of commands of the command line.
+  QStringList paths{QString::fromStdString(TGameHistory(FGame).Folder())};
+  for (const TFileRead& read : FDocument->FilesRead()) {
+    const QFileInfo file(QString::fromStdString(HostPath(read.Path)));
+    paths << file.absolutePath();
+    if (file.exists() && IsListFileName(ExtractFileName(read.Path)))
+      paths << file.absoluteFilePath();
+  }
+  paths.removeDuplicates();
+  paths.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+  if (!paths.isEmpty())
+    FWatcher->addPaths(paths);
+}
+
+} // namespace flightdeck

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "journal/Session.h"
+#include "lists/MissionTree.h"
+#include "lists/MissionTypes.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QFileSystemWatcher;
+class QTimer;
+
+namespace flightdeck {
+
+// What the controller of a list needs from the view that shows it.
+class TListView {
+public:
+  virtual ~TListView() = default;
+  // The document is about to go: nothing may refer to its nodes any more.
+  virtual void ReleaseDocument() = 0;
+  // The document was read (again) and is to be shown; `keepPlace` keeps the selected row and
+  // the scroll position where the entry still exists.
+  virtual void ShowDocument(bool keepPlace) = 0;
+  // The list could not be read: there is nothing to edit, and `reason` says why.
+  virtual void ShowUnreadable(const QString& reason) = 0;
+  virtual void Hint(const QString& text) = 0; // on the status line
+  virtual void Tell(const QString& text) = 0; // in a message box
+  // A command was recorded in the game's history; the history may have changed outside.
+  virtual void CommandRecorded() = 0;
+  virtual void HistoryChanged() = 0;
+  // The user is in the middle of an edit or a dialog: a change outside waits for it.
+  virtual bool Busy() const = 0;
+  // Before another command: an edit still open is written as it stands.
+  virtual void FinishOpenEdit() = 0;
+};
+
+// Keeps the document of one list and its view in step with the disk: it reads the list, writes
+// each change as one command through a session of its own, and reads the list again when one
+// of its files, or the game's history, changes outside.
+class TListController : public QObject {
+public:
+  TListController(TListView& view, QObject* parent);
+
+  // The game whose lists are shown; a command cut short is rolled back first.
+  void OpenGame(const std::string& game);
+  const std::string& Game() const { return FGame; }
+  // Reads the list of `type` and `side` and has the view show it.
+  void Read(TMissionType type, TGender side);
+  // Reads the list shown again, keeping the view's place, and says why (`hint`).
+  void ReadAgain(const QString& hint = {});
+  // The document shown; null while no list could be read.
+  TMissionTree* Document() const { return FDocument.get(); }
+
+  // One command: `stage` stages its files in a session of its own, which then, unless `stage`
+  // says false, checks that what was read is still on disk and commits. False when a file
+  // changed on disk, or the command failed: the list is read again then (and a failure passes
+  // on to the error handler).
+  bool Run(const std::string& command, const std::string& subject,
+           const std::function<bool(TSession& session)>& stage);
+  // An edit made on the document, written at once as one command. A list the user did not
+  // change is never rewritten. False when the list had to be read again.
+  bool CommitEdit(const std::string& command, const std::string& subject);
+  // Rolls back a command cut short and tells what could not be.
+  void RecoverInterrupted();
+
+private:
+  // Reads the list into a new document; false, the view told why, when it cannot be read.
+  bool Load();
+  void TellRecoveryReports(const TSession& session);
+  void CheckFilesOnDisk();
+  void WatchFiles();
+
+  TListView& FView;
+  std::string FGame;
+  TMissionType FType = mtBattles;
+  TGender FSide = gnNeutral;
+  std::unique_ptr<TMissionTree> FDocument;
+  QFileSystemWatcher* FWatcher = nullptr;
+  QTimer* FDiskCheck = nullptr; // gathers the watcher's reports of one change
+};
+
+} // namespace flightdeck
