@@ -46,6 +46,7 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   setMinimumSize(FormWidth, MinimumHeight);
   setMaximumWidth(FormWidth);
   FList = new TListController(*this, this);
+  FHistory = std::make_unique<THistoryCommands>(*FList, *FEnvironment.Prompts);
   CreateControls();
   // The archiver as packs want it: level 6, entries under their bare names.
   ZipManager.Compression = 6;
@@ -231,6 +232,21 @@ void TixoFlightdeckForm::EnableMissionCommands(bool enable) {
     item->setEnabled(enable);
   mSearch->setEnabled(enable);
   RefreshUndoActions();
+}
+
+void TixoFlightdeckForm::RefreshUndoActions() {
+  const THistoryCommands::TCaptions captions =
+      FMissionCommandsEnabled ? FHistory->Captions() : THistoryCommands::TCaptions{};
+  mEditUndo->setEnabled(!captions.Undo.isEmpty());
+  mEditUndo->setText(captions.Undo.isEmpty() ? QStringLiteral("&Undo") : captions.Undo);
+  mEditRedo->setEnabled(!captions.Redo.isEmpty());
+  mEditRedo->setText(captions.Redo.isEmpty() ? QStringLiteral("&Redo") : captions.Redo);
+  mEditHistory->setEnabled(FMissionCommandsEnabled);
+}
+
+void TixoFlightdeckForm::ChangeRecorded() {
+  // There is something to undo now; what it is, the menu reads from the history when it opens.
+  mEditUndo->setEnabled(true);
 }
 
 void TixoFlightdeckForm::SetXvTPathHint() {

@@ -1,8 +1,9 @@
 // The Edit menu: undoing and redoing what Flightdeck changed in the game, and its history.
 
+#include "app/HistoryCommands.h"
+
 #include "app/Application.h"
 #include "app/ListText.h"
-#include "app/TixoFlightdeckForm.h"
 #include "journal/Session.h"
 
 #include "lists/MissionTypes.h"
@@ -64,59 +65,45 @@ QString ListOf(const THistoryEntry& entry) {
 
 } // namespace
 
-std::vector<THistoryEntry> TixoFlightdeckForm::GameHistory() const {
-  if (!FMissionCommandsEnabled)
-    return {};
-  return TGameHistory(FXvTPath).Entries();
+std::vector<THistoryEntry> THistoryCommands::Entries() const {
+  return FList.Game().empty() ? std::vector<THistoryEntry>() : TGameHistory(FList.Game()).Entries();
 }
 
-void TixoFlightdeckForm::RefreshUndoActions() {
-  const std::vector<THistoryEntry> entries = GameHistory();
+THistoryCommands::TCaptions THistoryCommands::Captions() const {
+  const std::vector<THistoryEntry> entries = Entries();
   const THistoryEntry* undo = NextToUndo(entries);
   const THistoryEntry* redo = NextToRedo(entries);
-  mEditUndo->setEnabled(undo != nullptr);
-  mEditUndo->setText(undo ? QStringLiteral("&Undo ") + EntryCaption(*undo)
-                          : QStringLiteral("&Undo"));
   // Redoing takes back an undo: it does again what the undo took back.
-  mEditRedo->setEnabled(redo != nullptr);
-  mEditRedo->setText(redo ? QStringLiteral("&Redo ") + SubjectCaption(*redo)
-                          : QStringLiteral("&Redo"));
-  mEditHistory->setEnabled(FMissionCommandsEnabled);
+  return {undo ? QStringLiteral("&Undo ") + EntryCaption(*undo) : QString(),
+          redo ? QStringLiteral("&Redo ") + SubjectCaption(*redo) : QString()};
 }
 
-void TixoFlightdeckForm::ChangeRecorded() {
-  // There is something to undo now; what it is, the menu reads from the history when it opens.
-  mEditUndo->setEnabled(true);
-}
-
-void TixoFlightdeckForm::UndoEntry(int id) {
+void THistoryCommands::UndoEntry(int id) {
   TOutcome<THistoryEntry> undone = TOutcome<THistoryEntry>::Failure({});
-  FList->Run("undo", {}, [&](TSession& session) {
+  FList.Run("undo", {}, [&](TSession& session) {
     undone = session.Undo(id); // committed as it goes
     return false;
   });
-  BuildMissionTreeView();
-  RefreshUndoActions();
+  FList.ReadAgain(undone ? EntryCaption(undone.Value()) + QStringLiteral(" taken back")
+                         : QString());
   if (!undone)
-    Tell(QString::fromStdString(undone.Error()));
-  else
-    ApplicationHint(EntryCaption(undone.Value()) + QStringLiteral(" taken back"));
+    FPrompts.Message(ApplicationTitle, QString::fromStdString(undone.Error()), TMessageButtons::Ok);
 }
 
-void TixoFlightdeckForm::mEditUndoClick() {
-  const std::vector<THistoryEntry> entries = GameHistory();
+void THistoryCommands::Undo() {
+  const std::vector<THistoryEntry> entries = Entries();
   if (const THistoryEntry* entry = NextToUndo(entries))
     UndoEntry(entry->Id);
 }
 
-void TixoFlightdeckForm::mEditRedoClick() {
-  const std::vector<THistoryEntry> entries = GameHistory();
+void THistoryCommands::Redo() {
+  const std::vector<THistoryEntry> entries = Entries();
   if (const THistoryEntry* entry = NextToRedo(entries))
     UndoEntry(entry->Id);
 }
 
-void TixoFlightdeckForm::mEditHistoryClick() {
-  const std::vector<THistoryEntry> entries = GameHistory();
+void THistoryCommands::ChooseAndUndo() {
+  const std::vector<THistoryEntry> entries = Entries();
   QStringList lines;
   for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
     lines << QString::number(entry->Id) + QStringLiteral("  ") + LocalTime(*entry) +
@@ -124,7 +111,7 @@ void TixoFlightdeckForm::mEditHistoryClick() {
                  (ListOf(*entry).isEmpty() ? QString()
                                            : QStringLiteral(" \u00b7 ") + ListOf(*entry)) +
                  (entry->Undone ? QStringLiteral("  (undone)") : QString());
-  const int chosen = FEnvironment.Prompts->ChooseHistoryEntry(lines);
+  const int chosen = FPrompts.ChooseHistoryEntry(lines);
   if (chosen >= 0 && chosen < static_cast<int>(entries.size()))
     UndoEntry(entries[entries.size() - 1 - static_cast<std::size_t>(chosen)].Id);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HistoryCommands.h"
 #include "app/ListController.h"
 #include "app/MissionView.h"
 #include "app/Prompts.h"
@@ -114,9 +115,9 @@ public:
   void mFileEditClick();
 
   // Undoing and redoing, from the game's history.
-  void mEditUndoClick();
-  void mEditRedoClick();
-  void mEditHistoryClick();
+  void mEditUndoClick() { FHistory->Undo(); }
+  void mEditRedoClick() { FHistory->Redo(); }
+  void mEditHistoryClick() { FHistory->ChooseAndUndo(); }
   // Reads the history for the Edit menu's Undo and Redo; a change just made only enables Undo,
   // so that a command does not read the whole history.
   void RefreshUndoActions();
@@ -203,8 +204,6 @@ private:
   // A folder of the game as it is spelled on disk, for dialogs, tooltips and messages.
   QString OnDiskFolder(const std::string& folder) const;
   TMessageResult Ask(const QString& caption, const QString& text);
-  std::vector<THistoryEntry> GameHistory() const;
-  void UndoEntry(int id); // and rebuilds the tree from what is on disk then
   // Marks the items of the tree (`roots` and all below, not yet in the view) with what the
   // check finds in the list as it is on disk; returns the list's own findings, in words.
   QString MarkFindings(const QList<QTreeWidgetItem*>& roots);
@@ -219,6 +218,7 @@ private:
   bool Busy() const override;
   void FinishOpenEdit() override;
   TListController* FList = nullptr;
+  std::unique_ptr<THistoryCommands> FHistory;
   int FKeptRow = -1; // where the view stood when its list went
   int FKeptScroll = 0;
   std::string FRenamedFrom; // the label an edit in the tree replaced

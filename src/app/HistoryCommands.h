@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/ListController.h"
+#include "app/Prompts.h"
+#include "journal/History.h"
+
+#include <QString>
+
+namespace flightdeck {
+
+// The Edit menu's commands on the game's history: undoing and redoing what Flightdeck changed,
+// and the list of its entries. They work through the list controller and the prompts alone.
+class THistoryCommands {
+public:
+  THistoryCommands(TListController& list, TPrompts& prompts) : FList(list), FPrompts(prompts) {}
+
+  // What Undo and Redo would take back, in words ("Undo Install Pack DeepSpace.ixo"); empty
+  // for nothing.
+  struct TCaptions {
+    QString Undo;
+    QString Redo;
+  };
+  TCaptions Captions() const;
+
+  void Undo();
+  void Redo();
+  // Lists the entries, newest first, and undoes the one chosen.
+  void ChooseAndUndo();
+
+private:
+  std::vector<THistoryEntry> Entries() const;
+  void UndoEntry(int id); // and reads the list again from what is on disk then
+
+  TListController& FList;
+  TPrompts& FPrompts;
+};
+
+} // namespace flightdeck
