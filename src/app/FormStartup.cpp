@@ -47,6 +47,7 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   setMaximumWidth(FormWidth);
   FList = new TListController(*this, this);
   FHistory = std::make_unique<THistoryCommands>(*FList, *FEnvironment.Prompts);
+  FProblems = std::make_unique<TProblemCommands>(*FList, *FEnvironment.Prompts);
   CreateControls();
   // The archiver as packs want it: level 6, entries under their bare names.
   ZipManager.Compression = 6;

@@ -1,16 +1,10 @@
-// Checking the game: the marks on the tree's entries, the Problems view and its fixes.
+// The Problems view: what the check finds in the whole game, and the fixes it offers.
+
+#include "app/ProblemCommands.h"
 
 #include "app/ListText.h"
 #include "app/ProblemsDialog.h"
-#include "app/TixoFlightdeckForm.h"
 #include "services/CatalogueFixes.h"
-
-#include <QPixmap>
-#include <QStyle>
-#include <QTreeWidget>
-
-#include <algorithm>
-#include <array>
 
 namespace flightdeck {
 
@@ -33,97 +27,32 @@ TProblemLine LineOf(const TFinding& finding) {
   return line;
 }
 
-void AddInTreeOrder(QTreeWidgetItem* item, std::vector<QTreeWidgetItem*>& ordered) {
-  ordered.push_back(item);
-  for (int i = 0; i < item->childCount(); ++i)
-    AddInTreeOrder(item->child(i), ordered);
-}
-
 } // namespace
 
-QString TixoFlightdeckForm::MarkFindings(const QList<QTreeWidgetItem*>& roots) {
-  if (!FMissionCommandsEnabled)
-    return {};
-  std::vector<TFinding> findings = CheckCatalogue(FXvTPath, {FMissionType, FGender});
-  // The most severe finding of an entry gives its mark.
-  std::stable_sort(findings.begin(), findings.end(), [](const TFinding& a, const TFinding& b) {
-    return SeverityOf(a.Problem) < SeverityOf(b.Problem);
-  });
-  std::vector<QTreeWidgetItem*> nodes;
-  for (QTreeWidgetItem* root : roots)
-    AddInTreeOrder(root, nodes);
-  const std::array<QIcon, 3> marks = {SeverityIcon(TSeverity::Error),
-                                      SeverityIcon(TSeverity::Warning),
-                                      SeverityIcon(TSeverity::Note)};
-  QStringList listFindings;
-  for (const TFinding& finding : findings) {
-    const QString text = FromList(FindingText(finding));
-    if (finding.Entry < 0 || finding.Entry >= static_cast<int>(nodes.size())) {
-      listFindings << text;
-      continue;
-    }
-    QTreeWidgetItem* item = nodes[static_cast<std::size_t>(finding.Entry)];
-    const QString marked = item->toolTip(0);
-    if (marked.isEmpty())
-      item->setIcon(0, marks[static_cast<std::size_t>(SeverityOf(finding.Problem))]);
-    item->setToolTip(0, marked.isEmpty() ? text : marked + QLatin1Char('\n') + text);
-  }
-  // Where some entries carry a mark, the others keep its room, so that the labels stay aligned.
-  if (std::any_of(nodes.begin(), nodes.end(),
-                  [](const QTreeWidgetItem* item) { return !item->toolTip(0).isEmpty(); })) {
-    const int side = FMissionView->style()->pixelMetric(QStyle::PM_SmallIconSize);
-    QPixmap blank(side, side);
-    blank.fill(Qt::transparent);
-    const QIcon room(blank);
-    for (QTreeWidgetItem* item : nodes)
-      if (item->toolTip(0).isEmpty())
-        item->setIcon(0, room);
-  }
-  return listFindings.join(QLatin1Char(' '));
-}
-
-void TixoFlightdeckForm::mSearchProblemsClick() {
+std::optional<TFinding> TProblemCommands::ShowProblems() {
   // After a fix the view opens again on what is left.
   for (;;) {
-    const std::vector<TFinding> findings = CheckCatalogue(FXvTPath);
+    const std::vector<TFinding> findings = CheckCatalogue(FList.Game());
     std::vector<TProblemLine> lines;
     lines.reserve(findings.size());
     for (const TFinding& finding : findings)
       lines.push_back(LineOf(finding));
-    const TProblemChoice choice = FEnvironment.Prompts->ChooseProblem(lines);
+    const TProblemChoice choice = FPrompts.ChooseProblem(lines);
     if (choice.Line < 0 || choice.Line >= static_cast<int>(findings.size()))
-      return;
+      return std::nullopt;
     const TFinding& finding = findings[static_cast<std::size_t>(choice.Line)];
-    if (!choice.Fix) {
-      ShowFinding(finding);
-      return;
-    }
+    if (!choice.Fix)
+      return finding;
     int changed = 0;
-    if (!FList->Run(std::string(FixName(*FixFor(finding.Problem))), finding.List,
-                    [&](TSession& session) {
-                      changed = ApplyFix(session, finding);
-                      return true;
-                    }))
-      return;
-    BuildMissionTreeView();
-    ApplicationHint(lines[static_cast<std::size_t>(choice.Line)].Fix + QStringLiteral(": ") +
+    if (!FList.Run(std::string(FixName(*FixFor(finding.Problem))), finding.List,
+                   [&](TSession& session) {
+                     changed = ApplyFix(session, finding);
+                     return true;
+                   }))
+      return std::nullopt;
+    FList.ReadAgain(lines[static_cast<std::size_t>(choice.Line)].Fix + QStringLiteral(": ") +
                     QString::number(changed) + QStringLiteral(" changed in ") +
                     FromList(finding.List));
-  }
-}
-
-void TixoFlightdeckForm::ShowFinding(const TFinding& finding) {
-  if (finding.Type != FMissionType)
-    ShowMissionType(finding.Type);
-  if (SeverityOf(finding.Problem) != TSeverity::Note && finding.Side != FGender)
-    ChangeGender(finding.Side);
-  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
-  if (finding.Entry >= 0 && finding.Entry < static_cast<int>(nodes.size())) {
-    TMissionTreeItem* item = nodes[static_cast<std::size_t>(finding.Entry)];
-    FMissionView->setCurrentItem(item);
-    FMissionView->scrollToItem(item);
-  } else {
-    ApplicationHint(FromList(FindingText(finding)));
   }
 }
 

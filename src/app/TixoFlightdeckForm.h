@@ -3,6 +3,7 @@
 #include "app/HistoryCommands.h"
 #include "app/ListController.h"
 #include "app/MissionView.h"
+#include "app/ProblemCommands.h"
 #include "app/Prompts.h"
 #include "journal/History.h"
 #include "journal/Session.h"
@@ -129,7 +130,10 @@ public:
 
   // Checking the game: the Problems view lists what the check finds in the whole game, goes to
   // a finding's entry and makes the fixes offered; the tree marks the entries of its list.
-  void mSearchProblemsClick();
+  void mSearchProblemsClick() {
+    if (const std::optional<TFinding> finding = FProblems->ShowProblems())
+      ShowFinding(*finding);
+  }
   void ShowFinding(const TFinding& finding);
 
   // Mission packs.
@@ -219,6 +223,7 @@ private:
   void FinishOpenEdit() override;
   TListController* FList = nullptr;
   std::unique_ptr<THistoryCommands> FHistory;
+  std::unique_ptr<TProblemCommands> FProblems;
   int FKeptRow = -1; // where the view stood when its list went
   int FKeptScroll = 0;
   std::string FRenamedFrom; // the label an edit in the tree replaced

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/ListController.h"
+#include "app/Prompts.h"
+#include "services/CatalogueCheck.h"
+
+#include <optional>
+
+namespace flightdeck {
+
+// The Problems view of Search > Problems: what the check finds in the whole game, and the
+// fixes it offers, each one command. It works through the list controller and the prompts.
+class TProblemCommands {
+public:
+  TProblemCommands(TListController& list, TPrompts& prompts) : FList(list), FPrompts(prompts) {}
+
+  // Shows the findings and makes the fixes chosen, the view opening again on what is left;
+  // the finding chosen to go to, if one is.
+  std::optional<TFinding> ShowProblems();
+
+private:
+  TListController& FList;
+  TPrompts& FPrompts;
+};
+
+} // namespace flightdeck
