@@ -48,13 +48,8 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   FList = new TListController(*this, this);
   FHistory = std::make_unique<THistoryCommands>(*FList, *FEnvironment.Prompts);
   FProblems = std::make_unique<TProblemCommands>(*FList, *FEnvironment.Prompts);
+  FPacks = std::make_unique<TPackCommands>(*FList, *FEnvironment.Prompts, *this);
   CreateControls();
-  // The archiver as packs want it: level 6, entries under their bare names.
-  ZipManager.Compression = 6;
-  ZipManager.UsePaths = false;
-  ZipManager.OnListing = [this](TZipArchiver& archiver, const TZipFileStats& stats) {
-    ZipManagerListing(archiver, stats);
-  };
   TixoApplication::Instance()->RunGuarded([this] { FormCreate(); });
 }
 
@@ -136,8 +131,6 @@ void TixoFlightdeckForm::closeEvent(QCloseEvent* event) {
 }
 
 void TixoFlightdeckForm::FormDestroy() {
-  if (FMissionCommandsEnabled)
-    FreePackageItems(PackageItems);
   FTreeState = tsReleasing;
   const TProfileFile settings(FIniFileName);
   const auto write = [&](const char* key, const std::string& value) {

@@ -1,4 +1,5 @@
-// Installing a single mission, and the other commands of the File menu.
+// Installing a single mission, the form's handlers of the pack commands, and the other commands
+// of the File menu.
 
 #include "app/Application.h"
 #include "app/ListText.h"
@@ -12,6 +13,32 @@
 #include <QLineEdit>
 
 namespace flightdeck {
+
+namespace {
+
+const QString PackFilter = QStringLiteral("Ixo Mission Packs (*.ixo)|*.ixo|All formats...|*.*");
+
+} // namespace
+
+void TixoFlightdeckForm::mInstallPackClick() {
+  OpenDialog = {OnDiskFolder(CategoryDirectory()),
+                QStringLiteral("Select an Ixo Mission Pack to Install..."), PackFilter,
+                QStringLiteral("ixo"), true};
+  InstallPackFile(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString());
+}
+
+void TixoFlightdeckForm::mnuBuildPakClick() {
+  TMissionTreeItem* selected = SelectedNode();
+  if (!selected || selected->childCount() == 0)
+    return;
+  OpenDialog = {OnDiskFolder(CategoryDirectory()), QStringLiteral("Save Package As..."), PackFilter,
+                QStringLiteral("ixo"), false};
+  const QString written =
+      FPacks->Build(selected->Node(), FEnvironment.Prompts->OpenFile(OpenDialog).toStdString(),
+                    FMissionType, FGender);
+  if (!written.isEmpty())
+    ApplicationHint(written);
+}
 
 void TixoFlightdeckForm::mInstallMissionClick() {
   OpenDialog = {

@@ -1,9 +1,10 @@
 // Installing and building mission packs.
 
+#include "app/PackCommands.h"
+
 #include "app/Application.h"
 #include "app/ArchiveProgress.h"
 #include "app/ListText.h"
-#include "app/TixoFlightdeckForm.h"
 #include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
@@ -11,38 +12,39 @@
 #include "services/PackBuild.h"
 #include "services/PackInstall.h"
 
-#include <optional>
 #include <set>
 
 namespace flightdeck {
 
-namespace {
-
-const QString PackFilter = QStringLiteral("Ixo Mission Packs (*.ixo)|*.ixo|All formats...|*.*");
-
-} // namespace
-
-void TixoFlightdeckForm::ZipManagerListing(TZipArchiver&, const TZipFileStats& fileStats) {
-  FPackListing.push_back(fileStats.FileName);
+TPackCommands::TPackCommands(TListController& list, TPrompts& prompts, QWidget& owner)
+    : FList(list), FPrompts(prompts), FOwner(owner) {
+  // The archiver as packs want it: level 6, entries under their bare names.
+  FZip.Compression = 6;
+  FZip.UsePaths = false;
+  FZip.OnListing = [this](TZipArchiver&, const TZipFileStats& stats) {
+    FListing.push_back(stats.FileName);
+  };
 }
 
-void TixoFlightdeckForm::mInstallPackClick() {
-  OpenDialog = {OnDiskFolder(CategoryDirectory()),
-                QStringLiteral("Select an Ixo Mission Pack to Install..."), PackFilter,
-                QStringLiteral("ixo"), true};
-  InstallPackFile(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString());
+bool TPackCommands::Ask(const QString& text) {
+  return FPrompts.Message(QStringLiteral("Confirm"), text, TMessageButtons::YesNo) ==
+         TMessageResult::Yes;
 }
 
-void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
-  if (chosen.empty() || !FileExists(chosen) || !FList->Document())
+void TPackCommands::Tell(const QString& text) {
+  FPrompts.Message(ApplicationTitle, text, TMessageButtons::Ok);
+}
+
+void TPackCommands::Install(const std::string& chosen, TMissionType type, TGender side) {
+  if (chosen.empty() || !FileExists(chosen) || !FList.Document())
     return;
-  FPackListing.clear();
-  ZipManager.ZipFileName = chosen;
+  FListing.clear();
+  FZip.ZipFileName = chosen;
   {
-    const TArchiveProgress progress(this, ZipManager, QStringLiteral("Reading the pack..."), 0);
-    if (ZipManager.ListFiles() != 0 && FPackListing.empty()) {
+    const TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Reading the pack..."), 0);
+    if (FZip.ListFiles() != 0 && FListing.empty()) {
       Tell(QStringLiteral("The pack \"") + QString::fromStdString(chosen) +
-           QStringLiteral("\" cannot be read: ") + QString::fromStdString(ZipManager.LastError()));
+           QStringLiteral("\" cannot be read: ") + QString::fromStdString(FZip.LastError()));
       return;
     }
   }
@@ -50,18 +52,17 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
   // locked; then its missions and every list it extends go in together, as one command.
   TOutcome<TPackPlan> plan = TOutcome<TPackPlan>::Failure({});
   {
-    const TArchiveProgress progress(this, ZipManager, QStringLiteral("Reading the pack..."),
-                                    static_cast<int>(FPackListing.size()));
-    plan = PlanPackInstall(ZipManager, FPackListing, FXvTPath, FMissionType, FGender);
+    const TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Reading the pack..."),
+                                    static_cast<int>(FListing.size()));
+    plan = PlanPackInstall(FZip, FListing, FList.Game(), type, side);
   }
-  if (plan && (!ConfirmPackPlan(chosen, plan.Value()) || !ConfirmGroupsAgain(plan.Value().Items)))
+  if (plan && (!ConfirmPlan(chosen, plan.Value()) || !ConfirmGroupsAgain(plan.Value().Items, side)))
     return;
   TPackFiles pack = TPackFiles::Failure({});
-  if (plan && !FList->Run("install-pack", ExtractFileName(chosen), [&](TSession& session) {
-        const TArchiveProgress progress(this, ZipManager,
-                                        QStringLiteral("Extracting the missions..."),
-                                        static_cast<int>(FPackListing.size()));
-        pack = InstallPack(session, ZipManager, FPackListing, FMissionType, FGender);
+  if (plan && !FList.Run("install-pack", ExtractFileName(chosen), [&](TSession& session) {
+        const TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Extracting the missions..."),
+                                        static_cast<int>(FListing.size()));
+        pack = InstallPack(session, FZip, FListing, type, side);
         return pack.Ok(); // nothing of a pack that cannot go in whole
       }))
     return;
@@ -75,11 +76,10 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
     Tell(FromList(outcome.Error()));
     return;
   }
-  BuildMissionTreeView();
-  ApplicationHint(FromList(PackInstallSummary(outcome.Value(), FGender)));
+  FList.ReadAgain(FromList(PackInstallSummary(outcome.Value(), side)));
 }
 
-bool TixoFlightdeckForm::ConfirmPackPlan(const std::string& chosen, const TPackPlan& plan) {
+bool TPackCommands::ConfirmPlan(const std::string& chosen, const TPackPlan& plan) {
   QStringList lines;
   for (const TPlannedEntry& entry : plan.Entries) {
     // "Engagement "Dawn" (d1.tie)"; a battle's mission, titled in the Combat list, by its file.
@@ -96,67 +96,56 @@ bool TixoFlightdeckForm::ConfirmPackPlan(const std::string& chosen, const TPackP
   for (const TPlannedFile& file : plan.Files)
     lines << (file.Replaces ? QStringLiteral("Replaces ") : QStringLiteral("Adds ")) +
                  QString::fromStdString(file.File);
-  return FEnvironment.Prompts->ConfirmPackPlan(QString::fromStdString(ExtractFileName(chosen)),
-                                               lines);
+  return FPrompts.ConfirmPackPlan(QString::fromStdString(ExtractFileName(chosen)), lines);
 }
 
-bool TixoFlightdeckForm::ConfirmGroupsAgain(const std::vector<TPackageItem>& items) {
+bool TPackCommands::ConfirmGroupsAgain(const std::vector<TPackageItem>& items, TGender side) {
   QStringList listed;
-  for (const TMissionNode* node : FList->Document()->Nodes())
+  for (const TMissionNode* node : FList.Document()->Nodes())
     if (IsGroupHeader(node->Record.Kind) || HasBattleFile(node->Record.Kind))
       listed << FromList(node->Label);
   QStringList again;
-  for (const std::string& title : PackGroupTitles(items, FGender))
+  for (const std::string& title : PackGroupTitles(items, side))
     if (listed.contains(FromList(title)) && !again.contains(FromList(title)))
       again << QLatin1Char('"') + FromList(title) + QLatin1Char('"');
-  if (again.isEmpty())
-    return true;
-  return Ask(QStringLiteral("Confirm"),
-             QStringLiteral("The list already holds ") + again.join(QStringLiteral(", ")) +
-                 QStringLiteral(". Add the pack's entries a second time?")) == TMessageResult::Yes;
+  return again.isEmpty() ||
+         Ask(QStringLiteral("The list already holds ") + again.join(QStringLiteral(", ")) +
+             QStringLiteral(". Add the pack's entries a second time?"));
 }
 
-void TixoFlightdeckForm::mnuBuildPakClick() {
-  TMissionTreeItem* selected = SelectedNode();
-  if (!selected || selected->childCount() == 0)
-    return;
-  OpenDialog = {OnDiskFolder(CategoryDirectory()), QStringLiteral("Save Package As..."), PackFilter,
-                QStringLiteral("ixo"), false};
-  const std::string chosen = FEnvironment.Prompts->OpenFile(OpenDialog).toStdString();
+QString TPackCommands::Build(const TMissionNode& branch, const std::string& chosen,
+                             TMissionType type, TGender side) {
   if (chosen.empty())
-    return;
+    return {};
   const std::string archive = WithPackExtension(chosen);
-  if (FileExists(archive) &&
-      Ask(QStringLiteral("Confirm"),
-          QStringLiteral("The pack \"") + QString::fromStdString(archive) +
-              QStringLiteral("\" already exists. Replace it?")) != TMessageResult::Yes)
-    return;
+  if (FileExists(archive) && !Ask(QStringLiteral("The pack \"") + QString::fromStdString(archive) +
+                                  QStringLiteral("\" already exists. Replace it?")))
+    return {};
 
-  FreePackageItems(PackageItems);
+  FreePackageItems(FItems);
   std::vector<std::string> leftOut;
-  PackageItems = CollectPackageItems(FList->Document()->PackBranch(selected->Node()), FXvTPath,
-                                     FMissionType, FGender, leftOut);
+  FItems =
+      CollectPackageItems(FList.Document()->PackBranch(branch), FList.Game(), type, side, leftOut);
   if (!leftOut.empty())
     Tell(FromList(LeftOutMessage(leftOut)));
-  if (!FEnvironment.Prompts->EditPackList(PackageItems))
-    return;
+  if (!FPrompts.EditPackList(FItems))
+    return {};
   const TOutcome<> built = [&] {
-    const TArchiveProgress progress(this, ZipManager, QStringLiteral("Building the pack..."),
-                                    static_cast<int>(PackageItems.size()));
-    return BuildPack(ZipManager, FXvTPath, FMissionType, PackageItems, archive);
+    const TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Building the pack..."),
+                                    static_cast<int>(FItems.size()));
+    return BuildPack(FZip, FList.Game(), type, FItems, archive);
   }();
   if (!built) {
     Tell(QString::fromStdString(built.Error()));
-    return;
+    return {};
   }
   std::set<std::string> missions;
-  for (const TPackageItem& item : PackageItems)
+  for (const TPackageItem& item : FItems)
     if (IsMission(item.Kind))
       missions.insert(LowerCaseAscii(item.FileName));
-  ApplicationHint(
-      QStringLiteral("Pack written: ") + QString::fromStdString(ExtractFileName(archive)) +
-      QStringLiteral(", ") + QString::number(missions.size()) +
-      (missions.size() == 1 ? QStringLiteral(" mission") : QStringLiteral(" missions")));
+  return QStringLiteral("Pack written: ") + QString::fromStdString(ExtractFileName(archive)) +
+         QStringLiteral(", ") + QString::number(missions.size()) +
+         (missions.size() == 1 ? QStringLiteral(" mission") : QStringLiteral(" missions"));
 }
 
 } // namespace flightdeck

@@ -3,6 +3,7 @@
 #include "app/HistoryCommands.h"
 #include "app/ListController.h"
 #include "app/MissionView.h"
+#include "app/PackCommands.h"
 #include "app/ProblemCommands.h"
 #include "app/Prompts.h"
 #include "journal/History.h"
@@ -138,7 +139,9 @@ public:
 
   // Mission packs.
   void mInstallPackClick();
-  void InstallPackFile(const std::string& chosen);
+  void InstallPackFile(const std::string& chosen) {
+    FPacks->Install(chosen, FMissionType, FGender);
+  }
 
   // Files from the desktop: dropped, or named when the program starts. Missions (.tie) go under
   // the entry they are dropped on (or the selected one), packs (.ixo) into the lists shown.
@@ -147,12 +150,7 @@ public:
   bool AcceptsFilesAt(const QStringList& paths, QTreeWidgetItem* target) const;
   void OpenFiles(const QStringList& paths, QTreeWidgetItem* target = nullptr);
   void mnuBuildPakClick();
-  void ZipManagerListing(TZipArchiver& archiver, const TZipFileStats& fileStats);
-  // Shows what installing the pack will change; true to install it. Nothing is locked meanwhile.
-  bool ConfirmPackPlan(const std::string& chosen, const TPackPlan& plan);
-  // Asks before a pack adds groups the list already holds; true to go on.
-  bool ConfirmGroupsAgain(const std::vector<TPackageItem>& items);
-  const std::vector<TPackageItem>& PackItems() const { return PackageItems; }
+  const std::vector<TPackageItem>& PackItems() const { return FPacks->Items(); }
 
   // Tree operations: the list read by the controller, which keeps it and the disk in step.
   void BuildMissionTreeView();
@@ -224,6 +222,7 @@ private:
   TListController* FList = nullptr;
   std::unique_ptr<THistoryCommands> FHistory;
   std::unique_ptr<TProblemCommands> FProblems;
+  std::unique_ptr<TPackCommands> FPacks;
   int FKeptRow = -1; // where the view stood when its list went
   int FKeptScroll = 0;
   std::string FRenamedFrom; // the label an edit in the tree replaced
@@ -249,9 +248,6 @@ private:
 
   TFolderBrowseDlg* BrowseDirDialog = nullptr;
   TOpenDialogRequest OpenDialog; // as the last command prepared it
-  TZipArchiver ZipManager;
-  std::vector<std::string> FPackListing;  // entry names of the pack being installed
-  std::vector<TPackageItem> PackageItems; // the entries of the pack last built
 
   // Menus.
   QMenu* mFile = nullptr;
