@@ -49,6 +49,7 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   FHistory = std::make_unique<THistoryCommands>(*FList, *FEnvironment.Prompts);
   FProblems = std::make_unique<TProblemCommands>(*FList, *FEnvironment.Prompts);
   FPacks = std::make_unique<TPackCommands>(*FList, *FEnvironment.Prompts, *this);
+  FMissionInstall = std::make_unique<TMissionInstallCommands>(*FList, *FEnvironment.Prompts);
   CreateControls();
   TixoApplication::Instance()->RunGuarded([this] { FormCreate(); });
 }

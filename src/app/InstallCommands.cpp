@@ -7,7 +7,6 @@
 #include "app/TixoFlightdeckForm.h"
 #include "platform/FileSystem.h"
 #include "platform/PathNames.h"
-#include "services/MissionInstall.h"
 
 #include "widgets/BevelPanel.h"
 #include <QLineEdit>
@@ -49,63 +48,20 @@ void TixoFlightdeckForm::mInstallMissionClick() {
 }
 
 void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
-  if (chosen.empty() || !FileExists(chosen) || !FList->Document())
+  TMissionNode* parent =
+      FList->Document() ? FList->Document()->MissionParentOf(SelectedTreeNode()) : nullptr;
+  const std::optional<TMissionInstallCommands::TAddedMission> added =
+      FMissionInstall->Install(chosen, FMissionType, parent);
+  if (!added)
     return;
-
-  // The questions first, with nothing locked; then the copy and the lists the install extends
-  // go in together, as one command.
-  const TMissionCopy copy = PlanMissionCopy(FXvTPath, FMissionType, chosen);
-  bool copied = false;
-  if (copy.Question == TCopyQuestion::Replace)
-    copied = Ask(QStringLiteral("Warning"),
-                 QStringLiteral("Another TIE mission with the same file name already exists.  "
-                                "Would you like to replace it?")) == TMessageResult::Yes;
-  else if (copy.Question == TCopyQuestion::PlaceCopy)
-    copied = Ask(QStringLiteral("Confirm"),
-                 QStringLiteral("The specified TIE mission does not exist in the correct mission "
-                                "directory.  Would you "
-                                "like to place a copy in the correct directory?")) ==
-             TMessageResult::Yes;
-  if (!copied && !FileExists(copy.Target))
-    return;
-
-  TMissionNode* parent = FList->Document()->MissionParentOf(SelectedTreeNode());
-  const auto stageCopy = [copied, copy](TSession& session) {
-    if (copied)
-      session.Files().StageCopy(copy.Source, copy.Target);
-  };
-  if (!parent) {
-    // The copy goes in alone; say why no entry came with it.
-    if (FList->Run("install-mission", ExtractFileName(chosen), [&](TSession& session) {
-          stageCopy(session);
-          return true;
-        }))
-      Tell(QStringLiteral(
-               "The mission file is in place, but no entry was added for it: select the ") +
-           QString::fromLatin1(ListItemKindName(InstallParentKind(FMissionType)).data()) +
-           QStringLiteral(" to add it to, or one of its missions, and install it again."));
-    return;
-  }
-
-  // The entry is written, with the copy and the Combat lists, once the user has given its label;
-  // a mission the Combat lists name already starts from the title they give it.
-  TMissionNode& mission = FList->Document()->AddMission(*parent, copy.Target);
-  if (const std::optional<std::string> title = CombatTitleOf(FXvTPath, copy.Target))
-    (void)FList->Document()->Rename(mission, *title);
-  TMissionTreeItem* item = MakeItem(mission);
+  // The entry is written, with the copy and the Combat lists, once the user has given its label.
+  TMissionTreeItem* item = MakeItem(*added->Node);
   ItemOf(parent)->addChild(item);
   FMissionView->setCurrentItem(item);
   ApplicationHint(QStringLiteral("Mission added to ") + FromList(parent->Label));
-  MissionNumberEB->setText(QString::number(mission.Record.Number));
+  MissionNumberEB->setText(QString::number(added->Node->Record.Number));
   ShowNextNumberButtonClick(this);
-  const bool combat = FMissionType == mtBattles || FMissionType == mtCombat;
-  AwaitLabel(item, {"install-mission", &mission, true,
-                    [stageCopy, combat, record = mission.Record,
-                     group = parent->Label](TSession& session) {
-                      stageCopy(session);
-                      if (combat)
-                        AddMissionToCombatLists(session, record, group);
-                    }});
+  AwaitLabel(item, {"install-mission", added->Node, true, added->Stage});
 }
 
 QTreeWidgetItem* TixoFlightdeckForm::MissionParentOf(QTreeWidgetItem* node) const {

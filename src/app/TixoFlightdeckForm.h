@@ -2,6 +2,7 @@
 
 #include "app/HistoryCommands.h"
 #include "app/ListController.h"
+#include "app/MissionInstallCommands.h"
 #include "app/MissionView.h"
 #include "app/PackCommands.h"
 #include "app/ProblemCommands.h"
@@ -223,6 +224,7 @@ private:
   std::unique_ptr<THistoryCommands> FHistory;
   std::unique_ptr<TProblemCommands> FProblems;
   std::unique_ptr<TPackCommands> FPacks;
+  std::unique_ptr<TMissionInstallCommands> FMissionInstall;
   int FKeptRow = -1; // where the view stood when its list went
   int FKeptScroll = 0;
   std::string FRenamedFrom; // the label an edit in the tree replaced

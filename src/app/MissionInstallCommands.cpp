@@ -1,0 +1,65 @@
+#include "app/MissionInstallCommands.h"
+
+#include "app/Application.h"
+#include "platform/FileSystem.h"
+#include "platform/PathNames.h"
+#include "services/MissionInstall.h"
+
+namespace flightdeck {
+
+std::optional<TMissionInstallCommands::TAddedMission>
+TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
+                                 TMissionNode* parent) {
+  if (chosen.empty() || !FileExists(chosen) || !FList.Document())
+    return std::nullopt;
+  const TMissionCopy copy = PlanMissionCopy(FList.Game(), type, chosen);
+  const auto ask = [&](const QString& caption, const QString& text) {
+    return FPrompts.Message(caption, text, TMessageButtons::YesNo) == TMessageResult::Yes;
+  };
+  bool copied = false;
+  if (copy.Question == TCopyQuestion::Replace)
+    copied = ask(QStringLiteral("Warning"),
+                 QStringLiteral("Another TIE mission with the same file name already exists.  "
+                                "Would you like to replace it?"));
+  else if (copy.Question == TCopyQuestion::PlaceCopy)
+    copied = ask(QStringLiteral("Confirm"),
+                 QStringLiteral("The specified TIE mission does not exist in the correct mission "
+                                "directory.  Would you "
+                                "like to place a copy in the correct directory?"));
+  if (!copied && !FileExists(copy.Target))
+    return std::nullopt;
+
+  const auto stageCopy = [copied, copy](TSession& session) {
+    if (copied)
+      session.Files().StageCopy(copy.Source, copy.Target);
+  };
+  if (!parent) {
+    // The copy goes in alone; say why no entry came with it.
+    if (FList.Run("install-mission", ExtractFileName(chosen), [&](TSession& session) {
+          stageCopy(session);
+          return true;
+        }))
+      FPrompts.Message(
+          ApplicationTitle,
+          QStringLiteral(
+              "The mission file is in place, but no entry was added for it: select the ") +
+              QString::fromLatin1(ListItemKindName(InstallParentKind(type)).data()) +
+              QStringLiteral(" to add it to, or one of its missions, and install it again."),
+          TMessageButtons::Ok);
+    return std::nullopt;
+  }
+
+  // A mission the Combat lists name already starts from the title they give it.
+  TMissionNode& mission = FList.Document()->AddMission(*parent, copy.Target);
+  if (const std::optional<std::string> title = CombatTitleOf(FList.Game(), copy.Target))
+    (void)FList.Document()->Rename(mission, *title);
+  const bool combat = type == mtBattles || type == mtCombat;
+  return TAddedMission{&mission, [stageCopy, combat, record = mission.Record,
+                                  group = parent->Label](TSession& session) {
+                         stageCopy(session);
+                         if (combat)
+                           AddMissionToCombatLists(session, record, group);
+                       }};
+}
+
+} // namespace flightdeck
