@@ -5,7 +5,6 @@
 #include "app/ListText.h"
 #include "app/MissionView.h"
 #include "app/TixoFlightdeckForm.h"
-#include "lists/TitleRules.h"
 #include "platform/PathNames.h"
 
 #include <QLineEdit>
@@ -23,7 +22,7 @@ void ExpandAll(QTreeWidgetItem* node) {
 } // namespace
 
 void TixoFlightdeckForm::mnuAddCampaignClick() {
-  TMissionTreeItem* item = MakeItem(FList->Document()->AddGroup());
+  TMissionTreeItem* item = MakeItem(FEdits->AddGroup());
   FMissionView->addTopLevelItem(item);
   AwaitLabel(item, {"add-group", &item->Node(), false, {}});
 }
@@ -34,23 +33,18 @@ void TixoFlightdeckForm::mnuAddBattleClick() {
       QStringLiteral("Specify a New List File to store Mission References in..."),
       QStringLiteral("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
       QStringLiteral("lst"), false};
-  const std::string typed =
-      ExtractFileName(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString());
-  TMissionNode* header = FList->Document()->BattleHeaderOf(SelectedTreeNode());
-  if (typed.empty() || !header)
+  TMissionNode* added =
+      FEdits->AddBattle(SelectedTreeNode(),
+                        ExtractFileName(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString()));
+  if (!added)
     return;
-  const TOutcome<TMissionNode*> added = FList->Document()->AddBattle(*header, typed);
-  if (!added) {
-    Tell(FromList(added.Error()));
-    return;
-  }
-  TMissionTreeItem* item = MakeItem(*added.Value());
-  ItemOf(header)->addChild(item);
+  TMissionTreeItem* item = MakeItem(*added);
+  ItemOf(added->Parent)->addChild(item);
   FMissionView->setCurrentItem(item);
-  MissionNumberEB->setText(QString::number(added.Value()->Record.Number));
+  MissionNumberEB->setText(QString::number(added->Record.Number));
   ShowNextNumberButtonClick(this);
   item->setExpanded(item->childCount() > 0);
-  AwaitLabel(item, {"add-battle", added.Value(), true, {}});
+  AwaitLabel(item, {"add-battle", added, true, {}});
 }
 
 void TixoFlightdeckForm::mnuRemoveClick() {
@@ -63,19 +57,15 @@ void TixoFlightdeckForm::mnuRemoveClick() {
     parent->removeChild(selected);
   else
     FMissionView->takeTopLevelItem(FMissionView->indexOfTopLevelItem(selected));
-  const std::string label = selected->Node().Label;
-  FList->Document()->Remove(selected->Node());
+  TMissionNode& node = selected->Node();
   delete selected;
-  if (FList->CommitEdit("remove", label))
+  if (FEdits->Remove(node))
     ShowNextNumberButtonClick(this);
 }
 
 bool TixoFlightdeckForm::MissionViewLabelAcceptable(QTreeWidgetItem* node, const QString& label) {
-  const std::string refusal =
-      TitleRefusal(static_cast<TMissionTreeItem*>(node)->Record()->Kind, ToList(label));
-  if (!refusal.empty())
-    Tell(QString::fromStdString(refusal));
-  return refusal.empty();
+  return FEdits->LabelAcceptable(static_cast<TMissionTreeItem*>(node)->Record()->Kind,
+                                 ToList(label));
 }
 
 void TixoFlightdeckForm::MissionViewItemChanged(QTreeWidgetItem* item) {
@@ -83,8 +73,7 @@ void TixoFlightdeckForm::MissionViewItemChanged(QTreeWidgetItem* item) {
   // item shows the name the node took.
   TMissionNode& node = static_cast<TMissionTreeItem*>(item)->Node();
   if (ToList(item->text(0)) != node.Label) {
-    FRenamedFrom = node.Label;
-    (void)FList->Document()->Rename(node, ToList(item->text(0)));
+    FEdits->Rename(node, ToList(item->text(0)));
     // Saved once the editor, or whoever set the label, is done with the item.
     QMetaObject::invokeMethod(
         this, [this] { MissionViewEdited(nullptr); }, Qt::QueuedConnection);
@@ -93,28 +82,14 @@ void TixoFlightdeckForm::MissionViewItemChanged(QTreeWidgetItem* item) {
     item->setText(0, FromList(node.Label));
 }
 
-void TixoFlightdeckForm::AwaitLabel(TMissionTreeItem* item, TLabelledEntry entry) {
-  FAwaitingLabel = std::move(entry);
+void TixoFlightdeckForm::AwaitLabel(TMissionTreeItem* item, TEditCommands::TNewEntry entry) {
+  FEdits->AwaitLabel(std::move(entry));
   FMissionView->setCurrentItem(item);
   FMissionView->editItem(item);
 }
 
 void TixoFlightdeckForm::MissionViewEdited(QTreeWidgetItem*) {
-  TixoApplication::Instance()->RunGuarded([this] {
-    if (!FAwaitingLabel) {
-      FList->CommitEdit("rename", FRenamedFrom);
-      return;
-    }
-    const TLabelledEntry entry = std::move(*FAwaitingLabel);
-    FAwaitingLabel.reset();
-    FList->Run(entry.Command, entry.NamedByFile ? entry.Node->Record.FileName : entry.Node->Label,
-               [&](TSession& session) {
-                 if (entry.Stage)
-                   entry.Stage(session);
-                 FList->Document()->Save(session);
-                 return true;
-               });
-  });
+  TixoApplication::Instance()->RunGuarded([this] { FEdits->LabelDone(); });
 }
 
 void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {
@@ -122,11 +97,12 @@ void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {
   auto* target = static_cast<TMissionTreeItem*>(FMissionView->NodeAtLabel(at));
   if (!selected || !target)
     return;
-  if (FList->Document()->Move(selected->Node(), target->Node())) {
+  bool moved = false;
+  if (!FEdits->Move(selected->Node(), target->Node(), moved))
+    return; // the list was read again
+  if (moved) {
     PlaceItem(selected);
     FMissionView->setCurrentItem(selected);
-    if (!FList->CommitEdit("move", selected->Node().Label))
-      return;
   }
   if (selected->childCount() > 0)
     ExpandAll(selected);

@@ -50,6 +50,7 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   FProblems = std::make_unique<TProblemCommands>(*FList, *FEnvironment.Prompts);
   FPacks = std::make_unique<TPackCommands>(*FList, *FEnvironment.Prompts, *this);
   FMissionInstall = std::make_unique<TMissionInstallCommands>(*FList, *FEnvironment.Prompts);
+  FEdits = std::make_unique<TEditCommands>(*FList, *FEnvironment.Prompts);
   CreateControls();
   TixoApplication::Instance()->RunGuarded([this] { FormCreate(); });
 }

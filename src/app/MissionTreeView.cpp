@@ -221,12 +221,12 @@ void TixoFlightdeckForm::ShowDocument(bool keepPlace) {
 
 bool TixoFlightdeckForm::Busy() const {
   // A label being edited, a new entry waiting for its label, or a dialog open.
-  return FMissionView->indexWidget(FMissionView->currentIndex()) || FAwaitingLabel ||
+  return FMissionView->indexWidget(FMissionView->currentIndex()) || FEdits->AwaitingLabel() ||
          QApplication::activeModalWidget();
 }
 
 void TixoFlightdeckForm::FinishOpenEdit() {
-  if (FAwaitingLabel)
+  if (FEdits->AwaitingLabel())
     MissionViewEdited(nullptr); // the new entry, with the label it has
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EditCommandGroup.h"
 #include "app/HistoryCommands.h"
 #include "app/ListController.h"
 #include "app/MissionInstallCommands.h"
@@ -225,19 +226,12 @@ private:
   std::unique_ptr<TProblemCommands> FProblems;
   std::unique_ptr<TPackCommands> FPacks;
   std::unique_ptr<TMissionInstallCommands> FMissionInstall;
+  std::unique_ptr<TEditCommands> FEdits;
   int FKeptRow = -1; // where the view stood when its list went
   int FKeptScroll = 0;
-  std::string FRenamedFrom; // the label an edit in the tree replaced
   // A new entry in the tree waiting for the label the user gives it in the editor: written,
   // with that label, as one command when the editor closes (see MissionViewEdited).
-  struct TLabelledEntry {
-    std::string Command;
-    TMissionNode* Node = nullptr;
-    bool NamedByFile = false;             // its history entry names its file, not its label
-    std::function<void(TSession&)> Stage; // what else the command writes, before the list
-  };
-  std::optional<TLabelledEntry> FAwaitingLabel;
-  void AwaitLabel(TMissionTreeItem* item, TLabelledEntry entry);
+  void AwaitLabel(TMissionTreeItem* item, TEditCommands::TNewEntry entry);
 
   TFormEnvironment FEnvironment;
   std::string FIniFileName;

@@ -1,0 +1,58 @@
+#include "app/EditCommandGroup.h"
+
+#include "app/Application.h"
+#include "app/ListText.h"
+#include "lists/TitleRules.h"
+
+namespace flightdeck {
+
+void TEditCommands::LabelDone() {
+  if (!FAwaiting) {
+    FList.CommitEdit("rename", FRenamedFrom);
+    return;
+  }
+  const TNewEntry entry = std::move(*FAwaiting);
+  FAwaiting.reset();
+  FList.Run(entry.Command, entry.NamedByFile ? entry.Node->Record.FileName : entry.Node->Label,
+            [&](TSession& session) {
+              if (entry.Stage)
+                entry.Stage(session);
+              FList.Document()->Save(session);
+              return true;
+            });
+}
+
+TMissionNode* TEditCommands::AddBattle(TMissionNode* selected, const std::string& typed) {
+  TMissionNode* header = FList.Document()->BattleHeaderOf(selected);
+  if (typed.empty() || !header)
+    return nullptr;
+  const TOutcome<TMissionNode*> added = FList.Document()->AddBattle(*header, typed);
+  if (!added)
+    FPrompts.Message(ApplicationTitle, FromList(added.Error()), TMessageButtons::Ok);
+  return added ? added.Value() : nullptr;
+}
+
+bool TEditCommands::LabelAcceptable(TListItemKind kind, const std::string& label) {
+  const std::string refusal = TitleRefusal(kind, label);
+  if (!refusal.empty())
+    FPrompts.Message(ApplicationTitle, QString::fromStdString(refusal), TMessageButtons::Ok);
+  return refusal.empty();
+}
+
+void TEditCommands::Rename(TMissionNode& node, const std::string& label) {
+  FRenamedFrom = node.Label;
+  (void)FList.Document()->Rename(node, label);
+}
+
+bool TEditCommands::Remove(TMissionNode& node) {
+  const std::string label = node.Label;
+  FList.Document()->Remove(node);
+  return FList.CommitEdit("remove", label);
+}
+
+bool TEditCommands::Move(TMissionNode& node, TMissionNode& target, bool& moved) {
+  moved = FList.Document()->Move(node, target);
+  return !moved || FList.CommitEdit("move", node.Label);
+}
+
+} // namespace flightdeck

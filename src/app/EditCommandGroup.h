@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/ListController.h"
+#include "app/Prompts.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace flightdeck {
+
+// Editing the list: new groups, battles and entries, renaming, moving and removing, each one
+// operation of the document written at once as one command, through the list controller and
+// the prompts. A new entry is written once the user has given it its label.
+class TEditCommands {
+public:
+  TEditCommands(TListController& list, TPrompts& prompts) : FList(list), FPrompts(prompts) {}
+
+  // A new entry waiting for its label, and what its command writes besides the list.
+  struct TNewEntry {
+    std::string Command;
+    TMissionNode* Node = nullptr;
+    bool NamedByFile = false; // its history entry names its file, not its label
+    std::function<void(TSession&)> Stage;
+  };
+  void AwaitLabel(TNewEntry entry) { FAwaiting = std::move(entry); }
+  bool AwaitingLabel() const { return FAwaiting.has_value(); }
+  // The label editor closed, or a label was set: the new entry waiting for its label, else the
+  // rename, is written as one command.
+  void LabelDone();
+
+  TMissionNode& AddGroup() { return FList.Document()->AddGroup(); }
+  // A battle file `typed` under the war or collection of `selected`; null, the user told why,
+  // when there is none.
+  TMissionNode* AddBattle(TMissionNode* selected, const std::string& typed);
+  // Whether `label` may title an entry of `kind`; the user is told why not.
+  bool LabelAcceptable(TListItemKind kind, const std::string& label);
+  // Retitles `node` in the document; written when the label is done.
+  void Rename(TMissionNode& node, const std::string& label);
+  // The edits written at once; false when the list had to be read again.
+  bool Remove(TMissionNode& node);
+  bool Move(TMissionNode& node, TMissionNode& target, bool& moved);
+
+private:
+  TListController& FList;
+  TPrompts& FPrompts;
+  std::optional<TNewEntry> FAwaiting;
+  std::string FRenamedFrom; // the label the last rename replaced
+};
+
+} // namespace flightdeck
