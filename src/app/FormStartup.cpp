@@ -51,6 +51,7 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   FPacks = std::make_unique<TPackCommands>(*FList, *FEnvironment.Prompts, *this);
   FMissionInstall = std::make_unique<TMissionInstallCommands>(*FList, *FEnvironment.Prompts);
   FEdits = std::make_unique<TEditCommands>(*FList, *FEnvironment.Prompts);
+  FNumbers = std::make_unique<TNumberCommands>(*FList, *FEnvironment.Prompts);
   CreateControls();
   TixoApplication::Instance()->RunGuarded([this] { FormCreate(); });
 }

@@ -11,39 +11,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include <algorithm>
-#include <optional>
-
 namespace flightdeck {
-
-namespace {
-
-// The number typed into the box: leading blanks skipped, then the digits up to the first
-// character that is not one. Empty when the box holds no digit at all.
-std::optional<std::int32_t> TypedNumber(const QString& text) {
-  if (!std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
-    return std::nullopt;
-  std::int32_t value = 0;
-  int at = 0;
-  while (at < text.size() && text[at] == QLatin1Char(' '))
-    ++at;
-  for (; at < text.size() && text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9'); ++at)
-    value = value * 10 + (text[at].unicode() - '0');
-  return value;
-}
-
-QString Quoted(const QString& text) {
-  return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-} // namespace
 
 void TixoFlightdeckForm::ShowNextNumberButtonClick(QObject* sender) {
   QString word = QStringLiteral("mission");
   std::int32_t number = 0;
   if (const TMissionNode* selected = SelectedTreeNode()) {
     const TListItemKind kind = selected->Record.Kind;
-    number = FList->Document()->NextNumber(kind);
+    number = FNumbers->NextNumber(kind);
     if (kind == likCampaign || kind == likBattle || kind == likTournament)
       word = QString::fromStdString(LowerCaseAscii(ListItemKindName(kind)));
   }
@@ -64,22 +39,9 @@ void TixoFlightdeckForm::MissionNumberEBExit() {
     return;
   TMissionTreeItem* item = items[static_cast<std::size_t>(FNumberEditIndex)];
   TMissionNode& entry = item->Node();
-  const TRenumbering renumbering = FList->Document()->PlanRenumbering(
-      entry, TypedNumber(MissionNumberEB->displayText()).value_or(entry.Record.Number));
-  const auto clash = [&] { return Quoted(FromList(renumbering.Clash->Label)); };
-  if (!renumbering.Clash ||
-      Ask(QStringLiteral("Confirm"),
-          clash() +
-              QStringLiteral(" is presently using this number.  Would you like to assign the next "
-                             "available number (") +
-              QString::number(renumbering.Next) + QStringLiteral(") to ") + clash() +
-              QStringLiteral(", and then assign the number (") +
-              QString::number(renumbering.Number) + QStringLiteral(") to ") +
-              Quoted(item->text(0)) + QLatin1Char('?')) == TMessageResult::Yes)
-    TMissionTree::Renumber(renumbering);
+  FNumbers->Renumber(entry, MissionNumberEB->displayText(), item->text(0));
   FNumberEditIndex = -1;
-  const std::string label = entry.Label;
-  if (!FList->CommitEdit("renumber", label))
+  if (!FList->CommitEdit("renumber", entry.Label))
     return; // the list is shown again
   FMissionView->setCurrentItem(item);
   MissionNumberEB->setText(QString::number(entry.Record.Number));

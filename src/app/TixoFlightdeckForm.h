@@ -5,6 +5,7 @@
 #include "app/ListController.h"
 #include "app/MissionInstallCommands.h"
 #include "app/MissionView.h"
+#include "app/NumberCommandGroup.h"
 #include "app/PackCommands.h"
 #include "app/ProblemCommands.h"
 #include "app/Prompts.h"
@@ -227,6 +228,7 @@ private:
   std::unique_ptr<TPackCommands> FPacks;
   std::unique_ptr<TMissionInstallCommands> FMissionInstall;
   std::unique_ptr<TEditCommands> FEdits;
+  std::unique_ptr<TNumberCommands> FNumbers;
   int FKeptRow = -1; // where the view stood when its list went
   int FKeptScroll = 0;
   // A new entry in the tree waiting for the label the user gives it in the editor: written,
