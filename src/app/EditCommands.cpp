@@ -1,111 +1,58 @@
-// Editing the tree: new groups, battles and tournaments, removing, renaming and moving. Each
-// command is one operation of the mission tree; the view then shows what it did.
+#include "app/EditCommands.h"
 
 #include "app/Application.h"
 #include "app/ListText.h"
-#include "app/MissionView.h"
-#include "app/TixoFlightdeckForm.h"
-#include "platform/PathNames.h"
-
-#include <QLineEdit>
+#include "lists/TitleRules.h"
 
 namespace flightdeck {
 
-namespace {
-
-void ExpandAll(QTreeWidgetItem* node) {
-  node->setExpanded(true);
-  for (int i = 0; i < node->childCount(); ++i)
-    ExpandAll(node->child(i));
+void TEditCommands::LabelDone() {
+  if (!FAwaiting) {
+    FList.CommitEdit("rename", FRenamedFrom);
+    return;
+  }
+  const TNewEntry entry = std::move(*FAwaiting);
+  FAwaiting.reset();
+  FList.Run(entry.Command, entry.NamedByFile ? entry.Node->Record.FileName : entry.Node->Label,
+            [&](TSession& session) {
+              if (entry.Stage)
+                entry.Stage(session);
+              FList.Document()->Save(session);
+              return true;
+            });
 }
 
-} // namespace
-
-void TixoFlightdeckForm::mnuAddCampaignClick() {
-  TMissionTreeItem* item = MakeItem(FEdits->AddGroup());
-  FMissionView->addTopLevelItem(item);
-  AwaitLabel(item, {"add-group", &item->Node(), false, {}});
-}
-
-void TixoFlightdeckForm::mnuAddBattleClick() {
-  OpenDialog = {
-      OnDiskFolder(CategoryDirectory()),
-      QStringLiteral("Specify a New List File to store Mission References in..."),
-      QStringLiteral("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
-      QStringLiteral("lst"), false};
-  TMissionNode* added =
-      FEdits->AddBattle(SelectedTreeNode(),
-                        ExtractFileName(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString()));
+TMissionNode* TEditCommands::AddBattle(TMissionNode* selected, const std::string& typed) {
+  TMissionNode* header = FList.Document()->BattleHeaderOf(selected);
+  if (typed.empty() || !header)
+    return nullptr;
+  const TOutcome<TMissionNode*> added = FList.Document()->AddBattle(*header, typed);
   if (!added)
-    return;
-  TMissionTreeItem* item = MakeItem(*added);
-  ItemOf(added->Parent)->addChild(item);
-  FMissionView->setCurrentItem(item);
-  MissionNumberEB->setText(QString::number(added->Record.Number));
-  ShowNextNumberButtonClick(this);
-  item->setExpanded(item->childCount() > 0);
-  AwaitLabel(item, {"add-battle", added, true, {}});
+    FPrompts.Message(ApplicationTitle, FromList(added.Error()), TMessageButtons::Ok);
+  return added ? added.Value() : nullptr;
 }
 
-void TixoFlightdeckForm::mnuRemoveClick() {
-  TMissionTreeItem* selected = SelectedNode();
-  if (!selected)
-    return;
-  // Taken out of the view first: the view's reactions to it going must still find a whole
-  // node, not one half destroyed.
-  if (QTreeWidgetItem* parent = selected->parent())
-    parent->removeChild(selected);
-  else
-    FMissionView->takeTopLevelItem(FMissionView->indexOfTopLevelItem(selected));
-  TMissionNode& node = selected->Node();
-  delete selected;
-  if (FEdits->Remove(node))
-    ShowNextNumberButtonClick(this);
+bool TEditCommands::LabelAcceptable(TListItemKind kind, const std::string& label) {
+  const std::string refusal = TitleRefusal(kind, label);
+  if (!refusal.empty())
+    FPrompts.Message(ApplicationTitle, QString::fromStdString(refusal), TMessageButtons::Ok);
+  return refusal.empty();
 }
 
-bool TixoFlightdeckForm::MissionViewLabelAcceptable(QTreeWidgetItem* node, const QString& label) {
-  return FEdits->LabelAcceptable(static_cast<TMissionTreeItem*>(node)->Record()->Kind,
-                                 ToList(label));
+void TEditCommands::Rename(TMissionNode& node, const std::string& label) {
+  FRenamedFrom = node.Label;
+  (void)FList.Document()->Rename(node, label);
 }
 
-void TixoFlightdeckForm::MissionViewItemChanged(QTreeWidgetItem* item) {
-  // The label an item shows is the title of its node: a new one renames the node, and the
-  // item shows the name the node took.
-  TMissionNode& node = static_cast<TMissionTreeItem*>(item)->Node();
-  if (ToList(item->text(0)) != node.Label) {
-    FEdits->Rename(node, ToList(item->text(0)));
-    // Saved once the editor, or whoever set the label, is done with the item.
-    QMetaObject::invokeMethod(
-        this, [this] { MissionViewEdited(nullptr); }, Qt::QueuedConnection);
-  }
-  if (item->text(0) != FromList(node.Label))
-    item->setText(0, FromList(node.Label));
+bool TEditCommands::Remove(TMissionNode& node) {
+  const std::string label = node.Label;
+  FList.Document()->Remove(node);
+  return FList.CommitEdit("remove", label);
 }
 
-void TixoFlightdeckForm::AwaitLabel(TMissionTreeItem* item, TEditCommands::TNewEntry entry) {
-  FEdits->AwaitLabel(std::move(entry));
-  FMissionView->setCurrentItem(item);
-  FMissionView->editItem(item);
-}
-
-void TixoFlightdeckForm::MissionViewEdited(QTreeWidgetItem*) {
-  TixoApplication::Instance()->RunGuarded([this] { FEdits->LabelDone(); });
-}
-
-void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {
-  TMissionTreeItem* selected = SelectedNode();
-  auto* target = static_cast<TMissionTreeItem*>(FMissionView->NodeAtLabel(at));
-  if (!selected || !target)
-    return;
-  bool moved = false;
-  if (!FEdits->Move(selected->Node(), target->Node(), moved))
-    return; // the list was read again
-  if (moved) {
-    PlaceItem(selected);
-    FMissionView->setCurrentItem(selected);
-  }
-  if (selected->childCount() > 0)
-    ExpandAll(selected);
+bool TEditCommands::Move(TMissionNode& node, TMissionNode& target, bool& moved) {
+  moved = FList.Document()->Move(node, target);
+  return !moved || FList.CommitEdit("move", node.Label);
 }
 
 } // namespace flightdeck

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/EditCommandGroup.h"
+#include "app/EditCommands.h"
 #include "app/HistoryCommands.h"
 #include "app/ListController.h"
 #include "app/MissionInstallCommands.h"
 #include "app/MissionView.h"
-#include "app/NumberCommandGroup.h"
+#include "app/NumberCommands.h"
 #include "app/PackCommands.h"
 #include "app/ProblemCommands.h"
 #include "app/Prompts.h"

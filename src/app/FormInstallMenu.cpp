@@ -1,5 +1,4 @@
-// Installing a single mission, the form's handlers of the pack commands, and the other commands
-// of the File menu.
+// The form's handlers of the Install menu (a single mission, packs) and of the File menu.
 
 #include "app/Application.h"
 #include "app/ListText.h"
