@@ -8,12 +8,17 @@
 #include <QPointer>
 #include <QThreadPool>
 
+#include <utility>
+
 namespace flightdeck {
 
 void TixoFlightdeckForm::OfferGamesFound(std::function<void()> then) {
-  if (FMissionCommandsEnabled || FSearchingForGames) {
-    if (then)
-      then(); // a game is shown already, or is being looked for
+  if (then)
+    FAfterGameSearch.push_back(std::move(then));
+  if (FSearchingForGames)
+    return;                      // carried out, in order, once the games are offered
+  if (FMissionCommandsEnabled) { // a game is shown already
+    RunAfterGameSearch();
     return;
   }
   FSearchingForGames = true;
@@ -22,25 +27,27 @@ void TixoFlightdeckForm::OfferGamesFound(std::function<void()> then) {
   // The pool waits for its tasks before the application goes; a window gone by then is told
   // nothing.
   QThreadPool::globalInstance()->start([form = QPointer<TixoFlightdeckForm>(this), placeholder,
-                                        then = std::move(then),
                                         home = FEnvironment.HomeFolder.toStdString(),
                                         prefix = qEnvironmentVariable("WINEPREFIX").toStdString()] {
     std::vector<TFoundGame> games = FindGames(home, prefix);
     QMetaObject::invokeMethod(
         TixoApplication::Instance(),
-        [form, placeholder, then, games = std::move(games)] {
+        [form, placeholder, games = std::move(games)] {
           if (!form)
             return;
           form->FSearchingForGames = false;
           form->FMissionView->SetPlaceholder(placeholder);
-          TixoApplication::Instance()->RunGuarded([&] {
-            form->OfferGames(games);
-            if (then)
-              then();
-          });
+          TixoApplication::Instance()->RunGuarded([&] { form->OfferGames(games); });
+          form->RunAfterGameSearch();
         },
         Qt::QueuedConnection);
   });
+}
+
+void TixoFlightdeckForm::RunAfterGameSearch() {
+  const std::vector<std::function<void()>> waiting = std::exchange(FAfterGameSearch, {});
+  for (const std::function<void()>& then : waiting)
+    TixoApplication::Instance()->RunGuarded(then);
 }
 
 void TixoFlightdeckForm::OfferGames(const std::vector<TFoundGame>& games) {

@@ -74,7 +74,8 @@ public:
   const std::string& XvTPath() const { return FXvTPath; }
   // With no game chosen yet: looks for the games on this machine away from the window's
   // thread ("Searching for games..." meanwhile), then offers them, one to take at once, or the
-  // folder dialog; `then` runs after that, and at once when there is nothing to look for.
+  // folder dialog; `then` runs after that (in order with others that came meanwhile), and at
+  // once when a game is shown already.
   void OfferGamesFound(std::function<void()> then = {});
   bool SearchingForGames() const { return FSearchingForGames; }
   // Shows the game directory `path`, or says that it is none.
@@ -185,7 +186,9 @@ private:
   void UseXvTDirectory(const std::string& path); // shows a valid game directory's first tab
   std::vector<TFoundGame> GamesFound() const;
   void OfferGames(const std::vector<TFoundGame>& games);
+  void RunAfterGameSearch();
   bool FSearchingForGames = false;
+  std::vector<std::function<void()>> FAfterGameSearch; // hand-offs that came meanwhile
   void ApplicationHint(const QString& hint);
   void SetXvTPathHint();
   void SetGenderControls(TGender gender);

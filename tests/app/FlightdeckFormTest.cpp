@@ -248,11 +248,15 @@ private slots:
     fs::create_directories(hidden);
     fs::rename(FTemp->Path() / "Game", hidden / "XvT");
     TixoFlightdeckForm& form = Open();
-    form.OfferGamesFound(); // declined; the window paints meanwhile
+    QStringList after; // what was handed over meanwhile runs once the games were offered
+    form.OfferGamesFound([&] { after << QStringLiteral("first"); }); // declined
+    form.OfferGamesFound([&] { after << QStringLiteral("second"); });
     QVERIFY(form.SearchingForGames());
     QCOMPARE(Control<TMissionView>("MissionView")->Placeholder(),
              QStringLiteral("Searching for games\u2026"));
+    QVERIFY(after.isEmpty());
     QTRY_COMPARE(FPrompts.GameOffers.size(), 1);
+    QCOMPARE(after, (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
     QVERIFY(FPrompts.GameOffers.front().front().endsWith(QStringLiteral("XvT  (wine)")));
     QVERIFY(form.XvTPath().empty());
     Click("XvTPathBtn"); // cancelled, but it offered the game among its places
