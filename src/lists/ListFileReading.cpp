@@ -59,8 +59,7 @@ void TXvTListFile::LoadFromFile() {
       throw; // a battle file that could not be read names itself
     const std::string host = HostPath(FFileName);
     throw EInOutError(error.ErrorCode(), host,
-                      "The list \"" + host + "\" cannot be read: " + error.Reason() +
-                          " (in it, or in a battle file it names)");
+                      "The list \"" + host + "\" cannot be read: " + error.Reason());
   }
 }
 
@@ -88,7 +87,15 @@ void TXvTListFile::LoadFromText(std::string text, const TBattleFileSource& battl
   FText = std::move(text);
   // About nine lines an entry: room for all without growing, and not much more.
   FStored.reserve(FText.size() / 64 + 1);
-  StoreItems(0, true, battleFiles);
+  try {
+    StoreItems(0, true, battleFiles);
+  } catch (const EInOutError& error) {
+    if (!error.Path().empty())
+      throw; // a battle file that could not be read names itself
+    // A text that cannot be read, the list's own or a battle file's.
+    throw EInOutError(error.ErrorCode(), {},
+                      error.Reason() + " (in it, or in a battle file it names)");
+  }
 }
 
 std::size_t TXvTListFile::StoreItems(std::size_t begin, bool listEnds,

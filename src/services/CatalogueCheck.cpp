@@ -220,7 +220,7 @@ void TCatalogueCheck::CheckList(TMissionType type, TGender side, bool report) {
   try {
     LoadList(list, std::move(text), battles);
   } catch (const EInOutError& error) {
-    Add(TProblem::UnreadableList, {}, error.Reason() + " (in it, or in a battle file it names)");
+    Add(TProblem::UnreadableList, {}, error.Reason());
     return;
   }
   CheckRecords(list, battles);
