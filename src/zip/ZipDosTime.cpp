@@ -91,27 +91,30 @@ bool VisitCentralHeaders(const std::string& hostPath,
 
 } // namespace
 
-std::vector<std::uint32_t> ReadCentralDosTimes(const std::string& hostPath) {
-  std::vector<std::uint32_t> times;
+std::vector<TCentralEntry> ReadCentralDirectory(const std::string& hostPath) {
+  std::vector<TCentralEntry> entries;
   if (!VisitCentralHeaders(hostPath, [&](const std::string& directory, std::size_t at) {
-        times.push_back(static_cast<std::uint32_t>(Little(directory, at + 14, 2) << 16 |
-                                                   Little(directory, at + 12, 2)));
+        TCentralEntry entry;
+        entry.DosTime = static_cast<std::uint32_t>(Little(directory, at + 14, 2) << 16 |
+                                                   Little(directory, at + 12, 2));
+        // Its local header, its name and its compressed data, from where the header starts.
+        const std::uint64_t compressed = Little(directory, at + 20, 4);
+        const std::uint64_t offset = Little(directory, at + 42, 4);
+        if (compressed != 0xFFFFFFFF && offset != 0xFFFFFFFF) {
+          entry.Start = offset;
+          entry.End = offset + LocalHeaderSize + Little(directory, at + 28, 2) + compressed;
+        }
+        entries.push_back(entry);
       }))
     return {};
-  return times;
+  return entries;
 }
 
-bool EntriesShareData(const std::string& hostPath) {
-  // Each entry takes at least its local header, its name and its compressed data from where
-  // its local header starts; an entry whose sizes live in a Zip64 field is left out.
+bool EntriesShareData(const std::vector<TCentralEntry>& entries) {
   std::vector<std::pair<std::uint64_t, std::uint64_t>> spans;
-  (void)VisitCentralHeaders(hostPath, [&](const std::string& directory, std::size_t at) {
-    const std::uint64_t compressed = Little(directory, at + 20, 4);
-    const std::uint64_t offset = Little(directory, at + 42, 4);
-    if (compressed != 0xFFFFFFFF && offset != 0xFFFFFFFF)
-      spans.emplace_back(offset, offset + LocalHeaderSize + Little(directory, at + 28, 2) +
-                                     compressed);
-  });
+  for (const TCentralEntry& entry : entries)
+    if (entry.End > 0)
+      spans.emplace_back(entry.Start, entry.End);
   std::sort(spans.begin(), spans.end());
   for (std::size_t i = 1; i < spans.size(); ++i)
     if (spans[i].first < spans[i - 1].second)

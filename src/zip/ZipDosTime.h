@@ -8,15 +8,22 @@
 
 namespace flightdeck {
 
-// The MS-DOS date and time word of each entry, in central directory order (libzip's index
-// order), read straight from the archive: libzip hands out only a normalised time, in which an
-// invalid stored date can no longer be told from a valid one. Empty when the central
+// What the central directory says of an entry, read straight from the archive: its MS-DOS date
+// and time word (libzip hands out only a normalised time, in which an invalid stored date can no
+// longer be told from a valid one), and the span of the archive it takes at least: its local
+// header, its name and its compressed data (0 to 0 when Zip64 fields hold them).
+struct TCentralEntry {
+  std::uint32_t DosTime = 0;
+  std::uint64_t Start = 0;
+  std::uint64_t End = 0;
+};
+// The entries in central directory order (libzip's index order); empty when the central
 // directory cannot be found.
-std::vector<std::uint32_t> ReadCentralDosTimes(const std::string& hostPath);
+std::vector<TCentralEntry> ReadCentralDirectory(const std::string& hostPath);
 
 // Whether entries of the archive overlap, their data shared by several names: a crafted archive
 // that makes a few kilobytes extract as gigabytes.
-bool EntriesShareData(const std::string& hostPath);
+bool EntriesShareData(const std::vector<TCentralEntry>& entries);
 
 // Date in the high 16 bits, time in the low 16 bits; an invalid date gives ZipEpoch.
 TZipDateTime DosDateTime(std::uint32_t dosTime);

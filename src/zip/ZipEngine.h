@@ -50,7 +50,6 @@ struct TZipEngineResult {
   std::string Reason; // what went wrong, for the user; empty on success
 };
 
-
 // Carries out an argument vector laid out like a command line (see TZipArchiver): listing
 // ("-v") or extracting from an archive, or writing one.
 TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEvents& events);

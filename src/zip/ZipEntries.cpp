@@ -40,7 +40,7 @@ std::string ZipErrorText(int code) {
 }
 
 TZipFileStats EntryStats(zip_t* archive, zip_uint64_t index,
-                         const std::vector<std::uint32_t>& dosTimes) {
+                         const std::vector<TCentralEntry>& central) {
   TZipFileStats stats;
   stats.EntryIndex = static_cast<std::uint32_t>(index);
   zip_stat_t entry;
@@ -62,8 +62,8 @@ TZipFileStats EntryStats(zip_t* archive, zip_uint64_t index,
   }
   if (entry.size > 0 && entry.comp_size < entry.size)
     stats.CompressionRatio = static_cast<std::uint8_t>(100 - entry.comp_size * 100 / entry.size);
-  if (index < dosTimes.size())
-    stats.DateTime = DosDateTime(dosTimes[index]);
+  if (index < central.size())
+    stats.DateTime = DosDateTime(central[index].DosTime);
   stats.Attributes = EntryAttributes(archive, index);
   zip_uint32_t length = 0;
   if (const char* comment = zip_file_get_comment(archive, index, &length, 0))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zip/ZipDosTime.h"
 #include "zip/ZipTypes.h"
 
 #include <zip.h>
@@ -20,9 +21,9 @@ using TZipHandle = std::unique_ptr<zip_t, TZipDiscard>;
 // libzip's message for an error code.
 std::string ZipErrorText(int code);
 
-// The statistics of entry `index`; `dosTimes` as ReadCentralDosTimes gives them.
+// The statistics of entry `index`; `central` as ReadCentralDirectory gives it.
 TZipFileStats EntryStats(zip_t* archive, zip_uint64_t index,
-                         const std::vector<std::uint32_t>& dosTimes);
+                         const std::vector<TCentralEntry>& central);
 
 // True for an entry stored as a symbolic link by a Unix zip tool.
 bool IsSymbolicLink(zip_t* archive, zip_uint64_t index);

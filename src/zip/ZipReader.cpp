@@ -1,11 +1,11 @@
 // Listing and extracting archives.
 
 #include "journal/FileTransaction.h"
-#include "platform/Limits.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
+#include "platform/Limits.h"
 #include "platform/PathNames.h"
 #include "platform/ReplacementFile.h"
 #include "zip/ZipDosTime.h"
@@ -61,8 +61,8 @@ private:
 class TExtraction {
 public:
   TExtraction(zip_t* archive, const TZipReadOptions& options, TZipEngineEvents& events,
-              const std::vector<std::uint32_t>& dosTimes)
-      : FArchive(archive), FOptions(options), FEvents(events), FDosTimes(dosTimes),
+              const std::vector<TCentralEntry>& central)
+      : FArchive(archive), FOptions(options), FEvents(events), FCentral(central),
         FDirectory(options.Directory.empty() ? std::string("./") : options.Directory) {
     if (FDirectory.back() != '/' && FDirectory.back() != '\\')
       FDirectory += '/';
@@ -90,7 +90,7 @@ private:
   zip_t* FArchive;
   const TZipReadOptions& FOptions;
   TZipEngineEvents& FEvents;
-  const std::vector<std::uint32_t>& FDosTimes;
+  const std::vector<TCentralEntry>& FCentral;
   std::string FDirectory;
   std::unordered_set<std::string> FEnsuredFolders; // created, or found there, in this run
   int FResult = zrOk;
@@ -118,7 +118,7 @@ std::string TExtraction::Password(const TZipFileStats& stats) {
 }
 
 bool TExtraction::Extract(zip_uint64_t index) {
-  const TZipFileStats stats = EntryStats(FArchive, index, FDosTimes);
+  const TZipFileStats stats = EntryStats(FArchive, index, FCentral);
   const std::string name = EntryName(FArchive, index);
   const bool isDirectory = !name.empty() && (name.back() == '/' || name.back() == '\\');
   if (IsSymbolicLink(FArchive, index))
@@ -243,7 +243,7 @@ TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEv
   if (!archive)
     return {zrBadArchive, "\"" + options->Archive +
                               "\" is not a zip archive or is damaged: " + ZipErrorText(code)};
-  const std::vector<std::uint32_t> dosTimes = ReadCentralDosTimes(host);
+  const std::vector<TCentralEntry> central = ReadCentralDirectory(host);
 
   std::vector<zip_uint64_t> chosen;
   zip_uint64_t totalSize = 0;
@@ -266,17 +266,17 @@ TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEv
 
   if (options->List) {
     for (const zip_uint64_t index : chosen)
-      if (events.Listing(EntryStats(archive.get(), index, dosTimes)))
+      if (events.Listing(EntryStats(archive.get(), index, central)))
         return {zrStopped, "stopped"};
     return {};
   }
-  if (EntriesShareData(host))
+  if (EntriesShareData(central))
     return {zrBadArchive, "\"" + options->Archive +
                               "\" cannot be extracted: several of its entries share their data"};
   if (totalSize > MaxPackTotal)
     return {zrTooLarge, "the archive's files add up to more than " + SizeInWords(MaxPackTotal) +
                             ", the most a pack may hold"};
-  TExtraction extraction(archive.get(), *options, events, dosTimes);
+  TExtraction extraction(archive.get(), *options, events, central);
   try {
     if (!options->Directory.empty())
       ForceDirectories(options->Directory);
