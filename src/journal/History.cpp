@@ -117,12 +117,14 @@ std::string KeepContent(const std::string& hostPath, const std::string& keptPath
     if (!LinkHostFile(hostPath, keptPath)) {
       TContentDigest digest;
       THostFile kept = THostFile::CreatePrivate(keptPath);
+      if (!kept.IsOpen())
+        RaiseLastIOError(keptPath);
       ReadHostPieces(hostPath, [&](std::string_view piece) {
         digest.Add(piece);
         if (!kept.WriteAll(piece))
           RaiseLastIOError(keptPath);
       });
-      if (!kept.IsOpen() || !kept.Close())
+      if (!kept.Close())
         RaiseLastIOError(keptPath);
       return digest.Text();
     }
