@@ -28,14 +28,14 @@ TMissionNode* TEditCommands::AddBattle(TMissionNode* selected, const std::string
     return nullptr;
   const TOutcome<TMissionNode*> added = FList.Document()->AddBattle(*header, typed);
   if (!added)
-    FPrompts.Message(ApplicationTitle, FromList(added.Error()), TMessageButtons::Ok);
+    FPrompts.Tell(FromList(added.Error()));
   return added ? added.Value() : nullptr;
 }
 
 bool TEditCommands::LabelAcceptable(TListItemKind kind, const std::string& label) {
   const std::string refusal = TitleRefusal(kind, label);
   if (!refusal.empty())
-    FPrompts.Message(ApplicationTitle, QString::fromStdString(refusal), TMessageButtons::Ok);
+    FPrompts.Tell(QString::fromStdString(refusal));
   return refusal.empty();
 }
 

@@ -175,11 +175,8 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
 
 void TixoFlightdeckForm::OpenGameDirectory(const std::string& path) {
   if (!IsXvTDirectory(path + (path.empty() || path.back() == '/' ? "" : "/"))) {
-    FEnvironment.Prompts->Message(
-        ApplicationTitle,
-        QStringLiteral("The specified path for \"X-wing vs. TIE Fighter\" is invalid, please "
-                       "select another path."),
-        TMessageButtons::Ok);
+    Tell(QStringLiteral("The specified path for \"X-wing vs. TIE Fighter\" is invalid, please "
+                        "select another path."));
     return;
   }
   UseXvTDirectory(path);

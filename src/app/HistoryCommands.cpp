@@ -87,7 +87,7 @@ void THistoryCommands::UndoEntry(int id) {
   FList.ReadAgain(undone ? EntryCaption(undone.Value()) + QStringLiteral(" taken back")
                          : QString());
   if (!undone)
-    FPrompts.Message(ApplicationTitle, QString::fromStdString(undone.Error()), TMessageButtons::Ok);
+    FPrompts.Tell(QString::fromStdString(undone.Error()));
 }
 
 void THistoryCommands::Undo() {

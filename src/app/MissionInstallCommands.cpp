@@ -13,19 +13,18 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
   if (chosen.empty() || !FileExists(chosen) || !FList.Document())
     return std::nullopt;
   const TMissionCopy copy = PlanMissionCopy(FList.Game(), type, chosen);
-  const auto ask = [&](const QString& caption, const QString& text) {
-    return FPrompts.Message(caption, text, TMessageButtons::YesNo) == TMessageResult::Yes;
-  };
   bool copied = false;
   if (copy.Question == TCopyQuestion::Replace)
-    copied = ask(QStringLiteral("Warning"),
-                 QStringLiteral("Another TIE mission with the same file name already exists.  "
-                                "Would you like to replace it?"));
+    copied =
+        FPrompts.Ask(QStringLiteral("Warning"),
+                     QStringLiteral("Another TIE mission with the same file name already exists.  "
+                                    "Would you like to replace it?"));
   else if (copy.Question == TCopyQuestion::PlaceCopy)
-    copied = ask(QStringLiteral("Confirm"),
-                 QStringLiteral("The specified TIE mission does not exist in the correct mission "
-                                "directory.  Would you "
-                                "like to place a copy in the correct directory?"));
+    copied = FPrompts.Ask(
+        QStringLiteral("Confirm"),
+        QStringLiteral("The specified TIE mission does not exist in the correct mission "
+                       "directory.  Would you "
+                       "like to place a copy in the correct directory?"));
   if (!copied && !FileExists(copy.Target))
     return std::nullopt;
 
@@ -39,13 +38,11 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
           stageCopy(session);
           return true;
         }))
-      FPrompts.Message(
-          ApplicationTitle,
+      FPrompts.Tell(
           QStringLiteral(
               "The mission file is in place, but no entry was added for it: select the ") +
-              QString::fromLatin1(ListItemKindName(InstallParentKind(type)).data()) +
-              QStringLiteral(" to add it to, or one of its missions, and install it again."),
-          TMessageButtons::Ok);
+          QString::fromLatin1(ListItemKindName(InstallParentKind(type)).data()) +
+          QStringLiteral(" to add it to, or one of its missions, and install it again."));
     return std::nullopt;
   }
 

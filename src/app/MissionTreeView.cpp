@@ -98,12 +98,8 @@ QString TixoFlightdeckForm::OnDiskFolder(const std::string& folder) const {
   return path;
 }
 
-TMessageResult TixoFlightdeckForm::Ask(const QString& caption, const QString& text) {
-  return FEnvironment.Prompts->Message(caption, text, TMessageButtons::YesNo);
-}
-
 void TixoFlightdeckForm::Tell(const QString& text) {
-  FEnvironment.Prompts->Message(ApplicationTitle, text, TMessageButtons::Ok);
+  FEnvironment.Prompts->Tell(text);
 }
 
 TMissionTreeItem* TixoFlightdeckForm::SelectedNode() const {
@@ -184,9 +180,7 @@ void TixoFlightdeckForm::ShowDocument(bool keepPlace) {
   FMissionView->SetPlaceholder({});
   const TMissionTree& document = *FList->Document();
   if (document.HadCorruptEntry())
-    FEnvironment.Prompts->Message(
-        ApplicationTitle, QStringLiteral("BuildMissionTreeView:  Unrecognized list file item!"),
-        TMessageButtons::Ok);
+    Tell(QStringLiteral("BuildMissionTreeView:  Unrecognized list file item!"));
 
   // Build the items detached and hand the roots to the view at once: much faster for long lists.
   QList<QTreeWidgetItem*> roots;

@@ -34,7 +34,7 @@ void TNumberCommands::Renumber(TMissionNode& entry, const QString& typed, const 
       FList.Document()->PlanRenumbering(entry, TypedNumber(typed).value_or(entry.Record.Number));
   const auto clash = [&] { return Quoted(FromList(renumbering.Clash->Label)); };
   if (!renumbering.Clash ||
-      FPrompts.Message(
+      FPrompts.Ask(
           QStringLiteral("Confirm"),
           clash() +
               QStringLiteral(" is presently using this number.  Would you like to assign the next "
@@ -42,8 +42,7 @@ void TNumberCommands::Renumber(TMissionNode& entry, const QString& typed, const 
               QString::number(renumbering.Next) + QStringLiteral(") to ") + clash() +
               QStringLiteral(", and then assign the number (") +
               QString::number(renumbering.Number) + QStringLiteral(") to ") + Quoted(shown) +
-              QLatin1Char('?'),
-          TMessageButtons::YesNo) == TMessageResult::Yes)
+              QLatin1Char('?')))
     TMissionTree::Renumber(renumbering);
 }
 

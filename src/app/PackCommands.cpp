@@ -26,15 +26,6 @@ TPackCommands::TPackCommands(TListController& list, TPrompts& prompts, QWidget& 
   };
 }
 
-bool TPackCommands::Ask(const QString& text) {
-  return FPrompts.Message(QStringLiteral("Confirm"), text, TMessageButtons::YesNo) ==
-         TMessageResult::Yes;
-}
-
-void TPackCommands::Tell(const QString& text) {
-  FPrompts.Message(ApplicationTitle, text, TMessageButtons::Ok);
-}
-
 void TPackCommands::Install(const std::string& chosen, TMissionType type, TGender side) {
   if (chosen.empty() || !FileExists(chosen) || !FList.Document())
     return;
@@ -43,8 +34,9 @@ void TPackCommands::Install(const std::string& chosen, TMissionType type, TGende
   {
     const TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Reading the pack..."), 0);
     if (FZip.ListFiles() != 0 && FListing.empty()) {
-      Tell(QStringLiteral("The pack \"") + QString::fromStdString(chosen) +
-           QStringLiteral("\" cannot be read: ") + QString::fromStdString(FZip.LastError()));
+      FPrompts.Tell(QStringLiteral("The pack \"") + QString::fromStdString(chosen) +
+                    QStringLiteral("\" cannot be read: ") +
+                    QString::fromStdString(FZip.LastError()));
       return;
     }
   }
@@ -71,9 +63,9 @@ void TPackCommands::Install(const std::string& chosen, TMissionType type, TGende
   for (const std::string& note : outcome.Notes)
     notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + FromList(note);
   if (!notes.isEmpty())
-    Tell(notes);
+    FPrompts.Tell(notes);
   if (!outcome) {
-    Tell(FromList(outcome.Error()));
+    FPrompts.Tell(FromList(outcome.Error()));
     return;
   }
   FList.ReadAgain(FromList(PackInstallSummary(outcome.Value(), side)));
@@ -109,8 +101,9 @@ bool TPackCommands::ConfirmGroupsAgain(const std::vector<TPackageItem>& items, T
     if (listed.contains(FromList(title)) && !again.contains(FromList(title)))
       again << QLatin1Char('"') + FromList(title) + QLatin1Char('"');
   return again.isEmpty() ||
-         Ask(QStringLiteral("The list already holds ") + again.join(QStringLiteral(", ")) +
-             QStringLiteral(". Add the pack's entries a second time?"));
+         FPrompts.Ask(QStringLiteral("Confirm"),
+                      QStringLiteral("The list already holds ") + again.join(QStringLiteral(", ")) +
+                          QStringLiteral(". Add the pack's entries a second time?"));
 }
 
 QString TPackCommands::Build(const TMissionNode& branch, const std::string& chosen,
@@ -118,8 +111,10 @@ QString TPackCommands::Build(const TMissionNode& branch, const std::string& chos
   if (chosen.empty())
     return {};
   const std::string archive = WithPackExtension(chosen);
-  if (FileExists(archive) && !Ask(QStringLiteral("The pack \"") + QString::fromStdString(archive) +
-                                  QStringLiteral("\" already exists. Replace it?")))
+  if (FileExists(archive) &&
+      !FPrompts.Ask(QStringLiteral("Confirm"),
+                    QStringLiteral("The pack \"") + QString::fromStdString(archive) +
+                        QStringLiteral("\" already exists. Replace it?")))
     return {};
 
   FreePackageItems(FItems);
@@ -127,7 +122,7 @@ QString TPackCommands::Build(const TMissionNode& branch, const std::string& chos
   FItems =
       CollectPackageItems(FList.Document()->PackBranch(branch), FList.Game(), type, side, leftOut);
   if (!leftOut.empty())
-    Tell(FromList(LeftOutMessage(leftOut)));
+    FPrompts.Tell(FromList(LeftOutMessage(leftOut)));
   if (!FPrompts.EditPackList(FItems))
     return {};
   const TOutcome<> built = [&] {
@@ -136,7 +131,7 @@ QString TPackCommands::Build(const TMissionNode& branch, const std::string& chos
     return BuildPack(FZip, FList.Game(), type, FItems, archive);
   }();
   if (!built) {
-    Tell(QString::fromStdString(built.Error()));
+    FPrompts.Tell(QString::fromStdString(built.Error()));
     return {};
   }
   std::set<std::string> missions;

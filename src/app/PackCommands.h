@@ -34,8 +34,6 @@ private:
   bool ConfirmPlan(const std::string& chosen, const TPackPlan& plan);
   // Asks before a pack adds groups the list already holds; true to go on.
   bool ConfirmGroupsAgain(const std::vector<TPackageItem>& items, TGender side);
-  bool Ask(const QString& text);
-  void Tell(const QString& text);
 
   TListController& FList;
   TPrompts& FPrompts;

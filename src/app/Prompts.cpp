@@ -1,5 +1,7 @@
 #include "app/Prompts.h"
 
+#include "app/Application.h"
+
 #include "app/AboutBox.h"
 #include "app/PackDialog.h"
 #include "app/ProblemsDialog.h"
@@ -16,6 +18,14 @@
 #include <QVBoxLayout>
 
 namespace flightdeck {
+
+void TPrompts::Tell(const QString& text) {
+  Message(ApplicationTitle, text, TMessageButtons::Ok);
+}
+
+bool TPrompts::Ask(const QString& caption, const QString& text) {
+  return Message(caption, text, TMessageButtons::YesNo) == TMessageResult::Yes;
+}
 
 TMessageResult TDialogPrompts::Message(const QString& caption, const QString& text,
                                        TMessageButtons buttons, TMessageIcon icon) {

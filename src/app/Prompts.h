@@ -50,6 +50,10 @@ public:
   virtual TMessageResult Message(const QString& caption, const QString& text,
                                  TMessageButtons buttons,
                                  TMessageIcon icon = TMessageIcon::Information) = 0;
+  // A message captioned with the program's title, with OK; a question with Yes and No, true
+  // for Yes.
+  void Tell(const QString& text);
+  bool Ask(const QString& caption, const QString& text);
   // Runs the folder dialog; true when the user confirmed a folder.
   virtual bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) = 0;
   // The chosen file's path, or empty when the dialog was cancelled.

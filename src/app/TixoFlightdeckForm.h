@@ -211,7 +211,6 @@ private:
   std::string MissionDirectory() const;  // the folder of the category's mission files
   // A folder of the game as it is spelled on disk, for dialogs, tooltips and messages.
   QString OnDiskFolder(const std::string& folder) const;
-  TMessageResult Ask(const QString& caption, const QString& text);
   // Marks the items of the tree (`roots` and all below, not yet in the view) with what the
   // check finds in the list as it is on disk; returns the list's own findings, in words.
   QString MarkFindings(const QList<QTreeWidgetItem*>& roots);
