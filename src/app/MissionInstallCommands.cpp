@@ -13,6 +13,10 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
   if (chosen.empty() || !FileExists(chosen) || !FList.Document())
     return std::nullopt;
   const TMissionCopy copy = PlanMissionCopy(FList.Game(), type, chosen);
+  if (!copy.Refusal.empty()) {
+    FPrompts.Tell(QString::fromStdString(copy.Refusal));
+    return std::nullopt;
+  }
   bool copied = false;
   if (copy.Question == TCopyQuestion::Replace)
     copied =
@@ -47,8 +51,8 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
   }
 
   // A mission the Combat lists name already starts from the title they give it.
-  TMissionNode& mission = FList.Document()->AddMission(*parent, copy.Target);
-  if (const std::optional<std::string> title = CombatTitleOf(FList.Game(), copy.Target))
+  TMissionNode& mission = FList.Document()->AddMission(*parent, copy.Name);
+  if (const std::optional<std::string> title = CombatTitleOf(FList.Game(), copy.Name))
     (void)FList.Document()->Rename(mission, *title);
   const bool combat = type == mtBattles || type == mtCombat;
   return TAddedMission{&mission, [stageCopy, combat, record = mission.Record,

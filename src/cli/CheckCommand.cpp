@@ -24,7 +24,9 @@ int CheckCommand(const TInvocation& invocation) {
       std::cout << ",\"entry\":" << JsonString(finding.Label);
     std::cout << ",\"problem\":" << JsonString(ProblemName(finding.Problem));
     if (!finding.File.empty())
-      std::cout << ",\"file\":" << JsonString(finding.File);
+      std::cout << ",\"file\":"
+                << (finding.HostName.empty() ? JsonString(finding.File)
+                                             : JsonStringUtf8(finding.HostName));
     if (!finding.Detail.empty())
       std::cout << ",\"detail\":" << JsonString(finding.Detail);
     std::cout << "}\n";

@@ -1,5 +1,6 @@
 #include "cli/HistoryCommands.h"
 
+#include "cli/Complaints.h"
 #include "cli/JsonText.h"
 #include "journal/Session.h"
 
@@ -19,8 +20,7 @@ void PrintEntry(const THistoryEntry& entry, const char* state) {
 int Outcome(const TOutcome<THistoryEntry>& outcome) {
   if (outcome)
     return 0;
-  std::cerr << "flightdeck-cli: " << outcome.Error() << "\n";
-  return 1;
+  return Fail(outcome.Error());
 }
 
 } // namespace
@@ -40,8 +40,7 @@ int UndoCommand(const TInvocation& invocation) {
     const std::string& typed = invocation.Arguments.front();
     if (typed.empty() || typed.size() > 9 ||
         typed.find_first_not_of("0123456789") != std::string::npos) {
-      std::cerr << "flightdeck-cli: \"" << typed << "\" is not the number of an entry\n";
-      return 2;
+      return Fail("\"" + typed + "\" is not the number of an entry", 2);
     }
     id = std::stoi(typed);
   }

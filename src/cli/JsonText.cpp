@@ -1,5 +1,6 @@
 #include "cli/JsonText.h"
 
+#include "cli/Complaints.h"
 #include "platform/Windows1252.h"
 
 #include <cstdio>
@@ -11,8 +12,10 @@ std::string JsonString(std::string_view windows1252Text) {
 }
 
 std::string JsonStringUtf8(std::string_view utf8Text) {
+  const std::string text = LenientUtf8(utf8Text);
   std::string out = "\"";
-  for (const char c : utf8Text) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
     switch (c) {
     case '"':
       out += "\\\"";
@@ -36,9 +39,10 @@ std::string JsonStringUtf8(std::string_view utf8Text) {
       out += "\\t";
       break;
     default:
-      if (static_cast<unsigned char>(c) < 0x20) {
+      // C0 and C1 controls and DEL are escaped, so that no output can steer a terminal.
+      if (const std::optional<unsigned> control = ControlCharacterAt(text, at)) {
         char escaped[8];
-        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", *control);
         out += escaped;
       } else {
         out += c;

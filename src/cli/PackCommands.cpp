@@ -1,16 +1,20 @@
 #include "cli/PackCommands.h"
 
+#include "cli/Complaints.h"
 #include "cli/JsonText.h"
 #include "lists/MissionTree.h"
 #include "packs/InstallScript.h"
 #include "platform/FileSystem.h"
+#include "platform/Limits.h"
 #include "platform/TemporaryFolder.h"
 #include "platform/Windows1252.h"
 #include "services/PackBuild.h"
 #include "services/PackInstall.h"
+#include "zip/ZipNames.h"
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 
 namespace flightdeck {
 
@@ -45,10 +49,8 @@ int PrintInstallPlan(TZipArchiver& zip, const std::vector<std::string>& listing,
                      const TInvocation& invocation) {
   const TOutcome<TPackPlan> plan =
       PlanPackInstall(zip, listing, invocation.GameDirectory, invocation.Type, invocation.Gender);
-  if (!plan) {
-    std::cerr << "flightdeck-cli: " << plan.Error() << "\n";
-    return 1;
-  }
+  if (!plan)
+    return Fail(plan.Error());
   for (const TPlannedEntry& entry : plan.Value().Entries)
     std::cout << "{\"action\":\"add-entry\",\"list\":" << JsonStringUtf8(entry.List)
               << ",\"kind\":" << JsonString(ListItemKindName(entry.Kind))
@@ -60,14 +62,21 @@ int PrintInstallPlan(TZipArchiver& zip, const std::vector<std::string>& listing,
   return 0;
 }
 
+// Why `pack` cannot be read as a pack at all, if it cannot.
+std::optional<std::string> PackRefusal(const std::string& pack) {
+  if (DirectoryExists(pack))
+    return FolderNotPackMessage(pack);
+  if (!FileExists(pack))
+    return "the pack \"" + pack + "\" does not exist";
+  return std::nullopt;
+}
+
 } // namespace
 
 int InstallPackCommand(const TInvocation& invocation) {
   const std::string& pack = invocation.Arguments.at(0);
-  if (!FileExists(pack)) {
-    std::cerr << "flightdeck-cli: the pack \"" << pack << "\" does not exist\n";
-    return 1;
-  }
+  if (const std::optional<std::string> refusal = PackRefusal(pack))
+    return Fail(*refusal);
   std::vector<std::string> listing;
   TZipArchiver zip = ListedPack(pack, listing);
   if (invocation.Has("--dry-run"))
@@ -75,11 +84,9 @@ int InstallPackCommand(const TInvocation& invocation) {
   const TPackFiles files =
       InstallPack(*invocation.Session, zip, listing, invocation.Type, invocation.Gender);
   for (const std::string& note : files.Notes)
-    std::cerr << "flightdeck-cli: " << note << "\n";
-  if (!files) {
-    std::cerr << "flightdeck-cli: " << files.Error() << "\n";
-    return 1;
-  }
+    Tell(note);
+  if (!files)
+    return Fail(files.Error());
   invocation.Session->Commit();
   return 0;
 }
@@ -94,10 +101,8 @@ int BuildPackCommand(const TInvocation& invocation) {
     return node->Label == wanted && !node->Children.empty();
   });
   if (chosen == nodes.end()) {
-    std::cerr
-        << "flightdeck-cli: the list has no group, battle or tournament with missions labelled \""
-        << label << "\"\n";
-    return 1;
+    return Fail("the list has no group, battle or tournament with missions labelled \"" + label +
+                "\"");
   }
   TZipArchiver zip;
   zip.UsePaths = false;
@@ -106,35 +111,36 @@ int BuildPackCommand(const TInvocation& invocation) {
       CollectPackageItems(tree.PackBranch(**chosen), invocation.GameDirectory, invocation.Type,
                           invocation.Gender, leftOut);
   if (!leftOut.empty())
-    std::cerr << "flightdeck-cli: " << LeftOutMessage(leftOut) << "\n";
+    Tell(LeftOutMessage(leftOut));
   const TOutcome<> built = BuildPack(zip, invocation.GameDirectory, invocation.Type, items,
                                      WithPackExtension(invocation.Arguments.at(1)));
-  if (!built) {
-    std::cerr << "flightdeck-cli: " << built.Error() << "\n";
-    return 1;
-  }
+  if (!built)
+    return Fail(built.Error());
   return 0;
 }
 
 int PackInfoCommand(const TInvocation& invocation) {
-  const std::string& pack = invocation.Arguments.at(0);
+  const TTemporaryFolder folder;
+  std::string pack = invocation.Arguments.at(0);
+  if (pack == "-") { // the pack comes on standard input
+    pack = folder.Path() + "standard-input.ixo";
+    SaveStandardInput(pack, MaxPackTotal);
+  } else if (const std::optional<std::string> refusal = PackRefusal(pack))
+    return Fail(*refusal);
   std::vector<std::string> listing;
   TZipArchiver zip = ListedPack(pack, listing);
-  if (!zip.LastError().empty()) {
-    std::cerr << "flightdeck-cli: " << zip.LastError() << "\n";
-    return 1;
-  }
+  if (!zip.LastError().empty())
+    return Fail(zip.LastError());
   for (const std::string& entry : listing)
-    std::cout << "{\"entry\":" << JsonString(entry) << "}\n";
+    std::cout << "{\"entry\":" << JsonStringUtf8(entry) << "}\n";
   const std::string script = FindInstallScript(listing);
-  if (script.empty()) {
-    std::cerr << "flightdeck-cli: " << NoInstallScriptMessage << "\n";
-    return 1;
-  }
-  const TTemporaryFolder folder;
+  if (script.empty())
+    return Fail(NoInstallScriptMessage);
   zip.ExtractDirectory = folder.Path();
-  zip.FilesToProcess = {script};
-  zip.ExtractFiles(0);
+  zip.FilesToProcess = {ZipLiteralPattern(script)};
+  const int extracted = zip.ExtractFiles(0);
+  if (extracted != zrOk || !FileExists(folder.Path() + script))
+    return Fail("the installation script \"" + script + "\" cannot be read: " + zip.LastError());
   std::vector<std::string> missions;
   // Read as for Battles, where every class of entry is kept.
   for (const TPackageItem& item : ReadInstallScript(folder.Path() + script, mtBattles, missions))

@@ -1,5 +1,6 @@
 #include "cli/TreeCommands.h"
 
+#include "cli/Complaints.h"
 #include "cli/JsonText.h"
 #include "lists/MissionTree.h"
 #include "lists/TitleRules.h"
@@ -14,11 +15,6 @@
 namespace flightdeck {
 
 namespace {
-
-int Fail(const std::string& message, int exitCode = 1) {
-  std::cerr << "flightdeck-cli: " << message << "\n";
-  return exitCode;
-}
 
 TMissionTree LoadedTree(const TInvocation& invocation) {
   TMissionTree tree(invocation.GameDirectory, invocation.Type, invocation.Gender);

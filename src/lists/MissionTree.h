@@ -95,9 +95,9 @@ public:
   // The node a mission goes under when `node` is selected: a Campaign, Battle or Tournament
   // itself, the parent of one of their missions; else null.
   TMissionNode* MissionParentOf(const TMissionNode* node) const;
-  // A new mission of the file `target` as the last child of `parent`, with the next free
-  // Engagement number (0 for an Operation or Contest).
-  TMissionNode& AddMission(TMissionNode& parent, std::string_view target);
+  // A new mission of the file the list names `name` (in lower case) as the last child of
+  // `parent`, with the next free Engagement number (0 for an Operation or Contest).
+  TMissionNode& AddMission(TMissionNode& parent, std::string_view name);
   // Takes `node` and everything under it out of the tree.
   void Remove(TMissionNode& node);
   // Gives `node` the label `label` (" " for an empty one). Fails for a title that would not

@@ -30,10 +30,10 @@ bool IsWithin(const TMissionNode* node, const TMissionNode& ancestor) {
 
 // The record of a mission installed into a list of `type` from the file `target`: the name in
 // lower case and the placeholder number until the next free one is known.
-TListFileItem NewMissionRecord(TMissionType type, std::string_view target) {
+TListFileItem NewMissionRecord(TMissionType type, std::string_view name) {
   TListFileItem record;
   record.Kind = static_cast<TListItemKind>(InstallParentKind(type) + 1);
-  record.FileName = LowerCaseAscii(ExtractFileName(target));
+  record.FileName = LowerCaseAscii(name);
   record.Number = PlaceholderNumber;
   return record;
 }
@@ -110,8 +110,8 @@ TMissionNode* TMissionTree::MissionParentOf(const TMissionNode* node) const {
   return node->Record.Kind == parentKind ? const_cast<TMissionNode*>(node) : nullptr;
 }
 
-TMissionNode& TMissionTree::AddMission(TMissionNode& parent, std::string_view target) {
-  TMissionNode& mission = Append(parent.Children, &parent, NewMissionRecord(FType, target),
+TMissionNode& TMissionTree::AddMission(TMissionNode& parent, std::string_view name) {
+  TMissionNode& mission = Append(parent.Children, &parent, NewMissionRecord(FType, name),
                                  "A New X-wing vs. TIE Fighter Mission");
   mission.Record.Number = mission.Record.Kind == likEngagement ? NextNumber(likEngagement) : 0;
   return mission;

@@ -3,6 +3,7 @@
 #include "lists/TextHelpers.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/HostNames.h"
 #include "platform/PathNames.h"
 
 #include <algorithm>
@@ -116,13 +117,13 @@ std::string BattleFilePath(std::string_view listFilePath, std::string_view battl
   const std::string name = Trim(battleFileName);
   if (!IsBareFileName(name) || SameTextAscii(name, listFilePath.substr(directory.size())))
     return {};
-  return directory + name;
+  return directory + HostFileName(name);
 }
 
 std::string MissionFilePath(std::string_view gameDirectory, TMissionType type,
                             std::string_view missionFileName) {
   return std::string(gameDirectory) + std::string(MissionTypeDir(SingleMissionType(type))) +
-         std::string(missionFileName);
+         HostFileName(missionFileName);
 }
 
 std::string MissionDirectory(std::string_view gameDirectory, TMissionType type) {

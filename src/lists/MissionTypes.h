@@ -69,7 +69,8 @@ TMissionType SingleMissionType(TMissionType type);
 
 // Paths, composed by plain concatenation onto a game directory that ends with a separator. The
 // game directory is kept as the user chose it; the names below it are the game's own, in
-// lower case, and the file system's lookup finds them in any case.
+// lower case, and the file system's lookup finds them in any case. A battle or mission file
+// name from a list is given its host spelling (see HostFileName).
 std::string ListFilePath(std::string_view gameDirectory, TMissionType type, TGender gender);
 std::string ListFileDirectory(std::string_view listFilePath);
 // The battle file of an entry of the list `listFilePath`: the entry's file name without

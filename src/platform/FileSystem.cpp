@@ -4,6 +4,7 @@
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
+#include "platform/Limits.h"
 #include "platform/ReplacementFile.h"
 
 #include <algorithm>
@@ -80,6 +81,21 @@ void CopyFileReplacing(std::string_view source, std::string_view destination) {
 void SaveFileAtomically(std::string_view path, std::string_view bytes) {
   TReplacementFile file(path);
   file.Write(bytes);
+  file.Commit();
+}
+
+void SaveStandardInput(std::string_view path, std::uint64_t limit) {
+  TReplacementFile file(path);
+  std::string piece(64 * 1024, '\0');
+  std::uint64_t total = 0;
+  while (const std::size_t count = ReadStandardInput(piece.data(), piece.size())) {
+    total += count;
+    if (total > limit)
+      throw EInOutError(TooLargeError(), "standard input",
+                        "Input too large: standard input holds more than " + SizeInWords(limit) +
+                            ", the most this program reads of it");
+    file.Write(std::string_view(piece.data(), count));
+  }
   file.Commit();
 }
 

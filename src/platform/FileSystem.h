@@ -34,6 +34,10 @@ void CopyFileReplacing(std::string_view source, std::string_view destination);
 // Writes `bytes` as the whole new content of the file at `path`, the same way.
 void SaveFileAtomically(std::string_view path, std::string_view bytes);
 
+// Writes what comes on standard input, to its end, as the whole new content of the file at
+// `path`; more than `limit` bytes are refused with EInOutError.
+void SaveStandardInput(std::string_view path, std::uint64_t limit);
+
 // Deletes a file; false when it could not be deleted.
 bool RemoveFile(std::string_view path);
 

@@ -115,6 +115,9 @@ bool IsNameRefused(int error);
 int NotARegularFileError(bool directory);
 int IsALinkError();
 int TooLargeError();
+
+// Reads at most `size` bytes of the process's standard input, as bytes; 0 at its end.
+std::size_t ReadStandardInput(char* buffer, std::size_t size);
 int NoSuchFileError();
 
 // The folder of the host's per-user data for this program: $XDG_DATA_HOME/flightdeck or

@@ -60,6 +60,16 @@ std::size_t THostFile::Read(char* buffer, std::size_t size, const std::string& h
   }
 }
 
+std::size_t ReadStandardInput(char* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t count = read(STDIN_FILENO, buffer, size);
+    if (count >= 0)
+      return static_cast<std::size_t>(count);
+    if (errno != EINTR)
+      RaiseLastIOError("standard input");
+  }
+}
+
 bool THostFile::WriteAll(std::string_view bytes) const {
   while (!bytes.empty()) {
     const ssize_t count = write(Fd(FHandle), bytes.data(), bytes.size());

@@ -44,14 +44,14 @@ HANDLE OpenEntry(const std::string& hostPath, DWORD access = 0) {
 } // namespace
 
 std::wstring WideHostPath(const std::string& hostPath) {
-  const std::u16string text = Windows1252ToUtf16(hostPath);
+  const std::u16string text = LenientUtf8ToUtf16(hostPath);
   std::wstring wide(text.begin(), text.end());
   std::replace(wide.begin(), wide.end(), L'/', L'\\');
   return wide;
 }
 
 std::string NarrowHostPath(std::wstring_view widePath) {
-  std::string text = Utf16ToWindows1252(std::u16string(widePath.begin(), widePath.end()));
+  std::string text = Utf16ToUtf8(std::u16string(widePath.begin(), widePath.end()));
   std::replace(text.begin(), text.end(), '\\', '/');
   return text;
 }
@@ -93,6 +93,15 @@ std::size_t THostFile::Read(char* buffer, std::size_t size, const std::string& h
   const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
   if (!ReadFile(Handle(FHandle), buffer, asked, &count, nullptr))
     RaiseLastIOError(hostPath);
+  return count;
+}
+
+std::size_t ReadStandardInput(char* buffer, std::size_t size) {
+  DWORD count = 0;
+  const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+  if (!ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, asked, &count, nullptr) &&
+      GetLastError() != ERROR_BROKEN_PIPE) // the writing end closed: the input's end
+    RaiseLastIOError("standard input");
   return count;
 }
 

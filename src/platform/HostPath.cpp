@@ -3,6 +3,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
+#include "platform/Windows1252.h"
 
 #include <algorithm>
 #include <memory>
@@ -34,10 +35,16 @@ struct TLookupCache {
 
 thread_local TLookupCache* Cache = nullptr;
 
+// What two spellings of a name share: ASCII case aside, and a name that an older tool wrote in
+// Windows-1252 bytes is the same name as its UTF-8 spelling.
+std::string LookupKey(const std::string& name) {
+  return LowerCaseAscii(LenientUtf8(name));
+}
+
 void AddName(TFolderNames& folder, const std::string& name) {
   if (!folder.Names.insert(name).second)
     return;
-  auto [at, added] = folder.ByKey.emplace(LowerCaseAscii(name), name);
+  auto [at, added] = folder.ByKey.emplace(LookupKey(name), name);
   if (!added && name < at->second)
     at->second = name;
 }
@@ -113,7 +120,7 @@ std::string FindEntry(const std::string& directory, const std::string& name) {
     prefix += '/';
   if (name == "." || name == ".." || Exists(prefix + name))
     return name;
-  const std::string key = LowerCaseAscii(name);
+  const std::string key = LookupKey(name);
   if (Cache) {
     const TFolderNames& folder = CachedFolder(directory);
     const auto found = folder.ByKey.find(key);
@@ -121,7 +128,7 @@ std::string FindEntry(const std::string& directory, const std::string& name) {
   }
   std::string best;
   for (const std::string& candidate : ReadHostFolder(directory))
-    if (LowerCaseAscii(candidate) == key && (best.empty() || candidate < best))
+    if (LookupKey(candidate) == key && (best.empty() || candidate < best))
       best = candidate;
   return best.empty() ? name : best;
 }

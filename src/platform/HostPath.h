@@ -8,7 +8,8 @@ namespace flightdeck {
 
 // Maps a program path onto the host file system the way Wine does: "\" and "/" both separate
 // components, and each component is the entry of exactly that name, or else the first entry
-// (by byte order) whose name matches without regard to ASCII case. Components that do not
+// (by byte order) whose name matches without regard to ASCII case (a name not in UTF-8 matching
+// as its Windows-1252 characters, as an older tool may have written it). Components that do not
 // exist keep the spelling given, so a file created at the result never becomes a second
 // spelling of an existing name. On Windows the host matches names itself: the path is used as it
 // is, "\\" turned into "/". A path holding a NUL byte names no file: it raises EInOutError.

@@ -8,11 +8,13 @@
 #include "lists/XvTListFile.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/HostNames.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/Limits.h"
 #include "platform/PathNames.h"
 #include "platform/TextLines.h"
+#include "platform/Windows1252.h"
 
 #include <algorithm>
 #include <array>
@@ -30,7 +32,7 @@ struct TProblemTraits {
   std::string_view Text; // "{file}" and "{detail}" stand for the finding's
 };
 
-constexpr std::array<TProblemTraits, 14> ProblemTraits = {{
+constexpr std::array<TProblemTraits, 15> ProblemTraits = {{
     {"missing-mission-file", TSeverity::Error,
      "The mission file {file} is not in the mission folder."},
     {"missing-battle-file", TSeverity::Error, "The battle file {file} is missing."},
@@ -52,6 +54,8 @@ constexpr std::array<TProblemTraits, 14> ProblemTraits = {{
     {"battle-count-mismatch", TSeverity::Warning,
      "The battle file {file} names {detail} than its first line counts."},
     {"unlisted-mission-file", TSeverity::Note, "No list names the mission file {file}."},
+    {"unlistable-name", TSeverity::Note,
+     "No list can name the file {file}: its name has characters outside Windows-1252."},
 }};
 
 const TProblemTraits& TraitsOf(TProblem problem) {
@@ -128,14 +132,14 @@ private:
   void CheckTitle(const TListFileItem& item, std::optional<TMissionTitles>& titles);
   void Add(TProblem problem, std::string file = {}, std::string detail = {});
   std::string OnDiskName(const std::string& path) const;
-  // A mission folder's entries, lower case to the name on disk; read once. Names on disk are
-  // the bytes the lists name them by.
+  // A mission folder's entries, lower case to the name a list gives them; read once.
   const std::unordered_map<std::string, std::string>& FolderOf(TMissionType folder);
 
   const std::string& FGame;
   TCheckScope FScope;
   std::vector<TFinding> FFindings;
   std::map<TMissionType, std::unordered_map<std::string, std::string>> FFolders;
+  std::map<TMissionType, std::vector<std::string>> FUnlistable;   // host names no list can hold
   std::map<TMissionType, std::unordered_set<std::string>> FNamed; // lower-case mission names
   // The list being checked, and its record being looked at.
   TFinding FAt;
@@ -168,19 +172,30 @@ std::vector<TFinding> TCatalogueCheck::Run() {
     FReport = true;
     for (std::string& name : unlisted)
       Add(TProblem::UnlistedMissionFile, std::move(name));
+    std::sort(FUnlistable[folder].begin(), FUnlistable[folder].end());
+    for (const std::string& name : FUnlistable[folder]) {
+      Add(TProblem::UnlistableName, Utf8ToWindows1252(name));
+      FFindings.back().HostName = name;
+    }
   }
   return std::move(FFindings);
 }
 
 std::string TCatalogueCheck::OnDiskName(const std::string& path) const {
-  return ExtractFileName(HostPath(path));
+  const std::string name = ExtractFileName(HostPath(path));
+  return GameFileName(name).value_or(Utf8ToWindows1252(name));
 }
 
 const std::unordered_map<std::string, std::string>& TCatalogueCheck::FolderOf(TMissionType folder) {
   const auto [found, added] = FFolders.try_emplace(folder);
-  if (added)
-    for (std::string& name : HostFolderNames(HostPath(MissionDirectory(FGame, folder))))
-      found->second.emplace(LowerCaseAscii(name), std::move(name));
+  if (!added)
+    return found->second;
+  for (std::string& name : HostFolderNames(HostPath(MissionDirectory(FGame, folder)))) {
+    if (std::optional<std::string> listed = GameFileName(name))
+      found->second.emplace(LowerCaseAscii(*listed), std::move(*listed));
+    else if (IsMissionFileName(name))
+      FUnlistable[folder].push_back(std::move(name));
+  }
   return found->second;
 }
 

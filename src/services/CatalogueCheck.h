@@ -31,11 +31,12 @@ enum class TProblem : std::uint8_t {
   BattleCountMismatch,
   // Notes.
   UnlistedMissionFile,
+  UnlistableName, // a file whose name no list can hold: it has characters outside Windows-1252
 };
 
 // One problem found. List findings name the list and the record (by its place among the list's
 // records, which is its place in the tree); a note names the mission folder. Texts are
-// Windows-1252, as the game's are; names on disk are the same bytes.
+// Windows-1252, as the game's are; names on disk are given as a list would name them.
 struct TFinding {
   TProblem Problem = TProblem::MissingMissionFile;
   TMissionType Type = mtBattles;
@@ -45,6 +46,9 @@ struct TFinding {
   std::string Label;  // the entry as the tree labels it
   std::string File;   // the mission or battle file it is about, as the list names it
   std::string Detail; // why a file cannot be read
+  // An unlistable name as the host spells it (UTF-8); `File` holds "?" for what the code page
+  // lacks.
+  std::string HostName;
 
   bool operator==(const TFinding&) const = default;
 };

@@ -5,7 +5,9 @@
 #include "lists/XvTListFile.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/HostNames.h"
 #include "platform/PathNames.h"
+#include "platform/Windows1252.h"
 
 #include <algorithm>
 
@@ -15,7 +17,14 @@ TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
                              std::string_view chosenPath) {
   TMissionCopy copy;
   copy.Source = std::string(chosenPath);
-  copy.Target = MissionFilePath(gameDirectory, type, LowerCaseAscii(ExtractFileName(chosenPath)));
+  const std::optional<std::string> name = GameFileName(ExtractFileName(chosenPath));
+  if (!name) {
+    copy.Refusal = "The mission file \"" + LenientUtf8(chosenPath) +
+                   "\" cannot be installed: " + UnlistableNameReason() + ".";
+    return copy;
+  }
+  copy.Name = LowerCaseAscii(*name);
+  copy.Target = MissionFilePath(gameDirectory, type, copy.Name);
   if (!IsSameFile(copy.Source, copy.Target))
     copy.Question = FileExists(copy.Target) ? TCopyQuestion::Replace : TCopyQuestion::PlaceCopy;
   return copy;
@@ -38,14 +47,14 @@ void AddMissionToCombatLists(TSession& session, const TListFileItem& record,
   }
 }
 
-std::optional<std::string> CombatTitleOf(std::string_view gameDirectory, std::string_view target) {
-  return TMissionTitles(gameDirectory, mtCombat, gnNeutral).Find(ExtractFileName(target));
+std::optional<std::string> CombatTitleOf(std::string_view gameDirectory, std::string_view name) {
+  return TMissionTitles(gameDirectory, mtCombat, gnNeutral).Find(std::string(name));
 }
 
 TOutcome<TMissionNode*> AddInstalledMission(TSession& session, TMissionTree& tree,
-                                            TMissionNode& parent, std::string_view target,
+                                            TMissionNode& parent, std::string_view name,
                                             const std::optional<std::string>& title) {
-  TMissionNode& mission = tree.AddMission(parent, target);
+  TMissionNode& mission = tree.AddMission(parent, name);
   const TOutcome<> renamed = title ? tree.Rename(mission, *title) : TOutcome<>(TDone{});
   if (!renamed) {
     tree.Remove(mission);
@@ -70,13 +79,15 @@ TOutcome<> InstallMissionUnder(TSession& session, TMissionTree& tree, std::strin
 
   // The copy and every list the install changes are put in place together.
   const TMissionCopy copy = PlanMissionCopy(tree.GameDirectory(), tree.MissionType(), chosenPath);
+  if (!copy.Refusal.empty())
+    return TOutcome<>::Failure(copy.Refusal);
   if (copy.Question != TCopyQuestion::None && FileExists(copy.Source))
     session.Files().StageCopy(copy.Source, copy.Target);
   if (!session.Files().FileExists(copy.Target))
     return TOutcome<>::Failure("the mission file \"" + std::string(chosenPath) +
                                "\" does not exist");
   const TOutcome<TMissionNode*> added =
-      AddInstalledMission(session, tree, **parent, copy.Target, std::string(title));
+      AddInstalledMission(session, tree, **parent, copy.Name, std::string(title));
   return added ? TOutcome<>(TDone{}) : TOutcome<>::Failure(added.Error());
 }
 

@@ -20,7 +20,10 @@ enum class TCopyQuestion {
 
 struct TMissionCopy {
   std::string Source; // the chosen file, as chosen
-  std::string Target; // the mission directory + its name in lower case
+  std::string Name;   // its name as the lists give it: Windows-1252, in lower case
+  std::string Target; // the mission directory + that name in the host's spelling
+  // Why no list can name the file, when none can: nothing else of the plan holds then.
+  std::string Refusal;
   TCopyQuestion Question = TCopyQuestion::None;
 };
 
@@ -43,7 +46,7 @@ std::optional<std::string> CombatTitleOf(std::string_view gameDirectory, std::st
 // Combat lists too when the tree is of Battles or Combat, as every installed mission is. The
 // lists and the tree's list are staged in `session`.
 TOutcome<TMissionNode*> AddInstalledMission(TSession& session, TMissionTree& tree,
-                                            TMissionNode& parent, std::string_view target,
+                                            TMissionNode& parent, std::string_view name,
                                             const std::optional<std::string>& title);
 
 // Installs the mission file at `chosenPath` into `tree` the way the window does when the user

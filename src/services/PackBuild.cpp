@@ -86,11 +86,18 @@ std::string PackScriptName(const std::string& archivePath) {
 }
 
 std::string WithPackExtension(const std::string& archivePath) {
-  return ExtractFileExt(ExtractFileName(archivePath)).empty() ? archivePath + ".ixo" : archivePath;
+  const bool bare = ExtractFileExt(ExtractFileName(archivePath)).empty();
+  return bare && !DirectoryExists(archivePath) ? archivePath + ".ixo" : archivePath;
+}
+
+std::string FolderNotPackMessage(const std::string& path) {
+  return "\"" + path + "\" is a folder, not a pack";
 }
 
 TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
                      const std::vector<TPackageItem>& items, const std::string& archivePath) {
+  if (DirectoryExists(archivePath))
+    return TOutcome<>::Failure(FolderNotPackMessage(archivePath));
   const TTemporaryFolder folder;
   const std::string script = folder.Path() + PackScriptName(archivePath);
   WriteInstallScript(script, items);

@@ -32,8 +32,11 @@ std::string LeftOutMessage(const std::vector<std::string>& leftOut);
 // an installer finds the script by the text after its first dot.
 std::string PackScriptName(const std::string& archivePath);
 
-// A pack name typed without an extension gets ".ixo".
+// A pack name typed without an extension gets ".ixo", unless it names a folder.
 std::string WithPackExtension(const std::string& archivePath);
+
+// The refusal of a folder where a pack was meant: "\"…/Downloads\" is a folder, not a pack".
+std::string FolderNotPackMessage(const std::string& path);
 
 // Writes the pack `archivePath`: its script first, then the mission files in script order, each
 // once. An existing file of that name is replaced only when the new archive is complete; a

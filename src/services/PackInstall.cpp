@@ -9,6 +9,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/ContentDigest.h"
 #include "platform/FileSystem.h"
+#include "platform/HostNames.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/Limits.h"
@@ -68,9 +69,9 @@ private:
   std::string FFallback = "it is not in the pack";
 };
 
-// Extracts the entries named by `names` into `directory` with the archive's settings; a file
-// there is replaced, but the first entry of a name wins over later ones spelled alike. With
-// `staging`, the files are staged there.
+// Extracts the entries named by `names` (host names, as the zip engine gives them) into `directory`
+// with the archive's settings; a file there is replaced, but the first entry of a name wins over
+// later ones spelled alike. With `staging`, the files are staged there.
 TPackExtraction ExtractInto(TZipArchiver& zip, const std::vector<std::string>& names,
                             const std::string& directory, TFileTransaction* staging) {
   TPackExtraction extraction;
@@ -236,13 +237,16 @@ TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
     return pack;
 
   // Missions go straight into the mission folder, put in place with the lists.
-  const TPackExtraction extraction =
-      ExtractInto(zipManager, missions, MissionFilePath(gameDirectory, type, ""), &staging);
-  std::string missing;
+  std::vector<std::string> hostNames;
   for (const std::string& mission : missions)
-    if (!extraction.WasExtracted(mission))
-      missing +=
-          (missing.empty() ? "" : ", ") + Quoted(mission) + " (" + extraction.Reason(mission) + ")";
+    hostNames.push_back(HostFileName(mission));
+  const TPackExtraction extraction =
+      ExtractInto(zipManager, hostNames, MissionFilePath(gameDirectory, type, ""), &staging);
+  std::string missing;
+  for (std::size_t i = 0; i < missions.size(); ++i)
+    if (!extraction.WasExtracted(hostNames[i]))
+      missing += (missing.empty() ? "" : ", ") + Quoted(missions[i]) + " (" +
+                 extraction.Reason(hostNames[i]) + ")";
   if (!missing.empty()) {
     TPackFiles failed = TPackFiles::Failure(
         "The pack " + packName +

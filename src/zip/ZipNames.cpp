@@ -65,58 +65,22 @@ std::string ZipPathArgument(const std::string& path) {
   return marked ? "./" + path : path;
 }
 
-namespace {
-
-bool IsAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// True when every character of the UTF-8 text `text` has a place in Windows-1252 and the text
-// is valid UTF-8: the round trip through the code page gives it back.
-bool FitsWindows1252(std::string_view utf8) {
-  return Windows1252ToUtf8(Utf8ToWindows1252(utf8)) == utf8;
-}
-
-bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80         ? 1
-                               : (lead >> 5) == 6  ? 2
-                               : (lead >> 4) == 14 ? 3
-                               : (lead >> 3) == 30 ? 4
-                                                   : 0;
-    if (length == 0 || i + length > text.size())
-      return false;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-        return false;
-    i += length;
-  }
-  return true;
-}
-
-} // namespace
-
 std::string StoredEntryName(std::string_view name) {
-  return IsValidUtf8(name) ? std::string(name) : Windows1252ToUtf8(name);
+  return LenientUtf8(name);
 }
 
 std::string EntryName(zip_t* archive, zip_uint64_t index) {
   const char* raw = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
   if (!raw)
     return {};
-  const std::string_view rawName = raw;
-  if (IsAscii(rawName))
-    return std::string(rawName);
   // Read strictly, a name without the UTF-8 flag is converted from code page 437: only a
-  // flagged name comes back unchanged.
+  // flagged name (or a plain ASCII one) comes back unchanged. An unflagged name is read as
+  // UTF-8 when it is valid UTF-8 (as tools on Linux write), else as Windows-1252, the code page
+  // the old Windows tools wrote the game's names in.
   const char* strict = zip_get_name(archive, index, ZIP_FL_ENC_STRICT);
-  if (strict && rawName == strict && FitsWindows1252(rawName))
-    return Utf8ToWindows1252(rawName);
-  const char* guessed = zip_get_name(archive, index, 0);
-  return guessed ? guessed : std::string(rawName);
+  if (strict && std::string_view(raw) == strict)
+    return LenientUtf8(raw);
+  return IsValidUtf8(raw) ? std::string(raw) : Windows1252ToUtf8(raw);
 }
 
 } // namespace flightdeck

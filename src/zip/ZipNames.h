@@ -25,13 +25,13 @@ std::optional<std::string> LiteralOfPattern(std::string_view pattern);
 // begins with "-", ">" or "<".
 std::string ZipPathArgument(const std::string& path);
 
-// The program's names are Windows-1252 text; entry names are stored as UTF-8 with the
-// format's UTF-8 flag, so that every zip tool shows them alike. A name that is valid UTF-8
-// already (a host file named in UTF-8) is stored as it is.
+// Entry names are host names, UTF-8, and are stored with the format's UTF-8 flag, so that every
+// zip tool shows them alike. A byte of a name that is not UTF-8 is stored as its Windows-1252
+// character.
 std::string StoredEntryName(std::string_view name);
 
-// The name of entry `index` as the program uses it: a name flagged as UTF-8 in Windows-1252
-// when the code page holds all its characters; any other name as libzip reads it.
+// The name of entry `index` in UTF-8, the host's spelling: a flagged name as it is, an
+// unflagged one as UTF-8 when it is valid UTF-8, else as Windows-1252.
 std::string EntryName(zip_t* archive, zip_uint64_t index);
 
 } // namespace flightdeck

@@ -73,17 +73,71 @@ TEST(Cli, AListThatCannotBeReadIsAFailureWithItsReason) {
   }
 }
 
-TEST(Cli, RefusesBadArgumentsAndNonGameDirectories) {
-  for (const char* arguments : {"", "dump", "list x combat neutral", "dump x Combat neutral",
-                                "dump x combat side", "dump x combat neutral extra"}) {
-    const TRun run = RunCli(arguments);
-    EXPECT_EQ(run.ExitCode, 2) << arguments;
-    EXPECT_EQ(run.Output.rfind("usage: flightdeck-cli", 0), 0u) << arguments;
+// The command line follows the conventions of git, ripgrep and jq: a mistake is named in one
+// line with a pointer to the help, "--" ends the options, COMMAND --help is that command's
+// usage, and output that cannot be written fails the command.
+TEST(Cli, FollowsTheCommandLineConventions) {
+  test::TTempDir temp;
+  fs::copy(DemoGame, temp.Path() / "Demo", fs::copy_options::recursive);
+  const std::string game = (temp.Path() / "Demo").string();
+  fs::create_directory(temp.Path() / "Downloads");
+  const std::string folder = (temp.Path() / "Downloads").string();
+  const std::string pointer = "\nTry 'flightdeck-cli --help' for more information.\n";
+  const std::string usage = "flightdeck-cli: usage: flightdeck-cli dump GAMEDIR CATEGORY SIDE";
+  const struct {
+    std::string Arguments;
+    int ExitCode;
+    std::string Output; // the whole output, or with "..." at its end, how it begins
+  } cases[] = {
+      {"", 2, "flightdeck-cli: no command given" + pointer},
+      {"dmp", 2, "flightdeck-cli: unknown command 'dmp'; did you mean 'dump'?" + pointer},
+      {"list x combat neutral", 2, "flightdeck-cli: unknown command 'list'" + pointer},
+      {"--frobnicate", 2, "flightdeck-cli: unknown option '--frobnicate'" + pointer},
+      {"dump", 2, usage + pointer},
+      {"dump x Combat neutral", 2, usage + pointer},
+      {"dump x combat neutral extra", 2, usage + pointer},
+      {"dump x combat neutral --swap", 2,
+       "flightdeck-cli: unknown option '--swap' for 'dump'" + pointer},
+      {"renumber x combat neutral a 1 --swap --swap", 2,
+       "flightdeck-cli: the option '--swap' is given twice" + pointer},
+      {"--completion tcsh", 2,
+       "flightdeck-cli: --completion takes one of bash, zsh and fish" + pointer},
+      {"check --help", 0, "usage: flightdeck-cli check GAMEDIR [CATEGORY [SIDE]]\n"},
+      {"add-group x combat rebel -h", 0,
+       "usage: flightdeck-cli add-group GAMEDIR CATEGORY SIDE TITLE\n"},
+      {"--help", 0, "usage: flightdeck-cli dump GAMEDIR CATEGORY SIDE\n..."},
+      {"dump " + DemoGame + "/combat combat neutral", 1,
+       "flightdeck-cli: \"" + DemoGame + "/combat\" is not an X-wing vs. TIE Fighter game..."},
+      {"add-group " + game + " combat rebel -- '--- Extras ---'", 0, ""},
+      {"tree " + game + " combat rebel", 0, "...\"label\":\"--- Extras ---\"}\n"},
+      {"pack-info " + folder, 1, "flightdeck-cli: \"" + folder + "\" is a folder, not a pack\n"},
+      {"install-pack " + game + " combat rebel " + folder, 1,
+       "flightdeck-cli: \"" + folder + "\" is a folder, not a pack\n"},
+      {"build-pack " + game + " combat rebel 'Outer Rim Patrol' " + folder, 1,
+       "flightdeck-cli: \"" + folder + "\" is a folder, not a pack\n"},
+      {"build-pack " + game + " combat rebel 'Outer Rim Patrol' " + folder + "/rebel", 0, ""},
+      {"pack-info - < " + folder + "/rebel.ixo", 0, "{\"entry\":\"rebel.mcl\"}\n..."},
+      {"dump " + game + " combat rebel > /dev/full", 1,
+       "flightdeck-cli: the output could not be written: No space left on device\n"},
+      {"--help > /dev/full", 1,
+       "flightdeck-cli: the output could not be written: No space left on device\n"},
+  };
+  for (const auto& each : cases) {
+    // In braces, a redirection of the output leaves the messages to be read.
+    const TRun run =
+        test::RunCommand("{ " + std::string(FLIGHTDECK_CLI) + " " + each.Arguments + "; }");
+    EXPECT_EQ(run.ExitCode, each.ExitCode) << each.Arguments << "\n" << run.Output;
+    if (each.Output.ends_with("..."))
+      EXPECT_TRUE(run.Output.starts_with(each.Output.substr(0, each.Output.size() - 3)))
+          << each.Arguments << "\n"
+          << run.Output;
+    else if (each.Output.starts_with("..."))
+      EXPECT_TRUE(run.Output.ends_with(each.Output.substr(3))) << each.Arguments << "\n"
+                                                               << run.Output;
+    else
+      EXPECT_EQ(run.Output, each.Output) << each.Arguments;
   }
-  const TRun notGame = RunCli("dump " + DemoGame + "/combat combat neutral");
-  EXPECT_EQ(notGame.ExitCode, 1);
-  EXPECT_NE(notGame.Output.find("is not an X-wing vs. TIE Fighter game directory"),
-            std::string::npos);
+  EXPECT_EQ(test::ListDirectory(temp.Path()), "Demo Downloads");
 }
 
 TEST(Cli, ResaveKeepsTheDemoGameByteForByteAndReportsFailures) {

@@ -2,6 +2,7 @@
 
 #include "cli/CliRun.h"
 #include "lists/XvTListFile.h"
+#include "platform/Windows1252.h"
 #include "support/Command.h"
 #include "support/ListSaving.h"
 #include "support/TestFiles.h"
@@ -18,8 +19,14 @@ using test::ShellQuote;
 namespace fs = std::filesystem;
 using test::RunCli;
 
-// Windows-1252 "été.tie", as a list names it and as the file is named on disk.
+// Names outside ASCII as the lists give them, in Windows-1252, and as a game under Wine has
+// its files named on disk, in UTF-8.
 const std::string Accented = "\xE9t\xE9.tie";
+const std::string Naive = "na\xEFve.tie";
+const std::string Senor = "Se\xF1or.tie";
+std::string OnDisk(const std::string& listed) {
+  return Windows1252ToUtf8(listed);
+}
 
 using TRun = test::TCommandResult;
 
@@ -31,17 +38,22 @@ TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
                    CrLf({"//", "[Deep Space]", "//", "0", "b1.lst", "First Strike", "1", "b2.lst",
                          "Second Strike"}));
   test::WriteBytes(source / "battle" / "b1.lst",
-                   CrLf({"3", "[1].tie", Accented, "dup.tie", "a", "b"}));
-  test::WriteBytes(source / "battle" / "b2.lst", CrLf({"3", "dup.tie", "old.tie", "-d", "c", "d"}));
-  const std::vector<std::string> missions = {"[1].tie", Accented, "dup.tie", "old.tie", "-d"};
+                   CrLf({"4", "[1].tie", Accented, "dup.tie", Naive, "a", "b"}));
+  test::WriteBytes(source / "battle" / "b2.lst",
+                   CrLf({"4", "dup.tie", "old.tie", "-d", Senor, "c", "d"}));
+  const std::vector<std::string> missions = {"[1].tie", Accented, "dup.tie", Naive,
+                                             "old.tie", "-d",     Senor};
   std::string titles;
   for (std::size_t i = 0; i < missions.size(); ++i)
     titles += CrLf({std::to_string(i), missions[i], "Mission " + std::to_string(i)});
   test::WriteBytes(source / "combat" / "mission.lst", CrLf({"//", "[Deep Space]", "//"}) + titles);
   for (const std::string& mission : missions)
-    test::WriteBytes(source / "combat" / mission, "bytes of " + mission);
+    test::WriteBytes(source / "combat" / OnDisk(mission), "bytes of " + mission);
   fs::last_write_time(source / "combat" / "old.tie",
                       fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 50));
+  const TRun sourceChecked = RunCli("check " + game);
+  EXPECT_EQ(sourceChecked.ExitCode, 0) << sourceChecked.Output;
+  EXPECT_EQ(sourceChecked.Output.find("\"note\""), std::string::npos) << sourceChecked.Output;
 
   // Built under a name with more dots and read back from a path that begins with "-".
   const TRun built = RunCli("build-pack " + game + " battles neutral 'Deep Space' " +
@@ -50,8 +62,8 @@ TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
   fs::rename(temp.Path() / "DeepSpace-1.0.ixo", temp.Path() / "-DeepSpace-1.0.ixo");
   const std::string pack = (temp.Path() / "-DeepSpace-1.0.ixo").string();
 
-  const std::string utf8 = "\xC3\xA9t\xC3\xA9.tie";
-  const std::string expected = "DeepSpace-1_0.mcl\n[1].tie\n" + utf8 + "\ndup.tie\nold.tie\n-d\n";
+  const std::string expected = "DeepSpace-1_0.mcl\n[1].tie\n" + OnDisk(Accented) + "\ndup.tie\n" +
+                               OnDisk(Naive) + "\nold.tie\n-d\n" + OnDisk(Senor) + "\n";
   EXPECT_EQ(test::RunCommand("LC_ALL=C.UTF-8 unzip -Z1 " + ShellQuote(pack)).Output, expected);
   EXPECT_EQ(test::RunCommand("PYTHONIOENCODING=utf-8 python3 -c 'import sys, zipfile; "
                              "print(\"\\n\".join(zipfile.ZipFile(sys.argv[1]).namelist()))' " +
@@ -59,7 +71,9 @@ TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
                 .Output,
             expected);
   const TRun sevenZip = test::RunCommand("LC_ALL=C.UTF-8 7z l -ba " + ShellQuote(pack));
-  EXPECT_NE(sevenZip.Output.find(" " + utf8 + "\n"), std::string::npos) << sevenZip.Output;
+  for (const std::string& mission : {Accented, Naive, Senor})
+    EXPECT_NE(sevenZip.Output.find(" " + OnDisk(mission) + "\n"), std::string::npos)
+        << sevenZip.Output;
   // The mission from 1979 carries the earliest date the format holds.
   EXPECT_NE(test::RunCommand("TZ=UTC unzip -l " + ShellQuote(pack))
                 .Output.find("1980-01-01 00:00   old.tie"),
@@ -67,20 +81,40 @@ TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
   // A pack is opened as named: a "-deepspace-1.0.ixo" beside it is not taken instead.
   test::WriteBytes(temp.Path() / "-deepspace-1.0.ixo", "not this one");
 
-  const fs::path fresh = temp.Path() / "Fresh";
-  const TRun installed = test::RunCommand(
-      "cd " + ShellQuote(temp.Path().string()) + " && " + FLIGHTDECK_CLI + " install-pack " +
-      test::MakeGameDirectory(fresh) + " battles neutral -DeepSpace-1.0.ixo");
-  ASSERT_EQ(installed.ExitCode, 0) << installed.Output;
-  for (const std::string& mission : missions)
-    EXPECT_EQ(test::ReadBytes(fresh / "combat" / mission), "bytes of " + mission) << mission;
-  EXPECT_EQ(test::ListDirectory(fresh / "combat"),
-            "-d [1].tie dup.tie imperial.lst mission.lst old.tie rebel.lst " + Accented);
-  EXPECT_EQ(RunCli("tree " + fresh.string() + " battles neutral").Output,
-            RunCli("tree " + game + " battles neutral").Output);
-  const TRun checked = RunCli("check " + fresh.string());
-  EXPECT_EQ(checked.ExitCode, 0) << checked.Output;
-  EXPECT_EQ(test::ListDirectory(temp.Path()), "-DeepSpace-1.0.ixo -deepspace-1.0.ixo Fresh Source");
+  // The same pack as an old Windows tool wrote it: the names in the code page's own bytes,
+  // without the UTF-8 flag.
+  const fs::path unpacked = temp.Path() / "unpacked";
+  ASSERT_EQ(
+      test::RunCommand("unzip -q -d " + ShellQuote(unpacked.string()) + " " + ShellQuote(pack))
+          .ExitCode,
+      0);
+  for (const std::string& mission : {Accented, Naive, Senor})
+    fs::rename(unpacked / OnDisk(mission), unpacked / mission);
+  const std::string old = (temp.Path() / "old.ixo").string();
+  ASSERT_EQ(test::RunCommand("cd " + ShellQuote(unpacked.string()) + " && LC_ALL=C zip -qX " +
+                             ShellQuote(old) + " -- *")
+                .ExitCode,
+            0);
+
+  for (const auto& [folder, packed] : std::vector<std::pair<std::string, std::string>>{
+           {"Fresh", "-DeepSpace-1.0.ixo"}, {"FromOld", "old.ixo"}}) {
+    const fs::path fresh = temp.Path() / folder;
+    const TRun installed = test::RunCommand(
+        "cd " + ShellQuote(temp.Path().string()) + " && " + FLIGHTDECK_CLI + " install-pack " +
+        test::MakeGameDirectory(fresh) + " battles neutral -- " + packed);
+    ASSERT_EQ(installed.ExitCode, 0) << installed.Output;
+    for (const std::string& mission : missions)
+      EXPECT_EQ(test::ReadBytes(fresh / "combat" / OnDisk(mission)), "bytes of " + mission);
+    EXPECT_EQ(test::ListDirectory(fresh / "combat"),
+              "-d Se\xC3\xB1or.tie [1].tie dup.tie imperial.lst mission.lst na\xC3\xAFve.tie "
+              "old.tie rebel.lst \xC3\xA9t\xC3\xA9.tie")
+        << folder;
+    EXPECT_EQ(RunCli("tree " + fresh.string() + " battles neutral").Output,
+              RunCli("tree " + game + " battles neutral").Output);
+    const TRun checked = RunCli("check " + fresh.string());
+    EXPECT_EQ(checked.ExitCode, 0) << checked.Output;
+    EXPECT_EQ(checked.Output.find("\"note\""), std::string::npos) << checked.Output;
+  }
 }
 
 // The three workloads that are measured against cp, unzip and zip keep every byte: a list

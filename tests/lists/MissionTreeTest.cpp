@@ -164,7 +164,7 @@ TEST_F(MissionTree, AddsGroupsBattlesAndMissionsWhereTheyBelong) {
   // Engagement takes the next free number.
   EXPECT_EQ(tree.MissionParentOf(tree.FindLabel("Echo")), tree.FindLabel("b2.lst"));
   EXPECT_EQ(tree.MissionParentOf(&war), nullptr);
-  TMissionNode& operation = tree.AddMission(*tree.FindLabel("b2.lst"), "/x/N.TIE");
+  TMissionNode& operation = tree.AddMission(*tree.FindLabel("b2.lst"), "N.TIE");
   EXPECT_EQ(operation.Record.Kind, likOperation);
   EXPECT_EQ(operation.Record.FileName, "n.tie");
   EXPECT_EQ(operation.Record.Number, 0);

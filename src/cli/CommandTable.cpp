@@ -1,0 +1,214 @@
+#include "cli/CommandTable.h"
+
+#include "cli/CheckCommand.h"
+#include "cli/DetectCommand.h"
+#include "cli/HistoryCommands.h"
+#include "cli/PackCommands.h"
+#include "cli/TreeCommands.h"
+
+#include <algorithm>
+
+namespace flightdeck {
+
+const std::vector<TCommand>& Commands() {
+  static const std::vector<TCommand> commands = {
+      {"dump", TScope::List, 0, false, {}, {}, {}, "", DumpCommand},
+      {"tree", TScope::List, 0, false, {}, {}, {}, "", TreeCommand},
+      {"resave", TScope::List, 0, false, {}, {}, {}, "", ResaveCommand},
+      {"install-mission",
+       TScope::List,
+       1,
+       false,
+       {"--under"},
+       {"--title"},
+       {},
+       "MISSIONFILE --under LABEL [--title TEXT]",
+       InstallMissionCommand},
+      {"install-pack",
+       TScope::List,
+       1,
+       false,
+       {},
+       {},
+       "--dry-run",
+       "PACK.ixo [--dry-run]",
+       InstallPackCommand},
+      {"build-pack", TScope::List, 2, false, {}, {}, {}, "LABEL OUT.ixo", BuildPackCommand},
+      {"rename", TScope::List, 2, true, {}, {"--path"}, {}, "LABEL NEWLABEL", RenameCommand},
+      {"remove", TScope::List, 1, true, {}, {"--path"}, {}, "LABEL", RemoveCommand},
+      {"move",
+       TScope::List,
+       1,
+       true,
+       {"--onto"},
+       {"--path"},
+       {},
+       "LABEL --onto TARGETLABEL",
+       MoveCommand},
+      {"renumber",
+       TScope::List,
+       2,
+       true,
+       {},
+       {"--path"},
+       "--swap",
+       "LABEL NUMBER [--swap]",
+       RenumberCommand},
+      {"add-group", TScope::List, 1, false, {}, {}, {}, "TITLE", AddGroupCommand},
+      {"add-battle",
+       TScope::List,
+       2,
+       false,
+       {"--under"},
+       {},
+       {},
+       "BATTLEFILE TITLE --under LABEL",
+       AddBattleCommand},
+      {"history", TScope::Game, 0, false, {}, {}, {}, "", HistoryCommand},
+      {"undo", TScope::Game, 1, false, {}, {}, {}, "[ID]", UndoCommand, true},
+      {"redo", TScope::Game, 0, false, {}, {}, {}, "", RedoCommand},
+      {"check", TScope::Catalogue, 0, false, {}, {}, {}, "", CheckCommand},
+      {"pack-info", TScope::None, 1, false, {}, {}, {}, "PACK.ixo|-", PackInfoCommand},
+      {"detect", TScope::None, 0, false, {}, {}, {}, "", DetectCommand},
+  };
+  return commands;
+}
+
+const std::vector<std::string_view>& CategoryWords() {
+  static const std::vector<std::string_view> words = {"battles", "combat", "melee", "tournaments",
+                                                      "training"};
+  return words;
+}
+
+const std::vector<std::string_view>& SideWords() {
+  static const std::vector<std::string_view> words = {"neutral", "rebel", "imperial"};
+  return words;
+}
+
+std::string CommandUsage(const TCommand& command) {
+  return "flightdeck-cli " + std::string(command.Name) +
+         (command.Scope == TScope::List        ? " GAMEDIR CATEGORY SIDE"
+          : command.Scope == TScope::Game      ? " GAMEDIR"
+          : command.Scope == TScope::Catalogue ? " GAMEDIR [CATEGORY [SIDE]]"
+                                               : "") +
+         (command.Usage.empty() ? "" : " ") + std::string(command.Usage);
+}
+
+std::string UsageText() {
+  std::string text;
+  for (const TCommand& command : Commands())
+    text += (text.empty() ? "usage: " : "       ") + CommandUsage(command) + "\n";
+  return text +
+         "       flightdeck-cli COMMAND --help\n"
+         "       flightdeck-cli --help | --version | --completion bash|zsh|fish\n"
+         "  CATEGORY: battles|combat|melee|tournaments|training  SIDE: neutral|rebel|imperial\n"
+         "  LABEL: the first entry of that label; --path A/B/C names one by its labels from the "
+         "top\n"
+         "  --: every word after it is an argument, even one that begins with \"-\"";
+}
+
+namespace {
+
+// How many single-character edits turn `a` into `b`.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j)
+    row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1] ? 1 : 0)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+template <typename TWords>
+std::optional<int> IndexOf(const TWords& words, std::string_view word) {
+  const auto found = std::find(words.begin(), words.end(), word);
+  return found == words.end() ? std::nullopt
+                              : std::optional(static_cast<int>(found - words.begin()));
+}
+
+TParsedWords Refused(std::string message) {
+  return {std::nullopt, std::move(message)};
+}
+
+} // namespace
+
+const TCommand* FindCommand(std::string_view word, std::string& message) {
+  const TCommand* closest = nullptr;
+  std::size_t distance = 3; // further than two edits is no longer a slip of the keyboard
+  for (const TCommand& command : Commands()) {
+    if (command.Name == word)
+      return &command;
+    if (const std::size_t edits = EditDistance(word, command.Name); edits < distance) {
+      distance = edits;
+      closest = &command;
+    }
+  }
+  message = "unknown command '" + std::string(word) + "'" +
+            (closest ? "; did you mean '" + std::string(closest->Name) + "'?" : "");
+  return nullptr;
+}
+
+TParsedWords ParseWords(const TCommand& command, const std::vector<std::string>& words) {
+  TInvocation invocation;
+  std::vector<std::string> positional;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    if (optionsEnded || !word.starts_with("--")) {
+      positional.push_back(word);
+    } else if (word == "--") {
+      optionsEnded = true;
+    } else if (invocation.Has(word)) {
+      return Refused("the option '" + word + "' is given twice");
+    } else if (word == command.Flag) {
+      invocation.Options[word] = "";
+    } else if (IndexOf(command.Required, word) || IndexOf(command.Optional, word)) {
+      if (i + 1 == words.size())
+        return Refused("the option '" + word + "' needs a value");
+      invocation.Options[word] = words[++i];
+    } else {
+      return Refused("unknown option '" + word + "' for '" + std::string(command.Name) + "'");
+    }
+  }
+  const TParsedWords misfit = Refused("usage: " + CommandUsage(command));
+  std::size_t first = 0;
+  if (command.Scope != TScope::None) {
+    if (positional.empty())
+      return misfit;
+    invocation.GameDirectory = positional[0];
+    first = 1;
+  }
+  if (command.Scope == TScope::List || command.Scope == TScope::Catalogue) {
+    const std::optional<int> category =
+        positional.size() > 1 ? IndexOf(CategoryWords(), positional[1]) : std::nullopt;
+    const std::optional<int> side =
+        category && positional.size() > 2 ? IndexOf(SideWords(), positional[2]) : std::nullopt;
+    invocation.ListWords = side ? 2 : category ? 1 : 0;
+    if (category)
+      invocation.Type = CheckedMissionType(*category);
+    if (side)
+      invocation.Gender = CheckedGender(*side + gnNeutral);
+    if (command.Scope == TScope::List && invocation.ListWords != 2)
+      return misfit;
+    first += static_cast<std::size_t>(invocation.ListWords);
+  }
+  invocation.Arguments.assign(positional.begin() + static_cast<std::ptrdiff_t>(first),
+                              positional.end());
+  const std::size_t expected =
+      command.ArgumentCount - (command.NamesNode && invocation.Has("--path") ? 1 : 0);
+  const bool shortOne = command.OptionalArgument && invocation.Arguments.size() + 1 == expected;
+  if ((invocation.Arguments.size() != expected && !shortOne) ||
+      !std::all_of(command.Required.begin(), command.Required.end(),
+                   [&](std::string_view option) { return invocation.Has(std::string(option)); }))
+    return misfit;
+  return {std::move(invocation), {}};
+}
+
+} // namespace flightdeck

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace flightdeck {
+
+// Text bound for a terminal, which may hold what a file holds: UTF-8 (a byte that is not is read
+// as Windows-1252, as the game's text is), and every control character but tab written as an
+// escape ("\x1b"), so that no file can move the cursor, recolour the terminal or rename its
+// window.
+std::string TerminalText(std::string_view text);
+
+// The control character (C0, DEL or C1) that the valid UTF-8 text `utf8` holds at `at`, if it
+// holds one there; `at` is then moved to its last byte.
+std::optional<unsigned> ControlCharacterAt(std::string_view utf8, std::size_t& at);
+
+// Tells the user on standard error: "flightdeck-cli: " and the message as terminal text.
+void Tell(std::string_view message);
+// The same, for a failure; gives back `exitCode`.
+int Fail(std::string_view message, int exitCode = 1);
+
+} // namespace flightdeck

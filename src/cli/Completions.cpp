@@ -1,0 +1,150 @@
+#include "cli/Completions.h"
+
+#include "cli/CommandTable.h"
+
+namespace flightdeck {
+
+namespace {
+
+std::string Joined(const std::vector<std::string_view>& words, std::string_view separator) {
+  std::string text;
+  for (const std::string_view word : words)
+    text += (text.empty() ? "" : std::string(separator)) + std::string(word);
+  return text;
+}
+
+std::vector<std::string_view> CommandNames() {
+  std::vector<std::string_view> names;
+  for (const TCommand& command : Commands())
+    names.push_back(command.Name);
+  return names;
+}
+
+// The commands that take CATEGORY and SIDE after GAMEDIR.
+std::vector<std::string_view> ListCommandNames() {
+  std::vector<std::string_view> names;
+  for (const TCommand& command : Commands())
+    if (command.Scope == TScope::List || command.Scope == TScope::Catalogue)
+      names.push_back(command.Name);
+  return names;
+}
+
+std::vector<std::string_view> OptionsOf(const TCommand& command) {
+  std::vector<std::string_view> options = command.Required;
+  options.insert(options.end(), command.Optional.begin(), command.Optional.end());
+  if (!command.Flag.empty())
+    options.push_back(command.Flag);
+  options.push_back("--help");
+  return options;
+}
+
+std::string BashScript() {
+  std::string options;
+  for (const TCommand& command : Commands())
+    options += "    " + std::string(command.Name) + ") options=\"" +
+               Joined(OptionsOf(command), " ") + "\" ;;\n";
+  return "# bash completion for flightdeck-cli\n"
+         "_flightdeck_cli() {\n"
+         "  local cur=${COMP_WORDS[COMP_CWORD]} options=\"\"\n"
+         "  if [ \"$COMP_CWORD\" -eq 1 ]; then\n"
+         "    COMPREPLY=($(compgen -W \"" +
+         Joined(CommandNames(), " ") +
+         " --help --version --completion\" -- \"$cur\"))\n"
+         "    return\n"
+         "  fi\n"
+         "  case \"${COMP_WORDS[1]}\" in\n"
+         "  " +
+         Joined(ListCommandNames(), "|") +
+         ")\n"
+         "    case \"$COMP_CWORD\" in\n"
+         "    3) COMPREPLY=($(compgen -W \"" +
+         Joined(CategoryWords(), " ") +
+         "\" -- \"$cur\")); return ;;\n"
+         "    4) COMPREPLY=($(compgen -W \"" +
+         Joined(SideWords(), " ") +
+         "\" -- \"$cur\")); return ;;\n"
+         "    esac ;;\n"
+         "  esac\n"
+         "  case \"${COMP_WORDS[1]}\" in\n" +
+         options +
+         "  esac\n"
+         "  case \"$cur\" in\n"
+         "  --*) COMPREPLY=($(compgen -W \"$options\" -- \"$cur\")) ;;\n"
+         "  *) COMPREPLY=($(compgen -f -- \"$cur\")) ;;\n"
+         "  esac\n"
+         "}\n"
+         "complete -o filenames -F _flightdeck_cli flightdeck-cli\n";
+}
+
+std::string ZshScript() {
+  std::string options;
+  for (const TCommand& command : Commands())
+    options += "  (" + std::string(command.Name) + ") options=(" + Joined(OptionsOf(command), " ") +
+               ") ;;\n";
+  return "#compdef flightdeck-cli\n"
+         "# zsh completion for flightdeck-cli\n"
+         "local -a options\n"
+         "if (( CURRENT == 2 )); then\n"
+         "  compadd -- " +
+         Joined(CommandNames(), " ") +
+         " --help --version --completion\n"
+         "  return\n"
+         "fi\n"
+         "case $words[2] in\n"
+         "  (" +
+         Joined(ListCommandNames(), "|") +
+         ")\n"
+         "    if (( CURRENT == 4 )); then compadd -- " +
+         Joined(CategoryWords(), " ") +
+         "; return; fi\n"
+         "    if (( CURRENT == 5 )); then compadd -- " +
+         Joined(SideWords(), " ") +
+         "; return; fi ;;\n"
+         "esac\n"
+         "case $words[2] in\n" +
+         options +
+         "esac\n"
+         "if [[ $PREFIX == --* ]]; then\n"
+         "  compadd -- $options\n"
+         "else\n"
+         "  _files\n"
+         "fi\n";
+}
+
+std::string FishScript() {
+  const std::string lists = Joined(ListCommandNames(), " ");
+  std::string text =
+      "# fish completion for flightdeck-cli\n"
+      "complete -c flightdeck-cli -f\n"
+      "complete -c flightdeck-cli -n __fish_use_subcommand -a '" +
+      Joined(CommandNames(), " ") +
+      "'\n"
+      "complete -c flightdeck-cli -n __fish_use_subcommand -l help -l version "
+      "-l completion\n"
+      "complete -c flightdeck-cli -n '__fish_seen_subcommand_from " +
+      lists + "; and test (count (commandline -opc)) -eq 3' -a '" + Joined(CategoryWords(), " ") +
+      "'\n"
+      "complete -c flightdeck-cli -n '__fish_seen_subcommand_from " +
+      lists + "; and test (count (commandline -opc)) -eq 4' -a '" + Joined(SideWords(), " ") +
+      "'\n"
+      "complete -c flightdeck-cli -n 'not __fish_use_subcommand' -F\n";
+  for (const TCommand& command : Commands())
+    for (const std::string_view option : OptionsOf(command))
+      text += "complete -c flightdeck-cli -n '__fish_seen_subcommand_from " +
+              std::string(command.Name) + "' -l " + std::string(option.substr(2)) + "\n";
+  return text;
+}
+
+} // namespace
+
+std::optional<std::string> CompletionScript(std::string_view shell) {
+  if (shell == "bash")
+    return BashScript();
+  if (shell == "zsh")
+    return ZshScript();
+  if (shell == "fish")
+    return FishScript();
+  return std::nullopt;
+}
+
+} // namespace flightdeck
