@@ -79,11 +79,11 @@ std::string BashScript() {
 std::string ZshScript() {
   std::string options;
   for (const TCommand& command : Commands())
-    options += "  (" + std::string(command.Name) + ") options=(" + Joined(OptionsOf(command), " ") +
+    options += "  (" + std::string(command.Name) + ") command_options=(" + Joined(OptionsOf(command), " ") +
                ") ;;\n";
   return "#compdef flightdeck-cli\n"
          "# zsh completion for flightdeck-cli\n"
-         "local -a options\n"
+         "local -a command_options\n"
          "if (( CURRENT == 2 )); then\n"
          "  compadd -- " +
          Joined(CommandNames(), " ") +
@@ -105,7 +105,7 @@ std::string ZshScript() {
          options +
          "esac\n"
          "if [[ $PREFIX == --* ]]; then\n"
-         "  compadd -- $options\n"
+         "  compadd -- $command_options\n"
          "else\n"
          "  _files\n"
          "fi\n";

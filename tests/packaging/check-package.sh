@@ -12,7 +12,8 @@ for file in bin/flightdeck bin/flightdeck-cli share/applications/flightdeck.desk
     share/icons/hicolor/256x256/apps/flightdeck.png \
     share/metainfo/io.github.flightdeck.Flightdeck.metainfo.xml \
     share/doc/flightdeck/README.md share/man/man1/flightdeck-cli.1 \
-    share/flightdeck/demo-game/battle/mission.lst; do
+    share/flightdeck/demo-game/battle/mission.lst share/bash-completion/completions/flightdeck-cli \
+    share/zsh/vendor-completions/_flightdeck-cli share/fish/vendor_completions.d/flightdeck-cli.fish; do
   [ -f "$usr/$file" ] || { echo "missing: $file" >&2; exit 1; }
 done
 desktop-file-validate "$usr/share/applications/flightdeck.desktop"
