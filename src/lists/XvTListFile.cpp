@@ -1,6 +1,7 @@
 #include "lists/XvTListFile.h"
 
 #include "lists/NextNumber.h"
+#include "lists/TitleRules.h"
 #include "platform/AsciiCase.h"
 
 #include <unordered_map>
@@ -61,9 +62,11 @@ void TXvTListFile::ClearItems() {
 
 void TXvTListFile::AddMission(const TListFileItem& record, std::string_view groupTitle) {
   Materialize();
+  // A battle's title becomes a header here, which cannot hold everything a battle's title can.
+  const std::string headerTitle = WritableTitle(likCampaign, groupTitle);
   std::size_t header = FItems.size();
   for (std::size_t i = 0; i < FItems.size(); ++i)
-    if (FItems[i]->Kind == likCampaign && SameTextAscii(FItems[i]->Title, groupTitle))
+    if (FItems[i]->Kind == likCampaign && SameTextAscii(FItems[i]->Title, headerTitle))
       header = i;
 
   auto mission = std::make_unique<TListFileItem>(record);
@@ -73,7 +76,7 @@ void TXvTListFile::AddMission(const TListFileItem& record, std::string_view grou
   if (header == FItems.size()) {
     auto campaign = std::make_unique<TListFileItem>();
     campaign->Kind = likCampaign;
-    campaign->Title = groupTitle;
+    campaign->Title = headerTitle;
     FItems.push_back(std::move(campaign));
     FItems.push_back(std::move(mission));
     return;

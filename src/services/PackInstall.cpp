@@ -18,8 +18,10 @@
 #include "zip/ZipNames.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <memory>
+#include <set>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -112,10 +114,40 @@ TPackExtraction ExtractInto(TZipArchiver& zip, const std::vector<std::string>& n
   return extraction;
 }
 
-// Leaves out what must not enter the game's folders, and mends titles the lists cannot hold.
+// Makes `title` one that a record of `kind` can hold, noting the change once per title.
+void MendTitle(TListItemKind kind, std::string& title, std::set<std::string>& noted,
+               std::vector<std::string>& notes) {
+  if (TitleRefusal(kind, title).empty())
+    return;
+  std::string mended = WritableTitle(kind, title);
+  if (noted.insert(title).second)
+    notes.push_back("The title " + Quoted(title) +
+                    " holds characters the lists cannot hold: it was entered as " + Quoted(mended) +
+                    ".");
+  title = std::move(mended);
+}
+
+// The pack's items as the list of `type` takes them: a title that becomes a group header there
+// (a series in Battles and Tournaments, a group elsewhere) loses the "]" that would end the
+// header's title. Everywhere else the title keeps it.
+std::vector<TPackageItem> WithHeaderTitles(std::vector<TPackageItem> items, TMissionType type,
+                                           std::set<std::string>& noted,
+                                           std::vector<std::string>& notes) {
+  const bool battleType = type == mtBattles || type == mtTournaments;
+  for (TPackageItem& item : items)
+    if (PackClassOf(item.Kind) == (battleType ? TPackClass::Series : TPackClass::Group))
+      for (std::string* title : {&item.NeutralTitle, &item.RebelTitle, &item.ImperialTitle})
+        MendTitle(likCampaign, *title, noted, notes);
+  return items;
+}
+
+// Leaves out what must not enter the game's folders, and mends titles the lists cannot hold
+// anywhere.
 void CheckEntries(std::vector<TPackageItem>& items, std::vector<std::string>& notes) {
   std::erase_if(items, [&](const TPackageItem& item) {
-    const bool named = IsMission(item.Kind) || !item.FileName.empty();
+    // A battle's file gets a name of its own where it is installed, whatever it was called.
+    const bool named = IsMission(item.Kind) ||
+                       (!item.FileName.empty() && PackClassOf(item.Kind) != TPackClass::Group);
     if (named && !IsBareFileName(item.FileName)) {
       notes.push_back("Left out " + Quoted(item.FileName) + ": it is not a plain file name.");
       return true;
@@ -127,24 +159,17 @@ void CheckEntries(std::vector<TPackageItem>& items, std::vector<std::string>& no
     }
     return false;
   });
+  std::set<std::string> noted;
   for (TPackageItem& item : items) {
-    // A group becomes a Campaign header in the single-mission lists, a series a header too.
-    const TListItemKind kind =
-        PackClassOf(item.Kind) == TPackClass::Mission ? likEngagement : likCampaign;
     for (std::string* title : {&item.NeutralTitle, &item.RebelTitle, &item.ImperialTitle}) {
       if (title->size() > MaxTitleLength) {
-        notes.push_back("A title of " + std::to_string(title->size()) + " bytes was cut to " +
-                        std::to_string(MaxTitleLength) +
-                        ", the most a title may hold: " + Quoted(title->substr(0, 40)) + "...");
+        if (noted.insert(*title).second)
+          notes.push_back("A title of " + std::to_string(title->size()) + " bytes was cut to " +
+                          std::to_string(MaxTitleLength) +
+                          ", the most a title may hold: " + Quoted(title->substr(0, 40)) + "...");
         title->resize(MaxTitleLength);
       }
-      if (TitleRefusal(kind, *title).empty())
-        continue;
-      const std::string mended = WritableTitle(kind, *title);
-      notes.push_back("The title " + Quoted(*title) +
-                      " holds characters the lists cannot hold: it was entered as " +
-                      Quoted(mended) + ".");
-      *title = mended;
+      MendTitle(likEngagement, *title, noted, notes);
     }
   }
 }
@@ -159,9 +184,20 @@ std::vector<std::string> MissionNames(const std::vector<TPackageItem>& items) {
   return names;
 }
 
-// Gives every battle or tournament of the pack a battle file name that nothing in the folder of
-// `list` uses yet: not a file there, not an entry of the list, not the list files' names, not
-// another entry of the pack.
+// A battle file name made from a title: its ASCII letters and digits in lower case, "_" for
+// the rest, at most 32 of them; "battle" when the title has none.
+std::string BattleFileBase(const std::string& title) {
+  std::string base;
+  for (const char c : title.substr(0, 32))
+    base += std::isalnum(static_cast<unsigned char>(c)) && static_cast<unsigned char>(c) < 0x80
+                ? static_cast<char>(std::tolower(static_cast<unsigned char>(c)))
+                : '_';
+  return base.find_first_not_of('_') == std::string::npos ? "battle" : base;
+}
+
+// Gives every battle or tournament of the pack a plain battle file name that nothing in the
+// folder of `list` uses yet: not a file there, not an entry of the list, not the list files' names,
+// not another entry of the pack.
 void AssignFreeBattleFiles(const TXvTListFile& list, std::vector<TPackageItem>& items,
                            std::vector<std::string>& notes) {
   const std::string directory = ListFileDirectory(list.FileName());
@@ -178,17 +214,20 @@ void AssignFreeBattleFiles(const TXvTListFile& list, std::vector<TPackageItem>& 
   for (TPackageItem& item : items) {
     if (PackClassOf(item.Kind) != TPackClass::Group || item.FileName.empty())
       continue;
-    if (taken(item.FileName)) {
-      const std::string extension = ExtractFileExt(item.FileName);
-      const std::string base = item.FileName.substr(0, item.FileName.size() - extension.size());
-      int& suffix = nextSuffix.emplace(LowerCaseAscii(base), 2).first->second;
-      std::string name;
-      do
+    const bool plain = IsBareFileName(item.FileName);
+    if (!plain || taken(item.FileName)) {
+      const std::string extension = plain ? ExtractFileExt(item.FileName) : ".lst";
+      const std::string base =
+          plain ? item.FileName.substr(0, item.FileName.size() - extension.size())
+                : BattleFileBase(item.NeutralTitle);
+      int& suffix = nextSuffix.emplace(LowerCaseAscii(base), plain ? 2 : 1).first->second;
+      std::string name = plain ? "" : base + extension;
+      while (name.empty() || taken(name))
         name = base + "_" + std::to_string(suffix++) + extension;
-      while (taken(name));
       notes.push_back("The battle file " + Quoted(item.FileName) + " of " +
-                      Quoted(item.NeutralTitle) + " is already in use: it was installed as " +
-                      Quoted(name) + ".");
+                      Quoted(item.NeutralTitle) +
+                      (plain ? " is already in use" : " is not a plain file name") +
+                      ": it was installed as " + Quoted(name) + ".");
       item.FileName = name;
     }
     used.insert(LowerCaseAscii(item.FileName));
@@ -271,13 +310,14 @@ std::vector<std::string> AddPackToLists(TFileTransaction& staging, TFilesRead& r
                                         const std::string& gameDirectory, TMissionType type,
                                         TGender gender, std::vector<TPackageItem> items) {
   std::vector<std::string> notes;
+  std::set<std::string> noted;
   for (const TMissionListId& id : ListsAPackExtends(type, gender)) {
     TXvTListFile list(gameDirectory, id.Type, id.Gender);
     list.LoadFromFile();
     read.insert(read.end(), list.FilesRead().begin(), list.FilesRead().end());
     if (id.Type == mtBattles || id.Type == mtTournaments)
       AssignFreeBattleFiles(list, items, notes);
-    list.AddPackageItems(items);
+    list.AddPackageItems(WithHeaderTitles(items, id.Type, noted, notes));
     list.Save(staging);
   }
   return notes;

@@ -47,6 +47,9 @@ TEST(AddMission, AppendsANewCampaignWhenNoneMatches) {
   EXPECT_EQ(AfterAddMission({Campaign("Alpha"), Engagement(0, "a")}, "Gamma Run"),
             (Records{Campaign("Alpha"), Engagement(0, "a"), Campaign("Gamma Run"),
                      Engagement(1, "new.tie", "New Mission")}));
+  // A battle's title may hold "]", a header's may not.
+  EXPECT_EQ(AfterAddMission({Campaign("Gamma Run")}, "Gamma]Run"),
+            (Records{Campaign("Gamma Run"), Engagement(0, "new.tie", "New Mission")}));
   EXPECT_EQ(AfterAddMission({}, ""),
             (Records{Campaign(""), Engagement(0, "new.tie", "New Mission")}));
   EXPECT_EQ(AfterAddMission({Campaign("")}, ""),

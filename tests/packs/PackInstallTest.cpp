@@ -74,18 +74,28 @@ TEST_F(PackInstall, ABattlePackOnBattlesRebelFillsTheRebelListAndTheCombatLists)
   EXPECT_FALSE(fs::exists(FTemp.Path() / "game" / "battle" / "mission.lst"));
 }
 
-TEST_F(PackInstall, UnsafeNamesAreDroppedAndMissingMissionsInstallNothing) {
-  test::MakePack(FTemp.Path() / "odd.ixo",
-                 {{"odd.mcl", CrLf({"Collection", "..\\up.lst", "Up", "Up", "Up", "", "Missions",
-                                    "../evil.tie", "E", "E", "E", "good.tie", "G", "G", "G", ""})},
-                  {"good.tie", "g"}});
+TEST_F(PackInstall, UnsafeNamesAreDroppedOrRenamedAndMissingMissionsInstallNothing) {
+  // A mission whose name leads elsewhere is left out; a battle file is the pack's to name, and
+  // one that is not a plain name gets one made from the battle's title, so its missions are
+  // written.
+  test::MakePack(
+      FTemp.Path() / "odd.ixo",
+      {{"odd.mcl", CrLf({"Collection", "..\\up.lst", "Up Hill!", "U", "U", "", "Missions",
+                         "../evil.tie", "E", "E", "E", "good.tie", "G", "G", "G", ""})},
+       {"good.tie", "g"}});
   const TPackFiles odd = Extract(FTemp.Path() / "odd.ixo", mtTournaments);
-  ASSERT_EQ(odd.Notes.size(), 2u);
-  EXPECT_NE(odd.Notes[0].find("\"..\\up.lst\""), std::string::npos) << odd.Notes[0];
-  EXPECT_NE(odd.Notes[1].find("\"../evil.tie\""), std::string::npos) << odd.Notes[1];
-  ASSERT_EQ(odd.Value().size(), 1u);
-  EXPECT_EQ(odd.Value()[0].FileName, "good.tie");
+  ASSERT_EQ(odd.Notes.size(), 1u);
+  EXPECT_NE(odd.Notes[0].find("\"../evil.tie\""), std::string::npos) << odd.Notes[0];
+  ASSERT_EQ(odd.Value().size(), 2u);
+  EXPECT_EQ(odd.Value()[1].FileName, "good.tie");
   EXPECT_TRUE(fs::exists(FTemp.Path() / "game" / "melee" / "good.tie"));
+  TFileTransaction staging;
+  TFilesRead read;
+  EXPECT_EQ(AddPackToLists(staging, read, FGame, mtTournaments, gnNeutral, odd.Value()),
+            std::vector<std::string>{"The battle file \"..\\up.lst\" of \"Up Hill!\" is not a "
+                                     "plain file name: it was installed as \"up_hill_.lst\"."});
+  staging.Commit();
+  EXPECT_EQ(Read("tourn", "up_hill_.lst"), CrLf({"1", "good.tie", " ", " ", "Missions:", "G"}));
 
   test::MakePack(FTemp.Path() / "short.ixo",
                  {{"short.mcl", test::BattlePackScript()}, {"d1.tie", "1"}});
@@ -147,14 +157,17 @@ TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
                        gnNeutral);
   });
   ASSERT_EQ(pack.Error(), "");
+  // Each note once; "]" is mended only where the title becomes a header.
   ASSERT_EQ(pack.Notes.size(), 5u);
   EXPECT_NE(pack.Notes[0].find("\"MISSION.LST\""), std::string::npos);
-  EXPECT_NE(pack.Notes[3].find("\"skyfall1_2.lst\""), std::string::npos) << pack.Notes[3];
-  EXPECT_NE(pack.Notes[4].find("\"skyfall1_3.lst\""), std::string::npos) << pack.Notes[4];
+  EXPECT_NE(pack.Notes[1].find("\"skyfall1_2.lst\""), std::string::npos) << pack.Notes[1];
+  EXPECT_NE(pack.Notes[2].find("\"skyfall1_3.lst\""), std::string::npos) << pack.Notes[2];
+  EXPECT_NE(pack.Notes[3].find("\"War]s\""), std::string::npos) << pack.Notes[3];
+  EXPECT_NE(pack.Notes[4].find("\"A]1\""), std::string::npos) << pack.Notes[4];
   EXPECT_EQ(ReadBytes(game / "battle" / "skyfall1.lst"), CrLf({"1", "old.tie", "a", "b"}));
   EXPECT_EQ(ReadBytes(game / "battle" / "mission.lst"),
             CrLf({"//", "[Old]", "//", "0", "skyfall1.lst", "Old Battle", "//", "[War s]", "//",
-                  "1", "skyfall1_2.lst", "A 1", "2", "skyfall1_3.lst", "B"}));
+                  "1", "skyfall1_2.lst", "A]1", "2", "skyfall1_3.lst", "B"}));
   EXPECT_EQ(ReadBytes(game / "battle" / "skyfall1_3.lst"), CrLf({"1", "s1.tie", " ", " "}));
   EXPECT_EQ(ReadBytes(game / "combat" / "mission.lst").substr(0, list.size()), list);
   EXPECT_NE(ReadBytes(game / "combat" / "mission.lst").find("[A 1]"), std::string::npos);
