@@ -5,6 +5,7 @@
 #include "platform/Windows1252.h"
 #include "support/Command.h"
 #include "support/ListSaving.h"
+#include "support/PackFiles.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +116,57 @@ TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
     EXPECT_EQ(checked.ExitCode, 0) << checked.Output;
     EXPECT_EQ(checked.Output.find("\"note\""), std::string::npos) << checked.Output;
   }
+}
+
+// Whatever the names and titles hold, every JSON line parses strictly, and what a file holds
+// reaches the terminal with its control characters escaped.
+TEST(PackRoundTrip, EveryJsonLineParsesStrictlyAndFileTextReachesTheTerminalEscaped) {
+  test::TTempDir temp;
+  // A home whose name is not UTF-8, as an old tool may have made it.
+  const fs::path home = temp.Path() / "jos\xE9";
+  const fs::path root = home / ".wine" / "drive_c" / "GOG Games" / "XvT";
+  const std::string game = test::MakeGameDirectory(root);
+  // A title that would rename the terminal's window and recolour it; 0x9D is a C1 control.
+  const std::string hostile = "\x1b]0;pwned\x07\x1b[31mRed]\x9d";
+  test::WriteBytes(root / "combat" / "mission.lst",
+                   CrLf({"//", "[Extras]", "//", "0", Accented, hostile, "1", Naive, "Na\xEFve"}));
+  for (const std::string& mission : {Accented, Naive})
+    test::WriteBytes(root / "combat" / OnDisk(mission), "m");
+  test::WriteBytes(root / "combat" / "\xE6\x97\xA5\xE6\x9C\xAC.tie", "no list can name it");
+  const std::string pack = (temp.Path() / "hostile.ixo").string();
+  test::MakePack(pack, {{"h.mcl", CrLf({"Collection", "h.lst", hostile, hostile, hostile, "",
+                                        "Missions", Senor, "S", "S", "S", ""})},
+                        {OnDisk(Senor), "s"}});
+
+  const std::string cli = std::string(FLIGHTDECK_CLI) + " ";
+  const std::string strictly =
+      " 2>/dev/null | tee /dev/stderr | python3 -c 'import sys, json\n"
+      "lines = sys.stdin.buffer.read().decode(\"utf-8\").splitlines()\n"
+      "assert lines\n"
+      "for line in lines: json.loads(line)'";
+  const std::string g = ShellQuote(game);
+  for (const std::string& command :
+       {"dump " + g + " combat neutral", "tree " + g + " combat neutral", "check " + g,
+        "install-pack " + g + " combat neutral " + pack + " --dry-run", "pack-info " + pack,
+        "history " + g, std::string("detect")}) {
+    const std::string run = "HOME=" + ShellQuote(home.string()) + " " + cli + command;
+    const TRun python = test::RunCommand(run + strictly);
+    EXPECT_EQ(python.ExitCode, 0) << command << "\n" << python.Output;
+    EXPECT_EQ(test::RunCommand(run + " | jq -e . >/dev/null").ExitCode, 0) << command;
+    if (command.starts_with("install-pack")) {
+      ASSERT_EQ(test::RunCommand(run.substr(0, run.find(" --dry-run"))).ExitCode, 0);
+    }
+  }
+  EXPECT_NE(test::RunCommand(cli + "check " + g).Output.find(
+                "\"problem\":\"unlistable-name\",\"file\":\"\xE6\x97\xA5\xE6\x9C\xAC.tie\""),
+            std::string::npos);
+
+  const TRun noted =
+      test::RunCommand("{ " + cli + "install-pack " + g + " combat neutral " + pack + " >/dev/null; }");
+  EXPECT_NE(noted.Output.find("\"\\x1b]0;pwned\\x07\\x1b[31mRed]\\x9d\""), std::string::npos)
+      << noted.Output;
+  EXPECT_EQ(noted.Output.find('\x1b'), std::string::npos);
+  EXPECT_TRUE(IsValidUtf8(noted.Output));
 }
 
 // The three workloads that are measured against cp, unzip and zip keep every byte: a list
