@@ -51,8 +51,15 @@ void TixoFlightdeckForm::RunAfterGameSearch() {
 }
 
 void TixoFlightdeckForm::OfferGames(const std::vector<TFoundGame>& games) {
-  if (games.empty() || FMissionCommandsEnabled)
+  if (FMissionCommandsEnabled)
     return;
+  if (games.empty()) {
+    FMissionView->SetPlaceholder(
+        FMissionView->Placeholder() + QStringLiteral("\n\nNo game was found in ") +
+        QString::fromLatin1(GamePlacesSearched().data(), GamePlacesSearched().size()) +
+        QLatin1Char('.'));
+    return;
+  }
   QStringList choices;
   for (const TFoundGame& game : games)
     choices << QString::fromStdString(game.Path) + QStringLiteral("  (") +

@@ -4,6 +4,7 @@
 #include "app/Prompts.h"
 #include "app/SingleInstance.h"
 #include "app/TixoFlightdeckForm.h"
+#include "services/GameFinder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,8 +73,10 @@ int main(int argc, char** argv) {
                  "       flightdeck --help | --version\n"
                  "The mission manager for X-wing vs. TIE Fighter. --game shows that game "
                  "directory; packs and missions named are installed as if dropped on the window, "
-                 "by the window already running if there is one. flightdeck-cli --help tells the "
-                 "commands for scripts.\n";
+                 "by the window already running if there is one. At the first start it looks "
+                 "for the game in "
+              << GamePlacesSearched()
+              << ". flightdeck-cli --help tells the commands for scripts.\n";
     return 0;
   }
   if (option == "--version") {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace flightdeck {
@@ -26,6 +27,9 @@ struct TFoundGame {
 // path.
 std::vector<TFoundGame> FindGames(const std::string& home, const std::string& winePrefix,
                                   std::chrono::milliseconds budget = std::chrono::seconds(3));
+
+// Where FindGames looks, in words for the user: "Steam (also Flatpak's) ...".
+std::string_view GamePlacesSearched();
 
 // The library folders a Steam libraryfolders.vdf names ("path" entries), in file order.
 std::vector<std::string> SteamLibraryFolders(const std::string& vdfText);

@@ -80,14 +80,16 @@ TEST(HostPath, ALookupScopeReadsAFolderOnceAndKnowsWhatTheProgramChanged) {
   ExpectHostPath(root + "/combat/NEW.TIE", root + "/Combat/NEW.TIE");
 }
 
-TEST(HostPath, KeepsNamesOutsideAsciiAsTheyAre) {
+TEST(HostPath, NamesOutsideAsciiAreUtf8AndAnOlderSpellingStillFindsThem) {
   TTempDir temp;
   const std::string root = temp.Path().string();
-  // The program's names are bytes: Windows-1252 there, whatever the file system holds here.
-  const std::string name = "\xe9t\xe9.tie";
+  // Host paths are UTF-8 on every host; Windows takes them as UTF-16, Wine keeps them as UTF-8.
+  const std::string name = "\xc3\xa9t\xc3\xa9.tie";
   SaveFileAtomically(root + "/" + name, "x");
   EXPECT_EQ(ReadFileBytes(root + "\\" + name), "x");
   EXPECT_EQ(HostFolderNames(HostPath(root)), std::vector<std::string>{name});
+  // The name in the Windows-1252 bytes an older version used is the same name.
+  EXPECT_EQ(ReadFileBytes(root + "/\xe9t\xe9.tie"), "x");
   if (HostNamesHaveCase()) { // only ASCII letters fold in the program's own lookup
     fs::create_directories(temp.Path() / "Missões");
     EXPECT_EQ(HostPath(root + "/MISSõES"), root + "/Missões");

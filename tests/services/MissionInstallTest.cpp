@@ -1,6 +1,7 @@
 #include "services/MissionInstall.h"
 #include "platform/AsciiCase.h"
 #include "platform/PathNames.h"
+#include "services/CatalogueCheck.h"
 #include "support/ListSaving.h"
 #include "support/TestFiles.h"
 
@@ -9,6 +10,7 @@
 namespace flightdeck {
 namespace {
 
+namespace fs = std::filesystem;
 using test::CrLf;
 using test::ReadBytes;
 using test::WriteBytes;
@@ -66,6 +68,44 @@ TEST(MissionInstall, InstallsUnderTheFirstGroupOfThatLabel) {
                   "[Beta]", "//", "//", "[Alpha]", "//"}));
   EXPECT_EQ(ReadBytes(temp.Path() / "combat" / "rebel.lst"),
             CrLf({"//", "[Alpha]", "//", "0", "new.tie", ""}));
+}
+
+// The lists name files in Windows-1252; on disk the names are UTF-8 under Wine and UTF-16 on
+// Windows, and both are the same names. A name no list can hold is refused and noted.
+TEST(MissionInstall, NamesOutsideAsciiMeetTheDiskInTheHostsSpelling) {
+  test::TTempDir temp;
+  const std::string game = test::MakeGameDirectory(temp.Path());
+  WriteBytes(temp.Path() / "combat" / "mission.lst",
+             CrLf({"//", "[Alpha]", "//", "0", "\xE9t\xE9.tie", "Summer"}));
+  WriteBytes(temp.Path() / "combat" / fs::path(u8"\u00E9t\u00E9.tie"), "summer");
+  WriteBytes(temp.Path() / fs::path(u8"Se\u00F1or.tie"), "mission");
+  WriteBytes(temp.Path() / fs::path(u8"\u65E5\u672C.tie"), "no list can name it");
+  TMissionTree tree(game, mtCombat, gnNeutral);
+  tree.Load();
+  const auto install = [&](const std::string& name) {
+    return test::InSession(game, [&](TSession& session) {
+      return InstallMissionUnder(session, tree, temp.Path().string() + "/" + name, "Alpha", "");
+    });
+  };
+  EXPECT_TRUE(install("Se\xC3\xB1or.tie").Ok());
+  EXPECT_EQ(install("\xE6\x97\xA5\xE6\x9C\xAC.tie").Error(),
+            "The mission file \"" + temp.Path().string() +
+                "/\xE6\x97\xA5\xE6\x9C\xAC.tie\" cannot be installed: its name has characters the "
+                "game's lists cannot hold (they are Windows-1252 text).");
+  fs::copy_file(temp.Path() / fs::path(u8"\u65E5\u672C.tie"),
+                temp.Path() / "combat" / fs::path(u8"\u65E5\u672C.tie"));
+
+  EXPECT_EQ(ReadBytes(temp.Path() / "combat" / fs::path(u8"se\u00F1or.tie")), "mission");
+  EXPECT_EQ(
+      ReadBytes(temp.Path() / "combat" / "mission.lst"),
+      CrLf({"//", "[Alpha]", "//", "0", "\xE9t\xE9.tie", "Summer", "1", "se\xF1or.tie", " "}));
+  std::vector<TFinding> findings = CheckCatalogue(game, {mtCombat});
+  std::erase_if(findings, [](const TFinding& finding) {
+    return SeverityOf(finding.Problem) == TSeverity::Warning; // the side lists' empty titles
+  });
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_EQ(findings[0].Problem, TProblem::UnlistableName);
+  EXPECT_EQ(findings[0].HostName, "\xE6\x97\xA5\xE6\x9C\xAC.tie");
 }
 
 } // namespace
