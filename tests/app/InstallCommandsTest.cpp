@@ -141,6 +141,32 @@ private slots:
     QVERIFY(!fs::exists(GameFile("combat", "imperial.lst")));
   }
 
+  void namesOutsideAsciiTakeTheHostsSpellingOrAreRefused() {
+    StoreSettings("MType=1\r\n");
+    Open();
+    Select(QStringLiteral("Outer Rim"));
+    FPrompts.Files = {Download("Se\xC3\xB1or.tie")};
+    FPrompts.Answers = {TMessageResult::Yes};
+    Click("InstallMissionBtn");
+    QCOMPARE(FPrompts.Messages, QStringList{FPlaceCopy});
+    FinishLabelEdit(QStringLiteral("Se\u00F1or"));
+    QCOMPARE(ReadBytes(GameFile("combat", "se\xC3\xB1or.tie")),
+             std::string("mission Se\xC3\xB1or.tie"));
+    QVERIFY(ReadBytes(GameFile("combat", "mission.lst")).find("\r\nse\xF1or.tie\r\nSe\xF1or\r\n") !=
+            std::string::npos);
+    const std::string combat = ReadBytes(GameFile("combat", "mission.lst"));
+    const QString unlistable = Download("\xE6\x97\xA5\xE6\x9C\xAC.tie");
+    FPrompts.Messages.clear();
+    FPrompts.Files = {unlistable};
+    Click("InstallMissionBtn");
+    QCOMPARE(FPrompts.Messages,
+             QStringList{QStringLiteral("Ixo Kit: The mission file \"") + unlistable +
+                         QStringLiteral("\" cannot be installed: its name has characters the "
+                                        "game's lists cannot hold (they are Windows-1252 text).")});
+    QVERIFY(!fs::exists(GameFile("combat", "\xE6\x97\xA5\xE6\x9C\xAC.tie")));
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")), combat);
+  }
+
   void aFileInPlaceAsksNothingAndAGroupWithoutEntriesIsReported() {
     StoreSettings("MType=0\r\n");
     Open();
