@@ -3,6 +3,7 @@
 #include "journal/FileTransaction.h"
 #include "journal/History.h"
 #include "journal/KeptCopy.h"
+#include "platform/CalendarTime.h"
 #include "platform/ContentDigest.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
@@ -38,14 +39,10 @@ std::string LocalClock(const std::string& utc) {
     return utc;
   time.tm_year -= 1900;
   time.tm_mon -= 1;
-#ifdef _WIN32
-  const std::time_t seconds = _mkgmtime(&time);
-#else
-  const std::time_t seconds = timegm(&time);
-#endif
+  const std::time_t seconds = SecondsOfUtc(time);
   char text[8];
-  const std::tm* local = std::localtime(&seconds);
-  if (seconds == -1 || !local || !std::strftime(text, sizeof text, "%H:%M", local))
+  const std::optional<std::tm> local = LocalCalendarTime(seconds);
+  if (seconds == -1 || !local || !std::strftime(text, sizeof text, "%H:%M", &*local))
     return utc;
   return text;
 }

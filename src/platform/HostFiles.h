@@ -40,6 +40,9 @@ public:
   std::uint64_t Size() const; // of a file opened for reading
   // Reads into `buffer`; 0 at the end. Failures raise EInOutError on `hostPath`.
   std::size_t Read(char* buffer, std::size_t size, const std::string& hostPath) const;
+  // Reads from `offset` on, leaving where Read goes on unchanged where the host allows.
+  std::size_t ReadAt(char* buffer, std::size_t size, std::uint64_t offset,
+                     const std::string& hostPath) const;
   bool WriteAll(std::string_view bytes) const;
   bool Sync() const; // on disk before it returns
   // Gives the file the permissions of another (THostFileState::Permissions).
@@ -71,6 +74,8 @@ struct THostFileState {
 std::optional<THostFileState> HostFileState(const std::string& hostPath);
 // Whether the entry exists itself, a link that leads nowhere too.
 bool HostEntryExists(const std::string& hostPath);
+// Whether the entry is a link (on Windows, any reparse point) rather than what it leads to.
+bool IsHostLink(const std::string& hostPath);
 // The target of a link, with every link followed; `hostPath` for anything else. On Windows,
 // any existing file by its real path, spelled as on disk.
 std::string FollowHostLink(const std::string& hostPath);

@@ -60,6 +60,17 @@ std::size_t THostFile::Read(char* buffer, std::size_t size, const std::string& h
   }
 }
 
+std::size_t THostFile::ReadAt(char* buffer, std::size_t size, std::uint64_t offset,
+                              const std::string& hostPath) const {
+  for (;;) {
+    const ssize_t count = pread(Fd(FHandle), buffer, size, static_cast<off_t>(offset));
+    if (count >= 0)
+      return static_cast<std::size_t>(count);
+    if (errno != EINTR)
+      RaiseLastIOError(hostPath);
+  }
+}
+
 std::size_t ReadStandardInput(char* buffer, std::size_t size) {
   for (;;) {
     const ssize_t count = read(STDIN_FILENO, buffer, size);
@@ -114,6 +125,11 @@ std::optional<THostFileState> HostFileState(const std::string& hostPath) {
 bool HostEntryExists(const std::string& hostPath) {
   struct stat info {};
   return lstat(hostPath.c_str(), &info) == 0;
+}
+
+bool IsHostLink(const std::string& hostPath) {
+  struct stat info {};
+  return lstat(hostPath.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
 std::string FollowHostLink(const std::string& hostPath) {

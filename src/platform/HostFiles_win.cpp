@@ -96,6 +96,18 @@ std::size_t THostFile::Read(char* buffer, std::size_t size, const std::string& h
   return count;
 }
 
+std::size_t THostFile::ReadAt(char* buffer, std::size_t size, std::uint64_t offset,
+                              const std::string& hostPath) const {
+  OVERLAPPED at{};
+  at.Offset = static_cast<DWORD>(offset);
+  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  DWORD count = 0;
+  const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+  if (!ReadFile(Handle(FHandle), buffer, asked, &count, &at) && GetLastError() != ERROR_HANDLE_EOF)
+    RaiseLastIOError(hostPath);
+  return count;
+}
+
 std::size_t ReadStandardInput(char* buffer, std::size_t size) {
   DWORD count = 0;
   const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
@@ -154,6 +166,11 @@ std::optional<THostFileState> HostFileState(const std::string& hostPath) {
 
 bool HostEntryExists(const std::string& hostPath) {
   return GetFileAttributesW(WideHostPath(hostPath).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsHostLink(const std::string& hostPath) {
+  const DWORD attributes = GetFileAttributesW(WideHostPath(hostPath).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
 std::string FollowHostLink(const std::string& hostPath) {

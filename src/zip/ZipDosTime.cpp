@@ -1,9 +1,13 @@
 #include "zip/ZipDosTime.h"
 
+#include "platform/CalendarTime.h"
+#include "platform/HostFiles.h"
+#include "platform/InOutError.h"
+
 #include <algorithm>
 #include <ctime>
-#include <fstream>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace flightdeck {
@@ -25,12 +29,19 @@ std::uint64_t Little(const std::string& bytes, std::size_t at, int width) {
   return value;
 }
 
-std::string ReadRange(std::ifstream& file, std::uint64_t offset, std::uint64_t size) {
+// The bytes of the archive at `offset`, all `size` of them, else "".
+std::string ReadRange(const THostFile& file, const std::string& hostPath, std::uint64_t offset,
+                      std::uint64_t size) {
   std::string bytes(static_cast<std::size_t>(size), '\0');
-  file.clear();
-  file.seekg(static_cast<std::streamoff>(offset));
-  file.read(bytes.data(), static_cast<std::streamsize>(size));
-  return file ? bytes : std::string();
+  std::size_t filled = 0;
+  while (filled < bytes.size()) {
+    const std::size_t count =
+        file.ReadAt(bytes.data() + filled, bytes.size() - filled, offset + filled, hostPath);
+    if (count == 0)
+      return {};
+    filled += count;
+  }
+  return bytes;
 }
 
 } // namespace
@@ -41,15 +52,19 @@ namespace {
 // the directory cannot be found or is malformed.
 bool VisitCentralHeaders(const std::string& hostPath,
                          const std::function<void(const std::string&, std::size_t)>& visit) {
-  std::ifstream file(hostPath, std::ios::binary | std::ios::ate);
-  if (!file)
+  std::optional<THostFile> opened;
+  try {
+    opened.emplace(THostFile::OpenRegular(hostPath));
+  } catch (const EInOutError&) {
     return false;
-  const std::uint64_t fileSize = static_cast<std::uint64_t>(file.tellg());
+  }
+  const THostFile& file = *opened;
+  const std::uint64_t fileSize = file.Size();
   if (fileSize < EndRecordSize)
     return false;
   // The end record lies within the last 64 KiB plus its own size (its comment is at most that).
   const std::uint64_t tailSize = std::min<std::uint64_t>(fileSize, 65535 + EndRecordSize);
-  const std::string tail = ReadRange(file, fileSize - tailSize, tailSize);
+  const std::string tail = ReadRange(file, hostPath, fileSize - tailSize, tailSize);
   if (tail.empty())
     return false;
   std::size_t end = tail.size() - EndRecordSize + 1;
@@ -67,7 +82,7 @@ bool VisitCentralHeaders(const std::string& hostPath,
     const std::uint64_t recordOffset = Little(tail, end - 12, 8);
     if (recordOffset > fileSize || fileSize - recordOffset < 56)
       return false;
-    const std::string record = ReadRange(file, recordOffset, 56);
+    const std::string record = ReadRange(file, hostPath, recordOffset, 56);
     if (record.empty() || Little(record, 0, 4) != Zip64EndOfCentralDirectory)
       return false;
     count = Little(record, 32, 8);
@@ -76,7 +91,7 @@ bool VisitCentralHeaders(const std::string& hostPath,
   }
   if (offset > fileSize || size > fileSize - offset || count > size / CentralHeaderSize)
     return false;
-  const std::string directory = ReadRange(file, offset, size);
+  const std::string directory = ReadRange(file, hostPath, offset, size);
   std::size_t at = 0;
   for (std::uint64_t i = 0; i < count; ++i) {
     if (at > directory.size() || directory.size() - at < CentralHeaderSize ||
@@ -153,10 +168,10 @@ std::int64_t FileTimeOfLocal(TZipDateTime local) {
 
 TZipDateTime LocalOfFileTime(std::int64_t seconds) {
   using namespace std::chrono;
-  const auto time = static_cast<std::time_t>(seconds);
-  std::tm fields{};
-  if (!localtime_r(&time, &fields))
+  const std::optional<std::tm> local = LocalCalendarTime(static_cast<std::time_t>(seconds));
+  if (!local)
     return ZipEpoch;
+  const std::tm& fields = *local;
   const year_month_day date{year{fields.tm_year + 1900},
                             month{static_cast<unsigned>(fields.tm_mon + 1)},
                             day{static_cast<unsigned>(fields.tm_mday)}};

@@ -4,13 +4,17 @@
 #include "zip/ZipDosTime.h"
 #include "zip/ZipNames.h"
 
-#include <sys/stat.h>
-
 namespace flightdeck {
 
 namespace {
 
 constexpr std::size_t MaxComment = 255;
+
+// The bits of a Unix mode, as an archive made on Unix keeps them, whatever the host.
+constexpr zip_uint32_t UnixTypeMask = 0170000;
+constexpr zip_uint32_t UnixLinkType = 0120000;
+constexpr zip_uint32_t UnixDirectoryType = 0040000;
+constexpr zip_uint32_t UnixOwnerWrite = 0200;
 
 // The MS-DOS attribute bits of an entry; for one made on Unix without them, taken from its mode.
 TZipAttributes EntryAttributes(zip_t* archive, zip_uint64_t index) {
@@ -19,11 +23,11 @@ TZipAttributes EntryAttributes(zip_t* archive, zip_uint64_t index) {
   if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) != 0)
     return 0;
   auto bits = static_cast<TZipAttributes>(attributes & 0x3F);
-  const mode_t mode = attributes >> 16;
+  const zip_uint32_t mode = attributes >> 16;
   if (bits == 0 && system == ZIP_OPSYS_UNIX && mode != 0) {
-    if (S_ISDIR(mode))
+    if ((mode & UnixTypeMask) == UnixDirectoryType)
       bits |= 0x10;
-    if ((mode & S_IWUSR) == 0)
+    if ((mode & UnixOwnerWrite) == 0)
       bits |= 0x01;
   }
   return bits;
@@ -75,7 +79,7 @@ bool IsSymbolicLink(zip_t* archive, zip_uint64_t index) {
   zip_uint8_t system = 0;
   zip_uint32_t attributes = 0;
   return zip_file_get_external_attributes(archive, index, 0, &system, &attributes) == 0 &&
-         system == ZIP_OPSYS_UNIX && S_ISLNK(attributes >> 16);
+         system == ZIP_OPSYS_UNIX && ((attributes >> 16) & UnixTypeMask) == UnixLinkType;
 }
 
 } // namespace flightdeck

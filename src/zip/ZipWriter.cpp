@@ -2,6 +2,7 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/PathNames.h"
@@ -14,10 +15,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <dirent.h>
 #include <random>
 #include <set>
-#include <sys/stat.h>
 
 namespace flightdeck {
 
@@ -93,28 +92,22 @@ private:
 
   void ListFolder(const std::string& folder, const std::string& pattern, bool recurse,
                   std::vector<TSourceFile>& files) {
-    const std::string host = HostPath(folder.empty() ? "." : folder);
-    std::unique_ptr<DIR, int (*)(DIR*)> directory(opendir(host.c_str()), closedir);
-    if (!directory)
-      return;
-    std::vector<std::string> names;
-    while (const dirent* entry = readdir(directory.get())) {
-      const std::string name = entry->d_name;
-      if (name != "." && name != ".." && (FOptions.Hidden || name.front() != '.'))
-        names.push_back(name);
-    }
+    std::vector<std::string> names = ReadHostFolder(HostPath(folder.empty() ? "." : folder));
+    std::erase_if(names,
+                  [&](const std::string& name) { return !FOptions.Hidden && name.front() == '.'; });
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
       const std::string path = folder + name;
-      struct stat info {};
-      if (lstat(HostPath(path).c_str(), &info) != 0 || S_ISLNK(info.st_mode))
+      const std::string host = HostPath(path);
+      const std::optional<THostFileState> info = HostFileState(host);
+      if (!info || IsHostLink(host))
         continue;
-      if (S_ISDIR(info.st_mode)) {
+      if (info->Directory) {
         if (recurse && FOptions.DirectoryEntries && !FOptions.JunkPaths)
           files.push_back({path + "/", StoredPath(path) + "/"});
         if (recurse)
           ListFolder(path + "/", pattern, true, files);
-      } else if (S_ISREG(info.st_mode) && WildcardMatch(pattern, name)) {
+      } else if (info->Regular && WildcardMatch(pattern, name)) {
         Add(path, files);
       }
     }
@@ -136,10 +129,9 @@ TZipFileStats FileStats(const TSourceFile& file, zip_uint64_t index) {
   TZipFileStats stats;
   stats.FileName = LowerCaseAscii(file.StoredName);
   stats.EntryIndex = static_cast<std::uint32_t>(index);
-  struct stat info {};
-  if (stat(HostPath(file.Path).c_str(), &info) == 0) {
-    stats.OriginalSize = static_cast<std::uint32_t>(info.st_size);
-    stats.DateTime = std::max(ZipEpoch, LocalOfFileTime(info.st_mtime));
+  if (const std::optional<THostFileState> info = HostFileState(HostPath(file.Path))) {
+    stats.OriginalSize = static_cast<std::uint32_t>(info->Size);
+    stats.DateTime = std::max(ZipEpoch, LocalOfFileTime(info->Modified / 1'000'000'000));
   }
   return stats;
 }

@@ -1,0 +1,16 @@
+#include "platform/CalendarTime.h"
+
+namespace flightdeck {
+
+std::optional<std::tm> LocalCalendarTime(std::time_t seconds) {
+  std::tm fields{};
+  if (localtime_s(&fields, &seconds) != 0)
+    return std::nullopt;
+  return fields;
+}
+
+std::time_t SecondsOfUtc(std::tm time) {
+  return _mkgmtime(&time);
+}
+
+} // namespace flightdeck
