@@ -1,14 +1,11 @@
 #include "app/SingleInstance.h"
 
+#include "platform/InstanceAddress.h"
+
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace flightdeck {
 
@@ -16,23 +13,6 @@ namespace {
 
 constexpr int ConnectTimeout = 500; // ms; a running window answers at once
 constexpr int DialogPoll = 200;     // ms between looks whether a dialog is still open
-
-// A folder only this user can enter: it exists or is made now, with mode 0700, and is checked to
-// be a folder of the user's own that nobody else may enter.
-bool IsPrivateFolder(const QString& folder) {
-  const QByteArray path = QFile::encodeName(folder);
-  ::mkdir(path.constData(), 0700);
-  struct stat state {};
-  return ::lstat(path.constData(), &state) == 0 && S_ISDIR(state.st_mode) &&
-         state.st_uid == ::getuid() && (state.st_mode & 077) == 0;
-}
-
-// True when nothing is at `path`, or a socket of this user is.
-bool IsOwnOrFree(const QString& path) {
-  struct stat state {};
-  return ::lstat(QFile::encodeName(path).constData(), &state) != 0 ||
-         (S_ISSOCK(state.st_mode) && state.st_uid == ::getuid());
-}
 
 } // namespace
 
@@ -43,17 +23,11 @@ QString TSingleInstance::PathForThisSession() {
   QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
   if (display.isEmpty())
     display = qEnvironmentVariable("DISPLAY");
-  display.replace(QLatin1Char('/'), QLatin1Char('_'));
-  QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (folder.isEmpty() || !IsPrivateFolder(folder))
-    folder = QDir::tempPath() + QStringLiteral("/flightdeck-") + QString::number(::getuid());
-  if (!IsPrivateFolder(folder))
-    return {};
-  return folder + QStringLiteral("/flightdeck-") + display;
+  return QString::fromStdString(InstanceAddress(display.toStdString()));
 }
 
 bool TSingleInstance::HandOver(const QStringList& arguments) const {
-  if (FPath.isEmpty() || !IsOwnOrFree(FPath))
+  if (FPath.isEmpty() || !IsOwnOrFreeAddress(FPath.toStdString()))
     return false;
   QLocalSocket socket;
   socket.connectToServer(FPath);
@@ -70,7 +44,7 @@ bool TSingleInstance::HandOver(const QStringList& arguments) const {
 
 void TSingleInstance::Listen(std::function<void(const QStringList&)> onArguments) {
   FOnArguments = std::move(onArguments);
-  if (FPath.isEmpty() || !IsOwnOrFree(FPath))
+  if (FPath.isEmpty() || !IsOwnOrFreeAddress(FPath.toStdString()))
     return; // someone else's: this window simply runs on its own
   FServer = new QLocalServer(this);
   FServer->setSocketOptions(QLocalServer::UserAccessOption);

@@ -28,8 +28,8 @@ public:
   // taken by someone else.
   void Listen(std::function<void(const QStringList& arguments)> onArguments);
 
-  // The socket of this user's session on this display: in $XDG_RUNTIME_DIR, else in a folder
-  // of the user's own (mode 0700) in the temporary folder; empty when there is no such folder.
+  // The socket of this user's session on this display (see InstanceAddress); empty when there
+  // is no safe place for one.
   static QString PathForThisSession();
   static constexpr qint64 MaxMessage = 64 << 10; // a longer hand-off is refused
 
