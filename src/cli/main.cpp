@@ -7,6 +7,7 @@
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/PathNames.h"
+#include "platform/ProgramArguments.h"
 #include "platform/Windows1252.h"
 
 #include <algorithm>
@@ -146,5 +147,5 @@ int RunWords(const std::vector<std::string>& words) {
 } // namespace
 
 int main(int argc, char** argv) {
-  return Flushed(RunWords(std::vector<std::string>(argv + 1, argv + argc)));
+  return Flushed(RunWords(ProgramArguments(argc, argv)));
 }
