@@ -10,7 +10,7 @@ wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 source=$(cd "$(dirname "$0")/../../examples/demo-game" && pwd)
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
-export WINEDEBUG=-all WINEPREFIX="${WINEPREFIX:-$root/wine-prefix}"
+export WINEDEBUG=-all WINEPREFIX="${WINEPREFIX:-$root/wine-prefix}" XDG_DATA_HOME="$root/data"
 fail() { echo "compare-cli: $*" >&2; exit 1; }
 on_windows() { "$wine" "$windows" "$@"; }
 # A path as Wine shows the Linux file system.
