@@ -1,5 +1,6 @@
 // The marks of the check's findings on the tree's entries, and going to a finding's entry.
 
+#include "app/FindingWords.h"
 #include "app/ListText.h"
 #include "app/ProblemsDialog.h"
 #include "app/TixoFlightdeckForm.h"
@@ -39,7 +40,7 @@ QString TixoFlightdeckForm::MarkFindings(const QList<QTreeWidgetItem*>& roots) {
                                       SeverityIcon(TSeverity::Note)};
   QStringList listFindings;
   for (const TFinding& finding : findings) {
-    const QString text = FromList(FindingText(finding));
+    const QString text = FindingWords(finding);
     if (finding.Entry < 0 || finding.Entry >= static_cast<int>(nodes.size())) {
       listFindings << text;
       continue;
@@ -75,7 +76,7 @@ void TixoFlightdeckForm::ShowFinding(const TFinding& finding) {
     FMissionView->setCurrentItem(item);
     FMissionView->scrollToItem(item);
   } else {
-    ApplicationHint(FromList(FindingText(finding)));
+    ApplicationHint(FindingWords(finding));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/ProblemCommands.h"
 
+#include "app/FindingWords.h"
 #include "app/ListText.h"
 #include "app/ProblemsDialog.h"
 #include "services/CatalogueFixes.h"
@@ -21,7 +22,7 @@ TProblemLine LineOf(const TFinding& finding) {
   line.Severity = SeverityOf(finding.Problem);
   line.Place = FromList(finding.List) +
                (finding.Entry >= 0 ? QStringLiteral(": ") + FromList(finding.Label) : QString());
-  line.Text = FromList(FindingText(finding));
+  line.Text = FindingWords(finding);
   if (const std::optional<TFix> fix = FixFor(finding.Problem))
     line.Fix = FixCaption(*fix);
   return line;
