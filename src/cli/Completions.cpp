@@ -38,11 +38,18 @@ std::vector<std::string_view> OptionsOf(const TCommand& command) {
   return options;
 }
 
-std::string BashScript() {
-  std::string options;
+// One case line per command that sets a shell variable to its options:
+// `open` NAME `assign` OPTIONS `close`.
+std::string OptionCases(std::string_view open, std::string_view assign, std::string_view close) {
+  std::string cases;
   for (const TCommand& command : Commands())
-    options += "    " + std::string(command.Name) + ") options=\"" +
-               Joined(OptionsOf(command), " ") + "\" ;;\n";
+    cases += std::string(open) + std::string(command.Name) + std::string(assign) +
+             Joined(OptionsOf(command), " ") + std::string(close);
+  return cases;
+}
+
+std::string BashScript() {
+  const std::string options = OptionCases("    ", ") options=\"", "\" ;;\n");
   return "# bash completion for flightdeck-cli\n"
          "_flightdeck_cli() {\n"
          "  local cur=${COMP_WORDS[COMP_CWORD]} options=\"\"\n"
@@ -79,8 +86,8 @@ std::string BashScript() {
 std::string ZshScript() {
   std::string options;
   for (const TCommand& command : Commands())
-    options += "  (" + std::string(command.Name) + ") command_options=(" + Joined(OptionsOf(command), " ") +
-               ") ;;\n";
+    options += "  (" + std::string(command.Name) + ") command_options=(" +
+               Joined(OptionsOf(command), " ") + ") ;;\n";
   return "#compdef flightdeck-cli\n"
          "# zsh completion for flightdeck-cli\n"
          "local -a command_options\n"

@@ -174,8 +174,8 @@ std::vector<TFinding> TCatalogueCheck::Run() {
       Add(TProblem::UnlistedMissionFile, std::move(name));
     std::sort(FUnlistable[folder].begin(), FUnlistable[folder].end());
     for (const std::string& name : FUnlistable[folder]) {
+      FAt.HostName = name;
       Add(TProblem::UnlistableName, Utf8ToWindows1252(name));
-      FFindings.back().HostName = name;
     }
   }
   return std::move(FFindings);

@@ -220,9 +220,10 @@ void AssignFreeBattleFiles(const TXvTListFile& list, std::vector<TPackageItem>& 
       const std::string base =
           plain ? item.FileName.substr(0, item.FileName.size() - extension.size())
                 : BattleFileBase(item.NeutralTitle);
+      // A plain name is taken already; a name made from the title is tried bare first.
       int& suffix = nextSuffix.emplace(LowerCaseAscii(base), plain ? 2 : 1).first->second;
-      std::string name = plain ? "" : base + extension;
-      while (name.empty() || taken(name))
+      std::string name = base + extension;
+      while (taken(name))
         name = base + "_" + std::to_string(suffix++) + extension;
       notes.push_back("The battle file " + Quoted(item.FileName) + " of " +
                       Quoted(item.NeutralTitle) +
