@@ -29,7 +29,10 @@ grep -q '<glob pattern="\*.ixo"/>' "$usr/share/mime/packages/flightdeck.xml"
 deb=$(ls "$root"/deb/flightdeck_*.deb)
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/flightdeck ./usr/bin/flightdeck-cli ./usr/share/applications/flightdeck.desktop \
-    ./usr/share/metainfo/io.github.flightdeck.Flightdeck.metainfo.xml; do
+    ./usr/share/metainfo/io.github.flightdeck.Flightdeck.metainfo.xml \
+    ./usr/share/bash-completion/completions/flightdeck-cli \
+    ./usr/share/zsh/vendor-completions/_flightdeck-cli \
+    ./usr/share/fish/vendor_completions.d/flightdeck-cli.fish; do
   echo "$contents" | grep -q " $path\$" || { echo "not in the package: $path" >&2; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
