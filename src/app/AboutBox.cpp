@@ -27,7 +27,8 @@ const char* const ReadmeText = "How to use Flightdeck (README)";
 const char* const DemoGameText = "The demo game to try it on";
 
 // The first of `candidates` (relative to the program's folder, or absolute) that exists: the
-// README and the demo game lie under share/ when installed, and in the source tree of a build.
+// README and the demo game lie under share/ when installed on Linux, beside the program on
+// Windows, and in the source tree of a build.
 QString Beside(std::initializer_list<const char*> candidates) {
   const QDir program(QCoreApplication::applicationDirPath());
   for (const char* candidate : candidates) {
@@ -118,11 +119,11 @@ TixoAboutBox::TixoAboutBox(QWidget* parent) : QDialog(parent) {
   layout->addWidget(new QLabel(QString::fromUtf8(Description), this), 2, 1);
   layout->addWidget(new QLabel(QString::fromUtf8(Publisher), this), 3, 1);
   layout->addWidget(new QLabel(QString::fromUtf8(Copyright), this), 4, 1);
-  layout->addWidget(
-      LinkLabel(Beside({"../share/doc/flightdeck/README.md", FLIGHTDECK_SOURCE_TREE "/README.md"}),
-                ReadmeText, this),
-      5, 1);
-  layout->addWidget(LinkLabel(Beside({"../share/flightdeck/demo-game",
+  layout->addWidget(LinkLabel(Beside({"../share/doc/flightdeck/README.md", "README.md",
+                                      FLIGHTDECK_SOURCE_TREE "/README.md"}),
+                              ReadmeText, this),
+                    5, 1);
+  layout->addWidget(LinkLabel(Beside({"../share/flightdeck/demo-game", "demo-game",
                                       FLIGHTDECK_SOURCE_TREE "/examples/demo-game"}),
                               DemoGameText, this),
                     6, 1);

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/TixoFlightdeckForm.h"
+#include "widgets/PathText.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -36,9 +37,9 @@ void TixoFlightdeckForm::OpenFiles(const QStringList& paths, QTreeWidgetItem* ta
     if (!FMissionCommandsEnabled)
       return;
     if (IsPackFile(path))
-      InstallPackFile(path.toStdString());
+      InstallPackFile(ProgramPath(path));
     else if (IsMissionFile(path))
-      InstallMissionFile(path.toStdString());
+      InstallMissionFile(ProgramPath(path));
   }
 }
 

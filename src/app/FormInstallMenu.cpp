@@ -6,6 +6,7 @@
 #include "app/TixoFlightdeckForm.h"
 #include "platform/FileSystem.h"
 #include "platform/PathNames.h"
+#include "widgets/PathText.h"
 
 #include "widgets/BevelPanel.h"
 #include <QLineEdit>
@@ -22,7 +23,7 @@ void TixoFlightdeckForm::mInstallPackClick() {
   OpenDialog = {OnDiskFolder(CategoryDirectory()),
                 QStringLiteral("Select an Ixo Mission Pack to Install..."), PackFilter,
                 QStringLiteral("ixo"), true};
-  InstallPackFile(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString());
+  InstallPackFile(ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog)));
 }
 
 void TixoFlightdeckForm::mnuBuildPakClick() {
@@ -32,7 +33,7 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
   OpenDialog = {OnDiskFolder(CategoryDirectory()), QStringLiteral("Save Package As..."), PackFilter,
                 QStringLiteral("ixo"), false};
   const QString written =
-      FPacks->Build(selected->Node(), FEnvironment.Prompts->OpenFile(OpenDialog).toStdString(),
+      FPacks->Build(selected->Node(), ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog)),
                     FMissionType, FGender);
   if (!written.isEmpty())
     ApplicationHint(written);
@@ -43,7 +44,7 @@ void TixoFlightdeckForm::mInstallMissionClick() {
       OnDiskFolder(MissionDirectory()), QStringLiteral("Select a TIE Mission File to Install..."),
       QStringLiteral("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"),
       QStringLiteral("tie"), true};
-  InstallMissionFile(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString());
+  InstallMissionFile(ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog)));
 }
 
 void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {

@@ -10,6 +10,7 @@
 #include "services/GameFinder.h"
 #include "services/GamePlaces.h"
 #include "widgets/FolderBrowseDlg.h"
+#include "widgets/PathText.h"
 
 #include "widgets/BevelPanel.h"
 #include "widgets/FlatSpeedButton.h"
@@ -65,7 +66,7 @@ TixoFlightdeckForm::~TixoFlightdeckForm() {
 }
 
 void TixoFlightdeckForm::FormCreate() {
-  FIniFileName = FEnvironment.SettingsFileName.toStdString();
+  FIniFileName = ProgramPath(FEnvironment.SettingsFileName);
   const TProfileFile settings(FIniFileName);
   PlaceWindow(settings.ReadInteger(Section, "Left", 0), settings.ReadInteger(Section, "Top", 0),
               settings.ReadInteger(Section, "Height", MinimumHeight));
@@ -159,10 +160,10 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
   for (const TFoundGame& game : GamesFound())
     places.push_back(
         {QStringLiteral("Game found (") + QString::fromStdString(game.Source) + QLatin1Char(')'),
-         QString::fromStdString(game.Path)});
-  for (const TGamePlace& place : GamePlaces(FEnvironment.HomeFolder.toStdString(),
-                                            qEnvironmentVariable("WINEPREFIX").toStdString()))
-    places.push_back({QString::fromStdString(place.Label), QString::fromStdString(place.Folder)});
+         PathText(game.Path)});
+  for (const TGamePlace& place : GamePlaces(ProgramPath(FEnvironment.HomeFolder),
+                                            ProgramPath(qEnvironmentVariable("WINEPREFIX"))))
+    places.push_back({QString::fromStdString(place.Label), PathText(place.Folder)});
   BrowseDirDialog->SetPlaces(std::move(places));
   BrowseDirDialog->SetCaption(QStringLiteral("Browse..."));
   BrowseDirDialog->SetStatusText(
@@ -170,7 +171,7 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
   if (!FEnvironment.Prompts->ExecuteFolderDialog(*BrowseDirDialog))
     return;
   // Kept as chosen: the lookup finds the game's folders in any case.
-  OpenGameDirectory(BrowseDirDialog->Selection().toStdString());
+  OpenGameDirectory(ProgramPath(BrowseDirDialog->Selection()));
 }
 
 void TixoFlightdeckForm::OpenGameDirectory(const std::string& path) {
@@ -199,8 +200,8 @@ void TixoFlightdeckForm::UseXvTDirectory(const std::string& path) {
 }
 
 std::vector<TFoundGame> TixoFlightdeckForm::GamesFound() const {
-  return FindGames(FEnvironment.HomeFolder.toStdString(),
-                   qEnvironmentVariable("WINEPREFIX").toStdString());
+  return FindGames(ProgramPath(FEnvironment.HomeFolder),
+                   ProgramPath(qEnvironmentVariable("WINEPREFIX")));
 }
 
 void TixoFlightdeckForm::ShowMissionType(TMissionType type) {

@@ -6,6 +6,7 @@
 #include "app/MissionView.h"
 #include "app/TixoFlightdeckForm.h"
 #include "platform/PathNames.h"
+#include "widgets/PathText.h"
 
 #include <QLineEdit>
 
@@ -33,9 +34,8 @@ void TixoFlightdeckForm::mnuAddBattleClick() {
       QStringLiteral("Specify a New List File to store Mission References in..."),
       QStringLiteral("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
       QStringLiteral("lst"), false};
-  TMissionNode* added =
-      FEdits->AddBattle(SelectedTreeNode(),
-                        ExtractFileName(FEnvironment.Prompts->OpenFile(OpenDialog).toStdString()));
+  TMissionNode* added = FEdits->AddBattle(
+      SelectedTreeNode(), ExtractFileName(ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog))));
   if (!added)
     return;
   TMissionTreeItem* item = MakeItem(*added);

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/TixoFlightdeckForm.h"
 #include "services/GameFinder.h"
+#include "widgets/PathText.h"
 
 #include <QPointer>
 #include <QThreadPool>
@@ -27,8 +28,8 @@ void TixoFlightdeckForm::OfferGamesFound(std::function<void()> then) {
   // The pool waits for its tasks before the application goes; a window gone by then is told
   // nothing.
   QThreadPool::globalInstance()->start([form = QPointer<TixoFlightdeckForm>(this), placeholder,
-                                        home = FEnvironment.HomeFolder.toStdString(),
-                                        prefix = qEnvironmentVariable("WINEPREFIX").toStdString()] {
+                                        home = ProgramPath(FEnvironment.HomeFolder),
+                                        prefix = ProgramPath(qEnvironmentVariable("WINEPREFIX"))] {
     std::vector<TFoundGame> games = FindGames(home, prefix);
     QMetaObject::invokeMethod(
         TixoApplication::Instance(),
@@ -62,8 +63,8 @@ void TixoFlightdeckForm::OfferGames(const std::vector<TFoundGame>& games) {
   }
   QStringList choices;
   for (const TFoundGame& game : games)
-    choices << QString::fromStdString(game.Path) + QStringLiteral("  (") +
-                   QString::fromStdString(game.Source) + QLatin1Char(')');
+    choices << PathText(game.Path) + QStringLiteral("  (") + QString::fromStdString(game.Source) +
+                   QLatin1Char(')');
   const int chosen = FEnvironment.Prompts->ChooseGame(choices);
   if (chosen >= 0 && chosen < static_cast<int>(games.size()))
     UseXvTDirectory(games[static_cast<std::size_t>(chosen)].Path);

@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/ListText.h"
 #include "journal/Session.h"
+#include "widgets/PathText.h"
 
 #include "lists/MissionTypes.h"
 #include "platform/PathNames.h"
@@ -59,8 +60,8 @@ QString ListOf(const THistoryEntry& entry) {
         return IsListFileName(ExtractFileName(file.Path));
       });
   if (list != entry.Files.end())
-    return QString::fromStdString(list->Path);
-  return entry.Files.empty() ? QString() : QString::fromStdString(entry.Files.front().Path);
+    return PathText(list->Path);
+  return entry.Files.empty() ? QString() : PathText(entry.Files.front().Path);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/PathNames.h"
+#include "widgets/PathText.h"
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -123,7 +124,7 @@ void TListController::CheckFilesOnDisk() {
   for (const TFileRead& read : FDocument->FilesRead()) {
     const std::string host = HostPath(read.Path);
     if (HostFileDigest(host) != read.Digest) {
-      ReadAgain(QString::fromStdString(history.PathInGame(host)) +
+      ReadAgain(PathText(history.PathInGame(host)) +
                 QStringLiteral(" changed on disk; shown again"));
       return;
     }
@@ -139,9 +140,9 @@ void TListController::WatchFiles() {
   // Files are replaced by renaming, which their folders report; a list written in place
   // reports itself (battle files, as many as a list has battles, are left to their folder); the
   // history's folder tells of commands of the command line.
-  QStringList paths{QString::fromStdString(TGameHistory(FGame).Folder())};
+  QStringList paths{PathText(TGameHistory(FGame).Folder())};
   for (const TFileRead& read : FDocument->FilesRead()) {
-    const QFileInfo file(QString::fromStdString(HostPath(read.Path)));
+    const QFileInfo file(PathText(HostPath(read.Path)));
     paths << file.absolutePath();
     if (file.exists() && IsListFileName(ExtractFileName(read.Path)))
       paths << file.absoluteFilePath();

@@ -8,6 +8,7 @@
 #include "lists/MissionTree.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
+#include "widgets/PathText.h"
 
 #include "widgets/BevelPanel.h"
 #include "widgets/FlatSpeedButton.h"
@@ -92,7 +93,7 @@ std::string TixoFlightdeckForm::MissionDirectory() const {
 }
 
 QString TixoFlightdeckForm::OnDiskFolder(const std::string& folder) const {
-  QString path = QString::fromStdString(HostPath(folder));
+  QString path = PathText(HostPath(folder));
   while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
     path.chop(1);
   return path;

@@ -11,6 +11,7 @@
 #include "platform/PathNames.h"
 #include "services/PackBuild.h"
 #include "services/PackInstall.h"
+#include "widgets/PathText.h"
 
 #include <set>
 
@@ -34,7 +35,7 @@ void TPackCommands::Install(const std::string& chosen, TMissionType type, TGende
   {
     const TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Reading the pack..."), 0);
     if (FZip.ListFiles() != 0 && FListing.empty()) {
-      FPrompts.Tell(QStringLiteral("The pack \"") + QString::fromStdString(chosen) +
+      FPrompts.Tell(QStringLiteral("The pack \"") + PathText(chosen) +
                     QStringLiteral("\" cannot be read: ") +
                     QString::fromStdString(FZip.LastError()));
       return;
@@ -88,7 +89,7 @@ bool TPackCommands::ConfirmPlan(const std::string& chosen, const TPackPlan& plan
   for (const TPlannedFile& file : plan.Files)
     lines << (file.Replaces ? QStringLiteral("Replaces ") : QStringLiteral("Adds ")) +
                  QString::fromStdString(file.File);
-  return FPrompts.ConfirmPackPlan(QString::fromStdString(ExtractFileName(chosen)), lines);
+  return FPrompts.ConfirmPackPlan(PathText(ExtractFileName(chosen)), lines);
 }
 
 bool TPackCommands::ConfirmGroupsAgain(const std::vector<TPackageItem>& items, TGender side) {
@@ -111,10 +112,9 @@ QString TPackCommands::Build(const TMissionNode& branch, const std::string& chos
   if (chosen.empty())
     return {};
   const std::string archive = WithPackExtension(chosen);
-  if (FileExists(archive) &&
-      !FPrompts.Ask(QStringLiteral("Confirm"),
-                    QStringLiteral("The pack \"") + QString::fromStdString(archive) +
-                        QStringLiteral("\" already exists. Replace it?")))
+  if (FileExists(archive) && !FPrompts.Ask(QStringLiteral("Confirm"),
+                                           QStringLiteral("The pack \"") + PathText(archive) +
+                                               QStringLiteral("\" already exists. Replace it?")))
     return {};
 
   FreePackageItems(FItems);
@@ -138,7 +138,7 @@ QString TPackCommands::Build(const TMissionNode& branch, const std::string& chos
   for (const TPackageItem& item : FItems)
     if (IsMission(item.Kind))
       missions.insert(LowerCaseAscii(item.FileName));
-  return QStringLiteral("Pack written: ") + QString::fromStdString(ExtractFileName(archive)) +
+  return QStringLiteral("Pack written: ") + PathText(ExtractFileName(archive)) +
          QStringLiteral(", ") + QString::number(missions.size()) +
          (missions.size() == 1 ? QStringLiteral(" mission") : QStringLiteral(" missions"));
 }

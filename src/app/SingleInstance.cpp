@@ -1,6 +1,7 @@
 #include "app/SingleInstance.h"
 
 #include "platform/InstanceAddress.h"
+#include "widgets/PathText.h"
 
 #include <QApplication>
 #include <QLocalServer>
@@ -23,11 +24,11 @@ QString TSingleInstance::PathForThisSession() {
   QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
   if (display.isEmpty())
     display = qEnvironmentVariable("DISPLAY");
-  return QString::fromStdString(InstanceAddress(display.toStdString()));
+  return PathText(InstanceAddress(display.toStdString()));
 }
 
 bool TSingleInstance::HandOver(const QStringList& arguments) const {
-  if (FPath.isEmpty() || !IsOwnOrFreeAddress(FPath.toStdString()))
+  if (FPath.isEmpty() || !IsOwnOrFreeAddress(ProgramPath(FPath)))
     return false;
   QLocalSocket socket;
   socket.connectToServer(FPath);
@@ -44,7 +45,7 @@ bool TSingleInstance::HandOver(const QStringList& arguments) const {
 
 void TSingleInstance::Listen(std::function<void(const QStringList&)> onArguments) {
   FOnArguments = std::move(onArguments);
-  if (FPath.isEmpty() || !IsOwnOrFreeAddress(FPath.toStdString()))
+  if (FPath.isEmpty() || !IsOwnOrFreeAddress(ProgramPath(FPath)))
     return; // someone else's: this window simply runs on its own
   FServer = new QLocalServer(this);
   FServer->setSocketOptions(QLocalServer::UserAccessOption);

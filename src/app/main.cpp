@@ -5,6 +5,7 @@
 #include "app/SingleInstance.h"
 #include "app/TixoFlightdeckForm.h"
 #include "services/GameFinder.h"
+#include "widgets/PathText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,7 +58,7 @@ struct TStartRequest {
   void CarryOut(TixoFlightdeckForm& form) const {
     TixoApplication::Instance()->RunGuarded([&] {
       if (!Game.isEmpty())
-        form.OpenGameDirectory(Game.toStdString());
+        form.OpenGameDirectory(ProgramPath(Game));
       form.OfferGamesFound([&form, files = Files] { form.OpenFiles(files); });
     });
   }

@@ -149,7 +149,8 @@ void TBevelPanel::paintEvent(QPaintEvent*) {
     // A caption too long for the panel ends in "..."; the whole of it is the tooltip.
     const QFontMetrics metrics = fontMetrics();
     const QString shown = FitStatusText(
-        FCaption, r.width() - 2, [&](const QString& text) { return metrics.horizontalAdvance(text); },
+        FCaption, r.width() - 2,
+        [&](const QString& text) { return metrics.horizontalAdvance(text); },
         [](const QString&) { return false; }, QLatin1Char('/'));
     setToolTip(shown == FCaption ? QString() : FCaption);
     painter.drawText(r, static_cast<int>(FAlignment | Qt::AlignVCenter | Qt::TextExpandTabs),

@@ -1,6 +1,7 @@
 #include "widgets/FolderBrowseDlg.h"
 
 #include "platform/FileSystem.h"
+#include "widgets/PathText.h"
 #include "widgets/StatusTextFit.h"
 
 #include <QComboBox>
@@ -23,7 +24,7 @@ namespace flightdeck {
 namespace {
 
 bool IsFolder(const QString& path) {
-  return DirectoryExists(QDir::toNativeSeparators(path).toStdString());
+  return DirectoryExists(ProgramPath(QDir::toNativeSeparators(path)));
 }
 
 bool EndsWithSeparator(const QString& path) {

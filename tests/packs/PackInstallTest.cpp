@@ -108,6 +108,9 @@ TEST_F(PackInstall, UnsafeNamesAreDroppedOrRenamedAndMissingMissionsInstallNothi
 }
 
 TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
+#ifdef _WIN32
+  GTEST_SKIP() << "its pack is made with zip from two files spelled alike, which Windows lacks";
+#endif
   const fs::path game = FTemp.Path() / "game";
   test::WriteBytes(game / "battle" / "mission.lst",
                    CrLf({"//", "[Old]", "//", "0", "skyfall1.lst", "Old Battle"}));

@@ -9,7 +9,8 @@ struct TCommandResult {
   std::string Output; // standard output and error together
 };
 
-// Runs a shell command and waits for it.
+// Runs a shell command and waits for it. Windows has no POSIX shell: there the command may only
+// be words, quoted as the shell quotes them, and the first names the program.
 TCommandResult RunCommand(const std::string& command);
 
 // Quotes `text` for the shell.

@@ -62,10 +62,8 @@ protected:
   // dark.ixo beside the game: a war of one battle with three operations (BattlePackScript);
   // its path.
   QString MakeDarkPack() const {
-    MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", BattlePackScript()},
-                                          {"d1.tie", "1"},
-                                          {"d2.tie", "2"},
-                                          {"d3.tie", "3"}});
+    MakePack(FTemp->Path() / "dark.ixo",
+             {{"dark.mcl", BattlePackScript()}, {"d1.tie", "1"}, {"d2.tie", "2"}, {"d3.tie", "3"}});
     return QString::fromStdString((FTemp->Path() / "dark.ixo").string());
   }
 

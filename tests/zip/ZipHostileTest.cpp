@@ -147,6 +147,9 @@ TEST_F(ZipHostile, DamagedArchivesFailAndLeaveNoPartialFile) {
 }
 
 TEST_F(ZipHostile, OversizedEntriesAreRefusedBeforeAnythingIsWritten) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the archive is made with Python, which Windows lacks";
+#endif
   const test::TCommandResult made = test::RunCommand(
       "python3 -c 'import sys, zipfile\nwith zipfile.ZipFile(sys.argv[1], \"w\", "
       "zipfile.ZIP_DEFLATED) as z:\n"

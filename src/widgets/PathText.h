@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace flightdeck {
+
+// The window's only crossings between its text and a program path. Program paths are UTF-8 on
+// every host; the platform layer hands Windows their UTF-16 spelling.
+inline std::string ProgramPath(const QString& text) {
+  return text.toStdString();
+}
+inline QString PathText(const std::string& path) {
+  return QString::fromStdString(path);
+}
+
+} // namespace flightdeck
