@@ -225,7 +225,7 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
   EXPECT_EQ(ReadBytes(FTemp.Path() / "Deep.ixo"), "old pack");
   test::WriteBytes(FTemp.Path() / "game" / "combat" / "ds3.tie", "ds3.tie");
   SetIoFaultPlan([](TIoStep step, const std::string& path) {
-    return step == TIoStep::OpenForReading && path.ends_with("ds1.tie") ? EACCES : 0;
+    return step == TIoStep::OpenForReading && path.ends_with("ds1.tie") ? test::AccessDenied : 0;
   });
   const std::string unreadable =
       BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()).Error();

@@ -59,11 +59,14 @@ TEST_F(PartialFailure, AFailureAnywhereInAnInstallLeavesTheWholeGameAsItWas) {
   const TCase cases[] = {
       {"disk full writing the last Combat list",
        [&](TIoStep step, const std::string& path) {
-         return step == TIoStep::Write && endsWith(path, "combat/imperial.lst") ? ENOSPC : 0;
+         return step == TIoStep::Write && endsWith(path, "combat/imperial.lst") ? test::DiskFull
+                                                                                : 0;
        }},
       {"access denied creating the battle file",
        [&](TIoStep step, const std::string& path) {
-         return step == TIoStep::Create && path.find("/battle/") != std::string::npos ? EACCES : 0;
+         return step == TIoStep::Create && path.find("/battle/") != std::string::npos
+                    ? test::AccessDenied
+                    : 0;
        }},
       {"a list that cannot be read",
        [&](TIoStep step, const std::string& path) {
@@ -71,7 +74,7 @@ TEST_F(PartialFailure, AFailureAnywhereInAnInstallLeavesTheWholeGameAsItWas) {
        }},
       {"disk full copying the second mission",
        [&](TIoStep step, const std::string& path) {
-         return step == TIoStep::Write && endsWith(path, "combat/d2.tie") ? ENOSPC : 0;
+         return step == TIoStep::Write && endsWith(path, "combat/d2.tie") ? test::DiskFull : 0;
        }},
   };
   const std::string before = test::Snapshot(FTemp.Path() / "Game");
@@ -100,8 +103,9 @@ TEST_F(PartialFailure, ASingleMissionInstallIsWholeOrNothingToo) {
   test::WriteBytes(FTemp.Path() / "new.tie", "new mission");
   const std::string before = test::Snapshot(FTemp.Path() / "Game");
   SetIoFaultPlan([](TIoStep step, const std::string& path) {
-    return step == TIoStep::Write && path.find("battle/mission.lst") != std::string::npos ? ENOSPC
-                                                                                          : 0;
+    return step == TIoStep::Write && path.find("battle/mission.lst") != std::string::npos
+               ? test::DiskFull
+               : 0;
   });
   TMissionTree tree(FGame, mtBattles, gnNeutral);
   tree.Load();

@@ -51,7 +51,8 @@ TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
                  CrLf({"1", "basic2.tie", "After the End"}));
   WriteBytes(root / "Train" / "imperial.lst", CrLf({"//", "[Locked]", "//"}));
   SetIoFaultPlan([](TIoStep step, const std::string& path) {
-    return step == TIoStep::OpenForReading && path.ends_with("imperial.lst") ? EACCES : 0;
+    return step == TIoStep::OpenForReading && path.ends_with("imperial.lst") ? test::AccessDenied
+                                                                             : 0;
   });
   std::vector<std::string> found;
   for (const TFinding& finding : CheckCatalogue(game))

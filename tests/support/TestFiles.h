@@ -7,6 +7,16 @@
 
 namespace flightdeck::test {
 
+// The host's error numbers for a refused file and a full disk, for fault plans: errno values
+// here, GetLastError's codes on Windows.
+#ifdef _WIN32
+constexpr int AccessDenied = 5;
+constexpr int DiskFull = 112;
+#else
+constexpr int AccessDenied = 13; // EACCES
+constexpr int DiskFull = 28;     // ENOSPC
+#endif
+
 // A fresh directory below the system's temporary folder, removed with everything in it.
 class TTempDir {
 public:

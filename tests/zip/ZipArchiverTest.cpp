@@ -126,20 +126,40 @@ TEST(ZipArchiver, EveryOperationLeavesNothingQueued) {
   EXPECT_FALSE(archiver.AbortRequested());
 }
 
+// The zone local times are taken in; "" for the system's own.
+void SetTimeZone(const std::string& zone) {
+#ifdef _WIN32
+  _putenv_s("TZ", zone.c_str());
+  _tzset();
+#else
+  if (zone.empty())
+    unsetenv("TZ");
+  else
+    setenv("TZ", zone.c_str(), 1);
+  tzset();
+#endif
+}
+
+// A name with a pattern character; Windows names cannot hold "*", so there "[" alone.
+#ifdef _WIN32
+const char* const Star = "[2].tie";
+#else
+const char* const Star = "x*.tie";
+#endif
+
 TEST(ZipArchiver, NamesStayLiteralTimesStayLocalAndHandlerErrorsPassThrough) {
   test::TTempDir temp;
   // Entries store the local time of the machine: in a zone far from UTC an extracted file still
   // gets the time the original had.
   const char* zone = std::getenv("TZ");
   const std::string savedZone = zone ? zone : "";
-  setenv("TZ", "EST5", 1);
-  tzset();
+  SetTimeZone("EST5");
   using TFileClock = std::filesystem::file_time_type::clock;
   const auto now = std::chrono::floor<std::chrono::seconds>(TFileClock::now());
   const auto stamp = now - std::chrono::seconds(now.time_since_epoch().count() % 2);
   TZipArchiver archiver = FormArchiver();
   archiver.ZipFileName = (temp.Path() / "-pack.zip").string();
-  for (const char* name : {"[1].tie", "1.tie", "-d", "x*.tie"}) {
+  for (const char* name : {"[1].tie", "1.tie", "-d", Star}) {
     test::WriteBytes(temp.Path() / name, name);
     std::filesystem::last_write_time(temp.Path() / name, stamp);
     archiver.FilesToProcess.push_back((temp.Path() / name).string());
@@ -151,14 +171,11 @@ TEST(ZipArchiver, NamesStayLiteralTimesStayLocalAndHandlerErrorsPassThrough) {
   const std::string target = (temp.Path() / "out").string();
   archiver.ExtractDirectory = target;
   archiver.FilesToProcess = {ZipLiteralPattern("[1].tie"), ZipLiteralPattern("-d"),
-                             ZipLiteralPattern("x*.tie")};
+                             ZipLiteralPattern(Star)};
   EXPECT_EQ(archiver.ExtractFiles(0), 0) << archiver.LastError();
-  EXPECT_EQ(test::ListDirectory(target), "-d [1].tie x*.tie");
+  EXPECT_EQ(test::ListDirectory(target), "-d [1].tie " + std::string(Star));
   EXPECT_EQ(std::filesystem::last_write_time(temp.Path() / "out" / "-d"), stamp);
-  setenv("TZ", savedZone.c_str(), 1);
-  if (savedZone.empty())
-    unsetenv("TZ");
-  tzset();
+  SetTimeZone(savedZone);
 
   archiver.OnExtracting = [](TZipArchiver&, const TZipFileStats&) { throw EInOutError(ENOSPC); };
   archiver.FilesToProcess = {"1.tie"};
@@ -223,7 +240,7 @@ TEST(ZipArchiver, EveryPropertyAndEventTakesEffectOrIsRefused) {
   archiver.ExtractFiles(0);
   // Event names are in lower case.
   const std::string stored =
-      LowerCaseAscii((temp.Path() / "in" / "sub").relative_path().string() + "/");
+      LowerCaseAscii((temp.Path() / "in" / "sub").relative_path().generic_string() + "/");
   EXPECT_EQ(seen,
             (std::vector<std::string>{"adding " + stored + "a.tie", "status " + stored + "a.tie",
                                       "deleting a.tie", "listing " + stored + " ()",
