@@ -23,6 +23,8 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Flightdeck)
 set(CPACK_PACKAGE_EXECUTABLES flightdeck Flightdeck)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# A 64-bit installer, like the programs: it runs where 32-bit programs cannot.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_DISPLAY_NAME Flightdeck)
 set(CPACK_NSIS_PACKAGE_NAME Flightdeck)
 set(CPACK_NSIS_INSTALLED_ICON_NAME flightdeck.exe)

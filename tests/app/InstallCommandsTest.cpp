@@ -277,6 +277,7 @@ private slots:
     QCOMPARE(received,
              (QList<QStringList>{{QStringLiteral("/a.txt")}, {QStringLiteral("/b.txt")}}));
 
+#ifndef _WIN32 // there the address is a pipe of the user's own session
     // A name taken by another user's socket: nothing is handed to it, and it stays.
     QLocalServer foreign;
     const QString taken = QString::fromStdString((runtime / "taken").string());
@@ -286,6 +287,7 @@ private slots:
       TSingleInstance(taken).Listen([](const QStringList&) {});
       QVERIFY(fs::exists(runtime / "taken"));
     }
+#endif
   }
 };
 

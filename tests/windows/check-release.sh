@@ -8,6 +8,7 @@ set -eu
 build=$1
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 export WINEDEBUG=-all WINEPREFIX="$root/wine-prefix"
@@ -35,8 +36,8 @@ query .ixo | grep -q 'Flightdeck.Pack' || fail ".ixo is not associated"
 query 'Flightdeck.Pack\shell\open\command' |
   grep -qF '"C:\Program Files\Flightdeck\flightdeck.exe" "%1"' || fail ".ixo does not open the window"
 
-# The uninstaller runs in place (_?=), so that Wine waits for it.
-"$wine" "$installed/Uninstall.exe" /S '_?=C:\Program Files\Flightdeck'
+"$wine" "$installed/Uninstall.exe" /S
+"$wineserver" -w # the uninstaller goes on in a copy of itself
 [ ! -e "$installed/flightdeck.exe" ] || fail "the uninstaller left the window"
 query .ixo | grep -q 'Flightdeck.Pack' && fail "the uninstaller left the association"
 echo "the Windows zip and installer work under Wine"
