@@ -246,7 +246,7 @@ void TixoFlightdeckForm::ChangeRecorded() {
 
 void TixoFlightdeckForm::SetXvTPathHint() {
   // Only this button shows a tooltip: the game directory.
-  XvTPathBtn->setToolTip(FXvTPath.empty() ? QString() : OnDiskFolder(FXvTPath) + QLatin1Char('/'));
+  XvTPathBtn->setToolTip(FXvTPath.empty() ? QString() : OnDiskFolder(FXvTPath) + QDir::separator());
   XvTPathBtn->setStatusTip(QStringLiteral("Set your XvT Directory"));
 }
 

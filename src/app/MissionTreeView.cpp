@@ -94,7 +94,7 @@ std::string TixoFlightdeckForm::MissionDirectory() const {
 
 QString TixoFlightdeckForm::OnDiskFolder(const std::string& folder) const {
   QString path = PathText(HostPath(folder));
-  while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+  while (path.size() > 1 && path.endsWith(QDir::separator()))
     path.chop(1);
   return path;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 
 #include <string>
@@ -7,12 +8,13 @@
 namespace flightdeck {
 
 // The window's only crossings between its text and a program path. Program paths are UTF-8 on
-// every host; the platform layer hands Windows their UTF-16 spelling.
+// every host; the platform layer hands Windows their UTF-16 spelling. Shown, a path has the
+// host's separators.
 inline std::string ProgramPath(const QString& text) {
   return text.toStdString();
 }
 inline QString PathText(const std::string& path) {
-  return QString::fromStdString(path);
+  return QDir::toNativeSeparators(QString::fromStdString(path));
 }
 
 } // namespace flightdeck

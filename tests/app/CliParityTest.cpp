@@ -149,9 +149,10 @@ private slots:
     SetUpGame();
     for (const char* mission : {"a.tie", "b.tie", "d.tie"})
       test::WriteBytes(GameFile("combat", mission), "mission");
-    const std::string list = GameFile("combat", "mission.lst").string();
+    // Named as the program names them, below the game directory.
+    const std::string list = FGame + "combat/mission.lst";
     const std::string before = test::ReadBytes(list);
-    const std::string added = GameFile("combat", "x.tie").string();
+    const std::string added = FGame + "combat/x.tie";
     const std::string half = before + "7\r\nx.tie\r\nHalf\r\n";
     TContentDigest digest;
     digest.Add(half);

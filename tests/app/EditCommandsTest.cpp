@@ -43,7 +43,7 @@ private slots:
     FPrompts.Files = {Chosen("B4.TXT")};
     Control<QAction>("mnuAddBattle")->trigger();
     const TOpenDialogRequest& dialog = FPrompts.FileRequests.front();
-    QCOMPARE(dialog.InitialDir, QString::fromStdString(FGame) + QStringLiteral("battle"));
+    QCOMPARE(dialog.InitialDir, PathText(FGame + "battle"));
     QCOMPARE(dialog.Title,
              QStringLiteral("Specify a New List File to store Mission References in..."));
     QCOMPARE(

@@ -63,8 +63,10 @@ private slots:
     QVERIFY(Control<TFlatSpeedButton>("GenderImperialBtn")->Down());
     QVERIFY(Control<QAction>("mMissionGenderImperial")->isChecked());
     QVERIFY(Control<TFlatSpeedButton>("GenderRebelBtn")->isEnabled());
+#ifndef _WIN32 // Windows finds a name in any case itself: there it is shown as stored
     // Shown as it is on disk.
-    QCOMPARE(Control<TFlatSpeedButton>("XvTPathBtn")->toolTip(), QString::fromStdString(FGame));
+    QCOMPARE(Control<TFlatSpeedButton>("XvTPathBtn")->toolTip(), PathText(FGame));
+#endif
     QCOMPARE(Labels(), QStringList{QStringLiteral("Loose")});
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  Engagement (mission file):  i.tie"));
     QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
@@ -113,10 +115,10 @@ private slots:
     QVERIFY(!Control<QWidget>("MissionViewPanel")->isEnabled());
 
     Click("XvTPathBtn"); // opens at the folder last confirmed; cancelled
-    QCOMPARE(FPrompts.FolderPresets[1], notGame + QLatin1Char('/'));
+    QCOMPARE(FPrompts.FolderPresets[1], notGame + QDir::separator());
     Control<QAction>("mFileSetXvTDirectory")->trigger(); // cancel cleared the preset
     QCOMPARE(FPrompts.FolderPresets[2], QString());
-    QCOMPARE(form.XvTPath(), FGame);
+    QCOMPARE(fs::path(form.XvTPath()).generic_string(), fs::path(FGame).generic_string());
     QVERIFY(Control<QWidget>("MissionViewPanel")->isEnabled());
     QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
     QVERIFY(!Control<TFlatSpeedButton>("GenderRebelBtn")->isEnabled());
@@ -195,7 +197,7 @@ private slots:
     // The error names the file, with the warning icon.
     QCOMPARE(FPrompts.Messages,
              QStringList{QStringLiteral("Ixo Kit: Is a folder, not a file: \"") +
-                         QString::fromStdString(GameFile("battle", "b2.lst").string()) +
+                         QString::fromStdString(GameFile("battle", "b2.lst").generic_string()) +
                          QLatin1Char('"')});
     QCOMPARE(FPrompts.Warnings, QList<bool>{true});
     QCOMPARE(form.MissionType(), mtBattles);
@@ -264,7 +266,8 @@ private slots:
         FPrompts.FolderPlaces.front().startsWith(QStringLiteral("Game found (wine)|Home|Wine")));
     FPrompts.GameChoice = 0;
     form.OfferGamesFound();
-    QTRY_COMPARE(form.XvTPath(), (hidden / "XvT").string() + "/");
+    QTRY_COMPARE(fs::path(form.XvTPath()).generic_string(),
+                 (hidden / "XvT").generic_string() + "/");
     QCOMPARE(Labels().size(), 9);
     form.OfferGamesFound(); // a game is shown: nothing more is offered
     QCOMPARE(FPrompts.GameOffers.size(), 2);
@@ -277,15 +280,19 @@ private slots:
     TixoFlightdeckForm& form = Open();
     FPrompts.Folders = {QString::fromStdString((hidden / "XvT").string())};
     Click("XvTPathBtn");
-    QCOMPARE(form.XvTPath(), (hidden / "XvT").string() + "/");
+    QCOMPARE(fs::path(form.XvTPath()).generic_string(), (hidden / "XvT").generic_string() + "/");
     QCOMPARE(Labels().size(), 9);
     // As flightdeck --game DIR: a folder that is no game is said to be none, and changes nothing.
     form.OpenGameDirectory(hidden.string());
     QVERIFY(FPrompts.Messages.back().contains(QStringLiteral("is invalid")));
-    QCOMPARE(form.XvTPath(), (hidden / "XvT").string() + "/");
+    QCOMPARE(fs::path(form.XvTPath()).generic_string(), (hidden / "XvT").generic_string() + "/");
   }
 
   void everyFileDialogStartsInTheCategoryFolderAsItIsOnDisk() {
+#ifdef _WIN32
+    QSKIP("Windows finds a name in any case itself: there a folder is named as the program spells "
+          "it");
+#endif
     for (const char* folder : {"battle", "combat"})
       fs::rename(FTemp->Path() / "Game" / folder,
                  FTemp->Path() / "Game" / QString::fromLatin1(folder).toUpper().toStdString());
@@ -297,9 +304,9 @@ private slots:
     Select(QStringLiteral("Outer Rim"));
     Control<QAction>("mnuBuildPak")->trigger();
     QCOMPARE(FPrompts.FileRequests.size(), 4);
-    const QString game = QString::fromStdString((FTemp->Path() / "Game").string());
-    const QString expected[] = {game + QStringLiteral("/COMBAT"), game + QStringLiteral("/BATTLE"),
-                                game + QStringLiteral("/BATTLE"), game + QStringLiteral("/BATTLE")};
+    const std::string game = (FTemp->Path() / "Game").generic_string();
+    const QString expected[] = {PathText(game + "/COMBAT"), PathText(game + "/BATTLE"),
+                                PathText(game + "/BATTLE"), PathText(game + "/BATTLE")};
     for (int i = 0; i < 4; ++i) {
       QCOMPARE(FPrompts.FileRequests[i].InitialDir, expected[i]);
       QVERIFY(QFileInfo(FPrompts.FileRequests[i].InitialDir).isDir());
@@ -368,6 +375,9 @@ private slots:
   void closeSkipsWriteBackWhenTheDirectoryIsGone() {
     StoreSettings("MType=1\r\n");
     TixoFlightdeckForm& form = Open();
+#ifdef _WIN32
+    QSKIP("Windows keeps a folder that a program watches from being removed");
+#endif
     fs::remove_all(FTemp->Path() / "Game");
     form.close();
     QVERIFY(FPrompts.Messages.isEmpty());

@@ -75,7 +75,7 @@ private slots:
     const TOpenDialogRequest& dialog = FPrompts.FileRequests.front();
     QCOMPARE(dialog.Title, QStringLiteral("Select an Ixo Mission Pack to Install..."));
     QCOMPARE(dialog.Filter, QStringLiteral("Ixo Mission Packs (*.ixo)|*.ixo|All formats...|*.*"));
-    QCOMPARE(dialog.InitialDir, QString::fromStdString(FGame) + QStringLiteral("combat"));
+    QCOMPARE(dialog.InitialDir, PathText(FGame + "combat"));
     QCOMPARE(FPrompts.Messages,
              QStringList{QStringLiteral(
                  "Ixo Kit: Flightdeck was unable to locate the installation script for this "
@@ -209,7 +209,8 @@ private slots:
     // Its local time, what it did and the list it changed.
     QVERIFY(QRegularExpression(
                 QStringLiteral("^1  \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  Install Pack "
-                               "dark.ixo \u00b7 battle/mission.lst$"))
+                               "dark.ixo \u00b7 ") +
+                QRegularExpression::escape(PathText("battle/mission.lst")) + QLatin1Char('$'))
                 .match(FPrompts.HistoryShown.front().back())
                 .hasMatch());
     QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);

@@ -12,7 +12,7 @@ namespace flightdeck::test {
 namespace {
 
 // The words of `command` as the shell splits them, or nothing where it asks for more than
-// words (pipes, redirections, variables, patterns).
+// words (pipes, redirections, variables, patterns). A backslash is a Windows path's separator.
 std::optional<std::vector<std::string>> ShellWords(const std::string& command) {
   std::vector<std::string> words;
   std::string word;
@@ -25,8 +25,6 @@ std::optional<std::vector<std::string>> ShellWords(const std::string& command) {
         return std::nullopt;
       word.append(command, i + 1, end - i - 1);
       i = end;
-    } else if (c == '\\' && i + 1 < command.size()) {
-      word += command[++i];
     } else if (c == ' ' || c == '\t' || c == '\n') {
       if (inWord)
         words.push_back(std::move(word));

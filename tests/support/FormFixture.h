@@ -7,6 +7,7 @@
 #include "support/TestFiles.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/FlatSpeedButton.h"
+#include "widgets/PathText.h"
 
 #include <QAction>
 #include <QLabel>
@@ -57,7 +58,7 @@ protected:
 
   std::filesystem::path Settings() const { return FTemp->Path() / "flightdeck.ini"; }
   std::filesystem::path GameFile(const char* folder, const char* name) const {
-    return FTemp->Path() / "Game" / folder / name;
+    return FTemp->Path() / "Game" / folder / test::Utf8Path(name);
   }
   // dark.ixo beside the game: a war of one battle with three operations (BattlePackScript);
   // its path.

@@ -46,6 +46,23 @@ std::string CrLf(std::initializer_list<std::string_view> lines) {
   return text;
 }
 
+fs::path Utf8Path(std::string_view text) {
+#ifdef _WIN32
+  return fs::path(std::u8string(text.begin(), text.end()));
+#else
+  return fs::path(text);
+#endif
+}
+
+std::string Utf8Text(const fs::path& path) {
+#ifdef _WIN32
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+#else
+  return path.string();
+#endif
+}
+
 void WriteBytes(const fs::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

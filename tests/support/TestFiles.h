@@ -42,6 +42,11 @@ std::string MakeGameDirectory(const std::filesystem::path& root,
 // Lines joined with CR LF after each, as the game's files are written.
 std::string CrLf(std::initializer_list<std::string_view> lines);
 
+// A path from a program path's spelling (UTF-8) and back; Windows reads a plain narrow path in
+// its ANSI code page instead.
+std::filesystem::path Utf8Path(std::string_view text);
+std::string Utf8Text(const std::filesystem::path& path);
+
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadBytes(const std::filesystem::path& path);
 
