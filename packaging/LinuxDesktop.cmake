@@ -1,10 +1,25 @@
 # Installed like a Linux desktop program: the programs, a desktop entry with the pack's MIME
-# type, the icon, AppStream metainfo, the README, the manual page and the shell completions.
+# type, the icon, AppStream metainfo, the README, the licence, the manual pages and the shell
+# completions.
 include(GNUInstallDirs)
 
 install(TARGETS flightdeck-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES flightdeck-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/flightdeck)
+# Manual pages and the changelog go in compressed, as Debian keeps them.
+set(compressed ${CMAKE_CURRENT_BINARY_DIR}/compressed)
+set(gzipped)
+foreach(file flightdeck.1 flightdeck-cli.1 changelog)
+  add_custom_command(
+    OUTPUT ${compressed}/${file}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${compressed}
+    COMMAND gzip -9n -c ${CMAKE_CURRENT_SOURCE_DIR}/${file} > ${compressed}/${file}.gz
+    DEPENDS ${file}
+    VERBATIM)
+  list(APPEND gzipped ${compressed}/${file}.gz)
+endforeach()
+add_custom_target(flightdeck_compressed_docs ALL DEPENDS ${gzipped})
+install(FILES ${compressed}/flightdeck-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md copyright ${compressed}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/flightdeck)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/flightdeck/docs)
 
 # Shell completions, made by flightdeck-cli from its own command table, in the folders where
@@ -26,6 +41,7 @@ install(FILES ${completions}/flightdeck-cli.fish
 
 if(FLIGHTDECK_GUI)
   install(TARGETS flightdeck RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${compressed}/flightdeck.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES flightdeck.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES flightdeck-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
           RENAME flightdeck.xml)
