@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking a whole game's catalogue must grow linearly with its entries and mission files.
 // Run with TMPDIR=/dev/shm to see the program's own share.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving large lists: the time must grow linearly with the number of entries.
 // Every save creates each file anew and renames it into place; on ext4 the kernel's inode
 // allocation then dominates the Battles case, so run with TMPDIR=/dev/shm to see the

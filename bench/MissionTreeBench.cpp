@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switching tabs must feel instant: building the window's tree from a list and writing it
 // back grows linearly with the number of entries.
 

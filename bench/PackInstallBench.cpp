@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installing a pack of many small missions, whose time must grow with the number of missions and
 // no faster, and resaving a Battles list that writes as many new battle files. Run with
 // TMPDIR=/dev/shm to leave the disk out of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and extracting a pack of 200 missions of 100 KiB, against Info-ZIP's zip and unzip
 // on the same files. Run with TMPDIR=/dev/shm to leave the disk out of it.
 

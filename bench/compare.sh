@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Flightdeck against the tools a user would run instead, whole process against whole process,
 # in a folder on /dev/shm: resave of a Combat list of 100,000 entries against cp of the file,
 # install-pack of 200 missions of 60 KB against unzip -o -j of the same archive, build-pack of

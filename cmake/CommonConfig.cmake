@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One place for the warnings and sanitizer flags every target of ours uses.
 add_library(flightdeck_options INTERFACE)
 if(MSVC)

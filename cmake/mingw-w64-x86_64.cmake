@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the core and its tests for 64-bit Windows with Debian's MinGW-w64 toolchain
 # (packages g++-mingw-w64-x86-64, libz-mingw-w64-dev, wine64); CTest runs them under Wine.
 set(CMAKE_SYSTEM_NAME Windows)

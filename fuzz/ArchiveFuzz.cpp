@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lists and extracts archives made of arbitrary bytes, with and without paths.
 
 #include "zip/ZipArchiver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the history as an entry of a game's, lists the history and tries to
 // undo the entry: nothing may be written or deleted outside the game.
 

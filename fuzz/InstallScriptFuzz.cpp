@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the installation script reader, for each kind of list.
 
 #include "packs/InstallScript.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the list file and battle file readers and to the check of a game's
 // catalogue, then writes what the readers read; writing the list straight from the bytes read,
 // a few at a time, must give the very bytes that writing records of their own gives.

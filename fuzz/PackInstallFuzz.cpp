@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installs packs whose script and entries come from the fuzzer into a small game, then checks
 // that nothing was written outside the game directory and that every list still reads.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings reader and writes a key into them.
 
 #include "platform/ProfileFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to recovery as a command cut short: the first line names the entry's
 // folder, the rest up to a line "--" is its record, and what follows its one kept copy. The next
 // command must go on whatever the entry holds, and the game must never get a byte from outside.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installed like a Linux desktop program: the programs, a desktop entry with the pack's MIME
 # type, the icon, AppStream metainfo, the README, the licence, the manual pages and the shell
 # completions.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installed as a Windows program keeps itself: both programs in one folder, with the README, the
 # licence, the command line's help as text and the demo game beside them. cpack makes a zip of
 # that folder and an installer that adds a Start menu entry and opens packs (.ixo) with the window.

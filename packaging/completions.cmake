@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the shell completions of flightdeck-cli, which it makes from its own command table:
 # cmake -DCLI=<flightdeck-cli> -DOUT=<folder> -P completions.cmake
 file(MAKE_DIRECTORY ${OUT})

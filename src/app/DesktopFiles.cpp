@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files from the desktop: dropped on the window or named when the program starts.
 
 #include "app/Application.h"

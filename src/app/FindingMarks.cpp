@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks of the check's findings on the tree's entries, and going to a finding's entry.
 
 #include "app/FindingWords.h"

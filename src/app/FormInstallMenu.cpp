@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form's handlers of the Install menu (a single mission, packs) and of the File menu.
 
 #include "app/Application.h"

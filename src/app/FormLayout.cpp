@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window, their captions, hints and initial states.
 
 #include "app/Application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form's number box and next-number button, over the number commands.
 
 #include "app/Application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, close, settings and the game directory.
 
 #include "app/Application.h"

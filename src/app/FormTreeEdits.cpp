@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form's handlers of the tree's edits: new groups, battles and tournaments, removing,
 // renaming and moving. The edit commands make each change; the items then show what it did.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The games found on this machine, offered at the first start: looked for away from the
 // window's thread, which paints and answers meanwhile.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edit menu: undoing and redoing what Flightdeck changed in the game, and its history.
 
 #include "app/HistoryCommands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mission tree: building it from a list file, writing it back, and the category, side
 // and selection changes.
 

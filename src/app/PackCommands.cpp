@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installing and building mission packs.
 
 #include "app/PackCommands.h"

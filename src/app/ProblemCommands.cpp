@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Problems view: what the check finds in the whole game, and the fixes it offers.
 
 #include "app/ProblemCommands.h"

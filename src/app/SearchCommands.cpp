@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding entries of the tree by their title or mission file name.
 
 #include "app/ListText.h"

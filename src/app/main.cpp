@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flightdeck: the mission manager's window.
 
 #include "app/Application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flightdeck-cli: the mission lists of a game directory from the command line.
 
 #include "cli/CommandTable.h"

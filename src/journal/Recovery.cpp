@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rolling back commands cut short, and setting aside what of the history cannot be trusted.
 
 #include "journal/FileTransaction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mission tree as a document: reading it from its list, writing it back, and looking at it.
 
 #include "lists/MissionTree.h"

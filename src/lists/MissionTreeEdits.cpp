@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edits of the mission tree: new groups, battles and missions, removing, renaming, moving
 // and renumbering.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking a game's catalogue: every list, its battle files and the mission folders.
 
 #include "services/CatalogueCheck.h"

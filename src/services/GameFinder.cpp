@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/GameFinder.h"
 
 #include "lists/MissionTypes.h"

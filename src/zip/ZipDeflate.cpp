@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deflating the files of an archive in parallel, ahead of libzip.
 
 #include "zip/ZipDeflate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing and extracting archives.
 
 #include "journal/FileTransaction.h"

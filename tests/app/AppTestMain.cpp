@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the window's test classes in one application object.
 
 #include "app/Application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliRun.h"
 #include "journal/History.h"
 #include "platform/ContentDigest.h"

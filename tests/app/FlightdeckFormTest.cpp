@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AboutBox.h"
 #include "support/FormFixture.h"
 #include "widgets/MaskedImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game directories as Linux players have them: folders in several spellings, names with blanks,
 // and two commands at once.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile packs against the bounds of what a pack may hold: each is refused, or its title cut,
 // with a message that names the bound, the game unchanged, and the install within 100 MiB.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pack of awkward names, built and installed by flightdeck-cli and read by other zip tools.
 
 #include "cli/CliRun.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each completion script that the build made loads in its shell and completes the command
 # names, CATEGORY and the options of a command.
 set -eu

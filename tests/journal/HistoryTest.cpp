@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/FileTransaction.h"
 #include "journal/Session.h"
 #include "platform/ContentDigest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/MissionTree.h"
 #include "support/ListSaving.h"
 #include "support/TestFiles.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary root and checks what a desktop expects of it, then builds
 # the Debian package and checks its contents and dependencies.
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/PackInstall.h"
 #include "lists/MissionTree.h"
 #include "platform/IoFaults.h"

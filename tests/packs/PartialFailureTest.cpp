@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installs are whole or nothing: whatever fails on the way, the game stays byte-for-byte as it was.
 
 #include "platform/InOutError.h"

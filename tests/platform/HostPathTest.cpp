@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/HostPath.h"
 #include "journal/FileTransaction.h"
 #include "platform/FileSystem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/CatalogueCheck.h"
 #include "platform/IoFaults.h"
 #include "support/TestFiles.h"

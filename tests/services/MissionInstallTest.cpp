@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/MissionInstall.h"
 #include "platform/AsciiCase.h"
 #include "platform/PathNames.h"
@@ -99,7 +100,7 @@ TEST(MissionInstall, NamesOutsideAsciiMeetTheDiskInTheHostsSpelling) {
   EXPECT_EQ(
       ReadBytes(temp.Path() / "combat" / "mission.lst"),
       CrLf({"//", "[Alpha]", "//", "0", "\xE9t\xE9.tie", "Summer", "1", "se\xF1or.tie", " "}));
-  std::vector<TFinding> findings = CheckCatalogue(game, {mtCombat});
+  std::vector<TFinding> findings = CheckCatalogue(game, {mtCombat, std::nullopt});
   std::erase_if(findings, [](const TFinding& finding) {
     return SeverityOf(finding.Problem) == TSeverity::Warning; // the side lists' empty titles
   });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the test classes of the window's own controls in one application object.
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows release as a user gets it, under Wine: the zip unpacks to both programs, the README,
 # the licence, the command line's help and the demo game, and runs from there; the installer puts
 # the programs under Program Files, adds the Start menu entry and opens packs (.ixo) with the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows flightdeck-cli under Wine does what the Linux one does: each builds a pack of the
 # demo game, each installs the other's, and the games come out the same, in a folder named
 # "José" too; tree, check and history agree, and undo puts the game back.

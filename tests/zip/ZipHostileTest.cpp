@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Packs come from strangers: no archive may write outside the target folder, leave a partial
 // file, or exhaust the machine.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Archives written here must read in the usual tools, and theirs must read here.
 
 #include "support/Command.h"
