@@ -17,10 +17,11 @@ if(FLIGHTDECK_FUZZ)
 endif()
 target_compile_definitions(flightdeck_options INTERFACE FLIGHTDECK_VERSION="${PROJECT_VERSION}")
 
-# The hardening Debian asks of the programs it ships: checked string and memory functions, and
-# every binding resolved and made read-only at start.
+# The hardening Debian asks of the programs it ships: checked string and memory functions, a
+# guarded stack, and every binding resolved and made read-only at start.
 if(NOT WIN32 AND NOT FLIGHTDECK_SANITIZE AND NOT FLIGHTDECK_FUZZ)
   target_compile_definitions(flightdeck_options INTERFACE
                              $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+  target_compile_options(flightdeck_options INTERFACE -fstack-protector-strong)
   target_link_options(flightdeck_options INTERFACE -Wl,-z,relro,-z,now)
 endif()

@@ -19,13 +19,31 @@ using namespace flightdeck;
 
 namespace {
 
+// Whether `folder` lies in the system's program folders, where a program is installed: /usr and
+// /opt, or Program Files on Windows.
+bool IsSystemProgramFolder(const QString& folder) {
+#ifdef Q_OS_WIN
+  for (const char* variable : {"ProgramFiles", "ProgramW6432", "ProgramFiles(x86)"}) {
+    const QString root = QDir::cleanPath(qEnvironmentVariable(variable));
+    if (!root.isEmpty() && (folder.compare(root, Qt::CaseInsensitive) == 0 ||
+                            folder.startsWith(root + QLatin1Char('/'), Qt::CaseInsensitive)))
+      return true;
+  }
+  return false;
+#else
+  return folder.startsWith(QStringLiteral("/usr/")) || folder.startsWith(QStringLiteral("/opt/"));
+#endif
+}
+
 // The settings file is named after the program and lives beside it, as a portable program's
-// does; an installed copy, whose folder is not writable, keeps it in the user's settings
-// (~/.config/flightdeck; %APPDATA%\flightdeck on Windows, which roams with the user).
+// does (a build or an unpacked copy); an installed copy, even run with the rights to write
+// there, keeps it in the user's settings (~/.config/flightdeck; %APPDATA%\flightdeck on
+// Windows, which roams with the user).
 QString SettingsFileName() {
   const QFileInfo program(QCoreApplication::applicationFilePath());
   const QString name = program.completeBaseName() + QStringLiteral(".ini");
-  if (QFileInfo(program.absolutePath()).isWritable())
+  if (!IsSystemProgramFolder(program.absolutePath()) &&
+      QFileInfo(program.absolutePath()).isWritable())
     return program.absoluteDir().filePath(name);
 #ifdef Q_OS_WIN
   const auto settings = QStandardPaths::AppDataLocation;
