@@ -22,7 +22,8 @@ namespace {
 // Everything the box says about us, in one place.
 const char* const Version = "v1.0";
 const char* const Publisher = "The Flightdeck team";
-const char* const Description = "Mission manager for X-wing vs. TIE Fighter";
+const char* const Description =
+    "Mission catalogue editor and pack installer for X-wing vs. TIE Fighter";
 const char* const Copyright = "Copyright \u00a9 2026 The Flightdeck team";
 const char* const ReadmeText = "How to use Flightdeck (README)";
 const char* const DemoGameText = "The demo game to try it on";

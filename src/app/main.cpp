@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// flightdeck: the mission manager's window.
+// flightdeck: the window of the mission catalogue editor and pack installer.
 
 #include "app/Application.h"
 #include "app/Prompts.h"
@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
   if (option == "-h" || option == "--help") {
     std::cout << "usage: flightdeck [--game DIR] [PACK.ixo | MISSION.tie ...]\n"
                  "       flightdeck --help | --version\n"
-                 "The mission manager for X-wing vs. TIE Fighter. --game shows that game "
+                 "Mission catalogue editor and pack installer for X-wing vs. TIE Fighter. --game "
+                 "shows that game "
                  "directory; packs and missions named are installed as if dropped on the window, "
                  "by the window already running if there is one. At the first start it looks "
                  "for the game in "

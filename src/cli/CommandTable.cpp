@@ -105,7 +105,9 @@ std::string UsageText() {
          "  CATEGORY: battles|combat|melee|tournaments|training  SIDE: neutral|rebel|imperial\n"
          "  LABEL: the first entry of that label; --path A/B/C names one by its labels from the "
          "top\n"
-         "  --: every word after it is an argument, even one that begins with \"-\"";
+         "  --: every word after it is an argument, even one that begins with \"-\"\n"
+         "Mission catalogue editor and pack installer for X-wing vs. TIE Fighter; flightdeck is "
+         "its window.";
 }
 
 namespace {
