@@ -25,6 +25,8 @@ done
   "$(tr -d '\r' <"$unpacked/flightdeck-cli-help.txt")" ] || fail "the help text differs"
 "$wine" "$unpacked/flightdeck-cli.exe" check "Z:$unpacked/demo-game" >/dev/null ||
   fail "the unpacked flightdeck-cli cannot check its demo game"
+[ "$("$wine" "$unpacked/flightdeck.exe" --version | tr -d '\r')" = "flightdeck $version" ] ||
+  fail "the unpacked window does not start"
 
 "$wine" "$build/flightdeck-$version-win64.exe" /S
 installed="$WINEPREFIX/drive_c/Program Files/Flightdeck"
