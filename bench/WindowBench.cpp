@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window over a long list, offscreen: the time from creating the window to its first
+// painted tree, the time of each action a user takes in it until the view is painted again,
+// and the memory the list costs above an empty window, per entry and beyond the list file.
+//
+// usage: bench_window [ENTRIES...]   (default: 1000 100000 1000000; each in a process of its
+// own, so that one size's memory does not count in the next). The time of flightdeck-cli dump
+// of the same list is printed beside the first paint when flightdeck-cli lies beside this.
+
+#include "app/Application.h"
+#include "app/Prompts.h"
+#include "app/TixoFlightdeckForm.h"
+#include "lists/XvTListFile.h"
+#include "support/ListSaving.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QTabBar>
+#include <QTreeView>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace flightdeck;
+using TClock = std::chrono::steady_clock;
+
+namespace {
+
+class TBenchPrompts : public TPrompts {
+public:
+  QString FindText;
+  TMessageResult Message(const QString&, const QString&, TMessageButtons, TMessageIcon) override {
+    return TMessageResult::Ok;
+  }
+  bool ExecuteFolderDialog(TFolderBrowseDlg&) override { return false; }
+  QString OpenFile(const TOpenDialogRequest&) override { return {}; }
+  QString AskFindText(const QString&) override { return FindText; }
+  int ChooseGame(const QStringList&) override { return -1; }
+  int ChooseHistoryEntry(const QStringList&) override { return -1; }
+  bool ConfirmPackPlan(const QString&, const QStringList&) override { return true; }
+  TProblemChoice ChooseProblem(const std::vector<TProblemLine>&) override { return {}; }
+  bool EditPackList(std::vector<TPackageItem>&) override { return false; }
+  void ShowAbout() override {}
+};
+
+// A game whose Combat list holds `entries` Engagements, a Campaign every 20, and the settings
+// naming it; the path of the settings.
+fs::path MakeGame(const fs::path& root, int entries) {
+  for (std::string_view folder : {"battle", "combat", "melee", "tourn", "train"})
+    fs::create_directories(root / folder);
+  const std::string game = root.string() + "/";
+  TXvTListFile list(game, mtCombat, gnNeutral);
+  for (int i = 0; i < entries; ++i) {
+    if (i % 20 == 0)
+      list.Items().push_back(std::make_unique<TListFileItem>(
+          TListFileItem{likCampaign, 0, "", "Campaign " + std::to_string(i / 20), {}}));
+    list.Items().push_back(std::make_unique<TListFileItem>(TListFileItem{
+        likEngagement, i, "m" + std::to_string(i) + ".tie", "Mission " + std::to_string(i), {}}));
+  }
+  test::Saved(list);
+  std::ofstream(root / "flightdeck.ini") << "[IxoKit]\r\nMPath=" << game << "\r\nMType=1\r\n";
+  return root / "flightdeck.ini";
+}
+
+long ResidentBytes() {
+  long pages = 0;
+  long resident = 0;
+  std::ifstream("/proc/self/statm") >> pages >> resident;
+  return resident * sysconf(_SC_PAGESIZE);
+}
+
+double Milliseconds(TClock::time_point since) {
+  return std::chrono::duration<double, std::milli>(TClock::now() - since).count();
+}
+
+// Runs what is pending, layout included, then paints the tree's visible rows.
+void Painted(QAbstractItemView* view) {
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  view->viewport()->repaint();
+}
+
+struct TWindow {
+  TBenchPrompts Prompts;
+  std::unique_ptr<TixoFlightdeckForm> Form;
+  QAbstractItemView* View = nullptr;
+
+  TWindow(const fs::path& settings) {
+    Form = std::make_unique<TixoFlightdeckForm>(
+        TFormEnvironment{QString::fromStdString(settings.string()), &Prompts});
+    Form->resize(800, 600);
+    Form->show();
+    View = Form->MissionView();
+    Painted(View);
+  }
+  // The first entry of the `group`th Campaign.
+  QModelIndex Entry(int group, int row = 0) const {
+    return View->model()->index(row, 0, View->model()->index(group, 0));
+  }
+};
+
+double Timed(QAbstractItemView* view, const std::function<void()>& action) {
+  const TClock::time_point start = TClock::now();
+  action();
+  Painted(view);
+  return Milliseconds(start);
+}
+
+double DumpMilliseconds(const fs::path& root) {
+  const fs::path cli = fs::read_symlink("/proc/self/exe").parent_path() / "flightdeck-cli";
+  if (!fs::exists(cli))
+    return -1;
+  const std::string command =
+      cli.string() + " dump '" + root.string() + "' combat neutral > /dev/null";
+  const TClock::time_point start = TClock::now();
+  if (std::system(command.c_str()) != 0)
+    return -1;
+  return Milliseconds(start);
+}
+
+void Measure(int entries) {
+  const fs::path root =
+      fs::temp_directory_path() / ("flightdeck-window-bench-" + std::to_string(getpid()));
+  const fs::path empty = MakeGame(root / "empty", 0);
+  const fs::path settings = MakeGame(root / "full", entries);
+  const double dump = DumpMilliseconds(root / "full");
+  long emptyWindow = 0;
+  {
+    TWindow window(empty);
+    emptyWindow = ResidentBytes();
+  }
+  const TClock::time_point start = TClock::now();
+  TWindow window(settings);
+  const double firstPaint = Milliseconds(start);
+  const long memory = ResidentBytes() - emptyWindow;
+  const auto listSize = static_cast<long>(fs::file_size(root / "full" / "combat" / "mission.lst"));
+
+  QAbstractItemView* view = window.View;
+  const int groups = (entries + 19) / 20;
+  const double select =
+      Timed(view, [&] { view->setCurrentIndex(window.Entry(groups / 2, 3)); });
+  const double drop = Timed(view, [&] {
+    view->scrollTo(window.Entry(groups / 2, 3));
+    QCoreApplication::processEvents();
+    const QRect target = view->visualRect(window.Entry(groups / 2, 1));
+    window.Form->MissionViewDragDrop(QPoint(target.left() + 4, target.center().y()));
+  });
+  const double rename = Timed(view, [&] {
+    view->model()->setData(view->currentIndex(), QStringLiteral("Renamed"), Qt::EditRole);
+  });
+  window.Prompts.FindText = QStringLiteral("Mission ") + QString::number(entries - 1);
+  const double find = Timed(view, [&] { window.Form->mSearchFindClick(); });
+  const double end = Timed(view, [&] {
+    view->setFocus();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &key);
+  });
+  auto* tabs = window.Form->findChild<QTabBar*>();
+  const double tabAway = Timed(view, [&] { tabs->setCurrentIndex(mtMelee); });
+  const double tabBack = Timed(view, [&] { tabs->setCurrentIndex(mtCombat); });
+
+  std::printf("%9d entries: first paint %8.1f ms (dump %7.1f ms); select %6.1f, End %6.1f, "
+              "tab away %6.1f, tab back %8.1f, rename %7.1f, drop %7.1f, find %7.1f ms; "
+              "%6.0f bytes per entry above the list file\n",
+              entries, firstPaint, dump, select, end, tabAway, tabBack, rename, drop, find,
+              static_cast<double>(memory - listSize) / entries);
+  window.Form.reset();
+  fs::remove_all(root);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    TixoApplication application(argc, argv);
+    Measure(std::atoi(argv[1]));
+    return 0;
+  }
+  std::vector<std::string> sizes(argv + 1, argv + argc);
+  if (sizes.empty())
+    sizes = {"1000", "100000", "1000000"};
+  for (const std::string& size : sizes)
+    if (std::system(("'" + std::string(argv[0]) + "' " + size).c_str()) != 0)
+      return 1;
+  return 0;
+}
