@@ -143,8 +143,7 @@ void Measure(int entries) {
 
   QAbstractItemView* view = window.View;
   const int groups = (entries + 19) / 20;
-  const double select =
-      Timed(view, [&] { view->setCurrentIndex(window.Entry(groups / 2, 3)); });
+  const double select = Timed(view, [&] { view->setCurrentIndex(window.Entry(groups / 2, 3)); });
   const double drop = Timed(view, [&] {
     view->scrollTo(window.Entry(groups / 2, 3));
     QCoreApplication::processEvents();

@@ -21,19 +21,20 @@ bool TixoFlightdeckForm::IsPackFile(const QString& path) {
   return path.endsWith(QStringLiteral(".ixo"), Qt::CaseInsensitive);
 }
 
-bool TixoFlightdeckForm::AcceptsFilesAt(const QStringList& paths, QTreeWidgetItem* target) const {
+bool TixoFlightdeckForm::AcceptsFilesAt(const QStringList& paths,
+                                        const TMissionNode* target) const {
   if (paths.isEmpty() || !FMissionCommandsEnabled || !FList->Document())
     return false;
   // A mission needs an entry to go under: the one dropped on, or one of its missions.
-  const bool missionTarget = MissionParentOf(target) != nullptr;
+  const bool missionTarget = FList->Document()->MissionParentOf(target) != nullptr;
   return std::all_of(paths.begin(), paths.end(), [&](const QString& path) {
     return IsPackFile(path) || (IsMissionFile(path) && missionTarget);
   });
 }
 
-void TixoFlightdeckForm::OpenFiles(const QStringList& paths, QTreeWidgetItem* target) {
+void TixoFlightdeckForm::OpenFiles(const QStringList& paths, const TMissionNode* target) {
   if (target)
-    FMissionView->setCurrentItem(target);
+    Select(target);
   for (const QString& path : paths) {
     if (!FMissionCommandsEnabled)
       return;

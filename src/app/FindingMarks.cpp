@@ -8,24 +8,13 @@
 
 #include <QPixmap>
 #include <QStyle>
-#include <QTreeWidget>
 
 #include <algorithm>
 #include <array>
 
 namespace flightdeck {
 
-namespace {
-
-void AddInTreeOrder(QTreeWidgetItem* item, std::vector<QTreeWidgetItem*>& ordered) {
-  ordered.push_back(item);
-  for (int i = 0; i < item->childCount(); ++i)
-    AddInTreeOrder(item->child(i), ordered);
-}
-
-} // namespace
-
-QString TixoFlightdeckForm::MarkFindings(const QList<QTreeWidgetItem*>& roots) {
+QString TixoFlightdeckForm::MarkFindings() {
   if (!FMissionCommandsEnabled)
     return {};
   std::vector<TFinding> findings = CheckCatalogue(FXvTPath, {FMissionType, FGender});
@@ -33,12 +22,11 @@ QString TixoFlightdeckForm::MarkFindings(const QList<QTreeWidgetItem*>& roots) {
   std::stable_sort(findings.begin(), findings.end(), [](const TFinding& a, const TFinding& b) {
     return SeverityOf(a.Problem) < SeverityOf(b.Problem);
   });
-  std::vector<QTreeWidgetItem*> nodes;
-  for (QTreeWidgetItem* root : roots)
-    AddInTreeOrder(root, nodes);
-  const std::array<QIcon, 3> marks = {SeverityIcon(TSeverity::Error),
+  const std::vector<TMissionNode*> nodes = FList->Document()->Nodes();
+  const std::array<QIcon, 3> icons = {SeverityIcon(TSeverity::Error),
                                       SeverityIcon(TSeverity::Warning),
                                       SeverityIcon(TSeverity::Note)};
+  TNodeMarks marks;
   QStringList listFindings;
   for (const TFinding& finding : findings) {
     const QString text = FindingWords(finding);
@@ -46,23 +34,16 @@ QString TixoFlightdeckForm::MarkFindings(const QList<QTreeWidgetItem*>& roots) {
       listFindings << text;
       continue;
     }
-    QTreeWidgetItem* item = nodes[static_cast<std::size_t>(finding.Entry)];
-    const QString marked = item->toolTip(0);
-    if (marked.isEmpty())
-      item->setIcon(0, marks[static_cast<std::size_t>(SeverityOf(finding.Problem))]);
-    item->setToolTip(0, marked.isEmpty() ? text : marked + QLatin1Char('\n') + text);
+    const auto [mark, first] = marks.try_emplace(nodes[static_cast<std::size_t>(finding.Entry)]);
+    if (first)
+      mark->second = {icons[static_cast<std::size_t>(SeverityOf(finding.Problem))], text};
+    else
+      mark->second.Text += QLatin1Char('\n') + text;
   }
-  // Where some entries carry a mark, the others keep its room, so that the labels stay aligned.
-  if (std::any_of(nodes.begin(), nodes.end(),
-                  [](const QTreeWidgetItem* item) { return !item->toolTip(0).isEmpty(); })) {
-    const int side = FMissionView->style()->pixelMetric(QStyle::PM_SmallIconSize);
-    QPixmap blank(side, side);
-    blank.fill(Qt::transparent);
-    const QIcon room(blank);
-    for (QTreeWidgetItem* item : nodes)
-      if (item->toolTip(0).isEmpty())
-        item->setIcon(0, room);
-  }
+  const int side = FMissionView->style()->pixelMetric(QStyle::PM_SmallIconSize);
+  QPixmap blank(side, side);
+  blank.fill(Qt::transparent);
+  FModel->SetMarks(std::move(marks), QIcon(blank));
   return listFindings.join(QLatin1Char(' '));
 }
 
@@ -71,11 +52,12 @@ void TixoFlightdeckForm::ShowFinding(const TFinding& finding) {
     ShowMissionType(finding.Type);
   if (SeverityOf(finding.Problem) != TSeverity::Note && finding.Side != FGender)
     ChangeGender(finding.Side);
-  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
+  const std::vector<TMissionNode*> nodes =
+      FList->Document() ? FList->Document()->Nodes() : std::vector<TMissionNode*>();
   if (finding.Entry >= 0 && finding.Entry < static_cast<int>(nodes.size())) {
-    TMissionTreeItem* item = nodes[static_cast<std::size_t>(finding.Entry)];
-    FMissionView->setCurrentItem(item);
-    FMissionView->scrollToItem(item);
+    const TMissionNode* node = nodes[static_cast<std::size_t>(finding.Entry)];
+    Select(node);
+    FMissionView->scrollTo(FModel->IndexOf(node));
   } else {
     ApplicationHint(FindingWords(finding));
   }

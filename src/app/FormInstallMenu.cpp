@@ -28,14 +28,13 @@ void TixoFlightdeckForm::mInstallPackClick() {
 }
 
 void TixoFlightdeckForm::mnuBuildPakClick() {
-  TMissionTreeItem* selected = SelectedNode();
-  if (!selected || selected->childCount() == 0)
+  TMissionNode* selected = SelectedNode();
+  if (!selected || selected->Children.empty())
     return;
   OpenDialog = {OnDiskFolder(CategoryDirectory()), QStringLiteral("Save Package As..."), PackFilter,
                 QStringLiteral("ixo"), false};
-  const QString written =
-      FPacks->Build(selected->Node(), ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog)),
-                    FMissionType, FGender);
+  const QString written = FPacks->Build(
+      *selected, ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog)), FMissionType, FGender);
   if (!written.isEmpty())
     ApplicationHint(written);
 }
@@ -50,24 +49,17 @@ void TixoFlightdeckForm::mInstallMissionClick() {
 
 void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
   TMissionNode* parent =
-      FList->Document() ? FList->Document()->MissionParentOf(SelectedTreeNode()) : nullptr;
+      FList->Document() ? FList->Document()->MissionParentOf(SelectedNode()) : nullptr;
   const std::optional<TMissionInstallCommands::TAddedMission> added =
       FMissionInstall->Install(chosen, FMissionType, parent);
   if (!added)
     return;
   // The entry is written, with the copy and the Combat lists, once the user has given its label.
-  TMissionTreeItem* item = MakeItem(*added->Node);
-  ItemOf(parent)->addChild(item);
-  FMissionView->setCurrentItem(item);
+  Select(added->Node);
   ApplicationHint(QStringLiteral("Mission added to ") + FromList(parent->Label));
   MissionNumberEB->setText(QString::number(added->Node->Record.Number));
   ShowNextNumberButtonClick(this);
-  AwaitLabel(item, {"install-mission", added->Node, true, added->Stage});
-}
-
-QTreeWidgetItem* TixoFlightdeckForm::MissionParentOf(QTreeWidgetItem* node) const {
-  const auto* item = static_cast<const TMissionTreeItem*>(node);
-  return item ? ItemOf(FList->Document()->MissionParentOf(&item->Node())) : nullptr;
+  AwaitLabel({"install-mission", added->Node, true, added->Stage});
 }
 
 void TixoFlightdeckForm::mFileNewClick() {
@@ -80,7 +72,7 @@ void TixoFlightdeckForm::mFileOpenClick() {
 }
 
 void TixoFlightdeckForm::mFileEditClick() {
-  const TMissionNode* selected = SelectedTreeNode();
+  const TMissionNode* selected = SelectedNode();
   if (!selected)
     return;
   const std::string& fileName = selected->Record.FileName;

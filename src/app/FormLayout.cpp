@@ -18,7 +18,6 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTabBar>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace flightdeck {
@@ -299,6 +298,8 @@ void TixoFlightdeckForm::CreateMissionView() {
   layout->setSpacing(0);
   FMissionView = new TMissionView(MissionViewPanel);
   FMissionView->setObjectName(QStringLiteral("MissionView"));
+  FModel = new TMissionModel(this);
+  FMissionView->setModel(FModel);
   FMissionView->setHeaderHidden(true);
   FMissionView->setIndentation(19);
   FMissionView->setEditTriggers(QAbstractItemView::SelectedClicked |
@@ -319,31 +320,33 @@ void TixoFlightdeckForm::CreateMissionView() {
   layout->addWidget(MissionTypeTabSet);
   MissionViewPanel->setEnabled(false);
 
-  connect(FMissionView, &QTreeWidget::currentItemChanged, this,
+  connect(FMissionView->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &TixoFlightdeckForm::MissionViewChange);
-  connect(FMissionView, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+  connect(FMissionView, &QTreeView::customContextMenuRequested, this, [this](const QPoint& at) {
     MissionViewPopUp->popup(FMissionView->viewport()->mapToGlobal(at));
   });
   connect(MissionTypeTabSet, &QTabBar::currentChanged, this,
           &TixoFlightdeckForm::MissionTypeTabSetChange);
-  connect(FMissionView, &QTreeWidget::itemChanged, this,
-          &TixoFlightdeckForm::MissionViewItemChanged);
+  FModel->LabelTyped = [this](TMissionNode& node, const QString& label) {
+    MissionViewLabelTyped(node, label);
+  };
   // Also a label editor closed without a change ends an edit: a new entry keeps its label.
   connect(FMissionView->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
     QMetaObject::invokeMethod(
-        this, [this] { MissionViewEdited(nullptr); }, Qt::QueuedConnection);
+        this, [this] { MissionViewEdited(); }, Qt::QueuedConnection);
   });
-  FMissionView->AcceptLabel = [this](QTreeWidgetItem* node, const QString& label) {
-    return MissionViewLabelAcceptable(node, label);
+  FMissionView->AcceptLabel = [this](const QModelIndex& node, const QString& label) {
+    return MissionViewLabelAcceptable(*TMissionModel::NodeOf(node), label);
   };
   connect(FMissionView, &TMissionView::DropRequested, this,
           &TixoFlightdeckForm::MissionViewDragDrop);
-  FMissionView->AcceptFiles = [this](const QStringList& files, QTreeWidgetItem* target) {
-    return AcceptsFilesAt(files, target);
+  FMissionView->AcceptFiles = [this](const QStringList& files, const QModelIndex& target) {
+    return AcceptsFilesAt(files, TMissionModel::NodeOf(target));
   };
   connect(FMissionView, &TMissionView::FilesDropped, this,
-          [this](const QStringList& files, QTreeWidgetItem* target) {
-            TixoApplication::Instance()->RunGuarded([&] { OpenFiles(files, target); });
+          [this](const QStringList& files, const QModelIndex& target) {
+            TixoApplication::Instance()->RunGuarded(
+                [&] { OpenFiles(files, TMissionModel::NodeOf(target)); });
           });
   setAcceptDrops(true); // a pack may be dropped anywhere on the window
   // Delete removes the selected entry while the tree itself has the focus (not a label editor).

@@ -17,7 +17,7 @@ namespace flightdeck {
 void TixoFlightdeckForm::ShowNextNumberButtonClick(QObject* sender) {
   QString word = QStringLiteral("mission");
   std::int32_t number = 0;
-  if (const TMissionNode* selected = SelectedTreeNode()) {
+  if (const TMissionNode* selected = SelectedNode()) {
     const TListItemKind kind = selected->Record.Kind;
     number = FNumbers->NextNumber(kind);
     if (kind == likCampaign || kind == likBattle || kind == likTournament)
@@ -30,21 +30,20 @@ void TixoFlightdeckForm::ShowNextNumberButtonClick(QObject* sender) {
 }
 
 void TixoFlightdeckForm::MissionNumberEBEnter() {
-  const TMissionTreeItem* selected = SelectedNode();
-  FNumberEditIndex = selected ? AbsoluteIndex(selected) : -1;
+  FNumberEditIndex = AbsoluteIndex(SelectedNode());
 }
 
 void TixoFlightdeckForm::MissionNumberEBExit() {
-  const std::vector<TMissionTreeItem*> items = TreeNodes();
-  if (FNumberEditIndex < 0 || FNumberEditIndex >= static_cast<int>(items.size()))
+  const std::vector<TMissionNode*> nodes =
+      FList->Document() ? FList->Document()->Nodes() : std::vector<TMissionNode*>();
+  if (FNumberEditIndex < 0 || FNumberEditIndex >= static_cast<int>(nodes.size()))
     return;
-  TMissionTreeItem* item = items[static_cast<std::size_t>(FNumberEditIndex)];
-  TMissionNode& entry = item->Node();
-  FNumbers->Renumber(entry, MissionNumberEB->displayText(), item->text(0));
+  TMissionNode& entry = *nodes[static_cast<std::size_t>(FNumberEditIndex)];
+  FNumbers->Renumber(entry, MissionNumberEB->displayText(), FromList(entry.Label));
   FNumberEditIndex = -1;
   if (!FList->CommitEdit("renumber", entry.Label))
     return; // the list is shown again
-  FMissionView->setCurrentItem(item);
+  Select(&entry);
   MissionNumberEB->setText(QString::number(entry.Record.Number));
 }
 

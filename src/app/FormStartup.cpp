@@ -25,7 +25,6 @@
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTabBar>
-#include <QTreeWidget>
 
 #include <algorithm>
 #include <stdexcept>
@@ -64,6 +63,8 @@ TixoFlightdeckForm::~TixoFlightdeckForm() {
   FMissionView->AcceptLabel = nullptr;
   FMissionView->AcceptFiles = nullptr;
   FMissionView->disconnect(this);
+  FModel->LabelTyped = nullptr;
+  FModel->SetDocument(nullptr); // the list controller and its document go first
 }
 
 void TixoFlightdeckForm::FormCreate() {

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 
 namespace flightdeck {
@@ -15,6 +16,10 @@ inline QString FromList(const std::string& text) {
 }
 inline std::string ToList(const QString& text) {
   return Utf8ToWindows1252(text.toStdString());
+}
+// Nothing for a text with a character the code page lacks.
+inline std::optional<std::string> ListTextExactly(const QString& text) {
+  return Utf8ToWindows1252Exactly(text.toStdString());
 }
 
 } // namespace flightdeck

@@ -18,8 +18,6 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTabBar>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 
 #include <algorithm>
 
@@ -37,52 +35,23 @@ TMissionType TixoFlightdeckForm::SingleMissionType() const {
   return flightdeck::SingleMissionType(FMissionType);
 }
 
-std::vector<TMissionTreeItem*> TixoFlightdeckForm::TreeNodes() const {
-  std::vector<TMissionTreeItem*> nodes;
-  for (QTreeWidgetItemIterator it(FMissionView); *it; ++it)
-    nodes.push_back(static_cast<TMissionTreeItem*>(*it));
-  return nodes;
+int TixoFlightdeckForm::AbsoluteIndex(const TMissionNode* node) const {
+  if (!node || !FList->Document())
+    return -1;
+  const std::vector<TMissionNode*> nodes = FList->Document()->Nodes();
+  return static_cast<int>(std::find(nodes.begin(), nodes.end(), node) - nodes.begin());
 }
 
-int TixoFlightdeckForm::AbsoluteIndex(const QTreeWidgetItem* node) const {
-  int index = 0;
-  for (QTreeWidgetItemIterator it(FMissionView); *it; ++it, ++index)
-    if (*it == node)
-      return index;
-  return -1;
+void TixoFlightdeckForm::Select(const TMissionNode* node) {
+  FMissionView->setCurrentIndex(FModel->IndexOf(node));
 }
 
-TMissionTreeItem* TixoFlightdeckForm::MakeItem(TMissionNode& node) {
-  auto* item = new TMissionTreeItem(node);
-  item->setText(0, FromList(node.Label));
-  item->setFlags(item->flags() | Qt::ItemIsEditable);
+void TixoFlightdeckForm::ExpandBranch(const TMissionNode& node) {
+  if (node.Children.empty())
+    return;
+  FMissionView->expand(FModel->IndexOf(&node));
   for (const std::unique_ptr<TMissionNode>& child : node.Children)
-    item->addChild(MakeItem(*child));
-  return item;
-}
-
-TMissionTreeItem* TixoFlightdeckForm::ItemOf(const TMissionNode* node) const {
-  for (TMissionTreeItem* item : TreeNodes())
-    if (&item->Node() == node)
-      return item;
-  return nullptr;
-}
-
-void TixoFlightdeckForm::PlaceItem(TMissionTreeItem* item) {
-  const TMissionNode& node = item->Node();
-  const auto& siblings = node.Parent ? node.Parent->Children : FList->Document()->Roots();
-  const int index =
-      static_cast<int>(std::find_if(siblings.begin(), siblings.end(),
-                                    [&](const auto& sibling) { return sibling.get() == &node; }) -
-                       siblings.begin());
-  if (QTreeWidgetItem* from = item->parent())
-    from->removeChild(item);
-  else if (const int top = FMissionView->indexOfTopLevelItem(item); top >= 0)
-    FMissionView->takeTopLevelItem(top);
-  if (node.Parent)
-    ItemOf(node.Parent)->insertChild(index, item);
-  else
-    FMissionView->insertTopLevelItem(index, item);
+    ExpandBranch(*child);
 }
 
 std::string TixoFlightdeckForm::CategoryDirectory() const {
@@ -104,12 +73,8 @@ void TixoFlightdeckForm::Tell(const QString& text) {
   FEnvironment.Prompts->Tell(text);
 }
 
-TMissionTreeItem* TixoFlightdeckForm::SelectedNode() const {
-  return static_cast<TMissionTreeItem*>(FMissionView->currentItem());
-}
-
-TMissionNode* TixoFlightdeckForm::SelectedTreeNode() const {
-  return SelectedNode() ? &SelectedNode()->Node() : nullptr;
+TMissionNode* TixoFlightdeckForm::SelectedNode() const {
+  return TMissionModel::NodeOf(FMissionView->currentIndex());
 }
 
 void TixoFlightdeckForm::MissionTypeTabSetChange() {
@@ -164,9 +129,9 @@ void TixoFlightdeckForm::BuildMissionTreeView() {
 
 void TixoFlightdeckForm::ReleaseDocument() {
   // Where the view stood, for the list read again.
-  FKeptRow = SelectedNode() ? AbsoluteIndex(SelectedNode()) : -1;
+  FKeptRow = AbsoluteIndex(SelectedNode());
   FKeptScroll = FMissionView->verticalScrollBar()->value();
-  FMissionView->clear();
+  FModel->SetDocument(nullptr);
 }
 
 void TixoFlightdeckForm::ShowUnreadable(const QString& reason) {
@@ -180,38 +145,34 @@ void TixoFlightdeckForm::ShowDocument(bool keepPlace) {
   FTreeState = tsBuilding;
   FMissionView->setEnabled(true);
   FMissionView->SetPlaceholder({});
-  const TMissionTree& document = *FList->Document();
+  TMissionTree& document = *FList->Document();
   if (document.HadCorruptEntry())
     Tell(QStringLiteral("BuildMissionTreeView:  Unrecognized list file item!"));
 
-  // Build the items detached and hand the roots to the view at once: much faster for long lists.
-  QList<QTreeWidgetItem*> roots;
+  FModel->SetDocument(&document);
   QString listFindings;
   try {
-    for (const std::unique_ptr<TMissionNode>& node : document.Roots())
-      roots.append(MakeItem(*node));
-    listFindings = MarkFindings(roots);
+    listFindings = MarkFindings();
   } catch (...) {
-    qDeleteAll(roots);
     FTreeState = tsIdle;
     throw;
   }
-  FMissionView->addTopLevelItems(roots);
   FMissionView->expandAll();
   FTreeState = tsIdle;
-  if (!roots.empty()) {
-    if (FMissionView->currentItem() == roots.front())
+  if (!document.Roots().empty()) {
+    const TMissionNode* first = document.Roots().front().get();
+    if (SelectedNode() == first)
       MissionViewChange();
     else
-      FMissionView->setCurrentItem(roots.front());
+      Select(first);
   }
   if (!listFindings.isEmpty())
     ApplicationHint(listFindings);
   if (!keepPlace)
     return;
-  const std::vector<TMissionTreeItem*> items = TreeNodes();
-  if (FKeptRow >= 0 && FKeptRow < static_cast<int>(items.size()))
-    FMissionView->setCurrentItem(items[static_cast<std::size_t>(FKeptRow)]);
+  const std::vector<TMissionNode*> nodes = document.Nodes();
+  if (FKeptRow >= 0 && FKeptRow < static_cast<int>(nodes.size()))
+    Select(nodes[static_cast<std::size_t>(FKeptRow)]);
   FMissionView->verticalScrollBar()->setValue(FKeptScroll);
 }
 
@@ -223,7 +184,7 @@ bool TixoFlightdeckForm::Busy() const {
 
 void TixoFlightdeckForm::FinishOpenEdit() {
   if (FEdits->AwaitingLabel())
-    MissionViewEdited(nullptr); // the new entry, with the label it has
+    MissionViewEdited(); // the new entry, with the label it has
 }
 
 void TixoFlightdeckForm::EndLabelEdit() {
@@ -239,13 +200,13 @@ void TixoFlightdeckForm::MissionViewChange() {
   ShowNextNumberButton->SetCaption(QStringLiteral("- - -"));
   MissionNumberEB->clear();
   // A pack is built from a node with something under it.
-  const bool hasChildren = SelectedNode() && SelectedNode()->childCount() > 0;
+  const TMissionNode* node = SelectedNode();
+  const bool hasChildren = node && !node->Children.empty();
   mBuildPack->setEnabled(hasChildren);
   mnuBuildPak->setEnabled(hasChildren);
-  const TMissionTreeItem* node = SelectedNode();
   if (!node || FTreeState != tsIdle || FNumberEditIndex != -1)
     return;
-  const TListFileItem& record = *node->Record();
+  const TListFileItem& record = node->Record;
   QString caption =
       QStringLiteral("  ") + QString::fromLatin1(ListItemKindName(record.Kind).data());
   if (IsEntry(record.Kind)) {
@@ -256,8 +217,8 @@ void TixoFlightdeckForm::MissionViewChange() {
                                      QString::number(FList->Document()->NextNumber(record.Kind)));
   }
   // A finding of the check, which names the file itself, says more than the file's name.
-  if (const QString finding = node->toolTip(0); !finding.isEmpty())
-    caption += QStringLiteral(":  ") + finding.section(QLatin1Char('\n'), 0, 0);
+  if (const TNodeMark* mark = FModel->MarkOf(node))
+    caption += QStringLiteral(":  ") + mark->Text.section(QLatin1Char('\n'), 0, 0);
   else if (IsMission(record.Kind))
     caption += QStringLiteral(" (mission file):  ") + FromList(record.FileName);
   ShowFileTitlePanel->SetCaption(caption);

@@ -29,9 +29,8 @@ public:
       return;
     }
     auto* view = static_cast<TMissionView*>(parent());
-    QTreeWidgetItem* item = view->itemFromIndex(index);
     const QString label = line->text().isEmpty() ? QStringLiteral(" ") : line->text();
-    if (view->AcceptLabel && !view->AcceptLabel(item, label))
+    if (view->AcceptLabel && !view->AcceptLabel(index, label))
       return;
     model->setData(index, label, Qt::EditRole);
   }
@@ -60,41 +59,43 @@ QStringList DraggedLocalFiles(const QMimeData* data) {
   return paths;
 }
 
-TMissionView::TMissionView(QWidget* parent) : QTreeWidget(parent) {
+TMissionView::TMissionView(QWidget* parent) : QTreeView(parent) {
   setItemDelegate(new TLabelDelegate(this));
+  setUniformRowHeights(true); // a long list is laid out without asking every row its height
   setAcceptDrops(true);
   viewport()->setAcceptDrops(true);
   setDragEnabled(false); // our own drag: the item view's would move model rows itself
 }
 
-QTreeWidgetItem* TMissionView::NodeAtLabel(const QPoint& at) const {
-  QTreeWidgetItem* item = itemAt(at);
-  if (!item)
-    return nullptr;
-  const QRect rect = visualItemRect(item);
-  const int labelWidth = fontMetrics().horizontalAdvance(item->text(0)) +
+QModelIndex TMissionView::NodeAtLabel(const QPoint& at) const {
+  const QModelIndex node = indexAt(at);
+  if (!node.isValid())
+    return {};
+  const QRect rect = visualRect(node);
+  const int labelWidth = fontMetrics().horizontalAdvance(node.data().toString()) +
                          2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 4;
-  return at.x() >= rect.left() && at.x() <= rect.left() + iconSize().width() + labelWidth ? item
-                                                                                          : nullptr;
+  return at.x() >= rect.left() && at.x() <= rect.left() + iconSize().width() + labelWidth
+             ? node
+             : QModelIndex();
 }
 
 void TMissionView::mousePressEvent(QMouseEvent* event) {
   // A right click selects what the context menu that follows acts on.
   if (event->button() == Qt::RightButton) {
-    if (QTreeWidgetItem* item = itemAt(event->position().toPoint()))
-      setCurrentItem(item);
+    if (const QModelIndex node = indexAt(event->position().toPoint()); node.isValid())
+      setCurrentIndex(node);
     event->accept();
     return;
   }
   // Only an entry can be dragged, and only the one pressed.
-  FDragArmed = event->button() == Qt::LeftButton && itemAt(event->position().toPoint());
+  FDragArmed = event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
   FDragStart = event->position().toPoint();
-  QTreeWidget::mousePressEvent(event);
+  QTreeView::mousePressEvent(event);
 }
 
 void TMissionView::mouseMoveEvent(QMouseEvent* event) {
   if (!FDragArmed || !(event->buttons() & Qt::LeftButton)) {
-    QTreeWidget::mouseMoveEvent(event);
+    QTreeView::mouseMoveEvent(event);
     return;
   }
   // Until the mouse has gone the drag distance, a shaky click changes nothing.
@@ -114,7 +115,8 @@ bool TMissionView::Accepts(const QDropEvent* event) const {
   if (IsTreeView(event->source()))
     return true;
   const QStringList files = DraggedFiles(event);
-  return !files.isEmpty() && AcceptFiles && AcceptFiles(files, itemAt(event->position().toPoint()));
+  return !files.isEmpty() && AcceptFiles &&
+         AcceptFiles(files, indexAt(event->position().toPoint()));
 }
 
 void TMissionView::dragEnterEvent(QDragEnterEvent* event) {
@@ -131,18 +133,18 @@ void TMissionView::dragMoveEvent(QDragMoveEvent* event) {
   else
     event->ignore(); // the no-drop cursor
   const QPoint at = event->position().toPoint();
-  ShowDropTarget(!event->isAccepted()          ? nullptr
+  ShowDropTarget(!event->isAccepted()          ? QModelIndex()
                  : IsTreeView(event->source()) ? NodeAtLabel(at)
-                                               : itemAt(at));
+                                               : indexAt(at));
 }
 
 void TMissionView::dragLeaveEvent(QDragLeaveEvent* event) {
-  ShowDropTarget(nullptr);
-  QTreeWidget::dragLeaveEvent(event);
+  ShowDropTarget({});
+  QTreeView::dragLeaveEvent(event);
 }
 
 void TMissionView::dropEvent(QDropEvent* event) {
-  ShowDropTarget(nullptr);
+  ShowDropTarget({});
   if (!Accepts(event)) {
     event->ignore();
     return;
@@ -151,11 +153,11 @@ void TMissionView::dropEvent(QDropEvent* event) {
   if (IsTreeView(event->source()))
     emit DropRequested(event->position().toPoint());
   else
-    emit FilesDropped(DraggedFiles(event), itemAt(event->position().toPoint()));
+    emit FilesDropped(DraggedFiles(event), indexAt(event->position().toPoint()));
 }
 
-void TMissionView::ShowDropTarget(QTreeWidgetItem* item) {
-  const QRect target = item ? visualItemRect(item) : QRect();
+void TMissionView::ShowDropTarget(const QModelIndex& node) {
+  const QRect target = node.isValid() ? visualRect(node) : QRect();
   if (target == FDropTarget)
     return;
   FDropTarget = target;
@@ -168,8 +170,8 @@ void TMissionView::SetPlaceholder(const QString& text) {
 }
 
 void TMissionView::paintEvent(QPaintEvent* event) {
-  QTreeWidget::paintEvent(event);
-  if (topLevelItemCount() == 0 && !FPlaceholder.isEmpty()) {
+  QTreeView::paintEvent(event);
+  if ((!model() || model()->rowCount() == 0) && !FPlaceholder.isEmpty()) {
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Active, QPalette::Text));
     painter.drawText(viewport()->rect().adjusted(16, 16, -16, -16),

@@ -5,7 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QStringList>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <functional>
 
@@ -15,29 +15,29 @@ namespace flightdeck {
 // made a single blank) is reported once the editor has closed. Pressing the left button and
 // moving starts a drag of the selected entry, which may be dropped on any tree view; where it
 // lands is left to the window.
-class TMissionView : public QTreeWidget {
+class TMissionView : public QTreeView {
   Q_OBJECT
 
 public:
   explicit TMissionView(QWidget* parent = nullptr);
 
   // The node whose label or icon lies under `at` (viewport coordinates), if any.
-  QTreeWidgetItem* NodeAtLabel(const QPoint& at) const;
+  QModelIndex NodeAtLabel(const QPoint& at) const;
 
   // Shown in the empty tree, to say what to do next; empty for none.
   void SetPlaceholder(const QString& text);
   const QString& Placeholder() const { return FPlaceholder; }
 
   // Decides whether files dragged in from outside may land on `target` (null: no entry).
-  std::function<bool(const QStringList& files, QTreeWidgetItem* target)> AcceptFiles;
+  std::function<bool(const QStringList& files, const QModelIndex& target)> AcceptFiles;
 
   // Decides whether an edited label may replace the old one; a refused edit keeps the old
   // label. Every edit is taken while none is set.
-  std::function<bool(QTreeWidgetItem* item, const QString& label)> AcceptLabel;
+  std::function<bool(const QModelIndex& node, const QString& label)> AcceptLabel;
 
 signals:
   void DropRequested(const QPoint& at);
-  void FilesDropped(const QStringList& files, QTreeWidgetItem* target);
+  void FilesDropped(const QStringList& files, const QModelIndex& target);
 
 protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -50,7 +50,7 @@ protected:
 
 private:
   bool Accepts(const QDropEvent* event) const;
-  void ShowDropTarget(QTreeWidgetItem* item);
+  void ShowDropTarget(const QModelIndex& node);
 
   QPoint FDragStart;
   bool FDragArmed = false;

@@ -44,7 +44,7 @@ void TNumberCommands::Renumber(TMissionNode& entry, const QString& typed, const 
               QStringLiteral(", and then assign the number (") +
               QString::number(renumbering.Number) + QStringLiteral(") to ") + Quoted(shown) +
               QLatin1Char('?')))
-    TMissionTree::Renumber(renumbering);
+    FList.Document()->Renumber(renumbering);
 }
 
 } // namespace flightdeck

@@ -4,8 +4,6 @@
 #include "app/ListText.h"
 #include "app/TixoFlightdeckForm.h"
 
-#include <QTreeWidget>
-
 namespace flightdeck {
 
 void TixoFlightdeckForm::mSearchFindClick() {
@@ -21,20 +19,15 @@ void TixoFlightdeckForm::mSearchAgainClick() {
     mSearchFindClick();
     return;
   }
-  // From the entry after the selected one, round to the top again.
-  const std::vector<TMissionTreeItem*> nodes = TreeNodes();
-  const int count = static_cast<int>(nodes.size());
-  const int start = AbsoluteIndex(SelectedNode());
-  for (int step = 1; step <= count; ++step) {
-    TMissionTreeItem* node = nodes[static_cast<std::size_t>((start + step + count) % count)];
-    const bool found =
-        node->text(0).contains(FSearchText, Qt::CaseInsensitive) ||
-        FromList(node->Record()->FileName).contains(FSearchText, Qt::CaseInsensitive);
-    if (found) {
-      FMissionView->setCurrentItem(node);
-      FMissionView->scrollToItem(node);
-      return;
-    }
+  // From the entry after the selected one, round to the top again. A text the code page
+  // cannot hold is in no label.
+  const std::optional<std::string> text = ListTextExactly(FSearchText);
+  const TMissionNode* found =
+      text && FList->Document() ? FList->Document()->FindText(SelectedNode(), *text) : nullptr;
+  if (found) {
+    Select(found);
+    FMissionView->scrollTo(FModel->IndexOf(found));
+    return;
   }
   ApplicationHint(QLatin1Char('"') + FSearchText + QStringLiteral("\" is not in this list"));
 }

@@ -5,6 +5,7 @@
 #include "app/HistoryCommands.h"
 #include "app/ListController.h"
 #include "app/MissionInstallCommands.h"
+#include "app/MissionModel.h"
 #include "app/MissionView.h"
 #include "app/NumberCommands.h"
 #include "app/PackCommands.h"
@@ -23,7 +24,6 @@
 
 #include <QDir>
 #include <QMainWindow>
-#include <QTreeWidgetItem>
 
 #include <functional>
 #include <memory>
@@ -35,24 +35,12 @@ class QActionGroup;
 class QLineEdit;
 class QMenu;
 class QTabBar;
-class QTreeWidget;
 
 namespace flightdeck {
 
 class TBevelPanel;
 class TFlatSpeedButton;
 class TFolderBrowseDlg;
-
-// An item of the tree view: it shows one node of the mission tree the window edits.
-class TMissionTreeItem : public QTreeWidgetItem {
-public:
-  explicit TMissionTreeItem(TMissionNode& node) : FNode(&node) {}
-  TMissionNode& Node() const { return *FNode; }
-  TListFileItem* Record() const { return &FNode->Record; }
-
-private:
-  TMissionNode* FNode;
-};
 
 // What the window needs from outside: where its settings live and how it asks the user.
 struct TFormEnvironment {
@@ -83,7 +71,8 @@ public:
   void OpenGameDirectory(const std::string& path);
   TMissionType MissionType() const { return FMissionType; }
   TGender Gender() const { return FGender; }
-  QTreeWidget* MissionView() const { return FMissionView; }
+  TMissionView* MissionView() const { return FMissionView; }
+  TMissionModel* MissionModel() const { return FModel; }
 
   // Commands.
   void mFileSetXvTDirectoryClick();
@@ -104,19 +93,16 @@ public:
   void mnuAddCampaignClick();
   void mnuAddBattleClick();
   void mnuRemoveClick();
-  bool MissionViewLabelAcceptable(QTreeWidgetItem* node, const QString& label);
-  void MissionViewItemChanged(QTreeWidgetItem* item);
+  bool MissionViewLabelAcceptable(const TMissionNode& node, const QString& label);
+  void MissionViewLabelTyped(TMissionNode& node, const QString& label);
   // The label editor closed, or a label was set: the rename, or the new entry waiting for its
   // label, is written as one command.
-  void MissionViewEdited(QTreeWidgetItem* node);
+  void MissionViewEdited();
   void MissionViewDragDrop(const QPoint& at); // at: viewport coordinates of the tree
 
   // Installing a mission and the File menu.
   void mInstallMissionClick();
   void InstallMissionFile(const std::string& chosen); // under the selected entry
-  // The entry a mission goes under when `node` is chosen: the node itself when it is a campaign,
-  // battle or tournament, its parent when it is one of their missions; else null.
-  QTreeWidgetItem* MissionParentOf(QTreeWidgetItem* node) const;
   void mFileNewClick();
   void mFileOpenClick();
   void mFileEditClick();
@@ -152,8 +138,8 @@ public:
   // the entry they are dropped on (or the selected one), packs (.ixo) into the lists shown.
   static bool IsMissionFile(const QString& path);
   static bool IsPackFile(const QString& path);
-  bool AcceptsFilesAt(const QStringList& paths, QTreeWidgetItem* target) const;
-  void OpenFiles(const QStringList& paths, QTreeWidgetItem* target = nullptr);
+  bool AcceptsFilesAt(const QStringList& paths, const TMissionNode* target) const;
+  void OpenFiles(const QStringList& paths, const TMissionNode* target = nullptr);
   void mnuBuildPakClick();
   const std::vector<TPackageItem>& PackItems() const { return FPacks->Items(); }
 
@@ -197,24 +183,18 @@ private:
   // The tree (a third).
   void ChangeGender(TGender gender);
   void ApplyMissionTypeSettings();
-  std::vector<TMissionTreeItem*> TreeNodes() const;
-  int AbsoluteIndex(const QTreeWidgetItem* node) const;
-  TMissionTreeItem* SelectedNode() const;
-  TMissionNode* SelectedTreeNode() const;
-  TMissionTreeItem* ItemOf(const TMissionNode* node) const;
-  // An item for `node` and everything under it.
-  TMissionTreeItem* MakeItem(TMissionNode& node);
-  // Puts the item of `node` where the document has the node: under its parent's item, at its
-  // place among its siblings.
-  void PlaceItem(TMissionTreeItem* item);
+  int AbsoluteIndex(const TMissionNode* node) const; // in tree order; -1 for none
+  TMissionNode* SelectedNode() const;
+  void Select(const TMissionNode* node);
+  void ExpandBranch(const TMissionNode& node); // it and everything under it
   void EndLabelEdit();
   std::string CategoryDirectory() const; // the category's own folder, battle files and all
   std::string MissionDirectory() const;  // the folder of the category's mission files
   // A folder of the game as it is spelled on disk, for dialogs, tooltips and messages.
   QString OnDiskFolder(const std::string& folder) const;
-  // Marks the items of the tree (`roots` and all below, not yet in the view) with what the
-  // check finds in the list as it is on disk; returns the list's own findings, in words.
-  QString MarkFindings(const QList<QTreeWidgetItem*>& roots);
+  // Marks the entries of the tree with what the check finds in the list as it is on disk;
+  // returns the list's own findings, in words.
+  QString MarkFindings();
   // The view of the list controller.
   void ReleaseDocument() override;
   void ShowDocument(bool keepPlace) override;
@@ -236,7 +216,7 @@ private:
   int FKeptScroll = 0;
   // A new entry in the tree waiting for the label the user gives it in the editor: written,
   // with that label, as one command when the editor closes (see MissionViewEdited).
-  void AwaitLabel(TMissionTreeItem* item, TEditCommands::TNewEntry entry);
+  void AwaitLabel(TEditCommands::TNewEntry entry);
 
   TFormEnvironment FEnvironment;
   std::string FIniFileName;
@@ -303,6 +283,7 @@ private:
   // Mission view and status bar.
   TBevelPanel* MissionViewPanel = nullptr;
   TMissionView* FMissionView = nullptr;
+  TMissionModel* FModel = nullptr;
   QTabBar* MissionTypeTabSet = nullptr;
   TBevelPanel* StatusBasePanel = nullptr;
   TBevelPanel* ShowFileNumberPanel = nullptr; // its caption says what the number is

@@ -167,7 +167,7 @@ int RenumberCommand(const TInvocation& invocation) {
                   "\" is presently using this number; --swap gives it the next available "
                   "number (" +
                   std::to_string(renumbering.Next) + ")");
-    TMissionTree::Renumber(renumbering);
+    tree.Renumber(renumbering);
     return 0;
   });
 }

@@ -7,6 +7,7 @@
 #include "lists/NextNumber.h"
 #include "lists/XvTListFile.h"
 #include "platform/HostPath.h"
+#include "platform/Windows1252.h"
 
 #include <algorithm>
 
@@ -31,13 +32,16 @@ int TMissionNode::Level() const {
 }
 
 TMissionTree::TMissionTree(std::string gameDirectory, TMissionType type, TGender gender)
-    : FGameDirectory(std::move(gameDirectory)), FType(type), FGender(gender) {}
+    : FGameDirectory(std::move(gameDirectory)), FType(type), FGender(gender) {
+  NumbersChanged();
+}
 
 void TMissionTree::Load() {
   TXvTListFile list(FGameDirectory, FType, FGender);
   list.LoadFromFile();
   TMissionTitles missionTitles(FGameDirectory, SingleMissionType(FType), gnNeutral);
   FRoots.clear();
+  NumbersChanged();
   FHadCorruptEntry = false;
   TMissionNode* root = nullptr;
   TMissionNode* entry = nullptr;
@@ -118,10 +122,48 @@ std::vector<TListFileItem> TMissionTree::CollectTreeItems(int first, int last) c
 }
 
 std::int32_t TMissionTree::NextNumber(TListItemKind kind) const {
-  TListItemRefs records;
-  for (TMissionNode* node : Nodes())
-    records.push_back(&node->Record); // numbers only: the titles are not looked at
-  return flightdeck::NextNumber(kind, records);
+  std::int32_t& next = FNextNumbers.at(kind);
+  if (next < 0) {
+    TListItemRefs records;
+    for (TMissionNode* node : Nodes())
+      records.push_back(&node->Record); // numbers only: the titles are not looked at
+    next = flightdeck::NextNumber(kind, records);
+  }
+  return next;
+}
+
+TMissionNode* TMissionTree::NextInTreeOrder(const TMissionNode* node) const {
+  if (!node)
+    return FRoots.empty() ? nullptr : FRoots.front().get();
+  if (!node->Children.empty())
+    return node->Children.front().get();
+  for (; node; node = node->Parent) {
+    const TNodes& siblings = node->Parent ? node->Parent->Children : FRoots;
+    if (static_cast<std::size_t>(node->Row) + 1 < siblings.size())
+      return siblings[static_cast<std::size_t>(node->Row) + 1].get();
+  }
+  return FRoots.front().get();
+}
+
+TMissionNode* TMissionTree::FindText(const TMissionNode* from, std::string_view text) const {
+  const auto holds = [&](std::string_view within) {
+    return std::search(within.begin(), within.end(), text.begin(), text.end(), [](char a, char b) {
+             return FoldedWindows1252(a) == FoldedWindows1252(b);
+           }) != within.end();
+  };
+  if (FRoots.empty())
+    return nullptr;
+  const TMissionNode* last = from;
+  for (const TNodes* level = &FRoots; !last; level = &level->back()->Children)
+    if (level->back()->Children.empty())
+      last = level->back().get();
+  TMissionNode* node = NextInTreeOrder(last);
+  for (;; node = NextInTreeOrder(node)) {
+    if (holds(node->Label) || holds(node->Record.FileName))
+      return node;
+    if (node == last)
+      return nullptr;
+  }
 }
 
 TMissionNode* TMissionTree::FindLabel(std::string_view label) const {
@@ -164,7 +206,13 @@ TMissionNode& TMissionTree::Append(TNodes& siblings, TMissionNode* parent, TList
   node->Record = std::move(record);
   node->Label = std::move(label);
   node->Parent = parent;
+  node->Row = static_cast<std::int32_t>(siblings.size());
+  if (FObserver)
+    FObserver->NodeInserting(parent, node->Row);
   siblings.push_back(std::move(node));
+  NumbersChanged();
+  if (FObserver)
+    FObserver->NodeInserted();
   return *siblings.back();
 }
 

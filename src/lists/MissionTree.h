@@ -6,6 +6,7 @@
 #include "lists/MissionTypes.h"
 #include "platform/Outcome.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -21,8 +22,25 @@ struct TMissionNode {
   std::string Label; // Windows-1252, as titles are
   TMissionNode* Parent = nullptr;
   std::vector<std::unique_ptr<TMissionNode>> Children;
+  std::int32_t Row = 0; // its place among its siblings
 
   int Level() const; // 0 for a root node
+};
+
+// Told of each change of a tree's nodes and labels, before and after it, so that a view over
+// the tree can follow. Loading tells nothing: a tree is watched only once it is loaded.
+class TMissionTreeObserver {
+public:
+  virtual ~TMissionTreeObserver() = default;
+  // A node comes in at `row` of `parent`'s children (null: the top level).
+  virtual void NodeInserting(const TMissionNode* parent, int row) = 0;
+  virtual void NodeInserted() = 0;
+  virtual void NodeRemoving(const TMissionNode& node) = 0;
+  virtual void NodeRemoved() = 0;
+  // `node` goes before `row` of `parent`'s children as they stand before the move.
+  virtual void NodeMoving(const TMissionNode& node, const TMissionNode* parent, int row) = 0;
+  virtual void NodeMoved() = 0;
+  virtual void NodeRelabelled(const TMissionNode& node) = 0;
 };
 
 // A node with its label, as a pack is built from it.
@@ -72,10 +90,17 @@ public:
   bool HadCorruptEntry() const { return FHadCorruptEntry; } // a record that got no node
   const TNodes& Roots() const { return FRoots; }
   std::vector<TMissionNode*> Nodes() const; // in tree order, which is the list's order
+  // The node after `node` in tree order, the first after the last; the first for null.
+  TMissionNode* NextInTreeOrder(const TMissionNode* node) const;
+  // The first node after `from` in tree order, round to the top again and ending with `from`
+  // itself, whose label or file name holds `text` in any letter case; null for none.
+  TMissionNode* FindText(const TMissionNode* from, std::string_view text) const;
+  // Tells `observer` (null: no one) of every change from now on.
+  void SetObserver(TMissionTreeObserver* observer) { FObserver = observer; }
 
   // The records of nodes `first` to `last` (indexes in tree order), titled with their labels.
   std::vector<TListFileItem> CollectTreeItems(int first, int last) const;
-  // The smallest number no entry of `kind` uses.
+  // The smallest number no entry of `kind` uses; kept from one change of numbers to the next.
   std::int32_t NextNumber(TListItemKind kind) const;
 
   // Finding nodes: the first of a label in tree order, or the node the labels lead to from the
@@ -110,7 +135,7 @@ public:
   bool Move(TMissionNode& source, const TMissionNode& target);
   // What giving `entry` the number `number` would do; Renumber carries it out, clash and all.
   TRenumbering PlanRenumbering(TMissionNode& entry, std::int32_t number) const;
-  static void Renumber(const TRenumbering& renumbering);
+  void Renumber(const TRenumbering& renumbering);
   // The nodes a pack is built from when `node` is chosen: it and everything under it.
   std::vector<TPackNode> PackBranch(const TMissionNode& node) const;
 
@@ -118,6 +143,10 @@ private:
   TNodes& SiblingsOf(const TMissionNode& node);
   TMissionNode& Append(TNodes& siblings, TMissionNode* parent, TListFileItem record,
                        std::string label);
+  void NumbersChanged() { FNextNumbers.fill(-1); }
+
+  TMissionTreeObserver* FObserver = nullptr;
+  mutable std::array<std::int32_t, likCorruptEntry> FNextNumbers; // by kind; -1: not known
 
   std::string FGameDirectory;
   TMissionType FType;

@@ -39,6 +39,12 @@ TListFileItem NewMissionRecord(TMissionType type, std::string_view name) {
   return record;
 }
 
+// Gives the nodes from `first` on their places among `siblings` again.
+void NumberRows(TMissionTree::TNodes& siblings, int first) {
+  for (std::size_t row = static_cast<std::size_t>(first); row < siblings.size(); ++row)
+    siblings[row]->Row = static_cast<std::int32_t>(row);
+}
+
 } // namespace
 
 TMissionNode& TMissionTree::AddGroup() {
@@ -87,6 +93,7 @@ TOutcome<TMissionNode*> TMissionTree::AddBattle(TMissionNode& header, std::strin
                         CreditLine};
   TMissionNode& entry = Append(header.Children, &header, std::move(record), "A New " + kindName);
   entry.Record.Number = NextNumber(entry.Record.Kind);
+  NumbersChanged();
 
   TXvTListFile list(FGameDirectory, FType, FGender);
   const std::string battleFile = BattleFilePath(list.FileName(), name);
@@ -115,13 +122,20 @@ TMissionNode& TMissionTree::AddMission(TMissionNode& parent, std::string_view na
   TMissionNode& mission = Append(parent.Children, &parent, NewMissionRecord(FType, name),
                                  "A New X-wing vs. TIE Fighter Mission");
   mission.Record.Number = mission.Record.Kind == likEngagement ? NextNumber(likEngagement) : 0;
+  NumbersChanged();
   return mission;
 }
 
 void TMissionTree::Remove(TMissionNode& node) {
   TNodes& siblings = SiblingsOf(node);
-  siblings.erase(std::find_if(siblings.begin(), siblings.end(),
-                              [&](const auto& sibling) { return sibling.get() == &node; }));
+  const int row = node.Row;
+  if (FObserver)
+    FObserver->NodeRemoving(node);
+  siblings.erase(siblings.begin() + row);
+  NumberRows(siblings, row);
+  NumbersChanged();
+  if (FObserver)
+    FObserver->NodeRemoved();
 }
 
 TOutcome<> TMissionTree::Rename(TMissionNode& node, std::string_view label) {
@@ -130,6 +144,8 @@ TOutcome<> TMissionTree::Rename(TMissionNode& node, std::string_view label) {
   if (!refusal.empty())
     return TOutcome<>::Failure(refusal);
   node.Label = title;
+  if (FObserver)
+    FObserver->NodeRelabelled(node);
   return TDone{};
 }
 
@@ -151,19 +167,22 @@ bool TMissionTree::Move(TMissionNode& source, const TMissionNode& target) {
   if (!anchor || IsWithin(anchor, source))
     return false;
 
-  TNodes& from = SiblingsOf(source);
-  const auto at = std::find_if(from.begin(), from.end(),
-                               [&](const auto& sibling) { return sibling.get() == &source; });
-  std::unique_ptr<TMissionNode> moving = std::move(*at);
-  from.erase(at);
   TMissionNode* parent = asFirstChild ? const_cast<TMissionNode*>(anchor) : anchor->Parent;
+  const int before = asFirstChild ? 0 : anchor->Row; // among the children as they stand now
+  if (FObserver)
+    FObserver->NodeMoving(source, parent, before);
+  TNodes& from = SiblingsOf(source);
+  const int row = source.Row;
+  std::unique_ptr<TMissionNode> moving = std::move(from[static_cast<std::size_t>(row)]);
+  from.erase(from.begin() + row);
+  NumberRows(from, row);
   TNodes& into = parent ? parent->Children : FRoots;
-  const auto before =
-      asFirstChild ? into.begin()
-                   : std::find_if(into.begin(), into.end(),
-                                  [&](const auto& sibling) { return sibling.get() == anchor; });
+  const int at = &into == &from && row < before ? before - 1 : before;
   moving->Parent = parent;
-  into.insert(before, std::move(moving));
+  into.insert(into.begin() + at, std::move(moving));
+  NumberRows(into, at);
+  if (FObserver)
+    FObserver->NodeMoved();
   return true;
 }
 
@@ -180,6 +199,7 @@ void TMissionTree::Renumber(const TRenumbering& renumbering) {
   renumbering.Entry->Record.Number = renumbering.Number;
   if (renumbering.Clash)
     renumbering.Clash->Record.Number = renumbering.Next;
+  NumbersChanged();
 }
 
 } // namespace flightdeck

@@ -169,4 +169,20 @@ std::string Utf16ToUtf8(std::u16string_view text) {
   return out;
 }
 
+char FoldedWindows1252(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+    return static_cast<char>(byte + 0x20);
+  switch (byte) {
+  case 0x8A: // S, Z and OE with their marks
+  case 0x8C:
+  case 0x8E:
+    return static_cast<char>(byte + 0x10);
+  case 0x9F: // Y with diaeresis
+    return static_cast<char>(0xFF);
+  default:
+    return c;
+  }
+}
+
 } // namespace flightdeck

@@ -17,6 +17,9 @@ std::string Utf8ToWindows1252(std::string_view text);
 // valid UTF-8.
 std::optional<std::string> Utf8ToWindows1252Exactly(std::string_view text);
 
+// A character of the code page in lower case, as Unicode's simple case folding makes it.
+char FoldedWindows1252(char c);
+
 // Valid UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view text);
 

@@ -49,7 +49,7 @@ int RenumberDuplicates(TMissionTree& tree) {
     records.push_back(&node->Record);
   TFreeNumbers free(EntryKind(tree.MissionType()), records);
   for (TMissionNode* node : duplicates)
-    TMissionTree::Renumber({node, free.Take()});
+    tree.Renumber({node, free.Take()});
   return static_cast<int>(duplicates.size());
 }
 

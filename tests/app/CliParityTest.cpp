@@ -24,7 +24,7 @@ class TCliParityTest : public QObject, protected test::TFormFixture {
 
   void Rename(const char* label, const char* to) {
     Select(QString::fromLatin1(label));
-    FForm->MissionView()->editItem(Node(QString::fromLatin1(label)));
+    FForm->MissionView()->edit(Node(QString::fromLatin1(label)));
     FinishLabelEdit(QString::fromLatin1(to));
   }
 
@@ -54,7 +54,7 @@ private slots:
         {"move", 0, "move GAMEDIR battles neutral 'Strike Two' --onto 'Strike One'",
          [&] {
            Select(QStringLiteral("Strike Two"));
-           const QRect rect = FForm->MissionView()->visualItemRect(Node("Strike One"));
+           const QRect rect = FForm->MissionView()->visualRect(Node("Strike One"));
            FForm->MissionViewDragDrop(QPoint(rect.left() + 4, rect.center().y()));
          }},
         {"renumber", 1, "renumber GAMEDIR combat neutral Alpha 3 --swap",
@@ -125,20 +125,20 @@ private slots:
       Open();
       change();
       QTRY_VERIFY(Caption("ShowFileTitlePanel").contains(QStringLiteral("changed on disk")));
-      QVERIFY(Node(QString::fromLatin1(added)));
+      QVERIFY(Node(QString::fromLatin1(added)).isValid());
       Rename("Bravo", "Bravo Two");
       QCoreApplication::processEvents();
       QVERIFY2(test::ReadBytes(list).find(added) != std::string::npos, added);
       QVERIFY2(test::ReadBytes(list).find("Bravo Two") != std::string::npos, added);
 
       // Between the read and the write.
-      Node(QStringLiteral("Alpha"))->setText(0, QStringLiteral("Alpha Two"));
+      FForm->MissionModel()->setData(Node(QStringLiteral("Alpha")), QStringLiteral("Alpha Two"));
       change();
       const std::string changed = test::ReadBytes(list);
       QCoreApplication::processEvents();
       QCOMPARE(test::ReadBytes(list), changed);
       QVERIFY(FPrompts.Messages.last().contains(QStringLiteral("changed on disk")));
-      QVERIFY(Node(QStringLiteral("Alpha")));
+      QVERIFY(Node(QStringLiteral("Alpha")).isValid());
       QVERIFY(!Labels().join(QLatin1Char('|')).contains(QStringLiteral("Alpha Two")));
       TearDownGame();
     }

@@ -19,8 +19,8 @@ class TEditCommandsTest : public QObject, protected test::TFormFixture {
 
   // Drops the selected node on the label of the node `target`.
   void DropOn(const QString& target) {
-    QTreeWidget* view = FForm->MissionView();
-    const QRect rect = view->visualItemRect(Node(target));
+    QTreeView* view = FForm->MissionView();
+    const QRect rect = view->visualRect(Node(target));
     FForm->MissionViewDragDrop(QPoint(rect.left() + 4, rect.center().y()));
   }
 
@@ -51,7 +51,8 @@ private slots:
         dialog.Filter,
         QStringLiteral("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"));
     QVERIFY(!dialog.MustExist);
-    QCOMPARE(FForm->MissionView()->currentItem()->text(0), QStringLiteral("A New Battle"));
+    QCOMPARE(FForm->MissionView()->currentIndex().data().toString(),
+             QStringLiteral("A New Battle"));
     QCOMPARE(Control<QLineEdit>("MissionNumberEB")->displayText().trimmed(), QStringLiteral("2"));
     FinishLabelEdit(QStringLiteral("Strike Four"));
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")),
@@ -75,7 +76,7 @@ private slots:
     QCOMPARE(Labels().mid(9),
              (QStringList{QStringLiteral("  A New Battle"), QStringLiteral("    Alpha"),
                           QStringLiteral("    Bravo"), QStringLiteral("    x.tie")}));
-    QVERIFY(Node(QStringLiteral("A New Battle"))->isExpanded());
+    QVERIFY(FForm->MissionView()->isExpanded(Node(QStringLiteral("A New Battle"))));
     WriteBack();
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")), combat);
     QCOMPARE(ReadBytes(GameFile("battle", "old.lst")),
@@ -129,10 +130,10 @@ private slots:
     StoreSettings("MType=0\r\n");
     Open();
     Select(QStringLiteral("Strike One"));
-    QTreeWidget* view = FForm->MissionView();
+    QTreeView* view = FForm->MissionView();
     QTest::mouseClick(view->viewport(), Qt::RightButton, {},
-                      view->visualItemRect(Node(QStringLiteral("Strike Two"))).center());
-    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike Two"));
+                      view->visualRect(Node(QStringLiteral("Strike Two"))).center());
+    QCOMPARE(view->currentIndex().data().toString(), QStringLiteral("Strike Two"));
     Control<QAction>("mnuRemove")->trigger();
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")),
              CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One"}));
@@ -141,8 +142,8 @@ private slots:
   void aMoveUnderTheDragDistanceChangesNothing() {
     StoreSettings("MType=0\r\n");
     Open();
-    QTreeWidget* view = FForm->MissionView();
-    const QRect one = view->visualItemRect(Node(QStringLiteral("Strike One")));
+    QTreeView* view = FForm->MissionView();
+    const QRect one = view->visualRect(Node(QStringLiteral("Strike One")));
     const QPoint press(one.center().x(), one.bottom() - 1);
     QTest::mousePress(view->viewport(), Qt::LeftButton, {}, press);
     QMouseEvent move(QEvent::MouseMove, QPointF(press + QPoint(0, 3)),
@@ -150,25 +151,24 @@ private slots:
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &move); // into the next entry, short of a drag
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, press + QPoint(0, 3));
-    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike One"));
+    QCOMPARE(view->currentIndex().data().toString(), QStringLiteral("Strike One"));
     QCOMPARE(Labels().size(), 9);
   }
 
   void findSelectsTheNextEntryByTitleOrMissionFile() {
     StoreSettings("MType=0\r\n");
     Open();
-    QTreeWidget* view = FForm->MissionView();
+    QTreeView* view = FForm->MissionView();
     FPrompts.FindTexts = {QStringLiteral("strike")};
     QTest::keyClick(FForm.get(), Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike One"));
+    QCOMPARE(view->currentIndex().data().toString(), QStringLiteral("Strike One"));
     QTest::keyClick(FForm.get(), Qt::Key_F3);
-    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike Two"));
+    QCOMPARE(view->currentIndex().data().toString(), QStringLiteral("Strike Two"));
     QTest::keyClick(FForm.get(), Qt::Key_F3); // round to the top again
-    QCOMPARE(view->currentItem()->text(0), QStringLiteral("Strike One"));
+    QCOMPARE(view->currentIndex().data().toString(), QStringLiteral("Strike One"));
     FPrompts.FindTexts = {QStringLiteral("E.TIE")}; // a mission by its file
     Control<QAction>("mSearchFind")->trigger();
-    QCOMPARE(static_cast<TMissionTreeItem*>(view->currentItem())->Record()->FileName,
-             std::string("e.tie"));
+    QCOMPARE(TMissionModel::NodeOf(view->currentIndex())->Record.FileName, std::string("e.tie"));
     FPrompts.FindTexts = {QStringLiteral("nowhere")};
     Control<QAction>("mSearchFind")->trigger();
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral(" \"nowhere\" is not in this list"));
@@ -178,7 +178,7 @@ private slots:
     StoreSettings("MType=0\r\n");
     Open();
     Select(QStringLiteral("Strike One"));
-    FForm->MissionView()->editItem(Node(QStringLiteral("Strike One")));
+    FForm->MissionView()->edit(Node(QStringLiteral("Strike One")));
     FinishLabelEdit(QString());
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")),
              CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", " ", "1", "b2.lst", "Strike Two"}));
@@ -187,13 +187,13 @@ private slots:
   void aCampaignTitleHoldingABracketIsRefusedAndTheOldOneKept() {
     OpenCombat(CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1"}));
     Select(QStringLiteral("Alpha"));
-    FForm->MissionView()->editItem(Node(QStringLiteral("Alpha")));
+    FForm->MissionView()->edit(Node(QStringLiteral("Alpha")));
     FinishLabelEdit(QStringLiteral("x]y"));
     QCOMPARE(FPrompts.Messages.size(), 1);
     QVERIFY(FPrompts.Messages.front().contains(QStringLiteral("cannot hold \"]\"")));
     QCOMPARE(Labels(), (QStringList{QStringLiteral("Alpha"), QStringLiteral("  A1")}));
     Select(QStringLiteral("A1")); // an entry's title may hold one
-    FForm->MissionView()->editItem(Node(QStringLiteral("A1")));
+    FForm->MissionView()->edit(Node(QStringLiteral("A1")));
     FinishLabelEdit(QStringLiteral("x]y"));
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
              CrLf({"//", "[Alpha]", "//", "0", "a.tie", "x]y"}));
@@ -250,10 +250,12 @@ private slots:
     Open();
     Select(QStringLiteral("Alpha")); // an Operation onto a War, two levels up: no move
     DropOn(QStringLiteral("Inner Rim"));
-    QCOMPARE(Node(QStringLiteral("Alpha"))->parent()->text(0), QStringLiteral("Strike One"));
+    QCOMPARE(Node(QStringLiteral("Alpha")).parent().data().toString(),
+             QStringLiteral("Strike One"));
     Select(QStringLiteral("Alpha")); // onto another Operation: before it, in the other Battle
     DropOn(QStringLiteral("Delta"));
-    QCOMPARE(Node(QStringLiteral("Alpha"))->parent()->text(0), QStringLiteral("Strike Two"));
+    QCOMPARE(Node(QStringLiteral("Alpha")).parent().data().toString(),
+             QStringLiteral("Strike Two"));
     Select(QStringLiteral(
         "Strike Two")); // a Battle onto an Operation (one level down): before its Battle
     DropOn(QStringLiteral("Bravo"));

@@ -135,9 +135,10 @@ private slots:
                                     QStringLiteral("    c.tie"), QStringLiteral("  Strike Two"),
                                     QStringLiteral("    Delta"), QStringLiteral("    e.tie"),
                                     QStringLiteral("    f.tie")}));
-    for (QTreeWidgetItemIterator it(form.MissionView()); *it; ++it)
-      QVERIFY((*it)->childCount() == 0 || (*it)->isExpanded());
-    QCOMPARE(form.MissionView()->currentItem()->text(0), QStringLiteral("Outer Rim"));
+    for (const QString& parent :
+         {QStringLiteral("Outer Rim"), QStringLiteral("Strike One"), QStringLiteral("Strike Two")})
+      QVERIFY(form.MissionView()->isExpanded(Node(parent)));
+    QCOMPARE(form.MissionView()->currentIndex().data().toString(), QStringLiteral("Outer Rim"));
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  War"));
     QCOMPARE(Caption("ShowFileNumberPanel"), QStringLiteral("       Tour #:"));
     QVERIFY(!Control<QWidget>("ShowFileNumberPanel")->isEnabled());
@@ -145,7 +146,7 @@ private slots:
     QVERIFY(Control<QAction>("mnuAddWar")->isVisible() &&
             !Control<QAction>("mnuAddCampaign")->isVisible());
 
-    form.MissionView()->setCurrentItem(Node(QStringLiteral("Strike Two")));
+    form.MissionView()->setCurrentIndex(Node(QStringLiteral("Strike Two")));
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  Battle"));
     QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
              QStringLiteral("Next #: 2"));
@@ -155,16 +156,17 @@ private slots:
   void renamedOperationReachesTheNeutralCombatList() {
     StoreSettings("MType=0\r\n");
     TixoFlightdeckForm& form = Open();
-    Node(QStringLiteral("Bravo"))->setText(0, QStringLiteral("Bravo R\u00e9vis\u00e9"));
-    Node(QStringLiteral("c.tie"))->setText(0, QStringLiteral("Charlie"));
+    FForm->MissionModel()->setData(Node(QStringLiteral("Bravo")),
+                                   QStringLiteral("Bravo R\u00e9vis\u00e9"));
+    FForm->MissionModel()->setData(Node(QStringLiteral("c.tie")), QStringLiteral("Charlie"));
     QCoreApplication::processEvents(); // each rename is written at once
     Click("GenderNeutralBtn");         // already down: rebuilds from the disk
     QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
              CrLf({"//", "[Outer Rim]", "//", "0", "a.tie", "Alpha", "1", "B.TIE",
                    "Bravo R\xe9vis\xe9", "3", "d.tie", "Delta"}));
-    QVERIFY(Node(QStringLiteral("Bravo R\u00e9vis\u00e9")));
-    QCOMPARE(Node(QStringLiteral("c.tie"))->text(0),
+    QVERIFY(Node(QStringLiteral("Bravo R\u00e9vis\u00e9")).isValid());
+    QCOMPARE(Node(QStringLiteral("c.tie")).data().toString(),
              QStringLiteral("c.tie")); // no Engagement keeps its title
     QCOMPARE(form.MissionType(), mtBattles);
   }
@@ -173,7 +175,7 @@ private slots:
     StoreSettings("MType=1\r\nGender=2\r\n");
     TixoFlightdeckForm& form = Open();
     QCOMPARE(Labels(), (QStringList{QStringLiteral("Rebel Run"), QStringLiteral("  Red")}));
-    Node(QStringLiteral("Red"))->setText(0, QStringLiteral("Red Leader"));
+    FForm->MissionModel()->setData(Node(QStringLiteral("Red")), QStringLiteral("Red Leader"));
     QCoreApplication::processEvents();
     ClickTab(0);
     QCOMPARE(ReadBytes(GameFile("combat", "rebel.lst")),
@@ -193,7 +195,7 @@ private slots:
     fs::remove(GameFile("battle", "b2.lst"));
     fs::create_directory(GameFile("battle", "b2.lst"));
     const std::string before = ReadBytes(GameFile("battle", "mission.lst"));
-    FForm->MissionView()->topLevelItem(0)->setText(0, QStringLiteral("Edited"));
+    FForm->MissionModel()->setData(Node(QStringLiteral("Outer Rim")), QStringLiteral("Edited"));
     QCoreApplication::processEvents();
     // The error names the file, with the warning icon.
     QCOMPARE(FPrompts.Messages,

@@ -75,7 +75,7 @@ private slots:
         QStringLiteral("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"));
     QCOMPARE(FPrompts.Messages, QStringList{FPlaceCopy});
     QVERIFY(!fs::exists(GameFile("melee", "m1.tie"))); // written with the label, as one command
-    QCOMPARE(FForm->MissionView()->currentItem()->text(0),
+    QCOMPARE(FForm->MissionView()->currentIndex().data().toString(),
              QStringLiteral("A New X-wing vs. TIE Fighter Mission"));
     QCOMPARE(Control<QLineEdit>("MissionNumberEB")->displayText().trimmed(), QStringLiteral("1"));
     FinishLabelEdit(QStringLiteral("New Duel"));
@@ -94,7 +94,7 @@ private slots:
     WriteBytes(FTemp->Path() / "Downloads" / "big.tie", std::string(3 << 19, 'n'));
     FForm->InstallMissionFile((FTemp->Path() / "Downloads" / "big.tie").string());
     FinishLabelEdit(QStringLiteral("Big"));
-    FForm->MissionView()->editItem(FForm->MissionView()->currentItem());
+    FForm->MissionView()->edit(FForm->MissionView()->currentIndex());
     FinishLabelEdit(QStringLiteral("Bigger"));
     const std::vector<THistoryEntry> entries = TGameHistory(FGame).Entries();
     // The install kept the old 1.5 MiB mission; the rename after it pushed it out.
@@ -194,7 +194,8 @@ private slots:
              QStringList{QStringLiteral("Warning: Another TIE mission with the same file name "
                                         "already exists.  Would you like to replace it?")});
     QCOMPARE(ReadBytes(GameFile("combat", "dup.tie")), std::string("old"));
-    QCOMPARE(FForm->MissionView()->currentItem()->parent()->text(0), QStringLiteral("Outer Rim"));
+    QCOMPARE(FForm->MissionView()->currentIndex().parent().data().toString(),
+             QStringLiteral("Outer Rim"));
   }
 
   void editSelectedMissionReportsAMissingFile() {
@@ -210,9 +211,9 @@ private slots:
   void filesFromTheDesktopInstallWhereTheyAreDropped() {
     StoreSettings("MType=1\r\n");
     Open();
-    QTreeWidget* view = FForm->MissionView();
+    QTreeView* view = FForm->MissionView();
     QWidget* viewport = view->viewport();
-    const QPoint onCampaign = view->visualItemRect(Node(QStringLiteral("Outer Rim"))).center();
+    const QPoint onCampaign = view->visualRect(Node(QStringLiteral("Outer Rim"))).center();
     const QString readme = Download("readme.txt");
     QVERIFY(!DropFiles(viewport, onCampaign, {readme})); // refused: not a mission or pack
     QVERIFY(!DropFiles(FForm.get(), QPoint(5, 5), {Download("lone.tie")})); // no entry there

@@ -30,11 +30,13 @@ private slots:
   void aMissingMissionIsMarkedAndTheProblemsViewGoesToAnEntryOnAnotherTab() {
     StoreSettings("MType=0\r\n");
     Open();
-    QTreeWidgetItem* missing = Node(QStringLiteral("e.tie"));
-    QVERIFY(!missing->icon(0).isNull());
-    QVERIFY(missing->toolTip(0).startsWith(
-        QStringLiteral("The mission file e.tie is not in the mission folder.")));
-    QVERIFY(Node(QStringLiteral("Alpha"))->toolTip(0).isEmpty());
+    const QModelIndex missing = Node(QStringLiteral("e.tie"));
+    QVERIFY(!missing.data(Qt::DecorationRole).value<QIcon>().isNull());
+    QVERIFY(
+        missing.data(Qt::ToolTipRole)
+            .toString()
+            .startsWith(QStringLiteral("The mission file e.tie is not in the mission folder.")));
+    QVERIFY(Node(QStringLiteral("Alpha")).data(Qt::ToolTipRole).toString().isEmpty());
     Select(QStringLiteral("e.tie"));
     QCOMPARE(Caption("ShowFileTitlePanel"),
              QStringLiteral("  Operation:  The mission file e.tie is not in the mission folder."));
@@ -43,7 +45,7 @@ private slots:
     ShowProblems();
     QCOMPARE(FForm->MissionType(), mtCombat);
     QCOMPARE(FForm->Gender(), gnRebel);
-    QCOMPARE(FForm->MissionView()->currentItem()->text(0), QStringLiteral("Sierra"));
+    QCOMPARE(FForm->MissionView()->currentIndex().data().toString(), QStringLiteral("Sierra"));
     // The view listed the whole game, errors with their fixes.
     const std::vector<TProblemLine>& lines = FPrompts.ProblemViews.front();
     const auto sierra = std::find_if(lines.begin(), lines.end(), [](const TProblemLine& line) {

@@ -119,14 +119,14 @@ TEST_F(MissionTree, RenumbersWithTheClashSwap) {
   // The entry's own number changes nothing and clashes with nobody.
   const TRenumbering own = tree.PlanRenumbering(fourth, 3);
   EXPECT_EQ(own.Clash, nullptr);
-  TMissionTree::Renumber(own);
+  tree.Renumber(own);
   EXPECT_FALSE(tree.Changed());
   // A taken number names the last holder in tree order, which gets the next free number.
-  tree.FindLabel("b2.lst")->Record.Number = 0;
+  tree.Renumber({tree.FindLabel("b2.lst"), 0});
   const TRenumbering clash = tree.PlanRenumbering(fourth, 0);
   EXPECT_EQ(clash.Clash, tree.FindLabel("b2.lst"));
   EXPECT_EQ(clash.Next, 1);
-  TMissionTree::Renumber(clash);
+  tree.Renumber(clash);
   EXPECT_EQ(fourth.Record.Number, 0);
   EXPECT_EQ(tree.FindLabel("b2.lst")->Record.Number, 1);
   EXPECT_EQ(tree.FindLabel("First")->Record.Number, 0);

@@ -16,8 +16,7 @@
 #include <QMenu>
 #include <QTabBar>
 #include <QTest>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
+#include <QTreeView>
 
 #include <memory>
 
@@ -95,25 +94,31 @@ protected:
   }
   QString Caption(const char* name) const { return Control<TBevelPanel>(name)->Caption(); }
 
-  // Each node's label, indented by two blanks a level.
+  // Each node's label, indented by two blanks a level, as the view's model gives them.
   QStringList Labels() const {
     QStringList labels;
-    for (QTreeWidgetItemIterator it(FForm->MissionView()); *it; ++it) {
-      int level = 0;
-      for (QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
-        ++level;
-      labels << QString(2 * level, QLatin1Char(' ')) + (*it)->text(0);
-    }
+    AddLabels(FForm->MissionView()->model(), {}, 0, labels);
     return labels;
   }
-  QTreeWidgetItem* Node(const QString& label) const {
-    const auto found =
-        FForm->MissionView()->findItems(label, Qt::MatchExactly | Qt::MatchRecursive);
+  static void AddLabels(const QAbstractItemModel* model, const QModelIndex& parent, int level,
+                        QStringList& labels) {
+    for (int row = 0; row < model->rowCount(parent); ++row) {
+      const QModelIndex node = model->index(row, 0, parent);
+      if (node.parent() != parent)
+        qFatal("the model gives %s the wrong parent", qPrintable(node.data().toString()));
+      labels << QString(2 * level, QLatin1Char(' ')) + node.data().toString();
+      AddLabels(model, node, level + 1, labels);
+    }
+  }
+  QModelIndex Node(const QString& label) const {
+    const QAbstractItemModel* model = FForm->MissionView()->model();
+    const QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole, label, 1,
+                                               Qt::MatchExactly | Qt::MatchRecursive);
     if (found.isEmpty())
       qFatal("no node %s", qPrintable(label));
     return found.front();
   }
-  void Select(const QString& label) { FForm->MissionView()->setCurrentItem(Node(label)); }
+  void Select(const QString& label) { FForm->MissionView()->setCurrentIndex(Node(label)); }
 
   void ClickTab(int index) {
     QTabBar* tabs = Control<QTabBar>("MissionTypeTabSet");

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/MissionModel.h"
+
+#include "app/ListText.h"
+
+namespace flightdeck {
+
+void TMissionModel::SetDocument(TMissionTree* document) {
+  beginResetModel();
+  if (FDocument)
+    FDocument->SetObserver(nullptr);
+  FDocument = document;
+  FMarks.clear();
+  FRoom = {};
+  if (FDocument)
+    FDocument->SetObserver(this);
+  endResetModel();
+}
+
+QModelIndex TMissionModel::IndexOf(const TMissionNode* node) const {
+  return node ? createIndex(node->Row, 0, node) : QModelIndex();
+}
+
+TMissionNode* TMissionModel::NodeOf(const QModelIndex& index) {
+  return static_cast<TMissionNode*>(index.internalPointer());
+}
+
+void TMissionModel::SetMarks(TNodeMarks marks, const QIcon& room) {
+  FMarks = std::move(marks);
+  FRoom = FMarks.empty() ? QIcon() : room;
+  if (const int roots = rowCount(); roots > 0)
+    emit dataChanged(index(0, 0), index(roots - 1, 0), {Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+const TNodeMark* TMissionModel::MarkOf(const TMissionNode* node) const {
+  const auto found = FMarks.find(node);
+  return found == FMarks.end() ? nullptr : &found->second;
+}
+
+const TMissionTree::TNodes* TMissionModel::ChildrenOf(const QModelIndex& parent) const {
+  if (!FDocument || parent.column() > 0)
+    return nullptr;
+  return parent.isValid() ? &NodeOf(parent)->Children : &FDocument->Roots();
+}
+
+QModelIndex TMissionModel::index(int row, int column, const QModelIndex& parent) const {
+  const TMissionTree::TNodes* children = ChildrenOf(parent);
+  if (!children || column != 0 || row < 0 || static_cast<std::size_t>(row) >= children->size())
+    return {};
+  return createIndex(row, 0, (*children)[static_cast<std::size_t>(row)].get());
+}
+
+QModelIndex TMissionModel::parent(const QModelIndex& child) const {
+  return child.isValid() ? IndexOf(NodeOf(child)->Parent) : QModelIndex();
+}
+
+int TMissionModel::rowCount(const QModelIndex& parent) const {
+  const TMissionTree::TNodes* children = ChildrenOf(parent);
+  return children ? static_cast<int>(children->size()) : 0;
+}
+
+int TMissionModel::columnCount(const QModelIndex&) const {
+  return 1;
+}
+
+QVariant TMissionModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid())
+    return {};
+  const TMissionNode* node = NodeOf(index);
+  switch (role) {
+  case Qt::DisplayRole:
+  case Qt::EditRole:
+    return FromList(node->Label);
+  case Qt::DecorationRole:
+    if (const TNodeMark* mark = MarkOf(node))
+      return mark->Icon;
+    return FRoom.isNull() ? QVariant() : QVariant(FRoom);
+  case Qt::ToolTipRole:
+    if (const TNodeMark* mark = MarkOf(node))
+      return mark->Text;
+    return {};
+  default:
+    return {};
+  }
+}
+
+bool TMissionModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || role != Qt::EditRole || !LabelTyped)
+    return false;
+  LabelTyped(*NodeOf(index), value.toString());
+  return true;
+}
+
+Qt::ItemFlags TMissionModel::flags(const QModelIndex& index) const {
+  return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable
+                         : Qt::NoItemFlags;
+}
+
+void TMissionModel::Unmark(const TMissionNode& node) {
+  FMarks.erase(&node);
+  for (const std::unique_ptr<TMissionNode>& child : node.Children)
+    Unmark(*child);
+}
+
+void TMissionModel::NodeInserting(const TMissionNode* parent, int row) {
+  beginInsertRows(IndexOf(parent), row, row);
+}
+
+void TMissionModel::NodeRemoving(const TMissionNode& node) {
+  // A node that goes takes its marks along: a new node may come at the same address.
+  if (!FMarks.empty())
+    Unmark(node);
+  beginRemoveRows(IndexOf(node.Parent), node.Row, node.Row);
+}
+
+void TMissionModel::NodeMoving(const TMissionNode& node, const TMissionNode* parent, int row) {
+  // A node put back where it stands is no move for the view.
+  FMoving = beginMoveRows(IndexOf(node.Parent), node.Row, node.Row, IndexOf(parent), row);
+}
+
+void TMissionModel::NodeMoved() {
+  if (FMoving)
+    endMoveRows();
+  FMoving = false;
+}
+
+void TMissionModel::NodeRelabelled(const TMissionNode& node) {
+  const QModelIndex at = IndexOf(&node);
+  emit dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole});
+}
+
+} // namespace flightdeck
