@@ -330,6 +330,11 @@ void TixoFlightdeckForm::CreateMissionView() {
   FModel->LabelTyped = [this](TMissionNode& node, const QString& label) {
     MissionViewLabelTyped(node, label);
   };
+  // A check under way is of the list as it was before an entry came, went or moved.
+  const auto changed = [this] { ++FCheckGeneration; };
+  connect(FModel, &QAbstractItemModel::rowsInserted, this, changed);
+  connect(FModel, &QAbstractItemModel::rowsRemoved, this, changed);
+  connect(FModel, &QAbstractItemModel::rowsMoved, this, changed);
   // Also a label editor closed without a change ends an edit: a new entry keeps its label.
   connect(FMissionView->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
     QMetaObject::invokeMethod(

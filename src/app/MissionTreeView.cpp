@@ -132,6 +132,7 @@ void TixoFlightdeckForm::ReleaseDocument() {
   FKeptRow = AbsoluteIndex(SelectedNode());
   FKeptScroll = FMissionView->verticalScrollBar()->value();
   FModel->SetDocument(nullptr);
+  ++FCheckGeneration; // what a check finds now is of no list shown
 }
 
 void TixoFlightdeckForm::ShowUnreadable(const QString& reason) {
@@ -150,13 +151,7 @@ void TixoFlightdeckForm::ShowDocument(bool keepPlace) {
     Tell(QStringLiteral("BuildMissionTreeView:  Unrecognized list file item!"));
 
   FModel->SetDocument(&document);
-  QString listFindings;
-  try {
-    listFindings = MarkFindings();
-  } catch (...) {
-    FTreeState = tsIdle;
-    throw;
-  }
+  CheckShownList();
   FMissionView->expandAll();
   FTreeState = tsIdle;
   if (!document.Roots().empty()) {
@@ -166,8 +161,6 @@ void TixoFlightdeckForm::ShowDocument(bool keepPlace) {
     else
       Select(first);
   }
-  if (!listFindings.isEmpty())
-    ApplicationHint(listFindings);
   if (!keepPlace)
     return;
   const std::vector<TMissionNode*> nodes = document.Nodes();

@@ -20,6 +20,16 @@ const QString NodeMimeType = QStringLiteral("application/x-flightdeck-mission-no
 class TLabelDelegate : public QStyledItemDelegate {
 public:
   using QStyledItemDelegate::QStyledItemDelegate;
+  static constexpr const char* Filled = "flightdeckFilled";
+
+  // The label an editor opened with; what the user has typed since stays, whatever the view
+  // hears of the model meanwhile (marks that came, say).
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    if (editor->property(Filled).toBool())
+      return;
+    QStyledItemDelegate::setEditorData(editor, index);
+    editor->setProperty(Filled, true);
+  }
 
   void setModelData(QWidget* editor, QAbstractItemModel* model,
                     const QModelIndex& index) const override {

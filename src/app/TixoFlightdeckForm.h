@@ -67,6 +67,7 @@ public:
   // once when a game is shown already.
   void OfferGamesFound(std::function<void()> then = {});
   bool SearchingForGames() const { return FSearchingForGames; }
+  bool CheckingList() const { return FCheckRunning; }
   // Shows the game directory `path`, or says that it is none.
   void OpenGameDirectory(const std::string& path);
   TMissionType MissionType() const { return FMissionType; }
@@ -192,16 +193,24 @@ private:
   std::string MissionDirectory() const;  // the folder of the category's mission files
   // A folder of the game as it is spelled on disk, for dialogs, tooltips and messages.
   QString OnDiskFolder(const std::string& folder) const;
-  // Marks the entries of the tree with what the check finds in the list as it is on disk;
-  // returns the list's own findings, in words.
-  QString MarkFindings();
+  // Checks the list shown, as it is on disk, away from the window's thread: the tree marks its
+  // entries with the findings, and the status line tells the list's own. A change meanwhile
+  // has it checked again.
+  void CheckShownList();
+  void RunCheck();
+  void ShowFindings(std::optional<std::vector<TFinding>> findings, std::uint64_t generation);
+  std::uint64_t FCheckGeneration = 0; // counts the changes of the list shown
+  bool FCheckRunning = false;
   // The view of the list controller.
   void ReleaseDocument() override;
   void ShowDocument(bool keepPlace) override;
   void ShowUnreadable(const QString& reason) override;
   void Hint(const QString& text) override { ApplicationHint(text); }
   void Tell(const QString& text) override;
-  void CommandRecorded() override { ChangeRecorded(); }
+  void CommandRecorded() override {
+    ChangeRecorded();
+    CheckShownList();
+  }
   void HistoryChanged() override { RefreshUndoActions(); }
   bool Busy() const override;
   void FinishOpenEdit() override;

@@ -184,6 +184,18 @@ private slots:
              CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", " ", "1", "b2.lst", "Strike Two"}));
   }
 
+  void whatIsTypedStaysWhenTheCheckReportsDuringTheEdit() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    FForm->MissionView()->edit(Node(QStringLiteral("Outer Rim")));
+    auto* editor = FForm->MissionView()->findChild<QLineEdit*>();
+    editor->setText(QStringLiteral("Inner Rim"));
+    FForm->MissionModel()->SetMarks({}, QIcon()); // what a check on the worker reports
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(Labels().front(), QStringLiteral("Inner Rim"));
+  }
+
   void aCampaignTitleHoldingABracketIsRefusedAndTheOldOneKept() {
     OpenCombat(CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1"}));
     Select(QStringLiteral("Alpha"));

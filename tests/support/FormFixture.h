@@ -82,7 +82,14 @@ protected:
     FForm->activateWindow();
     if (!QTest::qWaitForWindowActive(FForm.get()))
       qWarning("the window did not become active");
+    WaitForCheck();
     return *FForm;
+  }
+
+  // The check of the list shown has marked its entries.
+  void WaitForCheck() const {
+    if (!QTest::qWaitFor([&] { return !FForm->CheckingList(); }))
+      qWarning("the check of the list did not end");
   }
 
   template <typename T>
