@@ -57,7 +57,7 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
   // The entry is written, with the copy and the Combat lists, once the user has given its label.
   Select(added->Node);
   ApplicationHint(QStringLiteral("Mission added to ") + FromList(parent->Label));
-  MissionNumberEB->setText(QString::number(added->Node->Record.Number));
+  ShowEntryNumber(QString::number(added->Node->Record.Number));
   ShowNextNumberButtonClick(this);
   AwaitLabel({"install-mission", added->Node, true, added->Stage});
 }

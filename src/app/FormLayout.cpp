@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -55,6 +56,8 @@ TFlatSpeedButton* AddButton(QWidget* panel, const char* name, TToolGlyph glyph,
   button->SetGlyph(ToolGlyph(glyph));
   return button;
 }
+
+constexpr int NextNumberButtonWidth = 65; // at least
 
 // Four digits with the line edit's margins around them.
 int MissionNumberBoxWidth(const QFontMetrics& metrics) {
@@ -257,7 +260,7 @@ void TixoFlightdeckForm::CreateToolBar() {
   layout->addSpacing(4);
   ShowNextNumberButton =
       AddButton(TopPanel, "ShowNextNumberButton", QStringLiteral("Next Mission Number"));
-  ShowNextNumberButton->setFixedSize(65, 25);
+  ShowNextNumberButton->setFixedSize(NextNumberButtonWidth, 25);
   ShowNextNumberButton->SetCaption(QStringLiteral("- - -"));
   layout->addStretch(1);
   GenderNeutralBtn = AddButton(TopPanel, "GenderNeutralBtn", TToolGlyph::Neutral,
@@ -381,8 +384,9 @@ void TixoFlightdeckForm::CreateStatusBar() {
   MissionNumberEB = new QLineEdit(ShowFileNumberPanel);
   MissionNumberEB->setObjectName(QStringLiteral("MissionNumberEB"));
   MissionNumberEB->setFixedSize(boxWidth, 17);
-  // Up to four digits, each position optional, a blank shown as a space.
-  MissionNumberEB->setInputMask(QStringLiteral("0000; "));
+  // Up to four digits or blanks typed; a number the list holds is shown whole.
+  MissionNumberEB->setValidator(new QRegularExpressionValidator(
+      QRegularExpression(QStringLiteral("[0-9 ]{0,4}")), MissionNumberEB));
   MissionNumberEB->installEventFilter(this);
   MissionNumberEB->setToolTip(QStringLiteral("Change Mission Number"));
   MissionNumberEB->setStatusTip(QStringLiteral("Change Mission Number"));
@@ -391,6 +395,23 @@ void TixoFlightdeckForm::CreateStatusBar() {
   ShowFileTitlePanel = StatusPanel(StatusBasePanel, "ShowFileTitlePanel",
                                    QStringLiteral("  Mission File"), AllBevelSides);
   layout->addWidget(ShowFileTitlePanel, 1);
+}
+
+void TixoFlightdeckForm::ShowEntryNumber(const QString& number) {
+  MissionNumberEB->setText(number);
+  // Four digits wide, or as wide as the number shown; the panel grows with the box.
+  const QFontMetrics metrics = MissionNumberEB->fontMetrics();
+  const int width =
+      std::max(MissionNumberBoxWidth(metrics), metrics.horizontalAdvance(number) + 10);
+  ShowFileNumberPanel->setFixedWidth(ShowFileNumberPanel->minimumWidth() + width -
+                                     MissionNumberEB->minimumWidth());
+  MissionNumberEB->setFixedWidth(width);
+}
+
+void TixoFlightdeckForm::ShowNextNumber(const QString& caption) {
+  ShowNextNumberButton->SetCaption(caption);
+  ShowNextNumberButton->setFixedWidth(std::max(
+      NextNumberButtonWidth, ShowNextNumberButton->fontMetrics().horizontalAdvance(caption) + 10));
 }
 
 } // namespace flightdeck

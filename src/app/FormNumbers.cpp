@@ -23,7 +23,7 @@ void TixoFlightdeckForm::ShowNextNumberButtonClick(QObject* sender) {
     if (kind == likCampaign || kind == likBattle || kind == likTournament)
       word = QString::fromStdString(LowerCaseAscii(ListItemKindName(kind)));
   }
-  ShowNextNumberButton->SetCaption(QStringLiteral("Next #: ") + QString::number(number));
+  ShowNextNumber(QStringLiteral("Next #: ") + QString::number(number));
   if (sender == ShowNextNumberButton)
     Tell(QStringLiteral("The next available ") + word + QStringLiteral(" number is ") +
          QString::number(number));
@@ -44,7 +44,7 @@ void TixoFlightdeckForm::MissionNumberEBExit() {
   if (!FList->CommitEdit("renumber", entry.Label))
     return; // the list is shown again
   Select(&entry);
-  MissionNumberEB->setText(QString::number(entry.Record.Number));
+  ShowEntryNumber(QString::number(entry.Record.Number));
 }
 
 void TixoFlightdeckForm::MissionNumberEBKeyUp(int key) {

@@ -35,7 +35,7 @@ namespace {
 
 const char* const Section = "IxoKit";
 constexpr int FormWidth = 370;
-constexpr int MinimumHeight = 410;
+constexpr int DefaultHeight = 410;
 
 } // namespace
 
@@ -44,7 +44,9 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   setObjectName(QStringLiteral("ixoFlightdeckForm"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  setMinimumSize(FormWidth, MinimumHeight);
+  // As narrow as it is wide; as low as the tool bar, the tabs and the status bar allow, with
+  // the tree shrinking first.
+  setMinimumWidth(FormWidth);
   setMaximumWidth(FormWidth);
   FList = new TListController(*this, this);
   FHistory = std::make_unique<THistoryCommands>(*FList, *FEnvironment.Prompts);
@@ -71,7 +73,7 @@ void TixoFlightdeckForm::FormCreate() {
   FIniFileName = ProgramPath(FEnvironment.SettingsFileName);
   const TProfileFile settings(FIniFileName);
   PlaceWindow(settings.ReadInteger(Section, "Left", 0), settings.ReadInteger(Section, "Top", 0),
-              settings.ReadInteger(Section, "Height", MinimumHeight));
+              settings.ReadInteger(Section, "Height", DefaultHeight));
   FXvTPath = settings.ReadString(Section, "MPath", "");
   const int historyMiB =
       settings.ReadInteger(Section, "HistoryLimitMiB", DefaultHistoryLimit >> 20);
@@ -102,7 +104,8 @@ void TixoFlightdeckForm::FormCreate() {
 void TixoFlightdeckForm::PlaceWindow(int left, int top, int height) {
   // The window lies wholly on the screen it overlaps most (the primary one when it overlaps
   // none, a monitor that is gone): a stored size or place from elsewhere is clamped to it.
-  const QRect wanted(QPoint(left, top), QSize(FormWidth, std::max(height, MinimumHeight)));
+  const int lowest = minimumSizeHint().height();
+  const QRect wanted(QPoint(left, top), QSize(FormWidth, std::max(height, lowest)));
   QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   long long best = 0;
   for (const QScreen* screen : QGuiApplication::screens()) {
@@ -120,9 +123,8 @@ void TixoFlightdeckForm::PlaceWindow(int left, int top, int height) {
                                         frameGeometry().right() - geometry().right(),
                                         frameGeometry().bottom() - geometry().bottom())
                              : QMargins(4, 30, 4, 4);
-  const int clampedHeight =
-      std::clamp(wanted.height(), MinimumHeight,
-                 std::max(MinimumHeight, area.height() - frame.top() - frame.bottom()));
+  const int clampedHeight = std::clamp(
+      wanted.height(), lowest, std::max(lowest, area.height() - frame.top() - frame.bottom()));
   resize(FormWidth, clampedHeight);
   // A window's position is that of its frame.
   const int frameWidth = FormWidth + frame.left() + frame.right();

@@ -28,7 +28,7 @@ void TixoFlightdeckForm::mnuAddBattleClick() {
   if (!added)
     return;
   Select(added);
-  MissionNumberEB->setText(QString::number(added->Record.Number));
+  ShowEntryNumber(QString::number(added->Record.Number));
   ShowNextNumberButtonClick(this);
   ExpandBranch(*added);
   AwaitLabel({"add-battle", added, true, {}});

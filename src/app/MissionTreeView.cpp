@@ -80,7 +80,7 @@ TMissionNode* TixoFlightdeckForm::SelectedNode() const {
 void TixoFlightdeckForm::MissionTypeTabSetChange() {
   EndLabelEdit();
   FNumberEditIndex = -1;
-  MissionNumberEB->clear();
+  ShowEntryNumber({});
   ShowFileNumberPanel->setEnabled(false);
   for (QAction* item :
        {mnuAddCampaign, mnuAddWar, mnuAddBattle, mnuAddCollection, mnuAddTournament})
@@ -190,8 +190,8 @@ void TixoFlightdeckForm::EndLabelEdit() {
 void TixoFlightdeckForm::MissionViewChange() {
   ShowFileNumberPanel->setEnabled(false);
   ShowNextNumberButton->setEnabled(false);
-  ShowNextNumberButton->SetCaption(QStringLiteral("- - -"));
-  MissionNumberEB->clear();
+  ShowNextNumber(QStringLiteral("- - -"));
+  ShowEntryNumber({});
   // A pack is built from a node with something under it.
   const TMissionNode* node = SelectedNode();
   const bool hasChildren = node && !node->Children.empty();
@@ -204,10 +204,10 @@ void TixoFlightdeckForm::MissionViewChange() {
       QStringLiteral("  ") + QString::fromLatin1(ListItemKindName(record.Kind).data());
   if (IsEntry(record.Kind)) {
     ShowFileNumberPanel->setEnabled(true);
-    MissionNumberEB->setText(QString::number(record.Number));
+    ShowEntryNumber(QString::number(record.Number));
     ShowNextNumberButton->setEnabled(true);
-    ShowNextNumberButton->SetCaption(QStringLiteral("Next #: ") +
-                                     QString::number(FList->Document()->NextNumber(record.Kind)));
+    ShowNextNumber(QStringLiteral("Next #: ") +
+                   QString::number(FList->Document()->NextNumber(record.Kind)));
   }
   // A finding of the check, which names the file itself, says more than the file's name.
   if (const TNodeMark* mark = FModel->MarkOf(node))

@@ -3,25 +3,27 @@
 
 #include "app/ListText.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace flightdeck {
 
 namespace {
 
-// The number typed into the box: leading blanks skipped, then the digits up to the first
-// character that is not one. Empty when the box holds no digit at all.
+// The number in the box: leading blanks skipped, then the digits up to the first character
+// that is not one, a minus before them for a number shown as the list holds it. Empty when the
+// box holds no digit there.
 std::optional<std::int32_t> TypedNumber(const QString& text) {
-  if (!std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
-    return std::nullopt;
-  std::int32_t value = 0;
-  int at = 0;
+  qsizetype at = 0;
   while (at < text.size() && text[at] == QLatin1Char(' '))
     ++at;
-  for (; at < text.size() && text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9'); ++at)
-    value = value * 10 + (text[at].unicode() - '0');
-  return value;
+  const bool negative = at < text.size() && text[at] == QLatin1Char('-');
+  const qsizetype digits = negative ? at + 1 : at;
+  qsizetype end = digits;
+  while (end < text.size() && text[end].isDigit())
+    ++end;
+  bool number = false;
+  const std::int32_t value = text.mid(at, end - at).toInt(&number);
+  return end > digits && number ? std::optional(value) : std::nullopt;
 }
 
 QString Quoted(const QString& text) {

@@ -180,6 +180,9 @@ private:
   void ApplicationHint(const QString& hint);
   void SetXvTPathHint();
   void SetGenderControls(TGender gender);
+  // The selected entry's number in the number box (empty: none), and the next free one.
+  void ShowEntryNumber(const QString& number);
+  void ShowNextNumber(const QString& caption);
 
   // The tree (a third).
   void ChangeGender(TGender gender);

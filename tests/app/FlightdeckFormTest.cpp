@@ -53,11 +53,11 @@ private slots:
     // Stored in lower case by an earlier version: the lookup still finds "Game".
     const std::string stored = QString::fromStdString(FGame).toLower().toStdString();
     WriteBytes(Settings(),
-               "[IxoKit]\r\nMPath=" + stored + "\r\nMType=1\r\nGender=3\r\nHeight=300\r\n");
+               "[IxoKit]\r\nMPath=" + stored + "\r\nMType=1\r\nGender=3\r\nHeight=100\r\n");
     WriteBytes(GameFile("combat", "imperial.lst"), CrLf({"0", "i.tie", "Loose"}));
     WriteBytes(GameFile("combat", "i.tie"), "tie");
     TixoFlightdeckForm& form = Open();
-    QCOMPARE(form.size(), QSize(370, 410));
+    QCOMPARE(form.size(), QSize(370, form.minimumSizeHint().height())); // no lower than that
     QCOMPARE(form.MissionType(), mtCombat);
     QCOMPARE(form.Gender(), gnImperial);
     QCOMPARE(Control<QTabBar>("MissionTypeTabSet")->currentIndex(), 1);
@@ -73,10 +73,11 @@ private slots:
     QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
              QStringLiteral("Next #: 1"));
 
+    const int height = form.height();
     form.close();
-    QCOMPARE(ReadBytes(Settings()),
-             "[IxoKit]\r\nMPath=" + stored +
-                 "\r\nMType=1\r\nGender=3\r\nHeight=410\r\nTop=0\r\nLeft=0\r\n");
+    QCOMPARE(ReadBytes(Settings()), "[IxoKit]\r\nMPath=" + stored +
+                                        "\r\nMType=1\r\nGender=3\r\nHeight=" +
+                                        std::to_string(height) + "\r\nTop=0\r\nLeft=0\r\n");
     QCOMPARE(ReadBytes(GameFile("combat", "imperial.lst")), CrLf({"0", "i.tie", "Loose"}));
   }
 
@@ -224,6 +225,25 @@ private slots:
     QCOMPARE(FPrompts.Messages.size(), 1);
     tabs->setCurrentIndex(1);
     QVERIFY(Control<QWidget>("MissionView")->isEnabled());
+  }
+
+  // At its smallest the window fits 1024x600 pixels at a scale of two, with the tree shrunk
+  // and the tool bar, the tabs and the status bar whole; ctest runs this on such a screen too.
+  void theSmallestWindowFitsASmallScreen() {
+    StoreSettings("MType=1\r\nHeight=1\r\n");
+    Open();
+    QVERIFY(FForm->minimumWidth() <= 512 &&
+            std::max(FForm->minimumHeight(), FForm->minimumSizeHint().height()) <= 300);
+    FForm->resize(FForm->minimumSize().expandedTo(FForm->minimumSizeHint()));
+    QTRY_COMPARE(FForm->height(), FForm->minimumSizeHint().height()); // a stored height too low
+    const QRect screen = FForm->screen()->availableGeometry();
+    QVERIFY(screen.contains(FForm->geometry()));
+    for (const char* name : {"TopPanel", "MissionTypeTabSet", "StatusBasePanel", "MissionView"}) {
+      const QWidget* part = Control<QWidget>(name);
+      const QRect place(part->mapTo(FForm.get(), QPoint(0, 0)), part->size());
+      QVERIFY2(FForm->rect().contains(place) && part->height() >= part->minimumSizeHint().height(),
+               name);
+    }
   }
 
   void everyControlFitsAndIsReachable() {

@@ -74,6 +74,29 @@ private slots:
                    "d.tie", "Delta"}));
   }
 
+  void numbersBeyondFourDigitsAreShownWholeAndKept() {
+    std::string list = CrLf({"//", "[Many]", "//"});
+    for (int number = 0; number < 19800; ++number)
+      list += CrLf({std::to_string(number), "m.tie", "M" + std::to_string(number)});
+    list += CrLf({"-5", "n.tie", "Negative"});
+    test::WriteBytes(GameFile("combat", "mission.lst"), list);
+    Open();
+    auto* next = Control<TFlatSpeedButton>("ShowNextNumberButton");
+    for (const char* label : {"M19799", "Negative"}) {
+      Select(QString::fromLatin1(label));
+      const QString shown = QString::number(
+          TMissionModel::NodeOf(FForm->MissionView()->currentIndex())->Record.Number);
+      QCOMPARE(NumberBox()->displayText(), shown);
+      QVERIFY(NumberBox()->contentsRect().width() >=
+              NumberBox()->fontMetrics().horizontalAdvance(shown));
+      QCOMPARE(next->Caption(), QStringLiteral("Next #: 19800"));
+      QVERIFY(next->width() > next->fontMetrics().horizontalAdvance(next->Caption()));
+      NumberBox()->setFocus();
+      FForm->MissionView()->setFocus(); // leaving the box as it is keeps the number
+    }
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")), list);
+  }
+
   void nextNumberButtonReportsOnlyWhenClicked() {
     Select(QStringLiteral("Delta"));
     QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
