@@ -3,6 +3,7 @@
 // and selection changes.
 
 #include "app/Application.h"
+#include "app/BackgroundWork.h"
 #include "app/ListText.h"
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
@@ -170,9 +171,9 @@ void TixoFlightdeckForm::ShowDocument(bool keepPlace) {
 }
 
 bool TixoFlightdeckForm::Busy() const {
-  // A label being edited, a new entry waiting for its label, or a dialog open.
+  // A label being edited, a new entry waiting for its label, a dialog open, or work under way.
   return FMissionView->indexWidget(FMissionView->currentIndex()) || FEdits->AwaitingLabel() ||
-         QApplication::activeModalWidget();
+         QApplication::activeModalWidget() || TBackgroundWork::Running();
 }
 
 void TixoFlightdeckForm::FinishOpenEdit() {

@@ -4,7 +4,7 @@
 #include "app/PackCommands.h"
 
 #include "app/Application.h"
-#include "app/ArchiveProgress.h"
+#include "app/BackgroundWork.h"
 #include "app/ListText.h"
 #include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
@@ -34,8 +34,8 @@ void TPackCommands::Install(const std::string& chosen, TMissionType type, TGende
   FListing.clear();
   FZip.ZipFileName = chosen;
   {
-    const TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Reading the pack..."), 0);
-    if (FZip.ListFiles() != 0 && FListing.empty()) {
+    TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Reading the pack..."), 0);
+    if (progress.Run([&] { return FZip.ListFiles(); }) != 0 && FListing.empty()) {
       FPrompts.Tell(QStringLiteral("The pack \"") + PathText(chosen) +
                     QStringLiteral("\" cannot be read: ") +
                     QString::fromStdString(FZip.LastError()));
@@ -46,20 +46,24 @@ void TPackCommands::Install(const std::string& chosen, TMissionType type, TGende
   // locked; then its missions and every list it extends go in together, as one command.
   TOutcome<TPackPlan> plan = TOutcome<TPackPlan>::Failure({});
   {
-    const TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Reading the pack..."),
-                                    static_cast<int>(FListing.size()));
-    plan = PlanPackInstall(FZip, FListing, FList.Game(), type, side);
+    TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Reading the pack..."),
+                              static_cast<int>(FListing.size()));
+    plan = progress.Run([&] { return PlanPackInstall(FZip, FListing, FList.Game(), type, side); });
   }
   if (plan && (!ConfirmPlan(chosen, plan.Value()) || !ConfirmGroupsAgain(plan.Value().Items, side)))
     return;
   TPackFiles pack = TPackFiles::Failure({});
+  bool cancelled = false;
   if (plan && !FList.Run("install-pack", ExtractFileName(chosen), [&](TSession& session) {
-        const TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Extracting the missions..."),
-                                        static_cast<int>(FListing.size()));
-        pack = InstallPack(session, FZip, FListing, type, side);
+        TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Extracting the missions..."),
+                                  static_cast<int>(FListing.size()));
+        pack = progress.Run([&] { return InstallPack(session, FZip, FListing, type, side); });
+        cancelled = progress.Cancelled();
         return pack.Ok(); // nothing of a pack that cannot go in whole
       }))
     return;
+  if (cancelled)
+    return; // nothing changed, as the user asked
   const TPackFiles& outcome = plan ? pack : TPackFiles::Failure(plan.Error());
   QString notes;
   for (const std::string& note : outcome.Notes)
@@ -120,17 +124,21 @@ QString TPackCommands::Build(const TMissionNode& branch, const std::string& chos
 
   FreePackageItems(FItems);
   std::vector<std::string> leftOut;
+  const std::vector<TPackNode> nodes = FList.Document()->PackBranch(branch);
   FItems =
-      CollectPackageItems(FList.Document()->PackBranch(branch), FList.Game(), type, side, leftOut);
+      TBackgroundWork(&FOwner, QStringLiteral("Collecting the pack's missions..."), 0).Run([&] {
+        return CollectPackageItems(nodes, FList.Game(), type, side, leftOut);
+      });
   if (!leftOut.empty())
     FPrompts.Tell(FromList(LeftOutMessage(leftOut)));
   if (!FPrompts.EditPackList(FItems))
     return {};
-  const TOutcome<> built = [&] {
-    const TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Building the pack..."),
-                                    static_cast<int>(FItems.size()));
-    return BuildPack(FZip, FList.Game(), type, FItems, archive);
-  }();
+  TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Building the pack..."),
+                            static_cast<int>(FItems.size()));
+  const TOutcome<> built =
+      progress.Run([&] { return BuildPack(FZip, FList.Game(), type, FItems, archive); });
+  if (progress.Cancelled())
+    return {}; // nothing written, as the user asked
   if (!built) {
     FPrompts.Tell(QString::fromStdString(built.Error()));
     return {};

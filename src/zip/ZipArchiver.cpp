@@ -47,6 +47,7 @@ public:
     comment.Comment.resize(std::min<std::size_t>(comment.Comment.size(), 255));
     return stop;
   }
+  bool Writing(double done) override { return Raise(FArchiver.OnWriting, done); }
   TFileTransaction* Staging() override { return FArchiver.StageInto; }
   bool PasswordQuery(TZipPwdQuery& query) override {
     return Handle([&] { FArchiver.AnswerPasswordQuery(query); });

@@ -50,6 +50,7 @@ public:
   TEvent<TZipPwdQuery&> OnPwdQuery;
   TEvent<const TZipSkipping&> OnSkippingFile;
   TEvent<int> OnNewdisk;
+  TEvent<double> OnWriting; // how much of an archive being written is done, from 0 to 1
   // Called before each report of the engine, so a window can keep itself responsive.
   std::function<void()> OnProcessMessages;
 

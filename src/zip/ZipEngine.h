@@ -24,6 +24,8 @@ public:
   virtual bool Status(const TZipFileStats& stats) = 0;    // an entry of a completed archive
   virtual bool Deleting(const std::string& fileName) = 0; // a moved file removed
   virtual bool FileComment(TZipFileComment& comment) = 0; // the comment of a file being added
+  // The archive being written out once its entries are added: `done` of it, from 0 to 1.
+  virtual bool Writing(double /*done*/) { return false; }
   // Where extracted files are staged, to be put in place when it commits; null to put each in
   // place as soon as it is whole.
   virtual TFileTransaction* Staging() { return nullptr; }

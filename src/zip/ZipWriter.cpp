@@ -300,10 +300,29 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
   }
   if (added.empty())
     return {zrNothingToDo, "nothing to add"};
-  // libzip writes a temporary file beside the archive and renames it only when complete.
+  // libzip writes a temporary file beside the archive and renames it only when complete; a
+  // stop asked for while it writes leaves neither.
+  struct TWriting {
+    TZipEngineEvents& Events;
+    bool Stop = false;
+  } writing{events};
+  zip_register_progress_callback_with_state(
+      archive.get(), 0.001,
+      [](zip_t*, double done, void* state) {
+        auto& writing = *static_cast<TWriting*>(state);
+        writing.Stop = writing.Stop || writing.Events.Writing(done);
+      },
+      nullptr, &writing);
+  zip_register_cancel_callback_with_state(
+      archive.get(),
+      [](zip_t*, void* state) { return static_cast<TWriting*>(state)->Stop ? 1 : 0; }, nullptr,
+      &writing);
   if (zip_close(archive.get()) != 0)
-    return {zrWriteFailed,
-            "\"" + options->Archive + "\" could not be written: " + zip_strerror(archive.get())};
+    return writing.Stop
+               ? TZipEngineResult{zrStopped, "stopped"}
+               : TZipEngineResult{zrWriteFailed,
+                                  "\"" + options->Archive +
+                                      "\" could not be written: " + zip_strerror(archive.get())};
   (void)archive.release();
   working.Finish();
   for (const TZipFileStats& stats : written)

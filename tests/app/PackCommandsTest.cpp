@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ArchiveProgress.h"
+#include "app/BackgroundWork.h"
 #include "app/PackDialog.h"
 #include "cli/CliRun.h"
 #include "support/FormFixture.h"
@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
+
+#include <random>
 
 using namespace flightdeck;
 using test::CrLf;
@@ -287,19 +289,84 @@ private slots:
     QWidget window;
     TZipArchiver zip;
     {
-      const TArchiveProgress progress(&window, zip, QStringLiteral("Extracting..."), 10);
-      QVERIFY(zip.OnProcessMessages);
+      TArchiveProgress progress(&window, zip, QStringLiteral("Extracting..."), 10);
       auto* dialog = window.findChild<QProgressDialog*>();
       QCOMPARE(dialog->minimumDuration(), 300);
-      zip.OnProcessMessages();
-      zip.OnProcessMessages();
-      QCOMPARE(dialog->value(), 2);
-      QVERIFY(!zip.AbortRequested());
-      dialog->cancel();
-      zip.OnProcessMessages();
-      QVERIFY(zip.AbortRequested());
+      // The work runs on another thread while this one goes on with its events; what it
+      // raises, and what it returns, come back here.
+      QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                               progress.Run([] { throw std::runtime_error("failed"); }));
+      const bool aborted = progress.Run([&] {
+        zip.OnProcessMessages();
+        zip.OnProcessMessages();
+        QMetaObject::invokeMethod(dialog, &QProgressDialog::cancel, Qt::QueuedConnection);
+        while (!zip.AbortRequested())
+          zip.OnProcessMessages();
+        return zip.AbortRequested();
+      });
+      QVERIFY(aborted);
+      QVERIFY(TBackgroundWork::Running());
     }
     QVERIFY(!zip.OnProcessMessages);
+    QVERIFY(!TBackgroundWork::Running());
+  }
+
+  // Building and installing a pack of 2,000 missions run on a worker while the window paints
+  // and shows how far they are; a tab clicked meanwhile is refused, and Cancel leaves
+  // everything as it was.
+  void longPackWorkShowsProgressRefusesClicksAndCancels() {
+    std::string list = CrLf({"//", "[Many]", "//"});
+    std::mt19937 random(7);
+    for (int i = 0; i < 2000; ++i) {
+      const std::string name = "m" + std::to_string(i) + ".tie";
+      std::string bytes(32768, '\0');
+      for (char& byte : bytes)
+        byte = static_cast<char>(random());
+      WriteBytes(GameFile("combat", name.c_str()), bytes);
+      list += CrLf({std::to_string(i), name, "Mission " + std::to_string(i)});
+    }
+    WriteBytes(GameFile("combat", "mission.lst"), list);
+    StoreSettings("MType=1\r\n");
+    Open();
+    const std::string before = test::Snapshot(FTemp->Path() / "Game");
+    // Watches for the progress of `text`; then clicks a tab, and cancels when `cancel` says so.
+    QStringList seen;
+    const auto watch = [&](const QString& text, bool cancel) {
+      auto* poll = new QTimer(FForm.get());
+      connect(poll, &QTimer::timeout, poll, [=, &seen] {
+        auto* dialog = FForm->findChild<QProgressDialog*>();
+        if (!dialog || dialog->labelText() != text || dialog->value() <= 0)
+          return;
+        ClickTab(0);
+        seen << text + QStringLiteral(" of ") + QString::number(dialog->maximum()) +
+                    (FForm->MissionType() == mtCombat ? QString() : QStringLiteral(", tab"));
+        if (cancel)
+          dialog->cancel();
+        poll->deleteLater();
+      });
+      poll->start(10);
+    };
+    const auto build = [&](bool cancel) {
+      Select(QStringLiteral("Many"));
+      FPrompts.Files = {PackPath("many.ixo")};
+      watch(QStringLiteral("Building the pack..."), cancel);
+      Control<QAction>("mBuildPack")->trigger();
+    };
+    build(true);
+    QVERIFY(!fs::exists(FTemp->Path() / "many.ixo"));
+    QVERIFY(FPrompts.Messages.isEmpty()); // the user knows
+    build(false);
+    QVERIFY(fs::exists(FTemp->Path() / "many.ixo"));
+    QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
+
+    FPrompts.Files = {PackPath("many.ixo")};
+    watch(QStringLiteral("Extracting the missions..."), true);
+    Control<QAction>("mInstallPack")->trigger();
+    QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
+    QCOMPARE(FPrompts.Messages.size(), 1); // whether to add "Many" again, and nothing after
+    QCOMPARE(seen, (QStringList{QStringLiteral("Building the pack... of 2001"),
+                                QStringLiteral("Building the pack... of 2001"),
+                                QStringLiteral("Extracting the missions... of 2001")}));
   }
 
   void thePackListShowsAndEditsTheTitles() {

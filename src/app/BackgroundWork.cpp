@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/BackgroundWork.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include <exception>
+#include <thread>
+
+namespace flightdeck {
+
+int TBackgroundWork::RunningCount = 0;
+
+TBackgroundWork::TBackgroundWork(QWidget* owner, const QString& text, int steps)
+    : FOwner(owner), FDialog(text, QStringLiteral("Cancel"), 0, steps, owner) {
+  if (const auto* window = qobject_cast<QMainWindow*>(owner))
+    for (QWidget* part : {window->centralWidget(), static_cast<QWidget*>(window->menuBar())})
+      if (part && part->isEnabled()) {
+        part->setEnabled(false);
+        FDisabled.emplace_back(part);
+      }
+  FDialog.setWindowModality(Qt::WindowModal);
+  FDialog.setMinimumDuration(300);
+  FDialog.setAutoClose(false);
+  FDialog.setAutoReset(false);
+  FTick.setInterval(50);
+  QObject::connect(&FTick, &QTimer::timeout, &FDialog, [this] { ShowProgress(); });
+  ++RunningCount;
+}
+
+TBackgroundWork::~TBackgroundWork() {
+  --RunningCount;
+  FDialog.reset();
+  for (const QPointer<QWidget>& part : FDisabled)
+    if (part)
+      part->setEnabled(true);
+}
+
+void TBackgroundWork::ShowProgress() {
+  // The dialog shows itself once the work has run for its minimum duration.
+  const int done = FDone;
+  FDialog.setValue(FDialog.maximum() > 0 ? std::min(done, FDialog.maximum() - 1) : 0);
+  if (FDialog.wasCanceled())
+    FCancelled = true;
+}
+
+void TBackgroundWork::Wait(const std::function<void()>& work) {
+  QEventLoop loop;
+  std::exception_ptr failure;
+  std::thread worker([&] {
+    try {
+      work();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  qApp->installEventFilter(this);
+  FTick.start();
+  ShowProgress();
+  loop.exec();
+  FTick.stop();
+  qApp->removeEventFilter(this);
+  worker.join();
+  if (failure)
+    std::rethrow_exception(failure);
+}
+
+bool TBackgroundWork::eventFilter(QObject* watched, QEvent* event) {
+  // What the user does in the window waits for the work: refused, as in a disabled control.
+  const auto* widget = qobject_cast<const QWidget*>(watched);
+  if (!widget || !FOwner || widget->window() != FOwner->window())
+    return false;
+  switch (event->type()) {
+  case QEvent::ShortcutOverride: // taken by the control, so no menu command runs
+    event->accept();
+    return true;
+  case QEvent::KeyPress:
+  case QEvent::KeyRelease:
+  case QEvent::MouseButtonPress:
+  case QEvent::MouseButtonRelease:
+  case QEvent::MouseButtonDblClick:
+  case QEvent::Wheel:
+  case QEvent::Drop:
+  case QEvent::Close:
+    event->ignore();
+    return true;
+  default:
+    return false;
+  }
+}
+
+TArchiveProgress::TArchiveProgress(QWidget* owner, TZipArchiver& zip, const QString& text,
+                                   int steps)
+    : TBackgroundWork(owner, text, steps), FZip(zip) {
+  FZip.OnProcessMessages = [this] {
+    if (!FWriting)
+      Step();
+    if (Cancelled())
+      FZip.Abort();
+  };
+  FZip.OnWriting = [this, steps](TZipArchiver&, double done) {
+    FWriting = true;
+    SetDone(static_cast<int>(done * steps));
+  };
+}
+
+TArchiveProgress::~TArchiveProgress() {
+  FZip.OnProcessMessages = nullptr;
+  FZip.OnWriting = nullptr;
+}
+
+} // namespace flightdeck

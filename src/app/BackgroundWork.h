@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "zip/ZipArchiver.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <type_traits>
+#include <vector>
+
+namespace flightdeck {
+
+// One piece of work run away from the window's thread while the window goes on painting.
+// Meanwhile the window's controls and menus wait, disabled, what the user clicks or types in it
+// is refused, and it cannot be closed; once the work has run for 300 ms a progress dialog shows
+// how far it is (a bar where the number of steps is known), with a Cancel that asks the work
+// to stop.
+class TBackgroundWork : private QObject {
+public:
+  // `steps`: how many steps the work reports, 0 when that is not known.
+  TBackgroundWork(QWidget* owner, const QString& text, int steps);
+  ~TBackgroundWork() override;
+  TBackgroundWork(const TBackgroundWork&) = delete;
+  TBackgroundWork& operator=(const TBackgroundWork&) = delete;
+
+  // For the work, on its thread: one more step done; whether the user asked it to stop.
+  void Step() { ++FDone; }
+  void SetDone(int done) { FDone = done; }
+  bool Cancelled() const { return FCancelled; }
+
+  // Runs `work` on a worker and returns what it returns; what it raises is raised here.
+  template <typename TWork>
+  auto Run(TWork&& work) {
+    using TResult = decltype(work());
+    if constexpr (std::is_void_v<TResult>) {
+      Wait(work);
+    } else {
+      std::optional<TResult> result;
+      Wait([&] { result.emplace(work()); });
+      return std::move(*result);
+    }
+  }
+  // Some work of the window is under way.
+  static bool Running() { return RunningCount > 0; }
+
+private:
+  void Wait(const std::function<void()>& work);
+  void ShowProgress();
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  static int RunningCount;
+  QPointer<QWidget> FOwner;
+  std::vector<QPointer<QWidget>> FDisabled;
+  QProgressDialog FDialog;
+  QTimer FTick;
+  std::atomic<int> FDone = 0;
+  std::atomic<bool> FCancelled = false;
+};
+
+// The archiver's operations as background work: each entry it reports is a step, and the
+// writing out of an archive goes through all of them again; Cancel aborts them.
+class TArchiveProgress : public TBackgroundWork {
+public:
+  TArchiveProgress(QWidget* owner, TZipArchiver& zip, const QString& text, int steps);
+  ~TArchiveProgress() override;
+
+private:
+  TZipArchiver& FZip;
+  bool FWriting = false; // on the work's thread
+};
+
+} // namespace flightdeck
