@@ -49,19 +49,22 @@ public:
   void ShowAbout() override {}
 };
 
-// A game whose Combat list holds `entries` Engagements, a Campaign every 20, and the settings
-// naming it; the path of the settings.
+// A game whose Combat list holds `entries` Engagements, a Campaign every 20, with their
+// mission files (links to one), and the settings naming it; the path of the settings.
 fs::path MakeGame(const fs::path& root, int entries) {
   for (std::string_view folder : {"battle", "combat", "melee", "tourn", "train"})
     fs::create_directories(root / folder);
   const std::string game = root.string() + "/";
+  std::ofstream(root / "mission.tie") << "mission";
   TXvTListFile list(game, mtCombat, gnNeutral);
   for (int i = 0; i < entries; ++i) {
     if (i % 20 == 0)
       list.Items().push_back(std::make_unique<TListFileItem>(
           TListFileItem{likCampaign, 0, "", "Campaign " + std::to_string(i / 20), {}}));
-    list.Items().push_back(std::make_unique<TListFileItem>(TListFileItem{
-        likEngagement, i, "m" + std::to_string(i) + ".tie", "Mission " + std::to_string(i), {}}));
+    const std::string name = "m" + std::to_string(i) + ".tie";
+    fs::create_hard_link(root / "mission.tie", root / "combat" / name);
+    list.Items().push_back(std::make_unique<TListFileItem>(
+        TListFileItem{likEngagement, i, name, "Mission " + std::to_string(i), {}}));
   }
   test::Saved(list);
   std::ofstream(root / "flightdeck.ini") << "[IxoKit]\r\nMPath=" << game << "\r\nMType=1\r\n";
@@ -138,6 +141,10 @@ void Measure(int entries) {
   const TClock::time_point start = TClock::now();
   TWindow window(settings);
   const double firstPaint = Milliseconds(start);
+  // The check behind the marks runs on a worker meanwhile; the rest is measured once it is done.
+  while (window.Form->CheckingList())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  const double marked = Milliseconds(start);
   const long memory = ResidentBytes() - emptyWindow;
   const auto listSize = static_cast<long>(fs::file_size(root / "full" / "combat" / "mission.lst"));
 
@@ -164,10 +171,10 @@ void Measure(int entries) {
   const double tabAway = Timed(view, [&] { tabs->setCurrentIndex(mtMelee); });
   const double tabBack = Timed(view, [&] { tabs->setCurrentIndex(mtCombat); });
 
-  std::printf("%9d entries: first paint %8.1f ms (dump %7.1f ms); select %6.1f, End %6.1f, "
-              "tab away %6.1f, tab back %8.1f, rename %7.1f, drop %7.1f, find %7.1f ms; "
-              "%6.0f bytes per entry above the list file\n",
-              entries, firstPaint, dump, select, end, tabAway, tabBack, rename, drop, find,
+  std::printf("%9d entries: first paint %8.1f ms (dump %7.1f ms, marked %8.1f ms); select %6.1f, "
+              "End %6.1f, tab away %6.1f, tab back %8.1f, rename %7.1f, drop %7.1f, "
+              "find %7.1f ms; %6.0f bytes per entry above the list file\n",
+              entries, firstPaint, dump, marked, select, end, tabAway, tabBack, rename, drop, find,
               static_cast<double>(memory - listSize) / entries);
   window.Form.reset();
   fs::remove_all(root);

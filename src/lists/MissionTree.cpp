@@ -6,6 +6,7 @@
 #include "lists/MissionTitles.h"
 #include "lists/NextNumber.h"
 #include "lists/XvTListFile.h"
+#include "platform/ContentDigest.h"
 #include "platform/HostPath.h"
 #include "platform/Windows1252.h"
 
@@ -58,7 +59,7 @@ void TMissionTree::Load() {
       FHadCorruptEntry = FHadCorruptEntry || item->Kind == likCorruptEntry;
     }
   }
-  FListAsStored = CollectTreeItems(0, static_cast<int>(Nodes().size()) - 1);
+  FStoredDigest = RecordsDigest();
   FFilesRead = list.FilesRead();
   FFilesRead.insert(FFilesRead.end(), missionTitles.FilesRead().begin(),
                     missionTitles.FilesRead().end());
@@ -74,17 +75,19 @@ void TMissionTree::Written(const std::vector<TFileTransaction::TStagedFile>& fil
 }
 
 bool TMissionTree::Changed() const {
-  return CollectTreeItems(0, static_cast<int>(Nodes().size()) - 1) != FListAsStored;
+  return RecordsDigest() != FStoredDigest;
 }
 
 bool TMissionTree::Save(TFileTransaction& transaction) {
-  std::vector<TListFileItem> records = CollectTreeItems(0, static_cast<int>(Nodes().size()) - 1);
-  if (records == FListAsStored)
+  const std::string digest = RecordsDigest();
+  if (digest == FStoredDigest)
     return false;
+  // Written titled with their labels; the labels alone hold the titles again afterwards.
   TListItemRefs items;
-  items.reserve(records.size());
-  for (TListFileItem& record : records)
-    items.push_back(&record);
+  for (TMissionNode* node : Nodes()) {
+    node->Record.Title = node->Label;
+    items.push_back(&node->Record);
+  }
   TXvTListFile(FGameDirectory, FType, FGender).SaveToFile(items, transaction);
   if (FType == mtBattles) {
     TXvTListFile combat(FGameDirectory, SingleMissionType(FType), gnNeutral);
@@ -92,8 +95,32 @@ bool TMissionTree::Save(TFileTransaction& transaction) {
     TXvTListFile::CopyTitles(likEngagement, likOperation, combat.ItemRefs(), items);
     combat.Save(transaction);
   }
-  FListAsStored = std::move(records);
+  for (TListFileItem* item : items)
+    std::string().swap(item->Title);
+  FStoredDigest = digest;
   return true;
+}
+
+std::string TMissionTree::RecordsDigest() const {
+  // Each record as the list writes it, its texts with their lengths, so that no two lists
+  // run together alike.
+  TContentDigest digest;
+  std::string record;
+  const auto add = [&](std::string_view text) {
+    const auto size = static_cast<std::uint32_t>(text.size());
+    record.append(reinterpret_cast<const char*>(&size), sizeof size);
+    record.append(text);
+  };
+  for (const TMissionNode* node : Nodes()) {
+    record.assign(1, static_cast<char>(node->Record.Kind));
+    record.append(reinterpret_cast<const char*>(&node->Record.Number), sizeof node->Record.Number);
+    add(node->Record.FileName);
+    add(node->Label);
+    add(node->Record.Description[0]);
+    add(node->Record.Description[1]);
+    digest.Add(record);
+  }
+  return digest.Text();
 }
 
 bool TMissionTree::Save(TSession& session) {
@@ -204,6 +231,7 @@ TMissionNode& TMissionTree::Append(TNodes& siblings, TMissionNode* parent, TList
                                    std::string label) {
   auto node = std::make_unique<TMissionNode>();
   node->Record = std::move(record);
+  std::string().swap(node->Record.Title); // the label holds it
   node->Label = std::move(label);
   node->Parent = parent;
   node->Row = static_cast<std::int32_t>(siblings.size());

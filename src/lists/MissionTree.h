@@ -144,6 +144,7 @@ private:
   TMissionNode& Append(TNodes& siblings, TMissionNode* parent, TListFileItem record,
                        std::string label);
   void NumbersChanged() { FNextNumbers.fill(-1); }
+  std::string RecordsDigest() const; // of the records as the list would be written now
 
   TMissionTreeObserver* FObserver = nullptr;
   mutable std::array<std::int32_t, likCorruptEntry> FNextNumbers; // by kind; -1: not known
@@ -153,7 +154,7 @@ private:
   TGender FGender;
   TNodes FRoots;
   bool FHadCorruptEntry = false;
-  std::vector<TListFileItem> FListAsStored; // the list as last read or written
+  std::string FStoredDigest; // of the list as last read or written
   TFilesRead FFilesRead;
 };
 

@@ -337,6 +337,7 @@ private slots:
         auto* dialog = FForm->findChild<QProgressDialog*>();
         if (!dialog || dialog->labelText() != text || dialog->value() <= 0)
           return;
+        poll->stop(); // once: the click below may run events
         ClickTab(0);
         seen << text + QStringLiteral(" of ") + QString::number(dialog->maximum()) +
                     (FForm->MissionType() == mtCombat ? QString() : QStringLiteral(", tab"));
