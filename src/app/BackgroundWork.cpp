@@ -22,6 +22,8 @@ TBackgroundWork::TBackgroundWork(QWidget* owner, const QString& text, int steps)
         part->setEnabled(false);
         FDisabled.emplace_back(part);
       }
+  if (owner)
+    FDialog.setWindowTitle(owner->window()->windowTitle());
   FDialog.setWindowModality(Qt::WindowModal);
   FDialog.setMinimumDuration(300);
   FDialog.setAutoClose(false);

@@ -50,7 +50,7 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   setMaximumWidth(FormWidth);
   FList = new TListController(*this, this);
   FHistory = std::make_unique<THistoryCommands>(*FList, *FEnvironment.Prompts);
-  FProblems = std::make_unique<TProblemCommands>(*FList, *FEnvironment.Prompts);
+  FProblems = std::make_unique<TProblemCommands>(*FList, *FEnvironment.Prompts, *this);
   FPacks = std::make_unique<TPackCommands>(*FList, *FEnvironment.Prompts, *this);
   FMissionInstall = std::make_unique<TMissionInstallCommands>(*FList, *FEnvironment.Prompts);
   FEdits = std::make_unique<TEditCommands>(*FList, *FEnvironment.Prompts);

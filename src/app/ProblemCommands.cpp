@@ -3,6 +3,7 @@
 
 #include "app/ProblemCommands.h"
 
+#include "app/BackgroundWork.h"
 #include "app/FindingWords.h"
 #include "app/ListText.h"
 #include "app/ProblemsDialog.h"
@@ -34,11 +35,14 @@ TProblemLine LineOf(const TFinding& finding) {
 std::optional<TFinding> TProblemCommands::ShowProblems() {
   // After a fix the view opens again on what is left.
   for (;;) {
-    const std::vector<TFinding> findings = CheckCatalogue(FList.Game());
+    std::vector<TFinding> findings;
     std::vector<TProblemLine> lines;
-    lines.reserve(findings.size());
-    for (const TFinding& finding : findings)
-      lines.push_back(LineOf(finding));
+    TBackgroundWork(&FOwner, QStringLiteral("Checking the game..."), 0).Run([&] {
+      findings = CheckCatalogue(FList.Game());
+      lines.reserve(findings.size());
+      for (const TFinding& finding : findings)
+        lines.push_back(LineOf(finding));
+    });
     const TProblemChoice choice = FPrompts.ChooseProblem(lines);
     if (choice.Line < 0 || choice.Line >= static_cast<int>(findings.size()))
       return std::nullopt;

@@ -7,13 +7,17 @@
 
 #include <optional>
 
+class QWidget;
+
 namespace flightdeck {
 
 // The Problems view of Search > Problems: what the check finds in the whole game, and the
 // fixes it offers, each one command. It works through the list controller and the prompts.
 class TProblemCommands {
 public:
-  TProblemCommands(TListController& list, TPrompts& prompts) : FList(list), FPrompts(prompts) {}
+  // The check runs beside `owner`, whose controls wait meanwhile.
+  TProblemCommands(TListController& list, TPrompts& prompts, QWidget& owner)
+      : FList(list), FPrompts(prompts), FOwner(owner) {}
 
   // Shows the findings and makes the fixes chosen, the view opening again on what is left;
   // the finding chosen to go to, if one is.
@@ -22,6 +26,7 @@ public:
 private:
   TListController& FList;
   TPrompts& FPrompts;
+  QWidget& FOwner;
 };
 
 } // namespace flightdeck
