@@ -24,8 +24,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <malloc.h>
+#include <string>
 #include <unistd.h>
 
 namespace fs = std::filesystem;

@@ -2,8 +2,11 @@
 #include "app/ListController.h"
 
 #include "app/Application.h"
+#include "app/BackgroundWork.h"
+#include "lists/XvTListFile.h"
 #include "platform/ContentDigest.h"
 #include "platform/DirectoryLock.h"
+#include "platform/FileSystem.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/PathNames.h"
@@ -14,6 +17,12 @@
 #include <QTimer>
 
 namespace flightdeck {
+
+namespace {
+
+constexpr std::uint64_t LongListBytes = 256 << 10; // some five thousand entries
+
+} // namespace
 
 TListController::TListController(TListView& view, QObject* parent)
     : QObject(parent), FView(view), FWatcher(new QFileSystemWatcher(this)),
@@ -53,7 +62,13 @@ bool TListController::Load() {
   FDocument.reset();
   auto tree = std::make_unique<TMissionTree>(FGame, FType, FSide);
   try {
-    tree->Load();
+    // A long list is read beside the window, which goes on painting meanwhile.
+    const std::string list = TXvTListFile(FGame, FType, FSide).FileName();
+    if (FileSize(list).value_or(0) > LongListBytes)
+      TBackgroundWork(qobject_cast<QWidget*>(parent()), QStringLiteral("Reading the list..."), 0)
+          .Run([&] { tree->Load(); });
+    else
+      tree->Load();
     FDocument = std::move(tree);
   } catch (const EInOutError& error) {
     // A list that cannot be read (a folder in its place, too large) is nothing to edit.
