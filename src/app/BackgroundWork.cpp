@@ -7,7 +7,9 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
+#include <chrono>
 #include <exception>
+#include <future>
 #include <thread>
 
 namespace flightdeck {
@@ -52,20 +54,26 @@ void TBackgroundWork::ShowProgress() {
 void TBackgroundWork::Wait(const std::function<void()>& work) {
   QEventLoop loop;
   std::exception_ptr failure;
+  std::promise<void> done;
+  std::future<void> finished = done.get_future();
   std::thread worker([&] {
     try {
       work();
     } catch (...) {
       failure = std::current_exception();
     }
+    done.set_value();
     QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
   });
-  qApp->installEventFilter(this);
-  FTick.start();
-  ShowProgress();
-  loop.exec();
-  FTick.stop();
-  qApp->removeEventFilter(this);
+  // Work done in a moment runs no events of the window meanwhile.
+  if (finished.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
+    qApp->installEventFilter(this);
+    FTick.start();
+    ShowProgress();
+    loop.exec();
+    FTick.stop();
+    qApp->removeEventFilter(this);
+  }
   worker.join();
   if (failure)
     std::rethrow_exception(failure);

@@ -14,15 +14,10 @@
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QThreadPool>
 #include <QTimer>
 
 namespace flightdeck {
-
-namespace {
-
-constexpr std::uint64_t LongListBytes = 256 << 10; // some five thousand entries
-
-} // namespace
 
 TListController::TListController(TListView& view, QObject* parent)
     : QObject(parent), FView(view), FWatcher(new QFileSystemWatcher(this)),
@@ -59,16 +54,17 @@ void TListController::ReadAgain(const QString& hint) {
 
 bool TListController::Load() {
   FView.ReleaseDocument();
-  FDocument.reset();
+  // A long list takes a while to free: that is done beside the window.
+  QThreadPool::globalInstance()->start(
+      [gone = std::shared_ptr<TMissionTree>(std::move(FDocument))] {});
   auto tree = std::make_unique<TMissionTree>(FGame, FType, FSide);
   try {
-    // A long list is read beside the window, which goes on painting meanwhile.
-    const std::string list = TXvTListFile(FGame, FType, FSide).FileName();
-    if (FileSize(list).value_or(0) > LongListBytes)
-      TBackgroundWork(qobject_cast<QWidget*>(parent()), QStringLiteral("Reading the list..."), 0)
-          .Run([&] { tree->Load(); });
-    else
-      tree->Load();
+    // Read beside the window, which goes on painting while a long list is read.
+    TBackgroundWork(qobject_cast<QWidget*>(parent()), QStringLiteral("Reading the list..."), 0)
+        .Run([&] {
+          tree->Load();
+          tree->NextNumber(EntryKind(FType)); // kept, for the first entry selected
+        });
     FDocument = std::move(tree);
   } catch (const EInOutError& error) {
     // A list that cannot be read (a folder in its place, too large) is nothing to edit.

@@ -116,11 +116,6 @@ bool IsSameFile(std::string_view a, std::string_view b) {
   return first && second && first->Volume == second->Volume && first->Index == second->Index;
 }
 
-std::optional<std::uint64_t> FileSize(std::string_view path) {
-  const std::optional<THostFileState> state = StateOf(path);
-  return state ? std::optional(state->Size) : std::nullopt;
-}
-
 std::optional<std::int64_t> FileModifiedTime(std::string_view path) {
   const std::optional<THostFileState> state = StateOf(path);
   if (!state)

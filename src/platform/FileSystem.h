@@ -45,8 +45,6 @@ bool RemoveFile(std::string_view path);
 // True when both paths name the same existing file.
 bool IsSameFile(std::string_view a, std::string_view b);
 
-// The size of a file in bytes; empty when it does not exist.
-std::optional<std::uint64_t> FileSize(std::string_view path);
 // Seconds since 1970 of the file's last change; empty when it does not exist.
 std::optional<std::int64_t> FileModifiedTime(std::string_view path);
 void SetFileModifiedTime(std::string_view path, std::int64_t seconds);
