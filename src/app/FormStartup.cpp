@@ -49,7 +49,7 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   setMinimumWidth(FormWidth);
   setMaximumWidth(FormWidth);
   FList = new TListController(*this, this);
-  FHistory = std::make_unique<THistoryCommands>(*FList, *FEnvironment.Prompts);
+  FHistory = std::make_unique<THistoryCommands>(*FList, *FEnvironment.Prompts, *this);
   FProblems = std::make_unique<TProblemCommands>(*FList, *FEnvironment.Prompts, *this);
   FPacks = std::make_unique<TPackCommands>(*FList, *FEnvironment.Prompts, *this);
   FMissionInstall = std::make_unique<TMissionInstallCommands>(*FList, *FEnvironment.Prompts);

@@ -4,6 +4,7 @@
 #include "app/HistoryCommands.h"
 
 #include "app/Application.h"
+#include "app/BackgroundWork.h"
 #include "app/ListText.h"
 #include "journal/Session.h"
 #include "widgets/PathText.h"
@@ -83,7 +84,9 @@ THistoryCommands::TCaptions THistoryCommands::Captions() const {
 void THistoryCommands::UndoEntry(int id) {
   TOutcome<THistoryEntry> undone = TOutcome<THistoryEntry>::Failure({});
   FList.Run("undo", {}, [&](TSession& session) {
-    undone = session.Undo(id); // committed as it goes
+    undone = TBackgroundWork(&FOwner, QStringLiteral("Taking the change back..."), 0).Run([&] {
+      return session.Undo(id); // committed as it goes
+    });
     return false;
   });
   FList.ReadAgain(undone ? EntryCaption(undone.Value()) + QStringLiteral(" taken back")

@@ -7,13 +7,17 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace flightdeck {
 
 // The Edit menu's commands on the game's history: undoing and redoing what Flightdeck changed,
 // and the list of its entries. They work through the list controller and the prompts alone.
 class THistoryCommands {
 public:
-  THistoryCommands(TListController& list, TPrompts& prompts) : FList(list), FPrompts(prompts) {}
+  // An undo runs beside `owner`, whose controls wait meanwhile.
+  THistoryCommands(TListController& list, TPrompts& prompts, QWidget& owner)
+      : FList(list), FPrompts(prompts), FOwner(owner) {}
 
   // What Undo and Redo would take back, in words ("Undo Install Pack DeepSpace.ixo"); empty
   // for nothing.
@@ -34,6 +38,7 @@ private:
 
   TListController& FList;
   TPrompts& FPrompts;
+  QWidget& FOwner;
 };
 
 } // namespace flightdeck
