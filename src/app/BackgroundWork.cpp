@@ -18,12 +18,6 @@ int TBackgroundWork::RunningCount = 0;
 
 TBackgroundWork::TBackgroundWork(QWidget* owner, const QString& text, int steps)
     : FOwner(owner), FDialog(text, QStringLiteral("Cancel"), 0, steps, owner) {
-  if (const auto* window = qobject_cast<QMainWindow*>(owner))
-    for (QWidget* part : {window->centralWidget(), static_cast<QWidget*>(window->menuBar())})
-      if (part && part->isEnabled()) {
-        part->setEnabled(false);
-        FDisabled.emplace_back(part);
-      }
   if (owner)
     FDialog.setWindowTitle(owner->window()->windowTitle());
   FDialog.setWindowModality(Qt::WindowModal);
@@ -41,6 +35,18 @@ TBackgroundWork::~TBackgroundWork() {
   for (const QPointer<QWidget>& part : FDisabled)
     if (part)
       part->setEnabled(true);
+  if (FFocus)
+    FFocus->setFocus(); // disabling took it away
+}
+
+void TBackgroundWork::DisableWindow() {
+  FFocus = QApplication::focusWidget();
+  if (const auto* window = qobject_cast<QMainWindow*>(FOwner.data()))
+    for (QWidget* part : {window->centralWidget(), static_cast<QWidget*>(window->menuBar())})
+      if (part && part->isEnabled()) {
+        part->setEnabled(false);
+        FDisabled.emplace_back(part);
+      }
 }
 
 void TBackgroundWork::ShowProgress() {
@@ -65,8 +71,9 @@ void TBackgroundWork::Wait(const std::function<void()>& work) {
     done.set_value();
     QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
   });
-  // Work done in a moment runs no events of the window meanwhile.
+  // Work done in a moment runs no events of the window meanwhile, and leaves it as it is.
   if (finished.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
+    DisableWindow();
     qApp->installEventFilter(this);
     FTick.start();
     ShowProgress();

@@ -17,10 +17,10 @@
 namespace flightdeck {
 
 // One piece of work run away from the window's thread while the window goes on painting.
-// Meanwhile the window's controls and menus wait, disabled, what the user clicks or types in it
-// is refused, and it cannot be closed; once the work has run for 300 ms a progress dialog shows
-// how far it is (a bar where the number of steps is known), with a Cancel that asks the work
-// to stop.
+// Once it has run for a moment, the window's controls and menus wait, disabled, what the user
+// clicks or types in it is refused, and it cannot be closed; once the work has run for 300 ms
+// a progress dialog shows how far it is (a bar where the number of steps is known), with a
+// Cancel that asks the work to stop.
 class TBackgroundWork : private QObject {
 public:
   // `steps`: how many steps the work reports, 0 when that is not known.
@@ -51,12 +51,14 @@ public:
 
 private:
   void Wait(const std::function<void()>& work);
+  void DisableWindow(); // its controls and menus, until the work is done
   void ShowProgress();
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   static int RunningCount;
   QPointer<QWidget> FOwner;
   std::vector<QPointer<QWidget>> FDisabled;
+  QPointer<QWidget> FFocus; // where the focus was before
   QProgressDialog FDialog;
   QTimer FTick;
   std::atomic<int> FDone = 0;
