@@ -30,9 +30,12 @@ TParallelDeflater::TDeflated Deflate(const std::string& hostPath,
   }
   deflated.Size = bytes.size();
   deflated.Crc = libdeflate_crc32(0, bytes.data(), bytes.size());
-  deflated.Data.resize(libdeflate_deflate_compress_bound(compressor, bytes.size()));
-  deflated.Data.resize(libdeflate_deflate_compress(compressor, bytes.data(), bytes.size(),
-                                                   deflated.Data.data(), deflated.Data.size()));
+  // Deflated into the bound's room, then kept at its own size: only that is held until
+  // libzip writes it.
+  std::string room(libdeflate_deflate_compress_bound(compressor, bytes.size()), '\0');
+  room.resize(libdeflate_deflate_compress(compressor, bytes.data(), bytes.size(), room.data(),
+                                          room.size()));
+  deflated.Data.assign(room.data(), room.size());
   deflated.CompressedSize = deflated.Data.size();
   return deflated;
 }
@@ -143,7 +146,7 @@ zip_int64_t TParallelDeflater::Callback(void* state, void* data, zip_uint64_t le
     return static_cast<zip_int64_t>(count);
   }
   case ZIP_SOURCE_CLOSE:
-    source.Deflated->Data = {};
+    std::string().swap(source.Deflated->Data); // written: its memory goes back now
     return 0;
   case ZIP_SOURCE_ERROR:
     return zip_error_to_data(&source.Error, data, length);
