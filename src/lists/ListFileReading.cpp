@@ -21,11 +21,10 @@ TTextSpan HeaderTitle(TTextSpan line, std::string_view text) {
 
 // The lines of the entry from its number line up to `next` as they stand, when writing the
 // entry back would give the very same bytes.
-TTextSpan EntryAsWritten(const TStoredRecord& record, TTextSpan number, const std::string& text,
+TTextSpan EntryAsWritten(const TStoredRecord& record, TTextSpan number, bool writtenNumber,
                          std::size_t next) {
   // Lines follow each other with two bytes between them only when they end with CR LF.
-  const bool asWritten = IsWrittenNumber(number.In(text)) &&
-                         record.FileName.At == number.At + number.Size + 2 &&
+  const bool asWritten = writtenNumber && record.FileName.At == number.At + number.Size + 2 &&
                          record.Title.At == record.FileName.At + record.FileName.Size + 2 &&
                          next == record.Title.At + record.Title.Size + 2;
   return asWritten ? TTextSpan{number.At, static_cast<std::uint32_t>(next - number.At)}
@@ -124,14 +123,15 @@ std::size_t TXvTListFile::StoreItems(std::size_t begin, bool listEnds,
       FStored.push_back(record);
       continue;
     }
-    record.Number = ReadListNumber(lineText);
+    const TListNumber number = ReadListNumberLine(lineText);
+    record.Number = number.Value;
     record.FileName = lines.Next();
     record.Title = lines.Next();
     if (lines.Overran() && !listEnds) {
       lines.Rewind(item); // the rest of the entry is still to come
       return item;
     }
-    record.Written = EntryAsWritten(record, line, FText, lines.Position());
+    record.Written = EntryAsWritten(record, line, number.Written, lines.Position());
     FStored.push_back(record);
     if (!HasBattleFile(kind))
       continue;

@@ -93,23 +93,56 @@ class TXvTListFile::TWriting {
 public:
   TWriting(const std::string& fileName, TFileTransaction& transaction)
       : FFileName(fileName), FTransaction(transaction), FListFile(fileName),
-        FLines([this](std::string_view piece) { FListFile.Write(piece); }) {}
+        FLines([this](std::string_view piece) {
+          if (FMaking)
+            Made(piece);
+          else
+            FListFile.Write(piece);
+        }) {}
+
+  // Makes the list's text of the records, which were read as `asRead`, and tells whether it is
+  // that very text. It is held back until Put writes it.
+  template <typename TRecords>
+  bool Make(const TRecords& records, std::string_view asRead) {
+    FAsRead = asRead;
+    FMatched = 0;
+    FSame = true;
+    FMaking = true;
+    Write(records);
+    FLines.Flush();
+    FMaking = false;
+    return FSame && FMatched == asRead.size();
+  }
+  void Put() { FListFile.Write(FSame ? FAsRead.substr(0, FMatched) : std::string_view(FMade)); }
+  // The digest of what was written so far.
+  const TContentDigest& Written() const { return FListFile.Written(); }
 
   template <typename TRecords>
   void Write(const TRecords& records) {
+    std::string_view run; // entries as they were read, one right after the other: copied at once
+    const auto endRun = [&] {
+      FLines.Bytes(run);
+      run = {};
+    };
     for (std::size_t i = 0; i < records.Count(); ++i) {
       const TListItemKind kind = records.Kind(i);
       if (IsGroupHeader(kind)) {
+        endRun();
         FLines.Line("//");
         FLines.Line(HeaderLine(records.Title(i)));
         FLines.Line("//");
       } else if (IsEntry(kind)) {
-        if (const std::string_view written = records.Written(i); !written.empty()) {
-          FLines.Bytes(written);
-        } else {
+        const std::string_view written = records.Written(i);
+        if (written.empty()) {
+          endRun();
           FLines.Line(records.Number(i));
           FLines.Line(records.FileName(i));
           FLines.Line(records.Title(i));
+        } else if (!run.empty() && run.data() + run.size() == written.data()) {
+          run = {run.data(), run.size() + written.size()};
+        } else {
+          endRun();
+          run = written;
         }
         // A battle file name that is not a plain name would be written outside the category's
         // directory, or over the directory itself, and one named like this list would replace
@@ -120,6 +153,7 @@ public:
           FTransaction.Stage(battleFile, BattleFileText(records, i));
       }
     }
+    endRun();
   }
 
   void Finish() {
@@ -129,9 +163,26 @@ public:
   }
 
 private:
+  // While what is made is what was read, nothing is copied: only how far it matches is kept.
+  void Made(std::string_view piece) {
+    if (FSame && FAsRead.substr(FMatched, piece.size()) == piece) {
+      FMatched += piece.size();
+      return;
+    }
+    if (FSame)
+      FMade.assign(FAsRead.substr(0, FMatched));
+    FSame = false;
+    FMade.append(piece);
+  }
+
   const std::string& FFileName;
   TFileTransaction& FTransaction;
   TReplacementFile FListFile;
+  bool FMaking = false;
+  std::string_view FAsRead;
+  std::size_t FMatched = 0;
+  bool FSame = true;
+  std::string FMade;
   TLineWriter FLines;
 };
 
@@ -164,34 +215,54 @@ void TXvTListFile::Resave(TFileTransaction& transaction, std::size_t pieceSize) 
   FFilesRead.clear();
   TWriting writing(FFileName, transaction);
   const TBattleFileSource battleFiles = BattleFilesOnDisk();
+  // The digest of the file as it was, so that the history need not read it again. While what
+  // is written is what was read, it is the digest of what was written; from the first piece
+  // that differs on, it is taken of its own.
+  TContentDigest readDigest;
+  bool differs = false;
+  const auto read = [&](std::string_view bytes) {
+    if (!differs)
+      readDigest = writing.Written();
+    differs = true;
+    readDigest.Add(bytes);
+  };
   // Stores the complete items read so far, writes them and keeps the rest for the next piece.
   const auto writePiece = [&](bool listEnds) {
-    const std::size_t read = FText.size();
+    const std::size_t size = FText.size();
     const std::size_t stored = StoreItems(0, listEnds, battleFiles);
-    writing.Write(TStoredRecords(FStored, FText));
+    const std::string_view asRead(FText.data(), stored);
+    if (!writing.Make(TStoredRecords(FStored, FText), asRead) || differs)
+      read(asRead);
+    writing.Put();
     FStored.clear();
-    FText.erase(0, stored).resize(read - stored);
+    FText.erase(0, stored).resize(size - stored);
   };
-  bool ended = false;    // at a Ctrl-Z, where the game stops reading
-  TContentDigest digest; // of the file as it was: the history need not read it again
+  bool ended = false; // at a Ctrl-Z, where the game stops reading
   const bool exists = FileExists(FFileName);
   if (exists)
     ReadFilePieces(FFileName, [&](std::string_view piece) {
-      digest.Add(piece);
-      if (ended)
+      if (ended) {
+        read(piece);
         return;
-      if (const std::size_t mark = piece.find('\x1a'); mark != std::string_view::npos) {
-        piece = piece.substr(0, mark);
-        ended = true;
       }
-      for (; !piece.empty(); piece.remove_prefix(std::min(piece.size(), pieceSize))) {
-        FText.append(piece.substr(0, pieceSize));
+      const std::size_t mark = piece.find('\x1a');
+      for (std::string_view rest = piece.substr(0, mark); !rest.empty();
+           rest.remove_prefix(std::min(rest.size(), pieceSize))) {
+        FText.append(rest.substr(0, pieceSize));
         if (FText.size() >= pieceSize)
           writePiece(false);
       }
+      if (mark != std::string_view::npos) {
+        writePiece(true);
+        ended = true;
+        read(piece.substr(mark));
+      }
     });
-  FFilesRead.push_back(exists ? FileRead(FFileName, digest) : FileNotFound(FFileName));
-  writePiece(true);
+  if (!ended)
+    writePiece(true);
+  if (!differs)
+    readDigest = writing.Written();
+  FFilesRead.push_back(exists ? FileRead(FFileName, readDigest) : FileNotFound(FFileName));
   writing.Finish();
   ClearItems();
 }

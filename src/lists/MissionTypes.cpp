@@ -82,22 +82,6 @@ TListItemKind EntryKind(TMissionType type) {
   return TypeTraits[CheckedMissionType(type)].Entry;
 }
 
-bool IsGroupHeader(TListItemKind kind) {
-  return kind == likCampaign || kind == likWar || kind == likTournamentSeries;
-}
-
-bool IsEntry(TListItemKind kind) {
-  return kind == likEngagement || kind == likBattle || kind == likTournament;
-}
-
-bool IsMission(TListItemKind kind) {
-  return kind == likEngagement || kind == likOperation || kind == likContest;
-}
-
-bool HasBattleFile(TListItemKind kind) {
-  return kind == likBattle || kind == likTournament;
-}
-
 TMissionType SingleMissionType(TMissionType type) {
   return TypeTraits[CheckedMissionType(type)].SingleMissions;
 }

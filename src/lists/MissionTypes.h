@@ -56,10 +56,20 @@ TListItemKind GroupHeaderKind(TMissionType type); // War, Tournament Series or C
 TListItemKind EntryKind(TMissionType type);       // Battle, Tournament or Engagement
 // Battles, Melee and Tournaments: the game reads only their Neutral list.
 bool IsNeutralOnly(TMissionType type);
-bool IsGroupHeader(TListItemKind kind);
-bool IsEntry(TListItemKind kind);
-bool HasBattleFile(TListItemKind kind); // Battle and Tournament; their missions are kind + 1
-bool IsMission(TListItemKind kind);     // Engagement, Operation, Contest: a mission file
+inline bool IsGroupHeader(TListItemKind kind) {
+  return kind == likCampaign || kind == likWar || kind == likTournamentSeries;
+}
+inline bool IsEntry(TListItemKind kind) {
+  return kind == likEngagement || kind == likBattle || kind == likTournament;
+}
+// Battle and Tournament; their missions are kind + 1.
+inline bool HasBattleFile(TListItemKind kind) {
+  return kind == likBattle || kind == likTournament;
+}
+// Engagement, Operation, Contest: a mission file.
+inline bool IsMission(TListItemKind kind) {
+  return kind == likEngagement || kind == likOperation || kind == likContest;
+}
 // The kind a mission is installed under in a list of `type` (Battle, Tournament or Campaign);
 // the mission itself is of the kind after it.
 TListItemKind InstallParentKind(TMissionType type);

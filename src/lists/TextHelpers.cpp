@@ -72,24 +72,35 @@ bool IsBlank(std::string_view text) {
 }
 
 std::int32_t ReadListNumber(std::string_view line) {
+  return ReadListNumberLine(line).Value;
+}
+
+TListNumber ReadListNumberLine(std::string_view line) {
+  // As the lists are written, most lines are: read in one go.
+  const std::size_t sign = !line.empty() && line[0] == '-' ? 1 : 0;
+  const std::size_t length = line.size() - sign;
+  if (length > 0 && length <= 9 && (line[sign] != '0' || line.size() == 1)) {
+    std::int32_t value = 0;
+    bool decimal = true;
+    for (std::size_t i = sign; i < line.size(); ++i) {
+      const auto digit = static_cast<unsigned>(line[i] - '0');
+      decimal &= digit <= 9u;
+      value = value * 10 + static_cast<std::int32_t>(digit);
+    }
+    if (decimal)
+      return {sign ? -value : value, true};
+  }
   std::string_view text = line.substr(std::min(line.find_first_not_of(' '), line.size()));
   std::size_t consumed = 0;
   if (!text.empty() && text[0] == '$')
-    return Clamped(static_cast<std::int64_t>(LeadingDigits(text.substr(1), 16, consumed)));
+    return {Clamped(static_cast<std::int64_t>(LeadingDigits(text.substr(1), 16, consumed))), false};
 
   const bool negative = !text.empty() && text[0] == '-';
   const bool signedText = negative || (!text.empty() && text[0] == '+');
   const std::string_view digits = text.substr(signedText ? 1 : 0);
   const auto magnitude = static_cast<std::int64_t>(LeadingDigits(digits, 10, consumed));
   const bool wholeInteger = consumed > 0 && consumed == digits.size();
-  return Clamped(wholeInteger && negative ? -magnitude : magnitude);
-}
-
-bool IsWrittenNumber(std::string_view line) {
-  const std::string_view digits = line.substr(!line.empty() && line[0] == '-' ? 1 : 0);
-  if (digits.empty() || digits.size() > 9 || (digits[0] == '0' && line.size() > 1))
-    return false;
-  return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return {Clamped(wholeInteger && negative ? -magnitude : magnitude), false};
 }
 
 } // namespace flightdeck

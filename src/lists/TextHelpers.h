@@ -21,8 +21,12 @@ bool IsBlank(std::string_view text);
 // failing that, the unsigned decimal digits it begins with after spaces and sign, or 0;
 // "$" starts hexadecimal digits. Never fails.
 std::int32_t ReadListNumber(std::string_view line);
-// Whether `line` is a number as the lists are written: decimal digits, "-" before a negative
-// one, no leading zero; of at most nine digits, so its value needs no check.
-bool IsWrittenNumber(std::string_view line);
+// The same, and whether the line is the number as the lists are written: decimal digits, "-"
+// before a negative one, no leading zero, at most nine digits.
+struct TListNumber {
+  std::int32_t Value = 0;
+  bool Written = false;
+};
+TListNumber ReadListNumberLine(std::string_view line);
 
 } // namespace flightdeck

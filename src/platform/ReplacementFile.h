@@ -34,6 +34,7 @@ public:
   const std::string& Target() const { return FTarget; }
   // The digest of everything written.
   std::string Digest() const { return FDigest.Text(); }
+  const TContentDigest& Written() const { return FDigest; }
 
 private:
   std::string FTarget;

@@ -70,13 +70,13 @@ void TLineWriter::Line(std::string_view line) {
 }
 
 void TLineWriter::Bytes(std::string_view bytes) {
-  if (FUsed + bytes.size() > WriterPiece) {
+  if (bytes.size() >= WriterPiece / 2) { // long enough to go as it is
     Flush();
-    if (bytes.size() > WriterPiece) { // longer than the buffer: as it is
-      FSink(bytes);
-      return;
-    }
+    FSink(bytes);
+    return;
   }
+  if (FUsed + bytes.size() > WriterPiece)
+    Flush();
   std::memcpy(FBuffer.get() + FUsed, bytes.data(), bytes.size());
   FUsed += bytes.size();
 }

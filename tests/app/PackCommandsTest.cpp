@@ -332,7 +332,7 @@ private slots:
     QStringList seen;
     const auto watch = [&](const QString& text, bool cancel) {
       auto* poll = new QTimer(FForm.get());
-      connect(poll, &QTimer::timeout, poll, [=, &seen] {
+      connect(poll, &QTimer::timeout, poll, [=, this, &seen] {
         auto* dialog = FForm->findChild<QProgressDialog*>();
         if (!dialog || dialog->labelText() != text || dialog->value() <= 0)
           return;

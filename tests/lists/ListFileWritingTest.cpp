@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/XvTListFile.h"
+#include "platform/ContentDigest.h"
 #include "platform/InOutError.h"
 #include "support/ListRecords.h"
 #include "support/ListSaving.h"
@@ -116,13 +117,22 @@ TEST_F(ListFileWriting, EntriesReadInAnotherFormAreWrittenInTheListsOwn) {
       {"7\ra.tie\rT\r", "7\r\n" + entry},
       {"7\r\na.tie\r\nT", "7\r\n" + entry},
       {"7\r\na.tie\nb\r\nT\r\n", CrLf({"7", "a.tie\nb", "T"})},
-      {"7\r\n\ra.tie\r\n", CrLf({"7", "", "a.tie"})}};
+      {"7\r\n\ra.tie\r\n", CrLf({"7", "", "a.tie"})},
+      {"7\r\n" + entry + "\x1a\r\n8\r\n" + entry, "7\r\n" + entry},
+      {CrLf({"//", "[G]", "//", "7", "a.tie", "T", "8", "b.tie", "U"}),
+       CrLf({"//", "[G]", "//", "7", "a.tie", "T", "8", "b.tie", "U"})}};
   for (const auto& [text, expected] : cases) {
     const fs::path list = FTemp.Path() / "combat" / "mission.lst";
-    WriteBytes(list, text);
-    TXvTListFile resaved(FGame, mtCombat, gnNeutral);
-    test::Resaved(resaved);
-    EXPECT_EQ(ReadBytes(list), expected) << text;
+    for (const std::size_t piece : {std::size_t{5}, std::size_t{1} << 16}) {
+      WriteBytes(list, text);
+      TXvTListFile resaved(FGame, mtCombat, gnNeutral);
+      test::Resaved(resaved, piece);
+      EXPECT_EQ(ReadBytes(list), expected) << text;
+      // What was read is known by its digest, whether or not it is written back as it was.
+      TContentDigest digest;
+      digest.Add(text);
+      EXPECT_EQ(resaved.FilesRead().at(0).Digest, digest.Text()) << text;
+    }
     WriteBytes(list, text);
     TXvTListFile read(FGame, mtCombat, gnNeutral);
     read.LoadFromFile();
