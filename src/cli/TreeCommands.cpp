@@ -3,6 +3,7 @@
 
 #include "cli/Complaints.h"
 #include "cli/JsonText.h"
+#include "lists/MissionTitles.h"
 #include "lists/MissionTree.h"
 #include "lists/TitleRules.h"
 #include "lists/XvTListFile.h"
@@ -76,22 +77,39 @@ int EditNamedNode(const TInvocation& invocation,
 
 int DumpCommand(const TInvocation& invocation) {
   TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Gender);
-  list.LoadFromFile();
-  for (const auto& item : list.Items())
-    std::cout << "{\"kind\":" << JsonString(ListItemKindName(item->Kind))
-              << ",\"number\":" << item->Number << ",\"file\":" << JsonString(item->FileName)
-              << ",\"title\":" << JsonString(item->Title) << ",\"description\":["
-              << JsonString(item->Description[0]) << "," << JsonString(item->Description[1])
+  list.ReadEach([](const TListFileItem& item) {
+    std::cout << "{\"kind\":" << JsonString(ListItemKindName(item.Kind))
+              << ",\"number\":" << item.Number << ",\"file\":" << JsonString(item.FileName)
+              << ",\"title\":" << JsonString(item.Title) << ",\"description\":["
+              << JsonString(item.Description[0]) << "," << JsonString(item.Description[1])
               << "]}\n";
+  });
   return 0;
 }
 
 int TreeCommand(const TInvocation& invocation) {
-  const TMissionTree tree = LoadedTree(invocation);
-  for (const TMissionNode* node : tree.Nodes())
-    std::cout << "{\"level\":" << node->Level()
-              << ",\"kind\":" << JsonString(ListItemKindName(node->Record.Kind))
-              << ",\"label\":" << JsonString(node->Label) << "}\n";
+  TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Gender);
+  TMissionTitles missionTitles(invocation.GameDirectory, SingleMissionType(invocation.Type),
+                               gnNeutral);
+  // The tree's nodes come in the list's order: a group header is a root, an entry goes under
+  // the last header, the missions of a battle or tournament under it.
+  bool underHeader = false;
+  std::optional<int> entryLevel;
+  list.ReadEach([&](const TListFileItem& item) {
+    int level = 0;
+    if (IsGroupHeader(item.Kind)) {
+      underHeader = true;
+    } else if (IsEntry(item.Kind)) {
+      level = underHeader ? 1 : 0;
+      entryLevel = level;
+    } else if (item.Kind == likOperation || item.Kind == likContest) {
+      level = entryLevel ? *entryLevel + 1 : 0;
+    } else {
+      return;
+    }
+    std::cout << "{\"level\":" << level << ",\"kind\":" << JsonString(ListItemKindName(item.Kind))
+              << ",\"label\":" << JsonString(missionTitles.MissionLabel(item)) << "}\n";
+  });
   return 0;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lists/TextHelpers.h"
 #include "lists/XvTListFile.h"
+#include "platform/ContentDigest.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
@@ -31,6 +32,14 @@ TTextSpan EntryAsWritten(const TStoredRecord& record, TTextSpan number, bool wri
                    : TTextSpan{};
 }
 
+// `error`, met reading the text of a list or a battle file it names, as that text's.
+[[noreturn]] void RaiseInListText(const EInOutError& error) {
+  if (!error.Path().empty())
+    throw error; // a battle file that could not be read names itself
+  throw EInOutError(error.ErrorCode(), {},
+                    error.Reason() + " (in it, or in a battle file it names)");
+}
+
 } // namespace
 
 TListItemKind TXvTListFile::ClassifyLine(std::string_view line) const {
@@ -55,12 +64,95 @@ void TXvTListFile::LoadFromFile() {
   try {
     LoadFromText(std::move(text), BattleFilesOnDisk());
   } catch (const EInOutError& error) {
-    if (!error.Path().empty())
-      throw; // a battle file that could not be read names itself
-    const std::string host = HostPath(FFileName);
-    throw EInOutError(error.ErrorCode(), host,
-                      "The list \"" + host + "\" cannot be read: " + error.Reason());
+    RaiseUnreadable(error);
   }
+}
+
+void TXvTListFile::RaiseUnreadable(const EInOutError& error) const {
+  if (!error.Path().empty())
+    throw error; // a battle file that could not be read names itself
+  const std::string host = HostPath(FFileName);
+  throw EInOutError(error.ErrorCode(), host,
+                    "The list \"" + host + "\" cannot be read: " + error.Reason());
+}
+
+bool TXvTListFile::ReadPieces(std::size_t pieceSize, std::uint64_t limit,
+                              const std::function<void(std::string_view)>& piece,
+                              const std::function<void(std::string_view)>& afterEnd) {
+  const TBattleFileSource battleFiles = BattleFilesOnDisk();
+  // Stores the complete items read so far, hands them over and keeps the rest.
+  const auto storePiece = [&](bool listEnds) {
+    const std::size_t size = FText.size();
+    const std::size_t stored = StoreItems(0, listEnds, battleFiles);
+    piece(std::string_view(FText.data(), stored));
+    FStored.clear();
+    FText.erase(0, stored).resize(size - stored);
+  };
+  bool ended = false;                         // at a Ctrl-Z, where the game stops reading
+  const bool exists = EntryExists(FFileName); // a folder in its place fails to be read
+  if (exists)
+    ReadFilePieces(
+        FFileName,
+        [&](std::string_view bytes) {
+          if (ended) {
+            afterEnd(bytes);
+            return;
+          }
+          const std::size_t mark = bytes.find('\x1a');
+          for (std::string_view rest = bytes.substr(0, mark); !rest.empty();
+               rest.remove_prefix(std::min(rest.size(), pieceSize))) {
+            FText.append(rest.substr(0, pieceSize));
+            if (FText.size() >= pieceSize)
+              storePiece(false);
+          }
+          if (mark != std::string_view::npos) {
+            storePiece(true);
+            ended = true;
+            afterEnd(bytes.substr(mark));
+          }
+        },
+        limit);
+  if (!ended)
+    storePiece(true);
+  return exists;
+}
+
+void TXvTListFile::ReadEach(const std::function<void(const TListFileItem&)>& visit) {
+  // Battle files named in another case than on disk are found with one read of their folder.
+  const THostLookupScope lookup;
+  ClearItems();
+  FFilesRead.clear();
+  if (FFileName.empty())
+    return;
+  TContentDigest digest;
+  TListFileItem item; // one for all: its texts keep their room from record to record
+  const auto read = [&](std::string_view bytes) { digest.Add(bytes); };
+  bool exists = false;
+  try {
+    exists = ReadPieces(
+        1 << 16, MaxListSize,
+        [&](std::string_view asRead) {
+          read(asRead);
+          for (const TStoredRecord& stored : FStored) {
+            item.Kind = stored.Kind;
+            item.Number = stored.Number;
+            item.FileName = stored.FileName.In(FText);
+            item.Title = stored.Title.In(FText);
+            item.Description[0] = stored.Description[0].In(FText);
+            item.Description[1] = stored.Description[1].In(FText);
+            visit(item);
+          }
+        },
+        read);
+  } catch (const EInOutError& error) {
+    try {
+      RaiseInListText(error);
+    } catch (const EInOutError& inText) {
+      RaiseUnreadable(inText);
+    }
+  }
+  FFilesRead.push_back(exists ? FileRead(FFileName, digest) : FileNotFound(FFileName));
+  ClearItems();
 }
 
 void TXvTListFile::LoadStaged(const TFileTransaction& transaction) {
@@ -90,11 +182,7 @@ void TXvTListFile::LoadFromText(std::string text, const TBattleFileSource& battl
   try {
     StoreItems(0, true, battleFiles);
   } catch (const EInOutError& error) {
-    if (!error.Path().empty())
-      throw; // a battle file that could not be read names itself
-    // A text that cannot be read, the list's own or a battle file's.
-    throw EInOutError(error.ErrorCode(), {},
-                      error.Reason() + " (in it, or in a battle file it names)");
+    RaiseInListText(error);
   }
 }
 

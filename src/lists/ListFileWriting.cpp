@@ -214,7 +214,6 @@ void TXvTListFile::Resave(TFileTransaction& transaction, std::size_t pieceSize) 
     return;
   FFilesRead.clear();
   TWriting writing(FFileName, transaction);
-  const TBattleFileSource battleFiles = BattleFilesOnDisk();
   // The digest of the file as it was, so that the history need not read it again. While what
   // is written is what was read, it is the digest of what was written; from the first piece
   // that differs on, it is taken of its own.
@@ -226,40 +225,14 @@ void TXvTListFile::Resave(TFileTransaction& transaction, std::size_t pieceSize) 
     differs = true;
     readDigest.Add(bytes);
   };
-  // Stores the complete items read so far, writes them and keeps the rest for the next piece.
-  const auto writePiece = [&](bool listEnds) {
-    const std::size_t size = FText.size();
-    const std::size_t stored = StoreItems(0, listEnds, battleFiles);
-    const std::string_view asRead(FText.data(), stored);
-    if (!writing.Make(TStoredRecords(FStored, FText), asRead) || differs)
-      read(asRead);
-    writing.Put();
-    FStored.clear();
-    FText.erase(0, stored).resize(size - stored);
-  };
-  bool ended = false; // at a Ctrl-Z, where the game stops reading
-  const bool exists = FileExists(FFileName);
-  if (exists)
-    ReadFilePieces(FFileName, [&](std::string_view piece) {
-      if (ended) {
-        read(piece);
-        return;
-      }
-      const std::size_t mark = piece.find('\x1a');
-      for (std::string_view rest = piece.substr(0, mark); !rest.empty();
-           rest.remove_prefix(std::min(rest.size(), pieceSize))) {
-        FText.append(rest.substr(0, pieceSize));
-        if (FText.size() >= pieceSize)
-          writePiece(false);
-      }
-      if (mark != std::string_view::npos) {
-        writePiece(true);
-        ended = true;
-        read(piece.substr(mark));
-      }
-    });
-  if (!ended)
-    writePiece(true);
+  const bool exists = ReadPieces(
+      pieceSize, UINT64_MAX, // written back a piece at a time: a list of any size
+      [&](std::string_view asRead) {
+        if (!writing.Make(TStoredRecords(FStored, FText), asRead) || differs)
+          read(asRead);
+        writing.Put();
+      },
+      read);
   if (!differs)
     readDigest = writing.Written();
   FFilesRead.push_back(exists ? FileRead(FFileName, readDigest) : FileNotFound(FFileName));

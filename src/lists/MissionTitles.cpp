@@ -9,9 +9,8 @@ namespace flightdeck {
 std::optional<std::string> TMissionTitles::Find(const std::string& fileName) {
   if (!FLoaded) {
     TXvTListFile list(FGameDirectory, FType, FSide);
-    list.LoadFromFile();
-    for (const auto& item : list.Items())
-      FTitles[LowerCaseAscii(item->FileName)] = item->Title;
+    list.ReadEach(
+        [&](const TListFileItem& item) { FTitles[LowerCaseAscii(item.FileName)] = item.Title; });
     FFilesRead = list.FilesRead();
     FLoaded = true;
   }

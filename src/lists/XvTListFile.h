@@ -6,6 +6,7 @@
 #include "lists/ListFileItem.h"
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
+#include "platform/InOutError.h"
 #include "platform/TextLines.h"
 
 #include <functional>
@@ -81,6 +82,10 @@ public:
   // `pieceSize` bytes at a time: its memory does not grow with the list. The list is empty
   // afterwards.
   void Resave(TFileTransaction& transaction, std::size_t pieceSize = 1 << 16);
+  // Reads the list as LoadFromFile does, a piece at a time as Resave does, and hands each
+  // record to `visit` as it is read. The record is valid for that call only; the list stays
+  // empty.
+  void ReadEach(const std::function<void(const TListFileItem&)>& visit);
   TListItemKind ClassifyLine(std::string_view line) const;
 
   // Adds a copy of `record` as an Engagement under the last Campaign titled `groupTitle`
@@ -99,6 +104,14 @@ private:
 
   // The battle files of a list as they are on disk, each noted as read.
   TBattleFileSource BattleFilesOnDisk();
+  // Reads the list file a piece of about `pieceSize` bytes at a time, with its battle files:
+  // `piece` is given the bytes whose records are stored meanwhile, and `afterEnd` the bytes
+  // after a Ctrl-Z. A list larger than `limit` is refused. False when there is no list file.
+  bool ReadPieces(std::size_t pieceSize, std::uint64_t limit,
+                  const std::function<void(std::string_view)>& piece,
+                  const std::function<void(std::string_view)>& afterEnd);
+  // `error`, met reading the list's text, as the list's own.
+  [[noreturn]] void RaiseUnreadable(const EInOutError& error) const;
 
   // Stores the items of the list's bytes in FText from `begin` on; short of the end of the
   // list, it stops before an item whose lines are not all there yet. Returns where the bytes

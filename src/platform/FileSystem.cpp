@@ -42,10 +42,11 @@ void CheckFileReadable(std::string_view path) {
   THostFile::OpenRegular(host);
 }
 
-void ReadFilePieces(std::string_view path, const std::function<void(std::string_view)>& consume) {
+void ReadFilePieces(std::string_view path, const std::function<void(std::string_view)>& consume,
+                    std::uint64_t limit) {
   const std::string host = HostPath(path);
   CheckIoFault(TIoStep::OpenForReading, host);
-  ReadHostPieces(host, consume);
+  ReadHostPieces(host, consume, limit);
 }
 
 std::string ReadFileBytes(std::string_view path) {

@@ -23,8 +23,9 @@ std::string ReadFileBytes(std::string_view path);
 std::string ReadFileBytes(std::string_view path, std::uint64_t limit);
 // At most the first `limit` bytes of a regular file.
 std::string ReadFileStart(std::string_view path, std::uint64_t limit);
-// The same, handed to `consume` piece by piece.
-void ReadFilePieces(std::string_view path, const std::function<void(std::string_view)>& consume);
+// A regular file handed to `consume` piece by piece; one larger than `limit` is refused.
+void ReadFilePieces(std::string_view path, const std::function<void(std::string_view)>& consume,
+                    std::uint64_t limit = UINT64_MAX);
 
 // Raises EInOutError unless the regular file can be opened for reading.
 void CheckFileReadable(std::string_view path);

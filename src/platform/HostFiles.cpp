@@ -34,9 +34,22 @@ THostFile& THostFile::operator=(THostFile&& other) noexcept {
   return *this;
 }
 
+namespace {
+
+// A file of `hostPath` larger than `limit` is refused before a byte of it is read.
+void CheckSize(const THostFile& file, const std::string& hostPath, std::uint64_t limit) {
+  if (file.Size() > limit)
+    throw EInOutError(TooLargeError(), hostPath,
+                      "File too large: \"" + hostPath + "\" holds more than " + SizeInWords(limit) +
+                          ", the most this program reads of it");
+}
+
+} // namespace
+
 void ReadHostPieces(const std::string& hostPath,
-                    const std::function<void(std::string_view)>& consume) {
+                    const std::function<void(std::string_view)>& consume, std::uint64_t limit) {
   const THostFile file = THostFile::OpenRegular(hostPath);
+  CheckSize(file, hostPath, limit);
   char buffer[1 << 16];
   while (const std::size_t count = file.Read(buffer, sizeof buffer, hostPath))
     consume(std::string_view(buffer, count));
@@ -48,10 +61,7 @@ std::string ReadHostFile(const std::string& hostPath) {
 
 std::string ReadHostFile(const std::string& hostPath, std::uint64_t limit) {
   const THostFile file = THostFile::OpenRegular(hostPath);
-  if (file.Size() > limit)
-    throw EInOutError(TooLargeError(), hostPath,
-                      "File too large: \"" + hostPath + "\" holds more than " + SizeInWords(limit) +
-                          ", the most this program reads of it");
+  CheckSize(file, hostPath, limit);
   // Sized by the file: one allocation and, mostly, one read; a byte more to see its end.
   std::string bytes(static_cast<std::size_t>(file.Size()) + 1, '\0');
   std::size_t filled = 0;

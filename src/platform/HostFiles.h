@@ -131,9 +131,11 @@ int NoSuchFileError();
 std::string HostDataFolder();
 
 // Reads the regular file at `hostPath` as it is on disk, whatever a transaction stages for
-// it, handing its bytes to `consume` piece by piece. Failures raise EInOutError.
+// it, handing its bytes to `consume` piece by piece. Failures raise EInOutError, and so does a
+// file larger than `limit`, before it is read.
 void ReadHostPieces(const std::string& hostPath,
-                    const std::function<void(std::string_view)>& consume);
+                    const std::function<void(std::string_view)>& consume,
+                    std::uint64_t limit = UINT64_MAX);
 std::string ReadHostFile(const std::string& hostPath);
 // The same for a file of at most `limit` bytes: a larger one is refused unread.
 std::string ReadHostFile(const std::string& hostPath, std::uint64_t limit);
