@@ -1,69 +1,159 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Flightdeck against the tools a user would run instead, whole process against whole process,
-# in a folder on /dev/shm: resave of a Combat list of 100,000 entries against cp of the file,
-# install-pack of 200 missions of 60 KB against unzip -o -j of the same archive, build-pack of
-# the same missions against zip -6 -j. Prints each ratio of medians (hyperfine, at least five
-# runs each) and the resave's peak memory above the program's own.
+# each comparison one hyperfine run of all its peers, in a folder on /dev/shm:
+#   resave of a Combat list          against cp and the floor (bench/floor.c: read, write, rename)
+#   dump and tree                    their peak memory against the list's size
+#   check                            how its time grows from the smallest list to the next
+#   install-pack                     against unzip -o -j, bsdtar -x and 7z x
+#   build-pack                       against zip -6 -j, 7z a -tzip -mx=6 -mmt=2, bsdtar --format zip
+#   undo of an install               against xargs rm of the files it installed
+# The missions are binary, 5 to 150 KB, and deflate about 2.6:1 as real ones do. Prints each
+# ratio of medians, peak memory (/usr/bin/time -f %M) and the archives' sizes.
 #
 # usage: bench/compare.sh [BUILD_DIR]   (default: build; flightdeck-cli must be built there)
+# LISTS and PACKS choose the sizes: LISTS="10000 100000 1000000" PACKS="200 2000 20000".
 set -eu
+here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 cli="$build/bin/flightdeck-cli"
 [ -x "$cli" ] || { echo "no $cli: build first" >&2; exit 2; }
-command -v hyperfine >/dev/null || { echo "needs hyperfine (apt-get install hyperfine)" >&2; exit 2; }
+for tool in hyperfine bsdtar 7z zip unzip cc python3 /usr/bin/time; do
+  command -v "$tool" >/dev/null ||
+    { echo "needs $tool (apt-get install hyperfine libarchive-tools p7zip-full zip unzip gcc time)" >&2; exit 2; }
+done
+lists=${LISTS:-"10000 100000 1000000"}
+packs=${PACKS:-"200 2000 20000"}
 base=/dev/shm
 [ -d "$base" ] || base=${TMPDIR:-/tmp}
 work=$(mktemp -d "$base/flightdeck-compare-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 export XDG_DATA_HOME="$work/data" TMPDIR="$work" # histories and private folders in here too
+cc -O2 -o "$work/floor" "$here/floor.c"
 
-# A game with a Combat list of 100,000 entries, and one with 200 missions of 60 KB in a campaign.
 game() { mkdir -p "$1/battle" "$1/combat" "$1/melee" "$1/tourn" "$1/train"; }
-game "$work/big"
-awk 'BEGIN { printf "//\r\n[A campaign of many missions]\r\n//\r\n";
-             for (i = 0; i < 100000; i++)
-               printf "%d\r\nmission%06d.tie\r\nThe mission number %d of a long campaign\r\n", i, i, i }' \
-  > "$work/big/combat/mission.lst"
-"$cli" resave "$work/big" combat neutral # written once as Flightdeck writes it
-game "$work/packed"
-mkdir -p "$work/missions"
-{
-  printf '//\r\n[Deep Space]\r\n//\r\n'
-  i=0
-  while [ $i -lt 200 ]; do
-    head -c 61440 /dev/urandom | base64 -w 0 | head -c 61440 > "$work/missions/ds$i.tie"
-    cp "$work/missions/ds$i.tie" "$work/packed/combat/"
-    printf '%d\r\nds%d.tie\r\nDeep Space %d\r\n' $i $i $i
-    i=$((i + 1))
-  done
-} > "$work/packed/combat/mission.lst"
-"$cli" build-pack "$work/packed" combat neutral "Deep Space" "$work/Deep.ixo" 2>/dev/null
 game "$work/empty"
 
-median() { # command name → median seconds, from hyperfine's JSON
-  python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["results"][0]["median"])' "$1"
+# One hyperfine run of NAME's peers, each given as LABEL PREPARE COMMAND; its JSON stays.
+compare() {
+  name=$1
+  shift
+  count=$#
+  while [ "$count" -gt 0 ]; do
+    set -- "$@" --command-name "$1" --prepare "$2" "$3"
+    shift 3
+    count=$((count - 3))
+  done
+  hyperfine --min-runs 5 --warmup 1 --style none --export-json "$work/$name.json" "$@" \
+    >/dev/null 2>&1
 }
-run() { # name, prepare, command
-  hyperfine --min-runs 5 --warmup 1 --style none --export-json "$work/$1.json" \
-    --prepare "$2" "$3" >/dev/null 2>&1
-  median "$work/$1.json"
+# The median seconds of the command at INDEX of NAME's run.
+median() {
+  python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["results"][int(sys.argv[2])]["median"])' \
+    "$work/$1.json" "$2"
 }
 ratio() { python3 -c 'import sys; print("%.2f" % (float(sys.argv[1]) / float(sys.argv[2])))' "$1" "$2"; }
+peak() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; } # KiB
+idle=$(peak "$cli" dump "$work/empty" combat neutral)
 
-list="$work/big/combat/mission.lst"
-resave=$(run resave "true" "'$cli' resave '$work/big' combat neutral")
-cp=$(run cp "true" "cp '$list' '$work/copy.lst'")
-echo "resave of 100,000 entries: $(ratio "$resave" "$cp") x cp ($resave s against $cp s)"
-peak=$(/usr/bin/time -f %M "$cli" resave "$work/big" combat neutral 2>&1 >/dev/null | tail -1)
-idle=$(/usr/bin/time -f %M "$cli" dump "$work/empty" combat neutral 2>&1 >/dev/null | tail -1)
-echo "  peak memory $((peak - idle)) KiB above the program's own; the list is $(($(wc -c < "$list") / 1024)) KiB"
+echo "== lists (the program's own memory: $idle KiB)"
+check_small=""
+for n in $lists; do
+  g="$work/list$n"
+  game "$g"
+  awk -v n="$n" 'BEGIN { printf "//\r\n[A campaign of many missions]\r\n//\r\n";
+    for (i = 0; i < n; i++) printf "%d\r\nm%07d.tie\r\nMission %d of the long one\r\n", i, i, i }' \
+    > "$g/combat/mission.lst"
+  list="$g/combat/mission.lst"
+  size=$(($(wc -c < "$list") / 1024))
+  compare "resave$n" "resave" "true" "$cli resave $g combat neutral" \
+    "floor" "true" "$work/floor $list" "cp" "true" "cp $list $work/copy.lst"
+  resave=$(median "resave$n" 0)
+  echo "resave of $n entries ($size KiB): $(ratio "$resave" "$(median "resave$n" 1)") x the floor," \
+    "$(ratio "$resave" "$(median "resave$n" 2)") x cp; peak $(($(peak "$cli" resave "$g" combat neutral) - idle)) KiB above the program's own"
+  echo "  dump peaks at $(peak "$cli" dump "$g" combat neutral) KiB, tree at" \
+    "$(peak "$cli" tree "$g" combat neutral) KiB"
+  compare "check$n" "check" "true" "$cli check $g combat neutral || true" # it finds the missions missing
+  check=$(median "check$n" 0)
+  if [ -n "$check_small" ]; then
+    echo "  check: $check s; grows as N^$(python3 -c 'import math,sys; a,b,m,n=map(float,sys.argv[1:]); print("%.2f" % (math.log(b/a)/math.log(n/m)))' "$check_small" "$check" "$check_n" "$n")"
+  else
+    echo "  check: $check s"
+  fi
+  check_small=$check check_n=$n
+done
 
-fresh="rm -rf '$work/game' && cp -r '$work/empty' '$work/game'"
-install=$(run install "$fresh" "'$cli' install-pack '$work/game' combat neutral '$work/Deep.ixo'")
-unzip=$(run unzip "$fresh" "unzip -q -o -j '$work/Deep.ixo' -d '$work/game/combat'")
-echo "install-pack of 200 missions: $(ratio "$install" "$unzip") x unzip -o -j ($install s against $unzip s)"
+echo "== packs"
+largest=0
+for n in $packs; do [ "$n" -gt "$largest" ] && largest=$n; done
+mkdir -p "$work/missions"
+python3 - "$work/missions" "$largest" <<'EOF'
+import os, random, sys
+folder, count = sys.argv[1], int(sys.argv[2])
+random.seed(7)
+def blob(n):  # short runs of a small alphabet and copies of what came before: deflates ~2.6:1
+    out = bytearray()
+    alphabet = bytes(random.randrange(256) for _ in range(32))
+    while len(out) < n:
+        if random.random() < 0.45 and len(out) > 64:
+            length = random.randrange(4, 24)
+            start = random.randrange(0, len(out) - length)
+            out += out[start:start + length]
+        else:
+            out += bytes(random.choice(alphabet) for _ in range(random.randrange(1, 6)))
+    return bytes(out[:n])
+seeds = [blob(150000) for _ in range(16)]
+for i in range(count):
+    size = 5000 + (i * 7919) % 145000
+    start = (i * 104729) % (150000 - size + 1)
+    data = i.to_bytes(8, "little") + seeds[i % len(seeds)][start + 8:start + size]
+    with open(os.path.join(folder, "m%05d.tie" % i), "wb") as out:
+        out.write(data)
+EOF
+for n in $packs; do
+  g="$work/packed$n"
+  game "$g"
+  i=0
+  {
+    printf '//\r\n[Deep Space]\r\n//\r\n'
+    while [ $i -lt "$n" ]; do
+      name=$(printf 'm%05d.tie' $i)
+      ln "$work/missions/$name" "$g/combat/$name"
+      printf '%d\r\n%s\r\nDeep Space %d\r\n' $i "$name" $i
+      i=$((i + 1))
+    done
+  } > "$g/combat/mission.lst"
+  pack="$work/Deep$n.ixo"
+  "$cli" build-pack "$g" combat neutral "Deep Space" "$pack" 2>/dev/null
+  into="$work/game"
+  fresh="rm -rf $into && cp -r $work/empty $into"
+  compare "install$n" "install" "$fresh" "$cli install-pack $into combat neutral $pack" \
+    "unzip" "$fresh" "unzip -q -o -j $pack -d $into/combat" \
+    "bsdtar" "$fresh" "bsdtar -xf $pack -C $into/combat" \
+    "7z" "$fresh" "7z x -y -bd -o$into/combat $pack"
+  install=$(median "install$n" 0)
+  echo "install-pack of $n missions: $(ratio "$install" "$(median "install$n" 2)") x bsdtar," \
+    "$(ratio "$install" "$(median "install$n" 1)") x unzip, $(ratio "$install" "$(median "install$n" 3)") x 7z"
 
-build=$(run build "rm -f '$work/Out.ixo'" "'$cli' build-pack '$work/packed' combat neutral 'Deep Space' '$work/Out.ixo'")
-zip=$(run zip "rm -f '$work/out.zip'" "zip -q -6 -j '$work/out.zip' '$work'/missions/*.tie")
-echo "build-pack of 200 missions: $(ratio "$build" "$zip") x zip -6 -j ($build s against $zip s)"
+  out="$work/out"
+  compare "build$n" "build" "rm -f $out.ixo" "$cli build-pack $g combat neutral 'Deep Space' $out.ixo" \
+    "zip" "rm -f $out.zip" "cd $g/combat && zip -q -6 $out.zip m*.tie" \
+    "7z" "rm -f $out.7z.zip" "cd $g/combat && 7z a -bd -tzip -mx=6 -mmt=2 $out.7z.zip 'm*.tie' >/dev/null" \
+    "bsdtar" "rm -f $out.tar.zip" "cd $g/combat && bsdtar --format zip -cf $out.tar.zip m*.tie"
+  build=$(median "build$n" 0)
+  echo "build-pack of $n missions: $(ratio "$build" "$(median "build$n" 1)") x zip -6," \
+    "$(ratio "$build" "$(median "build$n" 2)") x 7z, $(ratio "$build" "$(median "build$n" 3)") x bsdtar"
+  echo "  sizes: ours $(wc -c < "$out.ixo"), zip $(wc -c < "$out.zip"), 7z $(wc -c < "$out.7z.zip")," \
+    "bsdtar $(wc -c < "$out.tar.zip") bytes; ours is" \
+    "$(python3 -c 'import sys; print("%+.2f%%" % (100.0 * int(sys.argv[1]) / int(sys.argv[2]) - 100))' \
+      "$(wc -c < "$out.ixo")" "$(wc -c < "$out.zip")") of zip -6's"
+  rm -f "$out.ixo"
+  echo "  build-pack peaks at $(($(peak "$cli" build-pack "$g" combat neutral "Deep Space" "$out.ixo") - idle)) KiB above the program's own"
+
+  installed="rm -rf $into $work/data && cp -r $work/empty $into && $cli install-pack $into combat neutral $pack"
+  unzipped="rm -rf $into && cp -r $work/empty $into && unzip -q -o -j $pack -d $into/combat"
+  compare "undo$n" "undo" "$installed" "$cli undo $into" \
+    "rm" "$unzipped" "ls -d $into/combat/* | xargs rm"
+  echo "undo of that install: $(ratio "$(median "undo$n" 0)" "$(median "undo$n" 1)") x xargs rm"
+  rm -rf "$g" "$pack" "$out".*
+done

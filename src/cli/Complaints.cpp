@@ -8,16 +8,6 @@
 
 namespace flightdeck {
 
-std::optional<unsigned> ControlCharacterAt(std::string_view utf8, std::size_t& at) {
-  const auto byte = static_cast<unsigned char>(utf8[at]);
-  if (byte < 0x20 || byte == 0x7F)
-    return byte;
-  // C1 controls are U+0080 to U+009F: 0xC2, then 0x80 to 0x9F.
-  if (byte == 0xC2 && at + 1 < utf8.size() && static_cast<unsigned char>(utf8[at + 1]) < 0xA0)
-    return static_cast<unsigned char>(utf8[++at]);
-  return std::nullopt;
-}
-
 std::string TerminalText(std::string_view text) {
   const std::string utf8 = LenientUtf8(text);
   std::string out;

@@ -15,7 +15,15 @@ std::string TerminalText(std::string_view text);
 
 // The control character (C0, DEL or C1) that the valid UTF-8 text `utf8` holds at `at`, if it
 // holds one there; `at` is then moved to its last byte.
-std::optional<unsigned> ControlCharacterAt(std::string_view utf8, std::size_t& at);
+inline std::optional<unsigned> ControlCharacterAt(std::string_view utf8, std::size_t& at) {
+  const auto byte = static_cast<unsigned char>(utf8[at]);
+  if (byte < 0x20 || byte == 0x7F)
+    return byte;
+  // C1 controls are U+0080 to U+009F: 0xC2, then 0x80 to 0x9F.
+  if (byte == 0xC2 && at + 1 < utf8.size() && static_cast<unsigned char>(utf8[at + 1]) < 0xA0)
+    return static_cast<unsigned char>(utf8[++at]);
+  return std::nullopt;
+}
 
 // Tells the user on standard error: "flightdeck-cli: " and the message as terminal text.
 void Tell(std::string_view message);

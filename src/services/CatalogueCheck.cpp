@@ -272,9 +272,12 @@ void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
     } catch (const EInOutError&) {
     }
   }
-  std::unordered_set<std::int32_t> numbers;
-  std::unordered_set<std::string> listMissions;   // the list's own entries
-  std::unordered_set<std::string> battleMissions; // those of the battle being looked at
+  // Sized for the whole list at once: never grown on the way.
+  const std::size_t count = list.Items().size();
+  std::unordered_set<std::int32_t> numbers(count);
+  std::unordered_set<std::string> listMissions(count); // the list's own entries
+  std::unordered_set<std::string> battleMissions;      // those of the battle being looked at
+  named.reserve(named.size() + count);
   for (std::size_t index = 0; index < list.Items().size(); ++index) {
     const TListFileItem& item = *list.Items()[index];
     FAt.Entry = static_cast<int>(index);
