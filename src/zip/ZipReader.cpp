@@ -12,6 +12,7 @@
 #include "zip/ZipDosTime.h"
 #include "zip/ZipEngine.h"
 #include "zip/ZipEntries.h"
+#include "zip/ZipInflate.h"
 #include "zip/ZipNames.h"
 #include "zip/ZipOptions.h"
 
@@ -59,18 +60,48 @@ private:
   std::vector<std::string> FPatterns;
 };
 
+// What the inflater does for each chosen entry: entries deflated or stored, not encrypted, within
+// the bounds and with their place in the archive known are inflated ahead; libzip reads the rest.
+std::vector<TParallelInflater::TEntry> InflaterEntries(zip_t* archive,
+                                                       const std::vector<zip_uint64_t>& chosen,
+                                                       const std::vector<TCentralEntry>& central) {
+  std::vector<TParallelInflater::TEntry> entries(chosen.size());
+  for (std::size_t k = 0; k < chosen.size(); ++k) {
+    const zip_uint64_t index = chosen[k];
+    zip_stat_t entry;
+    zip_stat_init(&entry);
+    constexpr zip_uint64_t Known = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD |
+                                   ZIP_STAT_CRC | ZIP_STAT_ENCRYPTION_METHOD;
+    if (index >= central.size() || central[index].End == 0 ||
+        zip_stat_index(archive, index, 0, &entry) != 0 || (entry.valid & Known) != Known ||
+        entry.encryption_method != ZIP_EM_NONE || entry.size > MaxMissionSize ||
+        (entry.comp_method != ZIP_CM_DEFLATE && entry.comp_method != ZIP_CM_STORE) ||
+        IsSymbolicLink(archive, index))
+      continue;
+    entries[k] = {true,
+                  entry.comp_method == ZIP_CM_DEFLATE,
+                  central[index].Start,
+                  entry.comp_size,
+                  entry.size,
+                  entry.crc};
+  }
+  return entries;
+}
+
 class TExtraction {
 public:
   TExtraction(zip_t* archive, const TZipReadOptions& options, TZipEngineEvents& events,
-              const std::vector<TCentralEntry>& central)
+              const std::vector<TCentralEntry>& central, TParallelInflater& inflater)
       : FArchive(archive), FOptions(options), FEvents(events), FCentral(central),
+        FInflater(inflater),
         FDirectory(options.Directory.empty() ? std::string("./") : options.Directory) {
     if (FDirectory.back() != '/' && FDirectory.back() != '\\')
       FDirectory += '/';
   }
 
-  // False when an event asked to stop.
-  bool Extract(zip_uint64_t index);
+  // Extracts the `chosen`th entry chosen, entry `index` of the archive. False when an event
+  // asked to stop.
+  bool Extract(std::size_t chosen, zip_uint64_t index);
   int Result() const { return FResult; }
   const std::string& Reason() const { return FReason; }
 
@@ -87,11 +118,16 @@ private:
   bool MayCreate(const std::string& folder) const;
   std::string Password(const TZipFileStats& stats);
   bool WriteEntry(zip_uint64_t index, const TZipFileStats& stats, const std::string& target);
+  // Writes the entry through libzip, which inflates it as it goes; what is wrong with it, if it
+  // cannot ("is damaged").
+  std::string ReadEntry(zip_uint64_t index, const TZipFileStats& stats, TReplacementFile& output);
 
   zip_t* FArchive;
   const TZipReadOptions& FOptions;
   TZipEngineEvents& FEvents;
   const std::vector<TCentralEntry>& FCentral;
+  TParallelInflater& FInflater;
+  std::optional<TParallelInflater::TInflated> FInflated; // the entry being extracted
   std::string FDirectory;
   std::unordered_set<std::string> FEnsuredFolders; // created, or found there, in this run
   int FResult = zrOk;
@@ -118,7 +154,8 @@ std::string TExtraction::Password(const TZipFileStats& stats) {
   return query.Answer == zpaUse ? query.Password : std::string();
 }
 
-bool TExtraction::Extract(zip_uint64_t index) {
+bool TExtraction::Extract(std::size_t chosen, zip_uint64_t index) {
+  FInflated = FInflater.Take(chosen);
   const TZipFileStats stats = EntryStats(FArchive, index, FCentral);
   const std::string name = EntryName(FArchive, index);
   const bool isDirectory = !name.empty() && (name.back() == '/' || name.back() == '\\');
@@ -191,40 +228,49 @@ bool TExtraction::WriteEntry(zip_uint64_t index, const TZipFileStats& stats,
   if (FEnsuredFolders.insert(folder).second)
     ForceDirectories(folder);
 
-  zip_file_t* file = stats.Encrypted
-                         ? zip_fopen_index_encrypted(FArchive, index, 0, Password(stats).c_str())
-                         : zip_fopen_index(FArchive, index, 0);
-  if (!file)
-    return Skip(stats, zsrUnreadable, zrBadArchive,
-                "\"" + stats.FileName + "\" cannot be read: " + zip_strerror(FArchive));
-  std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> open(file, zip_fclose);
   TReplacementFile output(target);
-  std::string buffer(ChunkSize, '\0');
-  zip_uint64_t total = 0;
-  for (;;) {
-    const zip_int64_t count = zip_fread(file, buffer.data(), buffer.size());
-    if (count < 0)
-      return Skip(stats, zsrUnreadable, zrBadArchive,
-                  "\"" + stats.FileName + "\" is damaged: " + zip_file_strerror(file));
-    if (count == 0)
-      break;
-    total += static_cast<zip_uint64_t>(count);
-    // An entry that gives more than it declares is lying about its size.
-    if (total > stats.OriginalSize || total > MaxMissionSize)
-      return Skip(stats, zsrUnreadable, zrBadArchive,
-                  "\"" + stats.FileName + "\" is damaged: its size is wrong");
-    output.Write(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+  const std::string problem = FInflated ? FInflated->Error : ReadEntry(index, stats, output);
+  if (!problem.empty())
+    return Skip(stats, zsrUnreadable, zrBadArchive, "\"" + stats.FileName + "\" " + problem);
+  if (FInflated) {
+    output.Write(FInflated->Data);
+    FInflated.reset();
   }
-  if (total != stats.OriginalSize || zip_fclose(open.release()) != 0)
-    return Skip(stats, zsrUnreadable, zrBadArchive, "\"" + stats.FileName + "\" is damaged");
   output.Finish();
   SetFileModifiedTime(output.TempPath(), FileTimeOfLocal(stats.DateTime));
   if (TFileTransaction* staging = FEvents.Staging())
     staging->StageWritten(target, std::move(output));
   else
     output.Commit();
-  // Read whole, its checksum verified by libzip: the entry has passed its test.
+  // Read whole, its size and checksum verified: the entry has passed its test.
   return !FEvents.Testing(stats);
+}
+
+std::string TExtraction::ReadEntry(zip_uint64_t index, const TZipFileStats& stats,
+                                   TReplacementFile& output) {
+  zip_file_t* file = stats.Encrypted
+                         ? zip_fopen_index_encrypted(FArchive, index, 0, Password(stats).c_str())
+                         : zip_fopen_index(FArchive, index, 0);
+  if (!file)
+    return std::string("cannot be read: ") + zip_strerror(FArchive);
+  std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> open(file, zip_fclose);
+  std::string buffer(ChunkSize, '\0');
+  zip_uint64_t total = 0;
+  for (;;) {
+    const zip_int64_t count = zip_fread(file, buffer.data(), buffer.size());
+    if (count < 0)
+      return std::string("is damaged: ") + zip_file_strerror(file);
+    if (count == 0)
+      break;
+    total += static_cast<zip_uint64_t>(count);
+    // An entry that gives more than it declares is lying about its size.
+    if (total > stats.OriginalSize || total > MaxMissionSize)
+      return "is damaged: its size is wrong";
+    output.Write(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+  }
+  if (total != stats.OriginalSize || zip_fclose(open.release()) != 0)
+    return "is damaged";
+  return {};
 }
 
 } // namespace
@@ -277,12 +323,13 @@ TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEv
   if (totalSize > MaxPackTotal)
     return {zrTooLarge, "the archive's files add up to more than " + SizeInWords(MaxPackTotal) +
                             ", the most a pack may hold"};
-  TExtraction extraction(archive.get(), *options, events, central);
+  TParallelInflater inflater(host, InflaterEntries(archive.get(), chosen, central));
+  TExtraction extraction(archive.get(), *options, events, central, inflater);
   try {
     if (!options->Directory.empty())
       ForceDirectories(options->Directory);
-    for (const zip_uint64_t index : chosen)
-      if (!extraction.Extract(index))
+    for (std::size_t k = 0; k < chosen.size(); ++k)
+      if (!extraction.Extract(k, chosen[k]))
         return {zrStopped, "stopped"};
   } catch (const EInOutError& failure) {
     if (events.Staging())

@@ -152,6 +152,15 @@ TEST_F(ZipHostile, DamagedArchivesFailAndLeaveNoPartialFile) {
   EXPECT_EQ(Extract(FTemp.Path() / "lying.zip", false), zrBadArchive);
   EXPECT_EQ(test::ListDirectory(FTemp.Path() / "deep" / "er" / "target"), "");
 
+  // A checksum that the data does not match, in both headers.
+  std::string corrupt = whole;
+  const std::string crc = whole.substr(14, 4); // of the first local header
+  for (std::size_t at = corrupt.find(crc); at != std::string::npos; at = corrupt.find(crc, at + 4))
+    corrupt[at] = static_cast<char>(corrupt[at] ^ 1);
+  test::WriteBytes(FTemp.Path() / "corrupt.zip", corrupt);
+  EXPECT_EQ(Extract(FTemp.Path() / "corrupt.zip", false), zrBadArchive);
+  EXPECT_EQ(test::ListDirectory(FTemp.Path() / "deep" / "er" / "target"), "");
+
   test::WriteBytes(FTemp.Path() / "noise.zip", std::string(5000, 'P'));
   EXPECT_EQ(Extract(FTemp.Path() / "noise.zip", false), zrBadArchive);
   EXPECT_NE(FLastError.find("not a zip archive"), std::string::npos);
