@@ -115,6 +115,9 @@ void WriteNumber(const std::string& path, std::uint64_t value) {
 std::string KeepContent(const std::string& hostPath, const std::string& keptPath,
                         const std::string& folder) {
   try {
+    // Mostly read just before, by the check that it is what the command left.
+    const std::optional<THostFileState> before = HostFileState(hostPath);
+    const std::string digest = HostFileDigest(hostPath);
     if (!LinkHostFile(hostPath, keptPath)) {
       TContentDigest digest;
       THostFile kept = THostFile::CreatePrivate(keptPath);
@@ -129,7 +132,12 @@ std::string KeepContent(const std::string& hostPath, const std::string& keptPath
         RaiseLastIOError(keptPath);
       return digest.Text();
     }
-    return HostFileDigest(keptPath);
+    // The link changed the file's change time, not its content, unless it was written since.
+    const std::optional<THostFileState> kept = HostFileState(keptPath);
+    const bool same = before && kept && kept->Volume == before->Volume &&
+                      kept->Index == before->Index && kept->Size == before->Size &&
+                      kept->Modified == before->Modified;
+    return same ? digest : HostFileDigest(keptPath);
   } catch (const EInOutError& error) {
     RaiseHistoryError(folder, error.Path(), error.ErrorCode());
   }

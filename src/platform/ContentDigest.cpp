@@ -85,7 +85,8 @@ void RememberHostFileDigest(const std::string& hostPath, const TContentDigest& d
 }
 
 std::string HostFileDigest(const std::string& hostPath) {
-  if (const std::optional<THostFileState> state = HostFileState(hostPath)) {
+  const std::optional<THostFileState> state = HostFileState(hostPath);
+  if (state) {
     const auto found = RememberedDigests.find({state->Volume, state->Index});
     if (found != RememberedDigests.end() && found->second.State == *state)
       return found->second.Text;
@@ -101,6 +102,9 @@ std::string HostFileDigest(const std::string& hostPath) {
       return "?"; // something else than a file: no command left it
     throw;
   }
+  // Taken before the read: a file changed meanwhile is read again next time.
+  if (state)
+    RememberedDigests[{state->Volume, state->Index}] = {*state, digest.Text()};
   return digest.Text();
 }
 
