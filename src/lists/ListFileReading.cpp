@@ -151,7 +151,8 @@ void TXvTListFile::ReadEach(const std::function<void(const TListFileItem&)>& vis
       RaiseUnreadable(inText);
     }
   }
-  FFilesRead.push_back(exists ? FileRead(FFileName, digest) : FileNotFound(FFileName));
+  FFilesRead.insert(FFilesRead.begin(),
+                    exists ? FileRead(FFileName, digest) : FileNotFound(FFileName));
   ClearItems();
 }
 

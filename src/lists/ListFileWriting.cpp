@@ -235,7 +235,8 @@ void TXvTListFile::Resave(TFileTransaction& transaction, std::size_t pieceSize) 
       read);
   if (!differs)
     readDigest = writing.Written();
-  FFilesRead.push_back(exists ? FileRead(FFileName, readDigest) : FileNotFound(FFileName));
+  FFilesRead.insert(FFilesRead.begin(),
+                    exists ? FileRead(FFileName, readDigest) : FileNotFound(FFileName));
   writing.Finish();
   ClearItems();
 }

@@ -39,26 +39,27 @@ TMissionTree::TMissionTree(std::string gameDirectory, TMissionType type, TGender
 
 void TMissionTree::Load() {
   TXvTListFile list(FGameDirectory, FType, FGender);
-  list.LoadFromFile();
   TMissionTitles missionTitles(FGameDirectory, SingleMissionType(FType), gnNeutral);
   FRoots.clear();
   NumbersChanged();
   FHadCorruptEntry = false;
   TMissionNode* root = nullptr;
   TMissionNode* entry = nullptr;
-  for (std::unique_ptr<TListFileItem>& item : list.TakeItems()) {
-    std::string label = item->Title.empty() ? item->FileName : item->Title;
-    if (IsGroupHeader(item->Kind)) {
-      root = &Append(FRoots, nullptr, std::move(*item), std::move(label));
-    } else if (IsEntry(item->Kind)) {
-      entry = &Append(root ? root->Children : FRoots, root, std::move(*item), std::move(label));
-    } else if (item->Kind == likOperation || item->Kind == likContest) {
-      label = missionTitles.MissionLabel(*item);
-      Append(entry ? entry->Children : FRoots, entry, std::move(*item), std::move(label));
+  // Each record becomes its node as it is read: the list is never held whole besides.
+  list.ReadEach([&](const TListFileItem& item) {
+    TListFileItem record{item.Kind, item.Number, item.FileName, {}, item.Description};
+    if (IsGroupHeader(item.Kind)) {
+      root = &Append(FRoots, nullptr, std::move(record), missionTitles.MissionLabel(item));
+    } else if (IsEntry(item.Kind)) {
+      entry = &Append(root ? root->Children : FRoots, root, std::move(record),
+                      missionTitles.MissionLabel(item));
+    } else if (item.Kind == likOperation || item.Kind == likContest) {
+      Append(entry ? entry->Children : FRoots, entry, std::move(record),
+             missionTitles.MissionLabel(item));
     } else {
-      FHadCorruptEntry = FHadCorruptEntry || item->Kind == likCorruptEntry;
+      FHadCorruptEntry = FHadCorruptEntry || item.Kind == likCorruptEntry;
     }
-  }
+  });
   FStoredDigest = RecordsDigest();
   FFilesRead = list.FilesRead();
   FFilesRead.insert(FFilesRead.end(), missionTitles.FilesRead().begin(),
