@@ -31,7 +31,6 @@ struct TLookupCache {
   std::unordered_map<std::string, TFolderNames> Folders;
   // Program paths of existing directories -> their host paths.
   std::unordered_map<std::string, std::string> Directories;
-  std::unordered_set<std::string> Visited;
 };
 
 thread_local TLookupCache* Cache = nullptr;
@@ -102,10 +101,6 @@ std::vector<std::string> HostFolderNames(const std::string& hostFolder) {
     return ReadHostFolder(hostFolder);
   const TFolderNames& folder = CachedFolder(hostFolder);
   return {folder.Names.begin(), folder.Names.end()};
-}
-
-bool FirstVisitInScope(const std::string& hostFolder) {
-  return !Cache || Cache->Visited.insert(hostFolder).second;
 }
 
 namespace {

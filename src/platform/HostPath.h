@@ -39,8 +39,4 @@ void NoteHostEntryRemoved(const std::string& hostPath);
 // scope), or freshly read when no scope is open. Empty when the folder cannot be read.
 std::vector<std::string> HostFolderNames(const std::string& hostFolder);
 
-// True the first time it is asked for `folder` within the open scope, and always without one:
-// for work that is to be done once per folder and command.
-bool FirstVisitInScope(const std::string& hostFolder);
-
 } // namespace flightdeck

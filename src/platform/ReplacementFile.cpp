@@ -9,7 +9,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <random>
+#include <unordered_set>
 #include <utility>
 
 namespace flightdeck {
@@ -35,8 +37,17 @@ bool IsLeftOver(const std::string& name) {
   return !process || HostProcessEnded(*process);
 }
 
+// Once per folder and process: a window that stays open does not read a folder of many
+// mission files again on every save.
+bool FirstSweep(const std::string& directory) {
+  static std::mutex mutex;
+  static std::unordered_set<std::string> swept;
+  const std::lock_guard lock(mutex);
+  return swept.insert(directory).second;
+}
+
 void RemoveLeftOvers(const std::string& directory) {
-  if (!FirstVisitInScope(directory))
+  if (!FirstSweep(directory))
     return;
   for (const std::string& name : HostFolderNames(directory))
     if (IsLeftOver(name)) {
