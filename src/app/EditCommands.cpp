@@ -56,4 +56,14 @@ bool TEditCommands::Move(TMissionNode& node, TMissionNode& target, bool& moved) 
   return !moved || FList.CommitEdit("move", node.Label);
 }
 
+TEditCommands::TStep TEditCommands::MoveOnePlace(TMissionNode& node, bool up, TMissionNode*& past) {
+  TMissionTree& tree = *FList.Document();
+  past = tree.Sibling(node, up ? -1 : 1);
+  if (!past)
+    return TStep::AtEdge;
+  if (!(up ? tree.Move(node, *past) : tree.Move(*past, node)))
+    return TStep::Refused;
+  return FList.CommitEdit("move", node.Label) ? TStep::Moved : TStep::ReadAgain;
+}
+
 } // namespace flightdeck

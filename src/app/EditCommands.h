@@ -41,6 +41,10 @@ public:
   // The edits written at once; false when the list had to be read again.
   bool Remove(TMissionNode& node);
   bool Move(TMissionNode& node, TMissionNode& target, bool& moved);
+  // Moves `node` one place among its siblings, as dropping it on the one above would, or the
+  // one below on it; written at once. `past` is that sibling, if there is one.
+  enum class TStep { Moved, AtEdge, Refused, ReadAgain };
+  TStep MoveOnePlace(TMissionNode& node, bool up, TMissionNode*& past);
 
 private:
   TListController& FList;

@@ -139,12 +139,21 @@ void TixoFlightdeckForm::CreateMenus() {
   mEdit->addSeparator();
   mEditHistory = AddItem(mEdit, "mEditHistory", QStringLiteral("&History..."), {},
                          QStringLiteral("Every change Flightdeck made to this game"));
-  for (QAction* item : {mEditUndo, mEditRedo, mEditHistory})
+  mEdit->addSeparator();
+  mEditMoveUp = AddItem(mEdit, "mEditMoveUp", QStringLiteral("Move U&p"),
+                        QKeySequence(QStringLiteral("Ctrl+Up")),
+                        QStringLiteral("Move the selected entry one place up"));
+  mEditMoveDown = AddItem(mEdit, "mEditMoveDown", QStringLiteral("Move Do&wn"),
+                          QKeySequence(QStringLiteral("Ctrl+Down")),
+                          QStringLiteral("Move the selected entry one place down"));
+  for (QAction* item : {mEditUndo, mEditRedo, mEditHistory, mEditMoveUp, mEditMoveDown})
     item->setEnabled(false); // until a game is shown
   connect(mEdit, &QMenu::aboutToShow, this, [this] { RefreshUndoActions(); });
   connect(mEditUndo, &QAction::triggered, this, &TixoFlightdeckForm::mEditUndoClick);
   connect(mEditRedo, &QAction::triggered, this, &TixoFlightdeckForm::mEditRedoClick);
   connect(mEditHistory, &QAction::triggered, this, &TixoFlightdeckForm::mEditHistoryClick);
+  connect(mEditMoveUp, &QAction::triggered, this, [this] { MoveSelected(true); });
+  connect(mEditMoveDown, &QAction::triggered, this, [this] { MoveSelected(false); });
 
   mInstall = AddMenu(bar, "mInstall", QStringLiteral("Install"));
   mInstallMission =

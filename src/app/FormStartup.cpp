@@ -240,7 +240,8 @@ void TixoFlightdeckForm::RefreshUndoActions() {
   mEditUndo->setText(captions.Undo.isEmpty() ? QStringLiteral("&Undo") : captions.Undo);
   mEditRedo->setEnabled(!captions.Redo.isEmpty());
   mEditRedo->setText(captions.Redo.isEmpty() ? QStringLiteral("&Redo") : captions.Redo);
-  mEditHistory->setEnabled(FMissionCommandsEnabled);
+  for (QAction* item : {mEditHistory, mEditMoveUp, mEditMoveDown})
+    item->setEnabled(FMissionCommandsEnabled);
 }
 
 void TixoFlightdeckForm::ChangeRecorded() {

@@ -7,6 +7,7 @@
 #include "app/MissionView.h"
 #include "app/TixoFlightdeckForm.h"
 #include "platform/PathNames.h"
+#include "widgets/BevelPanel.h"
 #include "widgets/PathText.h"
 
 #include <QLineEdit>
@@ -66,6 +67,31 @@ void TixoFlightdeckForm::AwaitLabel(TEditCommands::TNewEntry entry) {
 
 void TixoFlightdeckForm::MissionViewEdited() {
   TixoApplication::Instance()->RunGuarded([this] { FEdits->LabelDone(); });
+}
+
+void TixoFlightdeckForm::MoveSelected(bool up) {
+  TMissionNode* selected = SelectedNode();
+  if (!selected)
+    return;
+  TMissionNode* past = nullptr;
+  const QString label = FromList(selected->Label);
+  switch (FEdits->MoveOnePlace(*selected, up, past)) {
+  case TEditCommands::TStep::Moved:
+    Select(selected);
+    break;
+  case TEditCommands::TStep::AtEdge:
+    ShowFileTitlePanel->SetCaption(
+        (up ? QStringLiteral(" \"%1\" is the first of its group already.")
+            : QStringLiteral(" \"%1\" is the last of its group already."))
+            .arg(label));
+    break;
+  case TEditCommands::TStep::Refused:
+    ShowFileTitlePanel->SetCaption(
+        QStringLiteral(" \"%1\" cannot move past \"%2\".").arg(label, FromList(past->Label)));
+    break;
+  case TEditCommands::TStep::ReadAgain:
+    break;
+  }
 }
 
 void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {

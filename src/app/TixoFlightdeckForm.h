@@ -100,6 +100,8 @@ public:
   // label, is written as one command.
   void MissionViewEdited();
   void MissionViewDragDrop(const QPoint& at); // at: viewport coordinates of the tree
+  // Edit > Move Up and Move Down: the selected entry one place, as a drop would move it.
+  void MoveSelected(bool up);
 
   // Installing a mission and the File menu.
   void mInstallMissionClick();
@@ -253,6 +255,8 @@ private:
   QAction* mEditUndo = nullptr;
   QAction* mEditRedo = nullptr;
   QAction* mEditHistory = nullptr;
+  QAction* mEditMoveUp = nullptr;
+  QAction* mEditMoveDown = nullptr;
   QMenu* mInstall = nullptr;
   QAction* mInstallMission = nullptr;
   QAction* mInstallPack = nullptr;

@@ -89,6 +89,8 @@ public:
   const std::string& GameDirectory() const { return FGameDirectory; }
   bool HadCorruptEntry() const { return FHadCorruptEntry; } // a record that got no node
   const TNodes& Roots() const { return FRoots; }
+  // The node `offset` places after `node` among its siblings (before it when negative), if any.
+  TMissionNode* Sibling(const TMissionNode& node, int offset) const;
   std::vector<TMissionNode*> Nodes() const; // in tree order, which is the list's order
   // The node after `node` in tree order, the first after the last; the first for null.
   TMissionNode* NextInTreeOrder(const TMissionNode* node) const;

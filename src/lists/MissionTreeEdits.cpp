@@ -149,6 +149,14 @@ TOutcome<> TMissionTree::Rename(TMissionNode& node, std::string_view label) {
   return TDone{};
 }
 
+TMissionNode* TMissionTree::Sibling(const TMissionNode& node, int offset) const {
+  const TNodes& siblings = node.Parent ? node.Parent->Children : FRoots;
+  const std::int64_t row = std::int64_t{node.Row} + offset;
+  return row >= 0 && row < static_cast<std::int64_t>(siblings.size())
+             ? siblings[static_cast<std::size_t>(row)].get()
+             : nullptr;
+}
+
 bool TMissionTree::Move(TMissionNode& source, const TMissionNode& target) {
   const int sourceKind = source.Record.Kind;
   const int targetKind = target.Record.Kind;

@@ -254,6 +254,45 @@ private slots:
                    "//", "[Alpha]", "//"}));
   }
 
+  // Ctrl+Up and Ctrl+Down in the tree: one place among the siblings, each move a command of its
+  // own; at the end of a group, or where a drop on the neighbour would not move, the status
+  // line says why and nothing changes.
+  void keyboardMovesFollowTheDropTable() {
+    OpenCombat(CrLf({"0", "z.tie", "Z", "//", "[Alpha]", "//", "1", "a.tie", "A1", "2", "b.tie",
+                     "A2", "//", "[Beta]", "//", "3", "c.tie", "B1"}));
+    const struct {
+      const char* Selected;
+      Qt::Key Key;
+      QStringList Labels;
+      const char* Status; // when nothing moves
+    } steps[] = {
+        {"A1", Qt::Key_Down, {"Z", "Alpha", "  A2", "  A1", "Beta", "  B1"}, nullptr},
+        {"A1",
+         Qt::Key_Down,
+         {"Z", "Alpha", "  A2", "  A1", "Beta", "  B1"},
+         " \"A1\" is the last of its group already."},
+        {"Alpha",
+         Qt::Key_Up,
+         {"Z", "Alpha", "  A2", "  A1", "Beta", "  B1"},
+         " \"Alpha\" cannot move past \"Z\"."},
+        {"Beta", Qt::Key_Up, {"Z", "Beta", "  B1", "Alpha", "  A2", "  A1"}, nullptr},
+    };
+    for (const auto& step : steps) {
+      Select(QString::fromLatin1(step.Selected));
+      QTest::keyClick(FForm->MissionView(), step.Key, Qt::ControlModifier);
+      QCOMPARE(Labels(), step.Labels);
+      QCOMPARE(FForm->MissionView()->currentIndex().data().toString(),
+               QString::fromLatin1(step.Selected));
+      if (step.Status)
+        QCOMPARE(Caption("ShowFileTitlePanel"), QString::fromLatin1(step.Status));
+    }
+    QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
+             CrLf({"0", "z.tie", "Z", "//", "[Beta]", "//", "3", "c.tie", "B1", "//", "[Alpha]",
+                   "//", "2", "b.tie", "A2", "1", "a.tie", "A1"}));
+    emit Control<QMenu>("mEdit")->aboutToShow();
+    QCOMPARE(Control<QAction>("mEditUndo")->text(), QStringLiteral("&Undo Move Beta"));
+  }
+
   void dropsAcrossBattleLevels() {
     WriteBytes(GameFile("battle", "mission.lst"),
                CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One", "//", "[Inner Rim]",
