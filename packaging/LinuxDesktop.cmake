@@ -43,12 +43,15 @@ install(FILES ${completions}/flightdeck-cli.fish
 if(FLIGHTDECK_GUI)
   install(TARGETS flightdeck RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${compressed}/flightdeck.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES flightdeck.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES flightdeck-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
-          RENAME flightdeck.xml)
-  install(FILES flightdeck.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  # Desktop entry, MIME package and icon are named after the application id.
+  set(app_id io.github.flightdeck.Flightdeck)
+  install(FILES ${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${app_id}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+          RENAME ${app_id}.xml)
+  install(FILES flightdeck.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+          RENAME ${app_id}.svg)
   install(FILES flightdeck-256.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps
-          RENAME flightdeck.png)
+          RENAME ${app_id}.png)
   install(FILES io.github.flightdeck.Flightdeck.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   # The About box links to the demo game where it lies.

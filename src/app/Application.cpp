@@ -11,6 +11,8 @@ namespace flightdeck {
 
 TixoApplication::TixoApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("flightdeck"));
+  // The desktop entry's name, by which a desktop finds the window's icon and groups its windows.
+  setDesktopFileName(QStringLiteral("io.github.flightdeck.Flightdeck"));
   // No display name: the window system would append it to every dialog's caption.
 }
 

@@ -4,34 +4,35 @@
 # the Debian package and checks its contents and dependencies.
 set -eu
 build=$1
+id=io.github.flightdeck.Flightdeck
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 DESTDIR="$root/install" cmake --install "$build" --prefix /usr >/dev/null
 usr="$root/install/usr"
-for file in bin/flightdeck bin/flightdeck-cli share/applications/flightdeck.desktop \
-    share/mime/packages/flightdeck.xml share/icons/hicolor/scalable/apps/flightdeck.svg \
-    share/icons/hicolor/256x256/apps/flightdeck.png \
-    share/metainfo/io.github.flightdeck.Flightdeck.metainfo.xml \
+for file in bin/flightdeck bin/flightdeck-cli share/applications/$id.desktop \
+    share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg \
+    share/icons/hicolor/256x256/apps/$id.png share/metainfo/$id.metainfo.xml \
     share/doc/flightdeck/README.md share/doc/flightdeck/copyright share/doc/flightdeck/changelog.gz \
     share/man/man1/flightdeck-cli.1.gz share/man/man1/flightdeck.1.gz \
     share/flightdeck/demo-game/battle/mission.lst share/bash-completion/completions/flightdeck-cli \
     share/zsh/vendor-completions/_flightdeck-cli share/fish/vendor_completions.d/flightdeck-cli.fish; do
   [ -f "$usr/$file" ] || { echo "missing: $file" >&2; exit 1; }
 done
-desktop-file-validate "$usr/share/applications/flightdeck.desktop"
-appstreamcli validate --no-net "$usr/share/metainfo/io.github.flightdeck.Flightdeck.metainfo.xml"
-xmllint --noout "$usr/share/mime/packages/flightdeck.xml"
-grep -q '^MimeType=application/x-ixo-mission-pack;$' "$usr/share/applications/flightdeck.desktop"
-grep -q '<glob pattern="\*.ixo"/>' "$usr/share/mime/packages/flightdeck.xml"
+desktop-file-validate "$usr/share/applications/$id.desktop"
+appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml"
+xmllint --noout "$usr/share/mime/packages/$id.xml"
+grep -q '^MimeType=application/x-ixo-mission-pack;$' "$usr/share/applications/$id.desktop"
+grep -q "^Icon=$id\$" "$usr/share/applications/$id.desktop"
+grep -q '<glob pattern="\*.ixo"/>' "$usr/share/mime/packages/$id.xml"
 # The icon is a 256-pixel PNG.
-[ "$(od -An -tx1 -j16 -N8 "$usr/share/icons/hicolor/256x256/apps/flightdeck.png" | tr -d ' \n')" = \
+[ "$(od -An -tx1 -j16 -N8 "$usr/share/icons/hicolor/256x256/apps/$id.png" | tr -d ' \n')" = \
   "0000010000000100" ] || { echo "the PNG icon is not 256 by 256" >&2; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$root/deb" >/dev/null)
 deb=$(ls "$root"/deb/flightdeck_*.deb)
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/flightdeck ./usr/bin/flightdeck-cli ./usr/share/applications/flightdeck.desktop \
-    ./usr/share/metainfo/io.github.flightdeck.Flightdeck.metainfo.xml \
+for path in ./usr/bin/flightdeck ./usr/bin/flightdeck-cli ./usr/share/applications/$id.desktop \
+    ./usr/share/metainfo/$id.metainfo.xml \
     ./usr/share/bash-completion/completions/flightdeck-cli \
     ./usr/share/zsh/vendor-completions/_flightdeck-cli \
     ./usr/share/fish/vendor_completions.d/flightdeck-cli.fish; do
