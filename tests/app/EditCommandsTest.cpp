@@ -254,8 +254,8 @@ private slots:
                    "//", "[Alpha]", "//"}));
   }
 
-  // Ctrl+Up and Ctrl+Down in the tree: one place among the siblings, each move a command of its
-  // own; at the end of a group, or where a drop on the neighbour would not move, the status
+  // Move Up and Move Down (Ctrl+Up, Ctrl+Down): one place among the siblings, each move a command
+  // of its own; at the end of a group, or where a drop on the neighbour would not move, the status
   // line says why and nothing changes.
   void keyboardMovesFollowTheDropTable() {
     OpenCombat(CrLf({"0", "z.tie", "Z", "//", "[Alpha]", "//", "1", "a.tie", "A1", "2", "b.tie",
@@ -277,9 +277,12 @@ private slots:
          " \"Alpha\" cannot move past \"Z\"."},
         {"Beta", Qt::Key_Up, {"Z", "Beta", "  B1", "Alpha", "  A2", "  A1"}, nullptr},
     };
+    QCOMPARE(Control<QAction>("mEditMoveUp")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Up")));
+    QCOMPARE(Control<QAction>("mEditMoveDown")->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+Down")));
     for (const auto& step : steps) {
       Select(QString::fromLatin1(step.Selected));
-      QTest::keyClick(FForm->MissionView(), step.Key, Qt::ControlModifier);
+      Control<QAction>(step.Key == Qt::Key_Up ? "mEditMoveUp" : "mEditMoveDown")->trigger();
       QCOMPARE(Labels(), step.Labels);
       QCOMPARE(FForm->MissionView()->currentIndex().data().toString(),
                QString::fromLatin1(step.Selected));
