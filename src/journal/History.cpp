@@ -117,7 +117,7 @@ std::string KeepContent(const std::string& hostPath, const std::string& keptPath
   try {
     // Mostly read just before, by the check that it is what the command left.
     const std::optional<THostFileState> before = HostFileState(hostPath);
-    const std::string digest = HostFileDigest(hostPath);
+    const std::string digestBefore = HostFileDigest(hostPath);
     if (!LinkHostFile(hostPath, keptPath)) {
       TContentDigest digest;
       THostFile kept = THostFile::CreatePrivate(keptPath);
@@ -137,7 +137,7 @@ std::string KeepContent(const std::string& hostPath, const std::string& keptPath
     const bool same = before && kept && kept->Volume == before->Volume &&
                       kept->Index == before->Index && kept->Size == before->Size &&
                       kept->Modified == before->Modified;
-    return same ? digest : HostFileDigest(keptPath);
+    return same ? digestBefore : HostFileDigest(keptPath);
   } catch (const EInOutError& error) {
     RaiseHistoryError(folder, error.Path(), error.ErrorCode());
   }

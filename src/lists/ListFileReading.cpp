@@ -33,11 +33,11 @@ TTextSpan EntryAsWritten(const TStoredRecord& record, TTextSpan number, bool wri
 }
 
 // `error`, met reading the text of a list or a battle file it names, as that text's.
-[[noreturn]] void RaiseInListText(const EInOutError& error) {
+EInOutError InListText(const EInOutError& error) {
   if (!error.Path().empty())
-    throw error; // a battle file that could not be read names itself
-  throw EInOutError(error.ErrorCode(), {},
-                    error.Reason() + " (in it, or in a battle file it names)");
+    return error; // a battle file that could not be read names itself
+  return EInOutError(error.ErrorCode(), {},
+                     error.Reason() + " (in it, or in a battle file it names)");
 }
 
 } // namespace
@@ -145,11 +145,7 @@ void TXvTListFile::ReadEach(const std::function<void(const TListFileItem&)>& vis
         },
         read);
   } catch (const EInOutError& error) {
-    try {
-      RaiseInListText(error);
-    } catch (const EInOutError& inText) {
-      RaiseUnreadable(inText);
-    }
+    RaiseUnreadable(InListText(error));
   }
   FFilesRead.insert(FFilesRead.begin(),
                     exists ? FileRead(FFileName, digest) : FileNotFound(FFileName));
@@ -183,7 +179,7 @@ void TXvTListFile::LoadFromText(std::string text, const TBattleFileSource& battl
   try {
     StoreItems(0, true, battleFiles);
   } catch (const EInOutError& error) {
-    RaiseInListText(error);
+    throw InListText(error);
   }
 }
 
