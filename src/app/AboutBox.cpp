@@ -21,12 +21,16 @@ namespace {
 
 // Everything the box says about us, in one place.
 const char* const Version = "v1.0";
-const char* const Publisher = "The Flightdeck team";
-const char* const Description =
-    "Mission catalogue editor and pack installer for X-wing vs. TIE Fighter";
-const char* const Copyright = "Copyright \u00a9 2026 The Flightdeck team";
-const char* const ReadmeText = "How to use Flightdeck (README)";
-const char* const DemoGameText = "The demo game to try it on";
+const char* const Publisher = QT_TRANSLATE_NOOP("flightdeck::TixoAboutBox", "The Flightdeck team");
+const char* const Description = QT_TRANSLATE_NOOP(
+    "flightdeck::TixoAboutBox",
+    "Mission catalogue editor and pack installer for X-wing vs. TIE Fighter");
+const char* const Copyright =
+    QT_TRANSLATE_NOOP("flightdeck::TixoAboutBox", "Copyright \u00a9 2026 The Flightdeck team");
+const char* const ReadmeText =
+    QT_TRANSLATE_NOOP("flightdeck::TixoAboutBox", "How to use Flightdeck (README)");
+const char* const DemoGameText =
+    QT_TRANSLATE_NOOP("flightdeck::TixoAboutBox", "The demo game to try it on");
 
 // The first of `candidates` (relative to the program's folder, or absolute) that exists: the
 // README and the demo game lie under share/ when installed on Linux, beside the program on
@@ -79,9 +83,9 @@ QImage LogoMask() {
 // A link to a local file or folder; a plain text when there is none to link to.
 QLabel* LinkLabel(const QString& path, const char* text, QWidget* parent) {
   if (path.isEmpty())
-    return new QLabel(QString::fromUtf8(text), parent);
+    return new QLabel(TixoAboutBox::tr(text), parent);
   auto* label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
-                               .arg(QUrl::fromLocalFile(path).toString(), QString::fromUtf8(text)),
+                               .arg(QUrl::fromLocalFile(path).toString(), TixoAboutBox::tr(text)),
                            parent);
   label->setCursor(Qt::PointingHandCursor);
   label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -94,7 +98,7 @@ QLabel* LinkLabel(const QString& path, const char* text, QWidget* parent) {
 
 TixoAboutBox::TixoAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ixoAboutBox"));
-  setWindowTitle(QStringLiteral("About ") + ApplicationTitle);
+  setWindowTitle(tr("About %1").arg(ApplicationTitle));
   auto* logo = new TMaskedImage(this);
   logo->setObjectName(QStringLiteral("Logo"));
   logo->SetMask(LogoMask());
@@ -110,7 +114,7 @@ TixoAboutBox::TixoAboutBox(QWidget* parent) : QDialog(parent) {
   product->setFont(large);
   auto* version = new QLabel(QString::fromUtf8(Version), this);
   version->setObjectName(QStringLiteral("Version"));
-  auto* close = new QPushButton(QStringLiteral("OK"), this);
+  auto* close = new QPushButton(tr("OK"), this);
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -118,9 +122,9 @@ TixoAboutBox::TixoAboutBox(QWidget* parent) : QDialog(parent) {
   layout->addWidget(logo, 0, 0, 3, 1, Qt::AlignTop);
   layout->addWidget(product, 0, 1);
   layout->addWidget(version, 1, 1);
-  layout->addWidget(new QLabel(QString::fromUtf8(Description), this), 2, 1);
-  layout->addWidget(new QLabel(QString::fromUtf8(Publisher), this), 3, 1);
-  layout->addWidget(new QLabel(QString::fromUtf8(Copyright), this), 4, 1);
+  layout->addWidget(new QLabel(tr(Description), this), 2, 1);
+  layout->addWidget(new QLabel(tr(Publisher), this), 3, 1);
+  layout->addWidget(new QLabel(tr(Copyright), this), 4, 1);
   layout->addWidget(LinkLabel(Beside({"../share/doc/flightdeck/README.md", "README.md",
                                       FLIGHTDECK_SOURCE_TREE "/README.md"}),
                               ReadmeText, this),

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Application.h"
 
+#include "app/CoreText.h"
 #include "app/Prompts.h"
+#include "platform/Message.h"
+#include "widgets/PathText.h"
 
 #include <QMessageBox>
 
@@ -30,10 +33,12 @@ bool TixoApplication::RunGuarded(const std::function<void()>& action) {
   try {
     action();
     return true;
+  } catch (const EMessageError& error) {
+    ShowException(MessageText(error.Message(), PathText));
   } catch (const std::exception& error) {
     ShowException(QString::fromLocal8Bit(error.what()));
   } catch (...) {
-    ShowException(QStringLiteral("Unexpected error"));
+    ShowException(QCoreApplication::translate("flightdeck::TixoApplication", "Unexpected error"));
   }
   return false;
 }

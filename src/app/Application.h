@@ -9,7 +9,7 @@ namespace flightdeck {
 
 class TPrompts;
 
-inline const QString ApplicationTitle = QStringLiteral("Ixo Kit");
+inline const QString ApplicationTitle = QStringLiteral("Ixo Kit"); // not translated
 
 // The application object. An exception that escapes a command (a file that could not be
 // read or written, most often) is shown in a message box captioned with the application

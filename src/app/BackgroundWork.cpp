@@ -17,7 +17,7 @@ namespace flightdeck {
 int TBackgroundWork::RunningCount = 0;
 
 TBackgroundWork::TBackgroundWork(QWidget* owner, const QString& text, int steps)
-    : FOwner(owner), FDialog(text, QStringLiteral("Cancel"), 0, steps, owner) {
+    : FOwner(owner), FDialog(text, tr("Cancel"), 0, steps, owner) {
   if (owner)
     FDialog.setWindowTitle(owner->window()->windowTitle());
   FDialog.setWindowModality(Qt::WindowModal);

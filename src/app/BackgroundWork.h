@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "zip/ZipArchiver.h"
 
 #include <QObject>
@@ -22,6 +24,8 @@ namespace flightdeck {
 // a progress dialog shows how far it is (a bar where the number of steps is known), with a
 // Cancel that asks the work to stop.
 class TBackgroundWork : private QObject {
+  Q_DECLARE_TR_FUNCTIONS(TBackgroundWork)
+
 public:
   // `steps`: how many steps the work reports, 0 when that is not known.
   TBackgroundWork(QWidget* owner, const QString& text, int steps);

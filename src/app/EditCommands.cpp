@@ -2,6 +2,7 @@
 #include "app/EditCommands.h"
 
 #include "app/Application.h"
+#include "app/CoreText.h"
 #include "app/ListText.h"
 #include "lists/TitleRules.h"
 
@@ -29,15 +30,15 @@ TMissionNode* TEditCommands::AddBattle(TMissionNode* selected, const std::string
     return nullptr;
   const TOutcome<TMissionNode*> added = FList.Document()->AddBattle(*header, typed);
   if (!added)
-    FPrompts.Tell(FromList(added.Error()));
+    FPrompts.Tell(MessageText(added.ErrorMessage(), FromList));
   return added ? added.Value() : nullptr;
 }
 
 bool TEditCommands::LabelAcceptable(TListItemKind kind, const std::string& label) {
-  const std::string refusal = TitleRefusal(kind, label);
-  if (!refusal.empty())
-    FPrompts.Tell(QString::fromStdString(refusal));
-  return refusal.empty();
+  const TMessage refusal = TitleRefusal(kind, label);
+  if (!refusal.Empty())
+    FPrompts.Tell(MessageText(refusal, FromList));
+  return refusal.Empty();
 }
 
 void TEditCommands::Rename(TMissionNode& node, const std::string& label) {

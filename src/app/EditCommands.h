@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "app/ListController.h"
 #include "app/Prompts.h"
 
@@ -14,6 +16,8 @@ namespace flightdeck {
 // operation of the document written at once as one command, through the list controller and
 // the prompts. A new entry is written once the user has given it its label.
 class TEditCommands {
+  Q_DECLARE_TR_FUNCTIONS(TEditCommands)
+
 public:
   TEditCommands(TListController& list, TPrompts& prompts) : FList(list), FPrompts(prompts) {}
 

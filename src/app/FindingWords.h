@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/CoreText.h"
 #include "app/ListText.h"
 #include "services/CatalogueCheck.h"
 
@@ -8,13 +9,14 @@
 
 namespace flightdeck {
 
-// A finding in the window's words: the game's text from Windows-1252, and a name the lists
-// cannot hold as the host spells it.
+// A finding in the window's language and words: the game's text from Windows-1252, and a name
+// the lists cannot hold as the host spells it.
 inline QString FindingWords(const TFinding& finding) {
-  QString text = FromList(FindingText(finding));
-  if (!finding.HostName.empty())
-    text.replace(FromList(finding.File), QString::fromStdString(finding.HostName));
-  return text;
+  QString text = CoreText("Finding", FindingTemplate(finding.Problem));
+  text.replace(QStringLiteral("{file}"), finding.HostName.empty()
+                                             ? FromList(finding.File)
+                                             : QString::fromStdString(finding.HostName));
+  return text.replace(QStringLiteral("{detail}"), FromList(finding.Detail));
 }
 
 } // namespace flightdeck

@@ -14,15 +14,13 @@
 
 namespace flightdeck {
 
-namespace {
-
-const QString PackFilter = QStringLiteral("Ixo Mission Packs (*.ixo)|*.ixo|All formats...|*.*");
-
-} // namespace
+QString TixoFlightdeckForm::PackFilter() {
+  return tr("Ixo Mission Packs (*.ixo)|*.ixo|All formats...|*.*");
+}
 
 void TixoFlightdeckForm::mInstallPackClick() {
   OpenDialog = {OnDiskFolder(CategoryDirectory()),
-                QStringLiteral("Select an Ixo Mission Pack to Install..."), PackFilter,
+                tr("Select an Ixo Mission Pack to Install..."), PackFilter(),
                 QStringLiteral("ixo"), true};
   InstallPackFile(ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog)));
 }
@@ -31,7 +29,7 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
   TMissionNode* selected = SelectedNode();
   if (!selected || selected->Children.empty())
     return;
-  OpenDialog = {OnDiskFolder(CategoryDirectory()), QStringLiteral("Save Package As..."), PackFilter,
+  OpenDialog = {OnDiskFolder(CategoryDirectory()), tr("Save Package As..."), PackFilter(),
                 QStringLiteral("ixo"), false};
   const QString written = FPacks->Build(
       *selected, ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog)), FMissionType, FGender);
@@ -41,8 +39,8 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
 
 void TixoFlightdeckForm::mInstallMissionClick() {
   OpenDialog = {
-      OnDiskFolder(MissionDirectory()), QStringLiteral("Select a TIE Mission File to Install..."),
-      QStringLiteral("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"),
+      OnDiskFolder(MissionDirectory()), tr("Select a TIE Mission File to Install..."),
+      tr("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"),
       QStringLiteral("tie"), true};
   InstallMissionFile(ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog)));
 }
@@ -56,7 +54,7 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
     return;
   // The entry is written, with the copy and the Combat lists, once the user has given its label.
   Select(added->Node);
-  ApplicationHint(QStringLiteral("Mission added to ") + FromList(parent->Label));
+  ApplicationHint(tr("Mission added to %1").arg(FromList(parent->Label)));
   ShowEntryNumber(QString::number(added->Node->Record.Number));
   ShowNextNumberButtonClick(this);
   AwaitLabel({"install-mission", added->Node, true, added->Stage});
@@ -81,10 +79,9 @@ void TixoFlightdeckForm::mFileEditClick() {
     return;
   }
   const std::string_view directory = MissionTypeDir(SingleMissionType());
-  Tell(QStringLiteral("Unable to locate TIE mission file \"") + FromList(fileName) +
-       QStringLiteral("\" in ") +
-       QString::fromLatin1(directory.data(), static_cast<int>(directory.size()) - 1) +
-       QStringLiteral(" directory."));
+  Tell(tr("Unable to locate TIE mission file \"%1\" in %2 directory.")
+           .arg(FromList(fileName),
+                QString::fromLatin1(directory.data(), static_cast<int>(directory.size()) - 1)));
 }
 
 } // namespace flightdeck

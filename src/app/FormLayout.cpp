@@ -2,6 +2,7 @@
 // The controls of the main window, their captions, hints and initial states.
 
 #include "app/Application.h"
+#include "app/ClassicFont.h"
 #include "app/MissionView.h"
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
@@ -20,6 +21,8 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace flightdeck {
 
@@ -59,6 +62,15 @@ TFlatSpeedButton* AddButton(QWidget* panel, const char* name, TToolGlyph glyph,
 
 constexpr int NextNumberButtonWidth = 65; // at least
 
+// Heights that grow with the font, from those of the classic 8 pt font: a line of text in a
+// box, a button with a caption, the status bar around the box, the tool bar around a button.
+int TextBoxHeight(const QFontMetrics& metrics) {
+  return std::max(17, metrics.height() + 3);
+}
+int CaptionButtonHeight(const QFontMetrics& metrics) {
+  return std::max(25, metrics.height() + 9);
+}
+
 // Four digits with the line edit's margins around them.
 int MissionNumberBoxWidth(const QFontMetrics& metrics) {
   return metrics.horizontalAdvance(QStringLiteral("9999")) + 10;
@@ -79,7 +91,7 @@ TBevelPanel* StatusPanel(QWidget* parent, const char* name, const QString& capti
 } // namespace
 
 void TixoFlightdeckForm::CreateControls() {
-  setFont(QFont(QStringLiteral("Arial"), 8));
+  setFont(ClassicFont("Arial"));
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -110,42 +122,42 @@ void TixoFlightdeckForm::CreateControls() {
 void TixoFlightdeckForm::CreateMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("ControlMenu"));
-  mFile = AddMenu(bar, "mFile", QStringLiteral("&File"));
+  mFile = AddMenu(bar, "mFile", tr("&File"));
   mFileSetXvTDirectory =
-      AddItem(mFile, "mFileSetXvTDirectory", QStringLiteral("Set XvT &Directory"),
-              QKeySequence(QStringLiteral("Ctrl+D")), QStringLiteral("Set your XvT Directory"));
+      AddItem(mFile, "mFileSetXvTDirectory", tr("Set XvT &Directory"),
+              QKeySequence(QStringLiteral("Ctrl+D")), tr("Set your XvT Directory"));
   mFile->addSeparator();
   mFileNew =
-      AddItem(mFile, "mFileNew", QStringLiteral("&New Mission"),
-              QKeySequence(QStringLiteral("Ctrl+N")), QStringLiteral("Create a New XvT Mission"));
-  mFileOpen = AddItem(mFile, "mFileOpen", QStringLiteral("&Open Mission"),
+      AddItem(mFile, "mFileNew", tr("&New Mission"),
+              QKeySequence(QStringLiteral("Ctrl+N")), tr("Create a New XvT Mission"));
+  mFileOpen = AddItem(mFile, "mFileOpen", tr("&Open Mission"),
                       QKeySequence(QStringLiteral("Ctrl+O")),
-                      QStringLiteral("Open an existing XvT Mission"));
-  mFileEdit = AddItem(mFile, "mFileEdit", QStringLiteral("&Edit Selected Mission"),
+                      tr("Open an existing XvT Mission"));
+  mFileEdit = AddItem(mFile, "mFileEdit", tr("&Edit Selected Mission"),
                       QKeySequence(QStringLiteral("Ctrl+E")),
-                      QStringLiteral("Edit the Selected XvT Mission"));
+                      tr("Edit the Selected XvT Mission"));
   mFile->addSeparator();
-  mFileExit = AddItem(mFile, "mFileExit", QStringLiteral("E&xit"), {}, QStringLiteral("Doh!"));
+  mFileExit = AddItem(mFile, "mFileExit", tr("E&xit"), {}, tr("Doh!"));
   for (QAction* never : {mFileNew, mFileOpen, mFileEdit})
     never->setEnabled(false);
 
-  mEdit = AddMenu(bar, "mEdit", QStringLiteral("&Edit"));
+  mEdit = AddMenu(bar, "mEdit", tr("&Edit"));
   mEditUndo =
-      AddItem(mEdit, "mEditUndo", QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
-              QStringLiteral("Take back the last change Flightdeck made to the game"));
-  mEditRedo = AddItem(mEdit, "mEditRedo", QStringLiteral("&Redo"),
+      AddItem(mEdit, "mEditUndo", tr("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
+              tr("Take back the last change Flightdeck made to the game"));
+  mEditRedo = AddItem(mEdit, "mEditRedo", tr("&Redo"),
                       QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
-                      QStringLiteral("Make again the change last taken back"));
+                      tr("Make again the change last taken back"));
   mEdit->addSeparator();
-  mEditHistory = AddItem(mEdit, "mEditHistory", QStringLiteral("&History..."), {},
-                         QStringLiteral("Every change Flightdeck made to this game"));
+  mEditHistory = AddItem(mEdit, "mEditHistory", tr("&History..."), {},
+                         tr("Every change Flightdeck made to this game"));
   mEdit->addSeparator();
-  mEditMoveUp = AddItem(mEdit, "mEditMoveUp", QStringLiteral("Move U&p"),
+  mEditMoveUp = AddItem(mEdit, "mEditMoveUp", tr("Move U&p"),
                         QKeySequence(QStringLiteral("Ctrl+Up")),
-                        QStringLiteral("Move the selected entry one place up"));
-  mEditMoveDown = AddItem(mEdit, "mEditMoveDown", QStringLiteral("Move Do&wn"),
+                        tr("Move the selected entry one place up"));
+  mEditMoveDown = AddItem(mEdit, "mEditMoveDown", tr("Move Do&wn"),
                           QKeySequence(QStringLiteral("Ctrl+Down")),
-                          QStringLiteral("Move the selected entry one place down"));
+                          tr("Move the selected entry one place down"));
   for (QAction* item : {mEditUndo, mEditRedo, mEditHistory, mEditMoveUp, mEditMoveDown})
     item->setEnabled(false); // until a game is shown
   connect(mEdit, &QMenu::aboutToShow, this, [this] { RefreshUndoActions(); });
@@ -155,66 +167,66 @@ void TixoFlightdeckForm::CreateMenus() {
   connect(mEditMoveUp, &QAction::triggered, this, [this] { MoveSelected(true); });
   connect(mEditMoveDown, &QAction::triggered, this, [this] { MoveSelected(false); });
 
-  mInstall = AddMenu(bar, "mInstall", QStringLiteral("Install"));
+  mInstall = AddMenu(bar, "mInstall", tr("Install"));
   mInstallMission =
-      AddItem(mInstall, "mInstallMission", QStringLiteral("Single &Mission"),
-              QKeySequence(QStringLiteral("Ctrl+M")), QStringLiteral("Install an XvT Mission"));
-  mInstallPack = AddItem(mInstall, "mInstallPack", QStringLiteral("Mission &Pack"),
+      AddItem(mInstall, "mInstallMission", tr("Single &Mission"),
+              QKeySequence(QStringLiteral("Ctrl+M")), tr("Install an XvT Mission"));
+  mInstallPack = AddItem(mInstall, "mInstallPack", tr("Mission &Pack"),
                          QKeySequence(QStringLiteral("Ctrl+P")));
   mInstall->addSeparator();
-  mBuildPack = AddItem(mInstall, "mBuildPack", QStringLiteral("&Build Mission Pack"));
+  mBuildPack = AddItem(mInstall, "mBuildPack", tr("&Build Mission Pack"));
   mInstallPack->setEnabled(false);
   mBuildPack->setEnabled(false);
 
-  mSearch = AddMenu(bar, "mSearch", QStringLiteral("&Search"));
+  mSearch = AddMenu(bar, "mSearch", tr("&Search"));
   mSearchFind =
-      AddItem(mSearch, "mSearchFind", QStringLiteral("&Find"), QKeySequence(QKeySequence::Find),
-              QStringLiteral("Find an entry by its title or mission file"));
-  mSearchAgain = AddItem(mSearch, "mSearchAgain", QStringLiteral("&Search Again"),
+      AddItem(mSearch, "mSearchFind", tr("&Find"), QKeySequence(QKeySequence::Find),
+              tr("Find an entry by its title or mission file"));
+  mSearchAgain = AddItem(mSearch, "mSearchAgain", tr("&Search Again"),
                          QKeySequence(QKeySequence::FindNext),
-                         QStringLiteral("Find the next entry with the same text"));
+                         tr("Find the next entry with the same text"));
   mSearch->addSeparator();
-  mSearchProblems = AddItem(mSearch, "mSearchProblems", QStringLiteral("&Problems..."),
+  mSearchProblems = AddItem(mSearch, "mSearchProblems", tr("&Problems..."),
                             QKeySequence(QStringLiteral("Ctrl+Shift+P")),
-                            QStringLiteral("Check the whole game for broken entries and files"));
+                            tr("Check the whole game for broken entries and files"));
   connect(mSearchFind, &QAction::triggered, this, [this] { mSearchFindClick(); });
   connect(mSearchProblems, &QAction::triggered, this, [this] { mSearchProblemsClick(); });
   connect(mSearchAgain, &QAction::triggered, this, [this] { mSearchAgainClick(); });
 
-  mMissionGender = AddMenu(bar, "mMissionGender", QStringLiteral("Mission &Gender"));
+  mMissionGender = AddMenu(bar, "mMissionGender", tr("Mission &Gender"));
   FGenderActions = new QActionGroup(this);
   mMissionGenderNeutral =
-      AddItem(mMissionGender, "mMissionGenderNeutral", QStringLiteral("&Neutral (Multiplayer)"));
-  mMissionGenderRebel = AddItem(mMissionGender, "mMissionGenderRebel", QStringLiteral("&Rebel"));
+      AddItem(mMissionGender, "mMissionGenderNeutral", tr("&Neutral (Multiplayer)"));
+  mMissionGenderRebel = AddItem(mMissionGender, "mMissionGenderRebel", tr("&Rebel"));
   mMissionGenderImperial =
-      AddItem(mMissionGender, "mMissionGenderImperial", QStringLiteral("&Imperial"));
+      AddItem(mMissionGender, "mMissionGenderImperial", tr("&Imperial"));
   for (QAction* item : {mMissionGenderNeutral, mMissionGenderRebel, mMissionGenderImperial}) {
     item->setCheckable(true);
     FGenderActions->addAction(item);
   }
 
-  mHelp = AddMenu(bar, "mHelp", QStringLiteral("&Help"));
-  QAction* about = AddItem(mHelp, "mHelpAbout", QStringLiteral("&About"));
+  mHelp = AddMenu(bar, "mHelp", tr("&Help"));
+  QAction* about = AddItem(mHelp, "mHelpAbout", tr("&About"));
 
   MissionViewPopUp = new QMenu(this);
   MissionViewPopUp->setObjectName(QStringLiteral("MissionViewPopUp"));
-  mnuAddCampaign = AddItem(MissionViewPopUp, "mnuAddCampaign", QStringLiteral("New &Campaign"));
-  mnuAddWar = AddItem(MissionViewPopUp, "mnuAddWar", QStringLiteral("New &War"));
-  mnuAddBattle = AddItem(MissionViewPopUp, "mnuAddBattle", QStringLiteral("New &Battle"));
+  mnuAddCampaign = AddItem(MissionViewPopUp, "mnuAddCampaign", tr("New &Campaign"));
+  mnuAddWar = AddItem(MissionViewPopUp, "mnuAddWar", tr("New &War"));
+  mnuAddBattle = AddItem(MissionViewPopUp, "mnuAddBattle", tr("New &Battle"));
   mnuAddCollection =
-      AddItem(MissionViewPopUp, "mnuAddCollection", QStringLiteral("New Tournament &Series"));
+      AddItem(MissionViewPopUp, "mnuAddCollection", tr("New Tournament &Series"));
   mnuAddTournament =
-      AddItem(MissionViewPopUp, "mnuAddTournament", QStringLiteral("New &Tournament..."));
+      AddItem(MissionViewPopUp, "mnuAddTournament", tr("New &Tournament..."));
   MissionViewPopUp->addSeparator();
   mnuAddMission =
-      AddItem(MissionViewPopUp, "mnuAddMission", QStringLiteral("Add / Install &Mission..."),
+      AddItem(MissionViewPopUp, "mnuAddMission", tr("Add / Install &Mission..."),
               QKeySequence(QStringLiteral("Ctrl+M")));
-  mnuAddPack = AddItem(MissionViewPopUp, "mnuAddPack", QStringLiteral("Install Mission &Pack"),
+  mnuAddPack = AddItem(MissionViewPopUp, "mnuAddPack", tr("Install Mission &Pack"),
                        QKeySequence(QStringLiteral("Ctrl+P")));
   MissionViewPopUp->addSeparator();
-  mnuBuildPak = AddItem(MissionViewPopUp, "mnuBuildPak", QStringLiteral("Build Mission P&ack"));
+  mnuBuildPak = AddItem(MissionViewPopUp, "mnuBuildPak", tr("Build Mission P&ack"));
   MissionViewPopUp->addSeparator();
-  mnuRemove = AddItem(MissionViewPopUp, "mnuRemove", QStringLiteral("&Remove"),
+  mnuRemove = AddItem(MissionViewPopUp, "mnuRemove", tr("&Remove"),
                       QKeySequence(Qt::Key_Delete));
   mnuAddPack->setEnabled(false);
   mnuBuildPak->setEnabled(false);
@@ -249,35 +261,35 @@ void TixoFlightdeckForm::CreateToolBar() {
   TopPanel = new TBevelPanel(this);
   TopPanel->setObjectName(QStringLiteral("TopPanel"));
   TopPanel->SetBevelOptions(boTop | boBottom);
-  TopPanel->setFixedHeight(39);
+  TopPanel->setFixedHeight(CaptionButtonHeight(fontMetrics()) + 14);
   auto* layout = new QHBoxLayout(TopPanel);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(1);
   XvTPathBtn = AddButton(TopPanel, "XvTPathBtn", TToolGlyph::Folder,
-                         QStringLiteral("Set your XvT Directory"));
+                         tr("Set your XvT Directory"));
   NewMissionBtn = AddButton(TopPanel, "NewMissionBtn", TToolGlyph::NewMission,
-                            QStringLiteral("Create a New XvT Mission"));
+                            tr("Create a New XvT Mission"));
   OpenMissionBtn = AddButton(TopPanel, "OpenMissionBtn", TToolGlyph::OpenMission,
-                             QStringLiteral("Open an existing XvT Mission"));
+                             tr("Open an existing XvT Mission"));
   EditMissionBtn = AddButton(TopPanel, "EditMissionBtn", TToolGlyph::EditMission,
-                             QStringLiteral("Edit the Selected XvT Mission"));
+                             tr("Edit the Selected XvT Mission"));
   layout->addSpacing(4);
   InstallMissionBtn = AddButton(TopPanel, "InstallMissionBtn", TToolGlyph::InstallMission,
-                                QStringLiteral("Install a single XvT Mission"));
+                                tr("Install a single XvT Mission"));
   InstallPackBtn = AddButton(TopPanel, "InstallPackBtn", TToolGlyph::InstallPack,
-                             QStringLiteral("Install an Ixo Mission Pack"));
+                             tr("Install an Ixo Mission Pack"));
   layout->addSpacing(4);
   ShowNextNumberButton =
-      AddButton(TopPanel, "ShowNextNumberButton", QStringLiteral("Next Mission Number"));
-  ShowNextNumberButton->setFixedSize(NextNumberButtonWidth, 25);
+      AddButton(TopPanel, "ShowNextNumberButton", tr("Next Mission Number"));
+  ShowNextNumberButton->setFixedSize(NextNumberButtonWidth, CaptionButtonHeight(fontMetrics()));
   ShowNextNumberButton->SetCaption(QStringLiteral("- - -"));
   layout->addStretch(1);
   GenderNeutralBtn = AddButton(TopPanel, "GenderNeutralBtn", TToolGlyph::Neutral,
-                               QStringLiteral("Neutral (Multiplayer) missions"));
+                               tr("Neutral (Multiplayer) missions"));
   GenderRebelBtn =
-      AddButton(TopPanel, "GenderRebelBtn", TToolGlyph::Rebel, QStringLiteral("Rebel missions"));
+      AddButton(TopPanel, "GenderRebelBtn", TToolGlyph::Rebel, tr("Rebel missions"));
   GenderImperialBtn = AddButton(TopPanel, "GenderImperialBtn", TToolGlyph::Imperial,
-                                QStringLiteral("Imperial missions"));
+                                tr("Imperial missions"));
   // The buttons that choose what is shown are reached with Tab as well.
   for (TFlatSpeedButton* button :
        {ShowNextNumberButton, GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn})
@@ -321,14 +333,15 @@ void TixoFlightdeckForm::CreateMissionView() {
   MissionTypeTabSet = new QTabBar(MissionViewPanel);
   MissionTypeTabSet->setObjectName(QStringLiteral("MissionTypeTabSet"));
   MissionTypeTabSet->setShape(QTabBar::RoundedSouth);
-  MissionTypeTabSet->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  MissionTypeTabSet->setFont(ClassicFont("MS Sans Serif"));
   MissionTypeTabSet->setUsesScrollButtons(false);
   MissionTypeTabSet->setExpanding(false);
   MissionTypeTabSet->setDrawBase(true);
   MissionTypeTabSet->setStyleSheet(
       QStringLiteral("QTabBar::tab { padding: 2px 5px; min-height: 17px; }"));
-  for (const char* caption : {"Battles", "Combat", "Melee", "Tournaments", "Training"})
-    MissionTypeTabSet->addTab(QString::fromLatin1(caption));
+  for (const char* caption : {QT_TR_NOOP("Battles"), QT_TR_NOOP("Combat"), QT_TR_NOOP("Melee"),
+                              QT_TR_NOOP("Tournaments"), QT_TR_NOOP("Training")})
+    MissionTypeTabSet->addTab(tr(caption));
   layout->addWidget(MissionTypeTabSet);
   MissionViewPanel->setEnabled(false);
 
@@ -376,33 +389,33 @@ void TixoFlightdeckForm::CreateStatusBar() {
   StatusBasePanel = new TBevelPanel(this);
   StatusBasePanel->setObjectName(QStringLiteral("StatusBasePanel"));
   StatusBasePanel->SetBevelOuter(bvNone);
-  StatusBasePanel->setFixedHeight(23);
+  StatusBasePanel->setFixedHeight(TextBoxHeight(fontMetrics()) + 6);
   auto* layout = new QHBoxLayout(StatusBasePanel);
   layout->setContentsMargins(0, 1, 0, 1);
   layout->setSpacing(0);
   // The number panel is open at its right, so it joins the title panel without a line.
   ShowFileNumberPanel = StatusPanel(StatusBasePanel, "ShowFileNumberPanel",
-                                    QStringLiteral("  Mission #:"), boTop | boBottom | boLeft);
+                                    tr("  Mission #:"), boTop | boBottom | boLeft);
   // Room for the longest caption and a box of four digits.
   const int boxWidth = MissionNumberBoxWidth(fontMetrics());
   ShowFileNumberPanel->setFixedWidth(
-      fontMetrics().horizontalAdvance(QStringLiteral("  Tournament #:")) + boxWidth + 8);
+      NumberCaptionWidth(fontMetrics()) + boxWidth + 8);
   auto* numberLayout = new QHBoxLayout(ShowFileNumberPanel);
   numberLayout->setContentsMargins(0, 1, 3, 1);
   numberLayout->addStretch(1);
   MissionNumberEB = new QLineEdit(ShowFileNumberPanel);
   MissionNumberEB->setObjectName(QStringLiteral("MissionNumberEB"));
-  MissionNumberEB->setFixedSize(boxWidth, 17);
+  MissionNumberEB->setFixedSize(boxWidth, TextBoxHeight(fontMetrics()));
   // Up to four digits or blanks typed; a number the list holds is shown whole.
   MissionNumberEB->setValidator(new QRegularExpressionValidator(
       QRegularExpression(QStringLiteral("[0-9 ]{0,4}")), MissionNumberEB));
   MissionNumberEB->installEventFilter(this);
-  MissionNumberEB->setToolTip(QStringLiteral("Change Mission Number"));
-  MissionNumberEB->setStatusTip(QStringLiteral("Change Mission Number"));
+  MissionNumberEB->setToolTip(tr("Change Mission Number"));
+  MissionNumberEB->setStatusTip(tr("Change Mission Number"));
   numberLayout->addWidget(MissionNumberEB);
   layout->addWidget(ShowFileNumberPanel);
   ShowFileTitlePanel = StatusPanel(StatusBasePanel, "ShowFileTitlePanel",
-                                   QStringLiteral("  Mission File"), AllBevelSides);
+                                   tr("  Mission File"), AllBevelSides);
   layout->addWidget(ShowFileTitlePanel, 1);
 }
 

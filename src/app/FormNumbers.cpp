@@ -15,18 +15,21 @@
 namespace flightdeck {
 
 void TixoFlightdeckForm::ShowNextNumberButtonClick(QObject* sender) {
-  QString word = QStringLiteral("mission");
+  const char* sentence = QT_TR_NOOP("The next available mission number is %1");
   std::int32_t number = 0;
   if (const TMissionNode* selected = SelectedNode()) {
     const TListItemKind kind = selected->Record.Kind;
     number = FNumbers->NextNumber(kind);
-    if (kind == likCampaign || kind == likBattle || kind == likTournament)
-      word = QString::fromStdString(LowerCaseAscii(ListItemKindName(kind)));
+    if (kind == likCampaign)
+      sentence = QT_TR_NOOP("The next available campaign number is %1");
+    else if (kind == likBattle)
+      sentence = QT_TR_NOOP("The next available battle number is %1");
+    else if (kind == likTournament)
+      sentence = QT_TR_NOOP("The next available tournament number is %1");
   }
-  ShowNextNumber(QStringLiteral("Next #: ") + QString::number(number));
+  ShowNextNumber(NextNumberCaption(number));
   if (sender == ShowNextNumberButton)
-    Tell(QStringLiteral("The next available ") + word + QStringLiteral(" number is ") +
-         QString::number(number));
+    Tell(tr(sentence).arg(number));
 }
 
 void TixoFlightdeckForm::MissionNumberEBEnter() {

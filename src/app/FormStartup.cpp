@@ -2,6 +2,7 @@
 // Start-up, close, settings and the game directory.
 
 #include "app/Application.h"
+#include "app/CoreText.h"
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTypes.h"
@@ -81,8 +82,8 @@ void TixoFlightdeckForm::FormCreate() {
   SetXvTPathHint();
   FGender = gnNeutral;
   FMissionView->SetPlaceholder(
-      QStringLiteral("Choose the folder where X-wing vs. TIE Fighter is installed:\n"
-                     "File > Set XvT Directory"));
+      tr("Choose the folder where X-wing vs. TIE Fighter is installed:\n"
+         "File > Set XvT Directory"));
   if (!FXvTPath.empty() && IsXvTDirectory(FXvTPath)) {
     FList->OpenGame(FXvTPath);
     FMissionView->SetPlaceholder({});
@@ -143,7 +144,9 @@ void TixoFlightdeckForm::FormDestroy() {
   const TProfileFile settings(FIniFileName);
   const auto write = [&](const char* key, const std::string& value) {
     if (!settings.WriteString(Section, key, value))
-      throw std::runtime_error("Unable to write to " + FIniFileName);
+      throw std::runtime_error(tr("Unable to write to %1")
+                                   .arg(QString::fromStdString(FIniFileName))
+                                   .toStdString());
   };
   write("Top", std::to_string(y()));
   write("Left", std::to_string(x()));
@@ -163,15 +166,16 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
   std::vector<TFolderBrowseDlg::TPlace> places;
   for (const TFoundGame& game : GamesFound())
     places.push_back(
-        {QStringLiteral("Game found (") + QString::fromStdString(game.Source) + QLatin1Char(')'),
+        {tr("Game found (%1)").arg(QString::fromStdString(game.Source)),
          PathText(game.Path)});
   for (const TGamePlace& place : GamePlaces(ProgramPath(FEnvironment.HomeFolder),
                                             ProgramPath(qEnvironmentVariable("WINEPREFIX"))))
-    places.push_back({QString::fromStdString(place.Label), PathText(place.Folder)});
+    places.push_back({CoreText("Place", place.Kind) +
+                          (place.Name.empty() ? QString() : QLatin1Char(' ') + PathText(place.Name)),
+                      PathText(place.Folder)});
   BrowseDirDialog->SetPlaces(std::move(places));
-  BrowseDirDialog->SetCaption(QStringLiteral("Browse..."));
-  BrowseDirDialog->SetStatusText(
-      QStringLiteral("Select your \"X-wing vs. TIE Fighter\" directory."));
+  BrowseDirDialog->SetCaption(tr("Browse..."));
+  BrowseDirDialog->SetStatusText(tr("Select your \"X-wing vs. TIE Fighter\" directory."));
   if (!FEnvironment.Prompts->ExecuteFolderDialog(*BrowseDirDialog))
     return;
   // Kept as chosen: the lookup finds the game's folders in any case.
@@ -180,8 +184,8 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
 
 void TixoFlightdeckForm::OpenGameDirectory(const std::string& path) {
   if (!IsXvTDirectory(path + (path.empty() || path.back() == '/' ? "" : "/"))) {
-    Tell(QStringLiteral("The specified path for \"X-wing vs. TIE Fighter\" is invalid, please "
-                        "select another path."));
+    Tell(tr("The specified path for \"X-wing vs. TIE Fighter\" is invalid, please select "
+            "another path."));
     return;
   }
   UseXvTDirectory(path);
@@ -237,9 +241,9 @@ void TixoFlightdeckForm::RefreshUndoActions() {
   const THistoryCommands::TCaptions captions =
       FMissionCommandsEnabled ? FHistory->Captions() : THistoryCommands::TCaptions{};
   mEditUndo->setEnabled(!captions.Undo.isEmpty());
-  mEditUndo->setText(captions.Undo.isEmpty() ? QStringLiteral("&Undo") : captions.Undo);
+  mEditUndo->setText(captions.Undo.isEmpty() ? tr("&Undo") : captions.Undo);
   mEditRedo->setEnabled(!captions.Redo.isEmpty());
-  mEditRedo->setText(captions.Redo.isEmpty() ? QStringLiteral("&Redo") : captions.Redo);
+  mEditRedo->setText(captions.Redo.isEmpty() ? tr("&Redo") : captions.Redo);
   for (QAction* item : {mEditHistory, mEditMoveUp, mEditMoveDown})
     item->setEnabled(FMissionCommandsEnabled);
 }
@@ -252,7 +256,7 @@ void TixoFlightdeckForm::ChangeRecorded() {
 void TixoFlightdeckForm::SetXvTPathHint() {
   // Only this button shows a tooltip: the game directory.
   XvTPathBtn->setToolTip(FXvTPath.empty() ? QString() : OnDiskFolder(FXvTPath) + QDir::separator());
-  XvTPathBtn->setStatusTip(QStringLiteral("Set your XvT Directory"));
+  XvTPathBtn->setStatusTip(tr("Set your XvT Directory"));
 }
 
 void TixoFlightdeckForm::SetGenderControls(TGender gender) {

@@ -21,8 +21,8 @@ void TixoFlightdeckForm::mnuAddCampaignClick() {
 void TixoFlightdeckForm::mnuAddBattleClick() {
   OpenDialog = {
       OnDiskFolder(CategoryDirectory()),
-      QStringLiteral("Specify a New List File to store Mission References in..."),
-      QStringLiteral("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
+      tr("Specify a New List File to store Mission References in..."),
+      tr("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
       QStringLiteral("lst"), false};
   TMissionNode* added = FEdits->AddBattle(
       SelectedNode(), ExtractFileName(ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog))));
@@ -81,13 +81,13 @@ void TixoFlightdeckForm::MoveSelected(bool up) {
     break;
   case TEditCommands::TStep::AtEdge:
     ShowFileTitlePanel->SetCaption(
-        (up ? QStringLiteral(" \"%1\" is the first of its group already.")
-            : QStringLiteral(" \"%1\" is the last of its group already."))
+        (up ? tr(" \"%1\" is the first of its group already.")
+            : tr(" \"%1\" is the last of its group already."))
             .arg(label));
     break;
   case TEditCommands::TStep::Refused:
     ShowFileTitlePanel->SetCaption(
-        QStringLiteral(" \"%1\" cannot move past \"%2\".").arg(label, FromList(past->Label)));
+        tr(" \"%1\" cannot move past \"%2\".").arg(label, FromList(past->Label)));
     break;
   case TEditCommands::TStep::ReadAgain:
     break;

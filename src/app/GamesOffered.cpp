@@ -3,6 +3,7 @@
 // window's thread, which paints and answers meanwhile.
 
 #include "app/Application.h"
+#include "app/CoreText.h"
 #include "app/TixoFlightdeckForm.h"
 #include "services/GameFinder.h"
 #include "widgets/PathText.h"
@@ -25,7 +26,7 @@ void TixoFlightdeckForm::OfferGamesFound(std::function<void()> then) {
   }
   FSearchingForGames = true;
   const QString placeholder = FMissionView->Placeholder();
-  FMissionView->SetPlaceholder(QStringLiteral("Searching for games\u2026"));
+  FMissionView->SetPlaceholder(tr("Searching for games\u2026"));
   // The pool waits for its tasks before the application goes; a window gone by then is told
   // nothing.
   QThreadPool::globalInstance()->start([form = QPointer<TixoFlightdeckForm>(this), placeholder,
@@ -57,9 +58,8 @@ void TixoFlightdeckForm::OfferGames(const std::vector<TFoundGame>& games) {
     return;
   if (games.empty()) {
     FMissionView->SetPlaceholder(
-        FMissionView->Placeholder() + QStringLiteral("\n\nNo game was found in ") +
-        QString::fromLatin1(GamePlacesSearched().data(), GamePlacesSearched().size()) +
-        QLatin1Char('.'));
+        FMissionView->Placeholder() + QStringLiteral("\n\n") +
+        tr("No game was found in %1.").arg(CoreText("Place", GamePlacesSearched())));
     return;
   }
   QStringList choices;

@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/BackgroundWork.h"
+#include "app/CoreText.h"
 #include "app/ListText.h"
 #include "journal/Session.h"
 #include "widgets/PathText.h"
@@ -21,8 +22,28 @@ namespace flightdeck {
 
 namespace {
 
-// "install-pack" reads "Install Pack".
+// The commands that change a game, in words.
+constexpr std::pair<std::string_view, const char*> CommandCaptions[] = {
+    {"install-pack", QT_TRANSLATE_NOOP("Command", "Install Pack")},
+    {"install-mission", QT_TRANSLATE_NOOP("Command", "Install Mission")},
+    {"add-group", QT_TRANSLATE_NOOP("Command", "Add Group")},
+    {"add-battle", QT_TRANSLATE_NOOP("Command", "Add Battle")},
+    {"rename", QT_TRANSLATE_NOOP("Command", "Rename")},
+    {"renumber", QT_TRANSLATE_NOOP("Command", "Renumber")},
+    {"remove", QT_TRANSLATE_NOOP("Command", "Remove")},
+    {"move", QT_TRANSLATE_NOOP("Command", "Move")},
+    {"undo", QT_TRANSLATE_NOOP("Command", "Undo")},
+    {"redo", QT_TRANSLATE_NOOP("Command", "Redo")},
+    {"recover", QT_TRANSLATE_NOOP("Command", "Recover")},
+    {"fix-line-ends", QT_TRANSLATE_NOOP("Command", "Fix Line Ends")},
+    {"remove-missing", QT_TRANSLATE_NOOP("Command", "Remove Missing")},
+    {"renumber-duplicates", QT_TRANSLATE_NOOP("Command", "Renumber Duplicates")}};
+
+// "install-pack" reads "Install Pack"; a command of another program's making, by its words.
 QString CommandCaption(const std::string& command) {
+  for (const auto& [name, caption] : CommandCaptions)
+    if (name == command)
+      return QCoreApplication::translate("Command", caption);
   QStringList words = QString::fromStdString(command).split(QLatin1Char('-'));
   for (QString& word : words)
     if (!word.isEmpty())
@@ -51,7 +72,7 @@ QString EntryCaption(const THistoryEntry& entry) {
 // When an entry was made, in the user's time: "2026-12-07 11:00:00".
 QString LocalTime(const THistoryEntry& entry) {
   const QDateTime utc = QDateTime::fromString(QString::fromStdString(entry.Time), Qt::ISODate);
-  return utc.isValid() ? utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+  return utc.isValid() ? utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) // not translated
                        : QString::fromStdString(entry.Time);
 }
 
@@ -77,22 +98,21 @@ THistoryCommands::TCaptions THistoryCommands::Captions() const {
   const THistoryEntry* undo = NextToUndo(entries);
   const THistoryEntry* redo = NextToRedo(entries);
   // Redoing takes back an undo: it does again what the undo took back.
-  return {undo ? QStringLiteral("&Undo ") + EntryCaption(*undo) : QString(),
-          redo ? QStringLiteral("&Redo ") + SubjectCaption(*redo) : QString()};
+  return {undo ? tr("&Undo %1").arg(EntryCaption(*undo)) : QString(),
+          redo ? tr("&Redo %1").arg(SubjectCaption(*redo)) : QString()};
 }
 
 void THistoryCommands::UndoEntry(int id) {
   TOutcome<THistoryEntry> undone = TOutcome<THistoryEntry>::Failure({});
   FList.Run("undo", {}, [&](TSession& session) {
-    undone = TBackgroundWork(&FOwner, QStringLiteral("Taking the change back..."), 0).Run([&] {
+    undone = TBackgroundWork(&FOwner, tr("Taking the change back..."), 0).Run([&] {
       return session.Undo(id); // committed as it goes
     });
     return false;
   });
-  FList.ReadAgain(undone ? EntryCaption(undone.Value()) + QStringLiteral(" taken back")
-                         : QString());
+  FList.ReadAgain(undone ? tr("%1 taken back").arg(EntryCaption(undone.Value())) : QString());
   if (!undone)
-    FPrompts.Tell(QString::fromStdString(undone.Error()));
+    FPrompts.Tell(MessageText(undone.ErrorMessage(), PathText));
 }
 
 void THistoryCommands::Undo() {
@@ -115,7 +135,7 @@ void THistoryCommands::ChooseAndUndo() {
                  QStringLiteral("  ") + EntryCaption(*entry) +
                  (ListOf(*entry).isEmpty() ? QString()
                                            : QStringLiteral(" \u00b7 ") + ListOf(*entry)) +
-                 (entry->Undone ? QStringLiteral("  (undone)") : QString());
+                 (entry->Undone ? tr("  (undone)") : QString());
   const int chosen = FPrompts.ChooseHistoryEntry(lines);
   if (chosen >= 0 && chosen < static_cast<int>(entries.size()))
     UndoEntry(entries[entries.size() - 1 - static_cast<std::size_t>(chosen)].Id);

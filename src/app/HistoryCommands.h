@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "app/ListController.h"
 #include "app/Prompts.h"
 #include "journal/History.h"
@@ -14,6 +16,8 @@ namespace flightdeck {
 // The Edit menu's commands on the game's history: undoing and redoing what Flightdeck changed,
 // and the list of its entries. They work through the list controller and the prompts alone.
 class THistoryCommands {
+  Q_DECLARE_TR_FUNCTIONS(THistoryCommands)
+
 public:
   // An undo runs beside `owner`, whose controls wait meanwhile.
   THistoryCommands(TListController& list, TPrompts& prompts, QWidget& owner)

@@ -3,6 +3,8 @@
 
 #include "app/Application.h"
 #include "app/BackgroundWork.h"
+#include "app/CoreText.h"
+#include "app/ListText.h"
 #include "lists/XvTListFile.h"
 #include "platform/ContentDigest.h"
 #include "platform/DirectoryLock.h"
@@ -60,7 +62,7 @@ bool TListController::Load() {
   auto tree = std::make_unique<TMissionTree>(FGame, FType, FSide);
   try {
     // Read beside the window, which goes on painting while a long list is read.
-    TBackgroundWork(qobject_cast<QWidget*>(parent()), QStringLiteral("Reading the list..."), 0)
+    TBackgroundWork(qobject_cast<QWidget*>(parent()), tr("Reading the list..."), 0)
         .Run([&] {
           tree->Load();
           tree->NextNumber(EntryKind(FType)); // kept, for the first entry selected
@@ -69,7 +71,7 @@ bool TListController::Load() {
   } catch (const EInOutError& error) {
     // A list that cannot be read (a folder in its place, too large) is nothing to edit.
     WatchFiles();
-    FView.ShowUnreadable(QString::fromLocal8Bit(error.what()));
+    FView.ShowUnreadable(MessageText(error.Message(), PathText));
     return false;
   }
   WatchFiles();
@@ -93,7 +95,9 @@ bool TListController::Run(const std::string& command, const std::string& subject
     return true;
   } catch (const EChangedOnDisk& changed) {
     ReadAgain();
-    FView.Tell(QString::fromStdString(changed.what()) + QStringLiteral(" It is shown again."));
+    FView.Tell(tr("%1 changed on disk since it was read, so nothing was written. It is shown "
+                  "again.")
+                   .arg(FromList(changed.File())));
     return false;
   } catch (...) {
     ReadAgain(); // what the disk holds, not the edit that was not saved
@@ -136,8 +140,7 @@ void TListController::CheckFilesOnDisk() {
   for (const TFileRead& read : FDocument->FilesRead()) {
     const std::string host = HostPath(read.Path);
     if (HostFileDigest(host) != read.Digest) {
-      ReadAgain(PathText(history.PathInGame(host)) +
-                QStringLiteral(" changed on disk; shown again"));
+      ReadAgain(tr("%1 changed on disk; shown again").arg(PathText(history.PathInGame(host))));
       return;
     }
   }

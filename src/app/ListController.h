@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "journal/Session.h"
 #include "lists/MissionTree.h"
 #include "lists/MissionTypes.h"
@@ -43,6 +45,8 @@ public:
 // each change as one command through a session of its own, and reads the list again when one
 // of its files, or the game's history, changes outside.
 class TListController : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(TListController)
+
 public:
   TListController(TListView& view, QObject* parent);
 

@@ -2,6 +2,8 @@
 #include "app/MissionInstallCommands.h"
 
 #include "app/Application.h"
+#include "app/CoreText.h"
+#include "widgets/PathText.h"
 #include "platform/FileSystem.h"
 #include "platform/PathNames.h"
 #include "services/MissionInstall.h"
@@ -14,22 +16,19 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
   if (chosen.empty() || !FileExists(chosen) || !FList.Document())
     return std::nullopt;
   const TMissionCopy copy = PlanMissionCopy(FList.Game(), type, chosen);
-  if (!copy.Refusal.empty()) {
-    FPrompts.Tell(QString::fromStdString(copy.Refusal));
+  if (!copy.Refusal.Empty()) {
+    FPrompts.Tell(MessageText(copy.Refusal, PathText));
     return std::nullopt;
   }
   bool copied = false;
   if (copy.Question == TCopyQuestion::Replace)
     copied =
-        FPrompts.Ask(QStringLiteral("Warning"),
-                     QStringLiteral("Another TIE mission with the same file name already exists.  "
-                                    "Would you like to replace it?"));
+        FPrompts.Ask(tr("Warning"), tr("Another TIE mission with the same file name already "
+                                       "exists.  Would you like to replace it?"));
   else if (copy.Question == TCopyQuestion::PlaceCopy)
     copied = FPrompts.Ask(
-        QStringLiteral("Confirm"),
-        QStringLiteral("The specified TIE mission does not exist in the correct mission "
-                       "directory.  Would you "
-                       "like to place a copy in the correct directory?"));
+        tr("Confirm"), tr("The specified TIE mission does not exist in the correct mission "
+                          "directory.  Would you like to place a copy in the correct directory?"));
   if (!copied && !FileExists(copy.Target))
     return std::nullopt;
 
@@ -43,11 +42,9 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
           stageCopy(session);
           return true;
         }))
-      FPrompts.Tell(
-          QStringLiteral(
-              "The mission file is in place, but no entry was added for it: select the ") +
-          QString::fromLatin1(ListItemKindName(InstallParentKind(type)).data()) +
-          QStringLiteral(" to add it to, or one of its missions, and install it again."));
+      FPrompts.Tell(tr("The mission file is in place, but no entry was added for it: select the "
+                       "%1 to add it to, or one of its missions, and install it again.")
+                        .arg(KindName(InstallParentKind(type))));
     return std::nullopt;
   }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "app/ListController.h"
 #include "app/Prompts.h"
 
@@ -13,6 +15,8 @@ namespace flightdeck {
 // Installing a single mission file, through the list controller and the prompts: the questions
 // of the copy first, with nothing locked, then one command with everything the install writes.
 class TMissionInstallCommands {
+  Q_DECLARE_TR_FUNCTIONS(TMissionInstallCommands)
+
 public:
   TMissionInstallCommands(TListController& list, TPrompts& prompts)
       : FList(list), FPrompts(prompts) {}

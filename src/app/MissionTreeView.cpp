@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "app/BackgroundWork.h"
+#include "app/CoreText.h"
 #include "app/ListText.h"
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
@@ -27,10 +28,24 @@ namespace flightdeck {
 namespace {
 
 constexpr const char* NumberCaptions[MissionTypeCount] = {
-    "       Tour #:", "      Mission #:", "      Mission #:", "  Tournament #:",
-    "      Mission #:"};
+    QT_TRANSLATE_NOOP("flightdeck::TixoFlightdeckForm", "       Tour #:"),
+    QT_TRANSLATE_NOOP("flightdeck::TixoFlightdeckForm", "      Mission #:"),
+    QT_TRANSLATE_NOOP("flightdeck::TixoFlightdeckForm", "      Mission #:"),
+    QT_TRANSLATE_NOOP("flightdeck::TixoFlightdeckForm", "  Tournament #:"),
+    QT_TRANSLATE_NOOP("flightdeck::TixoFlightdeckForm", "      Mission #:")};
 
 } // namespace
+
+QString TixoFlightdeckForm::NextNumberCaption(std::int32_t number) {
+  return tr("Next #: %1").arg(number);
+}
+
+int TixoFlightdeckForm::NumberCaptionWidth(const QFontMetrics& metrics) {
+  int widest = 0;
+  for (const char* caption : NumberCaptions)
+    widest = std::max(widest, metrics.horizontalAdvance(tr(caption)));
+  return widest;
+}
 
 TMissionType TixoFlightdeckForm::SingleMissionType() const {
   return flightdeck::SingleMissionType(FMissionType);
@@ -92,7 +107,7 @@ void TixoFlightdeckForm::MissionTypeTabSetChange() {
 }
 
 void TixoFlightdeckForm::ApplyMissionTypeSettings() {
-  ShowFileNumberPanel->SetCaption(QString::fromLatin1(NumberCaptions[FMissionType]));
+  ShowFileNumberPanel->SetCaption(tr(NumberCaptions[FMissionType]));
   const bool neutralOnly = IsNeutralOnly(FMissionType);
   switch (FMissionType) {
   case mtBattles:
@@ -149,7 +164,7 @@ void TixoFlightdeckForm::ShowDocument(bool keepPlace) {
   FMissionView->SetPlaceholder({});
   TMissionTree& document = *FList->Document();
   if (document.HadCorruptEntry())
-    Tell(QStringLiteral("BuildMissionTreeView:  Unrecognized list file item!"));
+    Tell(tr("BuildMissionTreeView:  Unrecognized list file item!"));
 
   FModel->SetDocument(&document);
   CheckShownList();
@@ -201,20 +216,18 @@ void TixoFlightdeckForm::MissionViewChange() {
   if (!node || FTreeState != tsIdle || FNumberEditIndex != -1)
     return;
   const TListFileItem& record = node->Record;
-  QString caption =
-      QStringLiteral("  ") + QString::fromLatin1(ListItemKindName(record.Kind).data());
+  QString caption = QStringLiteral("  ") + KindName(record.Kind);
   if (IsEntry(record.Kind)) {
     ShowFileNumberPanel->setEnabled(true);
     ShowEntryNumber(QString::number(record.Number));
     ShowNextNumberButton->setEnabled(true);
-    ShowNextNumber(QStringLiteral("Next #: ") +
-                   QString::number(FList->Document()->NextNumber(record.Kind)));
+    ShowNextNumber(NextNumberCaption(FList->Document()->NextNumber(record.Kind)));
   }
   // A finding of the check, which names the file itself, says more than the file's name.
   if (const TNodeMark* mark = FModel->MarkOf(node))
     caption += QStringLiteral(":  ") + mark->Text.section(QLatin1Char('\n'), 0, 0);
   else if (IsMission(record.Kind))
-    caption += QStringLiteral(" (mission file):  ") + FromList(record.FileName);
+    caption += tr(" (mission file):  ") + FromList(record.FileName);
   ShowFileTitlePanel->SetCaption(caption);
   mnuAddMission->setEnabled(record.Kind != likWar && record.Kind != likTournamentSeries);
 }

@@ -37,15 +37,11 @@ void TNumberCommands::Renumber(TMissionNode& entry, const QString& typed, const 
       FList.Document()->PlanRenumbering(entry, TypedNumber(typed).value_or(entry.Record.Number));
   const auto clash = [&] { return Quoted(FromList(renumbering.Clash->Label)); };
   if (!renumbering.Clash ||
-      FPrompts.Ask(
-          QStringLiteral("Confirm"),
-          clash() +
-              QStringLiteral(" is presently using this number.  Would you like to assign the next "
-                             "available number (") +
-              QString::number(renumbering.Next) + QStringLiteral(") to ") + clash() +
-              QStringLiteral(", and then assign the number (") +
-              QString::number(renumbering.Number) + QStringLiteral(") to ") + Quoted(shown) +
-              QLatin1Char('?')))
+      FPrompts.Ask(tr("Confirm"),
+                   tr("%1 is presently using this number.  Would you like to assign the next "
+                      "available number (%2) to %1, and then assign the number (%3) to %4?")
+                       .arg(clash(), QString::number(renumbering.Next),
+                            QString::number(renumbering.Number), Quoted(shown))))
     FList.Document()->Renumber(renumbering);
 }
 

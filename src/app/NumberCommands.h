@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "app/ListController.h"
 #include "app/Prompts.h"
 
@@ -13,6 +15,8 @@ namespace flightdeck {
 // Entry numbers, through the list controller and the prompts: the next free number, and a new
 // number for an entry in the document, which its caller writes at once as one command.
 class TNumberCommands {
+  Q_DECLARE_TR_FUNCTIONS(TNumberCommands)
+
 public:
   TNumberCommands(TListController& list, TPrompts& prompts) : FList(list), FPrompts(prompts) {}
 

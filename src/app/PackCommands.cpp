@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/BackgroundWork.h"
+#include "app/CoreText.h"
 #include "app/ListText.h"
 #include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
@@ -34,11 +35,10 @@ void TPackCommands::Install(const std::string& chosen, TMissionType type, TGende
   FListing.clear();
   FZip.ZipFileName = chosen;
   {
-    TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Reading the pack..."), 0);
+    TArchiveProgress progress(&FOwner, FZip, tr("Reading the pack..."), 0);
     if (progress.Run([&] { return FZip.ListFiles(); }) != 0 && FListing.empty()) {
-      FPrompts.Tell(QStringLiteral("The pack \"") + PathText(chosen) +
-                    QStringLiteral("\" cannot be read: ") +
-                    QString::fromStdString(FZip.LastError()));
+      FPrompts.Tell(tr("The pack \"%1\" cannot be read: %2")
+                        .arg(PathText(chosen), QString::fromStdString(FZip.LastError())));
       return;
     }
   }
@@ -46,7 +46,7 @@ void TPackCommands::Install(const std::string& chosen, TMissionType type, TGende
   // locked; then its missions and every list it extends go in together, as one command.
   TOutcome<TPackPlan> plan = TOutcome<TPackPlan>::Failure({});
   {
-    TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Reading the pack..."),
+    TArchiveProgress progress(&FOwner, FZip, tr("Reading the pack..."),
                               static_cast<int>(FListing.size()));
     plan = progress.Run([&] { return PlanPackInstall(FZip, FListing, FList.Game(), type, side); });
   }
@@ -55,7 +55,7 @@ void TPackCommands::Install(const std::string& chosen, TMissionType type, TGende
   TPackFiles pack = TPackFiles::Failure({});
   bool cancelled = false;
   if (plan && !FList.Run("install-pack", ExtractFileName(chosen), [&](TSession& session) {
-        TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Extracting the missions..."),
+        TArchiveProgress progress(&FOwner, FZip, tr("Extracting the missions..."),
                                   static_cast<int>(FListing.size()));
         pack = progress.Run([&] { return InstallPack(session, FZip, FListing, type, side); });
         cancelled = progress.Cancelled();
@@ -64,17 +64,17 @@ void TPackCommands::Install(const std::string& chosen, TMissionType type, TGende
     return;
   if (cancelled)
     return; // nothing changed, as the user asked
-  const TPackFiles& outcome = plan ? pack : TPackFiles::Failure(plan.Error());
+  const TPackFiles& outcome = plan ? pack : TPackFiles::Failure(plan.ErrorMessage());
   QString notes;
-  for (const std::string& note : outcome.Notes)
-    notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + FromList(note);
+  for (const TMessage& note : outcome.Notes)
+    notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + MessageText(note, FromList);
   if (!notes.isEmpty())
     FPrompts.Tell(notes);
   if (!outcome) {
-    FPrompts.Tell(FromList(outcome.Error()));
+    FPrompts.Tell(MessageText(outcome.ErrorMessage(), FromList));
     return;
   }
-  FList.ReadAgain(FromList(PackInstallSummary(outcome.Value(), side)));
+  FList.ReadAgain(MessageText(PackInstallSummary(outcome.Value(), side), FromList));
 }
 
 bool TPackCommands::ConfirmPlan(const std::string& chosen, const TPackPlan& plan) {
@@ -85,15 +85,14 @@ bool TPackCommands::ConfirmPlan(const std::string& chosen, const TPackPlan& plan
                               ? QString()
                               : QStringLiteral(" \"") + FromList(entry.Title) + QLatin1Char('"');
     const QString file = entry.File.empty() ? QString() : FromList(entry.File);
-    lines << QString::fromStdString(entry.List) + QStringLiteral(": ") +
-                 QString::fromLatin1(ListItemKindName(entry.Kind).data()) + title +
+    lines << QString::fromStdString(entry.List) + QStringLiteral(": ") + KindName(entry.Kind) +
+                 title +
                  (file.isEmpty()    ? QString()
                   : title.isEmpty() ? QLatin1Char(' ') + file
                                     : QStringLiteral(" (") + file + QLatin1Char(')'));
   }
   for (const TPlannedFile& file : plan.Files)
-    lines << (file.Replaces ? QStringLiteral("Replaces ") : QStringLiteral("Adds ")) +
-                 QString::fromStdString(file.File);
+    lines << (file.Replaces ? tr("Replaces %1") : tr("Adds %1")).arg(QString::fromStdString(file.File));
   return FPrompts.ConfirmPackPlan(PathText(ExtractFileName(chosen)), lines);
 }
 
@@ -107,9 +106,9 @@ bool TPackCommands::ConfirmGroupsAgain(const std::vector<TPackageItem>& items, T
     if (listed.contains(FromList(title)) && !again.contains(FromList(title)))
       again << QLatin1Char('"') + FromList(title) + QLatin1Char('"');
   return again.isEmpty() ||
-         FPrompts.Ask(QStringLiteral("Confirm"),
-                      QStringLiteral("The list already holds ") + again.join(QStringLiteral(", ")) +
-                          QStringLiteral(". Add the pack's entries a second time?"));
+         FPrompts.Ask(tr("Confirm"),
+                      tr("The list already holds %1. Add the pack's entries a second time?")
+                          .arg(again.join(tr(", "))));
 }
 
 QString TPackCommands::Build(const TMissionNode& branch, const std::string& chosen,
@@ -117,39 +116,40 @@ QString TPackCommands::Build(const TMissionNode& branch, const std::string& chos
   if (chosen.empty())
     return {};
   const std::string archive = WithPackExtension(chosen);
-  if (FileExists(archive) && !FPrompts.Ask(QStringLiteral("Confirm"),
-                                           QStringLiteral("The pack \"") + PathText(archive) +
-                                               QStringLiteral("\" already exists. Replace it?")))
+  if (FileExists(archive) &&
+      !FPrompts.Ask(tr("Confirm"),
+                    tr("The pack \"%1\" already exists. Replace it?").arg(PathText(archive))))
     return {};
 
   FreePackageItems(FItems);
   std::vector<std::string> leftOut;
   const std::vector<TPackNode> nodes = FList.Document()->PackBranch(branch);
   FItems =
-      TBackgroundWork(&FOwner, QStringLiteral("Collecting the pack's missions..."), 0).Run([&] {
+      TBackgroundWork(&FOwner, tr("Collecting the pack's missions..."), 0).Run([&] {
         return CollectPackageItems(nodes, FList.Game(), type, side, leftOut);
       });
   if (!leftOut.empty())
-    FPrompts.Tell(FromList(LeftOutMessage(leftOut)));
+    FPrompts.Tell(MessageText(LeftOutMessage(leftOut), FromList));
   if (!FPrompts.EditPackList(FItems))
     return {};
-  TArchiveProgress progress(&FOwner, FZip, QStringLiteral("Building the pack..."),
+  TArchiveProgress progress(&FOwner, FZip, tr("Building the pack..."),
                             static_cast<int>(FItems.size()));
   const TOutcome<> built =
       progress.Run([&] { return BuildPack(FZip, FList.Game(), type, FItems, archive); });
   if (progress.Cancelled())
     return {}; // nothing written, as the user asked
   if (!built) {
-    FPrompts.Tell(QString::fromStdString(built.Error()));
+    FPrompts.Tell(MessageText(built.ErrorMessage(), PathText));
     return {};
   }
   std::set<std::string> missions;
   for (const TPackageItem& item : FItems)
     if (IsMission(item.Kind))
       missions.insert(LowerCaseAscii(item.FileName));
-  return QStringLiteral("Pack written: ") + PathText(ExtractFileName(archive)) +
-         QStringLiteral(", ") + QString::number(missions.size()) +
-         (missions.size() == 1 ? QStringLiteral(" mission") : QStringLiteral(" missions"));
+  const QString name = PathText(ExtractFileName(archive));
+  return missions.size() == 1
+             ? tr("Pack written: %1, 1 mission").arg(name)
+             : tr("Pack written: %1, %2 missions").arg(name, QString::number(missions.size()));
 }
 
 } // namespace flightdeck

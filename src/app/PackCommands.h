@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "app/ListController.h"
 #include "app/Prompts.h"
 #include "lists/PackageItem.h"
@@ -19,6 +21,8 @@ namespace flightdeck {
 // Installing and building mission packs, through the list controller and the prompts; the
 // archive work shows its progress over `owner`, whose controls wait meanwhile.
 class TPackCommands {
+  Q_DECLARE_TR_FUNCTIONS(TPackCommands)
+
 public:
   TPackCommands(TListController& list, TPrompts& prompts, QWidget& owner);
 

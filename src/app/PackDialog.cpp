@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PackDialog.h"
 
+#include "app/ClassicFont.h"
+#include "app/CoreText.h"
 #include "app/ListText.h"
 #include "lists/MissionTypes.h"
 
@@ -26,15 +28,14 @@ std::string* Title(TPackageItem& item, int column) {
 TixoPackDialog::TixoPackDialog(const std::vector<TPackageItem>& items, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("ixoPackDialog"));
-  setWindowTitle(QStringLiteral("Pack List"));
-  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setWindowTitle(tr("Pack List"));
+  setFont(ClassicFont("MS Sans Serif"));
   resize(633, 252);
   GenderStringsGrid = new QTableWidget(static_cast<int>(items.size()), 1 + TitleColumns, this);
   GenderStringsGrid->setObjectName(QStringLiteral("GenderStringsGrid"));
   GenderStringsGrid->setMinimumSize(609, 171);
-  GenderStringsGrid->setHorizontalHeaderLabels({QStringLiteral("Entry"), QStringLiteral("Neutral"),
-                                                QStringLiteral("Rebel"),
-                                                QStringLiteral("Imperial")});
+  GenderStringsGrid->setHorizontalHeaderLabels(
+      {tr("Entry"), tr("Neutral"), tr("Rebel"), tr("Imperial")});
   GenderStringsGrid->verticalHeader()->setDefaultSectionSize(23);
   GenderStringsGrid->verticalHeader()->hide();
   GenderStringsGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -48,7 +49,7 @@ TixoPackDialog::TixoPackDialog(const std::vector<TPackageItem>& items, QWidget* 
     GenderStringsGrid->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
   for (int row = 0; row < GenderStringsGrid->rowCount(); ++row) {
     TPackageItem item = items[static_cast<std::size_t>(row)];
-    auto* kind = new QTableWidgetItem(QString::fromLatin1(ListItemKindName(item.Kind).data()));
+    auto* kind = new QTableWidgetItem(KindName(item.Kind));
     kind->setFlags(kind->flags() & ~Qt::ItemIsEditable);
     GenderStringsGrid->setItem(row, 0, kind);
     for (int column = 0; column < TitleColumns; ++column)
@@ -56,12 +57,12 @@ TixoPackDialog::TixoPackDialog(const std::vector<TPackageItem>& items, QWidget* 
                                  new QTableWidgetItem(FromList(*Title(item, column))));
   }
 
-  BuildPackageBtn = new QPushButton(QStringLiteral("Build Pack"), this);
+  BuildPackageBtn = new QPushButton(tr("Build Pack"), this);
   BuildPackageBtn->setObjectName(QStringLiteral("BuildPackageBtn"));
-  CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+  CancelBtn = new QPushButton(tr("Cancel"), this);
   CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
   for (QPushButton* button : {BuildPackageBtn, CancelBtn})
-    button->setFixedSize(81, 25);
+    button->setMinimumSize(81, 25); // and more where the font needs it
   BuildPackageBtn->setDefault(true);
   connect(BuildPackageBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -14,9 +14,13 @@ namespace flightdeck {
 namespace {
 
 QString FixCaption(TFix fix) {
-  constexpr const char* captions[] = {"Make Line Ends CR LF", "Remove Missing Missions",
-                                      "Renumber Duplicates"};
-  return QString::fromLatin1(captions[static_cast<std::size_t>(fix)]);
+  constexpr const char* captions[] = {QT_TRANSLATE_NOOP("flightdeck::TProblemsDialog",
+                                                        "Make Line Ends CR LF"),
+                                      QT_TRANSLATE_NOOP("flightdeck::TProblemsDialog",
+                                                        "Remove Missing Missions"),
+                                      QT_TRANSLATE_NOOP("flightdeck::TProblemsDialog",
+                                                        "Renumber Duplicates")};
+  return TProblemsDialog::tr(captions[static_cast<std::size_t>(fix)]);
 }
 
 TProblemLine LineOf(const TFinding& finding) {
@@ -37,7 +41,7 @@ std::optional<TFinding> TProblemCommands::ShowProblems() {
   for (;;) {
     std::vector<TFinding> findings;
     std::vector<TProblemLine> lines;
-    TBackgroundWork(&FOwner, QStringLiteral("Checking the game..."), 0).Run([&] {
+    TBackgroundWork(&FOwner, tr("Checking the game..."), 0).Run([&] {
       findings = CheckCatalogue(FList.Game());
       lines.reserve(findings.size());
       for (const TFinding& finding : findings)
@@ -56,9 +60,9 @@ std::optional<TFinding> TProblemCommands::ShowProblems() {
                      return true;
                    }))
       return std::nullopt;
-    FList.ReadAgain(lines[static_cast<std::size_t>(choice.Line)].Fix + QStringLiteral(": ") +
-                    QString::number(changed) + QStringLiteral(" changed in ") +
-                    FromList(finding.List));
+    FList.ReadAgain(tr("%1: %2 changed in %3")
+                        .arg(lines[static_cast<std::size_t>(choice.Line)].Fix,
+                             QString::number(changed), FromList(finding.List)));
   }
 }
 

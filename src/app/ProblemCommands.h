@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "app/ListController.h"
 #include "app/Prompts.h"
 #include "services/CatalogueCheck.h"
@@ -14,6 +16,8 @@ namespace flightdeck {
 // The Problems view of Search > Problems: what the check finds in the whole game, and the
 // fixes it offers, each one command. It works through the list controller and the prompts.
 class TProblemCommands {
+  Q_DECLARE_TR_FUNCTIONS(TProblemCommands)
+
 public:
   // The check runs beside `owner`, whose controls wait meanwhile.
   TProblemCommands(TListController& list, TPrompts& prompts, QWidget& owner)

@@ -16,29 +16,28 @@ namespace flightdeck {
 
 namespace {
 
+} // namespace
+
 // "2 errors, 1 warning and 3 notes in this game." and what the buttons do.
-QString Summary(const std::vector<TProblemLine>& lines) {
+QString TProblemsDialog::Summary(const std::vector<TProblemLine>& lines) {
   if (lines.empty())
-    return QStringLiteral("Flightdeck found no problems in this game.");
+    return tr("Flightdeck found no problems in this game.");
   std::array<int, 3> counts{};
   for (const TProblemLine& line : lines)
     ++counts[static_cast<std::size_t>(line.Severity)];
+  constexpr std::array<std::array<const char*, 2>, 3> words = {
+      {{QT_TR_NOOP("1 error"), QT_TR_NOOP("%1 errors")},
+       {QT_TR_NOOP("1 warning"), QT_TR_NOOP("%1 warnings")},
+       {QT_TR_NOOP("1 note"), QT_TR_NOOP("%1 notes")}}};
   QStringList parts;
   for (std::size_t i = 0; i < counts.size(); ++i)
-    if (counts[i] > 0) {
-      const std::string_view name = SeverityName(static_cast<TSeverity>(i));
-      parts << QString::number(counts[i]) + QLatin1Char(' ') +
-                   QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
-                   (counts[i] > 1 ? QStringLiteral("s") : QString());
-    }
+    if (counts[i] > 0)
+      parts << tr(words[i][counts[i] > 1 ? 1 : 0]).arg(counts[i]);
   const QString last = parts.takeLast();
-  return (parts.isEmpty() ? last
-                          : parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
-         QStringLiteral(" in this game. Show goes to the entry; a fix is recorded in the "
-                        "history, and Edit > Undo takes it back.");
+  return tr("%1 in this game. Show goes to the entry; a fix is recorded in the history, and "
+            "Edit > Undo takes it back.")
+      .arg(parts.isEmpty() ? last : tr("%1 and %2").arg(parts.join(tr(", ")), last));
 }
-
-} // namespace
 
 QIcon SeverityIcon(TSeverity severity) {
   constexpr std::array<QStyle::StandardPixmap, 3> pixmaps = {QStyle::SP_MessageBoxCritical,
@@ -49,7 +48,7 @@ QIcon SeverityIcon(TSeverity severity) {
 
 TProblemsDialog::TProblemsDialog(const std::vector<TProblemLine>& lines, QWidget* parent)
     : QDialog(parent), FLines(lines) {
-  setWindowTitle(QStringLiteral("Problems"));
+  setWindowTitle(tr("Problems"));
   auto* layout = new QVBoxLayout(this);
   auto* summary = new QLabel(Summary(lines), this);
   summary->setWordWrap(true);
@@ -57,7 +56,7 @@ TProblemsDialog::TProblemsDialog(const std::vector<TProblemLine>& lines, QWidget
 
   FindingsView = new QTreeWidget(this);
   FindingsView->setObjectName(QStringLiteral("FindingsView"));
-  FindingsView->setHeaderLabels({QStringLiteral("Where"), QStringLiteral("Problem")});
+  FindingsView->setHeaderLabels({tr("Where"), tr("Problem")});
   FindingsView->setRootIsDecorated(false);
   FindingsView->setUniformRowHeights(true);
   QList<QTreeWidgetItem*> rows;
@@ -72,8 +71,9 @@ TProblemsDialog::TProblemsDialog(const std::vector<TProblemLine>& lines, QWidget
   layout->addWidget(FindingsView);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  FixBtn = buttons->addButton(QStringLiteral("Fix"), QDialogButtonBox::ActionRole);
-  ShowBtn = buttons->addButton(QStringLiteral("Show"), QDialogButtonBox::ActionRole);
+  buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
+  FixBtn = buttons->addButton(tr("Fix"), QDialogButtonBox::ActionRole);
+  ShowBtn = buttons->addButton(tr("Show"), QDialogButtonBox::ActionRole);
   ShowBtn->setDefault(true);
   connect(ShowBtn, &QPushButton::clicked, this, [this] { Choose(false); });
   connect(FixBtn, &QPushButton::clicked, this, [this] { Choose(true); });
@@ -92,7 +92,7 @@ void TProblemsDialog::SelectionChanged() {
   const QString fix = line >= 0 ? FLines[static_cast<std::size_t>(line)].Fix : QString();
   ShowBtn->setEnabled(line >= 0);
   FixBtn->setEnabled(!fix.isEmpty());
-  FixBtn->setText(fix.isEmpty() ? QStringLiteral("Fix") : fix);
+  FixBtn->setText(fix.isEmpty() ? tr("Fix") : fix);
 }
 
 void TProblemsDialog::Choose(bool fix) {

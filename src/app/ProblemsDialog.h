@@ -27,6 +27,7 @@ public:
   TProblemChoice Choice() const { return FChoice; }
 
 private:
+  static QString Summary(const std::vector<TProblemLine>& lines);
   void Choose(bool fix);
   void SelectionChanged();
 

@@ -30,16 +30,20 @@ bool TPrompts::Ask(const QString& caption, const QString& text) {
 
 TMessageResult TDialogPrompts::Message(const QString& caption, const QString& text,
                                        TMessageButtons buttons, TMessageIcon icon) {
+  // The buttons are named here, so that they speak the window's language on every system.
   if (buttons == TMessageButtons::Ok) {
-    if (icon == TMessageIcon::Warning)
-      QMessageBox::warning(FParent, caption, text);
-    else
-      QMessageBox::information(FParent, caption, text);
+    QMessageBox box(icon == TMessageIcon::Warning ? QMessageBox::Warning
+                                                  : QMessageBox::Information,
+                    caption, text, QMessageBox::Ok, FParent);
+    box.button(QMessageBox::Ok)->setText(tr("OK"));
+    box.exec();
     return TMessageResult::Ok;
   }
-  const auto answer =
-      QMessageBox::question(FParent, caption, text, QMessageBox::Yes | QMessageBox::No);
-  return answer == QMessageBox::Yes ? TMessageResult::Yes : TMessageResult::No;
+  QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                  FParent);
+  box.button(QMessageBox::Yes)->setText(tr("&Yes"));
+  box.button(QMessageBox::No)->setText(tr("&No"));
+  return box.exec() == QMessageBox::Yes ? TMessageResult::Yes : TMessageResult::No;
 }
 
 bool TDialogPrompts::ExecuteFolderDialog(TFolderBrowseDlg& dialog) {
@@ -90,22 +94,25 @@ void TDialogPrompts::ShowAbout() {
 }
 
 QString TDialogPrompts::AskFindText(const QString& previous) {
-  return QInputDialog::getText(FParent, QStringLiteral("Find"),
-                               QStringLiteral("Title or mission file name:"), QLineEdit::Normal,
-                               previous);
+  QInputDialog dialog(FParent);
+  dialog.setWindowTitle(tr("Find"));
+  dialog.setLabelText(tr("Title or mission file name:"));
+  dialog.setTextValue(previous);
+  dialog.setOkButtonText(tr("OK"));
+  dialog.setCancelButtonText(tr("Cancel"));
+  return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 int TDialogPrompts::ChooseHistoryEntry(const QStringList& entries) {
   QInputDialog dialog(FParent);
-  dialog.setWindowTitle(QStringLiteral("History"));
-  dialog.setLabelText(entries.isEmpty()
-                          ? QStringLiteral("Flightdeck has changed nothing in this game yet.")
-                          : QStringLiteral("What Flightdeck changed in this game, newest first. "
-                                           "Undo takes back the chosen change."));
+  dialog.setWindowTitle(tr("History"));
+  dialog.setLabelText(entries.isEmpty() ? tr("Flightdeck has changed nothing in this game yet.")
+                                        : tr("What Flightdeck changed in this game, newest "
+                                             "first. Undo takes back the chosen change."));
   dialog.setComboBoxItems(entries);
   dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
-  dialog.setOkButtonText(QStringLiteral("Undo"));
-  dialog.setCancelButtonText(QStringLiteral("Close"));
+  dialog.setOkButtonText(tr("Undo"));
+  dialog.setCancelButtonText(tr("Close"));
   if (entries.isEmpty() || dialog.exec() != QDialog::Accepted)
     return -1;
   return static_cast<int>(entries.indexOf(dialog.textValue()));
@@ -113,16 +120,16 @@ int TDialogPrompts::ChooseHistoryEntry(const QStringList& entries) {
 
 bool TDialogPrompts::ConfirmPackPlan(const QString& pack, const QStringList& plan) {
   QDialog dialog(FParent);
-  dialog.setWindowTitle(QStringLiteral("Install ") + pack);
+  dialog.setWindowTitle(tr("Install %1").arg(pack));
   auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(QStringLiteral("Installing the pack will make these changes. "
-                                              "Edit > Undo takes them back."),
-                               &dialog));
+  layout->addWidget(new QLabel(
+      tr("Installing the pack will make these changes. Edit > Undo takes them back."), &dialog));
   auto* list = new QListWidget(&dialog);
   list->addItems(plan);
   layout->addWidget(list);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
-  buttons->addButton(QStringLiteral("Install"), QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+  buttons->addButton(tr("Install"), QDialogButtonBox::AcceptRole)->setDefault(true);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
@@ -137,14 +144,17 @@ TProblemChoice TDialogPrompts::ChooseProblem(const std::vector<TProblemLine>& li
 }
 
 int TDialogPrompts::ChooseGame(const QStringList& games) {
-  const QString other = QStringLiteral("Another folder...");
-  bool taken = false;
-  const QString chosen = QInputDialog::getItem(
-      FParent, QStringLiteral("X-wing vs. TIE Fighter found"),
-      QStringLiteral("Flightdeck found the game here. Which one shall it show?"),
-      QStringList(games) << other, 0, false, &taken);
-  if (!taken)
+  const QString other = tr("Another folder...");
+  QInputDialog dialog(FParent);
+  dialog.setWindowTitle(tr("X-wing vs. TIE Fighter found"));
+  dialog.setLabelText(tr("Flightdeck found the game here. Which one shall it show?"));
+  dialog.setComboBoxItems(QStringList(games) << other);
+  dialog.setComboBoxEditable(false);
+  dialog.setOkButtonText(tr("OK"));
+  dialog.setCancelButtonText(tr("Cancel"));
+  if (dialog.exec() != QDialog::Accepted)
     return -1;
+  const QString chosen = dialog.textValue();
   return chosen == other ? static_cast<int>(games.size()) : static_cast<int>(games.indexOf(chosen));
 }
 

@@ -4,6 +4,7 @@
 #include "lists/PackageItem.h"
 #include "services/CatalogueCheck.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -78,6 +79,8 @@ public:
 
 // The real dialogs, owned by `parent`.
 class TDialogPrompts : public TPrompts {
+  Q_DECLARE_TR_FUNCTIONS(TDialogPrompts)
+
 public:
   explicit TDialogPrompts(QWidget* parent = nullptr) : FParent(parent) {}
   void SetParent(QWidget* parent) { FParent = parent; }

@@ -29,7 +29,7 @@ void TixoFlightdeckForm::mSearchAgainClick() {
     FMissionView->scrollTo(FModel->IndexOf(found));
     return;
   }
-  ApplicationHint(QLatin1Char('"') + FSearchText + QStringLiteral("\" is not in this list"));
+  ApplicationHint(tr("\"%1\" is not in this list").arg(FSearchText));
 }
 
 } // namespace flightdeck

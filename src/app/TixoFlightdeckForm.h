@@ -185,6 +185,10 @@ private:
   // The selected entry's number in the number box (empty: none), and the next free one.
   void ShowEntryNumber(const QString& number);
   void ShowNextNumber(const QString& caption);
+  static QString NextNumberCaption(std::int32_t number); // "Next #: 12"
+  // The widest caption of the number panel, in the language shown.
+  static int NumberCaptionWidth(const QFontMetrics& metrics);
+  static QString PackFilter();
 
   // The tree (a third).
   void ChangeGender(TGender gender);

@@ -5,6 +5,7 @@
 #include "app/Prompts.h"
 #include "app/SingleInstance.h"
 #include "app/TixoFlightdeckForm.h"
+#include "app/Translations.h"
 #include "services/GameFinder.h"
 #include "widgets/PathText.h"
 
@@ -105,6 +106,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   TixoApplication application(argc, argv);
+  ShowInLanguage(QLocale());
   const TStartRequest request = TStartRequest::From(application.arguments().mid(1));
   // One window per user and display: a second start hands what it was asked to the first and
   // ends.

@@ -66,7 +66,7 @@ int PrintInstallPlan(TZipArchiver& zip, const std::vector<std::string>& listing,
 // Why `pack` cannot be read as a pack at all, if it cannot.
 std::optional<std::string> PackRefusal(const std::string& pack) {
   if (DirectoryExists(pack))
-    return FolderNotPackMessage(pack);
+    return FolderNotPackMessage(pack).Text();
   if (!FileExists(pack))
     return "the pack \"" + pack + "\" does not exist";
   return std::nullopt;
@@ -84,8 +84,8 @@ int InstallPackCommand(const TInvocation& invocation) {
     return PrintInstallPlan(zip, listing, invocation);
   const TPackFiles files =
       InstallPack(*invocation.Session, zip, listing, invocation.Type, invocation.Gender);
-  for (const std::string& note : files.Notes)
-    Tell(note);
+  for (const TMessage& note : files.Notes)
+    Tell(note.Text());
   if (!files)
     return Fail(files.Error());
   invocation.Session->Commit();
@@ -112,7 +112,7 @@ int BuildPackCommand(const TInvocation& invocation) {
       CollectPackageItems(tree.PackBranch(**chosen), invocation.GameDirectory, invocation.Type,
                           invocation.Gender, leftOut);
   if (!leftOut.empty())
-    Tell(LeftOutMessage(leftOut));
+    Tell(LeftOutMessage(leftOut).Text());
   const TOutcome<> built = BuildPack(zip, invocation.GameDirectory, invocation.Type, items,
                                      WithPackExtension(invocation.Arguments.at(1)));
   if (!built)

@@ -129,10 +129,10 @@ int InstallMissionCommand(const TInvocation& invocation) {
                                 ? Utf8ToWindows1252(invocation.Options.at("--title"))
                                 : name.substr(0, name.size() - ExtractFileExt(name).size());
   // A title that would not read back is a wrong argument, refused before anything is copied.
-  const std::string refusal =
+  const TMessage refusal =
       TitleRefusal(static_cast<TListItemKind>(InstallParentKind(invocation.Type) + 1), title);
-  if (!refusal.empty())
-    return Fail(refusal, 2);
+  if (!refusal.Empty())
+    return Fail(refusal.Text(), 2);
   TMissionTree tree = LoadedTree(invocation);
   const TOutcome<> installed =
       InstallMissionUnder(*invocation.Session, tree, mission,

@@ -41,8 +41,9 @@ std::string Root() {
 [[noreturn]] void RaiseHistoryError(const std::string& folder, const std::string& path,
                                     int error = LastHostError()) {
   throw EInOutError(error, path,
-                    "The history of this game cannot be written in \"" + folder +
-                        "\": " + EInOutError::MessageFor(error) + ". Nothing was changed.");
+                    {TRANSLATABLE("Message", "The history of this game cannot be written in "
+                                             "\"%1\": %2. Nothing was changed."),
+                     {folder, EInOutError::ReasonFor(error)}});
 }
 
 std::string NowUtc() {

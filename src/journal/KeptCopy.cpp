@@ -22,32 +22,35 @@ std::optional<std::uint64_t> DigestSize(const std::string& digest) {
 
 } // namespace
 
-std::optional<std::string> StageKeptCopy(TFileTransaction& files, const std::string& keptPath,
-                                         const std::string& digest, const std::string& target) {
+std::optional<TMessage> StageKeptCopy(TFileTransaction& files, const std::string& keptPath,
+                                      const std::string& digest, const std::string& target) {
   const std::optional<std::uint64_t> size = DigestSize(digest);
   if (!size)
-    return "its kept copy carries no digest to check it by";
+    return TMessage::Own(TRANSLATABLE("Message", "its kept copy carries no digest to check it by"));
   try {
     const THostFile kept = THostFile::OpenRegular(keptPath, false);
+    const TMessage wrongSize =
+        TMessage::Own(TRANSLATABLE("Message", "its kept copy is not of the size recorded"));
     if (kept.Size() != *size)
-      return "its kept copy is not of the size recorded";
+      return wrongSize;
     TReplacementFile file(target);
     char buffer[1 << 16];
     std::uint64_t copied = 0;
     while (const std::size_t count = kept.Read(buffer, sizeof buffer, keptPath)) {
       copied += count;
       if (copied > *size)
-        return "its kept copy is not of the size recorded";
+        return wrongSize;
       file.Write(std::string_view(buffer, count));
     }
     file.Finish();
     if (file.Digest() != digest)
-      return "its kept copy is not what was kept";
+      return TMessage::Own(TRANSLATABLE("Message", "its kept copy is not what was kept"));
     files.StageWritten(target, std::move(file));
     return std::nullopt;
   } catch (const EInOutError& error) {
     if (error.Path() == keptPath)
-      return "its kept copy cannot be read: " + EInOutError::MessageFor(error.ErrorCode());
+      return TMessage(TRANSLATABLE("Message", "its kept copy cannot be read: %1"),
+                      {EInOutError::ReasonFor(error.ErrorCode())});
     throw; // the game's folder, which the caller tells about
   }
 }

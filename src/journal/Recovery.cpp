@@ -76,9 +76,9 @@ std::optional<std::string> TGameHistory::Recover(int id) {
       return file.Path + " changed since";
     if (!file.Existed) {
       files.StageRemoval(host);
-    } else if (const std::optional<std::string> refused =
+    } else if (const std::optional<TMessage> refused =
                    StageKeptCopy(files, BeforePath(id, i), file.Before, host)) {
-      return file.Path + ": " + *refused;
+      return file.Path + ": " + refused->Text();
     }
   }
   files.Commit();

@@ -59,40 +59,48 @@ TOutcome<THistoryEntry> TSession::Undo(int id) {
   const std::vector<THistoryEntry> entries = FHistory.Entries();
   if (id == 0) {
     const THistoryEntry* next = NextToUndo(entries);
-    return next ? TakeBack(*next) : TOutcome<THistoryEntry>::Failure("There is nothing to undo.");
+    return next ? TakeBack(*next)
+                : TOutcome<THistoryEntry>::Failure(
+                      TMessage::Own(TRANSLATABLE("Message", "There is nothing to undo.")));
   }
   const auto chosen = std::find_if(entries.begin(), entries.end(),
                                    [&](const THistoryEntry& entry) { return entry.Id == id; });
   if (chosen == entries.end())
-    return TOutcome<THistoryEntry>::Failure("The history has no entry " + std::to_string(id) + ".");
+    return TOutcome<THistoryEntry>::Failure(
+        {TRANSLATABLE("Message", "The history has no entry %1."), {std::to_string(id)}});
   if (chosen->Undone)
-    return TOutcome<THistoryEntry>::Failure("Entry " + std::to_string(id) + " is undone already.");
+    return TOutcome<THistoryEntry>::Failure(
+        {TRANSLATABLE("Message", "Entry %1 is undone already."), {std::to_string(id)}});
   return TakeBack(*chosen);
 }
 
 TOutcome<THistoryEntry> TSession::Redo() {
   const std::vector<THistoryEntry> entries = FHistory.Entries();
   const THistoryEntry* next = NextToRedo(entries);
-  return next ? TakeBack(*next) : TOutcome<THistoryEntry>::Failure("There is nothing to redo.");
+  return next ? TakeBack(*next)
+              : TOutcome<THistoryEntry>::Failure(
+                    TMessage::Own(TRANSLATABLE("Message", "There is nothing to redo.")));
 }
 
 TOutcome<THistoryEntry> TSession::TakeBack(const THistoryEntry& chosen) {
-  std::string changed;
+  std::vector<TMessage> changed;
   for (const THistoryFile& file : chosen.Files)
     if (HostFileDigest(FHistory.HostPathOf(file)) != file.After)
-      changed += (changed.empty() ? "" : ", ") + file.Path;
+      changed.emplace_back(file.Path);
   if (!changed.empty())
     return TOutcome<THistoryEntry>::Failure(
-        "These files changed since, so nothing was undone: " + changed + ".");
+        {TRANSLATABLE("Message", "These files changed since, so nothing was undone: %1."),
+         {ListOf(changed)}});
   for (std::size_t i = 0; i < chosen.Files.size(); ++i) {
     const THistoryFile& file = chosen.Files[i];
     const std::string host = FHistory.HostPathOf(file);
     if (!file.Existed)
       FFiles.StageRemoval(host);
-    else if (const std::optional<std::string> refused =
+    else if (std::optional<TMessage> refused =
                  StageKeptCopy(FFiles, FHistory.BeforePath(chosen.Id, i), file.Before, host))
       return TOutcome<THistoryEntry>::Failure(
-          file.Path + " cannot be put back, so nothing was undone: " + *refused + ".");
+          {TRANSLATABLE("Message", "%1 cannot be put back, so nothing was undone: %2."),
+           {file.Path, std::move(*refused)}});
   }
 
   // This session is the undo: its entry takes back the chosen one. Taking back an undo is a

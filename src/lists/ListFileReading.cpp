@@ -37,7 +37,8 @@ EInOutError InListText(const EInOutError& error) {
   if (!error.Path().empty())
     return error; // a battle file that could not be read names itself
   return EInOutError(error.ErrorCode(), {},
-                     error.Reason() + " (in it, or in a battle file it names)");
+                     {TRANSLATABLE("Message", "%1 (in it, or in a battle file it names)"),
+                      {error.ReasonMessage()}});
 }
 
 } // namespace
@@ -73,7 +74,8 @@ void TXvTListFile::RaiseUnreadable(const EInOutError& error) const {
     throw error; // a battle file that could not be read names itself
   const std::string host = HostPath(FFileName);
   throw EInOutError(error.ErrorCode(), host,
-                    "The list \"" + host + "\" cannot be read: " + error.Reason());
+                    {TRANSLATABLE("Message", "The list \"%1\" cannot be read: %2"),
+                     {host, error.ReasonMessage()}});
 }
 
 bool TXvTListFile::ReadPieces(std::size_t pieceSize, std::uint64_t limit,

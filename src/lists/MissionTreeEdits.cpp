@@ -66,22 +66,24 @@ TMissionNode* TMissionTree::BattleHeaderOf(const TMissionNode* selected) const {
 
 TOutcome<TMissionNode*> TMissionTree::AddBattle(TMissionNode& header, std::string_view chosenName) {
   const std::string name = WithListExtension(ExtractFileName(chosenName));
-  const std::string quoted = "\"" + LowerCaseAscii(name) + "\"";
+  const std::string lowerName = LowerCaseAscii(name);
   // A battle file named like one of the category's lists would overwrite that list.
   if (std::any_of(ListFileNames.begin(), ListFileNames.end(),
                   [&](std::string_view list) { return SameTextAscii(list, name); }))
     return TOutcome<TMissionNode*>::Failure(
-        "The List File " + quoted +
-        " is one of this category's own mission lists.  Please specify a list file of its own "
-        "for the battle/tournament.");
+        {TRANSLATABLE("Message", "The List File \"%1\" is one of this category's own mission "
+                                 "lists.  Please specify a list file of its own for the "
+                                 "battle/tournament."),
+         {lowerName}});
   const std::vector<TMissionNode*> nodes = Nodes();
   if (std::any_of(nodes.begin(), nodes.end(), [&](const TMissionNode* node) {
         return SameTextAscii(node->Record.FileName, name);
       }))
     return TOutcome<TMissionNode*>::Failure(
-        "The List File " + quoted +
-        " is presently in use by another battle/tournament.  Please specify a list file that is "
-        "not already in use.");
+        {TRANSLATABLE("Message", "The List File \"%1\" is presently in use by another "
+                                 "battle/tournament.  Please specify a list file that is not "
+                                 "already in use."),
+         {lowerName}});
 
   TListFileItem record;
   record.Kind = EntryKind(FType);
@@ -140,9 +142,9 @@ void TMissionTree::Remove(TMissionNode& node) {
 
 TOutcome<> TMissionTree::Rename(TMissionNode& node, std::string_view label) {
   const std::string title = label.empty() ? std::string(" ") : std::string(label);
-  const std::string refusal = TitleRefusal(node.Record.Kind, title);
-  if (!refusal.empty())
-    return TOutcome<>::Failure(refusal);
+  TMessage refusal = TitleRefusal(node.Record.Kind, title);
+  if (!refusal.Empty())
+    return TOutcome<>::Failure(std::move(refusal));
   node.Label = title;
   if (FObserver)
     FObserver->NodeRelabelled(node);

@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 #include "platform/HostNames.h"
 #include "platform/PathNames.h"
+#include "platform/Translatable.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -21,8 +22,11 @@ bool IsListFileName(std::string_view name) {
                      [&](std::string_view list) { return SameTextAscii(name, list); });
 }
 const std::array<std::string_view, 9> ListItemKindNames = {
-    "Campaign",          "Engagement", "War",     "Battle",       "Operation",
-    "Tournament Series", "Tournament", "Contest", "Corrupt Entry"};
+    TRANSLATABLE("Message", "Campaign"),   TRANSLATABLE("Message", "Engagement"),
+    TRANSLATABLE("Message", "War"),        TRANSLATABLE("Message", "Battle"),
+    TRANSLATABLE("Message", "Operation"),  TRANSLATABLE("Message", "Tournament Series"),
+    TRANSLATABLE("Message", "Tournament"), TRANSLATABLE("Message", "Contest"),
+    TRANSLATABLE("Message", "Corrupt Entry")};
 
 TMissionType CheckedMissionType(int code) {
   if (code < 0 || code >= MissionTypeCount)

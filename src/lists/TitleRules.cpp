@@ -15,13 +15,17 @@ bool Unwritable(TListItemKind kind, char c) {
 
 } // namespace
 
-std::string TitleRefusal(TListItemKind kind, std::string_view title) {
+TMessage TitleRefusal(TListItemKind kind, std::string_view title) {
   if (std::none_of(title.begin(), title.end(), [&](char c) { return Unwritable(kind, c); }))
     return {};
-  std::string message = "A title cannot hold a line break or the character Ctrl-Z";
-  if (IsGroupHeader(kind))
-    message += ", and the title of a " + std::string(ListItemKindName(kind)) + " cannot hold \"]\"";
-  return message + ": the game would read it differently.";
+  if (!IsGroupHeader(kind))
+    return TMessage::Own(TRANSLATABLE("Message", "A title cannot hold a line break or the "
+                                                 "character Ctrl-Z: the game would read it "
+                                                 "differently."));
+  return {TRANSLATABLE("Message", "A title cannot hold a line break or the character Ctrl-Z, and "
+                                  "the title of a %1 cannot hold \"]\": the game would read it "
+                                  "differently."),
+          {TMessage::Own(ListItemKindName(kind).data())}};
 }
 
 std::string WritableTitle(TListItemKind kind, std::string_view title) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lists/MissionTypes.h"
+#include "platform/Message.h"
 
 #include <string>
 #include <string_view>
@@ -12,7 +13,7 @@ namespace flightdeck {
 // break (CR, LF) and no Ctrl-Z anywhere, which would end the line or the file, and no "]" in
 // the title of a group header, which ends the title there. "" when it does; otherwise the
 // message to show, naming what the title may not hold.
-std::string TitleRefusal(TListItemKind kind, std::string_view title);
+TMessage TitleRefusal(TListItemKind kind, std::string_view title);
 
 // `title` with every character that would not read back replaced by a blank.
 std::string WritableTitle(TListItemKind kind, std::string_view title);

@@ -32,9 +32,9 @@ std::string FolderName(const std::string& directory) {
 } // namespace
 
 EDirectoryBusy::EDirectoryBusy(const std::string& directory)
-    : std::runtime_error("The game directory \"" + FolderName(directory) +
-                         "\" is in use by another Flightdeck command. Try again when it has "
-                         "finished.") {}
+    : EMessageError({TRANSLATABLE("Message", "The game directory \"%1\" is in use by another "
+                                             "Flightdeck command. Try again when it has finished."),
+                     {FolderName(directory)}}) {}
 
 TDirectoryLock::TDirectoryLock(std::string_view directory, std::chrono::milliseconds patience) {
   if (HasNulByte(directory))

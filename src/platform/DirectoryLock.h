@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Message.h"
+
 #include <chrono>
 #include <optional>
 #include <stdexcept>
@@ -10,7 +12,7 @@
 namespace flightdeck {
 
 // Another Flightdeck command held the directory for longer than we waited.
-class EDirectoryBusy : public std::runtime_error {
+class EDirectoryBusy : public EMessageError {
 public:
   explicit EDirectoryBusy(const std::string& directory);
 };

@@ -13,8 +13,10 @@ std::optional<std::string> GameFileName(std::string_view hostName) {
   return Utf8ToWindows1252Exactly(LenientUtf8(hostName));
 }
 
-std::string UnlistableNameReason() {
-  return "its name has characters the game's lists cannot hold (they are Windows-1252 text)";
+TMessage UnlistableNameReason() {
+  return TMessage::Own(TRANSLATABLE(
+      "Message",
+      "its name has characters the game's lists cannot hold (they are Windows-1252 text)"));
 }
 
 } // namespace flightdeck

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Message.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +23,6 @@ std::string HostFileName(std::string_view gameName);
 std::optional<std::string> GameFileName(std::string_view hostName);
 
 // Why a host file cannot be entered in a list, for a message: "its name has characters ...".
-std::string UnlistableNameReason();
+TMessage UnlistableNameReason();
 
 } // namespace flightdeck

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Message.h"
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -18,7 +20,7 @@ template <typename T = TDone>
 class TOutcome {
 public:
   TOutcome(T value) : FValue(std::move(value)) {} // NOLINT: a result is a successful outcome
-  static TOutcome Failure(std::string reason) {
+  static TOutcome Failure(TMessage reason) {
     TOutcome outcome;
     outcome.FError = std::move(reason);
     return outcome;
@@ -28,14 +30,15 @@ public:
   explicit operator bool() const { return Ok(); }
   T& Value() { return *FValue; }
   const T& Value() const { return *FValue; }
-  const std::string& Error() const { return FError; }
+  std::string Error() const { return FError.Text(); }
+  const TMessage& ErrorMessage() const { return FError; }
 
-  std::vector<std::string> Notes;
+  std::vector<TMessage> Notes;
 
 private:
   TOutcome() = default;
   std::optional<T> FValue;
-  std::string FError;
+  TMessage FError;
 };
 
 } // namespace flightdeck

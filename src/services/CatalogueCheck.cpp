@@ -12,6 +12,7 @@
 #include "platform/HostNames.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
+#include "platform/Translatable.h"
 #include "platform/Limits.h"
 #include "platform/PathNames.h"
 #include "platform/TextLines.h"
@@ -35,28 +36,28 @@ struct TProblemTraits {
 
 constexpr std::array<TProblemTraits, 15> ProblemTraits = {{
     {"missing-mission-file", TSeverity::Error,
-     "The mission file {file} is not in the mission folder."},
-    {"missing-battle-file", TSeverity::Error, "The battle file {file} is missing."},
-    {"unreadable-battle-file", TSeverity::Error, "The battle file {file} cannot be read: {detail}"},
-    {"unreadable-list", TSeverity::Error, "The list file cannot be read: {detail}"},
+     TRANSLATABLE("Finding", "The mission file {file} is not in the mission folder.")},
+    {"missing-battle-file", TSeverity::Error, TRANSLATABLE("Finding", "The battle file {file} is missing.")},
+    {"unreadable-battle-file", TSeverity::Error, TRANSLATABLE("Finding", "The battle file {file} cannot be read: {detail}")},
+    {"unreadable-list", TSeverity::Error, TRANSLATABLE("Finding", "The list file cannot be read: {detail}")},
     {"lf-line-ends", TSeverity::Error,
-     "{file} has lines ended by a line feed alone; the game reads them as one line."},
+     TRANSLATABLE("Finding", "{file} has lines ended by a line feed alone; the game reads them as one line.")},
     {"ctrl-z-before-end", TSeverity::Error,
-     "{file} holds a Ctrl-Z before its end; the game stops reading there."},
-    {"duplicate-mission", TSeverity::Warning, "The mission file {file} is listed twice."},
-    {"duplicate-number", TSeverity::Warning, "The number {detail} is used twice in this list."},
+     TRANSLATABLE("Finding", "{file} holds a Ctrl-Z before its end; the game stops reading there.")},
+    {"duplicate-mission", TSeverity::Warning, TRANSLATABLE("Finding", "The mission file {file} is listed twice.")},
+    {"duplicate-number", TSeverity::Warning, TRANSLATABLE("Finding", "The number {detail} is used twice in this list.")},
     {"untitled-mission", TSeverity::Warning,
-     "The mission {file} has no title in the neutral Combat list."},
-    {"empty-title", TSeverity::Warning, "The title is empty."},
+     TRANSLATABLE("Finding", "The mission {file} has no title in the neutral Combat list.")},
+    {"empty-title", TSeverity::Warning, TRANSLATABLE("Finding", "The title is empty.")},
     {"unwritable-title", TSeverity::Warning,
-     "The title holds a line break or Ctrl-Z; it cannot be written back unchanged."},
+     TRANSLATABLE("Finding", "The title holds a line break or Ctrl-Z; it cannot be written back unchanged.")},
     {"unwritable-name", TSeverity::Warning,
-     "The file name {file} holds a line break or Ctrl-Z; it cannot be written back unchanged."},
+     TRANSLATABLE("Finding", "The file name {file} holds a line break or Ctrl-Z; it cannot be written back unchanged.")},
     {"battle-count-mismatch", TSeverity::Warning,
-     "The battle file {file} names {detail} than its first line counts."},
-    {"unlisted-mission-file", TSeverity::Note, "No list names the mission file {file}."},
+     TRANSLATABLE("Finding", "The battle file {file} names {detail} than its first line counts.")},
+    {"unlisted-mission-file", TSeverity::Note, TRANSLATABLE("Finding", "No list names the mission file {file}.")},
     {"unlistable-name", TSeverity::Note,
-     "No list can name the file {file}: its name has characters outside Windows-1252."},
+     TRANSLATABLE("Finding", "No list can name the file {file}: its name has characters outside Windows-1252.")},
 }};
 
 const TProblemTraits& TraitsOf(TProblem problem) {
@@ -333,7 +334,7 @@ void TCatalogueCheck::CheckTitle(const TListFileItem& item, std::optional<TMissi
   }
   if (Trim(*title).empty())
     Add(TProblem::EmptyTitle);
-  else if (!TitleRefusal(item.Kind, *title).empty())
+  else if (!TitleRefusal(item.Kind, *title).Empty())
     Add(TProblem::UnwritableTitle);
 }
 
@@ -352,8 +353,12 @@ std::string_view ProblemName(TProblem problem) {
   return TraitsOf(problem).Name;
 }
 
+std::string_view FindingTemplate(TProblem problem) {
+  return TraitsOf(problem).Text;
+}
+
 std::string FindingText(const TFinding& finding) {
-  std::string text(TraitsOf(finding.Problem).Text);
+  std::string text(FindingTemplate(finding.Problem));
   for (const auto& [field, value] :
        {std::pair<std::string_view, const std::string&>{"{file}", finding.File},
         {"{detail}", finding.Detail}})

@@ -57,8 +57,10 @@ struct TFinding {
 TSeverity SeverityOf(TProblem problem);
 std::string_view SeverityName(TSeverity severity); // "error", "warning", "note"
 std::string_view ProblemName(TProblem problem);    // "missing-mission-file" and the like
-// The finding in words, for the window: "The mission file patrol1.tie is missing."
+// The finding in words: "The mission file patrol1.tie is missing."
 std::string FindingText(const TFinding& finding);
+// Its words with "{file}" and "{detail}" standing for the finding's.
+std::string_view FindingTemplate(TProblem problem);
 
 // What to check: the whole game, a category, or one list. A check of a game or a category
 // also notes the files in its mission folders that no list names.

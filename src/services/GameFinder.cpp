@@ -6,6 +6,7 @@
 #include "platform/HostPath.h"
 #include "platform/HostPlaces.h"
 #include "platform/Limits.h"
+#include "platform/Translatable.h"
 #include "services/GamePlaces.h"
 
 #include <algorithm>
@@ -148,7 +149,8 @@ std::vector<TFoundGame> FindGames(const std::string& home, const std::string& wi
 
 std::string_view GamePlacesSearched() {
 #ifdef _WIN32
-  return "Steam and its libraries, GOG's registry keys and folders, and Wine prefixes";
+  return TRANSLATABLE("Place",
+                      "Steam and its libraries, GOG's registry keys and folders, and Wine prefixes");
 #else
   return "Steam (also Flatpak's) with its libraries and Proton prefixes, Wine prefixes "
          "($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) and Bottles (also Flatpak's)";

@@ -6,6 +6,7 @@
 #include "platform/HostPath.h"
 #include "platform/HostPlaces.h"
 #include "platform/Limits.h"
+#include "platform/Translatable.h"
 
 #include <algorithm>
 
@@ -15,18 +16,18 @@ namespace {
 
 class TPlaces {
 public:
-  void Add(const std::string& label, const std::string& folder) {
+  void Add(const char* kind, const std::string& folder, const std::string& name = {}) {
     if (!DirectoryExists(folder) ||
         std::any_of(FPlaces.begin(), FPlaces.end(),
                     [&](const TGamePlace& place) { return IsSameFile(place.Folder, folder); }))
       return;
-    FPlaces.push_back({label, folder});
+    FPlaces.push_back({name.empty() ? kind : kind + (" " + name), folder, kind, name});
   }
   // The drive_c of every prefix directly below `folder`.
-  void AddPrefixesBelow(const std::string& label, const std::string& folder,
+  void AddPrefixesBelow(const char* kind, const std::string& folder,
                         const std::string& inside) {
     for (const std::string& name : SortedSubfolders(folder))
-      Add(label + " " + name, folder + "/" + name + inside);
+      Add(kind, folder + "/" + name + inside, name);
   }
   std::vector<TGamePlace> Take() { return std::move(FPlaces); }
 
@@ -75,20 +76,20 @@ std::vector<std::string> SortedSubfolders(const std::string& folder) {
 
 std::vector<TGamePlace> GamePlaces(const std::string& home, const std::string& winePrefix) {
   TPlaces places;
-  places.Add("Home", home);
+  places.Add(TRANSLATABLE("Place", "Home"), home);
   if (!winePrefix.empty())
-    places.Add("Wine prefix", winePrefix + "/drive_c");
-  places.Add("Wine", home + "/.wine/drive_c");
+    places.Add(TRANSLATABLE("Place", "Wine prefix"), winePrefix + "/drive_c");
+  places.Add(TRANSLATABLE("Place", "Wine"), home + "/.wine/drive_c");
   for (const std::string& steam : SteamRoots(home)) {
-    places.Add("Steam games", steam + "/steamapps/common");
-    places.AddPrefixesBelow("Proton prefix", steam + "/steamapps/compatdata", "/pfx/drive_c");
+    places.Add(TRANSLATABLE("Place", "Steam games"), steam + "/steamapps/common");
+    places.AddPrefixesBelow(TRANSLATABLE("Place", "Proton prefix"), steam + "/steamapps/compatdata", "/pfx/drive_c");
   }
   for (const std::string& gog : HostGameFolders().GogGames)
-    places.Add("GOG games", gog);
-  places.AddPrefixesBelow("Heroic prefix", HeroicPrefixes(home), "/drive_c");
-  places.AddPrefixesBelow("Wine prefix", LutrisPrefixes(home), "/drive_c");
+    places.Add(TRANSLATABLE("Place", "GOG games"), gog);
+  places.AddPrefixesBelow(TRANSLATABLE("Place", "Heroic prefix"), HeroicPrefixes(home), "/drive_c");
+  places.AddPrefixesBelow(TRANSLATABLE("Place", "Wine prefix"), LutrisPrefixes(home), "/drive_c");
   for (const std::string& bottles : BottlesPrefixes(home))
-    places.AddPrefixesBelow("Bottle", bottles, "/drive_c");
+    places.AddPrefixesBelow(TRANSLATABLE("Place", "Bottle"), bottles, "/drive_c");
   return places.Take();
 }
 

@@ -20,8 +20,8 @@ TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
   copy.Source = std::string(chosenPath);
   const std::optional<std::string> name = GameFileName(ExtractFileName(chosenPath));
   if (!name) {
-    copy.Refusal = "The mission file \"" + LenientUtf8(chosenPath) +
-                   "\" cannot be installed: " + UnlistableNameReason() + ".";
+    copy.Refusal = {TRANSLATABLE("Message", "The mission file \"%1\" cannot be installed: %2."),
+                    {LenientUtf8(chosenPath), UnlistableNameReason()}};
     return copy;
   }
   copy.Name = LowerCaseAscii(*name);
@@ -75,21 +75,22 @@ TOutcome<> InstallMissionUnder(TSession& session, TMissionTree& tree, std::strin
     return node->Record.Kind == parentKind && node->Label == parentLabel;
   });
   if (parent == nodes.end())
-    return TOutcome<>::Failure("the list has no " + std::string(ListItemKindName(parentKind)) +
-                               " labelled \"" + std::string(parentLabel) + "\"");
+    return TOutcome<>::Failure({TRANSLATABLE("Message", "the list has no %1 labelled \"%2\""),
+                                {TMessage::Own(ListItemKindName(parentKind).data()),
+                                 std::string(parentLabel)}});
 
   // The copy and every list the install changes are put in place together.
   const TMissionCopy copy = PlanMissionCopy(tree.GameDirectory(), tree.MissionType(), chosenPath);
-  if (!copy.Refusal.empty())
+  if (!copy.Refusal.Empty())
     return TOutcome<>::Failure(copy.Refusal);
   if (copy.Question != TCopyQuestion::None && FileExists(copy.Source))
     session.Files().StageCopy(copy.Source, copy.Target);
   if (!session.Files().FileExists(copy.Target))
-    return TOutcome<>::Failure("the mission file \"" + std::string(chosenPath) +
-                               "\" does not exist");
+    return TOutcome<>::Failure({TRANSLATABLE("Message", "the mission file \"%1\" does not exist"),
+                                {std::string(chosenPath)}});
   const TOutcome<TMissionNode*> added =
       AddInstalledMission(session, tree, **parent, copy.Name, std::string(title));
-  return added ? TOutcome<>(TDone{}) : TOutcome<>::Failure(added.Error());
+  return added ? TOutcome<>(TDone{}) : TOutcome<>::Failure(added.ErrorMessage());
 }
 
 } // namespace flightdeck

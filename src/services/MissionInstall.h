@@ -24,7 +24,7 @@ struct TMissionCopy {
   std::string Name;   // its name as the lists give it: Windows-1252, in lower case
   std::string Target; // the mission directory + that name in the host's spelling
   // Why no list can name the file, when none can: nothing else of the plan holds then.
-  std::string Refusal;
+  TMessage Refusal;
   TCopyQuestion Question = TCopyQuestion::None;
 };
 

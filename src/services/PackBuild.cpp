@@ -70,12 +70,14 @@ std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& node
   return items;
 }
 
-std::string LeftOutMessage(const std::vector<std::string>& leftOut) {
-  std::string names;
+TMessage LeftOutMessage(const std::vector<std::string>& leftOut) {
+  std::vector<TMessage> names;
   for (const std::string& name : leftOut)
-    names += (names.empty() ? "\"" : ", \"") + name + "\"";
-  return "These missions were left out of the pack, because their files are missing: " + names +
-         ".";
+    names.push_back({TRANSLATABLE("Message", "\"%1\""), {name}});
+  return {TRANSLATABLE("Message",
+                       "These missions were left out of the pack, because their files are "
+                       "missing: %1."),
+          {ListOf(names)}};
 }
 
 std::string PackScriptName(const std::string& archivePath) {
@@ -91,8 +93,8 @@ std::string WithPackExtension(const std::string& archivePath) {
   return bare && !DirectoryExists(archivePath) ? archivePath + ".ixo" : archivePath;
 }
 
-std::string FolderNotPackMessage(const std::string& path) {
-  return "\"" + path + "\" is a folder, not a pack";
+TMessage FolderNotPackMessage(const std::string& path) {
+  return {TRANSLATABLE("Message", "\"%1\" is a folder, not a pack"), {path}};
 }
 
 TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
@@ -114,18 +116,18 @@ TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory,
     if (IsMission(item.Kind) && queued.insert(LowerCaseAscii(item.FileName)).second)
       zipManager.FilesToProcess.push_back(
           ZipPathArgument(MissionFilePath(gameDirectory, type, item.FileName)));
-  const int result = zipManager.AddFiles(0);
-  if (result != 0) {
+  const auto unwritten = [&](TMessage reason) {
     RemoveFile(partial);
-    return TOutcome<>::Failure("The pack \"" + archivePath +
-                               "\" could not be written: " + zipManager.LastError());
-  }
+    return TOutcome<>::Failure(
+        {TRANSLATABLE("Message", "The pack \"%1\" could not be written: %2"),
+         {archivePath, std::move(reason)}});
+  };
+  if (zipManager.AddFiles(0) != 0)
+    return unwritten(zipManager.LastError());
   try {
     RenameReplacing(partial, archivePath);
   } catch (const EInOutError& error) {
-    RemoveFile(partial);
-    return TOutcome<>::Failure("The pack \"" + archivePath +
-                               "\" could not be written: " + error.Reason());
+    return unwritten(error.ReasonMessage());
   }
   return TDone{};
 }

@@ -26,7 +26,7 @@ std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& node
                                               TGender gender, std::vector<std::string>& leftOut);
 
 // The message that names the missions a build left out because their files are missing.
-std::string LeftOutMessage(const std::vector<std::string>& leftOut);
+TMessage LeftOutMessage(const std::vector<std::string>& leftOut);
 
 // "Hoth.ixo" gives "Hoth.mcl", "hoth.zip" "hoth.mcl": the script's entry name in a pack. Dots
 // in the rest of the name become "_" ("DeepSpace-1.0.ixo" gives "DeepSpace-1_0.mcl"), so that
@@ -37,7 +37,7 @@ std::string PackScriptName(const std::string& archivePath);
 std::string WithPackExtension(const std::string& archivePath);
 
 // The refusal of a folder where a pack was meant: "\"…/Downloads\" is a folder, not a pack".
-std::string FolderNotPackMessage(const std::string& path);
+TMessage FolderNotPackMessage(const std::string& path);
 
 // Writes the pack `archivePath`: its script first, then the mission files in script order, each
 // once. An existing file of that name is replaced only when the new archive is complete; a

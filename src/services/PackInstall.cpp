@@ -30,23 +30,19 @@ namespace flightdeck {
 
 namespace {
 
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
-}
-
-std::string SkipReasonText(std::uint8_t reason) {
+TMessage SkipReason(std::uint8_t reason) {
   switch (reason) {
   case zsrUnsafeName:
-    return "its name would lead out of the folder";
+    return TMessage::Own(TRANSLATABLE("Message", "its name would lead out of the folder"));
   case zsrTooLarge:
-    return "it is larger than " + SizeInWords(MaxMissionSize) +
-           ", the most a file of a pack may be";
+    return {TRANSLATABLE("Message", "it is larger than %1, the most a file of a pack may be"),
+            {SizeInWords(MaxMissionSize)}};
   case zsrSymbolicLink:
-    return "it is a link";
+    return TMessage::Own(TRANSLATABLE("Message", "it is a link"));
   case zsrUnreadable:
-    return "it is damaged or encrypted";
+    return TMessage::Own(TRANSLATABLE("Message", "it is damaged or encrypted"));
   default:
-    return "it could not be extracted";
+    return TMessage::Own(TRANSLATABLE("Message", "it could not be extracted"));
   }
 }
 
@@ -55,11 +51,11 @@ class TPackExtraction {
 public:
   void Extracted(const std::string& name) { FExtracted.insert(Key(name)); }
   bool WasExtracted(const std::string& name) const { return FExtracted.count(Key(name)) > 0; }
-  void Add(const std::string& name, std::string reason) {
+  void Add(const std::string& name, TMessage reason) {
     FByName.emplace(Key(name), std::move(reason));
   }
-  void SetFallback(std::string reason) { FFallback = std::move(reason); }
-  std::string Reason(const std::string& name) const {
+  void SetFallback(TMessage reason) { FFallback = std::move(reason); }
+  TMessage Reason(const std::string& name) const {
     const auto found = FByName.find(Key(name));
     return found != FByName.end() ? found->second : FFallback;
   }
@@ -68,8 +64,8 @@ private:
   static std::string Key(const std::string& name) { return LowerCaseAscii(ExtractFileName(name)); }
 
   std::unordered_set<std::string> FExtracted;
-  std::unordered_map<std::string, std::string> FByName;
-  std::string FFallback = "it is not in the pack";
+  std::unordered_map<std::string, TMessage> FByName;
+  TMessage FFallback = TMessage::Own(TRANSLATABLE("Message", "it is not in the pack"));
 };
 
 // Extracts the entries named by `names` (host names, as the zip engine gives them) into `directory`
@@ -97,7 +93,7 @@ TPackExtraction ExtractInto(TZipArchiver& zip, const std::vector<std::string>& n
   zip.StageInto = staging;
   zip.OnSkippingFile = [&](TZipArchiver&, const TZipSkipping& skipped) {
     if (skipped.Reason != zsrExists)
-      extraction.Add(skipped.FileName, SkipReasonText(skipped.Reason));
+      extraction.Add(skipped.FileName, SkipReason(skipped.Reason));
   };
   zip.OnReplace = [&](TZipArchiver&, TZipReplace& replace) {
     replace.Answer = extraction.WasExtracted(replace.FileName) ? zraSkip : zraReplace;
@@ -117,14 +113,14 @@ TPackExtraction ExtractInto(TZipArchiver& zip, const std::vector<std::string>& n
 
 // Makes `title` one that a record of `kind` can hold, noting the change once per title.
 void MendTitle(TListItemKind kind, std::string& title, std::set<std::string>& noted,
-               std::vector<std::string>& notes) {
-  if (TitleRefusal(kind, title).empty())
+               std::vector<TMessage>& notes) {
+  if (TitleRefusal(kind, title).Empty())
     return;
   std::string mended = WritableTitle(kind, title);
   if (noted.insert(title).second)
-    notes.push_back("The title " + Quoted(title) +
-                    " holds characters the lists cannot hold: it was entered as " + Quoted(mended) +
-                    ".");
+    notes.push_back({TRANSLATABLE("Message", "The title \"%1\" holds characters the lists cannot "
+                                             "hold: it was entered as \"%2\"."),
+                     {title, mended}});
   title = std::move(mended);
 }
 
@@ -133,7 +129,7 @@ void MendTitle(TListItemKind kind, std::string& title, std::set<std::string>& no
 // header's title. Everywhere else the title keeps it.
 std::vector<TPackageItem> WithHeaderTitles(std::vector<TPackageItem> items, TMissionType type,
                                            std::set<std::string>& noted,
-                                           std::vector<std::string>& notes) {
+                                           std::vector<TMessage>& notes) {
   const bool battleType = type == mtBattles || type == mtTournaments;
   for (TPackageItem& item : items)
     if (PackClassOf(item.Kind) == (battleType ? TPackClass::Series : TPackClass::Group))
@@ -144,18 +140,20 @@ std::vector<TPackageItem> WithHeaderTitles(std::vector<TPackageItem> items, TMis
 
 // Leaves out what must not enter the game's folders, and mends titles the lists cannot hold
 // anywhere.
-void CheckEntries(std::vector<TPackageItem>& items, std::vector<std::string>& notes) {
+void CheckEntries(std::vector<TPackageItem>& items, std::vector<TMessage>& notes) {
   std::erase_if(items, [&](const TPackageItem& item) {
     // A battle's file gets a name of its own where it is installed, whatever it was called.
     const bool named = IsMission(item.Kind) ||
                        (!item.FileName.empty() && PackClassOf(item.Kind) != TPackClass::Group);
     if (named && !IsBareFileName(item.FileName)) {
-      notes.push_back("Left out " + Quoted(item.FileName) + ": it is not a plain file name.");
+      notes.push_back(
+          {TRANSLATABLE("Message", "Left out \"%1\": it is not a plain file name."), {item.FileName}});
       return true;
     }
     if (IsMission(item.Kind) && IsListFileName(item.FileName)) {
-      notes.push_back("Left out the mission " + Quoted(item.FileName) +
-                      ": it has the name of a list file, which it would replace.");
+      notes.push_back({TRANSLATABLE("Message", "Left out the mission \"%1\": it has the name of a "
+                                               "list file, which it would replace."),
+                       {item.FileName}});
       return true;
     }
     return false;
@@ -165,9 +163,10 @@ void CheckEntries(std::vector<TPackageItem>& items, std::vector<std::string>& no
     for (std::string* title : {&item.NeutralTitle, &item.RebelTitle, &item.ImperialTitle}) {
       if (title->size() > MaxTitleLength) {
         if (noted.insert(*title).second)
-          notes.push_back("A title of " + std::to_string(title->size()) + " bytes was cut to " +
-                          std::to_string(MaxTitleLength) +
-                          ", the most a title may hold: " + Quoted(title->substr(0, 40)) + "...");
+          notes.push_back({TRANSLATABLE("Message", "A title of %1 bytes was cut to %2, the most a "
+                                                   "title may hold: \"%3\"..."),
+                           {std::to_string(title->size()), std::to_string(MaxTitleLength),
+                            title->substr(0, 40)}});
         title->resize(MaxTitleLength);
       }
       MendTitle(likEngagement, *title, noted, notes);
@@ -200,7 +199,7 @@ std::string BattleFileBase(const std::string& title) {
 // folder of `list` uses yet: not a file there, not an entry of the list, not the list files' names,
 // not another entry of the pack.
 void AssignFreeBattleFiles(const TXvTListFile& list, std::vector<TPackageItem>& items,
-                           std::vector<std::string>& notes) {
+                           std::vector<TMessage>& notes) {
   const std::string directory = ListFileDirectory(list.FileName());
   std::unordered_set<std::string> used;
   for (const std::string_view name : ListFileNames)
@@ -226,10 +225,11 @@ void AssignFreeBattleFiles(const TXvTListFile& list, std::vector<TPackageItem>& 
       std::string name = base + extension;
       while (taken(name))
         name = base + "_" + std::to_string(suffix++) + extension;
-      notes.push_back("The battle file " + Quoted(item.FileName) + " of " +
-                      Quoted(item.NeutralTitle) +
-                      (plain ? " is already in use" : " is not a plain file name") +
-                      ": it was installed as " + Quoted(name) + ".");
+      notes.push_back({plain ? TRANSLATABLE("Message", "The battle file \"%1\" of \"%2\" is already "
+                                                       "in use: it was installed as \"%3\".")
+                             : TRANSLATABLE("Message", "The battle file \"%1\" of \"%2\" is not a "
+                                                       "plain file name: it was installed as \"%3\"."),
+                       {item.FileName, item.NeutralTitle, name}});
       item.FileName = name;
     }
     used.insert(LowerCaseAscii(item.FileName));
@@ -255,22 +255,26 @@ TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
                             const std::string& gameDirectory, TMissionType type) {
   const std::string script = FindInstallScript(listing);
   if (script.empty())
-    return TPackFiles::Failure(NoInstallScriptMessage);
-  const std::string packName = Quoted(zipManager.ZipFileName);
+    return TPackFiles::Failure(TMessage::Own(NoInstallScriptMessage));
+  const std::string& packName = zipManager.ZipFileName;
+  const auto unreadableScript = [&](TMessage reason) {
+    return TPackFiles::Failure(
+        {TRANSLATABLE("Message", "The installation script of the pack \"%1\" could not be read: "
+                                 "%2."),
+         {packName, std::move(reason)}});
+  };
   // The script comes out in a folder of our own: nothing of the user's can be in its way.
   const TTemporaryFolder folder;
   const TPackExtraction scriptExtraction =
       ExtractInto(zipManager, {script}, folder.Path(), nullptr);
   if (!scriptExtraction.WasExtracted(script))
-    return TPackFiles::Failure("The installation script of the pack " + packName +
-                               " could not be read: " + scriptExtraction.Reason(script) + ".");
+    return unreadableScript(scriptExtraction.Reason(script));
   std::vector<std::string> ignored;
   TPackFiles pack = TPackFiles::Failure({});
   try {
     pack = ReadInstallScript(folder.Path() + script, type, ignored);
   } catch (const EInOutError& error) {
-    return TPackFiles::Failure("The installation script of the pack " + packName +
-                               " could not be read: " + error.Reason() + ".");
+    return unreadableScript(error.ReasonMessage());
   }
   CheckEntries(pack.Value(), pack.Notes);
   const std::vector<std::string> missions = MissionNames(pack.Value());
@@ -283,15 +287,16 @@ TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
     hostNames.push_back(HostFileName(mission));
   const TPackExtraction extraction =
       ExtractInto(zipManager, hostNames, MissionFilePath(gameDirectory, type, ""), &staging);
-  std::string missing;
+  std::vector<TMessage> missing;
   for (std::size_t i = 0; i < missions.size(); ++i)
     if (!extraction.WasExtracted(hostNames[i]))
-      missing += (missing.empty() ? "" : ", ") + Quoted(missions[i]) + " (" +
-                 extraction.Reason(hostNames[i]) + ")";
+      missing.push_back({TRANSLATABLE("Message", "\"%1\" (%2)"),
+                         {missions[i], extraction.Reason(hostNames[i])}});
   if (!missing.empty()) {
     TPackFiles failed = TPackFiles::Failure(
-        "The pack " + packName +
-        " was not installed: these mission files could not be extracted from it: " + missing + ".");
+        {TRANSLATABLE("Message", "The pack \"%1\" was not installed: these mission files could "
+                                 "not be extracted from it: %2."),
+         {packName, ListOf(missing)}});
     failed.Notes = std::move(pack.Notes);
     return failed;
   }
@@ -308,10 +313,10 @@ std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender gender)
   return lists;
 }
 
-std::vector<std::string> AddPackToLists(TFileTransaction& staging, TFilesRead& read,
-                                        const std::string& gameDirectory, TMissionType type,
-                                        TGender gender, std::vector<TPackageItem> items) {
-  std::vector<std::string> notes;
+std::vector<TMessage> AddPackToLists(TFileTransaction& staging, TFilesRead& read,
+                                     const std::string& gameDirectory, TMissionType type,
+                                     TGender gender, std::vector<TPackageItem> items) {
+  std::vector<TMessage> notes;
   std::set<std::string> noted;
   for (const TMissionListId& id : ListsAPackExtends(type, gender)) {
     TXvTListFile list(gameDirectory, id.Type, id.Gender);
@@ -339,15 +344,17 @@ std::vector<std::string> PackGroupTitles(const std::vector<TPackageItem>& items,
   return titles;
 }
 
-std::string PackInstallSummary(const std::vector<TPackageItem>& items, TGender gender) {
+TMessage PackInstallSummary(const std::vector<TPackageItem>& items, TGender gender) {
   const auto missions = std::count_if(
       items.begin(), items.end(), [](const TPackageItem& item) { return IsMission(item.Kind); });
-  std::string text =
-      std::to_string(missions) + (missions == 1 ? " mission added" : " missions added");
   const std::vector<std::string> groups = PackGroupTitles(items, gender);
-  for (std::size_t i = 0; i < groups.size(); ++i)
-    text += (i == 0 ? " to " : ", ") + groups[i];
-  return text;
+  const std::string count = std::to_string(missions);
+  if (groups.empty())
+    return missions == 1 ? TMessage::Own(TRANSLATABLE("Message", "1 mission added"))
+                         : TMessage(TRANSLATABLE("Message", "%1 missions added"), {count});
+  const TMessage to = ListOf({groups.begin(), groups.end()});
+  return missions == 1 ? TMessage(TRANSLATABLE("Message", "1 mission added to %1"), {to})
+                       : TMessage(TRANSLATABLE("Message", "%1 missions added to %2"), {count, to});
 }
 
 namespace {
@@ -359,7 +366,7 @@ TPackFiles StagePackInstall(TFileTransaction& staging, TFilesRead& read, TZipArc
   TPackFiles pack = ExtractPackFiles(staging, zipManager, listing, gameDirectory, type);
   if (!pack)
     return pack;
-  for (std::string& note : AddPackToLists(staging, read, gameDirectory, type, gender, pack.Value()))
+  for (TMessage& note : AddPackToLists(staging, read, gameDirectory, type, gender, pack.Value()))
     pack.Notes.push_back(std::move(note));
   return pack;
 }
@@ -382,7 +389,7 @@ TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
   const TPackFiles files =
       StagePackInstall(transaction, read, zipManager, listing, gameDirectory, type, gender);
   if (!files)
-    return TOutcome<TPackPlan>::Failure(files.Error());
+    return TOutcome<TPackPlan>::Failure(files.ErrorMessage());
   const TGameHistory game(gameDirectory);
   TPackPlan plan;
   plan.Items = files.Value();

@@ -21,8 +21,8 @@ std::string FindInstallScript(const std::vector<std::string>& listing);
 // was left out or changed on the way.
 using TPackFiles = TOutcome<std::vector<TPackageItem>>;
 
-inline const char* const NoInstallScriptMessage =
-    "Flightdeck was unable to locate the installation script for this package!";
+inline const char* const NoInstallScriptMessage = TRANSLATABLE(
+    "Message", "Flightdeck was unable to locate the installation script for this package!");
 
 // Takes a listed pack apart: extracts its script into a private folder, reads it for a list of
 // `type`, and stages the missions it names for the mission directory of `type`, each once. A
@@ -47,12 +47,12 @@ std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender gender)
 // tournament whose battle file name is taken in its folder (or twice in the pack) gets a free
 // name of its own; the notes say which. The lists are staged in `staging`; `read` receives the
 // files they were made from.
-std::vector<std::string> AddPackToLists(TFileTransaction& staging, TFilesRead& read,
-                                        const std::string& gameDirectory, TMissionType type,
-                                        TGender gender, std::vector<TPackageItem> items);
+std::vector<TMessage> AddPackToLists(TFileTransaction& staging, TFilesRead& read,
+                                     const std::string& gameDirectory, TMissionType type,
+                                     TGender gender, std::vector<TPackageItem> items);
 
 // What the status line says after a pack went in: "5 missions added to Dark Times".
-std::string PackInstallSummary(const std::vector<TPackageItem>& items, TGender gender);
+TMessage PackInstallSummary(const std::vector<TPackageItem>& items, TGender gender);
 
 // The titles, for `gender`, of the pack's groups and series.
 std::vector<std::string> PackGroupTitles(const std::vector<TPackageItem>& items, TGender gender);
@@ -73,7 +73,7 @@ struct TPackPlan {
   std::vector<TPlannedEntry> Entries;
   std::vector<TPlannedFile> Files;
   std::vector<TPackageItem> Items; // what the lists receive
-  std::vector<std::string> Notes;  // what was left out or changed on the way
+  std::vector<TMessage> Notes;     // what was left out or changed on the way
 };
 
 // The plan of installing a listed pack, found by staging the install and dropping it: nothing

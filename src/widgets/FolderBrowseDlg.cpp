@@ -64,7 +64,7 @@ bool TFolderBrowseDlg::Execute() {
     layout->addWidget(new QLabel(FTitle, &dialog));
   auto* places = new QComboBox(&dialog);
   places->setObjectName(QStringLiteral("Places"));
-  places->addItem(QStringLiteral("Go to..."));
+  places->addItem(tr("Go to..."));
   for (const TPlace& place : FPlaces)
     places->addItem(place.Label + QStringLiteral("  (") + place.Folder + QLatin1Char(')'),
                     place.Folder);
@@ -76,7 +76,7 @@ bool TFolderBrowseDlg::Execute() {
   });
   FPath = new QLineEdit(&dialog);
   FPath->setObjectName(QStringLiteral("FolderPath"));
-  FPath->setPlaceholderText(QStringLiteral("Type or paste a folder"));
+  FPath->setPlaceholderText(tr("Type or paste a folder"));
   layout->addWidget(FPath);
   // Enter in the path field goes there; OK (or Enter elsewhere) then takes it.
   FPath->installEventFilter(this);
@@ -100,6 +100,8 @@ bool TFolderBrowseDlg::Execute() {
   FStatus->setVisible(!FStatusText.isEmpty());
   layout->addWidget(FStatus);
   FButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  FButtons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+  FButtons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
   layout->addWidget(FButtons);
   // A typed path that names no folder is not taken: the dialog stays, the text selected.
   connect(FButtons, &QDialogButtonBox::accepted, &dialog, [this, &dialog] {

@@ -19,9 +19,9 @@ TEST(TitleRules, ATitleIsTakenOnlyWhenItReadsBackUnchanged) {
   test::TTempDir temp;
   const std::string game = test::MakeGameDirectory(temp.Path());
   for (const auto& [kind, title] : cases) {
-    const bool taken = TitleRefusal(kind, title).empty();
+    const bool taken = TitleRefusal(kind, title).Empty();
     const std::string written = taken ? title : WritableTitle(kind, title);
-    EXPECT_TRUE(TitleRefusal(kind, written).empty()) << title;
+    EXPECT_TRUE(TitleRefusal(kind, written).Empty()) << title;
     TXvTListFile list(game, IsGroupHeader(kind) && kind != likCampaign ? mtBattles : mtCombat,
                       gnNeutral);
     TListFileItem record;

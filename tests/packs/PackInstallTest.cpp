@@ -86,15 +86,17 @@ TEST_F(PackInstall, UnsafeNamesAreDroppedOrRenamedAndMissingMissionsInstallNothi
        {"good.tie", "g"}});
   const TPackFiles odd = Extract(FTemp.Path() / "odd.ixo", mtTournaments);
   ASSERT_EQ(odd.Notes.size(), 1u);
-  EXPECT_NE(odd.Notes[0].find("\"../evil.tie\""), std::string::npos) << odd.Notes[0];
+  EXPECT_NE(odd.Notes[0].Text().find("\"../evil.tie\""), std::string::npos) << odd.Notes[0].Text();
   ASSERT_EQ(odd.Value().size(), 2u);
   EXPECT_EQ(odd.Value()[1].FileName, "good.tie");
   EXPECT_TRUE(fs::exists(FTemp.Path() / "game" / "melee" / "good.tie"));
   TFileTransaction staging;
   TFilesRead read;
-  EXPECT_EQ(AddPackToLists(staging, read, FGame, mtTournaments, gnNeutral, odd.Value()),
-            std::vector<std::string>{"The battle file \"..\\up.lst\" of \"Up Hill!\" is not a "
-                                     "plain file name: it was installed as \"up_hill_.lst\"."});
+  const std::vector<TMessage> notes =
+      AddPackToLists(staging, read, FGame, mtTournaments, gnNeutral, odd.Value());
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_EQ(notes[0].Text(), "The battle file \"..\\up.lst\" of \"Up Hill!\" is not a plain "
+                             "file name: it was installed as \"up_hill_.lst\".");
   staging.Commit();
   EXPECT_EQ(Read("tourn", "up_hill_.lst"), CrLf({"1", "good.tie", " ", " ", "Missions:", "G"}));
 
@@ -163,11 +165,11 @@ TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
   ASSERT_EQ(pack.Error(), "");
   // Each note once; "]" is mended only where the title becomes a header.
   ASSERT_EQ(pack.Notes.size(), 5u);
-  EXPECT_NE(pack.Notes[0].find("\"MISSION.LST\""), std::string::npos);
-  EXPECT_NE(pack.Notes[1].find("\"skyfall1_2.lst\""), std::string::npos) << pack.Notes[1];
-  EXPECT_NE(pack.Notes[2].find("\"skyfall1_3.lst\""), std::string::npos) << pack.Notes[2];
-  EXPECT_NE(pack.Notes[3].find("\"War]s\""), std::string::npos) << pack.Notes[3];
-  EXPECT_NE(pack.Notes[4].find("\"A]1\""), std::string::npos) << pack.Notes[4];
+  EXPECT_NE(pack.Notes[0].Text().find("\"MISSION.LST\""), std::string::npos);
+  EXPECT_NE(pack.Notes[1].Text().find("\"skyfall1_2.lst\""), std::string::npos) << pack.Notes[1].Text();
+  EXPECT_NE(pack.Notes[2].Text().find("\"skyfall1_3.lst\""), std::string::npos) << pack.Notes[2].Text();
+  EXPECT_NE(pack.Notes[3].Text().find("\"War]s\""), std::string::npos) << pack.Notes[3].Text();
+  EXPECT_NE(pack.Notes[4].Text().find("\"A]1\""), std::string::npos) << pack.Notes[4].Text();
   EXPECT_EQ(ReadBytes(game / "battle" / "skyfall1.lst"), CrLf({"1", "old.tie", "a", "b"}));
   EXPECT_EQ(ReadBytes(game / "battle" / "mission.lst"),
             CrLf({"//", "[Old]", "//", "0", "skyfall1.lst", "Old Battle", "//", "[War s]", "//",
