@@ -6,11 +6,8 @@
 # lrelease is the host's (Debian's qt6-l10n-tools): a Windows build made here runs it too.
 find_program(FLIGHTDECK_LRELEASE NAMES lrelease-qt6 lrelease
              HINTS /usr/lib/qt6/bin ${QT_HOST_PATH}/lib/qt6/bin REQUIRED)
-find_program(FLIGHTDECK_LUPDATE NAMES lupdate-qt6 lupdate HINTS /usr/lib/qt6/bin ${QT_HOST_PATH}/lib/qt6/bin)
-
-# The core marks its messages for translation with this macro, which lupdate reads as
-# QT_TRANSLATE_NOOP; the window translates them by the same context and text.
-set(FLIGHTDECK_LUPDATE_OPTIONS -tr-function-alias QT_TRANSLATE_NOOP+=TRANSLATABLE -locations none)
+find_program(FLIGHTDECK_LUPDATE NAMES lupdate-qt6 lupdate
+             HINTS /usr/lib/qt6/bin ${QT_HOST_PATH}/lib/qt6/bin REQUIRED)
 
 function(flightdeck_add_translations target)
   file(GLOB ts_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*.ts)

@@ -5,1175 +5,1176 @@
     <name>Command</name>
     <message>
         <source>Install Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket installieren</translation>
     </message>
     <message>
         <source>Install Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Mission installieren</translation>
     </message>
     <message>
         <source>Add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe hinzufügen</translation>
     </message>
     <message>
         <source>Add Battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlacht hinzufügen</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Renumber</source>
-        <translation type="unfinished"></translation>
+        <translation>Umnummerieren</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Fix Line Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenenden korrigieren</translation>
     </message>
     <message>
         <source>Remove Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende entfernen</translation>
     </message>
     <message>
         <source>Renumber Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte umnummerieren</translation>
     </message>
 </context>
 <context>
     <name>Finding</name>
     <message>
         <source>The mission file {file} is not in the mission folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Missionsdatei {file} liegt nicht im Missionsordner.</translation>
     </message>
     <message>
         <source>The battle file {file} is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schlachtdatei {file} fehlt.</translation>
     </message>
     <message>
         <source>The battle file {file} cannot be read: {detail}</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schlachtdatei {file} kann nicht gelesen werden: {detail}</translation>
     </message>
     <message>
         <source>The list file cannot be read: {detail}</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Listendatei kann nicht gelesen werden: {detail}</translation>
     </message>
     <message>
         <source>{file} has lines ended by a line feed alone; the game reads them as one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>{file} hat Zeilen, die nur mit einem Zeilenvorschub enden; das Spiel liest sie als eine Zeile.</translation>
     </message>
     <message>
         <source>{file} holds a Ctrl-Z before its end; the game stops reading there.</source>
-        <translation type="unfinished"></translation>
+        <translation>{file} enthält vor seinem Ende ein Strg-Z; dort hört das Spiel auf zu lesen.</translation>
     </message>
     <message>
         <source>The mission file {file} is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Missionsdatei {file} steht zweimal in der Liste.</translation>
     </message>
     <message>
         <source>The number {detail} is used twice in this list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer {detail} kommt in dieser Liste zweimal vor.</translation>
     </message>
     <message>
         <source>The mission {file} has no title in the neutral Combat list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mission {file} hat keinen Titel in der neutralen Kampf-Liste.</translation>
     </message>
     <message>
         <source>The title is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel ist leer.</translation>
     </message>
     <message>
         <source>The title holds a line break or Ctrl-Z; it cannot be written back unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel enthält einen Zeilenumbruch oder Strg-Z; er kann nicht unverändert zurückgeschrieben werden.</translation>
     </message>
     <message>
         <source>The file name {file} holds a line break or Ctrl-Z; it cannot be written back unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname {file} enthält einen Zeilenumbruch oder Strg-Z; er kann nicht unverändert zurückgeschrieben werden.</translation>
     </message>
     <message>
         <source>The battle file {file} names {detail} than its first line counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schlachtdatei {file} nennt {detail}, als ihre erste Zeile zählt.</translation>
     </message>
     <message>
         <source>No list names the mission file {file}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Liste nennt die Missionsdatei {file}.</translation>
     </message>
     <message>
         <source>No list can name the file {file}: its name has characters outside Windows-1252.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Liste kann die Datei {file} nennen: Ihr Name enthält Zeichen außerhalb von Windows-1252.</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>The history of this game cannot be written in &quot;%1&quot;: %2. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf dieses Spiels kann nicht in „%1“ geschrieben werden: %2. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>its kept copy carries no digest to check it by</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre aufbewahrte Kopie trägt keine Prüfsumme, mit der sie geprüft werden könnte</translation>
     </message>
     <message>
         <source>its kept copy is not of the size recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre aufbewahrte Kopie hat nicht die aufgezeichnete Größe</translation>
     </message>
     <message>
         <source>its kept copy is not what was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre aufbewahrte Kopie ist nicht das, was aufbewahrt wurde</translation>
     </message>
     <message>
         <source>its kept copy cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre aufbewahrte Kopie kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>There is nothing to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts rückgängig zu machen.</translation>
     </message>
     <message>
         <source>The history has no entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf hat keinen Eintrag %1.</translation>
     </message>
     <message>
         <source>Entry %1 is undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 ist bereits rückgängig gemacht.</translation>
     </message>
     <message>
         <source>There is nothing to redo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts zu wiederholen.</translation>
     </message>
     <message>
         <source>These files changed since, so nothing was undone: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien haben sich seitdem geändert, daher wurde nichts rückgängig gemacht: %1.</translation>
     </message>
     <message>
         <source>%1 cannot be put back, so nothing was undone: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht zurückgelegt werden, daher wurde nichts rückgängig gemacht: %2.</translation>
     </message>
     <message>
         <source>%1 (in it, or in a battle file it names)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (in ihr oder in einer Schlachtdatei, die sie nennt)</translation>
     </message>
     <message>
         <source>The list &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The List File &quot;%1&quot; is one of this category&apos;s own mission lists.  Please specify a list file of its own for the battle/tournament.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Listendatei „%1“ ist eine der Missionslisten dieser Kategorie.  Bitte geben Sie für die Schlacht/das Turnier eine eigene Listendatei an.</translation>
     </message>
     <message>
         <source>The List File &quot;%1&quot; is presently in use by another battle/tournament.  Please specify a list file that is not already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Listendatei „%1“ wird bereits von einer anderen Schlacht/einem anderen Turnier benutzt.  Bitte geben Sie eine Listendatei an, die noch nicht benutzt wird.</translation>
     </message>
     <message>
         <source>Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampagne</translation>
     </message>
     <message>
         <source>Engagement</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefecht</translation>
     </message>
     <message>
         <source>War</source>
-        <translation type="unfinished"></translation>
+        <translation>Krieg</translation>
     </message>
     <message>
         <source>Battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlacht</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Operation</translation>
     </message>
     <message>
         <source>Tournament Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Turnierserie</translation>
     </message>
     <message>
         <source>Tournament</source>
-        <translation type="unfinished"></translation>
+        <translation>Turnier</translation>
     </message>
     <message>
         <source>Contest</source>
-        <translation type="unfinished"></translation>
+        <translation>Wettkampf</translation>
     </message>
     <message>
         <source>Corrupt Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigter Eintrag</translation>
     </message>
     <message>
         <source>A title cannot hold a line break or the character Ctrl-Z: the game would read it differently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Titel kann keinen Zeilenumbruch und kein Strg-Z enthalten: Das Spiel würde ihn anders lesen.</translation>
     </message>
     <message>
         <source>A title cannot hold a line break or the character Ctrl-Z, and the title of a %1 cannot hold &quot;]&quot;: the game would read it differently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Titel kann keinen Zeilenumbruch und kein Strg-Z enthalten, und der Titel eines Eintrags der Art %1 kein „]“: Das Spiel würde ihn anders lesen.</translation>
     </message>
     <message>
         <source>The game directory &quot;%1&quot; is in use by another Flightdeck command. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielverzeichnis „%1“ wird von einem anderen Flightdeck-Befehl benutzt. Versuchen Sie es erneut, wenn er fertig ist.</translation>
     </message>
     <message>
         <source>its name has characters the game&apos;s lists cannot hold (they are Windows-1252 text)</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Name enthält Zeichen, die die Listen des Spiels nicht fassen können (sie sind Windows-1252-Text)</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateizugriff verweigert</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger voll</translation>
     </message>
     <message>
         <source>Is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>Is a link, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist eine Verknüpfung, keine Datei</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>The mission file &quot;%1&quot; cannot be installed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Missionsdatei „%1“ kann nicht installiert werden: %2.</translation>
     </message>
     <message>
         <source>the list has no %1 labelled &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste hat keinen Eintrag der Art %1 mit der Bezeichnung „%2“</translation>
     </message>
     <message>
         <source>the mission file &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>die Missionsdatei „%1“ existiert nicht</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>These missions were left out of the pack, because their files are missing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Missionen wurden im Paket ausgelassen, weil ihre Dateien fehlen: %1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Ordner, kein Paket</translation>
     </message>
     <message>
         <source>The pack &quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket „%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>its name would lead out of the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Name würde aus dem Ordner hinausführen</translation>
     </message>
     <message>
         <source>it is larger than %1, the most a file of a pack may be</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer als %1, die Höchstgröße einer Datei eines Pakets</translation>
     </message>
     <message>
         <source>it is a link</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist eine Verknüpfung</translation>
     </message>
     <message>
         <source>it is damaged or encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist beschädigt oder verschlüsselt</translation>
     </message>
     <message>
         <source>it could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>sie konnte nicht entpackt werden</translation>
     </message>
     <message>
         <source>it is not in the pack</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist nicht im Paket</translation>
     </message>
     <message>
         <source>The title &quot;%1&quot; holds characters the lists cannot hold: it was entered as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel „%1“ enthält Zeichen, die die Listen nicht fassen können: Er wurde als „%2“ eingetragen.</translation>
     </message>
     <message>
         <source>Left out &quot;%1&quot;: it is not a plain file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ausgelassen: Das ist kein einfacher Dateiname.</translation>
     </message>
     <message>
         <source>Left out the mission &quot;%1&quot;: it has the name of a list file, which it would replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mission „%1“ ausgelassen: Sie trägt den Namen einer Listendatei, die sie ersetzen würde.</translation>
     </message>
     <message>
         <source>A title of %1 bytes was cut to %2, the most a title may hold: &quot;%3&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Titel von %1 Bytes wurde auf %2 gekürzt, die Höchstlänge eines Titels: „%3“...</translation>
     </message>
     <message>
         <source>The battle file &quot;%1&quot; of &quot;%2&quot; is already in use: it was installed as &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schlachtdatei „%1“ von „%2“ wird bereits benutzt: Sie wurde als „%3“ installiert.</translation>
     </message>
     <message>
         <source>The battle file &quot;%1&quot; of &quot;%2&quot; is not a plain file name: it was installed as &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schlachtdatei „%1“ von „%2“ ist kein einfacher Dateiname: Sie wurde als „%3“ installiert.</translation>
     </message>
     <message>
         <source>The installation script of the pack &quot;%1&quot; could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Installationsskript des Pakets „%1“ konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ (%2)</translation>
     </message>
     <message>
         <source>The pack &quot;%1&quot; was not installed: these mission files could not be extracted from it: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket „%1“ wurde nicht installiert: Diese Missionsdateien konnten nicht entpackt werden: %2.</translation>
     </message>
     <message>
         <source>1 mission added</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Mission hinzugefügt</translation>
     </message>
     <message>
         <source>%1 missions added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Missionen hinzugefügt</translation>
     </message>
     <message>
         <source>1 mission added to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Mission zu %1 hinzugefügt</translation>
     </message>
     <message>
         <source>%1 missions added to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Missionen zu %2 hinzugefügt</translation>
     </message>
     <message>
         <source>Flightdeck was unable to locate the installation script for this package!</source>
-        <translation type="unfinished"></translation>
+        <translation>Flightdeck konnte das Installationsskript dieses Pakets nicht finden!</translation>
     </message>
 </context>
 <context>
     <name>Place</name>
     <message>
         <source>Steam and its libraries, GOG&apos;s registry keys and folders, and Wine prefixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam und seinen Bibliotheken, den Registrierungsschlüsseln und Ordnern von GOG und den Wine-Präfixen</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönlicher Ordner</translation>
     </message>
     <message>
         <source>Wine prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine-Präfix</translation>
     </message>
     <message>
         <source>Wine</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine</translation>
     </message>
     <message>
         <source>Steam games</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam-Spiele</translation>
     </message>
     <message>
         <source>Proton prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Proton-Präfix</translation>
     </message>
     <message>
         <source>GOG games</source>
-        <translation type="unfinished"></translation>
+        <translation>GOG-Spiele</translation>
     </message>
     <message>
         <source>Heroic prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Heroic-Präfix</translation>
     </message>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bottle</translation>
     </message>
 </context>
 <context>
     <name>TBackgroundWork</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TDialogPrompts</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Title or mission file name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel oder Name der Missionsdatei:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Flightdeck has changed nothing in this game yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flightdeck hat in diesem Spiel noch nichts geändert.</translation>
     </message>
     <message>
         <source>What Flightdeck changed in this game, newest first. Undo takes back the chosen change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Flightdeck in diesem Spiel geändert hat, das Neueste zuerst. Rückgängig nimmt die gewählte Änderung zurück.</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Install %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 installieren</translation>
     </message>
     <message>
         <source>Installing the pack will make these changes. Edit &gt; Undo takes them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Installieren des Pakets nimmt diese Änderungen vor. Bearbeiten &gt; Rückgängig nimmt sie zurück.</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren</translation>
     </message>
     <message>
         <source>Another folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderer Ordner...</translation>
     </message>
     <message>
         <source>X-wing vs. TIE Fighter found</source>
-        <translation type="unfinished"></translation>
+        <translation>X-wing vs. TIE Fighter gefunden</translation>
     </message>
     <message>
         <source>Flightdeck found the game here. Which one shall it show?</source>
-        <translation type="unfinished"></translation>
+        <translation>Flightdeck hat das Spiel hier gefunden. Welches soll es zeigen?</translation>
     </message>
 </context>
 <context>
     <name>THistoryCommands</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <source>Taking the change back...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung wird zurückgenommen...</translation>
     </message>
     <message>
         <source>%1 taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zurückgenommen</translation>
     </message>
     <message>
         <source>  (undone)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (rückgängig gemacht)</translation>
     </message>
 </context>
 <context>
     <name>TListController</name>
     <message>
         <source>Reading the list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste wird gelesen...</translation>
     </message>
     <message>
         <source>%1 changed on disk since it was read, so nothing was written. It is shown again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat sich auf dem Datenträger geändert, seit es gelesen wurde, daher wurde nichts geschrieben. Es wird neu angezeigt.</translation>
     </message>
     <message>
         <source>%1 changed on disk; shown again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf dem Datenträger geändert; neu angezeigt</translation>
     </message>
 </context>
 <context>
     <name>TMissionInstallCommands</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Another TIE mission with the same file name already exists.  Would you like to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere TIE-Mission mit demselben Dateinamen existiert bereits.  Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>The specified TIE mission does not exist in the correct mission directory.  Would you like to place a copy in the correct directory?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angegebene TIE-Mission liegt nicht im richtigen Missionsverzeichnis.  Möchten Sie eine Kopie in das richtige Verzeichnis legen?</translation>
     </message>
     <message>
         <source>The mission file is in place, but no entry was added for it: select the %1 to add it to, or one of its missions, and install it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Missionsdatei liegt an ihrem Platz, aber es wurde kein Eintrag für sie hinzugefügt: Wählen Sie den Eintrag der Art %1, zu dem sie hinzugefügt werden soll, oder eine seiner Missionen, und installieren Sie sie erneut.</translation>
     </message>
 </context>
 <context>
     <name>TNumberCommands</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>%1 is presently using this number.  Would you like to assign the next available number (%2) to %1, and then assign the number (%3) to %4?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 benutzt diese Nummer bereits.  Möchten Sie %1 die nächste freie Nummer (%2) geben und danach %4 die Nummer (%3)?</translation>
     </message>
 </context>
 <context>
     <name>TPackCommands</name>
     <message>
         <source>Reading the pack...</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket wird gelesen...</translation>
     </message>
     <message>
         <source>The pack &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket „%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Extracting the missions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Missionen werden entpackt...</translation>
     </message>
     <message>
         <source>Replaces %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt %1</translation>
     </message>
     <message>
         <source>Adds %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt %1 hinzu</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>The list already holds %1. Add the pack&apos;s entries a second time?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste enthält bereits %1. Die Einträge des Pakets ein zweites Mal hinzufügen?</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>The pack &quot;%1&quot; already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket „%1“ existiert bereits. Ersetzen?</translation>
     </message>
     <message>
         <source>Collecting the pack&apos;s missions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Missionen des Pakets werden gesammelt...</translation>
     </message>
     <message>
         <source>Building the pack...</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket wird erstellt...</translation>
     </message>
     <message>
         <source>Pack written: %1, 1 mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket geschrieben: %1, 1 Mission</translation>
     </message>
     <message>
         <source>Pack written: %1, %2 missions</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket geschrieben: %1, %2 Missionen</translation>
     </message>
 </context>
 <context>
     <name>TProblemCommands</name>
     <message>
         <source>Checking the game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel wird geprüft...</translation>
     </message>
     <message>
         <source>%1: %2 changed in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 geändert in %3</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TFolderBrowseDlg</name>
     <message>
         <source>Go to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu...</translation>
     </message>
     <message>
         <source>Type or paste a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner eingeben oder einfügen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TProblemsDialog</name>
     <message>
         <source>Make Line Ends CR LF</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenenden CR LF machen</translation>
     </message>
     <message>
         <source>Remove Missing Missions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende Missionen entfernen</translation>
     </message>
     <message>
         <source>Renumber Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte umnummerieren</translation>
     </message>
     <message>
         <source>Flightdeck found no problems in this game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flightdeck hat in diesem Spiel keine Probleme gefunden.</translation>
     </message>
     <message>
         <source>1 error</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Fehler</translation>
     </message>
     <message>
         <source>%1 errors</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fehler</translation>
     </message>
     <message>
         <source>1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Warnung</translation>
     </message>
     <message>
         <source>%1 warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Warnungen</translation>
     </message>
     <message>
         <source>1 note</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Hinweis</translation>
     </message>
     <message>
         <source>%1 notes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hinweise</translation>
     </message>
     <message>
         <source>%1 in this game. Show goes to the entry; a fix is recorded in the history, and Edit &gt; Undo takes it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in diesem Spiel. Zeigen springt zum Eintrag; eine Korrektur wird im Verlauf aufgezeichnet, und Bearbeiten &gt; Rückgängig nimmt sie zurück.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrigieren</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TixoAboutBox</name>
     <message>
         <source>The Flightdeck team</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Flightdeck-Team</translation>
     </message>
     <message>
         <source>Mission catalogue editor and pack installer for X-wing vs. TIE Fighter</source>
-        <translation type="unfinished"></translation>
+        <translation>Missionskatalog-Editor und Paketinstallation für X-wing vs. TIE Fighter</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Flightdeck team</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Das Flightdeck-Team</translation>
     </message>
     <message>
         <source>How to use Flightdeck (README)</source>
-        <translation type="unfinished"></translation>
+        <translation>So benutzen Sie Flightdeck (README)</translation>
     </message>
     <message>
         <source>The demo game to try it on</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Demospiel zum Ausprobieren</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TixoApplication</name>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Fehler</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TixoFlightdeckForm</name>
     <message>
         <source>Ixo Mission Packs (*.ixo)|*.ixo|All formats...|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Ixo-Missionspakete (*.ixo)|*.ixo|Alle Formate...|*.*</translation>
     </message>
     <message>
         <source>Select an Ixo Mission Pack to Install...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu installierendes Ixo-Missionspaket wählen...</translation>
     </message>
     <message>
         <source>Save Package As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket speichern unter...</translation>
     </message>
     <message>
         <source>Select a TIE Mission File to Install...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu installierende TIE-Missionsdatei wählen...</translation>
     </message>
     <message>
         <source>X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>X-wing vs. TIE Fighter-Missionsdateien (*.tie)|*.tie|Alle Formate...|*.*</translation>
     </message>
     <message>
         <source>Mission added to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mission zu %1 hinzugefügt</translation>
     </message>
     <message>
         <source>Unable to locate TIE mission file &quot;%1&quot; in %2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die TIE-Missionsdatei „%1“ wurde im Verzeichnis %2 nicht gefunden.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Set XvT &amp;Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>XvT-&amp;Verzeichnis festlegen</translation>
     </message>
     <message>
         <source>Set your XvT Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr XvT-Verzeichnis festlegen</translation>
     </message>
     <message>
         <source>&amp;New Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Mission</translation>
     </message>
     <message>
         <source>Create a New XvT Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue XvT-Mission erstellen</translation>
     </message>
     <message>
         <source>&amp;Open Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Mission ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Open an existing XvT Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine vorhandene XvT-Mission öffnen</translation>
     </message>
     <message>
         <source>&amp;Edit Selected Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Mission &amp;bearbeiten</translation>
     </message>
     <message>
         <source>Edit the Selected XvT Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte XvT-Mission bearbeiten</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Doh!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tschüss!</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Take back the last change Flightdeck made to the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Änderung zurücknehmen, die Flightdeck am Spiel vorgenommen hat</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Make again the change last taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt zurückgenommene Änderung erneut vornehmen</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf...</translation>
     </message>
     <message>
         <source>Every change Flightdeck made to this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Änderung, die Flightdeck an diesem Spiel vorgenommen hat</translation>
     </message>
     <message>
         <source>Move U&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move the selected entry one place up</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gewählten Eintrag eine Stelle nach oben verschieben</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>Move the selected entry one place down</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gewählten Eintrag eine Stelle nach unten verschieben</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren</translation>
     </message>
     <message>
         <source>Single &amp;Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelne &amp;Mission</translation>
     </message>
     <message>
         <source>Install an XvT Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine XvT-Mission installieren</translation>
     </message>
     <message>
         <source>Mission &amp;Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Missions&amp;paket</translation>
     </message>
     <message>
         <source>&amp;Build Mission Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Missionspaket &amp;erstellen</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Finden</translation>
     </message>
     <message>
         <source>Find an entry by its title or mission file</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Eintrag nach Titel oder Missionsdatei suchen</translation>
     </message>
     <message>
         <source>&amp;Search Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
         <source>Find the next entry with the same text</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nächsten Eintrag mit demselben Text suchen</translation>
     </message>
     <message>
         <source>&amp;Problems...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Probleme...</translation>
     </message>
     <message>
         <source>Check the whole game for broken entries and files</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ganze Spiel auf defekte Einträge und Dateien prüfen</translation>
     </message>
     <message>
         <source>Mission &amp;Gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Missions&amp;seite</translation>
     </message>
     <message>
         <source>&amp;Neutral (Multiplayer)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neutral (Mehrspieler)</translation>
     </message>
     <message>
         <source>&amp;Rebel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rebellen</translation>
     </message>
     <message>
         <source>&amp;Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imperium</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>New &amp;Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue &amp;Kampagne</translation>
     </message>
     <message>
         <source>New &amp;War</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer K&amp;rieg</translation>
     </message>
     <message>
         <source>New &amp;Battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue &amp;Schlacht</translation>
     </message>
     <message>
         <source>New Tournament &amp;Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Turnier&amp;serie</translation>
     </message>
     <message>
         <source>New &amp;Tournament...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues &amp;Turnier...</translation>
     </message>
     <message>
         <source>Add / Install &amp;Mission...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mission hinzufügen / installieren...</translation>
     </message>
     <message>
         <source>Install Mission &amp;Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Missions&amp;paket installieren</translation>
     </message>
     <message>
         <source>Build Mission P&amp;ack</source>
-        <translation type="unfinished"></translation>
+        <translation>Missionspaket &amp;erstellen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Install a single XvT Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine einzelne XvT-Mission installieren</translation>
     </message>
     <message>
         <source>Install an Ixo Mission Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ixo-Missionspaket installieren</translation>
     </message>
     <message>
         <source>Next Mission Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Missionsnummer</translation>
     </message>
     <message>
         <source>Neutral (Multiplayer) missions</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutrale Missionen (Mehrspieler)</translation>
     </message>
     <message>
         <source>Rebel missions</source>
-        <translation type="unfinished"></translation>
+        <translation>Missionen der Rebellen</translation>
     </message>
     <message>
         <source>Imperial missions</source>
-        <translation type="unfinished"></translation>
+        <translation>Missionen des Imperiums</translation>
     </message>
     <message>
         <source>Battles</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlachten</translation>
     </message>
     <message>
         <source>Combat</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampf</translation>
     </message>
     <message>
         <source>Melee</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahkampf</translation>
     </message>
     <message>
         <source>Tournaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Turniere</translation>
     </message>
     <message>
         <source>Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Training</translation>
     </message>
     <message>
         <source>  Mission #:</source>
-        <translation type="unfinished"></translation>
+        <translation>  Mission Nr.:</translation>
     </message>
     <message>
         <source>Change Mission Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Missionsnummer ändern</translation>
     </message>
     <message>
         <source>  Mission File</source>
-        <translation type="unfinished"></translation>
+        <translation>  Missionsdatei</translation>
     </message>
     <message>
         <source>The next available mission number is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächste freie Missionsnummer ist %1</translation>
     </message>
     <message>
         <source>The next available campaign number is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächste freie Kampagnennummer ist %1</translation>
     </message>
     <message>
         <source>The next available battle number is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächste freie Schlachtnummer ist %1</translation>
     </message>
     <message>
         <source>The next available tournament number is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächste freie Turniernummer ist %1</translation>
     </message>
     <message>
         <source>Choose the folder where X-wing vs. TIE Fighter is installed:
 File &gt; Set XvT Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Ordner, in dem X-wing vs. TIE Fighter installiert ist:
+Datei &gt; XvT-Verzeichnis festlegen</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Game found (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel gefunden (%1)</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>Select your &quot;X-wing vs. TIE Fighter&quot; directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Ihr Verzeichnis von „X-wing vs. TIE Fighter“.</translation>
     </message>
     <message>
         <source>The specified path for &quot;X-wing vs. TIE Fighter&quot; is invalid, please select another path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angegebene Pfad für „X-wing vs. TIE Fighter“ ist ungültig, bitte wählen Sie einen anderen Pfad.</translation>
     </message>
     <message>
         <source>Specify a New List File to store Mission References in...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Listendatei für die Missionsverweise angeben...</translation>
     </message>
     <message>
         <source>X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>X-wing vs. TIE Fighter-Listendateien   (*.lst)|*.lst|Alle Formate...|*.*</translation>
     </message>
     <message>
         <source> &quot;%1&quot; is the first of its group already.</source>
-        <translation type="unfinished"></translation>
+        <translation> „%1“ ist bereits der erste seiner Gruppe.</translation>
     </message>
     <message>
         <source> &quot;%1&quot; is the last of its group already.</source>
-        <translation type="unfinished"></translation>
+        <translation> „%1“ ist bereits der letzte seiner Gruppe.</translation>
     </message>
     <message>
         <source> &quot;%1&quot; cannot move past &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> „%1“ kann nicht an „%2“ vorbei verschoben werden.</translation>
     </message>
     <message>
         <source>Searching for games…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele werden gesucht…</translation>
     </message>
     <message>
         <source>No game was found in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 wurde kein Spiel gefunden.</translation>
     </message>
     <message>
         <source>       Tour #:</source>
-        <translation type="unfinished"></translation>
+        <translation>       Tour Nr.:</translation>
     </message>
     <message>
         <source>      Mission #:</source>
-        <translation type="unfinished"></translation>
+        <translation>      Mission Nr.:</translation>
     </message>
     <message>
         <source>  Tournament #:</source>
-        <translation type="unfinished"></translation>
+        <translation>  Turnier Nr.:</translation>
     </message>
     <message>
         <source>Next #: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Nr.: %1</translation>
     </message>
     <message>
         <source>BuildMissionTreeView:  Unrecognized list file item!</source>
-        <translation type="unfinished"></translation>
+        <translation>BuildMissionTreeView:  Unbekannter Eintrag in der Listendatei!</translation>
     </message>
     <message>
         <source> (mission file):  </source>
-        <translation type="unfinished"></translation>
+        <translation> (Missionsdatei):  </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in this list</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht in dieser Liste</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TixoPackDialog</name>
     <message>
         <source>Pack List</source>
-        <translation type="unfinished"></translation>
+        <translation>Paketliste</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag</translation>
     </message>
     <message>
         <source>Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutral</translation>
     </message>
     <message>
         <source>Rebel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rebellen</translation>
     </message>
     <message>
         <source>Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperium</translation>
     </message>
     <message>
         <source>Build Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket erstellen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

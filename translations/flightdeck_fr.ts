@@ -5,1175 +5,1176 @@
     <name>Command</name>
     <message>
         <source>Install Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer le pack</translation>
     </message>
     <message>
         <source>Install Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer la mission</translation>
     </message>
     <message>
         <source>Add Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un groupe</translation>
     </message>
     <message>
         <source>Add Battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une bataille</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Renumber</source>
-        <translation type="unfinished"></translation>
+        <translation>Renuméroter</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer</translation>
     </message>
     <message>
         <source>Fix Line Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriger les fins de ligne</translation>
     </message>
     <message>
         <source>Remove Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les manquantes</translation>
     </message>
     <message>
         <source>Renumber Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Renuméroter les doublons</translation>
     </message>
 </context>
 <context>
     <name>Finding</name>
     <message>
         <source>The mission file {file} is not in the mission folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de mission {file} n&apos;est pas dans le dossier des missions.</translation>
     </message>
     <message>
         <source>The battle file {file} is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de bataille {file} est manquant.</translation>
     </message>
     <message>
         <source>The battle file {file} cannot be read: {detail}</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de bataille {file} ne peut pas être lu : {detail}</translation>
     </message>
     <message>
         <source>The list file cannot be read: {detail}</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de liste ne peut pas être lu : {detail}</translation>
     </message>
     <message>
         <source>{file} has lines ended by a line feed alone; the game reads them as one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>{file} a des lignes terminées par un seul saut de ligne ; le jeu les lit comme une seule ligne.</translation>
     </message>
     <message>
         <source>{file} holds a Ctrl-Z before its end; the game stops reading there.</source>
-        <translation type="unfinished"></translation>
+        <translation>{file} contient un Ctrl-Z avant sa fin ; le jeu arrête de lire à cet endroit.</translation>
     </message>
     <message>
         <source>The mission file {file} is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de mission {file} figure deux fois dans la liste.</translation>
     </message>
     <message>
         <source>The number {detail} is used twice in this list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro {detail} est utilisé deux fois dans cette liste.</translation>
     </message>
     <message>
         <source>The mission {file} has no title in the neutral Combat list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mission {file} n&apos;a pas de titre dans la liste Combat neutre.</translation>
     </message>
     <message>
         <source>The title is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre est vide.</translation>
     </message>
     <message>
         <source>The title holds a line break or Ctrl-Z; it cannot be written back unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre contient un saut de ligne ou un Ctrl-Z ; il ne peut pas être réécrit tel quel.</translation>
     </message>
     <message>
         <source>The file name {file} holds a line break or Ctrl-Z; it cannot be written back unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de fichier {file} contient un saut de ligne ou un Ctrl-Z ; il ne peut pas être réécrit tel quel.</translation>
     </message>
     <message>
         <source>The battle file {file} names {detail} than its first line counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de bataille {file} nomme {detail} que ne compte sa première ligne.</translation>
     </message>
     <message>
         <source>No list names the mission file {file}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune liste ne nomme le fichier de mission {file}.</translation>
     </message>
     <message>
         <source>No list can name the file {file}: its name has characters outside Windows-1252.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune liste ne peut nommer le fichier {file} : son nom contient des caractères hors de Windows-1252.</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>The history of this game cannot be written in &quot;%1&quot;: %2. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique de ce jeu ne peut pas être écrit dans « %1 » : %2. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>its kept copy carries no digest to check it by</source>
-        <translation type="unfinished"></translation>
+        <translation>sa copie conservée ne porte aucune empreinte pour la vérifier</translation>
     </message>
     <message>
         <source>its kept copy is not of the size recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>sa copie conservée n&apos;a pas la taille enregistrée</translation>
     </message>
     <message>
         <source>its kept copy is not what was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>sa copie conservée n&apos;est pas ce qui a été conservé</translation>
     </message>
     <message>
         <source>its kept copy cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sa copie conservée ne peut pas être lue : %1</translation>
     </message>
     <message>
         <source>There is nothing to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a rien à annuler.</translation>
     </message>
     <message>
         <source>The history has no entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique n&apos;a pas d&apos;entrée %1.</translation>
     </message>
     <message>
         <source>Entry %1 is undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée %1 est déjà annulée.</translation>
     </message>
     <message>
         <source>There is nothing to redo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a rien à rétablir.</translation>
     </message>
     <message>
         <source>These files changed since, so nothing was undone: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers ont changé depuis, donc rien n&apos;a été annulé : %1.</translation>
     </message>
     <message>
         <source>%1 cannot be put back, so nothing was undone: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être remis en place, donc rien n&apos;a été annulé : %2.</translation>
     </message>
     <message>
         <source>%1 (in it, or in a battle file it names)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (dans la liste, ou dans un fichier de bataille qu&apos;elle nomme)</translation>
     </message>
     <message>
         <source>The list &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste « %1 » ne peut pas être lue : %2</translation>
     </message>
     <message>
         <source>The List File &quot;%1&quot; is one of this category&apos;s own mission lists.  Please specify a list file of its own for the battle/tournament.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de liste « %1 » est l&apos;une des listes de missions de cette catégorie.  Veuillez indiquer un fichier de liste propre à la bataille/au tournoi.</translation>
     </message>
     <message>
         <source>The List File &quot;%1&quot; is presently in use by another battle/tournament.  Please specify a list file that is not already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de liste « %1 » est déjà utilisé par une autre bataille/un autre tournoi.  Veuillez indiquer un fichier de liste qui n&apos;est pas déjà utilisé.</translation>
     </message>
     <message>
         <source>Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Campagne</translation>
     </message>
     <message>
         <source>Engagement</source>
-        <translation type="unfinished"></translation>
+        <translation>Engagement</translation>
     </message>
     <message>
         <source>War</source>
-        <translation type="unfinished"></translation>
+        <translation>Guerre</translation>
     </message>
     <message>
         <source>Battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bataille</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération</translation>
     </message>
     <message>
         <source>Tournament Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Série de tournois</translation>
     </message>
     <message>
         <source>Tournament</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournoi</translation>
     </message>
     <message>
         <source>Contest</source>
-        <translation type="unfinished"></translation>
+        <translation>Épreuve</translation>
     </message>
     <message>
         <source>Corrupt Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée corrompue</translation>
     </message>
     <message>
         <source>A title cannot hold a line break or the character Ctrl-Z: the game would read it differently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un titre ne peut contenir ni saut de ligne ni le caractère Ctrl-Z : le jeu le lirait autrement.</translation>
     </message>
     <message>
         <source>A title cannot hold a line break or the character Ctrl-Z, and the title of a %1 cannot hold &quot;]&quot;: the game would read it differently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un titre ne peut contenir ni saut de ligne ni le caractère Ctrl-Z, et le titre d&apos;une entrée de type %1 ne peut pas contenir « ] » : le jeu le lirait autrement.</translation>
     </message>
     <message>
         <source>The game directory &quot;%1&quot; is in use by another Flightdeck command. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du jeu « %1 » est utilisé par une autre commande de Flightdeck. Réessayez quand elle sera terminée.</translation>
     </message>
     <message>
         <source>its name has characters the game&apos;s lists cannot hold (they are Windows-1252 text)</source>
-        <translation type="unfinished"></translation>
+        <translation>son nom contient des caractères que les listes du jeu ne peuvent pas contenir (elles sont en texte Windows-1252)</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 »</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès au fichier refusé</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque plein</translation>
     </message>
     <message>
         <source>Is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>Is a link, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Est un lien, pas un fichier</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>The mission file &quot;%1&quot; cannot be installed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de mission « %1 » ne peut pas être installé : %2.</translation>
     </message>
     <message>
         <source>the list has no %1 labelled &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste n&apos;a pas d&apos;entrée de type %1 intitulée « %2 »</translation>
     </message>
     <message>
         <source>the mission file &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de mission « %1 » n&apos;existe pas</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 »</translation>
     </message>
     <message>
         <source>These missions were left out of the pack, because their files are missing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces missions ont été laissées hors du pack, car leurs fichiers sont manquants : %1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est un dossier, pas un pack</translation>
     </message>
     <message>
         <source>The pack &quot;%1&quot; could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pack « %1 » n&apos;a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>its name would lead out of the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>son nom mènerait hors du dossier</translation>
     </message>
     <message>
         <source>it is larger than %1, the most a file of a pack may be</source>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1, la taille maximale d&apos;un fichier de pack</translation>
     </message>
     <message>
         <source>it is a link</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien</translation>
     </message>
     <message>
         <source>it is damaged or encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé ou chiffré</translation>
     </message>
     <message>
         <source>it could not be extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être extrait</translation>
     </message>
     <message>
         <source>it is not in the pack</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;est pas dans le pack</translation>
     </message>
     <message>
         <source>The title &quot;%1&quot; holds characters the lists cannot hold: it was entered as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre « %1 » contient des caractères que les listes ne peuvent pas contenir : il a été inscrit comme « %2 ».</translation>
     </message>
     <message>
         <source>Left out &quot;%1&quot;: it is not a plain file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » laissé de côté : ce n&apos;est pas un simple nom de fichier.</translation>
     </message>
     <message>
         <source>Left out the mission &quot;%1&quot;: it has the name of a list file, which it would replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mission « %1 » laissée de côté : elle porte le nom d&apos;un fichier de liste, qu&apos;elle remplacerait.</translation>
     </message>
     <message>
         <source>A title of %1 bytes was cut to %2, the most a title may hold: &quot;%3&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>Un titre de %1 octets a été coupé à %2, la longueur maximale d&apos;un titre : « %3 »...</translation>
     </message>
     <message>
         <source>The battle file &quot;%1&quot; of &quot;%2&quot; is already in use: it was installed as &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de bataille « %1 » de « %2 » est déjà utilisé : il a été installé comme « %3 ».</translation>
     </message>
     <message>
         <source>The battle file &quot;%1&quot; of &quot;%2&quot; is not a plain file name: it was installed as &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de bataille « %1 » de « %2 » n&apos;est pas un simple nom de fichier : il a été installé comme « %3 ».</translation>
     </message>
     <message>
         <source>The installation script of the pack &quot;%1&quot; could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le script d&apos;installation du pack « %1 » n&apos;a pas pu être lu : %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » (%2)</translation>
     </message>
     <message>
         <source>The pack &quot;%1&quot; was not installed: these mission files could not be extracted from it: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pack « %1 » n&apos;a pas été installé : ces fichiers de mission n&apos;ont pas pu en être extraits : %2.</translation>
     </message>
     <message>
         <source>1 mission added</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mission ajoutée</translation>
     </message>
     <message>
         <source>%1 missions added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 missions ajoutées</translation>
     </message>
     <message>
         <source>1 mission added to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mission ajoutée à %1</translation>
     </message>
     <message>
         <source>%1 missions added to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 missions ajoutées à %2</translation>
     </message>
     <message>
         <source>Flightdeck was unable to locate the installation script for this package!</source>
-        <translation type="unfinished"></translation>
+        <translation>Flightdeck n&apos;a pas trouvé le script d&apos;installation de ce pack !</translation>
     </message>
 </context>
 <context>
     <name>Place</name>
     <message>
         <source>Steam and its libraries, GOG&apos;s registry keys and folders, and Wine prefixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam et ses bibliothèques, les clés de registre et dossiers de GOG, et les préfixes Wine</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier personnel</translation>
     </message>
     <message>
         <source>Wine prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe Wine</translation>
     </message>
     <message>
         <source>Wine</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine</translation>
     </message>
     <message>
         <source>Steam games</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux Steam</translation>
     </message>
     <message>
         <source>Proton prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe Proton</translation>
     </message>
     <message>
         <source>GOG games</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux GOG</translation>
     </message>
     <message>
         <source>Heroic prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe Heroic</translation>
     </message>
     <message>
         <source>Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouteille</translation>
     </message>
 </context>
 <context>
     <name>TBackgroundWork</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TDialogPrompts</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Title or mission file name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre ou nom du fichier de mission :</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>Flightdeck has changed nothing in this game yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flightdeck n&apos;a encore rien modifié dans ce jeu.</translation>
     </message>
     <message>
         <source>What Flightdeck changed in this game, newest first. Undo takes back the chosen change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que Flightdeck a modifié dans ce jeu, le plus récent d&apos;abord. Annuler revient sur la modification choisie.</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Install %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer %1</translation>
     </message>
     <message>
         <source>Installing the pack will make these changes. Edit &gt; Undo takes them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;installation du pack fera ces modifications. Édition &gt; Annuler les défait.</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer</translation>
     </message>
     <message>
         <source>Another folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre dossier...</translation>
     </message>
     <message>
         <source>X-wing vs. TIE Fighter found</source>
-        <translation type="unfinished"></translation>
+        <translation>X-wing vs. TIE Fighter trouvé</translation>
     </message>
     <message>
         <source>Flightdeck found the game here. Which one shall it show?</source>
-        <translation type="unfinished"></translation>
+        <translation>Flightdeck a trouvé le jeu ici. Lequel doit-il afficher ?</translation>
     </message>
 </context>
 <context>
     <name>THistoryCommands</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
         <source>Taking the change back...</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation de la modification...</translation>
     </message>
     <message>
         <source>%1 taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 annulé</translation>
     </message>
     <message>
         <source>  (undone)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (annulé)</translation>
     </message>
 </context>
 <context>
     <name>TListController</name>
     <message>
         <source>Reading the list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la liste...</translation>
     </message>
     <message>
         <source>%1 changed on disk since it was read, so nothing was written. It is shown again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a changé sur le disque depuis sa lecture, donc rien n&apos;a été écrit. Il est affiché à nouveau.</translation>
     </message>
     <message>
         <source>%1 changed on disk; shown again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 modifié sur le disque ; affiché à nouveau</translation>
     </message>
 </context>
 <context>
     <name>TMissionInstallCommands</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Another TIE mission with the same file name already exists.  Would you like to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre mission TIE portant le même nom de fichier existe déjà.  Voulez-vous la remplacer ?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>The specified TIE mission does not exist in the correct mission directory.  Would you like to place a copy in the correct directory?</source>
-        <translation type="unfinished"></translation>
+        <translation>La mission TIE indiquée n&apos;est pas dans le bon dossier de missions.  Voulez-vous en placer une copie dans le bon dossier ?</translation>
     </message>
     <message>
         <source>The mission file is in place, but no entry was added for it: select the %1 to add it to, or one of its missions, and install it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de mission est en place, mais aucune entrée n&apos;a été ajoutée pour lui : sélectionnez l&apos;entrée de type %1 à laquelle l&apos;ajouter, ou l&apos;une de ses missions, et installez-le à nouveau.</translation>
     </message>
 </context>
 <context>
     <name>TNumberCommands</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>%1 is presently using this number.  Would you like to assign the next available number (%2) to %1, and then assign the number (%3) to %4?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 utilise déjà ce numéro.  Voulez-vous attribuer le prochain numéro libre (%2) à %1, puis le numéro (%3) à %4 ?</translation>
     </message>
 </context>
 <context>
     <name>TPackCommands</name>
     <message>
         <source>Reading the pack...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du pack...</translation>
     </message>
     <message>
         <source>The pack &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pack « %1 » ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>Extracting the missions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction des missions...</translation>
     </message>
     <message>
         <source>Replaces %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace %1</translation>
     </message>
     <message>
         <source>Adds %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute %1</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>The list already holds %1. Add the pack&apos;s entries a second time?</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste contient déjà %1. Ajouter une seconde fois les entrées du pack ?</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>The pack &quot;%1&quot; already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pack « %1 » existe déjà. Le remplacer ?</translation>
     </message>
     <message>
         <source>Collecting the pack&apos;s missions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Collecte des missions du pack...</translation>
     </message>
     <message>
         <source>Building the pack...</source>
-        <translation type="unfinished"></translation>
+        <translation>Création du pack...</translation>
     </message>
     <message>
         <source>Pack written: %1, 1 mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Pack écrit : %1, 1 mission</translation>
     </message>
     <message>
         <source>Pack written: %1, %2 missions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pack écrit : %1, %2 missions</translation>
     </message>
 </context>
 <context>
     <name>TProblemCommands</name>
     <message>
         <source>Checking the game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification du jeu...</translation>
     </message>
     <message>
         <source>%1: %2 changed in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 modifiés dans %3</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TFolderBrowseDlg</name>
     <message>
         <source>Go to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à...</translation>
     </message>
     <message>
         <source>Type or paste a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ou collez un dossier</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TProblemsDialog</name>
     <message>
         <source>Make Line Ends CR LF</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre les fins de ligne en CR LF</translation>
     </message>
     <message>
         <source>Remove Missing Missions</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les missions manquantes</translation>
     </message>
     <message>
         <source>Renumber Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Renuméroter les doublons</translation>
     </message>
     <message>
         <source>Flightdeck found no problems in this game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flightdeck n&apos;a trouvé aucun problème dans ce jeu.</translation>
     </message>
     <message>
         <source>1 error</source>
-        <translation type="unfinished"></translation>
+        <translation>1 erreur</translation>
     </message>
     <message>
         <source>%1 errors</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erreurs</translation>
     </message>
     <message>
         <source>1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>1 avertissement</translation>
     </message>
     <message>
         <source>%1 warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avertissements</translation>
     </message>
     <message>
         <source>1 note</source>
-        <translation type="unfinished"></translation>
+        <translation>1 remarque</translation>
     </message>
     <message>
         <source>%1 notes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 remarques</translation>
     </message>
     <message>
         <source>%1 in this game. Show goes to the entry; a fix is recorded in the history, and Edit &gt; Undo takes it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans ce jeu. Afficher va à l&apos;entrée ; une correction est enregistrée dans l&apos;historique, et Édition &gt; Annuler la défait.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes</translation>
     </message>
     <message>
         <source>Where</source>
-        <translation type="unfinished"></translation>
+        <translation>Où</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriger</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TixoAboutBox</name>
     <message>
         <source>The Flightdeck team</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;équipe Flightdeck</translation>
     </message>
     <message>
         <source>Mission catalogue editor and pack installer for X-wing vs. TIE Fighter</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur du catalogue de missions et installeur de packs pour X-wing vs. TIE Fighter</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Flightdeck team</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 L&apos;équipe Flightdeck</translation>
     </message>
     <message>
         <source>How to use Flightdeck (README)</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment utiliser Flightdeck (README)</translation>
     </message>
     <message>
         <source>The demo game to try it on</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu de démonstration pour l&apos;essayer</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TixoApplication</name>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inattendue</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TixoFlightdeckForm</name>
     <message>
         <source>Ixo Mission Packs (*.ixo)|*.ixo|All formats...|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Packs de missions Ixo (*.ixo)|*.ixo|Tous les formats...|*.*</translation>
     </message>
     <message>
         <source>Select an Ixo Mission Pack to Install...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un pack de missions Ixo à installer...</translation>
     </message>
     <message>
         <source>Save Package As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le pack sous...</translation>
     </message>
     <message>
         <source>Select a TIE Mission File to Install...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier de mission TIE à installer...</translation>
     </message>
     <message>
         <source>X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de mission X-wing vs. TIE Fighter (*.tie)|*.tie|Tous les formats...|*.*</translation>
     </message>
     <message>
         <source>Mission added to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mission ajoutée à %1</translation>
     </message>
     <message>
         <source>Unable to locate TIE mission file &quot;%1&quot; in %2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver le fichier de mission TIE « %1 » dans le dossier %2.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Set XvT &amp;Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le &amp;dossier de XvT</translation>
     </message>
     <message>
         <source>Set your XvT Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir votre dossier de XvT</translation>
     </message>
     <message>
         <source>&amp;New Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle mission</translation>
     </message>
     <message>
         <source>Create a New XvT Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une nouvelle mission XvT</translation>
     </message>
     <message>
         <source>&amp;Open Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une mission</translation>
     </message>
     <message>
         <source>Open an existing XvT Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une mission XvT existante</translation>
     </message>
     <message>
         <source>&amp;Edit Selected Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier la mission choisie</translation>
     </message>
     <message>
         <source>Edit the Selected XvT Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la mission XvT choisie</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Doh!</source>
-        <translation type="unfinished"></translation>
+        <translation>Au revoir !</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Take back the last change Flightdeck made to the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Défaire la dernière modification que Flightdeck a faite au jeu</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Make again the change last taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire la dernière modification défaite</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique...</translation>
     </message>
     <message>
         <source>Every change Flightdeck made to this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque modification que Flightdeck a faite à ce jeu</translation>
     </message>
     <message>
         <source>Move U&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon&amp;ter</translation>
     </message>
     <message>
         <source>Move the selected entry one place up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter l&apos;entrée choisie d&apos;une place</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Descen&amp;dre</translation>
     </message>
     <message>
         <source>Move the selected entry one place down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre l&apos;entrée choisie d&apos;une place</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer</translation>
     </message>
     <message>
         <source>Single &amp;Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mission seule</translation>
     </message>
     <message>
         <source>Install an XvT Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer une mission XvT</translation>
     </message>
     <message>
         <source>Mission &amp;Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pack de missions</translation>
     </message>
     <message>
         <source>&amp;Build Mission Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer un pack de missions</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recherche</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>Find an entry by its title or mission file</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher une entrée par son titre ou son fichier de mission</translation>
     </message>
     <message>
         <source>&amp;Search Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher la &amp;suivante</translation>
     </message>
     <message>
         <source>Find the next entry with the same text</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher l&apos;entrée suivante avec le même texte</translation>
     </message>
     <message>
         <source>&amp;Problems...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Problèmes...</translation>
     </message>
     <message>
         <source>Check the whole game for broken entries and files</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier tout le jeu à la recherche d&apos;entrées et de fichiers défectueux</translation>
     </message>
     <message>
         <source>Mission &amp;Gender</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Camp des missions</translation>
     </message>
     <message>
         <source>&amp;Neutral (Multiplayer)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neutre (multijoueur)</translation>
     </message>
     <message>
         <source>&amp;Rebel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rebelle</translation>
     </message>
     <message>
         <source>&amp;Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impérial</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>New &amp;Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle &amp;campagne</translation>
     </message>
     <message>
         <source>New &amp;War</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle &amp;guerre</translation>
     </message>
     <message>
         <source>New &amp;Battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle &amp;bataille</translation>
     </message>
     <message>
         <source>New Tournament &amp;Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle &amp;série de tournois</translation>
     </message>
     <message>
         <source>New &amp;Tournament...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau &amp;tournoi...</translation>
     </message>
     <message>
         <source>Add / Install &amp;Mission...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter / installer une &amp;mission...</translation>
     </message>
     <message>
         <source>Install Mission &amp;Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer un &amp;pack de missions</translation>
     </message>
     <message>
         <source>Build Mission P&amp;ack</source>
-        <translation type="unfinished"></translation>
+        <translation>Cré&amp;er un pack de missions</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>Install a single XvT Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer une seule mission XvT</translation>
     </message>
     <message>
         <source>Install an Ixo Mission Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer un pack de missions Ixo</translation>
     </message>
     <message>
         <source>Next Mission Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochain numéro de mission</translation>
     </message>
     <message>
         <source>Neutral (Multiplayer) missions</source>
-        <translation type="unfinished"></translation>
+        <translation>Missions neutres (multijoueur)</translation>
     </message>
     <message>
         <source>Rebel missions</source>
-        <translation type="unfinished"></translation>
+        <translation>Missions rebelles</translation>
     </message>
     <message>
         <source>Imperial missions</source>
-        <translation type="unfinished"></translation>
+        <translation>Missions impériales</translation>
     </message>
     <message>
         <source>Battles</source>
-        <translation type="unfinished"></translation>
+        <translation>Batailles</translation>
     </message>
     <message>
         <source>Combat</source>
-        <translation type="unfinished"></translation>
+        <translation>Combat</translation>
     </message>
     <message>
         <source>Melee</source>
-        <translation type="unfinished"></translation>
+        <translation>Mêlée</translation>
     </message>
     <message>
         <source>Tournaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournois</translation>
     </message>
     <message>
         <source>Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Entraînement</translation>
     </message>
     <message>
         <source>  Mission #:</source>
-        <translation type="unfinished"></translation>
+        <translation>  Mission n° :</translation>
     </message>
     <message>
         <source>Change Mission Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le numéro de mission</translation>
     </message>
     <message>
         <source>  Mission File</source>
-        <translation type="unfinished"></translation>
+        <translation>  Fichier de mission</translation>
     </message>
     <message>
         <source>The next available mission number is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prochain numéro de mission libre est %1</translation>
     </message>
     <message>
         <source>The next available campaign number is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prochain numéro de campagne libre est %1</translation>
     </message>
     <message>
         <source>The next available battle number is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prochain numéro de bataille libre est %1</translation>
     </message>
     <message>
         <source>The next available tournament number is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prochain numéro de tournoi libre est %1</translation>
     </message>
     <message>
         <source>Choose the folder where X-wing vs. TIE Fighter is installed:
 File &gt; Set XvT Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier où X-wing vs. TIE Fighter est installé :
+Fichier &gt; Choisir le dossier de XvT</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
     <message>
         <source>Game found (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu trouvé (%1)</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>Select your &quot;X-wing vs. TIE Fighter&quot; directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez votre dossier de « X-wing vs. TIE Fighter ».</translation>
     </message>
     <message>
         <source>The specified path for &quot;X-wing vs. TIE Fighter&quot; is invalid, please select another path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin indiqué pour « X-wing vs. TIE Fighter » n&apos;est pas valide, veuillez en choisir un autre.</translation>
     </message>
     <message>
         <source>Specify a New List File to store Mission References in...</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquer un nouveau fichier de liste pour les références des missions...</translation>
     </message>
     <message>
         <source>X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de liste X-wing vs. TIE Fighter   (*.lst)|*.lst|Tous les formats...|*.*</translation>
     </message>
     <message>
         <source> &quot;%1&quot; is the first of its group already.</source>
-        <translation type="unfinished"></translation>
+        <translation> « %1 » est déjà le premier de son groupe.</translation>
     </message>
     <message>
         <source> &quot;%1&quot; is the last of its group already.</source>
-        <translation type="unfinished"></translation>
+        <translation> « %1 » est déjà le dernier de son groupe.</translation>
     </message>
     <message>
         <source> &quot;%1&quot; cannot move past &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> « %1 » ne peut pas passer au-delà de « %2 ».</translation>
     </message>
     <message>
         <source>Searching for games…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des jeux…</translation>
     </message>
     <message>
         <source>No game was found in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jeu n&apos;a été trouvé dans %1.</translation>
     </message>
     <message>
         <source>       Tour #:</source>
-        <translation type="unfinished"></translation>
+        <translation>       Tour n° :</translation>
     </message>
     <message>
         <source>      Mission #:</source>
-        <translation type="unfinished"></translation>
+        <translation>      Mission n° :</translation>
     </message>
     <message>
         <source>  Tournament #:</source>
-        <translation type="unfinished"></translation>
+        <translation>  Tournoi n° :</translation>
     </message>
     <message>
         <source>Next #: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N° suivant : %1</translation>
     </message>
     <message>
         <source>BuildMissionTreeView:  Unrecognized list file item!</source>
-        <translation type="unfinished"></translation>
+        <translation>BuildMissionTreeView :  entrée de fichier de liste non reconnue !</translation>
     </message>
     <message>
         <source> (mission file):  </source>
-        <translation type="unfinished"></translation>
+        <translation> (fichier de mission) :  </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in this list</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas dans cette liste</translation>
     </message>
 </context>
 <context>
     <name>flightdeck::TixoPackDialog</name>
     <message>
         <source>Pack List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste du pack</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutre</translation>
     </message>
     <message>
         <source>Rebel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rebelle</translation>
     </message>
     <message>
         <source>Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>Impérial</translation>
     </message>
     <message>
         <source>Build Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer le pack</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

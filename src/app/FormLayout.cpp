@@ -333,7 +333,7 @@ void TixoFlightdeckForm::CreateMissionView() {
   MissionTypeTabSet = new QTabBar(MissionViewPanel);
   MissionTypeTabSet->setObjectName(QStringLiteral("MissionTypeTabSet"));
   MissionTypeTabSet->setShape(QTabBar::RoundedSouth);
-  MissionTypeTabSet->setFont(ClassicFont("MS Sans Serif"));
+  MissionTypeTabSet->setFont(ClassicFont("MS Sans Serif")); // not translated: a font
   MissionTypeTabSet->setUsesScrollButtons(false);
   MissionTypeTabSet->setExpanding(false);
   MissionTypeTabSet->setDrawBase(true);

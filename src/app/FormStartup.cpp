@@ -23,6 +23,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTabBar>
@@ -45,10 +46,6 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   setObjectName(QStringLiteral("ixoFlightdeckForm"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  // As narrow as it is wide; as low as the tool bar, the tabs and the status bar allow, with
-  // the tree shrinking first.
-  setMinimumWidth(FormWidth);
-  setMaximumWidth(FormWidth);
   FList = new TListController(*this, this);
   FHistory = std::make_unique<THistoryCommands>(*FList, *FEnvironment.Prompts, *this);
   FProblems = std::make_unique<TProblemCommands>(*FList, *FEnvironment.Prompts, *this);
@@ -57,6 +54,12 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   FEdits = std::make_unique<TEditCommands>(*FList, *FEnvironment.Prompts);
   FNumbers = std::make_unique<TNumberCommands>(*FList, *FEnvironment.Prompts);
   CreateControls();
+  // As narrow as it is wide, or as its menus and tabs need in the language and font shown; as
+  // low as the tool bar, the tabs and the status bar allow, with the tree shrinking first.
+  FWidth = std::max({FormWidth, menuBar()->sizeHint().width(),
+                     MissionTypeTabSet->sizeHint().width() + 2 * MissionViewPanel->BorderWidth()});
+  setMinimumWidth(FWidth);
+  setMaximumWidth(FWidth);
   TixoApplication::Instance()->RunGuarded([this] { FormCreate(); });
 }
 
@@ -106,7 +109,7 @@ void TixoFlightdeckForm::PlaceWindow(int left, int top, int height) {
   // The window lies wholly on the screen it overlaps most (the primary one when it overlaps
   // none, a monitor that is gone): a stored size or place from elsewhere is clamped to it.
   const int lowest = minimumSizeHint().height();
-  const QRect wanted(QPoint(left, top), QSize(FormWidth, std::max(height, lowest)));
+  const QRect wanted(QPoint(left, top), QSize(FWidth, std::max(height, lowest)));
   QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   long long best = 0;
   for (const QScreen* screen : QGuiApplication::screens()) {
@@ -126,9 +129,9 @@ void TixoFlightdeckForm::PlaceWindow(int left, int top, int height) {
                              : QMargins(4, 30, 4, 4);
   const int clampedHeight = std::clamp(
       wanted.height(), lowest, std::max(lowest, area.height() - frame.top() - frame.bottom()));
-  resize(FormWidth, clampedHeight);
+  resize(FWidth, clampedHeight);
   // A window's position is that of its frame.
-  const int frameWidth = FormWidth + frame.left() + frame.right();
+  const int frameWidth = FWidth + frame.left() + frame.right();
   const int frameHeight = clampedHeight + frame.top() + frame.bottom();
   move(std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - frameWidth)),
        std::clamp(top, area.top(), std::max(area.top(), area.bottom() + 1 - frameHeight)));

@@ -29,7 +29,7 @@ TixoPackDialog::TixoPackDialog(const std::vector<TPackageItem>& items, QWidget* 
     : QDialog(parent) {
   setObjectName(QStringLiteral("ixoPackDialog"));
   setWindowTitle(tr("Pack List"));
-  setFont(ClassicFont("MS Sans Serif"));
+  setFont(ClassicFont("MS Sans Serif")); // not translated: a font
   resize(633, 252);
   GenderStringsGrid = new QTableWidget(static_cast<int>(items.size()), 1 + TitleColumns, this);
   GenderStringsGrid->setObjectName(QStringLiteral("GenderStringsGrid"));

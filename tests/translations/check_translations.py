@@ -9,7 +9,8 @@ A text is a string literal of src/app or src/widgets that holds two words, a men
 ("&File") or an ellipsis. It must stand in tr(), QCoreApplication::translate() or a
 QT_TR_NOOP/QT_TRANSLATE_NOOP mark; a literal that is not for the user (a format, a key) says so
 with "// not translated" on its line. lupdate then runs over the sources into copies of the
-.ts files, and no message may be unfinished, vanished or obsolete.
+.ts files: no message may be unfinished, vanished or obsolete, and each translation keeps the
+placeholders and the accelerator of its English text.
 """
 import pathlib
 import re
@@ -47,6 +48,12 @@ def unwrapped_texts(source_dir):
     return found
 
 
+def Marks(text):
+    """What a translation must keep of its source: its placeholders, and an accelerator."""
+    return (sorted(re.findall(r"%[1-9]|\{file\}|\{detail\}", text)),
+            bool(re.search(r"&[^&\s]", text)))
+
+
 def unfinished_messages(source_dir, lupdate):
     found = []
     ts_files = sorted((source_dir / "translations").glob("*.ts"))
@@ -67,10 +74,12 @@ def unfinished_messages(source_dir, lupdate):
                 for message in context.iter("message"):
                     translation = message.find("translation")
                     state = translation.get("type") if translation is not None else "unfinished"
-                    if state in ("unfinished", "vanished", "obsolete") or not (
-                            translation.text or translation.findall("numerusform")):
-                        found.append(f"{copy.name}: {name}: \"{message.findtext('source')}\" is "
-                                     f"{state or 'empty'}")
+                    source = message.findtext("source")
+                    if state in ("unfinished", "vanished", "obsolete") or not translation.text:
+                        found.append(f"{copy.name}: {name}: \"{source}\" is {state or 'empty'}")
+                    elif Marks(source) != Marks(translation.text):
+                        found.append(f"{copy.name}: {name}: \"{translation.text}\" does not keep "
+                                     f"the placeholders and accelerator of \"{source}\"")
     return found
 
 
