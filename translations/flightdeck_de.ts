@@ -647,6 +647,14 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
 </context>
 <context>
     <name>flightdeck::TProblemsDialog</name>
@@ -1144,6 +1152,10 @@ Datei &gt; XvT-Verzeichnis festlegen</translation>
     <message>
         <source>&quot;%1&quot; is not in this list</source>
         <translation>„%1“ ist nicht in dieser Liste</translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation>Missionen</translation>
     </message>
 </context>
 <context>

@@ -647,6 +647,14 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
 </context>
 <context>
     <name>flightdeck::TProblemsDialog</name>
@@ -1144,6 +1152,10 @@ Fichier &gt; Choisir le dossier de XvT</translation>
     <message>
         <source>&quot;%1&quot; is not in this list</source>
         <translation>« %1 » n&apos;est pas dans cette liste</translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation>Missions</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,7 @@ void TixoFlightdeckForm::CreateMissionView() {
   layout->setSpacing(0);
   FMissionView = new TMissionView(MissionViewPanel);
   FMissionView->setObjectName(QStringLiteral("MissionView"));
+  FMissionView->setAccessibleName(tr("Missions"));
   FModel = new TMissionModel(this);
   FMissionView->setModel(FModel);
   FMissionView->setHeaderHidden(true);
@@ -411,6 +412,7 @@ void TixoFlightdeckForm::CreateStatusBar() {
       QRegularExpression(QStringLiteral("[0-9 ]{0,4}")), MissionNumberEB));
   MissionNumberEB->installEventFilter(this);
   MissionNumberEB->setToolTip(tr("Change Mission Number"));
+  MissionNumberEB->setAccessibleName(tr("Change Mission Number"));
   MissionNumberEB->setStatusTip(tr("Change Mission Number"));
   numberLayout->addWidget(MissionNumberEB);
   layout->addWidget(ShowFileNumberPanel);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MissionModel.h"
 
+#include "app/CoreText.h"
 #include "app/ListText.h"
 
 namespace flightdeck {
@@ -79,6 +80,10 @@ QVariant TMissionModel::data(const QModelIndex& index, int role) const {
     if (const TNodeMark* mark = MarkOf(node))
       return mark->Text;
     return {};
+  case Qt::AccessibleDescriptionRole: // what a screen reader tells after the label
+    if (const TNodeMark* mark = MarkOf(node))
+      return KindName(node->Record.Kind) + QStringLiteral(": ") + mark->Text;
+    return KindName(node->Record.Kind);
   default:
     return {};
   }

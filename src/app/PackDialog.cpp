@@ -33,6 +33,7 @@ TixoPackDialog::TixoPackDialog(const std::vector<TPackageItem>& items, QWidget* 
   resize(633, 252);
   GenderStringsGrid = new QTableWidget(static_cast<int>(items.size()), 1 + TitleColumns, this);
   GenderStringsGrid->setObjectName(QStringLiteral("GenderStringsGrid"));
+  GenderStringsGrid->setAccessibleName(tr("Pack List"));
   GenderStringsGrid->setMinimumSize(609, 171);
   GenderStringsGrid->setHorizontalHeaderLabels(
       {tr("Entry"), tr("Neutral"), tr("Rebel"), tr("Imperial")});

@@ -32,7 +32,7 @@ QString TProblemsDialog::Summary(const std::vector<TProblemLine>& lines) {
   QStringList parts;
   for (std::size_t i = 0; i < counts.size(); ++i)
     if (counts[i] > 0)
-      parts << tr(words[i][counts[i] > 1 ? 1 : 0]).arg(counts[i]);
+      parts << (counts[i] > 1 ? tr(words[i][1]).arg(counts[i]) : tr(words[i][0]));
   const QString last = parts.takeLast();
   return tr("%1 in this game. Show goes to the entry; a fix is recorded in the history, and "
             "Edit > Undo takes it back.")
@@ -56,6 +56,7 @@ TProblemsDialog::TProblemsDialog(const std::vector<TProblemLine>& lines, QWidget
 
   FindingsView = new QTreeWidget(this);
   FindingsView->setObjectName(QStringLiteral("FindingsView"));
+  FindingsView->setAccessibleName(tr("Problems"));
   FindingsView->setHeaderLabels({tr("Where"), tr("Problem")});
   FindingsView->setRootIsDecorated(false);
   FindingsView->setUniformRowHeights(true);

@@ -2,7 +2,9 @@
 #include "widgets/BevelPanel.h"
 
 #include "widgets/StatusTextFit.h"
+#include "widgets/WidgetAccessibility.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QPainter>
 
@@ -57,6 +59,7 @@ void FramedBevel(QPainter& painter, QRect& r, int lines, TBevelOptions sides, co
 TBevelPanel::TBevelPanel(QWidget* parent)
     : QWidget(parent), FBevelHighlight(palette().color(QPalette::Light)),
       FBevelShadow(palette().color(QPalette::Dark)), FColor(palette().color(QPalette::Button)) {
+  InstallWidgetAccessibility();
   setAttribute(Qt::WA_OpaquePaintEvent);
   setContentsMargins(FrameWidth(), FrameWidth(), FrameWidth(), FrameWidth());
 }
@@ -123,8 +126,13 @@ void TBevelPanel::SetColor(const QColor& value) {
 }
 
 void TBevelPanel::SetCaption(const QString& value) {
+  if (value == FCaption)
+    return;
   FCaption = value;
   update();
+  // A status panel's new text is read out, as a status bar's message is.
+  QAccessibleEvent changed(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
 }
 
 void TBevelPanel::paintEvent(QPaintEvent*) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/FlatSpeedButton.h"
 
+#include "widgets/WidgetAccessibility.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -150,6 +152,7 @@ TButtonPlacement PlaceGlyphAndCaption(QSize content, QSize glyph, QSize text, TB
 }
 
 TFlatSpeedButton::TFlatSpeedButton(QWidget* parent) : QWidget(parent) {
+  InstallWidgetAccessibility();
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_Hover);
   resize(25, 25);
@@ -308,6 +311,10 @@ void TFlatSpeedButton::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
     return;
   }
+  Click();
+}
+
+void TFlatSpeedButton::Click() {
   if (FGroupIndex != 0 && !FDown)
     SetDown(true);
   repaint();

@@ -54,6 +54,9 @@ public:
   void SetSpacing(int value);
 
   TState State() const { return FState; }
+  // Presses the button as a click, the keyboard or assistive technology do: a group's button
+  // goes down and stays.
+  void Click();
   bool Hot() const { return FHot; }
 
   std::function<void()> OnClick, OnDblClick, OnMouseEnter, OnMouseLeave;

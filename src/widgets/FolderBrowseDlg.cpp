@@ -77,6 +77,7 @@ bool TFolderBrowseDlg::Execute() {
   FPath = new QLineEdit(&dialog);
   FPath->setObjectName(QStringLiteral("FolderPath"));
   FPath->setPlaceholderText(tr("Type or paste a folder"));
+  FPath->setAccessibleName(tr("Folder"));
   layout->addWidget(FPath);
   // Enter in the path field goes there; OK (or Enter elsewhere) then takes it.
   FPath->installEventFilter(this);
@@ -90,6 +91,7 @@ bool TFolderBrowseDlg::Execute() {
   });
   FTree = new QTreeView(&dialog);
   FTree->setObjectName(QStringLiteral("FolderTree"));
+  FTree->setAccessibleName(tr("Folders"));
   FTree->setModel(FModel);
   FTree->setHeaderHidden(true);
   for (int column = 1; column < FModel->columnCount(); ++column)

@@ -12,6 +12,7 @@ int RunInstallCommandsTest(int argc, char** argv);
 int RunPackCommandsTest(int argc, char** argv);
 int RunCliParityTest(int argc, char** argv);
 int RunProblemCommandsTest(int argc, char** argv);
+int RunReachTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
   flightdeck::TixoApplication application(argc, argv);
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
       {"FlightdeckForm", RunFlightdeckFormTest},  {"NumberCommands", RunNumberCommandsTest},
       {"EditCommands", RunEditCommandsTest},      {"InstallCommands", RunInstallCommandsTest},
       {"PackCommands", RunPackCommandsTest},      {"CliParity", RunCliParityTest},
-      {"ProblemCommands", RunProblemCommandsTest}};
+      {"ProblemCommands", RunProblemCommandsTest}, {"Reach", RunReachTest}};
   int failures = 0;
   for (const auto& [name, run] : classes)
     if (only.isEmpty() || only == name)

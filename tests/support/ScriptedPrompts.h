@@ -43,7 +43,10 @@ public:
   }
 
   QStringList FolderPlaces; // the labels of the places each run offered, joined by "|"
+  std::function<void(TFolderBrowseDlg&)> OnFolderDialog; // sees the dialog as the window made it
   bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) override {
+    if (OnFolderDialog)
+      OnFolderDialog(dialog);
     QStringList places;
     for (const TFolderBrowseDlg::TPlace& place : dialog.Places())
       places << place.Label;
