@@ -12,6 +12,7 @@
 
 #include <map>
 #include <tuple>
+#include <vector>
 
 namespace flightdeck {
 
@@ -19,14 +20,26 @@ namespace {
 
 constexpr int MaxGlyphs = 4;
 
+// The colours a button is drawn in, all from the palette, so that a dark or high-contrast
+// theme draws it as its own.
 struct TEdgeColors {
   QColor Face, Light, Midlight, Dark, Shadow;
+  QColor DisabledText;
+  // On a light face, what is disabled is embossed, lit and shaded, as on the classic desktop; on
+  // a dark one, a light emboss would stand out as a frame, so it is drawn flat in the disabled
+  // text colour.
+  bool Embossed() const { return Face.lightness() >= 128; }
 };
 
 TEdgeColors EdgeColors(const QPalette& palette) {
-  return {palette.color(QPalette::Button), palette.color(QPalette::Light),
-          palette.color(QPalette::Midlight), palette.color(QPalette::Dark),
-          palette.color(QPalette::Shadow)};
+  // The face is that of an enabled button in every state, as the panel around it is: a theme
+  // whose disabled buttons are of another colour would set them off in boxes.
+  return {palette.color(QPalette::Active, QPalette::Button),
+          palette.color(QPalette::Light),
+          palette.color(QPalette::Midlight),
+          palette.color(QPalette::Dark),
+          palette.color(QPalette::Shadow),
+          palette.color(QPalette::Disabled, QPalette::ButtonText)};
 }
 
 // The sides of a rectangle (right and bottom exclusive) in one colour each.
@@ -39,22 +52,28 @@ void BottomRightEdge(QPainter& painter, const QRect& r, const QColor& color) {
   painter.fillRect(r.right(), r.top(), 1, r.height(), color);
 }
 
-// The 8 x 8 checker of a stuck-down button: white where x and y have the same parity.
-std::shared_ptr<QPixmap> SharedPattern(const QColor& face) {
+// The 8 x 8 checker of a stuck-down button: the light colour (white on the classic desktop)
+// where x and y have the same parity, the face elsewhere. Shared by the buttons of one palette.
+std::shared_ptr<QPixmap> SharedPattern(const QColor& light, const QColor& face) {
   static std::weak_ptr<QPixmap> shared;
-  if (auto pattern = shared.lock())
-    return pattern;
+  auto pattern = shared.lock();
+  const QRgb colors[] = {light.rgb(), face.rgb()};
+  if (pattern) {
+    const QImage image = pattern->toImage();
+    if (image.pixel(0, 0) == colors[0] && image.pixel(1, 0) == colors[1])
+      return pattern;
+  }
   QImage image(8, 8, QImage::Format_RGB32);
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
-      image.setPixel(x, y, (x + y) % 2 == 0 ? qRgb(255, 255, 255) : face.rgb());
-  auto pattern = std::make_shared<QPixmap>(QPixmap::fromImage(image));
+      image.setPixel(x, y, colors[(x + y) % 2]);
+  pattern = std::make_shared<QPixmap>(QPixmap::fromImage(image));
   shared = pattern;
   return pattern;
 }
 
 // Images made from glyphs, shared by every button showing the same glyph in the same colours.
-using TGlyphKey = std::tuple<qint64, int, int, QRgb, QRgb, QRgb>;
+using TGlyphKey = std::tuple<qint64, int, int, QRgb, QRgb, QRgb, QRgb>;
 std::map<TGlyphKey, QImage>& GlyphCache() {
   static std::map<TGlyphKey, QImage> cache;
   return cache;
@@ -90,7 +109,10 @@ QImage MakeGlyphImage(const QImage& strip, int numGlyphs, TFlatSpeedButton::TSta
       const QRgb pixel = source.pixel(x, y);
       return pixel != transparent && !isWhite(pixel);
     };
-    for (const auto& [offset, color] : {std::pair{1, colors.Light}, std::pair{0, colors.Dark}})
+    const std::vector<std::pair<int, QColor>> layers =
+        colors.Embossed() ? std::vector<std::pair<int, QColor>>{{1, colors.Light}, {0, colors.Dark}}
+                          : std::vector<std::pair<int, QColor>>{{0, colors.DisabledText}};
+    for (const auto& [offset, color] : layers)
       for (int y = 0; y + offset < source.height(); ++y)
         for (int x = 0; x + offset < source.width(); ++x)
           if (ink(x, y))
@@ -374,8 +396,9 @@ bool TFlatSpeedButton::event(QEvent* event) {
 
 QImage TFlatSpeedButton::GlyphImage(TState state) const {
   const TEdgeColors colors = EdgeColors(palette());
-  const TGlyphKey key{FGlyph.cacheKey(), FNumGlyphs,         state,
-                      colors.Face.rgb(), colors.Light.rgb(), colors.Dark.rgb()};
+  const TGlyphKey key{FGlyph.cacheKey(), FNumGlyphs,        state,
+                      colors.Face.rgb(),  colors.Light.rgb(), colors.Dark.rgb(),
+                      colors.DisabledText.rgb()};
   auto& cache = GlyphCache();
   auto found = cache.find(key);
   if (found == cache.end())
@@ -415,7 +438,7 @@ void TFlatSpeedButton::paintEvent(QPaintEvent*) {
   if (sunken)
     content.translate(1, 1);
   if (FState == bsExclusive) {
-    FPattern = SharedPattern(colors.Face);
+    FPattern = SharedPattern(colors.Light, colors.Face);
     painter.setBrushOrigin(0, 0);
     painter.fillRect(content.adjusted(0, 0, -1, -1), QBrush(*FPattern));
   }
@@ -430,15 +453,18 @@ void TFlatSpeedButton::paintEvent(QPaintEvent*) {
   if (FCaption.isEmpty())
     return;
   const QRect textRect = placement.TextRect.translated(content.topLeft());
-  if (FState == bsDisabled) {
-    // Embossed: white one pixel right and down, grey in place, crisp as such text has to be.
+  if (FState == bsDisabled && colors.Embossed()) {
+    // Embossed: lit one pixel right and down, shaded in place, crisp as such text has to be.
     QFont crisp = font();
     crisp.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(crisp);
-    painter.setPen(Qt::white);
+    painter.setPen(colors.Light);
     painter.drawText(textRect.translated(1, 1), textFlags, FCaption);
-    painter.setPen(QColor(128, 128, 128));
+    painter.setPen(colors.Dark);
     painter.drawText(textRect, textFlags, FCaption);
+  } else if (FState == bsDisabled) {
+    painter.setPen(colors.DisabledText);
+    painter.drawText(textRect, textFlags | Qt::AlignCenter, FCaption);
   } else {
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(textRect, textFlags | Qt::AlignCenter, FCaption);
