@@ -655,6 +655,10 @@
         <source>Folders</source>
         <translation>Ordner</translation>
     </message>
+    <message>
+        <source>Places</source>
+        <translation>Orte</translation>
+    </message>
 </context>
 <context>
     <name>flightdeck::TProblemsDialog</name>

@@ -655,6 +655,10 @@
         <source>Folders</source>
         <translation>Dossiers</translation>
     </message>
+    <message>
+        <source>Places</source>
+        <translation>Emplacements</translation>
+    </message>
 </context>
 <context>
     <name>flightdeck::TProblemsDialog</name>

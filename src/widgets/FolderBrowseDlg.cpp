@@ -64,6 +64,7 @@ bool TFolderBrowseDlg::Execute() {
     layout->addWidget(new QLabel(FTitle, &dialog));
   auto* places = new QComboBox(&dialog);
   places->setObjectName(QStringLiteral("Places"));
+  places->setAccessibleName(tr("Places"));
   places->addItem(tr("Go to..."));
   for (const TPlace& place : FPlaces)
     places->addItem(place.Label + QStringLiteral("  (") + place.Folder + QLatin1Char(')'),
