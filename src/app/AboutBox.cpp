@@ -22,9 +22,9 @@ namespace {
 // Everything the box says about us, in one place.
 const char* const Version = "v1.0";
 const char* const Publisher = QT_TRANSLATE_NOOP("flightdeck::TixoAboutBox", "The Flightdeck team");
-const char* const Description = QT_TRANSLATE_NOOP(
-    "flightdeck::TixoAboutBox",
-    "Mission catalogue editor and pack installer for X-wing vs. TIE Fighter");
+const char* const Description =
+    QT_TRANSLATE_NOOP("flightdeck::TixoAboutBox",
+                      "Mission catalogue editor and pack installer for X-wing vs. TIE Fighter");
 const char* const Copyright =
     QT_TRANSLATE_NOOP("flightdeck::TixoAboutBox", "Copyright \u00a9 2026 The Flightdeck team");
 const char* const ReadmeText =

@@ -19,9 +19,8 @@ QString TixoFlightdeckForm::PackFilter() {
 }
 
 void TixoFlightdeckForm::mInstallPackClick() {
-  OpenDialog = {OnDiskFolder(CategoryDirectory()),
-                tr("Select an Ixo Mission Pack to Install..."), PackFilter(),
-                QStringLiteral("ixo"), true};
+  OpenDialog = {OnDiskFolder(CategoryDirectory()), tr("Select an Ixo Mission Pack to Install..."),
+                PackFilter(), QStringLiteral("ixo"), true};
   InstallPackFile(ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog)));
 }
 
@@ -38,10 +37,9 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
 }
 
 void TixoFlightdeckForm::mInstallMissionClick() {
-  OpenDialog = {
-      OnDiskFolder(MissionDirectory()), tr("Select a TIE Mission File to Install..."),
-      tr("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"),
-      QStringLiteral("tie"), true};
+  OpenDialog = {OnDiskFolder(MissionDirectory()), tr("Select a TIE Mission File to Install..."),
+                tr("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"),
+                QStringLiteral("tie"), true};
   InstallMissionFile(ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog)));
 }
 

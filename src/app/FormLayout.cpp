@@ -127,37 +127,32 @@ void TixoFlightdeckForm::CreateMenus() {
       AddItem(mFile, "mFileSetXvTDirectory", tr("Set XvT &Directory"),
               QKeySequence(QStringLiteral("Ctrl+D")), tr("Set your XvT Directory"));
   mFile->addSeparator();
-  mFileNew =
-      AddItem(mFile, "mFileNew", tr("&New Mission"),
-              QKeySequence(QStringLiteral("Ctrl+N")), tr("Create a New XvT Mission"));
+  mFileNew = AddItem(mFile, "mFileNew", tr("&New Mission"), QKeySequence(QStringLiteral("Ctrl+N")),
+                     tr("Create a New XvT Mission"));
   mFileOpen = AddItem(mFile, "mFileOpen", tr("&Open Mission"),
-                      QKeySequence(QStringLiteral("Ctrl+O")),
-                      tr("Open an existing XvT Mission"));
+                      QKeySequence(QStringLiteral("Ctrl+O")), tr("Open an existing XvT Mission"));
   mFileEdit = AddItem(mFile, "mFileEdit", tr("&Edit Selected Mission"),
-                      QKeySequence(QStringLiteral("Ctrl+E")),
-                      tr("Edit the Selected XvT Mission"));
+                      QKeySequence(QStringLiteral("Ctrl+E")), tr("Edit the Selected XvT Mission"));
   mFile->addSeparator();
   mFileExit = AddItem(mFile, "mFileExit", tr("E&xit"), {}, tr("Doh!"));
   for (QAction* never : {mFileNew, mFileOpen, mFileEdit})
     never->setEnabled(false);
 
   mEdit = AddMenu(bar, "mEdit", tr("&Edit"));
-  mEditUndo =
-      AddItem(mEdit, "mEditUndo", tr("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
-              tr("Take back the last change Flightdeck made to the game"));
-  mEditRedo = AddItem(mEdit, "mEditRedo", tr("&Redo"),
-                      QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+  mEditUndo = AddItem(mEdit, "mEditUndo", tr("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
+                      tr("Take back the last change Flightdeck made to the game"));
+  mEditRedo = AddItem(mEdit, "mEditRedo", tr("&Redo"), QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
                       tr("Make again the change last taken back"));
   mEdit->addSeparator();
   mEditHistory = AddItem(mEdit, "mEditHistory", tr("&History..."), {},
                          tr("Every change Flightdeck made to this game"));
   mEdit->addSeparator();
-  mEditMoveUp = AddItem(mEdit, "mEditMoveUp", tr("Move U&p"),
-                        QKeySequence(QStringLiteral("Ctrl+Up")),
-                        tr("Move the selected entry one place up"));
-  mEditMoveDown = AddItem(mEdit, "mEditMoveDown", tr("Move Do&wn"),
-                          QKeySequence(QStringLiteral("Ctrl+Down")),
-                          tr("Move the selected entry one place down"));
+  mEditMoveUp =
+      AddItem(mEdit, "mEditMoveUp", tr("Move U&p"), QKeySequence(QStringLiteral("Ctrl+Up")),
+              tr("Move the selected entry one place up"));
+  mEditMoveDown =
+      AddItem(mEdit, "mEditMoveDown", tr("Move Do&wn"), QKeySequence(QStringLiteral("Ctrl+Down")),
+              tr("Move the selected entry one place down"));
   for (QAction* item : {mEditUndo, mEditRedo, mEditHistory, mEditMoveUp, mEditMoveDown})
     item->setEnabled(false); // until a game is shown
   connect(mEdit, &QMenu::aboutToShow, this, [this] { RefreshUndoActions(); });
@@ -168,9 +163,8 @@ void TixoFlightdeckForm::CreateMenus() {
   connect(mEditMoveDown, &QAction::triggered, this, [this] { MoveSelected(false); });
 
   mInstall = AddMenu(bar, "mInstall", tr("Install"));
-  mInstallMission =
-      AddItem(mInstall, "mInstallMission", tr("Single &Mission"),
-              QKeySequence(QStringLiteral("Ctrl+M")), tr("Install an XvT Mission"));
+  mInstallMission = AddItem(mInstall, "mInstallMission", tr("Single &Mission"),
+                            QKeySequence(QStringLiteral("Ctrl+M")), tr("Install an XvT Mission"));
   mInstallPack = AddItem(mInstall, "mInstallPack", tr("Mission &Pack"),
                          QKeySequence(QStringLiteral("Ctrl+P")));
   mInstall->addSeparator();
@@ -179,12 +173,11 @@ void TixoFlightdeckForm::CreateMenus() {
   mBuildPack->setEnabled(false);
 
   mSearch = AddMenu(bar, "mSearch", tr("&Search"));
-  mSearchFind =
-      AddItem(mSearch, "mSearchFind", tr("&Find"), QKeySequence(QKeySequence::Find),
-              tr("Find an entry by its title or mission file"));
-  mSearchAgain = AddItem(mSearch, "mSearchAgain", tr("&Search Again"),
-                         QKeySequence(QKeySequence::FindNext),
-                         tr("Find the next entry with the same text"));
+  mSearchFind = AddItem(mSearch, "mSearchFind", tr("&Find"), QKeySequence(QKeySequence::Find),
+                        tr("Find an entry by its title or mission file"));
+  mSearchAgain =
+      AddItem(mSearch, "mSearchAgain", tr("&Search Again"), QKeySequence(QKeySequence::FindNext),
+              tr("Find the next entry with the same text"));
   mSearch->addSeparator();
   mSearchProblems = AddItem(mSearch, "mSearchProblems", tr("&Problems..."),
                             QKeySequence(QStringLiteral("Ctrl+Shift+P")),
@@ -198,8 +191,7 @@ void TixoFlightdeckForm::CreateMenus() {
   mMissionGenderNeutral =
       AddItem(mMissionGender, "mMissionGenderNeutral", tr("&Neutral (Multiplayer)"));
   mMissionGenderRebel = AddItem(mMissionGender, "mMissionGenderRebel", tr("&Rebel"));
-  mMissionGenderImperial =
-      AddItem(mMissionGender, "mMissionGenderImperial", tr("&Imperial"));
+  mMissionGenderImperial = AddItem(mMissionGender, "mMissionGenderImperial", tr("&Imperial"));
   for (QAction* item : {mMissionGenderNeutral, mMissionGenderRebel, mMissionGenderImperial}) {
     item->setCheckable(true);
     FGenderActions->addAction(item);
@@ -213,21 +205,17 @@ void TixoFlightdeckForm::CreateMenus() {
   mnuAddCampaign = AddItem(MissionViewPopUp, "mnuAddCampaign", tr("New &Campaign"));
   mnuAddWar = AddItem(MissionViewPopUp, "mnuAddWar", tr("New &War"));
   mnuAddBattle = AddItem(MissionViewPopUp, "mnuAddBattle", tr("New &Battle"));
-  mnuAddCollection =
-      AddItem(MissionViewPopUp, "mnuAddCollection", tr("New Tournament &Series"));
-  mnuAddTournament =
-      AddItem(MissionViewPopUp, "mnuAddTournament", tr("New &Tournament..."));
+  mnuAddCollection = AddItem(MissionViewPopUp, "mnuAddCollection", tr("New Tournament &Series"));
+  mnuAddTournament = AddItem(MissionViewPopUp, "mnuAddTournament", tr("New &Tournament..."));
   MissionViewPopUp->addSeparator();
-  mnuAddMission =
-      AddItem(MissionViewPopUp, "mnuAddMission", tr("Add / Install &Mission..."),
-              QKeySequence(QStringLiteral("Ctrl+M")));
+  mnuAddMission = AddItem(MissionViewPopUp, "mnuAddMission", tr("Add / Install &Mission..."),
+                          QKeySequence(QStringLiteral("Ctrl+M")));
   mnuAddPack = AddItem(MissionViewPopUp, "mnuAddPack", tr("Install Mission &Pack"),
                        QKeySequence(QStringLiteral("Ctrl+P")));
   MissionViewPopUp->addSeparator();
   mnuBuildPak = AddItem(MissionViewPopUp, "mnuBuildPak", tr("Build Mission P&ack"));
   MissionViewPopUp->addSeparator();
-  mnuRemove = AddItem(MissionViewPopUp, "mnuRemove", tr("&Remove"),
-                      QKeySequence(Qt::Key_Delete));
+  mnuRemove = AddItem(MissionViewPopUp, "mnuRemove", tr("&Remove"), QKeySequence(Qt::Key_Delete));
   mnuAddPack->setEnabled(false);
   mnuBuildPak->setEnabled(false);
 
@@ -265,10 +253,9 @@ void TixoFlightdeckForm::CreateToolBar() {
   auto* layout = new QHBoxLayout(TopPanel);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(1);
-  XvTPathBtn = AddButton(TopPanel, "XvTPathBtn", TToolGlyph::Folder,
-                         tr("Set your XvT Directory"));
-  NewMissionBtn = AddButton(TopPanel, "NewMissionBtn", TToolGlyph::NewMission,
-                            tr("Create a New XvT Mission"));
+  XvTPathBtn = AddButton(TopPanel, "XvTPathBtn", TToolGlyph::Folder, tr("Set your XvT Directory"));
+  NewMissionBtn =
+      AddButton(TopPanel, "NewMissionBtn", TToolGlyph::NewMission, tr("Create a New XvT Mission"));
   OpenMissionBtn = AddButton(TopPanel, "OpenMissionBtn", TToolGlyph::OpenMission,
                              tr("Open an existing XvT Mission"));
   EditMissionBtn = AddButton(TopPanel, "EditMissionBtn", TToolGlyph::EditMission,
@@ -279,17 +266,15 @@ void TixoFlightdeckForm::CreateToolBar() {
   InstallPackBtn = AddButton(TopPanel, "InstallPackBtn", TToolGlyph::InstallPack,
                              tr("Install an Ixo Mission Pack"));
   layout->addSpacing(4);
-  ShowNextNumberButton =
-      AddButton(TopPanel, "ShowNextNumberButton", tr("Next Mission Number"));
+  ShowNextNumberButton = AddButton(TopPanel, "ShowNextNumberButton", tr("Next Mission Number"));
   ShowNextNumberButton->setFixedSize(NextNumberButtonWidth, CaptionButtonHeight(fontMetrics()));
   ShowNextNumberButton->SetCaption(QStringLiteral("- - -"));
   layout->addStretch(1);
   GenderNeutralBtn = AddButton(TopPanel, "GenderNeutralBtn", TToolGlyph::Neutral,
                                tr("Neutral (Multiplayer) missions"));
-  GenderRebelBtn =
-      AddButton(TopPanel, "GenderRebelBtn", TToolGlyph::Rebel, tr("Rebel missions"));
-  GenderImperialBtn = AddButton(TopPanel, "GenderImperialBtn", TToolGlyph::Imperial,
-                                tr("Imperial missions"));
+  GenderRebelBtn = AddButton(TopPanel, "GenderRebelBtn", TToolGlyph::Rebel, tr("Rebel missions"));
+  GenderImperialBtn =
+      AddButton(TopPanel, "GenderImperialBtn", TToolGlyph::Imperial, tr("Imperial missions"));
   // The buttons that choose what is shown are reached with Tab as well.
   for (TFlatSpeedButton* button :
        {ShowNextNumberButton, GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn})
@@ -395,12 +380,11 @@ void TixoFlightdeckForm::CreateStatusBar() {
   layout->setContentsMargins(0, 1, 0, 1);
   layout->setSpacing(0);
   // The number panel is open at its right, so it joins the title panel without a line.
-  ShowFileNumberPanel = StatusPanel(StatusBasePanel, "ShowFileNumberPanel",
-                                    tr("  Mission #:"), boTop | boBottom | boLeft);
+  ShowFileNumberPanel = StatusPanel(StatusBasePanel, "ShowFileNumberPanel", tr("  Mission #:"),
+                                    boTop | boBottom | boLeft);
   // Room for the longest caption and a box of four digits.
   const int boxWidth = MissionNumberBoxWidth(fontMetrics());
-  ShowFileNumberPanel->setFixedWidth(
-      NumberCaptionWidth(fontMetrics()) + boxWidth + 8);
+  ShowFileNumberPanel->setFixedWidth(NumberCaptionWidth(fontMetrics()) + boxWidth + 8);
   auto* numberLayout = new QHBoxLayout(ShowFileNumberPanel);
   numberLayout->setContentsMargins(0, 1, 3, 1);
   numberLayout->addStretch(1);
@@ -416,8 +400,8 @@ void TixoFlightdeckForm::CreateStatusBar() {
   MissionNumberEB->setStatusTip(tr("Change Mission Number"));
   numberLayout->addWidget(MissionNumberEB);
   layout->addWidget(ShowFileNumberPanel);
-  ShowFileTitlePanel = StatusPanel(StatusBasePanel, "ShowFileTitlePanel",
-                                   tr("  Mission File"), AllBevelSides);
+  ShowFileTitlePanel =
+      StatusPanel(StatusBasePanel, "ShowFileTitlePanel", tr("  Mission File"), AllBevelSides);
   layout->addWidget(ShowFileTitlePanel, 1);
 }
 

@@ -84,9 +84,8 @@ void TixoFlightdeckForm::FormCreate() {
   SetHistoryLimit(static_cast<std::uint64_t>(std::max(historyMiB, 1)) << 20);
   SetXvTPathHint();
   FGender = gnNeutral;
-  FMissionView->SetPlaceholder(
-      tr("Choose the folder where X-wing vs. TIE Fighter is installed:\n"
-         "File > Set XvT Directory"));
+  FMissionView->SetPlaceholder(tr("Choose the folder where X-wing vs. TIE Fighter is installed:\n"
+                                  "File > Set XvT Directory"));
   if (!FXvTPath.empty() && IsXvTDirectory(FXvTPath)) {
     FList->OpenGame(FXvTPath);
     FMissionView->SetPlaceholder({});
@@ -147,9 +146,8 @@ void TixoFlightdeckForm::FormDestroy() {
   const TProfileFile settings(FIniFileName);
   const auto write = [&](const char* key, const std::string& value) {
     if (!settings.WriteString(Section, key, value))
-      throw std::runtime_error(tr("Unable to write to %1")
-                                   .arg(QString::fromStdString(FIniFileName))
-                                   .toStdString());
+      throw std::runtime_error(
+          tr("Unable to write to %1").arg(QString::fromStdString(FIniFileName)).toStdString());
   };
   write("Top", std::to_string(y()));
   write("Left", std::to_string(x()));
@@ -169,13 +167,13 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
   std::vector<TFolderBrowseDlg::TPlace> places;
   for (const TFoundGame& game : GamesFound())
     places.push_back(
-        {tr("Game found (%1)").arg(QString::fromStdString(game.Source)),
-         PathText(game.Path)});
+        {tr("Game found (%1)").arg(QString::fromStdString(game.Source)), PathText(game.Path)});
   for (const TGamePlace& place : GamePlaces(ProgramPath(FEnvironment.HomeFolder),
                                             ProgramPath(qEnvironmentVariable("WINEPREFIX"))))
-    places.push_back({CoreText("Place", place.Kind) +
-                          (place.Name.empty() ? QString() : QLatin1Char(' ') + PathText(place.Name)),
-                      PathText(place.Folder)});
+    places.push_back(
+        {CoreText("Place", place.Kind) +
+             (place.Name.empty() ? QString() : QLatin1Char(' ') + PathText(place.Name)),
+         PathText(place.Folder)});
   BrowseDirDialog->SetPlaces(std::move(places));
   BrowseDirDialog->SetCaption(tr("Browse..."));
   BrowseDirDialog->SetStatusText(tr("Select your \"X-wing vs. TIE Fighter\" directory."));

@@ -19,11 +19,10 @@ void TixoFlightdeckForm::mnuAddCampaignClick() {
 }
 
 void TixoFlightdeckForm::mnuAddBattleClick() {
-  OpenDialog = {
-      OnDiskFolder(CategoryDirectory()),
-      tr("Specify a New List File to store Mission References in..."),
-      tr("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
-      QStringLiteral("lst"), false};
+  OpenDialog = {OnDiskFolder(CategoryDirectory()),
+                tr("Specify a New List File to store Mission References in..."),
+                tr("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
+                QStringLiteral("lst"), false};
   TMissionNode* added = FEdits->AddBattle(
       SelectedNode(), ExtractFileName(ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog))));
   if (!added)
@@ -80,10 +79,9 @@ void TixoFlightdeckForm::MoveSelected(bool up) {
     Select(selected);
     break;
   case TEditCommands::TStep::AtEdge:
-    ShowFileTitlePanel->SetCaption(
-        (up ? tr(" \"%1\" is the first of its group already.")
-            : tr(" \"%1\" is the last of its group already."))
-            .arg(label));
+    ShowFileTitlePanel->SetCaption((up ? tr(" \"%1\" is the first of its group already.")
+                                       : tr(" \"%1\" is the last of its group already."))
+                                       .arg(label));
     break;
   case TEditCommands::TStep::Refused:
     ShowFileTitlePanel->SetCaption(

@@ -72,8 +72,9 @@ QString EntryCaption(const THistoryEntry& entry) {
 // When an entry was made, in the user's time: "2026-12-07 11:00:00".
 QString LocalTime(const THistoryEntry& entry) {
   const QDateTime utc = QDateTime::fromString(QString::fromStdString(entry.Time), Qt::ISODate);
-  return utc.isValid() ? utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) // not translated
-                       : QString::fromStdString(entry.Time);
+  return utc.isValid()
+             ? utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) // not translated
+             : QString::fromStdString(entry.Time);
 }
 
 // The list an entry changed (the first it names), else its first file: "combat/rebel.lst".

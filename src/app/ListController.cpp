@@ -62,11 +62,10 @@ bool TListController::Load() {
   auto tree = std::make_unique<TMissionTree>(FGame, FType, FSide);
   try {
     // Read beside the window, which goes on painting while a long list is read.
-    TBackgroundWork(qobject_cast<QWidget*>(parent()), tr("Reading the list..."), 0)
-        .Run([&] {
-          tree->Load();
-          tree->NextNumber(EntryKind(FType)); // kept, for the first entry selected
-        });
+    TBackgroundWork(qobject_cast<QWidget*>(parent()), tr("Reading the list..."), 0).Run([&] {
+      tree->Load();
+      tree->NextNumber(EntryKind(FType)); // kept, for the first entry selected
+    });
     FDocument = std::move(tree);
   } catch (const EInOutError& error) {
     // A list that cannot be read (a folder in its place, too large) is nothing to edit.

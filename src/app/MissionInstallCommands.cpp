@@ -3,10 +3,10 @@
 
 #include "app/Application.h"
 #include "app/CoreText.h"
-#include "widgets/PathText.h"
 #include "platform/FileSystem.h"
 #include "platform/PathNames.h"
 #include "services/MissionInstall.h"
+#include "widgets/PathText.h"
 
 namespace flightdeck {
 
@@ -22,9 +22,8 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
   }
   bool copied = false;
   if (copy.Question == TCopyQuestion::Replace)
-    copied =
-        FPrompts.Ask(tr("Warning"), tr("Another TIE mission with the same file name already "
-                                       "exists.  Would you like to replace it?"));
+    copied = FPrompts.Ask(tr("Warning"), tr("Another TIE mission with the same file name already "
+                                            "exists.  Would you like to replace it?"));
   else if (copy.Question == TCopyQuestion::PlaceCopy)
     copied = FPrompts.Ask(
         tr("Confirm"), tr("The specified TIE mission does not exist in the correct mission "

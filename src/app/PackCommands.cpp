@@ -92,7 +92,8 @@ bool TPackCommands::ConfirmPlan(const std::string& chosen, const TPackPlan& plan
                                     : QStringLiteral(" (") + file + QLatin1Char(')'));
   }
   for (const TPlannedFile& file : plan.Files)
-    lines << (file.Replaces ? tr("Replaces %1") : tr("Adds %1")).arg(QString::fromStdString(file.File));
+    lines << (file.Replaces ? tr("Replaces %1") : tr("Adds %1"))
+                 .arg(QString::fromStdString(file.File));
   return FPrompts.ConfirmPackPlan(PathText(ExtractFileName(chosen)), lines);
 }
 
@@ -124,10 +125,9 @@ QString TPackCommands::Build(const TMissionNode& branch, const std::string& chos
   FreePackageItems(FItems);
   std::vector<std::string> leftOut;
   const std::vector<TPackNode> nodes = FList.Document()->PackBranch(branch);
-  FItems =
-      TBackgroundWork(&FOwner, tr("Collecting the pack's missions..."), 0).Run([&] {
-        return CollectPackageItems(nodes, FList.Game(), type, side, leftOut);
-      });
+  FItems = TBackgroundWork(&FOwner, tr("Collecting the pack's missions..."), 0).Run([&] {
+    return CollectPackageItems(nodes, FList.Game(), type, side, leftOut);
+  });
   if (!leftOut.empty())
     FPrompts.Tell(MessageText(LeftOutMessage(leftOut), FromList));
   if (!FPrompts.EditPackList(FItems))

@@ -14,12 +14,10 @@ namespace flightdeck {
 namespace {
 
 QString FixCaption(TFix fix) {
-  constexpr const char* captions[] = {QT_TRANSLATE_NOOP("flightdeck::TProblemsDialog",
-                                                        "Make Line Ends CR LF"),
-                                      QT_TRANSLATE_NOOP("flightdeck::TProblemsDialog",
-                                                        "Remove Missing Missions"),
-                                      QT_TRANSLATE_NOOP("flightdeck::TProblemsDialog",
-                                                        "Renumber Duplicates")};
+  constexpr const char* captions[] = {
+      QT_TRANSLATE_NOOP("flightdeck::TProblemsDialog", "Make Line Ends CR LF"),
+      QT_TRANSLATE_NOOP("flightdeck::TProblemsDialog", "Remove Missing Missions"),
+      QT_TRANSLATE_NOOP("flightdeck::TProblemsDialog", "Renumber Duplicates")};
   return TProblemsDialog::tr(captions[static_cast<std::size_t>(fix)]);
 }
 

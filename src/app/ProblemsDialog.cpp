@@ -14,9 +14,7 @@
 
 namespace flightdeck {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 // "2 errors, 1 warning and 3 notes in this game." and what the buttons do.
 QString TProblemsDialog::Summary(const std::vector<TProblemLine>& lines) {

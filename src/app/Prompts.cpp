@@ -32,8 +32,7 @@ TMessageResult TDialogPrompts::Message(const QString& caption, const QString& te
                                        TMessageButtons buttons, TMessageIcon icon) {
   // The buttons are named here, so that they speak the window's language on every system.
   if (buttons == TMessageButtons::Ok) {
-    QMessageBox box(icon == TMessageIcon::Warning ? QMessageBox::Warning
-                                                  : QMessageBox::Information,
+    QMessageBox box(icon == TMessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     caption, text, QMessageBox::Ok, FParent);
     box.button(QMessageBox::Ok)->setText(tr("OK"));
     box.exec();

@@ -230,7 +230,7 @@ private:
   std::unique_ptr<TMissionInstallCommands> FMissionInstall;
   std::unique_ptr<TEditCommands> FEdits;
   std::unique_ptr<TNumberCommands> FNumbers;
-  int FWidth = 0; // the window's, fixed
+  int FWidth = 0;    // the window's, fixed
   int FKeptRow = -1; // where the view stood when its list went
   int FKeptScroll = 0;
   // A new entry in the tree waiting for the label the user gives it in the editor: written,

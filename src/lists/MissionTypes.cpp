@@ -22,10 +22,10 @@ bool IsListFileName(std::string_view name) {
                      [&](std::string_view list) { return SameTextAscii(name, list); });
 }
 const std::array<std::string_view, 9> ListItemKindNames = {
-    TRANSLATABLE("Message", "Campaign"),   TRANSLATABLE("Message", "Engagement"),
-    TRANSLATABLE("Message", "War"),        TRANSLATABLE("Message", "Battle"),
-    TRANSLATABLE("Message", "Operation"),  TRANSLATABLE("Message", "Tournament Series"),
-    TRANSLATABLE("Message", "Tournament"), TRANSLATABLE("Message", "Contest"),
+    TRANSLATABLE("Message", "Campaign"),     TRANSLATABLE("Message", "Engagement"),
+    TRANSLATABLE("Message", "War"),          TRANSLATABLE("Message", "Battle"),
+    TRANSLATABLE("Message", "Operation"),    TRANSLATABLE("Message", "Tournament Series"),
+    TRANSLATABLE("Message", "Tournament"),   TRANSLATABLE("Message", "Contest"),
     TRANSLATABLE("Message", "Corrupt Entry")};
 
 TMissionType CheckedMissionType(int code) {

@@ -19,11 +19,11 @@ TMessage MessageWithFile(const TMessage& reason, const std::string& path) {
 
 TMessage EInOutError::ReasonFor(int errorCode) {
   // The words MessageFor gives of its own, on every system.
-  constexpr std::string_view own[] = {
-      TRANSLATABLE("Message", "File access denied"), TRANSLATABLE("Message", "Disk full"),
-      TRANSLATABLE("Message", "Is a folder, not a file"),
-      TRANSLATABLE("Message", "Is a link, not a file"),
-      TRANSLATABLE("Message", "Not a regular file")};
+  constexpr std::string_view own[] = {TRANSLATABLE("Message", "File access denied"),
+                                      TRANSLATABLE("Message", "Disk full"),
+                                      TRANSLATABLE("Message", "Is a folder, not a file"),
+                                      TRANSLATABLE("Message", "Is a link, not a file"),
+                                      TRANSLATABLE("Message", "Not a regular file")};
   std::string words = MessageFor(errorCode);
   const auto found = std::find(std::begin(own), std::end(own), words);
   return found == std::end(own) ? TMessage(std::move(words)) : TMessage::Own(found->data());

@@ -18,7 +18,7 @@ class TMessage {
 public:
   TMessage() = default;
   TMessage(std::string text) : FWords(std::move(text)) {} // NOLINT: a text is a message
-  TMessage(const char* text) : FWords(text) {}             // NOLINT: a text is a message
+  TMessage(const char* text) : FWords(text) {}            // NOLINT: a text is a message
   TMessage(const char* words, std::vector<TMessage> arguments)
       : FWords(words), FArguments(std::move(arguments)), FTranslatable(true) {}
   // Words of the core's own with no arguments: "There is nothing to undo."

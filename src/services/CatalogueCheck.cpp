@@ -12,10 +12,10 @@
 #include "platform/HostNames.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
-#include "platform/Translatable.h"
 #include "platform/Limits.h"
 #include "platform/PathNames.h"
 #include "platform/TextLines.h"
+#include "platform/Translatable.h"
 #include "platform/Windows1252.h"
 
 #include <algorithm>
@@ -37,27 +37,39 @@ struct TProblemTraits {
 constexpr std::array<TProblemTraits, 15> ProblemTraits = {{
     {"missing-mission-file", TSeverity::Error,
      TRANSLATABLE("Finding", "The mission file {file} is not in the mission folder.")},
-    {"missing-battle-file", TSeverity::Error, TRANSLATABLE("Finding", "The battle file {file} is missing.")},
-    {"unreadable-battle-file", TSeverity::Error, TRANSLATABLE("Finding", "The battle file {file} cannot be read: {detail}")},
-    {"unreadable-list", TSeverity::Error, TRANSLATABLE("Finding", "The list file cannot be read: {detail}")},
+    {"missing-battle-file", TSeverity::Error,
+     TRANSLATABLE("Finding", "The battle file {file} is missing.")},
+    {"unreadable-battle-file", TSeverity::Error,
+     TRANSLATABLE("Finding", "The battle file {file} cannot be read: {detail}")},
+    {"unreadable-list", TSeverity::Error,
+     TRANSLATABLE("Finding", "The list file cannot be read: {detail}")},
     {"lf-line-ends", TSeverity::Error,
-     TRANSLATABLE("Finding", "{file} has lines ended by a line feed alone; the game reads them as one line.")},
+     TRANSLATABLE("Finding",
+                  "{file} has lines ended by a line feed alone; the game reads them as one line.")},
     {"ctrl-z-before-end", TSeverity::Error,
-     TRANSLATABLE("Finding", "{file} holds a Ctrl-Z before its end; the game stops reading there.")},
-    {"duplicate-mission", TSeverity::Warning, TRANSLATABLE("Finding", "The mission file {file} is listed twice.")},
-    {"duplicate-number", TSeverity::Warning, TRANSLATABLE("Finding", "The number {detail} is used twice in this list.")},
+     TRANSLATABLE("Finding",
+                  "{file} holds a Ctrl-Z before its end; the game stops reading there.")},
+    {"duplicate-mission", TSeverity::Warning,
+     TRANSLATABLE("Finding", "The mission file {file} is listed twice.")},
+    {"duplicate-number", TSeverity::Warning,
+     TRANSLATABLE("Finding", "The number {detail} is used twice in this list.")},
     {"untitled-mission", TSeverity::Warning,
      TRANSLATABLE("Finding", "The mission {file} has no title in the neutral Combat list.")},
     {"empty-title", TSeverity::Warning, TRANSLATABLE("Finding", "The title is empty.")},
     {"unwritable-title", TSeverity::Warning,
-     TRANSLATABLE("Finding", "The title holds a line break or Ctrl-Z; it cannot be written back unchanged.")},
+     TRANSLATABLE("Finding",
+                  "The title holds a line break or Ctrl-Z; it cannot be written back unchanged.")},
     {"unwritable-name", TSeverity::Warning,
-     TRANSLATABLE("Finding", "The file name {file} holds a line break or Ctrl-Z; it cannot be written back unchanged.")},
+     TRANSLATABLE("Finding", "The file name {file} holds a line break or Ctrl-Z; it cannot be "
+                             "written back unchanged.")},
     {"battle-count-mismatch", TSeverity::Warning,
      TRANSLATABLE("Finding", "The battle file {file} names {detail} than its first line counts.")},
-    {"unlisted-mission-file", TSeverity::Note, TRANSLATABLE("Finding", "No list names the mission file {file}.")},
+    {"unlisted-mission-file", TSeverity::Note,
+     TRANSLATABLE("Finding", "No list names the mission file {file}.")},
     {"unlistable-name", TSeverity::Note,
-     TRANSLATABLE("Finding", "No list can name the file {file}: its name has characters outside Windows-1252.")},
+     TRANSLATABLE(
+         "Finding",
+         "No list can name the file {file}: its name has characters outside Windows-1252.")},
 }};
 
 const TProblemTraits& TraitsOf(TProblem problem) {

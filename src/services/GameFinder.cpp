@@ -149,8 +149,8 @@ std::vector<TFoundGame> FindGames(const std::string& home, const std::string& wi
 
 std::string_view GamePlacesSearched() {
 #ifdef _WIN32
-  return TRANSLATABLE("Place",
-                      "Steam and its libraries, GOG's registry keys and folders, and Wine prefixes");
+  return TRANSLATABLE(
+      "Place", "Steam and its libraries, GOG's registry keys and folders, and Wine prefixes");
 #else
   return "Steam (also Flatpak's) with its libraries and Proton prefixes, Wine prefixes "
          "($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) and Bottles (also Flatpak's)";

@@ -24,8 +24,7 @@ public:
     FPlaces.push_back({name.empty() ? kind : kind + (" " + name), folder, kind, name});
   }
   // The drive_c of every prefix directly below `folder`.
-  void AddPrefixesBelow(const char* kind, const std::string& folder,
-                        const std::string& inside) {
+  void AddPrefixesBelow(const char* kind, const std::string& folder, const std::string& inside) {
     for (const std::string& name : SortedSubfolders(folder))
       Add(kind, folder + "/" + name + inside, name);
   }
@@ -82,7 +81,8 @@ std::vector<TGamePlace> GamePlaces(const std::string& home, const std::string& w
   places.Add(TRANSLATABLE("Place", "Wine"), home + "/.wine/drive_c");
   for (const std::string& steam : SteamRoots(home)) {
     places.Add(TRANSLATABLE("Place", "Steam games"), steam + "/steamapps/common");
-    places.AddPrefixesBelow(TRANSLATABLE("Place", "Proton prefix"), steam + "/steamapps/compatdata", "/pfx/drive_c");
+    places.AddPrefixesBelow(TRANSLATABLE("Place", "Proton prefix"), steam + "/steamapps/compatdata",
+                            "/pfx/drive_c");
   }
   for (const std::string& gog : HostGameFolders().GogGames)
     places.Add(TRANSLATABLE("Place", "GOG games"), gog);

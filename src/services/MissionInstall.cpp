@@ -75,9 +75,9 @@ TOutcome<> InstallMissionUnder(TSession& session, TMissionTree& tree, std::strin
     return node->Record.Kind == parentKind && node->Label == parentLabel;
   });
   if (parent == nodes.end())
-    return TOutcome<>::Failure({TRANSLATABLE("Message", "the list has no %1 labelled \"%2\""),
-                                {TMessage::Own(ListItemKindName(parentKind).data()),
-                                 std::string(parentLabel)}});
+    return TOutcome<>::Failure(
+        {TRANSLATABLE("Message", "the list has no %1 labelled \"%2\""),
+         {TMessage::Own(ListItemKindName(parentKind).data()), std::string(parentLabel)}});
 
   // The copy and every list the install changes are put in place together.
   const TMissionCopy copy = PlanMissionCopy(tree.GameDirectory(), tree.MissionType(), chosenPath);

@@ -118,9 +118,8 @@ TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory,
           ZipPathArgument(MissionFilePath(gameDirectory, type, item.FileName)));
   const auto unwritten = [&](TMessage reason) {
     RemoveFile(partial);
-    return TOutcome<>::Failure(
-        {TRANSLATABLE("Message", "The pack \"%1\" could not be written: %2"),
-         {archivePath, std::move(reason)}});
+    return TOutcome<>::Failure({TRANSLATABLE("Message", "The pack \"%1\" could not be written: %2"),
+                                {archivePath, std::move(reason)}});
   };
   if (zipManager.AddFiles(0) != 0)
     return unwritten(zipManager.LastError());

@@ -146,8 +146,8 @@ void CheckEntries(std::vector<TPackageItem>& items, std::vector<TMessage>& notes
     const bool named = IsMission(item.Kind) ||
                        (!item.FileName.empty() && PackClassOf(item.Kind) != TPackClass::Group);
     if (named && !IsBareFileName(item.FileName)) {
-      notes.push_back(
-          {TRANSLATABLE("Message", "Left out \"%1\": it is not a plain file name."), {item.FileName}});
+      notes.push_back({TRANSLATABLE("Message", "Left out \"%1\": it is not a plain file name."),
+                       {item.FileName}});
       return true;
     }
     if (IsMission(item.Kind) && IsListFileName(item.FileName)) {
@@ -225,11 +225,12 @@ void AssignFreeBattleFiles(const TXvTListFile& list, std::vector<TPackageItem>& 
       std::string name = base + extension;
       while (taken(name))
         name = base + "_" + std::to_string(suffix++) + extension;
-      notes.push_back({plain ? TRANSLATABLE("Message", "The battle file \"%1\" of \"%2\" is already "
-                                                       "in use: it was installed as \"%3\".")
-                             : TRANSLATABLE("Message", "The battle file \"%1\" of \"%2\" is not a "
-                                                       "plain file name: it was installed as \"%3\"."),
-                       {item.FileName, item.NeutralTitle, name}});
+      notes.push_back(
+          {plain ? TRANSLATABLE("Message", "The battle file \"%1\" of \"%2\" is already "
+                                           "in use: it was installed as \"%3\".")
+                 : TRANSLATABLE("Message", "The battle file \"%1\" of \"%2\" is not a "
+                                           "plain file name: it was installed as \"%3\"."),
+           {item.FileName, item.NeutralTitle, name}});
       item.FileName = name;
     }
     used.insert(LowerCaseAscii(item.FileName));
@@ -290,8 +291,8 @@ TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
   std::vector<TMessage> missing;
   for (std::size_t i = 0; i < missions.size(); ++i)
     if (!extraction.WasExtracted(hostNames[i]))
-      missing.push_back({TRANSLATABLE("Message", "\"%1\" (%2)"),
-                         {missions[i], extraction.Reason(hostNames[i])}});
+      missing.push_back(
+          {TRANSLATABLE("Message", "\"%1\" (%2)"), {missions[i], extraction.Reason(hostNames[i])}});
   if (!missing.empty()) {
     TPackFiles failed = TPackFiles::Failure(
         {TRANSLATABLE("Message", "The pack \"%1\" was not installed: these mission files could "

@@ -396,8 +396,8 @@ bool TFlatSpeedButton::event(QEvent* event) {
 
 QImage TFlatSpeedButton::GlyphImage(TState state) const {
   const TEdgeColors colors = EdgeColors(palette());
-  const TGlyphKey key{FGlyph.cacheKey(), FNumGlyphs,        state,
-                      colors.Face.rgb(),  colors.Light.rgb(), colors.Dark.rgb(),
+  const TGlyphKey key{FGlyph.cacheKey(),        FNumGlyphs,         state,
+                      colors.Face.rgb(),        colors.Light.rgb(), colors.Dark.rgb(),
                       colors.DisabledText.rgb()};
   auto& cache = GlyphCache();
   auto found = cache.find(key);

@@ -19,9 +19,9 @@ int main(int argc, char** argv) {
   // FLIGHTDECK_TEST_CLASS names the one class to run, for a run of its own on another screen.
   const QByteArray only = qgetenv("FLIGHTDECK_TEST_CLASS");
   const std::pair<const char*, int (*)(int, char**)> classes[] = {
-      {"FlightdeckForm", RunFlightdeckFormTest},  {"NumberCommands", RunNumberCommandsTest},
-      {"EditCommands", RunEditCommandsTest},      {"InstallCommands", RunInstallCommandsTest},
-      {"PackCommands", RunPackCommandsTest},      {"CliParity", RunCliParityTest},
+      {"FlightdeckForm", RunFlightdeckFormTest},   {"NumberCommands", RunNumberCommandsTest},
+      {"EditCommands", RunEditCommandsTest},       {"InstallCommands", RunInstallCommandsTest},
+      {"PackCommands", RunPackCommandsTest},       {"CliParity", RunCliParityTest},
       {"ProblemCommands", RunProblemCommandsTest}, {"Reach", RunReachTest}};
   int failures = 0;
   for (const auto& [name, run] : classes)

@@ -43,11 +43,11 @@ std::vector<QRegularExpression> EnglishTexts() {
   while (xml.readNextStartElement() || !xml.atEnd()) {
     if (xml.name() == QLatin1String("source"))
       source = Plain(xml.readElementText());
-    else if (xml.name() == QLatin1String("translation") &&
-             Plain(xml.readElementText()) != source && source.size() > 1)
-      texts.emplace_back(QRegularExpression::anchoredPattern(
-          QRegularExpression::escape(source).replace(QRegularExpression(QStringLiteral("%\\d")),
-                                                     QStringLiteral(".*"))));
+    else if (xml.name() == QLatin1String("translation") && Plain(xml.readElementText()) != source &&
+             source.size() > 1)
+      texts.emplace_back(
+          QRegularExpression::anchoredPattern(QRegularExpression::escape(source).replace(
+              QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"))));
   }
   return texts;
 }
@@ -195,7 +195,8 @@ private slots:
     QAccessibleInterface* status =
         QAccessible::queryAccessibleInterface(Control<TBevelPanel>("ShowFileTitlePanel"));
     QCOMPARE(status->role(), QAccessible::StaticText);
-    QVERIFY(status->text(QAccessible::Name).endsWith(QStringLiteral("first of its group already.")));
+    QVERIFY(
+        status->text(QAccessible::Name).endsWith(QStringLiteral("first of its group already.")));
   }
 };
 

@@ -166,8 +166,10 @@ TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
   // Each note once; "]" is mended only where the title becomes a header.
   ASSERT_EQ(pack.Notes.size(), 5u);
   EXPECT_NE(pack.Notes[0].Text().find("\"MISSION.LST\""), std::string::npos);
-  EXPECT_NE(pack.Notes[1].Text().find("\"skyfall1_2.lst\""), std::string::npos) << pack.Notes[1].Text();
-  EXPECT_NE(pack.Notes[2].Text().find("\"skyfall1_3.lst\""), std::string::npos) << pack.Notes[2].Text();
+  EXPECT_NE(pack.Notes[1].Text().find("\"skyfall1_2.lst\""), std::string::npos)
+      << pack.Notes[1].Text();
+  EXPECT_NE(pack.Notes[2].Text().find("\"skyfall1_3.lst\""), std::string::npos)
+      << pack.Notes[2].Text();
   EXPECT_NE(pack.Notes[3].Text().find("\"War]s\""), std::string::npos) << pack.Notes[3].Text();
   EXPECT_NE(pack.Notes[4].Text().find("\"A]1\""), std::string::npos) << pack.Notes[4].Text();
   EXPECT_EQ(ReadBytes(game / "battle" / "skyfall1.lst"), CrLf({"1", "old.tie", "a", "b"}));
