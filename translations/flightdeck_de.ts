@@ -373,6 +373,46 @@
         <source>Flightdeck was unable to locate the installation script for this package!</source>
         <translation>Flightdeck konnte das Installationsskript dieses Pakets nicht finden!</translation>
     </message>
+    <message>
+        <source>its record cannot be read</source>
+        <translation>sein Protokoll kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the game folder is not the one it changed</source>
+        <translation>der Spielordner ist nicht der, den er geändert hat</translation>
+    </message>
+    <message>
+        <source>%1 changed since</source>
+        <translation>%1 hat sich seitdem geändert</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>It stays in &quot;%1&quot;, which could not be set aside: %2; nothing was changed.</source>
+        <translation>Er bleibt in „%1“, das nicht beiseitegelegt werden konnte: %2; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>It is kept in &quot;%1&quot;; nothing was changed.</source>
+        <translation>Er wird in „%1“ aufbewahrt; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the history holds the last number an entry can have. %2</source>
+        <translation>Eintrag %1 des Verlaufs trägt die letzte Nummer, die ein Eintrag haben kann. %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>command %1</source>
+        <translation>Befehl %1</translation>
+    </message>
+    <message>
+        <source>The interrupted %1 could not be finished: %2. %3</source>
+        <translation>Der unterbrochene Befehl %1 konnte nicht abgeschlossen werden: %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

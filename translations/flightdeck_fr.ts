@@ -373,6 +373,46 @@
         <source>Flightdeck was unable to locate the installation script for this package!</source>
         <translation>Flightdeck n&apos;a pas trouvé le script d&apos;installation de ce pack !</translation>
     </message>
+    <message>
+        <source>its record cannot be read</source>
+        <translation>son enregistrement ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the game folder is not the one it changed</source>
+        <translation>le dossier du jeu n&apos;est pas celui qu&apos;elle a modifié</translation>
+    </message>
+    <message>
+        <source>%1 changed since</source>
+        <translation>%1 a changé depuis</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>It stays in &quot;%1&quot;, which could not be set aside: %2; nothing was changed.</source>
+        <translation>Elle reste dans « %1 », qui n&apos;a pas pu être mis de côté : %2 ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>It is kept in &quot;%1&quot;; nothing was changed.</source>
+        <translation>Elle est conservée dans « %1 » ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the history holds the last number an entry can have. %2</source>
+        <translation>L&apos;entrée %1 de l&apos;historique porte le dernier numéro qu&apos;une entrée peut avoir. %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>command %1</source>
+        <translation>commande %1</translation>
+    </message>
+    <message>
+        <source>The interrupted %1 could not be finished: %2. %3</source>
+        <translation>La commande interrompue %1 n&apos;a pas pu être terminée : %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

@@ -123,8 +123,8 @@ void TListController::RecoverInterrupted() {
 }
 
 void TListController::TellRecoveryReports(const TSession& session) {
-  for (const std::string& report : session.RecoveryReports())
-    FView.Tell(QString::fromStdString(report));
+  for (const TMessage& report : session.RecoveryReports())
+    FView.Tell(MessageText(report, PathText));
 }
 
 void TListController::CheckFilesOnDisk() {

@@ -64,8 +64,8 @@ int Run(const TCommand& command, TInvocation invocation) {
       session.emplace(invocation.GameDirectory, std::string(command.Name),
                       Utf8ToWindows1252(SubjectOf(command, invocation)));
       invocation.Session = &*session;
-      for (const std::string& report : session->RecoveryReports())
-        Tell(report);
+      for (const TMessage& report : session->RecoveryReports())
+        Tell(report.Text());
     } else if (!TGameHistory(invocation.GameDirectory).Interrupted().empty()) {
       // Only a command that changes the game may roll it back.
       Tell("a command on this game was cut short; the next command that changes the game rolls "

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "journal/HistoryRecord.h"
+#include "platform/Message.h"
 
 #include <cstdint>
 #include <optional>
@@ -63,7 +64,7 @@ public:
   // exactly what the command left (each file as it was before or as the command wrote it) and
   // is the same folder. An entry that does not hold, and anything else in the history that
   // cannot be used, is set aside untouched; returns what was set aside and why, in words.
-  std::vector<std::string> RecoverInterrupted();
+  std::vector<TMessage> RecoverInterrupted();
 
   // How an entry names the file at `hostPath`: below the game directory (else absolute, and
   // such an entry is never read back).
@@ -79,9 +80,9 @@ private:
   // The game folder itself, whatever its path ("volume:index"); empty when it is gone.
   std::string GameIdentity() const;
   // Why entry `id`, cut short, cannot be rolled back; nothing when it was.
-  std::optional<std::string> Recover(int id);
+  std::optional<TMessage> Recover(int id);
   // Moves the folder of entry `id` to "damaged"; says where it is, in words.
-  std::string SetAside(int id) const;
+  TMessage SetAside(int id) const;
   std::string RelativeToGame(const std::string& realPath) const;
   std::uint64_t EntrySize(int id) const;
   std::string FGame; // the game directory's real path

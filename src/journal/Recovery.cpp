@@ -50,7 +50,7 @@ std::string LocalClock(const std::string& utc) {
 
 } // namespace
 
-std::optional<std::string> TGameHistory::Recover(int id) {
+std::optional<TMessage> TGameHistory::Recover(int id) {
   const std::string folder = EntryFolder(id);
   std::error_code ignored;
   if (!HostEntryExists(folder + "/entry")) {
@@ -60,9 +60,9 @@ std::optional<std::string> TGameHistory::Recover(int id) {
   }
   const std::optional<THistoryEntry> entry = ReadEntry(id);
   if (!entry)
-    return "its record cannot be read";
+    return TMessage::Own(TRANSLATABLE("Message", "its record cannot be read"));
   if (!entry->Game.empty() && entry->Game != GameIdentity())
-    return "the game folder is not the one it changed";
+    return TMessage::Own(TRANSLATABLE("Message", "the game folder is not the one it changed"));
   // Each file must be as it was before the command, or as the command wrote it; only these
   // are put back.
   TFileTransaction files;
@@ -73,12 +73,12 @@ std::optional<std::string> TGameHistory::Recover(int id) {
     if (now == file.Before)
       continue;
     if (now != file.After)
-      return file.Path + " changed since";
+      return TMessage(TRANSLATABLE("Message", "%1 changed since"), {file.Path});
     if (!file.Existed) {
       files.StageRemoval(host);
-    } else if (const std::optional<TMessage> refused =
+    } else if (std::optional<TMessage> refused =
                    StageKeptCopy(files, BeforePath(id, i), file.Before, host)) {
-      return file.Path + ": " + refused->Text();
+      return TMessage(TRANSLATABLE("Message", "%1: %2"), {file.Path, std::move(*refused)});
     }
   }
   files.Commit();
@@ -90,7 +90,7 @@ bool TGameHistory::RollBack(int id) {
   return !Recover(id);
 }
 
-std::string TGameHistory::SetAside(int id) const {
+TMessage TGameHistory::SetAside(int id) const {
   const std::string damaged = FFolder + "/damaged";
   std::error_code error;
   fs::create_directories(damaged, error);
@@ -101,38 +101,41 @@ std::string TGameHistory::SetAside(int id) const {
     fs::rename(EntryFolder(id), target, error);
   // Where it could not be moved, it stays, and is told about again; it never stops a command.
   if (error)
-    return "It stays in \"" + EntryFolder(id) +
-           "\", which could not be set aside: " + EInOutError::MessageFor(error.value()) +
-           "; nothing was changed.";
-  return "It is kept in \"" + target + "\"; nothing was changed.";
+    return {TRANSLATABLE("Message",
+                         "It stays in \"%1\", which could not be set aside: %2; nothing was "
+                         "changed."),
+            {EntryFolder(id), EInOutError::ReasonFor(error.value())}};
+  return {TRANSLATABLE("Message", "It is kept in \"%1\"; nothing was changed."), {target}};
 }
 
-std::vector<std::string> TGameHistory::RecoverInterrupted() {
-  std::vector<std::string> reports;
+std::vector<TMessage> TGameHistory::RecoverInterrupted() {
+  std::vector<TMessage> reports;
   std::vector<int> ids = EntryIds();
   // No entry may take the last number: the next one would have none.
   if (!ids.empty() && ids.back() == LastHistoryId) {
-    reports.push_back("Entry " + HistoryFolderName(LastHistoryId) +
-                      " of the history holds the last number an entry can have. " +
-                      SetAside(LastHistoryId));
+    reports.push_back({TRANSLATABLE("Message", "Entry %1 of the history holds the last number "
+                                               "an entry can have. %2"),
+                       {HistoryFolderName(LastHistoryId), SetAside(LastHistoryId)}});
     ids.pop_back();
   }
   for (const int id : ids) {
     if (!HostEntryExists(EntryFolder(id) + "/pending"))
       continue;
-    std::optional<std::string> reason;
+    std::optional<TMessage> reason;
     try {
       reason = Recover(id);
     } catch (const EInOutError& error) {
-      reason = error.what();
+      reason = error.Message();
     }
     if (!reason)
       continue;
     const std::optional<THistoryEntry> entry = ReadEntry(id);
-    const std::string what =
-        entry ? entry->Command + " of " + LocalClock(entry->Time) : "command " + std::to_string(id);
-    reports.push_back("The interrupted " + what + " could not be finished: " + *reason + ". " +
-                      SetAside(id));
+    const TMessage what =
+        entry ? TMessage(TRANSLATABLE("Message", "%1 of %2"),
+                         {entry->Command, LocalClock(entry->Time)})
+              : TMessage(TRANSLATABLE("Message", "command %1"), {std::to_string(id)});
+    reports.push_back({TRANSLATABLE("Message", "The interrupted %1 could not be finished: %2. %3"),
+                       {what, std::move(*reason), SetAside(id)}});
   }
   return reports;
 }

@@ -42,7 +42,7 @@ public:
   TFileTransaction& Files() { return FFiles; }
   TGameHistory& History() { return FHistory; }
   // What recovery set aside when the session opened, in words, for the user.
-  const std::vector<std::string>& RecoveryReports() const { return FRecoveryReports; }
+  const std::vector<TMessage>& RecoveryReports() const { return FRecoveryReports; }
 
   // The command's changes were made from these files as they were read: Commit writes nothing
   // when one of them is no longer what was read.
@@ -67,7 +67,7 @@ private:
   std::string FGameDirectory;
   TDirectoryLock FLock;
   TGameHistory FHistory;
-  std::vector<std::string> FRecoveryReports;
+  std::vector<TMessage> FRecoveryReports;
   TFileTransaction FFiles;
   TFilesRead FExpected;
   std::string FCommand;

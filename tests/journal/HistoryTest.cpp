@@ -223,7 +223,8 @@ TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
     std::vector<std::string> reports;
     { // the next command
       TSession next(FRoot, "rename", "next");
-      reports = next.RecoveryReports();
+      for (const TMessage& report : next.RecoveryReports())
+        reports.push_back(report.Text());
       next.Files().Stage(FRoot + "combat/z.tie", "z");
       next.Commit();
     }
@@ -256,7 +257,7 @@ TEST_F(History, AnEntryHoldingTheLastIdIsSetAsideAndNumberingGoesOn) {
   fs::rename(TGameHistory(FRoot).Folder() + "/" + HistoryFolderName(1), last);
   TSession next(FRoot, "rename", "second");
   ASSERT_EQ(next.RecoveryReports().size(), 1u);
-  EXPECT_NE(next.RecoveryReports()[0].find("holds the last number"), std::string::npos);
+  EXPECT_NE(next.RecoveryReports()[0].Text().find("holds the last number"), std::string::npos);
   next.Files().Stage(FRoot + "combat/z.tie", "z");
   next.Commit();
   ASSERT_EQ(Entries().size(), 1u);
