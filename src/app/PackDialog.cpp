@@ -41,6 +41,9 @@ TixoPackDialog::TixoPackDialog(const std::vector<TPackageItem>& items, QWidget* 
   GenderStringsGrid->verticalHeader()->hide();
   GenderStringsGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   GenderStringsGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  // The arrows go from cell to cell; Tab goes on to the buttons, so that the keyboard alone
+  // edits the titles and builds the pack.
+  GenderStringsGrid->setTabKeyNavigation(false);
   // The entry column keeps its width; the three title columns share what the vertical scroll
   // bar leaves, so all four are seen without scrolling sideways.
   GenderStringsGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
