@@ -79,6 +79,8 @@ void TBackgroundWork::Wait(const std::function<void()>& work) {
     ShowProgress();
     loop.exec();
     FTick.stop();
+    ShowProgress(); // a Cancel clicked since the last tick counts
+
     qApp->removeEventFilter(this);
   }
   worker.join();

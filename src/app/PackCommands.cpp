@@ -59,7 +59,8 @@ void TPackCommands::Install(const std::string& chosen, TMissionType type, TGende
                                   static_cast<int>(FListing.size()));
         pack = progress.Run([&] { return InstallPack(session, FZip, FListing, type, side); });
         cancelled = progress.Cancelled();
-        return pack.Ok(); // nothing of a pack that cannot go in whole
+        // Nothing of a pack that cannot go in whole, nor of one cancelled after its last file.
+        return pack.Ok() && !cancelled;
       }))
     return;
   if (cancelled)
@@ -136,9 +137,9 @@ QString TPackCommands::Build(const TMissionNode& branch, const std::string& chos
                             static_cast<int>(FItems.size()));
   const TOutcome<> built =
       progress.Run([&] { return BuildPack(FZip, FList.Game(), type, FItems, archive); });
-  if (progress.Cancelled())
-    return {}; // nothing written, as the user asked
-  if (!built) {
+  if (!built) { // a Cancel that came after the pack was written leaves it, and says so
+    if (progress.Cancelled())
+      return {}; // nothing written, as the user asked
     FPrompts.Tell(MessageText(built.ErrorMessage(), PathText));
     return {};
   }

@@ -11,7 +11,9 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <atomic>
 #include <random>
+#include <thread>
 
 using namespace flightdeck;
 using test::CrLf;
@@ -308,6 +310,23 @@ private slots:
     }
     QVERIFY(!zip.OnProcessMessages);
     QVERIFY(!TBackgroundWork::Running());
+
+    // A Cancel clicked as the work ends counts, before any tick has seen it.
+    TBackgroundWork late(&window, QStringLiteral("Extracting..."), 0);
+    auto* dialog = window.findChild<QProgressDialog*>();
+    std::atomic<bool> clicked = false;
+    late.Run([&] {
+      QMetaObject::invokeMethod(
+          dialog,
+          [&] {
+            dialog->cancel();
+            clicked = true;
+          },
+          Qt::QueuedConnection);
+      while (!clicked)
+        std::this_thread::yield();
+    });
+    QVERIFY(late.Cancelled());
   }
 
   // Building and installing a pack of 2,000 missions run on a worker while the window paints
