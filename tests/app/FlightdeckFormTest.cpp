@@ -201,7 +201,7 @@ private slots:
     // The error names the file, with the warning icon.
     QCOMPARE(FPrompts.Messages,
              QStringList{QStringLiteral("Ixo Kit: Is a folder, not a file: \"") +
-                         QString::fromStdString(GameFile("battle", "b2.lst").generic_string()) +
+                         PathText(GameFile("battle", "b2.lst").generic_string()) +
                          QLatin1Char('"')});
     QCOMPARE(FPrompts.Warnings, QList<bool>{true});
     QCOMPARE(form.MissionType(), mtBattles);
