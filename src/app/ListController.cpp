@@ -105,12 +105,10 @@ bool TListController::Run(const std::string& command, const std::string& subject
 }
 
 bool TListController::CommitEdit(const std::string& command, const std::string& subject) {
-  if (!FDocument || !FDocument->Changed())
-    return true;
-  return Run(command, subject, [this](TSession& session) {
-    FDocument->Save(session);
-    return true;
-  });
+  // Whether anything changed is asked once, as the list would be written: of a long list, that
+  // takes as long as writing it. An unchanged list commits nothing.
+  return !FDocument ||
+         Run(command, subject, [this](TSession& session) { return FDocument->Save(session); });
 }
 
 void TListController::RecoverInterrupted() {

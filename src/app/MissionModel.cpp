@@ -97,8 +97,13 @@ bool TMissionModel::setData(const QModelIndex& index, const QVariant& value, int
 }
 
 Qt::ItemFlags TMissionModel::flags(const QModelIndex& index) const {
-  return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable
-                         : Qt::NoItemFlags;
+  if (!index.isValid())
+    return Qt::NoItemFlags;
+  const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+  // A mission holds none: the view lays a long list out without asking whether it is expanded.
+  const TMissionNode* node = NodeOf(index);
+  return IsMission(node->Record.Kind) && node->Children.empty() ? flags | Qt::ItemNeverHasChildren
+                                                                : flags;
 }
 
 void TMissionModel::Unmark(const TMissionNode& node) {

@@ -16,11 +16,16 @@ namespace flightdeck {
 
 namespace {
 
-void AddInTreeOrder(const TMissionTree::TNodes& nodes, std::vector<TMissionNode*>& ordered) {
+template <typename TVisit>
+void ForEachInTreeOrder(const TMissionTree::TNodes& nodes, const TVisit& visit) {
   for (const std::unique_ptr<TMissionNode>& node : nodes) {
-    ordered.push_back(node.get());
-    AddInTreeOrder(node->Children, ordered);
+    visit(*node);
+    ForEachInTreeOrder(node->Children, visit);
   }
+}
+
+void AddInTreeOrder(const TMissionTree::TNodes& nodes, std::vector<TMissionNode*>& ordered) {
+  ForEachInTreeOrder(nodes, [&](TMissionNode& node) { ordered.push_back(&node); });
 }
 
 } // namespace
@@ -104,23 +109,29 @@ bool TMissionTree::Save(TFileTransaction& transaction) {
 
 std::string TMissionTree::RecordsDigest() const {
   // Each record as the list writes it, its texts with their lengths, so that no two lists
-  // run together alike.
+  // run together alike; digested some pages of records at a time.
+  constexpr std::size_t Batch = 64 * 1024;
   TContentDigest digest;
-  std::string record;
+  std::string records;
+  records.reserve(Batch + 1024);
   const auto add = [&](std::string_view text) {
     const auto size = static_cast<std::uint32_t>(text.size());
-    record.append(reinterpret_cast<const char*>(&size), sizeof size);
-    record.append(text);
+    records.append(reinterpret_cast<const char*>(&size), sizeof size);
+    records.append(text);
   };
-  for (const TMissionNode* node : Nodes()) {
-    record.assign(1, static_cast<char>(node->Record.Kind));
-    record.append(reinterpret_cast<const char*>(&node->Record.Number), sizeof node->Record.Number);
-    add(node->Record.FileName);
-    add(node->Label);
-    add(node->Record.Description[0]);
-    add(node->Record.Description[1]);
-    digest.Add(record);
-  }
+  ForEachInTreeOrder(FRoots, [&](const TMissionNode& node) {
+    records.push_back(static_cast<char>(node.Record.Kind));
+    records.append(reinterpret_cast<const char*>(&node.Record.Number), sizeof node.Record.Number);
+    add(node.Record.FileName);
+    add(node.Label);
+    add(node.Record.Description[0]);
+    add(node.Record.Description[1]);
+    if (records.size() >= Batch) {
+      digest.Add(records);
+      records.clear();
+    }
+  });
+  digest.Add(records);
   return digest.Text();
 }
 

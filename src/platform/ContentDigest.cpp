@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <mutex>
 #include <optional>
 
 namespace flightdeck {
@@ -74,19 +75,36 @@ struct TRememberedDigest {
   THostFileState State; // replaced, written or touched, it is another file
   std::string Text;
 };
-// By the file itself: a file reached by another path, or through a link, is the same file.
-thread_local std::map<std::pair<std::uint64_t, std::uint64_t>, TRememberedDigest> RememberedDigests;
+// By the file itself: a file reached by another path, or through a link, is the same file. One
+// memory for every thread: a list read beside the window is checked from the window's thread.
+std::map<std::pair<std::uint64_t, std::uint64_t>, TRememberedDigest> RememberedDigests;
+std::mutex RememberedDigestsGuard;
+
+void Remember(const THostFileState& state, std::string text) {
+  const std::lock_guard<std::mutex> guard(RememberedDigestsGuard);
+  RememberedDigests[{state.Volume, state.Index}] = {state, std::move(text)};
+}
 
 } // namespace
 
 void RememberHostFileDigest(const std::string& hostPath, const TContentDigest& digest) {
   if (const std::optional<THostFileState> state = HostFileState(hostPath))
-    RememberedDigests[{state->Volume, state->Index}] = {*state, digest.Text()};
+    Remember(*state, digest.Text());
+}
+
+void RememberMovedHostFileDigest(const std::string& hostPath, const THostFileState& moved,
+                                 const TContentDigest& digest) {
+  // A move changes no more than the file's status time; a write meanwhile, its time of change.
+  const std::optional<THostFileState> state = HostFileState(hostPath);
+  if (state && state->Index == moved.Index && state->Volume == moved.Volume &&
+      state->Size == moved.Size && state->Modified == moved.Modified)
+    Remember(*state, digest.Text());
 }
 
 std::string HostFileDigest(const std::string& hostPath) {
   const std::optional<THostFileState> state = HostFileState(hostPath);
   if (state) {
+    const std::lock_guard<std::mutex> guard(RememberedDigestsGuard);
     const auto found = RememberedDigests.find({state->Volume, state->Index});
     if (found != RememberedDigests.end() && found->second.State == *state)
       return found->second.Text;
@@ -104,7 +122,7 @@ std::string HostFileDigest(const std::string& hostPath) {
   }
   // Taken before the read: a file changed meanwhile is read again next time.
   if (state)
-    RememberedDigests[{state->Volume, state->Index}] = {*state, digest.Text()};
+    Remember(*state, digest.Text());
   return digest.Text();
 }
 

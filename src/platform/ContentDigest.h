@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/HostFiles.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,5 +33,9 @@ std::string HostFileDigest(const std::string& hostPath);
 // Tells HostFileDigest the digest of the file at `hostPath` as it is now, taken by whoever just
 // read it whole, so that it is not read again while the file keeps its inode, size and times.
 void RememberHostFileDigest(const std::string& hostPath, const TContentDigest& digest);
+// The same for a file just moved to `hostPath` by whoever wrote it, whose state was `moved`
+// before the move: remembered while it is still that file, of that size and time of change.
+void RememberMovedHostFileDigest(const std::string& hostPath, const THostFileState& moved,
+                                 const TContentDigest& digest);
 
 } // namespace flightdeck

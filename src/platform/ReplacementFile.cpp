@@ -117,8 +117,11 @@ void TReplacementFile::Finish() {
 void TReplacementFile::Commit() {
   Finish();
   CheckIoFault(TIoStep::Rename, FTarget);
+  const std::optional<THostFileState> written = HostFileState(FTemp);
   if (!RenameHostFile(FTemp, FTarget))
     RaiseLastIOError(FTarget);
+  if (written)
+    RememberMovedHostFileDigest(FTarget, *written, FDigest); // not read again to be checked
   FTemp.clear();
   NoteHostEntryCreated(FTarget);
 }
