@@ -140,8 +140,8 @@ void TXvTListFile::ReadEach(const std::function<void(const TListFileItem&)>& vis
             item.Number = stored.Number;
             item.FileName = stored.FileName.In(FText);
             item.Title = stored.Title.In(FText);
-            item.Description[0] = stored.Description[0].In(FText);
-            item.Description[1] = stored.Description[1].In(FText);
+            item.Description = {std::string(stored.Description[0].In(FText)),
+                                std::string(stored.Description[1].In(FText))};
             visit(item);
           }
         },

@@ -156,7 +156,7 @@ TEST_F(MissionTree, AddsGroupsBattlesAndMissionsWhereTheyBelong) {
   const TOutcome<TMissionNode*> spare = tree.AddBattle(war, "spare");
   ASSERT_TRUE(spare.Ok());
   EXPECT_EQ(spare.Value()->Record.Number, 4);
-  EXPECT_EQ(spare.Value()->Record.Description, (std::array<std::string, 2>{"p", "q"}));
+  EXPECT_EQ(spare.Value()->Record.Description, (TDescriptionLines{"p", "q"}));
   ASSERT_EQ(spare.Value()->Children.size(), 2u);
   EXPECT_EQ(spare.Value()->Children[0]->Label, "Alpha");
   EXPECT_EQ(spare.Value()->Children[1]->Label, "z.tie");
