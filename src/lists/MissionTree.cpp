@@ -88,22 +88,12 @@ bool TMissionTree::Save(TFileTransaction& transaction) {
   const std::string digest = RecordsDigest();
   if (digest == FStoredDigest)
     return false;
-  // Written titled with their labels: each lends its text to the record's title for the write
-  // and has it back afterwards, whatever happens.
-  const std::vector<TMissionNode*> nodes = Nodes();
-  struct TLent {
-    const std::vector<TMissionNode*>& Nodes;
-    void Swap() const {
-      for (TMissionNode* node : Nodes)
-        node->Record.Title.swap(node->Label);
-    }
-    ~TLent() { Swap(); }
-  } lent{nodes};
-  lent.Swap();
+  // Written titled with their labels; the labels alone hold the titles again afterwards.
   TListItemRefs items;
-  items.reserve(nodes.size());
-  for (TMissionNode* node : nodes)
+  for (TMissionNode* node : Nodes()) {
+    node->Record.Title = node->Label;
     items.push_back(&node->Record);
+  }
   TXvTListFile(FGameDirectory, FType, FGender).SaveToFile(items, transaction);
   if (FType == mtBattles) {
     TXvTListFile combat(FGameDirectory, SingleMissionType(FType), gnNeutral);
@@ -111,6 +101,8 @@ bool TMissionTree::Save(TFileTransaction& transaction) {
     TXvTListFile::CopyTitles(likEngagement, likOperation, combat.ItemRefs(), items);
     combat.Save(transaction);
   }
+  for (TListFileItem* item : items)
+    std::string().swap(item->Title);
   FStoredDigest = digest;
   return true;
 }
