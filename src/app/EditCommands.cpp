@@ -15,7 +15,7 @@ void TEditCommands::LabelDone() {
   }
   const TNewEntry entry = std::move(*FAwaiting);
   FAwaiting.reset();
-  FList.Run(entry.Command, entry.NamedByFile ? entry.Node->Record.FileName : entry.Node->Label,
+  FList.Run(entry.Command, entry.NamedByFile ? entry.Node->Record.FileName : entry.Node->Label(),
             [&](TSession& session) {
               if (entry.Stage)
                 entry.Stage(session);
@@ -42,19 +42,19 @@ bool TEditCommands::LabelAcceptable(TListItemKind kind, const std::string& label
 }
 
 void TEditCommands::Rename(TMissionNode& node, const std::string& label) {
-  FRenamedFrom = node.Label;
+  FRenamedFrom = node.Label();
   (void)FList.Document()->Rename(node, label);
 }
 
 bool TEditCommands::Remove(TMissionNode& node) {
-  const std::string label = node.Label;
+  const std::string label = node.Label();
   FList.Document()->Remove(node);
   return FList.CommitEdit("remove", label);
 }
 
 bool TEditCommands::Move(TMissionNode& node, TMissionNode& target, bool& moved) {
   moved = FList.Document()->Move(node, target);
-  return !moved || FList.CommitEdit("move", node.Label);
+  return !moved || FList.CommitEdit("move", node.Label());
 }
 
 TEditCommands::TStep TEditCommands::MoveOnePlace(TMissionNode& node, bool up, TMissionNode*& past) {
@@ -64,7 +64,7 @@ TEditCommands::TStep TEditCommands::MoveOnePlace(TMissionNode& node, bool up, TM
     return TStep::AtEdge;
   if (!(up ? tree.Move(node, *past) : tree.Move(*past, node)))
     return TStep::Refused;
-  return FList.CommitEdit("move", node.Label) ? TStep::Moved : TStep::ReadAgain;
+  return FList.CommitEdit("move", node.Label()) ? TStep::Moved : TStep::ReadAgain;
 }
 
 } // namespace flightdeck

@@ -52,7 +52,7 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
     return;
   // The entry is written, with the copy and the Combat lists, once the user has given its label.
   Select(added->Node);
-  ApplicationHint(tr("Mission added to %1").arg(FromList(parent->Label)));
+  ApplicationHint(tr("Mission added to %1").arg(FromList(parent->Label())));
   ShowEntryNumber(QString::number(added->Node->Record.Number));
   ShowNextNumberButtonClick(this);
   AwaitLabel({"install-mission", added->Node, true, added->Stage});

@@ -42,9 +42,9 @@ void TixoFlightdeckForm::MissionNumberEBExit() {
   if (FNumberEditIndex < 0 || FNumberEditIndex >= static_cast<int>(nodes.size()))
     return;
   TMissionNode& entry = *nodes[static_cast<std::size_t>(FNumberEditIndex)];
-  FNumbers->Renumber(entry, MissionNumberEB->displayText(), FromList(entry.Label));
+  FNumbers->Renumber(entry, MissionNumberEB->displayText(), FromList(entry.Label()));
   FNumberEditIndex = -1;
-  if (!FList->CommitEdit("renumber", entry.Label))
+  if (!FList->CommitEdit("renumber", entry.Label()))
     return; // the list is shown again
   Select(&entry);
   ShowEntryNumber(QString::number(entry.Record.Number));

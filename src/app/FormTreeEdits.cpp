@@ -49,7 +49,7 @@ bool TixoFlightdeckForm::MissionViewLabelAcceptable(const TMissionNode& node,
 
 void TixoFlightdeckForm::MissionViewLabelTyped(TMissionNode& node, const QString& label) {
   // The label shown is the title of the node: a new one renames the node.
-  if (ToList(label) == node.Label)
+  if (ToList(label) == node.Label())
     return;
   FEdits->Rename(node, ToList(label));
   // Saved once the editor, or whoever set the label, is done with the node.
@@ -73,7 +73,7 @@ void TixoFlightdeckForm::MoveSelected(bool up) {
   if (!selected)
     return;
   TMissionNode* past = nullptr;
-  const QString label = FromList(selected->Label);
+  const QString label = FromList(selected->Label());
   switch (FEdits->MoveOnePlace(*selected, up, past)) {
   case TEditCommands::TStep::Moved:
     Select(selected);
@@ -85,7 +85,7 @@ void TixoFlightdeckForm::MoveSelected(bool up) {
     break;
   case TEditCommands::TStep::Refused:
     ShowFileTitlePanel->SetCaption(
-        tr(" \"%1\" cannot move past \"%2\".").arg(label, FromList(past->Label)));
+        tr(" \"%1\" cannot move past \"%2\".").arg(label, FromList(past->Label())));
     break;
   case TEditCommands::TStep::ReadAgain:
     break;

@@ -53,7 +53,7 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
     (void)FList.Document()->Rename(mission, *title);
   const bool combat = type == mtBattles || type == mtCombat;
   return TAddedMission{&mission, [stageCopy, combat, record = mission.Record,
-                                  group = parent->Label](TSession& session) {
+                                  group = parent->Label()](TSession& session) {
                          stageCopy(session);
                          if (combat)
                            AddMissionToCombatLists(session, record, group);

@@ -71,7 +71,7 @@ QVariant TMissionModel::data(const QModelIndex& index, int role) const {
   switch (role) {
   case Qt::DisplayRole:
   case Qt::EditRole:
-    return FromList(node->Label);
+    return FromList(node->Label());
   case Qt::DecorationRole:
     if (const TNodeMark* mark = MarkOf(node))
       return mark->Icon;

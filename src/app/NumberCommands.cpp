@@ -35,7 +35,7 @@ QString Quoted(const QString& text) {
 void TNumberCommands::Renumber(TMissionNode& entry, const QString& typed, const QString& shown) {
   const TRenumbering renumbering =
       FList.Document()->PlanRenumbering(entry, TypedNumber(typed).value_or(entry.Record.Number));
-  const auto clash = [&] { return Quoted(FromList(renumbering.Clash->Label)); };
+  const auto clash = [&] { return Quoted(FromList(renumbering.Clash->Label())); };
   if (!renumbering.Clash ||
       FPrompts.Ask(tr("Confirm"),
                    tr("%1 is presently using this number.  Would you like to assign the next "

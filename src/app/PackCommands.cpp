@@ -102,7 +102,7 @@ bool TPackCommands::ConfirmGroupsAgain(const std::vector<TPackageItem>& items, T
   QStringList listed;
   for (const TMissionNode* node : FList.Document()->Nodes())
     if (IsGroupHeader(node->Record.Kind) || HasBattleFile(node->Record.Kind))
-      listed << FromList(node->Label);
+      listed << FromList(node->Label());
   QStringList again;
   for (const std::string& title : PackGroupTitles(items, side))
     if (listed.contains(FromList(title)) && !again.contains(FromList(title)))

@@ -99,7 +99,7 @@ int BuildPackCommand(const TInvocation& invocation) {
   const std::string wanted = Utf8ToWindows1252(label);
   const std::vector<TMissionNode*> nodes = tree.Nodes();
   const auto chosen = std::find_if(nodes.begin(), nodes.end(), [&](const TMissionNode* node) {
-    return node->Label == wanted && !node->Children.empty();
+    return node->Label() == wanted && !node->Children.empty();
   });
   if (chosen == nodes.end()) {
     return Fail("the list has no group, battle or tournament with missions labelled \"" + label +

@@ -181,7 +181,7 @@ int RenumberCommand(const TInvocation& invocation) {
       return Fail("a " + std::string(ListItemKindName(node.Record.Kind)) + " has no number");
     const TRenumbering renumbering = tree.PlanRenumbering(node, std::stoi(typed));
     if (renumbering.Clash && !invocation.Has("--swap"))
-      return Fail("\"" + Windows1252ToUtf8(renumbering.Clash->Label) +
+      return Fail("\"" + Windows1252ToUtf8(renumbering.Clash->Label()) +
                   "\" is presently using this number; --swap gives it the next available "
                   "number (" +
                   std::to_string(renumbering.Next) + ")");

@@ -88,12 +88,9 @@ bool TMissionTree::Save(TFileTransaction& transaction) {
   const std::string digest = RecordsDigest();
   if (digest == FStoredDigest)
     return false;
-  // Written titled with their labels; the labels alone hold the titles again afterwards.
   TListItemRefs items;
-  for (TMissionNode* node : Nodes()) {
-    node->Record.Title = node->Label;
+  for (TMissionNode* node : Nodes())
     items.push_back(&node->Record);
-  }
   TXvTListFile(FGameDirectory, FType, FGender).SaveToFile(items, transaction);
   if (FType == mtBattles) {
     TXvTListFile combat(FGameDirectory, SingleMissionType(FType), gnNeutral);
@@ -101,8 +98,6 @@ bool TMissionTree::Save(TFileTransaction& transaction) {
     TXvTListFile::CopyTitles(likEngagement, likOperation, combat.ItemRefs(), items);
     combat.Save(transaction);
   }
-  for (TListFileItem* item : items)
-    std::string().swap(item->Title);
   FStoredDigest = digest;
   return true;
 }
@@ -123,7 +118,7 @@ std::string TMissionTree::RecordsDigest() const {
     records.push_back(static_cast<char>(node.Record.Kind));
     records.append(reinterpret_cast<const char*>(&node.Record.Number), sizeof node.Record.Number);
     add(node.Record.FileName);
-    add(node.Label);
+    add(node.Label());
     add(node.Record.Description[0]);
     add(node.Record.Description[1]);
     if (records.size() >= Batch) {
@@ -155,7 +150,6 @@ std::vector<TListFileItem> TMissionTree::CollectTreeItems(int first, int last) c
   for (int i = first; i <= last; ++i) {
     const TMissionNode& node = *nodes[static_cast<std::size_t>(i)];
     records.push_back(node.Record);
-    records.back().Title = node.Label;
   }
   return records;
 }
@@ -198,7 +192,7 @@ TMissionNode* TMissionTree::FindText(const TMissionNode* from, std::string_view 
       last = level->back().get();
   TMissionNode* node = NextInTreeOrder(last);
   for (;; node = NextInTreeOrder(node)) {
-    if (holds(node->Label) || holds(node->Record.FileName))
+    if (holds(node->Label()) || holds(node->Record.FileName))
       return node;
     if (node == last)
       return nullptr;
@@ -208,7 +202,7 @@ TMissionNode* TMissionTree::FindText(const TMissionNode* from, std::string_view 
 TMissionNode* TMissionTree::FindLabel(std::string_view label) const {
   const std::vector<TMissionNode*> nodes = Nodes();
   const auto found = std::find_if(nodes.begin(), nodes.end(),
-                                  [&](const TMissionNode* node) { return node->Label == label; });
+                                  [&](const TMissionNode* node) { return node->Label() == label; });
   return found == nodes.end() ? nullptr : *found;
 }
 
@@ -217,7 +211,7 @@ TMissionNode* TMissionTree::FindPath(const std::vector<std::string>& labels) con
   TMissionNode* found = nullptr;
   for (const std::string& label : labels) {
     const auto next = std::find_if(level->begin(), level->end(),
-                                   [&](const auto& node) { return node->Label == label; });
+                                   [&](const auto& node) { return node->Label() == label; });
     if (next == level->end())
       return nullptr;
     found = next->get();
@@ -227,11 +221,11 @@ TMissionNode* TMissionTree::FindPath(const std::vector<std::string>& labels) con
 }
 
 std::vector<TPackNode> TMissionTree::PackBranch(const TMissionNode& node) const {
-  std::vector<TPackNode> branch{{&node.Record, node.Label}};
+  std::vector<TPackNode> branch{{&node.Record, node.Label()}};
   std::vector<TMissionNode*> below;
   AddInTreeOrder(node.Children, below);
   for (const TMissionNode* child : below)
-    branch.push_back({&child->Record, child->Label});
+    branch.push_back({&child->Record, child->Label()});
   return branch;
 }
 
@@ -243,8 +237,7 @@ TMissionNode& TMissionTree::Append(TNodes& siblings, TMissionNode* parent, TList
                                    std::string label) {
   auto node = std::make_unique<TMissionNode>();
   node->Record = std::move(record);
-  std::string().swap(node->Record.Title); // the label holds it
-  node->Label = std::move(label);
+  node->Record.Title = std::move(label);
   node->Parent = parent;
   node->Row = static_cast<std::int32_t>(siblings.size());
   if (FObserver)

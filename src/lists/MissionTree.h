@@ -15,16 +15,16 @@
 
 namespace flightdeck {
 
-// One node of the mission tree: a record of the list and the label the tree shows for it. The
-// label is the record's title: collecting the tree writes it into the record.
+// One node of the mission tree: a record of the list, whose title is the label the tree shows
+// for it and the title the list is written with.
 struct TMissionNode {
   TListFileItem Record;
-  std::string Label; // Windows-1252, as titles are
   TMissionNode* Parent = nullptr;
   std::vector<std::unique_ptr<TMissionNode>> Children;
   std::int32_t Row = 0; // its place among its siblings
 
-  int Level() const; // 0 for a root node
+  int Level() const;                                        // 0 for a root node
+  const std::string& Label() const { return Record.Title; } // Windows-1252, as titles are
 };
 
 // Told of each change of a tree's nodes and labels, before and after it, so that a view over

@@ -145,7 +145,7 @@ TOutcome<> TMissionTree::Rename(TMissionNode& node, std::string_view label) {
   TMessage refusal = TitleRefusal(node.Record.Kind, title);
   if (!refusal.Empty())
     return TOutcome<>::Failure(std::move(refusal));
-  node.Label = title;
+  node.Record.Title = title;
   if (FObserver)
     FObserver->NodeRelabelled(node);
   return TDone{};

@@ -37,8 +37,9 @@ void AddMissionToCombatLists(TSession& session, const TListFileItem& record,
     TXvTListFile list(session.GameDirectory(), mtCombat, gender);
     list.LoadFromFile();
     session.Expect(list.FilesRead());
-    // A side that titles the mission already keeps its own title.
+    // The mission comes untitled; a side that titles it already keeps its own title.
     TListFileItem entry = record;
+    entry.Title.clear();
     if (gender != gnNeutral)
       for (const auto& item : list.Items())
         if (SameTextAscii(item->FileName, record.FileName))
@@ -62,7 +63,7 @@ TOutcome<TMissionNode*> AddInstalledMission(TSession& session, TMissionTree& tre
     return TOutcome<TMissionNode*>::Failure(renamed.Error());
   }
   if (tree.MissionType() == mtBattles || tree.MissionType() == mtCombat)
-    AddMissionToCombatLists(session, mission.Record, parent.Label);
+    AddMissionToCombatLists(session, mission.Record, parent.Label());
   tree.Save(session);
   return &mission;
 }
@@ -72,7 +73,7 @@ TOutcome<> InstallMissionUnder(TSession& session, TMissionTree& tree, std::strin
   const TListItemKind parentKind = InstallParentKind(tree.MissionType());
   const std::vector<TMissionNode*> nodes = tree.Nodes();
   const auto parent = std::find_if(nodes.begin(), nodes.end(), [&](const TMissionNode* node) {
-    return node->Record.Kind == parentKind && node->Label == parentLabel;
+    return node->Record.Kind == parentKind && node->Label() == parentLabel;
   });
   if (parent == nodes.end())
     return TOutcome<>::Failure(

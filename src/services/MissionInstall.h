@@ -32,8 +32,8 @@ struct TMissionCopy {
 TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
                              std::string_view chosenPath);
 
-// Enters `record` in the three Combat lists as an Engagement under the Campaign titled
-// `groupTitle`, as is done for every mission installed in Battles or Combat; staged in
+// Enters `record`, untitled, in the three Combat lists as an Engagement under the Campaign
+// titled `groupTitle`, as is done for every mission installed in Battles or Combat; staged in
 // `session`. A side list that names the mission already keeps the title it gives it.
 void AddMissionToCombatLists(TSession& session, const TListFileItem& record,
                              std::string_view groupTitle);

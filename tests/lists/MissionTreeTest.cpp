@@ -18,7 +18,7 @@ std::string Shape(const TMissionTree& tree) {
   std::string shape;
   for (const TMissionNode* node : tree.Nodes())
     shape += std::to_string(node->Level()) + " " +
-             std::string(ListItemKindName(node->Record.Kind)) + " " + node->Label +
+             std::string(ListItemKindName(node->Record.Kind)) + " " + node->Label() +
              (IsEntry(node->Record.Kind) ? " #" + std::to_string(node->Record.Number) : "") + "\n";
   return shape;
 }
@@ -100,16 +100,16 @@ TEST_F(MissionTree, MovesByTheDropTable) {
     std::string shape;
     for (const TMissionNode* node : tree.Nodes())
       shape += (shape.empty() ? "" : " ") +
-               (IsGroupHeader(node->Record.Kind) ? "[" + node->Label + "]" : node->Label);
+               (IsGroupHeader(node->Record.Kind) ? "[" + node->Label() + "]" : node->Label());
     EXPECT_EQ(shape, c.Shape) << c.Source << " on " << c.Target;
   }
   // Two levels: an Operation on a War does nothing; a War on an Operation lands before its War.
   TMissionTree battles = Loaded(mtBattles);
   EXPECT_FALSE(battles.Move(*battles.FindLabel("Alpha"), *battles.FindLabel("War")));
   EXPECT_TRUE(battles.Move(*battles.FindLabel("Peace"), *battles.FindLabel("Echo")));
-  EXPECT_EQ(battles.Roots().front()->Label, "Peace");
+  EXPECT_EQ(battles.Roots().front()->Label(), "Peace");
   EXPECT_TRUE(battles.Move(*battles.FindLabel("Echo"), *battles.FindLabel("First")));
-  EXPECT_EQ(battles.FindLabel("First")->Children.front()->Label, "Echo");
+  EXPECT_EQ(battles.FindLabel("First")->Children.front()->Label(), "Echo");
 }
 
 TEST_F(MissionTree, RenumbersWithTheClashSwap) {
@@ -134,8 +134,8 @@ TEST_F(MissionTree, RenumbersWithTheClashSwap) {
 
 TEST_F(MissionTree, AddsGroupsBattlesAndMissionsWhereTheyBelong) {
   TMissionTree tree = Loaded(mtBattles);
-  EXPECT_EQ(tree.AddGroup().Label, "A New War");
-  EXPECT_EQ(tree.Roots().back()->Label, "A New War");
+  EXPECT_EQ(tree.AddGroup().Label(), "A New War");
+  EXPECT_EQ(tree.Roots().back()->Label(), "A New War");
   // A Battle goes under the War holding the selection; a top-level one has none.
   EXPECT_EQ(tree.BattleHeaderOf(tree.FindLabel("Echo")), tree.FindLabel("War"));
   EXPECT_EQ(tree.BattleHeaderOf(nullptr), nullptr);
@@ -151,15 +151,15 @@ TEST_F(MissionTree, AddsGroupsBattlesAndMissionsWhereTheyBelong) {
   ASSERT_TRUE(fresh.Ok());
   EXPECT_EQ(fresh.Value()->Record.FileName, "New.lst");
   EXPECT_EQ(fresh.Value()->Record.Number, 2);
-  EXPECT_EQ(fresh.Value()->Label, "A New Battle");
+  EXPECT_EQ(fresh.Value()->Label(), "A New Battle");
   // An existing battle file brings its missions, titled from the neutral Combat list.
   const TOutcome<TMissionNode*> spare = tree.AddBattle(war, "spare");
   ASSERT_TRUE(spare.Ok());
   EXPECT_EQ(spare.Value()->Record.Number, 4);
   EXPECT_EQ(spare.Value()->Record.Description, (TDescriptionLines{"p", "q"}));
   ASSERT_EQ(spare.Value()->Children.size(), 2u);
-  EXPECT_EQ(spare.Value()->Children[0]->Label, "Alpha");
-  EXPECT_EQ(spare.Value()->Children[1]->Label, "z.tie");
+  EXPECT_EQ(spare.Value()->Children[0]->Label(), "Alpha");
+  EXPECT_EQ(spare.Value()->Children[1]->Label(), "z.tie");
 
   // A mission goes under a Battle, or the Battle of a selected Operation, numbered 0; an
   // Engagement takes the next free number.
@@ -180,7 +180,7 @@ TEST_F(MissionTree, RemovesRenamesAndSavesOnlyWhatChanged) {
             std::string::npos);
   EXPECT_FALSE(tree.Rename(*tree.FindLabel("Alpha"), "two\rlines").Ok());
   EXPECT_TRUE(tree.Rename(*tree.FindLabel("Alpha"), "").Ok());
-  EXPECT_EQ(tree.Nodes()[2]->Label, " ");
+  EXPECT_EQ(tree.Nodes()[2]->Label(), " ");
   tree.Remove(*tree.FindLabel("War"));
   EXPECT_EQ(Shape(tree), "0 War Peace\n");
   EXPECT_EQ(tree.CollectTreeItems(0, 0).front().Title, "Peace");
