@@ -3,6 +3,7 @@
 
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
+#include "platform/Limits.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -82,6 +83,8 @@ std::mutex RememberedDigestsGuard;
 
 void Remember(const THostFileState& state, std::string text) {
   const std::lock_guard<std::mutex> guard(RememberedDigestsGuard);
+  if (RememberedDigests.size() >= MaxRememberedDigests)
+    RememberedDigests.clear();
   RememberedDigests[{state.Volume, state.Index}] = {state, std::move(text)};
 }
 

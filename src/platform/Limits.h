@@ -24,6 +24,10 @@ inline constexpr std::uint64_t MaxPackTotal = 1ull << 30;    // all of a pack's 
 inline constexpr std::uint64_t MaxHistoryRecordSize = 16ull << 20;
 inline constexpr int LastHistoryId = 99'999'999;
 
+// The digests of files a process remembers, so as not to read them again; past this many, it
+// forgets them all and reads each again once.
+inline constexpr std::size_t MaxRememberedDigests = 100'000;
+
 // Looking for games: a library file of a game store, its folders, and one folder's listing.
 inline constexpr std::uint64_t MaxLibraryFileSize = 1ull << 20;
 inline constexpr std::size_t MaxLibraryFolders = 1000;
