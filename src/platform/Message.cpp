@@ -3,20 +3,26 @@
 
 namespace flightdeck {
 
-std::string TMessage::Text() const {
+std::string FillIn(std::string_view words, std::size_t count,
+                   const std::function<std::string(std::size_t)>& argument) {
   std::string text;
-  text.reserve(FWords.size());
-  for (std::size_t i = 0; i < FWords.size(); ++i) {
-    const char next = i + 1 < FWords.size() ? FWords[i + 1] : '\0';
-    const auto argument = static_cast<std::size_t>(next - '1');
-    if (FWords[i] == '%' && next >= '1' && next <= '9' && argument < FArguments.size()) {
-      text += FArguments[argument].Text();
+  text.reserve(words.size());
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const char next = i + 1 < words.size() ? words[i + 1] : '\0';
+    const auto number = static_cast<std::size_t>(next - '1');
+    if (words[i] == '%' && next >= '1' && next <= '9' && number < count) {
+      text += argument(number);
       ++i;
     } else {
-      text += FWords[i];
+      text += words[i];
     }
   }
   return text;
+}
+
+std::string TMessage::Text() const {
+  return FillIn(FWords, FArguments.size(),
+                [this](std::size_t number) { return FArguments[number].Text(); });
 }
 
 namespace {

@@ -3,8 +3,10 @@
 
 #include "platform/Translatable.h"
 
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace flightdeck {
@@ -38,6 +40,11 @@ private:
   std::vector<TMessage> FArguments;
   bool FTranslatable = false;
 };
+
+// `words` with "%1" to "%9" replaced by the texts `argument` gives for the numbers 0 to 8, each
+// put in once: an argument that holds "%2" stays as it is. A number without an argument stays.
+std::string FillIn(std::string_view words, std::size_t count,
+                   const std::function<std::string(std::size_t)>& argument);
 
 // "a, b, c": the messages one after the other.
 TMessage ListOf(const std::vector<TMessage>& items);
