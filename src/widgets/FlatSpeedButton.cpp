@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QShortcutEvent>
 
+#include <array>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -56,19 +57,17 @@ void BottomRightEdge(QPainter& painter, const QRect& r, const QColor& color) {
 // where x and y have the same parity, the face elsewhere. Shared by the buttons of one palette.
 std::shared_ptr<QPixmap> SharedPattern(const QColor& light, const QColor& face) {
   static std::weak_ptr<QPixmap> shared;
-  auto pattern = shared.lock();
-  const QRgb colors[] = {light.rgb(), face.rgb()};
-  if (pattern) {
-    const QImage image = pattern->toImage();
-    if (image.pixel(0, 0) == colors[0] && image.pixel(1, 0) == colors[1])
-      return pattern;
-  }
+  static std::array<QRgb, 2> sharedColors;
+  const std::array<QRgb, 2> colors = {light.rgb(), face.rgb()};
+  if (auto pattern = shared.lock(); pattern && sharedColors == colors)
+    return pattern;
   QImage image(8, 8, QImage::Format_RGB32);
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
-      image.setPixel(x, y, colors[(x + y) % 2]);
-  pattern = std::make_shared<QPixmap>(QPixmap::fromImage(image));
+      image.setPixel(x, y, colors[static_cast<std::size_t>((x + y) % 2)]);
+  auto pattern = std::make_shared<QPixmap>(QPixmap::fromImage(image));
   shared = pattern;
+  sharedColors = colors;
   return pattern;
 }
 
