@@ -14,8 +14,6 @@
 
 namespace flightdeck {
 
-namespace {} // namespace
-
 // "2 errors, 1 warning and 3 notes in this game." and what the buttons do.
 QString TProblemsDialog::Summary(const std::vector<TProblemLine>& lines) {
   if (lines.empty())
