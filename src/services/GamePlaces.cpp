@@ -21,7 +21,7 @@ public:
         std::any_of(FPlaces.begin(), FPlaces.end(),
                     [&](const TGamePlace& place) { return IsSameFile(place.Folder, folder); }))
       return;
-    FPlaces.push_back({name.empty() ? kind : kind + (" " + name), folder, kind, name});
+    FPlaces.push_back({folder, kind, name});
   }
   // The drive_c of every prefix directly below `folder`.
   void AddPrefixesBelow(const char* kind, const std::string& folder, const std::string& inside) {

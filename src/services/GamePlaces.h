@@ -9,10 +9,11 @@ namespace flightdeck {
 // A folder where games are usually kept, with a label for it: its kind ("Proton prefix"),
 // followed by the name of the prefix where there are several ("Proton prefix 2310").
 struct TGamePlace {
-  std::string Label;
   std::string Folder; // host path, without a trailing separator
   std::string Kind;
   std::string Name;
+
+  std::string Label() const { return Name.empty() ? Kind : Kind + " " + Name; }
 };
 
 // Where Steam keeps its own library (below the home folder, Flatpak's Steam's, and where the

@@ -111,7 +111,7 @@ TEST(GameFinder, FindsTheGamesGogRegistered) {
   EXPECT_EQ(found.front().Source, "gog");
   EXPECT_EQ(found.front().Path, game);
   EXPECT_TRUE(std::any_of(places.begin(), places.end(), [&](const TGamePlace& place) {
-    return place.Label == "GOG games" && place.Folder == game;
+    return place.Label() == "GOG games" && place.Folder == game;
   }));
 }
 #endif

@@ -27,7 +27,7 @@ TEST(GamePlaces, ListsThePlacesOfWineSteamLutrisAndHeroicThatExist) {
   std::string listed;
   for (const TGamePlace& place : GamePlaces(home.string(), (home / "custom").string()))
     listed +=
-        place.Label + " = " +
+        place.Label() + " = " +
         (place.Folder == home.string() ? "." : place.Folder.substr(home.string().size() + 1)) +
         "\n";
   EXPECT_EQ(listed, "Home = .\n"
