@@ -7,6 +7,7 @@
 #include "lists/MissionTree.h"
 #include "lists/TitleRules.h"
 #include "lists/XvTListFile.h"
+#include "platform/HostNames.h"
 #include "platform/PathNames.h"
 #include "platform/Windows1252.h"
 #include "services/MissionInstall.h"
@@ -124,7 +125,10 @@ int ResaveCommand(const TInvocation& invocation) {
 
 int InstallMissionCommand(const TInvocation& invocation) {
   const std::string& mission = invocation.Arguments.at(0);
-  const std::string name = ExtractFileName(mission);
+  // Untitled, the mission takes its file's name as the lists spell it, without the extension; a
+  // name no list can hold is refused by the install itself.
+  const std::string hostName = ExtractFileName(mission);
+  const std::string name = GameFileName(hostName).value_or(hostName);
   const std::string title = invocation.Has("--title")
                                 ? Utf8ToWindows1252(invocation.Options.at("--title"))
                                 : name.substr(0, name.size() - ExtractFileExt(name).size());

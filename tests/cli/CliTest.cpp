@@ -202,6 +202,15 @@ TEST(Cli, InstallMissionAddsTheEntryAsTheWindowDoes) {
   EXPECT_NE(test::ReadBytes(temp.Path() / "demo" / "train" / "rebel.lst")
                 .find("2\r\narena3.tie\r\nNight Flight\r\n"),
             std::string::npos);
+  // A name outside ASCII titles the entry as the lists spell it, in Windows-1252.
+  test::WriteBytes(temp.Path() / "Zo\xC3\xAB.tie", "mission");
+  EXPECT_EQ(RunCli("install-mission " + game + " melee neutral " +
+                   (temp.Path() / "Zo\xC3\xAB.tie").string() + " --under 'Arena Nights'")
+                .ExitCode,
+            0);
+  EXPECT_NE(test::ReadBytes(temp.Path() / "demo" / "melee" / "mission.lst")
+                .find("zo\xEB.tie\r\nZo\xEB\r\n"),
+            std::string::npos);
 }
 
 TEST(Cli, TreeEditsThatCannotBeMadeChangeNothing) {
