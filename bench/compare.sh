@@ -12,7 +12,8 @@
 # ratio of medians, peak memory (/usr/bin/time -f %M) and the archives' sizes.
 #
 # usage: bench/compare.sh [BUILD_DIR]   (default: build; flightdeck-cli must be built there)
-# LISTS and PACKS choose the sizes: LISTS="10000 100000 1000000" PACKS="200 2000 20000".
+# LISTS and PACKS choose the sizes: LISTS="10000 100000 1000000" PACKS="200 2000 20000"; empty for
+# none.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
@@ -22,8 +23,8 @@ for tool in hyperfine bsdtar 7z zip unzip cc python3 /usr/bin/time; do
   command -v "$tool" >/dev/null ||
     { echo "needs $tool (apt-get install hyperfine libarchive-tools p7zip-full zip unzip gcc time)" >&2; exit 2; }
 done
-lists=${LISTS:-"10000 100000 1000000"}
-packs=${PACKS:-"200 2000 20000"}
+lists=${LISTS-"10000 100000 1000000"}
+packs=${PACKS-"200 2000 20000"}
 base=/dev/shm
 [ -d "$base" ] || base=${TMPDIR:-/tmp}
 work=$(mktemp -d "$base/flightdeck-compare-XXXXXX")

@@ -19,6 +19,8 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <utility>
+
 namespace flightdeck {
 
 TListController::TListController(TListView& view, QObject* parent)
@@ -33,16 +35,51 @@ TListController::TListController(TListView& view, QObject* parent)
   connect(FWatcher, &QFileSystemWatcher::directoryChanged, this, check);
 }
 
+namespace {
+
+// A long list takes a while to free: that is done beside the window.
+void FreeBesideTheWindow(std::unique_ptr<TMissionTree> document) {
+  if (document)
+    QThreadPool::globalInstance()->start(
+        [gone = std::shared_ptr<TMissionTree>(std::move(document))] {});
+}
+
+} // namespace
+
 void TListController::OpenGame(const std::string& game) {
   FGame = game;
+  FreeBesideTheWindow(std::move(FKept));
   RecoverInterrupted();
 }
 
 void TListController::Read(TMissionType type, TGender side) {
   FType = type;
   FSide = side;
-  if (Load())
+  if (FDocument && (FDocument->MissionType() != type || FDocument->Gender() != side)) {
+    // Every edit is on disk as soon as it is made: the document is what its files hold.
+    FView.ReleaseDocument();
+    FreeBesideTheWindow(std::exchange(FKept, std::move(FDocument)));
+  }
+  if (TakeKept()) {
+    WatchFiles();
     FView.ShowDocument(false);
+  } else if (Load()) {
+    FView.ShowDocument(false);
+  }
+}
+
+bool TListController::TakeKept() {
+  if (!FKept || FKept->GameDirectory() != FGame || FKept->MissionType() != FType ||
+      FKept->Gender() != FSide)
+    return false;
+  std::unique_ptr<TMissionTree> kept = std::move(FKept);
+  for (const TFileRead& read : kept->FilesRead())
+    if (HostFileDigest(HostPath(read.Path)) != read.Digest) {
+      FreeBesideTheWindow(std::move(kept));
+      return false;
+    }
+  FDocument = std::move(kept);
+  return true;
 }
 
 void TListController::ReadAgain(const QString& hint) {
@@ -56,9 +93,7 @@ void TListController::ReadAgain(const QString& hint) {
 
 bool TListController::Load() {
   FView.ReleaseDocument();
-  // A long list takes a while to free: that is done beside the window.
-  QThreadPool::globalInstance()->start(
-      [gone = std::shared_ptr<TMissionTree>(std::move(FDocument))] {});
+  FreeBesideTheWindow(std::move(FDocument));
   auto tree = std::make_unique<TMissionTree>(FGame, FType, FSide);
   try {
     // Read beside the window, which goes on painting while a long list is read.

@@ -53,7 +53,8 @@ public:
   // The game whose lists are shown; a command cut short is rolled back first.
   void OpenGame(const std::string& game);
   const std::string& Game() const { return FGame; }
-  // Reads the list of `type` and `side` and has the view show it.
+  // Reads the list of `type` and `side` and has the view show it. The list shown just before
+  // is shown again without reading it while none of its files changed since.
   void Read(TMissionType type, TGender side);
   // Reads the list shown again, keeping the view's place, and says why (`hint`).
   void ReadAgain(const QString& hint = {});
@@ -75,6 +76,9 @@ public:
 private:
   // Reads the list into a new document; false, the view told why, when it cannot be read.
   bool Load();
+  // Takes the kept document for the list to show when it is that list and its files are as it
+  // read or wrote them; false otherwise.
+  bool TakeKept();
   void TellRecoveryReports(const TSession& session);
   void CheckFilesOnDisk();
   void WatchFiles();
@@ -84,6 +88,7 @@ private:
   TMissionType FType = mtBattles;
   TGender FSide = gnNeutral;
   std::unique_ptr<TMissionTree> FDocument;
+  std::unique_ptr<TMissionTree> FKept; // the document shown before, as the disk holds it
   QFileSystemWatcher* FWatcher = nullptr;
   QTimer* FDiskCheck = nullptr; // gathers the watcher's reports of one change
 };

@@ -308,8 +308,39 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   return id;
 }
 
+void TGameHistory::KeepFilesLeft(int id) const {
+  const std::optional<THistoryEntry> entry = ReadEntry(id);
+  if (!entry)
+    return;
+  std::vector<THistoryFileLeft> left;
+  for (std::size_t i = 0; i < entry->Files.size(); ++i) {
+    const THistoryFile& file = entry->Files[i];
+    if (file.After == "-")
+      continue;
+    const std::optional<THostFileState> state = HostFileState(HostPathOf(file));
+    if (state && IsDigestRemembered(*state, file.After))
+      left.push_back({i, *state});
+  }
+  (void)WriteHistoryFile(EntryFolder(id) + "/left", FilesLeftText(left), false);
+}
+
+void TGameHistory::RecallFilesLeft(const THistoryEntry& entry) const {
+  std::string text;
+  try {
+    text = ReadHostFile(EntryFolder(entry.Id) + "/left", MaxHistoryRecordSize);
+  } catch (const EInOutError&) {
+    return; // the files are read
+  }
+  for (const THistoryFileLeft& left : ParseFilesLeft(text, entry.Files.size())) {
+    const THistoryFile& file = entry.Files[left.File];
+    if (file.After != "-" && HostFileState(HostPathOf(file)) == left.State)
+      RememberStateDigest(left.State, file.After);
+  }
+}
+
 void TGameHistory::Finish(int id) {
   RemoveHostFile(EntryFolder(id) + "/pending");
+  KeepFilesLeft(id);
   // The history's size is kept as a running total beside its entries, and each entry's own
   // beside it: a command reads two numbers, not every entry.
   const std::uint64_t size = FolderSize(EntryFolder(id));

@@ -57,6 +57,10 @@ public:
   // Every file is in place: the entry is complete. Then the oldest entries beyond the size
   // limit go.
   void Finish(int id);
+  // Tells HostFileDigest, of each file of `entry` that is still the very file the command left
+  // (of that size, with those times), that it holds what the command left, so that an undo
+  // does not read it to check. Without such a record, or with a damaged one, files are read.
+  void RecallFilesLeft(const THistoryEntry& entry) const;
   // Puts back every file of the unfinished entry `id` as it was before, and forgets the entry;
   // false, leaving the entry for recovery, when that cannot be done.
   bool RollBack(int id);
@@ -84,6 +88,9 @@ private:
   // Moves the folder of entry `id` to "damaged"; says where it is, in words.
   TMessage SetAside(int id) const;
   std::string RelativeToGame(const std::string& realPath) const;
+  // Keeps what RecallFilesLeft reads, for each file of entry `id` this process knows to hold
+  // what the entry says it left; best effort.
+  void KeepFilesLeft(int id) const;
   std::uint64_t EntrySize(int id) const;
   std::string FGame; // the game directory's real path
   std::string FFolder;

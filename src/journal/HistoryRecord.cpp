@@ -4,6 +4,7 @@
 #include "platform/Limits.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 namespace flightdeck {
@@ -104,6 +105,13 @@ bool ParseFile(std::string_view value, int version, THistoryFile& file) {
          IsPathBelowGame(file.Path);
 }
 
+// A whole number that fills `text`, into `value`; false for anything else.
+template <typename TNumber>
+bool ParseNumber(std::string_view text, TNumber& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
 } // namespace
 
 std::string HistoryRecordText(const THistoryEntry& entry) {
@@ -149,6 +157,39 @@ bool ParseHistoryRecord(std::string_view text, THistoryEntry& entry) {
     }
   }
   return version != 0;
+}
+
+std::string FilesLeftText(const std::vector<THistoryFileLeft>& files) {
+  std::string text = "flightdeck-left 1\n";
+  for (const auto& [file, state] : files)
+    text += std::to_string(file) + " " + std::to_string(state.Volume) + " " +
+            std::to_string(state.Index) + " " + std::to_string(state.Size) + " " +
+            std::to_string(state.Modified) + " " + std::to_string(state.Changed) + " " +
+            std::to_string(state.Permissions) + "\n";
+  return text;
+}
+
+std::vector<THistoryFileLeft> ParseFilesLeft(std::string_view text, std::size_t fileCount) {
+  std::vector<THistoryFileLeft> files;
+  const std::string_view header = "flightdeck-left 1\n";
+  if (text.substr(0, header.size()) != header)
+    return files;
+  text.remove_prefix(header.size());
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::vector<std::string_view> words = Words(text.substr(0, end), 8);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    THistoryFileLeft left;
+    left.State.Regular = true;
+    THostFileState& state = left.State;
+    if (end != std::string_view::npos && words.size() == 7 && ParseNumber(words[0], left.File) &&
+        left.File < fileCount && ParseNumber(words[1], state.Volume) &&
+        ParseNumber(words[2], state.Index) && ParseNumber(words[3], state.Size) &&
+        ParseNumber(words[4], state.Modified) && ParseNumber(words[5], state.Changed) &&
+        ParseNumber(words[6], state.Permissions))
+      files.push_back(left);
+  }
+  return files;
 }
 
 std::string HistoryFolderName(int id) {

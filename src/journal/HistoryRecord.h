@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/HostFiles.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +38,17 @@ std::string HistoryRecordText(const THistoryEntry& entry);
 // Reads a record into `entry` (all but its id); false for anything but a whole record of
 // ours, or one that names a file outside the game.
 bool ParseHistoryRecord(std::string_view text, THistoryEntry& entry);
+
+// A file of an entry as the command left it on the host: that very file, of that size, with
+// those times. Kept beside the record, so that an undo need not read a file that is still it.
+struct THistoryFileLeft {
+  std::size_t File = 0; // its index in the entry's Files
+  THostFileState State;
+};
+std::string FilesLeftText(const std::vector<THistoryFileLeft>& files);
+// What a text of FilesLeftText says of an entry of `fileCount` files; a line that is not whole,
+// or that names no file of the entry, is left out.
+std::vector<THistoryFileLeft> ParseFilesLeft(std::string_view text, std::size_t fileCount);
 
 // The folder of entry `id` is named "00000012"; an entry's id from its folder's name, none for
 // any other name or for a number beyond the last id.

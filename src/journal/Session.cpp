@@ -84,6 +84,7 @@ TOutcome<THistoryEntry> TSession::Redo() {
 
 TOutcome<THistoryEntry> TSession::TakeBack(const THistoryEntry& chosen) {
   std::vector<TMessage> changed;
+  FHistory.RecallFilesLeft(chosen);
   for (const THistoryFile& file : chosen.Files)
     if (HostFileDigest(FHistory.HostPathOf(file)) != file.After)
       changed.emplace_back(file.Path);

@@ -81,18 +81,31 @@ struct TRememberedDigest {
 std::map<std::pair<std::uint64_t, std::uint64_t>, TRememberedDigest> RememberedDigests;
 std::mutex RememberedDigestsGuard;
 
-void Remember(const THostFileState& state, std::string text) {
-  const std::lock_guard<std::mutex> guard(RememberedDigestsGuard);
-  if (RememberedDigests.size() >= MaxRememberedDigests)
-    RememberedDigests.clear();
-  RememberedDigests[{state.Volume, state.Index}] = {state, std::move(text)};
+// What is remembered of the file in `state`; null when it is not that file as remembered.
+const std::string* RememberedDigest(const THostFileState& state) {
+  const auto found = RememberedDigests.find({state.Volume, state.Index});
+  return found != RememberedDigests.end() && found->second.State == state ? &found->second.Text
+                                                                          : nullptr;
 }
 
 } // namespace
 
+void RememberStateDigest(const THostFileState& state, std::string digest) {
+  const std::lock_guard<std::mutex> guard(RememberedDigestsGuard);
+  if (RememberedDigests.size() >= MaxRememberedDigests)
+    RememberedDigests.clear();
+  RememberedDigests[{state.Volume, state.Index}] = {state, std::move(digest)};
+}
+
+bool IsDigestRemembered(const THostFileState& state, const std::string& digest) {
+  const std::lock_guard<std::mutex> guard(RememberedDigestsGuard);
+  const std::string* remembered = RememberedDigest(state);
+  return remembered && *remembered == digest;
+}
+
 void RememberHostFileDigest(const std::string& hostPath, const TContentDigest& digest) {
   if (const std::optional<THostFileState> state = HostFileState(hostPath))
-    Remember(*state, digest.Text());
+    RememberStateDigest(*state, digest.Text());
 }
 
 void RememberMovedHostFileDigest(const std::string& hostPath, const THostFileState& moved,
@@ -101,16 +114,15 @@ void RememberMovedHostFileDigest(const std::string& hostPath, const THostFileSta
   const std::optional<THostFileState> state = HostFileState(hostPath);
   if (state && state->Index == moved.Index && state->Volume == moved.Volume &&
       state->Size == moved.Size && state->Modified == moved.Modified)
-    Remember(*state, digest.Text());
+    RememberStateDigest(*state, digest.Text());
 }
 
 std::string HostFileDigest(const std::string& hostPath) {
   const std::optional<THostFileState> state = HostFileState(hostPath);
   if (state) {
     const std::lock_guard<std::mutex> guard(RememberedDigestsGuard);
-    const auto found = RememberedDigests.find({state->Volume, state->Index});
-    if (found != RememberedDigests.end() && found->second.State == *state)
-      return found->second.Text;
+    if (const std::string* remembered = RememberedDigest(*state))
+      return *remembered;
   }
   TContentDigest digest;
   try {
@@ -125,7 +137,7 @@ std::string HostFileDigest(const std::string& hostPath) {
   }
   // Taken before the read: a file changed meanwhile is read again next time.
   if (state)
-    Remember(*state, digest.Text());
+    RememberStateDigest(*state, digest.Text());
   return digest.Text();
 }
 

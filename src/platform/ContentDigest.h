@@ -37,5 +37,10 @@ void RememberHostFileDigest(const std::string& hostPath, const TContentDigest& d
 // before the move: remembered while it is still that file, of that size and time of change.
 void RememberMovedHostFileDigest(const std::string& hostPath, const THostFileState& moved,
                                  const TContentDigest& digest);
+// Whether HostFileDigest answers `digest` for a file in `state` without reading it.
+bool IsDigestRemembered(const THostFileState& state, const std::string& digest);
+// Tells HostFileDigest that the file in `state` holds `digest`, as a record of it says: taken
+// while the file is still in that state, and never once it was replaced, written or touched.
+void RememberStateDigest(const THostFileState& state, std::string digest);
 
 } // namespace flightdeck

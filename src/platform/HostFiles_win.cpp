@@ -30,11 +30,13 @@ HANDLE Open(const std::string& hostPath, DWORD access, DWORD disposition, DWORD 
                      FILE_ATTRIBUTE_NORMAL | flags, nullptr);
 }
 
-std::int64_t Nanoseconds(const FILETIME& time) {
-  // 100-nanosecond steps since 1601 to nanoseconds since 1970.
-  const std::int64_t steps =
-      (static_cast<std::int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+// 100-nanosecond steps since 1601 to nanoseconds since 1970.
+std::int64_t Nanoseconds(std::int64_t steps) {
   return (steps - 116444736000000000LL) * 100;
+}
+
+std::int64_t Nanoseconds(const FILETIME& time) {
+  return Nanoseconds((static_cast<std::int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
 }
 
 // An existing entry, file or folder, opened to be asked about (or, with `access`, changed).
@@ -150,19 +152,25 @@ std::optional<THostFileState> HostFileState(const std::string& hostPath) {
   BY_HANDLE_FILE_INFORMATION info{};
   const bool known = GetFileInformationByHandle(file, &info);
   const DWORD error = GetLastError();
+  // The time of its last change of any kind, which no program sets; where the volume keeps
+  // none, the time of its last write.
+  FILE_BASIC_INFO basic{};
+  const bool changeKept = known &&
+                          GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic) &&
+                          basic.ChangeTime.QuadPart != 0;
   CloseHandle(file);
   SetLastError(error);
   if (!known)
     return std::nullopt;
   const bool directory = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
-  return THostFileState{!directory,
-                        directory,
-                        (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
-                        info.dwVolumeSerialNumber,
-                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) |
-                            info.nFileIndexLow,
-                        Nanoseconds(info.ftLastWriteTime),
-                        Nanoseconds(info.ftLastWriteTime)};
+  return THostFileState{
+      !directory,
+      directory,
+      (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
+      info.dwVolumeSerialNumber,
+      (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+      Nanoseconds(info.ftLastWriteTime),
+      changeKept ? Nanoseconds(basic.ChangeTime.QuadPart) : Nanoseconds(info.ftLastWriteTime)};
 }
 
 bool HostEntryExists(const std::string& hostPath) {

@@ -274,6 +274,51 @@ TEST_F(History, AnUndoChecksTheKeptCopyFirst) {
   EXPECT_EQ(Snapshot(FGame), now);
 }
 
+TEST_F(History, AnUndoTrustsUnreadOnlyAFileThatIsStillTheOneTheCommandLeft) {
+  // The record of the files an entry left; a line that is not whole, or that names no file of
+  // the entry, counts for nothing.
+  const THostFileState state{true, false, 5, 7, 9, -3, 4, 0644};
+  const std::string header = "flightdeck-left 1\n", line = "0 7 9 5 -3 4 420\n";
+  EXPECT_EQ(FilesLeftText({{0, state}}), header + line);
+  for (const auto& [text, count] : std::vector<std::pair<std::string, std::size_t>>{
+           {header + line, 1},
+           {header + "garbage\n\xff\n" + line, 1},
+           {"flightdeck-left 2\n" + line, 0},
+           {header + "0 7 9 5 -3 4\n", 0},
+           {header + "0 7 9 5 -3 4 420 1\n", 0},
+           {header + "1 7 9 5 -3 4 420\n", 0}, // the entry has one file
+           {header + "0 -7 9 5 -3 4 420\n", 0},
+           {header + "0 7 9 5 -3 4 42x\n", 0},
+           {header + "0 7 9 5 -3 4 420", 0}}) { // cut short
+    const std::vector<THistoryFileLeft> parsed = ParseFilesLeft(text, 1);
+    EXPECT_EQ(parsed.size(), count) << text;
+    if (count == 1) {
+      EXPECT_EQ(parsed[0].State, state);
+    }
+  }
+
+  // An install keeps each file it wrote as the host has it.
+  Change("install-pack", "Deep.ixo");
+  const TGameHistory history(FRoot);
+  const std::string left = history.Folder() + "/00000001/left";
+  const THistoryEntry entry = Entries().front();
+  const std::vector<THistoryFileLeft> files = ParseFilesLeft(ReadBytes(left), entry.Files.size());
+  ASSERT_EQ(files.size(), 2u); // a.tie and c.tie; b.tie is gone
+  for (const THistoryFileLeft& file : files)
+    EXPECT_EQ(HostFileState(history.HostPathOf(entry.Files[file.File])), file.State);
+  // A damaged record is stepped over: the files are read.
+  WriteBytes(left, header + "0 1 2 3 4 5 6\n" + std::string("\0\xff", 2));
+  ASSERT_TRUE(Undo(1).Ok());
+  ASSERT_TRUE(Undo(2).Ok()); // redone
+  // Bytes of the same size written in, their time of writing put back: another file.
+  const fs::path a = FGame / "combat" / "a.tie";
+  const fs::file_time_type written = fs::last_write_time(a);
+  WriteBytes(a, "new a Deep.ixX");
+  fs::last_write_time(a, written);
+  EXPECT_FALSE(Undo(3).Ok());
+  EXPECT_EQ(ReadBytes(a), "new a Deep.ixX");
+}
+
 TEST_F(History, EntriesThatCannotBeReadOrNameOtherPlacesAreLeftOut) {
   Change("rename", "kept");
   const std::string folder = TGameHistory(FRoot).Folder();
