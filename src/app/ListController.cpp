@@ -55,12 +55,14 @@ void TListController::OpenGame(const std::string& game) {
 void TListController::Read(TMissionType type, TGender side) {
   FType = type;
   FSide = side;
+  std::unique_ptr<TMissionTree> kept = TakeKept();
   if (FDocument && (FDocument->MissionType() != type || FDocument->Gender() != side)) {
     // Every edit is on disk as soon as it is made: the document is what its files hold.
     FView.ReleaseDocument();
     FreeBesideTheWindow(std::exchange(FKept, std::move(FDocument)));
   }
-  if (TakeKept()) {
+  if (kept) {
+    FDocument = std::move(kept);
     WatchFiles();
     FView.ShowDocument(false);
   } else if (Load()) {
@@ -68,18 +70,17 @@ void TListController::Read(TMissionType type, TGender side) {
   }
 }
 
-bool TListController::TakeKept() {
+std::unique_ptr<TMissionTree> TListController::TakeKept() {
   if (!FKept || FKept->GameDirectory() != FGame || FKept->MissionType() != FType ||
       FKept->Gender() != FSide)
-    return false;
+    return nullptr;
   std::unique_ptr<TMissionTree> kept = std::move(FKept);
   for (const TFileRead& read : kept->FilesRead())
     if (HostFileDigest(HostPath(read.Path)) != read.Digest) {
       FreeBesideTheWindow(std::move(kept));
-      return false;
+      return nullptr;
     }
-  FDocument = std::move(kept);
-  return true;
+  return kept;
 }
 
 void TListController::ReadAgain(const QString& hint) {
@@ -180,22 +181,29 @@ void TListController::CheckFilesOnDisk() {
 }
 
 void TListController::WatchFiles() {
-  if (const QStringList watched = FWatcher->files() + FWatcher->directories(); !watched.isEmpty())
-    FWatcher->removePaths(watched);
-  if (!FDocument)
-    return;
   // Files are replaced by renaming, which their folders report; a list written in place
   // reports itself (battle files, as many as a list has battles, are left to their folder); the
-  // history's folder tells of commands of the command line.
+  // history's folder tells of commands of the command line. The kept document's files are
+  // watched too: the watch of a folder of many files takes a while to set up.
   QStringList paths{PathText(TGameHistory(FGame).Folder())};
-  for (const TFileRead& read : FDocument->FilesRead()) {
-    const QFileInfo file(PathText(HostPath(read.Path)));
-    paths << file.absolutePath();
-    if (file.exists() && IsListFileName(ExtractFileName(read.Path)))
-      paths << file.absoluteFilePath();
-  }
+  for (const TMissionTree* document : {FDocument.get(), FKept.get()})
+    for (const TFileRead& read : document ? document->FilesRead() : TFilesRead()) {
+      const QFileInfo file(PathText(HostPath(read.Path)));
+      paths << file.absolutePath();
+      if (file.exists() && IsListFileName(ExtractFileName(read.Path)))
+        paths << file.absoluteFilePath();
+    }
   paths.removeDuplicates();
   paths.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+  // A file replaced is another file to watch, under the same name; a folder stays itself.
+  const QStringList folders = FWatcher->directories();
+  QStringList gone = FWatcher->files();
+  for (const QString& folder : folders)
+    if (!paths.contains(folder))
+      gone << folder;
+  if (!gone.isEmpty())
+    FWatcher->removePaths(gone);
+  paths.removeIf([&](const QString& path) { return folders.contains(path); });
   if (!paths.isEmpty())
     FWatcher->addPaths(paths);
 }

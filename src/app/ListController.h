@@ -76,9 +76,9 @@ public:
 private:
   // Reads the list into a new document; false, the view told why, when it cannot be read.
   bool Load();
-  // Takes the kept document for the list to show when it is that list and its files are as it
-  // read or wrote them; false otherwise.
-  bool TakeKept();
+  // The kept document, taken, when it is of the list to show and its files are as it read or
+  // wrote them; null otherwise.
+  std::unique_ptr<TMissionTree> TakeKept();
   void TellRecoveryReports(const TSession& session);
   void CheckFilesOnDisk();
   void WatchFiles();

@@ -4,6 +4,8 @@
 #include "platform/ContentDigest.h"
 #include "support/FormFixture.h"
 
+#include <QTabBar>
+
 #include <functional>
 
 using namespace flightdeck;
@@ -140,6 +142,13 @@ private slots:
       QVERIFY(FPrompts.Messages.last().contains(QStringLiteral("changed on disk")));
       QVERIFY(Node(QStringLiteral("Alpha")).isValid());
       QVERIFY(!Labels().join(QLatin1Char('|')).contains(QStringLiteral("Alpha Two")));
+
+      // While another list is shown: the list shown again is what the disk holds then.
+      auto* tabs = FForm->findChild<QTabBar*>();
+      tabs->setCurrentIndex(0);
+      test::WriteBytes(list, test::ReadBytes(list) + "//\r\n[While Away]\r\n//\r\n");
+      tabs->setCurrentIndex(1);
+      QVERIFY(Node(QStringLiteral("While Away")).isValid());
       TearDownGame();
     }
   }
