@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Feeds arbitrary bytes to the history as an entry of a game's, lists the history and tries to
-// undo the entry: nothing may be written or deleted outside the game.
+// Feeds arbitrary bytes to the history as an entry of a game's (what follows a first NUL, as the
+// record of the files it left), lists the history and tries to undo the entry: nothing may be
+// written or deleted outside the game.
 
 #include "journal/Session.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -27,8 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const fs::path entry = fs::path(command.History().Folder()) / "00000001";
   fs::remove_all(command.History().Folder());
   fs::create_directories(entry);
-  std::ofstream(entry / "entry", std::ios::binary)
-      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const std::size_t split = std::min(bytes.find('\0'), bytes.size());
+  std::ofstream(entry / "entry", std::ios::binary) << bytes.substr(0, split);
+  std::ofstream(entry / "left", std::ios::binary) << bytes.substr(std::min(split + 1, size));
   (void)command.History().Entries();
   try {
     (void)command.Undo(1);
