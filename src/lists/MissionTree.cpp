@@ -89,8 +89,7 @@ bool TMissionTree::Save(TFileTransaction& transaction) {
   if (digest == FStoredDigest)
     return false;
   TListItemRefs items;
-  for (TMissionNode* node : Nodes())
-    items.push_back(&node->Record);
+  ForEachInTreeOrder(FRoots, [&](TMissionNode& node) { items.push_back(&node.Record); });
   TXvTListFile(FGameDirectory, FType, FGender).SaveToFile(items, transaction);
   if (FType == mtBattles) {
     TXvTListFile combat(FGameDirectory, SingleMissionType(FType), gnNeutral);
