@@ -75,11 +75,15 @@ std::unique_ptr<TMissionTree> TListController::TakeKept() {
       FKept->Gender() != FSide)
     return nullptr;
   std::unique_ptr<TMissionTree> kept = std::move(FKept);
-  for (const TFileRead& read : kept->FilesRead())
-    if (HostFileDigest(HostPath(read.Path)) != read.Digest) {
-      FreeBesideTheWindow(std::move(kept));
-      return nullptr;
-    }
+  bool unchanged = true;
+  try {
+    for (const TFileRead& read : kept->FilesRead())
+      unchanged = unchanged && HostFileDigest(HostPath(read.Path)) == read.Digest;
+  } catch (const EInOutError&) {
+    unchanged = false; // read again, which tells why it cannot be
+  }
+  if (!unchanged)
+    FreeBesideTheWindow(std::move(kept)); // and null
   return kept;
 }
 
