@@ -133,12 +133,9 @@ std::string KeepContent(const std::string& hostPath, const std::string& keptPath
         RaiseLastIOError(keptPath);
       return digest.Text();
     }
-    // The link changed the file's change time, not its content, unless it was written since.
     const std::optional<THostFileState> kept = HostFileState(keptPath);
-    const bool same = before && kept && kept->Volume == before->Volume &&
-                      kept->Index == before->Index && kept->Size == before->Size &&
-                      kept->Modified == before->Modified;
-    return same ? digestBefore : HostFileDigest(keptPath);
+    return before && kept && kept->IsUnwrittenSince(*before) ? digestBefore
+                                                             : HostFileDigest(keptPath);
   } catch (const EInOutError& error) {
     RaiseHistoryError(folder, error.Path(), error.ErrorCode());
   }

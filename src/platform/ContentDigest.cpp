@@ -110,10 +110,8 @@ void RememberHostFileDigest(const std::string& hostPath, const TContentDigest& d
 
 void RememberMovedHostFileDigest(const std::string& hostPath, const THostFileState& moved,
                                  const TContentDigest& digest) {
-  // A move changes no more than the file's status time; a write meanwhile, its time of change.
   const std::optional<THostFileState> state = HostFileState(hostPath);
-  if (state && state->Index == moved.Index && state->Volume == moved.Volume &&
-      state->Size == moved.Size && state->Modified == moved.Modified)
+  if (state && state->IsUnwrittenSince(moved))
     RememberStateDigest(*state, digest.Text());
 }
 

@@ -71,6 +71,13 @@ struct THostFileState {
   std::uint32_t Permissions = 0;
 
   bool operator==(const THostFileState&) const = default;
+  // Whether this is the file `before` was, of the same size and last written at the same time:
+  // it holds the same bytes, unless its time of writing was set back. A move or a second link
+  // changes no more than its time of change.
+  bool IsUnwrittenSince(const THostFileState& before) const {
+    return Volume == before.Volume && Index == before.Index && Size == before.Size &&
+           Modified == before.Modified;
+  }
 };
 std::optional<THostFileState> HostFileState(const std::string& hostPath);
 // Whether the entry exists itself, a link that leads nowhere too.
