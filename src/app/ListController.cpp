@@ -19,6 +19,7 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace flightdeck {
@@ -42,6 +43,14 @@ void FreeBesideTheWindow(std::unique_ptr<TMissionTree> document) {
   if (document)
     QThreadPool::globalInstance()->start(
         [gone = std::shared_ptr<TMissionTree>(std::move(document))] {});
+}
+
+// The first of `files` that no longer holds what was read or written; null for none.
+const TFileRead* FirstChangedFile(const TFilesRead& files) {
+  const auto changed = std::find_if(files.begin(), files.end(), [](const TFileRead& read) {
+    return HostFileDigest(HostPath(read.Path)) != read.Digest;
+  });
+  return changed == files.end() ? nullptr : &*changed;
 }
 
 } // namespace
@@ -75,12 +84,11 @@ std::unique_ptr<TMissionTree> TListController::TakeKept() {
       FKept->Gender() != FSide)
     return nullptr;
   std::unique_ptr<TMissionTree> kept = std::move(FKept);
-  bool unchanged = true;
+  bool unchanged = false;
   try {
-    for (const TFileRead& read : kept->FilesRead())
-      unchanged = unchanged && HostFileDigest(HostPath(read.Path)) == read.Digest;
+    unchanged = !FirstChangedFile(kept->FilesRead());
   } catch (const EInOutError&) {
-    unchanged = false; // read again, which tells why it cannot be
+    // read again, which tells why it cannot be
   }
   if (!unchanged)
     FreeBesideTheWindow(std::move(kept)); // and null
@@ -173,13 +181,11 @@ void TListController::CheckFilesOnDisk() {
     return;
   }
   FView.HistoryChanged();
-  const TGameHistory history(FGame);
-  for (const TFileRead& read : FDocument->FilesRead()) {
-    const std::string host = HostPath(read.Path);
-    if (HostFileDigest(host) != read.Digest) {
-      ReadAgain(tr("%1 changed on disk; shown again").arg(PathText(history.PathInGame(host))));
-      return;
-    }
+  if (const TFileRead* changed = FirstChangedFile(FDocument->FilesRead())) {
+    const std::string host = HostPath(changed->Path);
+    ReadAgain(
+        tr("%1 changed on disk; shown again").arg(PathText(TGameHistory(FGame).PathInGame(host))));
+    return;
   }
   WatchFiles(); // a file replaced is a new file to watch
 }
