@@ -85,19 +85,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   again.LoadFromFile();
 
   Write(folder / "mission.lst", listBytes);
-  const std::string streamed = Saved(folder / "mission.lst", [&] {
-    TFileTransaction transaction;
-    again.Resave(transaction, 7);
-    transaction.Commit();
-  });
-  Write(folder / "mission.lst", listBytes);
   const std::string whole = Saved(folder / "mission.lst", [&] {
     again.LoadFromFile();
     TFileTransaction transaction;
     again.SaveToFile(again.ItemRefs(), transaction);
     transaction.Commit();
   });
-  if (streamed != whole)
-    __builtin_trap();
+  // In pieces cut anywhere, and in pieces long enough to hold whole runs of entries.
+  for (const std::size_t pieceSize : {std::size_t{7}, std::size_t{1} << 16}) {
+    Write(folder / "mission.lst", listBytes);
+    const std::string streamed = Saved(folder / "mission.lst", [&] {
+      TFileTransaction transaction;
+      again.Resave(transaction, pieceSize);
+      transaction.Commit();
+    });
+    if (streamed != whole)
+      __builtin_trap();
+  }
   return 0;
 }

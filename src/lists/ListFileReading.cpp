@@ -32,6 +32,27 @@ TTextSpan EntryAsWritten(const TStoredRecord& record, TTextSpan number, bool wri
                    : TTextSpan{};
 }
 
+// The end of the run of entries from `at` on, before `end`, that stand exactly as they are
+// written: a number in its shortest decimal form of at most nine digits, a file name and a
+// title, each line ended with CR LF and no longer than a line may be. `at` when there is none.
+std::size_t WrittenEntriesEnd(std::string_view text, std::size_t at, std::size_t end) {
+  TCarriageReturns crs(text, at, end);
+  // Where the line from `line` on ends with CR LF, past them; 0 when it ends otherwise.
+  const auto lineEnd = [&](std::size_t line) -> std::size_t {
+    const std::size_t cr = crs.Next();
+    return cr + 1 < end && text[cr + 1] == '\n' && cr - line <= MaxLineLength ? cr + 2 : 0;
+  };
+  for (std::size_t entry = at;;) {
+    const std::size_t name = lineEnd(entry);
+    const bool written = name && IsWrittenNumber(text.substr(entry, name - 2 - entry));
+    const std::size_t title = written ? lineEnd(name) : 0;
+    const std::size_t next = title ? lineEnd(title) : 0;
+    if (next == 0)
+      return entry;
+    entry = next;
+  }
+}
+
 // `error`, met reading the text of a list or a battle file it names, as that text's.
 EInOutError InListText(const EInOutError& error) {
   if (!error.Path().empty())
@@ -78,14 +99,14 @@ void TXvTListFile::RaiseUnreadable(const EInOutError& error) const {
                      {host, error.ReasonMessage()}});
 }
 
-bool TXvTListFile::ReadPieces(std::size_t pieceSize, std::uint64_t limit,
+bool TXvTListFile::ReadPieces(std::size_t pieceSize, std::uint64_t limit, TStoring storing,
                               const std::function<void(std::string_view)>& piece,
                               const std::function<void(std::string_view)>& afterEnd) {
   const TBattleFileSource battleFiles = BattleFilesOnDisk();
   // Stores the complete items read so far, hands them over and keeps the rest.
   const auto storePiece = [&](bool listEnds) {
     const std::size_t size = FText.size();
-    const std::size_t stored = StoreItems(0, listEnds, battleFiles);
+    const std::size_t stored = StoreItems(0, listEnds, battleFiles, storing);
     piece(std::string_view(FText.data(), stored));
     FStored.clear();
     FText.erase(0, stored).resize(size - stored);
@@ -132,7 +153,7 @@ void TXvTListFile::ReadEach(const std::function<void(const TListFileItem&)>& vis
   bool exists = false;
   try {
     exists = ReadPieces(
-        1 << 16, MaxListSize,
+        1 << 16, MaxListSize, TStoring::Records,
         [&](std::string_view asRead) {
           read(asRead);
           for (const TStoredRecord& stored : FStored) {
@@ -186,7 +207,7 @@ void TXvTListFile::LoadFromText(std::string text, const TBattleFileSource& battl
 }
 
 std::size_t TXvTListFile::StoreItems(std::size_t begin, bool listEnds,
-                                     const TBattleFileSource& battleFiles) {
+                                     const TBattleFileSource& battleFiles, TStoring storing) {
   std::size_t end = FText.size();
   if (!listEnds) {
     // Only lines whose end is known: a CR with a byte after it, which may be its LF.
@@ -196,8 +217,18 @@ std::size_t TXvTListFile::StoreItems(std::size_t begin, bool listEnds,
     end = lastCr + (FText[lastCr + 1] == '\n' ? 2 : 1);
   }
   TLineScanner lines(FText, begin, end, MaxLineLength);
+  const bool runs = storing == TStoring::WrittenRuns && !HasBattleFile(EntryKind(FMissionType));
   while (!lines.Eof()) {
     const std::size_t item = lines.Position();
+    const std::size_t run = runs ? WrittenEntriesEnd(FText, item, lines.End()) : item;
+    if (run > item) {
+      TStoredRecord record;
+      record.Kind = EntryKind(FMissionType);
+      record.Written = {static_cast<std::uint32_t>(item), static_cast<std::uint32_t>(run - item)};
+      FStored.push_back(record);
+      lines.Rewind(run);
+      continue;
+    }
     const TTextSpan line = lines.Next();
     const std::string_view lineText = line.In(FText);
     const TListItemKind kind = ClassifyLine(lineText);

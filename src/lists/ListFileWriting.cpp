@@ -165,7 +165,10 @@ public:
 private:
   // While what is made is what was read, nothing is copied: only how far it matches is kept.
   void Made(std::string_view piece) {
-    if (FSame && FAsRead.substr(FMatched, piece.size()) == piece) {
+    // A run of entries kept as they were read is those very bytes: nothing to compare.
+    const bool asRead =
+        piece.data() == FAsRead.data() + FMatched && piece.size() <= FAsRead.size() - FMatched;
+    if (FSame && (asRead || FAsRead.substr(FMatched, piece.size()) == piece)) {
       FMatched += piece.size();
       return;
     }
@@ -227,6 +230,7 @@ void TXvTListFile::Resave(TFileTransaction& transaction, std::size_t pieceSize) 
   };
   const bool exists = ReadPieces(
       pieceSize, UINT64_MAX, // written back a piece at a time: a list of any size
+      TStoring::WrittenRuns,
       [&](std::string_view asRead) {
         if (!writing.Make(TStoredRecords(FStored, FText), asRead) || differs)
           read(asRead);

@@ -76,19 +76,12 @@ std::int32_t ReadListNumber(std::string_view line) {
 }
 
 TListNumber ReadListNumberLine(std::string_view line) {
-  // As the lists are written, most lines are: read in one go.
-  const std::size_t sign = !line.empty() && line[0] == '-' ? 1 : 0;
-  const std::size_t length = line.size() - sign;
-  if (length > 0 && length <= 9 && (line[sign] != '0' || line.size() == 1)) {
+  if (IsWrittenNumber(line)) { // as most lines are: read in one go
+    const bool negative = line[0] == '-';
     std::int32_t value = 0;
-    bool decimal = true;
-    for (std::size_t i = sign; i < line.size(); ++i) {
-      const auto digit = static_cast<unsigned>(line[i] - '0');
-      decimal &= digit <= 9u;
-      value = value * 10 + static_cast<std::int32_t>(digit);
-    }
-    if (decimal)
-      return {sign ? -value : value, true};
+    for (const char digit : line.substr(negative ? 1 : 0))
+      value = value * 10 + (digit - '0');
+    return {negative ? -value : value, true};
   }
   std::string_view text = line.substr(std::min(line.find_first_not_of(' '), line.size()));
   std::size_t consumed = 0;

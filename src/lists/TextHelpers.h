@@ -28,5 +28,17 @@ struct TListNumber {
   bool Written = false;
 };
 TListNumber ReadListNumberLine(std::string_view line);
+// Whether `line` is a number as the lists are written: "-" when it is negative, then one to
+// nine decimal digits, without a leading zero.
+inline bool IsWrittenNumber(std::string_view line) {
+  const std::size_t sign = !line.empty() && line[0] == '-' ? 1 : 0;
+  const std::size_t length = line.size() - sign;
+  if (length == 0 || length > 9 || (line[sign] == '0' && line.size() != 1))
+    return false;
+  for (std::size_t i = sign; i < line.size(); ++i)
+    if (static_cast<unsigned>(line[i] - '0') > 9u)
+      return false;
+  return true;
+}
 
 } // namespace flightdeck

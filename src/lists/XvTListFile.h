@@ -107,7 +107,10 @@ private:
   // Reads the list file a piece of about `pieceSize` bytes at a time, with its battle files:
   // `piece` is given the bytes whose records are stored meanwhile, and `afterEnd` the bytes
   // after a Ctrl-Z. A list larger than `limit` is refused. False when there is no list file.
-  bool ReadPieces(std::size_t pieceSize, std::uint64_t limit,
+  // How StoreItems keeps entries: each as a record of its own, or, for a list that is only
+  // written back, each run of entries standing as they are written as one record.
+  enum class TStoring { Records, WrittenRuns };
+  bool ReadPieces(std::size_t pieceSize, std::uint64_t limit, TStoring storing,
                   const std::function<void(std::string_view)>& piece,
                   const std::function<void(std::string_view)>& afterEnd);
   // `error`, met reading the list's text, as the list's own.
@@ -116,7 +119,8 @@ private:
   // Stores the items of the list's bytes in FText from `begin` on; short of the end of the
   // list, it stops before an item whose lines are not all there yet. Returns where the bytes
   // not stored begin.
-  std::size_t StoreItems(std::size_t begin, bool listEnds, const TBattleFileSource& battleFiles);
+  std::size_t StoreItems(std::size_t begin, bool listEnds, const TBattleFileSource& battleFiles,
+                         TStoring storing = TStoring::Records);
   // Appends `text` to the bytes kept and the missions of that battle file to the stored
   // records; returns its two description lines.
   std::array<TTextSpan, 2> StoreBattleText(std::string_view text);

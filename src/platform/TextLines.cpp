@@ -9,6 +9,9 @@
 #include <charconv>
 #include <cstring>
 #include <limits>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace flightdeck {
 
@@ -45,6 +48,33 @@ TTextSpan TLineScanner::Next() {
   return line;
 }
 
+TCarriageReturns::TCarriageReturns(std::string_view text, std::size_t begin, std::size_t end)
+    : FText(text.data()), FBlock(begin), FEnd(end) {
+  if (begin < end)
+    FFound = InBlock(begin);
+}
+
+std::uint64_t TCarriageReturns::InBlock(std::size_t block) const {
+  const char* const bytes = FText + block;
+  const std::size_t count = std::min(BlockSize, FEnd - block);
+  std::uint64_t found = 0;
+#if defined(__SSE2__)
+  if (count == BlockSize) {
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (std::size_t part = 0; part < BlockSize / 16; ++part) {
+      const __m128i piece = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
+      found |= static_cast<std::uint64_t>(
+                   static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(piece, cr))))
+               << (16 * part);
+    }
+    return found;
+  }
+#endif
+  for (std::size_t i = 0; i < count; ++i)
+    found |= static_cast<std::uint64_t>(bytes[i] == '\r') << i;
+  return found;
+}
+
 TTextLineReader::TTextLineReader(std::string text)
     : FText(std::move(text)), FLines(FText, 0, FText.size()) {}
 
@@ -70,6 +100,8 @@ void TLineWriter::Line(std::string_view line) {
 }
 
 void TLineWriter::Bytes(std::string_view bytes) {
+  if (bytes.empty()) // an empty run of entries has no bytes to copy, not even a place
+    return;
   if (bytes.size() >= WriterPiece / 2) { // long enough to go as it is
     Flush();
     FSink(bytes);

@@ -31,6 +31,8 @@ public:
 
   bool Eof() const { return FPos >= FEnd; }
   TTextSpan Next();
+  // Where the part ends: at `end`, or before the first Ctrl-Z.
+  std::size_t End() const { return FEnd; }
 
   // Where the next line begins, and going back there; whether a line was asked for past the end.
   std::size_t Position() const { return FPos; }
@@ -46,6 +48,36 @@ private:
   std::size_t FEnd;
   std::size_t FLongestLine;
   bool FOverran = false;
+};
+
+// The CRs of the part of a text from `begin` to `end`, in order. It finds them 64 bytes at a
+// time, so that the lines of a long text are found without a search per line.
+class TCarriageReturns {
+public:
+  TCarriageReturns(std::string_view text, std::size_t begin, std::size_t end);
+
+  // The position of the next CR; `end` when there is none.
+  std::size_t Next() {
+    while (FFound == 0) {
+      FBlock += BlockSize;
+      if (FBlock >= FEnd)
+        return FEnd;
+      FFound = InBlock(FBlock);
+    }
+    const std::size_t found = FBlock + static_cast<std::size_t>(__builtin_ctzll(FFound));
+    FFound &= FFound - 1;
+    return found;
+  }
+
+private:
+  static constexpr std::size_t BlockSize = 64;
+  // A bit for each CR among the bytes of the block at `block`.
+  std::uint64_t InBlock(std::size_t block) const;
+
+  const char* FText;
+  std::size_t FBlock;
+  std::size_t FEnd;
+  std::uint64_t FFound = 0;
 };
 
 // The same over a text of its own, line by line as strings.

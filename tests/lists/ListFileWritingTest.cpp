@@ -114,6 +114,9 @@ TEST_F(ListFileWriting, EntriesReadInAnotherFormAreWrittenInTheListsOwn) {
       {"$1F\r\n" + entry, "31\r\n" + entry},
       {"7x\r\n" + entry, "7\r\n" + entry},
       {"-1234567890\r\n" + entry, "-1234567890\r\n" + entry},
+      {"0123456789\r\n" + entry, "123456789\r\n" + entry},
+      {"7\r\na.tie\r\n" + std::string(1024, 'T') + "\r\n",
+       CrLf({"7", "a.tie", std::string(1024, 'T')})},
       {"7\ra.tie\rT\r", "7\r\n" + entry},
       {"7\r\na.tie\r\nT", "7\r\n" + entry},
       {"7\r\na.tie\nb\r\nT\r\n", CrLf({"7", "a.tie\nb", "T"})},
@@ -121,18 +124,23 @@ TEST_F(ListFileWriting, EntriesReadInAnotherFormAreWrittenInTheListsOwn) {
       {"7\r\n" + entry + "\x1a\r\n8\r\n" + entry, "7\r\n" + entry},
       {CrLf({"//", "[G]", "//", "7", "a.tie", "T", "8", "b.tie", "U"}),
        CrLf({"//", "[G]", "//", "7", "a.tie", "T", "8", "b.tie", "U"})}};
+  // Behind a run of entries long enough to be taken in blocks, as a resave of a long list does.
+  std::string run;
+  for (int i = 0; i < 40; ++i)
+    run += CrLf({std::to_string(i * 7919 - 20000), "m" + std::to_string(i) + ".tie", "Long"});
   for (const auto& [text, expected] : cases) {
     const fs::path list = FTemp.Path() / "combat" / "mission.lst";
-    for (const std::size_t piece : {std::size_t{5}, std::size_t{1} << 16}) {
-      WriteBytes(list, text);
-      TXvTListFile resaved(FGame, mtCombat, gnNeutral);
-      test::Resaved(resaved, piece);
-      EXPECT_EQ(ReadBytes(list), expected) << text;
-      // What was read is known by its digest, whether or not it is written back as it was.
-      TContentDigest digest;
-      digest.Add(text);
-      EXPECT_EQ(resaved.FilesRead().at(0).Digest, digest.Text()) << text;
-    }
+    for (const std::size_t piece : {std::size_t{5}, std::size_t{1} << 16})
+      for (const std::string& before : {std::string(), run}) {
+        WriteBytes(list, before + text);
+        TXvTListFile resaved(FGame, mtCombat, gnNeutral);
+        test::Resaved(resaved, piece);
+        EXPECT_EQ(ReadBytes(list), before + expected) << text;
+        // What was read is known by its digest, whether or not it is written back as it was.
+        TContentDigest digest;
+        digest.Add(before + text);
+        EXPECT_EQ(resaved.FilesRead().at(0).Digest, digest.Text()) << text;
+      }
     WriteBytes(list, text);
     TXvTListFile read(FGame, mtCombat, gnNeutral);
     read.LoadFromFile();
