@@ -24,11 +24,17 @@ void TEditCommands::LabelDone() {
             });
 }
 
+TMissionNode* TEditCommands::AddGroup() {
+  TMissionTree* tree = FList.DocumentToEdit();
+  return tree ? &tree->AddGroup() : nullptr;
+}
+
 TMissionNode* TEditCommands::AddBattle(TMissionNode* selected, const std::string& typed) {
-  TMissionNode* header = FList.Document()->BattleHeaderOf(selected);
+  TMissionTree* tree = FList.DocumentToEdit();
+  TMissionNode* header = tree ? tree->BattleHeaderOf(selected) : nullptr;
   if (typed.empty() || !header)
     return nullptr;
-  const TOutcome<TMissionNode*> added = FList.Document()->AddBattle(*header, typed);
+  const TOutcome<TMissionNode*> added = tree->AddBattle(*header, typed);
   if (!added)
     FPrompts.Tell(MessageText(added.ErrorMessage(), FromList));
   return added ? added.Value() : nullptr;
@@ -42,23 +48,33 @@ bool TEditCommands::LabelAcceptable(TListItemKind kind, const std::string& label
 }
 
 void TEditCommands::Rename(TMissionNode& node, const std::string& label) {
+  TMissionTree* tree = FList.DocumentToEdit();
+  if (!tree)
+    return;
   FRenamedFrom = node.Label();
-  (void)FList.Document()->Rename(node, label);
+  (void)tree->Rename(node, label);
 }
 
 bool TEditCommands::Remove(TMissionNode& node) {
+  TMissionTree* tree = FList.DocumentToEdit();
+  if (!tree)
+    return false;
   const std::string label = node.Label();
-  FList.Document()->Remove(node);
+  tree->Remove(node);
   return FList.CommitEdit("remove", label);
 }
 
 bool TEditCommands::Move(TMissionNode& node, TMissionNode& target, bool& moved) {
-  moved = FList.Document()->Move(node, target);
-  return !moved || FList.CommitEdit("move", node.Label());
+  TMissionTree* tree = FList.DocumentToEdit();
+  moved = tree && tree->Move(node, target);
+  return tree && (!moved || FList.CommitEdit("move", node.Label()));
 }
 
 TEditCommands::TStep TEditCommands::MoveOnePlace(TMissionNode& node, bool up, TMissionNode*& past) {
-  TMissionTree& tree = *FList.Document();
+  TMissionTree* document = FList.DocumentToEdit();
+  if (!document)
+    return TStep::ReadAgain;
+  TMissionTree& tree = *document;
   past = tree.Sibling(node, up ? -1 : 1);
   if (!past)
     return TStep::AtEdge;

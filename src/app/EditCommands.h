@@ -34,7 +34,10 @@ public:
   // rename, is written as one command.
   void LabelDone();
 
-  TMissionNode& AddGroup() { return FList.Document()->AddGroup(); }
+  // The edits of the document wait for a save of it under way; each gives up, changing
+  // nothing, when the list had to be read again meanwhile (the nodes it was given are gone).
+  // A new group header at the end; null when there is none.
+  TMissionNode* AddGroup();
   // A battle file `typed` under the war or collection of `selected`; null, the user told why,
   // when there is none.
   TMissionNode* AddBattle(TMissionNode* selected, const std::string& typed);

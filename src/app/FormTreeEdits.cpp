@@ -15,7 +15,8 @@
 namespace flightdeck {
 
 void TixoFlightdeckForm::mnuAddCampaignClick() {
-  AwaitLabel({"add-group", &FEdits->AddGroup(), false, {}});
+  if (TMissionNode* group = FEdits->AddGroup())
+    AwaitLabel({"add-group", group, false, {}});
 }
 
 void TixoFlightdeckForm::mnuAddBattleClick() {

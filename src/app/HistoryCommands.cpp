@@ -117,18 +117,24 @@ void THistoryCommands::UndoEntry(int id) {
 }
 
 void THistoryCommands::Undo() {
+  if (!FList.FinishSaving()) // an edit still being written is the last change
+    return;
   const std::vector<THistoryEntry> entries = Entries();
   if (const THistoryEntry* entry = NextToUndo(entries))
     UndoEntry(entry->Id);
 }
 
 void THistoryCommands::Redo() {
+  if (!FList.FinishSaving()) // an edit still being written is the last change
+    return;
   const std::vector<THistoryEntry> entries = Entries();
   if (const THistoryEntry* entry = NextToRedo(entries))
     UndoEntry(entry->Id);
 }
 
 void THistoryCommands::ChooseAndUndo() {
+  if (!FList.FinishSaving())
+    return;
   const std::vector<THistoryEntry> entries = Entries();
   QStringList lines;
   for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)

@@ -45,6 +45,22 @@ void FreeBesideTheWindow(std::unique_ptr<TMissionTree> document) {
         [gone = std::shared_ptr<TMissionTree>(std::move(document))] {});
 }
 
+// One command in a session of its own, on whichever thread: `opened` is shown the session as
+// it opens, then `stage` stages the command's files, unless it says false, and the session
+// commits them. The files written.
+std::vector<TFileTransaction::TStagedFile>
+CommitCommand(const std::string& game, const std::string& command, const std::string& subject,
+              const std::function<void(const TSession&)>& opened,
+              const std::function<bool(TSession&)>& stage) {
+  TSession session(game, command, subject);
+  opened(session);
+  if (!stage(session))
+    return {};
+  std::vector<TFileTransaction::TStagedFile> staged = session.Files().StagedFiles();
+  session.Commit();
+  return staged;
+}
+
 // The first of `files` that no longer holds what was read or written; null for none.
 const TFileRead* FirstChangedFile(const TFilesRead& files) {
   const auto changed = std::find_if(files.begin(), files.end(), [](const TFileRead& read) {
@@ -55,13 +71,20 @@ const TFileRead* FirstChangedFile(const TFilesRead& files) {
 
 } // namespace
 
+TListController::~TListController() {
+  if (Saving())
+    FSaving.wait(); // the save is written whole; the window is gone, so no one is told
+}
+
 void TListController::OpenGame(const std::string& game) {
+  FinishSaving();
   FGame = game;
   FreeBesideTheWindow(std::move(FKept));
   RecoverInterrupted();
 }
 
 void TListController::Read(TMissionType type, TGender side) {
+  FinishSaving();
   FType = type;
   FSide = side;
   std::unique_ptr<TMissionTree> kept = TakeKept();
@@ -96,6 +119,7 @@ std::unique_ptr<TMissionTree> TListController::TakeKept() {
 }
 
 void TListController::ReadAgain(const QString& hint) {
+  FinishSaving();
   if (FGame.empty() || !Load())
     return;
   FView.ShowDocument(true);
@@ -128,13 +152,19 @@ bool TListController::Load() {
 bool TListController::Run(const std::string& command, const std::string& subject,
                           const std::function<bool(TSession&)>& stage) {
   FView.FinishOpenEdit(); // a new entry first, as it stands
+  if (!FinishSaving())
+    return false;
+  return Settle([&] {
+    return CommitCommand(
+        FGame, command, subject,
+        [this](const TSession& session) { TellRecoveryReports(session.RecoveryReports()); }, stage);
+  });
+}
+
+bool TListController::Settle(
+    const std::function<std::vector<TFileTransaction::TStagedFile>()>& commit) {
   try {
-    TSession session(FGame, command, subject);
-    TellRecoveryReports(session);
-    if (!stage(session))
-      return true;
-    const std::vector<TFileTransaction::TStagedFile> staged = session.Files().StagedFiles();
-    session.Commit();
+    const std::vector<TFileTransaction::TStagedFile> staged = commit();
     if (FDocument)
       FDocument->Written(staged);
     if (!staged.empty())
@@ -153,30 +183,76 @@ bool TListController::Run(const std::string& command, const std::string& subject
 }
 
 bool TListController::CommitEdit(const std::string& command, const std::string& subject) {
+  if (!FDocument)
+    return true;
   // Whether anything changed is asked once, as the list would be written: of a long list, that
   // takes as long as writing it. An unchanged list commits nothing.
-  return !FDocument ||
-         Run(command, subject, [this](TSession& session) { return FDocument->Save(session); });
+  const auto save = [document = FDocument.get()](TSession& session) {
+    return document->Save(session);
+  };
+  if (FDocument->RecordsRead() < SavedBesideTheWindow)
+    return Run(command, subject, save);
+  FView.FinishOpenEdit();
+  if (!FinishSaving())
+    return false;
+  const std::uint64_t serial = ++FSaves;
+  FSaving = std::async(std::launch::async, [this, serial, save, game = FGame, command, subject] {
+    // However it ends, the window takes it in once it can, unless it did so already.
+    const auto tell = [this, serial] {
+      QMetaObject::invokeMethod(
+          this,
+          [this, serial] {
+            if (serial == FSaves)
+              TixoApplication::Instance()->RunGuarded([this] { FinishSaving(); });
+          },
+          Qt::QueuedConnection);
+    };
+    try {
+      TSaved saved;
+      saved.Staged = CommitCommand(
+          game, command, subject,
+          [&saved](const TSession& session) { saved.Reports = session.RecoveryReports(); }, save);
+      tell();
+      return saved;
+    } catch (...) {
+      tell();
+      throw;
+    }
+  });
+  FView.CommandUnderWay();
+  return true;
+}
+
+bool TListController::FinishSaving() {
+  if (!Saving())
+    return true;
+  std::future<TSaved> saving = std::move(FSaving);
+  return Settle([&] {
+    TSaved saved = saving.get();
+    FView.HistoryChanged(); // Undo was offered before the save knew whether it wrote anything
+    TellRecoveryReports(saved.Reports);
+    return std::move(saved.Staged);
+  });
 }
 
 void TListController::RecoverInterrupted() {
   try {
     const TSession recovery(FGame, "recover");
-    TellRecoveryReports(recovery);
+    TellRecoveryReports(recovery.RecoveryReports());
   } catch (const EDirectoryBusy&) {
     // Another command holds the game; it recovers what needs it.
   }
 }
 
-void TListController::TellRecoveryReports(const TSession& session) {
-  for (const TMessage& report : session.RecoveryReports())
+void TListController::TellRecoveryReports(const std::vector<TMessage>& reports) {
+  for (const TMessage& report : reports)
     FView.Tell(MessageText(report, PathText));
 }
 
 void TListController::CheckFilesOnDisk() {
   if (!FDocument)
     return;
-  if (FView.Busy()) { // not under the user's hands
+  if (FView.Busy() || Saving()) { // not under the user's hands, nor while a save writes
     FDiskCheck->start();
     return;
   }

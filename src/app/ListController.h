@@ -10,9 +10,13 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QFileSystemWatcher;
 class QTimer;
@@ -34,6 +38,8 @@ public:
   virtual void Tell(const QString& text) = 0; // in a message box
   // A command was recorded in the game's history; the history may have changed outside.
   virtual void CommandRecorded() = 0;
+  // An edit is being written beside the window: Undo takes it back, once it is written.
+  virtual void CommandUnderWay() = 0;
   virtual void HistoryChanged() = 0;
   // The user is in the middle of an edit or a dialog: a change outside waits for it.
   virtual bool Busy() const = 0;
@@ -49,6 +55,7 @@ class TListController : public QObject {
 
 public:
   TListController(TListView& view, QObject* parent);
+  ~TListController() override;
 
   // The game whose lists are shown; a command cut short is rolled back first.
   void OpenGame(const std::string& game);
@@ -69,7 +76,22 @@ public:
            const std::function<bool(TSession& session)>& stage);
   // An edit made on the document, written at once as one command. A list the user did not
   // change is never rewritten. False when the list had to be read again.
+  //
+  // A long list is written beside the window, which goes on painting, and true is returned at
+  // once. Until that save is done the document is only read: whatever would change or replace
+  // it, or open another command, waits for the save first and takes in how it ended.
   bool CommitEdit(const std::string& command, const std::string& subject);
+  bool Saving() const { return FSaving.valid(); }
+  // Waits for the save under way, if any, and takes in how it ended. False when it failed and
+  // the list was read again: the nodes of the document before are gone then.
+  bool FinishSaving();
+  // The document to change, once no save is under way; null when there is none, or when the
+  // list had to be read again meanwhile.
+  TMissionTree* DocumentToEdit() { return FinishSaving() ? FDocument.get() : nullptr; }
+  // Lists of at least this many records are written beside the window; the number before.
+  static std::size_t SaveBesideTheWindowFrom(std::size_t records) {
+    return std::exchange(SavedBesideTheWindow, records);
+  }
   // Rolls back a command cut short and tells what could not be.
   void RecoverInterrupted();
 
@@ -79,7 +101,10 @@ private:
   // The kept document, taken, when it is of the list to show and its files are as it read or
   // wrote them; null otherwise.
   std::unique_ptr<TMissionTree> TakeKept();
-  void TellRecoveryReports(const TSession& session);
+  void TellRecoveryReports(const std::vector<TMessage>& reports);
+  // Takes in how a command ended: `commit` runs it and gives the files it wrote, or raises why
+  // it wrote nothing. False when the list had to be read again.
+  bool Settle(const std::function<std::vector<TFileTransaction::TStagedFile>()>& commit);
   void CheckFilesOnDisk();
   void WatchFiles();
 
@@ -91,6 +116,14 @@ private:
   std::unique_ptr<TMissionTree> FKept; // the document shown before, as the disk holds it
   QFileSystemWatcher* FWatcher = nullptr;
   QTimer* FDiskCheck = nullptr; // gathers the watcher's reports of one change
+  // The save beside the window: what it wrote and what recovery told when its session opened.
+  struct TSaved {
+    std::vector<TFileTransaction::TStagedFile> Staged;
+    std::vector<TMessage> Reports;
+  };
+  std::future<TSaved> FSaving;
+  std::uint64_t FSaves = 0; // saves begun beside the window, each one's number
+  static inline std::size_t SavedBesideTheWindow = 50000;
 };
 
 } // namespace flightdeck

@@ -48,9 +48,12 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
   }
 
   // A mission the Combat lists name already starts from the title they give it.
-  TMissionNode& mission = FList.Document()->AddMission(*parent, copy.Name);
+  TMissionTree* tree = FList.DocumentToEdit();
+  if (!tree)
+    return std::nullopt; // the list was read again: the parent is gone
+  TMissionNode& mission = tree->AddMission(*parent, copy.Name);
   if (const std::optional<std::string> title = CombatTitleOf(FList.Game(), copy.Name))
-    (void)FList.Document()->Rename(mission, *title);
+    (void)tree->Rename(mission, *title);
   const bool combat = type == mtBattles || type == mtCombat;
   return TAddedMission{&mission, [stageCopy, combat, record = mission.Record,
                                   group = parent->Label()](TSession& session) {

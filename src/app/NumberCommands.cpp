@@ -33,8 +33,11 @@ QString Quoted(const QString& text) {
 } // namespace
 
 void TNumberCommands::Renumber(TMissionNode& entry, const QString& typed, const QString& shown) {
+  TMissionTree* tree = FList.DocumentToEdit();
+  if (!tree)
+    return; // the list was read again: the entry is gone
   const TRenumbering renumbering =
-      FList.Document()->PlanRenumbering(entry, TypedNumber(typed).value_or(entry.Record.Number));
+      tree->PlanRenumbering(entry, TypedNumber(typed).value_or(entry.Record.Number));
   const auto clash = [&] { return Quoted(FromList(renumbering.Clash->Label())); };
   if (!renumbering.Clash ||
       FPrompts.Ask(tr("Confirm"),
@@ -42,7 +45,7 @@ void TNumberCommands::Renumber(TMissionNode& entry, const QString& typed, const 
                       "available number (%2) to %1, and then assign the number (%3) to %4?")
                        .arg(clash(), QString::number(renumbering.Next),
                             QString::number(renumbering.Number), Quoted(shown))))
-    FList.Document()->Renumber(renumbering);
+    tree->Renumber(renumbering);
 }
 
 } // namespace flightdeck

@@ -68,6 +68,7 @@ public:
   void OfferGamesFound(std::function<void()> then = {});
   bool SearchingForGames() const { return FSearchingForGames; }
   bool CheckingList() const { return FCheckRunning; }
+  bool SavingList() const { return FList->Saving(); } // an edit is being written beside it
   // Shows the game directory `path`, or says that it is none.
   void OpenGameDirectory(const std::string& path);
   TMissionType MissionType() const { return FMissionType; }
@@ -220,6 +221,7 @@ private:
     ChangeRecorded();
     CheckShownList();
   }
+  void CommandUnderWay() override { ChangeRecorded(); }
   void HistoryChanged() override { RefreshUndoActions(); }
   bool Busy() const override;
   void FinishOpenEdit() override;

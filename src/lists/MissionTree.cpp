@@ -51,7 +51,9 @@ void TMissionTree::Load() {
   TMissionNode* root = nullptr;
   TMissionNode* entry = nullptr;
   // Each record becomes its node as it is read: the list is never held whole besides.
+  FRecordsRead = 0;
   list.ReadEach([&](const TListFileItem& item) {
+    ++FRecordsRead;
     TListFileItem record{item.Kind, item.Number, item.FileName, {}, item.Description};
     if (IsGroupHeader(item.Kind)) {
       root = &Append(FRoots, nullptr, std::move(record), missionTitles.MissionLabel(item));

@@ -88,6 +88,7 @@ public:
   TGender Gender() const { return FGender; }
   const std::string& GameDirectory() const { return FGameDirectory; }
   bool HadCorruptEntry() const { return FHadCorruptEntry; } // a record that got no node
+  std::size_t RecordsRead() const { return FRecordsRead; }  // by the last Load
   const TNodes& Roots() const { return FRoots; }
   // The node `offset` places after `node` among its siblings (before it when negative), if any.
   TMissionNode* Sibling(const TMissionNode& node, int offset) const;
@@ -156,6 +157,7 @@ private:
   TGender FGender;
   TNodes FRoots;
   bool FHadCorruptEntry = false;
+  std::size_t FRecordsRead = 0;
   std::string FStoredDigest; // of the list as last read or written
   TFilesRead FFilesRead;
 };

@@ -57,13 +57,19 @@ void RemoveLeftOvers(const std::string& directory) {
     }
 }
 
+// A number for a temporary file's name; any thread may ask.
+unsigned RandomNumber() {
+  static std::mutex mutex;
+  static std::mt19937 generator{std::random_device{}()};
+  const std::lock_guard lock(mutex);
+  return static_cast<unsigned>(generator());
+}
+
 // Creates a new, uniquely named file in `directory`; its name goes to `tempPath`.
 THostFile CreateTempFile(const std::string& directory, std::string& tempPath) {
-  static std::mt19937 generator{std::random_device{}()};
   for (;;) {
     char suffix[32];
-    std::snprintf(suffix, sizeof suffix, "%ld-%08x", HostProcessId(),
-                  static_cast<unsigned>(generator()));
+    std::snprintf(suffix, sizeof suffix, "%ld-%08x", HostProcessId(), RandomNumber());
     tempPath = directory + "/" + std::string(TempPrefix) + suffix;
     CheckIoFault(TIoStep::Create, tempPath);
     THostFile file = THostFile::CreateNew(tempPath);
