@@ -114,6 +114,30 @@ bool HasLineBreak(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\x1a", 3)) != std::string_view::npos;
 }
 
+// Mission names as the game compares them, in any ASCII letter case: looked up as they are
+// read, without a lower-case copy of each.
+struct TNameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const {
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (const char c : name)
+      hash = (hash ^ static_cast<unsigned char>(LowerAscii(c))) * 1099511628211ull;
+    return static_cast<std::size_t>(hash);
+  }
+};
+struct TNameEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return SameTextAscii(a, b); }
+};
+using TNames = std::unordered_set<std::string_view, TNameHash, TNameEqual>;
+
+// A file of a mission folder: the name a list gives it, and whether a list names it.
+struct TFolderEntry {
+  std::string Name;
+  bool Named = false;
+};
+using TFolder = std::unordered_map<std::string, TFolderEntry, TNameHash, TNameEqual>;
+
 // A battle file as the check read it: its text, or why it has none.
 struct TBattleRead {
   bool Exists = false;
@@ -144,19 +168,21 @@ private:
                     const std::unordered_map<std::string, TBattleRead>& battles);
   void CheckBattleFile(const TListFileItem& battle, const TBattleRead* read);
   void CheckTitle(const TListFileItem& item, std::optional<TMissionTitles>& titles);
+  // A finding of the list, or of its record looked at (FItem), labelled as the tree labels it.
   void Add(TProblem problem, std::string file = {}, std::string detail = {});
   std::string OnDiskName(const std::string& path) const;
-  // A mission folder's entries, lower case to the name a list gives them; read once.
-  const std::unordered_map<std::string, std::string>& FolderOf(TMissionType folder);
+  // A mission folder's entries, by the name a list gives them; read once.
+  TFolder& FolderOf(TMissionType folder);
 
   const std::string& FGame;
   TCheckScope FScope;
   std::vector<TFinding> FFindings;
-  std::map<TMissionType, std::unordered_map<std::string, std::string>> FFolders;
-  std::map<TMissionType, std::vector<std::string>> FUnlistable;   // host names no list can hold
-  std::map<TMissionType, std::unordered_set<std::string>> FNamed; // lower-case mission names
-  // The list being checked, and its record being looked at.
+  std::map<TMissionType, TFolder> FFolders;
+  std::map<TMissionType, std::vector<std::string>> FUnlistable; // host names no list can hold
+  // The list being checked, and its record being looked at with the titles of its missions.
   TFinding FAt;
+  const TListFileItem* FItem = nullptr;
+  std::optional<TMissionTitles>* FTitles = nullptr;
   bool FReport = false;
 };
 
@@ -176,9 +202,9 @@ std::vector<TFinding> TCatalogueCheck::Run() {
     if (!NotesFolder(folder))
       continue;
     std::vector<std::string> unlisted;
-    for (const auto& [key, name] : FolderOf(folder))
-      if (IsMissionFileName(key) && !FNamed[folder].count(key))
-        unlisted.push_back(name);
+    for (const auto& [key, file] : FolderOf(folder))
+      if (IsMissionFileName(key) && !file.Named)
+        unlisted.push_back(file.Name);
     std::sort(unlisted.begin(), unlisted.end());
     FAt = TFinding{};
     FAt.Type = folder;
@@ -200,14 +226,15 @@ std::string TCatalogueCheck::OnDiskName(const std::string& path) const {
   return GameFileName(name).value_or(Utf8ToWindows1252(name));
 }
 
-const std::unordered_map<std::string, std::string>& TCatalogueCheck::FolderOf(TMissionType folder) {
+TFolder& TCatalogueCheck::FolderOf(TMissionType folder) {
   const auto [found, added] = FFolders.try_emplace(folder);
   if (!added)
     return found->second;
   for (std::string& name : HostFolderNames(HostPath(MissionDirectory(FGame, folder)))) {
-    if (std::optional<std::string> listed = GameFileName(name))
-      found->second.emplace(LowerCaseAscii(*listed), std::move(*listed));
-    else if (IsMissionFileName(name))
+    if (std::optional<std::string> listed = GameFileName(name)) {
+      std::string key = LowerCaseAscii(*listed);
+      found->second.emplace(std::move(key), TFolderEntry{std::move(*listed)});
+    } else if (IsMissionFileName(name))
       FUnlistable[folder].push_back(std::move(name));
   }
   return found->second;
@@ -217,6 +244,10 @@ void TCatalogueCheck::Add(TProblem problem, std::string file, std::string detail
   if (!FReport)
     return;
   TFinding finding = FAt;
+  if (FItem)
+    finding.Label = *FTitles               ? (*FTitles)->MissionLabel(*FItem)
+                    : FItem->Title.empty() ? FItem->FileName
+                                           : FItem->Title;
   finding.Problem = problem;
   finding.File = std::move(file);
   finding.Detail = std::move(detail);
@@ -273,8 +304,7 @@ void TCatalogueCheck::LoadList(TXvTListFile& list, std::string text,
 void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
                                    const std::unordered_map<std::string, TBattleRead>& battles) {
   const TMissionType folder = SingleMissionType(list.MissionType());
-  const std::unordered_map<std::string, std::string>& onDisk = FolderOf(folder);
-  std::unordered_set<std::string>& named = FNamed[folder];
+  TFolder& onDisk = FolderOf(folder);
   // The titles of a battle's missions, unless their list cannot be read (a finding of its own).
   std::optional<TMissionTitles> titles;
   if (list.MissionType() == mtBattles) {
@@ -288,15 +318,13 @@ void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
   // Sized for the whole list at once: never grown on the way.
   const std::size_t count = list.Items().size();
   std::unordered_set<std::int32_t> numbers(count);
-  std::unordered_set<std::string> listMissions(count); // the list's own entries
-  std::unordered_set<std::string> battleMissions;      // those of the battle being looked at
-  named.reserve(named.size() + count);
+  TNames listMissions(count); // the list's own entries
+  TNames battleMissions;      // those of the battle being looked at
+  FTitles = &titles;
   for (std::size_t index = 0; index < list.Items().size(); ++index) {
     const TListFileItem& item = *list.Items()[index];
     FAt.Entry = static_cast<int>(index);
-    FAt.Label = titles               ? titles->MissionLabel(item)
-                : item.Title.empty() ? item.FileName
-                                     : item.Title;
+    FItem = &item;
     if (IsEntry(item.Kind) && !numbers.insert(item.Number).second)
       Add(TProblem::DuplicateNumber, {}, std::to_string(item.Number));
     if (HasBattleFile(item.Kind)) {
@@ -310,13 +338,15 @@ void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
     CheckTitle(item, titles);
     if (!IsMission(item.Kind))
       continue;
-    const std::string key = LowerCaseAscii(item.FileName);
-    named.insert(key);
-    if (!IsBareFileName(item.FileName) || !onDisk.count(key))
+    const auto file = onDisk.find(std::string_view(item.FileName));
+    if (file != onDisk.end())
+      file->second.Named = true;
+    if (!IsBareFileName(item.FileName) || file == onDisk.end())
       Add(TProblem::MissingMissionFile, item.FileName);
-    if (!(item.Kind == likEngagement ? listMissions : battleMissions).insert(key).second)
+    if (!(item.Kind == likEngagement ? listMissions : battleMissions).insert(item.FileName).second)
       Add(TProblem::DuplicateMission, item.FileName);
   }
+  FItem = nullptr;
 }
 
 void TCatalogueCheck::CheckBattleFile(const TListFileItem& battle, const TBattleRead* read) {
