@@ -27,15 +27,22 @@ std::uint64_t Mixed(std::uint64_t hash, std::uint64_t word) {
 
 void TContentDigest::AddBlocks(const char* blocks, std::size_t count) {
   // Words in the machine's own byte order: a digest is only compared on the machine that took
-  // it. The lanes stay in registers over the whole run of blocks.
-  std::uint64_t lanes[4] = {FLanes[0], FLanes[1], FLanes[2], FLanes[3]};
+  // it. The lanes stay in registers over the whole run of blocks, as four variables: as an
+  // array, the compiler made them vectors, with a slow 64-bit multiply and each lane through
+  // memory, at less than half the speed.
+  std::uint64_t first = FLanes[0], second = FLanes[1], third = FLanes[2], fourth = FLanes[3];
   for (const char* end = blocks + count * BlockSize; blocks != end; blocks += BlockSize) {
     std::uint64_t words[4];
     std::memcpy(words, blocks, sizeof words);
-    for (std::size_t lane = 0; lane < 4; ++lane)
-      lanes[lane] = Mixed(lanes[lane], words[lane]);
+    first = Mixed(first, words[0]);
+    second = Mixed(second, words[1]);
+    third = Mixed(third, words[2]);
+    fourth = Mixed(fourth, words[3]);
   }
-  std::copy(std::begin(lanes), std::end(lanes), FLanes);
+  FLanes[0] = first;
+  FLanes[1] = second;
+  FLanes[2] = third;
+  FLanes[3] = fourth;
 }
 
 void TContentDigest::Add(std::string_view bytes) {
