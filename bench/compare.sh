@@ -9,11 +9,12 @@
 #   build-pack                       against zip -6 -j, 7z a -tzip -mx=6 -mmt=2, bsdtar --format zip
 #   undo of an install               against xargs rm of the files it installed
 # The missions are binary, 5 to 150 KB, and deflate about 2.6:1 as real ones do. Prints each
-# ratio of medians, peak memory (/usr/bin/time -f %M) and the archives' sizes.
+# ratio of medians (the median of its rounds), peak memory (/usr/bin/time -f %M) and the
+# archives' sizes.
 #
 # usage: bench/compare.sh [BUILD_DIR]   (default: build; flightdeck-cli must be built there)
 # LISTS and PACKS choose the sizes: LISTS="10000 100000 1000000" PACKS="200 2000 20000"; empty for
-# none.
+# none. ROUNDS (3) is how many times each comparison runs.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
@@ -25,6 +26,7 @@ for tool in hyperfine bsdtar 7z zip unzip cc python3 /usr/bin/time; do
 done
 lists=${LISTS-"10000 100000 1000000"}
 packs=${PACKS-"200 2000 20000"}
+rounds=${ROUNDS:-3}
 base=/dev/shm
 [ -d "$base" ] || base=${TMPDIR:-/tmp}
 work=$(mktemp -d "$base/flightdeck-compare-XXXXXX")
@@ -35,8 +37,13 @@ cc -O2 -o "$work/floor" "$here/floor.c"
 game() { mkdir -p "$1/battle" "$1/combat" "$1/melee" "$1/tourn" "$1/train"; }
 game "$work/empty"
 
-# One hyperfine run of NAME's peers, each given as LABEL PREPARE COMMAND; its JSON stays.
+# ROUNDS hyperfine runs of NAME's peers, each given as LABEL PREPARE COMMAND, at moments apart;
+# their JSON stays. hyperfine runs one command after the other, so a drift of the machine in
+# one run moves its ratios: each ratio is the median of the rounds'. With -N first, the commands
+# run without a shell, whose start hyperfine cannot take off a command of a few milliseconds.
 compare() {
+  direct=""
+  [ "$1" = -N ] && direct=-N && shift
   name=$1
   shift
   count=$#
@@ -45,15 +52,25 @@ compare() {
     shift 3
     count=$((count - 3))
   done
-  hyperfine --min-runs 5 --warmup 1 --style none --export-json "$work/$name.json" "$@" \
-    >/dev/null 2>&1
+  round=1
+  while [ "$round" -le "$rounds" ]; do
+    hyperfine $direct --min-runs 5 --warmup 1 --style none \
+      --export-json "$work/$name.$round.json" "$@" >/dev/null 2>&1
+    round=$((round + 1))
+  done
 }
-# The median seconds of the command at INDEX of NAME's run.
+# The median over NAME's rounds of the median seconds of the command at INDEX, or of its ratio
+# to the command at OVER.
 median() {
-  python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["results"][int(sys.argv[2])]["median"])' \
-    "$work/$1.json" "$2"
+  python3 - "$work/$1" "$rounds" "$2" "${3:-}" <<'PY'
+import json, statistics, sys
+base, rounds, index, over = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
+results = [json.load(open("%s.%d.json" % (base, r)))["results"] for r in range(1, rounds + 1)]
+values = [r[index]["median"] / (r[int(over)]["median"] if over else 1) for r in results]
+print(("%.2f" if over else "%s") % statistics.median(values))
+PY
 }
-ratio() { python3 -c 'import sys; print("%.2f" % (float(sys.argv[1]) / float(sys.argv[2])))' "$1" "$2"; }
+ratio() { median "$1" "$2" "$3"; }
 peak() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; } # KiB
 idle=$(peak "$cli" dump "$work/empty" combat neutral)
 
@@ -67,11 +84,10 @@ for n in $lists; do
     > "$g/combat/mission.lst"
   list="$g/combat/mission.lst"
   size=$(($(wc -c < "$list") / 1024))
-  compare "resave$n" "resave" "true" "$cli resave $g combat neutral" \
+  compare -N "resave$n" "resave" "true" "$cli resave $g combat neutral" \
     "floor" "true" "$work/floor $list" "cp" "true" "cp $list $work/copy.lst"
-  resave=$(median "resave$n" 0)
-  echo "resave of $n entries ($size KiB): $(ratio "$resave" "$(median "resave$n" 1)") x the floor," \
-    "$(ratio "$resave" "$(median "resave$n" 2)") x cp; peak $(($(peak "$cli" resave "$g" combat neutral) - idle)) KiB above the program's own"
+  echo "resave of $n entries ($size KiB): $(ratio "resave$n" 0 1) x the floor," \
+    "$(ratio "resave$n" 0 2) x cp; peak $(($(peak "$cli" resave "$g" combat neutral) - idle)) KiB above the program's own"
   echo "  dump peaks at $(peak "$cli" dump "$g" combat neutral) KiB, tree at" \
     "$(peak "$cli" tree "$g" combat neutral) KiB"
   compare "check$n" "check" "true" "$cli check $g combat neutral || true" # it finds the missions missing
@@ -132,18 +148,16 @@ for n in $packs; do
     "unzip" "$fresh" "unzip -q -o -j $pack -d $into/combat" \
     "bsdtar" "$fresh" "bsdtar -xf $pack -C $into/combat" \
     "7z" "$fresh" "7z x -y -bd -o$into/combat $pack"
-  install=$(median "install$n" 0)
-  echo "install-pack of $n missions: $(ratio "$install" "$(median "install$n" 2)") x bsdtar," \
-    "$(ratio "$install" "$(median "install$n" 1)") x unzip, $(ratio "$install" "$(median "install$n" 3)") x 7z"
+  echo "install-pack of $n missions: $(ratio "install$n" 0 2) x bsdtar," \
+    "$(ratio "install$n" 0 1) x unzip, $(ratio "install$n" 0 3) x 7z"
 
   out="$work/out"
   compare "build$n" "build" "rm -f $out.ixo" "$cli build-pack $g combat neutral 'Deep Space' $out.ixo" \
     "zip" "rm -f $out.zip" "cd $g/combat && zip -q -6 $out.zip m*.tie" \
     "7z" "rm -f $out.7z.zip" "cd $g/combat && 7z a -bd -tzip -mx=6 -mmt=2 $out.7z.zip 'm*.tie' >/dev/null" \
     "bsdtar" "rm -f $out.tar.zip" "cd $g/combat && bsdtar --format zip -cf $out.tar.zip m*.tie"
-  build=$(median "build$n" 0)
-  echo "build-pack of $n missions: $(ratio "$build" "$(median "build$n" 1)") x zip -6," \
-    "$(ratio "$build" "$(median "build$n" 2)") x 7z, $(ratio "$build" "$(median "build$n" 3)") x bsdtar"
+  echo "build-pack of $n missions: $(ratio "build$n" 0 1) x zip -6," \
+    "$(ratio "build$n" 0 2) x 7z, $(ratio "build$n" 0 3) x bsdtar"
   echo "  sizes: ours $(wc -c < "$out.ixo"), zip $(wc -c < "$out.zip"), 7z $(wc -c < "$out.7z.zip")," \
     "bsdtar $(wc -c < "$out.tar.zip") bytes; ours is" \
     "$(python3 -c 'import sys; print("%+.2f%%" % (100.0 * int(sys.argv[1]) / int(sys.argv[2]) - 100))' \
@@ -155,6 +169,6 @@ for n in $packs; do
   unzipped="rm -rf $into && cp -r $work/empty $into && unzip -q -o -j $pack -d $into/combat"
   compare "undo$n" "undo" "$installed" "$cli undo $into" \
     "rm" "$unzipped" "ls -d $into/combat/* | xargs rm"
-  echo "undo of that install: $(ratio "$(median "undo$n" 0)" "$(median "undo$n" 1)") x xargs rm"
+  echo "undo of that install: $(ratio "undo$n" 0 1) x xargs rm"
   rm -rf "$g" "$pack" "$out".*
 done
