@@ -137,7 +137,7 @@ void TixoFlightdeckForm::PlaceWindow(int left, int top, int height) {
 }
 
 void TixoFlightdeckForm::closeEvent(QCloseEvent* event) {
-  TixoApplication::Instance()->RunGuarded([this] { FList->FinishSaving(); }); // and tell how
+  FList->SettleSaving();
   TixoApplication::Instance()->RunGuarded([this] { FormDestroy(); });
   event->accept();
 }

@@ -77,14 +77,14 @@ TListController::~TListController() {
 }
 
 void TListController::OpenGame(const std::string& game) {
-  FinishSaving();
+  SettleSaving();
   FGame = game;
   FreeBesideTheWindow(std::move(FKept));
   RecoverInterrupted();
 }
 
 void TListController::Read(TMissionType type, TGender side) {
-  FinishSaving();
+  SettleSaving();
   FType = type;
   FSide = side;
   std::unique_ptr<TMissionTree> kept = TakeKept();
@@ -119,7 +119,7 @@ std::unique_ptr<TMissionTree> TListController::TakeKept() {
 }
 
 void TListController::ReadAgain(const QString& hint) {
-  FinishSaving();
+  SettleSaving();
   if (FGame.empty() || !Load())
     return;
   FView.ShowDocument(true);
@@ -203,7 +203,7 @@ bool TListController::CommitEdit(const std::string& command, const std::string& 
           this,
           [this, serial] {
             if (serial == FSaves)
-              TixoApplication::Instance()->RunGuarded([this] { FinishSaving(); });
+              SettleSaving();
           },
           Qt::QueuedConnection);
     };
@@ -221,6 +221,10 @@ bool TListController::CommitEdit(const std::string& command, const std::string& 
   });
   FView.CommandUnderWay();
   return true;
+}
+
+void TListController::SettleSaving() {
+  TixoApplication::Instance()->RunGuarded([this] { FinishSaving(); });
 }
 
 bool TListController::FinishSaving() {

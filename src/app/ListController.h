@@ -88,6 +88,8 @@ public:
   // The document to change, once no save is under way; null when there is none, or when the
   // list had to be read again meanwhile.
   TMissionTree* DocumentToEdit() { return FinishSaving() ? FDocument.get() : nullptr; }
+  // The same where what follows goes on whatever the save's end: a failure is told.
+  void SettleSaving();
   // Lists of at least this many records are written beside the window; the number before.
   static std::size_t SaveBesideTheWindowFrom(std::size_t records) {
     return std::exchange(SavedBesideTheWindow, records);

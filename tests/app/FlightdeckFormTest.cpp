@@ -227,6 +227,26 @@ private slots:
     QVERIFY(Control<QWidget>("MissionView")->isEnabled());
   }
 
+  // A save beside the window that fails is told when the window next needs the list, and a
+  // switch of list then goes on to the list asked for.
+  void aFailedSaveBesideTheWindowIsToldAndTheSwitchGoesOn() {
+    const std::size_t usual = TListController::SaveBesideTheWindowFrom(0);
+    StoreSettings("MType=0\r\n");
+    TixoFlightdeckForm& form = Open();
+    fs::remove(GameFile("battle", "b2.lst"));
+    fs::create_directory(GameFile("battle", "b2.lst"));
+    const std::string before = ReadBytes(GameFile("battle", "mission.lst"));
+    FForm->MissionModel()->setData(Node(QStringLiteral("Outer Rim")), QStringLiteral("Edited"));
+    QCoreApplication::processEvents(); // the save begins
+    Control<QTabBar>("MissionTypeTabSet")->setCurrentIndex(1);
+    TListController::SaveBesideTheWindowFrom(usual);
+    QCOMPARE(FPrompts.Messages.size(), 1);
+    QVERIFY(FPrompts.Messages[0].contains(QStringLiteral("Is a folder, not a file")));
+    QCOMPARE(form.MissionType(), mtCombat);
+    QVERIFY(Node(QStringLiteral("Bravo")).isValid());
+    QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), before);
+  }
+
   // At its smallest the window fits 1024x600 pixels at a scale of two, with the tree shrunk
   // and the tool bar, the tabs and the status bar whole; ctest runs this on such a screen too.
   void theSmallestWindowFitsASmallScreen() {
