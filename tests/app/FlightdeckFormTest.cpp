@@ -17,6 +17,19 @@ namespace fs = std::filesystem;
 class TFlightdeckFormTest : public QObject, protected test::TFormFixture {
   Q_OBJECT
 
+  // The Battles list shown and a group renamed while a battle file the save writes is a folder:
+  // the save fails. The list as it was on disk.
+  std::string RenameWhileABattleFileIsAFolder() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    fs::remove(GameFile("battle", "b2.lst"));
+    fs::create_directory(GameFile("battle", "b2.lst"));
+    const std::string before = ReadBytes(GameFile("battle", "mission.lst"));
+    FForm->MissionModel()->setData(Node(QStringLiteral("Outer Rim")), QStringLiteral("Edited"));
+    QCoreApplication::processEvents(); // what the edit posted: its save
+    return before;
+  }
+
 private slots:
   void init() { SetUpGame(); }
   void cleanup() { TearDownGame(); }
@@ -191,13 +204,8 @@ private slots:
   }
 
   void failedWriteShowsTheDiskAndKeepsTheCategory() {
-    StoreSettings("MType=0\r\n");
-    TixoFlightdeckForm& form = Open();
-    fs::remove(GameFile("battle", "b2.lst"));
-    fs::create_directory(GameFile("battle", "b2.lst"));
-    const std::string before = ReadBytes(GameFile("battle", "mission.lst"));
-    FForm->MissionModel()->setData(Node(QStringLiteral("Outer Rim")), QStringLiteral("Edited"));
-    QCoreApplication::processEvents();
+    const std::string before = RenameWhileABattleFileIsAFolder();
+    TixoFlightdeckForm& form = *FForm;
     // The error names the file, with the warning icon.
     QCOMPARE(FPrompts.Messages,
              QStringList{QStringLiteral("Ixo Kit: Is a folder, not a file: \"") +
@@ -231,18 +239,12 @@ private slots:
   // switch of list then goes on to the list asked for.
   void aFailedSaveBesideTheWindowIsToldAndTheSwitchGoesOn() {
     const std::size_t usual = TListController::SaveBesideTheWindowFrom(0);
-    StoreSettings("MType=0\r\n");
-    TixoFlightdeckForm& form = Open();
-    fs::remove(GameFile("battle", "b2.lst"));
-    fs::create_directory(GameFile("battle", "b2.lst"));
-    const std::string before = ReadBytes(GameFile("battle", "mission.lst"));
-    FForm->MissionModel()->setData(Node(QStringLiteral("Outer Rim")), QStringLiteral("Edited"));
-    QCoreApplication::processEvents(); // the save begins
+    const std::string before = RenameWhileABattleFileIsAFolder();
     Control<QTabBar>("MissionTypeTabSet")->setCurrentIndex(1);
     TListController::SaveBesideTheWindowFrom(usual);
     QCOMPARE(FPrompts.Messages.size(), 1);
     QVERIFY(FPrompts.Messages[0].contains(QStringLiteral("Is a folder, not a file")));
-    QCOMPARE(form.MissionType(), mtCombat);
+    QCOMPARE(FForm->MissionType(), mtCombat);
     QVERIFY(Node(QStringLiteral("Bravo")).isValid());
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), before);
   }
