@@ -180,10 +180,17 @@ TMissionNode* TMissionTree::NextInTreeOrder(const TMissionNode* node) const {
 }
 
 TMissionNode* TMissionTree::FindText(const TMissionNode* from, std::string_view text) const {
+  // Letters folded through a table made once: a find looks at every label of a long list.
+  std::array<char, 256> fold{};
+  for (std::size_t c = 0; c < fold.size(); ++c)
+    fold[c] = FoldedWindows1252(static_cast<char>(c));
+  std::string folded(text);
+  for (char& c : folded)
+    c = fold[static_cast<unsigned char>(c)];
   const auto holds = [&](std::string_view within) {
-    return std::search(within.begin(), within.end(), text.begin(), text.end(), [](char a, char b) {
-             return FoldedWindows1252(a) == FoldedWindows1252(b);
-           }) != within.end();
+    return std::search(within.begin(), within.end(), folded.begin(), folded.end(),
+                       [&](char a, char b) { return fold[static_cast<unsigned char>(a)] == b; }) !=
+           within.end();
   };
   if (FRoots.empty())
     return nullptr;
