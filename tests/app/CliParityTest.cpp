@@ -43,46 +43,9 @@ class TCliParityTest : public QObject, protected test::TFormFixture {
 
   // Once the window has written its edit, beside it or not.
   void Written() { QTRY_VERIFY(!FForm->SavingList()); }
-
-  void ChangesMadeOutsideAreNeverOverwritten() {
-    std::string list; // of the game set up for each case
-    const std::vector<std::pair<const char*, std::function<void()>>> outside = {
-        {"Inner Rim", [&] { test::RunCli("add-group " + FGame + " combat neutral 'Inner Rim'"); }},
-        {"By Hand",
-         [&] { test::WriteBytes(list, test::ReadBytes(list) + "//\r\n[By Hand]\r\n//\r\n"); }}};
-    for (const auto& [added, change] : outside) {
-      SetUpGame();
-      list = GameFile("combat", "mission.lst").string();
-      StoreSettings("MType=1\r\n");
-      Open();
-      change();
-      QTRY_VERIFY(Caption("ShowFileTitlePanel").contains(QStringLiteral("changed on disk")));
-      QVERIFY(Node(QString::fromLatin1(added)).isValid());
-      Rename("Bravo", "Bravo Two");
-      QCoreApplication::processEvents();
-      Written();
-      QVERIFY2(test::ReadBytes(list).find(added) != std::string::npos, added);
-      QVERIFY2(test::ReadBytes(list).find("Bravo Two") != std::string::npos, added);
-
-      // Between the read and the write.
-      FForm->MissionModel()->setData(Node(QStringLiteral("Alpha")), QStringLiteral("Alpha Two"));
-      change();
-      const std::string changed = test::ReadBytes(list);
-      QCoreApplication::processEvents();
-      Written();
-      QCOMPARE(test::ReadBytes(list), changed);
-      QVERIFY(FPrompts.Messages.last().contains(QStringLiteral("changed on disk")));
-      QVERIFY(Node(QStringLiteral("Alpha")).isValid());
-      QVERIFY(!Labels().join(QLatin1Char('|')).contains(QStringLiteral("Alpha Two")));
-
-      // While another list is shown: the list shown again is what the disk holds then.
-      auto* tabs = FForm->findChild<QTabBar*>();
-      tabs->setCurrentIndex(0);
-      test::WriteBytes(list, test::ReadBytes(list) + "//\r\n[While Away]\r\n//\r\n");
-      tabs->setCurrentIndex(1);
-      QVERIFY(Node(QStringLiteral("While Away")).isValid());
-      TearDownGame();
-    }
+  // Each case is run twice: written beside the window, as a long list is, then on its thread.
+  static void SaveBesideTheWindowIn(std::size_t round, std::size_t cases) {
+    TListController::SaveBesideTheWindowFrom(round < cases ? 0 : SIZE_MAX);
   }
 
 private slots:
@@ -128,59 +91,94 @@ private slots:
            FinishLabelEdit(QStringLiteral("New One"));
          }},
     };
-    // Each edit is written as the window writes a short list, and beside it as a long one.
     const std::size_t usual = TListController::SaveBesideTheWindowFrom(SIZE_MAX);
-    for (const std::size_t besideFrom : {std::size_t{0}, SIZE_MAX})
-      for (const TCase& c : cases)
-        try {
-          TListController::SaveBesideTheWindowFrom(besideFrom);
-          SetUpGame();
-          fs::create_directory(FTemp->Path() / "Downloads");
-          test::WriteBytes(Mission(), "new mission");
-          fs::copy(FTemp->Path() / "Game", FTemp->Path() / "Twin", fs::copy_options::recursive);
-          const std::string before = test::Snapshot(FTemp->Path() / "Game");
-          std::string arguments = c.Arguments;
-          arguments.replace(arguments.find("GAMEDIR"), 7, (FTemp->Path() / "Twin").string());
-          if (const std::size_t at = arguments.find("MISSION"); at != std::string::npos)
-            arguments.replace(at, 7, Mission());
-          const test::TCommandResult run = test::RunCli(arguments);
-          QVERIFY2(run.ExitCode == 0, (c.Name + (": " + run.Output)).c_str());
+    for (std::size_t round = 0; round < 2 * cases.size(); ++round)
+      try {
+        const TCase& c = cases[round % cases.size()];
+        SaveBesideTheWindowIn(round, cases.size());
+        SetUpGame();
+        fs::create_directory(FTemp->Path() / "Downloads");
+        test::WriteBytes(Mission(), "new mission");
+        fs::copy(FTemp->Path() / "Game", FTemp->Path() / "Twin", fs::copy_options::recursive);
+        const std::string before = test::Snapshot(FTemp->Path() / "Game");
+        std::string arguments = c.Arguments;
+        arguments.replace(arguments.find("GAMEDIR"), 7, (FTemp->Path() / "Twin").string());
+        if (const std::size_t at = arguments.find("MISSION"); at != std::string::npos)
+          arguments.replace(at, 7, Mission());
+        const test::TCommandResult run = test::RunCli(arguments);
+        QVERIFY2(run.ExitCode == 0, (c.Name + (": " + run.Output)).c_str());
 
-          StoreSettings("MType=" + std::to_string(c.Category) + "\r\n");
-          Open();
-          c.Edit();
-          QCoreApplication::processEvents(); // nothing but what the edit posted
-          Written();
-          const std::string after = test::Snapshot(FTemp->Path() / "Game");
-          const std::string twin = test::Snapshot(FTemp->Path() / "Twin");
-          QVERIFY2(after != before && after == twin, c.Name);
-          Control<QAction>("mEditUndo")->trigger(); // Ctrl+Z
-          QVERIFY2(test::Snapshot(FTemp->Path() / "Game") == before, c.Name);
-          // Undone at once, while the edit may still be being written: Undo takes back that edit.
-          c.Edit();
-          QCoreApplication::processEvents();
-          Control<QAction>("mEditUndo")->trigger();
-          Written();
-          QVERIFY2(test::Snapshot(FTemp->Path() / "Game") == before, c.Name);
-          // The window closed at once: the edit is written first.
-          c.Edit();
-          QCoreApplication::processEvents();
-          FForm->close();
-          QVERIFY2(test::Snapshot(FTemp->Path() / "Game") == twin, c.Name);
-          TearDownGame();
-        } catch (const std::exception& error) {
-          QFAIL(error.what());
-        }
+        StoreSettings("MType=" + std::to_string(c.Category) + "\r\n");
+        Open();
+        c.Edit();
+        QCoreApplication::processEvents(); // nothing but what the edit posted
+        Written();
+        const std::string after = test::Snapshot(FTemp->Path() / "Game");
+        const std::string twin = test::Snapshot(FTemp->Path() / "Twin");
+        QVERIFY2(after != before && after == twin, c.Name);
+        Control<QAction>("mEditUndo")->trigger(); // Ctrl+Z
+        QVERIFY2(test::Snapshot(FTemp->Path() / "Game") == before, c.Name);
+        // Undone at once, while the edit may still be being written: Undo takes back that edit.
+        c.Edit();
+        QCoreApplication::processEvents();
+        Control<QAction>("mEditUndo")->trigger();
+        Written();
+        QVERIFY2(test::Snapshot(FTemp->Path() / "Game") == before, c.Name);
+        // The window closed at once: the edit is written first.
+        c.Edit();
+        QCoreApplication::processEvents();
+        FForm->close();
+        QVERIFY2(test::Snapshot(FTemp->Path() / "Game") == twin, c.Name);
+        TearDownGame();
+      } catch (const std::exception& error) {
+        QFAIL(error.what());
+      }
     TListController::SaveBesideTheWindowFrom(usual);
   }
 
   // A change made outside while the window shows the list is shown at once and kept by the
   // window's next edit; one made between the window's read and its write stops the write.
   void changesMadeOutsideAreNeverOverwritten() {
+    std::string list; // of the game set up for each case
+    const std::vector<std::pair<const char*, std::function<void()>>> outside = {
+        {"Inner Rim", [&] { test::RunCli("add-group " + FGame + " combat neutral 'Inner Rim'"); }},
+        {"By Hand",
+         [&] { test::WriteBytes(list, test::ReadBytes(list) + "//\r\n[By Hand]\r\n//\r\n"); }}};
     const std::size_t usual = TListController::SaveBesideTheWindowFrom(SIZE_MAX);
-    for (const std::size_t besideFrom : {std::size_t{0}, SIZE_MAX}) {
-      TListController::SaveBesideTheWindowFrom(besideFrom);
-      ChangesMadeOutsideAreNeverOverwritten();
+    for (std::size_t round = 0; round < 2 * outside.size(); ++round) {
+      const auto& [added, change] = outside[round % outside.size()];
+      SaveBesideTheWindowIn(round, outside.size());
+      SetUpGame();
+      list = GameFile("combat", "mission.lst").string();
+      StoreSettings("MType=1\r\n");
+      Open();
+      change();
+      QTRY_VERIFY(Caption("ShowFileTitlePanel").contains(QStringLiteral("changed on disk")));
+      QVERIFY(Node(QString::fromLatin1(added)).isValid());
+      Rename("Bravo", "Bravo Two");
+      QCoreApplication::processEvents();
+      Written();
+      QVERIFY2(test::ReadBytes(list).find(added) != std::string::npos, added);
+      QVERIFY2(test::ReadBytes(list).find("Bravo Two") != std::string::npos, added);
+
+      // Between the read and the write.
+      FForm->MissionModel()->setData(Node(QStringLiteral("Alpha")), QStringLiteral("Alpha Two"));
+      change();
+      const std::string changed = test::ReadBytes(list);
+      QCoreApplication::processEvents();
+      Written();
+      QCOMPARE(test::ReadBytes(list), changed);
+      QVERIFY(FPrompts.Messages.last().contains(QStringLiteral("changed on disk")));
+      QVERIFY(Node(QStringLiteral("Alpha")).isValid());
+      QVERIFY(!Labels().join(QLatin1Char('|')).contains(QStringLiteral("Alpha Two")));
+
+      // While another list is shown: the list shown again is what the disk holds then.
+      auto* tabs = FForm->findChild<QTabBar*>();
+      tabs->setCurrentIndex(0);
+      test::WriteBytes(list, test::ReadBytes(list) + "//\r\n[While Away]\r\n//\r\n");
+      tabs->setCurrentIndex(1);
+      QVERIFY(Node(QStringLiteral("While Away")).isValid());
+      TearDownGame();
     }
     TListController::SaveBesideTheWindowFrom(usual);
   }
