@@ -10,53 +10,55 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace flightdeck {
 
 namespace {
 
-// How many files the workers deflate ahead of the one libzip writes, for each worker.
-constexpr std::size_t AheadPerWorker = 4;
-
-TParallelDeflater::TDeflated Deflate(const std::string& hostPath,
+TParallelDeflater::TPrepared Prepare(const TParallelDeflater::TFile& file,
                                      libdeflate_compressor* compressor) {
-  TParallelDeflater::TDeflated deflated;
-  std::string bytes;
+  TParallelDeflater::TPrepared prepared;
   try {
-    bytes = ReadHostFile(hostPath);
+    prepared.Bytes = ReadHostFile(file.HostPath);
   } catch (const EInOutError& error) {
-    deflated.Error = error.what();
-    return deflated;
+    prepared.Error = error.what();
+    return prepared;
   }
-  deflated.Size = bytes.size();
-  deflated.Crc = libdeflate_crc32(0, bytes.data(), bytes.size());
-  // Deflated into the bound's room, then kept at its own size: only that is held until
-  // libzip writes it.
-  std::string room(libdeflate_deflate_compress_bound(compressor, bytes.size()), '\0');
-  room.resize(libdeflate_deflate_compress(compressor, bytes.data(), bytes.size(), room.data(),
-                                          room.size()));
-  deflated.Data.assign(room.data(), room.size());
-  deflated.CompressedSize = deflated.Data.size();
-  return deflated;
+  prepared.Size = prepared.Bytes.size();
+  prepared.Crc = libdeflate_crc32(0, prepared.Bytes.data(), prepared.Bytes.size());
+  if (file.Stored) {
+    prepared.CompressedSize = prepared.Size;
+    return prepared;
+  }
+  if (!compressor) {
+    prepared.Error = "there is no memory to deflate it";
+    return prepared;
+  }
+  const std::size_t room = libdeflate_deflate_compress_bound(compressor, prepared.Bytes.size());
+  prepared.Compressed.reset(new char[room]); // left as it is: untouched pages take no memory
+  prepared.CompressedSize = libdeflate_deflate_compress(
+      compressor, prepared.Bytes.data(), prepared.Bytes.size(), prepared.Compressed.get(), room);
+  std::string().swap(prepared.Bytes);
+  return prepared;
 }
 
 } // namespace
 
-// What libzip reads through one source: the deflated file, from `At` on. libzip asks for its
+// What libzip reads through one source: the prepared file, from `At` on. libzip asks for its
 // statistics before and after reading it once; the data goes as soon as it is read.
 struct TParallelDeflater::TEntrySource {
   TParallelDeflater* Owner;
   std::size_t Index;
-  std::optional<TDeflated> Deflated;
+  std::optional<TPrepared> Prepared;
   std::size_t At = 0;
   zip_error_t Error{};
 };
 
-TParallelDeflater::TParallelDeflater(std::vector<std::string> hostPaths, int level)
-    : FPaths(std::move(hostPaths)), FLevel(std::clamp(level, 0, 9)), FResults(FPaths.size()) {
+TParallelDeflater::TParallelDeflater(std::vector<TFile> files, int level)
+    : FFiles(std::move(files)), FLevel(std::clamp(level, 0, 9)) {
   const std::size_t workers =
-      std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), FPaths.size());
-  FLimit = workers * AheadPerWorker;
+      std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), FFiles.size());
   for (std::size_t i = 0; i < workers; ++i)
     FWorkers.emplace_back([this] { Work(); });
 }
@@ -76,30 +78,47 @@ void TParallelDeflater::Work() {
       libdeflate_alloc_compressor(FLevel), libdeflate_free_compressor);
   std::unique_lock lock(FMutex);
   for (;;) {
-    FChanged.wait(lock, [&] { return FStopping || (FNext < FPaths.size() && FNext < FLimit); });
+    FChanged.wait(lock, [&] { return FStopping || FNext < FFiles.size(); });
     if (FStopping)
       return;
     const std::size_t index = FNext++;
     lock.unlock();
-    TDeflated deflated;
-    if (compressor)
-      deflated = Deflate(FPaths[index], compressor.get());
-    else
-      deflated.Error = "there is no memory to deflate it"; // libzip then fails the write
+    const std::optional<THostFileState> state = HostFileState(FFiles[index].HostPath);
+    // While it is read and deflated, a file takes its size twice over: read, and deflated.
+    const std::uint64_t taking = 2 * (state ? state->Size : 0);
     lock.lock();
-    FResults[index] = std::move(deflated);
+    FLargest = std::max(FLargest, taking);
+    // Files start in their order, each once the memory it takes leaves the files held within
+    // twice the largest file for each worker, or at once when a file taken waits for it.
+    FChanged.wait(lock, [&] {
+      return FStopping || (FStarted == index &&
+                           (index < FWanted || FHeld + taking <= FLargest * FWorkers.size()));
+    });
+    if (FStopping)
+      return;
+    ++FStarted;
+    FHeld += taking;
+    FChanged.notify_all();
+    lock.unlock();
+    TPrepared prepared = Prepare(FFiles[index], compressor.get());
+    lock.lock();
+    FHeld = FHeld - taking + prepared.Data().size();
+    FPrepared.emplace(index, std::move(prepared));
     FChanged.notify_all();
   }
 }
 
-TParallelDeflater::TDeflated TParallelDeflater::Take(std::size_t index) {
+TParallelDeflater::TPrepared TParallelDeflater::Take(std::size_t index) {
   std::unique_lock lock(FMutex);
-  FLimit = std::max(FLimit, index + 1 + FWorkers.size() * AheadPerWorker);
+  FHeld -= std::exchange(FHandedOut, 0); // the file taken before was let go
+  FWanted = std::max(FWanted, index + 1);
   FChanged.notify_all();
-  FChanged.wait(lock, [&] { return FResults[index].has_value(); });
-  TDeflated deflated = std::move(*FResults[index]);
-  FResults[index].reset();
-  return deflated;
+  FChanged.wait(lock, [&] { return FPrepared.contains(index); });
+  const auto found = FPrepared.find(index);
+  TPrepared prepared = std::move(found->second);
+  FPrepared.erase(found);
+  FHandedOut = prepared.Data().size();
+  return prepared;
 }
 
 zip_source_t* TParallelDeflater::Source(zip_t* archive, std::size_t index) {
@@ -119,9 +138,9 @@ zip_int64_t TParallelDeflater::Callback(void* state, void* data, zip_uint64_t le
   switch (command) {
   case ZIP_SOURCE_OPEN:
   case ZIP_SOURCE_STAT: {
-    if (!source.Deflated)
-      source.Deflated = source.Owner->Take(source.Index);
-    if (!source.Deflated->Error.empty()) {
+    if (!source.Prepared)
+      source.Prepared = source.Owner->Take(source.Index);
+    if (!source.Prepared->Error.empty()) {
       zip_error_set(&source.Error, ZIP_ER_READ, EIO);
       return -1;
     }
@@ -132,21 +151,21 @@ zip_int64_t TParallelDeflater::Callback(void* state, void* data, zip_uint64_t le
     auto* stat = static_cast<zip_stat_t*>(data);
     zip_stat_init(stat);
     stat->valid = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC;
-    stat->size = source.Deflated->Size;
-    stat->comp_size = source.Deflated->CompressedSize;
+    stat->size = source.Prepared->Size;
+    stat->comp_size = source.Prepared->CompressedSize;
     stat->comp_method = ZIP_CM_DEFLATE;
-    stat->crc = source.Deflated->Crc;
+    stat->crc = source.Prepared->Crc;
     return sizeof(zip_stat_t);
   }
   case ZIP_SOURCE_READ: {
-    const std::string& bytes = source.Deflated->Data;
+    const std::string_view bytes = source.Prepared->Data();
     const std::size_t count = std::min<std::size_t>(length, bytes.size() - source.At);
     std::memcpy(data, bytes.data() + source.At, count);
     source.At += count;
     return static_cast<zip_int64_t>(count);
   }
   case ZIP_SOURCE_CLOSE:
-    std::string().swap(source.Deflated->Data); // written: its memory goes back now
+    source.Prepared->LetGo(); // written: its memory goes back now, and the next file may start
     return 0;
   case ZIP_SOURCE_ERROR:
     return zip_error_to_data(&source.Error, data, length);

@@ -5,53 +5,79 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
 namespace flightdeck {
 
-// Deflates the files of an archive ahead of libzip, on every core, in the order they are
-// stored, and hands each to libzip as a source of data already deflated, which libzip writes
-// as it is. Only a few entries are kept ahead of the one being written.
+// Prepares the files of an archive on every core, in the order they are stored: each is read,
+// its checksum taken and, unless it is to be stored as it is, deflated. The files read,
+// prepared and being written take at most twice the largest file for each worker, when they
+// are taken in order: a file starts only when it fits, or when it is taken.
 class TParallelDeflater {
 public:
-  // `hostPaths`: the files, in the order their sources will be asked for; `level`: 0 to 9.
-  TParallelDeflater(std::vector<std::string> hostPaths, int level);
+  struct TFile {
+    std::string HostPath;
+    bool Stored = false; // kept as it is, not deflated
+  };
+  // `files`: in the order they will be taken; `level`: 0 to 9.
+  TParallelDeflater(std::vector<TFile> files, int level);
   ~TParallelDeflater();
   TParallelDeflater(const TParallelDeflater&) = delete;
   TParallelDeflater& operator=(const TParallelDeflater&) = delete;
 
-  // The source of file `index` for `archive`, to be added with the deflate method; libzip
-  // owns it. A file that cannot be read makes libzip's write fail with the reason.
-  zip_source_t* Source(zip_t* archive, std::size_t index);
-
-  struct TDeflated {
-    std::string Data; // raw deflate
+  struct TPrepared {
+    std::string Bytes;                  // the file's, kept when it is stored as it is
+    std::unique_ptr<char[]> Compressed; // raw deflate: only what is written of it is touched
     std::uint64_t CompressedSize = 0;
     std::uint64_t Size = 0;
     std::uint32_t Crc = 0;
     std::string Error; // why the file could not be read; then nothing else is set
+
+    bool Deflated() const { return Compressed != nullptr; }
+    // Gives back the data's memory; what is known of it stays.
+    void LetGo() {
+      std::string().swap(Bytes);
+      Compressed.reset();
+    }
+    // The entry's data as stored.
+    std::string_view Data() const {
+      return Deflated() ? std::string_view(Compressed.get(), CompressedSize) : Bytes;
+    }
   };
+
+  // Waits until file `index` is prepared and hands it over. The file taken before it must have
+  // been let go first: that is what lets the next one start.
+  TPrepared Take(std::size_t index);
+
+  // The source of file `index` for `archive`, to be added with the deflate method; libzip
+  // owns it. A file that cannot be read makes libzip's write fail with the reason.
+  zip_source_t* Source(zip_t* archive, std::size_t index);
 
 private:
   struct TEntrySource;
   static zip_int64_t Callback(void* state, void* data, zip_uint64_t length,
                               zip_source_cmd_t command);
   void Work();
-  // Waits until file `index` is deflated and takes it; lets the workers run ahead of it.
-  TDeflated Take(std::size_t index);
 
-  std::vector<std::string> FPaths;
+  std::vector<TFile> FFiles;
   int FLevel;
   std::mutex FMutex;
   std::condition_variable FChanged;
-  std::vector<std::optional<TDeflated>> FResults;
-  std::size_t FNext = 0;  // the next file a worker takes
-  std::size_t FLimit = 0; // workers take files below it
+  std::map<std::size_t, TPrepared> FPrepared; // done and not yet taken
+  std::size_t FNext = 0;                      // the next file a worker takes
+  std::size_t FStarted = 0;                   // the next file to start
+  std::uint64_t FHeld = 0;                    // bytes the files started and not let go take
+  std::uint64_t FLargest = 0;                 // twice the largest file so far
+  std::uint64_t FHandedOut = 0;               // bytes of the file taken last
+  std::size_t FWanted = 0; // files below it start whatever they take: they are taken
   bool FStopping = false;
   std::vector<std::thread> FWorkers;
 };

@@ -151,6 +151,21 @@ TZipDateTime DosDateTime(std::uint32_t dosTime) {
          std::chrono::seconds{seconds};
 }
 
+std::uint32_t DosTimeWord(TZipDateTime local) {
+  using namespace std::chrono;
+  const TZipDateTime last = sys_days{year{2107} / 12 / 31} + hours{23} + minutes{59} + seconds{58};
+  local = std::clamp(local, ZipEpoch, last);
+  const sys_days day = floor<days>(local);
+  const year_month_day date{day};
+  const hh_mm_ss<seconds> time{local - day};
+  const auto dosDate = static_cast<std::uint32_t>((static_cast<int>(date.year()) - 1980) << 9 |
+                                                  static_cast<unsigned>(date.month()) << 5 |
+                                                  static_cast<unsigned>(date.day()));
+  return dosDate << 16 |
+         static_cast<std::uint32_t>(time.hours().count() << 11 | time.minutes().count() << 5 |
+                                    time.seconds().count() / 2);
+}
+
 std::int64_t FileTimeOfLocal(TZipDateTime local) {
   using namespace std::chrono;
   const sys_days day = floor<days>(local);

@@ -28,6 +28,9 @@ bool EntriesShareData(const std::vector<TCentralEntry>& entries);
 
 // Date in the high 16 bits, time in the low 16 bits; an invalid date gives ZipEpoch.
 TZipDateTime DosDateTime(std::uint32_t dosTime);
+// The word of a time, to the even second below; a time outside 1980 to 2107 gives the nearest
+// one the format holds.
+std::uint32_t DosTimeWord(TZipDateTime local);
 
 // An entry's date and time is the local time of the machine that stored it, as the format
 // defines it; the file system counts seconds since 1970 in UTC. These convert between the two

@@ -13,6 +13,7 @@
 #include "zip/ZipEntries.h"
 #include "zip/ZipNames.h"
 #include "zip/ZipOptions.h"
+#include "zip/ZipStreamWriter.h"
 
 #include <algorithm>
 #include <chrono>
@@ -192,6 +193,59 @@ private:
   std::string FWork;
 };
 
+// Files moved into the archive, once it is complete.
+void RemoveMoved(const std::vector<std::string>& paths, TZipEngineEvents& events) {
+  for (const std::string& path : paths)
+    if (RemoveFile(path))
+      events.Deleting(path);
+}
+
+// A new archive is written front to back as its files are prepared, holding only the central
+// directory, and replaces whatever is at its path only when complete.
+TZipEngineResult WriteNewArchive(const TZipWriteOptions& options,
+                                 const std::vector<TSourceFile>& files, TZipEngineEvents& events) {
+  std::vector<TParallelDeflater::TFile> prepared;
+  for (const TSourceFile& file : files)
+    if (!IsFolderEntry(file))
+      prepared.push_back({HostPath(file.Path), IsStoredSuffix(options, file.StoredName)});
+  if (prepared.empty())
+    return {zrNothingToDo, "nothing to add"};
+  TParallelDeflater deflater(std::move(prepared), options.Level);
+  TZipStreamWriter archive(options.Archive);
+  std::size_t taken = 0;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const TSourceFile& file = files[i];
+    const TZipFileStats stats = FileStats(file, i);
+    TZipStreamEntry entry{StoredEntryName(file.StoredName), false, 0, 0,
+                          DosTimeWord(stats.DateTime),      {}};
+    if (IsFolderEntry(file)) {
+      archive.Add(entry, {});
+      continue;
+    }
+    TZipFileComment comment{stats.FileName, {}};
+    if (events.FileComment(comment) || events.Adding(stats))
+      return {zrStopped, "stopped"};
+    const TParallelDeflater::TPrepared data = deflater.Take(taken++);
+    if (!data.Error.empty())
+      return {zrFileMissing, "\"" + file.Path + "\" cannot be read: " + data.Error};
+    entry.Deflated = data.Deflated();
+    entry.Crc = data.Crc;
+    entry.Size = data.Size;
+    entry.Comment = std::move(comment.Comment);
+    archive.Add(entry, data.Data());
+  }
+  archive.Commit();
+  std::vector<std::string> moved;
+  for (std::size_t i = 0; i < files.size(); ++i)
+    if (!IsFolderEntry(files[i])) {
+      events.Status(FileStats(files[i], i)); // the archive is complete: nothing is left to stop
+      if (options.Move)
+        moved.push_back(files[i].Path);
+    }
+  RemoveMoved(moved, events);
+  return {};
+}
+
 TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
                               TZipEngineEvents& events) {
   std::vector<TSourceFile> files;
@@ -218,6 +272,9 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
     if (!names.insert(LowerCaseAscii(file.StoredName)).second)
       return {zrBadOptions, "two files would be stored as \"" + file.StoredName + "\""};
 
+  if (!options->Freshen && !options->Update && !(options->Encrypt && !options->Password.empty()) &&
+      !FileExists(options->Archive))
+    return WriteNewArchive(*options, files, events);
   int code = 0;
   TWorkingArchive working(*options);
   TZipHandle archive(zip_open(HostPath(working.Path()).c_str(), ZIP_CREATE, &code));
@@ -227,7 +284,7 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
   // Files an update or freshen leaves as they are stored; the others are deflated on every
   // core ahead of libzip, unless they are stored as they are or encrypted.
   std::vector<bool> skipped(files.size());
-  std::vector<std::string> deflatedPaths;
+  std::vector<TParallelDeflater::TFile> deflated;
   for (std::size_t i = 0; i < files.size(); ++i) {
     const TSourceFile& file = files[i];
     if (IsFolderEntry(file))
@@ -244,9 +301,9 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
                    (stored && FileModifiedTime(file.Path).value_or(0) <= entry.mtime);
     }
     if (!skipped[i] && Deflated(*options, file))
-      deflatedPaths.push_back(HostPath(file.Path));
+      deflated.push_back({HostPath(file.Path), false});
   }
-  TParallelDeflater deflater(std::move(deflatedPaths), options->Level);
+  TParallelDeflater deflater(std::move(deflated), options->Level);
   std::size_t nextDeflated = 0;
 
   std::vector<std::string> added;
@@ -328,9 +385,7 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
   for (const TZipFileStats& stats : written)
     events.Status(stats); // the archive is complete: nothing is left to stop
   if (options->Move)
-    for (const std::string& path : added)
-      if (RemoveFile(path))
-        events.Deleting(path);
+    RemoveMoved(added, events);
   return {};
 }
 
