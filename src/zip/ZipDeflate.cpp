@@ -87,22 +87,19 @@ void TParallelDeflater::Work() {
     // While it is read and deflated, a file takes its size twice over: read, and deflated.
     const std::uint64_t taking = 2 * (state ? state->Size : 0);
     lock.lock();
-    FLargest = std::max(FLargest, taking);
-    // Files start in their order, each once the memory it takes leaves the files held within
-    // twice the largest file for each worker, or at once when a file taken waits for it.
+    // Files start in their order, each once it fits, or at once when a file taken waits for it.
     FChanged.wait(lock, [&] {
-      return FStopping || (FStarted == index &&
-                           (index < FWanted || FHeld + taking <= FLargest * FWorkers.size()));
+      return FStopping || (FStarted == index && (index < FWanted || Fits(taking)));
     });
     if (FStopping)
       return;
     ++FStarted;
-    FHeld += taking;
+    FHolding[index] = taking;
     FChanged.notify_all();
     lock.unlock();
     TPrepared prepared = Prepare(FFiles[index], compressor.get());
     lock.lock();
-    FHeld = FHeld - taking + prepared.Data().size();
+    FHolding[index] = prepared.Data().size();
     FPrepared.emplace(index, std::move(prepared));
     FChanged.notify_all();
   }
@@ -110,15 +107,25 @@ void TParallelDeflater::Work() {
 
 TParallelDeflater::TPrepared TParallelDeflater::Take(std::size_t index) {
   std::unique_lock lock(FMutex);
-  FHeld -= std::exchange(FHandedOut, 0); // the file taken before was let go
+  if (FHandedOut)
+    FHolding.erase(*FHandedOut); // the file taken before was let go
   FWanted = std::max(FWanted, index + 1);
   FChanged.notify_all();
   FChanged.wait(lock, [&] { return FPrepared.contains(index); });
   const auto found = FPrepared.find(index);
   TPrepared prepared = std::move(found->second);
   FPrepared.erase(found);
-  FHandedOut = prepared.Data().size();
+  FHandedOut = index;
   return prepared;
+}
+
+bool TParallelDeflater::Fits(std::uint64_t taking) const {
+  std::uint64_t held = taking, largest = taking;
+  for (const auto& [index, bytes] : FHolding) {
+    held += bytes;
+    largest = std::max(largest, bytes);
+  }
+  return held <= largest * FWorkers.size();
 }
 
 zip_source_t* TParallelDeflater::Source(zip_t* archive, std::size_t index) {

@@ -18,9 +18,9 @@
 namespace flightdeck {
 
 // Prepares the files of an archive on every core, in the order they are stored: each is read,
-// its checksum taken and, unless it is to be stored as it is, deflated. The files read,
-// prepared and being written take at most twice the largest file for each worker, when they
-// are taken in order: a file starts only when it fits, or when it is taken.
+// its checksum taken and, unless it is to be stored as it is, deflated. The files being read,
+// deflated, waiting or written take at most, for each worker, as much as the largest of them,
+// when they are taken in order; a file takes twice its size while it is read and deflated.
 class TParallelDeflater {
 public:
   struct TFile {
@@ -66,17 +66,18 @@ private:
   static zip_int64_t Callback(void* state, void* data, zip_uint64_t length,
                               zip_source_cmd_t command);
   void Work();
+  // Whether a file taking `taking` bytes fits beside those held.
+  bool Fits(std::uint64_t taking) const;
 
   std::vector<TFile> FFiles;
   int FLevel;
   std::mutex FMutex;
   std::condition_variable FChanged;
-  std::map<std::size_t, TPrepared> FPrepared; // done and not yet taken
-  std::size_t FNext = 0;                      // the next file a worker takes
-  std::size_t FStarted = 0;                   // the next file to start
-  std::uint64_t FHeld = 0;                    // bytes the files started and not let go take
-  std::uint64_t FLargest = 0;                 // twice the largest file so far
-  std::uint64_t FHandedOut = 0;               // bytes of the file taken last
+  std::map<std::size_t, TPrepared> FPrepared;    // done and not yet taken
+  std::size_t FNext = 0;                         // the next file a worker takes
+  std::size_t FStarted = 0;                      // the next file to start
+  std::map<std::size_t, std::uint64_t> FHolding; // bytes each file started and not let go takes
+  std::optional<std::size_t> FHandedOut;         // the file taken last
   std::size_t FWanted = 0; // files below it start whatever they take: they are taken
   bool FStopping = false;
   std::vector<std::thread> FWorkers;
