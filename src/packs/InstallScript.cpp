@@ -31,6 +31,11 @@ TScriptKinds KindsFor(TMissionType type) {
 
 } // namespace
 
+std::string TooManyMissions() {
+  return "it names more than " + std::to_string(MaxPackMissions) +
+         " missions, the most a pack may hold";
+}
+
 void WriteInstallScript(std::string_view fileName, const std::vector<TPackageItem>& items) {
   std::string text;
   for (std::size_t i = 0; i < items.size(); ++i) {
@@ -58,6 +63,11 @@ void WriteInstallScript(std::string_view fileName, const std::vector<TPackageIte
       break;
     }
   }
+  // What a pack may not hold is not written, since no install would take it.
+  if (text.size() > MaxScriptSize)
+    throw EInOutError(TooLargeError(), std::string(fileName),
+                      "it would be larger than " + SizeInWords(MaxScriptSize) +
+                          ", the most an installation script may be");
   SaveFileAtomically(fileName, text);
 }
 
@@ -83,6 +93,7 @@ std::vector<TPackageItem> ReadInstallScript(std::string_view fileName, TMissionT
                       "a line of it is longer than " + SizeInWords(MaxLineLength) +
                           ", the most a line may be");
   std::string line = " ";
+  std::size_t missions = 0;
   while (!reader.Eof() && !line.empty()) {
     line = reader.ReadLine();
     if (LowerCaseAscii(TextBefore(line, "=")) == "series") {
@@ -98,6 +109,8 @@ std::vector<TPackageItem> ReadInstallScript(std::string_view fileName, TMissionT
     } else if (LowerCaseAscii(line) == "missions") {
       for (std::string candidate = reader.ReadLine(); !reader.Eof() && !candidate.empty();
            candidate = reader.ReadLine()) {
+        if (++missions > MaxPackMissions)
+          throw EInOutError(TooLargeError(), std::string(fileName), TooManyMissions());
         TPackageItem mission{kinds.Mission, candidate, {}, {}, {}, {}};
         filesToProcess.push_back(candidate);
         mission.NeutralTitle = reader.ReadLine();

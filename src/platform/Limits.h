@@ -19,6 +19,7 @@ inline constexpr std::size_t MaxTitleLength = 255;        // a title from a pack
 inline constexpr std::uint64_t MaxScriptSize = 1ull << 20;
 inline constexpr std::uint64_t MaxMissionSize = 16ull << 20; // any file taken from a pack
 inline constexpr std::uint64_t MaxPackTotal = 4ull << 30;    // all of a pack's files, extracted
+inline constexpr std::size_t MaxPackMissions = 50'000;       // the missions a pack names
 
 // The history: the record of one command, and its entries' numbers (eight digits).
 inline constexpr std::uint64_t MaxHistoryRecordSize = 16ull << 20;

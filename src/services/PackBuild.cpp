@@ -7,6 +7,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/InOutError.h"
+#include "platform/Limits.h"
 #include "platform/PathNames.h"
 #include "platform/TemporaryFolder.h"
 #include "zip/ZipNames.h"
@@ -31,6 +32,7 @@ std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& node
                                  {gameDirectory, missionType, gnRebel},
                                  {gameDirectory, missionType, gnImperial}};
   std::vector<TPackageItem> items;
+  items.reserve(nodes.size());
   for (const TPackNode& node : nodes) {
     const TListFileItem& entry = *node.Item;
     TPackageItem item{entry.Kind, {}, {}, {}, {}, {}};
@@ -97,29 +99,48 @@ TMessage FolderNotPackMessage(const std::string& path) {
   return {TRANSLATABLE("Message", "\"%1\" is a folder, not a pack"), {path}};
 }
 
+namespace {
+
+// The files of the pack's missions; one named in several battles is stored once.
+void AppendMissionFiles(const std::string& gameDirectory, TMissionType type,
+                        const std::vector<TPackageItem>& items, std::vector<std::string>& files) {
+  std::unordered_set<std::string> queued;
+  for (const TPackageItem& item : items)
+    if (IsMission(item.Kind) && queued.insert(LowerCaseAscii(item.FileName)).second)
+      files.push_back(ZipPathArgument(MissionFilePath(gameDirectory, type, item.FileName)));
+}
+
+} // namespace
+
 TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory, TMissionType type,
                      const std::vector<TPackageItem>& items, const std::string& archivePath) {
   if (DirectoryExists(archivePath))
     return TOutcome<>::Failure(FolderNotPackMessage(archivePath));
+  const auto refused = [&](TMessage reason) {
+    return TOutcome<>::Failure({TRANSLATABLE("Message", "The pack \"%1\" could not be written: %2"),
+                                {archivePath, std::move(reason)}});
+  };
+  if (std::count_if(items.begin(), items.end(), [](const TPackageItem& item) {
+        return IsMission(item.Kind);
+      }) > static_cast<std::ptrdiff_t>(MaxPackMissions))
+    return refused(TooManyMissions());
   const TTemporaryFolder folder;
   const std::string script = folder.Path() + PackScriptName(archivePath);
-  WriteInstallScript(script, items);
+  try {
+    WriteInstallScript(script, items);
+  } catch (const EInOutError& error) {
+    return refused(error.ReasonMessage());
+  }
   // The archive is written beside its final place and renamed over it only when complete.
   const std::string directory = ExtractFileFolder(archivePath);
   const std::string partial =
       directory + ".flightdeck-pack-" + std::to_string(std::random_device{}()) + ".ixo";
   zipManager.ZipFileName = partial;
   zipManager.FilesToProcess = {ZipPathArgument(script)};
-  // A mission named in several battles is stored once.
-  std::unordered_set<std::string> queued;
-  for (const TPackageItem& item : items)
-    if (IsMission(item.Kind) && queued.insert(LowerCaseAscii(item.FileName)).second)
-      zipManager.FilesToProcess.push_back(
-          ZipPathArgument(MissionFilePath(gameDirectory, type, item.FileName)));
+  AppendMissionFiles(gameDirectory, type, items, zipManager.FilesToProcess);
   const auto unwritten = [&](TMessage reason) {
     RemoveFile(partial);
-    return TOutcome<>::Failure({TRANSLATABLE("Message", "The pack \"%1\" could not be written: %2"),
-                                {archivePath, std::move(reason)}});
+    return refused(std::move(reason));
   };
   if (zipManager.AddFiles(0) != 0)
     return unwritten(zipManager.LastError());

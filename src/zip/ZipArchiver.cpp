@@ -187,7 +187,7 @@ void TZipArchiver::AnswerPasswordQuery(TZipPwdQuery& query) {
   }
 }
 
-int TZipArchiver::Run(TEngine engine, const std::vector<std::string>& arguments) {
+int TZipArchiver::Run(TEngine engine, std::vector<std::string> arguments) {
   // Whatever happens, also when an event handler throws, the next operation starts afresh.
   struct TCleanUp {
     TZipArchiver& Archiver;
@@ -199,7 +199,8 @@ int TZipArchiver::Run(TEngine engine, const std::vector<std::string>& arguments)
   FAbortRequested = false;
   FLastError.clear();
   TEventBridge events(*this);
-  const TZipEngineResult result = engine(arguments, events);
+  std::vector<std::string>().swap(FilesToProcess); // they are in the arguments: held once
+  const TZipEngineResult result = engine(std::move(arguments), events);
   if (events.FFailure)
     std::rethrow_exception(events.FFailure);
   FLastError = result.Reason;

@@ -76,10 +76,10 @@ public:
 
 private:
   class TEventBridge;
-  using TEngine = TZipEngineResult (*)(const std::vector<std::string>&, TZipEngineEvents&);
+  using TEngine = TZipEngineResult (*)(std::vector<std::string>, TZipEngineEvents&);
 
   void AppendFileSpecs(std::vector<std::string>& arguments, bool includesAllowed) const;
-  int Run(TEngine engine, const std::vector<std::string>& arguments);
+  int Run(TEngine engine, std::vector<std::string> arguments);
 
   bool FAbortRequested = false;
   std::string FLastError;

@@ -4,6 +4,7 @@
 #include "zip/ZipDeflate.h"
 
 #include "platform/HostFiles.h"
+#include "platform/HostPath.h"
 #include "platform/InOutError.h"
 
 #include <libdeflate.h>
@@ -20,7 +21,7 @@ TParallelDeflater::TPrepared Prepare(const TParallelDeflater::TFile& file,
                                      libdeflate_compressor* compressor) {
   TParallelDeflater::TPrepared prepared;
   try {
-    prepared.Bytes = ReadHostFile(file.HostPath);
+    prepared.Bytes = ReadHostFile(HostPath(file.Path));
   } catch (const EInOutError& error) {
     prepared.Error = error.what();
     return prepared;
@@ -83,7 +84,7 @@ void TParallelDeflater::Work() {
       return;
     const std::size_t index = FNext++;
     lock.unlock();
-    const std::optional<THostFileState> state = HostFileState(FFiles[index].HostPath);
+    const std::optional<THostFileState> state = HostFileState(HostPath(FFiles[index].Path));
     // While it is read and deflated, a file takes its size twice over: read, and deflated.
     const std::uint64_t taking = 2 * (state ? state->Size : 0);
     lock.lock();

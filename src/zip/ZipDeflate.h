@@ -24,8 +24,8 @@ namespace flightdeck {
 class TParallelDeflater {
 public:
   struct TFile {
-    std::string HostPath;
-    bool Stored = false; // kept as it is, not deflated
+    std::string_view Path; // the caller's, kept until the deflater goes
+    bool Stored = false;   // kept as it is, not deflated
   };
   // `files`: in the order they will be taken; `level`: 0 to 9.
   TParallelDeflater(std::vector<TFile> files, int level);

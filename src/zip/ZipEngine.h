@@ -55,7 +55,7 @@ struct TZipEngineResult {
 
 // Carries out an argument vector laid out like a command line (see TZipArchiver): listing
 // ("-v") or extracting from an archive, or writing one.
-TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEvents& events);
-TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineEvents& events);
+TZipEngineResult ZipRead(std::vector<std::string> arguments, TZipEngineEvents& events);
+TZipEngineResult ZipWrite(std::vector<std::string> arguments, TZipEngineEvents& events);
 
 } // namespace flightdeck

@@ -275,7 +275,7 @@ std::string TExtraction::ReadEntry(zip_uint64_t index, const TZipFileStats& stat
 
 } // namespace
 
-TZipEngineResult ZipRead(const std::vector<std::string>& arguments, TZipEngineEvents& events) {
+TZipEngineResult ZipRead(std::vector<std::string> arguments, TZipEngineEvents& events) {
   std::string error;
   const std::optional<TZipReadOptions> options = ParseReadOptions(arguments, error);
   if (!options)

@@ -17,8 +17,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <numeric>
+#include <optional>
 #include <random>
-#include <set>
 
 namespace flightdeck {
 
@@ -193,6 +194,22 @@ private:
   std::string FWork;
 };
 
+// A name that two files would be stored under, in any case of letters.
+std::optional<std::string> NamedTwice(const std::vector<TSourceFile>& files) {
+  std::vector<std::uint32_t> order(files.size());
+  std::iota(order.begin(), order.end(), 0u);
+  const auto name = [&](std::uint32_t i) -> const std::string& { return files[i].StoredName; };
+  std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+    return std::lexicographical_compare(
+        name(a).begin(), name(a).end(), name(b).begin(), name(b).end(),
+        [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
+  });
+  for (std::size_t i = 1; i < order.size(); ++i)
+    if (SameTextAscii(name(order[i - 1]), name(order[i])))
+      return name(order[i]);
+  return std::nullopt;
+}
+
 // Files moved into the archive, once it is complete.
 void RemoveMoved(const std::vector<std::string>& paths, TZipEngineEvents& events) {
   for (const std::string& path : paths)
@@ -207,7 +224,7 @@ TZipEngineResult WriteNewArchive(const TZipWriteOptions& options,
   std::vector<TParallelDeflater::TFile> prepared;
   for (const TSourceFile& file : files)
     if (!IsFolderEntry(file))
-      prepared.push_back({HostPath(file.Path), IsStoredSuffix(options, file.StoredName)});
+      prepared.push_back({file.Path, IsStoredSuffix(options, file.StoredName)});
   if (prepared.empty())
     return {zrNothingToDo, "nothing to add"};
   TParallelDeflater deflater(std::move(prepared), options.Level);
@@ -246,15 +263,15 @@ TZipEngineResult WriteNewArchive(const TZipWriteOptions& options,
   return {};
 }
 
-TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
-                              TZipEngineEvents& events) {
+TZipEngineResult WriteArchive(TZipWriteOptions& options, TZipEngineEvents& events) {
   std::vector<TSourceFile> files;
   std::string missing;
-  if (!TFileCollector(*options).Collect(files, missing))
+  if (!TFileCollector(options).Collect(files, missing))
     return {zrFileMissing, "\"" + missing + "\" does not exist"};
+  std::vector<std::string>().swap(options.Specs); // found: held once, in `files`
   // The format's dates begin in 1980: a filter at that date leaves nothing out, and an older
   // file is stored with the earliest date the format holds.
-  const std::int64_t newerThan = FilterDate(options->NewerThan);
+  const std::int64_t newerThan = FilterDate(options.NewerThan);
   if (newerThan > FilterDate("010180"))
     std::erase_if(files, [&](const TSourceFile& file) {
       return FileModifiedTime(file.Path).value_or(0) < newerThan;
@@ -267,20 +284,18 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
       return {zrFileMissing, "\"" + file.Path + "\" cannot be read: " + failure.Reason()};
     }
   }
-  std::set<std::string> names;
-  for (const TSourceFile& file : files)
-    if (!names.insert(LowerCaseAscii(file.StoredName)).second)
-      return {zrBadOptions, "two files would be stored as \"" + file.StoredName + "\""};
+  if (const std::optional<std::string> twice = NamedTwice(files))
+    return {zrBadOptions, "two files would be stored as \"" + *twice + "\""};
 
-  if (!options->Freshen && !options->Update && !(options->Encrypt && !options->Password.empty()) &&
-      !FileExists(options->Archive))
-    return WriteNewArchive(*options, files, events);
+  if (!options.Freshen && !options.Update && !(options.Encrypt && !options.Password.empty()) &&
+      !FileExists(options.Archive))
+    return WriteNewArchive(options, files, events);
   int code = 0;
-  TWorkingArchive working(*options);
+  TWorkingArchive working(options);
   TZipHandle archive(zip_open(HostPath(working.Path()).c_str(), ZIP_CREATE, &code));
   if (!archive)
-    return {zrBadArchive, "\"" + options->Archive +
-                              "\" cannot be opened as a zip archive: " + ZipErrorText(code)};
+    return {zrBadArchive,
+            "\"" + options.Archive + "\" cannot be opened as a zip archive: " + ZipErrorText(code)};
   // Files an update or freshen leaves as they are stored; the others are deflated on every
   // core ahead of libzip, unless they are stored as they are or encrypted.
   std::vector<bool> skipped(files.size());
@@ -289,7 +304,7 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
     const TSourceFile& file = files[i];
     if (IsFolderEntry(file))
       continue;
-    if (options->Freshen || options->Update) {
+    if (options.Freshen || options.Update) {
       const std::string entryName = StoredEntryName(file.StoredName);
       const zip_int64_t existing = zip_name_locate(archive.get(), entryName.c_str(), 0);
       zip_stat_t entry;
@@ -297,13 +312,13 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
       const bool stored =
           existing >= 0 &&
           zip_stat_index(archive.get(), static_cast<zip_uint64_t>(existing), 0, &entry) == 0;
-      skipped[i] = (options->Freshen && !stored) ||
+      skipped[i] = (options.Freshen && !stored) ||
                    (stored && FileModifiedTime(file.Path).value_or(0) <= entry.mtime);
     }
-    if (!skipped[i] && Deflated(*options, file))
-      deflated.push_back({HostPath(file.Path), false});
+    if (!skipped[i] && Deflated(options, file))
+      deflated.push_back({file.Path, false});
   }
-  TParallelDeflater deflater(std::move(deflated), options->Level);
+  TParallelDeflater deflater(std::move(deflated), options.Level);
   std::size_t nextDeflated = 0;
 
   std::vector<std::string> added;
@@ -321,7 +336,7 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
     if (skipped[i])
       continue;
     const zip_int64_t existing = zip_name_locate(archive.get(), entryName.c_str(), 0);
-    zip_source_t* source = Deflated(*options, file)
+    zip_source_t* source = Deflated(options, file)
                                ? deflater.Source(archive.get(), nextDeflated++)
                                : zip_source_file(archive.get(), HostPath(file.Path).c_str(), 0, -1);
     if (!source)
@@ -337,11 +352,11 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
     const auto at = static_cast<zip_uint64_t>(index);
     const TZipFileStats stats = FileStats(file, at);
     zip_file_set_mtime(archive.get(), at, static_cast<time_t>(FileTimeOfLocal(stats.DateTime)), 0);
-    const bool store = IsStoredSuffix(*options, file.StoredName);
+    const bool store = IsStoredSuffix(options, file.StoredName);
     zip_set_file_compression(archive.get(), at, store ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
-                             store ? 0 : static_cast<zip_uint32_t>(options->Level));
-    if (options->Encrypt && !options->Password.empty() &&
-        zip_file_set_encryption(archive.get(), at, ZIP_EM_TRAD_PKWARE, options->Password.c_str()) !=
+                             store ? 0 : static_cast<zip_uint32_t>(options.Level));
+    if (options.Encrypt && !options.Password.empty() &&
+        zip_file_set_encryption(archive.get(), at, ZIP_EM_TRAD_PKWARE, options.Password.c_str()) !=
             0)
       return {zrUnsupported,
               "encryption is not available: " + std::string(zip_strerror(archive.get()))};
@@ -378,28 +393,29 @@ TZipEngineResult WriteArchive(const std::optional<TZipWriteOptions>& options,
     return writing.Stop
                ? TZipEngineResult{zrStopped, "stopped"}
                : TZipEngineResult{zrWriteFailed,
-                                  "\"" + options->Archive +
+                                  "\"" + options.Archive +
                                       "\" could not be written: " + zip_strerror(archive.get())};
   (void)archive.release();
   working.Finish();
   for (const TZipFileStats& stats : written)
     events.Status(stats); // the archive is complete: nothing is left to stop
-  if (options->Move)
+  if (options.Move)
     RemoveMoved(added, events);
   return {};
 }
 
 } // namespace
 
-TZipEngineResult ZipWrite(const std::vector<std::string>& arguments, TZipEngineEvents& events) {
+TZipEngineResult ZipWrite(std::vector<std::string> arguments, TZipEngineEvents& events) {
   std::string error;
-  const std::optional<TZipWriteOptions> options = ParseWriteOptions(arguments, error);
+  std::optional<TZipWriteOptions> options = ParseWriteOptions(arguments, error);
+  std::vector<std::string>().swap(arguments); // taken apart: held once
   if (!options)
     return {zrBadOptions, error};
   if (const std::optional<TZipEngineResult> refused = Refusal(*options))
     return *refused;
   try {
-    return WriteArchive(options, events);
+    return WriteArchive(*options, events);
   } catch (const EInOutError& failure) {
     return {zrWriteFailed,
             "\"" + options->Archive + "\" could not be written: " + failure.Reason()};
