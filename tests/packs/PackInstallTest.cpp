@@ -2,6 +2,7 @@
 #include "services/PackInstall.h"
 #include "lists/MissionTree.h"
 #include "platform/IoFaults.h"
+#include "platform/Limits.h"
 #include "services/PackBuild.h"
 #include "support/Command.h"
 #include "support/ListSaving.h"
@@ -247,6 +248,19 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
   FZip.ListFiles();
   EXPECT_EQ(listing, (std::vector<std::string>{"deep.mcl", "ds1.tie", "ds3.tie"}));
   EXPECT_EQ(test::ListDirectory(FTemp.Path()), "Deep.ixo game");
+
+  // What no install would take is refused before anything is written.
+  const std::vector<TPackageItem> many(MaxPackMissions + 1, items.back());
+  const std::vector<TPackageItem> wordy(
+      1100, {likEngagement, "ds1.tie", std::string(1000, 'T'), "", "", ""});
+  for (const auto& [refused, why] :
+       {std::pair{many, "more than 50000 missions, the most a pack may hold"},
+        std::pair{wordy, "larger than 1 MiB, the most an installation script may be"}}) {
+    const std::string error =
+        BuildPack(FZip, FGame, mtCombat, refused, (FTemp.Path() / "New.ixo").string()).Error();
+    EXPECT_NE(error.find(why), std::string::npos) << error;
+    EXPECT_EQ(test::ListDirectory(FTemp.Path()), "Deep.ixo game");
+  }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "support/Command.h"
 #include "support/TestFiles.h"
 #include "zip/ZipArchiver.h"
+#include "zip/ZipStreamWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,27 @@ TEST_F(ZipInterop, AddedArchivesPassUnzipAndReadInPython) {
   EXPECT_EQ(python.Output, "Alpha.tie 4009 8\nbeta.tie 4008 8\nold.zip 4007 0\n");
   EXPECT_EQ(ListedBy(archiver),
             (std::vector<std::string>{"alpha.tie 4009", "beta.tie 4008", "old.zip 4007"}));
+}
+
+// Past 65,535 entries the end of the archive takes the Zip64 records.
+TEST_F(ZipInterop, AnArchiveOfMoreEntriesThanTheClassicFormatHoldsReadsWhole) {
+  constexpr int Count = 70'000;
+  {
+    TZipStreamWriter writer(Path("many.zip"));
+    for (int i = 0; i < Count; ++i)
+      writer.Add({"m" + std::to_string(i) + ".tie", false, 0x8cdc1683, 1, 0x5a210000, {}}, "x");
+    writer.Commit();
+  }
+  const test::TCommandResult python =
+      RunCommand("python3 -c 'import sys, zipfile\nz = zipfile.ZipFile(sys.argv[1]); i = "
+                 "z.infolist()\nprint(len(i), z.testzip(), i[-1].filename, i[-1].date_time)' " +
+                 ShellQuote(Path("many.zip")));
+  EXPECT_EQ(python.Output, "70000 None m69999.tie (2025, 1, 1, 0, 0, 0)\n");
+  TZipArchiver archiver;
+  archiver.ZipFileName = Path("many.zip");
+  const std::vector<std::string> listed = ListedBy(archiver);
+  ASSERT_EQ(listed.size(), std::size_t{Count});
+  EXPECT_EQ(listed.back(), "m69999.tie 1");
 }
 
 TEST_F(ZipInterop, ArchivesOfInfoZipAndSevenZipListAndExtract) {

@@ -43,7 +43,7 @@ TEST(ZipOptions, VectorsAreTakenApart) {
   EXPECT_FALSE(ParseReadOptions({}, error));
 }
 
-TEST(ZipOptions, DosDatesOutsideTheCalendarGiveTheEpochStart) {
+TEST(ZipOptions, DosDatesOutsideTheCalendarGiveTheEpochStartAndTimesOutsideTheFormatItsBounds) {
   using namespace std::chrono;
   // 2001-02-03 04:05:06
   const std::uint32_t valid = ((21u << 9 | 2u << 5 | 3u) << 16) | (4u << 11 | 5u << 5 | 3u);
@@ -51,6 +51,10 @@ TEST(ZipOptions, DosDatesOutsideTheCalendarGiveTheEpochStart) {
   EXPECT_EQ(DosDateTime(0), ZipEpoch);                                // month 0, day 0
   EXPECT_EQ(DosDateTime((21u << 9 | 2u << 5 | 30u) << 16), ZipEpoch); // 30 February
   EXPECT_EQ(DosDateTime(((21u << 9 | 2u << 5 | 3u) << 16) | (25u << 11)), ZipEpoch); // hour 25
+  EXPECT_EQ(DosTimeWord(DosDateTime(valid) + seconds{1}), valid); // to the even second below
+  EXPECT_EQ(DosDateTime(DosTimeWord(sys_days{year{1970} / 1 / 1})), ZipEpoch);
+  EXPECT_EQ(DosDateTime(DosTimeWord(sys_days{year{2200} / 1 / 1})),
+            sys_days{year{2107} / 12 / 31} + hours{23} + minutes{59} + seconds{58});
 }
 
 } // namespace
