@@ -72,6 +72,7 @@ PY
 }
 ratio() { median "$1" "$2" "$3"; }
 peak() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; } # KiB
+median_peak() { for round in 1 2 3; do peak "$@"; done | sort -n | sed -n 2p; }
 idle=$(peak "$cli" dump "$work/empty" combat neutral)
 
 echo "== lists (the program's own memory: $idle KiB)"
@@ -163,7 +164,18 @@ for n in $packs; do
     "$(python3 -c 'import sys; print("%+.2f%%" % (100.0 * int(sys.argv[1]) / int(sys.argv[2]) - 100))' \
       "$(wc -c < "$out.ixo")" "$(wc -c < "$out.zip")") of zip -6's"
   rm -f "$out.ixo"
-  echo "  build-pack peaks at $(($(peak "$cli" build-pack "$g" combat neutral "Deep Space" "$out.ixo") - idle)) KiB above the program's own"
+  # The program's own memory for this pack: the same list, names and files, every one empty.
+  hollow="$work/hollow$n"
+  game "$hollow"
+  cp "$g/combat/mission.lst" "$hollow/combat/"
+  for mission in "$g"/combat/m*.tie; do : > "$hollow/combat/${mission##*/}"; done
+  own=$(median_peak "$cli" build-pack "$hollow" combat neutral "Deep Space" "$out.ixo")
+  full=$(median_peak "$cli" build-pack "$g" combat neutral "Deep Space" "$out.ixo")
+  largest=$(find "$g/combat" -name 'm*.tie' -printf '%s\n' | sort -n | tail -1)
+  echo "  build-pack peaks at $full KiB, $((full - idle)) KiB above the idle program;" \
+    "$((full - own)) KiB above the same pack of empty missions ($own KiB);" \
+    "2 x $(nproc) threads x the largest mission: $((2 * $(nproc) * largest / 1024)) KiB"
+  rm -rf "$hollow"
 
   installed="rm -rf $into $work/data && cp -r $work/empty $into && $cli install-pack $into combat neutral $pack"
   unzipped="rm -rf $into && cp -r $work/empty $into && unzip -q -o -j $pack -d $into/combat"

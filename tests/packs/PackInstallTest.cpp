@@ -239,6 +239,17 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
   EXPECT_NE(unreadable.find("ds1.tie\" cannot be read: File access denied"), std::string::npos)
       << unreadable;
   EXPECT_EQ(ReadBytes(FTemp.Path() / "Deep.ixo"), "old pack");
+  SetIoFaultPlan([](TIoStep step, const std::string& path) {
+    return step == TIoStep::Write && path.find(".flightdeck-pack-") != std::string::npos
+               ? test::DiskFull
+               : 0;
+  });
+  const std::string full =
+      BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()).Error();
+  SetIoFaultPlan(nullptr);
+  EXPECT_NE(full.find("could not be written: Disk full"), std::string::npos) << full;
+  EXPECT_EQ(ReadBytes(FTemp.Path() / "Deep.ixo"), "old pack");
+  EXPECT_EQ(test::ListDirectory(FTemp.Path()), "Deep.ixo game"); // no partial archive left
   EXPECT_TRUE(BuildPack(FZip, FGame, mtCombat, items, (FTemp.Path() / "Deep.ixo").string()));
   std::vector<std::string> listing;
   FZip.OnListing = [&](TZipArchiver&, const TZipFileStats& stats) {
