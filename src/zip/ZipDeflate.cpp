@@ -17,6 +17,10 @@ namespace flightdeck {
 
 namespace {
 
+// What the files in flight may always take: files of a few kilobytes would otherwise go one at a
+// time, each waiting on the one before.
+constexpr std::uint64_t LeastInFlight = 256 << 10;
+
 TParallelDeflater::TPrepared Prepare(const TParallelDeflater::TFile& file,
                                      libdeflate_compressor* compressor) {
   TParallelDeflater::TPrepared prepared;
@@ -32,15 +36,22 @@ TParallelDeflater::TPrepared Prepare(const TParallelDeflater::TFile& file,
     prepared.CompressedSize = prepared.Size;
     return prepared;
   }
-  if (!compressor) {
+  const std::size_t room =
+      compressor ? libdeflate_deflate_compress_bound(compressor, prepared.Bytes.size()) : 0;
+  prepared.Compressed.reset(compressor ? static_cast<char*>(std::malloc(room)) : nullptr);
+  if (!prepared.Compressed) {
     prepared.Error = "there is no memory to deflate it";
     return prepared;
   }
-  const std::size_t room = libdeflate_deflate_compress_bound(compressor, prepared.Bytes.size());
-  prepared.Compressed.reset(new char[room]); // left as it is: untouched pages take no memory
   prepared.CompressedSize = libdeflate_deflate_compress(
       compressor, prepared.Bytes.data(), prepared.Bytes.size(), prepared.Compressed.get(), room);
   std::string().swap(prepared.Bytes);
+  // Until it is written it keeps only its own size: the rest of the room goes back now.
+  if (auto* fitted = static_cast<char*>(std::realloc(
+          prepared.Compressed.get(), std::max<std::uint64_t>(prepared.CompressedSize, 1)))) {
+    (void)prepared.Compressed.release();
+    prepared.Compressed.reset(fitted);
+  }
   return prepared;
 }
 
@@ -126,7 +137,7 @@ bool TParallelDeflater::Fits(std::uint64_t taking) const {
     held += bytes;
     largest = std::max(largest, bytes);
   }
-  return held <= largest * FWorkers.size();
+  return held <= std::max(largest * FWorkers.size(), LeastInFlight);
 }
 
 zip_source_t* TParallelDeflater::Source(zip_t* archive, std::size_t index) {

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -19,8 +20,9 @@ namespace flightdeck {
 
 // Prepares the files of an archive on every core, in the order they are stored: each is read,
 // its checksum taken and, unless it is to be stored as it is, deflated. The files being read,
-// deflated, waiting or written take at most, for each worker, as much as the largest of them,
-// when they are taken in order; a file takes twice its size while it is read and deflated.
+// deflated, waiting or written take at most, for each worker, as much as the largest of them
+// (and 256 KiB in all whatever their sizes), when they are taken in order; a file takes twice
+// its size while it is read and deflated, then its deflated size.
 class TParallelDeflater {
 public:
   struct TFile {
@@ -34,8 +36,9 @@ public:
   TParallelDeflater& operator=(const TParallelDeflater&) = delete;
 
   struct TPrepared {
-    std::string Bytes;                  // the file's, kept when it is stored as it is
-    std::unique_ptr<char[]> Compressed; // raw deflate: only what is written of it is touched
+    std::string Bytes; // the file's, kept when it is stored as it is
+    // Raw deflate, in memory of its own size.
+    std::unique_ptr<char, decltype(&std::free)> Compressed{nullptr, &std::free};
     std::uint64_t CompressedSize = 0;
     std::uint64_t Size = 0;
     std::uint32_t Crc = 0;

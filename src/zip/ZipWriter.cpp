@@ -227,6 +227,7 @@ TZipEngineResult WriteNewArchive(const TZipWriteOptions& options,
       prepared.push_back({file.Path, IsStoredSuffix(options, file.StoredName)});
   if (prepared.empty())
     return {zrNothingToDo, "nothing to add"};
+  const auto count = static_cast<double>(prepared.size());
   TParallelDeflater deflater(std::move(prepared), options.Level);
   TZipStreamWriter archive(options.Archive);
   std::size_t taken = 0;
@@ -250,6 +251,8 @@ TZipEngineResult WriteNewArchive(const TZipWriteOptions& options,
     entry.Size = data.Size;
     entry.Comment = std::move(comment.Comment);
     archive.Add(entry, data.Data());
+    if (events.Writing(static_cast<double>(taken) / count))
+      return {zrStopped, "stopped"};
   }
   archive.Commit();
   std::vector<std::string> moved;
