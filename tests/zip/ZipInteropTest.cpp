@@ -44,7 +44,10 @@ TEST_F(ZipInterop, AddedArchivesPassUnzipAndReadInPython) {
   archiver.UsePaths = false;
   archiver.ZipFileName = Path("pack.ixo");
   archiver.FilesToProcess = {Source("Alpha.tie"), Source("beta.tie"), Source("old.zip")};
+  std::vector<double> written; // the progress a window shows while the archive is written
+  archiver.OnWriting = [&](TZipArchiver&, double done) { written.push_back(done); };
   ASSERT_EQ(archiver.AddFiles(0), zrOk) << archiver.LastError();
+  EXPECT_EQ(written, (std::vector<double>{1.0 / 3, 2.0 / 3, 1.0}));
 
   const test::TCommandResult check = RunCommand("unzip -t " + ShellQuote(Path("pack.ixo")));
   EXPECT_EQ(check.ExitCode, 0) << check.Output;
