@@ -29,6 +29,15 @@ TScriptKinds KindsFor(TMissionType type) {
   }
 }
 
+std::string ScriptTooLarge() {
+  return "it is larger than " + SizeInWords(MaxScriptSize) +
+         ", the most an installation script may be";
+}
+
+std::string LineTooLong() {
+  return "a line of it is longer than " + SizeInWords(MaxLineLength) + ", the most a line may be";
+}
+
 } // namespace
 
 std::string TooManyMissions() {
@@ -65,9 +74,9 @@ void WriteInstallScript(std::string_view fileName, const std::vector<TPackageIte
   }
   // What a pack may not hold is not written, since no install would take it.
   if (text.size() > MaxScriptSize)
-    throw EInOutError(TooLargeError(), std::string(fileName),
-                      "it would be larger than " + SizeInWords(MaxScriptSize) +
-                          ", the most an installation script may be");
+    throw EInOutError(TooLargeError(), std::string(fileName), ScriptTooLarge());
+  if (TTextLineReader(text).LongestLine() > MaxLineLength)
+    throw EInOutError(TooLargeError(), std::string(fileName), LineTooLong());
   SaveFileAtomically(fileName, text);
 }
 
@@ -83,15 +92,11 @@ std::vector<TPackageItem> ReadInstallScript(std::string_view fileName, TMissionT
   } catch (const EInOutError& error) {
     if (error.ErrorCode() != TooLargeError())
       throw;
-    throw EInOutError(error.ErrorCode(), error.Path(),
-                      "it is larger than " + SizeInWords(MaxScriptSize) +
-                          ", the most an installation script may be");
+    throw EInOutError(error.ErrorCode(), error.Path(), ScriptTooLarge());
   }
   TTextLineReader reader(std::move(text));
   if (reader.LongestLine() > MaxLineLength)
-    throw EInOutError(TooLargeError(), std::string(fileName),
-                      "a line of it is longer than " + SizeInWords(MaxLineLength) +
-                          ", the most a line may be");
+    throw EInOutError(TooLargeError(), std::string(fileName), LineTooLong());
   std::string line = " ";
   std::size_t missions = 0;
   while (!reader.Eof() && !line.empty()) {

@@ -13,8 +13,8 @@ namespace flightdeck {
 // Writes the installation script of a pack: "Series=" lines for wars and tournament series,
 // "Collection" blocks of five lines for campaigns, battles and tournaments, and "Missions"
 // blocks for each run of missions of one kind, ended by an empty line. The file is replaced
-// only when complete. A script larger than a script may be (see Limits.h) is refused with
-// EInOutError, whose Reason says so.
+// only when complete. A script over the bounds of a script or of a line (see Limits.h) is
+// refused with EInOutError, whose Reason says which.
 void WriteInstallScript(std::string_view fileName, const std::vector<TPackageItem>& items);
 
 // Reads an installation script for a list of `missionType`, which decides the kinds of the

@@ -264,9 +264,12 @@ TEST_F(PackInstall, BuildingLeavesOutMissingMissionsAndReplacesOnlyWhenComplete)
   const std::vector<TPackageItem> many(MaxPackMissions + 1, items.back());
   const std::vector<TPackageItem> wordy(
       1100, {likEngagement, "ds1.tie", std::string(1000, 'T'), "", "", ""});
+  const std::vector<TPackageItem> described = {
+      {likBattle, "b1.tie", "Dawn", "", "", std::string(600, 'D') + "|" + std::string(600, 'E')}};
   for (const auto& [refused, why] :
        {std::pair{many, "more than 50000 missions, the most a pack may hold"},
-        std::pair{wordy, "larger than 1 MiB, the most an installation script may be"}}) {
+        std::pair{wordy, "larger than 1 MiB, the most an installation script may be"},
+        std::pair{described, "longer than 1 KiB, the most a line may be"}}) {
     const std::string error =
         BuildPack(FZip, FGame, mtCombat, refused, (FTemp.Path() / "New.ixo").string()).Error();
     EXPECT_NE(error.find(why), std::string::npos) << error;
