@@ -114,29 +114,15 @@ bool HasLineBreak(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\x1a", 3)) != std::string_view::npos;
 }
 
-// Mission names as the game compares them, in any ASCII letter case: looked up as they are
-// read, without a lower-case copy of each.
-struct TNameHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view name) const {
-    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
-    for (const char c : name)
-      hash = (hash ^ static_cast<unsigned char>(LowerAscii(c))) * 1099511628211ull;
-    return static_cast<std::size_t>(hash);
-  }
-};
-struct TNameEqual {
-  using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const { return SameTextAscii(a, b); }
-};
-using TNames = std::unordered_set<std::string_view, TNameHash, TNameEqual>;
+// Mission names as the game compares them, in any ASCII letter case.
+using TNames = std::unordered_set<std::string_view, TAsciiCaseHash, TAsciiCaseEqual>;
 
 // A file of a mission folder: the name a list gives it, and whether a list names it.
 struct TFolderEntry {
   std::string Name;
   bool Named = false;
 };
-using TFolder = std::unordered_map<std::string, TFolderEntry, TNameHash, TNameEqual>;
+using TFolder = std::unordered_map<std::string, TFolderEntry, TAsciiCaseHash, TAsciiCaseEqual>;
 
 // A battle file as the check read it: its text, or why it has none.
 struct TBattleRead {

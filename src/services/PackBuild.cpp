@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <random>
+#include <string_view>
 #include <unordered_set>
 
 namespace flightdeck {
@@ -104,9 +105,9 @@ namespace {
 // The files of the pack's missions; one named in several battles is stored once.
 void AppendMissionFiles(const std::string& gameDirectory, TMissionType type,
                         const std::vector<TPackageItem>& items, std::vector<std::string>& files) {
-  std::unordered_set<std::string> queued;
+  std::unordered_set<std::string_view, TAsciiCaseHash, TAsciiCaseEqual> queued;
   for (const TPackageItem& item : items)
-    if (IsMission(item.Kind) && queued.insert(LowerCaseAscii(item.FileName)).second)
+    if (IsMission(item.Kind) && queued.insert(item.FileName).second)
       files.push_back(ZipPathArgument(MissionFilePath(gameDirectory, type, item.FileName)));
 }
 

@@ -17,9 +17,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <numeric>
 #include <optional>
 #include <random>
+#include <string_view>
+#include <unordered_set>
 
 namespace flightdeck {
 
@@ -156,10 +157,14 @@ bool IsFolderEntry(const TSourceFile& file) {
   return file.StoredName.back() == '/';
 }
 
+// Whether entries are encrypted: that takes a password.
+bool Encrypted(const TZipWriteOptions& options) {
+  return options.Encrypt && !options.Password.empty();
+}
+
 // Whether a file's entry is deflated ahead of libzip: not one stored as it is, nor encrypted.
 bool Deflated(const TZipWriteOptions& options, const TSourceFile& file) {
-  return !IsStoredSuffix(options, file.StoredName) &&
-         !(options.Encrypt && !options.Password.empty());
+  return !IsStoredSuffix(options, file.StoredName) && !Encrypted(options);
 }
 
 // The archive libzip works on: the archive itself, or, with a temporary folder given, a copy
@@ -194,19 +199,12 @@ private:
   std::string FWork;
 };
 
-// A name that two files would be stored under, in any case of letters.
+// A name that two files would be stored under, in any case of letters: the later file's.
 std::optional<std::string> NamedTwice(const std::vector<TSourceFile>& files) {
-  std::vector<std::uint32_t> order(files.size());
-  std::iota(order.begin(), order.end(), 0u);
-  const auto name = [&](std::uint32_t i) -> const std::string& { return files[i].StoredName; };
-  std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-    return std::lexicographical_compare(
-        name(a).begin(), name(a).end(), name(b).begin(), name(b).end(),
-        [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
-  });
-  for (std::size_t i = 1; i < order.size(); ++i)
-    if (SameTextAscii(name(order[i - 1]), name(order[i])))
-      return name(order[i]);
+  std::unordered_set<std::string_view, TAsciiCaseHash, TAsciiCaseEqual> names(files.size());
+  for (const TSourceFile& file : files)
+    if (!names.insert(file.StoredName).second)
+      return file.StoredName;
   return std::nullopt;
 }
 
@@ -290,8 +288,7 @@ TZipEngineResult WriteArchive(TZipWriteOptions& options, TZipEngineEvents& event
   if (const std::optional<std::string> twice = NamedTwice(files))
     return {zrBadOptions, "two files would be stored as \"" + *twice + "\""};
 
-  if (!options.Freshen && !options.Update && !(options.Encrypt && !options.Password.empty()) &&
-      !FileExists(options.Archive))
+  if (!options.Freshen && !options.Update && !Encrypted(options) && !FileExists(options.Archive))
     return WriteNewArchive(options, files, events);
   int code = 0;
   TWorkingArchive working(options);
@@ -358,9 +355,8 @@ TZipEngineResult WriteArchive(TZipWriteOptions& options, TZipEngineEvents& event
     const bool store = IsStoredSuffix(options, file.StoredName);
     zip_set_file_compression(archive.get(), at, store ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
                              store ? 0 : static_cast<zip_uint32_t>(options.Level));
-    if (options.Encrypt && !options.Password.empty() &&
-        zip_file_set_encryption(archive.get(), at, ZIP_EM_TRAD_PKWARE, options.Password.c_str()) !=
-            0)
+    if (Encrypted(options) && zip_file_set_encryption(archive.get(), at, ZIP_EM_TRAD_PKWARE,
+                                                      options.Password.c_str()) != 0)
       return {zrUnsupported,
               "encryption is not available: " + std::string(zip_strerror(archive.get()))};
     TZipFileComment comment{stats.FileName, {}};
