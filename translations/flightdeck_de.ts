@@ -1201,6 +1201,10 @@ Datei &gt; XvT-Verzeichnis festlegen</translation>
         <source>Missions</source>
         <translation>Missionen</translation>
     </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>Es wurde nichts hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>flightdeck::TixoPackDialog</name>

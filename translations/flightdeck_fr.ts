@@ -1201,6 +1201,10 @@ Fichier &gt; Choisir le dossier de XvT</translation>
         <source>Missions</source>
         <translation>Missions</translation>
     </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>Rien n’a été ajouté.</translation>
+    </message>
 </context>
 <context>
     <name>flightdeck::TixoPackDialog</name>

@@ -6,9 +6,14 @@
 #include "app/ListText.h"
 #include "lists/TitleRules.h"
 
+#include <utility>
+
 namespace flightdeck {
 
 void TEditCommands::LabelDone() {
+  // The editor's commit and its closing both end one edit: the first writes it.
+  if (!std::exchange(FRenamed, false) && !FAwaiting)
+    return;
   if (!FAwaiting) {
     FList.CommitEdit("rename", FRenamedFrom);
     return;
@@ -22,6 +27,18 @@ void TEditCommands::LabelDone() {
               FList.Document()->Save(session);
               return true;
             });
+}
+
+void TEditCommands::LabelCancelled() {
+  if (!FAwaiting) {
+    LabelDone();
+    return;
+  }
+  TMissionNode* node = FAwaiting->Node;
+  FAwaiting.reset();
+  FRenamed = false;
+  if (TMissionTree* tree = FList.DocumentToEdit())
+    tree->Remove(*node);
 }
 
 TMissionNode* TEditCommands::AddGroup() {
@@ -51,8 +68,9 @@ void TEditCommands::Rename(TMissionNode& node, const std::string& label) {
   TMissionTree* tree = FList.DocumentToEdit();
   if (!tree)
     return;
-  FRenamedFrom = node.Label();
-  (void)tree->Rename(node, label);
+  if (!FRenamed)
+    FRenamedFrom = node.Label();
+  FRenamed = tree->Rename(node, label).Ok() || FRenamed;
 }
 
 bool TEditCommands::Remove(TMissionNode& node) {

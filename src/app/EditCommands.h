@@ -31,8 +31,11 @@ public:
   void AwaitLabel(TNewEntry entry) { FAwaiting = std::move(entry); }
   bool AwaitingLabel() const { return FAwaiting.has_value(); }
   // The label editor closed, or a label was set: the new entry waiting for its label, else the
-  // rename, is written as one command.
+  // rename, is written as one command; nothing when neither waits.
   void LabelDone();
+  // The label editor was closed with Escape: a new entry waiting for its label is taken out
+  // again, nothing written; a rename was never made.
+  void LabelCancelled();
 
   // The edits of the document wait for a save of it under way; each gives up, changing
   // nothing, when the list had to be read again meanwhile (the nodes it was given are gone).
@@ -57,7 +60,8 @@ private:
   TListController& FList;
   TPrompts& FPrompts;
   std::optional<TNewEntry> FAwaiting;
-  std::string FRenamedFrom; // the label the last rename replaced
+  std::string FRenamedFrom; // the label the rename waiting to be written replaced
+  bool FRenamed = false;    // a rename waits to be written
 };
 
 } // namespace flightdeck

@@ -347,10 +347,15 @@ void TixoFlightdeckForm::CreateMissionView() {
   connect(FModel, &QAbstractItemModel::rowsRemoved, this, changed);
   connect(FModel, &QAbstractItemModel::rowsMoved, this, changed);
   // Also a label editor closed without a change ends an edit: a new entry keeps its label.
-  connect(FMissionView->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
-    QMetaObject::invokeMethod(
-        this, [this] { MissionViewEdited(); }, Qt::QueuedConnection);
-  });
+  // Escape takes a new entry back.
+  connect(FMissionView->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+          [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+            const bool escaped = hint == QAbstractItemDelegate::RevertModelCache;
+            QMetaObject::invokeMethod(
+                this,
+                [this, escaped] { escaped ? MissionViewEditCancelled() : MissionViewEdited(); },
+                Qt::QueuedConnection);
+          });
   FMissionView->AcceptLabel = [this](const QModelIndex& node, const QString& label) {
     return MissionViewLabelAcceptable(*TMissionModel::NodeOf(node), label);
   };

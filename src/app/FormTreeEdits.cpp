@@ -69,6 +69,15 @@ void TixoFlightdeckForm::MissionViewEdited() {
   TixoApplication::Instance()->RunGuarded([this] { FEdits->LabelDone(); });
 }
 
+void TixoFlightdeckForm::MissionViewEditCancelled() {
+  const bool added = FEdits->AwaitingLabel();
+  TixoApplication::Instance()->RunGuarded([this] { FEdits->LabelCancelled(); });
+  if (added) {
+    ShowNextNumberButtonClick(this);
+    ApplicationHint(tr("Nothing was added."));
+  }
+}
+
 void TixoFlightdeckForm::MoveSelected(bool up) {
   TMissionNode* selected = SelectedNode();
   if (!selected)

@@ -56,9 +56,7 @@ CommitCommand(const std::string& game, const std::string& command, const std::st
   opened(session);
   if (!stage(session))
     return {};
-  std::vector<TFileTransaction::TStagedFile> staged = session.Files().StagedFiles();
-  session.Commit();
-  return staged;
+  return session.Commit();
 }
 
 // The first of `files` that no longer holds what was read or written; null for none.

@@ -55,12 +55,13 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
   if (const std::optional<std::string> title = CombatTitleOf(FList.Game(), copy.Name))
     (void)tree->Rename(mission, *title);
   const bool combat = type == mtBattles || type == mtCombat;
-  return TAddedMission{&mission, [stageCopy, combat, record = mission.Record,
-                                  group = parent->Label()](TSession& session) {
-                         stageCopy(session);
-                         if (combat)
-                           AddMissionToCombatLists(session, record, group);
-                       }};
+  // Staged once the label is given: the Combat lists take the title typed.
+  return TAddedMission{
+      &mission, [stageCopy, combat, node = &mission, group = parent->Label()](TSession& session) {
+        stageCopy(session);
+        if (combat)
+          AddMissionToCombatLists(session, node->Record, group);
+      }};
 }
 
 } // namespace flightdeck

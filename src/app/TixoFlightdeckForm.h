@@ -100,6 +100,8 @@ public:
   // The label editor closed, or a label was set: the rename, or the new entry waiting for its
   // label, is written as one command.
   void MissionViewEdited();
+  // Escape in the label editor: a new entry is taken back, nothing written.
+  void MissionViewEditCancelled();
   void MissionViewDragDrop(const QPoint& at); // at: viewport coordinates of the tree
   // Edit > Move Up and Move Down: the selected entry one place, as a drop would move it.
   void MoveSelected(bool up);

@@ -2,6 +2,7 @@
 #include "journal/FileTransaction.h"
 
 #include "platform/AsciiCase.h"
+#include "platform/ContentDigest.h"
 #include "platform/FileSystem.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
@@ -64,6 +65,29 @@ void TFileTransaction::Commit() {
   FStaged.clear();
   FIndex.clear();
   FRemovals.clear();
+}
+
+void TFileTransaction::LeaveOutUnchanged() {
+  // Each staged file's new place, or -1 once it is left out.
+  std::vector<std::ptrdiff_t> places(FStaged.size(), -1);
+  std::vector<std::unique_ptr<TReplacementFile>> kept;
+  for (std::size_t i = 0; i < FStaged.size(); ++i) {
+    FStaged[i]->Finish();
+    if (HostFileDigest(FStaged[i]->Target()) != FStaged[i]->Digest()) {
+      places[i] = static_cast<std::ptrdiff_t>(kept.size());
+      kept.push_back(std::move(FStaged[i]));
+    }
+  }
+  FStaged = std::move(kept);
+  for (auto entry = FIndex.begin(); entry != FIndex.end();) {
+    const std::ptrdiff_t place = places[entry->second];
+    if (place < 0) {
+      entry = FIndex.erase(entry);
+    } else {
+      entry->second = static_cast<std::size_t>(place);
+      ++entry;
+    }
+  }
 }
 
 std::vector<TFileTransaction::TStagedFile> TFileTransaction::StagedFiles() const {

@@ -37,6 +37,9 @@ public:
   void StageRemoval(const std::string& hostPath);
   // Puts every staged file in place, in the order staged, then makes the removals.
   void Commit();
+  // Drops every staged file whose new content is what its target holds already: writing it
+  // would change nothing.
+  void LeaveOutUnchanged();
   bool Empty() const { return FStaged.empty() && FRemovals.empty(); }
 
   // The files staged so far, in staging order: each as the host names it (links followed),

@@ -25,17 +25,19 @@ void TSession::Expect(const TFilesRead& files) {
   FExpected.insert(FExpected.end(), files.begin(), files.end());
 }
 
-void TSession::Commit() {
+std::vector<TFileTransaction::TStagedFile> TSession::Commit() {
   for (const TFileRead& file : FExpected) {
     const std::string host = HostPath(file.Path);
     if (HostFileDigest(host) != file.Digest)
       throw EChangedOnDisk(FHistory.PathInGame(host));
   }
   FExpected.clear();
+  FFiles.LeaveOutUnchanged();
   if (FFiles.Empty())
-    return;
+    return {};
+  std::vector<TFileTransaction::TStagedFile> staged = FFiles.StagedFiles();
   std::vector<TGameHistory::TChange> changes;
-  for (const TFileTransaction::TStagedFile& file : FFiles.StagedFiles())
+  for (const TFileTransaction::TStagedFile& file : staged)
     changes.push_back({file.Target, file.Digest});
   for (const std::string& removal : FFiles.Removals())
     changes.push_back({removal, "-"});
@@ -53,6 +55,7 @@ void TSession::Commit() {
   }
   if (entry != 0)
     FHistory.Finish(entry);
+  return staged;
 }
 
 TOutcome<THistoryEntry> TSession::Undo(int id) {
@@ -112,7 +115,7 @@ TOutcome<THistoryEntry> TSession::TakeBack(const THistoryEntry& chosen) {
   FSubject = ofOwn ? chosen.Subject
                    : chosen.Command + (chosen.Subject.empty() ? "" : " " + chosen.Subject);
   FUndoes = chosen.Id;
-  Commit();
+  (void)Commit();
   return chosen;
 }
 

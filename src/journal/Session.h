@@ -48,9 +48,10 @@ public:
   // when one of them is no longer what was read.
   void Expect(const TFilesRead& files);
   // Puts every staged file in place as one entry of the history; an entry cut short by a
-  // failure is rolled back. Raises EChangedOnDisk, writing nothing, when a file expected
-  // changed since it was read.
-  void Commit();
+  // failure is rolled back. A file staged as its target holds it already is no part of the
+  // command: it is neither written nor recorded. Raises EChangedOnDisk, writing nothing, when a
+  // file expected changed since it was read. The files put in place.
+  std::vector<TFileTransaction::TStagedFile> Commit();
 
   // Takes back entry `id` of the game's history (0: what the Edit menu's Undo takes back,
   // see NextToUndo): every file it touched is put back as it was, from the copies the entry

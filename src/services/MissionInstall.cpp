@@ -3,6 +3,7 @@
 
 #include "lists/MissionTitles.h"
 #include "lists/MissionTree.h"
+#include "lists/TextHelpers.h"
 #include "lists/XvTListFile.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
@@ -33,13 +34,17 @@ TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
 
 void AddMissionToCombatLists(TSession& session, const TListFileItem& record,
                              std::string_view groupTitle) {
+  // Every side titles the mission as the entry installed does, by its file when that has no
+  // title: the game shows an untitled entry as a blank line.
+  TListFileItem titled = record;
+  if (titled.Title.find_first_not_of(' ') == std::string::npos)
+    titled.Title = record.FileName;
   for (const TGender gender : {gnNeutral, gnRebel, gnImperial}) {
     TXvTListFile list(session.GameDirectory(), mtCombat, gender);
     list.LoadFromFile();
     session.Expect(list.FilesRead());
-    // The mission comes untitled; a side that titles it already keeps its own title.
-    TListFileItem entry = record;
-    entry.Title.clear();
+    // A side that titles the mission already keeps its own title.
+    TListFileItem entry = titled;
     if (gender != gnNeutral)
       for (const auto& item : list.Items())
         if (SameTextAscii(item->FileName, record.FileName))

@@ -32,9 +32,10 @@ struct TMissionCopy {
 TMissionCopy PlanMissionCopy(std::string_view gameDirectory, TMissionType type,
                              std::string_view chosenPath);
 
-// Enters `record`, untitled, in the three Combat lists as an Engagement under the Campaign
-// titled `groupTitle`, as is done for every mission installed in Battles or Combat; staged in
-// `session`. A side list that names the mission already keeps the title it gives it.
+// Enters `record` in the three Combat lists as an Engagement under the Campaign titled
+// `groupTitle`, as is done for every mission installed in Battles or Combat; staged in
+// `session`. Each is titled as `record` is, or by its file when it has no title; a side list
+// that names the mission already keeps the title it gives it.
 void AddMissionToCombatLists(TSession& session, const TListFileItem& record,
                              std::string_view groupTitle);
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal/History.h"
 #include "support/FormFixture.h"
 
 using namespace flightdeck;
@@ -72,7 +73,7 @@ private slots:
     Select(QStringLiteral("Outer Rim"));
     FPrompts.Files = {Chosen("OLD")};
     Control<QAction>("mnuAddBattle")->trigger();
-    FinishLabelEdit(std::nullopt);
+    FinishLabelEdit(QStringLiteral("A New Battle"));
     QCOMPARE(Labels().mid(9),
              (QStringList{QStringLiteral("  A New Battle"), QStringLiteral("    Alpha"),
                           QStringLiteral("    Bravo"), QStringLiteral("    x.tie")}));
@@ -220,6 +221,35 @@ private slots:
                                     QStringLiteral("Beta Run")}));
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
              CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1", "//", "[Beta Run]", "//"}));
+  }
+
+  // Escape on the label of anything new takes the whole addition back: no file, no history.
+  void escapeTakesANewEntryBack() {
+    fs::create_directories(FTemp->Path() / "Elsewhere");
+    WriteBytes(FTemp->Path() / "Elsewhere" / "new.tie", "mission");
+    const std::string before = test::Snapshot(FTemp->Path() / "Game");
+    const struct {
+      const char* Settings;
+      const char* Selected;
+      const char* Action;
+    } additions[] = {{"MType=1\r\n", "Alpha", "mnuAddCampaign"},
+                     {"MType=0\r\n", "Alpha", "mnuAddBattle"},
+                     {"MType=0\r\n", "Alpha", "mInstallMission"},
+                     {"MType=1\r\n", "Alpha", "mInstallMission"}};
+    for (const auto& addition : additions) {
+      StoreSettings(addition.Settings);
+      Open();
+      const QStringList labels = Labels();
+      Select(QString::fromLatin1(addition.Selected));
+      FPrompts.Files = {
+          Chosen(std::string_view(addition.Action) == "mnuAddBattle" ? "B9.LST" : "new.tie")};
+      Control<QAction>(addition.Action)->trigger();
+      FinishLabelEdit(std::nullopt);
+      QCOMPARE(Labels(), labels);
+      WriteBack();
+      QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
+      QVERIFY(TGameHistory(FGame).Entries().empty());
+    }
   }
 
   void dropsFollowTheMoveTable() {

@@ -115,11 +115,12 @@ private slots:
 
     FinishLabelEdit(QStringLiteral("November"));
     QVERIFY(fs::exists(GameFile("combat", "n.tie")));
+    // Every side titles it as typed: the game shows an untitled entry as a blank line.
     QCOMPARE(ReadBytes(GameFile("combat", "rebel.lst")),
              CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red", "//", "[Strike One]", "//", "0",
-                   "n.tie", ""}));
+                   "n.tie", "November"}));
     QCOMPARE(ReadBytes(GameFile("combat", "imperial.lst")),
-             CrLf({"//", "[Strike One]", "//", "0", "n.tie", ""}));
+             CrLf({"//", "[Strike One]", "//", "0", "n.tie", "November"}));
     QCOMPARE(ReadBytes(GameFile("battle", "b1.lst")),
              CrLf({"4", "a.tie", "b.tie", "c.tie", "n.tie", "First", "Second"}));
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),

@@ -128,6 +128,20 @@ TEST(HistoryRoundTrip, ThePlanOfAPackAndAnUndoRefusedUntilLaterChangesAreUndone)
   EXPECT_NE(history.find("\"id\":4,"), std::string::npos);
 }
 
+TEST(HistoryRoundTrip, AFileWrittenAsItWasIsNoPartOfTheCommand) {
+  const TDemo demo;
+  const auto original = Files(demo.Game);
+  // Renaming a battle rewrites its battle files and the Combat list exactly as they were.
+  EXPECT_EQ(demo.Run("rename GAME battles neutral 'The Broken Relay' 'The Lost Relay'"), "0 ");
+  const std::string history = demo.Run("history GAME");
+  EXPECT_NE(history.find("\"subject\":\"The Broken Relay\",\"files\":1,"), std::string::npos)
+      << history;
+  EXPECT_EQ(demo.Run("rename GAME combat neutral 'Into the Nebula' 'Into the Storm'"), "0 ");
+  EXPECT_EQ(demo.Run("undo GAME 1"), "0 ");
+  EXPECT_EQ(demo.Run("undo GAME 2"), "0 ");
+  EXPECT_EQ(Files(demo.Game), original);
+}
+
 // Runs flightdeck-cli with `arguments` and kills it, 100 times, at moments that close in on
 // where its files are put in place: a run cut short kills later next time, a finished one
 // earlier. `before` and `after` are the game without and with the run; `back` returns a

@@ -67,8 +67,9 @@ TEST(MissionInstall, InstallsUnderTheFirstGroupOfThatLabel) {
   EXPECT_EQ(ReadBytes(temp.Path() / "combat" / "mission.lst"),
             CrLf({"//", "[Alpha]", "//", "0", "a.tie", "a.tie", "1", "new.tie", "Fresh", "//",
                   "[Beta]", "//", "//", "[Alpha]", "//"}));
+  // The side lists take the title too: the game shows an untitled entry as a blank line.
   EXPECT_EQ(ReadBytes(temp.Path() / "combat" / "rebel.lst"),
-            CrLf({"//", "[Alpha]", "//", "0", "new.tie", ""}));
+            CrLf({"//", "[Alpha]", "//", "0", "new.tie", "Fresh"}));
 }
 
 // The lists name files in Windows-1252; on disk the names are UTF-8 under Wine and UTF-16 on
@@ -100,9 +101,12 @@ TEST(MissionInstall, NamesOutsideAsciiMeetTheDiskInTheHostsSpelling) {
   EXPECT_EQ(
       ReadBytes(temp.Path() / "combat" / "mission.lst"),
       CrLf({"//", "[Alpha]", "//", "0", "\xE9t\xE9.tie", "Summer", "1", "se\xF1or.tie", " "}));
+  // Untitled, it is titled by its file in the side lists.
+  EXPECT_EQ(ReadBytes(temp.Path() / "combat" / "imperial.lst"),
+            CrLf({"//", "[Alpha]", "//", "0", "se\xF1or.tie", "se\xF1or.tie"}));
   std::vector<TFinding> findings = CheckCatalogue(game, {mtCombat, std::nullopt});
   std::erase_if(findings, [](const TFinding& finding) {
-    return SeverityOf(finding.Problem) == TSeverity::Warning; // the side lists' empty titles
+    return SeverityOf(finding.Problem) == TSeverity::Warning; // the untitled entry
   });
   ASSERT_EQ(findings.size(), 1u);
   EXPECT_EQ(findings[0].Problem, TProblem::UnlistableName);
