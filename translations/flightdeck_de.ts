@@ -657,6 +657,14 @@
         <source>Pack written: %1, %2 missions</source>
         <translation>Paket geschrieben: %1, %2 Missionen</translation>
     </message>
+    <message>
+        <source>Installing the pack was cancelled; nothing was changed.</source>
+        <translation>Die Installation des Pakets wurde abgebrochen; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Building the pack was cancelled; nothing was written.</source>
+        <translation>Das Erstellen des Pakets wurde abgebrochen; nichts wurde geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>TProblemCommands</name>

@@ -657,6 +657,14 @@
         <source>Pack written: %1, %2 missions</source>
         <translation>Pack écrit : %1, %2 missions</translation>
     </message>
+    <message>
+        <source>Installing the pack was cancelled; nothing was changed.</source>
+        <translation>L’installation du pack a été annulée ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Building the pack was cancelled; nothing was written.</source>
+        <translation>La création du pack a été annulée ; rien n’a été écrit.</translation>
+    </message>
 </context>
 <context>
     <name>TProblemCommands</name>

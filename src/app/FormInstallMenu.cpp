@@ -24,6 +24,11 @@ void TixoFlightdeckForm::mInstallPackClick() {
   InstallPackFile(ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog)));
 }
 
+void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
+  if (const QString said = FPacks->Install(chosen, FMissionType, FGender); !said.isEmpty())
+    ApplicationHint(said);
+}
+
 void TixoFlightdeckForm::mnuBuildPakClick() {
   TMissionNode* selected = SelectedNode();
   if (!selected || selected->Children.empty())

@@ -29,9 +29,9 @@ TPackCommands::TPackCommands(TListController& list, TPrompts& prompts, QWidget& 
   };
 }
 
-void TPackCommands::Install(const std::string& chosen, TMissionType type, TGender side) {
+QString TPackCommands::Install(const std::string& chosen, TMissionType type, TGender side) {
   if (chosen.empty() || !FileExists(chosen) || !FList.Document())
-    return;
+    return {};
   FListing.clear();
   FZip.ZipFileName = chosen;
   {
@@ -39,43 +39,41 @@ void TPackCommands::Install(const std::string& chosen, TMissionType type, TGende
     if (progress.Run([&] { return FZip.ListFiles(); }) != 0 && FListing.empty()) {
       FPrompts.Tell(tr("The pack \"%1\" cannot be read: %2")
                         .arg(PathText(chosen), QString::fromStdString(FZip.LastError())));
-      return;
+      return {};
     }
   }
   // The user sees what the pack will change, and answers every question, before the game is
-  // locked; then its missions and every list it extends go in together, as one command.
+  // locked; then its missions and every list it extends, staged with the plan, go in together
+  // as one command, unless a list changed meanwhile.
+  TFileTransaction staging;
+  TFilesRead read;
   TOutcome<TPackPlan> plan = TOutcome<TPackPlan>::Failure({});
   {
-    TArchiveProgress progress(&FOwner, FZip, tr("Reading the pack..."),
+    TArchiveProgress progress(&FOwner, FZip, tr("Extracting the missions..."),
                               static_cast<int>(FListing.size()));
-    plan = progress.Run([&] { return PlanPackInstall(FZip, FListing, FList.Game(), type, side); });
+    plan = progress.Run(
+        [&] { return PlanPackInstall(staging, read, FZip, FListing, FList.Game(), type, side); });
+    if (progress.Cancelled())
+      return tr("Installing the pack was cancelled; nothing was changed.");
   }
-  if (plan && (!ConfirmPlan(chosen, plan.Value()) || !ConfirmGroupsAgain(plan.Value().Items, side)))
-    return;
-  TPackFiles pack = TPackFiles::Failure({});
-  bool cancelled = false;
-  if (plan && !FList.Run("install-pack", ExtractFileName(chosen), [&](TSession& session) {
-        TArchiveProgress progress(&FOwner, FZip, tr("Extracting the missions..."),
-                                  static_cast<int>(FListing.size()));
-        pack = progress.Run([&] { return InstallPack(session, FZip, FListing, type, side); });
-        cancelled = progress.Cancelled();
-        // Nothing of a pack that cannot go in whole, nor of one cancelled after its last file.
-        return pack.Ok() && !cancelled;
+  if (!plan) {
+    FPrompts.Tell(MessageText(plan.ErrorMessage(), FromList));
+    return {};
+  }
+  if (!ConfirmPlan(chosen, plan.Value()) || !ConfirmGroupsAgain(plan.Value().Items, side))
+    return {};
+  if (!FList.Run("install-pack", ExtractFileName(chosen), [&](TSession& session) {
+        InstallPlannedPack(session, staging, read);
+        return true;
       }))
-    return;
-  if (cancelled)
-    return; // nothing changed, as the user asked
-  const TPackFiles& outcome = plan ? pack : TPackFiles::Failure(plan.ErrorMessage());
+    return {};
   QString notes;
-  for (const TMessage& note : outcome.Notes)
+  for (const TMessage& note : plan.Value().Notes)
     notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + MessageText(note, FromList);
   if (!notes.isEmpty())
     FPrompts.Tell(notes);
-  if (!outcome) {
-    FPrompts.Tell(MessageText(outcome.ErrorMessage(), FromList));
-    return;
-  }
-  FList.ReadAgain(MessageText(PackInstallSummary(outcome.Value(), side), FromList));
+  FList.ReadAgain();
+  return MessageText(PackInstallSummary(plan.Value().Items, side), FromList);
 }
 
 bool TPackCommands::ConfirmPlan(const std::string& chosen, const TPackPlan& plan) {
@@ -139,7 +137,7 @@ QString TPackCommands::Build(const TMissionNode& branch, const std::string& chos
       progress.Run([&] { return BuildPack(FZip, FList.Game(), type, FItems, archive); });
   if (!built) { // a Cancel that came after the pack was written leaves it, and says so
     if (progress.Cancelled())
-      return {}; // nothing written, as the user asked
+      return tr("Building the pack was cancelled; nothing was written.");
     FPrompts.Tell(MessageText(built.ErrorMessage(), PathText));
     return {};
   }

@@ -26,10 +26,11 @@ class TPackCommands {
 public:
   TPackCommands(TListController& list, TPrompts& prompts, QWidget& owner);
 
-  // Installs the pack `chosen` into the lists of `type` and `side`.
-  void Install(const std::string& chosen, TMissionType type, TGender side);
+  // Installs the pack `chosen` into the lists of `type` and `side`; what the status line says
+  // of it, empty when there is nothing to say.
+  QString Install(const std::string& chosen, TMissionType type, TGender side);
   // Builds the pack `chosen` from `branch` of the list of `type` and `side`; what the status
-  // line says of it, empty when nothing was built.
+  // line says of it, empty when there is nothing to say.
   QString Build(const TMissionNode& branch, const std::string& chosen, TMissionType type,
                 TGender side);
   const std::vector<TPackageItem>& Items() const { return FItems; } // of the pack last built

@@ -136,9 +136,7 @@ public:
 
   // Mission packs.
   void mInstallPackClick();
-  void InstallPackFile(const std::string& chosen) {
-    FPacks->Install(chosen, FMissionType, FGender);
-  }
+  void InstallPackFile(const std::string& chosen);
 
   // Files from the desktop: dropped, or named when the program starts. Missions (.tie) go under
   // the entry they are dropped on (or the selected one), packs (.ixo) into the lists shown.

@@ -25,13 +25,16 @@ TFileTransaction::TFileTransaction() = default;
 TFileTransaction::~TFileTransaction() = default;
 
 void TFileTransaction::Add(std::string_view path, TReplacementFile file) {
+  Place(StagingKey(HostPath(path)), std::make_unique<TReplacementFile>(std::move(file)));
+}
+
+void TFileTransaction::Place(const std::string& key, std::unique_ptr<TReplacementFile> file) {
   // A file staged again replaces what was staged for it before, in its first place.
-  const auto [at, added] = FIndex.emplace(StagingKey(HostPath(path)), FStaged.size());
-  auto staged = std::make_unique<TReplacementFile>(std::move(file));
+  const auto [at, added] = FIndex.emplace(key, FStaged.size());
   if (added)
-    FStaged.push_back(std::move(staged));
+    FStaged.push_back(std::move(file));
   else
-    FStaged[at->second] = std::move(staged);
+    FStaged[at->second] = std::move(file);
 }
 
 void TFileTransaction::Stage(std::string_view path, std::string_view bytes) {
@@ -65,6 +68,18 @@ void TFileTransaction::Commit() {
   FStaged.clear();
   FIndex.clear();
   FRemovals.clear();
+}
+
+void TFileTransaction::TakeOver(TFileTransaction& other) {
+  std::vector<const std::string*> keys(other.FStaged.size());
+  for (const auto& [key, at] : other.FIndex)
+    keys[at] = &key;
+  for (std::size_t i = 0; i < other.FStaged.size(); ++i)
+    Place(*keys[i], std::move(other.FStaged[i]));
+  FRemovals.insert(FRemovals.end(), other.FRemovals.begin(), other.FRemovals.end());
+  other.FStaged.clear();
+  other.FIndex.clear();
+  other.FRemovals.clear();
 }
 
 void TFileTransaction::LeaveOutUnchanged() {

@@ -37,6 +37,9 @@ public:
   void StageRemoval(const std::string& hostPath);
   // Puts every staged file in place, in the order staged, then makes the removals.
   void Commit();
+  // Takes over what `other` staged, as if it had been staged here after what is staged
+  // already; `other` is left empty.
+  void TakeOver(TFileTransaction& other);
   // Drops every staged file whose new content is what its target holds already: writing it
   // would change nothing.
   void LeaveOutUnchanged();
@@ -58,6 +61,7 @@ public:
 
 private:
   void Add(std::string_view path, TReplacementFile file);
+  void Place(const std::string& key, std::unique_ptr<TReplacementFile> file);
   // The host file that holds what this transaction stages for `path`, or "".
   std::string StagedHostPath(std::string_view path) const;
 

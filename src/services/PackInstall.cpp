@@ -364,6 +364,9 @@ namespace {
 TPackFiles StagePackInstall(TFileTransaction& staging, TFilesRead& read, TZipArchiver& zipManager,
                             const std::vector<std::string>& listing,
                             const std::string& gameDirectory, TMissionType type, TGender gender) {
+  // The mission folder is read once, not again for each of the pack's files, on whichever
+  // thread the install runs.
+  const THostLookupScope lookup;
   TPackFiles pack = ExtractPackFiles(staging, zipManager, listing, gameDirectory, type);
   if (!pack)
     return pack;
@@ -374,7 +377,8 @@ TPackFiles StagePackInstall(TFileTransaction& staging, TFilesRead& read, TZipArc
 
 } // namespace
 
-TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
+TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
+                                    TZipArchiver& zipManager,
                                     const std::vector<std::string>& listing,
                                     const std::string& gameDirectory, TMissionType type,
                                     TGender gender) {
@@ -385,10 +389,8 @@ TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
     list.LoadFromFile();
     before.push_back(list.Items().size());
   }
-  TFileTransaction transaction; // never committed: the install is only staged
-  TFilesRead read;
   const TPackFiles files =
-      StagePackInstall(transaction, read, zipManager, listing, gameDirectory, type, gender);
+      StagePackInstall(staging, read, zipManager, listing, gameDirectory, type, gender);
   if (!files)
     return TOutcome<TPackPlan>::Failure(files.ErrorMessage());
   const TGameHistory game(gameDirectory);
@@ -397,16 +399,30 @@ TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
   plan.Notes = files.Notes;
   for (std::size_t i = 0; i < lists.size(); ++i) {
     TXvTListFile list(gameDirectory, lists[i].Type, lists[i].Gender);
-    list.LoadStaged(transaction); // the pack's entries come last
+    list.LoadStaged(staging); // the pack's entries come last
     const std::string name = game.PathInGame(HostPath(list.FileName()));
     for (std::size_t at = before[i]; at < list.Items().size(); ++at)
       plan.Entries.push_back(
           {name, list.Items()[at]->Kind, list.Items()[at]->Title, list.Items()[at]->FileName});
   }
-  for (const TFileTransaction::TStagedFile& file : transaction.StagedFiles())
+  for (const TFileTransaction::TStagedFile& file : staging.StagedFiles())
     if (const std::string now = HostFileDigest(file.Target); now != file.Digest)
       plan.Files.push_back({game.PathInGame(file.Target), now != "-"});
   return plan;
+}
+
+TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
+                                    const std::vector<std::string>& listing,
+                                    const std::string& gameDirectory, TMissionType type,
+                                    TGender gender) {
+  TFileTransaction staging; // never committed: the install is only staged
+  TFilesRead read;
+  return PlanPackInstall(staging, read, zipManager, listing, gameDirectory, type, gender);
+}
+
+void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read) {
+  session.Expect(read);
+  session.Files().TakeOver(staging);
 }
 
 TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,

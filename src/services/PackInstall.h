@@ -82,6 +82,16 @@ TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
                                     const std::vector<std::string>& listing,
                                     const std::string& gameDirectory, TMissionType type,
                                     TGender gender);
+// The same, keeping the install staged in `staging`, and in `read` the files it was made from,
+// so that InstallPlannedPack can put it in place without taking the pack apart again.
+TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
+                                    TZipArchiver& zipManager,
+                                    const std::vector<std::string>& listing,
+                                    const std::string& gameDirectory, TMissionType type,
+                                    TGender gender);
+// Hands an install planned that way to `session`, which puts it in place when it commits,
+// unless one of the files it was made from changed since (EChangedOnDisk, nothing written).
+void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read);
 
 // Stages the install of a listed pack whole in `session`: when it commits, the pack's missions
 // and every list and battle file it changes are put in place together, or none is.
