@@ -459,6 +459,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>The window closes when this is done.</source>
+        <translation>Das Fenster schließt sich, wenn dies beendet ist.</translation>
+    </message>
 </context>
 <context>
     <name>TDialogPrompts</name>
@@ -1212,6 +1216,22 @@ Datei &gt; XvT-Verzeichnis festlegen</translation>
     <message>
         <source>Nothing was added.</source>
         <translation>Es wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be installed: there is no such file.</source>
+        <translation>%1 kann nicht installiert werden: Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be installed: it is a folder, not a file.</source>
+        <translation>%1 kann nicht installiert werden: Es ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be installed: Flightdeck installs mission packs (.ixo) and mission files (.tie).</source>
+        <translation>%1 kann nicht installiert werden: Flightdeck installiert Missionspakete (.ixo) und Missionsdateien (.tie).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be installed before the game&apos;s folder is chosen (File &gt; Set XvT Directory).</source>
+        <translation>%1 kann erst installiert werden, wenn der Ordner des Spiels gewählt ist (Datei &gt; XvT-Verzeichnis festlegen).</translation>
     </message>
 </context>
 <context>

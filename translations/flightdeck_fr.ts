@@ -459,6 +459,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>The window closes when this is done.</source>
+        <translation>La fenêtre se fermera une fois ceci terminé.</translation>
+    </message>
 </context>
 <context>
     <name>TDialogPrompts</name>
@@ -1212,6 +1216,22 @@ Fichier &gt; Choisir le dossier de XvT</translation>
     <message>
         <source>Nothing was added.</source>
         <translation>Rien n’a été ajouté.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be installed: there is no such file.</source>
+        <translation>%1 ne peut pas être installé : ce fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be installed: it is a folder, not a file.</source>
+        <translation>%1 ne peut pas être installé : c’est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be installed: Flightdeck installs mission packs (.ixo) and mission files (.tie).</source>
+        <translation>%1 ne peut pas être installé : Flightdeck installe les packs de missions (.ixo) et les fichiers de mission (.tie).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be installed before the game&apos;s folder is chosen (File &gt; Set XvT Directory).</source>
+        <translation>%1 ne peut pas être installé avant que le dossier du jeu soit choisi (Fichier &gt; Choisir le dossier de XvT).</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,8 @@ void TBackgroundWork::Wait(const std::function<void()>& work) {
     qApp->removeEventFilter(this);
   }
   worker.join();
+  if (FCloseWhenDone && FOwner)
+    QMetaObject::invokeMethod(FOwner->window(), &QWidget::close, Qt::QueuedConnection);
   if (failure)
     std::rethrow_exception(failure);
 }
@@ -104,8 +106,15 @@ bool TBackgroundWork::eventFilter(QObject* watched, QEvent* event) {
   case QEvent::MouseButtonDblClick:
   case QEvent::Wheel:
   case QEvent::Drop:
-  case QEvent::Close:
     event->ignore();
+    return true;
+  case QEvent::Close: // the window closes once the work is done, and says so meanwhile
+    event->ignore();
+    if (widget == FOwner->window() && !FCloseWhenDone) {
+      FCloseWhenDone = true;
+      FDialog.setLabelText(FDialog.labelText() + QLatin1Char('\n') +
+                           tr("The window closes when this is done."));
+    }
     return true;
   default:
     return false;

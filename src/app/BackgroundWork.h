@@ -20,7 +20,8 @@ namespace flightdeck {
 
 // One piece of work run away from the window's thread while the window goes on painting.
 // Once it has run for a moment, the window's controls and menus wait, disabled, what the user
-// clicks or types in it is refused, and it cannot be closed; once the work has run for 300 ms
+// clicks or types in it is refused, and a window closed meanwhile closes once the work is
+// done (the progress dialog says so); once the work has run for 300 ms
 // a progress dialog shows how far it is (a bar where the number of steps is known), with a
 // Cancel that asks the work to stop.
 class TBackgroundWork : private QObject {
@@ -37,6 +38,8 @@ public:
   void Step() { ++FDone; }
   void SetDone(int done) { FDone = done; }
   bool Cancelled() const { return FCancelled; }
+  // The window was closed meanwhile: it closes once this work is done.
+  bool CloseRequested() const { return FCloseWhenDone; }
 
   // Runs `work` on a worker and returns what it returns; what it raises is raised here.
   template <typename TWork>
@@ -67,6 +70,7 @@ private:
   QTimer FTick;
   std::atomic<int> FDone = 0;
   std::atomic<bool> FCancelled = false;
+  bool FCloseWhenDone = false;
 };
 
 // The archiver's operations as background work: each entry it reports is a step, and the

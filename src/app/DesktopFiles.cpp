@@ -5,8 +5,10 @@
 #include "app/TixoFlightdeckForm.h"
 #include "widgets/PathText.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 
 #include <algorithm>
@@ -23,30 +25,43 @@ bool TixoFlightdeckForm::IsPackFile(const QString& path) {
 
 bool TixoFlightdeckForm::AcceptsFilesAt(const QStringList& paths,
                                         const TMissionNode* target) const {
-  if (paths.isEmpty() || !FMissionCommandsEnabled || !FList->Document())
+  if (paths.isEmpty())
     return false;
-  // A mission needs an entry to go under: the one dropped on, or one of its missions.
-  const bool missionTarget = FList->Document()->MissionParentOf(target) != nullptr;
-  return std::all_of(paths.begin(), paths.end(), [&](const QString& path) {
-    return IsPackFile(path) || (IsMissionFile(path) && missionTarget);
-  });
+  // A mission needs an entry to go under: the one dropped on, or one of its missions. Anything
+  // else is taken, to be installed or told why it cannot be.
+  const bool missionTarget = FMissionCommandsEnabled && FList->Document() &&
+                             FList->Document()->MissionParentOf(target) != nullptr;
+  return std::all_of(paths.begin(), paths.end(),
+                     [&](const QString& path) { return !IsMissionFile(path) || missionTarget; });
 }
 
 void TixoFlightdeckForm::OpenFiles(const QStringList& paths, const TMissionNode* target) {
   if (target)
     Select(target);
   for (const QString& path : paths) {
-    if (!FMissionCommandsEnabled)
-      return;
-    if (IsPackFile(path))
+    const QFileInfo file(path);
+    const QString name = QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
+    if (!file.exists())
+      Tell(tr("%1 cannot be installed: there is no such file.").arg(name));
+    else if (!file.isFile())
+      Tell(tr("%1 cannot be installed: it is a folder, not a file.").arg(name));
+    else if (!IsPackFile(path) && !IsMissionFile(path))
+      Tell(tr("%1 cannot be installed: Flightdeck installs mission packs (.ixo) and mission "
+              "files (.tie).")
+               .arg(name));
+    else if (!FMissionCommandsEnabled)
+      Tell(tr("%1 cannot be installed before the game's folder is chosen (File > Set XvT "
+              "Directory).")
+               .arg(name));
+    else if (IsPackFile(path))
       InstallPackFile(ProgramPath(path));
-    else if (IsMissionFile(path))
+    else
       InstallMissionFile(ProgramPath(path));
   }
 }
 
 void TixoFlightdeckForm::dragEnterEvent(QDragEnterEvent* event) {
-  // Outside the tree only a pack has somewhere to go.
+  // Outside the tree a mission has nowhere to go.
   const QStringList paths = DraggedLocalFiles(event->mimeData());
   if (AcceptsFilesAt(paths, nullptr))
     event->acceptProposedAction();

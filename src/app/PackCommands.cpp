@@ -53,7 +53,8 @@ QString TPackCommands::Install(const std::string& chosen, TMissionType type, TGe
                               static_cast<int>(FListing.size()));
     plan = progress.Run(
         [&] { return PlanPackInstall(staging, read, FZip, FListing, FList.Game(), type, side); });
-    if (progress.Cancelled())
+    // Nothing is written yet: a window closed meanwhile closes without it.
+    if (progress.Cancelled() || progress.CloseRequested())
       return tr("Installing the pack was cancelled; nothing was changed.");
   }
   if (!plan) {

@@ -139,7 +139,8 @@ public:
   void InstallPackFile(const std::string& chosen);
 
   // Files from the desktop: dropped, or named when the program starts. Missions (.tie) go under
-  // the entry they are dropped on (or the selected one), packs (.ixo) into the lists shown.
+  // the entry they are dropped on (or the selected one), packs (.ixo) into the lists shown;
+  // the user is told of every other file why it cannot be installed.
   static bool IsMissionFile(const QString& path);
   static bool IsPackFile(const QString& path);
   bool AcceptsFilesAt(const QStringList& paths, const TMissionNode* target) const;

@@ -215,9 +215,20 @@ private slots:
     QTreeView* view = FForm->MissionView();
     QWidget* viewport = view->viewport();
     const QPoint onCampaign = view->visualRect(Node(QStringLiteral("Outer Rim"))).center();
-    const QString readme = Download("readme.txt");
-    QVERIFY(!DropFiles(viewport, onCampaign, {readme})); // refused: not a mission or pack
     QVERIFY(!DropFiles(FForm.get(), QPoint(5, 5), {Download("lone.tie")})); // no entry there
+    // Anything else is taken, and the user told why it cannot be installed.
+    const QString missing = QString::fromStdString((FTemp->Path() / "gone.ixo").string());
+    QVERIFY(DropFiles(FForm.get(), QPoint(5, 5),
+                      {Download("readme.txt"), Download("pack.zip"), missing}));
+    FForm->OpenFiles({QString::fromStdString(FTemp->Path().string())});
+    QCOMPARE(FPrompts.Messages.size(), 4);
+    QVERIFY(FPrompts.Messages[0].contains(QStringLiteral("readme.txt\" cannot be installed: "
+                                                         "Flightdeck installs mission packs")));
+    QVERIFY(FPrompts.Messages[1].contains(QStringLiteral("pack.zip\" cannot be installed")));
+    QVERIFY(FPrompts.Messages[2].endsWith(QStringLiteral("gone.ixo\" cannot be installed: there "
+                                                         "is no such file.")));
+    QVERIFY(FPrompts.Messages[3].endsWith(QStringLiteral("it is a folder, not a file.")));
+    FPrompts.Messages.clear();
     QVERIFY(DropFiles(viewport, onCampaign, {Download("New1.TIE")}));
     QCOMPARE(FPrompts.Messages, QStringList{FPlaceCopy});
     FinishLabelEdit(QStringLiteral("Dropped"));

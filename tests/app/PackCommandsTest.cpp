@@ -399,6 +399,24 @@ private slots:
     QCOMPARE(seen, (QStringList{QStringLiteral("Building the pack... of 2001"),
                                 QStringLiteral("Building the pack... of 2001"),
                                 QStringLiteral("Extracting the missions... of 2001")}));
+
+    // Closed during the install, the window says that it closes once the work stops, and then
+    // does, with nothing installed.
+    FPrompts.Files = {PackPath("many.ixo")};
+    QString label;
+    auto* poll = new QTimer(FForm.get());
+    connect(poll, &QTimer::timeout, poll, [&, poll] {
+      auto* dialog = FForm->findChild<QProgressDialog*>();
+      if (!dialog || dialog->value() <= 0 || !label.isEmpty())
+        return;
+      FForm->close();
+      label = dialog->labelText();
+    });
+    poll->start(10);
+    Control<QAction>("mInstallPack")->trigger();
+    QVERIFY(label.endsWith(QStringLiteral("\nThe window closes when this is done.")));
+    QTRY_VERIFY(!FForm->isVisible());
+    QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
   }
 
   void thePackListShowsAndEditsTheTitles() {
