@@ -572,6 +572,10 @@
         <source>%1 changed on disk; shown again</source>
         <translation>%1 auf dem Datenträger geändert; neu angezeigt</translation>
     </message>
+    <message>
+        <source>The game folder &quot;%1&quot; is gone, or no longer holds the game&apos;s folders. Choose it again with File &gt; Set XvT Directory.</source>
+        <translation>Der Spielordner „%1“ ist nicht mehr da oder enthält die Ordner des Spiels nicht mehr. Wählen Sie ihn erneut mit Datei &gt; XvT-Verzeichnis festlegen.</translation>
+    </message>
 </context>
 <context>
     <name>TMissionInstallCommands</name>

@@ -572,6 +572,10 @@
         <source>%1 changed on disk; shown again</source>
         <translation>%1 modifié sur le disque ; affiché à nouveau</translation>
     </message>
+    <message>
+        <source>The game folder &quot;%1&quot; is gone, or no longer holds the game&apos;s folders. Choose it again with File &gt; Set XvT Directory.</source>
+        <translation>Le dossier du jeu « %1 » a disparu ou ne contient plus les dossiers du jeu. Choisissez-le à nouveau avec Fichier &gt; Choisir le dossier de XvT.</translation>
+    </message>
 </context>
 <context>
     <name>TMissionInstallCommands</name>

@@ -10,13 +10,14 @@
 
 namespace flightdeck {
 
-void TEditCommands::LabelDone() {
+std::optional<std::string> TEditCommands::LabelDone() {
   // The editor's commit and its closing both end one edit: the first writes it.
   if (!std::exchange(FRenamed, false) && !FAwaiting)
-    return;
+    return std::nullopt;
   if (!FAwaiting) {
-    FList.CommitEdit("rename", FRenamedFrom);
-    return;
+    if (FList.CommitEdit("rename", FRenamedFrom))
+      return std::nullopt;
+    return FRenamedTo;
   }
   const TNewEntry entry = std::move(*FAwaiting);
   FAwaiting.reset();
@@ -27,11 +28,12 @@ void TEditCommands::LabelDone() {
               FList.Document()->Save(session);
               return true;
             });
+  return std::nullopt;
 }
 
 void TEditCommands::LabelCancelled() {
   if (!FAwaiting) {
-    LabelDone();
+    (void)LabelDone();
     return;
   }
   TMissionNode* node = FAwaiting->Node;
@@ -71,6 +73,7 @@ void TEditCommands::Rename(TMissionNode& node, const std::string& label) {
   if (!FRenamed)
     FRenamedFrom = node.Label();
   FRenamed = tree->Rename(node, label).Ok() || FRenamed;
+  FRenamedTo = label;
 }
 
 bool TEditCommands::Remove(TMissionNode& node) {

@@ -31,8 +31,9 @@ public:
   void AwaitLabel(TNewEntry entry) { FAwaiting = std::move(entry); }
   bool AwaitingLabel() const { return FAwaiting.has_value(); }
   // The label editor closed, or a label was set: the new entry waiting for its label, else the
-  // rename, is written as one command; nothing when neither waits.
-  void LabelDone();
+  // rename, is written as one command; nothing when neither waits. The label of a rename that
+  // could not be written because the list changed on disk, so that it can be offered again.
+  std::optional<std::string> LabelDone();
   // The label editor was closed with Escape: a new entry waiting for its label is taken out
   // again, nothing written; a rename was never made.
   void LabelCancelled();
@@ -61,7 +62,8 @@ private:
   TPrompts& FPrompts;
   std::optional<TNewEntry> FAwaiting;
   std::string FRenamedFrom; // the label the rename waiting to be written replaced
-  bool FRenamed = false;    // a rename waits to be written
+  std::string FRenamedTo;
+  bool FRenamed = false; // a rename waits to be written
 };
 
 } // namespace flightdeck

@@ -48,6 +48,7 @@ void TixoFlightdeckForm::MissionNumberEBExit() {
     return; // the list is shown again
   Select(&entry);
   ShowEntryNumber(QString::number(entry.Record.Number));
+  ShowNextNumberButtonClick(this); // the number given up may be the next free one now
 }
 
 void TixoFlightdeckForm::MissionNumberEBKeyUp(int key) {

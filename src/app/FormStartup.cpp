@@ -144,19 +144,27 @@ void TixoFlightdeckForm::closeEvent(QCloseEvent* event) {
 
 void TixoFlightdeckForm::FormDestroy() {
   FTreeState = tsReleasing;
+  if (!WriteSettings())
+    throw std::runtime_error(
+        tr("Unable to write to %1").arg(QString::fromStdString(FIniFileName)).toStdString());
+}
+
+void TixoFlightdeckForm::KeepSettings() {
+  // Not while the window is made from the settings; a failure is told when the window closes.
+  if (isVisible() && FTreeState == tsIdle)
+    (void)WriteSettings();
+}
+
+bool TixoFlightdeckForm::WriteSettings() const {
   const TProfileFile settings(FIniFileName);
   const auto write = [&](const char* key, const std::string& value) {
-    if (!settings.WriteString(Section, key, value))
-      throw std::runtime_error(
-          tr("Unable to write to %1").arg(QString::fromStdString(FIniFileName)).toStdString());
+    return settings.WriteString(Section, key, value);
   };
-  write("Top", std::to_string(y()));
-  write("Left", std::to_string(x()));
-  write("Height", std::to_string(height()));
-  if (!FXvTPath.empty())
-    write("MPath", FXvTPath);
-  write("MType", std::to_string(MissionTypeTabSet->currentIndex()));
-  write("Gender", std::to_string(FGender));
+  return write("Top", std::to_string(y())) && write("Left", std::to_string(x())) &&
+         write("Height", std::to_string(height())) &&
+         (FXvTPath.empty() || write("MPath", FXvTPath)) &&
+         write("MType", std::to_string(MissionTypeTabSet->currentIndex())) &&
+         write("Gender", std::to_string(FGender));
 }
 
 void TixoFlightdeckForm::mFileExitClick() {
@@ -206,6 +214,7 @@ void TixoFlightdeckForm::UseXvTDirectory(const std::string& path) {
   FTreeState = tsBuilding;
   ShowMissionType(mtBattles);
   FTreeState = tsIdle;
+  KeepSettings();
   SetXvTPathHint();
 }
 

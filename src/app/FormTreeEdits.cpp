@@ -66,7 +66,18 @@ void TixoFlightdeckForm::AwaitLabel(TEditCommands::TNewEntry entry) {
 }
 
 void TixoFlightdeckForm::MissionViewEdited() {
-  TixoApplication::Instance()->RunGuarded([this] { FEdits->LabelDone(); });
+  std::optional<std::string> lost;
+  TixoApplication::Instance()->RunGuarded([&] { lost = FEdits->LabelDone(); });
+  // The list changed on disk under the edit and is shown again: the label typed is offered
+  // again on the entry in the same place.
+  const QModelIndex current = FMissionView->currentIndex();
+  if (!lost || !current.isValid())
+    return;
+  FMissionView->edit(current);
+  if (auto* editor = qobject_cast<QLineEdit*>(FMissionView->indexWidget(current))) {
+    editor->setText(FromList(*lost));
+    editor->selectAll();
+  }
 }
 
 void TixoFlightdeckForm::MissionViewEditCancelled() {

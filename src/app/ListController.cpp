@@ -12,6 +12,7 @@
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/PathNames.h"
+#include "platform/ReplacementFile.h"
 #include "widgets/PathText.h"
 
 #include <QFileInfo>
@@ -79,6 +80,17 @@ void TListController::OpenGame(const std::string& game) {
   FGame = game;
   FreeBesideTheWindow(std::move(FKept));
   RecoverInterrupted();
+  // What a save cut short left in the game's folders goes now, not at the next edit there.
+  std::vector<std::string> folders;
+  for (int type = mtBattles; type <= mtTraining; ++type) {
+    std::string_view folder = MissionTypeDir(static_cast<TMissionType>(type));
+    folder.remove_suffix(1); // its separator
+    folders.push_back(HostPath(game + std::string(folder)));
+  }
+  QThreadPool::globalInstance()->start([folders] {
+    for (const std::string& folder : folders)
+      RemoveLeftOverSaves(folder);
+  });
 }
 
 void TListController::Read(TMissionType type, TGender side) {
@@ -259,6 +271,14 @@ void TListController::CheckFilesOnDisk() {
     return;
   }
   FView.HistoryChanged();
+  if (!IsXvTDirectory(FGame)) { // moved, deleted, or its disk gone
+    FView.ReleaseDocument();
+    FreeBesideTheWindow(std::move(FDocument));
+    FView.ShowUnreadable(tr("The game folder \"%1\" is gone, or no longer holds the game's "
+                            "folders. Choose it again with File > Set XvT Directory.")
+                             .arg(PathText(FGame)));
+    return;
+  }
   if (const TFileRead* changed = FirstChangedFile(FDocument->FilesRead())) {
     const std::string host = HostPath(changed->Path);
     ReadAgain(

@@ -104,6 +104,7 @@ void TixoFlightdeckForm::MissionTypeTabSetChange() {
   FMissionType = static_cast<TMissionType>(MissionTypeTabSet->currentIndex());
   ApplyMissionTypeSettings();
   BuildMissionTreeView();
+  KeepSettings();
 }
 
 void TixoFlightdeckForm::ApplyMissionTypeSettings() {
@@ -136,6 +137,7 @@ void TixoFlightdeckForm::ChangeGender(TGender gender) {
   FGender = gender;
   SetGenderControls(gender);
   BuildMissionTreeView();
+  KeepSettings();
 }
 
 void TixoFlightdeckForm::BuildMissionTreeView() {

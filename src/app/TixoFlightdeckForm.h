@@ -172,6 +172,10 @@ private:
   // Start-up, settings and the game directory (another).
   void FormCreate();
   void FormDestroy();
+  // The settings written as they change, so that a window that ends without closing reopens
+  // as it was; false when they cannot be written.
+  void KeepSettings();
+  bool WriteSettings() const;
   void PlaceWindow(int left, int top, int height);
   void EnableMissionCommands(bool enable);
   void ShowMissionType(TMissionType type);       // selects its tab and runs the category change

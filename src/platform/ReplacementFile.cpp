@@ -46,7 +46,9 @@ bool FirstSweep(const std::string& directory) {
   return swept.insert(directory).second;
 }
 
-void RemoveLeftOvers(const std::string& directory) {
+} // namespace
+
+void RemoveLeftOverSaves(const std::string& directory) {
   if (!FirstSweep(directory))
     return;
   for (const std::string& name : HostFolderNames(directory))
@@ -56,6 +58,8 @@ void RemoveLeftOvers(const std::string& directory) {
         NoteHostEntryRemoved(path);
     }
 }
+
+namespace {
 
 // A number for a temporary file's name; any thread may ask.
 unsigned RandomNumber() {
@@ -86,7 +90,7 @@ TReplacementFile::TReplacementFile(std::string_view path)
   if (existing && existing->Directory)
     throw EInOutError(NotARegularFileError(true), FTarget);
   const std::string directory = DirectoryOf(FTarget);
-  RemoveLeftOvers(directory);
+  RemoveLeftOverSaves(directory);
   std::string tempPath;
   THostFile file = CreateTempFile(directory, tempPath);
   if (!file.IsOpen())

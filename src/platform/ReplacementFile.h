@@ -43,4 +43,9 @@ private:
   TContentDigest FDigest;
 };
 
+// Removes from the host folder `directory` the temporary files of saves that ended without
+// cleaning up (their process is gone): once per folder and process, and before the first save
+// there.
+void RemoveLeftOverSaves(const std::string& directory);
+
 } // namespace flightdeck

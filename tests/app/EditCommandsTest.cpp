@@ -197,6 +197,24 @@ private slots:
     QCOMPARE(Labels().front(), QStringLiteral("Inner Rim"));
   }
 
+  // A list changed on disk while a label was typed is shown again, and the label offered again.
+  void aLabelTypedWhileTheListChangedIsOfferedAgain() {
+    OpenCombat(CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1"}));
+    Select(QStringLiteral("A1"));
+    FForm->MissionView()->edit(Node(QStringLiteral("A1")));
+    WriteBytes(GameFile("combat", "mission.lst"),
+               CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A2"}));
+    FinishLabelEdit(QStringLiteral("Typed"));
+    QVERIFY(FPrompts.Messages.back().contains(QStringLiteral("changed on disk")));
+    QCOMPARE(Labels(), (QStringList{QStringLiteral("Alpha"), QStringLiteral("  A2")}));
+    auto* editor = FForm->MissionView()->findChild<QLineEdit*>();
+    QVERIFY(editor && editor->isVisible());
+    QCOMPARE(editor->text(), QStringLiteral("Typed"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(ReadBytes(GameFile("combat", "mission.lst")),
+                 CrLf({"//", "[Alpha]", "//", "0", "a.tie", "Typed"}));
+  }
+
   void aCampaignTitleHoldingABracketIsRefusedAndTheOldOneKept() {
     OpenCombat(CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1"}));
     Select(QStringLiteral("Alpha"));

@@ -417,6 +417,24 @@ private slots:
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")).substr(0, 4), std::string("//\r\n"));
   }
 
+  // What a killed save left goes when the game opens; the settings are written as they change;
+  // a game folder that goes away is told, and its tree emptied.
+  void theWindowKeepsInStepWithTheDiskAndItsSettings() {
+    const fs::path leftOver = GameFile("combat", ".flightdeck-save-999999999-0000abcd");
+    WriteBytes(leftOver, "half a list");
+    StoreSettings("MType=1\r\n");
+    Open();
+    QTRY_VERIFY(!fs::exists(leftOver));
+    ClickTab(mtTournaments);
+    QVERIFY(ReadBytes(Settings()).find("MType=3") != std::string::npos);
+#ifdef _WIN32
+    QSKIP("Windows keeps a folder that a program watches from being removed");
+#endif
+    fs::remove_all(FTemp->Path() / "Game");
+    QTRY_VERIFY(Caption("ShowFileTitlePanel").contains(QStringLiteral("is gone")));
+    QVERIFY(Labels().isEmpty());
+  }
+
   void closeSkipsWriteBackWhenTheDirectoryIsGone() {
     StoreSettings("MType=1\r\n");
     TixoFlightdeckForm& form = Open();

@@ -59,11 +59,14 @@ private slots:
 
   void enterAppliesTheNumberAsTyped() {
     Select(QStringLiteral("Bravo"));
-    const QString caption = Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption();
+    QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
+             QStringLiteral("Next #: 2"));
     TypeNumber(QStringLiteral("4 2"));
     QVERIFY(FPrompts.Messages.isEmpty());
     QCOMPARE(NumberBox()->displayText().trimmed(), QStringLiteral("4"));
-    QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(), caption);
+    // The number Bravo gave up is the next free one now.
+    QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
+             QStringLiteral("Next #: 1"));
     TypeNumber(QString()); // no digit: the number stays
     QCOMPARE(NumberBox()->displayText().trimmed(), QStringLiteral("4"));
     TypeNumber(QStringLiteral("4")); // its own number asks nothing
