@@ -49,6 +49,7 @@ public:
   TProblemChoice ChooseProblem(const std::vector<TProblemLine>&) override { return {}; }
   bool EditPackList(std::vector<TPackageItem>&) override { return false; }
   void ShowAbout() override {}
+  void OpenDocument(const QString&) override {}
 };
 
 // A game whose Combat list holds `entries` Engagements, a Campaign every 20, with their

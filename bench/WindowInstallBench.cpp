@@ -48,6 +48,7 @@ public:
   TProblemChoice ChooseProblem(const std::vector<TProblemLine>&) override { return {}; }
   bool EditPackList(std::vector<TPackageItem>&) override { return false; }
   void ShowAbout() override {}
+  void OpenDocument(const QString&) override {}
 };
 
 double Seconds(TClock::time_point since) {

@@ -503,10 +503,6 @@
         <translation>Was Flightdeck in diesem Spiel geändert hat, das Neueste zuerst. Rückgängig nimmt die gewählte Änderung zurück.</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -533,6 +529,18 @@
     <message>
         <source>Flightdeck found the game here. Which one shall it show?</source>
         <translation>Flightdeck hat das Spiel hier gefunden. Welches soll es zeigen?</translation>
+    </message>
+    <message>
+        <source>The manual (README.md) is not installed with this copy of Flightdeck.</source>
+        <translation>Das Handbuch (README.md) ist mit dieser Kopie von Flightdeck nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Nothing on this system opens &quot;%1&quot;.</source>
+        <translation>Nichts auf diesem System öffnet „%1“.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
     </message>
 </context>
 <context>
@@ -901,7 +909,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>Doh!</source>
@@ -944,16 +952,12 @@
         <translation>Den gewählten Eintrag eine Stelle nach oben verschieben</translation>
     </message>
     <message>
-        <source>Move Do&amp;wn</source>
+        <source>Move &amp;Down</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>Move the selected entry one place down</source>
         <translation>Den gewählten Eintrag eine Stelle nach unten verschieben</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Installieren</translation>
     </message>
     <message>
         <source>Single &amp;Mission</source>
@@ -1001,7 +1005,7 @@
     </message>
     <message>
         <source>Mission &amp;Gender</source>
-        <translation>Missions&amp;seite</translation>
+        <translation>&amp;Missionsseite</translation>
     </message>
     <message>
         <source>&amp;Neutral (Multiplayer)</source>
@@ -1029,7 +1033,7 @@
     </message>
     <message>
         <source>New &amp;War</source>
-        <translation>Neuer K&amp;rieg</translation>
+        <translation>Neuer &amp;Krieg</translation>
     </message>
     <message>
         <source>New &amp;Battle</source>
@@ -1236,6 +1240,18 @@ Datei &gt; XvT-Verzeichnis festlegen</translation>
     <message>
         <source>%1 cannot be installed before the game&apos;s folder is chosen (File &gt; Set XvT Directory).</source>
         <translation>%1 kann erst installiert werden, wenn der Ordner des Spiels gewählt ist (Datei &gt; XvT-Verzeichnis festlegen).</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;Installieren</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>How to use Flightdeck</source>
+        <translation>Wie man Flightdeck benutzt</translation>
     </message>
 </context>
 <context>

@@ -503,10 +503,6 @@
         <translation>Ce que Flightdeck a modifié dans ce jeu, le plus récent d&apos;abord. Annuler revient sur la modification choisie.</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -533,6 +529,18 @@
     <message>
         <source>Flightdeck found the game here. Which one shall it show?</source>
         <translation>Flightdeck a trouvé le jeu ici. Lequel doit-il afficher ?</translation>
+    </message>
+    <message>
+        <source>The manual (README.md) is not installed with this copy of Flightdeck.</source>
+        <translation>Le manuel (README.md) n’est pas installé avec cette copie de Flightdeck.</translation>
+    </message>
+    <message>
+        <source>Nothing on this system opens &quot;%1&quot;.</source>
+        <translation>Rien sur ce système n’ouvre « %1 ».</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
@@ -944,16 +952,12 @@
         <translation>Monter l&apos;entrée choisie d&apos;une place</translation>
     </message>
     <message>
-        <source>Move Do&amp;wn</source>
+        <source>Move &amp;Down</source>
         <translation>Descen&amp;dre</translation>
     </message>
     <message>
         <source>Move the selected entry one place down</source>
         <translation>Descendre l&apos;entrée choisie d&apos;une place</translation>
-    </message>
-    <message>
-        <source>Install</source>
-        <translation>Installer</translation>
     </message>
     <message>
         <source>Single &amp;Mission</source>
@@ -1236,6 +1240,18 @@ Fichier &gt; Choisir le dossier de XvT</translation>
     <message>
         <source>%1 cannot be installed before the game&apos;s folder is chosen (File &gt; Set XvT Directory).</source>
         <translation>%1 ne peut pas être installé avant que le dossier du jeu soit choisi (Fichier &gt; Choisir le dossier de XvT).</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;Installer</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuel</translation>
+    </message>
+    <message>
+        <source>How to use Flightdeck</source>
+        <translation>Comment utiliser Flightdeck</translation>
     </message>
 </context>
 <context>

@@ -125,16 +125,18 @@ TixoAboutBox::TixoAboutBox(QWidget* parent) : QDialog(parent) {
   layout->addWidget(new QLabel(tr(Description), this), 2, 1);
   layout->addWidget(new QLabel(tr(Publisher), this), 3, 1);
   layout->addWidget(new QLabel(tr(Copyright), this), 4, 1);
-  layout->addWidget(LinkLabel(Beside({"../share/doc/flightdeck/README.md", "README.md",
-                                      FLIGHTDECK_SOURCE_TREE "/README.md"}),
-                              ReadmeText, this),
-                    5, 1);
+  layout->addWidget(LinkLabel(ReadmePath(), ReadmeText, this), 5, 1);
   layout->addWidget(LinkLabel(Beside({"../share/flightdeck/demo-game", "demo-game",
                                       FLIGHTDECK_SOURCE_TREE "/examples/demo-game"}),
                               DemoGameText, this),
                     6, 1);
   layout->addWidget(close, 7, 1, Qt::AlignRight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString ReadmePath() {
+  return Beside(
+      {"../share/doc/flightdeck/README.md", "README.md", FLIGHTDECK_SOURCE_TREE "/README.md"});
 }
 
 } // namespace flightdeck

@@ -13,4 +13,8 @@ public:
   explicit TixoAboutBox(QWidget* parent = nullptr);
 };
 
+// The README, the manual: installed, beside the program, or in the source tree of a build;
+// empty when there is none.
+QString ReadmePath();
+
 } // namespace flightdeck

@@ -98,9 +98,22 @@ TEditCommands::TStep TEditCommands::MoveOnePlace(TMissionNode& node, bool up, TM
   TMissionTree& tree = *document;
   past = tree.Sibling(node, up ? -1 : 1);
   if (!past)
-    return TStep::AtEdge;
+    return MoveIntoNextGroup(tree, node, up);
   if (!(up ? tree.Move(node, *past) : tree.Move(*past, node)))
     return TStep::Refused;
+  return FList.CommitEdit("move", node.Label()) ? TStep::Moved : TStep::ReadAgain;
+}
+
+TEditCommands::TStep TEditCommands::MoveIntoNextGroup(TMissionTree& tree, TMissionNode& node,
+                                                      bool up) {
+  // At the edge of its group an entry goes on into the group before (as its last entry) or
+  // after (as its first), as dropping it there would.
+  TMissionNode* group = node.Parent ? tree.Sibling(*node.Parent, up ? -1 : 1) : nullptr;
+  if (!group || group->Record.Kind != node.Parent->Record.Kind)
+    return TStep::AtEdge;
+  TMissionNode* last = up && !group->Children.empty() ? group->Children.back().get() : nullptr;
+  if (!(last ? tree.Move(node, *last) && tree.Move(*last, node) : tree.Move(node, *group)))
+    return TStep::AtEdge;
   return FList.CommitEdit("move", node.Label()) ? TStep::Moved : TStep::ReadAgain;
 }
 

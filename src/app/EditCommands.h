@@ -53,11 +53,14 @@ public:
   bool Remove(TMissionNode& node);
   bool Move(TMissionNode& node, TMissionNode& target, bool& moved);
   // Moves `node` one place among its siblings, as dropping it on the one above would, or the
-  // one below on it; written at once. `past` is that sibling, if there is one.
+  // one below on it, and from the edge of its group into the group next to it; written at
+  // once. `past` is that sibling, if there is one.
   enum class TStep { Moved, AtEdge, Refused, ReadAgain };
   TStep MoveOnePlace(TMissionNode& node, bool up, TMissionNode*& past);
 
 private:
+  TStep MoveIntoNextGroup(TMissionTree& tree, TMissionNode& node, bool up);
+
   TListController& FList;
   TPrompts& FPrompts;
   std::optional<TNewEntry> FAwaiting;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window, their captions, hints and initial states.
 
+#include "app/AboutBox.h"
 #include "app/Application.h"
 #include "app/ClassicFont.h"
 #include "app/MissionView.h"
@@ -104,6 +105,12 @@ void TixoFlightdeckForm::CreateControls() {
   layout->addWidget(TopPanel);
   layout->addWidget(MissionViewPanel, 1);
   layout->addWidget(StatusBasePanel);
+  // Tab goes through the window from top to bottom.
+  QWidget* const order[] = {ShowNextNumberButton, GenderNeutralBtn, GenderRebelBtn,
+                            GenderImperialBtn,    FMissionView,     MissionTypeTabSet,
+                            MissionNumberEB};
+  for (std::size_t i = 1; i < std::size(order); ++i)
+    setTabOrder(order[i - 1], order[i]);
   BrowseDirDialog = new TFolderBrowseDlg(this);
 
   // The mission commands wait for a game directory. Qt would still fire the shortcuts of the
@@ -134,7 +141,8 @@ void TixoFlightdeckForm::CreateMenus() {
   mFileEdit = AddItem(mFile, "mFileEdit", tr("&Edit Selected Mission"),
                       QKeySequence(QStringLiteral("Ctrl+E")), tr("Edit the Selected XvT Mission"));
   mFile->addSeparator();
-  mFileExit = AddItem(mFile, "mFileExit", tr("E&xit"), {}, tr("Doh!"));
+  mFileExit =
+      AddItem(mFile, "mFileExit", tr("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")), tr("Doh!"));
   for (QAction* never : {mFileNew, mFileOpen, mFileEdit})
     never->setEnabled(false);
 
@@ -151,7 +159,7 @@ void TixoFlightdeckForm::CreateMenus() {
       AddItem(mEdit, "mEditMoveUp", tr("Move U&p"), QKeySequence(QStringLiteral("Ctrl+Up")),
               tr("Move the selected entry one place up"));
   mEditMoveDown =
-      AddItem(mEdit, "mEditMoveDown", tr("Move Do&wn"), QKeySequence(QStringLiteral("Ctrl+Down")),
+      AddItem(mEdit, "mEditMoveDown", tr("Move &Down"), QKeySequence(QStringLiteral("Ctrl+Down")),
               tr("Move the selected entry one place down"));
   for (QAction* item : {mEditUndo, mEditRedo, mEditHistory, mEditMoveUp, mEditMoveDown})
     item->setEnabled(false); // until a game is shown
@@ -162,7 +170,7 @@ void TixoFlightdeckForm::CreateMenus() {
   connect(mEditMoveUp, &QAction::triggered, this, [this] { MoveSelected(true); });
   connect(mEditMoveDown, &QAction::triggered, this, [this] { MoveSelected(false); });
 
-  mInstall = AddMenu(bar, "mInstall", tr("Install"));
+  mInstall = AddMenu(bar, "mInstall", tr("&Install"));
   mInstallMission = AddItem(mInstall, "mInstallMission", tr("Single &Mission"),
                             QKeySequence(QStringLiteral("Ctrl+M")), tr("Install an XvT Mission"));
   mInstallPack = AddItem(mInstall, "mInstallPack", tr("Mission &Pack"),
@@ -198,6 +206,8 @@ void TixoFlightdeckForm::CreateMenus() {
   }
 
   mHelp = AddMenu(bar, "mHelp", tr("&Help"));
+  QAction* manual = AddItem(mHelp, "mHelpManual", tr("&Manual"), QKeySequence(QStringLiteral("F1")),
+                            tr("How to use Flightdeck"));
   QAction* about = AddItem(mHelp, "mHelpAbout", tr("&About"));
 
   MissionViewPopUp = new QMenu(this);
@@ -218,6 +228,13 @@ void TixoFlightdeckForm::CreateMenus() {
   mnuRemove = AddItem(MissionViewPopUp, "mnuRemove", tr("&Remove"), QKeySequence(Qt::Key_Delete));
   mnuAddPack->setEnabled(false);
   mnuBuildPak->setEnabled(false);
+  // The new groups and battles are in the Edit menu too, those of the category shown.
+  mEdit->addSeparator();
+  for (QAction* item :
+       {mnuAddCampaign, mnuAddWar, mnuAddBattle, mnuAddCollection, mnuAddTournament}) {
+    mEdit->addAction(item);
+    item->setVisible(false); // until a category is shown
+  }
 
   connect(mFileSetXvTDirectory, &QAction::triggered, this,
           &TixoFlightdeckForm::mFileSetXvTDirectoryClick);
@@ -229,6 +246,8 @@ void TixoFlightdeckForm::CreateMenus() {
   connect(mMissionGenderImperial, &QAction::triggered, this,
           &TixoFlightdeckForm::mMissionGenderImperialClick);
   connect(about, &QAction::triggered, this, [this] { FEnvironment.Prompts->ShowAbout(); });
+  connect(manual, &QAction::triggered, this,
+          [this] { FEnvironment.Prompts->OpenDocument(ReadmePath()); });
   connect(mFileNew, &QAction::triggered, this, &TixoFlightdeckForm::mFileNewClick);
   connect(mFileOpen, &QAction::triggered, this, &TixoFlightdeckForm::mFileOpenClick);
   connect(mFileEdit, &QAction::triggered, this, &TixoFlightdeckForm::mFileEditClick);
@@ -374,6 +393,14 @@ void TixoFlightdeckForm::CreateMissionView() {
   auto* removeKey = new QShortcut(QKeySequence(Qt::Key_Delete), FMissionView, nullptr, nullptr,
                                   Qt::WidgetShortcut);
   connect(removeKey, &QShortcut::activated, this, &TixoFlightdeckForm::mnuRemoveClick);
+  // Shift+F10 opens the context menu of the selected entry, as the menu key does.
+  auto* menuKey = new QShortcut(QKeySequence(QStringLiteral("Shift+F10")), FMissionView, nullptr,
+                                nullptr, Qt::WidgetShortcut);
+  connect(menuKey, &QShortcut::activated, this, [this] {
+    const QRect entry = FMissionView->visualRect(FMissionView->currentIndex());
+    MissionViewPopUp->popup(
+        FMissionView->viewport()->mapToGlobal(entry.isNull() ? QPoint(0, 0) : entry.bottomLeft()));
+  });
 }
 
 void TixoFlightdeckForm::CreateStatusBar() {

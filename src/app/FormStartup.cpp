@@ -58,9 +58,9 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   // low as the tool bar, the tabs and the status bar allow, with the tree shrinking first.
   FWidth = std::max({FormWidth, menuBar()->sizeHint().width(),
                      MissionTypeTabSet->sizeHint().width() + 2 * MissionViewPanel->BorderWidth()});
-  setMinimumWidth(FWidth);
-  setMaximumWidth(FWidth);
+  setMinimumWidth(FWidth); // it may be widened, for long titles and messages
   TixoApplication::Instance()->RunGuarded([this] { FormCreate(); });
+  FMissionView->setFocus(); // the keys move through the list at once
 }
 
 TixoFlightdeckForm::~TixoFlightdeckForm() {

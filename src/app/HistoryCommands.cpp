@@ -98,8 +98,11 @@ THistoryCommands::TCaptions THistoryCommands::Captions() const {
   const std::vector<THistoryEntry> entries = Entries();
   const THistoryEntry* undo = NextToUndo(entries);
   const THistoryEntry* redo = NextToRedo(entries);
-  // Redoing takes back an undo: it does again what the undo took back.
-  return {undo ? tr("&Undo %1").arg(EntryCaption(*undo)) : QString(),
+  // Redoing takes back an undo: it does again what the undo took back; undoing a redo takes
+  // back what it did again.
+  const bool undoesRedo = undo && undo->Command == "redo";
+  return {undo ? tr("&Undo %1").arg(undoesRedo ? SubjectCaption(*undo) : EntryCaption(*undo))
+               : QString(),
           redo ? tr("&Redo %1").arg(SubjectCaption(*redo)) : QString()};
 }
 

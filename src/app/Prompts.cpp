@@ -8,6 +8,7 @@
 #include "app/ProblemsDialog.h"
 #include "widgets/FolderBrowseDlg.h"
 
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace flightdeck {
@@ -87,6 +89,14 @@ bool TDialogPrompts::EditPackList(std::vector<TPackageItem>& items) {
   return true;
 }
 
+void TDialogPrompts::OpenDocument(const QString& path) {
+  if (path.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+    Tell(path.isEmpty()
+             ? tr("The manual (README.md) is not installed with this copy of "
+                  "Flightdeck.")
+             : tr("Nothing on this system opens \"%1\".").arg(QDir::toNativeSeparators(path)));
+}
+
 void TDialogPrompts::ShowAbout() {
   TixoAboutBox about(FParent);
   about.exec();
@@ -110,7 +120,7 @@ int TDialogPrompts::ChooseHistoryEntry(const QStringList& entries) {
                                              "first. Undo takes back the chosen change."));
   dialog.setComboBoxItems(entries);
   dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
-  dialog.setOkButtonText(tr("Undo"));
+  dialog.setOkButtonText(tr("&Undo"));
   dialog.setCancelButtonText(tr("Close"));
   if (entries.isEmpty() || dialog.exec() != QDialog::Accepted)
     return -1;

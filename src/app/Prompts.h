@@ -64,6 +64,9 @@ public:
   // the build is cancelled.
   virtual bool EditPackList(std::vector<TPackageItem>& items) = 0;
   virtual void ShowAbout() = 0;
+  // Opens the document at `path` (the manual) in the desktop's viewer for it; tells the user
+  // when there is none, or nothing to open it with.
+  virtual void OpenDocument(const QString& path) = 0;
   // Asks for the text to find, offering `previous`; empty when cancelled.
   virtual QString AskFindText(const QString& previous) = 0;
   // Offers the games found: the index of the one taken, games.size() for "another folder",
@@ -91,6 +94,7 @@ public:
   QString OpenFile(const TOpenDialogRequest& request) override;
   bool EditPackList(std::vector<TPackageItem>& items) override;
   void ShowAbout() override;
+  void OpenDocument(const QString& path) override;
   QString AskFindText(const QString& previous) override;
   int ChooseGame(const QStringList& games) override;
   int ChooseHistoryEntry(const QStringList& entries) override;

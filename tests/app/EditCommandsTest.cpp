@@ -302,9 +302,10 @@ private slots:
                    "//", "[Alpha]", "//"}));
   }
 
-  // Move Up and Move Down (Ctrl+Up, Ctrl+Down): one place among the siblings, each move a command
-  // of its own; at the end of a group, or where a drop on the neighbour would not move, the status
-  // line says why and nothing changes.
+  // Move Up and Move Down (Ctrl+Up, Ctrl+Down): one place among the siblings, and from the edge
+  // of a group into the group next to it, each move a command of its own; at the end of the
+  // groups, or where a drop on the neighbour would not move, the status line says why and
+  // nothing changes.
   void keyboardMovesFollowTheDropTable() {
     OpenCombat(CrLf({"0", "z.tie", "Z", "//", "[Alpha]", "//", "1", "a.tie", "A1", "2", "b.tie",
                      "A2", "//", "[Beta]", "//", "3", "c.tie", "B1"}));
@@ -315,15 +316,21 @@ private slots:
       const char* Status; // when nothing moves
     } steps[] = {
         {"A1", Qt::Key_Down, {"Z", "Alpha", "  A2", "  A1", "Beta", "  B1"}, nullptr},
-        {"A1",
-         Qt::Key_Down,
-         {"Z", "Alpha", "  A2", "  A1", "Beta", "  B1"},
-         " \"A1\" is the last of its group already."},
+        {"A1", Qt::Key_Down, {"Z", "Alpha", "  A2", "Beta", "  A1", "  B1"}, nullptr},
         {"Alpha",
          Qt::Key_Up,
-         {"Z", "Alpha", "  A2", "  A1", "Beta", "  B1"},
+         {"Z", "Alpha", "  A2", "Beta", "  A1", "  B1"},
          " \"Alpha\" cannot move past \"Z\"."},
-        {"Beta", Qt::Key_Up, {"Z", "Beta", "  B1", "Alpha", "  A2", "  A1"}, nullptr},
+        {"Beta", Qt::Key_Up, {"Z", "Beta", "  A1", "  B1", "Alpha", "  A2"}, nullptr},
+        {"A1",
+         Qt::Key_Up,
+         {"Z", "Beta", "  A1", "  B1", "Alpha", "  A2"},
+         " \"A1\" is the first of its group already."},
+        {"A2",
+         Qt::Key_Down,
+         {"Z", "Beta", "  A1", "  B1", "Alpha", "  A2"},
+         " \"A2\" is the last of its group already."},
+        {"A2", Qt::Key_Up, {"Z", "Beta", "  A1", "  B1", "  A2", "Alpha"}, nullptr},
     };
     QCOMPARE(Control<QAction>("mEditMoveUp")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Up")));
     QCOMPARE(Control<QAction>("mEditMoveDown")->shortcut(),
@@ -338,10 +345,10 @@ private slots:
         QCOMPARE(Caption("ShowFileTitlePanel"), QString::fromLatin1(step.Status));
     }
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
-             CrLf({"0", "z.tie", "Z", "//", "[Beta]", "//", "3", "c.tie", "B1", "//", "[Alpha]",
-                   "//", "2", "b.tie", "A2", "1", "a.tie", "A1"}));
+             CrLf({"0", "z.tie", "Z", "//", "[Beta]", "//", "1", "a.tie", "A1", "3", "c.tie", "B1",
+                   "2", "b.tie", "A2", "//", "[Alpha]", "//"}));
     emit Control<QMenu>("mEdit")->aboutToShow();
-    QCOMPARE(Control<QAction>("mEditUndo")->text(), QStringLiteral("&Undo Move Beta"));
+    QCOMPARE(Control<QAction>("mEditUndo")->text(), QStringLiteral("&Undo Move A2"));
   }
 
   void dropsAcrossBattleLevels() {

@@ -435,6 +435,30 @@ private slots:
     QVERIFY(Labels().isEmpty());
   }
 
+  // The window is driven with the keyboard alone: the list has the focus at once, Tab goes
+  // from top to bottom, Shift+F10 opens the entry's menu, F1 the manual and Ctrl+Q ends it.
+  void theKeyboardAlone() {
+    StoreSettings("MType=1\r\n");
+    Open();
+    QCOMPARE(QApplication::focusWidget(), FForm->MissionView());
+    QTest::keyClick(FForm->MissionView(), Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = Control<QMenu>("MissionViewPopUp");
+    QTRY_VERIFY(menu->isVisible());
+    menu->close();
+    Select(QStringLiteral("Alpha")); // an entry: its number may be changed
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Control<QTabBar>("MissionTypeTabSet"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>("MissionNumberEB"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // round to the top
+    QCOMPARE(QApplication::focusWidget(), Control<TFlatSpeedButton>("ShowNextNumberButton"));
+    QTest::keyClick(FForm.get(), Qt::Key_F1);
+    QCOMPARE(FPrompts.DocumentsOpened.size(), 1);
+    QVERIFY(FPrompts.DocumentsOpened.front().endsWith(QStringLiteral("README.md")));
+    QTest::keyClick(FForm.get(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!FForm->isVisible());
+  }
+
   void closeSkipsWriteBackWhenTheDirectoryIsGone() {
     StoreSettings("MType=1\r\n");
     TixoFlightdeckForm& form = Open();

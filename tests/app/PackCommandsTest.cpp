@@ -216,6 +216,8 @@ private slots:
     QCOMPARE(Control<QAction>("mEditRedo")->text(), QStringLiteral("&Redo Install Pack dark.ixo"));
     QTest::keyClick(FForm.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), installed);
+    emit edit->aboutToShow(); // what the redo did again is undone
+    QCOMPARE(Control<QAction>("mEditUndo")->text(), QStringLiteral("&Undo Install Pack dark.ixo"));
 
     // The install, redone, is what its files are now: it may be undone from the history too.
     FPrompts.HistoryChoice = 2; // newest first: the redo, the undo, the install

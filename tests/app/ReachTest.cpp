@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
@@ -169,6 +170,31 @@ private slots:
                    qPrintable(window->objectName() + QStringLiteral(": ") + text));
     });
     QCOMPARE(windows, 5);
+  }
+
+  // In every language each menu of the menu bar, and each command of a menu, has an Alt letter
+  // of its own.
+  void everyMenuAndCommandHasItsOwnAltLetter() {
+    for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
+      ShowInLanguage(QLocale(language));
+      StoreSettings("MType=0\r\n");
+      Open();
+      const auto letters = [&](const QList<QAction*>& actions) {
+        QStringList taken;
+        for (const QAction* action : actions) {
+          if (action->isSeparator() || !action->isVisible())
+            continue;
+          const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
+          QVERIFY2(amp >= 0 && amp + 1 < action->text().size(), qPrintable(action->text()));
+          const QString letter = action->text().mid(amp + 1, 1).toLower();
+          QVERIFY2(!taken.contains(letter), qPrintable(action->text()));
+          taken << letter;
+        }
+      };
+      letters(FForm->menuBar()->actions());
+      for (const QAction* menu : FForm->menuBar()->actions())
+        letters(menu->menu()->actions());
+    }
   }
 
   void aScreenReaderFindsEveryControlAndReadsTheStatusLine() {

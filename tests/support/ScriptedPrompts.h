@@ -28,6 +28,7 @@ public:
   QList<TOpenDialogRequest> FileRequests; // each file dialog as it was prepared
   QList<bool> Warnings;                   // for each message: shown with the warning icon
   int AboutBoxes = 0;
+  QStringList DocumentsOpened;
 
   TMessageResult Message(const QString& caption, const QString& text, TMessageButtons buttons,
                          TMessageIcon icon = TMessageIcon::Information) override {
@@ -137,6 +138,7 @@ public:
   }
 
   void ShowAbout() override { ++AboutBoxes; }
+  void OpenDocument(const QString& path) override { DocumentsOpened << path; }
 };
 
 } // namespace flightdeck::test
