@@ -6,6 +6,9 @@
 #include "platform/Message.h"
 #include "widgets/PathText.h"
 
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QMessageBox>
 
 #include <exception>
@@ -16,6 +19,14 @@ TixoApplication::TixoApplication(int& argc, char** argv) : QApplication(argc, ar
   setApplicationName(QStringLiteral("flightdeck"));
   // The desktop entry's name, by which a desktop finds the window's icon and groups its windows.
   setDesktopFileName(QStringLiteral("io.github.flightdeck.Flightdeck"));
+  // The sizes a window list or title bar asks for: X11 takes every size offered into one
+  // property, which must stay below the server's request size.
+  const QImage icon(QStringLiteral(":/icons/flightdeck-256.png"));
+  QIcon sized;
+  for (const int side : {16, 24, 32, 48, 64})
+    sized.addPixmap(QPixmap::fromImage(
+        icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  setWindowIcon(sized);
   // No display name: the window system would append it to every dialog's caption.
 }
 

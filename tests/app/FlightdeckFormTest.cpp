@@ -441,6 +441,7 @@ private slots:
     StoreSettings("MType=1\r\n");
     Open();
     QCOMPARE(QApplication::focusWidget(), FForm->MissionView());
+    QVERIFY(!FForm->windowIcon().availableSizes().isEmpty()); // for docks and task bars
     QTest::keyClick(FForm->MissionView(), Qt::Key_F10, Qt::ShiftModifier);
     auto* menu = Control<QMenu>("MissionViewPopUp");
     QTRY_VERIFY(menu->isVisible());
