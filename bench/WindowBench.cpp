@@ -45,7 +45,10 @@ public:
   QString AskFindText(const QString&) override { return FindText; }
   int ChooseGame(const QStringList&) override { return -1; }
   int ChooseHistoryEntry(const QStringList&) override { return -1; }
-  bool ConfirmPackPlan(const QString&, const QStringList&) override { return true; }
+  bool ConfirmPackPlan(const QString&, TPackTarget& target,
+                       const std::function<TPackPlanLines(const TPackTarget&)>& plan) override {
+    return plan(target).Installable;
+  }
   TProblemChoice ChooseProblem(const std::vector<TProblemLine>&) override { return {}; }
   bool EditPackList(std::vector<TPackageItem>&) override { return false; }
   void ShowAbout() override {}

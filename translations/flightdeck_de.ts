@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Category</name>
+    <message>
+        <source>Battles</source>
+        <translation>Schlachten</translation>
+    </message>
+    <message>
+        <source>Combat</source>
+        <translation>Kampf</translation>
+    </message>
+    <message>
+        <source>Melee</source>
+        <translation>Nahkampf</translation>
+    </message>
+    <message>
+        <source>Tournaments</source>
+        <translation>Turniere</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Training</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>Install Pack</source>
@@ -454,6 +477,21 @@
     </message>
 </context>
 <context>
+    <name>Side</name>
+    <message>
+        <source>Neutral (Multiplayer)</source>
+        <translation>Neutral (Mehrspieler)</translation>
+    </message>
+    <message>
+        <source>Rebel</source>
+        <translation>Rebellen</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Imperium</translation>
+    </message>
+</context>
+<context>
     <name>TBackgroundWork</name>
     <message>
         <source>Cancel</source>
@@ -515,10 +553,6 @@
         <translation>Das Installieren des Pakets nimmt diese Änderungen vor. Bearbeiten &gt; Rückgängig nimmt sie zurück.</translation>
     </message>
     <message>
-        <source>Install</source>
-        <translation>Installieren</translation>
-    </message>
-    <message>
         <source>Another folder...</source>
         <translation>Anderer Ordner...</translation>
     </message>
@@ -541,6 +575,18 @@
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategorie:</translation>
+    </message>
+    <message>
+        <source>&amp;Side:</source>
+        <translation>&amp;Seite:</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;Installieren</translation>
     </message>
 </context>
 <context>
@@ -680,6 +726,10 @@
     <message>
         <source>Building the pack was cancelled; nothing was written.</source>
         <translation>Das Erstellen des Pakets wurde abgebrochen; nichts wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;</source>
+        <translation>%1 „%2“</translation>
     </message>
 </context>
 <context>
@@ -1086,26 +1136,6 @@
     <message>
         <source>Imperial missions</source>
         <translation>Missionen des Imperiums</translation>
-    </message>
-    <message>
-        <source>Battles</source>
-        <translation>Schlachten</translation>
-    </message>
-    <message>
-        <source>Combat</source>
-        <translation>Kampf</translation>
-    </message>
-    <message>
-        <source>Melee</source>
-        <translation>Nahkampf</translation>
-    </message>
-    <message>
-        <source>Tournaments</source>
-        <translation>Turniere</translation>
-    </message>
-    <message>
-        <source>Training</source>
-        <translation>Training</translation>
     </message>
     <message>
         <source>  Mission #:</source>

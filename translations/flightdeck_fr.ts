@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Category</name>
+    <message>
+        <source>Battles</source>
+        <translation>Batailles</translation>
+    </message>
+    <message>
+        <source>Combat</source>
+        <translation>Combat</translation>
+    </message>
+    <message>
+        <source>Melee</source>
+        <translation>Mêlée</translation>
+    </message>
+    <message>
+        <source>Tournaments</source>
+        <translation>Tournois</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Entraînement</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>Install Pack</source>
@@ -454,6 +477,21 @@
     </message>
 </context>
 <context>
+    <name>Side</name>
+    <message>
+        <source>Neutral (Multiplayer)</source>
+        <translation>Neutre (multijoueur)</translation>
+    </message>
+    <message>
+        <source>Rebel</source>
+        <translation>Rebelle</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Impérial</translation>
+    </message>
+</context>
+<context>
     <name>TBackgroundWork</name>
     <message>
         <source>Cancel</source>
@@ -515,10 +553,6 @@
         <translation>L&apos;installation du pack fera ces modifications. Édition &gt; Annuler les défait.</translation>
     </message>
     <message>
-        <source>Install</source>
-        <translation>Installer</translation>
-    </message>
-    <message>
         <source>Another folder...</source>
         <translation>Autre dossier...</translation>
     </message>
@@ -541,6 +575,18 @@
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Catégorie :</translation>
+    </message>
+    <message>
+        <source>&amp;Side:</source>
+        <translation>Ca&amp;mp :</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;Installer</translation>
     </message>
 </context>
 <context>
@@ -680,6 +726,10 @@
     <message>
         <source>Building the pack was cancelled; nothing was written.</source>
         <translation>La création du pack a été annulée ; rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;</source>
+        <translation>%1 « %2 »</translation>
     </message>
 </context>
 <context>
@@ -1086,26 +1136,6 @@
     <message>
         <source>Imperial missions</source>
         <translation>Missions impériales</translation>
-    </message>
-    <message>
-        <source>Battles</source>
-        <translation>Batailles</translation>
-    </message>
-    <message>
-        <source>Combat</source>
-        <translation>Combat</translation>
-    </message>
-    <message>
-        <source>Melee</source>
-        <translation>Mêlée</translation>
-    </message>
-    <message>
-        <source>Tournaments</source>
-        <translation>Tournois</translation>
-    </message>
-    <message>
-        <source>Training</source>
-        <translation>Entraînement</translation>
     </message>
     <message>
         <source>  Mission #:</source>

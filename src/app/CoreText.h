@@ -21,6 +21,11 @@ inline QString KindName(TListItemKind kind) {
   return CoreText("Message", ListItemKindName(kind));
 }
 
+// A category and a side in words, as the window's tabs and side menu name them: "Battles",
+// "Rebel".
+QString CategoryName(TMissionType type);
+QString SideName(TGender side);
+
 // A message of the core in the window's language. Its texts that are not its own words (names,
 // titles, the system's words) are read by `text`: FromList for the game's text.
 QString MessageText(const TMessage& message, QString (*text)(const std::string&));

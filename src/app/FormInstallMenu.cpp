@@ -25,7 +25,15 @@ void TixoFlightdeckForm::mInstallPackClick() {
 }
 
 void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
-  if (const QString said = FPacks->Install(chosen, FMissionType, FGender); !said.isEmpty())
+  TMissionType type = FMissionType;
+  TGender side = FGender;
+  const QString said = FPacks->Install(chosen, type, side);
+  // The list the pack went into is shown.
+  if (type != FMissionType)
+    ShowMissionType(type);
+  if (side != FGender)
+    ChangeGender(side);
+  if (!said.isEmpty())
     ApplicationHint(said);
 }
 

@@ -4,6 +4,7 @@
 #include "app/AboutBox.h"
 #include "app/Application.h"
 #include "app/ClassicFont.h"
+#include "app/CoreText.h"
 #include "app/MissionView.h"
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
@@ -344,9 +345,8 @@ void TixoFlightdeckForm::CreateMissionView() {
   MissionTypeTabSet->setDrawBase(true);
   MissionTypeTabSet->setStyleSheet(
       QStringLiteral("QTabBar::tab { padding: 2px 5px; min-height: 17px; }"));
-  for (const char* caption : {QT_TR_NOOP("Battles"), QT_TR_NOOP("Combat"), QT_TR_NOOP("Melee"),
-                              QT_TR_NOOP("Tournaments"), QT_TR_NOOP("Training")})
-    MissionTypeTabSet->addTab(tr(caption));
+  for (int type = mtBattles; type <= mtTraining; ++type)
+    MissionTypeTabSet->addTab(CategoryName(static_cast<TMissionType>(type)));
   layout->addWidget(MissionTypeTabSet);
   MissionViewPanel->setEnabled(false);
 

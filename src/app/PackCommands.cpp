@@ -29,7 +29,7 @@ TPackCommands::TPackCommands(TListController& list, TPrompts& prompts, QWidget& 
   };
 }
 
-QString TPackCommands::Install(const std::string& chosen, TMissionType type, TGender side) {
+QString TPackCommands::Install(const std::string& chosen, TMissionType& type, TGender& side) {
   if (chosen.empty() || !FileExists(chosen) || !FList.Document())
     return {};
   FListing.clear();
@@ -42,51 +42,87 @@ QString TPackCommands::Install(const std::string& chosen, TMissionType type, TGe
       return {};
     }
   }
-  // The user sees what the pack will change, and answers every question, before the game is
-  // locked; then its missions and every list it extends, staged with the plan, go in together
-  // as one command, unless a list changed meanwhile.
-  TFileTransaction staging;
-  TFilesRead read;
-  TOutcome<TPackPlan> plan = TOutcome<TPackPlan>::Failure({});
-  {
-    TArchiveProgress progress(&FOwner, FZip, tr("Extracting the missions..."),
-                              static_cast<int>(FListing.size()));
-    plan = progress.Run(
-        [&] { return PlanPackInstall(staging, read, FZip, FListing, FList.Game(), type, side); });
-    // Nothing is written yet: a window closed meanwhile closes without it.
-    if (progress.Cancelled() || progress.CloseRequested())
-      return tr("Installing the pack was cancelled; nothing was changed.");
-  }
-  if (!plan) {
-    FPrompts.Tell(MessageText(plan.ErrorMessage(), FromList));
+  // A pack does not say where it belongs: its plan opens on the category that suits it, and the
+  // user may send it elsewhere. The user sees what the pack will change, and answers every
+  // question, before the game is locked; then its missions and every list it extends, staged
+  // with the plan, go in together as one command, unless a list changed meanwhile.
+  TPackTarget target{SuitedCategory(FZip, FListing, type), side};
+  if (IsNeutralOnly(target.Type))
+    target.Side = gnNeutral;
+  const QString cancelled = tr("Installing the pack was cancelled; nothing was changed.");
+  if (!Plan(target)) {
+    if (FPlanCancelled)
+      return cancelled;
+    FPrompts.Tell(FPlanFailure);
     return {};
   }
-  if (!ConfirmPlan(chosen, plan.Value()) || !ConfirmGroupsAgain(plan.Value().Items, side))
-    return {};
-  if (!FList.Run("install-pack", ExtractFileName(chosen), [&](TSession& session) {
-        InstallPlannedPack(session, staging, read);
+  const auto lines = [&](const TPackTarget& where) {
+    if (!(FPlan && where == FPlan->Target) && !Plan(where))
+      return TPackPlanLines{{FPlanCancelled ? cancelled : FPlanFailure}, false};
+    return TPackPlanLines{PlanLines(FPlan->Plan), true};
+  };
+  const bool confirmed =
+      FPrompts.ConfirmPackPlan(PathText(ExtractFileName(chosen)), target, lines) && FPlan &&
+      FPlan->Target == target && ConfirmGroupsAgain(FPlan->Plan.Items, target) &&
+      FList.Run("install-pack", ExtractFileName(chosen), [&](TSession& session) {
+        InstallPlannedPack(session, FPlan->Staging, FPlan->Read);
         return true;
-      }))
+      });
+  const std::unique_ptr<TPlan> plan = std::move(FPlan); // its staging goes with it
+  if (!confirmed)
     return {};
   QString notes;
-  for (const TMessage& note : plan.Value().Notes)
+  for (const TMessage& note : plan->Plan.Notes)
     notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + MessageText(note, FromList);
   if (!notes.isEmpty())
     FPrompts.Tell(notes);
+  type = target.Type;
+  side = target.Side;
   FList.ReadAgain();
-  return MessageText(PackInstallSummary(plan.Value().Items, side), FromList);
+  return MessageText(PackInstallSummary(plan->Plan.Items, target.Side), FromList);
 }
 
-bool TPackCommands::ConfirmPlan(const std::string& chosen, const TPackPlan& plan) {
+bool TPackCommands::Plan(const TPackTarget& target) {
+  FPlan.reset();
+  auto plan = std::make_unique<TPlan>();
+  plan->Target = target;
+  TOutcome<TPackPlan> planned = TOutcome<TPackPlan>::Failure({});
+  {
+    TArchiveProgress progress(&FOwner, FZip, tr("Extracting the missions..."),
+                              static_cast<int>(FListing.size()));
+    planned = progress.Run([&] {
+      return PlanPackInstall(plan->Staging, plan->Read, FZip, FListing, FList.Game(), target.Type,
+                             target.Side);
+    });
+    // Nothing is written yet: a window closed meanwhile closes without it.
+    FPlanCancelled = progress.Cancelled() || progress.CloseRequested();
+  }
+  if (FPlanCancelled)
+    return false;
+  if (!planned) {
+    FPlanFailure = MessageText(planned.ErrorMessage(), FromList);
+    return false;
+  }
+  plan->Plan = std::move(planned.Value());
+  FPlan = std::move(plan);
+  return true;
+}
+
+QStringList TPackCommands::PlanLines(const TPackPlan& plan) {
   QStringList lines;
   for (const TPlannedEntry& entry : plan.Entries) {
-    // "Engagement "Dawn" (d1.tie)"; a battle's mission, titled in the Combat list, by its file.
+    // "Engagement "Dawn" (d1.tie)"; a battle's mission, titled in the Combat list, by its file;
+    // in the battle it goes into, named by its title.
     const QString title = entry.Title.empty()
                               ? QString()
                               : QStringLiteral(" \"") + FromList(entry.Title) + QLatin1Char('"');
     const QString file = entry.File.empty() ? QString() : FromList(entry.File);
-    lines << QString::fromStdString(entry.List) + QStringLiteral(": ") + KindName(entry.Kind) +
-                 title +
+    const QString where = entry.Battle.empty()
+                              ? QString::fromStdString(entry.List)
+                              : tr("%1 \"%2\"")
+                                    .arg(KindName(static_cast<TListItemKind>(entry.Kind - 1)),
+                                         FromList(entry.Battle));
+    lines << where + QStringLiteral(": ") + KindName(entry.Kind) + title +
                  (file.isEmpty()    ? QString()
                   : title.isEmpty() ? QLatin1Char(' ') + file
                                     : QStringLiteral(" (") + file + QLatin1Char(')'));
@@ -94,16 +130,25 @@ bool TPackCommands::ConfirmPlan(const std::string& chosen, const TPackPlan& plan
   for (const TPlannedFile& file : plan.Files)
     lines << (file.Replaces ? tr("Replaces %1") : tr("Adds %1"))
                  .arg(QString::fromStdString(file.File));
-  return FPrompts.ConfirmPackPlan(PathText(ExtractFileName(chosen)), lines);
+  return lines;
 }
 
-bool TPackCommands::ConfirmGroupsAgain(const std::vector<TPackageItem>& items, TGender side) {
+bool TPackCommands::ConfirmGroupsAgain(const std::vector<TPackageItem>& items,
+                                       const TPackTarget& target) {
+  // The groups of the list the pack goes into: the one shown, or another read for the purpose.
+  std::unique_ptr<TMissionTree> other;
+  const TMissionTree* tree = FList.Document();
+  if (tree->MissionType() != target.Type || tree->Gender() != target.Side) {
+    other = std::make_unique<TMissionTree>(FList.Game(), target.Type, target.Side);
+    other->Load();
+    tree = other.get();
+  }
   QStringList listed;
-  for (const TMissionNode* node : FList.Document()->Nodes())
+  for (const TMissionNode* node : tree->Nodes())
     if (IsGroupHeader(node->Record.Kind) || HasBattleFile(node->Record.Kind))
       listed << FromList(node->Label());
   QStringList again;
-  for (const std::string& title : PackGroupTitles(items, side))
+  for (const std::string& title : PackGroupTitles(items, target.Side))
     if (listed.contains(FromList(title)) && !again.contains(FromList(title)))
       again << QLatin1Char('"') + FromList(title) + QLatin1Char('"');
   return again.isEmpty() ||

@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,10 @@ class TPackCommands {
 public:
   TPackCommands(TListController& list, TPrompts& prompts, QWidget& owner);
 
-  // Installs the pack `chosen` into the lists of `type` and `side`; what the status line says
-  // of it, empty when there is nothing to say.
-  QString Install(const std::string& chosen, TMissionType type, TGender side);
+  // Installs the pack `chosen`, offering the lists of `type` and `side` (the ones shown) unless
+  // the pack suits another category; `type` and `side` are where it went. What the status line
+  // says of it, empty when there is nothing to say.
+  QString Install(const std::string& chosen, TMissionType& type, TGender& side);
   // Builds the pack `chosen` from `branch` of the list of `type` and `side`; what the status
   // line says of it, empty when there is nothing to say.
   QString Build(const TMissionNode& branch, const std::string& chosen, TMissionType type,
@@ -36,10 +38,22 @@ public:
   const std::vector<TPackageItem>& Items() const { return FItems; } // of the pack last built
 
 private:
-  // Shows what installing the pack will change; true to install it. Nothing is locked meanwhile.
-  bool ConfirmPlan(const std::string& chosen, const TPackPlan& plan);
+  // The install of the pack listed into `target`, staged with its plan; false, the user told
+  // why, when it cannot be made or was cancelled (FPlanCancelled). Nothing is locked meanwhile.
+  bool Plan(const TPackTarget& target);
+  static QStringList PlanLines(const TPackPlan& plan);
   // Asks before a pack adds groups the list already holds; true to go on.
-  bool ConfirmGroupsAgain(const std::vector<TPackageItem>& items, TGender side);
+  bool ConfirmGroupsAgain(const std::vector<TPackageItem>& items, const TPackTarget& target);
+
+  struct TPlan {
+    TPackTarget Target;
+    TPackPlan Plan;
+    TFileTransaction Staging;
+    TFilesRead Read;
+  };
+  std::unique_ptr<TPlan> FPlan; // of the pack being installed
+  bool FPlanCancelled = false;
+  QString FPlanFailure;
 
   TListController& FList;
   TPrompts& FPrompts;

@@ -4,19 +4,23 @@
 #include "app/Application.h"
 
 #include "app/AboutBox.h"
+#include "app/CoreText.h"
 #include "app/PackDialog.h"
 #include "app/ProblemsDialog.h"
 #include "widgets/FolderBrowseDlg.h"
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -127,21 +131,63 @@ int TDialogPrompts::ChooseHistoryEntry(const QStringList& entries) {
   return static_cast<int>(entries.indexOf(dialog.textValue()));
 }
 
-bool TDialogPrompts::ConfirmPackPlan(const QString& pack, const QStringList& plan) {
+bool TDialogPrompts::ConfirmPackPlan(
+    const QString& pack, TPackTarget& target,
+    const std::function<TPackPlanLines(const TPackTarget&)>& plan) {
   QDialog dialog(FParent);
   dialog.setWindowTitle(tr("Install %1").arg(pack));
   auto* layout = new QVBoxLayout(&dialog);
+  // A pack does not say where it belongs: the user may send it elsewhere.
+  auto* where = new QHBoxLayout;
+  auto* category = new QComboBox(&dialog);
+  category->setObjectName(QStringLiteral("PackCategory"));
+  for (int type = mtBattles; type <= mtTraining; ++type)
+    category->addItem(CategoryName(static_cast<TMissionType>(type)));
+  auto* side = new QComboBox(&dialog);
+  side->setObjectName(QStringLiteral("PackSide"));
+  for (int gender = gnNeutral; gender <= gnImperial; ++gender)
+    side->addItem(SideName(static_cast<TGender>(gender)));
+  for (const auto& [caption, box] :
+       {std::pair{tr("&Category:"), category}, std::pair{tr("&Side:"), side}}) {
+    auto* label = new QLabel(caption, &dialog);
+    label->setBuddy(box);
+    where->addWidget(label);
+    where->addWidget(box, 1);
+  }
+  layout->addLayout(where);
   layout->addWidget(new QLabel(
       tr("Installing the pack will make these changes. Edit > Undo takes them back."), &dialog));
   auto* list = new QListWidget(&dialog);
-  list->addItems(plan);
+  list->setObjectName(QStringLiteral("PackPlan"));
   layout->addWidget(list);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
   buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-  buttons->addButton(tr("Install"), QDialogButtonBox::AcceptRole)->setDefault(true);
+  QPushButton* install = buttons->addButton(tr("&Install"), QDialogButtonBox::AcceptRole);
+  install->setDefault(true);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
+
+  category->setCurrentIndex(target.Type);
+  side->setCurrentIndex(target.Side - gnNeutral);
+  const auto redraw = [&] {
+    target.Type = static_cast<TMissionType>(category->currentIndex());
+    if (IsNeutralOnly(target.Type)) {
+      const QSignalBlocker quiet(side);
+      side->setCurrentIndex(0);
+    }
+    side->setEnabled(!IsNeutralOnly(target.Type));
+    target.Side = static_cast<TGender>(gnNeutral + side->currentIndex());
+    dialog.setEnabled(false); // nothing chosen meanwhile
+    const TPackPlanLines lines = plan(target);
+    dialog.setEnabled(true);
+    list->clear();
+    list->addItems(lines.Lines);
+    install->setEnabled(lines.Installable);
+  };
+  redraw();
+  QObject::connect(category, &QComboBox::currentIndexChanged, &dialog, redraw);
+  QObject::connect(side, &QComboBox::currentIndexChanged, &dialog, redraw);
   dialog.resize(520, 360);
   return dialog.exec() == QDialog::Accepted;
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -42,6 +43,18 @@ struct TProblemChoice {
   bool Fix = false;
 };
 
+// Where a pack goes: a category, and a side of it.
+struct TPackTarget {
+  TMissionType Type = mtCombat;
+  TGender Side = gnNeutral;
+  bool operator==(const TPackTarget&) const = default;
+};
+// What installing a pack into a target would change, a line each, and whether it can go in.
+struct TPackPlanLines {
+  QStringList Lines;
+  bool Installable = false;
+};
+
 // Every message box and dialog the window shows goes through here, so tests can answer them.
 class TPrompts {
 public:
@@ -74,8 +87,11 @@ public:
   virtual int ChooseGame(const QStringList& games) = 0;
   // Shows the history of the game, newest first: the index of the entry to undo, -1 for none.
   virtual int ChooseHistoryEntry(const QStringList& entries) = 0;
-  // Shows what installing the pack will do, one line each; true to install it.
-  virtual bool ConfirmPackPlan(const QString& pack, const QStringList& plan) = 0;
+  // Shows what installing the pack into `target` will do, as `plan` tells it, with a choice of
+  // the category and side, for which `plan` is asked again; true to install it into `target`,
+  // as chosen last.
+  virtual bool ConfirmPackPlan(const QString& pack, TPackTarget& target,
+                               const std::function<TPackPlanLines(const TPackTarget&)>& plan) = 0;
   // The Problems view: the findings of the check of the game, with the fix offered for each.
   virtual TProblemChoice ChooseProblem(const std::vector<TProblemLine>& lines) = 0;
 };
@@ -98,7 +114,8 @@ public:
   QString AskFindText(const QString& previous) override;
   int ChooseGame(const QStringList& games) override;
   int ChooseHistoryEntry(const QStringList& entries) override;
-  bool ConfirmPackPlan(const QString& pack, const QStringList& plan) override;
+  bool ConfirmPackPlan(const QString& pack, TPackTarget& target,
+                       const std::function<TPackPlanLines(const TPackTarget&)>& plan) override;
   TProblemChoice ChooseProblem(const std::vector<TProblemLine>& lines) override;
 
 private:

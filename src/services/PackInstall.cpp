@@ -251,9 +251,8 @@ std::string FindInstallScript(const std::vector<std::string>& listing) {
   return byLastDot == listing.end() ? std::string() : *byLastDot;
 }
 
-TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
-                            const std::vector<std::string>& listing,
-                            const std::string& gameDirectory, TMissionType type) {
+TPackFiles ReadPackScript(TZipArchiver& zipManager, const std::vector<std::string>& listing,
+                          TMissionType type) {
   const std::string script = FindInstallScript(listing);
   if (script.empty())
     return TPackFiles::Failure(TMessage::Own(NoInstallScriptMessage));
@@ -278,6 +277,28 @@ TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
     return unreadableScript(error.ReasonMessage());
   }
   CheckEntries(pack.Value(), pack.Notes);
+  return pack;
+}
+
+TMissionType SuitedCategory(TZipArchiver& zipManager, const std::vector<std::string>& listing,
+                            TMissionType shown) {
+  const TPackFiles pack = ReadPackScript(zipManager, listing, mtBattles);
+  const bool battles =
+      pack && std::any_of(pack.Value().begin(), pack.Value().end(), [](const TPackageItem& item) {
+        return HasBattleFile(item.Kind) && !item.FileName.empty();
+      });
+  if (battles)
+    return shown == mtTournaments ? mtTournaments : mtBattles;
+  return shown == mtBattles || shown == mtTournaments ? mtCombat : shown;
+}
+
+TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
+                            const std::vector<std::string>& listing,
+                            const std::string& gameDirectory, TMissionType type) {
+  TPackFiles pack = ReadPackScript(zipManager, listing, type);
+  if (!pack)
+    return pack;
+  const std::string& packName = zipManager.ZipFileName;
   const std::vector<std::string> missions = MissionNames(pack.Value());
   if (missions.empty())
     return pack;
@@ -401,9 +422,15 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
     TXvTListFile list(gameDirectory, lists[i].Type, lists[i].Gender);
     list.LoadStaged(staging); // the pack's entries come last
     const std::string name = game.PathInGame(HostPath(list.FileName()));
-    for (std::size_t at = before[i]; at < list.Items().size(); ++at)
-      plan.Entries.push_back(
-          {name, list.Items()[at]->Kind, list.Items()[at]->Title, list.Items()[at]->FileName});
+    const std::string* battle = nullptr; // the title of the battle the missions below go into
+    for (std::size_t at = 0; at < list.Items().size(); ++at) {
+      const TListFileItem& item = *list.Items()[at];
+      if (HasBattleFile(item.Kind))
+        battle = &item.Title;
+      if (at >= before[i])
+        plan.Entries.push_back({name, item.Kind, item.Title, item.FileName,
+                                battle && IsMission(item.Kind) ? *battle : std::string()});
+    }
   }
   for (const TFileTransaction::TStagedFile& file : staging.StagedFiles())
     if (const std::string now = HostFileDigest(file.Target); now != file.Digest)

@@ -24,6 +24,19 @@ using TPackFiles = TOutcome<std::vector<TPackageItem>>;
 inline const char* const NoInstallScriptMessage = TRANSLATABLE(
     "Message", "Flightdeck was unable to locate the installation script for this package!");
 
+// Reads the script of a listed pack for a list of `type`, from a private folder: the entries
+// it names, or why it cannot be read; titles the lists could not hold unchanged are mended, and
+// names that are not plain file names left out, each with a note.
+TPackFiles ReadPackScript(TZipArchiver& zipManager, const std::vector<std::string>& listing,
+                          TMissionType type);
+
+// The category a listed pack suits, with `shown` the category on view: a pack of battles or
+// tournaments (its groups name battle files) goes to Battles, or to Tournaments while those are
+// shown; a collection of campaigns goes to the category shown, unless that is Battles or
+// Tournaments, which would take its missions into their last battle: then to Combat.
+TMissionType SuitedCategory(TZipArchiver& zipManager, const std::vector<std::string>& listing,
+                            TMissionType shown);
+
 // Takes a listed pack apart: extracts its script into a private folder, reads it for a list of
 // `type`, and stages the missions it names for the mission directory of `type`, each once. A
 // name that is not a plain file name, or that is the name of a list file, is left out with a
@@ -63,7 +76,8 @@ struct TPlannedEntry {
   std::string List;
   TListItemKind Kind;
   std::string Title;
-  std::string File; // its mission or battle file, if any
+  std::string File;   // its mission or battle file, if any
+  std::string Battle; // for a mission of a battle or tournament: that one's title
 };
 struct TPlannedFile {
   std::string File;

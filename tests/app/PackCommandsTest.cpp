@@ -104,14 +104,22 @@ private slots:
     QCOMPARE(test::ListDirectory(FTemp->Path()), "Game flightdeck.ini groups.ixo");
   }
 
-  void aBattlePackOnTheCombatTabBecomesCampaigns() {
-    StoreSettings("MType=1\r\nGender=2\r\n");
+  // A pack does not say where it goes: a battle pack's plan opens on Battles, whatever is shown,
+  // naming each battle by its title, and the user may send it to the Combat lists, where its
+  // battle becomes a campaign; the window then shows where it went.
+  void aBattlePackIsOfferedBattlesAndMayBecomeCampaigns() {
+    StoreSettings("MType=4\r\nGender=2\r\n");
     Open();
     MakeDarkPack();
     const std::string battles = ReadBytes(GameFile("battle", "mission.lst"));
     FPrompts.Files = {PackPath("dark.ixo")};
+    FPrompts.TargetChosen = TPackTarget{mtCombat, gnRebel};
     Click("InstallPackBtn");
     QVERIFY(FPrompts.Messages.isEmpty());
+    QCOMPARE(FPrompts.PackTargets, (QList<TPackTarget>{{mtBattles, gnNeutral}}));
+    QVERIFY(FPrompts.PackPlans.front().contains(
+        QStringLiteral("Battle \"Into Darkness\": Operation d1.tie")));
+    QCOMPARE(FForm->MissionType(), mtCombat);
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
              CrLf({"//", "[Outer Rim]",     "//",    "0", "a.tie",  "Alpha",
                    "1",  "B.TIE",           "Bravo", "3", "d.tie",  "Delta",
@@ -127,6 +135,23 @@ private slots:
     QCOMPARE(Labels(), (QStringList{QStringLiteral("Rebel Run"), QStringLiteral("  Red"),
                                     QStringLiteral("Into Darkness R"), QStringLiteral("  Dawn R"),
                                     QStringLiteral("  Dusk R")}));
+  }
+
+  // A collection of campaigns is offered the Combat lists while Battles are shown: it would
+  // otherwise go into the last battle.
+  void aCollectionIsNeverOfferedTheLastBattle() {
+    StoreSettings("MType=0\r\n");
+    Open();
+    const std::string battle = ReadBytes(GameFile("battle", "b2.lst"));
+    test::MakePack(FTemp->Path() / "big.ixo",
+                   {{"big.mcl", CrLf({"Collection", "", "Big", "Big", "Big", "", "Missions",
+                                      "m1.tie", "One", "One", "One", ""})},
+                    {"m1.tie", "1"}});
+    FPrompts.Files = {PackPath("big.ixo")};
+    Click("InstallPackBtn");
+    QCOMPARE(FPrompts.PackTargets, (QList<TPackTarget>{{mtCombat, gnNeutral}}));
+    QCOMPARE(ReadBytes(GameFile("battle", "b2.lst")), battle);
+    QVERIFY(ReadBytes(GameFile("combat", "mission.lst")).find("[Big]") != std::string::npos);
   }
 
   void aTabClickDuringAnInstallCannotSendThePackElsewhere() {

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace flightdeck::test {
@@ -68,14 +69,24 @@ public:
     return GameChoice;
   }
 
-  QList<QStringList> PackPlans; // the plan each pack install showed
-  bool InstallPlanned = true;   // the answer: install, or cancel
+  QList<QStringList> PackPlans;   // the plan each pack install showed, and each target chosen
+  QList<TPackTarget> PackTargets; // where each pack install's plan opened
+  std::optional<TPackTarget> TargetChosen; // the answer: another target, if any
+  bool InstallPlanned = true;              // the answer: install, or cancel
   std::function<void()> WhilePlanShown;
-  bool ConfirmPackPlan(const QString&, const QStringList& plan) override {
-    PackPlans << plan;
+  bool ConfirmPackPlan(const QString&, TPackTarget& target,
+                       const std::function<TPackPlanLines(const TPackTarget&)>& plan) override {
+    PackTargets << target;
+    TPackPlanLines lines = plan(target);
+    PackPlans << lines.Lines;
+    if (TargetChosen) {
+      target = *TargetChosen;
+      lines = plan(target);
+      PackPlans << lines.Lines;
+    }
     if (WhilePlanShown)
       WhilePlanShown();
-    return InstallPlanned;
+    return InstallPlanned && lines.Installable;
   }
 
   QList<QStringList> HistoryShown; // the entries each History dialog listed
