@@ -5,11 +5,13 @@
 #include "app/Prompts.h"
 #include "platform/Message.h"
 #include "widgets/PathText.h"
+#include "widgets/ScreenFit.h"
 
+#include <QDialog>
 #include <QIcon>
 #include <QImage>
-#include <QPixmap>
 #include <QMessageBox>
+#include <QPixmap>
 
 #include <exception>
 
@@ -24,8 +26,8 @@ TixoApplication::TixoApplication(int& argc, char** argv) : QApplication(argc, ar
   const QImage icon(QStringLiteral(":/icons/flightdeck-256.png"));
   QIcon sized;
   for (const int side : {16, 24, 32, 48, 64})
-    sized.addPixmap(QPixmap::fromImage(
-        icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    sized.addPixmap(
+        QPixmap::fromImage(icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
   setWindowIcon(sized);
   // No display name: the window system would append it to every dialog's caption.
 }
@@ -35,6 +37,10 @@ TixoApplication* TixoApplication::Instance() {
 }
 
 bool TixoApplication::notify(QObject* receiver, QEvent* event) {
+  // Every dialog fits the screen it opens on, however small.
+  if (event->type() == QEvent::Show && receiver->isWidgetType())
+    if (auto* dialog = qobject_cast<QDialog*>(receiver); dialog && dialog->isWindow())
+      FitOnScreen(*dialog);
   bool handled = false;
   RunGuarded([&] { handled = QApplication::notify(receiver, event); });
   return handled;

@@ -184,6 +184,9 @@ void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
              (place.Name.empty() ? QString() : QLatin1Char(' ') + PathText(place.Name)),
          PathText(place.Folder)});
   BrowseDirDialog->SetPlaces(std::move(places));
+  // It opens on the game shown, else on the home folder.
+  BrowseDirDialog->SetSelection(FXvTPath.empty() ? FEnvironment.HomeFolder
+                                                 : OnDiskFolder(FXvTPath));
   BrowseDirDialog->SetCaption(tr("Browse..."));
   BrowseDirDialog->SetStatusText(tr("Select your \"X-wing vs. TIE Fighter\" directory."));
   if (!FEnvironment.Prompts->ExecuteFolderDialog(*BrowseDirDialog))

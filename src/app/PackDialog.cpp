@@ -34,7 +34,7 @@ TixoPackDialog::TixoPackDialog(const std::vector<TPackageItem>& items, QWidget* 
   GenderStringsGrid = new QTableWidget(static_cast<int>(items.size()), 1 + TitleColumns, this);
   GenderStringsGrid->setObjectName(QStringLiteral("GenderStringsGrid"));
   GenderStringsGrid->setAccessibleName(tr("Pack List"));
-  GenderStringsGrid->setMinimumSize(609, 171);
+  GenderStringsGrid->setMinimumHeight(120); // as narrow as a small screen needs
   GenderStringsGrid->setHorizontalHeaderLabels(
       {tr("Entry"), tr("Neutral"), tr("Rebel"), tr("Imperial")});
   GenderStringsGrid->verticalHeader()->setDefaultSectionSize(23);

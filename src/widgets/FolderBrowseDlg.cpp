@@ -24,8 +24,17 @@ namespace flightdeck {
 
 namespace {
 
+// A path typed as a shell takes it: "~" for the home folder.
+QString Expanded(const QString& typed) {
+  const QString path = typed.trimmed();
+  if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")) ||
+      path.startsWith(QLatin1String("~\\")))
+    return QDir::homePath() + path.mid(1);
+  return path;
+}
+
 bool IsFolder(const QString& path) {
-  return DirectoryExists(ProgramPath(QDir::toNativeSeparators(path)));
+  return DirectoryExists(ProgramPath(QDir::toNativeSeparators(Expanded(path))));
 }
 
 bool EndsWithSeparator(const QString& path) {
@@ -108,7 +117,7 @@ bool TFolderBrowseDlg::Execute() {
   layout->addWidget(FButtons);
   // A typed path that names no folder is not taken: the dialog stays, the text selected.
   connect(FButtons, &QDialogButtonBox::accepted, &dialog, [this, &dialog] {
-    const QString typed = FPath->text().trimmed();
+    const QString typed = Expanded(FPath->text());
     if (!typed.isEmpty() && !IsFolder(typed)) {
       FPath->setFocus();
       FPath->selectAll();
@@ -135,7 +144,7 @@ bool TFolderBrowseDlg::Execute() {
   });
   const bool accepted = dialog.exec() == QDialog::Accepted;
   // A folder typed into the path field and confirmed with OK is the choice.
-  const QString typed = FPath->text().trimmed();
+  const QString typed = Expanded(FPath->text());
   const QString chosen = accepted && !typed.isEmpty() && IsFolder(typed)
                              ? QDir::toNativeSeparators(typed)
                          : accepted && FTree->currentIndex().isValid()
@@ -213,7 +222,7 @@ bool TFolderBrowseDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFolderBrowseDlg::GoTo(const QString& folder) {
-  const QString path = QDir::cleanPath(QDir::fromNativeSeparators(folder.trimmed()));
+  const QString path = QDir::cleanPath(QDir::fromNativeSeparators(Expanded(folder)));
   if (!IsFolder(path))
     return;
   FSelection = WithFolderSeparator(QDir::toNativeSeparators(path));

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AboutBox.h"
+#include "app/Prompts.h"
 #include "support/FormFixture.h"
 #include "widgets/MaskedImage.h"
 
+#include <QAbstractButton>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 #include <QUrl>
 
 using namespace flightdeck;
@@ -129,10 +133,13 @@ private slots:
     QVERIFY(form.XvTPath().empty());
     QVERIFY(!Control<QWidget>("MissionViewPanel")->isEnabled());
 
-    Click("XvTPathBtn"); // opens at the folder last confirmed; cancelled
-    QCOMPARE(FPrompts.FolderPresets[1], notGame + QDir::separator());
-    Control<QAction>("mFileSetXvTDirectory")->trigger(); // cancel cleared the preset
-    QCOMPARE(FPrompts.FolderPresets[2], QString());
+    Click("XvTPathBtn"); // cancelled
+    Control<QAction>("mFileSetXvTDirectory")->trigger();
+    // Without a game it opens on the home folder; with one, on the game.
+    const QString home = QString::fromStdString(FTemp->Path().string()) + QDir::separator();
+    QCOMPARE(FPrompts.FolderPresets, (QStringList{home, home, home}));
+    Control<QAction>("mFileSetXvTDirectory")->trigger();
+    QCOMPARE(FPrompts.FolderPresets.back(), PathText(FGame));
     QCOMPARE(fs::path(form.XvTPath()).generic_string(), fs::path(FGame).generic_string());
     QVERIFY(Control<QWidget>("MissionViewPanel")->isEnabled());
     QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
@@ -266,6 +273,59 @@ private slots:
       QVERIFY2(FForm->rect().contains(place) && part->height() >= part->minimumSizeHint().height(),
                name);
     }
+  }
+
+  // On a small screen (1024 x 600 at twice the size) every dialog opens wholly on it, each of
+  // its buttons within reach.
+  void everyDialogFitsASmallScreen() {
+    StoreSettings("MType=1\r\n");
+    Open();
+    TDialogPrompts prompts;
+    prompts.SetParent(FForm.get());
+    QStringList misfits;
+    int dialogs = 0;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, &watch, [&] {
+      auto* shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!shown || !shown->isVisible())
+        return;
+      ++dialogs;
+      const QRect screen = shown->screen()->availableGeometry();
+      if (!screen.contains(shown->frameGeometry()))
+        misfits << shown->metaObject()->className() + QStringLiteral(" ") + shown->windowTitle();
+      for (const QAbstractButton* button : shown->findChildren<QAbstractButton*>())
+        if (button->isVisible() &&
+            !screen.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())))
+          misfits << shown->windowTitle() + QStringLiteral(": ") + button->text();
+      shown->reject();
+    });
+    watch.start(20);
+    const QString longName = QStringLiteral("/home/a-player/.local/share/Steam/steamapps/common/"
+                                            "Star Wars X-Wing vs TIE Fighter - Balance of Power");
+    QStringList lines;
+    for (int i = 0; i < 200; ++i)
+      lines << longName + QString::number(i);
+    prompts.Tell(longName);
+    prompts.OpenFile({QString::fromStdString(FTemp->Path().string()), QStringLiteral("Open"),
+                      QStringLiteral("Packs (*.ixo)|*.ixo"), QStringLiteral("ixo"), true});
+    TFolderBrowseDlg folders(FForm.get());
+    folders.SetPlaces({{QStringLiteral("Game found (Steam)"), longName}});
+    prompts.ExecuteFolderDialog(folders);
+    prompts.ChooseHistoryEntry(lines);
+    prompts.ChooseGame(lines);
+    TPackTarget target;
+    prompts.ConfirmPackPlan(longName, target, [&](const TPackTarget&) {
+      return TPackPlanLines{lines, true};
+    });
+    prompts.ChooseProblem({{TSeverity::Error, longName, longName, QStringLiteral("Fix")}});
+    std::vector<TPackageItem> items(50,
+                                    {likBattle, "b.lst", "Battle N", "Battle R", "Battle I", ""});
+    prompts.EditPackList(items);
+    prompts.ShowAbout();
+    prompts.AskFindText(longName);
+    watch.stop();
+    QCOMPARE(dialogs, 10);
+    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));
   }
 
   void everyControlFitsAndIsReachable() {

@@ -101,12 +101,16 @@ private slots:
         stayed = self.Dialog()->isVisible() && self.Selection() == hidden + QDir::separator();
         path->setText(hidden + QStringLiteral("/missing"));
         self.Dialog()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        stayed = stayed && self.Dialog()->isVisible(); // no such folder: not taken
-        path->setText(hidden);
+        stayed = stayed && self.Dialog()->isVisible();              // no such folder: not taken
+        path->setText(QStringLiteral("~/.wine/drive_c/GOG Games")); // as a shell takes it
         self.Dialog()->accept();
       });
     };
-    QVERIFY(dialog.Execute());
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QByteArray::fromStdString(temp.Path().string()));
+    const bool executed = dialog.Execute();
+    qputenv("HOME", home);
+    QVERIFY(executed);
     QCOMPARE(fromPlace, QString::fromStdString((temp.Path() / ".wine" / "drive_c").string()) +
                             QDir::separator());
     QVERIFY(stayed);
