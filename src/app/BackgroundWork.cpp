@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BackgroundWork.h"
 
+#include "platform/FreedMemory.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QThreadPool>
 
 #include <chrono>
 #include <exception>
@@ -139,6 +142,10 @@ TArchiveProgress::TArchiveProgress(QWidget* owner, TZipArchiver& zip, const QStr
 TArchiveProgress::~TArchiveProgress() {
   FZip.OnProcessMessages = nullptr;
   FZip.OnWriting = nullptr;
+}
+
+void ReturnFreedMemoryBesideTheWindow() {
+  QThreadPool::globalInstance()->start([] { ReturnFreedMemory(); });
 }
 
 } // namespace flightdeck

@@ -85,4 +85,7 @@ private:
   bool FWriting = false; // on the work's thread
 };
 
+// Hands the memory the program freed back to the system, beside the window.
+void ReturnFreedMemoryBesideTheWindow();
+
 } // namespace flightdeck

@@ -2,6 +2,7 @@
 // The marks of the check's findings on the tree's entries, and going to a finding's entry.
 
 #include "app/Application.h"
+#include "app/BackgroundWork.h"
 #include "app/FindingWords.h"
 #include "app/ListText.h"
 #include "app/ProblemsDialog.h"
@@ -14,8 +15,23 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace flightdeck {
+
+void TixoFlightdeckForm::CommandRecorded(const std::string& command) {
+  ChangeRecorded();
+  const std::optional<TEditMarks> edit = std::exchange(FEditMarks, std::nullopt);
+  if (!edit || edit->Command != command) {
+    CheckShownList();
+    return;
+  }
+  // The marks follow the edit: the check of a long list costs far more than the edit.
+  if (edit->Retitled)
+    FModel->Retitled(*edit->Retitled);
+  if (FCheckRunning)
+    ++FCheckGeneration; // what it finds is of the list before the edit
+}
 
 void TixoFlightdeckForm::CheckShownList() {
   ++FCheckGeneration;
@@ -56,36 +72,28 @@ void TixoFlightdeckForm::ShowFindings(std::optional<std::vector<TFinding>> findi
   }
   if (!findings || !FList->Document())
     return;
-  // The most severe finding of an entry gives its mark.
+  // The most severe finding of an entry gives its mark; the list's own are told.
   std::stable_sort(findings->begin(), findings->end(), [](const TFinding& a, const TFinding& b) {
     return SeverityOf(a.Problem) < SeverityOf(b.Problem);
   });
   const std::vector<TMissionNode*> nodes = FList->Document()->Nodes();
-  const std::array<QIcon, 3> icons = {SeverityIcon(TSeverity::Error),
-                                      SeverityIcon(TSeverity::Warning),
-                                      SeverityIcon(TSeverity::Note)};
-  TNodeMarks marks;
   QStringList listFindings;
-  for (const TFinding& finding : *findings) {
-    const QString text = FindingWords(finding);
-    if (finding.Entry < 0 || finding.Entry >= static_cast<int>(nodes.size())) {
-      listFindings << text;
-      continue;
-    }
-    const auto [mark, first] = marks.try_emplace(nodes[static_cast<std::size_t>(finding.Entry)]);
-    if (first)
-      mark->second = {icons[static_cast<std::size_t>(SeverityOf(finding.Problem))], text};
-    else
-      mark->second.Text += QLatin1Char('\n') + text;
-  }
+  for (const TFinding& finding : *findings)
+    if (finding.Entry < 0 || finding.Entry >= static_cast<int>(nodes.size()))
+      listFindings << FindingWords(finding);
   const int side = FMissionView->style()->pixelMetric(QStyle::PM_SmallIconSize);
   QPixmap blank(side, side);
   blank.fill(Qt::transparent);
-  FModel->SetMarks(std::move(marks), QIcon(blank));
+  FModel->SetMarks(TNodeMarks(std::move(*findings), nodes),
+                   {SeverityIcon(TSeverity::Error), SeverityIcon(TSeverity::Warning),
+                    SeverityIcon(TSeverity::Note)},
+                   QIcon(blank));
+  findings.reset();
+  ReturnFreedMemoryBesideTheWindow(); // the findings were many
   if (!listFindings.isEmpty())
     ApplicationHint(listFindings.join(QLatin1Char(' ')));
   // The status line names the selected entry's finding, unless a number is being typed there.
-  if (FModel->MarkOf(SelectedNode()) && FNumberEditIndex == -1)
+  if (!FModel->MarkText(SelectedNode()).isEmpty() && FNumberEditIndex == -1)
     MissionViewChange();
 }
 

@@ -52,6 +52,8 @@ void TixoFlightdeckForm::MissionViewLabelTyped(TMissionNode& node, const QString
   // The label shown is the title of the node: a new one renames the node.
   if (ToList(label) == node.Label())
     return;
+  if (!FEdits->AwaitingLabel()) // a new entry is checked whole
+    FEditMarks = TEditMarks{"rename", &node};
   FEdits->Rename(node, ToList(label));
   // Saved once the editor, or whoever set the label, is done with the node.
   QMetaObject::invokeMethod(
@@ -95,6 +97,7 @@ void TixoFlightdeckForm::MoveSelected(bool up) {
     return;
   TMissionNode* past = nullptr;
   const QString label = FromList(selected->Label());
+  FEditMarks = TEditMarks{"move", nullptr};
   switch (FEdits->MoveOnePlace(*selected, up, past)) {
   case TEditCommands::TStep::Moved:
     Select(selected);
@@ -119,6 +122,7 @@ void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {
   if (!selected || !target)
     return;
   bool moved = false;
+  FEditMarks = TEditMarks{"move", nullptr};
   if (!FEdits->Move(*selected, *target, moved))
     return; // the list was read again
   if (moved)

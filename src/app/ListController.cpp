@@ -9,6 +9,7 @@
 #include "platform/ContentDigest.h"
 #include "platform/DirectoryLock.h"
 #include "platform/FileSystem.h"
+#include "platform/FreedMemory.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/PathNames.h"
@@ -39,11 +40,15 @@ TListController::TListController(TListView& view, QObject* parent)
 
 namespace {
 
-// A long list takes a while to free: that is done beside the window.
+// A long list takes a while to free: that is done beside the window, and the memory it held
+// goes back to the system.
 void FreeBesideTheWindow(std::unique_ptr<TMissionTree> document) {
   if (document)
     QThreadPool::globalInstance()->start(
-        [gone = std::shared_ptr<TMissionTree>(std::move(document))] {});
+        [gone = std::shared_ptr<TMissionTree>(std::move(document))]() mutable {
+          gone.reset();
+          ReturnFreedMemory();
+        });
 }
 
 // One command in a session of its own, on whichever thread: `opened` is shown the session as
@@ -164,7 +169,7 @@ bool TListController::Run(const std::string& command, const std::string& subject
   FView.FinishOpenEdit(); // a new entry first, as it stands
   if (!FinishSaving())
     return false;
-  return Settle([&] {
+  return Settle(command, [&] {
     return CommitCommand(
         FGame, command, subject,
         [this](const TSession& session) { TellRecoveryReports(session.RecoveryReports()); }, stage);
@@ -172,13 +177,14 @@ bool TListController::Run(const std::string& command, const std::string& subject
 }
 
 bool TListController::Settle(
+    const std::string& command,
     const std::function<std::vector<TFileTransaction::TStagedFile>()>& commit) {
   try {
     const std::vector<TFileTransaction::TStagedFile> staged = commit();
     if (FDocument)
       FDocument->Written(staged);
     if (!staged.empty())
-      FView.CommandRecorded();
+      FView.CommandRecorded(command);
     return true;
   } catch (const EChangedOnDisk& changed) {
     ReadAgain();
@@ -206,6 +212,7 @@ bool TListController::CommitEdit(const std::string& command, const std::string& 
   if (!FinishSaving())
     return false;
   const std::uint64_t serial = ++FSaves;
+  FSavingCommand = command;
   FSaving = std::async(std::launch::async, [this, serial, save, game = FGame, command, subject] {
     // However it ends, the window takes it in once it can, unless it did so already.
     const auto tell = [this, serial] {
@@ -241,7 +248,7 @@ bool TListController::FinishSaving() {
   if (!Saving())
     return true;
   std::future<TSaved> saving = std::move(FSaving);
-  return Settle([&] {
+  return Settle(FSavingCommand, [&] {
     TSaved saved = saving.get();
     FView.HistoryChanged(); // Undo was offered before the save knew whether it wrote anything
     TellRecoveryReports(saved.Reports);

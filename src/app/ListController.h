@@ -36,8 +36,9 @@ public:
   virtual void ShowUnreadable(const QString& reason) = 0;
   virtual void Hint(const QString& text) = 0; // on the status line
   virtual void Tell(const QString& text) = 0; // in a message box
-  // A command was recorded in the game's history; the history may have changed outside.
-  virtual void CommandRecorded() = 0;
+  // The command `command` was recorded in the game's history; the history may have changed
+  // outside.
+  virtual void CommandRecorded(const std::string& command) = 0;
   // An edit is being written beside the window: Undo takes it back, once it is written.
   virtual void CommandUnderWay() = 0;
   virtual void HistoryChanged() = 0;
@@ -106,7 +107,8 @@ private:
   void TellRecoveryReports(const std::vector<TMessage>& reports);
   // Takes in how a command ended: `commit` runs it and gives the files it wrote, or raises why
   // it wrote nothing. False when the list had to be read again.
-  bool Settle(const std::function<std::vector<TFileTransaction::TStagedFile>()>& commit);
+  bool Settle(const std::string& command,
+              const std::function<std::vector<TFileTransaction::TStagedFile>()>& commit);
   void CheckFilesOnDisk();
   void WatchFiles();
 
@@ -124,7 +126,8 @@ private:
     std::vector<TMessage> Reports;
   };
   std::future<TSaved> FSaving;
-  std::uint64_t FSaves = 0; // saves begun beside the window, each one's number
+  std::string FSavingCommand; // the command of that save
+  std::uint64_t FSaves = 0;   // saves begun beside the window, each one's number
   static inline std::size_t SavedBesideTheWindow = 50000;
 };
 

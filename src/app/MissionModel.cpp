@@ -11,7 +11,7 @@ void TMissionModel::SetDocument(TMissionTree* document) {
   if (FDocument)
     FDocument->SetObserver(nullptr);
   FDocument = document;
-  FMarks.clear();
+  FMarks = {};
   FRoom = {};
   if (FDocument)
     FDocument->SetObserver(this);
@@ -26,16 +26,19 @@ TMissionNode* TMissionModel::NodeOf(const QModelIndex& index) {
   return static_cast<TMissionNode*>(index.internalPointer());
 }
 
-void TMissionModel::SetMarks(TNodeMarks marks, const QIcon& room) {
+void TMissionModel::SetMarks(TNodeMarks marks, const std::array<QIcon, 3>& icons,
+                             const QIcon& room) {
   FMarks = std::move(marks);
-  FRoom = FMarks.empty() ? QIcon() : room;
+  FIcons = icons;
+  FRoom = FMarks.Empty() ? QIcon() : room;
   if (const int roots = rowCount(); roots > 0)
     emit dataChanged(index(0, 0), index(roots - 1, 0), {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
-const TNodeMark* TMissionModel::MarkOf(const TMissionNode* node) const {
-  const auto found = FMarks.find(node);
-  return found == FMarks.end() ? nullptr : &found->second;
+void TMissionModel::Retitled(const TMissionNode& node) {
+  FMarks.Retitled(&node, TitleProblem(node.Record.Kind, node.Label()));
+  const QModelIndex at = IndexOf(&node);
+  emit dataChanged(at, at, {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 const TMissionTree::TNodes* TMissionModel::ChildrenOf(const QModelIndex& parent) const {
@@ -73,16 +76,16 @@ QVariant TMissionModel::data(const QModelIndex& index, int role) const {
   case Qt::EditRole:
     return FromList(node->Label());
   case Qt::DecorationRole:
-    if (const TNodeMark* mark = MarkOf(node))
-      return mark->Icon;
+    if (const std::optional<TSeverity> severity = FMarks.SeverityOf(node))
+      return FIcons[static_cast<std::size_t>(*severity)];
     return FRoom.isNull() ? QVariant() : QVariant(FRoom);
   case Qt::ToolTipRole:
-    if (const TNodeMark* mark = MarkOf(node))
-      return mark->Text;
+    if (FMarks.SeverityOf(node))
+      return FMarks.TextOf(node);
     return {};
   case Qt::AccessibleDescriptionRole: // what a screen reader tells after the label
-    if (const TNodeMark* mark = MarkOf(node))
-      return KindName(node->Record.Kind) + QStringLiteral(": ") + mark->Text;
+    if (FMarks.SeverityOf(node))
+      return KindName(node->Record.Kind) + QStringLiteral(": ") + FMarks.TextOf(node);
     return KindName(node->Record.Kind);
   default:
     return {};
@@ -107,7 +110,7 @@ Qt::ItemFlags TMissionModel::flags(const QModelIndex& index) const {
 }
 
 void TMissionModel::Unmark(const TMissionNode& node) {
-  FMarks.erase(&node);
+  FMarks.Forget(&node);
   for (const std::unique_ptr<TMissionNode>& child : node.Children)
     Unmark(*child);
 }
@@ -118,7 +121,7 @@ void TMissionModel::NodeInserting(const TMissionNode* parent, int row) {
 
 void TMissionModel::NodeRemoving(const TMissionNode& node) {
   // A node that goes takes its marks along: a new node may come at the same address.
-  if (!FMarks.empty())
+  if (!FMarks.Empty())
     Unmark(node);
   beginRemoveRows(IndexOf(node.Parent), node.Row, node.Row);
 }

@@ -1,23 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/NodeMarks.h"
 #include "lists/MissionTree.h"
 
 #include <QAbstractItemModel>
 #include <QIcon>
 
+#include <array>
 #include <functional>
-#include <unordered_map>
 
 namespace flightdeck {
-
-// What the check found at one entry: the mark of the most severe finding, and all of them in
-// words.
-struct TNodeMark {
-  QIcon Icon;
-  QString Text;
-};
-using TNodeMarks = std::unordered_map<const TMissionNode*, TNodeMark>;
 
 // The mission tree as the tree view shows it. Its rows are the document's nodes, made when the
 // view asks for them; labels and marks are read from the document when they are painted. It
@@ -32,10 +25,13 @@ public:
   QModelIndex IndexOf(const TMissionNode* node) const; // invalid for null
   static TMissionNode* NodeOf(const QModelIndex& index);
 
-  // The marks of the entries; where some carry one, the others show `room` instead, so that
-  // the labels stay aligned.
-  void SetMarks(TNodeMarks marks, const QIcon& room);
-  const TNodeMark* MarkOf(const TMissionNode* node) const;
+  // The marks of the entries, each shown by the icon of its severity (error, warning, note);
+  // where some carry one, the others show `room` instead, so that the labels stay aligned.
+  void SetMarks(TNodeMarks marks, const std::array<QIcon, 3>& icons, const QIcon& room);
+  // `node` was renamed: its marks of its title follow its new label.
+  void Retitled(const TMissionNode& node);
+  // What the check found at `node`, in words; empty for nothing.
+  QString MarkText(const TMissionNode* node) const { return FMarks.TextOf(node); }
 
   // A label typed into the view for `node`; the document changes only through it.
   std::function<void(TMissionNode& node, const QString& label)> LabelTyped;
@@ -62,6 +58,7 @@ private:
 
   TMissionTree* FDocument = nullptr;
   TNodeMarks FMarks;
+  std::array<QIcon, 3> FIcons;
   QIcon FRoom;
   bool FMoving = false; // the view was told of the move under way
 };

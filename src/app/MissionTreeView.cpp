@@ -169,6 +169,7 @@ void TixoFlightdeckForm::ShowDocument(bool keepPlace) {
     Tell(tr("BuildMissionTreeView:  Unrecognized list file item!"));
 
   FModel->SetDocument(&document);
+  FEditMarks.reset(); // the list is checked whole
   CheckShownList();
   FMissionView->expandAll();
   FTreeState = tsIdle;
@@ -226,8 +227,8 @@ void TixoFlightdeckForm::MissionViewChange() {
     ShowNextNumber(NextNumberCaption(FList->Document()->NextNumber(record.Kind)));
   }
   // A finding of the check, which names the file itself, says more than the file's name.
-  if (const TNodeMark* mark = FModel->MarkOf(node))
-    caption += QStringLiteral(":  ") + mark->Text.section(QLatin1Char('\n'), 0, 0);
+  if (const QString marked = FModel->MarkText(node); !marked.isEmpty())
+    caption += QStringLiteral(":  ") + marked.section(QLatin1Char('\n'), 0, 0);
   else if (IsMission(record.Kind))
     caption += tr(" (mission file):  ") + FromList(record.FileName);
   ShowFileTitlePanel->SetCaption(caption);

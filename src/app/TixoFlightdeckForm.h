@@ -222,10 +222,14 @@ private:
   void ShowUnreadable(const QString& reason) override;
   void Hint(const QString& text) override { ApplicationHint(text); }
   void Tell(const QString& text) override;
-  void CommandRecorded() override {
-    ChangeRecorded();
-    CheckShownList();
-  }
+  void CommandRecorded(const std::string& command) override;
+  // What the edit under way changes of the marks, when they can follow it without a check of
+  // the whole list: a move changes none, a rename those of its entry's title.
+  struct TEditMarks {
+    std::string Command; // "move" or "rename"
+    const TMissionNode* Retitled = nullptr;
+  };
+  std::optional<TEditMarks> FEditMarks;
   void CommandUnderWay() override { ChangeRecorded(); }
   void HistoryChanged() override { RefreshUndoActions(); }
   bool Busy() const override;

@@ -360,13 +360,19 @@ void TCatalogueCheck::CheckTitle(const TListFileItem& item, std::optional<TMissi
       return;
     }
   }
-  if (Trim(*title).empty())
-    Add(TProblem::EmptyTitle);
-  else if (!TitleRefusal(item.Kind, *title).Empty())
-    Add(TProblem::UnwritableTitle);
+  if (const std::optional<TProblem> problem = TitleProblem(item.Kind, *title))
+    Add(*problem);
 }
 
 } // namespace
+
+std::optional<TProblem> TitleProblem(TListItemKind kind, const std::string& title) {
+  if (Trim(title).empty())
+    return TProblem::EmptyTitle;
+  if (!TitleRefusal(kind, title).Empty())
+    return TProblem::UnwritableTitle;
+  return std::nullopt;
+}
 
 TSeverity SeverityOf(TProblem problem) {
   return TraitsOf(problem).Severity;

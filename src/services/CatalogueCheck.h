@@ -55,6 +55,14 @@ struct TFinding {
 };
 
 TSeverity SeverityOf(TProblem problem);
+// What is wrong with `title` as the title of an entry of `kind`: empty, or not to be written
+// back as it is; nothing when it is sound.
+std::optional<TProblem> TitleProblem(TListItemKind kind, const std::string& title);
+// Whether `problem` is one of an entry's title, which a rename may mend or make.
+inline bool IsTitleProblem(TProblem problem) {
+  return problem == TProblem::EmptyTitle || problem == TProblem::UnwritableTitle ||
+         problem == TProblem::UntitledMission;
+}
 std::string_view SeverityName(TSeverity severity); // "error", "warning", "note"
 std::string_view ProblemName(TProblem problem);    // "missing-mission-file" and the like
 // The finding in words: "The mission file patrol1.tie is missing."

@@ -191,7 +191,7 @@ private slots:
     FForm->MissionView()->edit(Node(QStringLiteral("Outer Rim")));
     auto* editor = FForm->MissionView()->findChild<QLineEdit*>();
     editor->setText(QStringLiteral("Inner Rim"));
-    FForm->MissionModel()->SetMarks({}, QIcon()); // what a check on the worker reports
+    FForm->MissionModel()->SetMarks({}, {}, QIcon()); // what a check on the worker reports
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();
     QCOMPARE(Labels().front(), QStringLiteral("Inner Rim"));

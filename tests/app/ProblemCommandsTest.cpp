@@ -56,6 +56,32 @@ private slots:
     QCOMPARE(sierra->Fix, QStringLiteral("Remove Missing Missions"));
   }
 
+  // A rename or a move takes its marks along without a check of the whole list: a rename
+  // looks again only at the title of its entry.
+  void theMarksFollowARenameAndAMove() {
+    StoreSettings("MType=1\r\nGender=2\r\n");
+    Open();
+    const auto tip = [&](const char* label) {
+      return Node(QString::fromLatin1(label)).data(Qt::ToolTipRole).toString();
+    };
+    QVERIFY(tip("Sierra").contains(QStringLiteral("s.tie")));
+    FForm->MissionModel()->setData(Node(QStringLiteral("Sierra")), QStringLiteral(" "));
+    QCoreApplication::processEvents(); // its save
+    QVERIFY(!FForm->CheckingList());
+    QCOMPARE(tip(" "), QStringLiteral("The mission file s.tie is not in the mission folder.\n"
+                                      "The number 4 is used twice in this list.\n"
+                                      "The title is empty."));
+    FForm->MissionModel()->setData(Node(QStringLiteral(" ")), QStringLiteral("Sierra"));
+    QCoreApplication::processEvents();
+    QVERIFY(!tip("Sierra").contains(QStringLiteral("title")));
+    Select(QStringLiteral("Sierra"));
+    Control<QAction>("mEditMoveUp")->trigger();
+    QVERIFY(!FForm->CheckingList());
+    QCOMPARE(Labels(), (QStringList{QStringLiteral("Rebel Run"), QStringLiteral("  Sierra"),
+                                    QStringLiteral("  Red")}));
+    QVERIFY(tip("Sierra").contains(QStringLiteral("s.tie")));
+  }
+
   // Each fix changes its file as said, is one entry of the history, and Undo takes it back.
   void eachFixIsMadeAndUndone_data() {
     QTest::addColumn<QString>("pick");
