@@ -7,6 +7,7 @@
 // usage: bench_window_install [MISSIONS [KIB [ROUNDS]]]   (default: 2000 missions of 100 KiB,
 // 3 rounds; the medians are printed). flightdeck-cli must lie beside this program.
 
+#include "BenchPrompts.h"
 #include "app/Application.h"
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
@@ -29,30 +30,10 @@
 
 namespace fs = std::filesystem;
 using namespace flightdeck;
+using flightdeck::bench::TBenchPrompts;
 using TClock = std::chrono::steady_clock;
 
 namespace {
-
-class TYesPrompts : public TPrompts {
-public:
-  TMessageResult Message(const QString&, const QString&, TMessageButtons buttons,
-                         TMessageIcon) override {
-    return buttons == TMessageButtons::Ok ? TMessageResult::Ok : TMessageResult::Yes;
-  }
-  bool ExecuteFolderDialog(TFolderBrowseDlg&) override { return false; }
-  QString OpenFile(const TOpenDialogRequest&) override { return {}; }
-  QString AskFindText(const QString&) override { return {}; }
-  int ChooseGame(const QStringList&) override { return -1; }
-  int ChooseHistoryEntry(const QStringList&) override { return -1; }
-  bool ConfirmPackPlan(const QString&, TPackTarget& target,
-                       const std::function<TPackPlanLines(const TPackTarget&)>& plan) override {
-    return plan(target).Installable;
-  }
-  TProblemChoice ChooseProblem(const std::vector<TProblemLine>&) override { return {}; }
-  bool EditPackList(std::vector<TPackageItem>&) override { return false; }
-  void ShowAbout() override {}
-  void OpenDocument(const QString&) override {}
-};
 
 double Seconds(TClock::time_point since) {
   return std::chrono::duration<double>(TClock::now() - since).count();
@@ -124,7 +105,7 @@ TWindowRun WindowRun(const fs::path& root, const fs::path& pack) {
   const std::string game = MakeGame(root);
   const fs::path settings = root.parent_path() / "flightdeck.ini";
   std::ofstream(settings) << "[IxoKit]\r\nMPath=" << game << "\r\nMType=1\r\n";
-  TYesPrompts prompts;
+  TBenchPrompts prompts;
   TixoFlightdeckForm form(TFormEnvironment{QString::fromStdString(settings.string()), &prompts});
   form.show();
   while (form.CheckingList())

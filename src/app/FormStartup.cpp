@@ -219,6 +219,7 @@ void TixoFlightdeckForm::UseXvTDirectory(const std::string& path) {
   FTreeState = tsIdle;
   KeepSettings();
   SetXvTPathHint();
+  FMissionView->setFocus(); // it was disabled until now
 }
 
 std::vector<TFoundGame> TixoFlightdeckForm::GamesFound() const {

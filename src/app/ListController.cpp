@@ -152,6 +152,7 @@ bool TListController::Load() {
     TBackgroundWork(qobject_cast<QWidget*>(parent()), tr("Reading the list..."), 0).Run([&] {
       tree->Load();
       tree->NextNumber(EntryKind(FType)); // kept, for the first entry selected
+      ReturnFreedMemory();                // what reading a long list took on the way
     });
     FDocument = std::move(tree);
   } catch (const EInOutError& error) {
@@ -229,6 +230,7 @@ bool TListController::CommitEdit(const std::string& command, const std::string& 
       saved.Staged = CommitCommand(
           game, command, subject,
           [&saved](const TSession& session) { saved.Reports = session.RecoveryReports(); }, save);
+      ReturnFreedMemory(); // what writing a long list took
       tell();
       return saved;
     } catch (...) {

@@ -140,6 +140,7 @@ private slots:
     QCOMPARE(FPrompts.FolderPresets, (QStringList{home, home, home}));
     Control<QAction>("mFileSetXvTDirectory")->trigger();
     QCOMPARE(FPrompts.FolderPresets.back(), PathText(FGame));
+    QCOMPARE(QApplication::focusWidget(), FForm->MissionView()); // the list, enabled at last
     QCOMPARE(fs::path(form.XvTPath()).generic_string(), fs::path(FGame).generic_string());
     QVERIFY(Control<QWidget>("MissionViewPanel")->isEnabled());
     QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
