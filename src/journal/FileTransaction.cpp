@@ -88,7 +88,10 @@ void TFileTransaction::LeaveOutUnchanged() {
   std::vector<std::unique_ptr<TReplacementFile>> kept;
   for (std::size_t i = 0; i < FStaged.size(); ++i) {
     FStaged[i]->Finish();
-    if (HostFileDigest(FStaged[i]->Target()) != FStaged[i]->Digest()) {
+    // A file of another size, or none, is changed without reading it.
+    const std::optional<THostFileState> now = HostFileState(FStaged[i]->Target());
+    if (!now || now->Size != FStaged[i]->Written().Size() ||
+        HostFileDigest(FStaged[i]->Target()) != FStaged[i]->Digest()) {
       places[i] = static_cast<std::ptrdiff_t>(kept.size());
       kept.push_back(std::move(FStaged[i]));
     }

@@ -14,7 +14,8 @@ namespace flightdeck {
 class TContentDigest {
 public:
   void Add(std::string_view bytes);
-  std::string Text() const; // "size:hash" in hexadecimal
+  std::string Text() const;                    // "size:hash" in hexadecimal
+  std::uint64_t Size() const { return FSize; } // of the bytes added
 
 private:
   static constexpr std::size_t BlockSize = 32; // four words, hashed side by side

@@ -59,6 +59,27 @@ TEST(InOutError, GivesTheMessagesUsersSeeInWordsWithTheFile) {
   }
 }
 
+// A file staged as its target holds it is left out, whatever its size; any other stays.
+TEST(FileTransaction, LeavesOutWhatItWouldWriteAsItIs) {
+  TTempDir temp;
+  const std::string root = temp.Slashed();
+  WriteBytes(temp.Path() / "same.lst", "same");
+  WriteBytes(temp.Path() / "alike.lst", "abcd");
+  WriteBytes(temp.Path() / "longer.lst", "ab");
+  TFileTransaction transaction;
+  for (const char* name : {"same.lst", "alike.lst", "longer.lst", "new.lst"})
+    transaction.Stage(root + name, std::string(name) == "same.lst" ? "same" : "dcba");
+  transaction.LeaveOutUnchanged();
+  std::vector<std::string> staged;
+  for (const TFileTransaction::TStagedFile& file : transaction.StagedFiles())
+    staged.push_back(fs::path(file.Target).filename().string());
+  EXPECT_EQ(staged, (std::vector<std::string>{"alike.lst", "longer.lst", "new.lst"}));
+  EXPECT_TRUE(transaction.ReadFile(root + "new.lst").has_value());
+  transaction.Commit();
+  EXPECT_EQ(ReadBytes(temp.Path() / "longer.lst"), "dcba");
+  EXPECT_EQ(ListDirectory(temp.Path()), "alike.lst longer.lst new.lst same.lst"); // nothing else
+}
+
 TEST(FileTransaction, ReplacesAllFilesOnlyOnCommitAndKeepsPermissions) {
   TTempDir temp;
   const fs::path a = temp.Path() / "a.lst";
