@@ -279,6 +279,10 @@ private slots:
   // On a small screen (1024 x 600 at twice the size) every dialog opens wholly on it, each of
   // its buttons within reach.
   void everyDialogFitsASmallScreen() {
+#ifdef _WIN32
+    QSKIP("tried on the small screen of the Linux run; under Wine the dialogs leave the next "
+          "window inactive");
+#endif
     StoreSettings("MType=1\r\n");
     Open();
     TDialogPrompts prompts;
