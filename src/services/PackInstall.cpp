@@ -8,8 +8,8 @@
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
-#include "platform/ContentDigest.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "platform/HostNames.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
@@ -432,9 +432,10 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
                                 battle && IsMission(item.Kind) ? *battle : std::string()});
     }
   }
+  // What it would write as it is is no part of it, as for any command.
+  staging.LeaveOutUnchanged();
   for (const TFileTransaction::TStagedFile& file : staging.StagedFiles())
-    if (const std::string now = HostFileDigest(file.Target); now != file.Digest)
-      plan.Files.push_back({game.PathInGame(file.Target), now != "-"});
+    plan.Files.push_back({game.PathInGame(file.Target), HostFileState(file.Target).has_value()});
   return plan;
 }
 
