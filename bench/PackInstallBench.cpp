@@ -3,6 +3,7 @@
 // no faster, and resaving a Battles list that writes as many new battle files. Run with
 // TMPDIR=/dev/shm to leave the disk out of it.
 
+#include "CollectionPack.h"
 #include "journal/Session.h"
 #include "lists/XvTListFile.h"
 #include "platform/HostPath.h"
@@ -40,25 +41,7 @@ fs::path Pack(int count, std::size_t size = 100) {
       Scratch() / ("pack" + std::to_string(count) + "-" + std::to_string(size) + ".ixo");
   if (fs::exists(pack))
     return pack;
-  const fs::path files = Scratch() / ("files" + std::to_string(count));
-  fs::create_directories(files);
-  std::ofstream script(files / "pack.mcl", std::ios::binary);
-  script << "Collection\r\n\r\nBig\r\nBig\r\nBig\r\n\r\nMissions\r\n";
-  TZipArchiver zip;
-  zip.UsePaths = false;
-  zip.ZipFileName = pack.string();
-  zip.FilesToProcess = {(files / "pack.mcl").string()};
-  for (int i = 0; i < count; ++i) {
-    const std::string name = "m" + std::to_string(i) + ".tie";
-    script << name << "\r\nM\r\nM\r\nM\r\n";
-    std::ofstream(files / name, std::ios::binary) << std::string(size, 'x');
-    zip.FilesToProcess.push_back((files / name).string());
-  }
-  script << "\r\n";
-  script.close();
-  if (zip.AddFiles(0) != 0)
-    throw std::runtime_error(zip.LastError());
-  fs::remove_all(files);
+  bench::MakeCollectionPack(pack, count, [size](int) { return std::string(size, 'x'); });
   return pack;
 }
 

@@ -8,6 +8,7 @@
 // 3 rounds; the medians are printed). flightdeck-cli must lie beside this program.
 
 #include "BenchPrompts.h"
+#include "CollectionPack.h"
 #include "app/Application.h"
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
@@ -53,30 +54,13 @@ std::string MakeGame(const fs::path& root) {
 // `count` missions of `size` bytes, each half random and half zeros as missions are, under one
 // campaign of a collection.
 fs::path MakePack(const fs::path& folder, int count, std::size_t size) {
-  const fs::path files = folder / "files";
-  fs::create_directories(files);
-  std::ofstream script(files / "pack.mcl", std::ios::binary);
-  script << "Collection\r\n\r\nBig Pack\r\nBig Pack\r\nBig Pack\r\n\r\nMissions\r\n";
-  TZipArchiver zip;
-  zip.UsePaths = false;
-  zip.Compression = 6;
-  zip.ZipFileName = (folder / "big.ixo").string();
-  zip.FilesToProcess = {(files / "pack.mcl").string()};
   std::mt19937 random(1);
   std::string bytes(size, '\0');
-  for (int i = 0; i < count; ++i) {
-    const std::string name = "m" + std::to_string(i) + ".tie";
-    script << name << "\r\nMission " << i << "\r\nM\r\nM\r\n";
+  bench::MakeCollectionPack(folder / "big.ixo", count, [&](int) {
     for (std::size_t at = 0; at < size / 2; ++at)
       bytes[at] = static_cast<char>(random());
-    std::ofstream(files / name, std::ios::binary) << bytes;
-    zip.FilesToProcess.push_back((files / name).string());
-  }
-  script << "\r\n";
-  script.close();
-  if (zip.AddFiles(0) != 0)
-    throw std::runtime_error(zip.LastError());
-  fs::remove_all(files);
+    return bytes;
+  });
   return folder / "big.ixo";
 }
 
