@@ -53,12 +53,24 @@ std::string NowUtc() {
   return text;
 }
 
+std::string FolderOf(const std::string& hostPath) {
+  const std::size_t slash = hostPath.rfind('/');
+  return slash == std::string::npos ? "." : (slash == 0 ? "/" : hostPath.substr(0, slash));
+}
+
+// The folder itself, whatever path reaches it: "volume:index"; "-" when it is not there.
+std::string FolderIdentity(const std::string& hostFolder) {
+  const std::optional<THostFileState> state = HostFileState(hostFolder);
+  return state && state->Directory
+             ? std::to_string(state->Volume) + ":" + std::to_string(state->Index)
+             : "-";
+}
+
 // The real path of a host path: its folder with every link followed, and its name. Each folder
 // is resolved once for all the paths given with the same `resolved` map.
 std::string RealPathOf(const std::string& hostPath, std::map<std::string, std::string>& resolved) {
   const std::size_t slash = hostPath.rfind('/');
-  const std::string folder =
-      slash == std::string::npos ? "." : (slash == 0 ? "/" : hostPath.substr(0, slash));
+  const std::string folder = FolderOf(hostPath);
   auto found = resolved.find(folder);
   if (found == resolved.end()) {
     const std::string real = RealHostPath(folder);
@@ -174,6 +186,7 @@ TGameHistory::TGameHistory(std::string_view gameDirectory) {
     host.pop_back();
   const std::string real = RealHostPath(host);
   FGame = real.empty() ? host : real;
+  FGameAsGiven = host;
   TContentDigest key;
   key.Add(FGame);
   const std::string digest = key.Text();
@@ -216,16 +229,29 @@ std::string TGameHistory::BeforePath(int id, std::size_t index) const {
 
 std::string TGameHistory::PathInGame(const std::string& hostPath) const {
   std::map<std::string, std::string> resolved;
-  return RelativeToGame(RealPathOf(hostPath, resolved));
+  return RelativeToGame(hostPath, RealPathOf(hostPath, resolved));
 }
 
-std::string TGameHistory::RelativeToGame(const std::string& realPath) const {
-  return realPath.compare(0, FGame.size() + 1, FGame + "/") == 0 ? realPath.substr(FGame.size() + 1)
-                                                                 : realPath;
+std::string TGameHistory::RelativeToGame(const std::string& hostPath,
+                                         const std::string& realPath) const {
+  // As the game names it, through a folder linked elsewhere too; else by where it really is.
+  for (const std::string* game : {&FGameAsGiven, &FGame})
+    for (const std::string* path : {&hostPath, &realPath})
+      if (path->size() > game->size() + 1 && path->starts_with(*game + "/"))
+        return path->substr(game->size() + 1);
+  return realPath;
 }
 
 std::string TGameHistory::HostPathOf(const THistoryFile& file) const {
   return FGame + "/" + file.Path; // entries read back name only files below the game
+}
+
+bool TGameHistory::IsWhereWritten(const THistoryFile& file) const {
+  // The file's folder, through every link, as a replacement of the file reaches it.
+  const std::string folder = FolderOf(FollowHostLink(HostPathOf(file)));
+  if (file.Folder.empty())
+    return RealHostPath(folder) == FolderOf(FGame + "/" + file.Path); // named as it really was
+  return FolderIdentity(folder) == file.Folder;
 }
 
 std::vector<THistoryEntry> TGameHistory::Entries() const {
@@ -259,8 +285,9 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
                         const std::vector<TChange>& all) {
   // A command that writes every file again with the bytes it holds changes nothing, and is
   // recorded as nothing. Sizes tell most changes; contents are compared only when they do not.
-  std::vector<TChange> changes; // with real paths
-  std::vector<bool> existed;    // as a file, before the command
+  std::vector<TChange> changes;   // with real paths
+  std::vector<std::string> paths; // as the entry names them
+  std::vector<bool> existed;      // as a file, before the command
   std::vector<TChange> sameSize;
   std::map<std::string, std::string> resolved;
   for (const TChange& change : all) {
@@ -273,6 +300,7 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
         change.After.substr(0, change.After.find(':')) == SizeText(state->Size))
       sameSize.push_back({real, change.After});
     existed.push_back(exists && state->Regular);
+    paths.push_back(RelativeToGame(change.HostPath, real));
     changes.push_back({std::move(real), change.After});
   }
   if (changes.size() == sameSize.size() &&
@@ -284,8 +312,10 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   fs::create_directories(FFolder, error);
   if (error)
     RaiseHistoryError(FFolder, FFolder, error.value());
-  const std::vector<int> ids = EntryIds();
-  const int id = ids.empty() ? 1 : ids.back() + 1; // the last id is set aside by recovery
+  std::vector<int> ids = EntryIds();
+  if (!ids.empty() && ids.back() + 1 >= LastHistoryId)
+    ids = Renumbered(ids); // the last id is set aside by recovery
+  const int id = ids.empty() ? 1 : ids.back() + 1;
   const std::string folder = EntryFolder(id);
   if (!MakeHostDirectory(folder))
     RaiseHistoryError(FFolder, folder);
@@ -295,14 +325,37 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   THistoryEntry entry{id, NowUtc(), command, subject, undoes, GameIdentity(), {}, false};
   for (std::size_t i = 0; i < changes.size(); ++i)
     entry.Files.push_back(
-        {RelativeToGame(changes[i].HostPath), existed[i],
+        {paths[i], existed[i],
          existed[i] ? KeepContent(changes[i].HostPath, BeforePath(id, i), FFolder) : "-",
-         changes[i].After});
+         changes[i].After, FolderIdentity(FolderOf(changes[i].HostPath))});
   const std::string partial = folder + "/entry.partial";
   if (!WriteHistoryFile(partial, HistoryRecordText(entry), true) ||
       !RenameHostFile(partial, folder + "/entry"))
     RaiseHistoryError(FFolder, partial);
   return id;
+}
+
+std::vector<int> TGameHistory::Renumbered(const std::vector<int>& ids) {
+  // From the oldest, each entry takes the first free number, so none is taken twice. What an
+  // entry undoes comes before it, and has its new number by then. (Cut short on the way, an
+  // entry may name an undone one by its old number: that one then looks not undone, and its
+  // undo is refused as its files changed since.)
+  std::map<int, int> renumbered;
+  for (std::size_t i = 0; i < ids.size(); ++i)
+    renumbered[ids[i]] = static_cast<int>(i) + 1;
+  for (const auto& [old, id] : renumbered) {
+    std::optional<THistoryEntry> entry = ReadEntry(old);
+    if (entry && renumbered.count(entry->Undoes)) {
+      entry->Undoes = renumbered[entry->Undoes];
+      const std::string partial = EntryFolder(old) + "/entry.partial";
+      if (!WriteHistoryFile(partial, HistoryRecordText(*entry), true) ||
+          !RenameHostFile(partial, EntryFolder(old) + "/entry"))
+        RaiseHistoryError(FFolder, partial);
+    }
+    if (old != id && !RenameHostFile(EntryFolder(old), EntryFolder(id)))
+      RaiseHistoryError(FFolder, EntryFolder(old));
+  }
+  return EntryIds();
 }
 
 void TGameHistory::KeepFilesLeft(int id) const {
@@ -338,28 +391,23 @@ void TGameHistory::RecallFilesLeft(const THistoryEntry& entry) const {
 void TGameHistory::Finish(int id) {
   RemoveHostFile(EntryFolder(id) + "/pending");
   KeepFilesLeft(id);
-  // The history's size is kept as a running total beside its entries, and each entry's own
-  // beside it: a command reads two numbers, not every entry.
+  // The history's size is kept as a running total beside its entries: a command below the
+  // limit reads one number, not every entry.
   const std::uint64_t size = FolderSize(EntryFolder(id));
-  WriteNumber(EntryFolder(id) + "/size", size);
   const std::vector<int> ids = EntryIds();
-  std::optional<std::uint64_t> total = ReadNumber(FFolder + "/size");
-  if (total)
-    *total += size;
-  else
-    total = std::accumulate(ids.begin(), ids.end(), std::uint64_t(0),
-                            [&](std::uint64_t sum, int entry) { return sum + EntrySize(entry); });
+  const std::optional<std::uint64_t> kept = ReadNumber(FFolder + "/size");
+  std::uint64_t total = kept ? *kept + size : LimitSetting() + 1;
+  // The numbers kept only say when to look: nothing goes for space but by sizes measured.
+  if (total > LimitSetting())
+    total = std::accumulate(
+        ids.begin(), ids.end(), std::uint64_t(0),
+        [&](std::uint64_t sum, int entry) { return sum + FolderSize(EntryFolder(entry)); });
   std::error_code error;
-  for (std::size_t oldest = 0; *total > LimitSetting() && oldest + 1 < ids.size(); ++oldest) {
-    *total -= std::min(*total, EntrySize(ids[oldest]));
+  for (std::size_t oldest = 0; total > LimitSetting() && oldest + 1 < ids.size(); ++oldest) {
+    total -= std::min(total, FolderSize(EntryFolder(ids[oldest])));
     fs::remove_all(EntryFolder(ids[oldest]), error);
   }
-  WriteNumber(FFolder + "/size", *total);
-}
-
-std::uint64_t TGameHistory::EntrySize(int id) const {
-  const std::optional<std::uint64_t> kept = ReadNumber(EntryFolder(id) + "/size");
-  return kept ? *kept : FolderSize(EntryFolder(id));
+  WriteNumber(FFolder + "/size", total);
 }
 
 } // namespace flightdeck

@@ -70,16 +70,23 @@ public:
   // cannot be used, is set aside untouched; returns what was set aside and why, in words.
   std::vector<TMessage> RecoverInterrupted();
 
-  // How an entry names the file at `hostPath`: below the game directory (else absolute, and
-  // such an entry is never read back).
+  // How an entry names the file at `hostPath`: below the game directory, as the game names it
+  // (through a folder linked elsewhere too), else absolute, and such an entry is never read
+  // back.
   std::string PathInGame(const std::string& hostPath) const;
   // The host path of a file of an entry, and where the entry keeps its old content.
   std::string HostPathOf(const THistoryFile& file) const;
+  // Whether the file of an entry is still reached in the folder the command wrote it in: an
+  // undo or a roll back writes nowhere else, whatever links lead elsewhere now.
+  bool IsWhereWritten(const THistoryFile& file) const;
   std::string BeforePath(int id, std::size_t index) const;
 
 private:
   std::string EntryFolder(int id) const;
   std::vector<int> EntryIds() const;
+  // Numbers the entries `ids` 1, 2, ... in their order, so that numbers do not run out; the
+  // ids then.
+  std::vector<int> Renumbered(const std::vector<int>& ids);
   std::optional<THistoryEntry> ReadEntry(int id) const;
   // The game folder itself, whatever its path ("volume:index"); empty when it is gone.
   std::string GameIdentity() const;
@@ -87,12 +94,12 @@ private:
   std::optional<TMessage> Recover(int id);
   // Moves the folder of entry `id` to "damaged"; says where it is, in words.
   TMessage SetAside(int id) const;
-  std::string RelativeToGame(const std::string& realPath) const;
+  std::string RelativeToGame(const std::string& hostPath, const std::string& realPath) const;
   // Keeps what RecallFilesLeft reads, for each file of entry `id` this process knows to hold
   // what the entry says it left; best effort.
   void KeepFilesLeft(int id) const;
-  std::uint64_t EntrySize(int id) const;
-  std::string FGame; // the game directory's real path
+  std::string FGame;        // the game directory's real path
+  std::string FGameAsGiven; // and as the command named it
   std::string FFolder;
 };
 

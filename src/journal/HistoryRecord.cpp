@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/HistoryRecord.h"
 
+#include "platform/ContentDigest.h"
 #include "platform/Limits.h"
 
 #include <algorithm>
@@ -92,17 +93,38 @@ bool IsDigestText(std::string_view text) {
   return !text.empty() && text.find(' ') == std::string_view::npos;
 }
 
-// "file EXISTED BEFORE AFTER PATH"; the first version had no BEFORE.
+// "file EXISTED BEFORE AFTER FOLDER PATH"; the first version had no BEFORE, the second no
+// FOLDER.
 bool ParseFile(std::string_view value, int version, THistoryFile& file) {
-  const std::vector<std::string_view> words = Words(value, version == 1 ? 3 : 4);
-  if (words.size() != (version == 1 ? 3u : 4u) || (words[0] != "0" && words[0] != "1"))
+  const std::size_t count = static_cast<std::size_t>(std::min(version, 3) + 2);
+  const std::vector<std::string_view> words = Words(value, count);
+  if (words.size() != count || (words[0] != "0" && words[0] != "1"))
     return false;
   file.Existed = words[0] == "1";
   file.Before = version == 1 ? (file.Existed ? "" : "-") : std::string(words[1]);
-  file.After = std::string(words[words.size() - 2]);
+  file.After = std::string(words[version == 1 ? 1 : 2]);
+  file.Folder = version >= 3 ? std::string(words[3]) : std::string();
   file.Path = Unescaped(words.back());
   return IsDigestText(file.After) && (version == 1 || IsDigestText(file.Before)) &&
-         IsPathBelowGame(file.Path);
+         (version < 3 || IsDigestText(file.Folder)) && IsPathBelowGame(file.Path);
+}
+
+std::string DigestOf(std::string_view text) {
+  TContentDigest digest;
+  digest.Add(text);
+  return digest.Text();
+}
+
+// The lines of a record of the third version before its last one, "digest DIGEST", when that
+// digest is theirs; none for a record cut short or changed.
+std::optional<std::string_view> CheckedBody(std::string_view text) {
+  if (text.empty() || text.back() != '\n')
+    return std::nullopt;
+  const std::size_t last = text.rfind('\n', text.size() - 2);
+  const std::string_view body = text.substr(0, last == std::string_view::npos ? 0 : last + 1);
+  if (text.substr(body.size()) != "digest " + DigestOf(body) + "\n")
+    return std::nullopt;
+  return body;
 }
 
 // A whole number that fills `text`, into `value`; false for anything else.
@@ -115,24 +137,33 @@ bool ParseNumber(std::string_view text, TNumber& value) {
 } // namespace
 
 std::string HistoryRecordText(const THistoryEntry& entry) {
-  std::string text = "flightdeck-history 2\ntime " + Escaped(entry.Time) + "\ncommand " +
+  std::string text = "flightdeck-history 3\ntime " + Escaped(entry.Time) + "\ncommand " +
                      Escaped(entry.Command) + "\nsubject " + Escaped(entry.Subject) + "\nundoes " +
                      std::to_string(entry.Undoes) + "\ngame " + Escaped(entry.Game) + "\n";
   for (const THistoryFile& file : entry.Files)
     text += "file " + std::string(file.Existed ? "1 " : "0 ") + file.Before + " " + file.After +
-            " " + Escaped(file.Path) + "\n";
-  return text;
+            " " + file.Folder + " " + Escaped(file.Path) + "\n";
+  text += "files " + std::to_string(entry.Files.size()) + "\n";
+  return text + "digest " + DigestOf(text) + "\n";
 }
 
 bool ParseHistoryRecord(std::string_view text, THistoryEntry& entry) {
+  const bool checked = text.starts_with("flightdeck-history 3\n");
+  if (checked) {
+    const std::optional<std::string_view> body = CheckedBody(text);
+    if (!body)
+      return false;
+    text = *body;
+  }
   int version = 0;
+  std::optional<std::size_t> files;
   while (!text.empty()) {
     const std::size_t end = std::min(text.find('\n'), text.size());
     const std::vector<std::string_view> words = Words(text.substr(0, end), 2);
     text.remove_prefix(std::min(end + 1, text.size()));
     const std::string_view key = words[0];
     const std::string_view value = words.size() > 1 ? words[1] : std::string_view();
-    if (key == "flightdeck-history" && version == 0 && (value == "1" || value == "2")) {
+    if (key == "flightdeck-history" && version == 0 && (value == "1" || value == "2" || checked)) {
       version = value[0] - '0';
     } else if (version == 0) {
       return false; // not a record of ours
@@ -154,9 +185,15 @@ bool ParseHistoryRecord(std::string_view text, THistoryEntry& entry) {
       if (!ParseFile(value, version, file))
         return false;
       entry.Files.push_back(std::move(file));
+    } else if (key == "files" && version >= 3) {
+      const std::optional<int> count = SmallNumber(value);
+      if (!count || files)
+        return false;
+      files = static_cast<std::size_t>(*count);
     }
   }
-  return version != 0;
+  // The third version counts its files, in case lines went missing before the digest was made.
+  return version != 0 && (version < 3 || files == entry.Files.size());
 }
 
 std::string FilesLeftText(const std::vector<THistoryFileLeft>& files) {

@@ -19,6 +19,9 @@ struct THistoryFile {
   // which did not keep it: such a kept copy cannot be checked.
   std::string Before;
   std::string After;
+  // The folder the command wrote it in, itself ("volume:index", links followed): an undo
+  // writes only there. Empty in records of the versions before, which named real paths.
+  std::string Folder;
 };
 
 // One command that changed files of a game.
@@ -33,7 +36,9 @@ struct THistoryEntry {
   bool Undone = false; // a later entry, not itself undone, took this one back
 };
 
-// The record of an entry as its folder keeps it: a line each for its texts and files.
+// The record of an entry as its folder keeps it: a line each for its texts and files, then
+// the count of its files and a digest of everything before it, so that a record cut short
+// anywhere, or changed, is told from a whole one.
 std::string HistoryRecordText(const THistoryEntry& entry);
 // Reads a record into `entry` (all but its id); false for anything but a whole record of
 // ours, or one that names a file outside the game.

@@ -68,6 +68,9 @@ std::optional<TMessage> TGameHistory::Recover(int id) {
   TFileTransaction files;
   for (std::size_t i = 0; i < entry->Files.size(); ++i) {
     const THistoryFile& file = entry->Files[i];
+    if (!IsWhereWritten(file))
+      return TMessage(TRANSLATABLE("Message", "%1 is no longer in the folder it was written in"),
+                      {file.Path});
     const std::string host = HostPathOf(file);
     const std::string now = CurrentDigest(host);
     if (now == file.Before)

@@ -86,6 +86,15 @@ TOutcome<THistoryEntry> TSession::Redo() {
 }
 
 TOutcome<THistoryEntry> TSession::TakeBack(const THistoryEntry& chosen) {
+  std::vector<TMessage> moved;
+  for (const THistoryFile& file : chosen.Files)
+    if (!FHistory.IsWhereWritten(file))
+      moved.emplace_back(file.Path);
+  if (!moved.empty())
+    return TOutcome<THistoryEntry>::Failure(
+        {TRANSLATABLE("Message", "These files are no longer in the folder the command wrote "
+                                 "them in, so nothing was undone: %1."),
+         {ListOf(moved)}});
   std::vector<TMessage> changed;
   FHistory.RecallFilesLeft(chosen);
   for (const THistoryFile& file : chosen.Files)
