@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -44,9 +45,7 @@ std::string SubjectOf(const TCommand& command, const TInvocation& invocation) {
   return command.Name.starts_with("install-") ? ExtractFileName(first) : first;
 }
 
-int Run(const TCommand& command, TInvocation invocation) {
-  if (command.Scope == TScope::None)
-    return command.Run(invocation);
+int RunInGame(const TCommand& command, TInvocation invocation) {
   const std::string typed = invocation.GameDirectory;
   if (typed.empty() || (typed.back() != '\\' && typed.back() != '/'))
     invocation.GameDirectory += '\\';
@@ -57,27 +56,34 @@ int Run(const TCommand& command, TInvocation invocation) {
                     "(it needs the folders battle, combat, melee, tourn and train)",
                 command.Scope == TScope::Catalogue ? 2 : 1);
   }
+  // One command at a time changes a game directory.
+  std::optional<TSession> session;
+  if (Writes(command, invocation)) {
+    session.emplace(invocation.GameDirectory, std::string(command.Name),
+                    Utf8ToWindows1252(SubjectOf(command, invocation)));
+    invocation.Session = &*session;
+    for (const TMessage& report : session->RecoveryReports())
+      Tell(report.Text());
+  } else if (!TGameHistory(invocation.GameDirectory).Interrupted().empty()) {
+    // Only a command that changes the game may roll it back.
+    Tell("a command on this game was cut short; the next command that changes the game rolls "
+         "it back");
+  }
+  const THostLookupScope lookup; // its folders each read once
+  return command.Run(invocation);
+}
+
+// Every failure of a command is a message and exit code 1, never an abort.
+int Run(const TCommand& command, TInvocation invocation) {
   try {
-    // One command at a time changes a game directory.
-    std::optional<TSession> session;
-    if (Writes(command, invocation)) {
-      session.emplace(invocation.GameDirectory, std::string(command.Name),
-                      Utf8ToWindows1252(SubjectOf(command, invocation)));
-      invocation.Session = &*session;
-      for (const TMessage& report : session->RecoveryReports())
-        Tell(report.Text());
-    } else if (!TGameHistory(invocation.GameDirectory).Interrupted().empty()) {
-      // Only a command that changes the game may roll it back.
-      Tell("a command on this game was cut short; the next command that changes the game rolls "
-           "it back");
-    }
-    const THostLookupScope lookup; // its folders each read once
-    return command.Run(invocation);
-  } catch (const EChangedOnDisk& error) {
-    return Fail(error.what());
-  } catch (const EInOutError& error) {
-    return Fail(error.what());
-  } catch (const EDirectoryBusy& error) {
+    return command.Scope == TScope::None ? command.Run(invocation)
+                                         : RunInGame(command, std::move(invocation));
+  } catch (const std::filesystem::filesystem_error& error) {
+    return Fail(error.path1().string() + ": " +
+                EInOutError::ReasonFor(error.code().value()).Text());
+  } catch (const std::bad_alloc&) {
+    return Fail("there is not enough memory for this command");
+  } catch (const std::exception& error) { // EInOutError, EChangedOnDisk, EDirectoryBusy, ...
     return Fail(error.what());
   }
 }

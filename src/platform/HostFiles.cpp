@@ -20,6 +20,13 @@ std::optional<long> ProcessOfName(std::string_view name, std::string_view prefix
   return std::stol(std::string(name.substr(0, dash)));
 }
 
+void RaiseTemporaryFolderError(const std::string& base) {
+  const int error = LastHostError();
+  throw EInOutError(error, base,
+                    {TRANSLATABLE("Message", "No temporary folder can be made in \"%1\": %2."),
+                     {base, EInOutError::ReasonFor(error)}});
+}
+
 THostFile::~THostFile() {
   Close();
 }

@@ -104,6 +104,8 @@ std::vector<std::string> ReadHostFolder(const std::string& hostFolder,
 // A new, private folder below the system's temporary folder, ending with "/", named
 // "flightdeck-<process>-..." (see ProcessOfName).
 std::string MakeHostTemporaryFolder();
+// Raises EInOutError, in words, for the last error of making a temporary folder in `base`.
+[[noreturn]] void RaiseTemporaryFolderError(const std::string& base);
 constexpr std::string_view TemporaryFolderPrefix = "flightdeck-";
 
 // Whether names that differ only in case are different names (POSIX), or the host matches

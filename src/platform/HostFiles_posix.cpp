@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
-#include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -185,12 +184,14 @@ std::vector<std::string> ReadHostFolder(const std::string& hostFolder, std::size
 }
 
 std::string MakeHostTemporaryFolder() {
+  const char* const variable = std::getenv("TMPDIR");
+  std::string base = variable && *variable ? variable : "/tmp";
+  if (base.back() != '/')
+    base += '/';
   std::string pattern =
-      (std::filesystem::temp_directory_path() /
-       (std::string(TemporaryFolderPrefix) + std::to_string(HostProcessId()) + "-XXXXXX"))
-          .string();
+      base + std::string(TemporaryFolderPrefix) + std::to_string(HostProcessId()) + "-XXXXXX";
   if (!mkdtemp(pattern.data()))
-    RaiseLastIOError();
+    RaiseTemporaryFolderError(base);
   return pattern + "/";
 }
 

@@ -253,8 +253,8 @@ std::vector<std::string> ReadHostFolder(const std::string& hostFolder, std::size
 std::string MakeHostTemporaryFolder() {
   wchar_t base[MAX_PATH + 1];
   const DWORD length = GetTempPathW(MAX_PATH + 1, base);
-  if (length == 0)
-    RaiseLastIOError();
+  if (length == 0 || length > MAX_PATH)
+    RaiseTemporaryFolderError({});
   static std::mt19937 generator{std::random_device{}()};
   for (;;) {
     char name[48];
@@ -264,7 +264,7 @@ std::string MakeHostTemporaryFolder() {
     if (MakeHostDirectory(folder))
       return folder + "/";
     if (!IsAlreadyExists(LastHostError()))
-      RaiseLastIOError(folder);
+      RaiseTemporaryFolderError(NarrowHostPath(std::wstring_view(base, length)));
   }
 }
 

@@ -118,6 +118,8 @@ TEST(Cli, FollowsTheCommandLineConventions) {
        "flightdeck-cli: \"" + folder + "\" is a folder, not a pack\n"},
       {"build-pack " + game + " combat rebel 'Outer Rim Patrol' " + folder + "/rebel", 0, ""},
       {"pack-info - < " + folder + "/rebel.ixo", 0, "{\"entry\":\"rebel.mcl\"}\n..."},
+      {"pack-info - < " + folder, 1,
+       "flightdeck-cli: Is a folder, not a file: \"standard input\"\n"},
       {"dump " + game + " combat rebel > /dev/full", 1,
        "flightdeck-cli: the output could not be written: No space left on device\n"},
       {"--help > /dev/full", 1,
@@ -139,6 +141,19 @@ TEST(Cli, FollowsTheCommandLineConventions) {
     else
       EXPECT_EQ(run.Output, each.Output) << each.Arguments;
   }
+  // A temporary folder that cannot be made is a failure in words, never an abort.
+  const std::string pack = folder + "/rebel.ixo";
+  for (const std::string& tmp : {std::string("/nonexistent"), pack})
+    for (const std::string& command :
+         {"pack-info " + pack, "install-pack " + game + " melee rebel " + pack,
+          "build-pack " + game + " combat rebel 'Outer Rim Patrol' " + folder + "/again.ixo"}) {
+      const TRun run = test::RunCommand("TMPDIR=" + tmp + " " + FLIGHTDECK_CLI + " " + command);
+      EXPECT_EQ(run.ExitCode, 1) << command;
+      EXPECT_EQ(run.Output,
+                "flightdeck-cli: No temporary folder can be made in \"" + tmp + "/\": " +
+                    (tmp == pack ? "Not a directory" : "No such file or directory") + ".\n")
+          << command;
+    }
   EXPECT_EQ(test::ListDirectory(temp.Path()), "Demo Downloads");
 }
 
