@@ -335,6 +335,21 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   return id;
 }
 
+bool TGameHistory::BeginWork() {
+  const std::string mark = FFolder + "/working";
+  if (HostEntryExists(mark))
+    return true;
+  // Best effort: without its mark, what a command cut short leaves waits for the window.
+  std::error_code ignored;
+  fs::create_directories(FFolder, ignored);
+  (void)WriteHistoryFile(mark, {}, false);
+  return false;
+}
+
+void TGameHistory::EndWork() {
+  RemoveHostFile(FFolder + "/working");
+}
+
 std::vector<int> TGameHistory::Renumbered(const std::vector<int>& ids) {
   // From the oldest, each entry takes the first free number, so none is taken twice. What an
   // entry undoes comes before it, and has its new number by then. (Cut short on the way, an

@@ -64,6 +64,11 @@ public:
   // Puts back every file of the unfinished entry `id` as it was before, and forgets the entry;
   // false, leaving the entry for recovery, when that cannot be done.
   bool RollBack(int id);
+  // Marks the game as being changed by a command, until EndWork. True when the mark of a
+  // command before was still there: it was cut short, and may have left temporary files in
+  // the game's folders.
+  bool BeginWork();
+  void EndWork();
   // Rolls back every command that was cut short before it finished, where the game still holds
   // exactly what the command left (each file as it was before or as the command wrote it) and
   // is the same folder. An entry that does not hold, and anything else in the history that

@@ -27,7 +27,8 @@ private:
 // One command that changes a game directory: the unit of work the front ends make, one for
 // each command, and hand to the services. It holds the game's lock (see TDirectoryLock) from
 // its start, after rolling back a command cut short (what could not be rolled back is set
-// aside and told in RecoveryReports, and never stops the command); it stages every file the command
+// aside and told in RecoveryReports, and never stops the command) and removing the temporary
+// files it left; it stages every file the command
 // writes (Files), knows what the command's changes were made from (Expect), and on Commit checks
 // that, records the command as one entry of the game's history and puts the files in place. Dropped
 // uncommitted, it leaves the game as it was.
@@ -64,6 +65,8 @@ public:
 
 private:
   TOutcome<THistoryEntry> TakeBack(const THistoryEntry& chosen);
+  // Removes what saves cut short left in the game's folders.
+  void RemoveLeftOversOfGame() const;
 
   std::string FGameDirectory;
   TDirectoryLock FLock;

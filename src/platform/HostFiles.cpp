@@ -9,17 +9,6 @@
 
 namespace flightdeck {
 
-std::optional<long> ProcessOfName(std::string_view name, std::string_view prefix) {
-  if (!name.starts_with(prefix))
-    return std::nullopt;
-  name.remove_prefix(prefix.size());
-  const std::size_t dash = name.find('-');
-  if (dash == 0 || dash > 9 || dash == std::string_view::npos ||
-      name.substr(0, dash).find_first_not_of("0123456789") != std::string_view::npos)
-    return std::nullopt;
-  return std::stol(std::string(name.substr(0, dash)));
-}
-
 void RaiseTemporaryFolderError(const std::string& base) {
   const int error = LastHostError();
   throw EInOutError(error, base,

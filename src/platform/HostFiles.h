@@ -101,12 +101,15 @@ bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds);
 // empty when it cannot be read.
 std::vector<std::string> ReadHostFolder(const std::string& hostFolder,
                                         std::size_t limit = SIZE_MAX);
-// A new, private folder below the system's temporary folder, ending with "/", named
-// "flightdeck-<process>-..." (see ProcessOfName).
-std::string MakeHostTemporaryFolder();
+// The system's temporary folder, ending with "/".
+std::string HostTemporaryBase();
+// Makes a folder that only its owner may enter (POSIX: mode 0700).
+bool MakePrivateHostDirectory(const std::string& hostPath);
 // Raises EInOutError, in words, for the last error of making a temporary folder in `base`.
 [[noreturn]] void RaiseTemporaryFolderError(const std::string& base);
-constexpr std::string_view TemporaryFolderPrefix = "flightdeck-";
+// Whether the entry at `hostPath` itself (not where a link leads) is a file, or a private
+// folder (POSIX: mode 0700), of the user running the program.
+bool IsOwnHostEntry(const std::string& hostPath, bool folder);
 
 // Whether names that differ only in case are different names (POSIX), or the host matches
 // them without regard to case itself (Windows).
@@ -115,10 +118,10 @@ bool HostNamesHaveCase();
 // The running process, and whether the one of that number has ended.
 long HostProcessId();
 bool HostProcessEnded(long processId);
-// The process a file or folder named "<prefix><process>-..." belongs to: the program names its
-// temporary files so, so that what a killed process left behind is known by its name. None for
-// any other name.
-std::optional<long> ProcessOfName(std::string_view name, std::string_view prefix);
+// Eight hex digits each, the same for every process: of the machine's start, and of the process
+// namespace (the processes this one can see). Zeros where the host does not tell.
+std::string HostBootTag();
+std::string HostProcessSpaceTag();
 
 // The last error of the calling thread, in the host's numbering, and what kind it is.
 int LastHostError();

@@ -4,10 +4,13 @@
 #include "platform/InOutError.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -183,16 +186,20 @@ std::vector<std::string> ReadHostFolder(const std::string& hostFolder, std::size
   return names;
 }
 
-std::string MakeHostTemporaryFolder() {
+std::string HostTemporaryBase() {
   const char* const variable = std::getenv("TMPDIR");
   std::string base = variable && *variable ? variable : "/tmp";
-  if (base.back() != '/')
-    base += '/';
-  std::string pattern =
-      base + std::string(TemporaryFolderPrefix) + std::to_string(HostProcessId()) + "-XXXXXX";
-  if (!mkdtemp(pattern.data()))
-    RaiseTemporaryFolderError(base);
-  return pattern + "/";
+  return base.back() == '/' ? base : base + '/';
+}
+
+bool MakePrivateHostDirectory(const std::string& hostPath) {
+  return mkdir(hostPath.c_str(), 0700) == 0;
+}
+
+bool IsOwnHostEntry(const std::string& hostPath, bool folder) {
+  struct stat info {};
+  return lstat(hostPath.c_str(), &info) == 0 && info.st_uid == geteuid() &&
+         (folder ? S_ISDIR(info.st_mode) && (info.st_mode & 07777) == 0700 : S_ISREG(info.st_mode));
 }
 
 bool HostNamesHaveCase() {
@@ -206,6 +213,43 @@ long HostProcessId() {
 
 bool HostProcessEnded(long processId) {
   return kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
+}
+
+namespace {
+
+std::string TagOf(unsigned long long number) {
+  char tag[16];
+  std::snprintf(tag, sizeof tag, "%08llx", number & 0xffffffffULL);
+  return tag;
+}
+
+} // namespace
+
+std::string HostBootTag() {
+  static const std::string tag = [] {
+    char id[64] = {};
+    if (FILE* file = std::fopen("/proc/sys/kernel/random/boot_id", "r")) {
+      if (!std::fgets(id, sizeof id, file))
+        id[0] = '\0';
+      std::fclose(file);
+    }
+    std::string digits;
+    for (const char* c = id; *c && digits.size() < 8; ++c)
+      if (std::isxdigit(static_cast<unsigned char>(*c)))
+        digits += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    return digits.size() == 8 ? digits : std::string("00000000");
+  }();
+  return tag;
+}
+
+std::string HostProcessSpaceTag() {
+  static const std::string tag = [] {
+    char link[64] = {}; // "pid:[4026531836]"
+    const ssize_t length = readlink("/proc/self/ns/pid", link, sizeof link - 1);
+    const char* const number = length > 0 ? std::strchr(link, '[') : nullptr;
+    return TagOf(number ? std::strtoull(number + 1, nullptr, 10) : 0);
+  }();
+  return tag;
 }
 
 int LastHostError() {

@@ -250,22 +250,23 @@ std::vector<std::string> ReadHostFolder(const std::string& hostFolder, std::size
   return names;
 }
 
-std::string MakeHostTemporaryFolder() {
+std::string HostTemporaryBase() {
   wchar_t base[MAX_PATH + 1];
   const DWORD length = GetTempPathW(MAX_PATH + 1, base);
   if (length == 0 || length > MAX_PATH)
     RaiseTemporaryFolderError({});
-  static std::mt19937 generator{std::random_device{}()};
-  for (;;) {
-    char name[48];
-    std::snprintf(name, sizeof name, "flightdeck-%ld-%08x", HostProcessId(),
-                  static_cast<unsigned>(generator()));
-    const std::string folder = NarrowHostPath(std::wstring_view(base, length)) + name;
-    if (MakeHostDirectory(folder))
-      return folder + "/";
-    if (!IsAlreadyExists(LastHostError()))
-      RaiseTemporaryFolderError(NarrowHostPath(std::wstring_view(base, length)));
-  }
+  std::string folder = NarrowHostPath(std::wstring_view(base, length));
+  return folder.back() == '/' ? folder : folder + '/';
+}
+
+bool MakePrivateHostDirectory(const std::string& hostPath) {
+  return MakeHostDirectory(hostPath); // below the user's own temporary folder
+}
+
+bool IsOwnHostEntry(const std::string& hostPath, bool folder) {
+  const DWORD attributes = GetFileAttributesW(WideHostPath(hostPath).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+         ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folder;
 }
 
 bool HostNamesHaveCase() {
@@ -285,6 +286,16 @@ bool HostProcessEnded(long processId) {
   const bool ended = GetExitCodeProcess(process, &code) && code != STILL_ACTIVE;
   CloseHandle(process);
   return ended;
+}
+
+// Windows runs every process of a session where this one can see it; a process number taken
+// again after a restart is only ever taken for a live owner, which keeps what it names.
+std::string HostBootTag() {
+  return "00000000";
+}
+
+std::string HostProcessSpaceTag() {
+  return "00000000";
 }
 
 int LastHostError() {

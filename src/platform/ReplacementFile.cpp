@@ -5,13 +5,11 @@
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
+#include "platform/LeftOvers.h"
 
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
-#include <random>
-#include <unordered_set>
 #include <utility>
 
 namespace flightdeck {
@@ -27,54 +25,22 @@ std::string DirectoryOf(const std::string& hostPath) {
   return slash == 0 ? "/" : hostPath.substr(0, slash);
 }
 
-// A temporary file is left over when the save that made it ended without cleaning up (a crash,
-// a kill): its name carries the process that made it, and that process is gone. Names without
-// a process come from older versions, which are not running now.
-bool IsLeftOver(const std::string& name) {
-  if (!name.starts_with(TempPrefix))
-    return false;
-  const std::optional<long> process = ProcessOfName(name, TempPrefix);
-  return !process || HostProcessEnded(*process);
-}
-
-// Once per folder and process: a window that stays open does not read a folder of many
-// mission files again on every save.
-bool FirstSweep(const std::string& directory) {
-  static std::mutex mutex;
-  static std::unordered_set<std::string> swept;
-  const std::lock_guard lock(mutex);
-  return swept.insert(directory).second;
-}
-
 } // namespace
 
 void RemoveLeftOverSaves(const std::string& directory) {
-  if (!FirstSweep(directory))
-    return;
-  for (const std::string& name : HostFolderNames(directory))
-    if (IsLeftOver(name)) {
-      const std::string path = directory + "/" + name;
-      if (RemoveHostFile(path))
-        NoteHostEntryRemoved(path);
-    }
+  for (const std::string& name : HostFolderNames(directory)) {
+    const std::string path = directory + "/" + name;
+    if (IsLeftOverName(name, TempPrefix) && IsOwnHostEntry(path, false) && RemoveHostFile(path))
+      NoteHostEntryRemoved(path);
+  }
 }
 
 namespace {
 
-// A number for a temporary file's name; any thread may ask.
-unsigned RandomNumber() {
-  static std::mutex mutex;
-  static std::mt19937 generator{std::random_device{}()};
-  const std::lock_guard lock(mutex);
-  return static_cast<unsigned>(generator());
-}
-
 // Creates a new, uniquely named file in `directory`; its name goes to `tempPath`.
 THostFile CreateTempFile(const std::string& directory, std::string& tempPath) {
   for (;;) {
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, "%ld-%08x", HostProcessId(), RandomNumber());
-    tempPath = directory + "/" + std::string(TempPrefix) + suffix;
+    tempPath = directory + "/" + OwnedName(TempPrefix);
     CheckIoFault(TIoStep::Create, tempPath);
     THostFile file = THostFile::CreateNew(tempPath);
     if (file.IsOpen() || !IsAlreadyExists(LastHostError()))
@@ -90,7 +56,6 @@ TReplacementFile::TReplacementFile(std::string_view path)
   if (existing && existing->Directory)
     throw EInOutError(NotARegularFileError(true), FTarget);
   const std::string directory = DirectoryOf(FTarget);
-  RemoveLeftOverSaves(directory);
   std::string tempPath;
   THostFile file = CreateTempFile(directory, tempPath);
   if (!file.IsOpen())

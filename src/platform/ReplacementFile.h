@@ -12,8 +12,7 @@ namespace flightdeck {
 // The new content of a file, written piece by piece into a temporary file in the target's
 // directory. Commit renames it over the target; until then the old file stays as it was, and
 // a replacement dropped uncommitted takes its temporary file with it. A target that is a
-// symbolic link is replaced through the link. Temporary files that an interrupted save left
-// in the directory are removed on the way. Failures raise EInOutError.
+// symbolic link is replaced through the link. Failures raise EInOutError.
 class TReplacementFile {
 public:
   explicit TReplacementFile(std::string_view path);
@@ -44,8 +43,7 @@ private:
 };
 
 // Removes from the host folder `directory` the temporary files of saves that ended without
-// cleaning up (their process is gone): once per folder and process, and before the first save
-// there.
+// cleaning up (see IsLeftOverName): a file of the user's of that exact name alone.
 void RemoveLeftOverSaves(const std::string& directory);
 
 } // namespace flightdeck

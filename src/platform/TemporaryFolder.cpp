@@ -4,6 +4,7 @@
 #include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
+#include "platform/LeftOvers.h"
 
 #include <filesystem>
 
@@ -11,21 +12,61 @@ namespace flightdeck {
 
 namespace {
 
-// Removes the temporary folders that processes killed before they could (see ProcessOfName).
-void RemoveLeftOvers(const std::string& folder) {
-  const std::string parent = folder.substr(0, folder.rfind('/', folder.size() - 2) + 1);
-  for (const std::string& name : ReadHostFolder(parent)) {
-    const std::optional<long> process = ProcessOfName(name, TemporaryFolderPrefix);
+constexpr std::string_view FolderPrefix = "flightdeck-";
+constexpr std::string_view OwnerFile = "/.flightdeck-owner";
+
+std::string OwnerText(std::string_view tag) {
+  return "flightdeck-temporary " + std::string(tag) + "\n";
+}
+
+// A folder this program made, whose process has ended: its name, a private folder of the
+// user's, and the owner it names inside.
+bool IsLeftOver(const std::string& base, const std::string& name) {
+  if (!IsLeftOverName(name, FolderPrefix) || !IsOwnHostEntry(base + name, true) ||
+      !IsOwnHostEntry(base + name + std::string(OwnerFile), false))
+    return false;
+  try {
+    const std::string tag = name.substr(FolderPrefix.size(), name.rfind('-') - FolderPrefix.size());
+    return ReadHostFile(base + name + std::string(OwnerFile), 128) == OwnerText(tag);
+  } catch (const EInOutError&) {
+    return false;
+  }
+}
+
+// Removes the temporary folders that processes killed before they could.
+void RemoveLeftOvers(const std::string& base) {
+  for (const std::string& name : ReadHostFolder(base))
+    if (IsLeftOver(base, name)) {
+      std::error_code ignored;
+      std::filesystem::remove_all(base + name, ignored);
+    }
+}
+
+// A new private folder, with its owner written in it.
+std::string MakeFolder(const std::string& base) {
+  for (;;) {
+    const std::string folder = base + OwnedName(FolderPrefix);
+    if (!MakePrivateHostDirectory(folder)) {
+      if (!IsAlreadyExists(LastHostError()))
+        RaiseTemporaryFolderError(base);
+      continue;
+    }
+    THostFile owner = THostFile::CreatePrivate(folder + std::string(OwnerFile));
+    if (owner.IsOpen() && owner.WriteAll(OwnerText(OwnerTag())) && owner.Close())
+      return folder + "/";
+    const int error = LastHostError();
     std::error_code ignored;
-    if (process && HostProcessEnded(*process))
-      std::filesystem::remove_all(parent + name, ignored);
+    std::filesystem::remove_all(folder, ignored);
+    throw EInOutError(error, folder);
   }
 }
 
 } // namespace
 
-TTemporaryFolder::TTemporaryFolder() : FPath(MakeHostTemporaryFolder()) {
-  RemoveLeftOvers(FPath);
+TTemporaryFolder::TTemporaryFolder() {
+  const std::string base = HostTemporaryBase();
+  FPath = MakeFolder(base);
+  RemoveLeftOvers(base);
 }
 
 TTemporaryFolder::~TTemporaryFolder() {

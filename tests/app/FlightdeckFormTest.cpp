@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AboutBox.h"
 #include "app/Prompts.h"
+#include "platform/HostFiles.h"
 #include "support/FormFixture.h"
 #include "widgets/MaskedImage.h"
 
@@ -485,7 +486,9 @@ private slots:
   // What a killed save left goes when the game opens; the settings are written as they change;
   // a game folder that goes away is told, and its tree emptied.
   void theWindowKeepsInStepWithTheDiskAndItsSettings() {
-    const fs::path leftOver = GameFile("combat", ".flightdeck-save-999999999-0000abcd");
+    const std::string name =
+        ".flightdeck-save-" + HostBootTag() + "-" + HostProcessSpaceTag() + "-999999999-0000abcd";
+    const fs::path leftOver = GameFile("combat", name.c_str());
     WriteBytes(leftOver, "half a list");
     StoreSettings("MType=1\r\n");
     Open();

@@ -6,6 +6,7 @@
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
+#include "platform/LeftOvers.h"
 #include "platform/TemporaryFolder.h"
 #include "support/ChildProcess.h"
 #include "support/TestFiles.h"
@@ -183,18 +184,11 @@ TEST(Session, CommitsNothingOverAFileThatChangedSinceItWasRead) {
   SetHistoryRoot({});
 }
 
-TEST(FileTransaction, LinksLeftOversAndNulBytes) {
+TEST(FileTransaction, LinksAndNulBytes) {
   TTempDir temp;
   const std::string root = temp.Slashed();
   fs::create_directory(temp.Path() / "real");
   WriteBytes(temp.Path() / "real" / "mission.lst", "old");
-  // Left by saves that were killed: by an older version, by a process that is gone; and one of
-  // a save still running in this process.
-  const std::string running = ".flightdeck-save-" + std::to_string(HostProcessId()) + "-0000abcd";
-  for (const std::string& name : {std::string(".flightdeck-save-1234abcd"),
-                                  std::string(".flightdeck-save-99999999-1234abcd"), running})
-    WriteBytes(temp.Path() / "real" / name, "partial");
-
 #ifdef _WIN32 // making links takes a privilege users lack there: the file is saved itself
   SaveFileAtomically(root + "real/mission.lst", "new");
 #else
@@ -209,35 +203,100 @@ TEST(FileTransaction, LinksLeftOversAndNulBytes) {
   EXPECT_FALSE(fs::exists(temp.Path() / "elsewhere"));
 #endif
   EXPECT_EQ(ReadBytes(temp.Path() / "real" / "mission.lst"), "new");
-  EXPECT_EQ(ListDirectory(temp.Path() / "real"), running + " mission.lst");
-
-#ifndef _WIN32 // the same for temporary folders: a new one takes away those of ended processes
-  const fs::path folders = temp.Path() / "tmp";
-  const std::string own = "flightdeck-" + std::to_string(HostProcessId()) + "-abcdef";
-  for (const std::string& name : {std::string("flightdeck-99999999-abcdef"), own,
-                                  std::string("flightdeck-test-1"), std::string("other")})
-    fs::create_directories(folders / name / "pack.mcl");
-  const char* tmpdir = std::getenv("TMPDIR");
-  const std::string tmpdirBefore = tmpdir ? tmpdir : "";
-  setenv("TMPDIR", folders.c_str(), 1);
-  {
-    const TTemporaryFolder made;
-    EXPECT_FALSE(fs::exists(folders / "flightdeck-99999999-abcdef"));
-    for (const std::string& kept : {own, std::string("flightdeck-test-1"), std::string("other")})
-      EXPECT_TRUE(fs::exists(folders / kept / "pack.mcl")) << kept;
-    EXPECT_TRUE(fs::is_directory(made.Path()));
-  }
-  if (tmpdir)
-    setenv("TMPDIR", tmpdirBefore.c_str(), 1);
-  else
-    unsetenv("TMPDIR");
-#endif
+  EXPECT_EQ(ListDirectory(temp.Path() / "real"), "mission.lst");
 
   const std::string withNul = root + std::string("combat\0x", 9);
   EXPECT_FALSE(FileExists(withNul));
   EXPECT_FALSE(DirectoryExists(root + std::string("\0", 1)));
   EXPECT_THROW(ReadFileBytes(withNul), EInOutError);
   EXPECT_THROW(SaveFileAtomically(withNul, "x"), EInOutError);
+}
+
+// What a killed process left goes, and nothing else: in a game's folder, when the command after
+// a command cut short opens (a save never reads the folder), and in a temporary folder shared
+// with the user's look-alikes and with processes of another namespace, when a new one is made.
+TEST(FileTransaction, OnlyTheProgramsOwnLeftOversOfEndedProcessesGo) {
+  TTempDir temp;
+  const std::string boot = HostBootTag(), space = HostProcessSpaceTag();
+  const std::string ended = boot + "-" + space + "-999999999";
+  const std::string owners[] = {
+      ended,
+      (boot == "ffffffff" ? "fffffffe" : "ffffffff") + ("-" + space + "-1"), // before a restart
+      boot + "-" + (space == "12345678" ? "12345679" : "12345678") + "-999999999", // elsewhere
+      OwnerTag(),                                                                  // running
+      boot + "-" + space + "-0999999999",       // not a name the program makes
+      boot.substr(1) + "-" + space + "-99999"}; // nor this
+  const std::string gone[] = {owners[0], owners[1]};
+
+  SetHistoryRoot(temp.Slashed() + "data");
+  const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
+  const fs::path combat = temp.Path() / "Game" / "combat";
+  for (const std::string& owner : owners)
+    WriteBytes(combat / (".flightdeck-save-" + owner + "-0000abcd"), "partial");
+  for (const char* name : {".flightdeck-save-backup.lst", ".flightdeck-save-99999999-1234abcd"})
+    WriteBytes(combat / name, "the user's");
+#ifndef _WIN32
+  fs::create_symlink(temp.Path() / "data", combat / (".flightdeck-save-" + ended + "-00000001"));
+  fs::create_directory(combat / (".flightdeck-save-" + ended + "-00000002"));
+#endif
+  const auto leftOvers = [&] { return ListDirectory(combat) + " "; };
+  SaveFileAtomically(game + "combat/mission.lst", "new");
+  const std::string all = leftOvers();
+  EXPECT_NE(all.find(".flightdeck-save-" + ended), std::string::npos);
+  TGameHistory(game).BeginWork(); // and then cut short
+  { const TSession next(game, "rename"); }
+  const std::string after = leftOvers();
+  for (const std::string& owner : owners)
+    EXPECT_EQ(after.find(owner + "-0000abcd") == std::string::npos,
+              std::find(std::begin(gone), std::end(gone), owner) != std::end(gone))
+        << owner;
+  EXPECT_EQ(std::count(after.begin(), after.end(), ' ') + 2,
+            std::count(all.begin(), all.end(), ' '));
+  SetHistoryRoot({});
+
+#ifndef _WIN32 // where TMPDIR names the temporary folder
+  const fs::path shared = temp.Path() / "tmp";
+  const auto folder = [&](const std::string& name, const std::string& owner) {
+    fs::create_directories(shared / name / "pack.mcl");
+    fs::permissions(shared / name, fs::perms::owner_all, fs::perm_options::replace);
+    WriteBytes(shared / name / ".flightdeck-owner", "flightdeck-temporary " + owner + "\n");
+  };
+  for (const std::string& owner : owners)
+    folder("flightdeck-" + owner + "-0000abcd", owner);
+  folder("flightdeck-" + ended + "-00000001", owners[1]); // names another owner inside
+  folder("flightdeck-" + ended + "-00000002", ended);
+  fs::permissions(shared / ("flightdeck-" + ended + "-00000002"), fs::perms::group_read,
+                  fs::perm_options::add); // not private
+  fs::create_directories(shared / "flightdeck-20261207-backup" / "notes.txt");
+  WriteBytes(shared / "flightdeck-31999-notes.txt", "the user's");
+  fs::create_directory_symlink(shared / "flightdeck-20261207-backup",
+                               shared / ("flightdeck-" + ended + "-00000003"));
+  std::string expected;
+  for (const fs::directory_entry& entry : fs::directory_iterator(shared))
+    if (entry.path().filename() != "flightdeck-" + gone[0] + "-0000abcd" &&
+        entry.path().filename() != "flightdeck-" + gone[1] + "-0000abcd")
+      expected += entry.path().filename().string() + "\n";
+  const char* tmpdir = std::getenv("TMPDIR");
+  const std::string tmpdirBefore = tmpdir ? tmpdir : "";
+  setenv("TMPDIR", shared.c_str(), 1);
+  {
+    const TTemporaryFolder made;
+    EXPECT_EQ(ListDirectory(made.Path()), ".flightdeck-owner");
+    fs::remove_all(made.Path());
+  }
+  if (tmpdir)
+    setenv("TMPDIR", tmpdirBefore.c_str(), 1);
+  else
+    unsetenv("TMPDIR");
+  std::string left;
+  for (const fs::directory_entry& entry : fs::directory_iterator(shared))
+    left += entry.path().filename().string() + "\n";
+  EXPECT_EQ(left.size(), expected.size());
+  for (const fs::directory_entry& entry : fs::directory_iterator(shared))
+    EXPECT_NE(expected.find(entry.path().filename().string() + "\n"), std::string::npos)
+        << entry.path();
+  EXPECT_TRUE(fs::exists(shared / "flightdeck-20261207-backup" / "notes.txt"));
+#endif
 }
 
 #ifdef _WIN32

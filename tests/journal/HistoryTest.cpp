@@ -417,8 +417,8 @@ TEST_F(History, TheOldestEntriesGoBeyondTheSizeLimitAsMeasured) {
     Change("rename", text);
   const std::string folder = TGameHistory(FRoot).Folder();
   WriteBytes(folder + "/size", "999999999999999");
-  for (const std::string& entry : {"/00000001/size", "/00000002/size"})
-    WriteBytes(folder + entry, "0");
+  for (const char* entry : {"/00000001/size", "/00000002/size"})
+    WriteBytes(folder + std::string(entry), "0");
   Change("rename", "third");
   EXPECT_EQ(Entries().size(), 3u);
 
