@@ -30,9 +30,13 @@ std::string DirectoryOf(const std::string& hostPath) {
 void RemoveLeftOverSaves(const std::string& directory) {
   for (const std::string& name : HostFolderNames(directory)) {
     const std::string path = directory + "/" + name;
-    if (IsLeftOverName(name, TempPrefix) && IsOwnHostEntry(path, false) && RemoveHostFile(path))
+    if (IsLeftOverSave(name) && IsOwnHostEntry(path, false) && RemoveHostFile(path))
       NoteHostEntryRemoved(path);
   }
+}
+
+bool IsLeftOverSave(std::string_view name) {
+  return IsLeftOverName(name, TempPrefix);
 }
 
 namespace {

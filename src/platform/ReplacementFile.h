@@ -45,5 +45,7 @@ private:
 // Removes from the host folder `directory` the temporary files of saves that ended without
 // cleaning up (see IsLeftOverName): a file of the user's of that exact name alone.
 void RemoveLeftOverSaves(const std::string& directory);
+// Whether a file of that name is such a temporary file.
+bool IsLeftOverSave(std::string_view name);
 
 } // namespace flightdeck

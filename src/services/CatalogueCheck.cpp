@@ -14,6 +14,7 @@
 #include "platform/InOutError.h"
 #include "platform/Limits.h"
 #include "platform/PathNames.h"
+#include "platform/ReplacementFile.h"
 #include "platform/TextLines.h"
 #include "platform/Translatable.h"
 #include "platform/Windows1252.h"
@@ -34,7 +35,7 @@ struct TProblemTraits {
   std::string_view Text; // "{file}" and "{detail}" stand for the finding's
 };
 
-constexpr std::array<TProblemTraits, 15> ProblemTraits = {{
+constexpr std::array<TProblemTraits, 16> ProblemTraits = {{
     {"missing-mission-file", TSeverity::Error,
      TRANSLATABLE("Finding", "The mission file {file} is not in the mission folder.")},
     {"missing-battle-file", TSeverity::Error,
@@ -70,6 +71,9 @@ constexpr std::array<TProblemTraits, 15> ProblemTraits = {{
      TRANSLATABLE(
          "Finding",
          "No list can name the file {file}: its name has characters outside Windows-1252.")},
+    {"left-over-file", TSeverity::Note,
+     TRANSLATABLE("Finding", "{file} was left by a save that was cut short; the next command "
+                             "that changes the game removes it.")},
 }};
 
 const TProblemTraits& TraitsOf(TProblem problem) {
@@ -165,6 +169,7 @@ private:
   std::vector<TFinding> FFindings;
   std::map<TMissionType, TFolder> FFolders;
   std::map<TMissionType, std::vector<std::string>> FUnlistable; // host names no list can hold
+  std::map<TMissionType, std::vector<std::string>> FLeftOver;   // of saves cut short
   // The list being checked, and its record being looked at with the titles of its missions.
   TFinding FAt;
   const TListFileItem* FItem = nullptr;
@@ -203,6 +208,10 @@ std::vector<TFinding> TCatalogueCheck::Run() {
       FAt.HostName = name;
       Add(TProblem::UnlistableName, Utf8ToWindows1252(name));
     }
+    FAt.HostName.clear();
+    std::sort(FLeftOver[folder].begin(), FLeftOver[folder].end());
+    for (std::string& name : FLeftOver[folder])
+      Add(TProblem::LeftOverFile, std::move(name));
   }
   return std::move(FFindings);
 }
@@ -217,7 +226,9 @@ TFolder& TCatalogueCheck::FolderOf(TMissionType folder) {
   if (!added)
     return found->second;
   for (std::string& name : HostFolderNames(HostPath(MissionDirectory(FGame, folder)))) {
-    if (std::optional<std::string> listed = GameFileName(name)) {
+    if (IsLeftOverSave(name)) {
+      FLeftOver[folder].push_back(std::move(name));
+    } else if (std::optional<std::string> listed = GameFileName(name)) {
       std::string key = LowerCaseAscii(*listed);
       found->second.emplace(std::move(key), TFolderEntry{std::move(*listed)});
     } else if (IsMissionFileName(name))

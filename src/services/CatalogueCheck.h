@@ -33,6 +33,7 @@ enum class TProblem : std::uint8_t {
   // Notes.
   UnlistedMissionFile,
   UnlistableName, // a file whose name no list can hold: it has characters outside Windows-1252
+  LeftOverFile,   // what a save cut short left, until the next command that changes the game
 };
 
 // One problem found. List findings name the list and the record (by its place among the list's

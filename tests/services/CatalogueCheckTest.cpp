@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/CatalogueCheck.h"
+#include "platform/HostFiles.h"
 #include "platform/IoFaults.h"
+#include "platform/LeftOvers.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +32,10 @@ TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
        {"arena1.tie", "arena\n2.tie", "duel1.tie", "duel2.tie", "stray.TIE", "\xC9t\xE9.tie"})
     WriteBytes(root / "melee" / mission, "tie");
   WriteBytes(root / "Train" / "basic1.tie", "tie");
+  const std::string leftOver = ".flightdeck-save-" + HostBootTag() + "-" + HostProcessSpaceTag() +
+                               "-999999999-0000abcd"; // its process is gone
+  WriteBytes(root / "melee" / leftOver, "half a list");
+  WriteBytes(root / "melee" / (".flightdeck-save-" + OwnerTag() + "-0000abcd"), "being saved");
   WriteBytes(root / "Combat" / "MISSION.LST",
              CrLf({"//", "[Patrols]", "//", "0", "patrol1.tie", "Into the Nebula", "1", "ghost.tie",
                    "Ghost Run", "1", "relay1.tie", "Relay Start", "2", "PATROL1.TIE", "Second Look",
@@ -79,6 +85,7 @@ TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
       "unreadable-list Train/imperial.lst #-1 []  (File access denied)",
       "unlisted-mission-file melee #-1 [] stray.TIE",
       "unlisted-mission-file melee #-1 [] \xC9t\xE9.tie", // named as on disk
+      "left-over-file melee #-1 [] " + leftOver,
   };
   EXPECT_EQ(found, expected);
 }
