@@ -140,11 +140,17 @@ int PackInfoCommand(const TInvocation& invocation) {
   zip.ExtractDirectory = folder.Path();
   zip.FilesToProcess = {ZipLiteralPattern(script)};
   const int extracted = zip.ExtractFiles(0);
-  if (extracted != zrOk || !FileExists(folder.Path() + script))
-    return Fail("the installation script \"" + script + "\" cannot be read: " + zip.LastError());
+  const std::string path = ExtractedScriptPath(folder, script);
+  if (extracted != zrOk || !FileExists(path))
+    return Fail("the installation script \"" + script + "\" cannot be read: " +
+                (zip.LastError().empty() ? "it could not be extracted" : zip.LastError()));
   std::vector<std::string> missions;
   // Read as for Battles, where every class of entry is kept.
-  for (const TPackageItem& item : ReadInstallScript(folder.Path() + script, mtBattles, missions))
+  const std::vector<TPackageItem> items = ReadInstallScript(path, mtBattles, missions);
+  if (items.empty())
+    return Fail("the installation script \"" + script +
+                "\" cannot be read: " + TMessage::Own(EmptyScriptReason).Text());
+  for (const TPackageItem& item : items)
     std::cout << "{\"class\":\"" << ClassOf(item.Kind)
               << "\",\"file\":" << JsonString(item.FileName) << ",\"titles\":["
               << JsonString(item.NeutralTitle) << "," << JsonString(item.RebelTitle) << ","

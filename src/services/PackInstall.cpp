@@ -251,6 +251,10 @@ std::string FindInstallScript(const std::vector<std::string>& listing) {
   return byLastDot == listing.end() ? std::string() : *byLastDot;
 }
 
+std::string ExtractedScriptPath(const TTemporaryFolder& folder, const std::string& script) {
+  return folder.Path() + ExtractFileName(script); // packs are extracted without their folders
+}
+
 TPackFiles ReadPackScript(TZipArchiver& zipManager, const std::vector<std::string>& listing,
                           TMissionType type) {
   const std::string script = FindInstallScript(listing);
@@ -272,10 +276,12 @@ TPackFiles ReadPackScript(TZipArchiver& zipManager, const std::vector<std::strin
   std::vector<std::string> ignored;
   TPackFiles pack = TPackFiles::Failure({});
   try {
-    pack = ReadInstallScript(folder.Path() + script, type, ignored);
+    pack = ReadInstallScript(ExtractedScriptPath(folder, script), type, ignored);
   } catch (const EInOutError& error) {
     return unreadableScript(error.ReasonMessage());
   }
+  if (pack.Value().empty())
+    return unreadableScript(TMessage::Own(EmptyScriptReason));
   CheckEntries(pack.Value(), pack.Notes);
   return pack;
 }

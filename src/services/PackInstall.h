@@ -5,6 +5,7 @@
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
 #include "platform/Outcome.h"
+#include "platform/TemporaryFolder.h"
 #include "zip/ZipArchiver.h"
 
 #include <string>
@@ -24,9 +25,18 @@ using TPackFiles = TOutcome<std::vector<TPackageItem>>;
 inline const char* const NoInstallScriptMessage = TRANSLATABLE(
     "Message", "Flightdeck was unable to locate the installation script for this package!");
 
+// Why a script that names no entry is refused: empty, not a script, or its lines not ended as
+// a script's are.
+inline const char* const EmptyScriptReason =
+    TRANSLATABLE("Message", "it names nothing to install (a script names its entries in lines "
+                            "ended by CR LF)");
+// Where the script `script` of a pack is once extracted into `folder`.
+std::string ExtractedScriptPath(const TTemporaryFolder& folder, const std::string& script);
+
 // Reads the script of a listed pack for a list of `type`, from a private folder: the entries
-// it names, or why it cannot be read; titles the lists could not hold unchanged are mended, and
-// names that are not plain file names left out, each with a note.
+// it names, or why it cannot be read (a script that names nothing cannot); titles the lists could
+// not hold unchanged are mended, and names that are not plain file names left out, each with a
+// note.
 TPackFiles ReadPackScript(TZipArchiver& zipManager, const std::vector<std::string>& listing,
                           TMissionType type);
 

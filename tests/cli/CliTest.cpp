@@ -333,6 +333,42 @@ TEST(Cli, PacksOfOtherToolsAndPackInfo) {
   EXPECT_EQ(noScript.Output, "flightdeck-cli: Flightdeck was unable to locate the installation "
                              "script for this package!\n");
   EXPECT_EQ(RunCli("build-pack " + fresh + " training neutral Nothing " + pack).ExitCode, 1);
+
+  // A script that names nothing fails both ways with its reason; one in a folder, even one
+  // that would lead out of it, is read where it is extracted, without its folders.
+  const std::string script =
+      "Collection\r\n\r\nDeep\r\n\r\n\r\n\r\nMissions\r\nh1.tie\r\nOne\r\n\r\n\r\n\r\n";
+  const std::string nothing = "it names nothing to install (a script names its entries in lines "
+                              "ended by CR LF)";
+  for (const auto& [name, text, installs] : std::vector<std::tuple<std::string, std::string, bool>>{
+           {"empty.mcl", "", false},
+           {"junk.mcl", "\x01\xff\x00junk", false},
+           {"lf.mcl", "Collection\n\nDeep\n\n\n\nMissions\nh1.tie\nOne\n\n\n\n", false},
+           {"deep/in.mcl", script, true},
+           {"../../slip.mcl", script, true}}) {
+    const fs::path folder = temp.Path() / ("pack of " + std::to_string(name.size()));
+    fs::create_directories(folder / "x");
+    test::WriteBytes(folder / "x" / "h1.tie", "mission");
+    test::WriteBytes(folder / "x" / "s.mcl", text);
+    // Written by hand: a stored entry of any name, which zip tools refuse to make.
+    const std::string packPath = (folder / "p.ixo").string();
+    ASSERT_EQ(test::RunCommand("cd '" + (folder / "x").string() +
+                               "' && python3 -c \"import zipfile;"
+                               "z=zipfile.ZipFile('../p.ixo','w');z.write('s.mcl','" +
+                               name + "');z.write('h1.tie')\"")
+                  .ExitCode,
+              0);
+    const std::string game = test::MakeGameDirectory(folder / "game");
+    const TRun install = RunCli("install-pack '" + game + "' combat neutral '" + packPath + "'");
+    const TRun described = RunCli("pack-info '" + packPath + "'");
+    EXPECT_EQ(install.ExitCode, installs ? 0 : 1) << name << install.Output;
+    EXPECT_EQ(described.ExitCode, installs ? 0 : 1) << name;
+    if (!installs) {
+      EXPECT_EQ(install.Output, "flightdeck-cli: The installation script of the pack \"" +
+                                    packPath + "\" could not be read: " + nothing + ".\n");
+      EXPECT_TRUE(described.Output.ends_with("cannot be read: " + nothing + "\n"));
+    }
+  }
 }
 
 TEST(Cli, CheckPrintsFindingsInListOrderWithItsExitCodes) {
