@@ -13,4 +13,14 @@ std::string SizeInWords(std::uint64_t bytes) {
   return std::to_string(bytes) + " " + units[unit];
 }
 
+std::string PackFileTooLarge(std::string_view name) {
+  return "\"" + std::string(name) + "\" is larger than " + SizeInWords(MaxMissionSize) +
+         ", the most a file of a pack may be";
+}
+
+std::string PackTooLarge() {
+  return "its files add up to more than " + SizeInWords(MaxPackTotal) +
+         ", the most a pack may hold";
+}
+
 } // namespace flightdeck

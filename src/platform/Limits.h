@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace flightdeck {
 
@@ -36,5 +37,10 @@ inline constexpr std::size_t MaxFolderListing = 10'000;
 
 // A size in words: "16 MiB", "255 bytes".
 std::string SizeInWords(std::uint64_t bytes);
+
+// The bounds of a pack in words, the same for building one and taking one apart: a file of
+// `name` over MaxMissionSize, and files adding up to more than MaxPackTotal.
+std::string PackFileTooLarge(std::string_view name);
+std::string PackTooLarge();
 
 } // namespace flightdeck

@@ -6,6 +6,8 @@
 #include "packs/InstallScript.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
+#include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/Limits.h"
 #include "platform/PathNames.h"
@@ -13,6 +15,7 @@
 #include "zip/ZipNames.h"
 
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <string_view>
 #include <unordered_set>
@@ -103,12 +106,26 @@ TMessage FolderNotPackMessage(const std::string& path) {
 namespace {
 
 // The files of the pack's missions; one named in several battles is stored once.
-void AppendMissionFiles(const std::string& gameDirectory, TMissionType type,
-                        const std::vector<TPackageItem>& items, std::vector<std::string>& files) {
+// Appends the mission files of `items` to `files`, each once; why the pack would be over its
+// bounds with them, if it would.
+std::optional<std::string> AppendMissionFiles(const std::string& gameDirectory, TMissionType type,
+                                              const std::vector<TPackageItem>& items,
+                                              std::vector<std::string>& files) {
   std::unordered_set<std::string_view, TAsciiCaseHash, TAsciiCaseEqual> queued;
-  for (const TPackageItem& item : items)
-    if (IsMission(item.Kind) && queued.insert(item.FileName).second)
-      files.push_back(ZipPathArgument(MissionFilePath(gameDirectory, type, item.FileName)));
+  std::uint64_t total = 0;
+  for (const TPackageItem& item : items) {
+    if (!IsMission(item.Kind) || !queued.insert(item.FileName).second)
+      continue;
+    const std::string path = MissionFilePath(gameDirectory, type, item.FileName);
+    const std::optional<THostFileState> state = HostFileState(HostPath(path));
+    const std::uint64_t size = state ? state->Size : 0; // not there: its reading fails
+    if (size > MaxMissionSize)
+      return PackFileTooLarge(item.FileName);
+    if ((total += size) > MaxPackTotal)
+      return PackTooLarge();
+    files.push_back(ZipPathArgument(path));
+  }
+  return std::nullopt;
 }
 
 } // namespace
@@ -125,6 +142,10 @@ TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory,
         return IsMission(item.Kind);
       }) > static_cast<std::ptrdiff_t>(MaxPackMissions))
     return refused(TooManyMissions());
+  std::vector<std::string> missions;
+  if (const std::optional<std::string> tooLarge =
+          AppendMissionFiles(gameDirectory, type, items, missions))
+    return refused(TMessage(*tooLarge));
   const TTemporaryFolder folder;
   const std::string script = folder.Path() + PackScriptName(archivePath);
   try {
@@ -138,7 +159,8 @@ TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory,
       directory + ".flightdeck-pack-" + std::to_string(std::random_device{}()) + ".ixo";
   zipManager.ZipFileName = partial;
   zipManager.FilesToProcess = {ZipPathArgument(script)};
-  AppendMissionFiles(gameDirectory, type, items, zipManager.FilesToProcess);
+  zipManager.FilesToProcess.insert(zipManager.FilesToProcess.end(), missions.begin(),
+                                   missions.end());
   const auto unwritten = [&](TMessage reason) {
     RemoveFile(partial);
     return refused(std::move(reason));

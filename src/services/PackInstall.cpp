@@ -54,10 +54,12 @@ public:
   void Add(const std::string& name, TMessage reason) {
     FByName.emplace(Key(name), std::move(reason));
   }
-  void SetFallback(TMessage reason) { FFallback = std::move(reason); }
+  // Why the archive as a whole could not be taken apart.
+  void SetFailure(TMessage reason) { FFailure = std::move(reason); }
+  const std::optional<TMessage>& Failure() const { return FFailure; }
   TMessage Reason(const std::string& name) const {
     const auto found = FByName.find(Key(name));
-    return found != FByName.end() ? found->second : FFallback;
+    return found != FByName.end() ? found->second : FFailure.value_or(NotInPack);
   }
 
 private:
@@ -65,7 +67,9 @@ private:
 
   std::unordered_set<std::string> FExtracted;
   std::unordered_map<std::string, TMessage> FByName;
-  TMessage FFallback = TMessage::Own(TRANSLATABLE("Message", "it is not in the pack"));
+  std::optional<TMessage> FFailure;
+  inline static const TMessage NotInPack =
+      TMessage::Own(TRANSLATABLE("Message", "it is not in the pack"));
 };
 
 // Extracts the entries named by `names` (host names, as the zip engine gives them) into `directory`
@@ -107,7 +111,7 @@ TPackExtraction ExtractInto(TZipArchiver& zip, const std::vector<std::string>& n
     zip.FilesToProcess.push_back(ZipLiteralPattern(name));
   const int result = zip.ExtractFiles(0);
   if (result != zrOk && result != zrWarning && result != zrNothingMatched)
-    extraction.SetFallback(zip.LastError());
+    extraction.SetFailure(zip.LastError());
   return extraction;
 }
 
@@ -315,6 +319,13 @@ TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
     hostNames.push_back(HostFileName(mission));
   const TPackExtraction extraction =
       ExtractInto(zipManager, hostNames, MissionFilePath(gameDirectory, type, ""), &staging);
+  if (extraction.Failure()) {
+    TPackFiles failed =
+        TPackFiles::Failure({TRANSLATABLE("Message", "The pack \"%1\" was not installed: %2."),
+                             {packName, *extraction.Failure()}});
+    failed.Notes = std::move(pack.Notes);
+    return failed;
+  }
   std::vector<TMessage> missing;
   for (std::size_t i = 0; i < missions.size(); ++i)
     if (!extraction.WasExtracted(hostNames[i]))

@@ -184,9 +184,7 @@ bool TExtraction::Extract(std::size_t chosen, zip_uint64_t index) {
                 "\"" + name + "\" is encrypted in a way that cannot be read");
   // Entries and archives over these bounds would fill the disk of whoever opens a hostile pack.
   if (entry.size > MaxMissionSize)
-    return Skip(stats, zsrTooLarge, zrTooLarge,
-                "\"" + name + "\" is larger than " + SizeInWords(MaxMissionSize) +
-                    ", the most a file of a pack may be");
+    return Skip(stats, zsrTooLarge, zrTooLarge, PackFileTooLarge(name));
 
   std::string target = FDirectory + relative;
   std::optional<std::int64_t> onDisk = FileModifiedTime(target);
@@ -321,8 +319,7 @@ TZipEngineResult ZipRead(std::vector<std::string> arguments, TZipEngineEvents& e
     return {zrBadArchive, "\"" + options->Archive +
                               "\" cannot be extracted: several of its entries share their data"};
   if (totalSize > MaxPackTotal)
-    return {zrTooLarge, "the archive's files add up to more than " + SizeInWords(MaxPackTotal) +
-                            ", the most a pack may hold"};
+    return {zrTooLarge, PackTooLarge()};
   TParallelInflater inflater(host, InflaterEntries(archive.get(), chosen, central));
   TExtraction extraction(archive.get(), *options, events, central, inflater);
   try {

@@ -90,7 +90,7 @@ TEST(PackLimits, HostilePacksAreRefusedOrCutAndTheGameStaysAsItWas) {
       {"large script", with(script + std::string(2u << 20, ' ')),
        "larger than 1 MiB, the most an installation script may be"},
       {"large mission", with(script, std::string(17u << 20, 'x')),
-       "\"d3.tie\" (it is larger than 16 MiB, the most a file of a pack may be)"},
+       "not installed: \"d3.tie\" is larger than 16 MiB, the most a file of a pack may be."},
       {"overlap", {}, "several of its entries share their data"},
       {"many missions", with(many), "names more than 50000 missions, the most a pack may hold"},
       {"long title", with(longTitle),
@@ -116,6 +116,36 @@ TEST(PackLimits, HostilePacksAreRefusedOrCutAndTheGameStaysAsItWas) {
       EXPECT_EQ(run.ExitCode, 1);
     }
     EXPECT_EQ(test::Snapshot(temp.Path() / "Game"), before);
+  }
+}
+
+// A build checks the bounds an install does, in its words, before it writes anything: a
+// mission over 16 MiB, and missions adding up to more than a pack may hold.
+TEST(PackLimits, ABuildRefusesWhatNoInstallWouldTake) {
+  test::TTempDir temp;
+  const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
+  const fs::path combat = temp.Path() / "Game" / "combat";
+  std::string list = test::CrLf({"//", "[Large]", "//"});
+  for (int i = 0; i < 257; ++i) {
+    const std::string name = "m" + std::to_string(i) + ".tie";
+    test::WriteBytes(combat / name, "");
+    fs::resize_file(combat / name, 16u << 20); // sparse: nothing is read
+    list += test::CrLf({std::to_string(i), name, "Large " + std::to_string(i)});
+  }
+  test::WriteBytes(combat / "mission.lst",
+                   list + test::CrLf({"//", "[One]", "//", "0", "big.tie", "Big"}));
+  test::WriteBytes(combat / "big.tie", "");
+  fs::resize_file(combat / "big.tie", (16u << 20) + 1);
+  for (const auto& [group, reason] : std::vector<std::pair<std::string, std::string>>{
+           {"One", "\"big.tie\" is larger than 16 MiB, the most a file of a pack may be"},
+           {"Large", "its files add up to more than 4 GiB, the most a pack may hold"}}) {
+    const fs::path pack = temp.Path() / (group + ".ixo");
+    const test::TCommandResult run =
+        RunCli("build-pack " + game + " combat neutral " + group + " " + pack.string());
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Output, "flightdeck-cli: The pack \"" + pack.string() +
+                              "\" could not be written: " + reason + "\n");
+    EXPECT_EQ(test::ListDirectory(temp.Path()), "Game");
   }
 }
 
