@@ -3,7 +3,10 @@
 #include "lists/XvTListFile.h"
 #include "platform/ContentDigest.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "platform/HostPath.h"
+#include "platform/InOutError.h"
+#include "platform/Limits.h"
 #include "platform/PathNames.h"
 #include "platform/TextLines.h"
 
@@ -158,6 +161,11 @@ public:
 
   void Finish() {
     FLines.Flush();
+    // A list is never written larger than it may be read.
+    if (FListFile.Written().Size() > MaxListSize)
+      throw EInOutError(TooLargeError(), {},
+                        "it would hold more than " + SizeInWords(MaxListSize) +
+                            ", the most this program reads of it");
     FListFile.Finish();
     FTransaction.StageWritten(FFileName, std::move(FListFile));
   }
@@ -193,9 +201,23 @@ template <typename TRecords>
 void TXvTListFile::WriteFiles(const TRecords& records, TFileTransaction& transaction) const {
   if (FFileName.empty())
     return;
-  TWriting writing(FFileName, transaction);
-  writing.Write(records);
-  writing.Finish();
+  try {
+    TWriting writing(FFileName, transaction);
+    writing.Write(records);
+    writing.Finish();
+  } catch (const EInOutError& error) {
+    RaiseUnwritable(error);
+  }
+}
+
+void TXvTListFile::RaiseUnwritable(const EInOutError& error) const {
+  if (!error.Path().empty())
+    throw error; // a file that could not be written names itself
+  const std::string host = HostPath(FFileName);
+  throw EInOutError(error.ErrorCode(), host,
+                    {TRANSLATABLE("Message", "The list \"%1\" cannot be written: %2. Nothing was "
+                                             "changed."),
+                     {host, error.ReasonMessage()}});
 }
 
 void TXvTListFile::SaveToFile(const TListItemRefs& items, TFileTransaction& transaction) const {
@@ -229,7 +251,7 @@ void TXvTListFile::Resave(TFileTransaction& transaction, std::size_t pieceSize) 
     readDigest.Add(bytes);
   };
   const bool exists = ReadPieces(
-      pieceSize, UINT64_MAX, // written back a piece at a time: a list of any size
+      pieceSize, MaxListSize, // written back a piece at a time, bounded as any reading is
       TStoring::WrittenRuns,
       [&](std::string_view asRead) {
         if (!writing.Make(TStoredRecords(FStored, FText), asRead) || differs)
@@ -241,7 +263,11 @@ void TXvTListFile::Resave(TFileTransaction& transaction, std::size_t pieceSize) 
     readDigest = writing.Written();
   FFilesRead.insert(FFilesRead.begin(),
                     exists ? FileRead(FFileName, readDigest) : FileNotFound(FFileName));
-  writing.Finish();
+  try {
+    writing.Finish();
+  } catch (const EInOutError& error) {
+    RaiseUnwritable(error);
+  }
   ClearItems();
 }
 

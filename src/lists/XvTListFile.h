@@ -115,6 +115,7 @@ private:
                   const std::function<void(std::string_view)>& afterEnd);
   // `error`, met reading the list's text, as the list's own.
   [[noreturn]] void RaiseUnreadable(const EInOutError& error) const;
+  [[noreturn]] void RaiseUnwritable(const EInOutError& error) const;
 
   // Stores the items of the list's bytes in FText from `begin` on; short of the end of the
   // list, it stops before an item whose lines are not all there yet. Returns where the bytes

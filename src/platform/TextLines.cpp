@@ -86,7 +86,15 @@ std::size_t TTextLineReader::LongestLine() const {
   return longest;
 }
 
+void CheckLineLength(std::string_view line) {
+  if (line.size() > MaxLineLength)
+    throw EInOutError(TooLargeError(), {},
+                      "a line would be longer than " + SizeInWords(MaxLineLength) +
+                          ", the most a line may be");
+}
+
 void AppendLine(std::string& text, std::string_view line) {
+  CheckLineLength(line);
   text += line;
   text += "\r\n";
 }
@@ -95,6 +103,7 @@ TLineWriter::TLineWriter(std::function<void(std::string_view)> sink)
     : FSink(std::move(sink)), FBuffer(new char[WriterPiece]) {}
 
 void TLineWriter::Line(std::string_view line) {
+  CheckLineLength(line);
   Bytes(line);
   Bytes("\r\n");
 }

@@ -99,6 +99,9 @@ private:
 
 // Appends `line` ended with CR LF, the only line end the program writes.
 void AppendLine(std::string& text, std::string_view line);
+// A line longer than a line of a list, battle file or script may be (MaxLineLength) is never
+// written: it raises EInOutError, whose Reason says so. AppendLine and TLineWriter check it.
+void CheckLineLength(std::string_view line);
 
 // Writes lines ended with CR LF to `sink` in pieces of 64 KiB, so that a long list is
 // neither written line by line nor built whole in memory. Flush hands over the rest.

@@ -74,6 +74,43 @@ TEST(Cli, AListThatCannotBeReadIsAFailureWithItsReason) {
   }
 }
 
+// A list is never written past what it can be read at: a line over 1 KiB, or a list over
+// 64 MiB, is refused like a read, and nothing changes.
+TEST(Cli, AWriteThatWouldPassABoundOfAListIsRefused) {
+  test::TTempDir temp;
+  const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
+  const fs::path combat = temp.Path() / "Game" / "combat";
+  const std::string group = test::CrLf({"//", "[G]", "//"});
+  std::string full = group;
+  while (full.size() + group.size() <= (64u << 20))
+    full += group;
+  test::WriteBytes(combat / "imperial.lst", full);
+  test::WriteBytes(combat / "mission.lst", full + group);
+  test::WriteBytes(combat / "rebel.lst", group);
+  const std::string lineBound = "a line would be longer than 1 KiB, the most a line may be";
+  const std::string listBound = "it would hold more than 64 MiB, the most this program reads of it";
+  const struct {
+    std::string Arguments;
+    std::string List, Reason;
+  } cases[] = {
+      {"rename " + game + " combat rebel G " + std::string(1025, 'T'), "rebel", lineBound},
+      {"add-group " + game + " combat rebel " + std::string(1030, 'T'), "rebel", lineBound},
+      {"add-group " + game + " combat imperial More", "imperial", listBound},
+  };
+  const std::string before = test::Snapshot(temp.Path() / "Game");
+  for (const auto& each : cases) {
+    const TRun run = RunCli(each.Arguments);
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Output, "flightdeck-cli: The list \"" + (combat / each.List).string() +
+                              ".lst\" cannot be written: " + each.Reason +
+                              ". Nothing was changed.\n");
+  }
+  const TRun resave = RunCli("resave " + game + " combat neutral");
+  EXPECT_EQ(resave.ExitCode, 1);
+  EXPECT_NE(resave.Output.find("holds more than 64 MiB"), std::string::npos) << resave.Output;
+  EXPECT_EQ(test::Snapshot(temp.Path() / "Game"), before);
+}
+
 // The command line follows the conventions of git, ripgrep and jq: a mistake is named in one
 // line with a pointer to the help, "--" ends the options, COMMAND --help is that command's
 // usage, and output that cannot be written fails the command.
