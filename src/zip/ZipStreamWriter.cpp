@@ -14,9 +14,12 @@ namespace {
 
 constexpr std::uint32_t Classic = 0xFFFFFFFF; // a field too small: its value is in Zip64 records
 constexpr std::uint16_t MadeByUnix = 0x033F;  // Unix, version 6.3 of the format
-constexpr std::uint32_t FileAttributes = 0100666u << 16;
-constexpr std::uint32_t FolderAttributes = 0040777u << 16;
+// As a user's umask of 022 leaves files and folders: no tool extracts them writable by others.
+constexpr std::uint32_t FileAttributes = 0100644u << 16;
+constexpr std::uint32_t FolderAttributes = 0040755u << 16;
 constexpr std::uint16_t Utf8Flag = 0x0800;
+constexpr std::uint16_t SlowDeflateFlag = 0x0002;
+constexpr std::uint16_t FastDeflateFlag = 0x0004;
 
 void Put(std::string& bytes, std::uint64_t value, int width) {
   for (int i = 0; i < width; ++i)
@@ -30,16 +33,23 @@ std::uint16_t NeededVersion(const TZipStreamEntry& entry, bool zip64) {
 }
 
 // The UTF-8 flag only where a name needs it: a plain ASCII name reads alike in every tool.
-std::uint16_t Flags(const std::string& name) {
-  return std::any_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; }) ? Utf8Flag
-                                                                                       : 0;
+// A deflated entry tells its speed as zip tools do.
+std::uint16_t Flags(const TZipStreamEntry& entry) {
+  const std::string& name = entry.Name;
+  const std::uint16_t speed = !entry.Deflated    ? 0
+                              : entry.Level == 1 ? FastDeflateFlag
+                              : entry.Level == 9 ? SlowDeflateFlag
+                                                 : 0;
+  return speed |
+         (std::any_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; }) ? Utf8Flag
+                                                                                        : 0);
 }
 
 // What a local header and a central directory record share, from "version needed" on.
 void PutCommon(std::string& bytes, const TZipStreamEntry& entry, std::uint64_t storedSize,
                bool zip64) {
   Put(bytes, NeededVersion(entry, zip64), 2);
-  Put(bytes, Flags(entry.Name), 2);
+  Put(bytes, Flags(entry), 2);
   Put(bytes, entry.Deflated ? 8 : 0, 2);
   Put(bytes, entry.DosTime, 4);
   Put(bytes, entry.Crc, 4);

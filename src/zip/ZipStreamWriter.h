@@ -17,6 +17,7 @@ struct TZipStreamEntry {
   std::uint64_t Size = 0;
   std::uint32_t DosTime = 0;
   std::string Comment;
+  int Level = 6; // of a deflated entry: zip tools mark 1 as fast and 9 as slow
 };
 
 // Writes a new archive front to back: each entry's header and data as it comes, then the

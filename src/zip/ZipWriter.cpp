@@ -245,6 +245,7 @@ TZipEngineResult WriteNewArchive(const TZipWriteOptions& options,
     if (!data.Error.empty())
       return {zrFileMissing, "\"" + file.Path + "\" cannot be read: " + data.Error};
     entry.Deflated = data.Deflated();
+    entry.Level = options.Level;
     entry.Crc = data.Crc;
     entry.Size = data.Size;
     entry.Comment = std::move(comment.Comment);

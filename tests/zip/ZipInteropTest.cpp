@@ -51,13 +51,27 @@ TEST_F(ZipInterop, AddedArchivesPassUnzipAndReadInPython) {
 
   const test::TCommandResult check = RunCommand("unzip -t " + ShellQuote(Path("pack.ixo")));
   EXPECT_EQ(check.ExitCode, 0) << check.Output;
-  const test::TCommandResult python =
-      RunCommand("python3 -c 'import sys, zipfile\nfor i in "
-                 "zipfile.ZipFile(sys.argv[1]).infolist(): print(i.filename, "
-                 "i.file_size, i.compress_type)' " +
-                 ShellQuote(Path("pack.ixo")));
+  // Files as a umask of 022 leaves them; the deflate speed in the flags, as zip tools tell it.
+  const auto described = [&](const char* archive) {
+    return RunCommand("python3 -c 'import sys, zipfile\nfor i in "
+                      "zipfile.ZipFile(sys.argv[1]).infolist(): print(i.filename, "
+                      "i.file_size, i.compress_type, oct(i.external_attr >> 16), i.flag_bits)' " +
+                      ShellQuote(Path(archive)));
+  };
+  const test::TCommandResult python = described("pack.ixo");
   EXPECT_EQ(python.ExitCode, 0) << python.Output;
-  EXPECT_EQ(python.Output, "Alpha.tie 4009 8\nbeta.tie 4008 8\nold.zip 4007 0\n");
+  EXPECT_EQ(python.Output, "Alpha.tie 4009 8 0o100644 0\nbeta.tie 4008 8 0o100644 0\n"
+                           "old.zip 4007 0 0o100644 0\n");
+  for (const auto& [level, flags] : {std::pair{1, "4"}, std::pair{9, "2"}}) {
+    archiver.ZipFileName = Path("level.ixo");
+    archiver.Compression = level;
+    archiver.FilesToProcess = {Source("beta.tie")};
+    ASSERT_EQ(archiver.AddFiles(0), zrOk) << archiver.LastError();
+    EXPECT_EQ(described("level.ixo").Output,
+              "beta.tie 4008 8 0o100644 " + std::string(flags) + "\n");
+    fs::remove(Path("level.ixo"));
+  }
+  archiver.ZipFileName = Path("pack.ixo");
   EXPECT_EQ(ListedBy(archiver),
             (std::vector<std::string>{"alpha.tie 4009", "beta.tie 4008", "old.zip 4007"}));
 }
