@@ -9,12 +9,52 @@
 #include <QLocalSocket>
 #include <QTimer>
 
+#include <optional>
+
 namespace flightdeck {
 
 namespace {
 
 constexpr int ConnectTimeout = 500; // ms; a running window answers at once
 constexpr int DialogPoll = 200;     // ms between looks whether a dialog is still open
+
+// A hand-off: each argument as its length in bytes, ":" and its UTF-8 bytes, whatever they
+// hold (line breaks too); then a line end, so that one cut short is told from a whole one.
+QByteArray Framed(const QStringList& arguments) {
+  QByteArray message;
+  for (const QString& argument : arguments) {
+    const QByteArray bytes = argument.toUtf8();
+    message += QByteArray::number(bytes.size()) + ':' + bytes;
+  }
+  return message + '\n';
+}
+
+// The arguments of a whole hand-off; none for anything else.
+std::optional<QStringList> Unframed(const QByteArray& message) {
+  QStringList arguments;
+  qsizetype at = 0;
+  while (at < message.size() - 1) {
+    const qsizetype colon = message.indexOf(':', at);
+    bool number = false;
+    const qsizetype length = colon > at ? message.mid(at, colon - at).toLongLong(&number) : -1;
+    if (!number || length < 0 || length > message.size() - colon - 2)
+      return std::nullopt;
+    arguments << QString::fromUtf8(message.mid(colon + 1, length));
+    at = colon + 1 + length;
+  }
+  if (at != message.size() - 1 || !message.endsWith('\n'))
+    return std::nullopt;
+  return arguments;
+}
+
+// Whether a window answers on `path` now.
+bool Answers(const QString& path) {
+  QLocalSocket socket;
+  socket.connectToServer(path);
+  const bool answered = socket.waitForConnected(ConnectTimeout);
+  socket.abort();
+  return answered;
+}
 
 } // namespace
 
@@ -35,7 +75,7 @@ bool TSingleInstance::HandOver(const QStringList& arguments) const {
   socket.connectToServer(FPath);
   if (!socket.waitForConnected(ConnectTimeout))
     return false;
-  socket.write((arguments.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+  socket.write(Framed(arguments));
   socket.flush();
   socket.waitForBytesWritten(ConnectTimeout);
   socket.disconnectFromServer();
@@ -48,9 +88,12 @@ void TSingleInstance::Listen(std::function<void(const QStringList&)> onArguments
   FOnArguments = std::move(onArguments);
   if (FPath.isEmpty() || !IsOwnOrFreeAddress(ProgramPath(FPath)))
     return; // someone else's: this window simply runs on its own
+  // A window that did not take a hand-off in time still runs there: its socket stays. A socket
+  // left by a window that crashed is in the way of the new one.
+  if (Answers(FPath))
+    return;
   FServer = new QLocalServer(this);
   FServer->setSocketOptions(QLocalServer::UserAccessOption);
-  // A socket left by a window that crashed is in the way of the new one.
   QLocalServer::removeServer(FPath);
   FServer->listen(FPath);
   connect(FServer, &QLocalServer::newConnection, this, [this] {
@@ -64,13 +107,10 @@ void TSingleInstance::Listen(std::function<void(const QStringList&)> onArguments
       });
       connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
         socket->deleteLater();
-        const QByteArray message = socket->readAll();
-        // A hand-off ends with a line end: one cut short is no hand-off.
-        if (socket->property("refused").toBool() || !message.endsWith('\n'))
-          return;
-        QStringList arguments = QString::fromUtf8(message).split(QLatin1Char('\n'));
-        arguments.removeAll(QString());
-        FWaiting.push_back(arguments);
+        std::optional<QStringList> arguments = Unframed(socket->readAll());
+        if (socket->property("refused").toBool() || !arguments)
+          return; // cut short, or no hand-off at all
+        FWaiting.push_back(std::move(*arguments));
         CarryOutWaiting();
       });
     }

@@ -298,6 +298,19 @@ private slots:
     QCOMPARE(received,
              (QList<QStringList>{{QStringLiteral("/a.txt")}, {QStringLiteral("/b.txt")}}));
 
+    // Each argument whole, whatever it holds; a second window that falls back to running on
+    // its own leaves the first one's socket where it is.
+    received.clear();
+    const QStringList odd = {QStringLiteral("--game"), QStringLiteral("/w/nl\ngame"),
+                             QStringLiteral("12:x"), QString()};
+    QVERIFY(TSingleInstance(path).HandOver(odd));
+    QVERIFY(QTest::qWaitFor([&] { return received.size() == 1; }, 5000));
+    QCOMPARE(received.front(), odd);
+    TSingleInstance(path).Listen([](const QStringList&) {});
+    received.clear();
+    QVERIFY(TSingleInstance(path).HandOver({QStringLiteral("/c.txt")}));
+    QVERIFY(QTest::qWaitFor([&] { return received.size() == 1; }, 5000));
+
 #ifndef _WIN32 // there the address is a pipe of the user's own session
     // A name taken by another user's socket: nothing is handed to it, and it stays.
     QLocalServer foreign;
