@@ -145,6 +145,10 @@
         <source>No list can name the file {file}: its name has characters outside Windows-1252.</source>
         <translation>Keine Liste kann die Datei {file} nennen: Ihr Name enthält Zeichen außerhalb von Windows-1252.</translation>
     </message>
+    <message>
+        <source>{file} was left by a save that was cut short; the next command that changes the game removes it.</source>
+        <translation>{file} blieb von einem abgebrochenen Speichern zurück; der nächste Befehl, der das Spiel ändert, entfernt die Datei.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -435,6 +439,30 @@
     <message>
         <source>The interrupted %1 could not be finished: %2. %3</source>
         <translation>Der unterbrochene Befehl %1 konnte nicht abgeschlossen werden: %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the folder it was written in</source>
+        <translation>%1 liegt nicht mehr in dem Ordner, in den es geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>These files are no longer in the folder the command wrote them in, so nothing was undone: %1.</source>
+        <translation>Diese Dateien liegen nicht mehr in dem Ordner, in den der Befehl sie schrieb, daher wurde nichts rückgängig gemacht: %1.</translation>
+    </message>
+    <message>
+        <source>The list &quot;%1&quot; cannot be written: %2. Nothing was changed.</source>
+        <translation>Die Liste „%1“ kann nicht geschrieben werden: %2. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>No temporary folder can be made in &quot;%1&quot;: %2.</source>
+        <translation>In „%1“ kann kein temporärer Ordner angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The pack &quot;%1&quot; was not installed: %2.</source>
+        <translation>Das Paket „%1“ wurde nicht installiert: %2.</translation>
+    </message>
+    <message>
+        <source>it names nothing to install (a script names its entries in lines ended by CR LF)</source>
+        <translation>es nennt nichts zu Installierendes (ein Skript nennt seine Einträge in Zeilen, die mit CR LF enden)</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,10 @@
         <source>No list can name the file {file}: its name has characters outside Windows-1252.</source>
         <translation>Aucune liste ne peut nommer le fichier {file} : son nom contient des caractères hors de Windows-1252.</translation>
     </message>
+    <message>
+        <source>{file} was left by a save that was cut short; the next command that changes the game removes it.</source>
+        <translation>{file} est resté d’un enregistrement interrompu ; la prochaine commande qui modifie le jeu le supprime.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -435,6 +439,30 @@
     <message>
         <source>The interrupted %1 could not be finished: %2. %3</source>
         <translation>La commande interrompue %1 n&apos;a pas pu être terminée : %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the folder it was written in</source>
+        <translation>%1 n’est plus dans le dossier où il a été écrit</translation>
+    </message>
+    <message>
+        <source>These files are no longer in the folder the command wrote them in, so nothing was undone: %1.</source>
+        <translation>Ces fichiers ne sont plus dans le dossier où la commande les a écrits, donc rien n’a été annulé : %1.</translation>
+    </message>
+    <message>
+        <source>The list &quot;%1&quot; cannot be written: %2. Nothing was changed.</source>
+        <translation>La liste « %1 » ne peut pas être écrite : %2. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>No temporary folder can be made in &quot;%1&quot;: %2.</source>
+        <translation>Aucun dossier temporaire ne peut être créé dans « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>The pack &quot;%1&quot; was not installed: %2.</source>
+        <translation>Le pack « %1 » n’a pas été installé : %2.</translation>
+    </message>
+    <message>
+        <source>it names nothing to install (a script names its entries in lines ended by CR LF)</source>
+        <translation>il ne nomme rien à installer (un script nomme ses entrées sur des lignes terminées par CR LF)</translation>
     </message>
 </context>
 <context>
