@@ -464,6 +464,10 @@
         <source>it names nothing to install (a script names its entries in lines ended by CR LF)</source>
         <translation>es nennt nichts zu Installierendes (ein Skript nennt seine Einträge in Zeilen, die mit CR LF enden)</translation>
     </message>
+    <message>
+        <source>Entry %1 (%2) was passed over: an earlier version recorded it without what undoing it needs.</source>
+        <translation>Eintrag %1 (%2) wurde übergangen: eine frühere Version hat ihn ohne das aufgezeichnet, was sein Rückgängigmachen braucht.</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

@@ -464,6 +464,10 @@
         <source>it names nothing to install (a script names its entries in lines ended by CR LF)</source>
         <translation>il ne nomme rien à installer (un script nomme ses entrées sur des lignes terminées par CR LF)</translation>
     </message>
+    <message>
+        <source>Entry %1 (%2) was passed over: an earlier version recorded it without what undoing it needs.</source>
+        <translation>L’entrée %1 (%2) a été passée : une version antérieure l’a enregistrée sans ce qu’il faut pour l’annuler.</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

@@ -19,6 +19,8 @@ void PrintEntry(const THistoryEntry& entry, const char* state) {
 }
 
 int Outcome(const TOutcome<THistoryEntry>& outcome) {
+  for (const TMessage& note : outcome.Notes)
+    Tell(note.Text());
   if (outcome)
     return 0;
   return Fail(outcome.Error());

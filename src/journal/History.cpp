@@ -155,9 +155,14 @@ std::string KeepContent(const std::string& hostPath, const std::string& keptPath
 
 } // namespace
 
+bool CanBeUndone(const THistoryEntry& entry) {
+  return std::none_of(entry.Files.begin(), entry.Files.end(),
+                      [](const THistoryFile& file) { return file.Existed && file.Before.empty(); });
+}
+
 const THistoryEntry* NextToUndo(const std::vector<THistoryEntry>& entries) {
   for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
-    if (!entry->Undone && entry->Command != "undo")
+    if (!entry->Undone && entry->Command != "undo" && CanBeUndone(*entry))
       return &*entry;
   return nullptr;
 }

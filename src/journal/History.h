@@ -12,8 +12,11 @@
 
 namespace flightdeck {
 
+// Whether an entry can be taken back: not one of the first version's records that replaced a
+// file, which kept no digest to check its kept copy by.
+bool CanBeUndone(const THistoryEntry& entry);
 // What Undo and Redo of a program's Edit menu take back: the newest entry not undone that is
-// not itself an undo; and the newest undo not undone, as long as nothing but undos and redos
+// not itself an undo, passing over those that cannot be undone; and the newest undo not undone, as long as nothing but undos and redos
 // was done since.
 // Null for none.
 const THistoryEntry* NextToUndo(const std::vector<THistoryEntry>& entries);

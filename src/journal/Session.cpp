@@ -78,9 +78,19 @@ TOutcome<THistoryEntry> TSession::Undo(int id) {
   const std::vector<THistoryEntry> entries = FHistory.Entries();
   if (id == 0) {
     const THistoryEntry* next = NextToUndo(entries);
-    return next ? TakeBack(*next)
-                : TOutcome<THistoryEntry>::Failure(
-                      TMessage::Own(TRANSLATABLE("Message", "There is nothing to undo.")));
+    std::vector<TMessage> passed; // newer, and never to be undone
+    for (auto entry = entries.rbegin(); entry != entries.rend() && &*entry != next; ++entry)
+      if (!entry->Undone && entry->Command != "undo" && !CanBeUndone(*entry))
+        passed.push_back({TRANSLATABLE("Message", "Entry %1 (%2) was passed over: an earlier "
+                                                  "version recorded it without what undoing "
+                                                  "it needs."),
+                          {std::to_string(entry->Id), entry->Command}});
+    TOutcome<THistoryEntry> outcome =
+        next ? TakeBack(*next)
+             : TOutcome<THistoryEntry>::Failure(
+                   TMessage::Own(TRANSLATABLE("Message", "There is nothing to undo.")));
+    outcome.Notes.insert(outcome.Notes.begin(), passed.begin(), passed.end());
+    return outcome;
   }
   const auto chosen = std::find_if(entries.begin(), entries.end(),
                                    [&](const THistoryEntry& entry) { return entry.Id == id; });

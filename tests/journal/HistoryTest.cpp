@@ -358,6 +358,18 @@ TEST_F(History, EntriesThatCannotBeReadOrNameOtherPlacesAreLeftOut) {
   ASSERT_EQ(Entries().size(), 1u);
   EXPECT_EQ(Entries().front().Subject, "kept");
   EXPECT_FALSE(Undo(5).Ok());
+
+  // A record of the first version that replaced a file cannot be undone: the Edit menu's undo
+  // passes over it, saying so.
+  fs::create_directories(folder + "/00000020");
+  WriteBytes(folder + "/00000020/entry", "flightdeck-history 1\ncommand rename\nfile 1 5:0 "
+                                         "combat/a.tie\n");
+  const TOutcome<THistoryEntry> undone = Undo(0);
+  ASSERT_TRUE(undone.Ok()) << undone.Error();
+  EXPECT_EQ(undone.Value().Subject, "kept");
+  ASSERT_EQ(undone.Notes.size(), 1u);
+  EXPECT_EQ(undone.Notes[0].Text(), "Entry 20 (rename) was passed over: an earlier version "
+                                    "recorded it without what undoing it needs.");
 }
 
 #ifndef _WIN32 // links are made here only
