@@ -22,11 +22,14 @@ namespace flightdeck {
 namespace {
 
 // The archiver as the window sets it, its listing collected into `listing`.
-TZipArchiver ListedPack(const std::string& pack, std::vector<std::string>& listing) {
+TZipArchiver ListedPack(const std::string& pack, std::vector<std::string>& listing,
+                        std::vector<std::string>* stored = nullptr) {
   TZipArchiver zip;
   zip.UsePaths = false;
-  zip.OnListing = [&listing](TZipArchiver&, const TZipFileStats& stats) {
+  zip.OnListing = [&listing, stored](TZipArchiver&, const TZipFileStats& stats) {
     listing.push_back(stats.FileName);
+    if (stored)
+      stored->push_back(stats.StoredName);
   };
   zip.ZipFileName = pack;
   zip.ListFiles();
@@ -128,11 +131,11 @@ int PackInfoCommand(const TInvocation& invocation) {
     SaveStandardInput(pack, MaxPackTotal);
   } else if (const std::optional<std::string> refusal = PackRefusal(pack))
     return Fail(*refusal);
-  std::vector<std::string> listing;
-  TZipArchiver zip = ListedPack(pack, listing);
+  std::vector<std::string> listing, stored;
+  TZipArchiver zip = ListedPack(pack, listing, &stored);
   if (!zip.LastError().empty())
     return Fail(zip.LastError());
-  for (const std::string& entry : listing)
+  for (const std::string& entry : stored)
     std::cout << "{\"entry\":" << JsonStringUtf8(entry) << "}\n";
   const std::string script = FindInstallScript(listing);
   if (script.empty())

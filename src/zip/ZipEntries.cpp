@@ -52,7 +52,8 @@ TZipFileStats EntryStats(zip_t* archive, zip_uint64_t index,
   zip_stat_init(&entry);
   if (zip_stat_index(archive, index, 0, &entry) != 0)
     return stats;
-  stats.FileName = LowerCaseAscii(EntryName(archive, index));
+  stats.StoredName = EntryName(archive, index);
+  stats.FileName = LowerCaseAscii(stats.StoredName);
   if (entry.valid & ZIP_STAT_SIZE)
     stats.OriginalSize = static_cast<std::uint32_t>(entry.size);
   if (entry.valid & ZIP_STAT_COMP_SIZE)

@@ -22,7 +22,8 @@ using TZipDateTime = std::chrono::sys_seconds;
 inline constexpr TZipDateTime ZipEpoch{std::chrono::sys_days{std::chrono::year{1980} / 1 / 1}};
 
 struct TZipFileStats {
-  std::string FileName; // lower case
+  std::string FileName;   // lower case
+  std::string StoredName; // as the archive spells it
   std::uint32_t OriginalSize = 0;
   std::uint32_t CompressedSize = 0;
   std::uint32_t Crc32 = 0;

@@ -131,6 +131,7 @@ bool IsStoredSuffix(const TZipWriteOptions& options, const std::string& name) {
 
 TZipFileStats FileStats(const TSourceFile& file, zip_uint64_t index) {
   TZipFileStats stats;
+  stats.StoredName = file.StoredName;
   stats.FileName = LowerCaseAscii(file.StoredName);
   stats.EntryIndex = static_cast<std::uint32_t>(index);
   if (const std::optional<THostFileState> info = HostFileState(HostPath(file.Path))) {
