@@ -4,7 +4,6 @@
 #include "cli/JsonText.h"
 #include "services/CatalogueCheck.h"
 
-#include <algorithm>
 #include <iostream>
 
 namespace flightdeck {
@@ -15,9 +14,11 @@ int CheckCommand(const TInvocation& invocation) {
     scope.Type = invocation.Type;
   if (invocation.ListWords > 1)
     scope.Side = invocation.Gender;
-  const std::vector<TFinding> findings = CheckCatalogue(invocation.GameDirectory, scope);
-  for (const TFinding& finding : findings) {
+  // Printed as found: a check of any size holds one finding at a time.
+  bool errors = false;
+  CheckCatalogue(invocation.GameDirectory, scope, [&](const TFinding& finding) {
     const TSeverity severity = SeverityOf(finding.Problem);
+    errors = errors || severity == TSeverity::Error;
     std::cout << "{\"severity\":" << JsonString(SeverityName(severity))
               << (severity == TSeverity::Note ? ",\"folder\":" : ",\"list\":")
               << JsonString(finding.List);
@@ -31,9 +32,6 @@ int CheckCommand(const TInvocation& invocation) {
     if (!finding.Detail.empty())
       std::cout << ",\"detail\":" << JsonString(finding.Detail);
     std::cout << "}\n";
-  }
-  const bool errors = std::any_of(findings.begin(), findings.end(), [](const TFinding& finding) {
-    return SeverityOf(finding.Problem) == TSeverity::Error;
   });
   return errors ? 1 : 0;
 }

@@ -22,6 +22,9 @@ inline constexpr std::uint64_t MaxMissionSize = 16ull << 20; // any file taken f
 inline constexpr std::uint64_t MaxPackTotal = 4ull << 30;    // all of a pack's files, extracted
 inline constexpr std::size_t MaxPackMissions = 50'000;       // the missions a pack names
 
+// The findings of a check of the catalogue kept for showing; the rest are counted.
+inline constexpr std::size_t MaxFindingsKept = 100'000;
+
 // The history: the record of one command, and its entries' numbers (eight digits).
 inline constexpr std::uint64_t MaxHistoryRecordSize = 16ull << 20;
 inline constexpr int LastHistoryId = 99'999'999;

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -137,10 +138,11 @@ struct TBattleRead {
 
 class TCatalogueCheck {
 public:
-  TCatalogueCheck(const std::string& gameDirectory, const TCheckScope& scope)
-      : FGame(gameDirectory), FScope(scope) {}
+  TCatalogueCheck(const std::string& gameDirectory, const TCheckScope& scope,
+                  const std::function<void(const TFinding&)>& found)
+      : FGame(gameDirectory), FScope(scope), FFound(found) {}
 
-  std::vector<TFinding> Run();
+  void Run();
 
 private:
   bool Reported(TMissionType type, TGender side) const {
@@ -166,7 +168,7 @@ private:
 
   const std::string& FGame;
   TCheckScope FScope;
-  std::vector<TFinding> FFindings;
+  const std::function<void(const TFinding&)>& FFound;
   std::map<TMissionType, TFolder> FFolders;
   std::map<TMissionType, std::vector<std::string>> FUnlistable; // host names no list can hold
   std::map<TMissionType, std::vector<std::string>> FLeftOver;   // of saves cut short
@@ -177,7 +179,7 @@ private:
   bool FReport = false;
 };
 
-std::vector<TFinding> TCatalogueCheck::Run() {
+void TCatalogueCheck::Run() {
   const THostLookupScope lookup;
   for (int code = 0; code < MissionTypeCount; ++code) {
     const TMissionType type = CheckedMissionType(code);
@@ -213,7 +215,6 @@ std::vector<TFinding> TCatalogueCheck::Run() {
     for (std::string& name : FLeftOver[folder])
       Add(TProblem::LeftOverFile, std::move(name));
   }
-  return std::move(FFindings);
 }
 
 std::string TCatalogueCheck::OnDiskName(const std::string& path) const {
@@ -248,7 +249,7 @@ void TCatalogueCheck::Add(TProblem problem, std::string file, std::string detail
   finding.Problem = problem;
   finding.File = std::move(file);
   finding.Detail = std::move(detail);
-  FFindings.push_back(std::move(finding));
+  FFound(finding);
 }
 
 void TCatalogueCheck::CheckList(TMissionType type, TGender side, bool report) {
@@ -412,8 +413,24 @@ std::string FindingText(const TFinding& finding) {
   return text;
 }
 
-std::vector<TFinding> CheckCatalogue(const std::string& gameDirectory, const TCheckScope& scope) {
-  return TCatalogueCheck(gameDirectory, scope).Run();
+void CheckCatalogue(const std::string& gameDirectory, const TCheckScope& scope,
+                    const std::function<void(const TFinding&)>& found) {
+  TCatalogueCheck(gameDirectory, scope, found).Run();
+}
+
+std::vector<TFinding> CheckCatalogue(const std::string& gameDirectory, const TCheckScope& scope,
+                                     std::size_t* unkept) {
+  std::vector<TFinding> findings;
+  std::size_t over = 0;
+  CheckCatalogue(gameDirectory, scope, [&](const TFinding& finding) {
+    if (findings.size() < MaxFindingsKept)
+      findings.push_back(finding);
+    else
+      ++over;
+  });
+  if (unkept)
+    *unkept = over;
+  return findings;
 }
 
 } // namespace flightdeck

@@ -4,6 +4,7 @@
 #include "lists/MissionTypes.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -81,8 +82,13 @@ struct TCheckScope {
 // Checks the lists of the game (every side a category uses, or the one asked for), their
 // battle files and the mission folders, comparing names without regard to case as the game
 // does. Changes nothing. Findings come in list order, categories and sides in order, notes
-// last. Raises EInOutError only when a folder of the game cannot be read at all.
+// last, each handed to `found` as it is found. Raises EInOutError only when a folder of the
+// game cannot be read at all.
+void CheckCatalogue(const std::string& gameDirectory, const TCheckScope& scope,
+                    const std::function<void(const TFinding&)>& found);
+// The same, kept: the first MaxFindingsKept findings, and how many more there were in
+// `unkept`.
 std::vector<TFinding> CheckCatalogue(const std::string& gameDirectory,
-                                     const TCheckScope& scope = {});
+                                     const TCheckScope& scope = {}, std::size_t* unkept = nullptr);
 
 } // namespace flightdeck

@@ -3,6 +3,7 @@
 #include "platform/HostFiles.h"
 #include "platform/IoFaults.h"
 #include "platform/LeftOvers.h"
+#include "platform/Limits.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,26 @@ TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
       "left-over-file melee #-1 [] " + leftOver,
   };
   EXPECT_EQ(found, expected);
+}
+
+// Findings stream as they are found; those kept are bounded and the rest counted.
+TEST(CatalogueCheck, KeepsABoundedNumberOfFindingsAndStreamsThemAll) {
+  test::TTempDir temp;
+  const std::string game = test::MakeGameDirectory(temp.Path() / "XvT");
+  std::string list = CrLf({"//", "[Lost]", "//"});
+  const std::size_t count = MaxFindingsKept + 5;
+  for (std::size_t i = 0; i < count; ++i)
+    list += std::to_string(i) + "\r\nm" + std::to_string(i) + ".tie\r\nT\r\n"; // missing
+  WriteBytes(temp.Path() / "XvT" / "melee" / "mission.lst", list);
+  std::size_t streamed = 0;
+  CheckCatalogue(game, {}, [&](const TFinding& finding) {
+    EXPECT_EQ(finding.Problem, TProblem::MissingMissionFile);
+    ++streamed;
+  });
+  EXPECT_EQ(streamed, count);
+  std::size_t unkept = 0;
+  EXPECT_EQ(CheckCatalogue(game, {}, &unkept).size(), MaxFindingsKept);
+  EXPECT_EQ(unkept, 5u);
 }
 
 } // namespace
