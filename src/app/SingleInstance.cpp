@@ -18,20 +18,20 @@ namespace {
 constexpr int ConnectTimeout = 500; // ms; a running window answers at once
 constexpr int DialogPoll = 200;     // ms between looks whether a dialog is still open
 
-// A hand-off: each argument as its length in bytes, ":" and its UTF-8 bytes, whatever they
-// hold (line breaks too); then a line end, so that one cut short is told from a whole one.
-QByteArray Framed(const QStringList& arguments) {
+// A hand-off: each argument as its length in bytes, ":" and its bytes, whatever they hold (line
+// breaks, bytes that are no UTF-8); then a line end, so that one cut short is told from a whole
+// one.
+QByteArray Framed(const std::vector<std::string>& arguments) {
   QByteArray message;
-  for (const QString& argument : arguments) {
-    const QByteArray bytes = argument.toUtf8();
-    message += QByteArray::number(bytes.size()) + ':' + bytes;
-  }
+  for (const std::string& argument : arguments)
+    message += QByteArray::number(static_cast<qsizetype>(argument.size())) + ':' +
+               QByteArray::fromStdString(argument);
   return message + '\n';
 }
 
 // The arguments of a whole hand-off; none for anything else.
-std::optional<QStringList> Unframed(const QByteArray& message) {
-  QStringList arguments;
+std::optional<std::vector<std::string>> Unframed(const QByteArray& message) {
+  std::vector<std::string> arguments;
   qsizetype at = 0;
   while (at < message.size() - 1) {
     const qsizetype colon = message.indexOf(':', at);
@@ -39,7 +39,7 @@ std::optional<QStringList> Unframed(const QByteArray& message) {
     const qsizetype length = colon > at ? message.mid(at, colon - at).toLongLong(&number) : -1;
     if (!number || length < 0 || length > message.size() - colon - 2)
       return std::nullopt;
-    arguments << QString::fromUtf8(message.mid(colon + 1, length));
+    arguments.push_back(message.mid(colon + 1, length).toStdString());
     at = colon + 1 + length;
   }
   if (at != message.size() - 1 || !message.endsWith('\n'))
@@ -68,7 +68,7 @@ QString TSingleInstance::PathForThisSession() {
   return PathText(InstanceAddress(display.toStdString()));
 }
 
-bool TSingleInstance::HandOver(const QStringList& arguments) const {
+bool TSingleInstance::HandOver(const std::vector<std::string>& arguments) const {
   if (FPath.isEmpty() || !IsOwnOrFreeAddress(ProgramPath(FPath)))
     return false;
   QLocalSocket socket;
@@ -84,7 +84,7 @@ bool TSingleInstance::HandOver(const QStringList& arguments) const {
   return true;
 }
 
-void TSingleInstance::Listen(std::function<void(const QStringList&)> onArguments) {
+void TSingleInstance::Listen(std::function<void(const std::vector<std::string>&)> onArguments) {
   FOnArguments = std::move(onArguments);
   if (FPath.isEmpty() || !IsOwnOrFreeAddress(ProgramPath(FPath)))
     return; // someone else's: this window simply runs on its own
@@ -107,7 +107,7 @@ void TSingleInstance::Listen(std::function<void(const QStringList&)> onArguments
       });
       connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
         socket->deleteLater();
-        std::optional<QStringList> arguments = Unframed(socket->readAll());
+        std::optional<std::vector<std::string>> arguments = Unframed(socket->readAll());
         if (socket->property("refused").toBool() || !arguments)
           return; // cut short, or no hand-off at all
         FWaiting.push_back(std::move(*arguments));
@@ -126,7 +126,7 @@ void TSingleInstance::CarryOutWaiting() {
   }
   FCarryingOut = true;
   while (!FWaiting.empty() && !QApplication::activeModalWidget()) {
-    const QStringList arguments = std::move(FWaiting.front());
+    const std::vector<std::string> arguments = std::move(FWaiting.front());
     FWaiting.pop_front();
     if (FOnArguments)
       FOnArguments(arguments);

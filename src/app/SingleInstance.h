@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
+#include <QString>
 
 #include <deque>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QLocalServer;
 
@@ -22,12 +24,12 @@ public:
   // for none (every start opens its own window).
   explicit TSingleInstance(QString path, QObject* parent = nullptr);
 
-  // True when another instance runs and has taken `arguments` (possibly none). A socket that is
-  // not the user's own is never spoken to.
-  bool HandOver(const QStringList& arguments) const;
+  // True when another instance runs and has taken `arguments` (possibly none), each any bytes
+  // the host can name a file by. A socket that is not the user's own is never spoken to.
+  bool HandOver(const std::vector<std::string>& arguments) const;
   // From now on, what later starts hand over goes to `onArguments`, unless the socket's name is
-  // taken by someone else.
-  void Listen(std::function<void(const QStringList& arguments)> onArguments);
+  // taken by someone else or another window answers on it.
+  void Listen(std::function<void(const std::vector<std::string>& arguments)> onArguments);
 
   // The socket of this user's session on this display (see InstanceAddress); empty when there
   // is no safe place for one.
@@ -39,8 +41,8 @@ private:
 
   QString FPath;
   QLocalServer* FServer = nullptr;
-  std::function<void(const QStringList&)> FOnArguments;
-  std::deque<QStringList> FWaiting; // hand-offs not carried out yet, oldest first
+  std::function<void(const std::vector<std::string>&)> FOnArguments;
+  std::deque<std::vector<std::string>> FWaiting; // hand-offs not carried out yet, oldest first
   bool FCarryingOut = false;
 };
 

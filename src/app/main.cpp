@@ -6,6 +6,7 @@
 #include "app/SingleInstance.h"
 #include "app/TixoFlightdeckForm.h"
 #include "app/Translations.h"
+#include "platform/ProgramArguments.h"
 #include "services/GameFinder.h"
 #include "widgets/PathText.h"
 
@@ -59,26 +60,35 @@ QString SettingsFileName() {
 // What a start asks of the window: a game directory to show, files to install. Paths are made
 // absolute, so that a window started elsewhere finds them too.
 struct TStartRequest {
-  QString Game;
+  std::string Game; // the host's bytes, whatever they are
   QStringList Files;
 
-  static TStartRequest From(const QStringList& arguments) {
+  static TStartRequest From(const std::vector<std::string>& arguments) {
     TStartRequest request;
-    for (int i = 0; i < arguments.size(); ++i) {
-      if (arguments[i] == QStringLiteral("--game") && i + 1 < arguments.size())
-        request.Game = QFileInfo(arguments[++i]).absoluteFilePath();
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+      if (arguments[i] == "--game" && i + 1 < arguments.size())
+        request.Game = Absolute(arguments[++i]);
       else
-        request.Files << QFileInfo(arguments[i]).absoluteFilePath();
+        request.Files << QFileInfo(PathText(arguments[i])).absoluteFilePath();
     }
     return request;
   }
-  QStringList Arguments() const {
-    return Game.isEmpty() ? Files : QStringList{QStringLiteral("--game"), Game} + Files;
+  std::vector<std::string> Arguments() const {
+    std::vector<std::string> arguments;
+    if (!Game.empty())
+      arguments = {"--game", Game};
+    for (const QString& file : Files)
+      arguments.push_back(ProgramPath(file));
+    return arguments;
+  }
+  static std::string Absolute(const std::string& path) {
+    return QDir::isRelativePath(PathText(path)) ? ProgramPath(QDir::currentPath()) + "/" + path
+                                                : path;
   }
   void CarryOut(TixoFlightdeckForm& form) const {
     TixoApplication::Instance()->RunGuarded([&] {
-      if (!Game.isEmpty())
-        form.OpenGameDirectory(ProgramPath(Game));
+      if (!Game.empty())
+        form.OpenGameDirectory(Game);
       form.OfferGamesFound([&form, files = Files] { form.OpenFiles(files); });
     });
   }
@@ -107,7 +117,7 @@ int main(int argc, char** argv) {
   }
   TixoApplication application(argc, argv);
   ShowInLanguage(QLocale());
-  const TStartRequest request = TStartRequest::From(application.arguments().mid(1));
+  const TStartRequest request = TStartRequest::From(ProgramArguments(argc, argv));
   // One window per user and display: a second start hands what it was asked to the first and
   // ends.
   TSingleInstance instance(TSingleInstance::PathForThisSession());
@@ -119,7 +129,7 @@ int main(int argc, char** argv) {
   TixoFlightdeckForm form({SettingsFileName(), &prompts});
   prompts.SetParent(&form);
   form.show();
-  instance.Listen([&form](const QStringList& handed) {
+  instance.Listen([&form](const std::vector<std::string>& handed) {
     form.raise();
     form.activateWindow();
     TStartRequest::From(handed).CarryOut(form);

@@ -267,21 +267,21 @@ private slots:
     QSKIP("a pipe's client and server in one thread wait on each other there");
 #endif
     TSingleInstance running(path);
-    QList<QStringList> received;
-    running.Listen([&](const QStringList& files) {
+    QList<std::vector<std::string>> received;
+    running.Listen([&](const std::vector<std::string>& files) {
       received << files;
-      FForm->OpenFiles(files);
+      FForm->OpenFiles({PathText(files.front())});
     });
     const QString pack = MakeDarkPack();
-    QVERIFY(TSingleInstance(path).HandOver({pack}));
+    QVERIFY(TSingleInstance(path).HandOver({ProgramPath(pack)}));
     QVERIFY(QTest::qWaitFor([&] { return !received.isEmpty(); }, 5000));
-    QCOMPARE(received, QList<QStringList>{QStringList{pack}});
+    QVERIFY(received == QList<std::vector<std::string>>{{ProgramPath(pack)}});
     QVERIFY(ReadBytes(GameFile("combat", "mission.lst")).find("[Into Darkness]") !=
             std::string::npos);
 
     // A message over the bound is refused whole.
     received.clear();
-    QVERIFY(TSingleInstance(path).HandOver({QString(1 << 20, QLatin1Char('x'))}));
+    QVERIFY(TSingleInstance(path).HandOver({std::string(1 << 20, 'x')}));
     QTest::qWait(300);
     QVERIFY(received.isEmpty());
 
@@ -289,26 +289,24 @@ private slots:
     QDialog dialog(FForm.get());
     dialog.setModal(true);
     dialog.show();
-    QVERIFY(TSingleInstance(path).HandOver({QStringLiteral("/a.txt")}));
-    QVERIFY(TSingleInstance(path).HandOver({QStringLiteral("/b.txt")}));
+    QVERIFY(TSingleInstance(path).HandOver({"/a.txt"}));
+    QVERIFY(TSingleInstance(path).HandOver({"/b.txt"}));
     QTest::qWait(300);
     QVERIFY(received.isEmpty());
     dialog.close();
     QVERIFY(QTest::qWaitFor([&] { return received.size() == 2; }, 5000));
-    QCOMPARE(received,
-             (QList<QStringList>{{QStringLiteral("/a.txt")}, {QStringLiteral("/b.txt")}}));
+    QVERIFY(received == (QList<std::vector<std::string>>{{"/a.txt"}, {"/b.txt"}}));
 
-    // Each argument whole, whatever it holds; a second window that falls back to running on
-    // its own leaves the first one's socket where it is.
+    // Each argument whole, whatever bytes it holds; a second window that falls back to running
+    // on its own leaves the first one's socket where it is.
     received.clear();
-    const QStringList odd = {QStringLiteral("--game"), QStringLiteral("/w/nl\ngame"),
-                             QStringLiteral("12:x"), QString()};
+    const std::vector<std::string> odd = {"--game", "/w/nl\ngame", "/w/caf\xe9", "12:x", ""};
     QVERIFY(TSingleInstance(path).HandOver(odd));
     QVERIFY(QTest::qWaitFor([&] { return received.size() == 1; }, 5000));
-    QCOMPARE(received.front(), odd);
-    TSingleInstance(path).Listen([](const QStringList&) {});
+    QVERIFY(received.front() == odd);
+    TSingleInstance(path).Listen([](const std::vector<std::string>&) {});
     received.clear();
-    QVERIFY(TSingleInstance(path).HandOver({QStringLiteral("/c.txt")}));
+    QVERIFY(TSingleInstance(path).HandOver({"/c.txt"}));
     QVERIFY(QTest::qWaitFor([&] { return received.size() == 1; }, 5000));
 
 #ifndef _WIN32 // there the address is a pipe of the user's own session
@@ -317,8 +315,8 @@ private slots:
     const QString taken = QString::fromStdString((runtime / "taken").string());
     QVERIFY(foreign.listen(taken));
     if (::chown(QFile::encodeName(taken).constData(), 65534, 65534) == 0) {
-      QVERIFY(!TSingleInstance(taken).HandOver({pack}));
-      TSingleInstance(taken).Listen([](const QStringList&){});
+      QVERIFY(!TSingleInstance(taken).HandOver({ProgramPath(pack)}));
+      TSingleInstance(taken).Listen([](const std::vector<std::string>&){});
       QVERIFY(fs::exists(runtime / "taken"));
     }
 #endif
