@@ -53,11 +53,6 @@ std::string NowUtc() {
   return text;
 }
 
-std::string FolderOf(const std::string& hostPath) {
-  const std::size_t slash = hostPath.rfind('/');
-  return slash == std::string::npos ? "." : (slash == 0 ? "/" : hostPath.substr(0, slash));
-}
-
 // The folder itself, whatever path reaches it: "volume:index"; "-" when it is not there.
 std::string FolderIdentity(const std::string& hostFolder) {
   const std::optional<THostFileState> state = HostFileState(hostFolder);
@@ -70,7 +65,7 @@ std::string FolderIdentity(const std::string& hostFolder) {
 // is resolved once for all the paths given with the same `resolved` map.
 std::string RealPathOf(const std::string& hostPath, std::map<std::string, std::string>& resolved) {
   const std::size_t slash = hostPath.rfind('/');
-  const std::string folder = FolderOf(hostPath);
+  const std::string folder = HostFolderOf(hostPath);
   auto found = resolved.find(folder);
   if (found == resolved.end()) {
     const std::string real = RealHostPath(folder);
@@ -253,9 +248,9 @@ std::string TGameHistory::HostPathOf(const THistoryFile& file) const {
 
 bool TGameHistory::IsWhereWritten(const THistoryFile& file) const {
   // The file's folder, through every link, as a replacement of the file reaches it.
-  const std::string folder = FolderOf(FollowHostLink(HostPathOf(file)));
+  const std::string folder = HostFolderOf(FollowHostLink(HostPathOf(file)));
   if (file.Folder.empty())
-    return RealHostPath(folder) == FolderOf(FGame + "/" + file.Path); // named as it really was
+    return RealHostPath(folder) == HostFolderOf(FGame + "/" + file.Path); // named as it really was
   return FolderIdentity(folder) == file.Folder;
 }
 
@@ -332,7 +327,7 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
     entry.Files.push_back(
         {paths[i], existed[i],
          existed[i] ? KeepContent(changes[i].HostPath, BeforePath(id, i), FFolder) : "-",
-         changes[i].After, FolderIdentity(FolderOf(changes[i].HostPath))});
+         changes[i].After, FolderIdentity(HostFolderOf(changes[i].HostPath))});
   const std::string partial = folder + "/entry.partial";
   if (!WriteHistoryFile(partial, HistoryRecordText(entry), true) ||
       !RenameHostFile(partial, folder + "/entry"))

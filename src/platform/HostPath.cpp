@@ -197,4 +197,9 @@ std::string HostPath(std::string_view programPath) {
   return result;
 }
 
+std::string HostFolderOf(const std::string& hostPath) {
+  const std::size_t slash = hostPath.rfind('/');
+  return slash == std::string::npos ? "." : (slash == 0 ? "/" : hostPath.substr(0, slash));
+}
+
 } // namespace flightdeck

@@ -35,6 +35,9 @@ public:
 void NoteHostEntryCreated(const std::string& hostPath);
 void NoteHostEntryRemoved(const std::string& hostPath);
 
+// The folder of the host path `hostPath`: "." for a bare name, "/" for one at the root.
+std::string HostFolderOf(const std::string& hostPath);
+
 // The names in the host folder `hostFolder`, as the open scope knows them (read once per
 // scope), or freshly read when no scope is open. Empty when the folder cannot be read.
 std::vector<std::string> HostFolderNames(const std::string& hostFolder);

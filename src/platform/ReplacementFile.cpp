@@ -18,13 +18,6 @@ namespace {
 
 constexpr std::string_view TempPrefix = ".flightdeck-save-";
 
-std::string DirectoryOf(const std::string& hostPath) {
-  const size_t slash = hostPath.rfind('/');
-  if (slash == std::string::npos)
-    return ".";
-  return slash == 0 ? "/" : hostPath.substr(0, slash);
-}
-
 } // namespace
 
 void RemoveLeftOverSaves(const std::string& directory) {
@@ -59,7 +52,7 @@ TReplacementFile::TReplacementFile(std::string_view path)
   const std::optional<THostFileState> existing = HostFileState(FTarget);
   if (existing && existing->Directory)
     throw EInOutError(NotARegularFileError(true), FTarget);
-  const std::string directory = DirectoryOf(FTarget);
+  const std::string directory = HostFolderOf(FTarget);
   std::string tempPath;
   THostFile file = CreateTempFile(directory, tempPath);
   if (!file.IsOpen())
