@@ -78,8 +78,22 @@ std::string BashScript() {
          "  esac\n"
          "  case \"$cur\" in\n"
          "  --*) COMPREPLY=($(compgen -W \"$options\" -- \"$cur\")) ;;\n"
-         "  *) COMPREPLY=($(compgen -f -- \"$cur\")) ;;\n"
+         "  *) _flightdeck_cli_files ;;\n"
          "  esac\n"
+         "}\n"
+         // Paths of any name: bash-completion's own file completion where it is loaded; else
+         // the word as typed, its quotes and backslashes taken away, a name a line.
+         "_flightdeck_cli_files() {\n"
+         "  if declare -F _filedir >/dev/null; then _filedir; return; fi\n"
+         "  local IFS=$'\\n' word=\"\" quote=\"\" c i\n"
+         "  for ((i = 0; i < ${#cur}; i++)); do\n"
+         "    c=${cur:i:1}\n"
+         "    if [[ $c == \"\\\\\" && $quote != \"'\" ]]; then i=$((i + 1)); word+=${cur:i:1}\n"
+         "    elif [[ -z $quote && ( $c == \"'\" || $c == '\"' ) ]]; then quote=$c\n"
+         "    elif [[ -n $quote && $c == \"$quote\" ]]; then quote=\"\"\n"
+         "    else word+=$c; fi\n"
+         "  done\n"
+         "  COMPREPLY=($(compgen -f -- \"$word\"))\n"
          "}\n"
          "complete -o filenames -F _flightdeck_cli flightdeck-cli\n";
 }

@@ -34,4 +34,21 @@ for shell in bash zsh fish; do
   answer=$(in_$shell flightdeck-cli move game combat rebel A --o | tr '\n' ' ')
   [ "$answer" = "--onto " ] || fail "$shell completes an option as: $answer"
 done
+# Paths with blanks, quotes and names outside ASCII, typed as a user types them in bash: each
+# completes to the one name, whole.
+places=$(mktemp -d)
+trap 'rm -rf "$places"' EXIT
+mkdir -p "$places/GOG Games/X wing" "$places/it's \"q\"" "$places/café"
+while IFS='|' read -r typed expected; do
+  answer=$(cd "$places" && in_bash flightdeck-cli dump "$typed" | tr '\n' '|')
+  [ "$answer" = "$expected|" ] || fail "bash completes $typed as: $answer"
+done <<'EOF'
+GO|GOG Games
+GOG\ Games/X|GOG Games/X wing
+"GOG Games/X|GOG Games/X wing
+'GOG Games/|GOG Games/X wing
+it\'s|it's "q"
+"it's \"|it's "q"
+caf|café
+EOF
 echo "the bash, zsh and fish completions load and complete"
