@@ -105,7 +105,8 @@ std::string UsageText() {
          "  CATEGORY: battles|combat|melee|tournaments|training  SIDE: neutral|rebel|imperial\n"
          "  LABEL: the first entry of that label; --path A/B/C names one by its labels from the "
          "top\n"
-         "  --: every word after it is an argument, even one that begins with \"-\"\n"
+         "  --OPTION VALUE or --OPTION=VALUE; --: every word after it is an argument, even one "
+         "that begins with \"-\"\n"
          "Mission catalogue editor and pack installer for X-wing vs. TIE Fighter; flightdeck is "
          "its window.";
 }
@@ -163,19 +164,26 @@ TParsedWords ParseWords(const TCommand& command, const std::vector<std::string>&
   std::vector<std::string> positional;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < words.size(); ++i) {
-    const std::string& word = words[i];
-    if (optionsEnded || !word.starts_with("--")) {
+    // "--option=value" is "--option value"; "-" alone is standard input, "-1" a number.
+    const std::size_t equals = words[i].starts_with("--") ? words[i].find('=') : std::string::npos;
+    const std::string word = words[i].substr(0, equals);
+    const bool dashed = word.size() > 1 && word[0] == '-' &&
+                        word.find_first_not_of("0123456789", 1) != std::string::npos;
+    if (optionsEnded || !dashed) {
       positional.push_back(word);
     } else if (word == "--") {
       optionsEnded = true;
     } else if (invocation.Has(word)) {
       return Refused("the option '" + word + "' is given twice");
-    } else if (word == command.Flag) {
+    } else if (word == command.Flag && equals == std::string::npos) {
       invocation.Options[word] = "";
+    } else if (word == command.Flag) {
+      return Refused("the option '" + word + "' takes no value");
     } else if (IndexOf(command.Required, word) || IndexOf(command.Optional, word)) {
-      if (i + 1 == words.size())
+      if (equals == std::string::npos && i + 1 == words.size())
         return Refused("the option '" + word + "' needs a value");
-      invocation.Options[word] = words[++i];
+      invocation.Options[word] =
+          equals == std::string::npos ? words[++i] : words[i].substr(equals + 1);
     } else {
       return Refused("unknown option '" + word + "' for '" + std::string(command.Name) + "'");
     }

@@ -133,8 +133,14 @@ int PackInfoCommand(const TInvocation& invocation) {
     return Fail(*refusal);
   std::vector<std::string> listing, stored;
   TZipArchiver zip = ListedPack(pack, listing, &stored);
-  if (!zip.LastError().empty())
-    return Fail(zip.LastError());
+  if (!zip.LastError().empty()) {
+    // A pack read from standard input is told as that, not by the copy it was read from.
+    std::string message = zip.LastError();
+    if (invocation.Arguments.at(0) == "-")
+      for (std::size_t at; (at = message.find(pack)) != std::string::npos;)
+        message.replace(at, pack.size(), "standard input");
+    return Fail(message);
+  }
   for (const std::string& entry : stored)
     std::cout << "{\"entry\":" << JsonStringUtf8(entry) << "}\n";
   const std::string script = FindInstallScript(listing);
