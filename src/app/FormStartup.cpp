@@ -162,7 +162,8 @@ bool TixoFlightdeckForm::WriteSettings() const {
   };
   return write("Top", std::to_string(y())) && write("Left", std::to_string(x())) &&
          write("Height", std::to_string(height())) &&
-         (FXvTPath.empty() || write("MPath", FXvTPath)) &&
+         // A game folder no settings line can hold is not kept: the one before stays.
+         (!TProfileFile::CanHold(FXvTPath) || FXvTPath.empty() || write("MPath", FXvTPath)) &&
          write("MType", std::to_string(MissionTypeTabSet->currentIndex())) &&
          write("Gender", std::to_string(FGender));
 }

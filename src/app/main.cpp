@@ -6,12 +6,14 @@
 #include "app/SingleInstance.h"
 #include "app/TixoFlightdeckForm.h"
 #include "app/Translations.h"
+#include "platform/EndRequests.h"
 #include "platform/ProgramArguments.h"
 #include "services/GameFinder.h"
 #include "widgets/PathText.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 
 #include <iostream>
@@ -129,6 +131,14 @@ int main(int argc, char** argv) {
   TixoFlightdeckForm form({SettingsFileName(), &prompts});
   prompts.SetParent(&form);
   form.show();
+  // A logout ends the window as a close does: its settings and the list being edited are kept.
+  if (const int ends = EndRequestDescriptor(); ends >= 0) {
+    auto* requests = new QSocketNotifier(ends, QSocketNotifier::Read, &form);
+    QObject::connect(requests, &QSocketNotifier::activated, &form, [&form] {
+      TakeEndRequests();
+      form.close();
+    });
+  }
   instance.Listen([&form](const std::vector<std::string>& handed) {
     form.raise();
     form.activateWindow();

@@ -134,8 +134,15 @@ std::int32_t TProfileFile::ReadInteger(std::string_view section, std::string_vie
   return ParseWhole(digits, 10, value) ? value : defaultValue;
 }
 
+bool TProfileFile::CanHold(std::string_view value) {
+  return value.size() <= MaxValueLength &&
+         value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
 bool TProfileFile::WriteString(std::string_view section, std::string_view key,
                                std::string_view value) const {
+  if (!CanHold(value) || !CanHold(key) || !CanHold(section))
+    return false;
   auto lines = ReadLines(FPath);
   if (!lines)
     return false;

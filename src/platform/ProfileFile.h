@@ -24,9 +24,14 @@ public:
   std::int32_t ReadInteger(std::string_view section, std::string_view key,
                            std::int32_t defaultValue) const;
 
-  // False when the file could not be written; the file is then left as it was.
+  // False when the file could not be written, or the value is one no line of it can hold
+  // (see CanHold); the file is then left as it was.
   bool WriteString(std::string_view section, std::string_view key, std::string_view value) const;
   bool WriteInteger(std::string_view section, std::string_view key, std::int32_t value) const;
+
+  // Whether a line of the file can hold `value` whole, to be read back as it was: it holds no
+  // line break and no NUL, and is no longer than a value is read.
+  static bool CanHold(std::string_view value);
 
 private:
   std::string FPath;

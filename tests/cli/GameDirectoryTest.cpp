@@ -115,5 +115,27 @@ TEST(GameDirectory, UsageAndVersionNameEveryCommand) {
 #endif
 }
 
+#ifdef FLIGHTDECK_WINDOW
+// A logout's SIGTERM closes the window as a user closes it: its settings are written, and it
+// ends well.
+TEST(GameDirectory, TheWindowEndsOnSigtermAsOnAClose) {
+  test::TTempDir temp;
+  const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
+  fs::create_directories(temp.Path() / "bin");
+  fs::create_directories(temp.Path() / "run");
+  fs::permissions(temp.Path() / "run", fs::perms::owner_all, fs::perm_options::replace);
+  fs::copy_file(FLIGHTDECK_WINDOW, temp.Path() / "bin" / "flightdeck"); // its settings beside it
+  const TRun run = test::RunCommand(
+      "cd '" + temp.Path().string() + "' || exit 1; export QT_QPA_PLATFORM=offscreen " +
+      "HOME=\"$PWD\" XDG_RUNTIME_DIR=\"$PWD/run\"; bin/flightdeck --game '" + game +
+      "' & pid=$!; " +
+      "for i in $(seq 100); do grep -q MPath bin/flightdeck.ini 2>/dev/null && break; sleep 0.1; "
+      "done; rm bin/flightdeck.ini; kill -TERM $pid; wait $pid; echo \"exit $?\"");
+  EXPECT_TRUE(run.Output.ends_with("exit 0\n")) << run.Output;
+  EXPECT_NE(test::ReadBytes(temp.Path() / "bin" / "flightdeck.ini").find("MPath="),
+            std::string::npos);
+}
+#endif
+
 } // namespace
 } // namespace flightdeck

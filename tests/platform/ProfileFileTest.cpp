@@ -45,6 +45,14 @@ TEST(ProfileFile, WritesKeysInPlaceInOrderAndKeepsTheRest) {
   EXPECT_TRUE(profile.WriteString("Third", "Key", "v"));
   EXPECT_EQ(ReadBytes(path), CrLf({"; comment", "[IXOKIT]", "Top=10", "Other=x", "MPath=c:\\xvt\\",
                                    "", "[Else]", "Top=9", "[Third]", "Key=v"}));
+
+  // What no line can hold is not written: the file stays as it was.
+  const std::string before = ReadBytes(path);
+  for (const std::string& value : {std::string("/w/nl\ngame"), std::string("cr\r"),
+                                   std::string("a\0b", 3), std::string(1024, 'x')})
+    EXPECT_FALSE(profile.WriteString("IxoKit", "MPath", value));
+  EXPECT_FALSE(profile.WriteString("IxoKit", "M\nPath", "x"));
+  EXPECT_EQ(ReadBytes(path), before);
 }
 
 TEST(ProfileFile, UnwritableFileReportsFailureAndStaysIntact) {
