@@ -20,7 +20,7 @@ namespace flightdeck {
 namespace {
 
 const char* const CreditLine =
-    "  Made with Flightdeck, the mission manager for X-wing vs. TIE Fighter.";
+    "  Made with Flightdeck, the mission catalogue editor for X-wing vs. TIE Fighter.";
 
 bool IsWithin(const TMissionNode* node, const TMissionNode& ancestor) {
   for (; node; node = node->Parent)

@@ -12,7 +12,7 @@ class TEditCommandsTest : public QObject, protected test::TFormFixture {
   Q_OBJECT
 
   const std::string FCredit =
-      "  Made with Flightdeck, the mission manager for X-wing vs. TIE Fighter.";
+      "  Made with Flightdeck, the mission catalogue editor for X-wing vs. TIE Fighter.";
 
   QString Chosen(const char* name) const {
     return QString::fromStdString((FTemp->Path() / "Elsewhere" / name).string());
