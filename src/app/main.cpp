@@ -25,7 +25,12 @@ namespace {
 
 // Whether `folder` lies in the system's program folders, where a program is installed: /usr and
 // /opt, or Program Files on Windows.
-bool IsSystemProgramFolder(const QString& folder) {
+bool IsInstalledProgramFolder(const QString& folder) {
+  // Installed into a prefix, the user's own too (~/.local): beside the program's shared files.
+  const QDir prefix(folder + QStringLiteral("/.."));
+  if (QFileInfo(folder).fileName() == QStringLiteral("bin") &&
+      prefix.exists(QStringLiteral("share/flightdeck")))
+    return true;
 #ifdef Q_OS_WIN
   for (const char* variable : {"ProgramFiles", "ProgramW6432", "ProgramFiles(x86)"}) {
     const QString root = QDir::cleanPath(qEnvironmentVariable(variable));
@@ -46,7 +51,7 @@ bool IsSystemProgramFolder(const QString& folder) {
 QString SettingsFileName() {
   const QFileInfo program(QCoreApplication::applicationFilePath());
   const QString name = program.completeBaseName() + QStringLiteral(".ini");
-  if (!IsSystemProgramFolder(program.absolutePath()) &&
+  if (!IsInstalledProgramFolder(program.absolutePath()) &&
       QFileInfo(program.absolutePath()).isWritable())
     return program.absoluteDir().filePath(name);
 #ifdef Q_OS_WIN

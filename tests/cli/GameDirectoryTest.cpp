@@ -117,23 +117,29 @@ TEST(GameDirectory, UsageAndVersionNameEveryCommand) {
 
 #ifdef FLIGHTDECK_WINDOW
 // A logout's SIGTERM closes the window as a user closes it: its settings are written, and it
-// ends well.
-TEST(GameDirectory, TheWindowEndsOnSigtermAsOnAClose) {
-  test::TTempDir temp;
-  const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
-  fs::create_directories(temp.Path() / "bin");
-  fs::create_directories(temp.Path() / "run");
-  fs::permissions(temp.Path() / "run", fs::perms::owner_all, fs::perm_options::replace);
-  fs::copy_file(FLIGHTDECK_WINDOW, temp.Path() / "bin" / "flightdeck"); // its settings beside it
-  const TRun run = test::RunCommand(
-      "cd '" + temp.Path().string() + "' || exit 1; export QT_QPA_PLATFORM=offscreen " +
-      "HOME=\"$PWD\" XDG_RUNTIME_DIR=\"$PWD/run\"; bin/flightdeck --game '" + game +
-      "' & pid=$!; " +
-      "for i in $(seq 100); do grep -q MPath bin/flightdeck.ini 2>/dev/null && break; sleep 0.1; "
-      "done; rm bin/flightdeck.ini; kill -TERM $pid; wait $pid; echo \"exit $?\"");
-  EXPECT_TRUE(run.Output.ends_with("exit 0\n")) << run.Output;
-  EXPECT_NE(test::ReadBytes(temp.Path() / "bin" / "flightdeck.ini").find("MPath="),
-            std::string::npos);
+// ends well. They are beside the program, unless it is installed into a prefix (~/.local too).
+TEST(GameDirectory, TheWindowEndsOnSigtermAsOnACloseAndKeepsItsSettingsWhereTheyBelong) {
+  for (const bool installed : {false, true}) {
+    test::TTempDir temp;
+    const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
+    fs::create_directories(temp.Path() / "local" / "bin");
+    if (installed)
+      fs::create_directories(temp.Path() / "local" / "share" / "flightdeck");
+    fs::create_directories(temp.Path() / "run");
+    fs::permissions(temp.Path() / "run", fs::perms::owner_all, fs::perm_options::replace);
+    fs::copy_file(FLIGHTDECK_WINDOW, temp.Path() / "local" / "bin" / "flightdeck");
+    const fs::path settings = installed ? temp.Path() / "config" / "flightdeck" / "flightdeck.ini"
+                                        : temp.Path() / "local" / "bin" / "flightdeck.ini";
+    const TRun run = test::RunCommand(
+        "cd '" + temp.Path().string() + "' || exit 1; export QT_QPA_PLATFORM=offscreen " +
+        "HOME=\"$PWD\" XDG_RUNTIME_DIR=\"$PWD/run\" XDG_CONFIG_HOME=\"$PWD/config\"; " +
+        "local/bin/flightdeck --game '" + game + "' & pid=$!; for i in $(seq 100); do " +
+        "grep -q MPath '" + settings.string() + "' 2>/dev/null && break; sleep 0.1; done; rm '" +
+        settings.string() + "'; kill -TERM $pid; wait $pid; echo \"exit $?\"");
+    EXPECT_TRUE(run.Output.ends_with("exit 0\n")) << run.Output;
+    EXPECT_NE(test::ReadBytes(settings).find("MPath="), std::string::npos) << installed;
+    EXPECT_EQ(fs::exists(temp.Path() / "local" / "bin" / "flightdeck.ini"), !installed);
+  }
 }
 #endif
 
