@@ -141,21 +141,31 @@ TParsedWords Refused(std::string message) {
   return {std::nullopt, std::move(message)};
 }
 
+// "unknown category 'combt'; did you mean 'combat'?": the nearest of `known` is suggested,
+// within two edits, further than which a word is no longer a slip of the keyboard.
+template <typename TWords>
+std::string Unknown(std::string_view what, std::string_view word, const TWords& known) {
+  std::string_view closest;
+  std::size_t distance = 3;
+  for (const std::string_view candidate : known)
+    if (const std::size_t edits = EditDistance(word, candidate); edits < distance) {
+      distance = edits;
+      closest = candidate;
+    }
+  return "unknown " + std::string(what) + " '" + std::string(word) + "'" +
+         (closest.empty() ? "" : "; did you mean '" + std::string(closest) + "'?");
+}
+
 } // namespace
 
 const TCommand* FindCommand(std::string_view word, std::string& message) {
-  const TCommand* closest = nullptr;
-  std::size_t distance = 3; // further than two edits is no longer a slip of the keyboard
+  std::vector<std::string_view> names;
   for (const TCommand& command : Commands()) {
     if (command.Name == word)
       return &command;
-    if (const std::size_t edits = EditDistance(word, command.Name); edits < distance) {
-      distance = edits;
-      closest = &command;
-    }
+    names.push_back(command.Name);
   }
-  message = "unknown command '" + std::string(word) + "'" +
-            (closest ? "; did you mean '" + std::string(closest->Name) + "'?" : "");
+  message = Unknown("command", word, names);
   return nullptr;
 }
 
@@ -206,8 +216,13 @@ TParsedWords ParseWords(const TCommand& command, const std::vector<std::string>&
       invocation.Type = CheckedMissionType(*category);
     if (side)
       invocation.Gender = CheckedGender(*side + gnNeutral);
-    if (command.Scope == TScope::List && invocation.ListWords != 2)
+    if (command.Scope == TScope::List && invocation.ListWords != 2) {
+      if (positional.size() > 1 && !category)
+        return Refused(Unknown("category", positional[1], CategoryWords()));
+      if (positional.size() > 2 && !side)
+        return Refused(Unknown("side", positional[2], SideWords()));
       return misfit;
+    }
     first += static_cast<std::size_t>(invocation.ListWords);
   }
   invocation.Arguments.assign(positional.begin() + static_cast<std::ptrdiff_t>(first),
