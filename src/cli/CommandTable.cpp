@@ -34,7 +34,7 @@ const std::vector<TCommand>& Commands() {
        "--dry-run",
        "PACK.ixo [--dry-run]",
        InstallPackCommand},
-      {"build-pack", TScope::List, 2, false, {}, {}, {}, "LABEL OUT.ixo", BuildPackCommand},
+      {"build-pack", TScope::List, 2, true, {}, {"--path"}, {}, "LABEL OUT.ixo", BuildPackCommand},
       {"rename", TScope::List, 2, true, {}, {"--path"}, {}, "LABEL NEWLABEL", RenameCommand},
       {"remove", TScope::List, 1, true, {}, {"--path"}, {}, "LABEL", RemoveCommand},
       {"move",

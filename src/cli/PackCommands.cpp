@@ -3,6 +3,7 @@
 
 #include "cli/Complaints.h"
 #include "cli/JsonText.h"
+#include "cli/NamedNodes.h"
 #include "lists/MissionTree.h"
 #include "packs/InstallScript.h"
 #include "platform/FileSystem.h"
@@ -96,28 +97,24 @@ int InstallPackCommand(const TInvocation& invocation) {
 }
 
 int BuildPackCommand(const TInvocation& invocation) {
-  const std::string& label = invocation.Arguments.at(0);
   TMissionTree tree(invocation.GameDirectory, invocation.Type, invocation.Gender);
   tree.Load();
-  const std::string wanted = Utf8ToWindows1252(label);
-  const std::vector<TMissionNode*> nodes = tree.Nodes();
-  const auto chosen = std::find_if(nodes.begin(), nodes.end(), [&](const TMissionNode* node) {
-    return node->Label() == wanted && !node->Children.empty();
-  });
-  if (chosen == nodes.end()) {
-    return Fail("the list has no group, battle or tournament with missions labelled \"" + label +
-                "\"");
+  const TMissionNode* chosen =
+      NamedNode(tree, invocation, [](const TMissionNode& node) { return !node.Children.empty(); });
+  if (!chosen) {
+    return Fail("the list has no group, battle or tournament with missions labelled \"" +
+                NodeName(invocation) + "\"");
   }
   TZipArchiver zip;
   zip.UsePaths = false;
   std::vector<std::string> leftOut;
   const std::vector<TPackageItem> items =
-      CollectPackageItems(tree.PackBranch(**chosen), invocation.GameDirectory, invocation.Type,
+      CollectPackageItems(tree.PackBranch(*chosen), invocation.GameDirectory, invocation.Type,
                           invocation.Gender, leftOut);
   if (!leftOut.empty())
     Tell(LeftOutMessage(leftOut).Text());
   const TOutcome<> built = BuildPack(zip, invocation.GameDirectory, invocation.Type, items,
-                                     WithPackExtension(invocation.Arguments.at(1)));
+                                     WithPackExtension(ArgumentAfterNode(invocation, 0)));
   if (!built)
     return Fail(built.Error());
   return 0;

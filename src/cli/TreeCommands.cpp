@@ -3,6 +3,7 @@
 
 #include "cli/Complaints.h"
 #include "cli/JsonText.h"
+#include "cli/NamedNodes.h"
 #include "lists/MissionTitles.h"
 #include "lists/MissionTree.h"
 #include "lists/TitleRules.h"
@@ -31,35 +32,6 @@ int Saved(TMissionTree& tree, TSession& session) {
   tree.Save(session);
   session.Commit();
   return 0;
-}
-
-std::vector<std::string> PathLabels(const std::string& path) {
-  std::vector<std::string> labels;
-  std::size_t start = 0;
-  for (std::size_t slash; (slash = path.find('/', start)) != std::string::npos; start = slash + 1)
-    labels.push_back(Utf8ToWindows1252(path.substr(start, slash - start)));
-  labels.push_back(Utf8ToWindows1252(path.substr(start)));
-  return labels;
-}
-
-// The node a command is about: the one `--path` leads to, else the first labelled like the
-// first argument. The arguments after it follow from `ArgumentAfterNode`.
-TMissionNode* NamedNode(const TMissionTree& tree, const TInvocation& invocation) {
-  if (invocation.Has("--path"))
-    return tree.FindPath(PathLabels(invocation.Options.at("--path")));
-  return tree.FindLabel(Utf8ToWindows1252(invocation.Arguments.at(0)));
-}
-
-std::string NodeName(const TInvocation& invocation) {
-  return invocation.Has("--path") ? invocation.Options.at("--path") : invocation.Arguments.at(0);
-}
-
-const std::string& ArgumentAfterNode(const TInvocation& invocation, std::size_t index) {
-  return invocation.Arguments.at(index + (invocation.Has("--path") ? 0 : 1));
-}
-
-int NoSuchNode(const std::string& name) {
-  return Fail("the list has no entry labelled \"" + name + "\"");
 }
 
 // Loads the list, finds the node the command names and edits it with `edit`, which gives the

@@ -168,6 +168,13 @@ TEST(Cli, FollowsTheCommandLineConventions) {
        "flightdeck-cli: \"" + folder + "\" is a folder, not a pack\n"},
       {"build-pack " + game + " combat rebel 'Outer Rim Patrol' " + folder + "/rebel", 0, ""},
       {"pack-info - < " + folder + "/rebel.ixo", 0, "{\"entry\":\"rebel.mcl\"}\n..."},
+      {"build-pack " + game + " combat rebel --path='Outer Rim Patrol' " + folder + "/path", 0, ""},
+      {"build-pack " + game + " combat rebel --path='Outer Rim Patrol/Into the Nebula (Rebel)' " +
+           folder + "/none",
+       1,
+       "flightdeck-cli: the list has no group, battle or tournament with missions labelled \"Outer "
+       "Rim Patrol/Into the Nebula (Rebel)\"\n"},
+      {"pack-info " + folder + "/path.ixo", 0, "{\"entry\":\"path.mcl\"}\n..."},
       {"pack-info - < " + folder, 1,
        "flightdeck-cli: Is a folder, not a file: \"standard input\"\n"},
       {"dump " + game + " combat rebel > /dev/full", 1,
