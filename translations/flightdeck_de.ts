@@ -507,6 +507,10 @@
         <source>Bottle</source>
         <translation>Bottle</translation>
     </message>
+    <message>
+        <source>Steam (also Flatpak&apos;s) with its libraries and Proton prefixes, Wine prefixes ($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) and Bottles (also Flatpak&apos;s)</source>
+        <translation>Steam (auch dem von Flatpak) mit seinen Bibliotheken und Proton-Präfixen, Wine-Präfixen ($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) und Bottles (auch dem von Flatpak)</translation>
+    </message>
 </context>
 <context>
     <name>Side</name>

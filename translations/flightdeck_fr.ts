@@ -507,6 +507,10 @@
         <source>Bottle</source>
         <translation>Bouteille</translation>
     </message>
+    <message>
+        <source>Steam (also Flatpak&apos;s) with its libraries and Proton prefixes, Wine prefixes ($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) and Bottles (also Flatpak&apos;s)</source>
+        <translation>Steam (celui de Flatpak aussi) avec ses bibliothèques et ses préfixes Proton, les préfixes Wine ($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) et Bottles (celui de Flatpak aussi)</translation>
+    </message>
 </context>
 <context>
     <name>Side</name>

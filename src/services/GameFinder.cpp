@@ -152,8 +152,10 @@ std::string_view GamePlacesSearched() {
   return TRANSLATABLE(
       "Place", "Steam and its libraries, GOG's registry keys and folders, and Wine prefixes");
 #else
-  return "Steam (also Flatpak's) with its libraries and Proton prefixes, Wine prefixes "
-         "($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) and Bottles (also Flatpak's)";
+  return TRANSLATABLE("Place",
+                      "Steam (also Flatpak's) with its libraries and Proton prefixes, Wine "
+                      "prefixes ($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) and Bottles "
+                      "(also Flatpak's)");
 #endif
 }
 

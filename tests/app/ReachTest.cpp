@@ -2,10 +2,12 @@
 // The window and its dialogs in another language and to a screen reader.
 
 #include "app/AboutBox.h"
+#include "app/CoreText.h"
 #include "app/FindingWords.h"
 #include "app/PackDialog.h"
 #include "app/ProblemsDialog.h"
 #include "app/Translations.h"
+#include "services/GameFinder.h"
 #include "support/FormFixture.h"
 
 #include <QAbstractButton>
@@ -170,6 +172,9 @@ private slots:
                    qPrintable(window->objectName() + QStringLiteral(": ") + text));
     });
     QCOMPARE(windows, 5);
+    // The first start's word of where it looked, on every host.
+    QVERIFY(CoreText("Place", GamePlacesSearched()) !=
+            QString::fromUtf8(GamePlacesSearched().data(), GamePlacesSearched().size()));
   }
 
   // In every language each menu of the menu bar, and each command of a menu, has an Alt letter
