@@ -155,9 +155,13 @@ bool CanBeUndone(const THistoryEntry& entry) {
                       [](const THistoryFile& file) { return file.Existed && file.Before.empty(); });
 }
 
+bool IsLeftToUndo(const THistoryEntry& entry) {
+  return !entry.Undone && entry.Command != "undo";
+}
+
 const THistoryEntry* NextToUndo(const std::vector<THistoryEntry>& entries) {
   for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
-    if (!entry->Undone && entry->Command != "undo" && CanBeUndone(*entry))
+    if (IsLeftToUndo(*entry) && CanBeUndone(*entry))
       return &*entry;
   return nullptr;
 }

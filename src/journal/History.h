@@ -15,10 +15,11 @@ namespace flightdeck {
 // Whether an entry can be taken back: not one of the first version's records that replaced a
 // file, which kept no digest to check its kept copy by.
 bool CanBeUndone(const THistoryEntry& entry);
+// Whether the Edit menu's undo may come to an entry: not undone, and not an undo itself.
+bool IsLeftToUndo(const THistoryEntry& entry);
 // What Undo and Redo of a program's Edit menu take back: the newest entry not undone that is
-// not itself an undo, passing over those that cannot be undone; and the newest undo not undone, as long as nothing but undos and redos
-// was done since.
-// Null for none.
+// not itself an undo, passing over those that cannot be undone; and the newest undo not undone, as
+// long as nothing but undos and redos was done since. Null for none.
 const THistoryEntry* NextToUndo(const std::vector<THistoryEntry>& entries);
 const THistoryEntry* NextToRedo(const std::vector<THistoryEntry>& entries);
 

@@ -80,7 +80,7 @@ TOutcome<THistoryEntry> TSession::Undo(int id) {
     const THistoryEntry* next = NextToUndo(entries);
     std::vector<TMessage> passed; // newer, and never to be undone
     for (auto entry = entries.rbegin(); entry != entries.rend() && &*entry != next; ++entry)
-      if (!entry->Undone && entry->Command != "undo" && !CanBeUndone(*entry))
+      if (IsLeftToUndo(*entry) && !CanBeUndone(*entry))
         passed.push_back({TRANSLATABLE("Message", "Entry %1 (%2) was passed over: an earlier "
                                                   "version recorded it without what undoing "
                                                   "it needs."),

@@ -53,6 +53,8 @@ std::size_t WrittenEntriesEnd(std::string_view text, std::size_t at, std::size_t
   }
 }
 
+const char* const Unreadable = TRANSLATABLE("Message", "The list \"%1\" cannot be read: %2");
+
 // `error`, met reading the text of a list or a battle file it names, as that text's.
 EInOutError InListText(const EInOutError& error) {
   if (!error.Path().empty())
@@ -86,17 +88,15 @@ void TXvTListFile::LoadFromFile() {
   try {
     LoadFromText(std::move(text), BattleFilesOnDisk());
   } catch (const EInOutError& error) {
-    RaiseUnreadable(error);
+    RaiseAsList(error, Unreadable);
   }
 }
 
-void TXvTListFile::RaiseUnreadable(const EInOutError& error) const {
+void TXvTListFile::RaiseAsList(const EInOutError& error, const char* words) const {
   if (!error.Path().empty())
-    throw error; // a battle file that could not be read names itself
+    throw error; // a battle file names itself
   const std::string host = HostPath(FFileName);
-  throw EInOutError(error.ErrorCode(), host,
-                    {TRANSLATABLE("Message", "The list \"%1\" cannot be read: %2"),
-                     {host, error.ReasonMessage()}});
+  throw EInOutError(error.ErrorCode(), host, {words, {host, error.ReasonMessage()}});
 }
 
 bool TXvTListFile::ReadPieces(std::size_t pieceSize, std::uint64_t limit, TStoring storing,
@@ -168,7 +168,7 @@ void TXvTListFile::ReadEach(const std::function<void(const TListFileItem&)>& vis
         },
         read);
   } catch (const EInOutError& error) {
-    RaiseUnreadable(InListText(error));
+    RaiseAsList(InListText(error), Unreadable);
   }
   FFilesRead.insert(FFilesRead.begin(),
                     exists ? FileRead(FFileName, digest) : FileNotFound(FFileName));

@@ -88,6 +88,9 @@ std::string BattleFileText(const TRecords& records, std::size_t index) {
   return text;
 }
 
+const char* const Unwritable =
+    TRANSLATABLE("Message", "The list \"%1\" cannot be written: %2. Nothing was changed.");
+
 } // namespace
 
 // Writes a list file and its battle files as one transaction, the records a piece at a time;
@@ -206,18 +209,8 @@ void TXvTListFile::WriteFiles(const TRecords& records, TFileTransaction& transac
     writing.Write(records);
     writing.Finish();
   } catch (const EInOutError& error) {
-    RaiseUnwritable(error);
+    RaiseAsList(error, Unwritable);
   }
-}
-
-void TXvTListFile::RaiseUnwritable(const EInOutError& error) const {
-  if (!error.Path().empty())
-    throw error; // a file that could not be written names itself
-  const std::string host = HostPath(FFileName);
-  throw EInOutError(error.ErrorCode(), host,
-                    {TRANSLATABLE("Message", "The list \"%1\" cannot be written: %2. Nothing was "
-                                             "changed."),
-                     {host, error.ReasonMessage()}});
 }
 
 void TXvTListFile::SaveToFile(const TListItemRefs& items, TFileTransaction& transaction) const {
@@ -266,7 +259,7 @@ void TXvTListFile::Resave(TFileTransaction& transaction, std::size_t pieceSize) 
   try {
     writing.Finish();
   } catch (const EInOutError& error) {
-    RaiseUnwritable(error);
+    RaiseAsList(error, Unwritable);
   }
   ClearItems();
 }

@@ -113,9 +113,9 @@ private:
   bool ReadPieces(std::size_t pieceSize, std::uint64_t limit, TStoring storing,
                   const std::function<void(std::string_view)>& piece,
                   const std::function<void(std::string_view)>& afterEnd);
-  // `error`, met reading the list's text, as the list's own.
-  [[noreturn]] void RaiseUnreadable(const EInOutError& error) const;
-  [[noreturn]] void RaiseUnwritable(const EInOutError& error) const;
+  // Raises `error`, met reading or writing the list, in `words` that name this list ("%1", with the
+  // reason as "%2"), unless the error names a file of its own (a battle file).
+  [[noreturn]] void RaiseAsList(const EInOutError& error, const char* words) const;
 
   // Stores the items of the list's bytes in FText from `begin` on; short of the end of the
   // list, it stops before an item whose lines are not all there yet. Returns where the bytes

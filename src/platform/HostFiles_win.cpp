@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <random>
 #include <utility>
 
 namespace flightdeck {
