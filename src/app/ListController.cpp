@@ -86,16 +86,8 @@ void TListController::OpenGame(const std::string& game) {
   FreeBesideTheWindow(std::move(FKept));
   RecoverInterrupted();
   // What a save cut short left in the game's folders goes now, not at the next edit there.
-  std::vector<std::string> folders;
-  for (int type = mtBattles; type <= mtTraining; ++type) {
-    std::string_view folder = MissionTypeDir(static_cast<TMissionType>(type));
-    folder.remove_suffix(1); // its separator
-    folders.push_back(HostPath(game + std::string(folder)));
-  }
-  QThreadPool::globalInstance()->start([folders] {
-    for (const std::string& folder : folders)
-      RemoveLeftOverSaves(folder);
-  });
+  QThreadPool::globalInstance()->start(
+      [folder = HostPath(game)] { RemoveLeftOverSavesBelow(folder); });
 }
 
 void TListController::Read(TMissionType type, TGender side) {

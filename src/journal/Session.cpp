@@ -3,7 +3,6 @@
 
 #include "journal/KeptCopy.h"
 #include "platform/ContentDigest.h"
-#include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/ReplacementFile.h"
 
@@ -20,21 +19,11 @@ TSession::TSession(std::string_view gameDirectory, std::string command, std::str
       FCommand(std::move(command)), FSubject(std::move(subject)) {
   FRecoveryReports = FHistory.RecoverInterrupted();
   if (FHistory.BeginWork())
-    RemoveLeftOversOfGame();
+    RemoveLeftOverSavesBelow(HostPath(FGameDirectory)); // where a command writes
 }
 
 TSession::~TSession() {
   FHistory.EndWork();
-}
-
-void TSession::RemoveLeftOversOfGame() const {
-  // A command writes in the game's folders and in the game folder itself.
-  const std::string game = HostPath(FGameDirectory);
-  RemoveLeftOverSaves(game);
-  for (const std::string& name : ReadHostFolder(game))
-    if (const std::optional<THostFileState> state = HostFileState(game + "/" + name);
-        state && state->Directory)
-      RemoveLeftOverSaves(game + "/" + name);
 }
 
 void TSession::Expect(const TFilesRead& files) {

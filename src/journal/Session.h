@@ -65,8 +65,6 @@ public:
 
 private:
   TOutcome<THistoryEntry> TakeBack(const THistoryEntry& chosen);
-  // Removes what saves cut short left in the game's folders.
-  void RemoveLeftOversOfGame() const;
 
   std::string FGameDirectory;
   TDirectoryLock FLock;

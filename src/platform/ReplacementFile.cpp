@@ -28,6 +28,14 @@ void RemoveLeftOverSaves(const std::string& directory) {
   }
 }
 
+void RemoveLeftOverSavesBelow(const std::string& folder) {
+  RemoveLeftOverSaves(folder);
+  for (const std::string& name : ReadHostFolder(folder))
+    if (const std::optional<THostFileState> state = HostFileState(folder + "/" + name);
+        state && state->Directory)
+      RemoveLeftOverSaves(folder + "/" + name);
+}
+
 bool IsLeftOverSave(std::string_view name) {
   return IsLeftOverName(name, TempPrefix);
 }

@@ -45,6 +45,8 @@ private:
 // Removes from the host folder `directory` the temporary files of saves that ended without
 // cleaning up (see IsLeftOverName): a file of the user's of that exact name alone.
 void RemoveLeftOverSaves(const std::string& directory);
+// The same in `folder` and in each folder directly in it, as in a game's folders.
+void RemoveLeftOverSavesBelow(const std::string& folder);
 // Whether a file of that name is such a temporary file.
 bool IsLeftOverSave(std::string_view name);
 
