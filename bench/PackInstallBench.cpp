@@ -6,8 +6,8 @@
 #include "CollectionPack.h"
 #include "journal/Session.h"
 #include "lists/XvTListFile.h"
+#include "packs/PackInstall.h"
 #include "platform/HostPath.h"
-#include "services/PackInstall.h"
 #include "support/ListSaving.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# One place for the warnings and sanitizer flags every target of ours uses.
+# One place for the language level, the warnings and the sanitizer flags every target of ours
+# uses: each library links this, so a project that adds ours builds them as we do.
 add_library(flightdeck_options INTERFACE)
+target_compile_features(flightdeck_options INTERFACE cxx_std_20)
 if(MSVC)
   target_compile_options(flightdeck_options INTERFACE /W4 /permissive-)
 else()

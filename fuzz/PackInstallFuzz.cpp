@@ -7,8 +7,8 @@
 
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
+#include "packs/PackInstall.h"
 #include "platform/InOutError.h"
-#include "services/PackInstall.h"
 
 #include <zip.h>
 

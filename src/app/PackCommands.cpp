@@ -8,11 +8,11 @@
 #include "app/CoreText.h"
 #include "app/ListText.h"
 #include "packs/InstallScript.h"
+#include "packs/PackBuild.h"
+#include "packs/PackInstall.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/PathNames.h"
-#include "services/PackBuild.h"
-#include "services/PackInstall.h"
 #include "widgets/PathText.h"
 
 #include <set>

@@ -6,7 +6,7 @@
 #include "app/ListController.h"
 #include "app/Prompts.h"
 #include "lists/PackageItem.h"
-#include "services/PackInstall.h"
+#include "packs/PackInstall.h"
 #include "zip/ZipArchiver.h"
 
 #include <QString>

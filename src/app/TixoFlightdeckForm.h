@@ -17,9 +17,9 @@
 #include "lists/MissionTree.h"
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
+#include "packs/PackInstall.h"
 #include "services/CatalogueCheck.h"
 #include "services/GameFinder.h"
-#include "services/PackInstall.h"
 #include "zip/ZipArchiver.h"
 
 #include <QDir>

@@ -6,12 +6,12 @@
 #include "cli/NamedNodes.h"
 #include "lists/MissionTree.h"
 #include "packs/InstallScript.h"
+#include "packs/PackBuild.h"
+#include "packs/PackInstall.h"
 #include "platform/FileSystem.h"
 #include "platform/Limits.h"
 #include "platform/TemporaryFolder.h"
 #include "platform/Windows1252.h"
-#include "services/PackBuild.h"
-#include "services/PackInstall.h"
 #include "zip/ZipNames.h"
 
 #include <algorithm>

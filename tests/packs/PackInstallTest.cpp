@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "services/PackInstall.h"
+#include "packs/PackInstall.h"
 #include "lists/MissionTree.h"
+#include "packs/PackBuild.h"
 #include "platform/IoFaults.h"
 #include "platform/Limits.h"
-#include "services/PackBuild.h"
 #include "support/Command.h"
 #include "support/ListSaving.h"
 #include "support/PackFiles.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Installs are whole or nothing: whatever fails on the way, the game stays byte-for-byte as it was.
 
+#include "packs/PackInstall.h"
 #include "platform/InOutError.h"
 #include "platform/IoFaults.h"
 #include "services/MissionInstall.h"
-#include "services/PackInstall.h"
 #include "support/ListSaving.h"
 #include "support/PackFiles.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "services/PackInstall.h"
+#include "packs/PackInstall.h"
 
 #include "journal/FileTransaction.h"
 #include "journal/History.h"

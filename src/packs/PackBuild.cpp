@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "services/PackBuild.h"
+#include "packs/PackBuild.h"
 
 #include "lists/MissionTitles.h"
 #include "lists/XvTListFile.h"
