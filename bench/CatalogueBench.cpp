@@ -24,7 +24,7 @@ void CheckGame(benchmark::State& state) {
     const int sides = IsNeutralOnly(type) ? 1 : 3;
     for (int side = gnNeutral; side < gnNeutral + sides; ++side) {
       const std::vector<std::string> missions =
-          bench::WriteList(game.Directory(), type, entries / 9, CheckedGender(side),
+          bench::WriteList(game.Directory(), type, entries / 9, CheckedSide(side),
                            "l" + std::to_string(list++) + "_");
       const std::size_t step = HasBattleFile(EntryKind(type)) ? 6 : 2;
       for (std::size_t i = 0; i < missions.size(); i += step)

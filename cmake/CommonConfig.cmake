@@ -6,8 +6,21 @@ target_compile_features(flightdeck_options INTERFACE cxx_std_20)
 if(MSVC)
   target_compile_options(flightdeck_options INTERFACE /W4 /permissive-)
 else()
-  target_compile_options(flightdeck_options INTERFACE -Wall -Wextra -Wpedantic)
+  target_compile_options(flightdeck_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow
+    -Wconversion -Wsign-conversion -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual)
 endif()
+# CI builds with warnings as errors, so that none comes in unseen.
+option(FLIGHTDECK_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
+if(FLIGHTDECK_WARNINGS_AS_ERRORS)
+  target_compile_options(flightdeck_options INTERFACE $<IF:$<CXX_COMPILER_ID:MSVC>,/WX,-Werror>)
+endif()
+# The window's libraries use Qt's strings and signals only as the code spells them out: no text
+# converted behind its back from bytes or to them, no URL from a string, and no macros named
+# like plain words. (The tests keep Qt's conveniences.)
+add_library(flightdeck_qt_options INTERFACE)
+target_compile_definitions(flightdeck_qt_options INTERFACE QT_NO_CAST_FROM_ASCII
+  QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_CAST_FROM_STRING QT_USE_QSTRINGBUILDER
+  QT_NO_KEYWORDS)
 
 if(FLIGHTDECK_SANITIZE OR FLIGHTDECK_FUZZ)
   target_compile_options(flightdeck_options INTERFACE

@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream(entry / "left", std::ios::binary) << bytes.substr(std::min(split + 1, size));
   (void)command.History().Entries();
   try {
-    (void)command.Undo(1);
+    if (command.Undo(1))
+      command.Commit();
   } catch (const std::exception&) {
     // a file that cannot be written is a failure the user is told about, not a crash
   }

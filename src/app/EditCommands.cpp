@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/CoreText.h"
 #include "app/ListText.h"
+#include "journal/CommandNames.h"
 #include "lists/TitleRules.h"
 
 #include <utility>
@@ -15,7 +16,7 @@ std::optional<std::string> TEditCommands::LabelDone() {
   if (!std::exchange(FRenamed, false) && !FAwaiting)
     return std::nullopt;
   if (!FAwaiting) {
-    if (FList.CommitEdit("rename", FRenamedFrom))
+    if (FList.CommitEdit(CommandNames::Rename, FRenamedFrom))
       return std::nullopt;
     return FRenamedTo;
   }
@@ -82,13 +83,13 @@ bool TEditCommands::Remove(TMissionNode& node) {
     return false;
   const std::string label = node.Label();
   tree->Remove(node);
-  return FList.CommitEdit("remove", label);
+  return FList.CommitEdit(CommandNames::Remove, label);
 }
 
 bool TEditCommands::Move(TMissionNode& node, TMissionNode& target, bool& moved) {
   TMissionTree* tree = FList.DocumentToEdit();
   moved = tree && tree->Move(node, target);
-  return tree && (!moved || FList.CommitEdit("move", node.Label()));
+  return tree && (!moved || FList.CommitEdit(CommandNames::Move, node.Label()));
 }
 
 TEditCommands::TStep TEditCommands::MoveOnePlace(TMissionNode& node, bool up, TMissionNode*& past) {
@@ -101,7 +102,7 @@ TEditCommands::TStep TEditCommands::MoveOnePlace(TMissionNode& node, bool up, TM
     return MoveIntoNextGroup(tree, node, up);
   if (!(up ? tree.Move(node, *past) : tree.Move(*past, node)))
     return TStep::Refused;
-  return FList.CommitEdit("move", node.Label()) ? TStep::Moved : TStep::ReadAgain;
+  return FList.CommitEdit(CommandNames::Move, node.Label()) ? TStep::Moved : TStep::ReadAgain;
 }
 
 TEditCommands::TStep TEditCommands::MoveIntoNextGroup(TMissionTree& tree, TMissionNode& node,
@@ -114,7 +115,7 @@ TEditCommands::TStep TEditCommands::MoveIntoNextGroup(TMissionTree& tree, TMissi
   TMissionNode* last = up && !group->Children.empty() ? group->Children.back().get() : nullptr;
   if (!(last ? tree.Move(node, *last) && tree.Move(*last, node) : tree.Move(node, *group)))
     return TStep::AtEdge;
-  return FList.CommitEdit("move", node.Label()) ? TStep::Moved : TStep::ReadAgain;
+  return FList.CommitEdit(CommandNames::Move, node.Label()) ? TStep::Moved : TStep::ReadAgain;
 }
 
 } // namespace flightdeck

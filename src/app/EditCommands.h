@@ -23,7 +23,7 @@ public:
 
   // A new entry waiting for its label, and what its command writes besides the list.
   struct TNewEntry {
-    std::string Command;
+    std::string_view Command; // as the history names it
     TMissionNode* Node = nullptr;
     bool NamedByFile = false; // its history entry names its file, not its label
     std::function<void(TSession&)> Stage;

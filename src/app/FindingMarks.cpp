@@ -19,7 +19,7 @@
 
 namespace flightdeck {
 
-void TixoFlightdeckForm::CommandRecorded(const std::string& command) {
+void TixoFlightdeckForm::CommandRecorded(std::string_view command) {
   ChangeRecorded();
   const std::optional<TEditMarks> edit = std::exchange(FEditMarks, std::nullopt);
   if (!edit || edit->Command != command) {
@@ -101,7 +101,7 @@ void TixoFlightdeckForm::ShowFinding(const TFinding& finding) {
   if (finding.Type != FMissionType)
     ShowMissionType(finding.Type);
   if (SeverityOf(finding.Problem) != TSeverity::Note && finding.Side != FGender)
-    ChangeGender(finding.Side);
+    ChangeSide(finding.Side);
   const std::vector<TMissionNode*> nodes =
       FList->Document() ? FList->Document()->Nodes() : std::vector<TMissionNode*>();
   if (finding.Entry >= 0 && finding.Entry < static_cast<int>(nodes.size())) {

@@ -9,6 +9,7 @@
 #include "platform/PathNames.h"
 #include "widgets/PathText.h"
 
+#include "journal/CommandNames.h"
 #include "widgets/BevelPanel.h"
 #include <QLineEdit>
 
@@ -32,7 +33,7 @@ void TixoFlightdeckForm::InstallPackFile(const std::string& chosen) {
   if (type != FMissionType)
     ShowMissionType(type);
   if (side != FGender)
-    ChangeGender(side);
+    ChangeSide(side);
   if (!said.isEmpty())
     ApplicationHint(said);
 }
@@ -68,7 +69,7 @@ void TixoFlightdeckForm::InstallMissionFile(const std::string& chosen) {
   ApplicationHint(tr("Mission added to %1").arg(FromList(parent->Label())));
   ShowEntryNumber(QString::number(added->Node->Record.Number));
   ShowNextNumberButtonClick(this);
-  AwaitLabel({"install-mission", added->Node, true, added->Stage});
+  AwaitLabel({CommandNames::InstallMission, added->Node, true, added->Stage});
 }
 
 void TixoFlightdeckForm::mFileNewClick() {

@@ -196,14 +196,14 @@ void TixoFlightdeckForm::CreateMenus() {
   connect(mSearchAgain, &QAction::triggered, this, [this] { mSearchAgainClick(); });
 
   mMissionGender = AddMenu(bar, "mMissionGender", tr("Mission &Gender"));
-  FGenderActions = new QActionGroup(this);
+  FSideActions = new QActionGroup(this);
   mMissionGenderNeutral =
       AddItem(mMissionGender, "mMissionGenderNeutral", tr("&Neutral (Multiplayer)"));
   mMissionGenderRebel = AddItem(mMissionGender, "mMissionGenderRebel", tr("&Rebel"));
   mMissionGenderImperial = AddItem(mMissionGender, "mMissionGenderImperial", tr("&Imperial"));
   for (QAction* item : {mMissionGenderNeutral, mMissionGenderRebel, mMissionGenderImperial}) {
     item->setCheckable(true);
-    FGenderActions->addAction(item);
+    FSideActions->addAction(item);
   }
 
   mHelp = AddMenu(bar, "mHelp", tr("&Help"));

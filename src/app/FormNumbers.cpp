@@ -7,6 +7,7 @@
 #include "app/TixoFlightdeckForm.h"
 #include "platform/AsciiCase.h"
 
+#include "journal/CommandNames.h"
 #include "widgets/FlatSpeedButton.h"
 #include <QEvent>
 #include <QKeyEvent>
@@ -44,7 +45,7 @@ void TixoFlightdeckForm::MissionNumberEBExit() {
   TMissionNode& entry = *nodes[static_cast<std::size_t>(FNumberEditIndex)];
   FNumbers->Renumber(entry, MissionNumberEB->displayText(), FromList(entry.Label()));
   FNumberEditIndex = -1;
-  if (!FList->CommitEdit("renumber", entry.Label()))
+  if (!FList->CommitEdit(CommandNames::Renumber, entry.Label()))
     return; // the list is shown again
   Select(&entry);
   ShowEntryNumber(QString::number(entry.Record.Number));

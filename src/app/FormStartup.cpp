@@ -92,10 +92,9 @@ void TixoFlightdeckForm::FormCreate() {
     EnableMissionCommands(true);
     FTreeState = tsBuilding;
     // Values from a damaged settings file fall back to the first tab and side.
-    const int gender = settings.ReadInteger(Section, "Gender", gnNeutral);
-    FGender =
-        gender >= gnNeutral && gender <= gnImperial ? static_cast<TGender>(gender) : gnNeutral;
-    SetGenderControls(FGender);
+    const int side = settings.ReadInteger(Section, "Gender", gnNeutral);
+    FGender = side >= gnNeutral && side <= gnImperial ? static_cast<TGender>(side) : gnNeutral;
+    SetSideControls(FGender);
     const int missionType = settings.ReadInteger(Section, "MType", mtBattles);
     const int tab = missionType >= 0 && missionType < MissionTypeCount ? missionType : mtBattles;
     ShowMissionType(static_cast<TMissionType>(tab));
@@ -212,7 +211,7 @@ void TixoFlightdeckForm::UseXvTDirectory(const std::string& path) {
   FList->OpenGame(FXvTPath); // the game is shown as it is on disk, whole
   FMissionView->SetPlaceholder({});
   EnableMissionCommands(true);
-  SetGenderControls(gnNeutral);
+  SetSideControls(gnNeutral);
   FGender = gnNeutral;
   // The old tree went back to the old directory; nothing is written into the new one.
   FTreeState = tsBuilding;
@@ -275,11 +274,11 @@ void TixoFlightdeckForm::SetXvTPathHint() {
   XvTPathBtn->setStatusTip(tr("Set your XvT Directory"));
 }
 
-void TixoFlightdeckForm::SetGenderControls(TGender gender) {
+void TixoFlightdeckForm::SetSideControls(TGender side) {
   TFlatSpeedButton* buttons[] = {GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn};
   QAction* items[] = {mMissionGenderNeutral, mMissionGenderRebel, mMissionGenderImperial};
-  buttons[gender - gnNeutral]->SetDown(true);
-  items[gender - gnNeutral]->setChecked(true);
+  buttons[side - gnNeutral]->SetDown(true);
+  items[side - gnNeutral]->setChecked(true);
 }
 
 void TixoFlightdeckForm::ApplicationHint(const QString& hint) {

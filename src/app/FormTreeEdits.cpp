@@ -6,6 +6,7 @@
 #include "app/ListText.h"
 #include "app/MissionView.h"
 #include "app/TixoFlightdeckForm.h"
+#include "journal/CommandNames.h"
 #include "platform/PathNames.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/PathText.h"
@@ -16,7 +17,7 @@ namespace flightdeck {
 
 void TixoFlightdeckForm::mnuAddCampaignClick() {
   if (TMissionNode* group = FEdits->AddGroup())
-    AwaitLabel({"add-group", group, false, {}});
+    AwaitLabel({CommandNames::AddGroup, group, false, {}});
 }
 
 void TixoFlightdeckForm::mnuAddBattleClick() {
@@ -32,7 +33,7 @@ void TixoFlightdeckForm::mnuAddBattleClick() {
   ShowEntryNumber(QString::number(added->Record.Number));
   ShowNextNumberButtonClick(this);
   ExpandBranch(*added);
-  AwaitLabel({"add-battle", added, true, {}});
+  AwaitLabel({CommandNames::AddBattle, added, true, {}});
 }
 
 void TixoFlightdeckForm::mnuRemoveClick() {
@@ -53,7 +54,7 @@ void TixoFlightdeckForm::MissionViewLabelTyped(TMissionNode& node, const QString
   if (ToList(label) == node.Label())
     return;
   if (!FEdits->AwaitingLabel()) // a new entry is checked whole
-    FEditMarks = TEditMarks{"rename", &node};
+    FEditMarks = TEditMarks{CommandNames::Rename, &node};
   FEdits->Rename(node, ToList(label));
   // Saved once the editor, or whoever set the label, is done with the node.
   QMetaObject::invokeMethod(
@@ -97,7 +98,7 @@ void TixoFlightdeckForm::MoveSelected(bool up) {
     return;
   TMissionNode* past = nullptr;
   const QString label = FromList(selected->Label());
-  FEditMarks = TEditMarks{"move", nullptr};
+  FEditMarks = TEditMarks{CommandNames::Move, nullptr};
   switch (FEdits->MoveOnePlace(*selected, up, past)) {
   case TEditCommands::TStep::Moved:
     Select(selected);
@@ -122,7 +123,7 @@ void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {
   if (!selected || !target)
     return;
   bool moved = false;
-  FEditMarks = TEditMarks{"move", nullptr};
+  FEditMarks = TEditMarks{CommandNames::Move, nullptr};
   if (!FEdits->Move(*selected, *target, moved))
     return; // the list was read again
   if (moved)

@@ -7,6 +7,7 @@
 #include "app/BackgroundWork.h"
 #include "app/CoreText.h"
 #include "app/ListText.h"
+#include "journal/CommandNames.h"
 #include "journal/Session.h"
 #include "widgets/PathText.h"
 
@@ -24,20 +25,20 @@ namespace {
 
 // The commands that change a game, in words.
 constexpr std::pair<std::string_view, const char*> CommandCaptions[] = {
-    {"install-pack", QT_TRANSLATE_NOOP("Command", "Install Pack")},
-    {"install-mission", QT_TRANSLATE_NOOP("Command", "Install Mission")},
-    {"add-group", QT_TRANSLATE_NOOP("Command", "Add Group")},
-    {"add-battle", QT_TRANSLATE_NOOP("Command", "Add Battle")},
-    {"rename", QT_TRANSLATE_NOOP("Command", "Rename")},
-    {"renumber", QT_TRANSLATE_NOOP("Command", "Renumber")},
-    {"remove", QT_TRANSLATE_NOOP("Command", "Remove")},
-    {"move", QT_TRANSLATE_NOOP("Command", "Move")},
-    {"undo", QT_TRANSLATE_NOOP("Command", "Undo")},
-    {"redo", QT_TRANSLATE_NOOP("Command", "Redo")},
-    {"recover", QT_TRANSLATE_NOOP("Command", "Recover")},
-    {"fix-line-ends", QT_TRANSLATE_NOOP("Command", "Fix Line Ends")},
-    {"remove-missing", QT_TRANSLATE_NOOP("Command", "Remove Missing")},
-    {"renumber-duplicates", QT_TRANSLATE_NOOP("Command", "Renumber Duplicates")}};
+    {CommandNames::InstallPack, QT_TRANSLATE_NOOP("Command", "Install Pack")},
+    {CommandNames::InstallMission, QT_TRANSLATE_NOOP("Command", "Install Mission")},
+    {CommandNames::AddGroup, QT_TRANSLATE_NOOP("Command", "Add Group")},
+    {CommandNames::AddBattle, QT_TRANSLATE_NOOP("Command", "Add Battle")},
+    {CommandNames::Rename, QT_TRANSLATE_NOOP("Command", "Rename")},
+    {CommandNames::Renumber, QT_TRANSLATE_NOOP("Command", "Renumber")},
+    {CommandNames::Remove, QT_TRANSLATE_NOOP("Command", "Remove")},
+    {CommandNames::Move, QT_TRANSLATE_NOOP("Command", "Move")},
+    {CommandNames::Undo, QT_TRANSLATE_NOOP("Command", "Undo")},
+    {CommandNames::Redo, QT_TRANSLATE_NOOP("Command", "Redo")},
+    {CommandNames::Recover, QT_TRANSLATE_NOOP("Command", "Recover")},
+    {CommandNames::FixLineEnds, QT_TRANSLATE_NOOP("Command", "Fix Line Ends")},
+    {CommandNames::RemoveMissing, QT_TRANSLATE_NOOP("Command", "Remove Missing")},
+    {CommandNames::RenumberDuplicates, QT_TRANSLATE_NOOP("Command", "Renumber Duplicates")}};
 
 // "install-pack" reads "Install Pack"; a command of another program's making, by its words.
 QString CommandCaption(const std::string& command) {
@@ -55,7 +56,7 @@ QString CommandCaption(const std::string& command) {
 // words ("Install Pack DeepSpace.ixo").
 QString SubjectCaption(const THistoryEntry& entry) {
   const QString subject = FromList(entry.Subject);
-  if (entry.Command != "undo" && entry.Command != "redo")
+  if (entry.Command != CommandNames::Undo && entry.Command != CommandNames::Redo)
     return subject;
   const qsizetype blank = subject.indexOf(QLatin1Char(' '));
   return CommandCaption(subject.left(blank).toStdString()) +
@@ -100,23 +101,28 @@ THistoryCommands::TCaptions THistoryCommands::Captions() const {
   const THistoryEntry* redo = NextToRedo(entries);
   // Redoing takes back an undo: it does again what the undo took back; undoing a redo takes
   // back what it did again.
-  const bool undoesRedo = undo && undo->Command == "redo";
+  const bool undoesRedo = undo && undo->Command == CommandNames::Redo;
   return {undo ? tr("&Undo %1").arg(undoesRedo ? SubjectCaption(*undo) : EntryCaption(*undo))
                : QString(),
           redo ? tr("&Redo %1").arg(SubjectCaption(*redo)) : QString()};
 }
 
-void THistoryCommands::UndoEntry(int id) {
+void THistoryCommands::TakeBack(std::string_view command,
+                                const std::function<TOutcome<THistoryEntry>(TSession&)>& stage) {
   TOutcome<THistoryEntry> undone = TOutcome<THistoryEntry>::Failure({});
-  FList.Run("undo", {}, [&](TSession& session) {
+  FList.Run(command, {}, [&](TSession& session) {
     undone = TBackgroundWork(&FOwner, tr("Taking the change back..."), 0).Run([&] {
-      return session.Undo(id); // committed as it goes
+      return stage(session); // checking every file it put back: the long part
     });
-    return false;
+    return static_cast<bool>(undone);
   });
   FList.ReadAgain(undone ? tr("%1 taken back").arg(EntryCaption(undone.Value())) : QString());
   if (!undone)
     FPrompts.Tell(MessageText(undone.ErrorMessage(), PathText));
+}
+
+void THistoryCommands::UndoEntry(int id) {
+  TakeBack(CommandNames::Undo, [id](TSession& session) { return session.Undo(id); });
 }
 
 void THistoryCommands::Undo() {
@@ -130,9 +136,8 @@ void THistoryCommands::Undo() {
 void THistoryCommands::Redo() {
   if (!FList.FinishSaving()) // an edit still being written is the last change
     return;
-  const std::vector<THistoryEntry> entries = Entries();
-  if (const THistoryEntry* entry = NextToRedo(entries))
-    UndoEntry(entry->Id);
+  if (NextToRedo(Entries()))
+    TakeBack(CommandNames::Redo, [](TSession& session) { return session.Redo(); });
 }
 
 void THistoryCommands::ChooseAndUndo() {

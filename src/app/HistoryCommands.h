@@ -6,8 +6,12 @@
 #include "app/ListController.h"
 #include "app/Prompts.h"
 #include "journal/History.h"
+#include "platform/Outcome.h"
 
 #include <QString>
+
+#include <functional>
+#include <string_view>
 
 class QWidget;
 
@@ -38,7 +42,11 @@ public:
 
 private:
   std::vector<THistoryEntry> Entries() const;
-  void UndoEntry(int id); // and reads the list again from what is on disk then
+  // An undo or a redo: `stage` stages it beside the window, in a session of its own named
+  // `command`, which is then committed; the list is read again from what is on disk then.
+  void TakeBack(std::string_view command,
+                const std::function<TOutcome<THistoryEntry>(TSession&)>& stage);
+  void UndoEntry(int id);
 
   TListController& FList;
   TPrompts& FPrompts;

@@ -5,6 +5,7 @@
 #include "app/BackgroundWork.h"
 #include "app/CoreText.h"
 #include "app/ListText.h"
+#include "journal/CommandNames.h"
 #include "lists/XvTListFile.h"
 #include "platform/ContentDigest.h"
 #include "platform/DirectoryLock.h"
@@ -55,7 +56,7 @@ void FreeBesideTheWindow(std::unique_ptr<TMissionTree> document) {
 // it opens, then `stage` stages the command's files, unless it says false, and the session
 // commits them. The files written.
 std::vector<TFileTransaction::TStagedFile>
-CommitCommand(const std::string& game, const std::string& command, const std::string& subject,
+CommitCommand(const std::string& game, std::string_view command, const std::string& subject,
               const std::function<void(const TSession&)>& opened,
               const std::function<bool(TSession&)>& stage) {
   TSession session(game, command, subject);
@@ -95,7 +96,7 @@ void TListController::Read(TMissionType type, TGender side) {
   FType = type;
   FSide = side;
   std::unique_ptr<TMissionTree> kept = TakeKept();
-  if (FDocument && (FDocument->MissionType() != type || FDocument->Gender() != side)) {
+  if (FDocument && (FDocument->MissionType() != type || FDocument->Side() != side)) {
     // Every edit is on disk as soon as it is made: the document is what its files hold.
     FView.ReleaseDocument();
     FreeBesideTheWindow(std::exchange(FKept, std::move(FDocument)));
@@ -111,7 +112,7 @@ void TListController::Read(TMissionType type, TGender side) {
 
 std::unique_ptr<TMissionTree> TListController::TakeKept() {
   if (!FKept || FKept->GameDirectory() != FGame || FKept->MissionType() != FType ||
-      FKept->Gender() != FSide)
+      FKept->Side() != FSide)
     return nullptr;
   std::unique_ptr<TMissionTree> kept = std::move(FKept);
   bool unchanged = false;
@@ -157,7 +158,7 @@ bool TListController::Load() {
   return true;
 }
 
-bool TListController::Run(const std::string& command, const std::string& subject,
+bool TListController::Run(std::string_view command, const std::string& subject,
                           const std::function<bool(TSession&)>& stage) {
   FView.FinishOpenEdit(); // a new entry first, as it stands
   if (!FinishSaving())
@@ -170,7 +171,7 @@ bool TListController::Run(const std::string& command, const std::string& subject
 }
 
 bool TListController::Settle(
-    const std::string& command,
+    std::string_view command,
     const std::function<std::vector<TFileTransaction::TStagedFile>()>& commit) {
   try {
     const std::vector<TFileTransaction::TStagedFile> staged = commit();
@@ -191,7 +192,7 @@ bool TListController::Settle(
   }
 }
 
-bool TListController::CommitEdit(const std::string& command, const std::string& subject) {
+bool TListController::CommitEdit(std::string_view command, const std::string& subject) {
   if (!FDocument)
     return true;
   // Whether anything changed is asked once, as the list would be written: of a long list, that
@@ -252,7 +253,7 @@ bool TListController::FinishSaving() {
 
 void TListController::RecoverInterrupted() {
   try {
-    const TSession recovery(FGame, "recover");
+    const TSession recovery(FGame, CommandNames::Recover);
     TellRecoveryReports(recovery.RecoveryReports());
   } catch (const EDirectoryBusy&) {
     // Another command holds the game; it recovers what needs it.

@@ -38,7 +38,7 @@ public:
   virtual void Tell(const QString& text) = 0; // in a message box
   // The command `command` was recorded in the game's history; the history may have changed
   // outside.
-  virtual void CommandRecorded(const std::string& command) = 0;
+  virtual void CommandRecorded(std::string_view command) = 0;
   // An edit is being written beside the window: Undo takes it back, once it is written.
   virtual void CommandUnderWay() = 0;
   virtual void HistoryChanged() = 0;
@@ -73,7 +73,7 @@ public:
   // says false, checks that what was read is still on disk and commits. False when a file
   // changed on disk, or the command failed: the list is read again then (and a failure passes
   // on to the error handler).
-  bool Run(const std::string& command, const std::string& subject,
+  bool Run(std::string_view command, const std::string& subject,
            const std::function<bool(TSession& session)>& stage);
   // An edit made on the document, written at once as one command. A list the user did not
   // change is never rewritten. False when the list had to be read again.
@@ -81,7 +81,7 @@ public:
   // A long list is written beside the window, which goes on painting, and true is returned at
   // once. Until that save is done the document is only read: whatever would change or replace
   // it, or open another command, waits for the save first and takes in how it ended.
-  bool CommitEdit(const std::string& command, const std::string& subject);
+  bool CommitEdit(std::string_view command, const std::string& subject);
   bool Saving() const { return FSaving.valid(); }
   // Waits for the save under way, if any, and takes in how it ended. False when it failed and
   // the list was read again: the nodes of the document before are gone then.
@@ -107,7 +107,7 @@ private:
   void TellRecoveryReports(const std::vector<TMessage>& reports);
   // Takes in how a command ended: `commit` runs it and gives the files it wrote, or raises why
   // it wrote nothing. False when the list had to be read again.
-  bool Settle(const std::string& command,
+  bool Settle(std::string_view command,
               const std::function<std::vector<TFileTransaction::TStagedFile>()>& commit);
   void CheckFilesOnDisk();
   void WatchFiles();

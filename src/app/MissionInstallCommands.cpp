@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "app/CoreText.h"
+#include "journal/CommandNames.h"
 #include "platform/FileSystem.h"
 #include "platform/PathNames.h"
 #include "services/MissionInstall.h"
@@ -37,7 +38,7 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
   };
   if (!parent) {
     // The copy goes in alone; say why no entry came with it.
-    if (FList.Run("install-mission", ExtractFileName(chosen), [&](TSession& session) {
+    if (FList.Run(CommandNames::InstallMission, ExtractFileName(chosen), [&](TSession& session) {
           stageCopy(session);
           return true;
         }))

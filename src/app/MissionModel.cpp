@@ -32,13 +32,13 @@ void TMissionModel::SetMarks(TNodeMarks marks, const std::array<QIcon, 3>& icons
   FIcons = icons;
   FRoom = FMarks.Empty() ? QIcon() : room;
   if (const int roots = rowCount(); roots > 0)
-    emit dataChanged(index(0, 0), index(roots - 1, 0), {Qt::DecorationRole, Qt::ToolTipRole});
+    Q_EMIT dataChanged(index(0, 0), index(roots - 1, 0), {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 void TMissionModel::Retitled(const TMissionNode& node) {
   FMarks.Retitled(&node, TitleProblem(node.Record.Kind, node.Label()));
   const QModelIndex at = IndexOf(&node);
-  emit dataChanged(at, at, {Qt::DecorationRole, Qt::ToolTipRole});
+  Q_EMIT dataChanged(at, at, {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 const TMissionTree::TNodes* TMissionModel::ChildrenOf(const QModelIndex& parent) const {
@@ -85,7 +85,7 @@ QVariant TMissionModel::data(const QModelIndex& index, int role) const {
     return {};
   case Qt::AccessibleDescriptionRole: // what a screen reader tells after the label
     if (FMarks.SeverityOf(node))
-      return KindName(node->Record.Kind) + QStringLiteral(": ") + FMarks.TextOf(node);
+      return QString(KindName(node->Record.Kind) + QStringLiteral(": ") + FMarks.TextOf(node));
     return KindName(node->Record.Kind);
   default:
     return {};
@@ -139,7 +139,7 @@ void TMissionModel::NodeMoved() {
 
 void TMissionModel::NodeRelabelled(const TMissionNode& node) {
   const QModelIndex at = IndexOf(&node);
-  emit dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole});
+  Q_EMIT dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole});
 }
 
 } // namespace flightdeck

@@ -114,9 +114,9 @@ void TMissionView::mouseMoveEvent(QMouseEvent* event) {
     return;
   FDragArmed = false;
   auto* drag = new QDrag(this);
-  auto* data = new QMimeData;
-  data->setData(NodeMimeType, QByteArray());
-  drag->setMimeData(data);
+  auto* node = new QMimeData;
+  node->setData(NodeMimeType, QByteArray());
+  drag->setMimeData(node);
   drag->exec(Qt::MoveAction);
 }
 
@@ -161,9 +161,9 @@ void TMissionView::dropEvent(QDropEvent* event) {
   }
   event->acceptProposedAction();
   if (IsTreeView(event->source()))
-    emit DropRequested(event->position().toPoint());
+    Q_EMIT DropRequested(event->position().toPoint());
   else
-    emit FilesDropped(DraggedFiles(event), indexAt(event->position().toPoint()));
+    Q_EMIT FilesDropped(DraggedFiles(event), indexAt(event->position().toPoint()));
 }
 
 void TMissionView::ShowDropTarget(const QModelIndex& node) {

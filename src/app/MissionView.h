@@ -35,7 +35,7 @@ public:
   // label. Every edit is taken while none is set.
   std::function<bool(const QModelIndex& node, const QString& label)> AcceptLabel;
 
-signals:
+Q_SIGNALS:
   void DropRequested(const QPoint& at);
   void FilesDropped(const QStringList& files, const QModelIndex& target);
 

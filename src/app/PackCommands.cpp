@@ -7,6 +7,7 @@
 #include "app/BackgroundWork.h"
 #include "app/CoreText.h"
 #include "app/ListText.h"
+#include "journal/CommandNames.h"
 #include "packs/InstallScript.h"
 #include "packs/PackBuild.h"
 #include "packs/PackInstall.h"
@@ -64,7 +65,7 @@ QString TPackCommands::Install(const std::string& chosen, TMissionType& type, TG
   const bool confirmed =
       FPrompts.ConfirmPackPlan(PathText(ExtractFileName(chosen)), target, lines) && FPlan &&
       FPlan->Target == target && ConfirmGroupsAgain(FPlan->Plan.Items, target) &&
-      FList.Run("install-pack", ExtractFileName(chosen), [&](TSession& session) {
+      FList.Run(CommandNames::InstallPack, ExtractFileName(chosen), [&](TSession& session) {
         InstallPlannedPack(session, FPlan->Staging, FPlan->Read);
         return true;
       });
@@ -124,8 +125,8 @@ QStringList TPackCommands::PlanLines(const TPackPlan& plan) {
                                          FromList(entry.Battle));
     lines << where + QStringLiteral(": ") + KindName(entry.Kind) + title +
                  (file.isEmpty()    ? QString()
-                  : title.isEmpty() ? QLatin1Char(' ') + file
-                                    : QStringLiteral(" (") + file + QLatin1Char(')'));
+                  : title.isEmpty() ? QString(QLatin1Char(' ') + file)
+                                    : QString(QStringLiteral(" (") + file + QLatin1Char(')')));
   }
   for (const TPlannedFile& file : plan.Files)
     lines << (file.Replaces ? tr("Replaces %1") : tr("Adds %1"))
@@ -138,7 +139,7 @@ bool TPackCommands::ConfirmGroupsAgain(const std::vector<TPackageItem>& items,
   // The groups of the list the pack goes into: the one shown, or another read for the purpose.
   std::unique_ptr<TMissionTree> other;
   const TMissionTree* tree = FList.Document();
-  if (tree->MissionType() != target.Type || tree->Gender() != target.Side) {
+  if (tree->MissionType() != target.Type || tree->Side() != target.Side) {
     other = std::make_unique<TMissionTree>(FList.Game(), target.Type, target.Side);
     other->Load();
     tree = other.get();

@@ -145,8 +145,8 @@ bool TDialogPrompts::ConfirmPackPlan(
     category->addItem(CategoryName(static_cast<TMissionType>(type)));
   auto* side = new QComboBox(&dialog);
   side->setObjectName(QStringLiteral("PackSide"));
-  for (int gender = gnNeutral; gender <= gnImperial; ++gender)
-    side->addItem(SideName(static_cast<TGender>(gender)));
+  for (int each = gnNeutral; each <= gnImperial; ++each)
+    side->addItem(SideName(static_cast<TGender>(each)));
   for (const auto& [caption, box] :
        {std::pair{tr("&Category:"), category}, std::pair{tr("&Side:"), side}}) {
     auto* label = new QLabel(caption, &dialog);

@@ -80,9 +80,9 @@ public:
   void mFileSetXvTDirectoryClick();
   void mFileExitClick();
   void MissionTypeTabSetChange();
-  void mMissionGenderNeutralClick() { ChangeGender(gnNeutral); }
-  void mMissionGenderRebelClick() { ChangeGender(gnRebel); }
-  void mMissionGenderImperialClick() { ChangeGender(gnImperial); }
+  void mMissionGenderNeutralClick() { ChangeSide(gnNeutral); }
+  void mMissionGenderRebelClick() { ChangeSide(gnRebel); }
+  void mMissionGenderImperialClick() { ChangeSide(gnImperial); }
   void MissionViewChange();
 
   // Numbering.
@@ -187,7 +187,7 @@ private:
   std::vector<std::function<void()>> FAfterGameSearch; // hand-offs that came meanwhile
   void ApplicationHint(const QString& hint);
   void SetXvTPathHint();
-  void SetGenderControls(TGender gender);
+  void SetSideControls(TGender side);
   // The selected entry's number in the number box (empty: none), and the next free one.
   void ShowEntryNumber(const QString& number);
   void ShowNextNumber(const QString& caption);
@@ -197,7 +197,7 @@ private:
   static QString PackFilter();
 
   // The tree (a third).
-  void ChangeGender(TGender gender);
+  void ChangeSide(TGender side);
   void ApplyMissionTypeSettings();
   int AbsoluteIndex(const TMissionNode* node) const; // in tree order; -1 for none
   TMissionNode* SelectedNode() const;
@@ -222,11 +222,11 @@ private:
   void ShowUnreadable(const QString& reason) override;
   void Hint(const QString& text) override { ApplicationHint(text); }
   void Tell(const QString& text) override;
-  void CommandRecorded(const std::string& command) override;
+  void CommandRecorded(std::string_view command) override;
   // What the edit under way changes of the marks, when they can follow it without a check of
   // the whole list: a move changes none, a rename those of its entry's title.
   struct TEditMarks {
-    std::string Command; // "move" or "rename"
+    std::string_view Command; // CommandNames::Move or CommandNames::Rename
     const TMissionNode* Retitled = nullptr;
   };
   std::optional<TEditMarks> FEditMarks;
@@ -283,7 +283,7 @@ private:
   QAction* mSearchProblems = nullptr;
   QString FSearchText; // what Find last looked for
   QMenu* mMissionGender = nullptr;
-  QActionGroup* FGenderActions = nullptr;
+  QActionGroup* FSideActions = nullptr;
   QAction* mMissionGenderNeutral = nullptr;
   QAction* mMissionGenderRebel = nullptr;
   QAction* mMissionGenderImperial = nullptr;

@@ -13,7 +13,7 @@ int CheckCommand(const TInvocation& invocation) {
   if (invocation.ListWords > 0)
     scope.Type = invocation.Type;
   if (invocation.ListWords > 1)
-    scope.Side = invocation.Gender;
+    scope.Side = invocation.Side;
   // Printed as found: a check of any size holds one finding at a time.
   bool errors = false;
   CheckCatalogue(invocation.GameDirectory, scope, [&](const TFinding& finding) {

@@ -6,6 +6,7 @@
 #include "cli/HistoryCommands.h"
 #include "cli/PackCommands.h"
 #include "cli/TreeCommands.h"
+#include "journal/CommandNames.h"
 
 #include <algorithm>
 
@@ -15,8 +16,8 @@ const std::vector<TCommand>& Commands() {
   static const std::vector<TCommand> commands = {
       {"dump", TScope::List, 0, false, {}, {}, {}, "", DumpCommand},
       {"tree", TScope::List, 0, false, {}, {}, {}, "", TreeCommand},
-      {"resave", TScope::List, 0, false, {}, {}, {}, "", ResaveCommand},
-      {"install-mission",
+      {CommandNames::Resave, TScope::List, 0, false, {}, {}, {}, "", ResaveCommand},
+      {CommandNames::InstallMission,
        TScope::List,
        1,
        false,
@@ -25,7 +26,7 @@ const std::vector<TCommand>& Commands() {
        {},
        "MISSIONFILE --under LABEL [--title TEXT]",
        InstallMissionCommand},
-      {"install-pack",
+      {CommandNames::InstallPack,
        TScope::List,
        1,
        false,
@@ -35,9 +36,17 @@ const std::vector<TCommand>& Commands() {
        "PACK.ixo [--dry-run]",
        InstallPackCommand},
       {"build-pack", TScope::List, 2, true, {}, {"--path"}, {}, "LABEL OUT.ixo", BuildPackCommand},
-      {"rename", TScope::List, 2, true, {}, {"--path"}, {}, "LABEL NEWLABEL", RenameCommand},
-      {"remove", TScope::List, 1, true, {}, {"--path"}, {}, "LABEL", RemoveCommand},
-      {"move",
+      {CommandNames::Rename,
+       TScope::List,
+       2,
+       true,
+       {},
+       {"--path"},
+       {},
+       "LABEL NEWLABEL",
+       RenameCommand},
+      {CommandNames::Remove, TScope::List, 1, true, {}, {"--path"}, {}, "LABEL", RemoveCommand},
+      {CommandNames::Move,
        TScope::List,
        1,
        true,
@@ -46,7 +55,7 @@ const std::vector<TCommand>& Commands() {
        {},
        "LABEL --onto TARGETLABEL",
        MoveCommand},
-      {"renumber",
+      {CommandNames::Renumber,
        TScope::List,
        2,
        true,
@@ -55,8 +64,8 @@ const std::vector<TCommand>& Commands() {
        "--swap",
        "LABEL NUMBER [--swap]",
        RenumberCommand},
-      {"add-group", TScope::List, 1, false, {}, {}, {}, "TITLE", AddGroupCommand},
-      {"add-battle",
+      {CommandNames::AddGroup, TScope::List, 1, false, {}, {}, {}, "TITLE", AddGroupCommand},
+      {CommandNames::AddBattle,
        TScope::List,
        2,
        false,
@@ -66,8 +75,8 @@ const std::vector<TCommand>& Commands() {
        "BATTLEFILE TITLE --under LABEL",
        AddBattleCommand},
       {"history", TScope::Game, 0, false, {}, {}, {}, "", HistoryCommand},
-      {"undo", TScope::Game, 1, false, {}, {}, {}, "[ID]", UndoCommand, true},
-      {"redo", TScope::Game, 0, false, {}, {}, {}, "", RedoCommand},
+      {CommandNames::Undo, TScope::Game, 1, false, {}, {}, {}, "[ID]", UndoCommand, true},
+      {CommandNames::Redo, TScope::Game, 0, false, {}, {}, {}, "", RedoCommand},
       {"check", TScope::Catalogue, 0, false, {}, {}, {}, "", CheckCommand},
       {"pack-info", TScope::None, 1, false, {}, {}, {}, "PACK.ixo|-", PackInfoCommand},
       {"detect", TScope::None, 0, false, {}, {}, {}, "", DetectCommand},
@@ -215,7 +224,7 @@ TParsedWords ParseWords(const TCommand& command, const std::vector<std::string>&
     if (category)
       invocation.Type = CheckedMissionType(*category);
     if (side)
-      invocation.Gender = CheckedGender(*side + gnNeutral);
+      invocation.Side = CheckedSide(*side + gnNeutral);
     if (command.Scope == TScope::List && invocation.ListWords != 2) {
       if (positional.size() > 1 && !category)
         return Refused(Unknown("category", positional[1], CategoryWords()));

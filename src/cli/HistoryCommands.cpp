@@ -18,12 +18,14 @@ void PrintEntry(const THistoryEntry& entry, const char* state) {
             << state << "}\n";
 }
 
-int Outcome(const TOutcome<THistoryEntry>& outcome) {
-  for (const TMessage& note : outcome.Notes)
+// An undo or a redo as it was staged: committed, or told why it cannot be.
+int Committed(TSession& session, const TOutcome<THistoryEntry>& staged) {
+  for (const TMessage& note : staged.Notes)
     Tell(note.Text());
-  if (outcome)
-    return 0;
-  return Fail(outcome.Error());
+  if (!staged)
+    return Fail(staged.Error());
+  session.Commit();
+  return 0;
 }
 
 } // namespace
@@ -47,11 +49,11 @@ int UndoCommand(const TInvocation& invocation) {
     }
     id = std::stoi(typed);
   }
-  return Outcome(invocation.Session->Undo(id));
+  return Committed(*invocation.Session, invocation.Session->Undo(id));
 }
 
 int RedoCommand(const TInvocation& invocation) {
-  return Outcome(invocation.Session->Redo());
+  return Committed(*invocation.Session, invocation.Session->Redo());
 }
 
 } // namespace flightdeck

@@ -18,7 +18,7 @@ namespace flightdeck {
 struct TInvocation {
   std::string GameDirectory; // with a trailing separator
   TMissionType Type = mtBattles;
-  TGender Gender = gnNeutral;
+  TGender Side = gnNeutral;
   int ListWords = 0; // how many of CATEGORY and SIDE were given
   std::vector<std::string> Arguments;
   std::map<std::string, std::string> Options;

@@ -53,7 +53,7 @@ const char* ClassOf(TListItemKind kind) {
 int PrintInstallPlan(TZipArchiver& zip, const std::vector<std::string>& listing,
                      const TInvocation& invocation) {
   const TOutcome<TPackPlan> plan =
-      PlanPackInstall(zip, listing, invocation.GameDirectory, invocation.Type, invocation.Gender);
+      PlanPackInstall(zip, listing, invocation.GameDirectory, invocation.Type, invocation.Side);
   if (!plan)
     return Fail(plan.Error());
   for (const TPlannedEntry& entry : plan.Value().Entries)
@@ -87,7 +87,7 @@ int InstallPackCommand(const TInvocation& invocation) {
   if (invocation.Has("--dry-run"))
     return PrintInstallPlan(zip, listing, invocation);
   const TPackFiles files =
-      InstallPack(*invocation.Session, zip, listing, invocation.Type, invocation.Gender);
+      InstallPack(*invocation.Session, zip, listing, invocation.Type, invocation.Side);
   for (const TMessage& note : files.Notes)
     Tell(note.Text());
   if (!files)
@@ -97,7 +97,7 @@ int InstallPackCommand(const TInvocation& invocation) {
 }
 
 int BuildPackCommand(const TInvocation& invocation) {
-  TMissionTree tree(invocation.GameDirectory, invocation.Type, invocation.Gender);
+  TMissionTree tree(invocation.GameDirectory, invocation.Type, invocation.Side);
   tree.Load();
   const TMissionNode* chosen =
       NamedNode(tree, invocation, [](const TMissionNode& node) { return !node.Children.empty(); });
@@ -110,7 +110,7 @@ int BuildPackCommand(const TInvocation& invocation) {
   std::vector<std::string> leftOut;
   const std::vector<TPackageItem> items =
       CollectPackageItems(tree.PackBranch(*chosen), invocation.GameDirectory, invocation.Type,
-                          invocation.Gender, leftOut);
+                          invocation.Side, leftOut);
   if (!leftOut.empty())
     Tell(LeftOutMessage(leftOut).Text());
   const TOutcome<> built = BuildPack(zip, invocation.GameDirectory, invocation.Type, items,

@@ -21,7 +21,7 @@ namespace flightdeck {
 namespace {
 
 TMissionTree LoadedTree(const TInvocation& invocation) {
-  TMissionTree tree(invocation.GameDirectory, invocation.Type, invocation.Gender);
+  TMissionTree tree(invocation.GameDirectory, invocation.Type, invocation.Side);
   tree.Load();
   return tree;
 }
@@ -49,7 +49,7 @@ int EditNamedNode(const TInvocation& invocation,
 } // namespace
 
 int DumpCommand(const TInvocation& invocation) {
-  TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Gender);
+  TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Side);
   list.ReadEach([](const TListFileItem& item) {
     std::cout << "{\"kind\":" << JsonString(ListItemKindName(item.Kind))
               << ",\"number\":" << item.Number << ",\"file\":" << JsonString(item.FileName)
@@ -61,7 +61,7 @@ int DumpCommand(const TInvocation& invocation) {
 }
 
 int TreeCommand(const TInvocation& invocation) {
-  TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Gender);
+  TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Side);
   TMissionTitles missionTitles(invocation.GameDirectory, SingleMissionType(invocation.Type),
                                gnNeutral);
   // The tree's nodes come in the list's order: a group header is a root, an entry goes under
@@ -88,7 +88,7 @@ int TreeCommand(const TInvocation& invocation) {
 
 int ResaveCommand(const TInvocation& invocation) {
   TSession& session = *invocation.Session;
-  TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Gender);
+  TXvTListFile list(invocation.GameDirectory, invocation.Type, invocation.Side);
   list.Resave(session.Files());
   session.Expect(list.FilesRead());
   session.Commit();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/History.h"
 
+#include "journal/CommandNames.h"
 #include "platform/ContentDigest.h"
 #include "platform/HostFiles.h"
 #include "platform/HostPath.h"
@@ -156,7 +157,7 @@ bool CanBeUndone(const THistoryEntry& entry) {
 }
 
 bool IsLeftToUndo(const THistoryEntry& entry) {
-  return !entry.Undone && entry.Command != "undo";
+  return !entry.Undone && entry.Command != CommandNames::Undo;
 }
 
 const THistoryEntry* NextToUndo(const std::vector<THistoryEntry>& entries) {
@@ -169,9 +170,9 @@ const THistoryEntry* NextToUndo(const std::vector<THistoryEntry>& entries) {
 const THistoryEntry* NextToRedo(const std::vector<THistoryEntry>& entries) {
   // Redos of earlier undos do not stand in the way of the undos before them.
   for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-    if (entry->Undone || entry->Command == "redo")
+    if (entry->Undone || entry->Command == CommandNames::Redo)
       continue;
-    return entry->Command == "undo" ? &*entry : nullptr;
+    return entry->Command == CommandNames::Undo ? &*entry : nullptr;
   }
   return nullptr;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/Session.h"
 
+#include "journal/CommandNames.h"
 #include "journal/KeptCopy.h"
 #include "platform/ContentDigest.h"
 #include "platform/HostPath.h"
@@ -14,9 +15,9 @@ EChangedOnDisk::EChangedOnDisk(std::string file)
     : std::runtime_error(file + " changed on disk since it was read, so nothing was written."),
       FFile(std::move(file)) {}
 
-TSession::TSession(std::string_view gameDirectory, std::string command, std::string subject)
+TSession::TSession(std::string_view gameDirectory, std::string_view command, std::string subject)
     : FGameDirectory(gameDirectory), FLock(gameDirectory), FHistory(gameDirectory),
-      FCommand(std::move(command)), FSubject(std::move(subject)) {
+      FCommand(command), FSubject(std::move(subject)) {
   FRecoveryReports = FHistory.RecoverInterrupted();
   if (FHistory.BeginWork())
     RemoveLeftOverSavesBelow(HostPath(FGameDirectory)); // where a command writes
@@ -119,27 +120,28 @@ TOutcome<THistoryEntry> TSession::TakeBack(const THistoryEntry& chosen) {
     return TOutcome<THistoryEntry>::Failure(
         {TRANSLATABLE("Message", "These files changed since, so nothing was undone: %1."),
          {ListOf(changed)}});
+  TFileTransaction putBack; // staged in the session only once every file can be put back
   for (std::size_t i = 0; i < chosen.Files.size(); ++i) {
     const THistoryFile& file = chosen.Files[i];
     const std::string host = FHistory.HostPathOf(file);
     if (!file.Existed)
-      FFiles.StageRemoval(host);
+      putBack.StageRemoval(host);
     else if (std::optional<TMessage> refused =
-                 StageKeptCopy(FFiles, FHistory.BeforePath(chosen.Id, i), file.Before, host))
+                 StageKeptCopy(putBack, FHistory.BeforePath(chosen.Id, i), file.Before, host))
       return TOutcome<THistoryEntry>::Failure(
           {TRANSLATABLE("Message", "%1 cannot be put back, so nothing was undone: %2."),
            {file.Path, std::move(*refused)}});
   }
+  FFiles.TakeOver(putBack);
 
   // This session is the undo: its entry takes back the chosen one. Taking back an undo is a
   // redo; a redo, or anything else, is undone.
-  const bool ofUndo = chosen.Command == "undo";
-  const bool ofOwn = ofUndo || chosen.Command == "redo";
-  FCommand = ofUndo ? "redo" : "undo";
+  const bool ofUndo = chosen.Command == CommandNames::Undo;
+  const bool ofOwn = ofUndo || chosen.Command == CommandNames::Redo;
+  FCommand = ofUndo ? CommandNames::Redo : CommandNames::Undo;
   FSubject = ofOwn ? chosen.Subject
                    : chosen.Command + (chosen.Subject.empty() ? "" : " " + chosen.Subject);
   FUndoes = chosen.Id;
-  (void)Commit();
   return chosen;
 }
 

@@ -34,7 +34,7 @@ private:
 // uncommitted, it leaves the game as it was.
 class TSession {
 public:
-  TSession(std::string_view gameDirectory, std::string command, std::string subject = {});
+  TSession(std::string_view gameDirectory, std::string_view command, std::string subject = {});
   ~TSession();
   TSession(const TSession&) = delete;
   TSession& operator=(const TSession&) = delete;
@@ -54,13 +54,13 @@ public:
   // file expected changed since it was read. The files put in place.
   std::vector<TFileTransaction::TStagedFile> Commit();
 
-  // Takes back entry `id` of the game's history (0: what the Edit menu's Undo takes back,
-  // see NextToUndo): every file it touched is put back as it was, from the copies the entry
-  // keeps, checked first; committed as an entry of its own, so that undoing an undo is a redo.
-  // The session names that entry itself: open it for the undo alone. Fails, changing nothing,
-  // when a file changed since or a kept copy is damaged; the message names the files.
+  // Stages taking back entry `id` of the game's history (0: what the Edit menu's Undo takes
+  // back, see NextToUndo): every file it touched is put back as it was, from the copies the
+  // entry keeps, checked first. Committed, it is an entry of its own, so that undoing an undo is
+  // a redo; the session names that entry itself: open it for the undo alone. Fails, staging
+  // nothing, when a file changed since or a kept copy is damaged; the message names the files.
   TOutcome<THistoryEntry> Undo(int id);
-  // Does again what the Edit menu's Redo would (see NextToRedo): takes back that undo.
+  // Stages doing again what the Edit menu's Redo would (see NextToRedo): taking back that undo.
   TOutcome<THistoryEntry> Redo();
 
 private:

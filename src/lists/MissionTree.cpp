@@ -37,13 +37,13 @@ int TMissionNode::Level() const {
   return level;
 }
 
-TMissionTree::TMissionTree(std::string gameDirectory, TMissionType type, TGender gender)
-    : FGameDirectory(std::move(gameDirectory)), FType(type), FGender(gender) {
+TMissionTree::TMissionTree(std::string gameDirectory, TMissionType type, TGender side)
+    : FGameDirectory(std::move(gameDirectory)), FType(type), FSide(side) {
   NumbersChanged();
 }
 
 void TMissionTree::Load() {
-  TXvTListFile list(FGameDirectory, FType, FGender);
+  TXvTListFile list(FGameDirectory, FType, FSide);
   TMissionTitles missionTitles(FGameDirectory, SingleMissionType(FType), gnNeutral);
   FRoots.clear();
   NumbersChanged();
@@ -92,7 +92,7 @@ bool TMissionTree::Save(TFileTransaction& transaction) {
     return false;
   TListItemRefs items;
   ForEachInTreeOrder(FRoots, [&](TMissionNode& node) { items.push_back(&node.Record); });
-  TXvTListFile(FGameDirectory, FType, FGender).SaveToFile(items, transaction);
+  TXvTListFile(FGameDirectory, FType, FSide).SaveToFile(items, transaction);
   if (FType == mtBattles) {
     TXvTListFile combat(FGameDirectory, SingleMissionType(FType), gnNeutral);
     combat.LoadStaged(transaction); // with the missions a command added to it

@@ -66,8 +66,8 @@ class TMissionTree {
 public:
   using TNodes = std::vector<std::unique_ptr<TMissionNode>>;
 
-  // An empty tree of the list of `gameDirectory`, `type` and `gender`; touches no file.
-  TMissionTree(std::string gameDirectory, TMissionType type, TGender gender);
+  // An empty tree of the list of `gameDirectory`, `type` and `side`; touches no file.
+  TMissionTree(std::string gameDirectory, TMissionType type, TGender side);
 
   // Reads the list. An Operation shows the title its mission has in the neutral list of the
   // single-mission type (the last entry of that file name), and takes it as its own title.
@@ -85,7 +85,7 @@ public:
   void Written(const std::vector<TFileTransaction::TStagedFile>& files);
 
   TMissionType MissionType() const { return FType; }
-  TGender Gender() const { return FGender; }
+  TGender Side() const { return FSide; }
   const std::string& GameDirectory() const { return FGameDirectory; }
   bool HadCorruptEntry() const { return FHadCorruptEntry; } // a record that got no node
   std::size_t RecordsRead() const { return FRecordsRead; }  // by the last Load
@@ -154,7 +154,7 @@ private:
 
   std::string FGameDirectory;
   TMissionType FType;
-  TGender FGender;
+  TGender FSide;
   TNodes FRoots;
   bool FHadCorruptEntry = false;
   std::size_t FRecordsRead = 0;

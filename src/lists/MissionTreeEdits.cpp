@@ -97,7 +97,7 @@ TOutcome<TMissionNode*> TMissionTree::AddBattle(TMissionNode& header, std::strin
   entry.Record.Number = NextNumber(entry.Record.Kind);
   NumbersChanged();
 
-  TXvTListFile list(FGameDirectory, FType, FGender);
+  TXvTListFile list(FGameDirectory, FType, FSide);
   const std::string battleFile = BattleFilePath(list.FileName(), name);
   if (battleFile.empty() || !FileExists(battleFile))
     return &entry;

@@ -34,7 +34,7 @@ TMissionType CheckedMissionType(int code) {
   return static_cast<TMissionType>(code);
 }
 
-TGender CheckedGender(int code) {
+TGender CheckedSide(int code) {
   if (code < gnNeutral || code > gnImperial)
     throw std::invalid_argument("Unknown side " + std::to_string(code));
   return static_cast<TGender>(code);
@@ -44,8 +44,8 @@ std::string_view MissionTypeDir(TMissionType type) {
   return MissionTypeDirs[CheckedMissionType(type)];
 }
 
-std::string_view ListFileName(TGender gender) {
-  return ListFileNames[CheckedGender(gender) - 1];
+std::string_view ListFileName(TGender side) {
+  return ListFileNames[CheckedSide(side) - 1];
 }
 
 std::string_view ListItemKindName(TListItemKind kind) {
@@ -90,10 +90,10 @@ TMissionType SingleMissionType(TMissionType type) {
   return TypeTraits[CheckedMissionType(type)].SingleMissions;
 }
 
-std::string ListFilePath(std::string_view gameDirectory, TMissionType type, TGender gender) {
+std::string ListFilePath(std::string_view gameDirectory, TMissionType type, TGender side) {
   std::string path(gameDirectory);
   path += MissionTypeDir(type);
-  path += ListFileName(gender);
+  path += ListFileName(side);
   return path;
 }
 

@@ -39,16 +39,16 @@ enum TListItemKind : std::uint8_t {
 };
 
 extern const std::array<std::string_view, 5> MissionTypeDirs;   // "battle\" ... "train\"
-extern const std::array<std::string_view, 3> ListFileNames;     // by gender - 1
+extern const std::array<std::string_view, 3> ListFileNames;     // by side - 1
 extern const std::array<std::string_view, 9> ListItemKindNames; // by kind
 // True for the name of a list file ("Mission.LST"), in any letter case.
 bool IsListFileName(std::string_view name);
 
 // Checked access to the tables: a code outside a table's range raises std::invalid_argument.
 TMissionType CheckedMissionType(int code);
-TGender CheckedGender(int code);
+TGender CheckedSide(int code);
 std::string_view MissionTypeDir(TMissionType type);
-std::string_view ListFileName(TGender gender);
+std::string_view ListFileName(TGender side);
 std::string_view ListItemKindName(TListItemKind kind);
 
 // The kinds a list of each mission type consists of.
@@ -82,7 +82,7 @@ TMissionType SingleMissionType(TMissionType type);
 // game directory is kept as the user chose it; the names below it are the game's own, in
 // lower case, and the file system's lookup finds them in any case. A battle or mission file
 // name from a list is given its host spelling (see HostFileName).
-std::string ListFilePath(std::string_view gameDirectory, TMissionType type, TGender gender);
+std::string ListFilePath(std::string_view gameDirectory, TMissionType type, TGender side);
 std::string ListFileDirectory(std::string_view listFilePath);
 // The battle file of an entry of the list `listFilePath`: the entry's file name without
 // surrounding blanks, in the list's directory. "" when that name would lead out of the

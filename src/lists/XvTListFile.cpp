@@ -9,9 +9,9 @@
 
 namespace flightdeck {
 
-TXvTListFile::TXvTListFile(std::string_view gameDirectory, TMissionType missionType, TGender gender)
-    : FFileName(ListFilePath(gameDirectory, missionType, gender)), FMissionType(missionType),
-      FGender(gender) {}
+TXvTListFile::TXvTListFile(std::string_view gameDirectory, TMissionType missionType, TGender side)
+    : FFileName(ListFilePath(gameDirectory, missionType, side)), FMissionType(missionType),
+      FGender(side) {}
 
 void TXvTListFile::Materialize() const {
   if (FStored.empty())

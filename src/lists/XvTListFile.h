@@ -32,7 +32,7 @@ struct TStoredRecord {
 };
 
 // One list file of the game in memory: its records in file order, for one mission type and
-// gender. Lives for one command: constructed, loaded or filled, saved, destroyed.
+// side. Lives for one command: constructed, loaded or filled, saved, destroyed.
 //
 // What it reads it keeps compact, the bytes of the list and its battle files in one buffer
 // and each record as spans of them, and makes records of their own only when they are asked
@@ -43,8 +43,8 @@ public:
   using TItems = std::vector<std::unique_ptr<TListFileItem>>;
 
   // Composes the list file's path; touches no file. Raises std::invalid_argument for a
-  // mission type or gender outside the tables.
-  TXvTListFile(std::string_view gameDirectory, TMissionType missionType, TGender gender);
+  // mission type or side outside the tables.
+  TXvTListFile(std::string_view gameDirectory, TMissionType missionType, TGender side);
   TXvTListFile(const TXvTListFile&) = delete;
   TXvTListFile& operator=(const TXvTListFile&) = delete;
 
@@ -91,7 +91,7 @@ public:
   // Adds a copy of `record` as an Engagement under the last Campaign titled `groupTitle`
   // (without regard to case), or under a new Campaign of that title at the end.
   void AddMission(const TListFileItem& record, std::string_view groupTitle);
-  // Appends the records a mission pack brings to a list of this type and gender.
+  // Appends the records a mission pack brings to a list of this type and side.
   void AddPackageItems(const std::vector<TPackageItem>& packageItems);
 
   // Gives each destination record of `destinationKind` the title of the last source record of

@@ -29,7 +29,7 @@ std::string LookUpMissionTitle(const std::string& gameDirectory, TMissionType ty
 
 std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& nodes,
                                               const std::string& gameDirectory, TMissionType type,
-                                              TGender gender, std::vector<std::string>& leftOut) {
+                                              TGender side, std::vector<std::string>& leftOut) {
   // The other sides' titles, each list read once for the whole pack.
   const TMissionType missionType = SingleMissionType(type);
   TMissionTitles sideTitles[] = {{gameDirectory, missionType, gnNeutral},
@@ -58,10 +58,10 @@ std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& node
     case likContest: {
       item.FileName = entry.FileName;
       std::string* titles[] = {&item.NeutralTitle, &item.RebelTitle, &item.ImperialTitle};
-      for (const TGender side : {gnNeutral, gnRebel, gnImperial})
-        *titles[side - gnNeutral] =
-            side == gender ? node.Label
-                           : sideTitles[side - gnNeutral].Find(entry.FileName).value_or("");
+      for (const TGender each : {gnNeutral, gnRebel, gnImperial})
+        *titles[each - gnNeutral] =
+            each == side ? node.Label
+                         : sideTitles[each - gnNeutral].Find(entry.FileName).value_or("");
       if (!FileExists(MissionFilePath(gameDirectory, type, entry.FileName))) {
         leftOut.push_back(entry.FileName);
         continue;

@@ -23,7 +23,7 @@ std::string LookUpMissionTitle(const std::string& gameDirectory, TMissionType ty
 // label, for the others its title in their lists of the single-mission type.
 std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& nodes,
                                               const std::string& gameDirectory, TMissionType type,
-                                              TGender gender, std::vector<std::string>& leftOut);
+                                              TGender side, std::vector<std::string>& leftOut);
 
 // The message that names the missions a build left out because their files are missing.
 TMessage LeftOutMessage(const std::vector<std::string>& leftOut);

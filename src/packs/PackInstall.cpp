@@ -342,23 +342,23 @@ TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
   return pack;
 }
 
-std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender gender) {
+std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender side) {
   std::vector<TMissionListId> lists;
   if (type != mtCombat)
-    lists.push_back({type, gender});
+    lists.push_back({type, side});
   if (type == mtBattles || type == mtCombat)
-    for (const TGender side : {gnNeutral, gnRebel, gnImperial})
-      lists.push_back({mtCombat, side});
+    for (const TGender each : {gnNeutral, gnRebel, gnImperial})
+      lists.push_back({mtCombat, each});
   return lists;
 }
 
 std::vector<TMessage> AddPackToLists(TFileTransaction& staging, TFilesRead& read,
                                      const std::string& gameDirectory, TMissionType type,
-                                     TGender gender, std::vector<TPackageItem> items) {
+                                     TGender side, std::vector<TPackageItem> items) {
   std::vector<TMessage> notes;
   std::set<std::string> noted;
-  for (const TMissionListId& id : ListsAPackExtends(type, gender)) {
-    TXvTListFile list(gameDirectory, id.Type, id.Gender);
+  for (const TMissionListId& id : ListsAPackExtends(type, side)) {
+    TXvTListFile list(gameDirectory, id.Type, id.Side);
     list.LoadFromFile();
     read.insert(read.end(), list.FilesRead().begin(), list.FilesRead().end());
     if (id.Type == mtBattles || id.Type == mtTournaments)
@@ -369,24 +369,24 @@ std::vector<TMessage> AddPackToLists(TFileTransaction& staging, TFilesRead& read
   return notes;
 }
 
-std::vector<std::string> PackGroupTitles(const std::vector<TPackageItem>& items, TGender gender) {
+std::vector<std::string> PackGroupTitles(const std::vector<TPackageItem>& items, TGender side) {
   std::vector<std::string> titles;
   for (const TPackageItem& item : items) {
     const TPackClass itemClass = PackClassOf(item.Kind);
-    const std::string& title = itemClass == TPackClass::Series || gender == gnNeutral
+    const std::string& title = itemClass == TPackClass::Series || side == gnNeutral
                                    ? item.NeutralTitle
-                               : gender == gnRebel ? item.RebelTitle
-                                                   : item.ImperialTitle;
+                               : side == gnRebel ? item.RebelTitle
+                                                 : item.ImperialTitle;
     if ((itemClass == TPackClass::Series || itemClass == TPackClass::Group) && !title.empty())
       titles.push_back(title);
   }
   return titles;
 }
 
-TMessage PackInstallSummary(const std::vector<TPackageItem>& items, TGender gender) {
+TMessage PackInstallSummary(const std::vector<TPackageItem>& items, TGender side) {
   const auto missions = std::count_if(
       items.begin(), items.end(), [](const TPackageItem& item) { return IsMission(item.Kind); });
-  const std::vector<std::string> groups = PackGroupTitles(items, gender);
+  const std::vector<std::string> groups = PackGroupTitles(items, side);
   const std::string count = std::to_string(missions);
   if (groups.empty())
     return missions == 1 ? TMessage::Own(TRANSLATABLE("Message", "1 mission added"))
@@ -401,14 +401,14 @@ namespace {
 // Stages the whole install of a pack in `staging`; `read` receives the lists it read.
 TPackFiles StagePackInstall(TFileTransaction& staging, TFilesRead& read, TZipArchiver& zipManager,
                             const std::vector<std::string>& listing,
-                            const std::string& gameDirectory, TMissionType type, TGender gender) {
+                            const std::string& gameDirectory, TMissionType type, TGender side) {
   // The mission folder is read once, not again for each of the pack's files, on whichever
   // thread the install runs.
   const THostLookupScope lookup;
   TPackFiles pack = ExtractPackFiles(staging, zipManager, listing, gameDirectory, type);
   if (!pack)
     return pack;
-  for (TMessage& note : AddPackToLists(staging, read, gameDirectory, type, gender, pack.Value()))
+  for (TMessage& note : AddPackToLists(staging, read, gameDirectory, type, side, pack.Value()))
     pack.Notes.push_back(std::move(note));
   return pack;
 }
@@ -419,16 +419,16 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
                                     TZipArchiver& zipManager,
                                     const std::vector<std::string>& listing,
                                     const std::string& gameDirectory, TMissionType type,
-                                    TGender gender) {
-  const std::vector<TMissionListId> lists = ListsAPackExtends(type, gender);
+                                    TGender side) {
+  const std::vector<TMissionListId> lists = ListsAPackExtends(type, side);
   std::vector<std::size_t> before;
   for (const TMissionListId& id : lists) {
-    TXvTListFile list(gameDirectory, id.Type, id.Gender);
+    TXvTListFile list(gameDirectory, id.Type, id.Side);
     list.LoadFromFile();
     before.push_back(list.Items().size());
   }
   const TPackFiles files =
-      StagePackInstall(staging, read, zipManager, listing, gameDirectory, type, gender);
+      StagePackInstall(staging, read, zipManager, listing, gameDirectory, type, side);
   if (!files)
     return TOutcome<TPackPlan>::Failure(files.ErrorMessage());
   const TGameHistory game(gameDirectory);
@@ -436,7 +436,7 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
   plan.Items = files.Value();
   plan.Notes = files.Notes;
   for (std::size_t i = 0; i < lists.size(); ++i) {
-    TXvTListFile list(gameDirectory, lists[i].Type, lists[i].Gender);
+    TXvTListFile list(gameDirectory, lists[i].Type, lists[i].Side);
     list.LoadStaged(staging); // the pack's entries come last
     const std::string name = game.PathInGame(HostPath(list.FileName()));
     const std::string* battle = nullptr; // the title of the battle the missions below go into
@@ -459,10 +459,10 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
 TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
                                     const std::vector<std::string>& listing,
                                     const std::string& gameDirectory, TMissionType type,
-                                    TGender gender) {
+                                    TGender side) {
   TFileTransaction staging; // never committed: the install is only staged
   TFilesRead read;
-  return PlanPackInstall(staging, read, zipManager, listing, gameDirectory, type, gender);
+  return PlanPackInstall(staging, read, zipManager, listing, gameDirectory, type, side);
 }
 
 void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read) {
@@ -471,10 +471,10 @@ void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFil
 }
 
 TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
-                       const std::vector<std::string>& listing, TMissionType type, TGender gender) {
+                       const std::vector<std::string>& listing, TMissionType type, TGender side) {
   TFilesRead read;
   TPackFiles pack = StagePackInstall(session.Files(), read, zipManager, listing,
-                                     session.GameDirectory(), type, gender);
+                                     session.GameDirectory(), type, side);
   session.Expect(read);
   return pack;
 }

@@ -59,12 +59,12 @@ TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
 // One list of a game.
 struct TMissionListId {
   TMissionType Type;
-  TGender Gender;
+  TGender Side;
 };
 
-// The lists a pack installed into the list of `type` and `gender` extends: that list (unless
+// The lists a pack installed into the list of `type` and `side` extends: that list (unless
 // `type` is Combat) and, for Battles and Combat, the three Combat lists.
-std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender gender);
+std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender side);
 
 // Adds the entries of a pack to the lists they belong in, those of ListsAPackExtends. A battle or
 // tournament whose battle file name is taken in its folder (or twice in the pack) gets a free
@@ -72,13 +72,13 @@ std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender gender)
 // files they were made from.
 std::vector<TMessage> AddPackToLists(TFileTransaction& staging, TFilesRead& read,
                                      const std::string& gameDirectory, TMissionType type,
-                                     TGender gender, std::vector<TPackageItem> items);
+                                     TGender side, std::vector<TPackageItem> items);
 
 // What the status line says after a pack went in: "5 missions added to Dark Times".
-TMessage PackInstallSummary(const std::vector<TPackageItem>& items, TGender gender);
+TMessage PackInstallSummary(const std::vector<TPackageItem>& items, TGender side);
 
-// The titles, for `gender`, of the pack's groups and series.
-std::vector<std::string> PackGroupTitles(const std::vector<TPackageItem>& items, TGender gender);
+// The titles, for `side`, of the pack's groups and series.
+std::vector<std::string> PackGroupTitles(const std::vector<TPackageItem>& items, TGender side);
 
 // What installing a pack would do: the entries each list receives (its title there), and the
 // files it adds or replaces, named below the game directory.
@@ -105,14 +105,14 @@ struct TPackPlan {
 TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
                                     const std::vector<std::string>& listing,
                                     const std::string& gameDirectory, TMissionType type,
-                                    TGender gender);
+                                    TGender side);
 // The same, keeping the install staged in `staging`, and in `read` the files it was made from,
 // so that InstallPlannedPack can put it in place without taking the pack apart again.
 TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
                                     TZipArchiver& zipManager,
                                     const std::vector<std::string>& listing,
                                     const std::string& gameDirectory, TMissionType type,
-                                    TGender gender);
+                                    TGender side);
 // Hands an install planned that way to `session`, which puts it in place when it commits,
 // unless one of the files it was made from changed since (EChangedOnDisk, nothing written).
 void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read);
@@ -120,6 +120,6 @@ void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFil
 // Stages the install of a listed pack whole in `session`: when it commits, the pack's missions
 // and every list and battle file it changes are put in place together, or none is.
 TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
-                       const std::vector<std::string>& listing, TMissionType type, TGender gender);
+                       const std::vector<std::string>& listing, TMissionType type, TGender side);
 
 } // namespace flightdeck

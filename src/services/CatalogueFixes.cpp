@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/CatalogueFixes.h"
 
+#include "journal/CommandNames.h"
 #include "lists/MissionTree.h"
 #include "lists/NextNumber.h"
 #include "platform/FileSystem.h"
@@ -28,7 +29,7 @@ std::vector<TMissionNode*> NodesWith(const TMissionTree& tree, TProblem problem)
   const std::vector<TMissionNode*> nodes = tree.Nodes();
   std::vector<TMissionNode*> found;
   for (const TFinding& finding :
-       CheckCatalogue(tree.GameDirectory(), {tree.MissionType(), tree.Gender()}))
+       CheckCatalogue(tree.GameDirectory(), {tree.MissionType(), tree.Side()}))
     if (finding.Problem == problem && finding.Entry >= 0 &&
         finding.Entry < static_cast<int>(nodes.size()))
       found.push_back(nodes[static_cast<std::size_t>(finding.Entry)]);
@@ -69,7 +70,8 @@ std::optional<TFix> FixFor(TProblem problem) {
 }
 
 std::string_view FixName(TFix fix) {
-  constexpr std::string_view names[] = {"fix-line-ends", "remove-missing", "renumber-duplicates"};
+  constexpr std::string_view names[] = {CommandNames::FixLineEnds, CommandNames::RemoveMissing,
+                                        CommandNames::RenumberDuplicates};
   return names[static_cast<std::size_t>(fix)];
 }
 

@@ -39,13 +39,13 @@ void AddMissionToCombatLists(TSession& session, const TListFileItem& record,
   TListFileItem titled = record;
   if (titled.Title.find_first_not_of(' ') == std::string::npos)
     titled.Title = record.FileName;
-  for (const TGender gender : {gnNeutral, gnRebel, gnImperial}) {
-    TXvTListFile list(session.GameDirectory(), mtCombat, gender);
+  for (const TGender side : {gnNeutral, gnRebel, gnImperial}) {
+    TXvTListFile list(session.GameDirectory(), mtCombat, side);
     list.LoadFromFile();
     session.Expect(list.FilesRead());
     // A side that titles the mission already keeps its own title.
     TListFileItem entry = titled;
-    if (gender != gnNeutral)
+    if (side != gnNeutral)
       for (const auto& item : list.Items())
         if (SameTextAscii(item->FileName, record.FileName))
           entry.Title = item->Title;

@@ -16,7 +16,7 @@ QString ShortenOneLevel(const QString& directory, QChar separator) {
     rest.remove(0, 1);
   if (rest.startsWith(ellipsis))
     rest.remove(0, ellipsis.size());
-  const int next = rest.indexOf(separator);
+  const qsizetype next = rest.indexOf(separator);
   rest = next < 0 ? QString() : ellipsis + rest.mid(next + 1);
   return leading ? separator + rest : rest;
 }
@@ -24,7 +24,7 @@ QString ShortenOneLevel(const QString& directory, QChar separator) {
 QString ShortenPath(const QString& path, int maxWidth,
                     const std::function<int(const QString&)>& widthOf, QChar separator) {
   QString drive = path.size() >= 2 && path[1] == QLatin1Char(':') ? path.left(2) : QString();
-  const int lastSeparator = path.lastIndexOf(separator);
+  const qsizetype lastSeparator = path.lastIndexOf(separator);
   QString directory = path.mid(drive.size(), lastSeparator + 1 - drive.size());
   const QString name = path.mid(lastSeparator + 1);
   const QString droppedDrive = separator + QStringLiteral("...") + separator;

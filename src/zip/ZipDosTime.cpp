@@ -158,9 +158,9 @@ std::uint32_t DosTimeWord(TZipDateTime local) {
   const sys_days day = floor<days>(local);
   const year_month_day date{day};
   const hh_mm_ss<seconds> time{local - day};
-  const auto dosDate = static_cast<std::uint32_t>((static_cast<int>(date.year()) - 1980) << 9 |
-                                                  static_cast<unsigned>(date.month()) << 5 |
-                                                  static_cast<unsigned>(date.day()));
+  const auto dosDate = static_cast<std::uint32_t>(
+      static_cast<unsigned>(static_cast<int>(date.year()) - 1980) << 9 |
+      static_cast<unsigned>(date.month()) << 5 | static_cast<unsigned>(date.day()));
   return dosDate << 16 |
          static_cast<std::uint32_t>(time.hours().count() << 11 | time.minutes().count() << 5 |
                                     time.seconds().count() / 2);

@@ -382,8 +382,8 @@ TZipEngineResult WriteArchive(TZipWriteOptions& options, TZipEngineEvents& event
   zip_register_progress_callback_with_state(
       archive.get(), 0.001,
       [](zip_t*, double done, void* state) {
-        auto& writing = *static_cast<TWriting*>(state);
-        writing.Stop = writing.Stop || writing.Events.Writing(done);
+        auto& progress = *static_cast<TWriting*>(state);
+        progress.Stop = progress.Stop || progress.Events.Writing(done);
       },
       nullptr, &writing);
   zip_register_cancel_callback_with_state(

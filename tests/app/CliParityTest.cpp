@@ -48,7 +48,7 @@ class TCliParityTest : public QObject, protected test::TFormFixture {
     TListController::SaveBesideTheWindowFrom(round < cases ? 0 : SIZE_MAX);
   }
 
-private slots:
+private Q_SLOTS:
   void everyTreeEditOfTheWindowIsACommand() {
     const std::vector<TCase> cases = {
         {"rename", 1, "rename GAMEDIR combat neutral Bravo 'Bravo Two'",

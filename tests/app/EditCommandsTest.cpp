@@ -31,7 +31,7 @@ class TEditCommandsTest : public QObject, protected test::TFormFixture {
     Open();
   }
 
-private slots:
+private Q_SLOTS:
   void init() { SetUpGame(); }
   void cleanup() { TearDownGame(); }
 
@@ -347,7 +347,7 @@ private slots:
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
              CrLf({"0", "z.tie", "Z", "//", "[Beta]", "//", "1", "a.tie", "A1", "3", "c.tie", "B1",
                    "2", "b.tie", "A2", "//", "[Alpha]", "//"}));
-    emit Control<QMenu>("mEdit")->aboutToShow();
+    Q_EMIT Control<QMenu>("mEdit")->aboutToShow();
     QCOMPARE(Control<QAction>("mEditUndo")->text(), QStringLiteral("&Undo Move A2"));
   }
 

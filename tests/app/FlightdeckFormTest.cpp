@@ -35,7 +35,7 @@ class TFlightdeckFormTest : public QObject, protected test::TFormFixture {
     return before;
   }
 
-private slots:
+private Q_SLOTS:
   void init() { SetUpGame(); }
   void cleanup() { TearDownGame(); }
 

@@ -55,7 +55,7 @@ class TInstallCommandsTest : public QObject, protected test::TFormFixture {
     return drop.isAccepted();
   }
 
-private slots:
+private Q_SLOTS:
   void init() { SetUpGame(); }
   void cleanup() { TearDownGame(); }
 

@@ -20,7 +20,7 @@ class TNumberCommandsTest : public QObject, protected test::TFormFixture {
     QTest::keyClick(NumberBox(), Qt::Key_Return);
   }
 
-private slots:
+private Q_SLOTS:
   void init() {
     SetUpGame();
     StoreSettings("MType=1\r\n");

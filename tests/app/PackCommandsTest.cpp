@@ -48,7 +48,7 @@ class TPackCommandsTest : public QObject, protected test::TFormFixture {
     return names;
   }
 
-private slots:
+private Q_SLOTS:
   void init() { SetUpGame(); }
   void cleanup() { TearDownGame(); }
 
@@ -232,7 +232,7 @@ private slots:
     Click("InstallPackBtn");
     const std::string installed = test::Snapshot(FTemp->Path() / "Game");
     QMenu* edit = Control<QMenu>("mEdit");
-    emit edit->aboutToShow();
+    Q_EMIT edit->aboutToShow();
     QCOMPARE(Control<QAction>("mEditUndo")->text(), QStringLiteral("&Undo Install Pack dark.ixo"));
     QVERIFY(!Control<QAction>("mEditRedo")->isEnabled());
     QTest::keyClick(FForm.get(), Qt::Key_Z, Qt::ControlModifier);
@@ -241,7 +241,7 @@ private slots:
     QCOMPARE(Control<QAction>("mEditRedo")->text(), QStringLiteral("&Redo Install Pack dark.ixo"));
     QTest::keyClick(FForm.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), installed);
-    emit edit->aboutToShow(); // what the redo did again is undone
+    Q_EMIT edit->aboutToShow(); // what the redo did again is undone
     QCOMPARE(Control<QAction>("mEditUndo")->text(), QStringLiteral("&Undo Install Pack dark.ixo"));
 
     // The install, redone, is what its files are now: it may be undone from the history too.

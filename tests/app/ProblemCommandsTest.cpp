@@ -20,7 +20,7 @@ class TProblemCommandsTest : public QObject, protected test::TFormFixture {
 
   void ShowProblems() { Control<QAction>("mSearchProblems")->trigger(); }
 
-private slots:
+private Q_SLOTS:
   void init() {
     SetUpGame();
     SetUpProblems();

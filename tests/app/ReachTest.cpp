@@ -152,7 +152,7 @@ class TReachTest : public QObject, protected test::TFormFixture {
     FPrompts.OnFolderDialog = {};
   }
 
-private slots:
+private Q_SLOTS:
   void init() { SetUpGame(); }
   void cleanup() {
     ShowInLanguage(QLocale(QLocale::English));
@@ -173,8 +173,7 @@ private slots:
     });
     QCOMPARE(windows, 5);
     // The first start's word of where it looked, on every host.
-    QVERIFY(CoreText("Place", GamePlacesSearched()) !=
-            QString::fromUtf8(GamePlacesSearched().data(), GamePlacesSearched().size()));
+    QVERIFY(CoreText("Place", GamePlacesSearched()) != QString::fromUtf8(GamePlacesSearched()));
   }
 
   // In every language each menu of the menu bar, and each command of a menu, has an Alt letter

@@ -51,7 +51,19 @@ protected:
     game.Commit();
   }
   std::vector<THistoryEntry> Entries() const { return TGameHistory(FRoot).Entries(); }
-  TOutcome<THistoryEntry> Undo(int id) { return TSession(FRoot, "undo").Undo(id); }
+  TOutcome<THistoryEntry> Undo(int id) {
+    TSession session(FRoot, "undo");
+    return Committed(session, session.Undo(id));
+  }
+  TOutcome<THistoryEntry> Redo() {
+    TSession session(FRoot, "redo");
+    return Committed(session, session.Redo());
+  }
+  static TOutcome<THistoryEntry> Committed(TSession& session, TOutcome<THistoryEntry> staged) {
+    if (staged)
+      session.Commit();
+    return staged;
+  }
 };
 
 TEST_F(History, UndoPutsBackEveryFileAndUndoingTheUndoRedoes) {
@@ -387,7 +399,7 @@ TEST_F(History, AFolderLinkedElsewhereIsUndoneThroughTheLinkAndNoRecordLeadsBeyo
   EXPECT_EQ(Entries().front().Files[0].Path, "combat/a.tie");
   ASSERT_TRUE(Undo(0).Ok());
   EXPECT_EQ(Snapshot(disk), before);
-  ASSERT_TRUE(TSession(FRoot, "redo").Redo().Ok());
+  ASSERT_TRUE(Redo().Ok());
 
   // Cut short, then rolled back by the next command.
   const std::string done = Snapshot(disk);

@@ -21,9 +21,9 @@ class ListFileReading : public ::testing::Test {
 protected:
   ListFileReading() : FGame(test::MakeGameDirectory(FTemp.Path())) {}
 
-  // Writes `bytes` as the list of `type` and `gender` and loads it.
-  Records Load(TMissionType type, std::string_view bytes, TGender gender = gnNeutral) {
-    TXvTListFile list(FGame, type, gender);
+  // Writes `bytes` as the list of `type` and `side` and loads it.
+  Records Load(TMissionType type, std::string_view bytes, TGender side = gnNeutral) {
+    TXvTListFile list(FGame, type, side);
     WriteBytes(HostPath(list.FileName()), bytes);
     list.LoadFromFile();
     return test::Records(list);

@@ -75,24 +75,24 @@ TEST(ListFileRoundTrip, ReadingThenWritingWhatTheWriterWroteGivesTheSameBytes) {
   TListGenerator generator(20261207);
   for (int round = 0; round < 60; ++round) {
     const auto type = static_cast<TMissionType>(round % MissionTypeCount);
-    const auto gender = static_cast<TGender>(gnNeutral + round % 3);
+    const auto side = static_cast<TGender>(gnNeutral + round % 3);
     const std::vector<TListFileItem> records = generator.Generate(type);
 
     test::TTempDir first, second;
     const std::string firstGame = test::MakeGameDirectory(first.Path());
     const std::string secondGame = test::MakeGameDirectory(second.Path());
-    TXvTListFile written(firstGame, type, gender);
+    TXvTListFile written(firstGame, type, side);
     test::Append(written, records);
     test::SavedToFile(written, written.ItemRefs());
 
     // Written back straight from the bytes read, whole or in pieces as short as a few bytes,
     // over what the writer wrote.
-    TXvTListFile resaved(firstGame, type, gender);
+    TXvTListFile resaved(firstGame, type, side);
     test::Resaved(resaved, static_cast<std::size_t>(1 + round % 23));
-    TXvTListFile read(firstGame, type, gender);
+    TXvTListFile read(firstGame, type, side);
     read.LoadFromFile();
     test::Saved(read);
-    TXvTListFile rewritten(secondGame, type, gender);
+    TXvTListFile rewritten(secondGame, type, side);
     test::SavedToFile(rewritten, read.ItemRefs());
     ASSERT_EQ(FilesBelow(first.Path()), FilesBelow(second.Path())) << "round " << round;
 

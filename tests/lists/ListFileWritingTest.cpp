@@ -23,8 +23,8 @@ class ListFileWriting : public ::testing::Test {
 protected:
   ListFileWriting() : FGame(test::MakeGameDirectory(FTemp.Path())) {}
 
-  void Save(TMissionType type, const Records& records, TGender gender = gnNeutral) {
-    TXvTListFile list(FGame, type, gender);
+  void Save(TMissionType type, const Records& records, TGender side = gnNeutral) {
+    TXvTListFile list(FGame, type, side);
     test::Append(list, records);
     test::Saved(list);
   }
@@ -42,11 +42,11 @@ TEST_F(ListFileWriting, WorkedExamplesWriteBackByteExactly) {
   const std::string series = CrLf({"//", "[Spring Series]", "//", "3", "cup1.lst", "Rookie Cup"});
   const std::string cup = CrLf({"2", "duel1.tie", "duel2.tie", "Two heats of dogfights.", " ",
                                 "Missions:", "First Heat", "Final Heat"});
-  for (auto [type, gender] : {std::pair{mtCombat, gnNeutral}, std::pair{mtTournaments, gnRebel}}) {
+  for (auto [type, side] : {std::pair{mtCombat, gnNeutral}, std::pair{mtTournaments, gnRebel}}) {
     WriteBytes(FTemp.Path() / "combat" / "mission.lst", combat);
     WriteBytes(FTemp.Path() / "tourn" / "rebel.lst", series);
     WriteBytes(FTemp.Path() / "tourn" / "cup1.lst", cup);
-    TXvTListFile list(FGame, type, gender);
+    TXvTListFile list(FGame, type, side);
     list.LoadFromFile();
     WriteBytes(FTemp.Path() / "combat" / "mission.lst", "clobbered");
     WriteBytes(FTemp.Path() / "tourn" / "rebel.lst", "clobbered");

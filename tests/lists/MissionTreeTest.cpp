@@ -43,8 +43,8 @@ protected:
                      "Echo",    "//",    "[Other]", "//",    "7",        "o.tie", "Oscar"}));
   }
 
-  TMissionTree Loaded(TMissionType type, TGender gender = gnNeutral) const {
-    TMissionTree tree(FGame, type, gender);
+  TMissionTree Loaded(TMissionType type, TGender side = gnNeutral) const {
+    TMissionTree tree(FGame, type, side);
     tree.Load();
     return tree;
   }

@@ -45,8 +45,8 @@ TEST(MissionTypes, MissionFilesLieInTheSingleMissionDirectory) {
 TEST(MissionTypes, CodesOutsideTheTablesAreRefused) {
   EXPECT_THROW(CheckedMissionType(5), std::invalid_argument);
   EXPECT_THROW(CheckedMissionType(-1), std::invalid_argument);
-  EXPECT_THROW(CheckedGender(0), std::invalid_argument);
-  EXPECT_THROW(CheckedGender(4), std::invalid_argument);
+  EXPECT_THROW(CheckedSide(0), std::invalid_argument);
+  EXPECT_THROW(CheckedSide(4), std::invalid_argument);
   EXPECT_THROW(ListItemKindName(static_cast<TListItemKind>(9)), std::invalid_argument);
   EXPECT_THROW(ListFilePath("c:\\", static_cast<TMissionType>(7), gnNeutral),
                std::invalid_argument);

@@ -86,8 +86,8 @@ const std::vector<TPackageItem> Pack = {
     {static_cast<TListItemKind>(200), "y.tie", "Unknown", "", "", ""},
 };
 
-Records AfterPack(TMissionType type, TGender gender, const Records& before) {
-  TXvTListFile list("c:\\xvt\\", type, gender);
+Records AfterPack(TMissionType type, TGender side, const Records& before) {
+  TXvTListFile list("c:\\xvt\\", type, side);
   test::Append(list, before);
   list.AddPackageItems(Pack);
   return test::Records(list);

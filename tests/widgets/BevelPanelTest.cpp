@@ -38,7 +38,7 @@ class TBevelPanelTest : public QObject {
     panel.resize(20, 10);
   }
 
-private slots:
+private Q_SLOTS:
   void topAndBottomOnlyDrawTwoEtchedLines() {
     TBevelPanel panel;
     Classic(panel);

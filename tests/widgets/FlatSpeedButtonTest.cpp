@@ -59,7 +59,7 @@ class TFlatSpeedButtonTest : public QObject {
     return button;
   }
 
-private slots:
+private Q_SLOTS:
   void init() { FParent = std::make_unique<QWidget>(); }
   void cleanup() { FParent.reset(); }
 

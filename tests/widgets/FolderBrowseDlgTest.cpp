@@ -20,7 +20,7 @@ using namespace flightdeck;
 class TFolderBrowseDlgTest : public QObject {
   Q_OBJECT
 
-private slots:
+private Q_SLOTS:
   void pathsLoseFolderLevelsFromTheFront() {
     const auto width = [](const QString& text) { return static_cast<int>(text.size()); };
     const auto folder = [](const QString&) { return true; };
@@ -93,7 +93,7 @@ private slots:
       QTimer::singleShot(0, self.Dialog(), [&] { // once it is shown
         auto* places = self.Dialog()->findChild<QComboBox*>(QStringLiteral("Places"));
         QCOMPARE(places->count(), 2);
-        emit places->activated(1);
+        Q_EMIT places->activated(1);
         fromPlace = self.Selection();
         auto* path = self.Dialog()->findChild<QLineEdit*>(QStringLiteral("FolderPath"));
         path->setText(hidden);

@@ -127,15 +127,15 @@ void TixoFlightdeckForm::ApplyMissionTypeSettings() {
   for (QAction* item : {mMissionGenderRebel, mMissionGenderImperial})
     item->setEnabled(!neutralOnly);
   if (neutralOnly) {
-    SetGenderControls(gnNeutral);
+    SetSideControls(gnNeutral);
     FGender = gnNeutral;
   }
 }
 
-void TixoFlightdeckForm::ChangeGender(TGender gender) {
+void TixoFlightdeckForm::ChangeSide(TGender side) {
   EndLabelEdit();
-  FGender = gender;
-  SetGenderControls(gender);
+  FGender = side;
+  SetSideControls(side);
   BuildMissionTreeView();
   KeepSettings();
 }
@@ -202,7 +202,8 @@ void TixoFlightdeckForm::FinishOpenEdit() {
 void TixoFlightdeckForm::EndLabelEdit() {
   // A label still being edited is dropped, as if the user had pressed Escape.
   if (QWidget* editor = FMissionView->indexWidget(FMissionView->currentIndex()))
-    emit FMissionView->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    Q_EMIT FMissionView->itemDelegate()->closeEditor(editor,
+                                                     QAbstractItemDelegate::RevertModelCache);
   FinishOpenEdit();
 }
 
