@@ -55,7 +55,7 @@ QString CommandCaption(const std::string& command) {
 // What an entry worked on: its subject; for an undo or a redo, the command it took back, in
 // words ("Install Pack DeepSpace.ixo").
 QString SubjectCaption(const THistoryEntry& entry) {
-  const QString subject = FromList(entry.Subject);
+  QString subject = FromList(entry.Subject);
   if (entry.Command != CommandNames::Undo && entry.Command != CommandNames::Redo)
     return subject;
   const qsizetype blank = subject.indexOf(QLatin1Char(' '));

@@ -50,7 +50,7 @@ QString TPackCommands::Install(const std::string& chosen, TMissionType& type, TG
   TPackTarget target{SuitedCategory(FZip, FListing, type), side};
   if (IsNeutralOnly(target.Type))
     target.Side = gnNeutral;
-  const QString cancelled = tr("Installing the pack was cancelled; nothing was changed.");
+  QString cancelled = tr("Installing the pack was cancelled; nothing was changed.");
   if (!Plan(target)) {
     if (FPlanCancelled)
       return cancelled;

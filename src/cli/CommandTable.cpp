@@ -165,6 +165,72 @@ std::string Unknown(std::string_view what, std::string_view word, const TWords& 
          (closest.empty() ? "" : "; did you mean '" + std::string(closest) + "'?");
 }
 
+// The options of `words` go into `invocation`, the other words into `positional`. Why they
+// cannot, if they cannot.
+std::optional<std::string> SortWords(const TCommand& command, const std::vector<std::string>& words,
+                                     TInvocation& invocation,
+                                     std::vector<std::string>& positional) {
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    // "--option=value" is "--option value"; "-" alone is standard input, "-1" a number.
+    const std::size_t equals = words[i].starts_with("--") ? words[i].find('=') : std::string::npos;
+    const bool valueGiven = equals != std::string::npos;
+    std::string word = words[i].substr(0, equals);
+    const bool dashed = word.size() > 1 && word[0] == '-' &&
+                        word.find_first_not_of("0123456789", 1) != std::string::npos;
+    if (optionsEnded || !dashed)
+      positional.push_back(std::move(word));
+    else if (word == "--")
+      optionsEnded = true;
+    else if (invocation.Has(word))
+      return "the option '" + word + "' is given twice";
+    else if (word == command.Flag && valueGiven)
+      return "the option '" + word + "' takes no value";
+    else if (word == command.Flag)
+      invocation.Options[word] = "";
+    else if (!IndexOf(command.Required, word) && !IndexOf(command.Optional, word))
+      return "unknown option '" + word + "' for '" + std::string(command.Name) + "'";
+    else if (!valueGiven && i + 1 == words.size())
+      return "the option '" + word + "' needs a value";
+    else
+      invocation.Options[word] = valueGiven ? words[i].substr(equals + 1) : words[++i];
+  }
+  return std::nullopt;
+}
+
+// The category and side a list's command names after the game folder, into `invocation`. Why
+// they are not, if they are not: the command's usage when nothing better can be said.
+std::optional<std::string> TakeListWords(const TCommand& command,
+                                         const std::vector<std::string>& positional,
+                                         TInvocation& invocation) {
+  const std::optional<int> category =
+      positional.size() > 1 ? IndexOf(CategoryWords(), positional[1]) : std::nullopt;
+  const std::optional<int> side =
+      category && positional.size() > 2 ? IndexOf(SideWords(), positional[2]) : std::nullopt;
+  invocation.ListWords = side ? 2 : category ? 1 : 0;
+  if (category)
+    invocation.Type = CheckedMissionType(*category);
+  if (side)
+    invocation.Side = CheckedSide(*side + gnNeutral);
+  if (command.Scope != TScope::List || invocation.ListWords == 2)
+    return std::nullopt;
+  if (positional.size() > 1 && !category)
+    return Unknown("category", positional[1], CategoryWords());
+  if (positional.size() > 2 && !side)
+    return Unknown("side", positional[2], SideWords());
+  return "usage: " + CommandUsage(command);
+}
+
+// Whether the arguments and options the command needs are all there.
+bool Complete(const TCommand& command, const TInvocation& invocation) {
+  const std::size_t expected =
+      command.ArgumentCount - (command.NamesNode && invocation.Has("--path") ? 1 : 0);
+  const bool shortOne = command.OptionalArgument && invocation.Arguments.size() + 1 == expected;
+  return (invocation.Arguments.size() == expected || shortOne) &&
+         std::all_of(command.Required.begin(), command.Required.end(),
+                     [&](std::string_view option) { return invocation.Has(std::string(option)); });
+}
+
 } // namespace
 
 const TCommand* FindCommand(std::string_view word, std::string& message) {
@@ -181,68 +247,24 @@ const TCommand* FindCommand(std::string_view word, std::string& message) {
 TParsedWords ParseWords(const TCommand& command, const std::vector<std::string>& words) {
   TInvocation invocation;
   std::vector<std::string> positional;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    // "--option=value" is "--option value"; "-" alone is standard input, "-1" a number.
-    const std::size_t equals = words[i].starts_with("--") ? words[i].find('=') : std::string::npos;
-    const std::string word = words[i].substr(0, equals);
-    const bool dashed = word.size() > 1 && word[0] == '-' &&
-                        word.find_first_not_of("0123456789", 1) != std::string::npos;
-    if (optionsEnded || !dashed) {
-      positional.push_back(word);
-    } else if (word == "--") {
-      optionsEnded = true;
-    } else if (invocation.Has(word)) {
-      return Refused("the option '" + word + "' is given twice");
-    } else if (word == command.Flag && equals == std::string::npos) {
-      invocation.Options[word] = "";
-    } else if (word == command.Flag) {
-      return Refused("the option '" + word + "' takes no value");
-    } else if (IndexOf(command.Required, word) || IndexOf(command.Optional, word)) {
-      if (equals == std::string::npos && i + 1 == words.size())
-        return Refused("the option '" + word + "' needs a value");
-      invocation.Options[word] =
-          equals == std::string::npos ? words[++i] : words[i].substr(equals + 1);
-    } else {
-      return Refused("unknown option '" + word + "' for '" + std::string(command.Name) + "'");
-    }
-  }
-  const TParsedWords misfit = Refused("usage: " + CommandUsage(command));
+  if (std::optional<std::string> refusal = SortWords(command, words, invocation, positional))
+    return Refused(std::move(*refusal));
   std::size_t first = 0;
   if (command.Scope != TScope::None) {
     if (positional.empty())
-      return misfit;
+      return Refused("usage: " + CommandUsage(command));
     invocation.GameDirectory = positional[0];
     first = 1;
   }
   if (command.Scope == TScope::List || command.Scope == TScope::Catalogue) {
-    const std::optional<int> category =
-        positional.size() > 1 ? IndexOf(CategoryWords(), positional[1]) : std::nullopt;
-    const std::optional<int> side =
-        category && positional.size() > 2 ? IndexOf(SideWords(), positional[2]) : std::nullopt;
-    invocation.ListWords = side ? 2 : category ? 1 : 0;
-    if (category)
-      invocation.Type = CheckedMissionType(*category);
-    if (side)
-      invocation.Side = CheckedSide(*side + gnNeutral);
-    if (command.Scope == TScope::List && invocation.ListWords != 2) {
-      if (positional.size() > 1 && !category)
-        return Refused(Unknown("category", positional[1], CategoryWords()));
-      if (positional.size() > 2 && !side)
-        return Refused(Unknown("side", positional[2], SideWords()));
-      return misfit;
-    }
+    if (std::optional<std::string> refusal = TakeListWords(command, positional, invocation))
+      return Refused(std::move(*refusal));
     first += static_cast<std::size_t>(invocation.ListWords);
   }
   invocation.Arguments.assign(positional.begin() + static_cast<std::ptrdiff_t>(first),
                               positional.end());
-  const std::size_t expected =
-      command.ArgumentCount - (command.NamesNode && invocation.Has("--path") ? 1 : 0);
-  const bool shortOne = command.OptionalArgument && invocation.Arguments.size() + 1 == expected;
-  if ((invocation.Arguments.size() != expected && !shortOne) ||
-      !std::all_of(command.Required.begin(), command.Required.end(),
-                   [&](std::string_view option) { return invocation.Has(std::string(option)); }))
-    return misfit;
+  if (!Complete(command, invocation))
+    return Refused("usage: " + CommandUsage(command));
   return {std::move(invocation), {}};
 }
 

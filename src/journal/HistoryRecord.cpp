@@ -134,6 +134,41 @@ bool ParseNumber(std::string_view text, TNumber& value) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
+// The fields of a record that are a text alone.
+constexpr std::pair<std::string_view, std::string THistoryEntry::*> TextFields[] = {
+    {"time", &THistoryEntry::Time},
+    {"command", &THistoryEntry::Command},
+    {"subject", &THistoryEntry::Subject},
+    {"game", &THistoryEntry::Game}};
+
+// Takes the line `key value` of a record of `version` into `entry` (the count of files into
+// `files`); false when it is damaged. Lines of a key not known are passed over.
+bool TakeRecordLine(std::string_view key, std::string_view value, int version, THistoryEntry& entry,
+                    std::optional<std::size_t>& files) {
+  for (const auto& [name, field] : TextFields)
+    if (key == name) {
+      entry.*field = Unescaped(value);
+      return true;
+    }
+  if (key == "undoes") {
+    const std::optional<int> undoes = SmallNumber(value);
+    entry.Undoes = undoes.value_or(0);
+    return undoes.has_value();
+  }
+  if (key == "file") {
+    THistoryFile file;
+    if (!ParseFile(value, version, file))
+      return false;
+    entry.Files.push_back(std::move(file));
+  } else if (key == "files" && version >= 3) {
+    const std::optional<int> count = SmallNumber(value);
+    if (!count || files)
+      return false;
+    files = static_cast<std::size_t>(*count);
+  }
+  return true;
+}
+
 } // namespace
 
 std::string HistoryRecordText(const THistoryEntry& entry) {
@@ -165,31 +200,8 @@ bool ParseHistoryRecord(std::string_view text, THistoryEntry& entry) {
     const std::string_view value = words.size() > 1 ? words[1] : std::string_view();
     if (key == "flightdeck-history" && version == 0 && (value == "1" || value == "2" || checked)) {
       version = value[0] - '0';
-    } else if (version == 0) {
-      return false; // not a record of ours
-    } else if (key == "time") {
-      entry.Time = Unescaped(value);
-    } else if (key == "command") {
-      entry.Command = Unescaped(value);
-    } else if (key == "subject") {
-      entry.Subject = Unescaped(value);
-    } else if (key == "game") {
-      entry.Game = Unescaped(value);
-    } else if (key == "undoes") {
-      const std::optional<int> undoes = SmallNumber(value);
-      if (!undoes)
-        return false;
-      entry.Undoes = *undoes;
-    } else if (key == "file") {
-      THistoryFile file;
-      if (!ParseFile(value, version, file))
-        return false;
-      entry.Files.push_back(std::move(file));
-    } else if (key == "files" && version >= 3) {
-      const std::optional<int> count = SmallNumber(value);
-      if (!count || files)
-        return false;
-      files = static_cast<std::size_t>(*count);
+    } else if (version == 0 || !TakeRecordLine(key, value, version, entry, files)) {
+      return false; // not a record of ours, or a damaged one
     }
   }
   // The third version counts its files, in case lines went missing before the digest was made.

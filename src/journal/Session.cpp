@@ -43,6 +43,7 @@ std::vector<TFileTransaction::TStagedFile> TSession::Commit() {
     return {};
   std::vector<TFileTransaction::TStagedFile> staged = FFiles.StagedFiles();
   std::vector<TGameHistory::TChange> changes;
+  changes.reserve(staged.size());
   for (const TFileTransaction::TStagedFile& file : staged)
     changes.push_back({file.Target, file.Digest});
   for (const std::string& removal : FFiles.Removals())

@@ -106,7 +106,7 @@ bool TMissionTree::Save(TFileTransaction& transaction) {
 std::string TMissionTree::RecordsDigest() const {
   // Each record as the list writes it, its texts with their lengths, so that no two lists
   // run together alike; digested some pages of records at a time.
-  constexpr std::size_t Batch = 64 * 1024;
+  constexpr std::size_t Batch = std::size_t{64} * 1024;
   TContentDigest digest;
   std::string records;
   records.reserve(Batch + 1024);
@@ -147,7 +147,7 @@ std::vector<TListFileItem> TMissionTree::CollectTreeItems(int first, int last) c
   const std::vector<TMissionNode*> nodes = Nodes();
   if (first < 0 || first > last || last >= static_cast<int>(nodes.size()))
     return records;
-  records.reserve(static_cast<std::size_t>(last - first + 1));
+  records.reserve(static_cast<std::size_t>(last - first) + 1);
   for (int i = first; i <= last; ++i) {
     const TMissionNode& node = *nodes[static_cast<std::size_t>(i)];
     records.push_back(node.Record);

@@ -88,55 +88,60 @@ void TXvTListFile::AddMission(const TListFileItem& record, std::string_view grou
   FItems.insert(FItems.begin() + static_cast<std::ptrdiff_t>(at), std::move(mission));
 }
 
-void TXvTListFile::AddPackageItems(const std::vector<TPackageItem>& packageItems) {
-  const bool battleType = FMissionType == mtBattles || FMissionType == mtTournaments;
-  const TListItemKind entryKind = EntryKind(FMissionType);
-  TFreeNumbers numbers(entryKind, ItemRefs()); // made records of their own
+namespace {
 
-  for (const TPackageItem& entry : packageItems) {
-    auto record = std::make_unique<TListFileItem>();
-    record->Title = FGender == gnNeutral ? entry.NeutralTitle
-                    : FGender == gnRebel ? entry.RebelTitle
-                                         : entry.ImperialTitle;
-    switch (entry.Kind) {
-    case likWar:
-    case likTournamentSeries:
-      if (!battleType)
-        continue;
-      record->Kind = GroupHeaderKind(FMissionType);
-      break;
-    case likCampaign:
-    case likBattle:
-    case likTournament:
-      if (battleType) {
-        if (entry.FileName.empty())
-          continue;
-        record->Kind = entryKind;
-        record->FileName = entry.FileName;
-        record->Number = numbers.Take();
-      } else {
-        if (record->Title.empty())
-          continue;
-        record->Kind = likCampaign;
-      }
-      break;
-    case likEngagement:
-    case likOperation:
-    case likContest:
-      if (record->Title.empty())
-        continue;
+// The record the pack's item `entry` makes, titled `title`, in a list of `type`; null for an
+// item such a list does not take.
+std::unique_ptr<TListFileItem> PackageRecord(const TPackageItem& entry, std::string title,
+                                             TMissionType type, TFreeNumbers& numbers) {
+  const bool battleType = type == mtBattles || type == mtTournaments;
+  const TListItemKind entryKind = EntryKind(type);
+  auto record = std::make_unique<TListFileItem>();
+  record->Title = std::move(title);
+  switch (entry.Kind) {
+  case likWar:
+  case likTournamentSeries:
+    if (!battleType)
+      return nullptr;
+    record->Kind = GroupHeaderKind(type);
+    return record;
+  case likCampaign:
+  case likBattle:
+  case likTournament:
+    if (battleType ? entry.FileName.empty() : record->Title.empty())
+      return nullptr;
+    record->Kind = battleType ? entryKind : likCampaign;
+    if (battleType) {
       record->FileName = entry.FileName;
-      if (battleType) {
-        record->Kind = static_cast<TListItemKind>(entryKind + 1);
-      } else {
-        record->Kind = likEngagement;
-        record->Number = numbers.Take();
-      }
-      break;
-    default:
-      continue;
+      record->Number = numbers.Take();
     }
-    FItems.push_back(std::move(record));
+    return record;
+  case likEngagement:
+  case likOperation:
+  case likContest:
+    if (record->Title.empty())
+      return nullptr;
+    record->FileName = entry.FileName;
+    record->Kind = battleType ? static_cast<TListItemKind>(entryKind + 1) : likEngagement;
+    if (!battleType)
+      record->Number = numbers.Take();
+    return record;
+  default:
+    return nullptr;
+  }
+}
+
+} // namespace
+
+void TXvTListFile::AddPackageItems(const std::vector<TPackageItem>& packageItems) {
+  TFreeNumbers numbers(EntryKind(FMissionType), ItemRefs()); // made records of their own
+  for (const TPackageItem& entry : packageItems) {
+    std::string title = FGender == gnNeutral ? entry.NeutralTitle
+                        : FGender == gnRebel ? entry.RebelTitle
+                                             : entry.ImperialTitle;
+    if (std::unique_ptr<TListFileItem> record =
+            PackageRecord(entry, std::move(title), FMissionType, numbers))
+      FItems.push_back(std::move(record));
   }
 }
 

@@ -78,6 +78,7 @@ std::vector<TPackageItem> CollectPackageItems(const std::vector<TPackNode>& node
 
 TMessage LeftOutMessage(const std::vector<std::string>& leftOut) {
   std::vector<TMessage> names;
+  names.reserve(leftOut.size());
   for (const std::string& name : leftOut)
     names.push_back({TRANSLATABLE("Message", "\"%1\""), {name}});
   return {TRANSLATABLE("Message",

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -199,6 +200,23 @@ std::string BattleFileBase(const std::string& title) {
   return base.find_first_not_of('_') == std::string::npos ? "battle" : base;
 }
 
+// A battle file name for `item` that is not `taken`: its own name with a number, or for a name
+// that is not plain, one made from its title, tried bare first. `nextSuffix` holds the number
+// to try next for each name.
+std::string FreeBattleFile(const TPackageItem& item,
+                           const std::function<bool(const std::string&)>& taken,
+                           std::map<std::string, int>& nextSuffix) {
+  const bool plain = IsBareFileName(item.FileName);
+  const std::string extension = plain ? ExtractFileExt(item.FileName) : ".lst";
+  const std::string base = plain ? item.FileName.substr(0, item.FileName.size() - extension.size())
+                                 : BattleFileBase(item.NeutralTitle);
+  int& suffix = nextSuffix.emplace(LowerCaseAscii(base), plain ? 2 : 1).first->second;
+  std::string name = base + extension;
+  while (taken(name))
+    name = base + "_" + std::to_string(suffix++) + extension;
+  return name;
+}
+
 // Gives every battle or tournament of the pack a plain battle file name that nothing in the
 // folder of `list` uses yet: not a file there, not an entry of the list, not the list files' names,
 // not another entry of the pack.
@@ -220,22 +238,14 @@ void AssignFreeBattleFiles(const TXvTListFile& list, std::vector<TPackageItem>& 
       continue;
     const bool plain = IsBareFileName(item.FileName);
     if (!plain || taken(item.FileName)) {
-      const std::string extension = plain ? ExtractFileExt(item.FileName) : ".lst";
-      const std::string base =
-          plain ? item.FileName.substr(0, item.FileName.size() - extension.size())
-                : BattleFileBase(item.NeutralTitle);
-      // A plain name is taken already; a name made from the title is tried bare first.
-      int& suffix = nextSuffix.emplace(LowerCaseAscii(base), plain ? 2 : 1).first->second;
-      std::string name = base + extension;
-      while (taken(name))
-        name = base + "_" + std::to_string(suffix++) + extension;
+      std::string name = FreeBattleFile(item, taken, nextSuffix);
       notes.push_back(
           {plain ? TRANSLATABLE("Message", "The battle file \"%1\" of \"%2\" is already "
                                            "in use: it was installed as \"%3\".")
                  : TRANSLATABLE("Message", "The battle file \"%1\" of \"%2\" is not a "
                                            "plain file name: it was installed as \"%3\"."),
            {item.FileName, item.NeutralTitle, name}});
-      item.FileName = name;
+      item.FileName = std::move(name);
     }
     used.insert(LowerCaseAscii(item.FileName));
   }
@@ -315,6 +325,7 @@ TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
 
   // Missions go straight into the mission folder, put in place with the lists.
   std::vector<std::string> hostNames;
+  hostNames.reserve(missions.size());
   for (const std::string& mission : missions)
     hostNames.push_back(HostFileName(mission));
   const TPackExtraction extraction =

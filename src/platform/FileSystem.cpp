@@ -88,7 +88,7 @@ void SaveFileAtomically(std::string_view path, std::string_view bytes) {
 
 void SaveStandardInput(std::string_view path, std::uint64_t limit) {
   TReplacementFile file(path);
-  std::string piece(64 * 1024, '\0');
+  std::string piece(std::size_t{64} * 1024, '\0');
   std::uint64_t total = 0;
   while (const std::size_t count = ReadStandardInput(piece.data(), piece.size())) {
     total += count;

@@ -20,6 +20,7 @@ template <typename T = TDone>
 class TOutcome {
 public:
   TOutcome(T value) : FValue(std::move(value)) {} // NOLINT: a result is a successful outcome
+  // NOLINTNEXTLINE(performance-unnecessary-value-param): it is moved, which the check misses here
   static TOutcome Failure(TMessage reason) {
     TOutcome outcome;
     outcome.FError = std::move(reason);

@@ -153,12 +153,18 @@ private:
     return !FScope.Side && (!FScope.Type || SingleMissionType(*FScope.Type) == folder);
   }
   void CheckList(TMissionType type, TGender side, bool report);
+  // The files of a mission folder that no list names, or none can, and leftovers.
+  void CheckFolder(TMissionType folder);
   // Reads a list from `text`, its battle files from disk, each into `battles`.
   static void LoadList(TXvTListFile& list, std::string text,
                        std::unordered_map<std::string, TBattleRead>& battles);
   void CheckRecords(const TXvTListFile& list,
                     const std::unordered_map<std::string, TBattleRead>& battles);
+  // The titles of a battle's missions, unless their list cannot be read (a finding of its own).
+  std::optional<TMissionTitles> MissionTitlesOf(TMissionType type) const;
   void CheckBattleFile(const TListFileItem& battle, const TBattleRead* read);
+  // The file of a mission entry is in the folder, and is named once among `named`.
+  void CheckMission(const TListFileItem& item, TFolder& onDisk, TNames& named);
   void CheckTitle(const TListFileItem& item, std::optional<TMissionTitles>& titles);
   // A finding of the list, or of its record looked at (FItem), labelled as the tree labels it.
   void Add(TProblem problem, std::string file = {}, std::string detail = {});
@@ -191,30 +197,32 @@ void TCatalogueCheck::Run() {
         CheckList(type, side, report);
     }
   }
-  for (const TMissionType folder : {mtCombat, mtMelee, mtTraining}) {
-    if (!NotesFolder(folder))
-      continue;
-    std::vector<std::string> unlisted;
-    for (const auto& [key, file] : FolderOf(folder))
-      if (IsMissionFileName(key) && !file.Named)
-        unlisted.push_back(file.Name);
-    std::sort(unlisted.begin(), unlisted.end());
-    FAt = TFinding{};
-    FAt.Type = folder;
-    FAt.List = OnDiskName(MissionDirectory(FGame, folder));
-    FReport = true;
-    for (std::string& name : unlisted)
-      Add(TProblem::UnlistedMissionFile, std::move(name));
-    std::sort(FUnlistable[folder].begin(), FUnlistable[folder].end());
-    for (const std::string& name : FUnlistable[folder]) {
-      FAt.HostName = name;
-      Add(TProblem::UnlistableName, Utf8ToWindows1252(name));
-    }
-    FAt.HostName.clear();
-    std::sort(FLeftOver[folder].begin(), FLeftOver[folder].end());
-    for (std::string& name : FLeftOver[folder])
-      Add(TProblem::LeftOverFile, std::move(name));
+  for (const TMissionType folder : {mtCombat, mtMelee, mtTraining})
+    if (NotesFolder(folder))
+      CheckFolder(folder);
+}
+
+void TCatalogueCheck::CheckFolder(TMissionType folder) {
+  std::vector<std::string> unlisted;
+  for (const auto& [key, file] : FolderOf(folder))
+    if (IsMissionFileName(key) && !file.Named)
+      unlisted.push_back(file.Name);
+  std::sort(unlisted.begin(), unlisted.end());
+  FAt = TFinding{};
+  FAt.Type = folder;
+  FAt.List = OnDiskName(MissionDirectory(FGame, folder));
+  FReport = true;
+  for (std::string& name : unlisted)
+    Add(TProblem::UnlistedMissionFile, std::move(name));
+  std::sort(FUnlistable[folder].begin(), FUnlistable[folder].end());
+  for (const std::string& name : FUnlistable[folder]) {
+    FAt.HostName = name;
+    Add(TProblem::UnlistableName, Utf8ToWindows1252(name));
   }
+  FAt.HostName.clear();
+  std::sort(FLeftOver[folder].begin(), FLeftOver[folder].end());
+  for (std::string& name : FLeftOver[folder])
+    Add(TProblem::LeftOverFile, std::move(name));
 }
 
 std::string TCatalogueCheck::OnDiskName(const std::string& path) const {
@@ -301,18 +309,8 @@ void TCatalogueCheck::LoadList(TXvTListFile& list, std::string text,
 
 void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
                                    const std::unordered_map<std::string, TBattleRead>& battles) {
-  const TMissionType folder = SingleMissionType(list.MissionType());
-  TFolder& onDisk = FolderOf(folder);
-  // The titles of a battle's missions, unless their list cannot be read (a finding of its own).
-  std::optional<TMissionTitles> titles;
-  if (list.MissionType() == mtBattles) {
-    try {
-      if (const std::string combat = ListFilePath(FGame, folder, gnNeutral); FileExists(combat))
-        CheckFileReadable(combat);
-      titles.emplace(FGame, folder, gnNeutral);
-    } catch (const EInOutError&) {
-    }
-  }
+  TFolder& onDisk = FolderOf(SingleMissionType(list.MissionType()));
+  std::optional<TMissionTitles> titles = MissionTitlesOf(list.MissionType());
   // Sized for the whole list at once: never grown on the way.
   const std::size_t count = list.Items().size();
   std::unordered_set<std::int32_t> numbers(count);
@@ -334,17 +332,33 @@ void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
     if (HasLineBreak(item.FileName))
       Add(TProblem::UnwritableName, item.FileName);
     CheckTitle(item, titles);
-    if (!IsMission(item.Kind))
-      continue;
-    const auto file = onDisk.find(std::string_view(item.FileName));
-    if (file != onDisk.end())
-      file->second.Named = true;
-    if (!IsBareFileName(item.FileName) || file == onDisk.end())
-      Add(TProblem::MissingMissionFile, item.FileName);
-    if (!(item.Kind == likEngagement ? listMissions : battleMissions).insert(item.FileName).second)
-      Add(TProblem::DuplicateMission, item.FileName);
+    if (IsMission(item.Kind))
+      CheckMission(item, onDisk, item.Kind == likEngagement ? listMissions : battleMissions);
   }
   FItem = nullptr;
+}
+
+std::optional<TMissionTitles> TCatalogueCheck::MissionTitlesOf(TMissionType type) const {
+  if (type != mtBattles)
+    return std::nullopt;
+  const TMissionType folder = SingleMissionType(type);
+  try {
+    if (const std::string combat = ListFilePath(FGame, folder, gnNeutral); FileExists(combat))
+      CheckFileReadable(combat);
+    return TMissionTitles(FGame, folder, gnNeutral);
+  } catch (const EInOutError&) {
+    return std::nullopt;
+  }
+}
+
+void TCatalogueCheck::CheckMission(const TListFileItem& item, TFolder& onDisk, TNames& named) {
+  const auto file = onDisk.find(std::string_view(item.FileName));
+  if (file != onDisk.end())
+    file->second.Named = true;
+  if (!IsBareFileName(item.FileName) || file == onDisk.end())
+    Add(TProblem::MissingMissionFile, item.FileName);
+  if (!named.insert(item.FileName).second)
+    Add(TProblem::DuplicateMission, item.FileName);
 }
 
 void TCatalogueCheck::CheckBattleFile(const TListFileItem& battle, const TBattleRead* read) {

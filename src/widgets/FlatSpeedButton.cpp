@@ -11,6 +11,7 @@
 #include <QShortcutEvent>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -78,6 +79,35 @@ std::map<TGlyphKey, QImage>& GlyphCache() {
   return cache;
 }
 
+bool IsWhite(QRgb pixel) {
+  return (pixel & 0xFFFFFF) == 0xFFFFFF;
+}
+
+// `source` with each pixel as `colour` makes it.
+QImage EachPixel(const QImage& source, const std::function<QRgb(QRgb)>& colour) {
+  QImage image(source.size(), QImage::Format_ARGB32);
+  for (int y = 0; y < source.height(); ++y)
+    for (int x = 0; x < source.width(); ++x)
+      image.setPixel(x, y, colour(source.pixel(x, y)));
+  return image;
+}
+
+// A disabled look derived from the glyph: its shape (neither `transparent` nor white) embossed
+// on the face, lit one pixel right and down, shaded in place.
+QImage EmbossedGlyph(const QImage& source, QRgb transparent, const TEdgeColors& colors) {
+  QImage image(source.size(), QImage::Format_ARGB32);
+  image.fill(colors.Face);
+  const std::vector<std::pair<int, QColor>> layers =
+      colors.Embossed() ? std::vector<std::pair<int, QColor>>{{1, colors.Light}, {0, colors.Dark}}
+                        : std::vector<std::pair<int, QColor>>{{0, colors.DisabledText}};
+  for (const auto& [offset, color] : layers)
+    for (int y = 0; y + offset < source.height(); ++y)
+      for (int x = 0; x + offset < source.width(); ++x)
+        if (const QRgb pixel = source.pixel(x, y); pixel != transparent && !IsWhite(pixel))
+          image.setPixel(x + offset, y + offset, color.rgb());
+  return image;
+}
+
 QImage MakeGlyphImage(const QImage& strip, int numGlyphs, TFlatSpeedButton::TState state,
                       const TEdgeColors& colors) {
   const int width = strip.width() / numGlyphs;
@@ -85,49 +115,22 @@ QImage MakeGlyphImage(const QImage& strip, int numGlyphs, TFlatSpeedButton::TSta
   const QImage source =
       strip.copy(index * width, 0, width, strip.height()).convertToFormat(QImage::Format_ARGB32);
   const QRgb transparent = strip.pixel(0, strip.height() - 1);
-  QImage image(source.size(), QImage::Format_ARGB32);
-  const auto isWhite = [](QRgb pixel) { return (pixel & 0xFFFFFF) == 0xFFFFFF; };
-  if (state == TFlatSpeedButton::bsDisabled && numGlyphs >= 2) {
+  if (state == TFlatSpeedButton::bsDisabled && numGlyphs >= 2)
     // A disabled image of its own: white lights, grey shades, the transparent colour is face.
-    for (int y = 0; y < source.height(); ++y)
-      for (int x = 0; x < source.width(); ++x) {
-        const QRgb pixel = source.pixel(x, y);
-        image.setPixel(x, y,
-                       pixel == transparent             ? colors.Face.rgb()
-                       : isWhite(pixel)                 ? colors.Light.rgb()
-                       : (pixel & 0xFFFFFF) == 0x808080 ? colors.Dark.rgb()
-                                                        : pixel);
-      }
-    return image;
-  }
-  if (state == TFlatSpeedButton::bsDisabled) {
-    // Derived: the glyph's shape (neither transparent nor white) embossed on the face, lit one
-    // pixel right and down, shaded in place.
-    image.fill(colors.Face);
-    const auto ink = [&](int x, int y) {
-      const QRgb pixel = source.pixel(x, y);
-      return pixel != transparent && !isWhite(pixel);
-    };
-    const std::vector<std::pair<int, QColor>> layers =
-        colors.Embossed() ? std::vector<std::pair<int, QColor>>{{1, colors.Light}, {0, colors.Dark}}
-                          : std::vector<std::pair<int, QColor>>{{0, colors.DisabledText}};
-    for (const auto& [offset, color] : layers)
-      for (int y = 0; y + offset < source.height(); ++y)
-        for (int x = 0; x + offset < source.width(); ++x)
-          if (ink(x, y))
-            image.setPixel(x + offset, y + offset, color.rgb());
-    return image;
-  }
-  for (int y = 0; y < source.height(); ++y)
-    for (int x = 0; x < source.width(); ++x) {
-      const QRgb pixel = source.pixel(x, y);
-      // Stuck down, the pattern shows through where the glyph is transparent.
-      image.setPixel(x, y,
-                     pixel != transparent                     ? pixel
-                     : state == TFlatSpeedButton::bsExclusive ? qRgba(0, 0, 0, 0)
-                                                              : colors.Face.rgb());
-    }
-  return image;
+    return EachPixel(source, [&](QRgb pixel) {
+      return pixel == transparent             ? colors.Face.rgb()
+             : IsWhite(pixel)                 ? colors.Light.rgb()
+             : (pixel & 0xFFFFFF) == 0x808080 ? colors.Dark.rgb()
+                                              : pixel;
+    });
+  if (state == TFlatSpeedButton::bsDisabled)
+    return EmbossedGlyph(source, transparent, colors);
+  // Stuck down, the pattern shows through where the glyph is transparent.
+  return EachPixel(source, [&](QRgb pixel) {
+    return pixel != transparent                     ? pixel
+           : state == TFlatSpeedButton::bsExclusive ? qRgba(0, 0, 0, 0)
+                                                    : colors.Face.rgb();
+  });
 }
 
 } // namespace

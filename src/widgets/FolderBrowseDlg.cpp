@@ -26,7 +26,7 @@ namespace {
 
 // A path typed as a shell takes it: "~" for the home folder.
 QString Expanded(const QString& typed) {
-  const QString path = typed.trimmed();
+  QString path = typed.trimmed();
   if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")) ||
       path.startsWith(QLatin1String("~\\")))
     return QDir::homePath() + path.mid(1);

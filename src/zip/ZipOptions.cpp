@@ -67,6 +67,25 @@ std::optional<TOptions> ParseArchiveAndTail(const std::vector<std::string>& argu
   return options;
 }
 
+// The write options that are a letter alone.
+constexpr std::pair<std::string_view, bool TZipWriteOptions::*> WriteFlags[] = {
+    {"-f", &TZipWriteOptions::Freshen},   {"-u", &TZipWriteOptions::Update},
+    {"-e", &TZipWriteOptions::Encrypt},   {"-m", &TZipWriteOptions::Move},
+    {"-S", &TZipWriteOptions::Hidden},    {"-D", &TZipWriteOptions::DirectoryEntries},
+    {"-r", &TZipWriteOptions::Recurse},   {"-j", &TZipWriteOptions::JunkPaths},
+    {"-!", &TZipWriteOptions::Multidisk}, {"-$", &TZipWriteOptions::VolumeLabel},
+    {"-g", &TZipWriteOptions::InPlace},   {"-&", &TZipWriteOptions::ClearDisks}};
+
+// Sets the flag `option` stands for; false when it stands for none.
+bool TakeWriteFlag(const std::string& option, TZipWriteOptions& options) {
+  for (const auto& [letter, flag] : WriteFlags)
+    if (option == letter) {
+      options.*flag = true;
+      return true;
+    }
+  return false;
+}
+
 } // namespace
 
 std::optional<TZipReadOptions> ParseReadOptions(const std::vector<std::string>& arguments,
@@ -122,30 +141,8 @@ std::optional<TZipWriteOptions> ParseWriteOptions(const std::vector<std::string>
     std::string value;
     if (option.size() == 2 && option[1] >= '0' && option[1] <= '9')
       options.Level = option[1] - '0';
-    else if (option == "-f")
-      options.Freshen = true;
-    else if (option == "-u")
-      options.Update = true;
-    else if (option == "-e")
-      options.Encrypt = true;
-    else if (option == "-m")
-      options.Move = true;
-    else if (option == "-S")
-      options.Hidden = true;
-    else if (option == "-D")
-      options.DirectoryEntries = true;
-    else if (option == "-r")
-      options.Recurse = true;
-    else if (option == "-j")
-      options.JunkPaths = true;
-    else if (option == "-!")
-      options.Multidisk = true;
-    else if (option == "-$")
-      options.VolumeLabel = true;
-    else if (option == "-g")
-      options.InPlace = true;
-    else if (option == "-&")
-      options.ClearDisks = true;
+    else if (TakeWriteFlag(option, options))
+      continue;
     else if (option == "-b" && valueOf(value))
       options.TempPath = value;
     else if (option == "-n" && valueOf(value))

@@ -20,6 +20,7 @@
 #include <chrono>
 #include <optional>
 #include <unordered_set>
+#include <utility>
 
 namespace flightdeck {
 
@@ -116,6 +117,13 @@ private:
   }
   // Folders are created only where they stay inside the target folder, links followed.
   bool MayCreate(const std::string& folder) const;
+  // Skips an entry that cannot be read, or is too large: what Skip says then.
+  std::optional<bool> SkipUnreadable(zip_uint64_t index, const TZipFileStats& stats,
+                                     const std::string& name);
+  // Whether a file at `target` stays as it is, as the options and the user say: what Skip says
+  // then, or false when asked to stop. The user may rename the `target` to write instead.
+  std::optional<bool> KeepOnDisk(const TZipFileStats& stats, const std::string& name,
+                                 std::string& target);
   std::string Password(const TZipFileStats& stats);
   bool WriteEntry(zip_uint64_t index, const TZipFileStats& stats, const std::string& target);
   // Writes the entry through libzip, which inflates it as it goes; what is wrong with it, if it
@@ -173,6 +181,18 @@ bool TExtraction::Extract(std::size_t chosen, zip_uint64_t index) {
     ForceDirectories(FDirectory + relative);
     return true;
   }
+  if (const std::optional<bool> skipped = SkipUnreadable(index, stats, name))
+    return *skipped;
+  std::string target = FDirectory + relative;
+  if (const std::optional<bool> kept = KeepOnDisk(stats, name, target))
+    return *kept;
+  if (FEvents.Extracting(stats))
+    return false;
+  return WriteEntry(index, stats, target);
+}
+
+std::optional<bool> TExtraction::SkipUnreadable(zip_uint64_t index, const TZipFileStats& stats,
+                                                const std::string& name) {
   zip_stat_t entry;
   zip_stat_init(&entry);
   if (zip_stat_index(FArchive, index, 0, &entry) != 0 || !(entry.valid & ZIP_STAT_SIZE))
@@ -185,8 +205,11 @@ bool TExtraction::Extract(std::size_t chosen, zip_uint64_t index) {
   // Entries and archives over these bounds would fill the disk of whoever opens a hostile pack.
   if (entry.size > MaxMissionSize)
     return Skip(stats, zsrTooLarge, zrTooLarge, PackFileTooLarge(name));
+  return std::nullopt;
+}
 
-  std::string target = FDirectory + relative;
+std::optional<bool> TExtraction::KeepOnDisk(const TZipFileStats& stats, const std::string& name,
+                                            std::string& target) {
   std::optional<std::int64_t> onDisk = FileModifiedTime(target);
   const std::int64_t entryTime = FileTimeOfLocal(stats.DateTime);
   if (!onDisk && FEvents.Staging() && FEvents.Staging()->FileExists(target))
@@ -196,28 +219,24 @@ bool TExtraction::Extract(std::size_t chosen, zip_uint64_t index) {
     return true;
   if ((FOptions.Freshen || FOptions.Update) && onDisk && *onDisk >= entryTime)
     return Skip(stats, zsrNotNewer, zrOk, {});
-  if (onDisk && !FOptions.Freshen && !FOptions.Update) {
-    if (FOptions.Overwrite == zowNever)
-      return Skip(stats, zsrExists, zrOk, {});
-    if (FOptions.Overwrite == zowAsk) {
-      // With nobody to ask, the archive's file replaces the one on disk.
-      TZipReplace replace{name, {}, zraReplace};
-      if (FEvents.Replace(replace))
-        return false;
-      if (replace.Answer == zraSkip)
-        return Skip(stats, zsrExists, zrOk, {});
-      if (replace.Answer == zraRename) {
-        if (!IsBareFileName(replace.NewName))
-          return Skip(stats, zsrUnsafeName, zrWarning,
-                      "\"" + replace.NewName + "\" is not a plain file name");
-        target.replace(target.size() - ExtractFileName(relative).size(), std::string::npos,
-                       replace.NewName);
-      }
-    }
-  }
-  if (FEvents.Extracting(stats))
+  if (!onDisk || FOptions.Freshen || FOptions.Update || FOptions.Overwrite == zowAlways)
+    return std::nullopt;
+  if (FOptions.Overwrite == zowNever)
+    return Skip(stats, zsrExists, zrOk, {});
+  // With nobody to ask, the archive's file replaces the one on disk.
+  TZipReplace replace{name, {}, zraReplace};
+  if (FEvents.Replace(replace))
     return false;
-  return WriteEntry(index, stats, target);
+  if (replace.Answer == zraSkip)
+    return Skip(stats, zsrExists, zrOk, {});
+  if (replace.Answer != zraRename)
+    return std::nullopt;
+  if (!IsBareFileName(replace.NewName))
+    return Skip(stats, zsrUnsafeName, zrWarning,
+                "\"" + replace.NewName + "\" is not a plain file name");
+  target.replace(target.size() - ExtractFileName(target).size(), std::string::npos,
+                 replace.NewName);
+  return std::nullopt;
 }
 
 bool TExtraction::WriteEntry(zip_uint64_t index, const TZipFileStats& stats,
@@ -271,11 +290,57 @@ std::string TExtraction::ReadEntry(zip_uint64_t index, const TZipFileStats& stat
   return {};
 }
 
+// The entries of `archive` the options choose, and what they add up to (each counted up to
+// just over what a pack may hold).
+std::vector<zip_uint64_t> ChosenEntries(zip_t* archive, const TZipReadOptions& options,
+                                        zip_uint64_t& totalSize) {
+  std::vector<zip_uint64_t> chosen;
+  totalSize = 0;
+  const TPatternSet wanted(options.Specs);
+  const TPatternSet excludes(options.Excludes);
+  const zip_int64_t count = zip_get_num_entries(archive, 0);
+  for (zip_int64_t i = 0; i < count; ++i) {
+    const auto index = static_cast<zip_uint64_t>(i);
+    const std::string name = EntryName(archive, index);
+    if ((!wanted.Empty() && !wanted.Matches(name)) || excludes.Matches(name))
+      continue;
+    zip_stat_t entry;
+    zip_stat_init(&entry);
+    if (zip_stat_index(archive, index, 0, &entry) == 0 && (entry.valid & ZIP_STAT_SIZE))
+      totalSize += std::min<zip_uint64_t>(entry.size, MaxPackTotal + 1);
+    chosen.push_back(index);
+  }
+  return chosen;
+}
+
+// Extracts the `chosen` entries of `archive`, at `host`.
+TZipEngineResult ExtractEntries(zip_t* archive, const std::string& host,
+                                const TZipReadOptions& options, TZipEngineEvents& events,
+                                const std::vector<zip_uint64_t>& chosen,
+                                const std::vector<TCentralEntry>& central) {
+  TParallelInflater inflater(host, InflaterEntries(archive, chosen, central));
+  TExtraction extraction(archive, options, events, central, inflater);
+  try {
+    if (!options.Directory.empty())
+      ForceDirectories(options.Directory);
+    for (std::size_t k = 0; k < chosen.size(); ++k)
+      if (!extraction.Extract(k, chosen[k]))
+        return {zrStopped, "stopped"};
+  } catch (const EInOutError& failure) {
+    if (events.Staging())
+      throw; // a failure of the caller's transaction, as for any file it stages
+    return {zrWriteFailed, failure.what()};
+  }
+  return {extraction.Result(), extraction.Reason()};
+}
+
 } // namespace
 
 TZipEngineResult ZipRead(std::vector<std::string> arguments, TZipEngineEvents& events) {
   std::string error;
-  const std::optional<TZipReadOptions> options = ParseReadOptions(arguments, error);
+  // Taken apart, the arguments are let go: a long list of names is held once.
+  const std::optional<TZipReadOptions> options =
+      ParseReadOptions(std::exchange(arguments, {}), error);
   if (!options)
     return {zrBadOptions, error};
   if (options->Multidisk)
@@ -289,23 +354,8 @@ TZipEngineResult ZipRead(std::vector<std::string> arguments, TZipEngineEvents& e
     return {zrBadArchive, "\"" + options->Archive +
                               "\" is not a zip archive or is damaged: " + ZipErrorText(code)};
   const std::vector<TCentralEntry> central = ReadCentralDirectory(host);
-
-  std::vector<zip_uint64_t> chosen;
   zip_uint64_t totalSize = 0;
-  const TPatternSet wanted(options->Specs);
-  const TPatternSet excludes(options->Excludes);
-  const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-  for (zip_int64_t i = 0; i < count; ++i) {
-    const auto index = static_cast<zip_uint64_t>(i);
-    const std::string name = EntryName(archive.get(), index);
-    if ((!wanted.Empty() && !wanted.Matches(name)) || excludes.Matches(name))
-      continue;
-    zip_stat_t entry;
-    zip_stat_init(&entry);
-    if (zip_stat_index(archive.get(), index, 0, &entry) == 0 && (entry.valid & ZIP_STAT_SIZE))
-      totalSize += std::min<zip_uint64_t>(entry.size, MaxPackTotal + 1);
-    chosen.push_back(index);
-  }
+  const std::vector<zip_uint64_t> chosen = ChosenEntries(archive.get(), *options, totalSize);
   if (chosen.empty() && !options->Specs.empty())
     return {zrNothingMatched, "no entry of the archive matches"};
 
@@ -320,20 +370,7 @@ TZipEngineResult ZipRead(std::vector<std::string> arguments, TZipEngineEvents& e
                               "\" cannot be extracted: several of its entries share their data"};
   if (totalSize > MaxPackTotal)
     return {zrTooLarge, PackTooLarge()};
-  TParallelInflater inflater(host, InflaterEntries(archive.get(), chosen, central));
-  TExtraction extraction(archive.get(), *options, events, central, inflater);
-  try {
-    if (!options->Directory.empty())
-      ForceDirectories(options->Directory);
-    for (std::size_t k = 0; k < chosen.size(); ++k)
-      if (!extraction.Extract(k, chosen[k]))
-        return {zrStopped, "stopped"};
-  } catch (const EInOutError& failure) {
-    if (events.Staging())
-      throw; // a failure of the caller's transaction, as for any file it stages
-    return {zrWriteFailed, failure.what()};
-  }
-  return {extraction.Result(), extraction.Reason()};
+  return ExtractEntries(archive.get(), host, *options, events, chosen, central);
 }
 
 } // namespace flightdeck

@@ -266,11 +266,13 @@ TZipEngineResult WriteNewArchive(const TZipWriteOptions& options,
   return {};
 }
 
-TZipEngineResult WriteArchive(TZipWriteOptions& options, TZipEngineEvents& events) {
-  std::vector<TSourceFile> files;
+// The files the options name, found and checked: each readable, no two stored under one name.
+// Why not, if they are not.
+std::optional<TZipEngineResult> CollectFiles(TZipWriteOptions& options,
+                                             std::vector<TSourceFile>& files) {
   std::string missing;
   if (!TFileCollector(options).Collect(files, missing))
-    return {zrFileMissing, "\"" + missing + "\" does not exist"};
+    return TZipEngineResult{zrFileMissing, "\"" + missing + "\" does not exist"};
   std::vector<std::string>().swap(options.Specs); // found: held once, in `files`
   // The format's dates begin in 1980: a filter at that date leaves nothing out, and an older
   // file is stored with the earliest date the format holds.
@@ -284,97 +286,89 @@ TZipEngineResult WriteArchive(TZipWriteOptions& options, TZipEngineEvents& event
       if (!IsFolderEntry(file))
         CheckFileReadable(file.Path);
     } catch (const EInOutError& failure) {
-      return {zrFileMissing, "\"" + file.Path + "\" cannot be read: " + failure.Reason()};
+      return TZipEngineResult{zrFileMissing,
+                              "\"" + file.Path + "\" cannot be read: " + failure.Reason()};
     }
   }
   if (const std::optional<std::string> twice = NamedTwice(files))
-    return {zrBadOptions, "two files would be stored as \"" + *twice + "\""};
+    return TZipEngineResult{zrBadOptions, "two files would be stored as \"" + *twice + "\""};
+  return std::nullopt;
+}
 
-  if (!options.Freshen && !options.Update && !Encrypted(options) && !FileExists(options.Archive))
-    return WriteNewArchive(options, files, events);
-  int code = 0;
-  TWorkingArchive working(options);
-  TZipHandle archive(zip_open(HostPath(working.Path()).c_str(), ZIP_CREATE, &code));
-  if (!archive)
-    return {zrBadArchive,
-            "\"" + options.Archive + "\" cannot be opened as a zip archive: " + ZipErrorText(code)};
-  // Files an update or freshen leaves as they are stored; the others are deflated on every
-  // core ahead of libzip, unless they are stored as they are or encrypted.
-  std::vector<bool> skipped(files.size());
-  std::vector<TParallelDeflater::TFile> deflated;
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    const TSourceFile& file = files[i];
-    if (IsFolderEntry(file))
-      continue;
-    if (options.Freshen || options.Update) {
-      const std::string entryName = StoredEntryName(file.StoredName);
-      const zip_int64_t existing = zip_name_locate(archive.get(), entryName.c_str(), 0);
-      zip_stat_t entry;
-      zip_stat_init(&entry);
-      const bool stored =
-          existing >= 0 &&
-          zip_stat_index(archive.get(), static_cast<zip_uint64_t>(existing), 0, &entry) == 0;
-      skipped[i] = (options.Freshen && !stored) ||
-                   (stored && FileModifiedTime(file.Path).value_or(0) <= entry.mtime);
-    }
-    if (!skipped[i] && Deflated(options, file))
-      deflated.push_back({file.Path, false});
-  }
-  TParallelDeflater deflater(std::move(deflated), options.Level);
-  std::size_t nextDeflated = 0;
+// Whether an update or a freshen leaves `file` as it is stored in `archive`.
+bool LeftAsStored(zip_t* archive, const TZipWriteOptions& options, const TSourceFile& file) {
+  if (!options.Freshen && !options.Update)
+    return false;
+  const std::string entryName = StoredEntryName(file.StoredName);
+  const zip_int64_t existing = zip_name_locate(archive, entryName.c_str(), 0);
+  zip_stat_t entry;
+  zip_stat_init(&entry);
+  const bool stored =
+      existing >= 0 && zip_stat_index(archive, static_cast<zip_uint64_t>(existing), 0, &entry) == 0;
+  return (options.Freshen && !stored) ||
+         (stored && FileModifiedTime(file.Path).value_or(0) <= entry.mtime);
+}
 
-  std::vector<std::string> added;
-  std::vector<TZipFileStats> written;
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    const TSourceFile& file = files[i];
-    const std::string entryName = StoredEntryName(file.StoredName);
-    if (IsFolderEntry(file)) {
-      if (zip_name_locate(archive.get(), entryName.c_str(), 0) < 0 &&
-          zip_dir_add(archive.get(), entryName.c_str(), ZIP_FL_ENC_UTF_8) < 0)
-        return {zrWriteFailed,
-                "\"" + file.StoredName + "\" cannot be added: " + zip_strerror(archive.get())};
-      continue;
-    }
-    if (skipped[i])
-      continue;
-    const zip_int64_t existing = zip_name_locate(archive.get(), entryName.c_str(), 0);
-    zip_source_t* source = Deflated(options, file)
-                               ? deflater.Source(archive.get(), nextDeflated++)
-                               : zip_source_file(archive.get(), HostPath(file.Path).c_str(), 0, -1);
-    if (!source)
-      return {zrFileMissing,
-              "\"" + file.Path + "\" cannot be read: " + zip_strerror(archive.get())};
-    const zip_int64_t index =
-        zip_file_add(archive.get(), entryName.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
-    if (index < 0) {
-      zip_source_free(source);
-      return {zrWriteFailed,
-              "\"" + file.StoredName + "\" cannot be added: " + zip_strerror(archive.get())};
-    }
-    const auto at = static_cast<zip_uint64_t>(index);
-    const TZipFileStats stats = FileStats(file, at);
-    zip_file_set_mtime(archive.get(), at, static_cast<time_t>(FileTimeOfLocal(stats.DateTime)), 0);
-    const bool store = IsStoredSuffix(options, file.StoredName);
-    zip_set_file_compression(archive.get(), at, store ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
-                             store ? 0 : static_cast<zip_uint32_t>(options.Level));
-    if (Encrypted(options) && zip_file_set_encryption(archive.get(), at, ZIP_EM_TRAD_PKWARE,
-                                                      options.Password.c_str()) != 0)
-      return {zrUnsupported,
-              "encryption is not available: " + std::string(zip_strerror(archive.get()))};
-    TZipFileComment comment{stats.FileName, {}};
-    if (events.FileComment(comment) ||
-        (existing >= 0 ? events.Updating(stats) : events.Adding(stats)))
-      return {zrStopped, "stopped"};
-    if (!comment.Comment.empty())
-      zip_file_set_comment(archive.get(), at, comment.Comment.data(),
-                           static_cast<zip_uint16_t>(comment.Comment.size()), 0);
-    added.push_back(file.Path);
-    written.push_back(stats);
+// Sets the stored entry `at` of `file` as the options ask: its time, its method, its password.
+std::optional<TZipEngineResult> SetEntry(zip_t* archive, const TZipWriteOptions& options,
+                                         const TSourceFile& file, zip_uint64_t at,
+                                         const TZipFileStats& stats) {
+  zip_file_set_mtime(archive, at, static_cast<time_t>(FileTimeOfLocal(stats.DateTime)), 0);
+  const bool store = IsStoredSuffix(options, file.StoredName);
+  zip_set_file_compression(archive, at, store ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
+                           store ? 0 : static_cast<zip_uint32_t>(options.Level));
+  if (Encrypted(options) &&
+      zip_file_set_encryption(archive, at, ZIP_EM_TRAD_PKWARE, options.Password.c_str()) != 0)
+    return TZipEngineResult{zrUnsupported,
+                            "encryption is not available: " + std::string(zip_strerror(archive))};
+  return std::nullopt;
+}
+
+// Adds the folder entry `file` to `archive`, unless it holds it already.
+std::optional<TZipEngineResult> AddFolder(zip_t* archive, const TSourceFile& file) {
+  const std::string entryName = StoredEntryName(file.StoredName);
+  if (zip_name_locate(archive, entryName.c_str(), 0) >= 0 ||
+      zip_dir_add(archive, entryName.c_str(), ZIP_FL_ENC_UTF_8) >= 0)
+    return std::nullopt;
+  return TZipEngineResult{zrWriteFailed,
+                          "\"" + file.StoredName + "\" cannot be added: " + zip_strerror(archive)};
+}
+
+// Adds `file` to `archive` from `source` (which the archive owns from then on), as the options
+// ask and the events agree to, and gives its `stats`; why not, if it cannot.
+std::optional<TZipEngineResult> AddFile(zip_t* archive, const TZipWriteOptions& options,
+                                        const TSourceFile& file, zip_source_t* source,
+                                        TZipEngineEvents& events, TZipFileStats& stats) {
+  if (!source)
+    return TZipEngineResult{zrFileMissing,
+                            "\"" + file.Path + "\" cannot be read: " + zip_strerror(archive)};
+  const std::string entryName = StoredEntryName(file.StoredName);
+  const zip_int64_t existing = zip_name_locate(archive, entryName.c_str(), 0);
+  const zip_int64_t index =
+      zip_file_add(archive, entryName.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+  if (index < 0) {
+    zip_source_free(source);
+    return TZipEngineResult{zrWriteFailed, "\"" + file.StoredName +
+                                               "\" cannot be added: " + zip_strerror(archive)};
   }
-  if (added.empty())
-    return {zrNothingToDo, "nothing to add"};
-  // libzip writes a temporary file beside the archive and renames it only when complete; a
-  // stop asked for while it writes leaves neither.
+  const auto at = static_cast<zip_uint64_t>(index);
+  stats = FileStats(file, at);
+  if (std::optional<TZipEngineResult> refused = SetEntry(archive, options, file, at, stats))
+    return refused;
+  TZipFileComment comment{stats.FileName, {}};
+  if (events.FileComment(comment) ||
+      (existing >= 0 ? events.Updating(stats) : events.Adding(stats)))
+    return TZipEngineResult{zrStopped, "stopped"};
+  if (!comment.Comment.empty())
+    zip_file_set_comment(archive, at, comment.Comment.data(),
+                         static_cast<zip_uint16_t>(comment.Comment.size()), 0);
+  return std::nullopt;
+}
+
+// Writes what was added to `archive`. libzip writes a temporary file beside the archive and
+// renames it only when complete; a stop asked for while it writes leaves neither.
+TZipEngineResult CloseArchive(TZipHandle& archive, const TZipWriteOptions& options,
+                              TZipEngineEvents& events) {
   struct TWriting {
     TZipEngineEvents& Events;
     bool Stop = false;
@@ -397,12 +391,69 @@ TZipEngineResult WriteArchive(TZipWriteOptions& options, TZipEngineEvents& event
                                   "\"" + options.Archive +
                                       "\" could not be written: " + zip_strerror(archive.get())};
   (void)archive.release();
+  return {};
+}
+
+// An update of an existing archive, a freshen, or an encrypted archive: through libzip.
+TZipEngineResult UpdateArchive(const TZipWriteOptions& options,
+                               const std::vector<TSourceFile>& files, TZipEngineEvents& events) {
+  int code = 0;
+  TWorkingArchive working(options);
+  TZipHandle archive(zip_open(HostPath(working.Path()).c_str(), ZIP_CREATE, &code));
+  if (!archive)
+    return {zrBadArchive,
+            "\"" + options.Archive + "\" cannot be opened as a zip archive: " + ZipErrorText(code)};
+  // Files an update or freshen leaves as they are stored; the others are deflated on every
+  // core ahead of libzip, unless they are stored as they are or encrypted.
+  std::vector<bool> skipped(files.size());
+  std::vector<TParallelDeflater::TFile> deflated;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    skipped[i] = IsFolderEntry(files[i]) || LeftAsStored(archive.get(), options, files[i]);
+    if (!skipped[i] && Deflated(options, files[i]))
+      deflated.push_back({files[i].Path, false});
+  }
+  TParallelDeflater deflater(std::move(deflated), options.Level);
+  std::size_t nextDeflated = 0;
+
+  std::vector<std::string> added;
+  std::vector<TZipFileStats> written;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const TSourceFile& file = files[i];
+    if (IsFolderEntry(file)) {
+      if (std::optional<TZipEngineResult> refused = AddFolder(archive.get(), file))
+        return std::move(*refused);
+    } else if (!skipped[i]) {
+      zip_source_t* source =
+          Deflated(options, file)
+              ? deflater.Source(archive.get(), nextDeflated++)
+              : zip_source_file(archive.get(), HostPath(file.Path).c_str(), 0, -1);
+      TZipFileStats stats;
+      if (std::optional<TZipEngineResult> refused =
+              AddFile(archive.get(), options, file, source, events, stats))
+        return std::move(*refused);
+      added.push_back(file.Path);
+      written.push_back(std::move(stats));
+    }
+  }
+  if (added.empty())
+    return {zrNothingToDo, "nothing to add"};
+  if (TZipEngineResult closed = CloseArchive(archive, options, events); closed.Code != zrOk)
+    return closed;
   working.Finish();
   for (const TZipFileStats& stats : written)
     events.Status(stats); // the archive is complete: nothing is left to stop
   if (options.Move)
     RemoveMoved(added, events);
   return {};
+}
+
+TZipEngineResult WriteArchive(TZipWriteOptions& options, TZipEngineEvents& events) {
+  std::vector<TSourceFile> files;
+  if (std::optional<TZipEngineResult> refused = CollectFiles(options, files))
+    return std::move(*refused);
+  if (!options.Freshen && !options.Update && !Encrypted(options) && !FileExists(options.Archive))
+    return WriteNewArchive(options, files, events);
+  return UpdateArchive(options, files, events);
 }
 
 } // namespace
