@@ -90,7 +90,7 @@ void InstallPackOfSmallMissions(benchmark::State& state) {
 void InstallPackRecorded(benchmark::State& state) {
   constexpr int Missions = 200;
   const fs::path pack = Pack(Missions, 100 << 10);
-  SetHistoryRoot((Scratch() / "history").string());
+  const THistoryPlace history{(Scratch() / "history").string()};
   for (auto _ : state) {
     state.PauseTiming();
     const std::string game = FreshGame(Scratch() / "Game");
@@ -105,9 +105,12 @@ void InstallPackRecorded(benchmark::State& state) {
     const THostLookupScope scope;
     const TPackFiles installed =
         state.range(0) == 0 ? InstallUnrecorded(zip, listing, game)
-                            : test::InSession(game, [&](TSession& session) {
-                                return InstallPack(session, zip, listing, mtCombat, gnNeutral);
-                              });
+                            : test::InSession(
+                                  game,
+                                  [&](TSession& session) {
+                                    return InstallPack(session, zip, listing, mtCombat, gnNeutral);
+                                  },
+                                  history);
     if (!installed)
       state.SkipWithError(installed.Error().c_str());
   }

@@ -21,12 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const fs::path outside = root / "outside.tie";
   static bool prepared = [] {
     fs::create_directories(game / "combat");
-    flightdeck::SetHistoryRoot((root / "data").string());
     return true;
   }();
   (void)prepared;
   std::ofstream(outside, std::ios::binary | std::ios::trunc) << "keep";
-  flightdeck::TSession command(game.string() + "/", "undo");
+  flightdeck::TSession command(game.string() + "/", "undo", {}, {(root / "data").string()});
   const fs::path entry = fs::path(command.History().Folder()) / "00000001";
   fs::remove_all(command.History().Folder());
   fs::create_directories(entry);

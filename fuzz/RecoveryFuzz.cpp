@@ -38,7 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const std::string marker = "outside " + std::to_string(std::random_device()());
   static const bool prepared = [] {
     fs::create_directories(game / "combat");
-    flightdeck::SetHistoryRoot((root / "data").string());
     Write(outside, marker);
     return true;
   }();
@@ -51,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       name.find('\0') != std::string::npos)
     return 0;
   Write(game / "combat" / "a.tie", "game bytes");
-  const std::string folder = flightdeck::TGameHistory(game.string() + "/").Folder();
+  const flightdeck::THistoryPlace history{(root / "data").string()};
+  const std::string folder = flightdeck::TGameHistory(game.string() + "/", history).Folder();
   fs::remove_all(folder);
   fs::create_directories(fs::path(folder) / name);
   Write(fs::path(folder) / name / "pending", "");
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       input.substr(std::min(nameEnd + 1, recordEnd), recordEnd - std::min(nameEnd + 1, recordEnd)));
   Write(fs::path(folder) / name / "before-0", input.substr(std::min(recordEnd + 4, input.size())));
   try {
-    flightdeck::TSession next(game.string() + "/", "rename", "next");
+    flightdeck::TSession next(game.string() + "/", "rename", "next", history);
     next.Files().Stage(game.string() + "/combat/z.tie", "z");
     next.Commit();
   } catch (const std::exception&) {

@@ -81,7 +81,7 @@ void TixoFlightdeckForm::FormCreate() {
   FXvTPath = settings.ReadString(Section, "MPath", "");
   const int historyMiB =
       settings.ReadInteger(Section, "HistoryLimitMiB", DefaultHistoryLimit >> 20);
-  SetHistoryLimit(static_cast<std::uint64_t>(std::max(historyMiB, 1)) << 20);
+  FList->SetHistoryLimit(static_cast<std::uint64_t>(std::max(historyMiB, 1)) << 20);
   SetXvTPathHint();
   FGender = gnNeutral;
   FMissionView->SetPlaceholder(tr("Choose the folder where X-wing vs. TIE Fighter is installed:\n"

@@ -92,7 +92,7 @@ QString ListOf(const THistoryEntry& entry) {
 } // namespace
 
 std::vector<THistoryEntry> THistoryCommands::Entries() const {
-  return FList.Game().empty() ? std::vector<THistoryEntry>() : TGameHistory(FList.Game()).Entries();
+  return FList.Game().empty() ? std::vector<THistoryEntry>() : FList.History().Entries();
 }
 
 THistoryCommands::TCaptions THistoryCommands::Captions() const {

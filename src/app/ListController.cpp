@@ -56,10 +56,10 @@ void FreeBesideTheWindow(std::unique_ptr<TMissionTree> document) {
 // it opens, then `stage` stages the command's files, unless it says false, and the session
 // commits them. The files written.
 std::vector<TFileTransaction::TStagedFile>
-CommitCommand(const std::string& game, std::string_view command, const std::string& subject,
-              const std::function<void(const TSession&)>& opened,
+CommitCommand(const std::string& game, const THistoryPlace& history, std::string_view command,
+              const std::string& subject, const std::function<void(const TSession&)>& opened,
               const std::function<bool(TSession&)>& stage) {
-  TSession session(game, command, subject);
+  TSession session(game, command, subject, history);
   opened(session);
   if (!stage(session))
     return {};
@@ -165,7 +165,7 @@ bool TListController::Run(std::string_view command, const std::string& subject,
     return false;
   return Settle(command, [&] {
     return CommitCommand(
-        FGame, command, subject,
+        FGame, FHistoryPlace, command, subject,
         [this](const TSession& session) { TellRecoveryReports(session.RecoveryReports()); }, stage);
   });
 }
@@ -207,7 +207,8 @@ bool TListController::CommitEdit(std::string_view command, const std::string& su
     return false;
   const std::uint64_t serial = ++FSaves;
   FSavingCommand = command;
-  FSaving = std::async(std::launch::async, [this, serial, save, game = FGame, command, subject] {
+  FSaving = std::async(std::launch::async, [this, serial, save, game = FGame,
+                                            history = FHistoryPlace, command, subject] {
     // However it ends, the window takes it in once it can, unless it did so already.
     const auto tell = [this, serial] {
       QMetaObject::invokeMethod(
@@ -221,7 +222,7 @@ bool TListController::CommitEdit(std::string_view command, const std::string& su
     try {
       TSaved saved;
       saved.Staged = CommitCommand(
-          game, command, subject,
+          game, history, command, subject,
           [&saved](const TSession& session) { saved.Reports = session.RecoveryReports(); }, save);
       ReturnFreedMemory(); // what writing a long list took
       tell();
@@ -253,7 +254,7 @@ bool TListController::FinishSaving() {
 
 void TListController::RecoverInterrupted() {
   try {
-    const TSession recovery(FGame, CommandNames::Recover);
+    const TSession recovery(FGame, CommandNames::Recover, {}, FHistoryPlace);
     TellRecoveryReports(recovery.RecoveryReports());
   } catch (const EDirectoryBusy&) {
     // Another command holds the game; it recovers what needs it.
@@ -283,8 +284,7 @@ void TListController::CheckFilesOnDisk() {
   }
   if (const TFileRead* changed = FirstChangedFile(FDocument->FilesRead())) {
     const std::string host = HostPath(changed->Path);
-    ReadAgain(
-        tr("%1 changed on disk; shown again").arg(PathText(TGameHistory(FGame).PathInGame(host))));
+    ReadAgain(tr("%1 changed on disk; shown again").arg(PathText(History().PathInGame(host))));
     return;
   }
   WatchFiles(); // a file replaced is a new file to watch
@@ -295,7 +295,7 @@ void TListController::WatchFiles() {
   // reports itself (battle files, as many as a list has battles, are left to their folder); the
   // history's folder tells of commands of the command line. The kept document's files are
   // watched too: the watch of a folder of many files takes a while to set up.
-  QStringList paths{PathText(TGameHistory(FGame).Folder())};
+  QStringList paths{PathText(History().Folder())};
   for (const TMissionTree* document : {FDocument.get(), FKept.get()})
     for (const TFileRead& read : document ? document->FilesRead() : TFilesRead()) {
       const QFileInfo file(PathText(HostPath(read.Path)));

@@ -61,6 +61,10 @@ public:
   // The game whose lists are shown; a command cut short is rolled back first.
   void OpenGame(const std::string& game);
   const std::string& Game() const { return FGame; }
+  // The history of the game shown, where the window keeps it.
+  TGameHistory History() const { return TGameHistory(FGame, FHistoryPlace); }
+  // How many bytes a game's history may hold.
+  void SetHistoryLimit(std::uint64_t bytes) { FHistoryPlace.Limit = bytes; }
   // Reads the list of `type` and `side` and has the view show it. The list shown just before
   // is shown again without reading it while none of its files changed since.
   void Read(TMissionType type, TGender side);
@@ -113,6 +117,7 @@ private:
   void WatchFiles();
 
   TListView& FView;
+  THistoryPlace FHistoryPlace;
   std::string FGame;
   TMissionType FType = mtBattles;
   TGender FSide = gnNeutral;

@@ -23,22 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string& RootSetting() {
-  static std::string root;
-  return root;
-}
-
-std::uint64_t& LimitSetting() {
-  static std::uint64_t limit = DefaultHistoryLimit;
-  return limit;
-}
-
-std::string Root() {
-  if (!RootSetting().empty())
-    return RootSetting();
-  return HostDataFolder();
-}
-
 [[noreturn]] void RaiseHistoryError(const std::string& folder, const std::string& path,
                                     int error = LastHostError()) {
   throw EInOutError(error, path,
@@ -177,15 +161,8 @@ const THistoryEntry* NextToRedo(const std::vector<THistoryEntry>& entries) {
   return nullptr;
 }
 
-void SetHistoryRoot(std::string folder) {
-  RootSetting() = std::move(folder);
-}
-
-void SetHistoryLimit(std::uint64_t bytes) {
-  LimitSetting() = bytes;
-}
-
-TGameHistory::TGameHistory(std::string_view gameDirectory) {
+TGameHistory::TGameHistory(std::string_view gameDirectory, THistoryPlace place)
+    : FLimit(place.Limit) {
   std::string host = HostPath(gameDirectory);
   while (host.size() > 1 && host.back() == '/')
     host.pop_back();
@@ -195,7 +172,8 @@ TGameHistory::TGameHistory(std::string_view gameDirectory) {
   TContentDigest key;
   key.Add(FGame);
   const std::string digest = key.Text();
-  FFolder = Root() + "/history/" + digest.substr(digest.find(':') + 1);
+  FFolder = (place.Root.empty() ? HostDataFolder() : place.Root) + "/history/" +
+            digest.substr(digest.find(':') + 1);
 }
 
 std::string TGameHistory::EntryFolder(int id) const {
@@ -416,14 +394,14 @@ void TGameHistory::Finish(int id) {
   const std::uint64_t size = FolderSize(EntryFolder(id));
   const std::vector<int> ids = EntryIds();
   const std::optional<std::uint64_t> kept = ReadNumber(FFolder + "/size");
-  std::uint64_t total = kept ? *kept + size : LimitSetting() + 1;
+  std::uint64_t total = kept ? *kept + size : FLimit + 1;
   // The numbers kept only say when to look: nothing goes for space but by sizes measured.
-  if (total > LimitSetting())
+  if (total > FLimit)
     total = std::accumulate(
         ids.begin(), ids.end(), std::uint64_t(0),
         [&](std::uint64_t sum, int entry) { return sum + FolderSize(EntryFolder(entry)); });
   std::error_code error;
-  for (std::size_t oldest = 0; total > LimitSetting() && oldest + 1 < ids.size(); ++oldest) {
+  for (std::size_t oldest = 0; total > FLimit && oldest + 1 < ids.size(); ++oldest) {
     total -= std::min(total, FolderSize(EntryFolder(ids[oldest])));
     fs::remove_all(EntryFolder(ids[oldest]), error);
   }

@@ -23,13 +23,17 @@ bool IsLeftToUndo(const THistoryEntry& entry);
 const THistoryEntry* NextToUndo(const std::vector<THistoryEntry>& entries);
 const THistoryEntry* NextToRedo(const std::vector<THistoryEntry>& entries);
 
-// Where the histories of all games are kept; by default the host's data folder of the program
-// (HostDataFolder: $XDG_DATA_HOME/flightdeck, else ~/.local/share/flightdeck; on Windows
-// %LOCALAPPDATA%\Flightdeck). One folder a game, named after the game directory's real path.
-void SetHistoryRoot(std::string folder);
-// How many bytes a game's history may hold; the oldest entries go, whole, beyond it.
-void SetHistoryLimit(std::uint64_t bytes);
 constexpr std::uint64_t DefaultHistoryLimit = 512ULL << 20;
+
+// Where the histories of all games are kept, and how large each may grow.
+struct THistoryPlace {
+  // By default the host's data folder of the program (HostDataFolder: $XDG_DATA_HOME/flightdeck,
+  // else ~/.local/share/flightdeck; on Windows %LOCALAPPDATA%\Flightdeck). One folder a game,
+  // named after the game directory's real path.
+  std::string Root;
+  // How many bytes a game's history may hold; the oldest entries go, whole, beyond it.
+  std::uint64_t Limit = DefaultHistoryLimit;
+};
 
 // The history of one game directory. It lives outside the game, and records each command as
 // a journal: the files' old contents are kept, with their digests, before the first one is
@@ -39,7 +43,7 @@ constexpr std::uint64_t DefaultHistoryLimit = 512ULL << 20;
 // EInOutError with a message that names the history.
 class TGameHistory {
 public:
-  explicit TGameHistory(std::string_view gameDirectory);
+  explicit TGameHistory(std::string_view gameDirectory, THistoryPlace place = {});
 
   const std::string& Folder() const { return FFolder; }
   // The entries, oldest first; an entry that cannot be read is left out.
@@ -109,6 +113,7 @@ private:
   void KeepFilesLeft(int id) const;
   std::string FGame;        // the game directory's real path
   std::string FGameAsGiven; // and as the command named it
+  std::uint64_t FLimit;
   std::string FFolder;
 };
 

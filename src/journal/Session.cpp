@@ -15,9 +15,11 @@ EChangedOnDisk::EChangedOnDisk(std::string file)
     : std::runtime_error(file + " changed on disk since it was read, so nothing was written."),
       FFile(std::move(file)) {}
 
-TSession::TSession(std::string_view gameDirectory, std::string_view command, std::string subject)
-    : FGameDirectory(gameDirectory), FLock(gameDirectory), FHistory(gameDirectory),
-      FCommand(command), FSubject(std::move(subject)) {
+TSession::TSession(std::string_view gameDirectory, std::string_view command, std::string subject,
+                   THistoryPlace historyPlace)
+    : FGameDirectory(gameDirectory), FLock(gameDirectory),
+      FHistory(gameDirectory, std::move(historyPlace)), FCommand(command),
+      FSubject(std::move(subject)) {
   FRecoveryReports = FHistory.RecoverInterrupted();
   if (FHistory.BeginWork())
     RemoveLeftOverSavesBelow(HostPath(FGameDirectory)); // where a command writes

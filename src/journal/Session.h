@@ -34,7 +34,8 @@ private:
 // uncommitted, it leaves the game as it was.
 class TSession {
 public:
-  TSession(std::string_view gameDirectory, std::string_view command, std::string subject = {});
+  TSession(std::string_view gameDirectory, std::string_view command, std::string subject = {},
+           THistoryPlace historyPlace = {});
   ~TSession();
   TSession(const TSession&) = delete;
   TSession& operator=(const TSession&) = delete;

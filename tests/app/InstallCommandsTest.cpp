@@ -100,7 +100,6 @@ private Q_SLOTS:
     // The install kept the old 1.5 MiB mission; the rename after it pushed it out.
     QCOMPARE(entries.size(), std::size_t(1));
     QCOMPARE(entries.front().Command, std::string("rename"));
-    SetHistoryLimit(DefaultHistoryLimit);
   }
 
   void installingIntoBattlesUpdatesAllThreeCombatLists() {

@@ -155,7 +155,7 @@ TEST(FileTransaction, ReadsWhatItStagedUnderEverySpellingAndTheDiskElse) {
 TEST(Session, CommitsNothingOverAFileThatChangedSinceItWasRead) {
   TTempDir temp;
   const std::string root = temp.Slashed();
-  SetHistoryRoot((temp.Path() / "data").string());
+  const THistoryPlace place{(temp.Path() / "data").string()};
   WriteBytes(temp.Path() / "a.lst", "read");
   WriteBytes(temp.Path() / "b.lst", "b");
   // Each change after the read: by another writer, by a file that appeared, by one that went.
@@ -166,7 +166,7 @@ TEST(Session, CommitsNothingOverAFileThatChangedSinceItWasRead) {
   for (const auto& [file, change] : outside) {
     WriteBytes(temp.Path() / "a.lst", "read");
     fs::remove(temp.Path() / "c.lst");
-    TSession session(root, "rename", "x");
+    TSession session(root, "rename", "x", place);
     session.Expect(
         {FileRead(root + "A.LST", ReadFileBytes(root + "a.lst")), FileNotFound(root + "c.lst")});
     session.Files().Stage(root + "a.lst", "written");
@@ -179,9 +179,8 @@ TEST(Session, CommitsNothingOverAFileThatChangedSinceItWasRead) {
       EXPECT_EQ(LowerCaseAscii(changed.File()), file); // spelled as on disk where names have case
     }
     EXPECT_EQ(ReadBytes(temp.Path() / "b.lst"), "b") << file;
-    EXPECT_TRUE(TGameHistory(root).Entries().empty()) << file;
+    EXPECT_TRUE(TGameHistory(root, place).Entries().empty()) << file;
   }
-  SetHistoryRoot({});
 }
 
 TEST(FileTransaction, LinksAndNulBytes) {
@@ -228,7 +227,7 @@ TEST(FileTransaction, OnlyTheProgramsOwnLeftOversOfEndedProcessesGo) {
       boot.substr(1) + "-" + space + "-99999"}; // nor this
   const std::string gone[] = {owners[0], owners[1]};
 
-  SetHistoryRoot(temp.Slashed() + "data");
+  const THistoryPlace place{temp.Slashed() + "data"};
   const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
   const fs::path combat = temp.Path() / "Game" / "combat";
   for (const std::string& owner : owners)
@@ -243,8 +242,8 @@ TEST(FileTransaction, OnlyTheProgramsOwnLeftOversOfEndedProcessesGo) {
   SaveFileAtomically(game + "combat/mission.lst", "new");
   const std::string all = leftOvers();
   EXPECT_NE(all.find(".flightdeck-save-" + ended), std::string::npos);
-  TGameHistory(game).BeginWork(); // and then cut short
-  { const TSession next(game, "rename"); }
+  TGameHistory(game, place).BeginWork(); // and then cut short
+  { const TSession next(game, "rename", {}, place); }
   const std::string after = leftOvers();
   for (const std::string& owner : owners)
     EXPECT_EQ(after.find(owner + "-0000abcd") == std::string::npos,
@@ -252,7 +251,6 @@ TEST(FileTransaction, OnlyTheProgramsOwnLeftOversOfEndedProcessesGo) {
         << owner;
   EXPECT_EQ(std::count(after.begin(), after.end(), ' ') + 2,
             std::count(all.begin(), all.end(), ' '));
-  SetHistoryRoot({});
 
 #ifndef _WIN32 // where TMPDIR names the temporary folder
   const fs::path shared = temp.Path() / "tmp";

@@ -29,34 +29,30 @@ protected:
   test::TTempDir FTemp;
   fs::path FGame = FTemp.Path() / "Game";
   std::string FRoot = FTemp.Slashed() + "Game/";
+  THistoryPlace FPlace{(FTemp.Path() / "data").string()};
 
   void SetUp() override {
-    SetHistoryRoot((FTemp.Path() / "data").string());
     fs::create_directories(FGame / "combat");
     WriteBytes(FGame / "combat" / "a.tie", "old a");
     WriteBytes(FGame / "combat" / "b.tie", "old b");
   }
-  void TearDown() override {
-    SetHistoryRoot({});
-    SetHistoryLimit(DefaultHistoryLimit);
-    SetIoFaultPlan(nullptr);
-  }
+  void TearDown() override { SetIoFaultPlan(nullptr); }
 
   // One command: a replaced, b deleted, c created.
   void Change(const char* command, const std::string& text) {
-    TSession game(FRoot, command, text);
+    TSession game(FRoot, command, text, FPlace);
     game.Files().Stage(FRoot + "combat/A.TIE", "new a " + text);
     game.Files().Stage(FRoot + "combat/c.tie", "new c " + text);
     game.Files().StageRemoval((FGame / "combat" / "b.tie").generic_string());
     game.Commit();
   }
-  std::vector<THistoryEntry> Entries() const { return TGameHistory(FRoot).Entries(); }
+  std::vector<THistoryEntry> Entries() const { return TGameHistory(FRoot, FPlace).Entries(); }
   TOutcome<THistoryEntry> Undo(int id) {
-    TSession session(FRoot, "undo");
+    TSession session(FRoot, "undo", {}, FPlace);
     return Committed(session, session.Undo(id));
   }
   TOutcome<THistoryEntry> Redo() {
-    TSession session(FRoot, "redo");
+    TSession session(FRoot, "redo", {}, FPlace);
     return Committed(session, session.Redo());
   }
   static TOutcome<THistoryEntry> Committed(TSession& session, TOutcome<THistoryEntry> staged) {
@@ -72,7 +68,7 @@ TEST_F(History, UndoPutsBackEveryFileAndUndoingTheUndoRedoes) {
   Change("install-pack", "Deep.ixo");
   const std::string after = Snapshot(FGame);
   // The history keeps the replaced file itself, a second link to it: no copy.
-  const auto kept = HostFileState(TGameHistory(FRoot).BeforePath(1, 0));
+  const auto kept = HostFileState(TGameHistory(FRoot, FPlace).BeforePath(1, 0));
   ASSERT_TRUE(old && kept);
   EXPECT_EQ(kept->Index, old->Index);
   ASSERT_EQ(Entries().size(), 1u);
@@ -112,7 +108,7 @@ TEST_F(History, UndoIsRefusedWhenAFileChangedSinceAndNothingIsRecordedForNoChang
 
   const std::size_t count = Entries().size();
   {
-    TSession game(FRoot, "resave");
+    TSession game(FRoot, "resave", {}, FPlace);
     game.Files().Stage(FRoot + "combat/a.tie", "old a"); // the bytes it holds
     game.Commit();
   }
@@ -142,7 +138,7 @@ TEST_F(History, ACommandCutShortByAFailureIsRolledBackAtOnce) {
   SetIoFaultPlan(nullptr);
   EXPECT_EQ(Snapshot(FGame), before);
   EXPECT_TRUE(Entries().empty());
-  EXPECT_TRUE(TGameHistory(FRoot).Interrupted().empty());
+  EXPECT_TRUE(TGameHistory(FRoot, FPlace).Interrupted().empty());
 }
 
 std::string DigestOf(std::string_view bytes) {
@@ -218,7 +214,7 @@ TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
     fs::create_directories(FGame / "combat");
     WriteBytes(FGame / "combat" / "a.tie", "old a");
     const std::string before = Snapshot(FGame);
-    TGameHistory history(FRoot);
+    TGameHistory history(FRoot, FPlace);
     const int id = history.Begin(
         "install-pack", "Deep.ixo", 0,
         {{(FGame / "combat" / "a.tie").generic_string(), DigestOf("new a")},
@@ -234,14 +230,14 @@ TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
 
     std::vector<std::string> reports;
     { // the next command
-      TSession next(FRoot, "rename", "next");
+      TSession next(FRoot, "rename", "next", FPlace);
       for (const TMessage& report : next.RecoveryReports())
         reports.push_back(report.Text());
       next.Files().Stage(FRoot + "combat/z.tie", "z");
       next.Commit();
     }
     // The next command did its own change, which its undo takes back.
-    EXPECT_TRUE(TGameHistory(FRoot).Interrupted().empty());
+    EXPECT_TRUE(TGameHistory(FRoot, FPlace).Interrupted().empty());
     ASSERT_EQ(Entries().size(), 1u);
     EXPECT_EQ(Entries().back().Subject, "next");
     EXPECT_EQ(ReadBytes(FGame / "combat" / "z.tie"), "z");
@@ -265,10 +261,10 @@ TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
 
 TEST_F(History, AnEntryHoldingTheLastIdIsSetAsideAndNumbersNeverRunOut) {
   Change("rename", "first");
-  const std::string folder = TGameHistory(FRoot).Folder() + "/";
+  const std::string folder = TGameHistory(FRoot, FPlace).Folder() + "/";
   const std::string last = folder + HistoryFolderName(LastHistoryId);
   fs::rename(folder + HistoryFolderName(1), last);
-  TSession next(FRoot, "rename", "second");
+  TSession next(FRoot, "rename", "second", FPlace);
   ASSERT_EQ(next.RecoveryReports().size(), 1u);
   EXPECT_NE(next.RecoveryReports()[0].Text().find("holds the last number"), std::string::npos);
   next.Files().Stage(FRoot + "combat/z.tie", "z");
@@ -286,13 +282,13 @@ TEST_F(History, AnEntryHoldingTheLastIdIsSetAsideAndNumbersNeverRunOut) {
   EXPECT_EQ(entries[2].Id, 3);
   EXPECT_EQ(entries[1].Undoes, 1);
   EXPECT_TRUE(entries[0].Undone);
-  EXPECT_TRUE(TSession(FRoot, "rename").RecoveryReports().empty());
+  EXPECT_TRUE(TSession(FRoot, "rename", {}, FPlace).RecoveryReports().empty());
 }
 
 TEST_F(History, AnUndoChecksTheKeptCopyFirst) {
   Change("install-pack", "Deep.ixo");
   const std::string now = Snapshot(FGame);
-  fs::resize_file(TGameHistory(FRoot).BeforePath(1, 0), 2); // cut short
+  fs::resize_file(TGameHistory(FRoot, FPlace).BeforePath(1, 0), 2); // cut short
   const TOutcome<THistoryEntry> refused = Undo(0);
   EXPECT_EQ(refused.Error(), "combat/a.tie cannot be put back, so nothing was undone: its kept "
                              "copy is not of the size recorded.");
@@ -324,7 +320,7 @@ TEST_F(History, AnUndoTrustsUnreadOnlyAFileThatIsStillTheOneTheCommandLeft) {
 
   // An install keeps each file it wrote as the host has it.
   Change("install-pack", "Deep.ixo");
-  const TGameHistory history(FRoot);
+  const TGameHistory history(FRoot, FPlace);
   const std::string left = history.Folder() + "/00000001/left";
   const THistoryEntry entry = Entries().front();
   const std::vector<THistoryFileLeft> files = ParseFilesLeft(ReadBytes(left), entry.Files.size());
@@ -346,7 +342,7 @@ TEST_F(History, AnUndoTrustsUnreadOnlyAFileThatIsStillTheOneTheCommandLeft) {
 
 TEST_F(History, EntriesThatCannotBeReadOrNameOtherPlacesAreLeftOut) {
   Change("rename", "kept");
-  const std::string folder = TGameHistory(FRoot).Folder();
+  const std::string folder = TGameHistory(FRoot, FPlace).Folder();
   const std::string header = "flightdeck-history 1\ncommand undo\n";
   // A record of today counts its files and carries the digest of its text: cut short at any
   // line end, or with a line gone, it is damaged.
@@ -403,14 +399,15 @@ TEST_F(History, AFolderLinkedElsewhereIsUndoneThroughTheLinkAndNoRecordLeadsBeyo
 
   // Cut short, then rolled back by the next command.
   const std::string done = Snapshot(disk);
-  const int id = TGameHistory(FRoot).Begin("install-pack", "Cut.ixo", 0,
-                                           {{FRoot + "combat/a.tie", DigestOf("cut a")}});
+  const int id =
+      TGameHistory(FRoot, FPlace)
+          .Begin("install-pack", "Cut.ixo", 0, {{FRoot + "combat/a.tie", DigestOf("cut a")}});
   WriteBytes(disk / "combat" / ".partial", "cut a"); // put in place as a save does
   fs::rename(disk / "combat" / ".partial", disk / "combat" / "a.tie");
-  const std::vector<TMessage> reports = TSession(FRoot, "rename").RecoveryReports();
+  const std::vector<TMessage> reports = TSession(FRoot, "rename", {}, FPlace).RecoveryReports();
   EXPECT_TRUE(reports.empty()) << reports.front().Text();
   EXPECT_EQ(Snapshot(disk), done);
-  EXPECT_FALSE(HostEntryExists(TGameHistory(FRoot).Folder() + "/" + HistoryFolderName(id)));
+  EXPECT_FALSE(HostEntryExists(TGameHistory(FRoot, FPlace).Folder() + "/" + HistoryFolderName(id)));
 
   // The link now leads elsewhere, or a record names a link to outside the game.
   const fs::path outside = FTemp.Path() / "outside";
@@ -420,7 +417,7 @@ TEST_F(History, AFolderLinkedElsewhereIsUndoneThroughTheLinkAndNoRecordLeadsBeyo
   Change("rename", "last");
   THistoryEntry entry = Entries().back();
   const std::string record =
-      TGameHistory(FRoot).Folder() + "/" + HistoryFolderName(entry.Id) + "/entry";
+      TGameHistory(FRoot, FPlace).Folder() + "/" + HistoryFolderName(entry.Id) + "/entry";
   for (THistoryFile& file : entry.Files)
     file.Path.replace(0, 6, "combat2");
   WriteBytes(record, HistoryRecordText(entry));
@@ -436,17 +433,17 @@ TEST_F(History, AFolderLinkedElsewhereIsUndoneThroughTheLinkAndNoRecordLeadsBeyo
 
 TEST_F(History, TheOldestEntriesGoBeyondTheSizeLimitAsMeasured) {
   // The sizes kept beside the entries only say when to measure.
-  SetHistoryLimit(100000);
+  FPlace.Limit = 100000;
   for (const char* text : {"first", "second"})
     Change("rename", text);
-  const std::string folder = TGameHistory(FRoot).Folder();
+  const std::string folder = TGameHistory(FRoot, FPlace).Folder();
   WriteBytes(folder + "/size", "999999999999999");
   for (const char* entry : {"/00000001/size", "/00000002/size"})
     WriteBytes(folder + std::string(entry), "0");
   Change("rename", "third");
   EXPECT_EQ(Entries().size(), 3u);
 
-  SetHistoryLimit(30);
+  FPlace.Limit = 30;
   Change("rename", "fourth");
   ASSERT_EQ(Entries().size(), 1u);
   EXPECT_EQ(Entries().front().Subject, "fourth");
