@@ -161,7 +161,7 @@ const THistoryEntry* NextToRedo(const std::vector<THistoryEntry>& entries) {
   return nullptr;
 }
 
-TGameHistory::TGameHistory(std::string_view gameDirectory, THistoryPlace place)
+TGameHistory::TGameHistory(std::string_view gameDirectory, const THistoryPlace& place)
     : FLimit(place.Limit) {
   std::string host = HostPath(gameDirectory);
   while (host.size() > 1 && host.back() == '/')

@@ -43,7 +43,7 @@ struct THistoryPlace {
 // EInOutError with a message that names the history.
 class TGameHistory {
 public:
-  explicit TGameHistory(std::string_view gameDirectory, THistoryPlace place = {});
+  explicit TGameHistory(std::string_view gameDirectory, const THistoryPlace& place = {});
 
   const std::string& Folder() const { return FFolder; }
   // The entries, oldest first; an entry that cannot be read is left out.

@@ -16,10 +16,9 @@ EChangedOnDisk::EChangedOnDisk(std::string file)
       FFile(std::move(file)) {}
 
 TSession::TSession(std::string_view gameDirectory, std::string_view command, std::string subject,
-                   THistoryPlace historyPlace)
-    : FGameDirectory(gameDirectory), FLock(gameDirectory),
-      FHistory(gameDirectory, std::move(historyPlace)), FCommand(command),
-      FSubject(std::move(subject)) {
+                   const THistoryPlace& historyPlace)
+    : FGameDirectory(gameDirectory), FLock(gameDirectory), FHistory(gameDirectory, historyPlace),
+      FCommand(command), FSubject(std::move(subject)) {
   FRecoveryReports = FHistory.RecoverInterrupted();
   if (FHistory.BeginWork())
     RemoveLeftOverSavesBelow(HostPath(FGameDirectory)); // where a command writes

@@ -35,7 +35,7 @@ private:
 class TSession {
 public:
   TSession(std::string_view gameDirectory, std::string_view command, std::string subject = {},
-           THistoryPlace historyPlace = {});
+           const THistoryPlace& historyPlace = {});
   ~TSession();
   TSession(const TSession&) = delete;
   TSession& operator=(const TSession&) = delete;

@@ -39,14 +39,12 @@ inline void Resaved(TXvTListFile& list, std::size_t pieceSize = 1 << 16) {
 
 #include "journal/Session.h"
 
-#include <utility>
-
 namespace flightdeck::test {
 
 // Runs `stage` in a session of its own on `game`, committed when what it gives is a success.
 template <typename TStage>
-auto InSession(const std::string& game, TStage stage, THistoryPlace history = {}) {
-  TSession session(game, "test", {}, std::move(history));
+auto InSession(const std::string& game, TStage stage, const THistoryPlace& history = {}) {
+  TSession session(game, "test", {}, history);
   auto outcome = stage(session);
   if (outcome)
     session.Commit();
