@@ -124,7 +124,7 @@ std::optional<std::string> AppendMissionFiles(const std::string& gameDirectory, 
       return PackFileTooLarge(item.FileName);
     if ((total += size) > MaxPackTotal)
       return PackTooLarge();
-    files.push_back(ZipPathArgument(path));
+    files.push_back(UnmarkedZipPath(path));
   }
   return std::nullopt;
 }
@@ -159,7 +159,7 @@ TOutcome<> BuildPack(TZipArchiver& zipManager, const std::string& gameDirectory,
   const std::string partial =
       directory + ".flightdeck-pack-" + std::to_string(std::random_device{}()) + ".ixo";
   zipManager.ZipFileName = partial;
-  zipManager.FilesToProcess = {ZipPathArgument(script)};
+  zipManager.FilesToProcess = {UnmarkedZipPath(script)};
   zipManager.FilesToProcess.insert(zipManager.FilesToProcess.end(), missions.begin(),
                                    missions.end());
   const auto unwritten = [&](TMessage reason) {

@@ -73,6 +73,19 @@ private:
       TMessage::Own(TRANSLATABLE("Message", "it is not in the pack"));
 };
 
+// Extracted files staged in a session's transaction.
+class TTransactionStaging : public TZipStaging {
+public:
+  explicit TTransactionStaging(TFileTransaction& files) : FFiles(files) {}
+  bool Holds(const std::string& path) const override { return FFiles.FileExists(path); }
+  void Stage(const std::string& path, TReplacementFile file) override {
+    FFiles.StageWritten(path, std::move(file));
+  }
+
+private:
+  TFileTransaction& FFiles;
+};
+
 // Extracts the entries named by `names` (host names, as the zip engine gives them) into `directory`
 // with the archive's settings; a file there is replaced, but the first entry of a name wins over
 // later ones spelled alike. With `staging`, the files are staged there.
@@ -82,7 +95,7 @@ TPackExtraction ExtractInto(TZipArchiver& zip, const std::vector<std::string>& n
   struct TRestore {
     TZipArchiver& Zip;
     TZipOverwrite Overwrite = Zip.Overwrite;
-    TFileTransaction* Staging = Zip.StageInto;
+    TZipStaging* Staging = Zip.StageInto;
     TZipArchiver::TEvent<const TZipSkipping&> Skipping = std::move(Zip.OnSkippingFile);
     TZipArchiver::TEvent<TZipReplace&> Replacing = std::move(Zip.OnReplace);
     TZipArchiver::TEvent<const TZipFileStats&> Testing = std::move(Zip.OnTesting);
@@ -95,7 +108,11 @@ TPackExtraction ExtractInto(TZipArchiver& zip, const std::vector<std::string>& n
     }
   } restore{zip};
   zip.Overwrite = zowAsk;
-  zip.StageInto = staging;
+  std::optional<TTransactionStaging> stagingInto;
+  if (staging)
+    zip.StageInto = &stagingInto.emplace(*staging);
+  else
+    zip.StageInto = nullptr;
   zip.OnSkippingFile = [&](TZipArchiver&, const TZipSkipping& skipped) {
     if (skipped.Reason != zsrExists)
       extraction.Add(skipped.FileName, SkipReason(skipped.Reason));

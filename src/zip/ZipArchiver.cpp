@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zip/ZipArchiver.h"
 
-#include "zip/ZipNames.h"
-
 #include <algorithm>
 #include <exception>
 
@@ -16,6 +14,22 @@ constexpr std::size_t MaxPasswordAnswer = 80;
 
 bool StartsWith(const std::string& text, char c) {
   return !text.empty() && text.front() == c;
+}
+
+// ".ZIP;.LZH" and ".zip:.lzh" are the suffixes ".ZIP" and ".LZH", and ".zip" and ".lzh".
+std::vector<std::string> SplitSuffixes(const std::string& list) {
+  std::vector<std::string> suffixes;
+  std::string current;
+  for (const char c : list + ";") {
+    if (c == ';' || c == ':') {
+      if (!current.empty())
+        suffixes.push_back(current);
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  return suffixes;
 }
 
 } // namespace
@@ -48,7 +62,7 @@ public:
     return stop;
   }
   bool Writing(double done) override { return Raise(FArchiver.OnWriting, done); }
-  TFileTransaction* Staging() override { return FArchiver.StageInto; }
+  TZipStaging* Staging() override { return FArchiver.StageInto; }
   bool PasswordQuery(TZipPwdQuery& query) override {
     return Handle([&] { FArchiver.AnswerPasswordQuery(query); });
   }
@@ -83,98 +97,73 @@ private:
   TZipArchiver& FArchiver;
 };
 
-void TZipArchiver::AppendFileSpecs(std::vector<std::string>& arguments,
-                                   bool includesAllowed) const {
-  const std::size_t before = arguments.size();
-  bool includes = false;
-  bool excludes = false;
+template <typename TOptions>
+void TZipArchiver::TakeFileSpecs(TOptions& options) const {
+  constexpr bool withIncludes = requires {
+    options.Includes;
+  };
   for (const std::string& request : FilesToProcess) {
-    if (includesAllowed && StartsWith(request, '>'))
-      includes = true;
-    else if (StartsWith(request, '<'))
-      excludes = true;
-    else
-      arguments.push_back(request);
+    if (StartsWith(request, '<'))
+      options.Excludes.push_back(request.substr(1));
+    else if (!withIncludes || !StartsWith(request, '>'))
+      options.Specs.push_back(request); // reading, ">name" is a name like any other
+    else if constexpr (withIncludes)
+      options.Includes.push_back(request.substr(1));
   }
   // Patterns only narrow down specifications; with none there is nothing to narrow.
-  if (arguments.size() == before)
-    return;
-  const auto appendMarked = [&](const char* option, char mark) {
-    arguments.emplace_back(option);
-    for (const std::string& request : FilesToProcess)
-      if (StartsWith(request, mark))
-        arguments.push_back(request.substr(1));
-  };
-  if (includes)
-    appendMarked("-i", '>');
-  if (excludes)
-    appendMarked("-x", '<');
+  if (options.Specs.empty()) {
+    options.Excludes.clear();
+    if constexpr (withIncludes)
+      options.Includes.clear();
+  }
 }
 
-std::vector<std::string> TZipArchiver::ListArguments() const {
-  std::vector<std::string> arguments{Password, "-v"};
-  if (MultidiskMode)
-    arguments.emplace_back("-!");
-  arguments.push_back(ZipPathArgument(ZipFileName));
-  AppendFileSpecs(arguments, false);
-  return arguments;
+TZipReadOptions TZipArchiver::ListOptions() const {
+  TZipReadOptions options;
+  options.Password = Password;
+  options.List = true;
+  options.Multidisk = MultidiskMode;
+  options.Archive = ZipFileName;
+  TakeFileSpecs(options);
+  return options;
 }
 
-std::vector<std::string> TZipArchiver::ExtractArguments(std::uint8_t action) const {
-  std::vector<std::string> arguments{Password};
-  if (action == 1)
-    arguments.emplace_back("-f");
-  if (action == 2)
-    arguments.emplace_back("-u");
-  if (!UsePaths)
-    arguments.emplace_back("-j");
-  if (MultidiskMode)
-    arguments.emplace_back("-!");
-  if (Overwrite == zowNever)
-    arguments.emplace_back("-n");
-  if (Overwrite == zowAlways)
-    arguments.emplace_back("-o");
-  arguments.push_back(ZipPathArgument(ZipFileName));
-  AppendFileSpecs(arguments, false);
-  if (!ExtractDirectory.empty()) {
-    arguments.emplace_back("-d");
-    arguments.push_back(ExtractDirectory);
-  }
-  return arguments;
+TZipReadOptions TZipArchiver::ExtractOptions(std::uint8_t action) const {
+  TZipReadOptions options;
+  options.Password = Password;
+  options.Freshen = action == 1;
+  options.Update = action == 2;
+  options.JunkPaths = !UsePaths;
+  options.Multidisk = MultidiskMode;
+  options.Overwrite = Overwrite;
+  options.Archive = ZipFileName;
+  TakeFileSpecs(options);
+  options.Directory = ExtractDirectory;
+  return options;
 }
 
-std::vector<std::string> TZipArchiver::AddArguments(std::uint8_t action) const {
-  std::vector<std::string> arguments{Password};
-  const auto add = [&](bool condition, const char* option) {
-    if (condition)
-      arguments.emplace_back(option);
-  };
-  add(action == 1, "-f");
-  add(action == 2, "-u");
-  add(!Password.empty(), "-e");
-  arguments.push_back("-" + std::to_string(std::clamp(Compression, 0, 9)));
-  add(MoveFiles, "-m");
-  add(action != 1 && IncludeHiddenFiles, "-S");
-  add(action != 1 && UsePaths && IncludeDirectoryEntries, "-D");
-  add(action == 0 && IncludeVolumeLabel, "-$");
-  add(Recurse, "-r");
-  add(!UsePaths, "-j");
-  add(!UseTempFile || MultidiskMode, "-g");
-  if (!TempPath.empty()) {
-    arguments.emplace_back("-b");
-    arguments.push_back(TempPath);
-  }
-  if (!StoredExtensions.empty()) {
-    arguments.emplace_back("-n");
-    arguments.push_back(StoredExtensions);
-  }
-  add(MultidiskMode, "-!");
-  add(ClearDisks, "-&");
-  arguments.emplace_back("-t");
-  arguments.emplace_back(DateFilter);
-  arguments.push_back(ZipPathArgument(ZipFileName));
-  AppendFileSpecs(arguments, true);
-  return arguments;
+TZipWriteOptions TZipArchiver::AddOptions(std::uint8_t action) const {
+  TZipWriteOptions options;
+  options.Password = Password;
+  options.Freshen = action == 1;
+  options.Update = action == 2;
+  options.Encrypt = !Password.empty();
+  options.Level = std::clamp(Compression, 0, 9);
+  options.Move = MoveFiles;
+  options.Hidden = action != 1 && IncludeHiddenFiles;
+  options.DirectoryEntries = action != 1 && UsePaths && IncludeDirectoryEntries;
+  options.VolumeLabel = action == 0 && IncludeVolumeLabel;
+  options.Recurse = Recurse;
+  options.JunkPaths = !UsePaths;
+  options.InPlace = !UseTempFile || MultidiskMode;
+  options.TempPath = TempPath;
+  options.StoredSuffixes = SplitSuffixes(StoredExtensions);
+  options.Multidisk = MultidiskMode;
+  options.ClearDisks = ClearDisks;
+  options.NewerThan = DateFilter;
+  options.Archive = ZipFileName;
+  TakeFileSpecs(options);
+  return options;
 }
 
 void TZipArchiver::AnswerPasswordQuery(TZipPwdQuery& query) {
@@ -187,7 +176,8 @@ void TZipArchiver::AnswerPasswordQuery(TZipPwdQuery& query) {
   }
 }
 
-int TZipArchiver::Run(TEngine engine, std::vector<std::string> arguments) {
+template <typename TEngine, typename TOptions>
+int TZipArchiver::Run(TEngine engine, TOptions options) {
   // Whatever happens, also when an event handler throws, the next operation starts afresh.
   struct TCleanUp {
     TZipArchiver& Archiver;
@@ -199,8 +189,8 @@ int TZipArchiver::Run(TEngine engine, std::vector<std::string> arguments) {
   FAbortRequested = false;
   FLastError.clear();
   TEventBridge events(*this);
-  std::vector<std::string>().swap(FilesToProcess); // they are in the arguments: held once
-  const TZipEngineResult result = engine(std::move(arguments), events);
+  std::vector<std::string>().swap(FilesToProcess); // they are in the options: held once
+  const TZipEngineResult result = engine(std::move(options), events);
   if (events.FFailure)
     std::rethrow_exception(events.FFailure);
   FLastError = result.Reason;
@@ -208,7 +198,7 @@ int TZipArchiver::Run(TEngine engine, std::vector<std::string> arguments) {
 }
 
 int TZipArchiver::ListFiles() {
-  return Run(ZipRead, ListArguments());
+  return Run(ZipRead, ListOptions());
 }
 
 int TZipArchiver::ExtractFiles(std::uint8_t action) {
@@ -216,7 +206,7 @@ int TZipArchiver::ExtractFiles(std::uint8_t action) {
     FilesToProcess.clear();
     return ZipMultidiskRefused;
   }
-  return Run(ZipRead, ExtractArguments(action));
+  return Run(ZipRead, ExtractOptions(action));
 }
 
 int TZipArchiver::AddFiles(std::uint8_t action) {
@@ -224,7 +214,7 @@ int TZipArchiver::AddFiles(std::uint8_t action) {
     FilesToProcess.clear();
     return ZipMultidiskRefused;
   }
-  return Run(ZipWrite, AddArguments(action));
+  return Run(ZipWrite, AddOptions(action));
 }
 
 } // namespace flightdeck

@@ -12,8 +12,8 @@
 namespace flightdeck {
 
 // Lists, extracts and writes zip archives. Each operation turns the properties and
-// FilesToProcess into an argument vector laid out like a command line and hands it to the zip
-// engine, whose reports become the events. FilesToProcess is emptied after every operation.
+// FilesToProcess into the zip engine's options and hands them to it; the engine's reports
+// become the events. FilesToProcess is emptied after every operation.
 class TZipArchiver {
 public:
   template <typename T>
@@ -31,10 +31,10 @@ public:
   bool IncludeDirectoryEntries = false;
   bool IncludeVolumeLabel = false;
   TZipOverwrite Overwrite = zowAsk;
-  // Extracted files are staged in this transaction (a session's): they are put in place, and
+  // Extracted files are staged here (in a session's transaction): they are put in place, and
   // the files they replace kept until then, when it commits. A file-system failure then raises
   // EInOutError, as for any file the transaction stages. Null: each is put in place at once.
-  TFileTransaction* StageInto = nullptr;
+  TZipStaging* StageInto = nullptr;
   bool Recurse = false;
   std::string Password;
   std::string StoredExtensions = ".ZIP;.LZH;.ARC;.ARJ;.ZOO";
@@ -65,10 +65,10 @@ public:
   bool AbortRequested() const { return FAbortRequested; }
   const std::string& LastError() const { return FLastError; }
 
-  // The argument vectors the operations hand to the engine.
-  std::vector<std::string> ListArguments() const;
-  std::vector<std::string> ExtractArguments(std::uint8_t action) const;
-  std::vector<std::string> AddArguments(std::uint8_t action) const;
+  // What the operations ask of the engine.
+  TZipReadOptions ListOptions() const;
+  TZipReadOptions ExtractOptions(std::uint8_t action) const;
+  TZipWriteOptions AddOptions(std::uint8_t action) const;
 
   // The answer to the engine's password question: Password, cut to 80 characters, when one
   // is set; otherwise OnPwdQuery's.
@@ -76,10 +76,13 @@ public:
 
 private:
   class TEventBridge;
-  using TEngine = TZipEngineResult (*)(std::vector<std::string>, TZipEngineEvents&);
 
-  void AppendFileSpecs(std::vector<std::string>& arguments, bool includesAllowed) const;
-  int Run(TEngine engine, std::vector<std::string> arguments);
+  // FilesToProcess into `options`: ">pattern" into its includes (when writing), "<pattern"
+  // into its excludes, the rest into its specifications.
+  template <typename TOptions>
+  void TakeFileSpecs(TOptions& options) const;
+  template <typename TEngine, typename TOptions>
+  int Run(TEngine engine, TOptions options);
 
   bool FAbortRequested = false;
   std::string FLastError;

@@ -1,13 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "journal/FileTransaction.h"
+#include "platform/ReplacementFile.h"
+#include "zip/ZipOptions.h"
 #include "zip/ZipTypes.h"
 
 #include <string>
 #include <vector>
 
 namespace flightdeck {
+
+// Where extracted files wait, each written whole, to be put in place together by whoever keeps
+// them (a session's transaction).
+class TZipStaging {
+public:
+  virtual ~TZipStaging() = default;
+  // Whether a file waits for `path` already.
+  virtual bool Holds(const std::string& path) const = 0;
+  // Takes `file` to be put in place at `path`.
+  virtual void Stage(const std::string& path, TReplacementFile file) = 0;
+};
 
 // What the zip engine reports while it works. Each call returns true to stop the operation.
 class TZipEngineEvents {
@@ -28,7 +40,7 @@ public:
   virtual bool Writing(double /*done*/) { return false; }
   // Where extracted files are staged, to be put in place when it commits; null to put each in
   // place as soon as it is whole.
-  virtual TFileTransaction* Staging() { return nullptr; }
+  virtual TZipStaging* Staging() { return nullptr; }
 };
 
 // Result codes, after the usual zip tools.
@@ -53,9 +65,8 @@ struct TZipEngineResult {
   std::string Reason; // what went wrong, for the user; empty on success
 };
 
-// Carries out an argument vector laid out like a command line (see TZipArchiver): listing
-// ("-v") or extracting from an archive, or writing one.
-TZipEngineResult ZipRead(std::vector<std::string> arguments, TZipEngineEvents& events);
-TZipEngineResult ZipWrite(std::vector<std::string> arguments, TZipEngineEvents& events);
+// Lists or extracts the entries of an archive, or writes one, as `options` ask.
+TZipEngineResult ZipRead(const TZipReadOptions& options, TZipEngineEvents& events);
+TZipEngineResult ZipWrite(TZipWriteOptions options, TZipEngineEvents& events);
 
 } // namespace flightdeck

@@ -60,9 +60,8 @@ std::optional<std::string> LiteralOfPattern(std::string_view pattern) {
   return literal;
 }
 
-std::string ZipPathArgument(const std::string& path) {
-  const bool marked =
-      !path.empty() && (path.front() == '-' || path.front() == '<' || path.front() == '>');
+std::string UnmarkedZipPath(const std::string& path) {
+  const bool marked = !path.empty() && (path.front() == '<' || path.front() == '>');
   return marked ? "./" + path : path;
 }
 

@@ -22,9 +22,9 @@ std::string ZipLiteralPattern(std::string_view name);
 // that character; empty when it is a pattern.
 std::optional<std::string> LiteralOfPattern(std::string_view pattern);
 
-// A path that cannot be taken for an option, an include or an exclude: "./" before one that
-// begins with "-", ">" or "<".
-std::string ZipPathArgument(const std::string& path);
+// A path of FilesToProcess that cannot be taken for an include or an exclude: "./" before one
+// that begins with ">" or "<".
+std::string UnmarkedZipPath(const std::string& path);
 
 // Entry names are host names, UTF-8, and are stored with the format's UTF-8 flag, so that every
 // zip tool shows them alike. A byte of a name that is not UTF-8 is stored as its Windows-1252

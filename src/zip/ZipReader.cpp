@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Listing and extracting archives.
 
-#include "journal/FileTransaction.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
@@ -14,7 +13,7 @@
 #include "zip/ZipEntries.h"
 #include "zip/ZipInflate.h"
 #include "zip/ZipNames.h"
-#include "zip/ZipOptions.h"
+#include "zip/ZipWildcards.h"
 
 #include <algorithm>
 #include <chrono>
@@ -212,7 +211,7 @@ std::optional<bool> TExtraction::KeepOnDisk(const TZipFileStats& stats, const st
                                             std::string& target) {
   std::optional<std::int64_t> onDisk = FileModifiedTime(target);
   const std::int64_t entryTime = FileTimeOfLocal(stats.DateTime);
-  if (!onDisk && FEvents.Staging() && FEvents.Staging()->FileExists(target))
+  if (!onDisk && FEvents.Staging() && FEvents.Staging()->Holds(target))
     onDisk = entryTime; // an earlier entry of this extraction, spelled alike
 
   if (FOptions.Freshen && !onDisk)
@@ -255,8 +254,8 @@ bool TExtraction::WriteEntry(zip_uint64_t index, const TZipFileStats& stats,
   }
   output.Finish();
   SetFileModifiedTime(output.TempPath(), FileTimeOfLocal(stats.DateTime));
-  if (TFileTransaction* staging = FEvents.Staging())
-    staging->StageWritten(target, std::move(output));
+  if (TZipStaging* staging = FEvents.Staging())
+    staging->Stage(target, std::move(output));
   else
     output.Commit();
   // Read whole, its size and checksum verified: the entry has passed its test.
@@ -336,41 +335,35 @@ TZipEngineResult ExtractEntries(zip_t* archive, const std::string& host,
 
 } // namespace
 
-TZipEngineResult ZipRead(std::vector<std::string> arguments, TZipEngineEvents& events) {
-  std::string error;
-  // Taken apart, the arguments are let go: a long list of names is held once.
-  const std::optional<TZipReadOptions> options =
-      ParseReadOptions(std::exchange(arguments, {}), error);
-  if (!options)
-    return {zrBadOptions, error};
-  if (options->Multidisk)
+TZipEngineResult ZipRead(const TZipReadOptions& options, TZipEngineEvents& events) {
+  if (options.Multidisk)
     return {zrMultidisk, "multi-disk archives are not supported"};
-  const std::string host = HostPath(options->Archive);
-  if (!FileExists(options->Archive))
-    return {zrArchiveMissing, "the archive \"" + options->Archive + "\" does not exist"};
+  const std::string host = HostPath(options.Archive);
+  if (!FileExists(options.Archive))
+    return {zrArchiveMissing, "the archive \"" + options.Archive + "\" does not exist"};
   int code = 0;
   TZipHandle archive(zip_open(host.c_str(), ZIP_RDONLY, &code));
   if (!archive)
-    return {zrBadArchive, "\"" + options->Archive +
+    return {zrBadArchive, "\"" + options.Archive +
                               "\" is not a zip archive or is damaged: " + ZipErrorText(code)};
   const std::vector<TCentralEntry> central = ReadCentralDirectory(host);
   zip_uint64_t totalSize = 0;
-  const std::vector<zip_uint64_t> chosen = ChosenEntries(archive.get(), *options, totalSize);
-  if (chosen.empty() && !options->Specs.empty())
+  const std::vector<zip_uint64_t> chosen = ChosenEntries(archive.get(), options, totalSize);
+  if (chosen.empty() && !options.Specs.empty())
     return {zrNothingMatched, "no entry of the archive matches"};
 
-  if (options->List) {
+  if (options.List) {
     for (const zip_uint64_t index : chosen)
       if (events.Listing(EntryStats(archive.get(), index, central)))
         return {zrStopped, "stopped"};
     return {};
   }
   if (EntriesShareData(central))
-    return {zrBadArchive, "\"" + options->Archive +
+    return {zrBadArchive, "\"" + options.Archive +
                               "\" cannot be extracted: several of its entries share their data"};
   if (totalSize > MaxPackTotal)
     return {zrTooLarge, PackTooLarge()};
-  return ExtractEntries(archive.get(), host, *options, events, chosen, central);
+  return ExtractEntries(archive.get(), host, options, events, chosen, central);
 }
 
 } // namespace flightdeck

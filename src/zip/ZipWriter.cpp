@@ -12,8 +12,8 @@
 #include "zip/ZipEngine.h"
 #include "zip/ZipEntries.h"
 #include "zip/ZipNames.h"
-#include "zip/ZipOptions.h"
 #include "zip/ZipStreamWriter.h"
+#include "zip/ZipWildcards.h"
 
 #include <algorithm>
 #include <chrono>
@@ -458,19 +458,13 @@ TZipEngineResult WriteArchive(TZipWriteOptions& options, TZipEngineEvents& event
 
 } // namespace
 
-TZipEngineResult ZipWrite(std::vector<std::string> arguments, TZipEngineEvents& events) {
-  std::string error;
-  std::optional<TZipWriteOptions> options = ParseWriteOptions(arguments, error);
-  std::vector<std::string>().swap(arguments); // taken apart: held once
-  if (!options)
-    return {zrBadOptions, error};
-  if (const std::optional<TZipEngineResult> refused = Refusal(*options))
+TZipEngineResult ZipWrite(TZipWriteOptions options, TZipEngineEvents& events) {
+  if (const std::optional<TZipEngineResult> refused = Refusal(options))
     return *refused;
   try {
-    return WriteArchive(*options, events);
+    return WriteArchive(options, events);
   } catch (const EInOutError& failure) {
-    return {zrWriteFailed,
-            "\"" + options->Archive + "\" could not be written: " + failure.Reason()};
+    return {zrWriteFailed, "\"" + options.Archive + "\" could not be written: " + failure.Reason()};
   }
 }
 

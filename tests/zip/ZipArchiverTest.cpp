@@ -17,8 +17,6 @@
 namespace flightdeck {
 namespace {
 
-using Arguments = std::vector<std::string>;
-
 TZipArchiver FormArchiver() {
   // As the main window sets it.
   TZipArchiver archiver;
@@ -39,58 +37,90 @@ TEST(ZipArchiver, StartsWithTheDocumentedValues) {
                archiver.IncludeDirectoryEntries || archiver.IncludeVolumeLabel);
 }
 
-TEST(ZipArchiver, ExtractListAndBuildVectors) {
+using Names = std::vector<std::string>;
+
+// The switches of what an operation asks of the engine, in a word each: "freshen", "update",
+// "junk paths", ...
+std::string Switches(const TZipReadOptions& o) {
+  return std::string(o.List ? "list " : "") + (o.Freshen ? "freshen " : "") +
+         (o.Update ? "update " : "") + (o.JunkPaths ? "junk-paths " : "") +
+         (o.Multidisk ? "multidisk " : "") +
+         (o.Overwrite == zowNever    ? "never "
+          : o.Overwrite == zowAlways ? "always "
+                                     : "");
+}
+std::string Switches(const TZipWriteOptions& o) {
+  return std::string(o.Freshen ? "freshen " : "") + (o.Update ? "update " : "") +
+         (o.Encrypt ? "encrypt " : "") + std::to_string(o.Level) + " " + (o.Move ? "move " : "") +
+         (o.Hidden ? "hidden " : "") + (o.DirectoryEntries ? "folders " : "") +
+         (o.VolumeLabel ? "label " : "") + (o.Recurse ? "recurse " : "") +
+         (o.JunkPaths ? "junk-paths " : "") + (o.InPlace ? "in-place " : "") +
+         (o.Multidisk ? "multidisk " : "") + (o.ClearDisks ? "clear-disks " : "");
+}
+
+TEST(ZipArchiver, TheOperationsAskTheEngineForWhatThePropertiesSay) {
   TZipArchiver archiver = FormArchiver();
   archiver.ZipFileName = "pack.ixo";
   archiver.ExtractDirectory = "c:\\packs\\";
   archiver.FilesToProcess = {"pack.mcl"};
-  EXPECT_EQ(archiver.ExtractArguments(0),
-            (Arguments{"", "-j", "pack.ixo", "pack.mcl", "-d", "c:\\packs\\"}));
+  TZipReadOptions read = archiver.ExtractOptions(0);
+  EXPECT_EQ(Switches(read), "junk-paths ");
+  EXPECT_EQ(read.Archive, "pack.ixo");
+  EXPECT_EQ(read.Specs, Names{"pack.mcl"});
+  EXPECT_EQ(read.Directory, "c:\\packs\\");
   archiver.FilesToProcess.clear();
-  EXPECT_EQ(archiver.ListArguments(), (Arguments{"", "-v", "pack.ixo"}));
+  read = archiver.ListOptions();
+  EXPECT_EQ(Switches(read), "list ");
+  EXPECT_TRUE(read.Specs.empty());
 
   archiver.ZipFileName = "c:\\packs\\hoth.ixo";
   archiver.FilesToProcess = {"c:\\packs\\Hoth.mcl", "c:\\xvt\\combat\\h1.tie"};
-  EXPECT_EQ(archiver.AddArguments(0),
-            (Arguments{"", "-6", "-j", "-n", ".ZIP;.LZH;.ARC;.ARJ;.ZOO", "-t", "010180",
-                       "c:\\packs\\hoth.ixo", "c:\\packs\\Hoth.mcl", "c:\\xvt\\combat\\h1.tie"}));
+  TZipWriteOptions write = archiver.AddOptions(0);
+  EXPECT_EQ(Switches(write), "6 junk-paths ");
+  EXPECT_EQ(write.StoredSuffixes, (Names{".ZIP", ".LZH", ".ARC", ".ARJ", ".ZOO"}));
+  EXPECT_EQ(write.NewerThan, "010180");
+  EXPECT_EQ(write.Archive, "c:\\packs\\hoth.ixo");
+  EXPECT_EQ(write.Specs, (Names{"c:\\packs\\Hoth.mcl", "c:\\xvt\\combat\\h1.tie"}));
+
+  TZipArchiver every;
+  every.ZipFileName = "z.zip";
+  every.Password = "secret";
+  every.MoveFiles = every.IncludeHiddenFiles = every.IncludeDirectoryEntries =
+      every.IncludeVolumeLabel = every.Recurse = every.ClearDisks = true;
+  every.UseTempFile = false;
+  every.TempPath = "/tmp";
+  every.Compression = 12;
+  every.StoredExtensions = ".zip:.lzh";
+  write = every.AddOptions(0);
+  EXPECT_EQ(Switches(write), "encrypt 9 move hidden folders label recurse in-place clear-disks ");
+  EXPECT_EQ(write.Password, "secret");
+  EXPECT_EQ(write.TempPath, "/tmp");
+  EXPECT_EQ(write.StoredSuffixes, (Names{".zip", ".lzh"}));
+  // A freshen adds no hidden files, folders or label.
+  EXPECT_EQ(Switches(every.AddOptions(1)), "freshen encrypt 9 move recurse in-place clear-disks ");
+  every.Overwrite = zowNever;
+  EXPECT_EQ(Switches(every.ExtractOptions(2)), "update never ");
+  every.Overwrite = zowAlways;
+  every.MultidiskMode = true;
+  EXPECT_EQ(Switches(every.ExtractOptions(0)), "multidisk always ");
+  EXPECT_EQ(Switches(every.ListOptions()), "list multidisk ");
+  EXPECT_EQ(every.ListOptions().Password, "secret");
 }
 
-TEST(ZipArchiver, IncludesAndExcludes) {
+TEST(ZipArchiver, IncludesAndExcludesNarrowTheSpecifications) {
   TZipArchiver archiver;
   archiver.ZipFileName = "z.zip";
   archiver.FilesToProcess = {"a.tie", ">b*.tie", "<c.tie"};
-  EXPECT_EQ(archiver.AddArguments(0),
-            (Arguments{"", "-6", "-n", ".ZIP;.LZH;.ARC;.ARJ;.ZOO", "-t", "010180", "z.zip", "a.tie",
-                       "-i", "b*.tie", "-x", "c.tie"}));
-  EXPECT_EQ(archiver.ExtractArguments(0),
-            (Arguments{"", "z.zip", "a.tie", ">b*.tie", "-x", "c.tie"}));
-  archiver.FilesToProcess = {">b*.tie"};
-  EXPECT_EQ(archiver.AddArguments(0),
-            (Arguments{"", "-6", "-n", ".ZIP;.LZH;.ARC;.ARJ;.ZOO", "-t", "010180", "z.zip"}));
-}
-
-TEST(ZipArchiver, EveryOptionInItsPlace) {
-  TZipArchiver archiver;
-  archiver.ZipFileName = "z.zip";
-  archiver.Password = "secret";
-  archiver.MoveFiles = archiver.IncludeHiddenFiles = archiver.IncludeDirectoryEntries =
-      archiver.IncludeVolumeLabel = archiver.Recurse = archiver.ClearDisks = true;
-  archiver.UseTempFile = false;
-  archiver.TempPath = "/tmp";
-  archiver.Compression = 9;
-  archiver.StoredExtensions.clear();
-  EXPECT_EQ(archiver.AddArguments(0),
-            (Arguments{"secret", "-e", "-9", "-m", "-S", "-D", "-$", "-r", "-g", "-b", "/tmp", "-&",
-                       "-t", "010180", "z.zip"}));
-  EXPECT_EQ(archiver.AddArguments(1), (Arguments{"secret", "-f", "-e", "-9", "-m", "-r", "-g", "-b",
-                                                 "/tmp", "-&", "-t", "010180", "z.zip"}));
-  archiver.Overwrite = zowNever;
-  EXPECT_EQ(archiver.ExtractArguments(2), (Arguments{"secret", "-u", "-n", "z.zip"}));
-  archiver.Overwrite = zowAlways;
-  archiver.MultidiskMode = true;
-  EXPECT_EQ(archiver.ExtractArguments(0), (Arguments{"secret", "-!", "-o", "z.zip"}));
-  EXPECT_EQ(archiver.ListArguments(), (Arguments{"secret", "-v", "-!", "z.zip"}));
+  const TZipWriteOptions write = archiver.AddOptions(0);
+  EXPECT_EQ(write.Specs, Names{"a.tie"});
+  EXPECT_EQ(write.Includes, Names{"b*.tie"});
+  EXPECT_EQ(write.Excludes, Names{"c.tie"});
+  const TZipReadOptions read = archiver.ExtractOptions(0);
+  EXPECT_EQ(read.Specs, (Names{"a.tie", ">b*.tie"})); // reading, a name like any other
+  EXPECT_EQ(read.Excludes, Names{"c.tie"});
+  archiver.FilesToProcess = {">b*.tie", "<c.tie"};
+  EXPECT_TRUE(archiver.AddOptions(0).Includes.empty()); // nothing to narrow
+  EXPECT_TRUE(archiver.AddOptions(0).Excludes.empty());
 }
 
 TEST(ZipArchiver, EveryOperationLeavesNothingQueued) {
@@ -166,7 +196,7 @@ TEST(ZipArchiver, NamesStayLiteralTimesStayLocalAndHandlerErrorsPassThrough) {
     archiver.FilesToProcess.push_back((temp.Path() / name).string());
   }
   archiver.Compression = 12;
-  EXPECT_EQ(archiver.AddArguments(0)[1], "-9");
+  EXPECT_EQ(archiver.AddOptions(0).Level, 9);
   ASSERT_EQ(archiver.AddFiles(0), 0) << archiver.LastError();
 
   const std::string target = (temp.Path() / "out").string();
@@ -256,7 +286,7 @@ TEST(ZipArchiver, PasswordAnswersAreCutTo80Characters) {
   archiver.AnswerPasswordQuery(query);
   EXPECT_EQ(query.Password, std::string(80, 'p'));
   EXPECT_EQ(query.Answer, zpaUse);
-  EXPECT_EQ(archiver.ListArguments().front(), std::string(100, 'p'));
+  EXPECT_EQ(archiver.ListOptions().Password, std::string(100, 'p'));
 
   archiver.Password.clear();
   archiver.OnPwdQuery = [](TZipArchiver&, TZipPwdQuery& asked) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "zip/ZipOptions.h"
 #include "zip/ZipDosTime.h"
+#include "zip/ZipWildcards.h"
 
 #include <gtest/gtest.h>
 
@@ -17,30 +17,6 @@ TEST(ZipOptions, WildcardsMatchLikeZipTools) {
   EXPECT_TRUE(WildcardMatch("*a*b*c", "xxaxxbxxc"));
   EXPECT_FALSE(WildcardMatch("*a*b*c", "xxaxxbxx"));
   EXPECT_TRUE(WildcardMatch(std::string(40, '*') + "x", std::string(10000, 'a') + "x"));
-}
-
-TEST(ZipOptions, VectorsAreTakenApart) {
-  std::string error;
-  const auto read =
-      ParseReadOptions({"pw", "-j", "-o", "a.zip", "x.tie", "-x", "y.tie", "-d", "out/"}, error);
-  ASSERT_TRUE(read) << error;
-  EXPECT_EQ(read->Password, "pw");
-  EXPECT_TRUE(read->JunkPaths);
-  EXPECT_EQ(read->Overwrite, zowAlways);
-  EXPECT_EQ(read->Archive, "a.zip");
-  EXPECT_EQ(read->Specs, std::vector<std::string>{"x.tie"});
-  EXPECT_EQ(read->Excludes, std::vector<std::string>{"y.tie"});
-  EXPECT_EQ(read->Directory, "out/");
-  const auto write = ParseWriteOptions(
-      {"", "-0", "-n", ".zip:.lzh", "-t", "010180", "a.zip", "f", "-i", "g"}, error);
-  ASSERT_TRUE(write) << error;
-  EXPECT_EQ(write->Level, 0);
-  EXPECT_EQ(write->StoredSuffixes, (std::vector<std::string>{".zip", ".lzh"}));
-  EXPECT_EQ(write->Includes, std::vector<std::string>{"g"});
-  EXPECT_FALSE(ParseReadOptions({"", "-v"}, error));
-  EXPECT_FALSE(ParseReadOptions({"", "-q", "a.zip"}, error));
-  EXPECT_FALSE(ParseWriteOptions({"", "-n"}, error));
-  EXPECT_FALSE(ParseReadOptions({}, error));
 }
 
 TEST(ZipOptions, DosDatesOutsideTheCalendarGiveTheEpochStartAndTimesOutsideTheFormatItsBounds) {
