@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace flightdeck {
@@ -9,14 +8,10 @@ namespace flightdeck {
 // The steps of file access at which a failure can be simulated.
 enum class TIoStep { OpenForReading, Create, Write, Rename };
 
-// Decides, for each step on a host path, the error number it fails with, or 0. Tests use it to
-// show what a full disk or a refused file does in the middle of a command; the program itself
-// never sets one.
-using TIoFaultPlan = std::function<int(TIoStep step, const std::string& hostPath)>;
-
-void SetIoFaultPlan(TIoFaultPlan plan);
-
-// Raises EInOutError when the plan says that `step` on `hostPath` fails.
+// Raises EInOutError when `step` on `hostPath` is to fail. The program's own build does nothing
+// here (IoFaults_none.cpp); the tests link a version that follows the plan they set
+// (tests/support/IoFaultPlan.h), to show what a full disk or a refused file does in the middle
+// of a command.
 void CheckIoFault(TIoStep step, const std::string& hostPath);
 
 } // namespace flightdeck

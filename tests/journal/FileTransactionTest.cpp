@@ -5,7 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
-#include "platform/IoFaults.h"
+#include "support/IoFaultPlan.h"
 #include "platform/LeftOvers.h"
 #include "platform/TemporaryFolder.h"
 #include "support/ChildProcess.h"

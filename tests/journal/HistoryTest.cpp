@@ -4,7 +4,7 @@
 #include "platform/ContentDigest.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
-#include "platform/IoFaults.h"
+#include "support/IoFaultPlan.h"
 #include "platform/Limits.h"
 #include "support/TestFiles.h"
 

@@ -2,7 +2,7 @@
 #include "packs/PackInstall.h"
 #include "lists/MissionTree.h"
 #include "packs/PackBuild.h"
-#include "platform/IoFaults.h"
+#include "support/IoFaultPlan.h"
 #include "platform/Limits.h"
 #include "support/Command.h"
 #include "support/ListSaving.h"

@@ -3,7 +3,7 @@
 
 #include "packs/PackInstall.h"
 #include "platform/InOutError.h"
-#include "platform/IoFaults.h"
+#include "support/IoFaultPlan.h"
 #include "services/MissionInstall.h"
 #include "support/ListSaving.h"
 #include "support/PackFiles.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/CatalogueCheck.h"
 #include "platform/HostFiles.h"
-#include "platform/IoFaults.h"
+#include "support/IoFaultPlan.h"
 #include "platform/LeftOvers.h"
 #include "platform/Limits.h"
 #include "support/TestFiles.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/IoFaults.h"
+#include "support/IoFaultPlan.h"
 
 #include "platform/InOutError.h"
 
