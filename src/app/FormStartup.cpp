@@ -5,6 +5,7 @@
 #include "app/CoreText.h"
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
+#include "journal/HistorySettings.h"
 #include "lists/MissionTypes.h"
 #include "packs/InstallScript.h"
 #include "platform/FileSystem.h"
@@ -35,7 +36,7 @@ namespace flightdeck {
 
 namespace {
 
-const char* const Section = "IxoKit";
+constexpr std::string_view Section = SettingsSection;
 constexpr int FormWidth = 370;
 constexpr int DefaultHeight = 410;
 
@@ -79,9 +80,7 @@ void TixoFlightdeckForm::FormCreate() {
   PlaceWindow(settings.ReadInteger(Section, "Left", 0), settings.ReadInteger(Section, "Top", 0),
               settings.ReadInteger(Section, "Height", DefaultHeight));
   FXvTPath = settings.ReadString(Section, "MPath", "");
-  const int historyMiB =
-      settings.ReadInteger(Section, "HistoryLimitMiB", DefaultHistoryLimit >> 20);
-  FList->SetHistoryLimit(static_cast<std::uint64_t>(std::max(historyMiB, 1)) << 20);
+  FList->SetHistoryPlace(HistoryPlaceOf(settings));
   SetXvTPathHint();
   FGender = gnNeutral;
   FMissionView->SetPlaceholder(tr("Choose the folder where X-wing vs. TIE Fighter is installed:\n"

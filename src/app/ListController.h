@@ -63,8 +63,8 @@ public:
   const std::string& Game() const { return FGame; }
   // The history of the game shown, where the window keeps it.
   TGameHistory History() const { return TGameHistory(FGame, FHistoryPlace); }
-  // How many bytes a game's history may hold.
-  void SetHistoryLimit(std::uint64_t bytes) { FHistoryPlace.Limit = bytes; }
+  // Where the games' histories are kept, and how large each may grow.
+  void SetHistoryPlace(THistoryPlace place) { FHistoryPlace = std::move(place); }
   // Reads the list of `type` and `side` and has the view show it. The list shown just before
   // is shown again without reading it while none of its files changed since.
   void Read(TMissionType type, TGender side);

@@ -8,13 +8,13 @@
 #include "app/Translations.h"
 #include "platform/EndRequests.h"
 #include "platform/ProgramArguments.h"
+#include "platform/ProgramPlaces.h"
 #include "services/GameFinder.h"
 #include "widgets/PathText.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 
 #include <iostream>
 #include <string_view>
@@ -23,45 +23,16 @@ using namespace flightdeck;
 
 namespace {
 
-// Whether `folder` lies in the system's program folders, where a program is installed: /usr and
-// /opt, or Program Files on Windows.
-bool IsInstalledProgramFolder(const QString& folder) {
-  // Installed into a prefix, the user's own too (~/.local): beside the program's shared files.
-  const QDir prefix(folder + QStringLiteral("/.."));
-  if (QFileInfo(folder).fileName() == QStringLiteral("bin") &&
-      prefix.exists(QStringLiteral("share/flightdeck")))
-    return true;
-#ifdef Q_OS_WIN
-  for (const char* variable : {"ProgramFiles", "ProgramW6432", "ProgramFiles(x86)"}) {
-    const QString root = QDir::cleanPath(qEnvironmentVariable(variable));
-    if (!root.isEmpty() && (folder.compare(root, Qt::CaseInsensitive) == 0 ||
-                            folder.startsWith(root + QLatin1Char('/'), Qt::CaseInsensitive)))
-      return true;
-  }
-  return false;
-#else
-  return folder.startsWith(QStringLiteral("/usr/")) || folder.startsWith(QStringLiteral("/opt/"));
-#endif
-}
-
-// The settings file is named after the program and lives beside it, as a portable program's
-// does (a build or an unpacked copy); an installed copy, even run with the rights to write
-// there, keeps it in the user's settings (~/.config/flightdeck; %APPDATA%\flightdeck on
-// Windows, which roams with the user).
+// The window's settings file, named after the program (see SettingsFilePath); its folder is
+// made when it is the user's settings folder.
 QString SettingsFileName() {
   const QFileInfo program(QCoreApplication::applicationFilePath());
-  const QString name = program.completeBaseName() + QStringLiteral(".ini");
-  if (!IsInstalledProgramFolder(program.absolutePath()) &&
-      QFileInfo(program.absolutePath()).isWritable())
-    return program.absoluteDir().filePath(name);
-#ifdef Q_OS_WIN
-  const auto settings = QStandardPaths::AppDataLocation;
-#else
-  const auto settings = QStandardPaths::AppConfigLocation;
-#endif
-  const QString folder = QStandardPaths::writableLocation(settings);
-  QDir().mkpath(folder);
-  return QDir(folder).filePath(name);
+  const std::string file =
+      SettingsFilePath(ProgramPath(program.absolutePath()),
+                       ProgramPath(program.completeBaseName() + QStringLiteral(".ini")));
+  const QString settings = QString::fromStdString(file);
+  QDir().mkpath(QFileInfo(settings).absolutePath());
+  return settings;
 }
 
 // What a start asks of the window: a game directory to show, files to install. Paths are made

@@ -4,11 +4,13 @@
 #include "cli/CommandTable.h"
 #include "cli/Complaints.h"
 #include "cli/Completions.h"
+#include "journal/HistorySettings.h"
 #include "journal/Session.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/PathNames.h"
 #include "platform/ProgramArguments.h"
+#include "platform/ProgramPlaces.h"
 #include "platform/Windows1252.h"
 
 #include <algorithm>
@@ -24,6 +26,15 @@
 using namespace flightdeck;
 
 namespace {
+
+// Where the games' histories are kept and how large each may grow, as the window's settings
+// file says: the window's beside this program (both are in one folder), or in the user's
+// settings folder for an installed copy.
+THistoryPlace HistoryPlace() {
+  const std::string program = HostProgramPath();
+  const std::string folder = program.substr(0, program.rfind('/') + 1);
+  return HistoryPlaceOf(TProfileFile(SettingsFilePath(folder, "flightdeck.ini")));
+}
 
 // The commands that only read: they take no lock and never wait for one that writes, since
 // every file is replaced whole. An install's dry run reads too.
@@ -60,7 +71,7 @@ int RunInGame(const TCommand& command, TInvocation invocation) {
   std::optional<TSession> session;
   if (Writes(command, invocation)) {
     session.emplace(invocation.GameDirectory, std::string(command.Name),
-                    Utf8ToWindows1252(SubjectOf(command, invocation)));
+                    Utf8ToWindows1252(SubjectOf(command, invocation)), HistoryPlace());
     invocation.Session = &*session;
     for (const TMessage& report : session->RecoveryReports())
       Tell(report.Text());

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <map>
@@ -206,6 +207,32 @@ void KillRepeatedly(const std::vector<std::string>& arguments, const fs::path& g
 
 // A Battles list of many battles, each file without its last line end, so that a resave
 // changes every one of them; a pack into it; and the undo of the resave.
+TEST(HistoryRoundTrip, TheCommandLineKeepsTheHistoryToTheSizeTheWindowsSettingsSet) {
+  // A portable copy keeps the window's settings beside it, the limit of the history among them.
+  for (const bool limited : {false, true}) {
+    const TDemo demo;
+    const fs::path portable = demo.Temp.Path() / "portable";
+    fs::create_directories(portable);
+    fs::copy_file(FLIGHTDECK_CLI, portable / "flightdeck-cli");
+    if (limited)
+      test::WriteBytes(portable / "flightdeck.ini", "[IxoKit]\r\nHistoryLimitMiB=1\r\n");
+    test::WriteBytes(demo.Game / "combat" / "patrol1.tie", std::string(3 << 19, 'o'));
+    test::WriteBytes(demo.Mission, std::string(3 << 19, 'n'));
+    const std::string cli = "'" + (portable / "flightdeck-cli").string() + "' ";
+    const std::string game = "'" + demo.Game.string() + "' ";
+    // The install keeps the old 1.5 MiB mission it replaces; the rename after it pushes it out.
+    const fs::path raid = demo.Temp.Path() / "patrol1.tie";
+    fs::rename(demo.Mission, raid);
+    for (const std::string& command :
+         {"install-mission " + game + "combat neutral '" + raid.string() +
+              "' --under 'Outer Rim Patrol'",
+          "rename " + game + "combat neutral 'Convoy Escort' 'Convoy Guard'"})
+      ASSERT_EQ(test::RunCommand(cli + command).ExitCode, 0) << command;
+    const std::string history = test::RunCommand(cli + "history " + game).Output;
+    EXPECT_EQ(std::count(history.begin(), history.end(), '\n'), limited ? 1 : 2) << history;
+  }
+}
+
 TEST(HistoryRoundTrip, KilledCommandsLeaveTheOldFilesOrTheNewOnesAndBlockNothing) {
   // In memory where there is a memory file system: thousands of files are written each round.
   test::TTempDir temp(fs::is_directory("/dev/shm") ? fs::path("/dev/shm")
