@@ -21,11 +21,13 @@ const std::vector<TCommand>& Commands() {
        TScope::List,
        1,
        false,
-       {"--under"},
-       {"--title"},
        {},
-       "MISSIONFILE --under LABEL [--title TEXT]",
-       InstallMissionCommand},
+       {"--under", "--path", "--title"},
+       {},
+       "MISSIONFILE {--under LABEL | --path PATH} [--title TEXT]",
+       InstallMissionCommand,
+       false,
+       {"--under", "--path"}},
       {CommandNames::InstallPack,
        TScope::List,
        1,
@@ -69,11 +71,13 @@ const std::vector<TCommand>& Commands() {
        TScope::List,
        2,
        false,
-       {"--under"},
        {},
+       {"--under", "--path"},
        {},
-       "BATTLEFILE TITLE --under LABEL",
-       AddBattleCommand},
+       "BATTLEFILE TITLE {--under LABEL | --path PATH}",
+       AddBattleCommand,
+       false,
+       {"--under", "--path"}},
       {"history", TScope::Game, 0, false, {}, {}, {}, "", HistoryCommand},
       {CommandNames::Undo, TScope::Game, 1, false, {}, {}, {}, "[ID]", UndoCommand, true},
       {CommandNames::Redo, TScope::Game, 0, false, {}, {}, {}, "", RedoCommand},
@@ -226,9 +230,11 @@ bool Complete(const TCommand& command, const TInvocation& invocation) {
   const std::size_t expected =
       command.ArgumentCount - (command.NamesNode && invocation.Has("--path") ? 1 : 0);
   const bool shortOne = command.OptionalArgument && invocation.Arguments.size() + 1 == expected;
+  const auto given = [&](std::string_view option) { return invocation.Has(std::string(option)); };
   return (invocation.Arguments.size() == expected || shortOne) &&
-         std::all_of(command.Required.begin(), command.Required.end(),
-                     [&](std::string_view option) { return invocation.Has(std::string(option)); });
+         std::all_of(command.Required.begin(), command.Required.end(), given) &&
+         (command.OneOf.empty() ||
+          std::count_if(command.OneOf.begin(), command.OneOf.end(), given) == 1);
 }
 
 } // namespace

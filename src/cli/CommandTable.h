@@ -25,6 +25,8 @@ struct TCommand {
   std::string_view Usage;                 // what follows the name in the usage text
   int (*Run)(const TInvocation&);
   bool OptionalArgument = false; // its last argument may be left out
+  // Options of which exactly one must be given (among Optional): "--under" or "--path".
+  std::vector<std::string_view> OneOf = {};
 };
 
 // Every command, in the order the usage text gives them.

@@ -19,6 +19,10 @@ TMissionNode* NamedNode(TMissionTree& tree, const TInvocation& invocation,
                         bool (*fits)(const TMissionNode&) = nullptr);
 // The name the command gave it, for a message.
 std::string NodeName(const TInvocation& invocation);
+// The same of the node a command adds under: named by `--path`, else by `--under LABEL`.
+TMissionNode* UnderNode(TMissionTree& tree, const TInvocation& invocation,
+                        bool (*fits)(const TMissionNode&) = nullptr);
+std::string UnderName(const TInvocation& invocation);
 // The arguments after the node's name.
 const std::string& ArgumentAfterNode(const TInvocation& invocation, std::size_t index);
 // Tells that no node has the name `name`; the exit code.

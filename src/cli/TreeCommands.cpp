@@ -110,9 +110,18 @@ int InstallMissionCommand(const TInvocation& invocation) {
   if (!refusal.Empty())
     return Fail(refusal.Text(), 2);
   TMissionTree tree = LoadedTree(invocation);
-  const TOutcome<> installed =
-      InstallMissionUnder(*invocation.Session, tree, mission,
-                          Utf8ToWindows1252(invocation.Options.at("--under")), title);
+  TOutcome<> installed = TOutcome<>::Failure({});
+  if (invocation.Has("--path")) {
+    TMissionNode* parent = UnderNode(tree, invocation);
+    const TListItemKind parentKind = InstallParentKind(invocation.Type);
+    if (!parent || parent->Record.Kind != parentKind)
+      return Fail("the list has no " + std::string(ListItemKindName(parentKind)) + " at \"" +
+                  UnderName(invocation) + "\"");
+    installed = InstallMissionUnder(*invocation.Session, tree, mission, *parent, title);
+  } else {
+    installed = InstallMissionUnder(*invocation.Session, tree, mission,
+                                    Utf8ToWindows1252(invocation.Options.at("--under")), title);
+  }
   if (!installed)
     return Fail(Windows1252ToUtf8(installed.Error()));
   invocation.Session->Commit();
@@ -175,8 +184,8 @@ int AddGroupCommand(const TInvocation& invocation) {
 
 int AddBattleCommand(const TInvocation& invocation) {
   TMissionTree tree = LoadedTree(invocation);
-  const std::string& under = invocation.Options.at("--under");
-  const TMissionNode* selected = tree.FindLabel(Utf8ToWindows1252(under));
+  const std::string under = UnderName(invocation);
+  const TMissionNode* selected = UnderNode(tree, invocation);
   if (!selected)
     return NoSuchNode(under);
   TMissionNode* header = tree.BattleHeaderOf(selected);

@@ -84,7 +84,11 @@ TOutcome<> InstallMissionUnder(TSession& session, TMissionTree& tree, std::strin
     return TOutcome<>::Failure(
         {TRANSLATABLE("Message", "the list has no %1 labelled \"%2\""),
          {TMessage::Own(ListItemKindName(parentKind).data()), std::string(parentLabel)}});
+  return InstallMissionUnder(session, tree, chosenPath, **parent, title);
+}
 
+TOutcome<> InstallMissionUnder(TSession& session, TMissionTree& tree, std::string_view chosenPath,
+                               TMissionNode& parent, std::string_view title) {
   // The copy and every list the install changes are put in place together.
   const TMissionCopy copy = PlanMissionCopy(tree.GameDirectory(), tree.MissionType(), chosenPath);
   if (!copy.Refusal.Empty())
@@ -95,7 +99,7 @@ TOutcome<> InstallMissionUnder(TSession& session, TMissionTree& tree, std::strin
     return TOutcome<>::Failure({TRANSLATABLE("Message", "the mission file \"%1\" does not exist"),
                                 {std::string(chosenPath)}});
   const TOutcome<TMissionNode*> added =
-      AddInstalledMission(session, tree, **parent, copy.Name, std::string(title));
+      AddInstalledMission(session, tree, parent, copy.Name, std::string(title));
   return added ? TOutcome<>(TDone{}) : TOutcome<>::Failure(added.ErrorMessage());
 }
 

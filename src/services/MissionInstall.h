@@ -56,5 +56,8 @@ TOutcome<TMissionNode*> AddInstalledMission(TSession& session, TMissionTree& tre
 // label is `parentLabel`, as its last child, titled `title`. Staged in `session`.
 TOutcome<> InstallMissionUnder(TSession& session, TMissionTree& tree, std::string_view chosenPath,
                                std::string_view parentLabel, std::string_view title);
+// The same under `parent`, a node of the install parent kind.
+TOutcome<> InstallMissionUnder(TSession& session, TMissionTree& tree, std::string_view chosenPath,
+                               TMissionNode& parent, std::string_view title);
 
 } // namespace flightdeck

@@ -285,10 +285,20 @@ TEST(Cli, InstallMissionAddsTheEntryAsTheWindowDoes) {
             std::string::npos);
 }
 
+// The lines of `tree` output from the node labelled `label` to the end of its group.
+std::string GroupLines(const std::string& tree, const std::string& label) {
+  const std::size_t start = tree.find("\"label\":\"" + label + "\"");
+  const std::size_t lineStart =
+      tree.rfind('\n', start) == std::string::npos ? 0 : tree.rfind('\n', start) + 1;
+  std::size_t end = tree.find("{\"level\":0", start);
+  return tree.substr(lineStart, end == std::string::npos ? std::string::npos : end - lineStart);
+}
+
 TEST(Cli, TreeEditsThatCannotBeMadeChangeNothing) {
   test::TTempDir temp;
   fs::copy(DemoGame, temp.Path() / "demo", fs::copy_options::recursive);
   const std::string game = (temp.Path() / "demo").string() + " ";
+  const std::string relay = DemoGame + "/combat/relay1.tie ";
   const std::string before = test::Snapshot(temp.Path());
   const struct {
     std::string Arguments;
@@ -304,6 +314,14 @@ TEST(Cli, TreeEditsThatCannotBeMadeChangeNothing) {
       {"remove " + game + "combat neutral --path 'Skyfall Offensive/Into the Nebula'", 1},
       {"add-battle " + game + "battles neutral Rebel.TXT Rebels --under 'Silent Relay'", 1},
       {"add-battle " + game + "combat neutral new.lst New --under 'Outer Rim Patrol'", 1},
+      {"add-battle " + game + "battles neutral new.lst New --path 'Skyfall Offensive/Nowhere'", 1},
+      {"add-battle " + game + "battles neutral new.lst New", 2},
+      {"install-mission " + game + "combat neutral " + relay +
+           "--path 'Skyfall Offensive/Silent Relay'",
+       1}, // not a campaign
+      {"install-mission " + game + "combat neutral " + relay +
+           "--path 'Skyfall Offensive' --under 'Skyfall Offensive'",
+       2},
   };
   for (const auto& refusal : refusals) {
     const TRun run = RunCli(refusal.Arguments);
@@ -318,15 +336,21 @@ TEST(Cli, TreeEditsThatCannotBeMadeChangeNothing) {
   const std::string dump = RunCli("dump " + game + "combat neutral").Output;
   EXPECT_NE(dump.find("\"number\":5,\"file\":\"patrol2.tie\""), std::string::npos) << dump;
   EXPECT_NE(dump.find("\"number\":1,\"file\":\"relay1.tie\""), std::string::npos) << dump;
-}
-
-// The lines of `tree` output from the node labelled `label` to the end of its group.
-std::string GroupLines(const std::string& tree, const std::string& label) {
-  const std::size_t start = tree.find("\"label\":\"" + label + "\"");
-  const std::size_t lineStart =
-      tree.rfind('\n', start) == std::string::npos ? 0 : tree.rfind('\n', start) + 1;
-  std::size_t end = tree.find("{\"level\":0", start);
-  return tree.substr(lineStart, end == std::string::npos ? std::string::npos : end - lineStart);
+  // --path names the group a mission or a battle is added to as well.
+  ASSERT_EQ(RunCli("install-mission " + game + "combat neutral " + relay +
+                   "--path 'Skyfall Offensive' --title Again")
+                .ExitCode,
+            0);
+  ASSERT_EQ(
+      RunCli("add-battle " + game + "battles neutral hoth.lst Hoth --path 'Skyfall Offensive'")
+          .ExitCode,
+      0);
+  EXPECT_NE(GroupLines(RunCli("tree " + game + "combat neutral").Output, "Skyfall Offensive")
+                .find("\"label\":\"Again\""),
+            std::string::npos);
+  EXPECT_NE(GroupLines(RunCli("tree " + game + "battles neutral").Output, "Skyfall Offensive")
+                .find("\"label\":\"Hoth\""),
+            std::string::npos);
 }
 
 TEST(Cli, PacksBuiltFromEachCategoryInstallToTheSameTree) {
