@@ -24,6 +24,17 @@ xmllint --noout "$usr/share/mime/packages/$id.xml"
 grep -q '^MimeType=application/x-ixo-mission-pack;$' "$usr/share/applications/$id.desktop"
 grep -q "^Icon=$id\$" "$usr/share/applications/$id.desktop"
 grep -q '<glob pattern="\*.ixo"/>' "$usr/share/mime/packages/$id.xml"
+# What a desktop shows of the program speaks the window's languages too.
+for lang in de fr; do
+  for key in GenericName Comment Keywords; do
+    grep -q "^$key\[$lang\]=." "$usr/share/applications/$id.desktop" ||
+      { echo "the desktop entry has no $key in $lang" >&2; exit 1; }
+  done
+  grep -q "<summary xml:lang=\"$lang\">" "$usr/share/metainfo/$id.metainfo.xml" &&
+    grep -q "<p xml:lang=\"$lang\">" "$usr/share/metainfo/$id.metainfo.xml" &&
+    grep -q "<comment xml:lang=\"$lang\">" "$usr/share/mime/packages/$id.xml" ||
+    { echo "the metainfo or the MIME type has no $lang text" >&2; exit 1; }
+done
 # The icon is a 256-pixel PNG.
 [ "$(od -An -tx1 -j16 -N8 "$usr/share/icons/hicolor/256x256/apps/$id.png" | tr -d ' \n')" = \
   "0000010000000100" ] || { echo "the PNG icon is not 256 by 256" >&2; exit 1; }
