@@ -118,26 +118,27 @@ void TZipArchiver::TakeFileSpecs(TOptions& options) const {
   }
 }
 
-TZipReadOptions TZipArchiver::ListOptions() const {
+TZipReadOptions TZipArchiver::ReadOptions() const {
   TZipReadOptions options;
   options.Password = Password;
-  options.List = true;
   options.Multidisk = MultidiskMode;
   options.Archive = ZipFileName;
   TakeFileSpecs(options);
   return options;
 }
 
+TZipReadOptions TZipArchiver::ListOptions() const {
+  TZipReadOptions options = ReadOptions();
+  options.List = true;
+  return options;
+}
+
 TZipReadOptions TZipArchiver::ExtractOptions(std::uint8_t action) const {
-  TZipReadOptions options;
-  options.Password = Password;
+  TZipReadOptions options = ReadOptions();
   options.Freshen = action == 1;
   options.Update = action == 2;
   options.JunkPaths = !UsePaths;
-  options.Multidisk = MultidiskMode;
   options.Overwrite = Overwrite;
-  options.Archive = ZipFileName;
-  TakeFileSpecs(options);
   options.Directory = ExtractDirectory;
   return options;
 }

@@ -81,6 +81,8 @@ private:
   // into its excludes, the rest into its specifications.
   template <typename TOptions>
   void TakeFileSpecs(TOptions& options) const;
+  // What listing and extracting both ask: the archive, its password and the files chosen.
+  TZipReadOptions ReadOptions() const;
   template <typename TEngine, typename TOptions>
   int Run(TEngine engine, TOptions options);
 
