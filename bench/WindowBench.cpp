@@ -102,7 +102,7 @@ struct TWindow {
         TFormEnvironment{QString::fromStdString(settings.string()), &Prompts});
     Form->resize(800, 600);
     Form->show();
-    View = Form->MissionView();
+    View = Form->Panel()->MissionView();
     Painted(View);
   }
   // The first entry of the `group`th Campaign.
@@ -114,7 +114,7 @@ struct TWindow {
 // The time of `action` alone: an edit before it is written first, as it is beside the window
 // while the user moves on.
 double Timed(const TWindow& window, const std::function<void()>& action) {
-  while (window.Form->SavingList())
+  while (window.Form->Panel()->List().Saving())
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   QAbstractItemView* view = window.View;
   const TClock::time_point start = TClock::now();
@@ -137,7 +137,7 @@ double DumpMilliseconds(const fs::path& root) {
 
 // Runs what is pending until the window has written its edits and marked the list again.
 void Settled(const TWindow& window) {
-  while (window.Form->SavingList() || window.Form->CheckingList())
+  while (window.Form->Panel()->List().Saving() || window.Form->Panel()->CheckingList())
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   QCoreApplication::processEvents();
   QThreadPool::globalInstance()->waitForDone(); // what the window left to do beside it
@@ -174,13 +174,13 @@ void Measure(int entries, bool files) {
     view->scrollTo(window.Entry(groups / 2, 3));
     QCoreApplication::processEvents();
     const QRect target = view->visualRect(window.Entry(groups / 2, 1));
-    window.Form->MissionViewDragDrop(QPoint(target.left() + 4, target.center().y()));
+    window.Form->Panel()->MissionViewDragDrop(QPoint(target.left() + 4, target.center().y()));
   });
   const double rename = Timed(window, [&] {
     view->model()->setData(view->currentIndex(), QStringLiteral("Renamed"), Qt::EditRole);
   });
   window.Prompts.FindText = QStringLiteral("Mission ") + QString::number(entries - 1);
-  const double find = Timed(window, [&] { window.Form->mSearchFindClick(); });
+  const double find = Timed(window, [&] { window.Form->Panel()->FindText(); });
   const double end = Timed(window, [&] {
     view->setFocus();
     QKeyEvent key(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);

@@ -92,7 +92,7 @@ TWindowRun WindowRun(const fs::path& root, const fs::path& pack) {
   TBenchPrompts prompts;
   TixoFlightdeckForm form(TFormEnvironment{QString::fromStdString(settings.string()), &prompts});
   form.show();
-  while (form.CheckingList())
+  while (form.Panel()->CheckingList())
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 
   TWindowRun run;
@@ -119,7 +119,7 @@ TWindowRun WindowRun(const fs::path& root, const fs::path& pack) {
   sampler.start();
   form.InstallPackFile(pack.string());
   // Done once the window has taken in what the install wrote.
-  while (form.CheckingList() || form.SavingList())
+  while (form.Panel()->CheckingList() || form.Panel()->List().Saving())
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   QCoreApplication::processEvents();
   run.Seconds = Seconds(start);

@@ -811,6 +811,181 @@
     </message>
 </context>
 <context>
+    <name>flightdeck::TMissionPanel</name>
+    <message>
+        <source>Missions</source>
+        <translation>Missionen</translation>
+    </message>
+    <message>
+        <source>  Mission #:</source>
+        <translation>  Mission Nr.:</translation>
+    </message>
+    <message>
+        <source>Change Mission Number</source>
+        <translation>Missionsnummer ändern</translation>
+    </message>
+    <message>
+        <source>  Mission File</source>
+        <translation>  Missionsdatei</translation>
+    </message>
+    <message>
+        <source>Next Mission Number</source>
+        <translation>Nächste Missionsnummer</translation>
+    </message>
+    <message>
+        <source>Neutral (Multiplayer) missions</source>
+        <translation>Neutrale Missionen (Mehrspieler)</translation>
+    </message>
+    <message>
+        <source>Rebel missions</source>
+        <translation>Missionen der Rebellen</translation>
+    </message>
+    <message>
+        <source>Imperial missions</source>
+        <translation>Missionen des Imperiums</translation>
+    </message>
+    <message>
+        <source>&amp;Neutral (Multiplayer)</source>
+        <translation>&amp;Neutral (Mehrspieler)</translation>
+    </message>
+    <message>
+        <source>&amp;Rebel</source>
+        <translation>&amp;Rebellen</translation>
+    </message>
+    <message>
+        <source>&amp;Imperial</source>
+        <translation>&amp;Imperium</translation>
+    </message>
+    <message>
+        <source>New &amp;Campaign</source>
+        <translation>Neue &amp;Kampagne</translation>
+    </message>
+    <message>
+        <source>New &amp;War</source>
+        <translation>Neuer &amp;Krieg</translation>
+    </message>
+    <message>
+        <source>New &amp;Battle</source>
+        <translation>Neue &amp;Schlacht</translation>
+    </message>
+    <message>
+        <source>New Tournament &amp;Series</source>
+        <translation>Neue Turnier&amp;serie</translation>
+    </message>
+    <message>
+        <source>New &amp;Tournament...</source>
+        <translation>Neues &amp;Turnier...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move the selected entry one place up</source>
+        <translation>Den gewählten Eintrag eine Stelle nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Move the selected entry one place down</source>
+        <translation>Den gewählten Eintrag eine Stelle nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Finden</translation>
+    </message>
+    <message>
+        <source>Find an entry by its title or mission file</source>
+        <translation>Einen Eintrag nach Titel oder Missionsdatei suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Search Again</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find the next entry with the same text</source>
+        <translation>Den nächsten Eintrag mit demselben Text suchen</translation>
+    </message>
+    <message>
+        <source>Specify a New List File to store Mission References in...</source>
+        <translation>Neue Listendatei für die Missionsverweise angeben...</translation>
+    </message>
+    <message>
+        <source>X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*</source>
+        <translation>X-wing vs. TIE Fighter-Listendateien   (*.lst)|*.lst|Alle Formate...|*.*</translation>
+    </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>Es wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Mission added to %1</source>
+        <translation>Mission zu %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source> &quot;%1&quot; is the first of its group already.</source>
+        <translation> „%1“ ist bereits der erste seiner Gruppe.</translation>
+    </message>
+    <message>
+        <source> &quot;%1&quot; is the last of its group already.</source>
+        <translation> „%1“ ist bereits der letzte seiner Gruppe.</translation>
+    </message>
+    <message>
+        <source> &quot;%1&quot; cannot move past &quot;%2&quot;.</source>
+        <translation> „%1“ kann nicht an „%2“ vorbei verschoben werden.</translation>
+    </message>
+    <message>
+        <source>BuildMissionTreeView:  Unrecognized list file item!</source>
+        <translation>BuildMissionTreeView:  Unbekannter Eintrag in der Listendatei!</translation>
+    </message>
+    <message>
+        <source> (mission file):  </source>
+        <translation> (Missionsdatei):  </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in this list</source>
+        <translation>„%1“ ist nicht in dieser Liste</translation>
+    </message>
+    <message>
+        <source>       Tour #:</source>
+        <translation>       Tour Nr.:</translation>
+    </message>
+    <message>
+        <source>      Mission #:</source>
+        <translation>      Mission Nr.:</translation>
+    </message>
+    <message>
+        <source>  Tournament #:</source>
+        <translation>  Turnier Nr.:</translation>
+    </message>
+    <message>
+        <source>Next #: %1</source>
+        <translation>Nächste Nr.: %1</translation>
+    </message>
+    <message>
+        <source>The next available mission number is %1</source>
+        <translation>Die nächste freie Missionsnummer ist %1</translation>
+    </message>
+    <message>
+        <source>The next available campaign number is %1</source>
+        <translation>Die nächste freie Kampagnennummer ist %1</translation>
+    </message>
+    <message>
+        <source>The next available battle number is %1</source>
+        <translation>Die nächste freie Schlachtnummer ist %1</translation>
+    </message>
+    <message>
+        <source>The next available tournament number is %1</source>
+        <translation>Die nächste freie Turniernummer ist %1</translation>
+    </message>
+</context>
+<context>
     <name>flightdeck::TProblemsDialog</name>
     <message>
         <source>Make Line Ends CR LF</source>
@@ -950,10 +1125,6 @@
         <translation>X-wing vs. TIE Fighter-Missionsdateien (*.tie)|*.tie|Alle Formate...|*.*</translation>
     </message>
     <message>
-        <source>Mission added to %1</source>
-        <translation>Mission zu %1 hinzugefügt</translation>
-    </message>
-    <message>
         <source>Unable to locate TIE mission file &quot;%1&quot; in %2 directory.</source>
         <translation>Die TIE-Missionsdatei „%1“ wurde im Verzeichnis %2 nicht gefunden.</translation>
     </message>
@@ -1030,22 +1201,6 @@
         <translation>Jede Änderung, die Flightdeck an diesem Spiel vorgenommen hat</translation>
     </message>
     <message>
-        <source>Move U&amp;p</source>
-        <translation>Nach &amp;oben</translation>
-    </message>
-    <message>
-        <source>Move the selected entry one place up</source>
-        <translation>Den gewählten Eintrag eine Stelle nach oben verschieben</translation>
-    </message>
-    <message>
-        <source>Move &amp;Down</source>
-        <translation>Nach &amp;unten</translation>
-    </message>
-    <message>
-        <source>Move the selected entry one place down</source>
-        <translation>Den gewählten Eintrag eine Stelle nach unten verschieben</translation>
-    </message>
-    <message>
         <source>Single &amp;Mission</source>
         <translation>Einzelne &amp;Mission</translation>
     </message>
@@ -1066,22 +1221,6 @@
         <translation>&amp;Suchen</translation>
     </message>
     <message>
-        <source>&amp;Find</source>
-        <translation>&amp;Finden</translation>
-    </message>
-    <message>
-        <source>Find an entry by its title or mission file</source>
-        <translation>Einen Eintrag nach Titel oder Missionsdatei suchen</translation>
-    </message>
-    <message>
-        <source>&amp;Search Again</source>
-        <translation>&amp;Weitersuchen</translation>
-    </message>
-    <message>
-        <source>Find the next entry with the same text</source>
-        <translation>Den nächsten Eintrag mit demselben Text suchen</translation>
-    </message>
-    <message>
         <source>&amp;Problems...</source>
         <translation>&amp;Probleme...</translation>
     </message>
@@ -1094,44 +1233,12 @@
         <translation>&amp;Missionsseite</translation>
     </message>
     <message>
-        <source>&amp;Neutral (Multiplayer)</source>
-        <translation>&amp;Neutral (Mehrspieler)</translation>
-    </message>
-    <message>
-        <source>&amp;Rebel</source>
-        <translation>&amp;Rebellen</translation>
-    </message>
-    <message>
-        <source>&amp;Imperial</source>
-        <translation>&amp;Imperium</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
-    </message>
-    <message>
-        <source>New &amp;Campaign</source>
-        <translation>Neue &amp;Kampagne</translation>
-    </message>
-    <message>
-        <source>New &amp;War</source>
-        <translation>Neuer &amp;Krieg</translation>
-    </message>
-    <message>
-        <source>New &amp;Battle</source>
-        <translation>Neue &amp;Schlacht</translation>
-    </message>
-    <message>
-        <source>New Tournament &amp;Series</source>
-        <translation>Neue Turnier&amp;serie</translation>
-    </message>
-    <message>
-        <source>New &amp;Tournament...</source>
-        <translation>Neues &amp;Turnier...</translation>
     </message>
     <message>
         <source>Add / Install &amp;Mission...</source>
@@ -1146,60 +1253,12 @@
         <translation>Missionspaket &amp;erstellen</translation>
     </message>
     <message>
-        <source>&amp;Remove</source>
-        <translation>&amp;Entfernen</translation>
-    </message>
-    <message>
         <source>Install a single XvT Mission</source>
         <translation>Eine einzelne XvT-Mission installieren</translation>
     </message>
     <message>
         <source>Install an Ixo Mission Pack</source>
         <translation>Ein Ixo-Missionspaket installieren</translation>
-    </message>
-    <message>
-        <source>Next Mission Number</source>
-        <translation>Nächste Missionsnummer</translation>
-    </message>
-    <message>
-        <source>Neutral (Multiplayer) missions</source>
-        <translation>Neutrale Missionen (Mehrspieler)</translation>
-    </message>
-    <message>
-        <source>Rebel missions</source>
-        <translation>Missionen der Rebellen</translation>
-    </message>
-    <message>
-        <source>Imperial missions</source>
-        <translation>Missionen des Imperiums</translation>
-    </message>
-    <message>
-        <source>  Mission #:</source>
-        <translation>  Mission Nr.:</translation>
-    </message>
-    <message>
-        <source>Change Mission Number</source>
-        <translation>Missionsnummer ändern</translation>
-    </message>
-    <message>
-        <source>  Mission File</source>
-        <translation>  Missionsdatei</translation>
-    </message>
-    <message>
-        <source>The next available mission number is %1</source>
-        <translation>Die nächste freie Missionsnummer ist %1</translation>
-    </message>
-    <message>
-        <source>The next available campaign number is %1</source>
-        <translation>Die nächste freie Kampagnennummer ist %1</translation>
-    </message>
-    <message>
-        <source>The next available battle number is %1</source>
-        <translation>Die nächste freie Schlachtnummer ist %1</translation>
-    </message>
-    <message>
-        <source>The next available tournament number is %1</source>
-        <translation>Die nächste freie Turniernummer ist %1</translation>
     </message>
     <message>
         <source>Choose the folder where X-wing vs. TIE Fighter is installed:
@@ -1228,68 +1287,12 @@ Datei &gt; XvT-Verzeichnis festlegen</translation>
         <translation>Der angegebene Pfad für „X-wing vs. TIE Fighter“ ist ungültig, bitte wählen Sie einen anderen Pfad.</translation>
     </message>
     <message>
-        <source>Specify a New List File to store Mission References in...</source>
-        <translation>Neue Listendatei für die Missionsverweise angeben...</translation>
-    </message>
-    <message>
-        <source>X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*</source>
-        <translation>X-wing vs. TIE Fighter-Listendateien   (*.lst)|*.lst|Alle Formate...|*.*</translation>
-    </message>
-    <message>
-        <source> &quot;%1&quot; is the first of its group already.</source>
-        <translation> „%1“ ist bereits der erste seiner Gruppe.</translation>
-    </message>
-    <message>
-        <source> &quot;%1&quot; is the last of its group already.</source>
-        <translation> „%1“ ist bereits der letzte seiner Gruppe.</translation>
-    </message>
-    <message>
-        <source> &quot;%1&quot; cannot move past &quot;%2&quot;.</source>
-        <translation> „%1“ kann nicht an „%2“ vorbei verschoben werden.</translation>
-    </message>
-    <message>
         <source>Searching for games…</source>
         <translation>Spiele werden gesucht…</translation>
     </message>
     <message>
         <source>No game was found in %1.</source>
         <translation>In %1 wurde kein Spiel gefunden.</translation>
-    </message>
-    <message>
-        <source>       Tour #:</source>
-        <translation>       Tour Nr.:</translation>
-    </message>
-    <message>
-        <source>      Mission #:</source>
-        <translation>      Mission Nr.:</translation>
-    </message>
-    <message>
-        <source>  Tournament #:</source>
-        <translation>  Turnier Nr.:</translation>
-    </message>
-    <message>
-        <source>Next #: %1</source>
-        <translation>Nächste Nr.: %1</translation>
-    </message>
-    <message>
-        <source>BuildMissionTreeView:  Unrecognized list file item!</source>
-        <translation>BuildMissionTreeView:  Unbekannter Eintrag in der Listendatei!</translation>
-    </message>
-    <message>
-        <source> (mission file):  </source>
-        <translation> (Missionsdatei):  </translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not in this list</source>
-        <translation>„%1“ ist nicht in dieser Liste</translation>
-    </message>
-    <message>
-        <source>Missions</source>
-        <translation>Missionen</translation>
-    </message>
-    <message>
-        <source>Nothing was added.</source>
-        <translation>Es wurde nichts hinzugefügt.</translation>
     </message>
     <message>
         <source>%1 cannot be installed: there is no such file.</source>

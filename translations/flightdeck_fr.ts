@@ -811,6 +811,181 @@
     </message>
 </context>
 <context>
+    <name>flightdeck::TMissionPanel</name>
+    <message>
+        <source>Missions</source>
+        <translation>Missions</translation>
+    </message>
+    <message>
+        <source>  Mission #:</source>
+        <translation>  Mission n° :</translation>
+    </message>
+    <message>
+        <source>Change Mission Number</source>
+        <translation>Changer le numéro de mission</translation>
+    </message>
+    <message>
+        <source>  Mission File</source>
+        <translation>  Fichier de mission</translation>
+    </message>
+    <message>
+        <source>Next Mission Number</source>
+        <translation>Prochain numéro de mission</translation>
+    </message>
+    <message>
+        <source>Neutral (Multiplayer) missions</source>
+        <translation>Missions neutres (multijoueur)</translation>
+    </message>
+    <message>
+        <source>Rebel missions</source>
+        <translation>Missions rebelles</translation>
+    </message>
+    <message>
+        <source>Imperial missions</source>
+        <translation>Missions impériales</translation>
+    </message>
+    <message>
+        <source>&amp;Neutral (Multiplayer)</source>
+        <translation>&amp;Neutre (multijoueur)</translation>
+    </message>
+    <message>
+        <source>&amp;Rebel</source>
+        <translation>&amp;Rebelle</translation>
+    </message>
+    <message>
+        <source>&amp;Imperial</source>
+        <translation>&amp;Impérial</translation>
+    </message>
+    <message>
+        <source>New &amp;Campaign</source>
+        <translation>Nouvelle &amp;campagne</translation>
+    </message>
+    <message>
+        <source>New &amp;War</source>
+        <translation>Nouvelle &amp;guerre</translation>
+    </message>
+    <message>
+        <source>New &amp;Battle</source>
+        <translation>Nouvelle &amp;bataille</translation>
+    </message>
+    <message>
+        <source>New Tournament &amp;Series</source>
+        <translation>Nouvelle &amp;série de tournois</translation>
+    </message>
+    <message>
+        <source>New &amp;Tournament...</source>
+        <translation>Nouveau &amp;tournoi...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Mon&amp;ter</translation>
+    </message>
+    <message>
+        <source>Move the selected entry one place up</source>
+        <translation>Monter l&apos;entrée choisie d&apos;une place</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Descen&amp;dre</translation>
+    </message>
+    <message>
+        <source>Move the selected entry one place down</source>
+        <translation>Descendre l&apos;entrée choisie d&apos;une place</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Find an entry by its title or mission file</source>
+        <translation>Rechercher une entrée par son titre ou son fichier de mission</translation>
+    </message>
+    <message>
+        <source>&amp;Search Again</source>
+        <translation>Rechercher la &amp;suivante</translation>
+    </message>
+    <message>
+        <source>Find the next entry with the same text</source>
+        <translation>Rechercher l&apos;entrée suivante avec le même texte</translation>
+    </message>
+    <message>
+        <source>Specify a New List File to store Mission References in...</source>
+        <translation>Indiquer un nouveau fichier de liste pour les références des missions...</translation>
+    </message>
+    <message>
+        <source>X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*</source>
+        <translation>Fichiers de liste X-wing vs. TIE Fighter   (*.lst)|*.lst|Tous les formats...|*.*</translation>
+    </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>Rien n’a été ajouté.</translation>
+    </message>
+    <message>
+        <source>Mission added to %1</source>
+        <translation>Mission ajoutée à %1</translation>
+    </message>
+    <message>
+        <source> &quot;%1&quot; is the first of its group already.</source>
+        <translation> « %1 » est déjà le premier de son groupe.</translation>
+    </message>
+    <message>
+        <source> &quot;%1&quot; is the last of its group already.</source>
+        <translation> « %1 » est déjà le dernier de son groupe.</translation>
+    </message>
+    <message>
+        <source> &quot;%1&quot; cannot move past &quot;%2&quot;.</source>
+        <translation> « %1 » ne peut pas passer au-delà de « %2 ».</translation>
+    </message>
+    <message>
+        <source>BuildMissionTreeView:  Unrecognized list file item!</source>
+        <translation>BuildMissionTreeView :  entrée de fichier de liste non reconnue !</translation>
+    </message>
+    <message>
+        <source> (mission file):  </source>
+        <translation> (fichier de mission) :  </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in this list</source>
+        <translation>« %1 » n&apos;est pas dans cette liste</translation>
+    </message>
+    <message>
+        <source>       Tour #:</source>
+        <translation>       Tour n° :</translation>
+    </message>
+    <message>
+        <source>      Mission #:</source>
+        <translation>      Mission n° :</translation>
+    </message>
+    <message>
+        <source>  Tournament #:</source>
+        <translation>  Tournoi n° :</translation>
+    </message>
+    <message>
+        <source>Next #: %1</source>
+        <translation>N° suivant : %1</translation>
+    </message>
+    <message>
+        <source>The next available mission number is %1</source>
+        <translation>Le prochain numéro de mission libre est %1</translation>
+    </message>
+    <message>
+        <source>The next available campaign number is %1</source>
+        <translation>Le prochain numéro de campagne libre est %1</translation>
+    </message>
+    <message>
+        <source>The next available battle number is %1</source>
+        <translation>Le prochain numéro de bataille libre est %1</translation>
+    </message>
+    <message>
+        <source>The next available tournament number is %1</source>
+        <translation>Le prochain numéro de tournoi libre est %1</translation>
+    </message>
+</context>
+<context>
     <name>flightdeck::TProblemsDialog</name>
     <message>
         <source>Make Line Ends CR LF</source>
@@ -950,10 +1125,6 @@
         <translation>Fichiers de mission X-wing vs. TIE Fighter (*.tie)|*.tie|Tous les formats...|*.*</translation>
     </message>
     <message>
-        <source>Mission added to %1</source>
-        <translation>Mission ajoutée à %1</translation>
-    </message>
-    <message>
         <source>Unable to locate TIE mission file &quot;%1&quot; in %2 directory.</source>
         <translation>Impossible de trouver le fichier de mission TIE « %1 » dans le dossier %2.</translation>
     </message>
@@ -1030,22 +1201,6 @@
         <translation>Chaque modification que Flightdeck a faite à ce jeu</translation>
     </message>
     <message>
-        <source>Move U&amp;p</source>
-        <translation>Mon&amp;ter</translation>
-    </message>
-    <message>
-        <source>Move the selected entry one place up</source>
-        <translation>Monter l&apos;entrée choisie d&apos;une place</translation>
-    </message>
-    <message>
-        <source>Move &amp;Down</source>
-        <translation>Descen&amp;dre</translation>
-    </message>
-    <message>
-        <source>Move the selected entry one place down</source>
-        <translation>Descendre l&apos;entrée choisie d&apos;une place</translation>
-    </message>
-    <message>
         <source>Single &amp;Mission</source>
         <translation>&amp;Mission seule</translation>
     </message>
@@ -1066,22 +1221,6 @@
         <translation>&amp;Recherche</translation>
     </message>
     <message>
-        <source>&amp;Find</source>
-        <translation>&amp;Rechercher</translation>
-    </message>
-    <message>
-        <source>Find an entry by its title or mission file</source>
-        <translation>Rechercher une entrée par son titre ou son fichier de mission</translation>
-    </message>
-    <message>
-        <source>&amp;Search Again</source>
-        <translation>Rechercher la &amp;suivante</translation>
-    </message>
-    <message>
-        <source>Find the next entry with the same text</source>
-        <translation>Rechercher l&apos;entrée suivante avec le même texte</translation>
-    </message>
-    <message>
         <source>&amp;Problems...</source>
         <translation>&amp;Problèmes...</translation>
     </message>
@@ -1094,44 +1233,12 @@
         <translation>&amp;Camp des missions</translation>
     </message>
     <message>
-        <source>&amp;Neutral (Multiplayer)</source>
-        <translation>&amp;Neutre (multijoueur)</translation>
-    </message>
-    <message>
-        <source>&amp;Rebel</source>
-        <translation>&amp;Rebelle</translation>
-    </message>
-    <message>
-        <source>&amp;Imperial</source>
-        <translation>&amp;Impérial</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
-    </message>
-    <message>
-        <source>New &amp;Campaign</source>
-        <translation>Nouvelle &amp;campagne</translation>
-    </message>
-    <message>
-        <source>New &amp;War</source>
-        <translation>Nouvelle &amp;guerre</translation>
-    </message>
-    <message>
-        <source>New &amp;Battle</source>
-        <translation>Nouvelle &amp;bataille</translation>
-    </message>
-    <message>
-        <source>New Tournament &amp;Series</source>
-        <translation>Nouvelle &amp;série de tournois</translation>
-    </message>
-    <message>
-        <source>New &amp;Tournament...</source>
-        <translation>Nouveau &amp;tournoi...</translation>
     </message>
     <message>
         <source>Add / Install &amp;Mission...</source>
@@ -1146,60 +1253,12 @@
         <translation>Cré&amp;er un pack de missions</translation>
     </message>
     <message>
-        <source>&amp;Remove</source>
-        <translation>&amp;Retirer</translation>
-    </message>
-    <message>
         <source>Install a single XvT Mission</source>
         <translation>Installer une seule mission XvT</translation>
     </message>
     <message>
         <source>Install an Ixo Mission Pack</source>
         <translation>Installer un pack de missions Ixo</translation>
-    </message>
-    <message>
-        <source>Next Mission Number</source>
-        <translation>Prochain numéro de mission</translation>
-    </message>
-    <message>
-        <source>Neutral (Multiplayer) missions</source>
-        <translation>Missions neutres (multijoueur)</translation>
-    </message>
-    <message>
-        <source>Rebel missions</source>
-        <translation>Missions rebelles</translation>
-    </message>
-    <message>
-        <source>Imperial missions</source>
-        <translation>Missions impériales</translation>
-    </message>
-    <message>
-        <source>  Mission #:</source>
-        <translation>  Mission n° :</translation>
-    </message>
-    <message>
-        <source>Change Mission Number</source>
-        <translation>Changer le numéro de mission</translation>
-    </message>
-    <message>
-        <source>  Mission File</source>
-        <translation>  Fichier de mission</translation>
-    </message>
-    <message>
-        <source>The next available mission number is %1</source>
-        <translation>Le prochain numéro de mission libre est %1</translation>
-    </message>
-    <message>
-        <source>The next available campaign number is %1</source>
-        <translation>Le prochain numéro de campagne libre est %1</translation>
-    </message>
-    <message>
-        <source>The next available battle number is %1</source>
-        <translation>Le prochain numéro de bataille libre est %1</translation>
-    </message>
-    <message>
-        <source>The next available tournament number is %1</source>
-        <translation>Le prochain numéro de tournoi libre est %1</translation>
     </message>
     <message>
         <source>Choose the folder where X-wing vs. TIE Fighter is installed:
@@ -1228,68 +1287,12 @@ Fichier &gt; Choisir le dossier de XvT</translation>
         <translation>Le chemin indiqué pour « X-wing vs. TIE Fighter » n&apos;est pas valide, veuillez en choisir un autre.</translation>
     </message>
     <message>
-        <source>Specify a New List File to store Mission References in...</source>
-        <translation>Indiquer un nouveau fichier de liste pour les références des missions...</translation>
-    </message>
-    <message>
-        <source>X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*</source>
-        <translation>Fichiers de liste X-wing vs. TIE Fighter   (*.lst)|*.lst|Tous les formats...|*.*</translation>
-    </message>
-    <message>
-        <source> &quot;%1&quot; is the first of its group already.</source>
-        <translation> « %1 » est déjà le premier de son groupe.</translation>
-    </message>
-    <message>
-        <source> &quot;%1&quot; is the last of its group already.</source>
-        <translation> « %1 » est déjà le dernier de son groupe.</translation>
-    </message>
-    <message>
-        <source> &quot;%1&quot; cannot move past &quot;%2&quot;.</source>
-        <translation> « %1 » ne peut pas passer au-delà de « %2 ».</translation>
-    </message>
-    <message>
         <source>Searching for games…</source>
         <translation>Recherche des jeux…</translation>
     </message>
     <message>
         <source>No game was found in %1.</source>
         <translation>Aucun jeu n&apos;a été trouvé dans %1.</translation>
-    </message>
-    <message>
-        <source>       Tour #:</source>
-        <translation>       Tour n° :</translation>
-    </message>
-    <message>
-        <source>      Mission #:</source>
-        <translation>      Mission n° :</translation>
-    </message>
-    <message>
-        <source>  Tournament #:</source>
-        <translation>  Tournoi n° :</translation>
-    </message>
-    <message>
-        <source>Next #: %1</source>
-        <translation>N° suivant : %1</translation>
-    </message>
-    <message>
-        <source>BuildMissionTreeView:  Unrecognized list file item!</source>
-        <translation>BuildMissionTreeView :  entrée de fichier de liste non reconnue !</translation>
-    </message>
-    <message>
-        <source> (mission file):  </source>
-        <translation> (fichier de mission) :  </translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not in this list</source>
-        <translation>« %1 » n&apos;est pas dans cette liste</translation>
-    </message>
-    <message>
-        <source>Missions</source>
-        <translation>Missions</translation>
-    </message>
-    <message>
-        <source>Nothing was added.</source>
-        <translation>Rien n’a été ajouté.</translation>
     </message>
     <message>
         <source>%1 cannot be installed: there is no such file.</source>

@@ -29,15 +29,15 @@ bool TixoFlightdeckForm::AcceptsFilesAt(const QStringList& paths,
     return false;
   // A mission needs an entry to go under: the one dropped on, or one of its missions. Anything
   // else is taken, to be installed or told why it cannot be.
-  const bool missionTarget = FMissionCommandsEnabled && FList->Document() &&
-                             FList->Document()->MissionParentOf(target) != nullptr;
+  const bool missionTarget = FPanel->CommandsEnabled() && FPanel->List().Document() &&
+                             FPanel->List().Document()->MissionParentOf(target) != nullptr;
   return std::all_of(paths.begin(), paths.end(),
                      [&](const QString& path) { return !IsMissionFile(path) || missionTarget; });
 }
 
 void TixoFlightdeckForm::OpenFiles(const QStringList& paths, const TMissionNode* target) {
   if (target)
-    Select(target);
+    FPanel->Select(target);
   for (const QString& path : paths) {
     const QFileInfo file(path);
     const QString name = QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
@@ -49,14 +49,14 @@ void TixoFlightdeckForm::OpenFiles(const QStringList& paths, const TMissionNode*
       Tell(tr("%1 cannot be installed: Flightdeck installs mission packs (.ixo) and mission "
               "files (.tie).")
                .arg(name));
-    else if (!FMissionCommandsEnabled)
+    else if (!FPanel->CommandsEnabled())
       Tell(tr("%1 cannot be installed before the game's folder is chosen (File > Set XvT "
               "Directory).")
                .arg(name));
     else if (IsPackFile(path))
       InstallPackFile(ProgramPath(path));
     else
-      InstallMissionFile(ProgramPath(path));
+      FPanel->InstallMissionFile(ProgramPath(path));
   }
 }
 

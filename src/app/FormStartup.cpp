@@ -2,6 +2,7 @@
 // Start-up, close, settings and the game directory.
 
 #include "app/Application.h"
+#include "app/ClassicFont.h"
 #include "app/CoreText.h"
 #include "app/Prompts.h"
 #include "app/TixoFlightdeckForm.h"
@@ -47,31 +48,27 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   setObjectName(QStringLiteral("ixoFlightdeckForm"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  FList = new TListController(*this, this);
-  FHistory = std::make_unique<THistoryCommands>(*FList, *FEnvironment.Prompts, *this);
-  FProblems = std::make_unique<TProblemCommands>(*FList, *FEnvironment.Prompts, *this);
-  FPacks = std::make_unique<TPackCommands>(*FList, *FEnvironment.Prompts, *this);
-  FMissionInstall = std::make_unique<TMissionInstallCommands>(*FList, *FEnvironment.Prompts);
-  FEdits = std::make_unique<TEditCommands>(*FList, *FEnvironment.Prompts);
-  FNumbers = std::make_unique<TNumberCommands>(*FList, *FEnvironment.Prompts);
+  setFont(ClassicFont("Arial"));
+  FPanel = new TMissionPanel(*FEnvironment.Prompts, this);
+  TListController& list = FPanel->List();
+  FHistory = std::make_unique<THistoryCommands>(list, *FEnvironment.Prompts, *this);
+  FProblems = std::make_unique<TProblemCommands>(list, *FEnvironment.Prompts, *this);
+  FPacks = std::make_unique<TPackCommands>(list, *FEnvironment.Prompts, *this);
   CreateControls();
   // As narrow as it is wide, or as its menus and tabs need in the language and font shown; as
   // low as the tool bar, the tabs and the status bar allow, with the tree shrinking first.
-  FWidth = std::max({FormWidth, menuBar()->sizeHint().width(),
-                     MissionTypeTabSet->sizeHint().width() + 2 * MissionViewPanel->BorderWidth()});
+  FWidth = std::max({FormWidth, menuBar()->sizeHint().width(), FPanel->WidthNeeded()});
   setMinimumWidth(FWidth); // it may be widened, for long titles and messages
   TixoApplication::Instance()->RunGuarded([this] { FormCreate(); });
-  FMissionView->setFocus(); // the keys move through the list at once
+  FPanel->MissionView()->setFocus(); // the keys move through the list at once
 }
 
 TixoFlightdeckForm::~TixoFlightdeckForm() {
-  // The tree lives on while the window's base classes go: it must not call back into the
-  // window from then on (an open label editor commits as it closes).
-  FMissionView->AcceptLabel = nullptr;
-  FMissionView->AcceptFiles = nullptr;
-  FMissionView->disconnect(this);
-  FModel->LabelTyped = nullptr;
-  FModel->SetDocument(nullptr); // the list controller and its document go first
+  // The panel lives on while the window's base classes go: it must not call back into the
+  // window from then on.
+  FPanel->MissionView()->AcceptFiles = nullptr;
+  FPanel->MissionView()->disconnect(this);
+  FPanel->disconnect(this);
 }
 
 void TixoFlightdeckForm::FormCreate() {
@@ -80,25 +77,22 @@ void TixoFlightdeckForm::FormCreate() {
   PlaceWindow(settings.ReadInteger(Section, "Left", 0), settings.ReadInteger(Section, "Top", 0),
               settings.ReadInteger(Section, "Height", DefaultHeight));
   FXvTPath = settings.ReadString(Section, "MPath", "");
-  FList->SetHistoryPlace(HistoryPlaceOf(settings));
+  FPanel->List().SetHistoryPlace(HistoryPlaceOf(settings));
   SetXvTPathHint();
-  FGender = gnNeutral;
-  FMissionView->SetPlaceholder(tr("Choose the folder where X-wing vs. TIE Fighter is installed:\n"
-                                  "File > Set XvT Directory"));
+  FPanel->MissionView()->SetPlaceholder(
+      tr("Choose the folder where X-wing vs. TIE Fighter is installed:\n"
+         "File > Set XvT Directory"));
   if (!FXvTPath.empty() && IsXvTDirectory(FXvTPath)) {
-    FList->OpenGame(FXvTPath);
-    FMissionView->SetPlaceholder({});
+    FPanel->OpenGame(FXvTPath);
     EnableMissionCommands(true);
-    FTreeState = tsBuilding;
     // Values from a damaged settings file fall back to the first tab and side.
     const int side = settings.ReadInteger(Section, "Gender", gnNeutral);
-    FGender = side >= gnNeutral && side <= gnImperial ? static_cast<TGender>(side) : gnNeutral;
-    SetSideControls(FGender);
     const int missionType = settings.ReadInteger(Section, "MType", mtBattles);
-    const int tab = missionType >= 0 && missionType < MissionTypeCount ? missionType : mtBattles;
-    ShowMissionType(static_cast<TMissionType>(tab));
+    FPanel->ShowList(
+        missionType >= 0 && missionType < MissionTypeCount ? static_cast<TMissionType>(missionType)
+                                                           : mtBattles,
+        side >= gnNeutral && side <= gnImperial ? static_cast<TGender>(side) : gnNeutral);
   }
-  FTreeState = tsIdle;
   setWindowTitle(ApplicationTitle);
 }
 
@@ -135,13 +129,13 @@ void TixoFlightdeckForm::PlaceWindow(int left, int top, int height) {
 }
 
 void TixoFlightdeckForm::closeEvent(QCloseEvent* event) {
-  FList->SettleSaving();
+  FPanel->List().SettleSaving();
   TixoApplication::Instance()->RunGuarded([this] { FormDestroy(); });
   event->accept();
 }
 
 void TixoFlightdeckForm::FormDestroy() {
-  FTreeState = tsReleasing;
+  FPanel->Release();
   if (!WriteSettings())
     throw std::runtime_error(
         tr("Unable to write to %1").arg(QString::fromStdString(FIniFileName)).toStdString());
@@ -149,7 +143,7 @@ void TixoFlightdeckForm::FormDestroy() {
 
 void TixoFlightdeckForm::KeepSettings() {
   // Not while the window is made from the settings; a failure is told when the window closes.
-  if (isVisible() && FTreeState == tsIdle)
+  if (isVisible())
     (void)WriteSettings();
 }
 
@@ -162,12 +156,8 @@ bool TixoFlightdeckForm::WriteSettings() const {
          write("Height", std::to_string(height())) &&
          // A game folder no settings line can hold is not kept: the one before stays.
          (!TProfileFile::CanHold(FXvTPath) || FXvTPath.empty() || write("MPath", FXvTPath)) &&
-         write("MType", std::to_string(MissionTypeTabSet->currentIndex())) &&
-         write("Gender", std::to_string(FGender));
-}
-
-void TixoFlightdeckForm::mFileExitClick() {
-  close();
+         write("MType", std::to_string(FPanel->MissionType())) &&
+         write("Gender", std::to_string(FPanel->Side()));
 }
 
 void TixoFlightdeckForm::mFileSetXvTDirectoryClick() {
@@ -207,18 +197,12 @@ void TixoFlightdeckForm::UseXvTDirectory(const std::string& path) {
   FXvTPath = path;
   if (FXvTPath.back() != '/' && FXvTPath.back() != '\\')
     FXvTPath += '/';
-  FList->OpenGame(FXvTPath); // the game is shown as it is on disk, whole
-  FMissionView->SetPlaceholder({});
+  FPanel->OpenGame(FXvTPath); // the old tree went back to the old directory
   EnableMissionCommands(true);
-  SetSideControls(gnNeutral);
-  FGender = gnNeutral;
-  // The old tree went back to the old directory; nothing is written into the new one.
-  FTreeState = tsBuilding;
-  ShowMissionType(mtBattles);
-  FTreeState = tsIdle;
+  FPanel->ShowList(mtBattles, gnNeutral);
   KeepSettings();
   SetXvTPathHint();
-  FMissionView->setFocus(); // it was disabled until now
+  FPanel->MissionView()->setFocus(); // it was disabled until now
 }
 
 std::vector<TFoundGame> TixoFlightdeckForm::GamesFound() const {
@@ -226,45 +210,29 @@ std::vector<TFoundGame> TixoFlightdeckForm::GamesFound() const {
                    ProgramPath(qEnvironmentVariable("WINEPREFIX")));
 }
 
-void TixoFlightdeckForm::ShowMissionType(TMissionType type) {
-  // The tab strip reports only a change of tab; the category change must run in any case.
-  if (MissionTypeTabSet->currentIndex() == type)
-    MissionTypeTabSetChange();
-  else
-    MissionTypeTabSet->setCurrentIndex(type);
-}
-
 void TixoFlightdeckForm::EnableMissionCommands(bool enable) {
-  FMissionCommandsEnabled = enable;
-  for (QWidget* control : std::initializer_list<QWidget*>{
-           MissionViewPanel, InstallMissionBtn, InstallPackBtn, ShowNextNumberButton,
-           GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn, MissionNumberEB})
+  // Qt would still fire the shortcuts of the items in a disabled menu, so those items are
+  // disabled with their menu.
+  FPanel->EnableCommands(enable);
+  for (QWidget* control : {InstallMissionBtn, InstallPackBtn})
     control->setEnabled(enable);
-  for (QAction* item : {mInstallMission, mInstallPack, mnuAddPack, mMissionGenderNeutral,
-                        mMissionGenderRebel, mMissionGenderImperial})
+  for (QAction* item : {mInstallMission, mInstallPack, mnuAddPack})
     item->setEnabled(enable);
-  mInstall->setEnabled(enable);
-  mMissionGender->setEnabled(enable);
-  for (QAction* item : {mSearchFind, mSearchAgain, mSearchProblems})
+  for (QAction* item : mSearch->actions())
     item->setEnabled(enable);
-  mSearch->setEnabled(enable);
+  for (QMenu* menu : {mInstall, mMissionGender, mSearch})
+    menu->setEnabled(enable);
   RefreshUndoActions();
 }
 
 void TixoFlightdeckForm::RefreshUndoActions() {
   const THistoryCommands::TCaptions captions =
-      FMissionCommandsEnabled ? FHistory->Captions() : THistoryCommands::TCaptions{};
+      FPanel->CommandsEnabled() ? FHistory->Captions() : THistoryCommands::TCaptions{};
   mEditUndo->setEnabled(!captions.Undo.isEmpty());
   mEditUndo->setText(captions.Undo.isEmpty() ? tr("&Undo") : captions.Undo);
   mEditRedo->setEnabled(!captions.Redo.isEmpty());
   mEditRedo->setText(captions.Redo.isEmpty() ? tr("&Redo") : captions.Redo);
-  for (QAction* item : {mEditHistory, mEditMoveUp, mEditMoveDown})
-    item->setEnabled(FMissionCommandsEnabled);
-}
-
-void TixoFlightdeckForm::ChangeRecorded() {
-  // There is something to undo now; what it is, the menu reads from the history when it opens.
-  mEditUndo->setEnabled(true);
+  mEditHistory->setEnabled(FPanel->CommandsEnabled());
 }
 
 void TixoFlightdeckForm::SetXvTPathHint() {
@@ -273,20 +241,9 @@ void TixoFlightdeckForm::SetXvTPathHint() {
   XvTPathBtn->setStatusTip(tr("Set your XvT Directory"));
 }
 
-void TixoFlightdeckForm::SetSideControls(TGender side) {
-  TFlatSpeedButton* buttons[] = {GenderNeutralBtn, GenderRebelBtn, GenderImperialBtn};
-  QAction* items[] = {mMissionGenderNeutral, mMissionGenderRebel, mMissionGenderImperial};
-  buttons[side - gnNeutral]->SetDown(true);
-  items[side - gnNeutral]->setChecked(true);
-}
-
-void TixoFlightdeckForm::ApplicationHint(const QString& hint) {
-  ShowFileTitlePanel->SetCaption(QLatin1Char(' ') + hint);
-}
-
 bool TixoFlightdeckForm::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {
-    ApplicationHint(static_cast<QStatusTipEvent*>(event)->tip());
+    FPanel->ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
     return true;
   }
   return QMainWindow::event(event);

@@ -19,14 +19,14 @@ void TixoFlightdeckForm::OfferGamesFound(std::function<void()> then) {
   if (then)
     FAfterGameSearch.push_back(std::move(then));
   if (FSearchingForGames)
-    return;                      // carried out, in order, once the games are offered
-  if (FMissionCommandsEnabled) { // a game is shown already
+    return;                        // carried out, in order, once the games are offered
+  if (FPanel->CommandsEnabled()) { // a game is shown already
     RunAfterGameSearch();
     return;
   }
   FSearchingForGames = true;
-  const QString placeholder = FMissionView->Placeholder();
-  FMissionView->SetPlaceholder(tr("Searching for games\u2026"));
+  const QString placeholder = FPanel->MissionView()->Placeholder();
+  FPanel->MissionView()->SetPlaceholder(tr("Searching for games\u2026"));
   // The pool waits for its tasks before the application goes; a window gone by then is told
   // nothing.
   QThreadPool::globalInstance()->start([form = QPointer<TixoFlightdeckForm>(this), placeholder,
@@ -39,7 +39,7 @@ void TixoFlightdeckForm::OfferGamesFound(std::function<void()> then) {
           if (!form)
             return;
           form->FSearchingForGames = false;
-          form->FMissionView->SetPlaceholder(placeholder);
+          form->FPanel->MissionView()->SetPlaceholder(placeholder);
           TixoApplication::Instance()->RunGuarded([&] { form->OfferGames(games); });
           form->RunAfterGameSearch();
         },
@@ -54,11 +54,11 @@ void TixoFlightdeckForm::RunAfterGameSearch() {
 }
 
 void TixoFlightdeckForm::OfferGames(const std::vector<TFoundGame>& games) {
-  if (FMissionCommandsEnabled)
+  if (FPanel->CommandsEnabled())
     return;
   if (games.empty()) {
-    FMissionView->SetPlaceholder(
-        FMissionView->Placeholder() + QStringLiteral("\n\n") +
+    FPanel->MissionView()->SetPlaceholder(
+        FPanel->MissionView()->Placeholder() + QStringLiteral("\n\n") +
         tr("No game was found in %1.").arg(CoreText("Place", GamePlacesSearched())));
     return;
   }

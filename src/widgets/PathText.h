@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/HostPath.h"
+
 #include <QDir>
 #include <QString>
 
@@ -16,6 +18,15 @@ inline std::string ProgramPath(const QString& text) {
 }
 inline QString PathText(const std::string& path) {
   return QDir::toNativeSeparators(QString::fromStdString(path));
+}
+
+// A folder of the program's as it is spelled on disk, without a separator at its end, for
+// dialogs, tooltips and messages.
+inline QString OnDiskFolder(const std::string& folder) {
+  QString path = PathText(HostPath(folder));
+  while (path.size() > 1 && path.endsWith(QDir::separator()))
+    path.chop(1);
+  return path;
 }
 
 } // namespace flightdeck

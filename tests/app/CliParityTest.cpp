@@ -26,7 +26,7 @@ class TCliParityTest : public QObject, protected test::TFormFixture {
 
   void Rename(const char* label, const char* to) {
     Select(QString::fromLatin1(label));
-    FForm->MissionView()->edit(Node(QString::fromLatin1(label)));
+    FForm->Panel()->MissionView()->edit(Node(QString::fromLatin1(label)));
     FinishLabelEdit(QString::fromLatin1(to));
   }
 
@@ -42,7 +42,7 @@ class TCliParityTest : public QObject, protected test::TFormFixture {
   std::string Mission() const { return (FTemp->Path() / "Downloads" / "New.TIE").string(); }
 
   // Once the window has written its edit, beside it or not.
-  void Written() { QTRY_VERIFY(!FForm->SavingList()); }
+  void Written() { QTRY_VERIFY(!FForm->Panel()->List().Saving()); }
   // Each case is run twice: written beside the window, as a long list is, then on its thread.
   static void SaveBesideTheWindowIn(std::size_t round, std::size_t cases) {
     TListController::SaveBesideTheWindowFrom(round < cases ? 0 : SIZE_MAX);
@@ -63,8 +63,8 @@ private Q_SLOTS:
         {"move", 0, "move GAMEDIR battles neutral 'Strike Two' --onto 'Strike One'",
          [&] {
            Select(QStringLiteral("Strike Two"));
-           const QRect rect = FForm->MissionView()->visualRect(Node("Strike One"));
-           FForm->MissionViewDragDrop(QPoint(rect.left() + 4, rect.center().y()));
+           const QRect rect = FForm->Panel()->MissionView()->visualRect(Node("Strike One"));
+           FForm->Panel()->MissionViewDragDrop(QPoint(rect.left() + 4, rect.center().y()));
          }},
         {"renumber", 1, "renumber GAMEDIR combat neutral Alpha 3 --swap",
          [&] {
@@ -87,7 +87,7 @@ private Q_SLOTS:
          "install-mission GAMEDIR battles neutral MISSION --under 'Strike Two' --title 'New One'",
          [&] {
            Select(QStringLiteral("Strike Two"));
-           FForm->InstallMissionFile(Mission());
+           FForm->Panel()->InstallMissionFile(Mission());
            FinishLabelEdit(QStringLiteral("New One"));
          }},
     };
@@ -162,7 +162,7 @@ private Q_SLOTS:
       QVERIFY2(test::ReadBytes(list).find("Bravo Two") != std::string::npos, added);
 
       // Between the read and the write.
-      FForm->MissionModel()->setData(Node(QStringLiteral("Alpha")), QStringLiteral("Alpha Two"));
+      FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Alpha")), QStringLiteral("Alpha Two"));
       change();
       const std::string changed = test::ReadBytes(list);
       QCoreApplication::processEvents();

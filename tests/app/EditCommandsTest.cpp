@@ -20,9 +20,9 @@ class TEditCommandsTest : public QObject, protected test::TFormFixture {
 
   // Drops the selected node on the label of the node `target`.
   void DropOn(const QString& target) {
-    QTreeView* view = FForm->MissionView();
+    QTreeView* view = FForm->Panel()->MissionView();
     const QRect rect = view->visualRect(Node(target));
-    FForm->MissionViewDragDrop(QPoint(rect.left() + 4, rect.center().y()));
+    FForm->Panel()->MissionViewDragDrop(QPoint(rect.left() + 4, rect.center().y()));
   }
 
   void OpenCombat(const std::string& list) {
@@ -52,7 +52,7 @@ private Q_SLOTS:
         dialog.Filter,
         QStringLiteral("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"));
     QVERIFY(!dialog.MustExist);
-    QCOMPARE(FForm->MissionView()->currentIndex().data().toString(),
+    QCOMPARE(FForm->Panel()->MissionView()->currentIndex().data().toString(),
              QStringLiteral("A New Battle"));
     QCOMPARE(Control<QLineEdit>("MissionNumberEB")->displayText().trimmed(), QStringLiteral("2"));
     FinishLabelEdit(QStringLiteral("Strike Four"));
@@ -77,7 +77,7 @@ private Q_SLOTS:
     QCOMPARE(Labels().mid(9),
              (QStringList{QStringLiteral("  A New Battle"), QStringLiteral("    Alpha"),
                           QStringLiteral("    Bravo"), QStringLiteral("    x.tie")}));
-    QVERIFY(FForm->MissionView()->isExpanded(Node(QStringLiteral("A New Battle"))));
+    QVERIFY(FForm->Panel()->MissionView()->isExpanded(Node(QStringLiteral("A New Battle"))));
     WriteBack();
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")), combat);
     QCOMPARE(ReadBytes(GameFile("battle", "old.lst")),
@@ -110,8 +110,8 @@ private Q_SLOTS:
     StoreSettings("MType=0\r\n");
     Open();
     Select(QStringLiteral("Outer Rim"));
-    FForm->MissionView()->setFocus();
-    QTest::keyClick(FForm->MissionView(), Qt::Key_Delete);
+    FForm->Panel()->MissionView()->setFocus();
+    QTest::keyClick(FForm->Panel()->MissionView(), Qt::Key_Delete);
     QVERIFY(Labels().isEmpty());
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), std::string());
     QVERIFY(fs::exists(GameFile("battle", "b1.lst")) && fs::exists(GameFile("battle", "b2.lst")));
@@ -131,7 +131,7 @@ private Q_SLOTS:
     StoreSettings("MType=0\r\n");
     Open();
     Select(QStringLiteral("Strike One"));
-    QTreeView* view = FForm->MissionView();
+    QTreeView* view = FForm->Panel()->MissionView();
     QTest::mouseClick(view->viewport(), Qt::RightButton, {},
                       view->visualRect(Node(QStringLiteral("Strike Two"))).center());
     QCOMPARE(view->currentIndex().data().toString(), QStringLiteral("Strike Two"));
@@ -143,7 +143,7 @@ private Q_SLOTS:
   void aMoveUnderTheDragDistanceChangesNothing() {
     StoreSettings("MType=0\r\n");
     Open();
-    QTreeView* view = FForm->MissionView();
+    QTreeView* view = FForm->Panel()->MissionView();
     const QRect one = view->visualRect(Node(QStringLiteral("Strike One")));
     const QPoint press(one.center().x(), one.bottom() - 1);
     QTest::mousePress(view->viewport(), Qt::LeftButton, {}, press);
@@ -159,7 +159,7 @@ private Q_SLOTS:
   void findSelectsTheNextEntryByTitleOrMissionFile() {
     StoreSettings("MType=0\r\n");
     Open();
-    QTreeView* view = FForm->MissionView();
+    QTreeView* view = FForm->Panel()->MissionView();
     FPrompts.FindTexts = {QStringLiteral("strike")};
     QTest::keyClick(FForm.get(), Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(view->currentIndex().data().toString(), QStringLiteral("Strike One"));
@@ -179,7 +179,7 @@ private Q_SLOTS:
     StoreSettings("MType=0\r\n");
     Open();
     Select(QStringLiteral("Strike One"));
-    FForm->MissionView()->edit(Node(QStringLiteral("Strike One")));
+    FForm->Panel()->MissionView()->edit(Node(QStringLiteral("Strike One")));
     FinishLabelEdit(QString());
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")),
              CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", " ", "1", "b2.lst", "Strike Two"}));
@@ -188,10 +188,10 @@ private Q_SLOTS:
   void whatIsTypedStaysWhenTheCheckReportsDuringTheEdit() {
     StoreSettings("MType=0\r\n");
     Open();
-    FForm->MissionView()->edit(Node(QStringLiteral("Outer Rim")));
-    auto* editor = FForm->MissionView()->findChild<QLineEdit*>();
+    FForm->Panel()->MissionView()->edit(Node(QStringLiteral("Outer Rim")));
+    auto* editor = FForm->Panel()->MissionView()->findChild<QLineEdit*>();
     editor->setText(QStringLiteral("Inner Rim"));
-    FForm->MissionModel()->SetMarks({}, {}, QIcon()); // what a check on the worker reports
+    FForm->Panel()->MissionModel()->SetMarks({}, {}, QIcon()); // what a check on the worker reports
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();
     QCOMPARE(Labels().front(), QStringLiteral("Inner Rim"));
@@ -201,13 +201,13 @@ private Q_SLOTS:
   void aLabelTypedWhileTheListChangedIsOfferedAgain() {
     OpenCombat(CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1"}));
     Select(QStringLiteral("A1"));
-    FForm->MissionView()->edit(Node(QStringLiteral("A1")));
+    FForm->Panel()->MissionView()->edit(Node(QStringLiteral("A1")));
     WriteBytes(GameFile("combat", "mission.lst"),
                CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A2"}));
     FinishLabelEdit(QStringLiteral("Typed"));
     QVERIFY(FPrompts.Messages.back().contains(QStringLiteral("changed on disk")));
     QCOMPARE(Labels(), (QStringList{QStringLiteral("Alpha"), QStringLiteral("  A2")}));
-    auto* editor = FForm->MissionView()->findChild<QLineEdit*>();
+    auto* editor = FForm->Panel()->MissionView()->findChild<QLineEdit*>();
     QVERIFY(editor && editor->isVisible());
     QCOMPARE(editor->text(), QStringLiteral("Typed"));
     QTest::keyClick(editor, Qt::Key_Return);
@@ -218,13 +218,13 @@ private Q_SLOTS:
   void aCampaignTitleHoldingABracketIsRefusedAndTheOldOneKept() {
     OpenCombat(CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1"}));
     Select(QStringLiteral("Alpha"));
-    FForm->MissionView()->edit(Node(QStringLiteral("Alpha")));
+    FForm->Panel()->MissionView()->edit(Node(QStringLiteral("Alpha")));
     FinishLabelEdit(QStringLiteral("x]y"));
     QCOMPARE(FPrompts.Messages.size(), 1);
     QVERIFY(FPrompts.Messages.front().contains(QStringLiteral("cannot hold \"]\"")));
     QCOMPARE(Labels(), (QStringList{QStringLiteral("Alpha"), QStringLiteral("  A1")}));
     Select(QStringLiteral("A1")); // an entry's title may hold one
-    FForm->MissionView()->edit(Node(QStringLiteral("A1")));
+    FForm->Panel()->MissionView()->edit(Node(QStringLiteral("A1")));
     FinishLabelEdit(QStringLiteral("x]y"));
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
              CrLf({"//", "[Alpha]", "//", "0", "a.tie", "x]y"}));
@@ -339,7 +339,7 @@ private Q_SLOTS:
       Select(QString::fromLatin1(step.Selected));
       Control<QAction>(step.Key == Qt::Key_Up ? "mEditMoveUp" : "mEditMoveDown")->trigger();
       QCOMPARE(Labels(), step.Labels);
-      QCOMPARE(FForm->MissionView()->currentIndex().data().toString(),
+      QCOMPARE(FForm->Panel()->MissionView()->currentIndex().data().toString(),
                QString::fromLatin1(step.Selected));
       if (step.Status)
         QCOMPARE(Caption("ShowFileTitlePanel"), QString::fromLatin1(step.Status));

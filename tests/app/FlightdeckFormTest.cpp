@@ -30,7 +30,7 @@ class TFlightdeckFormTest : public QObject, protected test::TFormFixture {
     fs::remove(GameFile("battle", "b2.lst"));
     fs::create_directory(GameFile("battle", "b2.lst"));
     const std::string before = ReadBytes(GameFile("battle", "mission.lst"));
-    FForm->MissionModel()->setData(Node(QStringLiteral("Outer Rim")), QStringLiteral("Edited"));
+    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Outer Rim")), QStringLiteral("Edited"));
     QCoreApplication::processEvents(); // what the edit posted: its save
     return before;
   }
@@ -42,7 +42,7 @@ private Q_SLOTS:
   void firstRunWithoutSettings() {
     TixoFlightdeckForm& form = Open();
     // The empty tree says what to do first.
-    QVERIFY(static_cast<TMissionView*>(form.MissionView())
+    QVERIFY(static_cast<TMissionView*>(form.Panel()->MissionView())
                 ->Placeholder()
                 .contains(QStringLiteral("File > Set XvT Directory")));
     QCOMPARE(form.pos(), QPoint(0, 0));
@@ -76,8 +76,8 @@ private Q_SLOTS:
     WriteBytes(GameFile("combat", "i.tie"), "tie");
     TixoFlightdeckForm& form = Open();
     QCOMPARE(form.size(), QSize(370, form.minimumSizeHint().height())); // no lower than that
-    QCOMPARE(form.MissionType(), mtCombat);
-    QCOMPARE(form.Gender(), gnImperial);
+    QCOMPARE(form.Panel()->MissionType(), mtCombat);
+    QCOMPARE(form.Panel()->Side(), gnImperial);
     QCOMPARE(Control<QTabBar>("MissionTypeTabSet")->currentIndex(), 1);
     QVERIFY(Control<TFlatSpeedButton>("GenderImperialBtn")->Down());
     QVERIFY(Control<QAction>("mMissionGenderImperial")->isChecked());
@@ -102,8 +102,8 @@ private Q_SLOTS:
   void damagedSettingsFallBackToFirstTabAndSide() {
     StoreSettings("MType=9\r\nGender=0x7\r\nTop=-30000\r\nLeft=-30000\r\n");
     TixoFlightdeckForm& form = Open();
-    QCOMPARE(form.MissionType(), mtBattles);
-    QCOMPARE(form.Gender(), gnNeutral);
+    QCOMPARE(form.Panel()->MissionType(), mtBattles);
+    QCOMPARE(form.Panel()->Side(), gnNeutral);
     QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(form.geometry()));
   }
 
@@ -141,7 +141,7 @@ private Q_SLOTS:
     QCOMPARE(FPrompts.FolderPresets, (QStringList{home, home, home}));
     Control<QAction>("mFileSetXvTDirectory")->trigger();
     QCOMPARE(FPrompts.FolderPresets.back(), PathText(FGame));
-    QCOMPARE(QApplication::focusWidget(), FForm->MissionView()); // the list, enabled at last
+    QCOMPARE(QApplication::focusWidget(), FForm->Panel()->MissionView()); // the list, enabled at last
     QCOMPARE(fs::path(form.XvTPath()).generic_string(), fs::path(FGame).generic_string());
     QVERIFY(Control<QWidget>("MissionViewPanel")->isEnabled());
     QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
@@ -160,8 +160,8 @@ private Q_SLOTS:
                                     QStringLiteral("    f.tie")}));
     for (const QString& parent :
          {QStringLiteral("Outer Rim"), QStringLiteral("Strike One"), QStringLiteral("Strike Two")})
-      QVERIFY(form.MissionView()->isExpanded(Node(parent)));
-    QCOMPARE(form.MissionView()->currentIndex().data().toString(), QStringLiteral("Outer Rim"));
+      QVERIFY(form.Panel()->MissionView()->isExpanded(Node(parent)));
+    QCOMPARE(form.Panel()->MissionView()->currentIndex().data().toString(), QStringLiteral("Outer Rim"));
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  War"));
     QCOMPARE(Caption("ShowFileNumberPanel"), QStringLiteral("       Tour #:"));
     QVERIFY(!Control<QWidget>("ShowFileNumberPanel")->isEnabled());
@@ -169,7 +169,7 @@ private Q_SLOTS:
     QVERIFY(Control<QAction>("mnuAddWar")->isVisible() &&
             !Control<QAction>("mnuAddCampaign")->isVisible());
 
-    form.MissionView()->setCurrentIndex(Node(QStringLiteral("Strike Two")));
+    form.Panel()->MissionView()->setCurrentIndex(Node(QStringLiteral("Strike Two")));
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  Battle"));
     QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
              QStringLiteral("Next #: 2"));
@@ -179,9 +179,9 @@ private Q_SLOTS:
   void renamedOperationReachesTheNeutralCombatList() {
     StoreSettings("MType=0\r\n");
     TixoFlightdeckForm& form = Open();
-    FForm->MissionModel()->setData(Node(QStringLiteral("Bravo")),
+    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Bravo")),
                                    QStringLiteral("Bravo R\u00e9vis\u00e9"));
-    FForm->MissionModel()->setData(Node(QStringLiteral("c.tie")), QStringLiteral("Charlie"));
+    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("c.tie")), QStringLiteral("Charlie"));
     QCoreApplication::processEvents(); // each rename is written at once
     Click("GenderNeutralBtn");         // already down: rebuilds from the disk
     QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
@@ -191,20 +191,20 @@ private Q_SLOTS:
     QVERIFY(Node(QStringLiteral("Bravo R\u00e9vis\u00e9")).isValid());
     QCOMPARE(Node(QStringLiteral("c.tie")).data().toString(),
              QStringLiteral("c.tie")); // no Engagement keeps its title
-    QCOMPARE(form.MissionType(), mtBattles);
+    QCOMPARE(form.Panel()->MissionType(), mtBattles);
   }
 
   void switchingCombatRebelToBattlesWritesRebelBackAndForcesNeutral() {
     StoreSettings("MType=1\r\nGender=2\r\n");
     TixoFlightdeckForm& form = Open();
     QCOMPARE(Labels(), (QStringList{QStringLiteral("Rebel Run"), QStringLiteral("  Red")}));
-    FForm->MissionModel()->setData(Node(QStringLiteral("Red")), QStringLiteral("Red Leader"));
+    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Red")), QStringLiteral("Red Leader"));
     QCoreApplication::processEvents();
     ClickTab(0);
     QCOMPARE(ReadBytes(GameFile("combat", "rebel.lst")),
              CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red Leader"}));
-    QCOMPARE(form.MissionType(), mtBattles);
-    QCOMPARE(form.Gender(), gnNeutral);
+    QCOMPARE(form.Panel()->MissionType(), mtBattles);
+    QCOMPARE(form.Panel()->Side(), gnNeutral);
     QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
     QVERIFY(Control<QAction>("mMissionGenderNeutral")->isChecked());
     QVERIFY(!Control<TFlatSpeedButton>("GenderRebelBtn")->isEnabled());
@@ -221,7 +221,7 @@ private Q_SLOTS:
                          PathText(GameFile("battle", "b2.lst").generic_string()) +
                          QLatin1Char('"')});
     QCOMPARE(FPrompts.Warnings, QList<bool>{true});
-    QCOMPARE(form.MissionType(), mtBattles);
+    QCOMPARE(form.Panel()->MissionType(), mtBattles);
     QCOMPARE(Control<QTabBar>("MissionTypeTabSet")->currentIndex(), 0);
     QCOMPARE(Labels().size(), 6); // the disk, without the battle whose file is a folder now
     QVERIFY(!Labels().contains(QStringLiteral("Edited")));
@@ -253,7 +253,7 @@ private Q_SLOTS:
     TListController::SaveBesideTheWindowFrom(usual);
     QCOMPARE(FPrompts.Messages.size(), 1);
     QVERIFY(FPrompts.Messages[0].contains(QStringLiteral("Is a folder, not a file")));
-    QCOMPARE(FForm->MissionType(), mtCombat);
+    QCOMPARE(FForm->Panel()->MissionType(), mtCombat);
     QVERIFY(Node(QStringLiteral("Bravo")).isValid());
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), before);
   }
@@ -347,7 +347,7 @@ private Q_SLOTS:
     QCOMPARE(rebel->focusPolicy(), Qt::TabFocus);
     rebel->setFocus();
     QTest::keyClick(rebel, Qt::Key_Space);
-    QCOMPARE(FForm->Gender(), gnRebel);
+    QCOMPARE(FForm->Panel()->Side(), gnRebel);
     // A status text too long for its panel ends in "..." and is whole in the tooltip.
     auto* status = Control<TBevelPanel>("ShowFileTitlePanel");
     const QString longText = QStringLiteral(" ") + QString(200, QLatin1Char('x'));
@@ -508,9 +508,9 @@ private Q_SLOTS:
   void theKeyboardAlone() {
     StoreSettings("MType=1\r\n");
     Open();
-    QCOMPARE(QApplication::focusWidget(), FForm->MissionView());
+    QCOMPARE(QApplication::focusWidget(), FForm->Panel()->MissionView());
     QVERIFY(!FForm->windowIcon().availableSizes().isEmpty()); // for docks and task bars
-    QTest::keyClick(FForm->MissionView(), Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(FForm->Panel()->MissionView(), Qt::Key_F10, Qt::ShiftModifier);
     auto* menu = Control<QMenu>("MissionViewPopUp");
     QTRY_VERIFY(menu->isVisible());
     menu->close();

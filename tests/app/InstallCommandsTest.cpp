@@ -75,7 +75,7 @@ private Q_SLOTS:
         QStringLiteral("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"));
     QCOMPARE(FPrompts.Messages, QStringList{FPlaceCopy});
     QVERIFY(!fs::exists(GameFile("melee", "m1.tie"))); // written with the label, as one command
-    QCOMPARE(FForm->MissionView()->currentIndex().data().toString(),
+    QCOMPARE(FForm->Panel()->MissionView()->currentIndex().data().toString(),
              QStringLiteral("A New X-wing vs. TIE Fighter Mission"));
     QCOMPARE(Control<QLineEdit>("MissionNumberEB")->displayText().trimmed(), QStringLiteral("1"));
     FinishLabelEdit(QStringLiteral("New Duel"));
@@ -92,9 +92,9 @@ private Q_SLOTS:
     Select(QStringLiteral("Outer Rim"));
     fs::create_directories(FTemp->Path() / "Downloads");
     WriteBytes(FTemp->Path() / "Downloads" / "big.tie", std::string(3 << 19, 'n'));
-    FForm->InstallMissionFile((FTemp->Path() / "Downloads" / "big.tie").string());
+    FForm->Panel()->InstallMissionFile((FTemp->Path() / "Downloads" / "big.tie").string());
     FinishLabelEdit(QStringLiteral("Big"));
-    FForm->MissionView()->edit(FForm->MissionView()->currentIndex());
+    FForm->Panel()->MissionView()->edit(FForm->Panel()->MissionView()->currentIndex());
     FinishLabelEdit(QStringLiteral("Bigger"));
     const std::vector<THistoryEntry> entries = TGameHistory(FGame).Entries();
     // The install kept the old 1.5 MiB mission; the rename after it pushed it out.
@@ -194,7 +194,7 @@ private Q_SLOTS:
              QStringList{QStringLiteral("Warning: Another TIE mission with the same file name "
                                         "already exists.  Would you like to replace it?")});
     QCOMPARE(ReadBytes(GameFile("combat", "dup.tie")), std::string("old"));
-    QCOMPARE(FForm->MissionView()->currentIndex().parent().data().toString(),
+    QCOMPARE(FForm->Panel()->MissionView()->currentIndex().parent().data().toString(),
              QStringLiteral("Outer Rim"));
   }
 
@@ -202,7 +202,9 @@ private Q_SLOTS:
     StoreSettings("MType=0\r\n");
     Open();
     Select(QStringLiteral("Strike One"));
-    FForm->mFileEditClick();
+    auto* edit = Control<QAction>("mFileEdit"); // disabled in the window, still carried out
+    edit->setEnabled(true);
+    edit->trigger();
     QCOMPARE(FPrompts.Messages,
              QStringList{QStringLiteral(
                  "Ixo Kit: Unable to locate TIE mission file \"b1.lst\" in combat directory.")});
@@ -211,7 +213,7 @@ private Q_SLOTS:
   void filesFromTheDesktopInstallWhereTheyAreDropped() {
     StoreSettings("MType=1\r\n");
     Open();
-    QTreeView* view = FForm->MissionView();
+    QTreeView* view = FForm->Panel()->MissionView();
     QWidget* viewport = view->viewport();
     const QPoint onCampaign = view->visualRect(Node(QStringLiteral("Outer Rim"))).center();
     QVERIFY(!DropFiles(FForm.get(), QPoint(5, 5), {Download("lone.tie")})); // no entry there

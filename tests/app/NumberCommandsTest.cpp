@@ -39,7 +39,7 @@ private Q_SLOTS:
     FPrompts.Answers = {TMessageResult::No};
     TypeNumber(QStringLiteral("3"));
     QCOMPARE(FPrompts.Messages, QStringList{question});
-    QVERIFY(FForm->MissionView()->hasFocus());
+    QVERIFY(FForm->Panel()->MissionView()->hasFocus());
     QCOMPARE(NumberBox()->displayText().trimmed(), QStringLiteral("0"));
     WriteBack();
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
@@ -88,14 +88,14 @@ private Q_SLOTS:
     for (const char* label : {"M19799", "Negative"}) {
       Select(QString::fromLatin1(label));
       const QString shown = QString::number(
-          TMissionModel::NodeOf(FForm->MissionView()->currentIndex())->Record.Number);
+          TMissionModel::NodeOf(FForm->Panel()->MissionView()->currentIndex())->Record.Number);
       QCOMPARE(NumberBox()->displayText(), shown);
       QVERIFY(NumberBox()->contentsRect().width() >=
               NumberBox()->fontMetrics().horizontalAdvance(shown));
       QCOMPARE(next->Caption(), QStringLiteral("Next #: 19800"));
       QVERIFY(next->width() > next->fontMetrics().horizontalAdvance(next->Caption()));
       NumberBox()->setFocus();
-      FForm->MissionView()->setFocus(); // leaving the box as it is keeps the number
+      FForm->Panel()->MissionView()->setFocus(); // leaving the box as it is keeps the number
     }
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")), list);
   }

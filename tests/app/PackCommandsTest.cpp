@@ -119,7 +119,7 @@ private Q_SLOTS:
     QCOMPARE(FPrompts.PackTargets, (QList<TPackTarget>{{mtBattles, gnNeutral}}));
     QVERIFY(FPrompts.PackPlans.front().contains(
         QStringLiteral("Battle \"Into Darkness\": Operation d1.tie")));
-    QCOMPARE(FForm->MissionType(), mtCombat);
+    QCOMPARE(FForm->Panel()->MissionType(), mtCombat);
     QCOMPARE(ReadBytes(GameFile("combat", "mission.lst")),
              CrLf({"//", "[Outer Rim]",     "//",    "0", "a.tie",  "Alpha",
                    "1",  "B.TIE",           "Bravo", "3", "d.tie",  "Delta",
@@ -396,7 +396,7 @@ private Q_SLOTS:
         poll->stop(); // once: the click below may run events
         ClickTab(0);
         seen << text + QStringLiteral(" of ") + QString::number(dialog->maximum()) +
-                    (FForm->MissionType() == mtCombat ? QString() : QStringLiteral(", tab"));
+                    (FForm->Panel()->MissionType() == mtCombat ? QString() : QStringLiteral(", tab"));
         if (cancel)
           dialog->cancel();
         poll->deleteLater();

@@ -43,9 +43,9 @@ private Q_SLOTS:
 
     FPrompts.ProblemPicks = {{QStringLiteral("rebel.lst: Sierra")}};
     ShowProblems();
-    QCOMPARE(FForm->MissionType(), mtCombat);
-    QCOMPARE(FForm->Gender(), gnRebel);
-    QCOMPARE(FForm->MissionView()->currentIndex().data().toString(), QStringLiteral("Sierra"));
+    QCOMPARE(FForm->Panel()->MissionType(), mtCombat);
+    QCOMPARE(FForm->Panel()->Side(), gnRebel);
+    QCOMPARE(FForm->Panel()->MissionView()->currentIndex().data().toString(), QStringLiteral("Sierra"));
     // The view listed the whole game, errors with their fixes.
     const std::vector<TProblemLine>& lines = FPrompts.ProblemViews.front();
     const auto sierra = std::find_if(lines.begin(), lines.end(), [](const TProblemLine& line) {
@@ -65,18 +65,18 @@ private Q_SLOTS:
       return Node(QString::fromLatin1(label)).data(Qt::ToolTipRole).toString();
     };
     QVERIFY(tip("Sierra").contains(QStringLiteral("s.tie")));
-    FForm->MissionModel()->setData(Node(QStringLiteral("Sierra")), QStringLiteral(" "));
+    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Sierra")), QStringLiteral(" "));
     QCoreApplication::processEvents(); // its save
-    QVERIFY(!FForm->CheckingList());
+    QVERIFY(!FForm->Panel()->CheckingList());
     QCOMPARE(tip(" "), QStringLiteral("The mission file s.tie is not in the mission folder.\n"
                                       "The number 4 is used twice in this list.\n"
                                       "The title is empty."));
-    FForm->MissionModel()->setData(Node(QStringLiteral(" ")), QStringLiteral("Sierra"));
+    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral(" ")), QStringLiteral("Sierra"));
     QCoreApplication::processEvents();
     QVERIFY(!tip("Sierra").contains(QStringLiteral("title")));
     Select(QStringLiteral("Sierra"));
     Control<QAction>("mEditMoveUp")->trigger();
-    QVERIFY(!FForm->CheckingList());
+    QVERIFY(!FForm->Panel()->CheckingList());
     QCOMPARE(Labels(), (QStringList{QStringLiteral("Rebel Run"), QStringLiteral("  Sierra"),
                                     QStringLiteral("  Red")}));
     QVERIFY(tip("Sierra").contains(QStringLiteral("s.tie")));

@@ -207,7 +207,7 @@ private Q_SLOTS:
       QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
     });
     // The tree's entries read as their labels and kinds, and the side buttons as checked or not.
-    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(FForm->MissionView());
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(FForm->Panel()->MissionView());
     QAccessibleInterface* group = tree->tableInterface()->cellAt(0, 0);
     QVERIFY(group);
     QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Outer Rim"));
@@ -217,7 +217,7 @@ private Q_SLOTS:
     QCOMPARE(rebel->role(), QAccessible::Button);
     QVERIFY(rebel->state().checkable && !rebel->state().checked);
     rebel->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(FForm->Gender(), gnRebel);
+    QCOMPARE(FForm->Panel()->Side(), gnRebel);
     QVERIFY(rebel->state().checked);
 
     // The status line reads as what it says now.

@@ -88,7 +88,7 @@ protected:
 
   // The check of the list shown has marked its entries.
   void WaitForCheck() const {
-    if (!QTest::qWaitFor([&] { return !FForm->CheckingList(); }))
+    if (!QTest::qWaitFor([&] { return !FForm->Panel()->CheckingList(); }))
       qWarning("the check of the list did not end");
   }
 
@@ -104,7 +104,7 @@ protected:
   // Each node's label, indented by two blanks a level, as the view's model gives them.
   QStringList Labels() const {
     QStringList labels;
-    AddLabels(FForm->MissionView()->model(), {}, 0, labels);
+    AddLabels(FForm->Panel()->MissionView()->model(), {}, 0, labels);
     return labels;
   }
   static void AddLabels(const QAbstractItemModel* model, const QModelIndex& parent, int level,
@@ -118,14 +118,14 @@ protected:
     }
   }
   QModelIndex Node(const QString& label) const {
-    const QAbstractItemModel* model = FForm->MissionView()->model();
+    const QAbstractItemModel* model = FForm->Panel()->MissionView()->model();
     const QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole, label, 1,
                                                Qt::MatchExactly | Qt::MatchRecursive);
     if (found.isEmpty())
       qFatal("no node %s", qPrintable(label));
     return found.front();
   }
-  void Select(const QString& label) { FForm->MissionView()->setCurrentIndex(Node(label)); }
+  void Select(const QString& label) { FForm->Panel()->MissionView()->setCurrentIndex(Node(label)); }
 
   void ClickTab(int index) {
     QTabBar* tabs = Control<QTabBar>("MissionTypeTabSet");
@@ -137,7 +137,7 @@ protected:
 
   // Finishes the label edit that a command opened: Enter with `text`, or Escape.
   void FinishLabelEdit(const std::optional<QString>& text) {
-    auto* editor = FForm->MissionView()->findChild<QLineEdit*>();
+    auto* editor = FForm->Panel()->MissionView()->findChild<QLineEdit*>();
     if (!editor)
       qFatal("no label editor is open");
     if (text) {

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mission tree: building it from a list file, writing it back, and the category, side
-// and selection changes.
+// The list shown: reading it into the tree, the category, side and selection changes, and
+// finding entries.
+
+#include "app/MissionPanel.h"
 
 #include "app/Application.h"
 #include "app/BackgroundWork.h"
 #include "app/CoreText.h"
 #include "app/ListText.h"
 #include "app/Prompts.h"
-#include "app/TixoFlightdeckForm.h"
 #include "lists/MissionTree.h"
-#include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "widgets/PathText.h"
 
@@ -25,44 +25,18 @@
 
 namespace flightdeck {
 
-namespace {
-
-constexpr const char* NumberCaptions[MissionTypeCount] = {
-    QT_TRANSLATE_NOOP("flightdeck::TixoFlightdeckForm", "       Tour #:"),
-    QT_TRANSLATE_NOOP("flightdeck::TixoFlightdeckForm", "      Mission #:"),
-    QT_TRANSLATE_NOOP("flightdeck::TixoFlightdeckForm", "      Mission #:"),
-    QT_TRANSLATE_NOOP("flightdeck::TixoFlightdeckForm", "  Tournament #:"),
-    QT_TRANSLATE_NOOP("flightdeck::TixoFlightdeckForm", "      Mission #:")};
-
-} // namespace
-
-QString TixoFlightdeckForm::NextNumberCaption(std::int32_t number) {
-  return tr("Next #: %1").arg(number);
-}
-
-int TixoFlightdeckForm::NumberCaptionWidth(const QFontMetrics& metrics) {
-  int widest = 0;
-  for (const char* caption : NumberCaptions)
-    widest = std::max(widest, metrics.horizontalAdvance(tr(caption)));
-  return widest;
-}
-
-TMissionType TixoFlightdeckForm::SingleMissionType() const {
-  return flightdeck::SingleMissionType(FMissionType);
-}
-
-int TixoFlightdeckForm::AbsoluteIndex(const TMissionNode* node) const {
+int TMissionPanel::AbsoluteIndex(const TMissionNode* node) const {
   if (!node || !FList->Document())
     return -1;
   const std::vector<TMissionNode*> nodes = FList->Document()->Nodes();
   return static_cast<int>(std::find(nodes.begin(), nodes.end(), node) - nodes.begin());
 }
 
-void TixoFlightdeckForm::Select(const TMissionNode* node) {
+void TMissionPanel::Select(const TMissionNode* node) {
   FMissionView->setCurrentIndex(FModel->IndexOf(node));
 }
 
-void TixoFlightdeckForm::ExpandBranch(const TMissionNode& node) {
+void TMissionPanel::ExpandBranch(const TMissionNode& node) {
   if (node.Children.empty())
     return;
   FMissionView->expand(FModel->IndexOf(&node));
@@ -70,82 +44,96 @@ void TixoFlightdeckForm::ExpandBranch(const TMissionNode& node) {
     ExpandBranch(*child);
 }
 
-std::string TixoFlightdeckForm::CategoryDirectory() const {
-  return FXvTPath + std::string(MissionTypeDir(FMissionType));
+std::string TMissionPanel::CategoryDirectory() const {
+  return FList->Game() + std::string(MissionTypeDir(FMissionType));
 }
 
-std::string TixoFlightdeckForm::MissionDirectory() const {
-  return MissionFilePath(FXvTPath, FMissionType, "");
+std::string TMissionPanel::MissionDirectory() const {
+  return MissionFilePath(FList->Game(), FMissionType, "");
 }
 
-QString TixoFlightdeckForm::OnDiskFolder(const std::string& folder) const {
-  QString path = PathText(HostPath(folder));
-  while (path.size() > 1 && path.endsWith(QDir::separator()))
-    path.chop(1);
-  return path;
-}
-
-void TixoFlightdeckForm::Tell(const QString& text) {
-  FEnvironment.Prompts->Tell(text);
-}
-
-TMissionNode* TixoFlightdeckForm::SelectedNode() const {
+TMissionNode* TMissionPanel::SelectedNode() const {
   return TMissionModel::NodeOf(FMissionView->currentIndex());
 }
 
-void TixoFlightdeckForm::MissionTypeTabSetChange() {
+void TMissionPanel::MissionTypeTabSetChange() {
   EndLabelEdit();
   FNumberEditIndex = -1;
   ShowEntryNumber({});
   ShowFileNumberPanel->setEnabled(false);
-  for (QAction* item :
-       {mnuAddCampaign, mnuAddWar, mnuAddBattle, mnuAddCollection, mnuAddTournament})
+  for (QAction* item : {FActions.AddCampaign, FActions.AddWar, FActions.AddBattle,
+                        FActions.AddCollection, FActions.AddTournament})
     item->setVisible(false);
   FMissionType = static_cast<TMissionType>(MissionTypeTabSet->currentIndex());
   ApplyMissionTypeSettings();
   BuildMissionTreeView();
-  KeepSettings();
+  Q_EMIT ListChosen();
 }
 
-void TixoFlightdeckForm::ApplyMissionTypeSettings() {
-  ShowFileNumberPanel->SetCaption(tr(NumberCaptions[FMissionType]));
+void TMissionPanel::ApplyMissionTypeSettings() {
+  ShowNumberCaption();
   const bool neutralOnly = IsNeutralOnly(FMissionType);
   switch (FMissionType) {
   case mtBattles:
-    mnuAddWar->setVisible(true);
-    mnuAddBattle->setVisible(true);
+    FActions.AddWar->setVisible(true);
+    FActions.AddBattle->setVisible(true);
     break;
   case mtTournaments:
-    mnuAddCollection->setVisible(true);
-    mnuAddTournament->setVisible(true);
+    FActions.AddCollection->setVisible(true);
+    FActions.AddTournament->setVisible(true);
     break;
   default:
-    mnuAddCampaign->setVisible(true);
+    FActions.AddCampaign->setVisible(true);
   }
-  for (TFlatSpeedButton* button : {GenderRebelBtn, GenderImperialBtn})
-    button->setEnabled(!neutralOnly);
-  for (QAction* item : {mMissionGenderRebel, mMissionGenderImperial})
-    item->setEnabled(!neutralOnly);
+  for (const TGender side : {gnRebel, gnImperial}) {
+    SideButtons[side - gnNeutral]->setEnabled(!neutralOnly);
+    FActions.Sides[side - gnNeutral]->setEnabled(!neutralOnly);
+  }
   if (neutralOnly) {
     SetSideControls(gnNeutral);
-    FGender = gnNeutral;
+    FSide = gnNeutral;
   }
 }
 
-void TixoFlightdeckForm::ChangeSide(TGender side) {
+void TMissionPanel::ChangeSide(TGender side) {
   EndLabelEdit();
-  FGender = side;
+  FSide = side;
   SetSideControls(side);
   BuildMissionTreeView();
-  KeepSettings();
+  Q_EMIT ListChosen();
 }
 
-void TixoFlightdeckForm::BuildMissionTreeView() {
+void TMissionPanel::SetSideControls(TGender side) {
+  SideButtons[side - gnNeutral]->SetDown(true);
+  FActions.Sides[side - gnNeutral]->setChecked(true);
+}
+
+void TMissionPanel::OpenGame(const std::string& game) {
+  FList->OpenGame(game); // the game is shown as it is on disk, whole
+  FMissionView->SetPlaceholder({});
+  EnableCommands(true);
+}
+
+void TMissionPanel::ShowList(TMissionType type, TGender side) {
+  FSide = side;
+  SetSideControls(side);
+  ShowMissionType(type);
+}
+
+void TMissionPanel::ShowMissionType(TMissionType type) {
+  // The tab strip reports only a change of tab; the category change must run in any case.
+  if (MissionTypeTabSet->currentIndex() == type)
+    MissionTypeTabSetChange();
+  else
+    MissionTypeTabSet->setCurrentIndex(type);
+}
+
+void TMissionPanel::BuildMissionTreeView() {
   if (FTreeState != tsReleasing)
-    FList->Read(FMissionType, FGender);
+    FList->Read(FMissionType, FSide);
 }
 
-void TixoFlightdeckForm::ReleaseDocument() {
+void TMissionPanel::ReleaseDocument() {
   // Where the view stood, for the list read again.
   FKeptRow = AbsoluteIndex(SelectedNode());
   FKeptScroll = FMissionView->verticalScrollBar()->value();
@@ -153,14 +141,14 @@ void TixoFlightdeckForm::ReleaseDocument() {
   ++FCheckGeneration; // what a check finds now is of no list shown
 }
 
-void TixoFlightdeckForm::ShowUnreadable(const QString& reason) {
+void TMissionPanel::ShowUnreadable(const QString& reason) {
   // Nothing to edit, and the view and the status line say why; another tab or side still opens.
   FMissionView->setEnabled(false);
   FMissionView->SetPlaceholder(reason);
-  ApplicationHint(reason);
+  ShowHint(reason);
 }
 
-void TixoFlightdeckForm::ShowDocument(bool keepPlace) {
+void TMissionPanel::ShowDocument(bool keepPlace) {
   FTreeState = tsBuilding;
   FMissionView->setEnabled(true);
   FMissionView->SetPlaceholder({});
@@ -188,18 +176,18 @@ void TixoFlightdeckForm::ShowDocument(bool keepPlace) {
   FMissionView->verticalScrollBar()->setValue(FKeptScroll);
 }
 
-bool TixoFlightdeckForm::Busy() const {
+bool TMissionPanel::Busy() const {
   // A label being edited, a new entry waiting for its label, a dialog open, or work under way.
   return FMissionView->indexWidget(FMissionView->currentIndex()) || FEdits->AwaitingLabel() ||
          QApplication::activeModalWidget() || TBackgroundWork::Running();
 }
 
-void TixoFlightdeckForm::FinishOpenEdit() {
+void TMissionPanel::FinishOpenEdit() {
   if (FEdits->AwaitingLabel())
     MissionViewEdited(); // the new entry, with the label it has
 }
 
-void TixoFlightdeckForm::EndLabelEdit() {
+void TMissionPanel::EndLabelEdit() {
   // A label still being edited is dropped, as if the user had pressed Escape.
   if (QWidget* editor = FMissionView->indexWidget(FMissionView->currentIndex()))
     Q_EMIT FMissionView->itemDelegate()->closeEditor(editor,
@@ -207,16 +195,13 @@ void TixoFlightdeckForm::EndLabelEdit() {
   FinishOpenEdit();
 }
 
-void TixoFlightdeckForm::MissionViewChange() {
+void TMissionPanel::MissionViewChange() {
   ShowFileNumberPanel->setEnabled(false);
   ShowNextNumberButton->setEnabled(false);
   ShowNextNumber(QStringLiteral("- - -"));
   ShowEntryNumber({});
-  // A pack is built from a node with something under it.
   const TMissionNode* node = SelectedNode();
-  const bool hasChildren = node && !node->Children.empty();
-  mBuildPack->setEnabled(hasChildren);
-  mnuBuildPak->setEnabled(hasChildren);
+  Q_EMIT SelectionChanged(node);
   if (!node || FTreeState != tsIdle || FNumberEditIndex != -1)
     return;
   const TListFileItem& record = node->Record;
@@ -233,7 +218,32 @@ void TixoFlightdeckForm::MissionViewChange() {
   else if (IsMission(record.Kind))
     caption += tr(" (mission file):  ") + FromList(record.FileName);
   ShowFileTitlePanel->SetCaption(caption);
-  mnuAddMission->setEnabled(record.Kind != likWar && record.Kind != likTournamentSeries);
+}
+
+void TMissionPanel::FindText() {
+  const QString text = FPrompts.AskFindText(FSearchText);
+  if (text.isEmpty())
+    return;
+  FSearchText = text;
+  FindAgain();
+}
+
+void TMissionPanel::FindAgain() {
+  if (FSearchText.isEmpty()) {
+    FindText();
+    return;
+  }
+  // From the entry after the selected one, round to the top again. A text the code page
+  // cannot hold is in no label.
+  const std::optional<std::string> text = ListTextExactly(FSearchText);
+  const TMissionNode* found =
+      text && FList->Document() ? FList->Document()->FindText(SelectedNode(), *text) : nullptr;
+  if (found) {
+    Select(found);
+    FMissionView->scrollTo(FModel->IndexOf(found));
+    return;
+  }
+  ShowHint(tr("\"%1\" is not in this list").arg(FSearchText));
 }
 
 } // namespace flightdeck

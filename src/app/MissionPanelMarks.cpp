@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The marks of the check's findings on the tree's entries, and going to a finding's entry.
 
+#include "app/MissionPanel.h"
+
 #include "app/Application.h"
 #include "app/BackgroundWork.h"
 #include "app/FindingWords.h"
 #include "app/ListText.h"
 #include "app/ProblemsDialog.h"
-#include "app/TixoFlightdeckForm.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -19,8 +20,8 @@
 
 namespace flightdeck {
 
-void TixoFlightdeckForm::CommandRecorded(std::string_view command) {
-  ChangeRecorded();
+void TMissionPanel::CommandRecorded(std::string_view command) {
+  Q_EMIT ChangeRecorded();
   const std::optional<TEditMarks> edit = std::exchange(FEditMarks, std::nullopt);
   if (!edit || edit->Command != command) {
     CheckShownList();
@@ -33,21 +34,21 @@ void TixoFlightdeckForm::CommandRecorded(std::string_view command) {
     ++FCheckGeneration; // what it finds is of the list before the edit
 }
 
-void TixoFlightdeckForm::CheckShownList() {
+void TMissionPanel::CheckShownList() {
   ++FCheckGeneration;
   if (!FCheckRunning)
     RunCheck();
 }
 
-void TixoFlightdeckForm::RunCheck() {
-  if (!FMissionCommandsEnabled || !FList->Document())
+void TMissionPanel::RunCheck() {
+  if (!FCommandsEnabled || !FList->Document())
     return;
   FCheckRunning = true;
-  // The pool waits for its tasks before the application goes; a window gone by then is told
+  // The pool waits for its tasks before the application goes; a panel gone by then is told
   // nothing. A check that fails marks nothing: the Problems view tells why.
-  QThreadPool::globalInstance()->start([form = QPointer<TixoFlightdeckForm>(this),
-                                        generation = FCheckGeneration, game = FXvTPath,
-                                        scope = TCheckScope{FMissionType, FGender}] {
+  QThreadPool::globalInstance()->start([panel = QPointer<TMissionPanel>(this),
+                                        generation = FCheckGeneration, game = FList->Game(),
+                                        scope = TCheckScope{FMissionType, FSide}] {
     std::optional<std::vector<TFinding>> findings;
     try {
       findings = CheckCatalogue(game, scope);
@@ -55,16 +56,16 @@ void TixoFlightdeckForm::RunCheck() {
     }
     QMetaObject::invokeMethod(
         TixoApplication::Instance(),
-        [form, generation, findings = std::move(findings)]() mutable {
-          if (form)
-            form->ShowFindings(std::move(findings), generation);
+        [panel, generation, findings = std::move(findings)]() mutable {
+          if (panel)
+            panel->ShowFindings(std::move(findings), generation);
         },
         Qt::QueuedConnection);
   });
 }
 
-void TixoFlightdeckForm::ShowFindings(std::optional<std::vector<TFinding>> findings,
-                                      std::uint64_t generation) {
+void TMissionPanel::ShowFindings(std::optional<std::vector<TFinding>> findings,
+                                 std::uint64_t generation) {
   FCheckRunning = false;
   if (generation != FCheckGeneration) { // the list changed while it was checked
     RunCheck();
@@ -91,16 +92,16 @@ void TixoFlightdeckForm::ShowFindings(std::optional<std::vector<TFinding>> findi
   findings.reset();
   ReturnFreedMemoryBesideTheWindow(); // the findings were many
   if (!listFindings.isEmpty())
-    ApplicationHint(listFindings.join(QLatin1Char(' ')));
+    ShowHint(listFindings.join(QLatin1Char(' ')));
   // The status line names the selected entry's finding, unless a number is being typed there.
   if (!FModel->MarkText(SelectedNode()).isEmpty() && FNumberEditIndex == -1)
     MissionViewChange();
 }
 
-void TixoFlightdeckForm::ShowFinding(const TFinding& finding) {
+void TMissionPanel::ShowFinding(const TFinding& finding) {
   if (finding.Type != FMissionType)
     ShowMissionType(finding.Type);
-  if (SeverityOf(finding.Problem) != TSeverity::Note && finding.Side != FGender)
+  if (SeverityOf(finding.Problem) != TSeverity::Note && finding.Side != FSide)
     ChangeSide(finding.Side);
   const std::vector<TMissionNode*> nodes =
       FList->Document() ? FList->Document()->Nodes() : std::vector<TMissionNode*>();
@@ -109,7 +110,7 @@ void TixoFlightdeckForm::ShowFinding(const TFinding& finding) {
     Select(node);
     FMissionView->scrollTo(FModel->IndexOf(node));
   } else {
-    ApplicationHint(FindingWords(finding));
+    ShowHint(FindingWords(finding));
   }
 }
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The form's handlers of the tree's edits: new groups, battles and tournaments, removing,
-// renaming and moving. The edit commands make each change; the items then show what it did.
+// The panel's handlers of the tree's edits: new groups, battles, tournaments and missions,
+// removing, renaming and moving. The edit commands make each change; the tree then shows what
+// it did.
+
+#include "app/MissionPanel.h"
 
 #include "app/Application.h"
 #include "app/ListText.h"
-#include "app/MissionView.h"
-#include "app/TixoFlightdeckForm.h"
 #include "journal/CommandNames.h"
 #include "platform/PathNames.h"
 #include "widgets/BevelPanel.h"
@@ -15,41 +16,41 @@
 
 namespace flightdeck {
 
-void TixoFlightdeckForm::mnuAddCampaignClick() {
+void TMissionPanel::mnuAddCampaignClick() {
   if (TMissionNode* group = FEdits->AddGroup())
     AwaitLabel({CommandNames::AddGroup, group, false, {}});
 }
 
-void TixoFlightdeckForm::mnuAddBattleClick() {
-  OpenDialog = {OnDiskFolder(CategoryDirectory()),
-                tr("Specify a New List File to store Mission References in..."),
-                tr("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
-                QStringLiteral("lst"), false};
-  TMissionNode* added = FEdits->AddBattle(
-      SelectedNode(), ExtractFileName(ProgramPath(FEnvironment.Prompts->OpenFile(OpenDialog))));
+void TMissionPanel::mnuAddBattleClick() {
+  const TOpenDialogRequest dialog = {
+      OnDiskFolder(CategoryDirectory()),
+      tr("Specify a New List File to store Mission References in..."),
+      tr("X-wing vs. TIE Fighter List files   (*.lst)|*.lst|All formats...|*.*"),
+      QStringLiteral("lst"), false};
+  TMissionNode* added =
+      FEdits->AddBattle(SelectedNode(), ExtractFileName(ProgramPath(FPrompts.OpenFile(dialog))));
   if (!added)
     return;
   Select(added);
   ShowEntryNumber(QString::number(added->Record.Number));
-  ShowNextNumberButtonClick(this);
+  ShowNextNumberButtonClick(false);
   ExpandBranch(*added);
   AwaitLabel({CommandNames::AddBattle, added, true, {}});
 }
 
-void TixoFlightdeckForm::mnuRemoveClick() {
+void TMissionPanel::mnuRemoveClick() {
   TMissionNode* selected = SelectedNode();
   if (!selected)
     return;
   if (FEdits->Remove(*selected))
-    ShowNextNumberButtonClick(this);
+    ShowNextNumberButtonClick(false);
 }
 
-bool TixoFlightdeckForm::MissionViewLabelAcceptable(const TMissionNode& node,
-                                                    const QString& label) {
+bool TMissionPanel::MissionViewLabelAcceptable(const TMissionNode& node, const QString& label) {
   return FEdits->LabelAcceptable(node.Record.Kind, ToList(label));
 }
 
-void TixoFlightdeckForm::MissionViewLabelTyped(TMissionNode& node, const QString& label) {
+void TMissionPanel::MissionViewLabelTyped(TMissionNode& node, const QString& label) {
   // The label shown is the title of the node: a new one renames the node.
   if (ToList(label) == node.Label())
     return;
@@ -61,14 +62,14 @@ void TixoFlightdeckForm::MissionViewLabelTyped(TMissionNode& node, const QString
       this, [this] { MissionViewEdited(); }, Qt::QueuedConnection);
 }
 
-void TixoFlightdeckForm::AwaitLabel(TEditCommands::TNewEntry entry) {
+void TMissionPanel::AwaitLabel(TEditCommands::TNewEntry entry) {
   const QModelIndex node = FModel->IndexOf(entry.Node);
   FEdits->AwaitLabel(std::move(entry));
   FMissionView->setCurrentIndex(node);
   FMissionView->edit(node);
 }
 
-void TixoFlightdeckForm::MissionViewEdited() {
+void TMissionPanel::MissionViewEdited() {
   std::optional<std::string> lost;
   TixoApplication::Instance()->RunGuarded([&] { lost = FEdits->LabelDone(); });
   // The list changed on disk under the edit and is shown again: the label typed is offered
@@ -83,16 +84,31 @@ void TixoFlightdeckForm::MissionViewEdited() {
   }
 }
 
-void TixoFlightdeckForm::MissionViewEditCancelled() {
+void TMissionPanel::MissionViewEditCancelled() {
   const bool added = FEdits->AwaitingLabel();
   TixoApplication::Instance()->RunGuarded([this] { FEdits->LabelCancelled(); });
   if (added) {
-    ShowNextNumberButtonClick(this);
-    ApplicationHint(tr("Nothing was added."));
+    ShowNextNumberButtonClick(false);
+    ShowHint(tr("Nothing was added."));
   }
 }
 
-void TixoFlightdeckForm::MoveSelected(bool up) {
+void TMissionPanel::InstallMissionFile(const std::string& chosen) {
+  TMissionNode* parent =
+      FList->Document() ? FList->Document()->MissionParentOf(SelectedNode()) : nullptr;
+  const std::optional<TMissionInstallCommands::TAddedMission> added =
+      FMissionInstall->Install(chosen, FMissionType, parent);
+  if (!added)
+    return;
+  // The entry is written, with the copy and the Combat lists, once the user has given its label.
+  Select(added->Node);
+  ShowHint(tr("Mission added to %1").arg(FromList(parent->Label())));
+  ShowEntryNumber(QString::number(added->Node->Record.Number));
+  ShowNextNumberButtonClick(false);
+  AwaitLabel({CommandNames::InstallMission, added->Node, true, added->Stage});
+}
+
+void TMissionPanel::MoveSelected(bool up) {
   TMissionNode* selected = SelectedNode();
   if (!selected)
     return;
@@ -117,7 +133,7 @@ void TixoFlightdeckForm::MoveSelected(bool up) {
   }
 }
 
-void TixoFlightdeckForm::MissionViewDragDrop(const QPoint& at) {
+void TMissionPanel::MissionViewDragDrop(const QPoint& at) {
   TMissionNode* selected = SelectedNode();
   TMissionNode* target = TMissionModel::NodeOf(FMissionView->NodeAtLabel(at));
   if (!selected || !target)
