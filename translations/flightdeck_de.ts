@@ -647,6 +647,30 @@
         <source>  (undone)</source>
         <translation>  (rückgängig gemacht)</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Take back the last change Flightdeck made to the game</source>
+        <translation>Die letzte Änderung zurücknehmen, die Flightdeck am Spiel vorgenommen hat</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back</source>
+        <translation>Die zuletzt zurückgenommene Änderung erneut vornehmen</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>Every change Flightdeck made to this game</source>
+        <translation>Jede Änderung, die Flightdeck an diesem Spiel vorgenommen hat</translation>
+    </message>
 </context>
 <context>
     <name>TListController</name>
@@ -777,6 +801,14 @@
     <message>
         <source>%1: %2 changed in %3</source>
         <translation>%1: %2 geändert in %3</translation>
+    </message>
+    <message>
+        <source>&amp;Problems...</source>
+        <translation>&amp;Probleme...</translation>
+    </message>
+    <message>
+        <source>Check the whole game for broken entries and files</source>
+        <translation>Das ganze Spiel auf defekte Einträge und Dateien prüfen</translation>
     </message>
 </context>
 <context>
@@ -1177,30 +1209,6 @@
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>Take back the last change Flightdeck made to the game</source>
-        <translation>Die letzte Änderung zurücknehmen, die Flightdeck am Spiel vorgenommen hat</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>Make again the change last taken back</source>
-        <translation>Die zuletzt zurückgenommene Änderung erneut vornehmen</translation>
-    </message>
-    <message>
-        <source>&amp;History...</source>
-        <translation>&amp;Verlauf...</translation>
-    </message>
-    <message>
-        <source>Every change Flightdeck made to this game</source>
-        <translation>Jede Änderung, die Flightdeck an diesem Spiel vorgenommen hat</translation>
-    </message>
-    <message>
         <source>Single &amp;Mission</source>
         <translation>Einzelne &amp;Mission</translation>
     </message>
@@ -1219,14 +1227,6 @@
     <message>
         <source>&amp;Search</source>
         <translation>&amp;Suchen</translation>
-    </message>
-    <message>
-        <source>&amp;Problems...</source>
-        <translation>&amp;Probleme...</translation>
-    </message>
-    <message>
-        <source>Check the whole game for broken entries and files</source>
-        <translation>Das ganze Spiel auf defekte Einträge und Dateien prüfen</translation>
     </message>
     <message>
         <source>Mission &amp;Gender</source>

@@ -647,6 +647,30 @@
         <source>  (undone)</source>
         <translation>  (annulé)</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Take back the last change Flightdeck made to the game</source>
+        <translation>Défaire la dernière modification que Flightdeck a faite au jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back</source>
+        <translation>Refaire la dernière modification défaite</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message>
+        <source>Every change Flightdeck made to this game</source>
+        <translation>Chaque modification que Flightdeck a faite à ce jeu</translation>
+    </message>
 </context>
 <context>
     <name>TListController</name>
@@ -777,6 +801,14 @@
     <message>
         <source>%1: %2 changed in %3</source>
         <translation>%1 : %2 modifiés dans %3</translation>
+    </message>
+    <message>
+        <source>&amp;Problems...</source>
+        <translation>&amp;Problèmes...</translation>
+    </message>
+    <message>
+        <source>Check the whole game for broken entries and files</source>
+        <translation>Vérifier tout le jeu à la recherche d&apos;entrées et de fichiers défectueux</translation>
     </message>
 </context>
 <context>
@@ -1177,30 +1209,6 @@
         <translation>&amp;Édition</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>Take back the last change Flightdeck made to the game</source>
-        <translation>Défaire la dernière modification que Flightdeck a faite au jeu</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>Make again the change last taken back</source>
-        <translation>Refaire la dernière modification défaite</translation>
-    </message>
-    <message>
-        <source>&amp;History...</source>
-        <translation>&amp;Historique...</translation>
-    </message>
-    <message>
-        <source>Every change Flightdeck made to this game</source>
-        <translation>Chaque modification que Flightdeck a faite à ce jeu</translation>
-    </message>
-    <message>
         <source>Single &amp;Mission</source>
         <translation>&amp;Mission seule</translation>
     </message>
@@ -1219,14 +1227,6 @@
     <message>
         <source>&amp;Search</source>
         <translation>&amp;Recherche</translation>
-    </message>
-    <message>
-        <source>&amp;Problems...</source>
-        <translation>&amp;Problèmes...</translation>
-    </message>
-    <message>
-        <source>Check the whole game for broken entries and files</source>
-        <translation>Vérifier tout le jeu à la recherche d&apos;entrées et de fichiers défectueux</translation>
     </message>
     <message>
         <source>Mission &amp;Gender</source>

@@ -12,36 +12,20 @@
 namespace flightdeck {
 
 std::optional<std::string> TEditCommands::LabelDone() {
-  // The editor's commit and its closing both end one edit: the first writes it.
-  if (!std::exchange(FRenamed, false) && !FAwaiting)
+  // The editor's commit and its closing both end one edit: the first writes it. A new entry
+  // is written with its label.
+  const bool renamed = std::exchange(FRenamed, false);
+  if (FList.WriteAwaited() || !renamed || FList.CommitEdit(CommandNames::Rename, FRenamedFrom))
     return std::nullopt;
-  if (!FAwaiting) {
-    if (FList.CommitEdit(CommandNames::Rename, FRenamedFrom))
-      return std::nullopt;
-    return FRenamedTo;
-  }
-  const TNewEntry entry = std::move(*FAwaiting);
-  FAwaiting.reset();
-  FList.Run(entry.Command, entry.NamedByFile ? entry.Node->Record.FileName : entry.Node->Label(),
-            [&](TSession& session) {
-              if (entry.Stage)
-                entry.Stage(session);
-              FList.Document()->Save(session);
-              return true;
-            });
-  return std::nullopt;
+  return FRenamedTo;
 }
 
 void TEditCommands::LabelCancelled() {
-  if (!FAwaiting) {
+  if (!FList.DropAwaited()) {
     (void)LabelDone();
     return;
   }
-  TMissionNode* node = FAwaiting->Node;
-  FAwaiting.reset();
   FRenamed = false;
-  if (TMissionTree* tree = FList.DocumentToEdit())
-    tree->Remove(*node);
 }
 
 TMissionNode* TEditCommands::AddGroup() {

@@ -21,15 +21,6 @@ class TEditCommands {
 public:
   TEditCommands(TListController& list, TPrompts& prompts) : FList(list), FPrompts(prompts) {}
 
-  // A new entry waiting for its label, and what its command writes besides the list.
-  struct TNewEntry {
-    std::string_view Command; // as the history names it
-    TMissionNode* Node = nullptr;
-    bool NamedByFile = false; // its history entry names its file, not its label
-    std::function<void(TSession&)> Stage;
-  };
-  void AwaitLabel(TNewEntry entry) { FAwaiting = std::move(entry); }
-  bool AwaitingLabel() const { return FAwaiting.has_value(); }
   // The label editor closed, or a label was set: the new entry waiting for its label, else the
   // rename, is written as one command; nothing when neither waits. The label of a rename that
   // could not be written because the list changed on disk, so that it can be offered again.
@@ -63,7 +54,6 @@ private:
 
   TListController& FList;
   TPrompts& FPrompts;
-  std::optional<TNewEntry> FAwaiting;
   std::string FRenamedFrom; // the label the rename waiting to be written replaced
   std::string FRenamedTo;
   bool FRenamed = false; // a rename waits to be written

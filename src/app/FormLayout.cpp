@@ -95,13 +95,10 @@ void TixoFlightdeckForm::CreateMenus() {
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   QMenu* edit = AddMenu(bar, "mEdit", tr("&Edit"));
-  mEditUndo = AddItem(edit, "mEditUndo", tr("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
-                      tr("Take back the last change Flightdeck made to the game"));
-  mEditRedo = AddItem(edit, "mEditRedo", tr("&Redo"), QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
-                      tr("Make again the change last taken back"));
+  const THistoryCommands::TActions& history = FHistory->Actions();
+  edit->addActions({history.Undo, history.Redo});
   edit->addSeparator();
-  mEditHistory = AddItem(edit, "mEditHistory", tr("&History..."), {},
-                         tr("Every change Flightdeck made to this game"));
+  edit->addAction(history.History);
   edit->addSeparator();
   edit->addActions({tree.MoveUp, tree.MoveDown});
   // The new groups and battles, those of the category shown.
@@ -109,9 +106,6 @@ void TixoFlightdeckForm::CreateMenus() {
   edit->addActions(
       {tree.AddCampaign, tree.AddWar, tree.AddBattle, tree.AddCollection, tree.AddTournament});
   connect(edit, &QMenu::aboutToShow, this, &TixoFlightdeckForm::RefreshUndoActions);
-  connect(mEditUndo, &QAction::triggered, this, [this] { FHistory->Undo(); });
-  connect(mEditRedo, &QAction::triggered, this, [this] { FHistory->Redo(); });
-  connect(mEditHistory, &QAction::triggered, this, [this] { FHistory->ChooseAndUndo(); });
 
   mInstall = AddMenu(bar, "mInstall", tr("&Install"));
   mInstallMission = AddItem(mInstall, "mInstallMission", tr("Single &Mission"),
@@ -125,13 +119,7 @@ void TixoFlightdeckForm::CreateMenus() {
   mSearch = AddMenu(bar, "mSearch", tr("&Search"));
   mSearch->addActions({tree.Find, tree.FindAgain});
   mSearch->addSeparator();
-  QAction* problems = AddItem(mSearch, "mSearchProblems", tr("&Problems..."),
-                              QKeySequence(QStringLiteral("Ctrl+Shift+P")),
-                              tr("Check the whole game for broken entries and files"));
-  connect(problems, &QAction::triggered, this, [this] {
-    if (const std::optional<TFinding> finding = FProblems->ShowProblems())
-      FPanel->ShowFinding(*finding);
-  });
+  mSearch->addAction(FProblems->Action());
 
   mMissionGender = AddMenu(bar, "mMissionGender", tr("Mission &Gender"));
   mMissionGender->addActions({tree.Sides[0], tree.Sides[1], tree.Sides[2]});
@@ -203,11 +191,7 @@ void TixoFlightdeckForm::ConnectPanel() {
   connect(FPanel, &TMissionPanel::SelectionChanged, this, &TixoFlightdeckForm::SelectionChanged);
   connect(FPanel, &TMissionPanel::ContextMenuRequested, MissionViewPopUp,
           [this](const QPoint& at) { MissionViewPopUp->popup(at); });
-  connect(FPanel, &TMissionPanel::ChangeRecorded, this, [this] {
-    // There is something to undo now; what it is, the menu reads from the history when it
-    // opens.
-    mEditUndo->setEnabled(true);
-  });
+  connect(FPanel, &TMissionPanel::ChangeRecorded, this, [this] { FHistory->ChangeRecorded(); });
   connect(FPanel, &TMissionPanel::HistoryOutdated, this, &TixoFlightdeckForm::RefreshUndoActions);
   TMissionView* view = FPanel->MissionView();
   view->AcceptFiles = [this](const QStringList& files, const QModelIndex& target) {

@@ -52,7 +52,9 @@ TixoFlightdeckForm::TixoFlightdeckForm(const TFormEnvironment& environment, QWid
   FPanel = new TMissionPanel(*FEnvironment.Prompts, this);
   TListController& list = FPanel->List();
   FHistory = std::make_unique<THistoryCommands>(list, *FEnvironment.Prompts, *this);
-  FProblems = std::make_unique<TProblemCommands>(list, *FEnvironment.Prompts, *this);
+  FProblems = std::make_unique<TProblemCommands>(
+      list, *FEnvironment.Prompts, *this,
+      [this](const TFinding& finding) { FPanel->ShowFinding(finding); });
   FPacks = std::make_unique<TPackCommands>(list, *FEnvironment.Prompts, *this);
   CreateControls();
   // As narrow as it is wide, or as its menus and tabs need in the language and font shown; as
@@ -223,16 +225,6 @@ void TixoFlightdeckForm::EnableMissionCommands(bool enable) {
   for (QMenu* menu : {mInstall, mMissionGender, mSearch})
     menu->setEnabled(enable);
   RefreshUndoActions();
-}
-
-void TixoFlightdeckForm::RefreshUndoActions() {
-  const THistoryCommands::TCaptions captions =
-      FPanel->CommandsEnabled() ? FHistory->Captions() : THistoryCommands::TCaptions{};
-  mEditUndo->setEnabled(!captions.Undo.isEmpty());
-  mEditUndo->setText(captions.Undo.isEmpty() ? tr("&Undo") : captions.Undo);
-  mEditRedo->setEnabled(!captions.Redo.isEmpty());
-  mEditRedo->setText(captions.Redo.isEmpty() ? tr("&Redo") : captions.Redo);
-  mEditHistory->setEnabled(FPanel->CommandsEnabled());
 }
 
 void TixoFlightdeckForm::SetXvTPathHint() {

@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/BackgroundWork.h"
+#include "app/Controls.h"
 #include "app/CoreText.h"
 #include "app/ListText.h"
 #include "journal/CommandNames.h"
@@ -95,16 +96,40 @@ std::vector<THistoryEntry> THistoryCommands::Entries() const {
   return FList.Game().empty() ? std::vector<THistoryEntry>() : FList.History().Entries();
 }
 
-THistoryCommands::TCaptions THistoryCommands::Captions() const {
-  const std::vector<THistoryEntry> entries = Entries();
+THistoryCommands::THistoryCommands(TListController& list, TPrompts& prompts, QWidget& owner)
+    : FList(list), FPrompts(prompts), FOwner(owner) {
+  FActions.Undo =
+      NamedAction(&owner, "mEditUndo", tr("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")),
+                  tr("Take back the last change Flightdeck made to the game"));
+  FActions.Redo =
+      NamedAction(&owner, "mEditRedo", tr("&Redo"), QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                  tr("Make again the change last taken back"));
+  FActions.History = NamedAction(&owner, "mEditHistory", tr("&History..."), {},
+                                 tr("Every change Flightdeck made to this game"));
+  QObject::connect(FActions.Undo, &QAction::triggered, &owner, [this] { Undo(); });
+  QObject::connect(FActions.Redo, &QAction::triggered, &owner, [this] { Redo(); });
+  QObject::connect(FActions.History, &QAction::triggered, &owner, [this] { ChooseAndUndo(); });
+  RefreshActions(false);
+}
+
+void THistoryCommands::RefreshActions(bool enabled) {
+  const std::vector<THistoryEntry> entries = enabled ? Entries() : std::vector<THistoryEntry>();
   const THistoryEntry* undo = NextToUndo(entries);
   const THistoryEntry* redo = NextToRedo(entries);
   // Redoing takes back an undo: it does again what the undo took back; undoing a redo takes
   // back what it did again.
   const bool undoesRedo = undo && undo->Command == CommandNames::Redo;
-  return {undo ? tr("&Undo %1").arg(undoesRedo ? SubjectCaption(*undo) : EntryCaption(*undo))
-               : QString(),
-          redo ? tr("&Redo %1").arg(SubjectCaption(*redo)) : QString()};
+  FActions.Undo->setEnabled(undo != nullptr);
+  FActions.Undo->setText(
+      undo ? tr("&Undo %1").arg(undoesRedo ? SubjectCaption(*undo) : EntryCaption(*undo))
+           : tr("&Undo"));
+  FActions.Redo->setEnabled(redo != nullptr);
+  FActions.Redo->setText(redo ? tr("&Redo %1").arg(SubjectCaption(*redo)) : tr("&Redo"));
+  FActions.History->setEnabled(enabled);
+}
+
+void THistoryCommands::ChangeRecorded() {
+  FActions.Undo->setEnabled(true);
 }
 
 void THistoryCommands::TakeBack(std::string_view command,

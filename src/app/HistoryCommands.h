@@ -13,27 +13,34 @@
 #include <functional>
 #include <string_view>
 
+class QAction;
 class QWidget;
 
 namespace flightdeck {
 
 // The Edit menu's commands on the game's history: undoing and redoing what Flightdeck changed,
-// and the list of its entries. They work through the list controller and the prompts alone.
+// and the list of its entries, with their actions. They work through the list controller and
+// the prompts alone.
 class THistoryCommands {
   Q_DECLARE_TR_FUNCTIONS(THistoryCommands)
 
 public:
   // An undo runs beside `owner`, whose controls wait meanwhile.
-  THistoryCommands(TListController& list, TPrompts& prompts, QWidget& owner)
-      : FList(list), FPrompts(prompts), FOwner(owner) {}
+  THistoryCommands(TListController& list, TPrompts& prompts, QWidget& owner);
 
-  // What Undo and Redo would take back, in words ("Undo Install Pack DeepSpace.ixo"); empty
-  // for nothing.
-  struct TCaptions {
-    QString Undo;
-    QString Redo;
+  // Undo, Redo and History, for the window's menu.
+  struct TActions {
+    QAction* Undo = nullptr;
+    QAction* Redo = nullptr;
+    QAction* History = nullptr;
   };
-  TCaptions Captions() const;
+  const TActions& Actions() const { return FActions; }
+  // Reads the history for what Undo and Redo would take back, in words ("Undo Install Pack
+  // DeepSpace.ixo"); with `enabled` false (no game shown) every action is disabled.
+  void RefreshActions(bool enabled);
+  // A change was just made: there is something to undo. What it is, Undo reads when its menu
+  // opens, so that a command does not read the whole history.
+  void ChangeRecorded();
 
   void Undo();
   void Redo();
@@ -51,6 +58,7 @@ private:
   TListController& FList;
   TPrompts& FPrompts;
   QWidget& FOwner;
+  TActions FActions;
 };
 
 } // namespace flightdeck

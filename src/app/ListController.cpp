@@ -158,9 +158,34 @@ bool TListController::Load() {
   return true;
 }
 
+bool TListController::WriteAwaited() {
+  if (!FAwaiting)
+    return false;
+  const TNewEntry entry = std::move(*FAwaiting);
+  FAwaiting.reset();
+  Run(entry.Command, entry.NamedByFile ? entry.Node->Record.FileName : entry.Node->Label(),
+      [&](TSession& session) {
+        if (entry.Stage)
+          entry.Stage(session);
+        FDocument->Save(session);
+        return true;
+      });
+  return true;
+}
+
+bool TListController::DropAwaited() {
+  if (!FAwaiting)
+    return false;
+  TMissionNode* node = FAwaiting->Node;
+  FAwaiting.reset();
+  if (TMissionTree* tree = DocumentToEdit())
+    tree->Remove(*node);
+  return true;
+}
+
 bool TListController::Run(std::string_view command, const std::string& subject,
                           const std::function<bool(TSession&)>& stage) {
-  FView.FinishOpenEdit(); // a new entry first, as it stands
+  WriteAwaited(); // a new entry first, as it stands
   if (!FinishSaving())
     return false;
   return Settle(command, [&] {
@@ -202,7 +227,7 @@ bool TListController::CommitEdit(std::string_view command, const std::string& su
   };
   if (FDocument->RecordsRead() < SavedBesideTheWindow)
     return Run(command, subject, save);
-  FView.FinishOpenEdit();
+  WriteAwaited();
   if (!FinishSaving())
     return false;
   const std::uint64_t serial = ++FSaves;
@@ -269,7 +294,8 @@ void TListController::TellRecoveryReports(const std::vector<TMessage>& reports) 
 void TListController::CheckFilesOnDisk() {
   if (!FDocument)
     return;
-  if (FView.Busy() || Saving()) { // not under the user's hands, nor while a save writes
+  if (FView.Busy() || AwaitingLabel() ||
+      Saving()) { // not under the user's hands, nor while a save writes
     FDiskCheck->start();
     return;
   }

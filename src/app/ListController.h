@@ -14,6 +14,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,8 +45,6 @@ public:
   virtual void HistoryChanged() = 0;
   // The user is in the middle of an edit or a dialog: a change outside waits for it.
   virtual bool Busy() const = 0;
-  // Before another command: an edit still open is written as it stands.
-  virtual void FinishOpenEdit() = 0;
 };
 
 // Keeps the document of one list and its view in step with the disk: it reads the list, writes
@@ -72,6 +71,23 @@ public:
   void ReadAgain(const QString& hint = {});
   // The document shown; null while no list could be read.
   TMissionTree* Document() const { return FDocument.get(); }
+
+  // A new entry of the document waiting for the label the user gives it, and what its command
+  // writes besides the list: written, with that label, as one command once the label is done,
+  // or as it stands before any other command.
+  struct TNewEntry {
+    std::string_view Command; // as the history names it
+    TMissionNode* Node = nullptr;
+    bool NamedByFile = false; // its history entry names its file, not its label
+    std::function<void(TSession&)> Stage;
+  };
+  void AwaitLabel(TNewEntry entry) { FAwaiting = std::move(entry); }
+  bool AwaitingLabel() const { return FAwaiting.has_value(); }
+  // Writes the new entry waiting as one command; false when none waits.
+  bool WriteAwaited();
+  // Takes the new entry waiting out of the document again, nothing written; false when none
+  // waits.
+  bool DropAwaited();
 
   // One command: `stage` stages its files in a session of its own, which then, unless `stage`
   // says false, checks that what was read is still on disk and commits. False when a file
@@ -123,6 +139,7 @@ private:
   TGender FSide = gnNeutral;
   std::unique_ptr<TMissionTree> FDocument;
   std::unique_ptr<TMissionTree> FKept; // the document shown before, as the disk holds it
+  std::optional<TNewEntry> FAwaiting;
   QFileSystemWatcher* FWatcher = nullptr;
   QTimer* FDiskCheck = nullptr; // gathers the watcher's reports of one change
   // The save beside the window: what it wrote and what recovery told when its session opened.

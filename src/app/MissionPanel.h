@@ -134,7 +134,6 @@ private:
   void CommandUnderWay() override { Q_EMIT ChangeRecorded(); }
   void HistoryChanged() override { Q_EMIT HistoryOutdated(); }
   bool Busy() const override;
-  void FinishOpenEdit() override;
 
   // Numbering (another).
   void ShowEntryNumber(const QString& number);
@@ -163,7 +162,7 @@ private:
   void MoveSelected(bool up);
   // A new entry in the tree waiting for the label the user gives it in the editor: written,
   // with that label, as one command when the editor closes (see MissionViewEdited).
-  void AwaitLabel(TEditCommands::TNewEntry entry);
+  void AwaitLabel(TListController::TNewEntry entry);
 
   // The marks of the check (another). Checks the list shown, as it is on disk, away from the
   // window's thread: the tree marks its entries with the findings, and the status line tells

@@ -54,7 +54,7 @@ void TMissionPanel::MissionViewLabelTyped(TMissionNode& node, const QString& lab
   // The label shown is the title of the node: a new one renames the node.
   if (ToList(label) == node.Label())
     return;
-  if (!FEdits->AwaitingLabel()) // a new entry is checked whole
+  if (!FList->AwaitingLabel()) // a new entry is checked whole
     FEditMarks = TEditMarks{CommandNames::Rename, &node};
   FEdits->Rename(node, ToList(label));
   // Saved once the editor, or whoever set the label, is done with the node.
@@ -62,9 +62,9 @@ void TMissionPanel::MissionViewLabelTyped(TMissionNode& node, const QString& lab
       this, [this] { MissionViewEdited(); }, Qt::QueuedConnection);
 }
 
-void TMissionPanel::AwaitLabel(TEditCommands::TNewEntry entry) {
+void TMissionPanel::AwaitLabel(TListController::TNewEntry entry) {
   const QModelIndex node = FModel->IndexOf(entry.Node);
-  FEdits->AwaitLabel(std::move(entry));
+  FList->AwaitLabel(std::move(entry));
   FMissionView->setCurrentIndex(node);
   FMissionView->edit(node);
 }
@@ -85,7 +85,7 @@ void TMissionPanel::MissionViewEdited() {
 }
 
 void TMissionPanel::MissionViewEditCancelled() {
-  const bool added = FEdits->AwaitingLabel();
+  const bool added = FList->AwaitingLabel();
   TixoApplication::Instance()->RunGuarded([this] { FEdits->LabelCancelled(); });
   if (added) {
     ShowNextNumberButtonClick(false);

@@ -177,14 +177,9 @@ void TMissionPanel::ShowDocument(bool keepPlace) {
 }
 
 bool TMissionPanel::Busy() const {
-  // A label being edited, a new entry waiting for its label, a dialog open, or work under way.
-  return FMissionView->indexWidget(FMissionView->currentIndex()) || FEdits->AwaitingLabel() ||
+  // A label being edited, a dialog open, or work under way.
+  return FMissionView->indexWidget(FMissionView->currentIndex()) ||
          QApplication::activeModalWidget() || TBackgroundWork::Running();
-}
-
-void TMissionPanel::FinishOpenEdit() {
-  if (FEdits->AwaitingLabel())
-    MissionViewEdited(); // the new entry, with the label it has
 }
 
 void TMissionPanel::EndLabelEdit() {
@@ -192,7 +187,7 @@ void TMissionPanel::EndLabelEdit() {
   if (QWidget* editor = FMissionView->indexWidget(FMissionView->currentIndex()))
     Q_EMIT FMissionView->itemDelegate()->closeEditor(editor,
                                                      QAbstractItemDelegate::RevertModelCache);
-  FinishOpenEdit();
+  TixoApplication::Instance()->RunGuarded([this] { FList->WriteAwaited(); }); // as it stands
 }
 
 void TMissionPanel::MissionViewChange() {

@@ -4,10 +4,15 @@
 #include "app/ProblemCommands.h"
 
 #include "app/BackgroundWork.h"
+#include "app/Controls.h"
 #include "app/FindingWords.h"
 #include "app/ListText.h"
 #include "app/ProblemsDialog.h"
 #include "services/CatalogueFixes.h"
+
+#include <QAction>
+
+#include <utility>
 
 namespace flightdeck {
 
@@ -33,6 +38,18 @@ TProblemLine LineOf(const TFinding& finding) {
 }
 
 } // namespace
+
+TProblemCommands::TProblemCommands(TListController& list, TPrompts& prompts, QWidget& owner,
+                                   std::function<void(const TFinding&)> goTo)
+    : FList(list), FPrompts(prompts), FOwner(owner) {
+  FAction = NamedAction(&owner, "mSearchProblems", tr("&Problems..."),
+                        QKeySequence(QStringLiteral("Ctrl+Shift+P")),
+                        tr("Check the whole game for broken entries and files"));
+  QObject::connect(FAction, &QAction::triggered, &owner, [this, goTo = std::move(goTo)] {
+    if (const std::optional<TFinding> finding = ShowProblems())
+      goTo(*finding);
+  });
+}
 
 std::optional<TFinding> TProblemCommands::ShowProblems() {
   // After a fix the view opens again on what is left.

@@ -7,8 +7,10 @@
 #include "app/Prompts.h"
 #include "services/CatalogueCheck.h"
 
+#include <functional>
 #include <optional>
 
+class QAction;
 class QWidget;
 
 namespace flightdeck {
@@ -19,18 +21,21 @@ class TProblemCommands {
   Q_DECLARE_TR_FUNCTIONS(TProblemCommands)
 
 public:
-  // The check runs beside `owner`, whose controls wait meanwhile.
-  TProblemCommands(TListController& list, TPrompts& prompts, QWidget& owner)
-      : FList(list), FPrompts(prompts), FOwner(owner) {}
+  // The check runs beside `owner`, whose controls wait meanwhile; `goTo` shows the finding
+  // chosen to go to.
+  TProblemCommands(TListController& list, TPrompts& prompts, QWidget& owner,
+                   std::function<void(const TFinding&)> goTo);
+  // Search > Problems, which shows the findings and goes to the one chosen.
+  QAction* Action() const { return FAction; }
 
+private:
   // Shows the findings and makes the fixes chosen, the view opening again on what is left;
   // the finding chosen to go to, if one is.
   std::optional<TFinding> ShowProblems();
-
-private:
   TListController& FList;
   TPrompts& FPrompts;
   QWidget& FOwner;
+  QAction* FAction = nullptr;
 };
 
 } // namespace flightdeck

@@ -94,9 +94,7 @@ private:
   std::vector<std::function<void()>> FAfterGameSearch; // hand-offs that came meanwhile
   void SetXvTPathHint();
   void Tell(const QString& text) { FEnvironment.Prompts->Tell(text); }
-  // Reads the history for the Edit menu's Undo and Redo; a change just made only enables Undo,
-  // so that a command does not read the whole history.
-  void RefreshUndoActions();
+  void RefreshUndoActions() { FHistory->RefreshActions(FPanel->CommandsEnabled()); }
   void SelectionChanged(const TMissionNode* node);
 
   // The Install and File menus (another).
@@ -128,9 +126,6 @@ private:
   QAction* mBuildPack = nullptr;
   QMenu* mSearch = nullptr;
   QMenu* mMissionGender = nullptr;
-  QAction* mEditUndo = nullptr;
-  QAction* mEditRedo = nullptr;
-  QAction* mEditHistory = nullptr;
   QMenu* MissionViewPopUp = nullptr;
   QAction* mnuAddMission = nullptr;
   QAction* mnuAddPack = nullptr;
