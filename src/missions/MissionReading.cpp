@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Missions read from memory and from files, and the words for what they are.
+
+#include "missions/MissionFile.h"
+
+#include "platform/HostFiles.h"
+#include "platform/HostPath.h"
+
+#include <algorithm>
+
+namespace flightdeck {
+
+TMissionReading ReadMissionBytes(std::string_view bytes, TMissionDepth depth) {
+  return ReadMission(
+      bytes.size(),
+      [bytes](std::uint64_t offset, std::size_t count) {
+        return offset < bytes.size()
+                   ? std::string(bytes.substr(static_cast<std::size_t>(offset), count))
+                   : std::string();
+      },
+      depth);
+}
+
+TMissionReading ReadMissionFile(std::string_view path, TMissionDepth depth) {
+  const std::string host = HostPath(path);
+  const THostFile file = THostFile::OpenRegular(host);
+  return ReadMission(
+      file.Size(),
+      [&](std::uint64_t offset, std::size_t count) {
+        std::string piece(count, '\0');
+        std::size_t filled = 0;
+        while (filled < count)
+          if (const std::size_t read =
+                  file.ReadAt(piece.data() + filled, count - filled, offset + filled, host))
+            filled += read;
+          else
+            break;
+        piece.resize(filled);
+        return piece;
+      },
+      depth);
+}
+
+std::string_view PlatformWord(TMissionPlatform platform) {
+  return platform == TMissionPlatform::XvT ? "xvt" : "bop";
+}
+
+std::string_view PlayWord(TMissionPlay play) {
+  constexpr std::string_view words[] = {"training", "unknown", "melee", "multiplayer-training",
+                                        "multiplayer-combat"};
+  return words[static_cast<std::size_t>(play)];
+}
+
+} // namespace flightdeck
