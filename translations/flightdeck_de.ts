@@ -468,6 +468,30 @@
         <source>Entry %1 (%2) was passed over: an earlier version recorded it without what undoing it needs.</source>
         <translation>Eintrag %1 (%2) wurde übergangen: eine frühere Version hat ihn ohne das aufgezeichnet, was sein Rückgängigmachen braucht.</translation>
     </message>
+    <message>
+        <source>not a mission file</source>
+        <translation>keine Missionsdatei</translation>
+    </message>
+    <message>
+        <source>cut short: %1 of at least %2 bytes</source>
+        <translation>abgeschnitten: %1 von mindestens %2 Bytes</translation>
+    </message>
+    <message>
+        <source>cut short: %1 of %2 bytes</source>
+        <translation>abgeschnitten: %1 von %2 Bytes</translation>
+    </message>
+    <message>
+        <source>larger than %1, the most a mission may be</source>
+        <translation>größer als %1, das Höchstmaß einer Mission</translation>
+    </message>
+    <message>
+        <source>a TIE Fighter mission (an earlier game)</source>
+        <translation>eine TIE-Fighter-Mission (ein älteres Spiel)</translation>
+    </message>
+    <message>
+        <source>%1 bytes too long</source>
+        <translation>%1 Bytes zu lang</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

@@ -468,6 +468,30 @@
         <source>Entry %1 (%2) was passed over: an earlier version recorded it without what undoing it needs.</source>
         <translation>L’entrée %1 (%2) a été passée : une version antérieure l’a enregistrée sans ce qu’il faut pour l’annuler.</translation>
     </message>
+    <message>
+        <source>not a mission file</source>
+        <translation>pas un fichier de mission</translation>
+    </message>
+    <message>
+        <source>cut short: %1 of at least %2 bytes</source>
+        <translation>tronqué : %1 octets sur au moins %2</translation>
+    </message>
+    <message>
+        <source>cut short: %1 of %2 bytes</source>
+        <translation>tronqué : %1 octets sur %2</translation>
+    </message>
+    <message>
+        <source>larger than %1, the most a mission may be</source>
+        <translation>plus de %1, le maximum d'une mission</translation>
+    </message>
+    <message>
+        <source>a TIE Fighter mission (an earlier game)</source>
+        <translation>une mission de TIE Fighter (un jeu plus ancien)</translation>
+    </message>
+    <message>
+        <source>%1 bytes too long</source>
+        <translation>%1 octets de trop</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

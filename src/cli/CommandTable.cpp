@@ -4,6 +4,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/DetectCommand.h"
 #include "cli/HistoryCommands.h"
+#include "cli/MissionCommands.h"
 #include "cli/PackCommands.h"
 #include "cli/TreeCommands.h"
 #include "journal/CommandNames.h"
@@ -23,8 +24,8 @@ const std::vector<TCommand>& Commands() {
        false,
        {},
        {"--under", "--path", "--title"},
-       {},
-       "MISSIONFILE {--under LABEL | --path PATH} [--title TEXT]",
+       {"--force"},
+       "MISSIONFILE {--under LABEL | --path PATH} [--title TEXT] [--force]",
        InstallMissionCommand,
        false,
        {"--under", "--path"}},
@@ -34,10 +35,18 @@ const std::vector<TCommand>& Commands() {
        false,
        {},
        {},
-       "--dry-run",
-       "PACK.ixo [--dry-run]",
+       {"--dry-run", "--force"},
+       "PACK.ixo [--dry-run] [--force]",
        InstallPackCommand},
-      {"build-pack", TScope::List, 2, true, {}, {"--path"}, {}, "LABEL OUT.ixo", BuildPackCommand},
+      {"build-pack",
+       TScope::List,
+       2,
+       true,
+       {},
+       {"--path"},
+       {"--force"},
+       "LABEL OUT.ixo [--force]",
+       BuildPackCommand},
       {CommandNames::Rename,
        TScope::List,
        2,
@@ -63,7 +72,7 @@ const std::vector<TCommand>& Commands() {
        true,
        {},
        {"--path"},
-       "--swap",
+       {"--swap"},
        "LABEL NUMBER [--swap]",
        RenumberCommand},
       {CommandNames::AddGroup, TScope::List, 1, false, {}, {}, {}, "TITLE", AddGroupCommand},
@@ -83,6 +92,18 @@ const std::vector<TCommand>& Commands() {
       {CommandNames::Redo, TScope::Game, 0, false, {}, {}, {}, "", RedoCommand},
       {"check", TScope::Catalogue, 0, false, {}, {}, {}, "", CheckCommand},
       {"pack-info", TScope::None, 1, false, {}, {}, {}, "PACK.ixo|-", PackInfoCommand},
+      {"mission-info",
+       TScope::None,
+       1,
+       false,
+       {},
+       {},
+       {},
+       "MISSIONFILE...",
+       MissionInfoCommand,
+       false,
+       {},
+       true},
       {"detect", TScope::None, 0, false, {}, {}, {}, "", DetectCommand},
   };
   return commands;
@@ -188,9 +209,9 @@ std::optional<std::string> SortWords(const TCommand& command, const std::vector<
       optionsEnded = true;
     else if (invocation.Has(word))
       return "the option '" + word + "' is given twice";
-    else if (word == command.Flag && valueGiven)
+    else if (IndexOf(command.Flags, word) && valueGiven)
       return "the option '" + word + "' takes no value";
-    else if (word == command.Flag)
+    else if (IndexOf(command.Flags, word))
       invocation.Options[word] = "";
     else if (!IndexOf(command.Required, word) && !IndexOf(command.Optional, word))
       return "unknown option '" + word + "' for '" + std::string(command.Name) + "'";
@@ -231,7 +252,8 @@ bool Complete(const TCommand& command, const TInvocation& invocation) {
       command.ArgumentCount - (command.NamesNode && invocation.Has("--path") ? 1 : 0);
   const bool shortOne = command.OptionalArgument && invocation.Arguments.size() + 1 == expected;
   const auto given = [&](std::string_view option) { return invocation.Has(std::string(option)); };
-  return (invocation.Arguments.size() == expected || shortOne) &&
+  const bool more = command.Repeated && invocation.Arguments.size() > expected;
+  return (invocation.Arguments.size() == expected || shortOne || more) &&
          std::all_of(command.Required.begin(), command.Required.end(), given) &&
          (command.OneOf.empty() ||
           std::count_if(command.OneOf.begin(), command.OneOf.end(), given) == 1);

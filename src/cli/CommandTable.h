@@ -21,12 +21,13 @@ struct TCommand {
   bool NamesNode;                         // its first argument is a LABEL that --path may replace
   std::vector<std::string_view> Required; // options with a value that must be given
   std::vector<std::string_view> Optional; // options with a value that may be given
-  std::string_view Flag;                  // an option without a value, or ""
+  std::vector<std::string_view> Flags;    // options without a value
   std::string_view Usage;                 // what follows the name in the usage text
   int (*Run)(const TInvocation&);
   bool OptionalArgument = false; // its last argument may be left out
   // Options of which exactly one must be given (among Optional): "--under" or "--path".
   std::vector<std::string_view> OneOf = {};
+  bool Repeated = false; // its last argument may be given more than once
 };
 
 // Every command, in the order the usage text gives them.

@@ -33,8 +33,7 @@ std::vector<std::string_view> ListCommandNames() {
 std::vector<std::string_view> OptionsOf(const TCommand& command) {
   std::vector<std::string_view> options = command.Required;
   options.insert(options.end(), command.Optional.begin(), command.Optional.end());
-  if (!command.Flag.empty())
-    options.push_back(command.Flag);
+  options.insert(options.end(), command.Flags.begin(), command.Flags.end());
   options.push_back("--help");
   return options;
 }
