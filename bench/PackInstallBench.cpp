@@ -103,14 +103,15 @@ void InstallPackRecorded(benchmark::State& state) {
     TZipArchiver zip = ListedPack(pack, listing);
     state.ResumeTiming();
     const THostLookupScope scope;
-    const TPackFiles installed =
-        state.range(0) == 0 ? InstallUnrecorded(zip, listing, game)
-                            : test::InSession(
-                                  game,
-                                  [&](TSession& session) {
-                                    return InstallPack(session, zip, listing, mtCombat, gnNeutral);
-                                  },
-                                  history);
+    const TPackFiles installed = state.range(0) == 0
+                                     ? InstallUnrecorded(zip, listing, game)
+                                     : test::InSession(
+                                           game,
+                                           [&](TSession& session) {
+                                             return InstallPack(session, zip, listing, mtCombat,
+                                                                gnNeutral, TNonMissions::Install);
+                                           },
+                                           history);
     if (!installed)
       state.SkipWithError(installed.Error().c_str());
   }

@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   zip.ListFiles();
   try {
     TSession session(game.string() + "/", "install-pack");
-    if (InstallPack(session, zip, listing, type, gnRebel))
+    if (InstallPack(session, zip, listing, type, gnRebel, TNonMissions::Install))
       session.Commit();
   } catch (const EInOutError&) {
     // A file the pack could not write is reported; the checks below still hold.

@@ -492,6 +492,14 @@
         <source>%1 bytes too long</source>
         <translation>%1 Bytes zu lang</translation>
     </message>
+    <message>
+        <source>The pack &quot;%1&quot; was not installed: these files of it are no missions of this game: %2.</source>
+        <translation>Das Paket „%1“ wurde nicht installiert: diese seiner Dateien sind keine Missionen dieses Spiels: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no mission of this game (%2); installed all the same.</source>
+        <translation>„%1“ ist keine Mission dieses Spiels (%2); trotzdem installiert.</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>
@@ -737,6 +745,10 @@
         <source>The mission file is in place, but no entry was added for it: select the %1 to add it to, or one of its missions, and install it again.</source>
         <translation>Die Missionsdatei liegt an ihrem Platz, aber es wurde kein Eintrag für sie hinzugefügt: Wählen Sie den Eintrag der Art %1, zu dem sie hinzugefügt werden soll, oder eine seiner Missionen, und installieren Sie sie erneut.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is no mission of X-wing vs. TIE Fighter: %2. Install it anyway?</source>
+        <translation>„%1“ ist keine Mission von X-wing vs. TIE Fighter: %2. Trotzdem installieren?</translation>
+    </message>
 </context>
 <context>
     <name>TNumberCommands</name>
@@ -814,6 +826,14 @@
     <message>
         <source>%1 &quot;%2&quot;</source>
         <translation>%1 „%2“</translation>
+    </message>
+    <message>
+        <source>No mission of this game: %1 (%2)</source>
+        <translation>Keine Mission dieses Spiels: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>These files of the pack are no missions of X-wing vs. TIE Fighter: %1. Install them anyway?</source>
+        <translation>Diese Dateien des Pakets sind keine Missionen von X-wing vs. TIE Fighter: %1. Trotzdem installieren?</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1059,10 @@
     <message>
         <source>The next available tournament number is %1</source>
         <translation>Die nächste freie Turniernummer ist %1</translation>
+    </message>
+    <message>
+        <source>. It needs the Balance of Power expansion.</source>
+        <translation>. Sie braucht die Erweiterung Balance of Power.</translation>
     </message>
 </context>
 <context>

@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>larger than %1, the most a mission may be</source>
-        <translation>plus de %1, le maximum d'une mission</translation>
+        <translation>plus de %1, le maximum d&apos;une mission</translation>
     </message>
     <message>
         <source>a TIE Fighter mission (an earlier game)</source>
@@ -491,6 +491,14 @@
     <message>
         <source>%1 bytes too long</source>
         <translation>%1 octets de trop</translation>
+    </message>
+    <message>
+        <source>The pack &quot;%1&quot; was not installed: these files of it are no missions of this game: %2.</source>
+        <translation>Le paquet « %1 » n&apos;a pas été installé : ces fichiers ne sont pas des missions de ce jeu : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no mission of this game (%2); installed all the same.</source>
+        <translation>« %1 » n&apos;est pas une mission de ce jeu (%2) ; installé quand même.</translation>
     </message>
 </context>
 <context>
@@ -737,6 +745,10 @@
         <source>The mission file is in place, but no entry was added for it: select the %1 to add it to, or one of its missions, and install it again.</source>
         <translation>Le fichier de mission est en place, mais aucune entrée n&apos;a été ajoutée pour lui : sélectionnez l&apos;entrée de type %1 à laquelle l&apos;ajouter, ou l&apos;une de ses missions, et installez-le à nouveau.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is no mission of X-wing vs. TIE Fighter: %2. Install it anyway?</source>
+        <translation>« %1 » n&apos;est pas une mission de X-wing vs. TIE Fighter : %2. L&apos;installer quand même ?</translation>
+    </message>
 </context>
 <context>
     <name>TNumberCommands</name>
@@ -814,6 +826,14 @@
     <message>
         <source>%1 &quot;%2&quot;</source>
         <translation>%1 « %2 »</translation>
+    </message>
+    <message>
+        <source>No mission of this game: %1 (%2)</source>
+        <translation>Pas une mission de ce jeu : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>These files of the pack are no missions of X-wing vs. TIE Fighter: %1. Install them anyway?</source>
+        <translation>Ces fichiers du paquet ne sont pas des missions de X-wing vs. TIE Fighter : %1. Les installer quand même ?</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1059,10 @@
     <message>
         <source>The next available tournament number is %1</source>
         <translation>Le prochain numéro de tournoi libre est %1</translation>
+    </message>
+    <message>
+        <source>. It needs the Balance of Power expansion.</source>
+        <translation>. Elle nécessite l&apos;extension Balance of Power.</translation>
     </message>
 </context>
 <context>

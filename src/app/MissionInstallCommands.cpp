@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/CoreText.h"
 #include "journal/CommandNames.h"
+#include "missions/MissionFile.h"
 #include "platform/FileSystem.h"
 #include "platform/PathNames.h"
 #include "services/MissionInstall.h"
@@ -15,6 +16,13 @@ std::optional<TMissionInstallCommands::TAddedMission>
 TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
                                  TMissionNode* parent) {
   if (chosen.empty() || !FileExists(chosen) || !FList.Document())
+    return std::nullopt;
+  const TMissionReading reading = ReadMissionFile(chosen, TMissionDepth::Sizes);
+  if (!reading.IsMission() &&
+      !FPrompts.Ask(
+          tr("Confirm"),
+          tr("\"%1\" is no mission of X-wing vs. TIE Fighter: %2. Install it anyway?")
+              .arg(PathText(ExtractFileName(chosen)), MessageText(reading.Reason, PathText))))
     return std::nullopt;
   const TMissionCopy copy = PlanMissionCopy(FList.Game(), type, chosen);
   if (!copy.Refusal.Empty()) {
@@ -58,7 +66,8 @@ TMissionInstallCommands::Install(const std::string& chosen, TMissionType type,
   const bool combat = type == mtBattles || type == mtCombat;
   // Staged once the label is given: the Combat lists take the title typed.
   return TAddedMission{
-      &mission, [stageCopy, combat, node = &mission, group = parent->Label()](TSession& session) {
+      &mission, reading.Mission && reading.Mission->Platform == TMissionPlatform::BalanceOfPower,
+      [stageCopy, combat, node = &mission, group = parent->Label()](TSession& session) {
         stageCopy(session);
         if (combat)
           AddMissionToCombatLists(session, node->Record, group);

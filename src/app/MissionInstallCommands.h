@@ -25,10 +25,12 @@ public:
   // stages what its command writes besides the list (the copy, the Combat lists).
   struct TAddedMission {
     TMissionNode* Node = nullptr;
+    bool NeedsExpansion = false; // a mission of Balance of Power
     std::function<void(TSession&)> Stage;
   };
   // Installs the mission file `chosen` under `parent` of the list of `type` shown, starting
-  // from the title the Combat lists give it. Without a parent, the copy goes in alone as one
+  // from the title the Combat lists give it. A file that is no mission of this game is
+  // installed only when the user agrees. Without a parent, the copy goes in alone as one
   // command and the user is told why no entry came with it. Nothing when no entry was added.
   std::optional<TAddedMission> Install(const std::string& chosen, TMissionType type,
                                        TMissionNode* parent);

@@ -102,7 +102,8 @@ void TMissionPanel::InstallMissionFile(const std::string& chosen) {
     return;
   // The entry is written, with the copy and the Combat lists, once the user has given its label.
   Select(added->Node);
-  ShowHint(tr("Mission added to %1").arg(FromList(parent->Label())));
+  ShowHint(tr("Mission added to %1").arg(FromList(parent->Label())) +
+           (added->NeedsExpansion ? tr(". It needs the Balance of Power expansion.") : QString()));
   ShowEntryNumber(QString::number(added->Node->Record.Number));
   ShowNextNumberButtonClick(false);
   AwaitLabel({CommandNames::InstallMission, added->Node, true, added->Stage});

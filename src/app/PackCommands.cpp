@@ -64,7 +64,8 @@ QString TPackCommands::Install(const std::string& chosen, TMissionType& type, TG
   };
   const bool confirmed =
       FPrompts.ConfirmPackPlan(PathText(ExtractFileName(chosen)), target, lines) && FPlan &&
-      FPlan->Target == target && ConfirmGroupsAgain(FPlan->Plan.Items, target) &&
+      FPlan->Target == target && ConfirmNonMissions(FPlan->Plan.NonMissions) &&
+      ConfirmGroupsAgain(FPlan->Plan.Items, target) &&
       FList.Run(CommandNames::InstallPack, ExtractFileName(chosen), [&](TSession& session) {
         InstallPlannedPack(session, FPlan->Staging, FPlan->Read);
         return true;
@@ -111,6 +112,9 @@ bool TPackCommands::Plan(const TPackTarget& target) {
 
 QStringList TPackCommands::PlanLines(const TPackPlan& plan) {
   QStringList lines;
+  for (const TNonMission& other : plan.NonMissions)
+    lines << tr("No mission of this game: %1 (%2)")
+                 .arg(FromList(other.Name), MessageText(other.Reason, FromList));
   for (const TPlannedEntry& entry : plan.Entries) {
     // "Engagement "Dawn" (d1.tie)"; a battle's mission, titled in the Combat list, by its file;
     // in the battle it goes into, named by its title.
@@ -132,6 +136,14 @@ QStringList TPackCommands::PlanLines(const TPackPlan& plan) {
     lines << (file.Replaces ? tr("Replaces %1") : tr("Adds %1"))
                  .arg(QString::fromStdString(file.File));
   return lines;
+}
+
+bool TPackCommands::ConfirmNonMissions(const std::vector<TNonMission>& nonMissions) {
+  return nonMissions.empty() ||
+         FPrompts.Ask(tr("Confirm"),
+                      tr("These files of the pack are no missions of X-wing vs. TIE Fighter: %1. "
+                         "Install them anyway?")
+                          .arg(MessageText(NonMissionsList(nonMissions), FromList)));
 }
 
 bool TPackCommands::ConfirmGroupsAgain(const std::vector<TPackageItem>& items,

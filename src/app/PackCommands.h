@@ -42,6 +42,8 @@ private:
   // why, when it cannot be made or was cancelled (FPlanCancelled). Nothing is locked meanwhile.
   bool Plan(const TPackTarget& target);
   static QStringList PlanLines(const TPackPlan& plan);
+  // Asks before a pack's files that are no missions of this game go in; true to go on.
+  bool ConfirmNonMissions(const std::vector<TNonMission>& nonMissions);
   // Asks before a pack adds groups the list already holds; true to go on.
   bool ConfirmGroupsAgain(const std::vector<TPackageItem>& items, const TPackTarget& target);
 

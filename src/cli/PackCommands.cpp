@@ -64,6 +64,14 @@ int PrintInstallPlan(TZipArchiver& zip, const std::vector<std::string>& listing,
   for (const TPlannedFile& file : plan.Value().Files)
     std::cout << "{\"action\":\"" << (file.Replaces ? "replace" : "add")
               << "-file\",\"file\":" << JsonStringUtf8(file.File) << "}\n";
+  for (const TNonMission& other : plan.Value().NonMissions)
+    std::cout << "{\"action\":\"not-a-mission\",\"file\":" << JsonString(other.Name)
+              << ",\"reason\":" << JsonStringUtf8(other.Reason.Text()) << "}\n";
+  if (!plan.Value().NonMissions.empty() && !invocation.Has("--force"))
+    return Fail("the pack would not be installed: these files of it are no missions of this "
+                "game: " +
+                Windows1252ToUtf8(NonMissionsList(plan.Value().NonMissions).Text()) +
+                " (--force installs them all the same)");
   return 0;
 }
 
@@ -87,7 +95,8 @@ int InstallPackCommand(const TInvocation& invocation) {
   if (invocation.Has("--dry-run"))
     return PrintInstallPlan(zip, listing, invocation);
   const TPackFiles files =
-      InstallPack(*invocation.Session, zip, listing, invocation.Type, invocation.Side);
+      InstallPack(*invocation.Session, zip, listing, invocation.Type, invocation.Side,
+                  invocation.Has("--force") ? TNonMissions::Install : TNonMissions::Refuse);
   for (const TMessage& note : files.Notes)
     Tell(note.Text());
   if (!files)
@@ -113,6 +122,15 @@ int BuildPackCommand(const TInvocation& invocation) {
                           invocation.Side, leftOut);
   if (!leftOut.empty())
     Tell(LeftOutMessage(leftOut).Text());
+  if (const std::vector<TNonMission> others =
+          PackNonMissions(TFileTransaction(), items, invocation.GameDirectory, invocation.Type);
+      !others.empty()) {
+    const std::string list = Windows1252ToUtf8(NonMissionsList(others).Text());
+    if (!invocation.Has("--force"))
+      return Fail("the pack was not built: these files are no missions of this game: " + list +
+                  " (--force packs them all the same)");
+    Tell("these files are no missions of this game, packed all the same: " + list);
+  }
   const TOutcome<> built = BuildPack(zip, invocation.GameDirectory, invocation.Type, items,
                                      WithPackExtension(ArgumentAfterNode(invocation, 0)));
   if (!built)

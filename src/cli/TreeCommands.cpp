@@ -8,6 +8,8 @@
 #include "lists/MissionTree.h"
 #include "lists/TitleRules.h"
 #include "lists/XvTListFile.h"
+#include "missions/MissionFile.h"
+#include "platform/FileSystem.h"
 #include "platform/HostNames.h"
 #include "platform/PathNames.h"
 #include "platform/Windows1252.h"
@@ -95,6 +97,34 @@ int ResaveCommand(const TInvocation& invocation) {
   return 0;
 }
 
+namespace {
+
+// Reads the file about to be installed as a mission, telling what the user should know of it;
+// the exit code when it is no mission of this game and not `forced` in. A file that cannot be
+// read is left to the install, which says why.
+std::optional<int> CheckedMission(const std::string& mission, bool forced) {
+  if (!FileExists(mission))
+    return std::nullopt;
+  const TMissionReading reading = ReadMissionFile(mission, TMissionDepth::Sizes);
+  if (!reading.IsMission()) {
+    if (!forced)
+      return Fail("\"" + mission + "\" is no mission of this game: " + reading.Reason.Text() +
+                  " (--force installs it all the same)");
+    Tell("\"" + mission + "\" is no mission of this game: " + reading.Reason.Text() +
+         "; installed all the same");
+    return std::nullopt;
+  }
+  if (reading.Mission->Platform == TMissionPlatform::BalanceOfPower)
+    Tell("\"" + mission +
+         "\" is a mission of the Balance of Power expansion: the game plays it "
+         "only with the expansion installed");
+  if (!reading.Reason.Empty())
+    Tell("\"" + mission + "\": " + reading.Reason.Text() + ", which the game ignores");
+  return std::nullopt;
+}
+
+} // namespace
+
 int InstallMissionCommand(const TInvocation& invocation) {
   const std::string& mission = invocation.Arguments.at(0);
   // Untitled, the mission takes its file's name as the lists spell it, without the extension; a
@@ -109,6 +139,8 @@ int InstallMissionCommand(const TInvocation& invocation) {
       TitleRefusal(static_cast<TListItemKind>(InstallParentKind(invocation.Type) + 1), title);
   if (!refusal.Empty())
     return Fail(refusal.Text(), 2);
+  if (const std::optional<int> refused = CheckedMission(mission, invocation.Has("--force")))
+    return *refused;
   TMissionTree tree = LoadedTree(invocation);
   TOutcome<> installed = TOutcome<>::Failure({});
   if (invocation.Has("--path")) {

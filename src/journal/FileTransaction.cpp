@@ -124,6 +124,11 @@ std::string TFileTransaction::StagedHostPath(std::string_view path) const {
   return found == FIndex.end() ? std::string() : FStaged[found->second]->TempPath();
 }
 
+std::string TFileTransaction::HostPathToRead(std::string_view path) const {
+  const std::string staged = StagedHostPath(path);
+  return staged.empty() ? HostPath(path) : staged;
+}
+
 bool TFileTransaction::FileExists(std::string_view path) const {
   return !StagedHostPath(path).empty() || flightdeck::FileExists(path);
 }

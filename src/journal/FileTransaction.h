@@ -58,6 +58,9 @@ public:
   // is on disk; nothing when it is neither staged nor a file on disk.
   bool FileExists(std::string_view path) const;
   std::optional<std::string> ReadFile(std::string_view path) const;
+  // The host path to read the file at `path` by, as it will be after Commit: its staged copy,
+  // else its own.
+  std::string HostPathToRead(std::string_view path) const;
 
 private:
   void Add(std::string_view path, TReplacementFile file);

@@ -62,8 +62,10 @@ TMissionReading ReadMission(std::uint64_t size, const TMissionBytes& bytes, TMis
 // The same of bytes in memory.
 TMissionReading ReadMissionBytes(std::string_view bytes,
                                  TMissionDepth depth = TMissionDepth::Whole);
-// The same of the file at `path`; raises EInOutError when it cannot be read.
+// The same of the file at `path`, or at the host path `hostPath`; raises EInOutError when it
+// cannot be read.
 TMissionReading ReadMissionFile(std::string_view path, TMissionDepth depth = TMissionDepth::Whole);
+TMissionReading ReadMissionHostFile(const std::string& hostPath, TMissionDepth depth);
 
 // "xvt", "bop"; "training", "melee", "multiplayer-combat", ...: the words the command line uses.
 std::string_view PlatformWord(TMissionPlatform platform);

@@ -22,7 +22,10 @@ TMissionReading ReadMissionBytes(std::string_view bytes, TMissionDepth depth) {
 }
 
 TMissionReading ReadMissionFile(std::string_view path, TMissionDepth depth) {
-  const std::string host = HostPath(path);
+  return ReadMissionHostFile(HostPath(path), depth);
+}
+
+TMissionReading ReadMissionHostFile(const std::string& host, TMissionDepth depth) {
   const THostFile file = THostFile::OpenRegular(host);
   return ReadMission(
       file.Size(),

@@ -196,16 +196,6 @@ void CheckEntries(std::vector<TPackageItem>& items, std::vector<TMessage>& notes
   }
 }
 
-// The mission names of a pack, each once, in script order.
-std::vector<std::string> MissionNames(const std::vector<TPackageItem>& items) {
-  std::vector<std::string> names;
-  std::unordered_set<std::string> seen;
-  for (const TPackageItem& item : items)
-    if (IsMission(item.Kind) && seen.insert(LowerCaseAscii(item.FileName)).second)
-      names.push_back(item.FileName);
-  return names;
-}
-
 // A battle file name made from a title: its ASCII letters and digits in lower case, "_" for
 // the rest, at most 32 of them; "battle" when the title has none.
 std::string BattleFileBase(const std::string& title) {
@@ -426,16 +416,28 @@ TMessage PackInstallSummary(const std::vector<TPackageItem>& items, TGender side
 
 namespace {
 
-// Stages the whole install of a pack in `staging`; `read` receives the lists it read.
+// Stages the whole install of a pack in `staging`; `read` receives the lists it read, and
+// `nonMissions` the pack's missions that are no missions of this game, which refuse the pack
+// unless they are to be installed.
 TPackFiles StagePackInstall(TFileTransaction& staging, TFilesRead& read, TZipArchiver& zipManager,
                             const std::vector<std::string>& listing,
-                            const std::string& gameDirectory, TMissionType type, TGender side) {
+                            const std::string& gameDirectory, TMissionType type, TGender side,
+                            TNonMissions policy, std::vector<TNonMission>& nonMissions) {
   // The mission folder is read once, not again for each of the pack's files, on whichever
   // thread the install runs.
   const THostLookupScope lookup;
   TPackFiles pack = ExtractPackFiles(staging, zipManager, listing, gameDirectory, type);
   if (!pack)
     return pack;
+  nonMissions = PackNonMissions(staging, pack.Value(), gameDirectory, type);
+  if (!nonMissions.empty() && policy == TNonMissions::Refuse) {
+    TPackFiles refused = TPackFiles::Failure(
+        {TRANSLATABLE("Message", "The pack \"%1\" was not installed: these files of it are no "
+                                 "missions of this game: %2."),
+         {zipManager.ZipFileName, NonMissionsList(nonMissions)}});
+    refused.Notes = std::move(pack.Notes);
+    return refused;
+  }
   for (TMessage& note : AddPackToLists(staging, read, gameDirectory, type, side, pack.Value()))
     pack.Notes.push_back(std::move(note));
   return pack;
@@ -455,12 +457,12 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
     list.LoadFromFile();
     before.push_back(list.Items().size());
   }
-  const TPackFiles files =
-      StagePackInstall(staging, read, zipManager, listing, gameDirectory, type, side);
+  TPackPlan plan;
+  const TPackFiles files = StagePackInstall(staging, read, zipManager, listing, gameDirectory, type,
+                                            side, TNonMissions::Install, plan.NonMissions);
   if (!files)
     return TOutcome<TPackPlan>::Failure(files.ErrorMessage());
   const TGameHistory game(gameDirectory);
-  TPackPlan plan;
   plan.Items = files.Value();
   plan.Notes = files.Notes;
   for (std::size_t i = 0; i < lists.size(); ++i) {
@@ -499,11 +501,18 @@ void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFil
 }
 
 TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
-                       const std::vector<std::string>& listing, TMissionType type, TGender side) {
+                       const std::vector<std::string>& listing, TMissionType type, TGender side,
+                       TNonMissions nonMissions) {
   TFilesRead read;
+  std::vector<TNonMission> others;
   TPackFiles pack = StagePackInstall(session.Files(), read, zipManager, listing,
-                                     session.GameDirectory(), type, side);
+                                     session.GameDirectory(), type, side, nonMissions, others);
   session.Expect(read);
+  if (pack)
+    for (const TNonMission& other : others)
+      pack.Notes.push_back({TRANSLATABLE("Message", "\"%1\" is no mission of this game (%2); "
+                                                    "installed all the same."),
+                            {other.Name, other.Reason}});
   return pack;
 }
 

@@ -4,6 +4,7 @@
 #include "journal/Session.h"
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
+#include "packs/PackMissions.h"
 #include "platform/Outcome.h"
 #include "platform/TemporaryFolder.h"
 #include "zip/ZipArchiver.h"
@@ -98,6 +99,9 @@ struct TPackPlan {
   std::vector<TPlannedFile> Files;
   std::vector<TPackageItem> Items; // what the lists receive
   std::vector<TMessage> Notes;     // what was left out or changed on the way
+  // The pack's missions that are no missions of this game, each with why: the install takes
+  // them all the same, once the user agrees.
+  std::vector<TNonMission> NonMissions;
 };
 
 // The plan of installing a listed pack, found by staging the install and dropping it: nothing
@@ -118,8 +122,11 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
 void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read);
 
 // Stages the install of a listed pack whole in `session`: when it commits, the pack's missions
-// and every list and battle file it changes are put in place together, or none is.
+// and every list and battle file it changes are put in place together, or none is. A mission
+// that is no mission of this game refuses the pack, or goes in with a note, as `nonMissions`
+// says.
 TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
-                       const std::vector<std::string>& listing, TMissionType type, TGender side);
+                       const std::vector<std::string>& listing, TMissionType type, TGender side,
+                       TNonMissions nonMissions);
 
 } // namespace flightdeck

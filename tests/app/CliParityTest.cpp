@@ -3,6 +3,7 @@
 #include "journal/History.h"
 #include "platform/ContentDigest.h"
 #include "support/FormFixture.h"
+#include "support/MissionWriter.h"
 
 #include <QTabBar>
 
@@ -98,7 +99,7 @@ private Q_SLOTS:
         SaveBesideTheWindowIn(round, cases.size());
         SetUpGame();
         fs::create_directory(FTemp->Path() / "Downloads");
-        test::WriteBytes(Mission(), "new mission");
+        test::WriteBytes(Mission(), test::Mission("new mission"));
         fs::copy(FTemp->Path() / "Game", FTemp->Path() / "Twin", fs::copy_options::recursive);
         const std::string before = test::Snapshot(FTemp->Path() / "Game");
         std::string arguments = c.Arguments;

@@ -7,6 +7,7 @@
 #include "journal/History.h"
 #include "support/FormFixture.h"
 #include "support/PackFiles.h"
+#include "support/MissionWriter.h"
 #include <unistd.h>
 
 #include <QDropEvent>
@@ -32,7 +33,7 @@ class TInstallCommandsTest : public QObject, protected test::TFormFixture {
   // A mission file outside the game directory.
   QString Download(const char* name) {
     fs::create_directories(FTemp->Path() / "Downloads");
-    WriteBytes(FTemp->Path() / "Downloads" / test::Utf8Path(name), std::string("mission ") + name);
+    WriteBytes(FTemp->Path() / "Downloads" / test::Utf8Path(name), test::Mission(std::string("mission ") + name));
     return QString::fromStdString(
         test::Utf8Text(FTemp->Path() / "Downloads" / test::Utf8Path(name)));
   }
@@ -79,10 +80,40 @@ private Q_SLOTS:
              QStringLiteral("A New X-wing vs. TIE Fighter Mission"));
     QCOMPARE(Control<QLineEdit>("MissionNumberEB")->displayText().trimmed(), QStringLiteral("1"));
     FinishLabelEdit(QStringLiteral("New Duel"));
-    QCOMPARE(ReadBytes(GameFile("melee", "m1.tie")), std::string("mission M1.TIE"));
+    QCOMPARE(ReadBytes(GameFile("melee", "m1.tie")), test::Mission("mission M1.TIE"));
     QCOMPARE(ReadBytes(GameFile("melee", "mission.lst")),
              CrLf({"//", "[Arena]", "//", "0", "x.tie", "Old Duel", "1", "m1.tie", "New Duel"}));
     QVERIFY(!fs::exists(GameFile("combat", "imperial.lst")));
+  }
+
+  // A file that is no mission of this game goes in only when the user agrees; a mission of the
+  // expansion goes in with a word on it.
+  void whatIsNoMissionIsAskedAndTheExpansionNamed() {
+    WriteBytes(GameFile("melee", "mission.lst"), CrLf({"//", "[Arena]", "//"}));
+    StoreSettings("MType=2\r\n");
+    Open();
+    Select(QStringLiteral("Arena"));
+    fs::create_directories(FTemp->Path() / "Downloads");
+    const fs::path junk = FTemp->Path() / "Downloads" / "junk.tie";
+    WriteBytes(junk, "junk");
+    const QString asked = QStringLiteral("Confirm: \"junk.tie\" is no mission of X-wing vs. TIE "
+                                         "Fighter: not a mission file. Install it anyway?");
+    FPrompts.Answers = {TMessageResult::No};
+    FForm->Panel()->InstallMissionFile(junk.string());
+    QCOMPARE(FPrompts.Messages, QStringList{asked});
+    QVERIFY(!FForm->Panel()->List().AwaitingLabel());
+    FPrompts.Answers = {TMessageResult::Yes, TMessageResult::Yes};
+    FForm->Panel()->InstallMissionFile(junk.string());
+    QCOMPARE(FPrompts.Messages, (QStringList{asked, asked, FPlaceCopy}));
+    FinishLabelEdit(QStringLiteral("Junk"));
+    QCOMPARE(ReadBytes(GameFile("melee", "junk.tie")), std::string("junk"));
+
+    test::TMissionSpec expansion;
+    expansion.Platform = 14;
+    WriteBytes(GameFile("melee", "bop.tie"), test::MakeMission(expansion));
+    FForm->Panel()->InstallMissionFile((FTemp->Path() / "Game" / "melee" / "bop.tie").string());
+    QVERIFY(Caption("ShowFileTitlePanel").endsWith(
+        QStringLiteral(". It needs the Balance of Power expansion.")));
   }
 
   void theHistoryKeepsToTheSizeSetInTheSettings() {
@@ -152,7 +183,7 @@ private Q_SLOTS:
     QCOMPARE(FPrompts.Messages, QStringList{FPlaceCopy});
     FinishLabelEdit(QStringLiteral("Se\u00F1or"));
     QCOMPARE(ReadBytes(GameFile("combat", "se\xC3\xB1or.tie")),
-             std::string("mission Se\xC3\xB1or.tie"));
+             test::Mission("mission Se\xC3\xB1or.tie"));
     QVERIFY(ReadBytes(GameFile("combat", "mission.lst")).find("\r\nse\xF1or.tie\r\nSe\xF1or\r\n") !=
             std::string::npos);
     const std::string combat = ReadBytes(GameFile("combat", "mission.lst"));
@@ -171,7 +202,7 @@ private Q_SLOTS:
   void aFileInPlaceAsksNothingAndAGroupWithoutEntriesIsReported() {
     StoreSettings("MType=0\r\n");
     Open();
-    WriteBytes(GameFile("combat", "here.tie"), "x");
+    WriteBytes(GameFile("combat", "here.tie"), test::Mission("x"));
     Select(QStringLiteral("Outer Rim")); // a War takes no mission
     FPrompts.Files = {QString::fromStdString(GameFile("combat", "here.tie").string())};
     Click("InstallMissionBtn");

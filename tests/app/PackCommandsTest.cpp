@@ -3,6 +3,7 @@
 #include "app/PackDialog.h"
 #include "cli/CliRun.h"
 #include "support/FormFixture.h"
+#include "support/MissionWriter.h"
 #include "support/PackFiles.h"
 
 #include <QProgressDialog>
@@ -146,12 +147,36 @@ private Q_SLOTS:
     test::MakePack(FTemp->Path() / "big.ixo",
                    {{"big.mcl", CrLf({"Collection", "", "Big", "Big", "Big", "", "Missions",
                                       "m1.tie", "One", "One", "One", ""})},
-                    {"m1.tie", "1"}});
+                    {"m1.tie", test::Mission("1")}});
     FPrompts.Files = {PackPath("big.ixo")};
     Click("InstallPackBtn");
     QCOMPARE(FPrompts.PackTargets, (QList<TPackTarget>{{mtCombat, gnNeutral}}));
     QCOMPARE(ReadBytes(GameFile("battle", "b2.lst")), battle);
     QVERIFY(ReadBytes(GameFile("combat", "mission.lst")).find("[Big]") != std::string::npos);
+  }
+
+  // A pack's file that is no mission of this game is named in the plan, and goes in only when
+  // the user agrees.
+  void whatIsNoMissionIsNamedInThePlanAndAsked() {
+    StoreSettings("MType=1\r\n");
+    Open();
+    test::MakePack(FTemp->Path() / "odd.ixo",
+                   {{"odd.mcl", CrLf({"Collection", "", "Odd", "", "", "", "Missions", "j.tie",
+                                      "Junk", "", "", ""})},
+                    {"j.tie", "junk"}});
+    const std::string before = test::Snapshot(FTemp->Path() / "Game");
+    for (const TMessageResult answer : {TMessageResult::No, TMessageResult::Yes}) {
+      FPrompts.Files = {PackPath("odd.ixo")};
+      FPrompts.Answers = {answer};
+      Click("InstallPackBtn");
+      QCOMPARE(FPrompts.PackPlans.back().front(),
+               QStringLiteral("No mission of this game: j.tie (not a mission file)"));
+      QCOMPARE(FPrompts.Messages.back(),
+               QStringLiteral("Confirm: These files of the pack are no missions of X-wing vs. TIE "
+                              "Fighter: \"j.tie\" (not a mission file). Install them anyway?"));
+      QCOMPARE(test::Snapshot(FTemp->Path() / "Game") == before, answer == TMessageResult::No);
+    }
+    QCOMPARE(ReadBytes(GameFile("combat", "j.tie")), std::string("junk"));
   }
 
   void aTabClickDuringAnInstallCannotSendThePackElsewhere() {
@@ -264,7 +289,7 @@ private Q_SLOTS:
     test::MakePack(FTemp->Path() / "cup.ixo",
                    {{"cup.mcl", CrLf({"Series=Summer", "Collection", "cup9.lst", "Cup Nine", "", "",
                                       "|", "Missions", "c9.tie", "Heat", "", "", ""})},
-                    {"c9.tie", "9"}});
+                    {"c9.tie", test::Mission("9")}});
     FPrompts.Files = {PackPath("cup.ixo")};
     Click("InstallPackBtn");
     QCOMPARE(ReadBytes(GameFile("tourn", "mission.lst")),
@@ -396,7 +421,8 @@ private Q_SLOTS:
         poll->stop(); // once: the click below may run events
         ClickTab(0);
         seen << text + QStringLiteral(" of ") + QString::number(dialog->maximum()) +
-                    (FForm->Panel()->MissionType() == mtCombat ? QString() : QStringLiteral(", tab"));
+                    (FForm->Panel()->MissionType() == mtCombat ? QString()
+                                                               : QStringLiteral(", tab"));
         if (cancel)
           dialog->cancel();
         poll->deleteLater();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliRun.h"
 #include "support/Command.h"
+#include "support/MissionWriter.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -248,7 +249,7 @@ TEST(Cli, ResaveKeepsTheDemoGameByteForByteAndReportsFailures) {
 TEST(Cli, InstallMissionAddsTheEntryAsTheWindowDoes) {
   test::TTempDir temp;
   fs::copy(DemoGame, temp.Path() / "demo", fs::copy_options::recursive);
-  test::WriteBytes(temp.Path() / "Arena3.TIE", "mission");
+  test::WriteBytes(temp.Path() / "Arena3.TIE", test::Mission("mission"));
   const std::string game = (temp.Path() / "demo").string();
   const std::string mission = (temp.Path() / "Arena3.TIE").string();
 
@@ -275,13 +276,36 @@ TEST(Cli, InstallMissionAddsTheEntryAsTheWindowDoes) {
                 .find("2\r\narena3.tie\r\nNight Flight\r\n"),
             std::string::npos);
   // A name outside ASCII titles the entry as the lists spell it, in Windows-1252.
-  test::WriteBytes(temp.Path() / "Zo\xC3\xAB.tie", "mission");
+  test::WriteBytes(temp.Path() / "Zo\xC3\xAB.tie", test::Mission("mission"));
   EXPECT_EQ(RunCli("install-mission " + game + " melee neutral " +
                    (temp.Path() / "Zo\xC3\xAB.tie").string() + " --under 'Arena Nights'")
                 .ExitCode,
             0);
   EXPECT_NE(test::ReadBytes(temp.Path() / "demo" / "melee" / "mission.lst")
                 .find("zo\xEB.tie\r\nZo\xEB\r\n"),
+            std::string::npos);
+
+  // A file that is no mission of this game goes in only when forced; one of the expansion, or
+  // with bytes after its end, with a word on it.
+  test::TMissionSpec expansion;
+  expansion.Platform = 14;
+  const std::string junk = (temp.Path() / "junk.tie").string();
+  for (const auto& [file, bytes, force, exitCode, said] :
+       std::vector<std::tuple<std::string, std::string, bool, int, std::string>>{
+           {junk, "junk", false, 1,
+            "is no mission of this game: not a mission file (--force installs it all the same)"},
+           {junk, "junk", true, 0, "is no mission of this game: not a mission file; installed"},
+           {(temp.Path() / "bop.tie").string(), test::MakeMission(expansion), false, 0,
+            "a mission of the Balance of Power expansion"},
+           {(temp.Path() / "long.tie").string(), test::Mission("long") + "xx", false, 0,
+            "2 bytes too long, which the game ignores"}}) {
+    test::WriteBytes(file, bytes);
+    const TRun installed = RunCli("install-mission " + game + " melee neutral " + file +
+                                  " --under 'Arena Nights'" + (force ? " --force" : ""));
+    EXPECT_EQ(installed.ExitCode, exitCode) << installed.Output;
+    EXPECT_NE(installed.Output.find(said), std::string::npos) << installed.Output;
+  }
+  EXPECT_NE(test::ReadBytes(temp.Path() / "demo" / "melee" / "mission.lst").find("junk.tie"),
             std::string::npos);
 }
 
@@ -382,13 +406,53 @@ TEST(Cli, PacksBuiltFromEachCategoryInstallToTheSameTree) {
   }
 }
 
+// A file listed as a mission that is no mission of this game is neither packed nor installed
+// unless forced, and the plan names it.
+TEST(Cli, FilesThatAreNoMissionsArePackedAndInstalledOnlyWhenForced) {
+  test::TTempDir temp;
+  const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
+  test::WriteBytes(
+      temp.Path() / "Game" / "combat" / "mission.lst",
+      test::CrLf({"//", "[Odd]", "//", "0", "good.tie", "Good", "1", "j.tie", "Junk"}));
+  test::WriteBytes(temp.Path() / "Game" / "combat" / "good.tie", test::Mission("good"));
+  test::WriteBytes(temp.Path() / "Game" / "combat" / "j.tie", "junk");
+  const std::string pack = (temp.Path() / "odd.ixo").string();
+  const std::string fresh = test::MakeGameDirectory(temp.Path() / "Fresh");
+  const std::string named = "\"j.tie\" (not a mission file)";
+  const struct {
+    std::string Command;
+    int ExitCode;
+    std::string Said;
+  } steps[] = {
+      {"build-pack " + game + " combat neutral Odd " + pack, 1, "not built"},
+      {"build-pack " + game + " combat neutral Odd " + pack + " --force", 0, "packed all the same"},
+      {"install-pack " + fresh + " combat neutral " + pack, 1, "was not installed"},
+      {"install-pack " + fresh + " combat neutral " + pack + " --dry-run", 1,
+       "{\"action\":\"not-a-mission\",\"file\":\"j.tie\",\"reason\":\"not a mission file\"}"},
+      {"install-pack " + fresh + " combat neutral " + pack + " --dry-run --force", 0, "j.tie"},
+      {"install-pack " + fresh + " combat neutral " + pack + " --force", 0,
+       "installed all the same"},
+  };
+  for (const auto& step : steps) {
+    const std::string before = test::Snapshot(temp.Path() / "Fresh");
+    const TRun run = RunCli(step.Command);
+    EXPECT_EQ(run.ExitCode, step.ExitCode) << step.Command << "\n" << run.Output;
+    EXPECT_NE(run.Output.find(step.Said), std::string::npos) << step.Command << "\n" << run.Output;
+    EXPECT_TRUE(run.ExitCode == 0 || run.Output.find(named) != std::string::npos) << run.Output;
+    EXPECT_EQ(
+        test::Snapshot(temp.Path() / "Fresh") == before,
+        !step.Command.starts_with("install-pack " + fresh + " combat neutral " + pack + " --force"))
+        << step.Command;
+  }
+}
+
 TEST(Cli, PacksOfOtherToolsAndPackInfo) {
   test::TTempDir temp;
   const std::string fresh = test::MakeGameDirectory(temp.Path() / "fresh");
   test::WriteBytes(temp.Path() / "Made.MCL",
                    test::CrLf({"Collection", "", "Handmade", "Handmade R", "", "", "Missions",
                                "h1.tie", "Hand One", "", "", ""}));
-  test::WriteBytes(temp.Path() / "h1.tie", "mission");
+  test::WriteBytes(temp.Path() / "h1.tie", test::Mission("mission"));
   const std::string pack = (temp.Path() / "made.ixo").string();
   ASSERT_EQ(test::RunCommand("cd " + temp.Path().string() + " && zip -q made.ixo Made.MCL h1.tie")
                 .ExitCode,
@@ -402,7 +466,7 @@ TEST(Cli, PacksOfOtherToolsAndPackInfo) {
   EXPECT_EQ(RunCli("install-pack " + fresh + " training neutral " + pack).ExitCode, 0);
   EXPECT_EQ(test::ReadBytes(temp.Path() / "fresh" / "train" / "mission.lst"),
             test::CrLf({"//", "[Handmade]", "//", "0", "h1.tie", "Hand One"}));
-  EXPECT_EQ(test::ReadBytes(temp.Path() / "fresh" / "train" / "h1.tie"), "mission");
+  EXPECT_EQ(test::ReadBytes(temp.Path() / "fresh" / "train" / "h1.tie"), test::Mission("mission"));
   EXPECT_EQ(RunCli("check " + fresh).Output, "");
 
   const TRun noPack = RunCli("install-pack " + fresh + " training neutral " + pack + "x");
@@ -429,7 +493,7 @@ TEST(Cli, PacksOfOtherToolsAndPackInfo) {
            {"../../slip.mcl", script, true}}) {
     const fs::path folder = temp.Path() / ("pack of " + std::to_string(name.size()));
     fs::create_directories(folder / "x");
-    test::WriteBytes(folder / "x" / "h1.tie", "mission");
+    test::WriteBytes(folder / "x" / "h1.tie", test::Mission("mission"));
     test::WriteBytes(folder / "x" / "s.mcl", text);
     // Written by hand: a stored entry of any name, which zip tools refuse to make.
     const std::string packPath = (folder / "p.ixo").string();

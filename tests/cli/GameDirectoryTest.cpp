@@ -4,6 +4,7 @@
 
 #include "cli/CliRun.h"
 #include "support/Command.h"
+#include "support/MissionWriter.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ TEST(GameDirectory, TwoCommandsAtOnceNeverLoseAMission) {
   const std::string game = test::MakeGameDirectory(temp.Path() / "game");
   test::WriteBytes(temp.Path() / "game" / "melee" / "mission.lst", CrLf({"//", "[Arena]", "//"}));
   for (const char* name : {"one.tie", "two.tie"})
-    test::WriteBytes(temp.Path() / name, name);
+    test::WriteBytes(temp.Path() / name, test::Mission(name));
   const std::string install = std::string(FLIGHTDECK_CLI) + " install-mission " + game +
                               " melee neutral " + temp.Path().string() + "/";
   std::string script = "for i in $(seq 50); do " + install + "one.tie --under Arena & " + install +

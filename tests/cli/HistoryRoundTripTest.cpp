@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliRun.h"
+#include "support/MissionWriter.h"
 #include "support/PackFiles.h"
 
 #include <gtest/gtest.h>
@@ -39,10 +40,10 @@ struct TDemo {
     script.replace(script.find("d1.tie"), 6, "patrol1.tie");
     script.replace(script.find("d2.tie"), 6, "relay1.tie");
     test::MakePack(Pack, {{"Dark.mcl", script},
-                          {"patrol1.tie", "patrol, new"},
-                          {"relay1.tie", "relay, new"},
-                          {"d3.tie", "dusk"}});
-    test::WriteBytes(Mission, "raid");
+                          {"patrol1.tie", test::Mission("patrol, new")},
+                          {"relay1.tie", test::Mission("relay, new")},
+                          {"d3.tie", test::Mission("dusk")}});
+    test::WriteBytes(Mission, test::Mission("raid"));
   }
   std::string Run(const std::string& arguments) const {
     std::string line = arguments;
@@ -217,7 +218,9 @@ TEST(HistoryRoundTrip, TheCommandLineKeepsTheHistoryToTheSizeTheWindowsSettingsS
     if (limited)
       test::WriteBytes(portable / "flightdeck.ini", "[IxoKit]\r\nHistoryLimitMiB=1\r\n");
     test::WriteBytes(demo.Game / "combat" / "patrol1.tie", std::string(3 << 19, 'o'));
-    test::WriteBytes(demo.Mission, std::string(3 << 19, 'n'));
+    test::TMissionSpec large; // 1.5 MiB
+    large.BriefingTextLength = 3000;
+    test::WriteBytes(demo.Mission, test::MakeMission(large));
     const std::string cli = "'" + (portable / "flightdeck-cli").string() + "' ";
     const std::string game = "'" + demo.Game.string() + "' ";
     // The install keeps the old 1.5 MiB mission it replaces; the rename after it pushes it out.
@@ -252,9 +255,9 @@ TEST(HistoryRoundTrip, KilledCommandsLeaveTheOldFilesOrTheNewOnesAndBlockNothing
   test::WriteBytes(battle / "mission.lst", list);
   const std::string pack = (temp.Path() / "Dark.ixo").string();
   test::MakePack(pack, {{"Dark.mcl", test::BattlePackScript()},
-                        {"d1.tie", "dawn"},
-                        {"d2.tie", "noon"},
-                        {"d3.tie", "dusk"}});
+                        {"d1.tie", test::Mission("dawn")},
+                        {"d2.tie", test::Mission("noon")},
+                        {"d3.tie", test::Mission("dusk")}});
 
   const auto old = Files(root);
   ASSERT_EQ(RunCli("resave " + game + " battles neutral").ExitCode, 0);

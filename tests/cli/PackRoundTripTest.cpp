@@ -6,6 +6,7 @@
 #include "platform/Windows1252.h"
 #include "support/Command.h"
 #include "support/ListSaving.h"
+#include "support/MissionWriter.h"
 #include "support/PackFiles.h"
 #include "support/TestFiles.h"
 
@@ -50,7 +51,7 @@ TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
     titles += CrLf({std::to_string(i), missions[i], "Mission " + std::to_string(i)});
   test::WriteBytes(source / "combat" / "mission.lst", CrLf({"//", "[Deep Space]", "//"}) + titles);
   for (const std::string& mission : missions)
-    test::WriteBytes(source / "combat" / OnDisk(mission), "bytes of " + mission);
+    test::WriteBytes(source / "combat" / OnDisk(mission), test::Mission("bytes of " + mission));
   fs::last_write_time(source / "combat" / "old.tie",
                       fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 50));
   const TRun sourceChecked = RunCli("check " + game);
@@ -106,7 +107,9 @@ TEST(PackRoundTrip, EveryMissionComesBackByteForByteUnderItsOwnName) {
         test::MakeGameDirectory(fresh) + " battles neutral -- " + packed);
     ASSERT_EQ(installed.ExitCode, 0) << installed.Output;
     for (const std::string& mission : missions)
-      EXPECT_EQ(test::ReadBytes(fresh / "combat" / OnDisk(mission)), "bytes of " + mission);
+      EXPECT_TRUE(test::ReadBytes(fresh / "combat" / OnDisk(mission)) ==
+                  test::Mission("bytes of " + mission))
+          << mission;
     EXPECT_EQ(test::ListDirectory(fresh / "combat"),
               "-d Se\xC3\xB1or.tie [1].tie dup.tie imperial.lst mission.lst na\xC3\xAFve.tie "
               "old.tie rebel.lst \xC3\xA9t\xC3\xA9.tie")
@@ -137,14 +140,13 @@ TEST(PackRoundTrip, EveryJsonLineParsesStrictlyAndFileTextReachesTheTerminalEsca
   const std::string pack = (temp.Path() / "hostile.ixo").string();
   test::MakePack(pack, {{"h.mcl", CrLf({"Collection", "h.lst", hostile, hostile, hostile, "",
                                         "Missions", Senor, "S", "S", "S", ""})},
-                        {OnDisk(Senor), "s"}});
+                        {OnDisk(Senor), test::Mission("s")}});
 
   const std::string cli = std::string(FLIGHTDECK_CLI) + " ";
-  const std::string strictly =
-      " 2>/dev/null | tee /dev/stderr | python3 -c 'import sys, json\n"
-      "lines = sys.stdin.buffer.read().decode(\"utf-8\").splitlines()\n"
-      "assert lines\n"
-      "for line in lines: json.loads(line)'";
+  const std::string strictly = " 2>/dev/null | tee /dev/stderr | python3 -c 'import sys, json\n"
+                               "lines = sys.stdin.buffer.read().decode(\"utf-8\").splitlines()\n"
+                               "assert lines\n"
+                               "for line in lines: json.loads(line)'";
   const std::string g = ShellQuote(game);
   for (const std::string& command :
        {"dump " + g + " combat neutral", "tree " + g + " combat neutral", "check " + g,
@@ -158,12 +160,13 @@ TEST(PackRoundTrip, EveryJsonLineParsesStrictlyAndFileTextReachesTheTerminalEsca
       ASSERT_EQ(test::RunCommand(run.substr(0, run.find(" --dry-run"))).ExitCode, 0);
     }
   }
-  EXPECT_NE(test::RunCommand(cli + "check " + g).Output.find(
-                "\"problem\":\"unlistable-name\",\"file\":\"\xE6\x97\xA5\xE6\x9C\xAC.tie\""),
-            std::string::npos);
+  EXPECT_NE(
+      test::RunCommand(cli + "check " + g)
+          .Output.find("\"problem\":\"unlistable-name\",\"file\":\"\xE6\x97\xA5\xE6\x9C\xAC.tie\""),
+      std::string::npos);
 
-  const TRun noted =
-      test::RunCommand("{ " + cli + "install-pack " + g + " combat neutral " + pack + " >/dev/null; }");
+  const TRun noted = test::RunCommand("{ " + cli + "install-pack " + g + " combat neutral " + pack +
+                                      " >/dev/null; }");
   EXPECT_NE(noted.Output.find("\"\\x1b]0;pwned\\x07\\x1b[31mRed]\\x9d\""), std::string::npos)
       << noted.Output;
   EXPECT_EQ(noted.Output.find('\x1b'), std::string::npos);
@@ -185,10 +188,11 @@ TEST(PackRoundTrip, ResaveBuildAndInstallKeepEveryByte) {
                   i % 11 == 0 ? "Title\nwith a line feed" : "Mission " + std::to_string(i)});
     if (i < 120) {
       missions.push_back("m" + std::to_string(i) + ".tie");
-      std::string bytes(1000 + 37 * static_cast<std::size_t>(i), '\0');
-      for (std::size_t k = 0; k < bytes.size(); ++k)
-        bytes[k] = static_cast<char>((k * k + static_cast<std::size_t>(i)) % 251);
-      test::WriteBytes(temp.Path() / "Game" / "combat" / missions.back(), bytes);
+      std::string description(1000, '\0');
+      for (std::size_t k = 0; k < description.size(); ++k)
+        description[k] = static_cast<char>(1 + (k * k + static_cast<std::size_t>(i)) % 250);
+      test::WriteBytes(temp.Path() / "Game" / "combat" / missions.back(),
+                       test::Mission(description.substr(0, 1 + static_cast<std::size_t>(i) * 8)));
     }
   }
   test::WriteBytes(temp.Path() / "Game" / "combat" / "mission.lst", list);

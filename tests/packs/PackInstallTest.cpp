@@ -2,11 +2,12 @@
 #include "packs/PackInstall.h"
 #include "lists/MissionTree.h"
 #include "packs/PackBuild.h"
-#include "support/IoFaultPlan.h"
 #include "platform/Limits.h"
 #include "support/Command.h"
+#include "support/IoFaultPlan.h"
 #include "support/ListSaving.h"
 #include "support/PackFiles.h"
+#include "support/MissionWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -154,14 +155,14 @@ TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
                                             "S",
                                             ""}));
   test::WriteBytes(files / "Sky.MCL", CrLf({"Collection", "", "Wrong", "", "", ""}));
-  test::WriteBytes(files / "s1.tie", "s");
+  test::WriteBytes(files / "s1.tie", test::Mission("s"));
   ASSERT_EQ(
       test::RunCommand("cd " + files.string() + " && zip -q ../sky.ixo sky.mcl Sky.MCL s1.tie")
           .ExitCode,
       0);
   const TPackFiles pack = test::InSession(FGame, [&](TSession& session) {
     return InstallPack(session, FZip, test::ListPack(FZip, FTemp.Path() / "sky.ixo"), mtBattles,
-                       gnNeutral);
+                       gnNeutral, TNonMissions::Install);
   });
   ASSERT_EQ(pack.Error(), "");
   // Each note once; "]" is mended only where the title becomes a header.

@@ -3,8 +3,8 @@
 
 #include "packs/PackInstall.h"
 #include "platform/InOutError.h"
-#include "support/IoFaultPlan.h"
 #include "services/MissionInstall.h"
+#include "support/IoFaultPlan.h"
 #include "support/ListSaving.h"
 #include "support/PackFiles.h"
 
@@ -39,7 +39,7 @@ protected:
   TPackFiles Install() {
     return test::InSession(FGame, [&](TSession& session) {
       return InstallPack(session, FZip, test::ListPack(FZip, FTemp.Path() / "dark.ixo"), mtBattles,
-                         gnNeutral);
+                         gnNeutral, TNonMissions::Install);
     });
   }
 

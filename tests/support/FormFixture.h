@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "app/TixoFlightdeckForm.h"
+#include "support/MissionWriter.h"
 #include "support/PackFiles.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
@@ -63,8 +64,10 @@ protected:
   // dark.ixo beside the game: a war of one battle with three operations (BattlePackScript);
   // its path.
   QString MakeDarkPack() const {
-    MakePack(FTemp->Path() / "dark.ixo",
-             {{"dark.mcl", BattlePackScript()}, {"d1.tie", "1"}, {"d2.tie", "2"}, {"d3.tie", "3"}});
+    MakePack(FTemp->Path() / "dark.ixo", {{"dark.mcl", BattlePackScript()},
+                                          {"d1.tie", Mission("1")},
+                                          {"d2.tie", Mission("2")},
+                                          {"d3.tie", Mission("3")}});
     return QString::fromStdString((FTemp->Path() / "dark.ixo").string());
   }
 

@@ -74,4 +74,11 @@ inline std::string MakeMission(const TMissionSpec& spec) {
   return bytes;
 }
 
+// A mission told apart from others by its description, `tag`.
+inline std::string Mission(const std::string& tag) {
+  TMissionSpec spec;
+  spec.Description = tag;
+  return MakeMission(spec);
+}
+
 } // namespace flightdeck::test

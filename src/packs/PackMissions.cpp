@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "packs/PackMissions.h"
+
+#include "missions/MissionFile.h"
+#include "platform/AsciiCase.h"
+#include "platform/HostNames.h"
+#include "platform/InOutError.h"
+
+#include <unordered_set>
+
+namespace flightdeck {
+
+std::vector<std::string> MissionNames(const std::vector<TPackageItem>& items) {
+  std::vector<std::string> names;
+  std::unordered_set<std::string> seen;
+  for (const TPackageItem& item : items)
+    if (IsMission(item.Kind) && seen.insert(LowerCaseAscii(item.FileName)).second)
+      names.push_back(item.FileName);
+  return names;
+}
+
+std::vector<TNonMission> PackNonMissions(const TFileTransaction& staging,
+                                         const std::vector<TPackageItem>& items,
+                                         const std::string& gameDirectory, TMissionType type) {
+  const std::string folder = MissionFilePath(gameDirectory, type, "");
+  std::vector<TNonMission> others;
+  for (const std::string& name : MissionNames(items)) {
+    try {
+      const TMissionReading reading = ReadMissionHostFile(
+          staging.HostPathToRead(folder + HostFileName(name)), TMissionDepth::Sizes);
+      if (!reading.IsMission())
+        others.push_back({name, reading.Reason});
+    } catch (const EInOutError& error) {
+      others.push_back({name, error.ReasonMessage()});
+    }
+  }
+  return others;
+}
+
+TMessage NonMissionsList(const std::vector<TNonMission>& nonMissions) {
+  std::vector<TMessage> items;
+  for (const TNonMission& other : nonMissions)
+    items.push_back({TRANSLATABLE("Message", "\"%1\" (%2)"), {other.Name, other.Reason}});
+  return ListOf(items);
+}
+
+} // namespace flightdeck
