@@ -3,7 +3,9 @@
 // Run with TMPDIR=/dev/shm to see the program's own share.
 
 #include "BenchGame.h"
+#include "platform/HostPath.h"
 #include "services/CatalogueCheck.h"
+#include "support/MissionWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,7 +30,7 @@ void CheckGame(benchmark::State& state) {
                            "l" + std::to_string(list++) + "_");
       const std::size_t step = HasBattleFile(EntryKind(type)) ? 6 : 2;
       for (std::size_t i = 0; i < missions.size(); i += step)
-        std::ofstream(MissionFilePath(game.Directory(), type, missions[i])) << "tie";
+        std::ofstream(HostPath(MissionFilePath(game.Directory(), type, missions[i]))) << "tie";
     }
   }
   std::size_t findings = 0;
@@ -41,7 +43,34 @@ void CheckGame(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * entries);
 }
 
+// A Combat list of `entries` missions, every one a mission of this game in the mission folder:
+// what reading the missions adds to the check.
+void CheckGameOfMissions(benchmark::State& state) {
+  const bench::TBenchGame game;
+  const int entries = static_cast<int>(state.range(0));
+  test::TMissionSpec spec;
+  spec.Play = 4; // multiplayer combat
+  for (const std::string& mission : bench::WriteList(game.Directory(), mtCombat, entries)) {
+    spec.Description = mission;
+    std::ofstream(HostPath(MissionFilePath(game.Directory(), mtCombat, mission)), std::ios::binary)
+        << test::MakeMission(spec);
+  }
+  std::size_t findings = 0;
+  for (auto _ : state) {
+    findings = CheckCatalogue(game.Directory()).size();
+    benchmark::DoNotOptimize(findings);
+  }
+  state.counters["findings"] = static_cast<double>(findings);
+  state.SetComplexityN(entries);
+}
+
 } // namespace
+
+BENCHMARK(CheckGameOfMissions)
+    ->RangeMultiplier(2)
+    ->Range(500, 4000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 BENCHMARK(CheckGame)
     ->RangeMultiplier(2)

@@ -149,6 +149,14 @@
         <source>{file} was left by a save that was cut short; the next command that changes the game removes it.</source>
         <translation>{file} blieb von einem abgebrochenen Speichern zurück; der nächste Befehl, der das Spiel ändert, entfernt die Datei.</translation>
     </message>
+    <message>
+        <source>The file {file} is no mission of this game: {detail}.</source>
+        <translation>Die Datei {file} ist keine Mission dieses Spiels: {detail}.</translation>
+    </message>
+    <message>
+        <source>The mission {file} is a {detail} mission, which the game does not play in this category.</source>
+        <translation>Die Mission {file} ist eine Mission der Art {detail}, die das Spiel in dieser Kategorie nicht spielt.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -149,6 +149,14 @@
         <source>{file} was left by a save that was cut short; the next command that changes the game removes it.</source>
         <translation>{file} est resté d’un enregistrement interrompu ; la prochaine commande qui modifie le jeu le supprime.</translation>
     </message>
+    <message>
+        <source>The file {file} is no mission of this game: {detail}.</source>
+        <translation>Le fichier {file} n'est pas une mission de ce jeu : {detail}.</translation>
+    </message>
+    <message>
+        <source>The mission {file} is a {detail} mission, which the game does not play in this category.</source>
+        <translation>La mission {file} est une mission de type {detail}, que le jeu ne joue pas dans cette catégorie.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

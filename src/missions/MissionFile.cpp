@@ -105,7 +105,7 @@ public:
   }
 
 private:
-  static constexpr std::size_t BlockSize = 4096;
+  static constexpr std::size_t BlockSize = 16 << 10; // a mission's header, or its briefings
   std::uint64_t FSize;
   const TMissionBytes& FBytes;
   std::uint64_t FStart = 0;

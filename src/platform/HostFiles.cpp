@@ -20,12 +20,14 @@ THostFile::~THostFile() {
   Close();
 }
 
-THostFile::THostFile(THostFile&& other) noexcept : FHandle(std::exchange(other.FHandle, Closed)) {}
+THostFile::THostFile(THostFile&& other) noexcept
+    : FHandle(std::exchange(other.FHandle, Closed)), FSize(other.FSize) {}
 
 THostFile& THostFile::operator=(THostFile&& other) noexcept {
   if (this != &other) {
     Close();
     FHandle = std::exchange(other.FHandle, Closed);
+    FSize = other.FSize;
   }
   return *this;
 }

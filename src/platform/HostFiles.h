@@ -38,7 +38,8 @@ public:
   static THostFile CreatePrivate(const std::string& hostPath);
 
   bool IsOpen() const { return FHandle != Closed; }
-  std::uint64_t Size() const; // of a file opened for reading
+  // Of a file opened for reading, as it was when opened.
+  std::uint64_t Size() const { return FSize; }
   // Reads into `buffer`; 0 at the end. Failures raise EInOutError on `hostPath`.
   std::size_t Read(char* buffer, std::size_t size, const std::string& hostPath) const;
   // Reads from `offset` on, leaving where Read goes on unchanged where the host allows.
@@ -55,6 +56,7 @@ private:
   static constexpr std::intptr_t Closed = -1;
   explicit THostFile(std::intptr_t handle) : FHandle(handle) {}
   std::intptr_t FHandle = Closed;
+  std::uint64_t FSize = 0;
 };
 
 // What the host knows of an entry, links followed.

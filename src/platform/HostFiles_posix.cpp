@@ -37,6 +37,7 @@ THostFile THostFile::OpenRegular(const std::string& hostPath, bool followLink) {
     RaiseLastIOError(hostPath);
   if (!S_ISREG(info.st_mode))
     throw EInOutError(NotARegularFileError(S_ISDIR(info.st_mode)), hostPath);
+  file.FSize = static_cast<std::uint64_t>(info.st_size);
   return file;
 }
 
@@ -46,11 +47,6 @@ THostFile THostFile::CreateNew(const std::string& hostPath) {
 
 THostFile THostFile::CreatePrivate(const std::string& hostPath) {
   return THostFile(open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-}
-
-std::uint64_t THostFile::Size() const {
-  struct stat info {};
-  return fstat(Fd(FHandle), &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
 }
 
 std::size_t THostFile::Read(char* buffer, std::size_t size, const std::string& hostPath) const {

@@ -73,6 +73,7 @@ THostFile THostFile::OpenRegular(const std::string& hostPath, bool followLink) {
   const bool directory = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
   if (directory || GetFileType(Handle(file.FHandle)) != FILE_TYPE_DISK)
     throw EInOutError(NotARegularFileError(directory), hostPath);
+  file.FSize = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
   return file;
 }
 
@@ -83,11 +84,6 @@ THostFile THostFile::CreateNew(const std::string& hostPath) {
 THostFile THostFile::CreatePrivate(const std::string& hostPath) {
   // Below the user's own profile, which only the user may read.
   return THostFile(Opened(Open(hostPath, GENERIC_WRITE, CREATE_ALWAYS)));
-}
-
-std::uint64_t THostFile::Size() const {
-  LARGE_INTEGER size{};
-  return GetFileSizeEx(Handle(FHandle), &size) ? static_cast<std::uint64_t>(size.QuadPart) : 0;
 }
 
 std::size_t THostFile::Read(char* buffer, std::size_t size, const std::string& hostPath) const {

@@ -36,7 +36,7 @@ struct TProblemTraits {
   std::string_view Text; // "{file}" and "{detail}" stand for the finding's
 };
 
-constexpr std::array<TProblemTraits, 16> ProblemTraits = {{
+constexpr std::array<TProblemTraits, 18> ProblemTraits = {{
     {"missing-mission-file", TSeverity::Error,
      TRANSLATABLE("Finding", "The mission file {file} is not in the mission folder.")},
     {"missing-battle-file", TSeverity::Error,
@@ -51,6 +51,8 @@ constexpr std::array<TProblemTraits, 16> ProblemTraits = {{
     {"ctrl-z-before-end", TSeverity::Error,
      TRANSLATABLE("Finding",
                   "{file} holds a Ctrl-Z before its end; the game stops reading there.")},
+    {"not-a-mission", TSeverity::Error,
+     TRANSLATABLE("Finding", "The file {file} is no mission of this game: {detail}.")},
     {"duplicate-mission", TSeverity::Warning,
      TRANSLATABLE("Finding", "The mission file {file} is listed twice.")},
     {"duplicate-number", TSeverity::Warning,
@@ -75,6 +77,9 @@ constexpr std::array<TProblemTraits, 16> ProblemTraits = {{
     {"left-over-file", TSeverity::Note,
      TRANSLATABLE("Finding", "{file} was left by a save that was cut short; the next command "
                              "that changes the game removes it.")},
+    {"mission-type", TSeverity::Note,
+     TRANSLATABLE("Finding", "The mission {file} is a {detail} mission, which the game does not "
+                             "play in this category.")},
 }};
 
 const TProblemTraits& TraitsOf(TProblem problem) {
@@ -122,10 +127,13 @@ bool HasLineBreak(std::string_view text) {
 // Mission names as the game compares them, in any ASCII letter case.
 using TNames = std::unordered_set<std::string_view, TAsciiCaseHash, TAsciiCaseEqual>;
 
-// A file of a mission folder: the name a list gives it, and whether a list names it.
+// A file of a mission folder: the name a list gives it and its own, whether a list names it,
+// and what it is as a mission, once read.
 struct TFolderEntry {
   std::string Name;
+  std::string HostName;
   bool Named = false;
+  std::optional<TMissionReading> Reading;
 };
 using TFolder = std::unordered_map<std::string, TFolderEntry, TAsciiCaseHash, TAsciiCaseEqual>;
 
@@ -164,7 +172,10 @@ private:
   std::optional<TMissionTitles> MissionTitlesOf(TMissionType type) const;
   void CheckBattleFile(const TListFileItem& battle, const TBattleRead* read);
   // The file of a mission entry is in the folder, and is named once among `named`.
-  void CheckMission(const TListFileItem& item, TFolder& onDisk, TNames& named);
+  void CheckMission(const TListFileItem& item, TFolder& onDisk, TNames& named,
+                    TMissionType category);
+  // The file of a mission entry of a list of `category` is a mission the game plays there.
+  void CheckMissionFile(const TListFileItem& item, TFolderEntry& file, TMissionType category);
   void CheckTitle(const TListFileItem& item, std::optional<TMissionTitles>& titles);
   // A finding of the list, or of its record looked at (FItem), labelled as the tree labels it.
   void Add(TProblem problem, std::string file = {}, std::string detail = {});
@@ -176,6 +187,7 @@ private:
   TCheckScope FScope;
   const std::function<void(const TFinding&)>& FFound;
   std::map<TMissionType, TFolder> FFolders;
+  std::map<TMissionType, std::string> FFolderPaths;             // as the host names them
   std::map<TMissionType, std::vector<std::string>> FUnlistable; // host names no list can hold
   std::map<TMissionType, std::vector<std::string>> FLeftOver;   // of saves cut short
   // The list being checked, and its record being looked at with the titles of its missions.
@@ -234,12 +246,14 @@ TFolder& TCatalogueCheck::FolderOf(TMissionType folder) {
   const auto [found, added] = FFolders.try_emplace(folder);
   if (!added)
     return found->second;
-  for (std::string& name : HostFolderNames(HostPath(MissionDirectory(FGame, folder)))) {
+  std::string& path = FFolderPaths[folder] = HostPath(MissionDirectory(FGame, folder));
+  for (std::string& name : HostFolderNames(path)) {
     if (IsLeftOverSave(name)) {
       FLeftOver[folder].push_back(std::move(name));
     } else if (std::optional<std::string> listed = GameFileName(name)) {
       std::string key = LowerCaseAscii(*listed);
-      found->second.emplace(std::move(key), TFolderEntry{std::move(*listed)});
+      found->second.emplace(std::move(key),
+                            TFolderEntry{std::move(*listed), std::move(name), false, {}});
     } else if (IsMissionFileName(name))
       FUnlistable[folder].push_back(std::move(name));
   }
@@ -333,7 +347,8 @@ void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
       Add(TProblem::UnwritableName, item.FileName);
     CheckTitle(item, titles);
     if (IsMission(item.Kind))
-      CheckMission(item, onDisk, item.Kind == likEngagement ? listMissions : battleMissions);
+      CheckMission(item, onDisk, item.Kind == likEngagement ? listMissions : battleMissions,
+                   list.MissionType());
   }
   FItem = nullptr;
 }
@@ -351,14 +366,34 @@ std::optional<TMissionTitles> TCatalogueCheck::MissionTitlesOf(TMissionType type
   }
 }
 
-void TCatalogueCheck::CheckMission(const TListFileItem& item, TFolder& onDisk, TNames& named) {
+void TCatalogueCheck::CheckMission(const TListFileItem& item, TFolder& onDisk, TNames& named,
+                                   TMissionType category) {
   const auto file = onDisk.find(std::string_view(item.FileName));
   if (file != onDisk.end())
     file->second.Named = true;
   if (!IsBareFileName(item.FileName) || file == onDisk.end())
     Add(TProblem::MissingMissionFile, item.FileName);
+  else if (FReport)
+    CheckMissionFile(item, file->second, category);
   if (!named.insert(item.FileName).second)
     Add(TProblem::DuplicateMission, item.FileName);
+}
+
+void TCatalogueCheck::CheckMissionFile(const TListFileItem& item, TFolderEntry& file,
+                                       TMissionType category) {
+  if (!file.Reading) {
+    // Read once, whichever lists name it: its header and sizes only.
+    try {
+      file.Reading = ReadMissionHostFile(
+          FFolderPaths[SingleMissionType(category)] + "/" + file.HostName, TMissionDepth::Sizes);
+    } catch (const EInOutError& error) {
+      file.Reading = TMissionReading{std::nullopt, error.ReasonMessage()};
+    }
+  }
+  if (!file.Reading->IsMission())
+    Add(TProblem::NotAMission, item.FileName, file.Reading->Reason.Text());
+  else if (!PlayFitsCategory(file.Reading->Mission->Play, category))
+    Add(TProblem::MissionType, item.FileName, std::string(PlayWord(file.Reading->Mission->Play)));
 }
 
 void TCatalogueCheck::CheckBattleFile(const TListFileItem& battle, const TBattleRead* read) {
@@ -391,6 +426,12 @@ void TCatalogueCheck::CheckTitle(const TListFileItem& item, std::optional<TMissi
 }
 
 } // namespace
+
+bool PlayFitsCategory(TMissionPlay play, TMissionType category) {
+  const bool training = play == TMissionPlay::Training || play == TMissionPlay::MultiplayerTraining;
+  const bool fighting = play == TMissionPlay::Melee || play == TMissionPlay::MultiplayerCombat;
+  return !(category == mtTraining && fighting) && !(category == mtMelee && training);
+}
 
 std::optional<TProblem> TitleProblem(TListItemKind kind, const std::string& title) {
   if (Trim(title).empty())

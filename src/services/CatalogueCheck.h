@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lists/MissionTypes.h"
+#include "missions/MissionFile.h"
 
 #include <cstdint>
 #include <functional>
@@ -23,6 +24,7 @@ enum class TProblem : std::uint8_t {
   UnreadableList,
   LfLineEnds,     // a line feed without a carriage return: the game reads one long line
   CtrlZBeforeEnd, // the game stops reading at the Ctrl-Z
+  NotAMission,    // a listed file that is no mission of this game
   // Warnings.
   DuplicateMission,
   DuplicateNumber,
@@ -35,6 +37,7 @@ enum class TProblem : std::uint8_t {
   UnlistedMissionFile,
   UnlistableName, // a file whose name no list can hold: it has characters outside Windows-1252
   LeftOverFile,   // what a save cut short left, until the next command that changes the game
+  MissionType,    // a mission of a type the game does not play in the category it is listed in
 };
 
 // One problem found. List findings name the list and the record (by its place among the list's
@@ -74,6 +77,10 @@ std::string_view FindingTemplate(TProblem problem);
 
 // What to check: the whole game, a category, or one list. A check of a game or a category
 // also notes the files in its mission folders that no list names.
+// Whether the game plays a mission of `play` in `category`: a melee or combat mission is not one
+// for Training, nor a training mission one for Melee.
+bool PlayFitsCategory(TMissionPlay play, TMissionType category);
+
 struct TCheckScope {
   std::optional<TMissionType> Type;
   std::optional<TGender> Side; // only with a type

@@ -189,7 +189,7 @@ private Q_SLOTS:
   void aCommandCutShortIsRolledBackBeforeTheGameIsShown() {
     SetUpGame();
     for (const char* mission : {"a.tie", "b.tie", "d.tie"})
-      test::WriteBytes(GameFile("combat", mission), "mission");
+      test::WriteBytes(GameFile("combat", mission), test::Mission(mission));
     // Named as the program names them, below the game directory.
     const std::string list = FGame + "combat/mission.lst";
     const std::string before = test::ReadBytes(list);

@@ -73,7 +73,7 @@ private Q_SLOTS:
     WriteBytes(Settings(),
                "[IxoKit]\r\nMPath=" + stored + "\r\nMType=1\r\nGender=3\r\nHeight=100\r\n");
     WriteBytes(GameFile("combat", "imperial.lst"), CrLf({"0", "i.tie", "Loose"}));
-    WriteBytes(GameFile("combat", "i.tie"), "tie");
+    WriteBytes(GameFile("combat", "i.tie"), test::Mission("i"));
     TixoFlightdeckForm& form = Open();
     QCOMPARE(form.size(), QSize(370, form.minimumSizeHint().height())); // no lower than that
     QCOMPARE(form.Panel()->MissionType(), mtCombat);

@@ -13,7 +13,7 @@ class TProblemCommandsTest : public QObject, protected test::TFormFixture {
   // under a number Red holds already.
   void SetUpProblems() {
     for (const char* mission : {"a.tie", "b.tie", "c.tie", "d.tie", "f.tie", "r.tie"})
-      WriteBytes(GameFile("combat", mission), "tie");
+      WriteBytes(GameFile("combat", mission), test::Mission(mission));
     WriteBytes(GameFile("combat", "rebel.lst"),
                CrLf({"//", "[Rebel Run]", "//", "4", "r.tie", "Red", "4", "s.tie", "Sierra"}));
   }

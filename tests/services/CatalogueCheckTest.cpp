@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/CatalogueCheck.h"
 #include "platform/HostFiles.h"
-#include "support/IoFaultPlan.h"
 #include "platform/LeftOvers.h"
 #include "platform/Limits.h"
+#include "support/IoFaultPlan.h"
+#include "support/MissionWriter.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -27,12 +28,18 @@ TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
   const std::filesystem::path root = temp.Path() / "XvT";
   const std::string game =
       test::MakeGameDirectory(root, {"BATTLE", "Combat", "melee", "TOURN", "Train"});
-  for (const char* mission : {"patrol1.tie", "PATROL2.TIE", "relay1.tie", "relay2.tie"})
-    WriteBytes(root / "Combat" / mission, "tie");
-  for (const char* mission :
-       {"arena1.tie", "arena\n2.tie", "duel1.tie", "duel2.tie", "stray.TIE", "\xC9t\xE9.tie"})
-    WriteBytes(root / "melee" / mission, "tie");
-  WriteBytes(root / "Train" / "basic1.tie", "tie");
+  const auto mission = [](int play) {
+    test::TMissionSpec spec;
+    spec.Play = play;
+    return test::MakeMission(spec);
+  };
+  for (const char* name : {"patrol1.tie", "PATROL2.TIE", "relay1.tie"})
+    WriteBytes(root / "Combat" / name, mission(4));
+  WriteBytes(root / "Combat" / "relay2.tie", "tie");
+  for (const char* name : {"arena\n2.tie", "duel1.tie", "duel2.tie", "stray.TIE", "\xC9t\xE9.tie"})
+    WriteBytes(root / "melee" / name, mission(2));
+  WriteBytes(root / "melee" / "arena1.tie", mission(0)); // a training mission
+  WriteBytes(root / "Train" / "basic1.tie", mission(0));
   const std::string leftOver = ".flightdeck-save-" + HostBootTag() + "-" + HostProcessSpaceTag() +
                                "-999999999-0000abcd"; // its process is gone
   WriteBytes(root / "melee" / leftOver, "half a list");
@@ -69,6 +76,7 @@ TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
 
   const std::vector<std::string> expected = {
       "untitled-mission BATTLE/mission.lst #3 [relay2.tie] relay2.tie",
+      "not-a-mission BATTLE/mission.lst #3 [relay2.tie] relay2.tie (not a mission file)",
       "missing-battle-file BATTLE/mission.lst #4 [Lost Battle] nofile.lst",
       "battle-count-mismatch BATTLE/mission.lst #5 [Counted Short] B3.LST (2 missions, more)",
       "lf-line-ends BATTLE/mission.lst #7 [Unix Battle] lf.lst",
@@ -80,6 +88,7 @@ TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
       "empty-title Combat/MISSION.LST #5 [ ] ",
       "lf-line-ends melee/mission.lst #-1 [] mission.lst",
       "unwritable-title melee/mission.lst #1 [Pit\nFight] ",
+      "mission-type melee/mission.lst #1 [Pit\nFight] arena1.tie (training)",
       "unwritable-name melee/mission.lst #2 [Odd Name] arena\n2.tie",
       "empty-title TOURN/mission.lst #3 [duel2.tie] ",
       "ctrl-z-before-end Train/rebel.lst #-1 [] rebel.lst",

@@ -4,6 +4,7 @@
 #include "platform/PathNames.h"
 #include "services/CatalogueCheck.h"
 #include "support/ListSaving.h"
+#include "support/MissionWriter.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -79,8 +80,8 @@ TEST(MissionInstall, NamesOutsideAsciiMeetTheDiskInTheHostsSpelling) {
   const std::string game = test::MakeGameDirectory(temp.Path());
   WriteBytes(temp.Path() / "combat" / "mission.lst",
              CrLf({"//", "[Alpha]", "//", "0", "\xE9t\xE9.tie", "Summer"}));
-  WriteBytes(temp.Path() / "combat" / fs::path(u8"\u00E9t\u00E9.tie"), "summer");
-  WriteBytes(temp.Path() / fs::path(u8"Se\u00F1or.tie"), "mission");
+  WriteBytes(temp.Path() / "combat" / fs::path(u8"\u00E9t\u00E9.tie"), test::Mission("summer"));
+  WriteBytes(temp.Path() / fs::path(u8"Se\u00F1or.tie"), test::Mission("mission"));
   WriteBytes(temp.Path() / fs::path(u8"\u65E5\u672C.tie"), "no list can name it");
   TMissionTree tree(game, mtCombat, gnNeutral);
   tree.Load();
@@ -97,7 +98,8 @@ TEST(MissionInstall, NamesOutsideAsciiMeetTheDiskInTheHostsSpelling) {
   fs::copy_file(temp.Path() / fs::path(u8"\u65E5\u672C.tie"),
                 temp.Path() / "combat" / fs::path(u8"\u65E5\u672C.tie"));
 
-  EXPECT_EQ(ReadBytes(temp.Path() / "combat" / fs::path(u8"se\u00F1or.tie")), "mission");
+  EXPECT_EQ(ReadBytes(temp.Path() / "combat" / fs::path(u8"se\u00F1or.tie")),
+            test::Mission("mission"));
   EXPECT_EQ(
       ReadBytes(temp.Path() / "combat" / "mission.lst"),
       CrLf({"//", "[Alpha]", "//", "0", "\xE9t\xE9.tie", "Summer", "1", "se\xF1or.tie", " "}));

@@ -74,9 +74,11 @@ inline std::string MakeMission(const TMissionSpec& spec) {
   return bytes;
 }
 
-// A mission told apart from others by its description, `tag`.
+// A mission told apart from others by its description, `tag`, of the type the header calls
+// unknown, which no category refuses.
 inline std::string Mission(const std::string& tag) {
   TMissionSpec spec;
+  spec.Play = 1;
   spec.Description = tag;
   return MakeMission(spec);
 }
