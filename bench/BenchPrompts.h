@@ -26,6 +26,7 @@ public:
   TProblemChoice ChooseProblem(const std::vector<TProblemLine>&) override { return {}; }
   bool EditPackList(std::vector<TPackageItem>&) override { return false; }
   void ShowAbout() override {}
+  void ShowMission(const QString&, const QStringList&) override {}
   void OpenDocument(const QString&) override {}
 };
 

@@ -510,6 +510,65 @@
     </message>
 </context>
 <context>
+    <name>Mission</name>
+    <message>
+        <source>training</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>unknown type</source>
+        <translation>unbekannte Art</translation>
+    </message>
+    <message>
+        <source>melee</source>
+        <translation>Nahkampf</translation>
+    </message>
+    <message>
+        <source>multiplayer training</source>
+        <translation>Mehrspieler-Training</translation>
+    </message>
+    <message>
+        <source>multiplayer combat</source>
+        <translation>Mehrspieler-Kampf</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Balance of Power (the expansion)</source>
+        <translation>Balance of Power (die Erweiterung)</translation>
+    </message>
+    <message>
+        <source>No mission of this game: %1</source>
+        <translation>Keine Mission dieses Spiels: %1</translation>
+    </message>
+    <message>
+        <source>Mission: %1</source>
+        <translation>Mission: %1</translation>
+    </message>
+    <message>
+        <source>Flight groups: %1, messages: %2</source>
+        <translation>Fluggruppen: %1, Nachrichten: %2</translation>
+    </message>
+    <message>
+        <source>Teams: %1</source>
+        <translation>Teams: %1</translation>
+    </message>
+    <message>
+        <source>Flown by players: %1</source>
+        <translation>Von Spielern geflogen: %1</translation>
+    </message>
+    <message>
+        <source>After success:</source>
+        <translation>Nach Erfolg:</translation>
+    </message>
+    <message>
+        <source>After failure:</source>
+        <translation>Nach Fehlschlag:</translation>
+    </message>
+</context>
+<context>
     <name>Place</name>
     <message>
         <source>Steam and its libraries, GOG&apos;s registry keys and folders, and Wine prefixes</source>
@@ -663,6 +722,18 @@
     <message>
         <source>&amp;Install</source>
         <translation>&amp;Installieren</translation>
+    </message>
+    <message>
+        <source>Mission %1</source>
+        <translation>Mission %1</translation>
+    </message>
+    <message>
+        <source>Mission</source>
+        <translation>Mission</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1448,10 @@ Datei &gt; XvT-Verzeichnis festlegen</translation>
     <message>
         <source>How to use Flightdeck</source>
         <translation>Wie man Flightdeck benutzt</translation>
+    </message>
+    <message>
+        <source>Open a TIE Mission File...</source>
+        <translation>Eine TIE-Missionsdatei öffnen...</translation>
     </message>
 </context>
 <context>

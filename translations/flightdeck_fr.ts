@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>The file {file} is no mission of this game: {detail}.</source>
-        <translation>Le fichier {file} n'est pas une mission de ce jeu : {detail}.</translation>
+        <translation>Le fichier {file} n&apos;est pas une mission de ce jeu : {detail}.</translation>
     </message>
     <message>
         <source>The mission {file} is a {detail} mission, which the game does not play in this category.</source>
@@ -510,6 +510,65 @@
     </message>
 </context>
 <context>
+    <name>Mission</name>
+    <message>
+        <source>training</source>
+        <translation>entraînement</translation>
+    </message>
+    <message>
+        <source>unknown type</source>
+        <translation>type inconnu</translation>
+    </message>
+    <message>
+        <source>melee</source>
+        <translation>mêlée</translation>
+    </message>
+    <message>
+        <source>multiplayer training</source>
+        <translation>entraînement multijoueur</translation>
+    </message>
+    <message>
+        <source>multiplayer combat</source>
+        <translation>combat multijoueur</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Balance of Power (the expansion)</source>
+        <translation>Balance of Power (l'extension)</translation>
+    </message>
+    <message>
+        <source>No mission of this game: %1</source>
+        <translation>Pas une mission de ce jeu : %1</translation>
+    </message>
+    <message>
+        <source>Mission: %1</source>
+        <translation>Mission : %1</translation>
+    </message>
+    <message>
+        <source>Flight groups: %1, messages: %2</source>
+        <translation>Groupes de vol : %1, messages : %2</translation>
+    </message>
+    <message>
+        <source>Teams: %1</source>
+        <translation>Équipes : %1</translation>
+    </message>
+    <message>
+        <source>Flown by players: %1</source>
+        <translation>Pilotés par des joueurs : %1</translation>
+    </message>
+    <message>
+        <source>After success:</source>
+        <translation>Après un succès :</translation>
+    </message>
+    <message>
+        <source>After failure:</source>
+        <translation>Après un échec :</translation>
+    </message>
+</context>
+<context>
     <name>Place</name>
     <message>
         <source>Steam and its libraries, GOG&apos;s registry keys and folders, and Wine prefixes</source>
@@ -663,6 +722,18 @@
     <message>
         <source>&amp;Install</source>
         <translation>&amp;Installer</translation>
+    </message>
+    <message>
+        <source>Mission %1</source>
+        <translation>Mission %1</translation>
+    </message>
+    <message>
+        <source>Mission</source>
+        <translation>Mission</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1448,10 @@ Fichier &gt; Choisir le dossier de XvT</translation>
     <message>
         <source>How to use Flightdeck</source>
         <translation>Comment utiliser Flightdeck</translation>
+    </message>
+    <message>
+        <source>Open a TIE Mission File...</source>
+        <translation>Ouvrir un fichier de mission TIE...</translation>
     </message>
 </context>
 <context>

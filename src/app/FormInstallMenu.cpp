@@ -2,8 +2,11 @@
 // The form's handlers of the Install menu (a single mission, packs) and of the File menu.
 
 #include "app/ListText.h"
+#include "app/MissionWords.h"
 #include "app/TixoFlightdeckForm.h"
 #include "platform/FileSystem.h"
+#include "platform/InOutError.h"
+#include "platform/PathNames.h"
 #include "widgets/PathText.h"
 
 namespace flightdeck {
@@ -45,11 +48,33 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
     FPanel->ShowHint(written);
 }
 
+QString TixoFlightdeckForm::MissionFilter() {
+  return tr("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*");
+}
+
 void TixoFlightdeckForm::mInstallMissionClick() {
   FPanel->InstallMissionFile(ProgramPath(FEnvironment.Prompts->OpenFile(
       {OnDiskFolder(FPanel->MissionDirectory()), tr("Select a TIE Mission File to Install..."),
-       tr("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*"),
-       QStringLiteral("tie"), true})));
+       MissionFilter(), QStringLiteral("tie"), true})));
+}
+
+void TixoFlightdeckForm::mFileOpenClick() {
+  const QString chosen = FEnvironment.Prompts->OpenFile(
+      {FPanel->CommandsEnabled() ? OnDiskFolder(FPanel->MissionDirectory())
+                                 : FEnvironment.HomeFolder,
+       tr("Open a TIE Mission File..."), MissionFilter(), QStringLiteral("tie"), true});
+  if (!chosen.isEmpty())
+    ShowMissionFile(ProgramPath(chosen));
+}
+
+void TixoFlightdeckForm::ShowMissionFile(const std::string& path) {
+  TMissionReading reading;
+  try {
+    reading = ReadMissionFile(path);
+  } catch (const EInOutError& error) {
+    reading.Reason = error.ReasonMessage();
+  }
+  FEnvironment.Prompts->ShowMission(PathText(ExtractFileName(path)), MissionLines(reading));
 }
 
 void TixoFlightdeckForm::mFileEditClick() {
@@ -57,8 +82,10 @@ void TixoFlightdeckForm::mFileEditClick() {
   if (!selected)
     return;
   const std::string& fileName = selected->Record.FileName;
-  if (FileExists(FPanel->MissionDirectory() + fileName)) {
-    FPanel->ShowStatus({});
+  if (const std::string path =
+          MissionFilePath(FPanel->List().Game(), FPanel->MissionType(), fileName);
+      IsMission(selected->Record.Kind) && FileExists(path)) {
+    ShowMissionFile(path);
     return;
   }
   const std::string_view directory = MissionTypeDir(SingleMissionType(FPanel->MissionType()));

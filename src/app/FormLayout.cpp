@@ -82,16 +82,15 @@ void TixoFlightdeckForm::CreateMenus() {
   QAction* fileOpen =
       AddItem(file, "mFileOpen", tr("&Open Mission"), QKeySequence(QStringLiteral("Ctrl+O")),
               tr("Open an existing XvT Mission"));
-  QAction* fileEdit =
-      AddItem(file, "mFileEdit", tr("&Edit Selected Mission"),
-              QKeySequence(QStringLiteral("Ctrl+E")), tr("Edit the Selected XvT Mission"));
+  mFileEdit = AddItem(file, "mFileEdit", tr("&Edit Selected Mission"),
+                      QKeySequence(QStringLiteral("Ctrl+E")), tr("Edit the Selected XvT Mission"));
   file->addSeparator();
   QAction* exit =
       AddItem(file, "mFileExit", tr("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")), tr("Doh!"));
-  for (QAction* never : {fileNew, fileOpen, fileEdit})
-    never->setEnabled(false);
+  fileNew->setEnabled(false);
   connect(setDirectory, &QAction::triggered, this, &TixoFlightdeckForm::mFileSetXvTDirectoryClick);
-  connect(fileEdit, &QAction::triggered, this, &TixoFlightdeckForm::mFileEditClick);
+  connect(fileOpen, &QAction::triggered, this, &TixoFlightdeckForm::mFileOpenClick);
+  connect(mFileEdit, &QAction::triggered, this, &TixoFlightdeckForm::mFileEditClick);
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   QMenu* edit = AddMenu(bar, "mEdit", tr("&Edit"));
@@ -164,13 +163,13 @@ void TixoFlightdeckForm::CreateToolBar() {
   layout->setContentsMargins(6, 6, 6, 6);
   layout->setSpacing(1);
   XvTPathBtn = AddButton(TopPanel, "XvTPathBtn", TToolGlyph::Folder, tr("Set your XvT Directory"));
-  for (TFlatSpeedButton* never : {AddButton(TopPanel, "NewMissionBtn", TToolGlyph::NewMission,
-                                            tr("Create a New XvT Mission")),
-                                  AddButton(TopPanel, "OpenMissionBtn", TToolGlyph::OpenMission,
-                                            tr("Open an existing XvT Mission")),
-                                  AddButton(TopPanel, "EditMissionBtn", TToolGlyph::EditMission,
-                                            tr("Edit the Selected XvT Mission"))})
-    never->setEnabled(false);
+  AddButton(TopPanel, "NewMissionBtn", TToolGlyph::NewMission, tr("Create a New XvT Mission"))
+      ->setEnabled(false);
+  AddButton(TopPanel, "OpenMissionBtn", TToolGlyph::OpenMission, tr("Open an existing XvT Mission"))
+      ->OnClick = [this] { mFileOpenClick(); };
+  EditMissionBtn = AddButton(TopPanel, "EditMissionBtn", TToolGlyph::EditMission,
+                             tr("Edit the Selected XvT Mission"));
+  EditMissionBtn->OnClick = [this] { mFileEditClick(); };
   layout->addSpacing(4);
   InstallMissionBtn = AddButton(TopPanel, "InstallMissionBtn", TToolGlyph::InstallMission,
                                 tr("Install a single XvT Mission"));

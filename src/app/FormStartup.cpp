@@ -216,9 +216,9 @@ void TixoFlightdeckForm::EnableMissionCommands(bool enable) {
   // Qt would still fire the shortcuts of the items in a disabled menu, so those items are
   // disabled with their menu.
   FPanel->EnableCommands(enable);
-  for (QWidget* control : {InstallMissionBtn, InstallPackBtn})
+  for (QWidget* control : {EditMissionBtn, InstallMissionBtn, InstallPackBtn})
     control->setEnabled(enable);
-  for (QAction* item : {mInstallMission, mInstallPack, mnuAddPack})
+  for (QAction* item : {mFileEdit, mInstallMission, mInstallPack, mnuAddPack})
     item->setEnabled(enable);
   for (QAction* item : mSearch->actions())
     item->setEnabled(enable);

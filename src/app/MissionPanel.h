@@ -120,6 +120,8 @@ private:
   void ApplyMissionTypeSettings();
   void BuildMissionTreeView();
   void MissionViewChange();
+  // " (melee, X-wing vs. TIE Fighter)" of a mission entry's file; empty when it is none.
+  QString MissionKindOf(const TListFileItem& record) const;
   void SetSideControls(TGender side);
   int AbsoluteIndex(const TMissionNode* node) const; // in tree order; -1 for none
   void ExpandBranch(const TMissionNode& node);       // it and everything under it

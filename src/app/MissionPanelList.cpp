@@ -8,6 +8,7 @@
 #include "app/BackgroundWork.h"
 #include "app/CoreText.h"
 #include "app/ListText.h"
+#include "app/MissionWords.h"
 #include "app/Prompts.h"
 #include "lists/MissionTree.h"
 #include "platform/InOutError.h"
@@ -211,8 +212,19 @@ void TMissionPanel::MissionViewChange() {
   if (const QString marked = FModel->MarkText(node); !marked.isEmpty())
     caption += QStringLiteral(":  ") + marked.section(QLatin1Char('\n'), 0, 0);
   else if (IsMission(record.Kind))
-    caption += tr(" (mission file):  ") + FromList(record.FileName);
+    caption += tr(" (mission file):  ") + FromList(record.FileName) + MissionKindOf(record);
   ShowFileTitlePanel->SetCaption(caption);
+}
+
+QString TMissionPanel::MissionKindOf(const TListFileItem& record) const {
+  try {
+    const TMissionReading reading = ReadMissionFile(
+        MissionFilePath(FList->Game(), FMissionType, record.FileName), TMissionDepth::Sizes);
+    if (reading.Mission)
+      return QStringLiteral(" (") + MissionKindWords(*reading.Mission) + QLatin1Char(')');
+  } catch (const EInOutError&) { // the marks tell what the check finds
+  }
+  return {};
 }
 
 void TMissionPanel::FindText() {

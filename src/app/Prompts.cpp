@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QUrl>
@@ -104,6 +105,23 @@ void TDialogPrompts::OpenDocument(const QString& path) {
 void TDialogPrompts::ShowAbout() {
   TixoAboutBox about(FParent);
   about.exec();
+}
+
+void TDialogPrompts::ShowMission(const QString& file, const QStringList& lines) {
+  QDialog dialog(FParent);
+  dialog.setObjectName(QStringLiteral("MissionDialog"));
+  dialog.setWindowTitle(tr("Mission %1").arg(file));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* text = new QPlainTextEdit(lines.join(QLatin1Char('\n')), &dialog);
+  text->setReadOnly(true);
+  text->setAccessibleName(tr("Mission"));
+  layout->addWidget(text);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+  buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  dialog.resize(420, 320);
+  dialog.exec();
 }
 
 QString TDialogPrompts::AskFindText(const QString& previous) {

@@ -77,6 +77,8 @@ public:
   // the build is cancelled.
   virtual bool EditPackList(std::vector<TPackageItem>& items) = 0;
   virtual void ShowAbout() = 0;
+  // The Mission view: what the mission file `file` tells of itself, a line each; read only.
+  virtual void ShowMission(const QString& file, const QStringList& lines) = 0;
   // Opens the document at `path` (the manual) in the desktop's viewer for it; tells the user
   // when there is none, or nothing to open it with.
   virtual void OpenDocument(const QString& path) = 0;
@@ -110,6 +112,7 @@ public:
   QString OpenFile(const TOpenDialogRequest& request) override;
   bool EditPackList(std::vector<TPackageItem>& items) override;
   void ShowAbout() override;
+  void ShowMission(const QString& file, const QStringList& lines) override;
   void OpenDocument(const QString& path) override;
   QString AskFindText(const QString& previous) override;
   int ChooseGame(const QStringList& games) override;

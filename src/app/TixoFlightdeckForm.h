@@ -99,10 +99,13 @@ private:
 
   // The Install and File menus (another).
   static QString PackFilter();
+  static QString MissionFilter();
   void mInstallPackClick();
   void mnuBuildPakClick();
   void mInstallMissionClick();
+  void mFileOpenClick();
   void mFileEditClick();
+  void ShowMissionFile(const std::string& path); // in the Mission view
 
   // The desktop's files (another).
   static bool IsMissionFile(const QString& path);
@@ -120,6 +123,7 @@ private:
   TFolderBrowseDlg* BrowseDirDialog = nullptr;
 
   // Menus.
+  QAction* mFileEdit = nullptr;
   QMenu* mInstall = nullptr;
   QAction* mInstallMission = nullptr;
   QAction* mInstallPack = nullptr;
@@ -134,6 +138,7 @@ private:
   // Tool bar.
   TBevelPanel* TopPanel = nullptr;
   TFlatSpeedButton* XvTPathBtn = nullptr;
+  TFlatSpeedButton* EditMissionBtn = nullptr;
   TFlatSpeedButton* InstallMissionBtn = nullptr;
   TFlatSpeedButton* InstallPackBtn = nullptr;
 };

@@ -87,7 +87,9 @@ private Q_SLOTS:
     QCOMPARE(Control<TFlatSpeedButton>("XvTPathBtn")->toolTip(), PathText(FGame));
 #endif
     QCOMPARE(Labels(), QStringList{QStringLiteral("Loose")});
-    QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  Engagement (mission file):  i.tie"));
+    QCOMPARE(Caption("ShowFileTitlePanel"),
+             QStringLiteral("  Engagement (mission file):  i.tie (unknown type, X-wing vs. TIE "
+                            "Fighter)"));
     QCOMPARE(Control<TFlatSpeedButton>("ShowNextNumberButton")->Caption(),
              QStringLiteral("Next #: 1"));
 

@@ -229,16 +229,34 @@ private Q_SLOTS:
              QStringLiteral("Outer Rim"));
   }
 
-  void editSelectedMissionReportsAMissingFile() {
+  // Edit Selected Mission and Open Mission show what a mission file tells of itself, and the
+  // status line its type; an entry without its file is told.
+  void theMissionViewShowsWhatAFileTellsOfItself() {
+    WriteBytes(GameFile("combat", "a.tie"), test::MakeMission({}));
     StoreSettings("MType=0\r\n");
     Open();
     Select(QStringLiteral("Strike One"));
-    auto* edit = Control<QAction>("mFileEdit"); // disabled in the window, still carried out
-    edit->setEnabled(true);
-    edit->trigger();
+    Control<QAction>("mFileEdit")->trigger();
     QCOMPARE(FPrompts.Messages,
              QStringList{QStringLiteral(
                  "Ixo Kit: Unable to locate TIE mission file \"b1.lst\" in combat directory.")});
+    Select(QStringLiteral("Alpha"));
+    QCOMPARE(Caption("ShowFileTitlePanel"),
+             QStringLiteral("  Operation (mission file):  a.tie (melee, X-wing vs. TIE Fighter)"));
+    Control<QAction>("mFileEdit")->trigger();
+    QCOMPARE(FPrompts.MissionsShown.back(),
+             (QStringList{QStringLiteral("a.tie"),
+                          QStringLiteral("Mission: melee, X-wing vs. TIE Fighter"),
+                          QStringLiteral("Flight groups: 2, messages: 1"),
+                          QStringLiteral("Teams: Imperial, Rebel"),
+                          QStringLiteral("Flown by players: Red"), QString(),
+                          QStringLiteral("Strike hard.\n\nCome home.")}));
+    WriteBytes(FTemp->Path() / "junk.tie", "junk");
+    FPrompts.Files = {QString::fromStdString((FTemp->Path() / "junk.tie").string())};
+    Click("OpenMissionBtn");
+    QCOMPARE(FPrompts.MissionsShown.back(),
+             (QStringList{QStringLiteral("junk.tie"),
+                          QStringLiteral("No mission of this game: not a mission file")}));
   }
 
   void filesFromTheDesktopInstallWhereTheyAreDropped() {

@@ -29,6 +29,7 @@ public:
   QList<TOpenDialogRequest> FileRequests; // each file dialog as it was prepared
   QList<bool> Warnings;                   // for each message: shown with the warning icon
   int AboutBoxes = 0;
+  QList<QStringList> MissionsShown; // each Mission view: its file, then its lines
   QStringList DocumentsOpened;
 
   TMessageResult Message(const QString& caption, const QString& text, TMessageButtons buttons,
@@ -149,6 +150,9 @@ public:
   }
 
   void ShowAbout() override { ++AboutBoxes; }
+  void ShowMission(const QString& file, const QStringList& lines) override {
+    MissionsShown << (QStringList{file} + lines);
+  }
   void OpenDocument(const QString& path) override { DocumentsOpened << path; }
 };
 
