@@ -1143,6 +1143,14 @@
         <source>. It needs the Balance of Power expansion.</source>
         <translation>. Sie braucht die Erweiterung Balance of Power.</translation>
     </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>This is a %1 mission. Install it under %2 instead?</source>
+        <translation>Dies ist eine Mission der Art %1. Stattdessen unter %2 installieren?</translation>
+    </message>
 </context>
 <context>
     <name>flightdeck::TProblemsDialog</name>

@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>Balance of Power (the expansion)</source>
-        <translation>Balance of Power (l'extension)</translation>
+        <translation>Balance of Power (l&apos;extension)</translation>
     </message>
     <message>
         <source>No mission of this game: %1</source>
@@ -1142,6 +1142,14 @@
     <message>
         <source>. It needs the Balance of Power expansion.</source>
         <translation>. Elle nécessite l&apos;extension Balance of Power.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>This is a %1 mission. Install it under %2 instead?</source>
+        <translation>C'est une mission de type %1. L'installer plutôt sous %2 ?</translation>
     </message>
 </context>
 <context>

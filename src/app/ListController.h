@@ -83,6 +83,7 @@ public:
   };
   void AwaitLabel(TNewEntry entry) { FAwaiting = std::move(entry); }
   bool AwaitingLabel() const { return FAwaiting.has_value(); }
+  const TMissionNode* AwaitedNode() const { return FAwaiting ? FAwaiting->Node : nullptr; }
   // Writes the new entry waiting as one command; false when none waits.
   bool WriteAwaited();
   // Takes the new entry waiting out of the document again, nothing written; false when none

@@ -125,9 +125,12 @@ void TMissionPanel::CreateMissionView() {
   connect(FMissionView->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
           [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
             const bool escaped = hint == QAbstractItemDelegate::RevertModelCache;
+            const TMissionNode* edited = FList->AwaitedNode(); // the new entry it was for
             QMetaObject::invokeMethod(
                 this,
-                [this, escaped] { escaped ? MissionViewEditCancelled() : MissionViewEdited(); },
+                [this, escaped, edited] {
+                  escaped ? MissionViewEditCancelled(edited) : MissionViewEdited();
+                },
                 Qt::QueuedConnection);
           });
   FMissionView->AcceptLabel = [this](const QModelIndex& node, const QString& label) {

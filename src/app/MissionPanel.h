@@ -158,10 +158,14 @@ private:
   // The label editor closed, or a label was set: the rename, or the new entry waiting for its
   // label, is written as one command.
   void MissionViewEdited();
-  // Escape in the label editor: a new entry is taken back, nothing written.
-  void MissionViewEditCancelled();
+  // Escape in the label editor: the new entry it was for (`edited`) is taken back, nothing
+  // written, unless it was written meanwhile.
+  void MissionViewEditCancelled(const TMissionNode* edited);
   // Edit > Move Up and Move Down: the selected entry one place, as a drop would move it.
   void MoveSelected(bool up);
+  // Before a mission is installed: when its type is one the game does not play in the category
+  // shown, offers the category that suits it, and shows that one if the user agrees.
+  void OfferSuitedCategory(const std::string& chosen);
   // A new entry in the tree waiting for the label the user gives it in the editor: written,
   // with that label, as one command when the editor closes (see MissionViewEdited).
   void AwaitLabel(TListController::TNewEntry entry);

@@ -6,8 +6,11 @@
 #include "app/MissionPanel.h"
 
 #include "app/Application.h"
+#include "app/CoreText.h"
 #include "app/ListText.h"
+#include "app/MissionWords.h"
 #include "journal/CommandNames.h"
+#include "platform/InOutError.h"
 #include "platform/PathNames.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/PathText.h"
@@ -84,8 +87,10 @@ void TMissionPanel::MissionViewEdited() {
   }
 }
 
-void TMissionPanel::MissionViewEditCancelled() {
+void TMissionPanel::MissionViewEditCancelled(const TMissionNode* edited) {
   const bool added = FList->AwaitingLabel();
+  if (added && FList->AwaitedNode() != edited)
+    return; // its entry was written as it stood, and another one waits now
   TixoApplication::Instance()->RunGuarded([this] { FEdits->LabelCancelled(); });
   if (added) {
     ShowNextNumberButtonClick(false);
@@ -93,7 +98,26 @@ void TMissionPanel::MissionViewEditCancelled() {
   }
 }
 
+void TMissionPanel::OfferSuitedCategory(const std::string& chosen) {
+  TMissionReading reading;
+  try {
+    reading = ReadMissionFile(chosen, TMissionDepth::Sizes);
+  } catch (const EInOutError&) {
+    return; // the install says why it cannot read the file
+  }
+  if (!reading.Mission || PlayFitsCategory(reading.Mission->Play, FMissionType))
+    return;
+  const TMissionPlay play = reading.Mission->Play;
+  const TMissionType suited = play == TMissionPlay::Melee               ? mtMelee
+                              : play == TMissionPlay::MultiplayerCombat ? mtCombat
+                                                                        : mtTraining;
+  if (FPrompts.Ask(tr("Confirm"), tr("This is a %1 mission. Install it under %2 instead?")
+                                      .arg(PlayWords(play), CategoryName(suited))))
+    ShowMissionType(suited); // its first group is selected
+}
+
 void TMissionPanel::InstallMissionFile(const std::string& chosen) {
+  OfferSuitedCategory(chosen);
   TMissionNode* parent =
       FList->Document() ? FList->Document()->MissionParentOf(SelectedNode()) : nullptr;
   const std::optional<TMissionInstallCommands::TAddedMission> added =

@@ -14,14 +14,6 @@ QString Translated(const char* text) {
   return QCoreApplication::translate("Mission", text);
 }
 
-QString PlayWords(TMissionPlay play) {
-  constexpr const char* words[] = {
-      QT_TRANSLATE_NOOP("Mission", "training"), QT_TRANSLATE_NOOP("Mission", "unknown type"),
-      QT_TRANSLATE_NOOP("Mission", "melee"), QT_TRANSLATE_NOOP("Mission", "multiplayer training"),
-      QT_TRANSLATE_NOOP("Mission", "multiplayer combat")};
-  return Translated(words[static_cast<std::size_t>(play)]);
-}
-
 QString Joined(const std::vector<std::string>& names) {
   QStringList texts;
   for (const std::string& name : names)
@@ -30,6 +22,14 @@ QString Joined(const std::vector<std::string>& names) {
 }
 
 } // namespace
+
+QString PlayWords(TMissionPlay play) {
+  constexpr const char* words[] = {
+      QT_TRANSLATE_NOOP("Mission", "training"), QT_TRANSLATE_NOOP("Mission", "unknown type"),
+      QT_TRANSLATE_NOOP("Mission", "melee"), QT_TRANSLATE_NOOP("Mission", "multiplayer training"),
+      QT_TRANSLATE_NOOP("Mission", "multiplayer combat")};
+  return Translated(words[static_cast<std::size_t>(play)]);
+}
 
 QString MissionKindWords(const TMissionFacts& facts) {
   return Translated(QT_TRANSLATE_NOOP("Mission", "%1, %2"))

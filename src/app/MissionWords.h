@@ -8,6 +8,8 @@
 
 namespace flightdeck {
 
+// A mission's type in the window's words: "melee".
+QString PlayWords(TMissionPlay play);
 // A mission's facts in the window's words: "melee, X-wing vs. TIE Fighter".
 QString MissionKindWords(const TMissionFacts& facts);
 // Everything a file tells as a mission, a line each, for the Mission view: its game and type,

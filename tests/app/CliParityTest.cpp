@@ -163,7 +163,8 @@ private Q_SLOTS:
       QVERIFY2(test::ReadBytes(list).find("Bravo Two") != std::string::npos, added);
 
       // Between the read and the write.
-      FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Alpha")), QStringLiteral("Alpha Two"));
+      FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Alpha")),
+                                              QStringLiteral("Alpha Two"));
       change();
       const std::string changed = test::ReadBytes(list);
       QCoreApplication::processEvents();

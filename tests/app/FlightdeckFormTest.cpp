@@ -30,7 +30,8 @@ class TFlightdeckFormTest : public QObject, protected test::TFormFixture {
     fs::remove(GameFile("battle", "b2.lst"));
     fs::create_directory(GameFile("battle", "b2.lst"));
     const std::string before = ReadBytes(GameFile("battle", "mission.lst"));
-    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Outer Rim")), QStringLiteral("Edited"));
+    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Outer Rim")),
+                                            QStringLiteral("Edited"));
     QCoreApplication::processEvents(); // what the edit posted: its save
     return before;
   }
@@ -143,7 +144,8 @@ private Q_SLOTS:
     QCOMPARE(FPrompts.FolderPresets, (QStringList{home, home, home}));
     Control<QAction>("mFileSetXvTDirectory")->trigger();
     QCOMPARE(FPrompts.FolderPresets.back(), PathText(FGame));
-    QCOMPARE(QApplication::focusWidget(), FForm->Panel()->MissionView()); // the list, enabled at last
+    QCOMPARE(QApplication::focusWidget(),
+             FForm->Panel()->MissionView()); // the list, enabled at last
     QCOMPARE(fs::path(form.XvTPath()).generic_string(), fs::path(FGame).generic_string());
     QVERIFY(Control<QWidget>("MissionViewPanel")->isEnabled());
     QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
@@ -163,7 +165,8 @@ private Q_SLOTS:
     for (const QString& parent :
          {QStringLiteral("Outer Rim"), QStringLiteral("Strike One"), QStringLiteral("Strike Two")})
       QVERIFY(form.Panel()->MissionView()->isExpanded(Node(parent)));
-    QCOMPARE(form.Panel()->MissionView()->currentIndex().data().toString(), QStringLiteral("Outer Rim"));
+    QCOMPARE(form.Panel()->MissionView()->currentIndex().data().toString(),
+             QStringLiteral("Outer Rim"));
     QCOMPARE(Caption("ShowFileTitlePanel"), QStringLiteral("  War"));
     QCOMPARE(Caption("ShowFileNumberPanel"), QStringLiteral("       Tour #:"));
     QVERIFY(!Control<QWidget>("ShowFileNumberPanel")->isEnabled());
@@ -182,8 +185,9 @@ private Q_SLOTS:
     StoreSettings("MType=0\r\n");
     TixoFlightdeckForm& form = Open();
     FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Bravo")),
-                                   QStringLiteral("Bravo R\u00e9vis\u00e9"));
-    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("c.tie")), QStringLiteral("Charlie"));
+                                            QStringLiteral("Bravo R\u00e9vis\u00e9"));
+    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("c.tie")),
+                                            QStringLiteral("Charlie"));
     QCoreApplication::processEvents(); // each rename is written at once
     Click("GenderNeutralBtn");         // already down: rebuilds from the disk
     QVERIFY(Control<TFlatSpeedButton>("GenderNeutralBtn")->Down());
@@ -200,7 +204,8 @@ private Q_SLOTS:
     StoreSettings("MType=1\r\nGender=2\r\n");
     TixoFlightdeckForm& form = Open();
     QCOMPARE(Labels(), (QStringList{QStringLiteral("Rebel Run"), QStringLiteral("  Red")}));
-    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Red")), QStringLiteral("Red Leader"));
+    FForm->Panel()->MissionModel()->setData(Node(QStringLiteral("Red")),
+                                            QStringLiteral("Red Leader"));
     QCoreApplication::processEvents();
     ClickTab(0);
     QCOMPARE(ReadBytes(GameFile("combat", "rebel.lst")),

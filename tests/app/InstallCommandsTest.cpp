@@ -6,8 +6,8 @@
 
 #include "journal/History.h"
 #include "support/FormFixture.h"
-#include "support/PackFiles.h"
 #include "support/MissionWriter.h"
+#include "support/PackFiles.h"
 #include <unistd.h>
 
 #include <QDropEvent>
@@ -33,7 +33,8 @@ class TInstallCommandsTest : public QObject, protected test::TFormFixture {
   // A mission file outside the game directory.
   QString Download(const char* name) {
     fs::create_directories(FTemp->Path() / "Downloads");
-    WriteBytes(FTemp->Path() / "Downloads" / test::Utf8Path(name), test::Mission(std::string("mission ") + name));
+    WriteBytes(FTemp->Path() / "Downloads" / test::Utf8Path(name),
+               test::Mission(std::string("mission ") + name));
     return QString::fromStdString(
         test::Utf8Text(FTemp->Path() / "Downloads" / test::Utf8Path(name)));
   }
@@ -112,8 +113,24 @@ private Q_SLOTS:
     expansion.Platform = 14;
     WriteBytes(GameFile("melee", "bop.tie"), test::MakeMission(expansion));
     FForm->Panel()->InstallMissionFile((FTemp->Path() / "Game" / "melee" / "bop.tie").string());
-    QVERIFY(Caption("ShowFileTitlePanel").endsWith(
-        QStringLiteral(". It needs the Balance of Power expansion.")));
+    QVERIFY(Caption("ShowFileTitlePanel")
+                .endsWith(QStringLiteral(". It needs the Balance of Power expansion.")));
+
+    // A training mission offered Melee is offered Training instead, and goes there.
+    WriteBytes(GameFile("train", "mission.lst"), CrLf({"//", "[School]", "//"}));
+    test::TMissionSpec training;
+    training.Play = 0;
+    WriteBytes(FTemp->Path() / "Downloads" / "drill.tie", test::MakeMission(training));
+    FPrompts.Messages.clear();
+    FPrompts.Answers = {TMessageResult::Yes, TMessageResult::Yes};
+    FForm->Panel()->InstallMissionFile((FTemp->Path() / "Downloads" / "drill.tie").string());
+    QCOMPARE(FPrompts.Messages.front(),
+             QStringLiteral("Confirm: This is a training mission. Install it under Training "
+                            "instead?"));
+    QCOMPARE(FForm->Panel()->MissionType(), mtTraining);
+    FinishLabelEdit(QStringLiteral("Drill"));
+    QVERIFY(ReadBytes(GameFile("train", "mission.lst")).find("drill.tie\r\nDrill") !=
+            std::string::npos);
   }
 
   void theHistoryKeepsToTheSizeSetInTheSettings() {
@@ -245,12 +262,11 @@ private Q_SLOTS:
              QStringLiteral("  Operation (mission file):  a.tie (melee, X-wing vs. TIE Fighter)"));
     Control<QAction>("mFileEdit")->trigger();
     QCOMPARE(FPrompts.MissionsShown.back(),
-             (QStringList{QStringLiteral("a.tie"),
-                          QStringLiteral("Mission: melee, X-wing vs. TIE Fighter"),
-                          QStringLiteral("Flight groups: 2, messages: 1"),
-                          QStringLiteral("Teams: Imperial, Rebel"),
-                          QStringLiteral("Flown by players: Red"), QString(),
-                          QStringLiteral("Strike hard.\n\nCome home.")}));
+             (QStringList{
+                 QStringLiteral("a.tie"), QStringLiteral("Mission: melee, X-wing vs. TIE Fighter"),
+                 QStringLiteral("Flight groups: 2, messages: 1"),
+                 QStringLiteral("Teams: Imperial, Rebel"), QStringLiteral("Flown by players: Red"),
+                 QString(), QStringLiteral("Strike hard.\n\nCome home.")}));
     WriteBytes(FTemp->Path() / "junk.tie", "junk");
     FPrompts.Files = {QString::fromStdString((FTemp->Path() / "junk.tie").string())};
     Click("OpenMissionBtn");

@@ -45,7 +45,8 @@ private Q_SLOTS:
     ShowProblems();
     QCOMPARE(FForm->Panel()->MissionType(), mtCombat);
     QCOMPARE(FForm->Panel()->Side(), gnRebel);
-    QCOMPARE(FForm->Panel()->MissionView()->currentIndex().data().toString(), QStringLiteral("Sierra"));
+    QCOMPARE(FForm->Panel()->MissionView()->currentIndex().data().toString(),
+             QStringLiteral("Sierra"));
     // The view listed the whole game, errors with their fixes.
     const std::vector<TProblemLine>& lines = FPrompts.ProblemViews.front();
     const auto sierra = std::find_if(lines.begin(), lines.end(), [](const TProblemLine& line) {

@@ -207,7 +207,8 @@ private Q_SLOTS:
       QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
     });
     // The tree's entries read as their labels and kinds, and the side buttons as checked or not.
-    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(FForm->Panel()->MissionView());
+    QAccessibleInterface* tree =
+        QAccessible::queryAccessibleInterface(FForm->Panel()->MissionView());
     QAccessibleInterface* group = tree->tableInterface()->cellAt(0, 0);
     QVERIFY(group);
     QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Outer Rim"));

@@ -140,7 +140,8 @@ protected:
 
   // Finishes the label edit that a command opened: Enter with `text`, or Escape.
   void FinishLabelEdit(const std::optional<QString>& text) {
-    auto* editor = FForm->Panel()->MissionView()->findChild<QLineEdit*>();
+    const TMissionView* view = FForm->Panel()->MissionView();
+    auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(view->currentIndex()));
     if (!editor)
       qFatal("no label editor is open");
     if (text) {
