@@ -17,14 +17,14 @@ namespace {
 constexpr std::uint64_t HeaderSize = 0xA4;
 constexpr std::uint64_t FlightGroupSize = 0x562;
 constexpr std::uint64_t MessageSize = 0x74;
-constexpr std::uint64_t GlobalGoalsSize = 10 * 0x80;
+constexpr std::uint64_t GlobalGoalsSize = 10u * 0x80;
 constexpr std::uint64_t TeamSize = 0x1E7;
 constexpr std::uint64_t TeamCount = 10;
-constexpr int BriefingCount = 8;
+constexpr std::uint64_t BriefingCount = 8;
 constexpr std::uint64_t BriefingFixedSize = 0x334;
-constexpr int BriefingTexts = 64; // 32 tags, then 32 strings
-constexpr std::uint64_t FlightGroupGoalTextsSize = 8 * 3 * 64;
-constexpr std::uint64_t GlobalGoalTextsSize = 10 * 0x1500;
+constexpr std::uint64_t BriefingTexts = 64; // 32 tags, then 32 strings
+constexpr std::uint64_t FlightGroupGoalTextsSize = 8u * 3 * 64;
+constexpr std::uint64_t GlobalGoalTextsSize = 10u * 0x1500;
 constexpr std::uint64_t XvTClosingSize = 1024; // the description
 constexpr std::uint64_t BalanceOfPowerTextSize =
     4096; // each of the debriefings and the description
@@ -135,9 +135,9 @@ TLayout LayoutOf(int flightGroups, int messages, bool balanceOfPower) {
 // Where the briefings that begin `at` end, each text's length read in turn: nothing when the
 // file ends first, -1 for a length that is negative.
 std::optional<std::int64_t> BriefingsEnd(TMissionCursor& cursor, std::uint64_t at) {
-  for (int briefing = 0; briefing < BriefingCount; ++briefing) {
+  for (std::uint64_t briefing = 0; briefing < BriefingCount; ++briefing) {
     at += BriefingFixedSize;
-    for (int text = 0; text < BriefingTexts; ++text) {
+    for (std::uint64_t text = 0; text < BriefingTexts; ++text) {
       const std::optional<int> length = cursor.Short(at);
       if (!length || *length < 0)
         return length ? std::optional<std::int64_t>(-1) : std::nullopt;

@@ -39,6 +39,7 @@ std::vector<TNonMission> PackNonMissions(const TFileTransaction& staging,
 
 TMessage NonMissionsList(const std::vector<TNonMission>& nonMissions) {
   std::vector<TMessage> items;
+  items.reserve(nonMissions.size());
   for (const TNonMission& other : nonMissions)
     items.push_back({TRANSLATABLE("Message", "\"%1\" (%2)"), {other.Name, other.Reason}});
   return ListOf(items);
