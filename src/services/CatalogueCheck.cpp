@@ -23,6 +23,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -87,6 +88,9 @@ const TProblemTraits& TraitsOf(TProblem problem) {
 }
 
 constexpr char CtrlZ = 26;
+
+// The threads that read a list's missions at most: each read waits mostly on the system.
+constexpr std::size_t MaxMissionReaders = 8;
 
 // What keeps the game from reading all of a file's text: a line feed without a carriage
 // return before it (the game reads on to the next carriage return), or a Ctrl-Z with more
@@ -176,6 +180,9 @@ private:
                     TMissionType category);
   // The file of a mission entry of a list of `category` is a mission the game plays there.
   void CheckMissionFile(const TListFileItem& item, TFolderEntry& file, TMissionType category);
+  // Reads, on as many threads as the machine runs, the mission files the list names that are
+  // in its folder and not read yet: each read waits mostly on the system.
+  void ReadMissions(const TXvTListFile& list, TFolder& onDisk);
   void CheckTitle(const TListFileItem& item, std::optional<TMissionTitles>& titles);
   // A finding of the list, or of its record looked at (FItem), labelled as the tree labels it.
   void Add(TProblem problem, std::string file = {}, std::string detail = {});
@@ -324,6 +331,8 @@ void TCatalogueCheck::LoadList(TXvTListFile& list, std::string text,
 void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
                                    const std::unordered_map<std::string, TBattleRead>& battles) {
   TFolder& onDisk = FolderOf(SingleMissionType(list.MissionType()));
+  if (FReport)
+    ReadMissions(list, onDisk);
   std::optional<TMissionTitles> titles = MissionTitlesOf(list.MissionType());
   // Sized for the whole list at once: never grown on the way.
   const std::size_t count = list.Items().size();
@@ -379,17 +388,41 @@ void TCatalogueCheck::CheckMission(const TListFileItem& item, TFolder& onDisk, T
     Add(TProblem::DuplicateMission, item.FileName);
 }
 
+void TCatalogueCheck::ReadMissions(const TXvTListFile& list, TFolder& onDisk) {
+  std::vector<TFolderEntry*> unread;
+  for (const std::unique_ptr<TListFileItem>& item : list.Items())
+    if (IsMission(item->Kind))
+      if (const auto file = onDisk.find(std::string_view(item->FileName));
+          file != onDisk.end() && !file->second.Reading)
+        unread.push_back(&file->second);
+  std::sort(unread.begin(), unread.end()); // each once, though listed twice
+  unread.erase(std::unique(unread.begin(), unread.end()), unread.end());
+  const std::string& folder = FFolderPaths[SingleMissionType(list.MissionType())];
+  // Read once, whichever lists name it: its header and sizes only.
+  const auto read = [&](std::size_t first, std::size_t step) {
+    for (std::size_t at = first; at < unread.size(); at += step) {
+      TFolderEntry& file = *unread[at];
+      try {
+        file.Reading = ReadMissionHostFile(folder + "/" + file.HostName, TMissionDepth::Sizes);
+      } catch (const EInOutError& error) {
+        file.Reading = TMissionReading{std::nullopt, error.ReasonMessage()};
+      }
+    }
+  };
+  const std::size_t threads =
+      std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, MaxMissionReaders);
+  std::vector<std::thread> helpers;
+  for (std::size_t first = 1; first < threads && first < unread.size(); ++first)
+    helpers.emplace_back(read, first, threads);
+  read(0, threads);
+  for (std::thread& helper : helpers)
+    helper.join();
+}
+
 void TCatalogueCheck::CheckMissionFile(const TListFileItem& item, TFolderEntry& file,
                                        TMissionType category) {
-  if (!file.Reading) {
-    // Read once, whichever lists name it: its header and sizes only.
-    try {
-      file.Reading = ReadMissionHostFile(
-          FFolderPaths[SingleMissionType(category)] + "/" + file.HostName, TMissionDepth::Sizes);
-    } catch (const EInOutError& error) {
-      file.Reading = TMissionReading{std::nullopt, error.ReasonMessage()};
-    }
-  }
+  if (!file.Reading) // a name that is no plain file name, or not read for another reason
+    return;
   if (!file.Reading->IsMission())
     Add(TProblem::NotAMission, item.FileName, file.Reading->Reason.Text());
   else if (!PlayFitsCategory(file.Reading->Mission->Play, category))
