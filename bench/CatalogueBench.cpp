@@ -15,6 +15,18 @@ using namespace flightdeck;
 
 namespace {
 
+// Checks `game` as often as the benchmark asks, for a game of `entries` entries.
+void MeasureCheck(benchmark::State& state, const bench::TBenchGame& game, int entries) {
+  std::size_t findings = 0;
+  for (auto _ : state) {
+    findings = CheckCatalogue(game.Directory()).size();
+    benchmark::DoNotOptimize(findings);
+  }
+  state.counters["findings"] = static_cast<double>(findings);
+  state.SetComplexityN(entries);
+  state.SetItemsProcessed(state.iterations() * entries);
+}
+
 // `entries` entries spread over the nine lists the game reads, and a mission file for every
 // other mission they name: half as many files as entries, the rest findings.
 void CheckGame(benchmark::State& state) {
@@ -33,14 +45,7 @@ void CheckGame(benchmark::State& state) {
         std::ofstream(HostPath(MissionFilePath(game.Directory(), type, missions[i]))) << "tie";
     }
   }
-  std::size_t findings = 0;
-  for (auto _ : state) {
-    findings = CheckCatalogue(game.Directory()).size();
-    benchmark::DoNotOptimize(findings);
-  }
-  state.counters["findings"] = static_cast<double>(findings);
-  state.SetComplexityN(entries);
-  state.SetItemsProcessed(state.iterations() * entries);
+  MeasureCheck(state, game, entries);
 }
 
 // A Combat list of `entries` missions, every one a mission of this game in the mission folder:
@@ -48,20 +53,14 @@ void CheckGame(benchmark::State& state) {
 void CheckGameOfMissions(benchmark::State& state) {
   const bench::TBenchGame game;
   const int entries = static_cast<int>(state.range(0));
-  test::TMissionSpec spec;
-  spec.Play = 4; // multiplayer combat
+  test::TMissionShape shape;
+  shape.Play = 4; // multiplayer combat
   for (const std::string& mission : bench::WriteList(game.Directory(), mtCombat, entries)) {
-    spec.Description = mission;
+    shape.Description = mission;
     std::ofstream(HostPath(MissionFilePath(game.Directory(), mtCombat, mission)), std::ios::binary)
-        << test::MakeMission(spec);
+        << test::MakeMission(shape);
   }
-  std::size_t findings = 0;
-  for (auto _ : state) {
-    findings = CheckCatalogue(game.Directory()).size();
-    benchmark::DoNotOptimize(findings);
-  }
-  state.counters["findings"] = static_cast<double>(findings);
-  state.SetComplexityN(entries);
+  MeasureCheck(state, game, entries);
 }
 
 } // namespace

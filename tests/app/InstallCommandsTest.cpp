@@ -109,7 +109,7 @@ private Q_SLOTS:
     FinishLabelEdit(QStringLiteral("Junk"));
     QCOMPARE(ReadBytes(GameFile("melee", "junk.tie")), std::string("junk"));
 
-    test::TMissionSpec expansion;
+    test::TMissionShape expansion;
     expansion.Platform = 14;
     WriteBytes(GameFile("melee", "bop.tie"), test::MakeMission(expansion));
     FForm->Panel()->InstallMissionFile((FTemp->Path() / "Game" / "melee" / "bop.tie").string());
@@ -118,7 +118,7 @@ private Q_SLOTS:
 
     // A training mission offered Melee is offered Training instead, and goes there.
     WriteBytes(GameFile("train", "mission.lst"), CrLf({"//", "[School]", "//"}));
-    test::TMissionSpec training;
+    test::TMissionShape training;
     training.Play = 0;
     WriteBytes(FTemp->Path() / "Downloads" / "drill.tie", test::MakeMission(training));
     FPrompts.Messages.clear();

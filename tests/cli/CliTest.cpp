@@ -287,7 +287,7 @@ TEST(Cli, InstallMissionAddsTheEntryAsTheWindowDoes) {
 
   // A file that is no mission of this game goes in only when forced; one of the expansion, or
   // with bytes after its end, with a word on it.
-  test::TMissionSpec expansion;
+  test::TMissionShape expansion;
   expansion.Platform = 14;
   const std::string junk = (temp.Path() / "junk.tie").string();
   for (const auto& [file, bytes, force, exitCode, said] :

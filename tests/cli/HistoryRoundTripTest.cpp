@@ -218,7 +218,7 @@ TEST(HistoryRoundTrip, TheCommandLineKeepsTheHistoryToTheSizeTheWindowsSettingsS
     if (limited)
       test::WriteBytes(portable / "flightdeck.ini", "[IxoKit]\r\nHistoryLimitMiB=1\r\n");
     test::WriteBytes(demo.Game / "combat" / "patrol1.tie", std::string(3 << 19, 'o'));
-    test::TMissionSpec large; // 1.5 MiB
+    test::TMissionShape large; // 1.5 MiB
     large.BriefingTextLength = 3000;
     test::WriteBytes(demo.Mission, test::MakeMission(large));
     const std::string cli = "'" + (portable / "flightdeck-cli").string() + "' ";

@@ -10,18 +10,18 @@ namespace flightdeck {
 namespace {
 
 using test::MakeMission;
-using test::TMissionSpec;
+using test::TMissionShape;
 
 TEST(MissionFile, ReadsWhatEveryPlatformAndTypeSaysOfItself) {
   for (const int platform : {12, 14})
     for (int play = 0; play <= 4; ++play) {
-      TMissionSpec spec;
-      spec.Platform = platform;
-      spec.Play = play;
-      spec.FlightGroups = {{"Red", 1}, {"Alpha", 0}, {"Gold", 2}};
-      spec.Teams = {"Imperial", "", "Pirate"};
-      spec.Description = "Strike \xE9lite.$$Come home.";
-      const TMissionReading reading = ReadMissionBytes(MakeMission(spec));
+      TMissionShape shape;
+      shape.Platform = platform;
+      shape.Play = play;
+      shape.FlightGroups = {{"Red", 1}, {"Alpha", 0}, {"Gold", 2}};
+      shape.Teams = {"Imperial", "", "Pirate"};
+      shape.Description = "Strike \xE9lite.$$Come home.";
+      const TMissionReading reading = ReadMissionBytes(MakeMission(shape));
       SCOPED_TRACE(platform * 10 + play);
       ASSERT_TRUE(reading.IsMission()) << reading.Reason.Text();
       const TMissionFacts& facts = *reading.Mission;
@@ -85,10 +85,10 @@ TEST(MissionFile, SaysWhyAFileIsNoMissionOfThisGame) {
 }
 
 TEST(MissionFile, ReadsOnlyTheHeaderAndTheSizesForAVerdictAndNothingPastTheEnd) {
-  TMissionSpec spec;
-  spec.FlightGroups.assign(60, {"Wing", 1});
-  spec.BriefingTextLength = 40;
-  const std::string mission = MakeMission(spec);
+  TMissionShape shape;
+  shape.FlightGroups.assign(60, {"Wing", 1});
+  shape.BriefingTextLength = 40;
+  const std::string mission = MakeMission(shape);
   for (const TMissionDepth depth : {TMissionDepth::Sizes, TMissionDepth::Whole}) {
     std::uint64_t read = 0;
     std::uint64_t furthest = 0;

@@ -29,9 +29,9 @@ TEST(CatalogueCheck, FindsEachProblemOnceAndNothingElse) {
   const std::string game =
       test::MakeGameDirectory(root, {"BATTLE", "Combat", "melee", "TOURN", "Train"});
   const auto mission = [](int play) {
-    test::TMissionSpec spec;
-    spec.Play = play;
-    return test::MakeMission(spec);
+    test::TMissionShape shape;
+    shape.Play = play;
+    return test::MakeMission(shape);
   };
   for (const char* name : {"patrol1.tie", "PATROL2.TIE", "relay1.tie"})
     WriteBytes(root / "Combat" / name, mission(4));
