@@ -48,6 +48,30 @@ int EditNamedNode(const TInvocation& invocation,
   return exitCode == 0 ? Saved(tree, *invocation.Session) : exitCode;
 }
 
+// Reads the file about to be installed as a mission, telling what the user should know of it;
+// the exit code when it is no mission of this game and not `forced` in. A file that cannot be
+// read is left to the install, which says why.
+std::optional<int> CheckedMission(const std::string& mission, bool forced) {
+  if (!FileExists(mission))
+    return std::nullopt;
+  const TMissionReading reading = ReadMissionFile(mission, TMissionDepth::Sizes);
+  if (!reading.IsMission()) {
+    if (!forced)
+      return Fail("\"" + mission + "\" is no mission of this game: " + reading.Reason.Text() +
+                  " (--force installs it all the same)");
+    Tell("\"" + mission + "\" is no mission of this game: " + reading.Reason.Text() +
+         "; installed all the same");
+    return std::nullopt;
+  }
+  if (reading.Mission->Platform == TMissionPlatform::BalanceOfPower)
+    Tell("\"" + mission +
+         "\" is a mission of the Balance of Power expansion: the game plays it "
+         "only with the expansion installed");
+  if (!reading.Reason.Empty())
+    Tell("\"" + mission + "\": " + reading.Reason.Text() + ", which the game ignores");
+  return std::nullopt;
+}
+
 } // namespace
 
 int DumpCommand(const TInvocation& invocation) {
@@ -96,34 +120,6 @@ int ResaveCommand(const TInvocation& invocation) {
   session.Commit();
   return 0;
 }
-
-namespace {
-
-// Reads the file about to be installed as a mission, telling what the user should know of it;
-// the exit code when it is no mission of this game and not `forced` in. A file that cannot be
-// read is left to the install, which says why.
-std::optional<int> CheckedMission(const std::string& mission, bool forced) {
-  if (!FileExists(mission))
-    return std::nullopt;
-  const TMissionReading reading = ReadMissionFile(mission, TMissionDepth::Sizes);
-  if (!reading.IsMission()) {
-    if (!forced)
-      return Fail("\"" + mission + "\" is no mission of this game: " + reading.Reason.Text() +
-                  " (--force installs it all the same)");
-    Tell("\"" + mission + "\" is no mission of this game: " + reading.Reason.Text() +
-         "; installed all the same");
-    return std::nullopt;
-  }
-  if (reading.Mission->Platform == TMissionPlatform::BalanceOfPower)
-    Tell("\"" + mission +
-         "\" is a mission of the Balance of Power expansion: the game plays it "
-         "only with the expansion installed");
-  if (!reading.Reason.Empty())
-    Tell("\"" + mission + "\": " + reading.Reason.Text() + ", which the game ignores");
-  return std::nullopt;
-}
-
-} // namespace
 
 int InstallMissionCommand(const TInvocation& invocation) {
   const std::string& mission = invocation.Arguments.at(0);
