@@ -5,7 +5,6 @@
 #include "app/MissionWords.h"
 #include "app/TixoFlightdeckForm.h"
 #include "platform/FileSystem.h"
-#include "platform/InOutError.h"
 #include "platform/PathNames.h"
 #include "widgets/PathText.h"
 
@@ -68,13 +67,9 @@ void TixoFlightdeckForm::mFileOpenClick() {
 }
 
 void TixoFlightdeckForm::ShowMissionFile(const std::string& path) {
-  TMissionReading reading;
-  try {
-    reading = ReadMissionFile(path);
-  } catch (const EInOutError& error) {
-    reading.Reason = error.ReasonMessage();
-  }
-  FEnvironment.Prompts->ShowMission(PathText(ExtractFileName(path)), MissionLines(reading));
+  FEnvironment.Prompts->ShowMission(
+      PathText(ExtractFileName(path)),
+      MissionLines(ReadMissionFileOrReason(path, TMissionDepth::Whole)));
 }
 
 void TixoFlightdeckForm::mFileEditClick() {

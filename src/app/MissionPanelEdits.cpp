@@ -10,7 +10,6 @@
 #include "app/ListText.h"
 #include "app/MissionWords.h"
 #include "journal/CommandNames.h"
-#include "platform/InOutError.h"
 #include "platform/PathNames.h"
 #include "widgets/BevelPanel.h"
 #include "widgets/PathText.h"
@@ -99,12 +98,8 @@ void TMissionPanel::MissionViewEditCancelled(const TMissionNode* edited) {
 }
 
 void TMissionPanel::OfferSuitedCategory(const std::string& chosen) {
-  TMissionReading reading;
-  try {
-    reading = ReadMissionFile(chosen, TMissionDepth::Sizes);
-  } catch (const EInOutError&) {
-    return; // the install says why it cannot read the file
-  }
+  // The install says why a file it cannot read cannot be installed.
+  const TMissionReading reading = ReadMissionFileOrReason(chosen, TMissionDepth::Sizes);
   if (!reading.Mission || PlayFitsCategory(reading.Mission->Play, FMissionType))
     return;
   const TMissionPlay play = reading.Mission->Play;

@@ -11,7 +11,6 @@
 #include "app/MissionWords.h"
 #include "app/Prompts.h"
 #include "lists/MissionTree.h"
-#include "platform/InOutError.h"
 #include "widgets/PathText.h"
 
 #include "widgets/BevelPanel.h"
@@ -217,14 +216,12 @@ void TMissionPanel::MissionViewChange() {
 }
 
 QString TMissionPanel::MissionKindOf(const TListFileItem& record) const {
-  try {
-    const TMissionReading reading = ReadMissionFile(
-        MissionFilePath(FList->Game(), FMissionType, record.FileName), TMissionDepth::Sizes);
-    if (reading.Mission)
-      return QStringLiteral(" (") + MissionKindWords(*reading.Mission) + QLatin1Char(')');
-  } catch (const EInOutError&) { // the marks tell what the check finds
-  }
-  return {};
+  // A file that is none, or cannot be read, the marks tell of.
+  const TMissionReading reading = ReadMissionFileOrReason(
+      MissionFilePath(FList->Game(), FMissionType, record.FileName), TMissionDepth::Sizes);
+  return reading.Mission
+             ? QStringLiteral(" (") + MissionKindWords(*reading.Mission) + QLatin1Char(')')
+             : QString();
 }
 
 void TMissionPanel::FindText() {

@@ -3,7 +3,6 @@
 
 #include "cli/JsonText.h"
 #include "missions/MissionFile.h"
-#include "platform/InOutError.h"
 
 #include <iostream>
 
@@ -43,12 +42,7 @@ std::string MissionFields(const TMissionReading& reading) {
 int MissionInfoCommand(const TInvocation& invocation) {
   bool allMissions = true;
   for (const std::string& file : invocation.Arguments) {
-    TMissionReading reading;
-    try {
-      reading = ReadMissionFile(file);
-    } catch (const EInOutError& error) {
-      reading.Reason = error.ReasonMessage();
-    }
+    const TMissionReading reading = ReadMissionFileOrReason(file, TMissionDepth::Whole);
     allMissions = allMissions && reading.IsMission();
     std::cout << "{\"file\":" << JsonStringUtf8(file) << MissionFields(reading) << "}\n";
   }

@@ -66,6 +66,9 @@ TMissionReading ReadMissionBytes(std::string_view bytes,
 // cannot be read.
 TMissionReading ReadMissionFile(std::string_view path, TMissionDepth depth = TMissionDepth::Whole);
 TMissionReading ReadMissionHostFile(const std::string& hostPath, TMissionDepth depth);
+// The same, a file that cannot be read taken for no mission, with the system's reason.
+TMissionReading ReadMissionFileOrReason(std::string_view path, TMissionDepth depth);
+TMissionReading ReadMissionHostFileOrReason(const std::string& hostPath, TMissionDepth depth);
 
 // "xvt", "bop"; "training", "melee", "multiplayer-combat", ...: the words the command line uses.
 std::string_view PlatformWord(TMissionPlatform platform);

@@ -5,6 +5,7 @@
 
 #include "platform/HostFiles.h"
 #include "platform/HostPath.h"
+#include "platform/InOutError.h"
 
 #include <algorithm>
 
@@ -42,6 +43,18 @@ TMissionReading ReadMissionHostFile(const std::string& host, TMissionDepth depth
         return piece;
       },
       depth);
+}
+
+TMissionReading ReadMissionFileOrReason(std::string_view path, TMissionDepth depth) {
+  return ReadMissionHostFileOrReason(HostPath(path), depth);
+}
+
+TMissionReading ReadMissionHostFileOrReason(const std::string& hostPath, TMissionDepth depth) {
+  try {
+    return ReadMissionHostFile(hostPath, depth);
+  } catch (const EInOutError& error) {
+    return {std::nullopt, error.ReasonMessage()};
+  }
 }
 
 std::string_view PlatformWord(TMissionPlatform platform) {

@@ -4,7 +4,6 @@
 #include "missions/MissionFile.h"
 #include "platform/AsciiCase.h"
 #include "platform/HostNames.h"
-#include "platform/InOutError.h"
 
 #include <unordered_set>
 
@@ -25,14 +24,10 @@ std::vector<TNonMission> PackNonMissions(const TFileTransaction& staging,
   const std::string folder = MissionFilePath(gameDirectory, type, "");
   std::vector<TNonMission> others;
   for (const std::string& name : MissionNames(items)) {
-    try {
-      const TMissionReading reading = ReadMissionHostFile(
-          staging.HostPathToRead(folder + HostFileName(name)), TMissionDepth::Sizes);
-      if (!reading.IsMission())
-        others.push_back({name, reading.Reason});
-    } catch (const EInOutError& error) {
-      others.push_back({name, error.ReasonMessage()});
-    }
+    const TMissionReading reading = ReadMissionHostFileOrReason(
+        staging.HostPathToRead(folder + HostFileName(name)), TMissionDepth::Sizes);
+    if (!reading.IsMission())
+      others.push_back({name, reading.Reason});
   }
   return others;
 }

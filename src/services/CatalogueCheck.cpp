@@ -402,11 +402,8 @@ void TCatalogueCheck::ReadMissions(const TXvTListFile& list, TFolder& onDisk) {
   const auto read = [&](std::size_t first, std::size_t step) {
     for (std::size_t at = first; at < unread.size(); at += step) {
       TFolderEntry& file = *unread[at];
-      try {
-        file.Reading = ReadMissionHostFile(folder + "/" + file.HostName, TMissionDepth::Sizes);
-      } catch (const EInOutError& error) {
-        file.Reading = TMissionReading{std::nullopt, error.ReasonMessage()};
-      }
+      file.Reading =
+          ReadMissionHostFileOrReason(folder + "/" + file.HostName, TMissionDepth::Sizes);
     }
   };
   const std::size_t threads =
