@@ -42,7 +42,8 @@ void CheckGame(benchmark::State& state) {
                            "l" + std::to_string(list++) + "_");
       const std::size_t step = HasBattleFile(EntryKind(type)) ? 6 : 2;
       for (std::size_t i = 0; i < missions.size(); i += step)
-        std::ofstream(HostPath(MissionFilePath(game.Directory(), type, missions[i]))) << "tie";
+        std::ofstream(HostPath(MissionFilePath(game.Directory(), type, missions[i])).Native())
+            << "tie";
     }
   }
   MeasureCheck(state, game, entries);
@@ -57,7 +58,8 @@ void CheckGameOfMissions(benchmark::State& state) {
   shape.Play = 4; // multiplayer combat
   for (const std::string& mission : bench::WriteList(game.Directory(), mtCombat, entries)) {
     shape.Description = mission;
-    std::ofstream(HostPath(MissionFilePath(game.Directory(), mtCombat, mission)), std::ios::binary)
+    std::ofstream(HostPath(MissionFilePath(game.Directory(), mtCombat, mission)).Native(),
+                  std::ios::binary)
         << test::MakeMission(shape);
   }
   MeasureCheck(state, game, entries);

@@ -90,7 +90,7 @@ void InstallPackOfSmallMissions(benchmark::State& state) {
 void InstallPackRecorded(benchmark::State& state) {
   constexpr int Missions = 200;
   const fs::path pack = Pack(Missions, 100 << 10);
-  const THistoryPlace history{(Scratch() / "history").string()};
+  const THistoryPlace history{THostPath((Scratch() / "history").string())};
   for (auto _ : state) {
     state.PauseTiming();
     const std::string game = FreshGame(Scratch() / "Game");

@@ -309,8 +309,8 @@ void TListController::CheckFilesOnDisk() {
     return;
   }
   if (const TFileRead* changed = FirstChangedFile(FDocument->FilesRead())) {
-    const std::string host = HostPath(changed->Path);
-    ReadAgain(tr("%1 changed on disk; shown again").arg(PathText(History().PathInGame(host))));
+    ReadAgain(tr("%1 changed on disk; shown again")
+                  .arg(PathText(History().PathInGame(HostPath(changed->Path)))));
     return;
   }
   WatchFiles(); // a file replaced is a new file to watch

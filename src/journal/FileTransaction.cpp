@@ -13,7 +13,8 @@ namespace {
 
 // One key for every spelling of a file: its folder as found on the host, and its name in
 // lower case, the way the lookup matches names.
-std::string StagingKey(const std::string& host) {
+std::string StagingKey(const THostPath& hostPath) {
+  const std::string& host = hostPath.Native();
   const std::size_t slash = host.rfind('/');
   const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
   return host.substr(0, nameStart) + LowerCaseAscii(std::string_view(host).substr(nameStart));
@@ -24,8 +25,8 @@ std::string StagingKey(const std::string& host) {
 TFileTransaction::TFileTransaction() = default;
 TFileTransaction::~TFileTransaction() = default;
 
-void TFileTransaction::Add(std::string_view path, TReplacementFile file) {
-  Place(StagingKey(HostPath(path)), std::make_unique<TReplacementFile>(std::move(file)));
+void TFileTransaction::Add(const THostPath& hostPath, TReplacementFile file) {
+  Place(StagingKey(hostPath), std::make_unique<TReplacementFile>(std::move(file)));
 }
 
 void TFileTransaction::Place(const std::string& key, std::unique_ptr<TReplacementFile> file) {
@@ -45,26 +46,30 @@ void TFileTransaction::Stage(std::string_view path, std::string_view bytes) {
 }
 
 void TFileTransaction::StageWritten(std::string_view path, TReplacementFile file) {
-  Add(path, std::move(file));
+  Add(HostPath(path), std::move(file));
+}
+
+void TFileTransaction::StageWritten(const THostPath& hostPath, TReplacementFile file) {
+  Add(hostPath, std::move(file));
 }
 
 void TFileTransaction::StageCopy(std::string_view source, std::string_view path) {
   TReplacementFile file(path);
   ReadFilePieces(source, [&](std::string_view piece) { file.Write(piece); });
   file.Finish();
-  Add(path, std::move(file));
+  Add(HostPath(path), std::move(file));
 }
 
-void TFileTransaction::StageRemoval(const std::string& hostPath) {
+void TFileTransaction::StageRemoval(const THostPath& hostPath) {
   FRemovals.push_back(hostPath);
 }
 
 void TFileTransaction::Commit() {
   for (const std::unique_ptr<TReplacementFile>& file : FStaged)
     file->Commit();
-  for (const std::string& removal : FRemovals)
+  for (const THostPath& removal : FRemovals)
     if (!RemoveHostFile(removal) && !IsNotFound(LastHostError()))
-      RaiseLastIOError(removal);
+      RaiseLastIOError(removal.Native());
   FStaged.clear();
   FIndex.clear();
   FRemovals.clear();
@@ -117,24 +122,24 @@ std::vector<TFileTransaction::TStagedFile> TFileTransaction::StagedFiles() const
   return files;
 }
 
-std::string TFileTransaction::StagedHostPath(std::string_view path) const {
+THostPath TFileTransaction::StagedHostPath(std::string_view path) const {
   if (FIndex.empty())
     return {};
   const auto found = FIndex.find(StagingKey(HostPath(path)));
-  return found == FIndex.end() ? std::string() : FStaged[found->second]->TempPath();
+  return found == FIndex.end() ? THostPath() : FStaged[found->second]->TempPath();
 }
 
-std::string TFileTransaction::HostPathToRead(std::string_view path) const {
-  const std::string staged = StagedHostPath(path);
-  return staged.empty() ? HostPath(path) : staged;
+THostPath TFileTransaction::HostPathToRead(std::string_view path) const {
+  const THostPath staged = StagedHostPath(path);
+  return staged.Empty() ? HostPath(path) : staged;
 }
 
 bool TFileTransaction::FileExists(std::string_view path) const {
-  return !StagedHostPath(path).empty() || flightdeck::FileExists(path);
+  return !StagedHostPath(path).Empty() || flightdeck::FileExists(path);
 }
 
 std::optional<std::string> TFileTransaction::ReadFile(std::string_view path) const {
-  if (const std::string staged = StagedHostPath(path); !staged.empty())
+  if (const THostPath staged = StagedHostPath(path); !staged.Empty())
     return ReadHostFile(staged);
   if (!flightdeck::FileExists(path))
     return std::nullopt;

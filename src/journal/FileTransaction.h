@@ -31,10 +31,11 @@ public:
   void Stage(std::string_view path, std::string_view bytes);
   // Stages what was written into `file` (finished) as the new content of the file at `path`.
   void StageWritten(std::string_view path, TReplacementFile file);
+  void StageWritten(const THostPath& hostPath, TReplacementFile file);
   // Stages a copy of the file `source`, streamed.
   void StageCopy(std::string_view source, std::string_view path);
   // Stages the removal of the file at the host path `hostPath`, done after every replacement.
-  void StageRemoval(const std::string& hostPath);
+  void StageRemoval(const THostPath& hostPath);
   // Puts every staged file in place, in the order staged, then makes the removals.
   void Commit();
   // Takes over what `other` staged, as if it had been staged here after what is staged
@@ -48,11 +49,11 @@ public:
   // The files staged so far, in staging order: each as the host names it (links followed),
   // with the digest of its new content.
   struct TStagedFile {
-    std::string Target;
+    THostPath Target;
     std::string Digest;
   };
   std::vector<TStagedFile> StagedFiles() const;
-  const std::vector<std::string>& Removals() const { return FRemovals; }
+  const std::vector<THostPath>& Removals() const { return FRemovals; }
 
   // Reading a file as it will be after Commit: what this transaction stages for it, else what
   // is on disk; nothing when it is neither staged nor a file on disk.
@@ -60,18 +61,18 @@ public:
   std::optional<std::string> ReadFile(std::string_view path) const;
   // The host path to read the file at `path` by, as it will be after Commit: its staged copy,
   // else its own.
-  std::string HostPathToRead(std::string_view path) const;
+  THostPath HostPathToRead(std::string_view path) const;
 
 private:
-  void Add(std::string_view path, TReplacementFile file);
+  void Add(const THostPath& hostPath, TReplacementFile file);
   void Place(const std::string& key, std::unique_ptr<TReplacementFile> file);
-  // The host file that holds what this transaction stages for `path`, or "".
-  std::string StagedHostPath(std::string_view path) const;
+  // The host file that holds what this transaction stages for `path`, or an empty path.
+  THostPath StagedHostPath(std::string_view path) const;
 
   THostLookupScope FLookup;
   std::vector<std::unique_ptr<TReplacementFile>> FStaged;
   std::unordered_map<std::string, std::size_t> FIndex; // by StagingKey
-  std::vector<std::string> FRemovals;                  // host paths
+  std::vector<THostPath> FRemovals;
 };
 
 } // namespace flightdeck

@@ -23,12 +23,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-[[noreturn]] void RaiseHistoryError(const std::string& folder, const std::string& path,
+[[noreturn]] void RaiseHistoryError(const THostPath& folder, const std::string& path,
                                     int error = LastHostError()) {
   throw EInOutError(error, path,
                     {TRANSLATABLE("Message", "The history of this game cannot be written in "
                                              "\"%1\": %2. Nothing was changed."),
-                     {folder, EInOutError::ReasonFor(error)}});
+                     {folder.Native(), EInOutError::ReasonFor(error)}});
 }
 
 std::string NowUtc() {
@@ -39,7 +39,7 @@ std::string NowUtc() {
 }
 
 // The folder itself, whatever path reaches it: "volume:index"; "-" when it is not there.
-std::string FolderIdentity(const std::string& hostFolder) {
+std::string FolderIdentity(const THostPath& hostFolder) {
   const std::optional<THostFileState> state = HostFileState(hostFolder);
   return state && state->Directory
              ? std::to_string(state->Volume) + ":" + std::to_string(state->Index)
@@ -48,17 +48,19 @@ std::string FolderIdentity(const std::string& hostFolder) {
 
 // The real path of a host path: its folder with every link followed, and its name. Each folder
 // is resolved once for all the paths given with the same `resolved` map.
-std::string RealPathOf(const std::string& hostPath, std::map<std::string, std::string>& resolved) {
-  const std::size_t slash = hostPath.rfind('/');
-  const std::string folder = HostFolderOf(hostPath);
+THostPath RealPathOf(const THostPath& hostPath, std::map<THostPath, std::string>& resolved) {
+  const std::string& path = hostPath.Native();
+  const std::size_t slash = path.rfind('/');
+  const THostPath folder = hostPath.Parent();
   auto found = resolved.find(folder);
   if (found == resolved.end()) {
-    const std::string real = RealHostPath(folder);
-    if (real.empty())
+    const THostPath real = RealHostPath(folder);
+    if (real.Empty())
       return hostPath;
-    found = resolved.emplace(folder, real == "/" ? "" : real).first;
+    found = resolved.emplace(folder, real.Native() == "/" ? "" : real.Native()).first;
   }
-  return found->second + "/" + (slash == std::string::npos ? hostPath : hostPath.substr(slash + 1));
+  return THostPath(found->second + "/" +
+                   (slash == std::string::npos ? path : path.substr(slash + 1)));
 }
 
 // The size as a digest gives it.
@@ -68,17 +70,17 @@ std::string SizeText(std::uint64_t size) {
   return text;
 }
 
-std::uint64_t FolderSize(const std::string& folder) {
+std::uint64_t FolderSize(const THostPath& folder) {
   std::uint64_t size = 0;
   std::error_code error;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder.Native(), error))
     if (entry.is_regular_file(error))
       size += entry.file_size(error);
   return size;
 }
 
 // A number kept in a file of the history; none when it cannot be read.
-std::optional<std::uint64_t> ReadNumber(const std::string& path) {
+std::optional<std::uint64_t> ReadNumber(const THostPath& path) {
   try {
     const std::string text = ReadHostFile(path, 20);
     char* end = nullptr;
@@ -93,20 +95,20 @@ std::optional<std::uint64_t> ReadNumber(const std::string& path) {
 
 // Writes `bytes` as the whole of a file of the history, on disk before it returns when
 // `synced`; false when it could not.
-bool WriteHistoryFile(const std::string& path, std::string_view bytes, bool synced) {
+bool WriteHistoryFile(const THostPath& path, std::string_view bytes, bool synced) {
   THostFile file = THostFile::CreatePrivate(path);
   return file.IsOpen() && file.WriteAll(bytes) && (!synced || file.Sync()) && file.Close();
 }
 
 // Best effort: a number that is not written is counted again when it is needed.
-void WriteNumber(const std::string& path, std::uint64_t value) {
+void WriteNumber(const THostPath& path, std::uint64_t value) {
   (void)WriteHistoryFile(path, std::to_string(value), false);
 }
 
 // Keeps the old content of `hostPath` at `keptPath`: a second link to it where the file system
 // allows, which costs nothing, else a copy. Returns the digest of what was kept.
-std::string KeepContent(const std::string& hostPath, const std::string& keptPath,
-                        const std::string& folder) {
+std::string KeepContent(const THostPath& hostPath, const THostPath& keptPath,
+                        const THostPath& folder) {
   try {
     // Mostly read just before, by the check that it is what the command left.
     const std::optional<THostFileState> before = HostFileState(hostPath);
@@ -115,14 +117,14 @@ std::string KeepContent(const std::string& hostPath, const std::string& keptPath
       TContentDigest digest;
       THostFile kept = THostFile::CreatePrivate(keptPath);
       if (!kept.IsOpen())
-        RaiseLastIOError(keptPath);
+        RaiseLastIOError(keptPath.Native());
       ReadHostPieces(hostPath, [&](std::string_view piece) {
         digest.Add(piece);
         if (!kept.WriteAll(piece))
-          RaiseLastIOError(keptPath);
+          RaiseLastIOError(keptPath.Native());
       });
       if (!kept.Close())
-        RaiseLastIOError(keptPath);
+        RaiseLastIOError(keptPath.Native());
       return digest.Text();
     }
     const std::optional<THostFileState> kept = HostFileState(keptPath);
@@ -163,21 +165,21 @@ const THistoryEntry* NextToRedo(const std::vector<THistoryEntry>& entries) {
 
 TGameHistory::TGameHistory(std::string_view gameDirectory, const THistoryPlace& place)
     : FLimit(place.Limit) {
-  std::string host = HostPath(gameDirectory);
+  std::string host = HostPath(gameDirectory).Native();
   while (host.size() > 1 && host.back() == '/')
     host.pop_back();
-  const std::string real = RealHostPath(host);
-  FGame = real.empty() ? host : real;
-  FGameAsGiven = host;
+  FGameAsGiven = THostPath(host);
+  const THostPath real = RealHostPath(FGameAsGiven);
+  FGame = real.Empty() ? FGameAsGiven : real;
   TContentDigest key;
-  key.Add(FGame);
+  key.Add(FGame.Native());
   const std::string digest = key.Text();
-  FFolder = (place.Root.empty() ? HostDataFolder() : place.Root) + "/history/" +
+  FFolder = (place.Root.Empty() ? HostDataFolder() : place.Root) / "history" /
             digest.substr(digest.find(':') + 1);
 }
 
-std::string TGameHistory::EntryFolder(int id) const {
-  return FFolder + "/" + HistoryFolderName(id);
+THostPath TGameHistory::EntryFolder(int id) const {
+  return FFolder / HistoryFolderName(id);
 }
 
 std::vector<int> TGameHistory::EntryIds() const {
@@ -193,7 +195,7 @@ std::optional<THistoryEntry> TGameHistory::ReadEntry(int id) const {
   THistoryEntry entry;
   entry.Id = id;
   try {
-    if (ParseHistoryRecord(ReadHostFile(EntryFolder(id) + "/entry", MaxHistoryRecordSize), entry))
+    if (ParseHistoryRecord(ReadHostFile(EntryFolder(id) / "entry", MaxHistoryRecordSize), entry))
       return entry;
   } catch (const EInOutError&) {
     // not readable: no entry
@@ -206,41 +208,44 @@ std::string TGameHistory::GameIdentity() const {
   return state ? std::to_string(state->Volume) + ":" + std::to_string(state->Index) : "";
 }
 
-std::string TGameHistory::BeforePath(int id, std::size_t index) const {
-  return EntryFolder(id) + "/before-" + std::to_string(index);
+THostPath TGameHistory::BeforePath(int id, std::size_t index) const {
+  return EntryFolder(id) / ("before-" + std::to_string(index));
 }
 
-std::string TGameHistory::PathInGame(const std::string& hostPath) const {
-  std::map<std::string, std::string> resolved;
+std::string TGameHistory::PathInGame(const THostPath& hostPath) const {
+  std::map<THostPath, std::string> resolved;
   return RelativeToGame(hostPath, RealPathOf(hostPath, resolved));
 }
 
-std::string TGameHistory::RelativeToGame(const std::string& hostPath,
-                                         const std::string& realPath) const {
+std::string TGameHistory::RelativeToGame(const THostPath& hostPath,
+                                         const THostPath& realPath) const {
   // As the game names it, through a folder linked elsewhere too; else by where it really is.
-  for (const std::string* game : {&FGameAsGiven, &FGame})
-    for (const std::string* path : {&hostPath, &realPath})
-      if (path->size() > game->size() + 1 && path->starts_with(*game + "/"))
-        return path->substr(game->size() + 1);
-  return realPath;
+  for (const THostPath* game : {&FGameAsGiven, &FGame})
+    for (const THostPath* path : {&hostPath, &realPath}) {
+      const std::string& text = path->Native();
+      const std::string& folder = game->Native();
+      if (text.size() > folder.size() + 1 && text.starts_with(folder + "/"))
+        return text.substr(folder.size() + 1);
+    }
+  return realPath.Native();
 }
 
-std::string TGameHistory::HostPathOf(const THistoryFile& file) const {
-  return FGame + "/" + file.Path; // entries read back name only files below the game
+THostPath TGameHistory::HostPathOf(const THistoryFile& file) const {
+  return FGame / file.Path; // entries read back name only files below the game
 }
 
 bool TGameHistory::IsWhereWritten(const THistoryFile& file) const {
   // The file's folder, through every link, as a replacement of the file reaches it.
-  const std::string folder = HostFolderOf(FollowHostLink(HostPathOf(file)));
+  const THostPath folder = FollowHostLink(HostPathOf(file)).Parent();
   if (file.Folder.empty())
-    return RealHostPath(folder) == HostFolderOf(FGame + "/" + file.Path); // named as it really was
+    return RealHostPath(folder) == HostPathOf(file).Parent(); // named as it really was
   return FolderIdentity(folder) == file.Folder;
 }
 
 std::vector<THistoryEntry> TGameHistory::Entries() const {
   std::vector<THistoryEntry> entries;
   for (const int id : EntryIds())
-    if (!HostEntryExists(EntryFolder(id) + "/pending"))
+    if (!HostEntryExists(EntryFolder(id) / "pending"))
       if (std::optional<THistoryEntry> entry = ReadEntry(id))
         entries.push_back(std::move(*entry));
   // An entry is undone when a later one, not undone itself, took it back.
@@ -256,7 +261,7 @@ std::vector<THistoryEntry> TGameHistory::Entries() const {
 std::vector<THistoryEntry> TGameHistory::Interrupted() const {
   std::vector<THistoryEntry> entries;
   for (const int id : EntryIds())
-    if (HostEntryExists(EntryFolder(id) + "/pending")) {
+    if (HostEntryExists(EntryFolder(id) / "pending")) {
       THistoryEntry unreadable;
       unreadable.Id = id;
       entries.push_back(ReadEntry(id).value_or(unreadable));
@@ -272,9 +277,9 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   std::vector<std::string> paths; // as the entry names them
   std::vector<bool> existed;      // as a file, before the command
   std::vector<TChange> sameSize;
-  std::map<std::string, std::string> resolved;
+  std::map<THostPath, std::string> resolved;
   for (const TChange& change : all) {
-    std::string real = RealPathOf(change.HostPath, resolved);
+    THostPath real = RealPathOf(change.HostPath, resolved);
     const std::optional<THostFileState> state = HostFileState(real);
     const bool exists = state.has_value();
     if (!exists && change.After == "-")
@@ -292,45 +297,45 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
       }))
     return 0;
   std::error_code error;
-  fs::create_directories(FFolder, error);
+  fs::create_directories(FFolder.Native(), error);
   if (error)
-    RaiseHistoryError(FFolder, FFolder, error.value());
+    RaiseHistoryError(FFolder, FFolder.Native(), error.value());
   std::vector<int> ids = EntryIds();
   if (!ids.empty() && ids.back() + 1 >= LastHistoryId)
     ids = Renumbered(ids); // the last id is set aside by recovery
   const int id = ids.empty() ? 1 : ids.back() + 1;
-  const std::string folder = EntryFolder(id);
+  const THostPath folder = EntryFolder(id);
   if (!MakeHostDirectory(folder))
-    RaiseHistoryError(FFolder, folder);
+    RaiseHistoryError(FFolder, folder.Native());
   // While it is there, the entry's files may be half in place.
-  if (!WriteHistoryFile(folder + "/pending", {}, false))
-    RaiseHistoryError(FFolder, folder + "/pending");
+  if (!WriteHistoryFile(folder / "pending", {}, false))
+    RaiseHistoryError(FFolder, (folder / "pending").Native());
   THistoryEntry entry{id, NowUtc(), command, subject, undoes, GameIdentity(), {}, false};
   for (std::size_t i = 0; i < changes.size(); ++i)
     entry.Files.push_back(
         {paths[i], existed[i],
          existed[i] ? KeepContent(changes[i].HostPath, BeforePath(id, i), FFolder) : "-",
-         changes[i].After, FolderIdentity(HostFolderOf(changes[i].HostPath))});
-  const std::string partial = folder + "/entry.partial";
+         changes[i].After, FolderIdentity(changes[i].HostPath.Parent())});
+  const THostPath partial = folder / "entry.partial";
   if (!WriteHistoryFile(partial, HistoryRecordText(entry), true) ||
-      !RenameHostFile(partial, folder + "/entry"))
-    RaiseHistoryError(FFolder, partial);
+      !RenameHostFile(partial, folder / "entry"))
+    RaiseHistoryError(FFolder, partial.Native());
   return id;
 }
 
 bool TGameHistory::BeginWork() {
-  const std::string mark = FFolder + "/working";
+  const THostPath mark = FFolder / "working";
   if (HostEntryExists(mark))
     return true;
   // Best effort: without its mark, what a command cut short leaves waits for the window.
   std::error_code ignored;
-  fs::create_directories(FFolder, ignored);
+  fs::create_directories(FFolder.Native(), ignored);
   (void)WriteHistoryFile(mark, {}, false);
   return false;
 }
 
 void TGameHistory::EndWork() {
-  RemoveHostFile(FFolder + "/working");
+  RemoveHostFile(FFolder / "working");
 }
 
 std::vector<int> TGameHistory::Renumbered(const std::vector<int>& ids) {
@@ -345,13 +350,13 @@ std::vector<int> TGameHistory::Renumbered(const std::vector<int>& ids) {
     std::optional<THistoryEntry> entry = ReadEntry(old);
     if (entry && renumbered.count(entry->Undoes)) {
       entry->Undoes = renumbered[entry->Undoes];
-      const std::string partial = EntryFolder(old) + "/entry.partial";
+      const THostPath partial = EntryFolder(old) / "entry.partial";
       if (!WriteHistoryFile(partial, HistoryRecordText(*entry), true) ||
-          !RenameHostFile(partial, EntryFolder(old) + "/entry"))
-        RaiseHistoryError(FFolder, partial);
+          !RenameHostFile(partial, EntryFolder(old) / "entry"))
+        RaiseHistoryError(FFolder, partial.Native());
     }
     if (old != id && !RenameHostFile(EntryFolder(old), EntryFolder(id)))
-      RaiseHistoryError(FFolder, EntryFolder(old));
+      RaiseHistoryError(FFolder, EntryFolder(old).Native());
   }
   return EntryIds();
 }
@@ -369,13 +374,13 @@ void TGameHistory::KeepFilesLeft(int id) const {
     if (state && IsDigestRemembered(*state, file.After))
       left.push_back({i, *state});
   }
-  (void)WriteHistoryFile(EntryFolder(id) + "/left", FilesLeftText(left), false);
+  (void)WriteHistoryFile(EntryFolder(id) / "left", FilesLeftText(left), false);
 }
 
 void TGameHistory::RecallFilesLeft(const THistoryEntry& entry) const {
   std::string text;
   try {
-    text = ReadHostFile(EntryFolder(entry.Id) + "/left", MaxHistoryRecordSize);
+    text = ReadHostFile(EntryFolder(entry.Id) / "left", MaxHistoryRecordSize);
   } catch (const EInOutError&) {
     return; // the files are read
   }
@@ -387,13 +392,13 @@ void TGameHistory::RecallFilesLeft(const THistoryEntry& entry) const {
 }
 
 void TGameHistory::Finish(int id) {
-  RemoveHostFile(EntryFolder(id) + "/pending");
+  RemoveHostFile(EntryFolder(id) / "pending");
   KeepFilesLeft(id);
   // The history's size is kept as a running total beside its entries: a command below the
   // limit reads one number, not every entry.
   const std::uint64_t size = FolderSize(EntryFolder(id));
   const std::vector<int> ids = EntryIds();
-  const std::optional<std::uint64_t> kept = ReadNumber(FFolder + "/size");
+  const std::optional<std::uint64_t> kept = ReadNumber(FFolder / "size");
   std::uint64_t total = kept ? *kept + size : FLimit + 1;
   // The numbers kept only say when to look: nothing goes for space but by sizes measured.
   if (total > FLimit)
@@ -403,9 +408,9 @@ void TGameHistory::Finish(int id) {
   std::error_code error;
   for (std::size_t oldest = 0; total > FLimit && oldest + 1 < ids.size(); ++oldest) {
     total -= std::min(total, FolderSize(EntryFolder(ids[oldest])));
-    fs::remove_all(EntryFolder(ids[oldest]), error);
+    fs::remove_all(EntryFolder(ids[oldest]).Native(), error);
   }
-  WriteNumber(FFolder + "/size", total);
+  WriteNumber(FFolder / "size", total);
 }
 
 } // namespace flightdeck

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "journal/HistoryRecord.h"
+#include "platform/HostPath.h"
 #include "platform/Message.h"
 
 #include <cstdint>
@@ -30,7 +31,7 @@ struct THistoryPlace {
   // By default the host's data folder of the program (HostDataFolder: $XDG_DATA_HOME/flightdeck,
   // else ~/.local/share/flightdeck; on Windows %LOCALAPPDATA%\Flightdeck). One folder a game,
   // named after the game directory's real path.
-  std::string Root;
+  THostPath Root;
   // How many bytes a game's history may hold; the oldest entries go, whole, beyond it.
   std::uint64_t Limit = DefaultHistoryLimit;
 };
@@ -45,7 +46,7 @@ class TGameHistory {
 public:
   explicit TGameHistory(std::string_view gameDirectory, const THistoryPlace& place = {});
 
-  const std::string& Folder() const { return FFolder; }
+  const THostPath& Folder() const { return FFolder; }
   // The entries, oldest first; an entry that cannot be read is left out.
   std::vector<THistoryEntry> Entries() const;
   // The commands that were cut short, waiting for the next command that changes the game to
@@ -55,7 +56,7 @@ public:
   // A file a transaction is about to put in place: its host path and the digest of its new
   // content, or "-" when it is to be removed.
   struct TChange {
-    std::string HostPath;
+    THostPath HostPath;
     std::string After;
   };
   // Records the old state of every file of `changes` before any of them changes; returns the
@@ -86,16 +87,16 @@ public:
   // How an entry names the file at `hostPath`: below the game directory, as the game names it
   // (through a folder linked elsewhere too), else absolute, and such an entry is never read
   // back.
-  std::string PathInGame(const std::string& hostPath) const;
+  std::string PathInGame(const THostPath& hostPath) const;
   // The host path of a file of an entry, and where the entry keeps its old content.
-  std::string HostPathOf(const THistoryFile& file) const;
+  THostPath HostPathOf(const THistoryFile& file) const;
   // Whether the file of an entry is still reached in the folder the command wrote it in: an
   // undo or a roll back writes nowhere else, whatever links lead elsewhere now.
   bool IsWhereWritten(const THistoryFile& file) const;
-  std::string BeforePath(int id, std::size_t index) const;
+  THostPath BeforePath(int id, std::size_t index) const;
 
 private:
-  std::string EntryFolder(int id) const;
+  THostPath EntryFolder(int id) const;
   std::vector<int> EntryIds() const;
   // Numbers the entries `ids` 1, 2, ... in their order, so that numbers do not run out; the
   // ids then.
@@ -107,14 +108,14 @@ private:
   std::optional<TMessage> Recover(int id);
   // Moves the folder of entry `id` to "damaged"; says where it is, in words.
   TMessage SetAside(int id) const;
-  std::string RelativeToGame(const std::string& hostPath, const std::string& realPath) const;
+  std::string RelativeToGame(const THostPath& hostPath, const THostPath& realPath) const;
   // Keeps what RecallFilesLeft reads, for each file of entry `id` this process knows to hold
   // what the entry says it left; best effort.
   void KeepFilesLeft(int id) const;
-  std::string FGame;        // the game directory's real path
-  std::string FGameAsGiven; // and as the command named it
+  THostPath FGame;        // the game directory's real path
+  THostPath FGameAsGiven; // and as the command named it
   std::uint64_t FLimit;
-  std::string FFolder;
+  THostPath FFolder;
 };
 
 } // namespace flightdeck

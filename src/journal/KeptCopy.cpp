@@ -22,8 +22,8 @@ std::optional<std::uint64_t> DigestSize(const std::string& digest) {
 
 } // namespace
 
-std::optional<TMessage> StageKeptCopy(TFileTransaction& files, const std::string& keptPath,
-                                      const std::string& digest, const std::string& target) {
+std::optional<TMessage> StageKeptCopy(TFileTransaction& files, const THostPath& keptPath,
+                                      const std::string& digest, const THostPath& target) {
   const std::optional<std::uint64_t> size = DigestSize(digest);
   if (!size)
     return TMessage::Own(TRANSLATABLE("Message", "its kept copy carries no digest to check it by"));
@@ -48,7 +48,7 @@ std::optional<TMessage> StageKeptCopy(TFileTransaction& files, const std::string
     files.StageWritten(target, std::move(file));
     return std::nullopt;
   } catch (const EInOutError& error) {
-    if (error.Path() == keptPath)
+    if (error.Path() == keptPath.Native())
       return TMessage(TRANSLATABLE("Message", "its kept copy cannot be read: %1"),
                       {EInOutError::ReasonFor(error.ErrorCode())});
     throw; // the game's folder, which the caller tells about

@@ -14,7 +14,7 @@ namespace flightdeck {
 // staged after: it must be a regular file of its own (a link is never followed) with the
 // recorded `digest`, size and all, so that a damaged or planted copy never reaches the game.
 // Returns why it cannot be used, in words; nothing when it is staged.
-std::optional<TMessage> StageKeptCopy(TFileTransaction& files, const std::string& keptPath,
-                                      const std::string& digest, const std::string& target);
+std::optional<TMessage> StageKeptCopy(TFileTransaction& files, const THostPath& keptPath,
+                                      const std::string& digest, const THostPath& target);
 
 } // namespace flightdeck

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 // The digest of a file of the game as it is now; "-" for no file, which a name the host
 // cannot hold names too.
-std::string CurrentDigest(const std::string& hostPath) {
+std::string CurrentDigest(const THostPath& hostPath) {
   try {
     return HostFileDigest(hostPath);
   } catch (const EInOutError& error) {
@@ -51,11 +51,11 @@ std::string LocalClock(const std::string& utc) {
 } // namespace
 
 std::optional<TMessage> TGameHistory::Recover(int id) {
-  const std::string folder = EntryFolder(id);
+  const THostPath folder = EntryFolder(id);
   std::error_code ignored;
-  if (!HostEntryExists(folder + "/entry")) {
+  if (!HostEntryExists(folder / "entry")) {
     // Cut short while its record was written: no file of the game had changed yet.
-    fs::remove_all(folder, ignored);
+    fs::remove_all(folder.Native(), ignored);
     return std::nullopt;
   }
   const std::optional<THistoryEntry> entry = ReadEntry(id);
@@ -71,7 +71,7 @@ std::optional<TMessage> TGameHistory::Recover(int id) {
     if (!IsWhereWritten(file))
       return TMessage(TRANSLATABLE("Message", "%1 is no longer in the folder it was written in"),
                       {file.Path});
-    const std::string host = HostPathOf(file);
+    const THostPath host = HostPathOf(file);
     const std::string now = CurrentDigest(host);
     if (now == file.Before)
       continue;
@@ -85,7 +85,7 @@ std::optional<TMessage> TGameHistory::Recover(int id) {
     }
   }
   files.Commit();
-  fs::remove_all(folder, ignored);
+  fs::remove_all(folder.Native(), ignored);
   return std::nullopt;
 }
 
@@ -94,21 +94,21 @@ bool TGameHistory::RollBack(int id) {
 }
 
 TMessage TGameHistory::SetAside(int id) const {
-  const std::string damaged = FFolder + "/damaged";
+  const THostPath damaged = FFolder / "damaged";
   std::error_code error;
-  fs::create_directories(damaged, error);
-  std::string target = damaged + "/" + HistoryFolderName(id);
+  fs::create_directories(damaged.Native(), error);
+  THostPath target = damaged / HistoryFolderName(id);
   for (int again = 2; HostEntryExists(target); ++again)
-    target = damaged + "/" + HistoryFolderName(id) + "-" + std::to_string(again);
+    target = damaged / (HistoryFolderName(id) + "-" + std::to_string(again));
   if (!error)
-    fs::rename(EntryFolder(id), target, error);
+    fs::rename(EntryFolder(id).Native(), target.Native(), error);
   // Where it could not be moved, it stays, and is told about again; it never stops a command.
   if (error)
     return {TRANSLATABLE("Message",
                          "It stays in \"%1\", which could not be set aside: %2; nothing was "
                          "changed."),
-            {EntryFolder(id), EInOutError::ReasonFor(error.value())}};
-  return {TRANSLATABLE("Message", "It is kept in \"%1\"; nothing was changed."), {target}};
+            {EntryFolder(id).Native(), EInOutError::ReasonFor(error.value())}};
+  return {TRANSLATABLE("Message", "It is kept in \"%1\"; nothing was changed."), {target.Native()}};
 }
 
 std::vector<TMessage> TGameHistory::RecoverInterrupted() {
@@ -122,7 +122,7 @@ std::vector<TMessage> TGameHistory::RecoverInterrupted() {
     ids.pop_back();
   }
   for (const int id : ids) {
-    if (!HostEntryExists(EntryFolder(id) + "/pending"))
+    if (!HostEntryExists(EntryFolder(id) / "pending"))
       continue;
     std::optional<TMessage> reason;
     try {

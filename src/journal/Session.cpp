@@ -34,7 +34,7 @@ void TSession::Expect(const TFilesRead& files) {
 
 std::vector<TFileTransaction::TStagedFile> TSession::Commit() {
   for (const TFileRead& file : FExpected) {
-    const std::string host = HostPath(file.Path);
+    const THostPath host = HostPath(file.Path);
     if (HostFileDigest(host) != file.Digest)
       throw EChangedOnDisk(FHistory.PathInGame(host));
   }
@@ -47,7 +47,7 @@ std::vector<TFileTransaction::TStagedFile> TSession::Commit() {
   changes.reserve(staged.size());
   for (const TFileTransaction::TStagedFile& file : staged)
     changes.push_back({file.Target, file.Digest});
-  for (const std::string& removal : FFiles.Removals())
+  for (const THostPath& removal : FFiles.Removals())
     changes.push_back({removal, "-"});
   const int entry = FHistory.Begin(FCommand, FSubject, FUndoes, changes);
   try {
@@ -125,7 +125,7 @@ TOutcome<THistoryEntry> TSession::TakeBack(const THistoryEntry& chosen) {
   TFileTransaction putBack; // staged in the session only once every file can be put back
   for (std::size_t i = 0; i < chosen.Files.size(); ++i) {
     const THistoryFile& file = chosen.Files[i];
-    const std::string host = FHistory.HostPathOf(file);
+    const THostPath host = FHistory.HostPathOf(file);
     if (!file.Existed)
       putBack.StageRemoval(host);
     else if (std::optional<TMessage> refused =

@@ -95,7 +95,7 @@ void TXvTListFile::LoadFromFile() {
 void TXvTListFile::RaiseAsList(const EInOutError& error, const char* words) const {
   if (!error.Path().empty())
     throw error; // a battle file names itself
-  const std::string host = HostPath(FFileName);
+  const std::string host = HostPath(FFileName).Native();
   throw EInOutError(error.ErrorCode(), host, {words, {host, error.ReasonMessage()}});
 }
 

@@ -75,7 +75,7 @@ void TMissionTree::Load() {
 
 void TMissionTree::Written(const std::vector<TFileTransaction::TStagedFile>& files) {
   for (TFileRead& read : FFilesRead) {
-    const std::string host = HostPath(read.Path);
+    const THostPath host = HostPath(read.Path);
     for (const TFileTransaction::TStagedFile& file : files)
       if (file.Target == host)
         read.Digest = file.Digest;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/HostPath.h"
 #include "platform/Message.h"
 
 #include <cstddef>
@@ -65,10 +66,10 @@ TMissionReading ReadMissionBytes(std::string_view bytes,
 // The same of the file at `path`, or at the host path `hostPath`; raises EInOutError when it
 // cannot be read.
 TMissionReading ReadMissionFile(std::string_view path, TMissionDepth depth = TMissionDepth::Whole);
-TMissionReading ReadMissionHostFile(const std::string& hostPath, TMissionDepth depth);
+TMissionReading ReadMissionHostFile(const THostPath& hostPath, TMissionDepth depth);
 // The same, a file that cannot be read taken for no mission, with the system's reason.
 TMissionReading ReadMissionFileOrReason(std::string_view path, TMissionDepth depth);
-TMissionReading ReadMissionHostFileOrReason(const std::string& hostPath, TMissionDepth depth);
+TMissionReading ReadMissionHostFileOrReason(const THostPath& hostPath, TMissionDepth depth);
 
 // "xvt", "bop"; "training", "melee", "multiplayer-combat", ...: the words the command line uses.
 std::string_view PlatformWord(TMissionPlatform platform);

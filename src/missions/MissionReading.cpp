@@ -26,7 +26,7 @@ TMissionReading ReadMissionFile(std::string_view path, TMissionDepth depth) {
   return ReadMissionHostFile(HostPath(path), depth);
 }
 
-TMissionReading ReadMissionHostFile(const std::string& host, TMissionDepth depth) {
+TMissionReading ReadMissionHostFile(const THostPath& host, TMissionDepth depth) {
   const THostFile file = THostFile::OpenRegular(host);
   return ReadMission(
       file.Size(),
@@ -49,7 +49,7 @@ TMissionReading ReadMissionFileOrReason(std::string_view path, TMissionDepth dep
   return ReadMissionHostFileOrReason(HostPath(path), depth);
 }
 
-TMissionReading ReadMissionHostFileOrReason(const std::string& hostPath, TMissionDepth depth) {
+TMissionReading ReadMissionHostFileOrReason(const THostPath& hostPath, TMissionDepth depth) {
   try {
     return ReadMissionHostFile(hostPath, depth);
   } catch (const EInOutError& error) {

@@ -110,19 +110,19 @@ bool IsDigestRemembered(const THostFileState& state, const std::string& digest) 
   return remembered && *remembered == digest;
 }
 
-void RememberHostFileDigest(const std::string& hostPath, const TContentDigest& digest) {
+void RememberHostFileDigest(const THostPath& hostPath, const TContentDigest& digest) {
   if (const std::optional<THostFileState> state = HostFileState(hostPath))
     RememberStateDigest(*state, digest.Text());
 }
 
-void RememberMovedHostFileDigest(const std::string& hostPath, const THostFileState& moved,
+void RememberMovedHostFileDigest(const THostPath& hostPath, const THostFileState& moved,
                                  const TContentDigest& digest) {
   const std::optional<THostFileState> state = HostFileState(hostPath);
   if (state && state->IsUnwrittenSince(moved))
     RememberStateDigest(*state, digest.Text());
 }
 
-std::string HostFileDigest(const std::string& hostPath) {
+std::string HostFileDigest(const THostPath& hostPath) {
   const std::optional<THostFileState> state = HostFileState(hostPath);
   if (state) {
     const std::lock_guard<std::mutex> guard(RememberedDigestsGuard);

@@ -29,14 +29,14 @@ private:
 };
 
 // The digest of the file at the host path `hostPath`, or "-" when there is no such file.
-std::string HostFileDigest(const std::string& hostPath);
+std::string HostFileDigest(const THostPath& hostPath);
 
 // Tells HostFileDigest the digest of the file at `hostPath` as it is now, taken by whoever just
 // read it whole, so that it is not read again while the file keeps its inode, size and times.
-void RememberHostFileDigest(const std::string& hostPath, const TContentDigest& digest);
+void RememberHostFileDigest(const THostPath& hostPath, const TContentDigest& digest);
 // The same for a file just moved to `hostPath` by whoever wrote it, whose state was `moved`
 // before the move: remembered while it is still that file, of that size and time of change.
-void RememberMovedHostFileDigest(const std::string& hostPath, const THostFileState& moved,
+void RememberMovedHostFileDigest(const THostPath& hostPath, const THostFileState& moved,
                                  const TContentDigest& digest);
 // Whether HostFileDigest answers `digest` for a file in `state` without reading it.
 bool IsDigestRemembered(const THostFileState& state, const std::string& digest);

@@ -23,7 +23,7 @@ std::map<std::string, THeldLock> Held;
 
 // The folder as the host spells it, without the separator a game directory ends with.
 std::string FolderName(const std::string& directory) {
-  std::string host = HasNulByte(directory) ? directory : HostPath(directory);
+  std::string host = HasNulByte(directory) ? directory : HostPath(directory).Native();
   while (host.size() > 1 && (host.back() == '/' || host.back() == '\\'))
     host.pop_back();
   return host;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/HostPath.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,7 +17,7 @@ struct THostDirectoryLock {
 };
 
 // Opens what locks the directory at `hostDirectory`; none when it cannot be opened.
-std::optional<THostDirectoryLock> OpenDirectoryLock(const std::string& hostDirectory);
+std::optional<THostDirectoryLock> OpenDirectoryLock(const THostPath& hostDirectory);
 
 enum class TLockAttempt { Taken, Busy, Failed };
 TLockAttempt TryDirectoryLock(std::intptr_t handle);

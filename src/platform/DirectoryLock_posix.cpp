@@ -10,7 +10,7 @@
 namespace flightdeck {
 
 // The lock is the directory's own, so nothing is added to the game's folders.
-std::optional<THostDirectoryLock> OpenDirectoryLock(const std::string& hostDirectory) {
+std::optional<THostDirectoryLock> OpenDirectoryLock(const THostPath& hostDirectory) {
   const int fd = open(hostDirectory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   struct stat info {};
   if (fd < 0 || fstat(fd, &info) != 0) {

@@ -12,19 +12,20 @@ namespace flightdeck {
 
 // A directory cannot be locked for writing on Windows while others work in it: the lock is a
 // lock file of the program's own, named after the directory's real path.
-std::optional<THostDirectoryLock> OpenDirectoryLock(const std::string& hostDirectory) {
-  const std::string real = RealHostPath(hostDirectory);
-  if (real.empty())
+std::optional<THostDirectoryLock> OpenDirectoryLock(const THostPath& hostDirectory) {
+  const THostPath real = RealHostPath(hostDirectory);
+  if (real.Empty())
     return std::nullopt;
-  const std::string key = LowerCaseAscii(real); // Windows names match without regard to case
+  const std::string key =
+      LowerCaseAscii(real.Native()); // Windows names match without regard to case
   TContentDigest digest;
   digest.Add(key);
   const std::string text = digest.Text();
-  const std::string folder = HostDataFolder();
+  const THostPath folder = HostDataFolder();
   MakeHostDirectory(folder);
-  MakeHostDirectory(folder + "/locks");
+  MakeHostDirectory(folder / "locks");
   const std::wstring path =
-      WideHostPath(folder + "/locks/" + text.substr(text.find(':') + 1) + ".lock");
+      WideHostPath(folder / "locks" / (text.substr(text.find(':') + 1) + ".lock"));
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

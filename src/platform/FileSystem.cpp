@@ -37,14 +37,14 @@ bool DirectoryExists(std::string_view path) {
 }
 
 void CheckFileReadable(std::string_view path) {
-  const std::string host = HostPath(path);
+  const THostPath host = HostPath(path);
   CheckIoFault(TIoStep::OpenForReading, host);
   THostFile::OpenRegular(host);
 }
 
 void ReadFilePieces(std::string_view path, const std::function<void(std::string_view)>& consume,
                     std::uint64_t limit) {
-  const std::string host = HostPath(path);
+  const THostPath host = HostPath(path);
   CheckIoFault(TIoStep::OpenForReading, host);
   ReadHostPieces(host, consume, limit);
 }
@@ -54,13 +54,13 @@ std::string ReadFileBytes(std::string_view path) {
 }
 
 std::string ReadFileBytes(std::string_view path, std::uint64_t limit) {
-  const std::string host = HostPath(path);
+  const THostPath host = HostPath(path);
   CheckIoFault(TIoStep::OpenForReading, host);
   return ReadHostFile(host, limit);
 }
 
 std::string ReadFileStart(std::string_view path, std::uint64_t limit) {
-  const std::string host = HostPath(path);
+  const THostPath host = HostPath(path);
   CheckIoFault(TIoStep::OpenForReading, host);
   const THostFile file = THostFile::OpenRegular(host);
   std::string bytes(static_cast<std::size_t>(std::min(limit, file.Size())), '\0');
@@ -104,7 +104,7 @@ void SaveStandardInput(std::string_view path, std::uint64_t limit) {
 bool RemoveFile(std::string_view path) {
   if (HasNulByte(path))
     return false;
-  const std::string host = HostPath(path);
+  const THostPath host = HostPath(path);
   if (!RemoveHostFile(host))
     return false;
   NoteHostEntryRemoved(host);
@@ -124,21 +124,15 @@ std::optional<std::int64_t> FileModifiedTime(std::string_view path) {
   return state->Modified / 1000000000;
 }
 
-void SetFileModifiedTime(std::string_view path, std::int64_t seconds) {
-  const std::string host = HostPath(path);
-  if (!SetHostModifiedTime(host, seconds))
-    RaiseLastIOError(host);
-}
-
 void ForceDirectories(std::string_view path) {
-  const std::string host = HostPath(path);
+  const std::string host = HostPath(path).Native();
   for (std::size_t at = host.find('/', 1);; at = host.find('/', at + 1)) {
-    const std::string prefix = host.substr(0, at);
-    if (!prefix.empty() && !HostFileState(prefix)) {
+    const THostPath prefix(host.substr(0, at));
+    if (!prefix.Empty() && !HostFileState(prefix)) {
       if (MakeHostDirectory(prefix))
         NoteHostEntryCreated(prefix);
       else if (!IsAlreadyExists(LastHostError()))
-        RaiseLastIOError(prefix);
+        RaiseLastIOError(prefix.Native());
     }
     if (at == std::string::npos)
       return;
@@ -148,8 +142,8 @@ void ForceDirectories(std::string_view path) {
 bool IsInsideDirectory(std::string_view path, std::string_view directory) {
   if (HasNulByte(path) || HasNulByte(directory))
     return false;
-  const std::string inside = RealHostPath(HostPath(path));
-  std::string root = RealHostPath(HostPath(directory));
+  const std::string inside = RealHostPath(HostPath(path)).Native();
+  std::string root = RealHostPath(HostPath(directory)).Native();
   if (inside.empty() || root.empty())
     return false;
   if (root.back() != '/')

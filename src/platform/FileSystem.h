@@ -48,7 +48,6 @@ bool IsSameFile(std::string_view a, std::string_view b);
 
 // Seconds since 1970 of the file's last change; empty when it does not exist.
 std::optional<std::int64_t> FileModifiedTime(std::string_view path);
-void SetFileModifiedTime(std::string_view path, std::int64_t seconds);
 
 // Creates the directory and every missing one above it.
 void ForceDirectories(std::string_view path);

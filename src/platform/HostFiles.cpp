@@ -9,11 +9,11 @@
 
 namespace flightdeck {
 
-void RaiseTemporaryFolderError(const std::string& base) {
+void RaiseTemporaryFolderError(const THostPath& base) {
   const int error = LastHostError();
-  throw EInOutError(error, base,
+  throw EInOutError(error, base.Native(),
                     {TRANSLATABLE("Message", "No temporary folder can be made in \"%1\": %2."),
-                     {base, EInOutError::ReasonFor(error)}});
+                     {base.Native(), EInOutError::ReasonFor(error)}});
 }
 
 THostFile::~THostFile() {
@@ -35,17 +35,17 @@ THostFile& THostFile::operator=(THostFile&& other) noexcept {
 namespace {
 
 // A file of `hostPath` larger than `limit` is refused before a byte of it is read.
-void CheckSize(const THostFile& file, const std::string& hostPath, std::uint64_t limit) {
+void CheckSize(const THostFile& file, const THostPath& hostPath, std::uint64_t limit) {
   if (file.Size() > limit)
-    throw EInOutError(TooLargeError(), hostPath,
-                      "File too large: \"" + hostPath + "\" holds more than " + SizeInWords(limit) +
-                          ", the most this program reads of it");
+    throw EInOutError(TooLargeError(), hostPath.Native(),
+                      "File too large: \"" + hostPath.Native() + "\" holds more than " +
+                          SizeInWords(limit) + ", the most this program reads of it");
 }
 
 } // namespace
 
-void ReadHostPieces(const std::string& hostPath,
-                    const std::function<void(std::string_view)>& consume, std::uint64_t limit) {
+void ReadHostPieces(const THostPath& hostPath, const std::function<void(std::string_view)>& consume,
+                    std::uint64_t limit) {
   const THostFile file = THostFile::OpenRegular(hostPath);
   CheckSize(file, hostPath, limit);
   char buffer[1 << 16];
@@ -53,11 +53,11 @@ void ReadHostPieces(const std::string& hostPath,
     consume(std::string_view(buffer, count));
 }
 
-std::string ReadHostFile(const std::string& hostPath) {
+std::string ReadHostFile(const THostPath& hostPath) {
   return ReadHostFile(hostPath, UINT64_MAX);
 }
 
-std::string ReadHostFile(const std::string& hostPath, std::uint64_t limit) {
+std::string ReadHostFile(const THostPath& hostPath, std::uint64_t limit) {
   const THostFile file = THostFile::OpenRegular(hostPath);
   CheckSize(file, hostPath, limit);
   // Sized by the file: one allocation and, mostly, one read; a byte more to see its end.

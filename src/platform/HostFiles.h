@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/HostPath.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -30,21 +32,21 @@ public:
   // The regular file at `hostPath`, open for reading. Anything but a regular file is refused
   // without being read, so that a FIFO or a device cannot hang or flood the program; so is a
   // link, unless `followLink`. Failures raise EInOutError.
-  static THostFile OpenRegular(const std::string& hostPath, bool followLink = true);
+  static THostFile OpenRegular(const THostPath& hostPath, bool followLink = true);
   // A new file at `hostPath`, open for writing; not open when it cannot be made, with a name
   // that is taken told by IsAlreadyExists.
-  static THostFile CreateNew(const std::string& hostPath);
+  static THostFile CreateNew(const THostPath& hostPath);
   // The file at `hostPath`, made or emptied, open for writing; readable by its owner only.
-  static THostFile CreatePrivate(const std::string& hostPath);
+  static THostFile CreatePrivate(const THostPath& hostPath);
 
   bool IsOpen() const { return FHandle != Closed; }
   // Of a file opened for reading, as it was when opened.
   std::uint64_t Size() const { return FSize; }
   // Reads into `buffer`; 0 at the end. Failures raise EInOutError on `hostPath`.
-  std::size_t Read(char* buffer, std::size_t size, const std::string& hostPath) const;
+  std::size_t Read(char* buffer, std::size_t size, const THostPath& hostPath) const;
   // Reads from `offset` on, leaving where Read goes on unchanged where the host allows.
   std::size_t ReadAt(char* buffer, std::size_t size, std::uint64_t offset,
-                     const std::string& hostPath) const;
+                     const THostPath& hostPath) const;
   bool WriteAll(std::string_view bytes) const;
   bool Sync() const; // on disk before it returns
   // Gives the file the permissions of another (THostFileState::Permissions).
@@ -81,37 +83,36 @@ struct THostFileState {
            Modified == before.Modified;
   }
 };
-std::optional<THostFileState> HostFileState(const std::string& hostPath);
+std::optional<THostFileState> HostFileState(const THostPath& hostPath);
 // Whether the entry exists itself, a link that leads nowhere too.
-bool HostEntryExists(const std::string& hostPath);
+bool HostEntryExists(const THostPath& hostPath);
 // Whether the entry is a link (on Windows, any reparse point) rather than what it leads to.
-bool IsHostLink(const std::string& hostPath);
+bool IsHostLink(const THostPath& hostPath);
 // The target of a link, with every link followed; `hostPath` for anything else. On Windows,
 // any existing file by its real path, spelled as on disk.
-std::string FollowHostLink(const std::string& hostPath);
+THostPath FollowHostLink(const THostPath& hostPath);
 // The path with every link and "." or ".." followed; empty when it does not exist.
-std::string RealHostPath(const std::string& hostPath);
+THostPath RealHostPath(const THostPath& hostPath);
 
-bool RemoveHostFile(const std::string& hostPath);
+bool RemoveHostFile(const THostPath& hostPath);
 // Puts `from` in place of `to`, replacing it, on disk before it returns where the host allows.
-bool RenameHostFile(const std::string& from, const std::string& to);
-bool MakeHostDirectory(const std::string& hostPath);
+bool RenameHostFile(const THostPath& from, const THostPath& to);
+bool MakeHostDirectory(const THostPath& hostPath);
 // A second name for the file at `existing`.
-bool LinkHostFile(const std::string& existing, const std::string& link);
-bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds);
+bool LinkHostFile(const THostPath& existing, const THostPath& link);
+bool SetHostModifiedTime(const THostPath& hostPath, std::int64_t seconds);
 // The names in a folder, without "." and "..", at most `limit` of them in the host's order;
 // empty when it cannot be read.
-std::vector<std::string> ReadHostFolder(const std::string& hostFolder,
-                                        std::size_t limit = SIZE_MAX);
+std::vector<std::string> ReadHostFolder(const THostPath& hostFolder, std::size_t limit = SIZE_MAX);
 // The system's temporary folder, ending with "/".
-std::string HostTemporaryBase();
+THostPath HostTemporaryBase();
 // Makes a folder that only its owner may enter (POSIX: mode 0700).
-bool MakePrivateHostDirectory(const std::string& hostPath);
+bool MakePrivateHostDirectory(const THostPath& hostPath);
 // Raises EInOutError, in words, for the last error of making a temporary folder in `base`.
-[[noreturn]] void RaiseTemporaryFolderError(const std::string& base);
+[[noreturn]] void RaiseTemporaryFolderError(const THostPath& base);
 // Whether the entry at `hostPath` itself (not where a link leads) is a file, or a private
 // folder (POSIX: mode 0700), of the user running the program.
-bool IsOwnHostEntry(const std::string& hostPath, bool folder);
+bool IsOwnHostEntry(const THostPath& hostPath, bool folder);
 
 // Whether names that differ only in case are different names (POSIX), or the host matches
 // them without regard to case itself (Windows).
@@ -142,16 +143,15 @@ int NoSuchFileError();
 
 // The folder of the host's per-user data for this program: $XDG_DATA_HOME/flightdeck or
 // ~/.local/share/flightdeck; %LOCALAPPDATA%\Flightdeck on Windows.
-std::string HostDataFolder();
+THostPath HostDataFolder();
 
 // Reads the regular file at `hostPath` as it is on disk, whatever a transaction stages for
 // it, handing its bytes to `consume` piece by piece. Failures raise EInOutError, and so does a
 // file larger than `limit`, before it is read.
-void ReadHostPieces(const std::string& hostPath,
-                    const std::function<void(std::string_view)>& consume,
+void ReadHostPieces(const THostPath& hostPath, const std::function<void(std::string_view)>& consume,
                     std::uint64_t limit = UINT64_MAX);
-std::string ReadHostFile(const std::string& hostPath);
+std::string ReadHostFile(const THostPath& hostPath);
 // The same for a file of at most `limit` bytes: a larger one is refused unread.
-std::string ReadHostFile(const std::string& hostPath, std::uint64_t limit);
+std::string ReadHostFile(const THostPath& hostPath, std::uint64_t limit);
 
 } // namespace flightdeck

@@ -28,45 +28,45 @@ int Fd(std::intptr_t handle) {
 
 } // namespace
 
-THostFile THostFile::OpenRegular(const std::string& hostPath, bool followLink) {
+THostFile THostFile::OpenRegular(const THostPath& hostPath, bool followLink) {
   // Not blocking on open, so that a pipe in a file's place cannot hang the program.
   THostFile file(
       open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW)));
   struct stat info {};
   if (!file.IsOpen() || fstat(Fd(file.FHandle), &info) != 0)
-    RaiseLastIOError(hostPath);
+    RaiseLastIOError(hostPath.Native());
   if (!S_ISREG(info.st_mode))
-    throw EInOutError(NotARegularFileError(S_ISDIR(info.st_mode)), hostPath);
+    throw EInOutError(NotARegularFileError(S_ISDIR(info.st_mode)), hostPath.Native());
   file.FSize = static_cast<std::uint64_t>(info.st_size);
   return file;
 }
 
-THostFile THostFile::CreateNew(const std::string& hostPath) {
+THostFile THostFile::CreateNew(const THostPath& hostPath) {
   return THostFile(open(hostPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
 }
 
-THostFile THostFile::CreatePrivate(const std::string& hostPath) {
+THostFile THostFile::CreatePrivate(const THostPath& hostPath) {
   return THostFile(open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
 }
 
-std::size_t THostFile::Read(char* buffer, std::size_t size, const std::string& hostPath) const {
+std::size_t THostFile::Read(char* buffer, std::size_t size, const THostPath& hostPath) const {
   for (;;) {
     const ssize_t count = read(Fd(FHandle), buffer, size);
     if (count >= 0)
       return static_cast<std::size_t>(count);
     if (errno != EINTR)
-      RaiseLastIOError(hostPath);
+      RaiseLastIOError(hostPath.Native());
   }
 }
 
 std::size_t THostFile::ReadAt(char* buffer, std::size_t size, std::uint64_t offset,
-                              const std::string& hostPath) const {
+                              const THostPath& hostPath) const {
   for (;;) {
     const ssize_t count = pread(Fd(FHandle), buffer, size, static_cast<off_t>(offset));
     if (count >= 0)
       return static_cast<std::size_t>(count);
     if (errno != EINTR)
-      RaiseLastIOError(hostPath);
+      RaiseLastIOError(hostPath.Native());
   }
 }
 
@@ -104,7 +104,7 @@ bool THostFile::Close() {
   return closed;
 }
 
-std::optional<THostFileState> HostFileState(const std::string& hostPath) {
+std::optional<THostFileState> HostFileState(const THostPath& hostPath) {
   struct stat info {};
   if (stat(hostPath.c_str(), &info) != 0)
     return std::nullopt;
@@ -121,53 +121,53 @@ std::optional<THostFileState> HostFileState(const std::string& hostPath) {
                         static_cast<std::uint32_t>(info.st_mode & 07777)};
 }
 
-bool HostEntryExists(const std::string& hostPath) {
+bool HostEntryExists(const THostPath& hostPath) {
   struct stat info {};
   return lstat(hostPath.c_str(), &info) == 0;
 }
 
-bool IsHostLink(const std::string& hostPath) {
+bool IsHostLink(const THostPath& hostPath) {
   struct stat info {};
   return lstat(hostPath.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
-std::string FollowHostLink(const std::string& hostPath) {
+THostPath FollowHostLink(const THostPath& hostPath) {
   struct stat info {};
   if (lstat(hostPath.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
     return hostPath;
-  const std::string real = RealHostPath(hostPath);
-  return real.empty() ? hostPath : real;
+  const THostPath real = RealHostPath(hostPath);
+  return real.Empty() ? hostPath : real;
 }
 
-std::string RealHostPath(const std::string& hostPath) {
+THostPath RealHostPath(const THostPath& hostPath) {
   char resolved[PATH_MAX];
-  return realpath(hostPath.c_str(), resolved) ? std::string(resolved) : std::string();
+  return realpath(hostPath.c_str(), resolved) ? THostPath(resolved) : THostPath();
 }
 
-bool RemoveHostFile(const std::string& hostPath) {
+bool RemoveHostFile(const THostPath& hostPath) {
   return unlink(hostPath.c_str()) == 0;
 }
 
-bool RenameHostFile(const std::string& from, const std::string& to) {
+bool RenameHostFile(const THostPath& from, const THostPath& to) {
   return rename(from.c_str(), to.c_str()) == 0;
 }
 
-bool MakeHostDirectory(const std::string& hostPath) {
+bool MakeHostDirectory(const THostPath& hostPath) {
   return mkdir(hostPath.c_str(), 0777) == 0;
 }
 
-bool LinkHostFile(const std::string& existing, const std::string& link) {
+bool LinkHostFile(const THostPath& existing, const THostPath& link) {
   return linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, link.c_str(), AT_SYMLINK_FOLLOW) == 0;
 }
 
-bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds) {
+bool SetHostModifiedTime(const THostPath& hostPath, std::int64_t seconds) {
   const timespec times[2] = {{static_cast<time_t>(seconds), 0}, {static_cast<time_t>(seconds), 0}};
   return utimensat(AT_FDCWD, hostPath.c_str(), times, 0) == 0;
 }
 
-std::vector<std::string> ReadHostFolder(const std::string& hostFolder, std::size_t limit) {
+std::vector<std::string> ReadHostFolder(const THostPath& hostFolder, std::size_t limit) {
   std::vector<std::string> names;
-  std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(hostFolder.empty() ? "." : hostFolder.c_str()),
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(hostFolder.Empty() ? "." : hostFolder.c_str()),
                                           closedir);
   if (!dir)
     return names;
@@ -182,17 +182,17 @@ std::vector<std::string> ReadHostFolder(const std::string& hostFolder, std::size
   return names;
 }
 
-std::string HostTemporaryBase() {
+THostPath HostTemporaryBase() {
   const char* const variable = std::getenv("TMPDIR");
   std::string base = variable && *variable ? variable : "/tmp";
-  return base.back() == '/' ? base : base + '/';
+  return THostPath(base.back() == '/' ? base : base + '/');
 }
 
-bool MakePrivateHostDirectory(const std::string& hostPath) {
+bool MakePrivateHostDirectory(const THostPath& hostPath) {
   return mkdir(hostPath.c_str(), 0700) == 0;
 }
 
-bool IsOwnHostEntry(const std::string& hostPath, bool folder) {
+bool IsOwnHostEntry(const THostPath& hostPath, bool folder) {
   struct stat info {};
   return lstat(hostPath.c_str(), &info) == 0 && info.st_uid == geteuid() &&
          (folder ? S_ISDIR(info.st_mode) && (info.st_mode & 07777) == 0700 : S_ISREG(info.st_mode));
@@ -280,11 +280,11 @@ int NoSuchFileError() {
   return ENOENT;
 }
 
-std::string HostDataFolder() {
+THostPath HostDataFolder() {
   if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
-    return std::string(data) + "/flightdeck";
+    return THostPath(std::string(data) + "/flightdeck");
   const char* home = std::getenv("HOME");
-  return std::string(home ? home : "") + "/.local/share/flightdeck";
+  return THostPath(std::string(home ? home : "") + "/.local/share/flightdeck");
 }
 
 } // namespace flightdeck

@@ -23,7 +23,7 @@ std::intptr_t Opened(HANDLE handle) {
   return handle == INVALID_HANDLE_VALUE ? -1 : reinterpret_cast<std::intptr_t>(handle);
 }
 
-HANDLE Open(const std::string& hostPath, DWORD access, DWORD disposition, DWORD flags = 0) {
+HANDLE Open(const THostPath& hostPath, DWORD access, DWORD disposition, DWORD flags = 0) {
   return CreateFileW(WideHostPath(hostPath).c_str(), access,
                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, disposition,
                      FILE_ATTRIBUTE_NORMAL | flags, nullptr);
@@ -39,14 +39,14 @@ std::int64_t Nanoseconds(const FILETIME& time) {
 }
 
 // An existing entry, file or folder, opened to be asked about (or, with `access`, changed).
-HANDLE OpenEntry(const std::string& hostPath, DWORD access = 0) {
+HANDLE OpenEntry(const THostPath& hostPath, DWORD access = 0) {
   return Open(hostPath, access, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
 }
 
 } // namespace
 
-std::wstring WideHostPath(const std::string& hostPath) {
-  const std::u16string text = LenientUtf8ToUtf16(hostPath);
+std::wstring WideHostPath(const THostPath& hostPath) {
+  const std::u16string text = LenientUtf8ToUtf16(hostPath.Native());
   std::wstring wide(text.begin(), text.end());
   std::replace(wide.begin(), wide.end(), L'/', L'\\');
   return wide;
@@ -58,51 +58,51 @@ std::string NarrowHostPath(std::wstring_view widePath) {
   return text;
 }
 
-THostFile THostFile::OpenRegular(const std::string& hostPath, bool followLink) {
+THostFile THostFile::OpenRegular(const THostPath& hostPath, bool followLink) {
   // A directory opens only with backup semantics: asked for, it is told apart from a file.
   THostFile file(
       Opened(Open(hostPath, GENERIC_READ, OPEN_EXISTING,
                   FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT))));
   if (!file.IsOpen())
-    RaiseLastIOError(hostPath);
+    RaiseLastIOError(hostPath.Native());
   BY_HANDLE_FILE_INFORMATION info{};
   if (!GetFileInformationByHandle(Handle(file.FHandle), &info))
-    RaiseLastIOError(hostPath);
+    RaiseLastIOError(hostPath.Native());
   if (!followLink && (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-    throw EInOutError(IsALinkError(), hostPath);
+    throw EInOutError(IsALinkError(), hostPath.Native());
   const bool directory = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
   if (directory || GetFileType(Handle(file.FHandle)) != FILE_TYPE_DISK)
-    throw EInOutError(NotARegularFileError(directory), hostPath);
+    throw EInOutError(NotARegularFileError(directory), hostPath.Native());
   file.FSize = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
   return file;
 }
 
-THostFile THostFile::CreateNew(const std::string& hostPath) {
+THostFile THostFile::CreateNew(const THostPath& hostPath) {
   return THostFile(Opened(Open(hostPath, GENERIC_WRITE, CREATE_NEW)));
 }
 
-THostFile THostFile::CreatePrivate(const std::string& hostPath) {
+THostFile THostFile::CreatePrivate(const THostPath& hostPath) {
   // Below the user's own profile, which only the user may read.
   return THostFile(Opened(Open(hostPath, GENERIC_WRITE, CREATE_ALWAYS)));
 }
 
-std::size_t THostFile::Read(char* buffer, std::size_t size, const std::string& hostPath) const {
+std::size_t THostFile::Read(char* buffer, std::size_t size, const THostPath& hostPath) const {
   DWORD count = 0;
   const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
   if (!ReadFile(Handle(FHandle), buffer, asked, &count, nullptr))
-    RaiseLastIOError(hostPath);
+    RaiseLastIOError(hostPath.Native());
   return count;
 }
 
 std::size_t THostFile::ReadAt(char* buffer, std::size_t size, std::uint64_t offset,
-                              const std::string& hostPath) const {
+                              const THostPath& hostPath) const {
   OVERLAPPED at{};
   at.Offset = static_cast<DWORD>(offset);
   at.OffsetHigh = static_cast<DWORD>(offset >> 32);
   DWORD count = 0;
   const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
   if (!ReadFile(Handle(FHandle), buffer, asked, &count, &at) && GetLastError() != ERROR_HANDLE_EOF)
-    RaiseLastIOError(hostPath);
+    RaiseLastIOError(hostPath.Native());
   return count;
 }
 
@@ -140,7 +140,7 @@ bool THostFile::Close() {
   return closed;
 }
 
-std::optional<THostFileState> HostFileState(const std::string& hostPath) {
+std::optional<THostFileState> HostFileState(const THostPath& hostPath) {
   const HANDLE file = OpenEntry(hostPath);
   if (file == INVALID_HANDLE_VALUE)
     return std::nullopt;
@@ -168,23 +168,23 @@ std::optional<THostFileState> HostFileState(const std::string& hostPath) {
       changeKept ? Nanoseconds(basic.ChangeTime.QuadPart) : Nanoseconds(info.ftLastWriteTime)};
 }
 
-bool HostEntryExists(const std::string& hostPath) {
+bool HostEntryExists(const THostPath& hostPath) {
   return GetFileAttributesW(WideHostPath(hostPath).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool IsHostLink(const std::string& hostPath) {
+bool IsHostLink(const THostPath& hostPath) {
   const DWORD attributes = GetFileAttributesW(WideHostPath(hostPath).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-std::string FollowHostLink(const std::string& hostPath) {
+THostPath FollowHostLink(const THostPath& hostPath) {
   // Names match without regard to case here: an existing file goes by its name on disk, so
   // that two spellings of it are one file to the history too.
-  const std::string real = RealHostPath(hostPath);
-  return real.empty() ? hostPath : real;
+  const THostPath real = RealHostPath(hostPath);
+  return real.Empty() ? hostPath : real;
 }
 
-std::string RealHostPath(const std::string& hostPath) {
+THostPath RealHostPath(const THostPath& hostPath) {
   const HANDLE file = OpenEntry(hostPath);
   if (file == INVALID_HANDLE_VALUE)
     return {};
@@ -196,27 +196,27 @@ std::string RealHostPath(const std::string& hostPath) {
   std::wstring_view path(real, length);
   if (path.substr(0, 4) == L"\\\\?\\")
     path.remove_prefix(4);
-  return NarrowHostPath(path);
+  return THostPath(NarrowHostPath(path));
 }
 
-bool RemoveHostFile(const std::string& hostPath) {
+bool RemoveHostFile(const THostPath& hostPath) {
   return DeleteFileW(WideHostPath(hostPath).c_str());
 }
 
-bool RenameHostFile(const std::string& from, const std::string& to) {
+bool RenameHostFile(const THostPath& from, const THostPath& to) {
   return MoveFileExW(WideHostPath(from).c_str(), WideHostPath(to).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-bool MakeHostDirectory(const std::string& hostPath) {
+bool MakeHostDirectory(const THostPath& hostPath) {
   return CreateDirectoryW(WideHostPath(hostPath).c_str(), nullptr);
 }
 
-bool LinkHostFile(const std::string& existing, const std::string& link) {
+bool LinkHostFile(const THostPath& existing, const THostPath& link) {
   return CreateHardLinkW(WideHostPath(link).c_str(), WideHostPath(existing).c_str(), nullptr);
 }
 
-bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds) {
+bool SetHostModifiedTime(const THostPath& hostPath, std::int64_t seconds) {
   const HANDLE file = OpenEntry(hostPath, FILE_WRITE_ATTRIBUTES);
   if (file == INVALID_HANDLE_VALUE)
     return false;
@@ -229,10 +229,10 @@ bool SetHostModifiedTime(const std::string& hostPath, std::int64_t seconds) {
   return set;
 }
 
-std::vector<std::string> ReadHostFolder(const std::string& hostFolder, std::size_t limit) {
+std::vector<std::string> ReadHostFolder(const THostPath& hostFolder, std::size_t limit) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found{};
-  const std::string pattern = (hostFolder.empty() ? std::string(".") : hostFolder) + "/*";
+  const THostPath pattern = (hostFolder.Empty() ? THostPath(".") : hostFolder) / "*";
   const HANDLE search = FindFirstFileW(WideHostPath(pattern).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE)
     return names;
@@ -245,20 +245,20 @@ std::vector<std::string> ReadHostFolder(const std::string& hostFolder, std::size
   return names;
 }
 
-std::string HostTemporaryBase() {
+THostPath HostTemporaryBase() {
   wchar_t base[MAX_PATH + 1];
   const DWORD length = GetTempPathW(MAX_PATH + 1, base);
   if (length == 0 || length > MAX_PATH)
     RaiseTemporaryFolderError({});
   std::string folder = NarrowHostPath(std::wstring_view(base, length));
-  return folder.back() == '/' ? folder : folder + '/';
+  return THostPath(folder.back() == '/' ? folder : folder + '/');
 }
 
-bool MakePrivateHostDirectory(const std::string& hostPath) {
+bool MakePrivateHostDirectory(const THostPath& hostPath) {
   return MakeHostDirectory(hostPath); // below the user's own temporary folder
 }
 
-bool IsOwnHostEntry(const std::string& hostPath, bool folder) {
+bool IsOwnHostEntry(const THostPath& hostPath, bool folder) {
   const DWORD attributes = GetFileAttributesW(WideHostPath(hostPath).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
          ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folder;
@@ -327,12 +327,12 @@ int NoSuchFileError() {
   return ERROR_FILE_NOT_FOUND;
 }
 
-std::string HostDataFolder() {
+THostPath HostDataFolder() {
   wchar_t folder[MAX_PATH + 1];
   const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH + 1);
   if (length == 0 || length > MAX_PATH)
-    return "Flightdeck";
-  return NarrowHostPath(std::wstring_view(folder, length)) + "/Flightdeck";
+    return THostPath("Flightdeck");
+  return THostPath(NarrowHostPath(std::wstring_view(folder, length))) / "Flightdeck";
 }
 
 } // namespace flightdeck

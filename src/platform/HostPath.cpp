@@ -54,7 +54,7 @@ TFolderNames& CachedFolder(const std::string& hostFolder) {
   if (found != Cache->Folders.end())
     return found->second;
   TFolderNames& folder = Cache->Folders[hostFolder];
-  for (const std::string& name : ReadHostFolder(hostFolder))
+  for (const std::string& name : ReadHostFolder(THostPath(hostFolder)))
     AddName(folder, name);
   return folder;
 }
@@ -81,32 +81,32 @@ THostLookupScope::~THostLookupScope() {
   }
 }
 
-void NoteHostEntryCreated(const std::string& hostPath) {
+void NoteHostEntryCreated(const THostPath& hostPath) {
   if (!Cache)
     return;
-  const auto [folder, name] = SplitHostPath(hostPath);
+  const auto [folder, name] = SplitHostPath(hostPath.Native());
   const auto found = Cache->Folders.find(folder);
   if (found != Cache->Folders.end())
     AddName(found->second, name);
 }
 
-void NoteHostEntryRemoved(const std::string& hostPath) {
+void NoteHostEntryRemoved(const THostPath& hostPath) {
   // Rare enough that the folder is simply read again when it is next needed.
   if (Cache)
-    Cache->Folders.erase(SplitHostPath(hostPath).first);
+    Cache->Folders.erase(SplitHostPath(hostPath.Native()).first);
 }
 
-std::vector<std::string> HostFolderNames(const std::string& hostFolder) {
+std::vector<std::string> HostFolderNames(const THostPath& hostFolder) {
   if (!Cache)
     return ReadHostFolder(hostFolder);
-  const TFolderNames& folder = CachedFolder(hostFolder);
+  const TFolderNames& folder = CachedFolder(hostFolder.Native());
   return {folder.Names.begin(), folder.Names.end()};
 }
 
 namespace {
 
 bool Exists(const std::string& path) {
-  return HostEntryExists(path);
+  return HostEntryExists(THostPath(path));
 }
 
 // The name of the entry of `directory` that `name` refers to, or `name` itself when none does.
@@ -123,7 +123,7 @@ std::string FindEntry(const std::string& directory, const std::string& name) {
     return found == folder.ByKey.end() ? name : found->second;
   }
   std::string best;
-  for (const std::string& candidate : ReadHostFolder(directory))
+  for (const std::string& candidate : ReadHostFolder(THostPath(directory)))
     if (LookupKey(candidate) == key && (best.empty() || candidate < best))
       best = candidate;
   return best.empty() ? name : best;
@@ -131,6 +131,8 @@ std::string FindEntry(const std::string& directory, const std::string& name) {
 
 // Within a lookup scope: the folder of a path is resolved once, then only its last name is
 // looked up.
+std::string ResolvedPath(std::string_view programPath);
+
 std::string CachedHostPath(std::string_view programPath) {
   const std::size_t cut = programPath.find_last_of("\\/");
   std::string folder = "/";
@@ -140,10 +142,10 @@ std::string CachedHostPath(std::string_view programPath) {
     if (found != Cache->Directories.end()) {
       folder = found->second;
     } else {
-      folder = HostPath(folderKey);
+      folder = ResolvedPath(folderKey);
       if (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
-      if (const auto state = HostFileState(folder); state && state->Directory)
+      if (const auto state = HostFileState(THostPath(folder)); state && state->Directory)
         Cache->Directories.emplace(folderKey, folder);
     }
   }
@@ -152,11 +154,7 @@ std::string CachedHostPath(std::string_view programPath) {
   return name.empty() ? prefix : prefix + FindEntry(folder, name);
 }
 
-} // namespace
-
-std::string HostPath(std::string_view programPath) {
-  if (HasNulByte(programPath))
-    throw EInOutError(NoSuchFileError(), std::string(programPath));
+std::string ResolvedPath(std::string_view programPath) {
   if (!HostNamesHaveCase()) { // the host finds each name itself
     std::string path(programPath);
     std::replace(path.begin(), path.end(), '\\', '/');
@@ -197,9 +195,24 @@ std::string HostPath(std::string_view programPath) {
   return result;
 }
 
-std::string HostFolderOf(const std::string& hostPath) {
-  const std::size_t slash = hostPath.rfind('/');
-  return slash == std::string::npos ? "." : (slash == 0 ? "/" : hostPath.substr(0, slash));
+} // namespace
+
+THostPath HostPath(std::string_view programPath) {
+  if (HasNulByte(programPath))
+    throw EInOutError(NoSuchFileError(), std::string(programPath));
+  return THostPath(ResolvedPath(programPath));
+}
+
+THostPath THostPath::Parent() const {
+  const std::size_t slash = FNative.rfind('/');
+  return THostPath(slash == std::string::npos ? "."
+                                              : (slash == 0 ? "/" : FNative.substr(0, slash)));
+}
+
+THostPath THostPath::operator/(std::string_view name) const {
+  if (FNative.empty() || FNative.back() == '/')
+    return THostPath(FNative + std::string(name));
+  return THostPath(FNative + "/" + std::string(name));
 }
 
 } // namespace flightdeck

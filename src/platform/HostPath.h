@@ -3,9 +3,37 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace flightdeck {
+
+// A path of the host's file system, as its calls take it: one existing spelling of each name
+// ("/" between them), not the program's path that names it (see HostPath). The host-file
+// functions, digests, transactions and histories take this type, so that a program path cannot
+// reach them by mistake; text becomes a host path only where it is known to be one.
+class THostPath {
+public:
+  THostPath() = default;
+  explicit THostPath(std::string native) : FNative(std::move(native)) {}
+
+  const std::string& Native() const { return FNative; }
+  const char* c_str() const { return FNative.c_str(); }
+  bool Empty() const { return FNative.empty(); }
+  // The folder it lies in: "." for a bare name, "/" for one at the root.
+  THostPath Parent() const;
+  // The entry `name` of this folder.
+  THostPath operator/(std::string_view name) const;
+  // The same path with `suffix` added to its last name ("entry" -> "entry.partial").
+  THostPath Suffixed(std::string_view suffix) const {
+    return THostPath(FNative + std::string(suffix));
+  }
+
+  auto operator<=>(const THostPath&) const = default;
+
+private:
+  std::string FNative;
+};
 
 // Maps a program path onto the host file system the way Wine does: "\" and "/" both separate
 // components, and each component is the entry of exactly that name, or else the first entry
@@ -14,7 +42,7 @@ namespace flightdeck {
 // exist keep the spelling given, so a file created at the result never becomes a second
 // spelling of an existing name. On Windows the host matches names itself: the path is used as it
 // is, "\\" turned into "/". A path holding a NUL byte names no file: it raises EInOutError.
-std::string HostPath(std::string_view programPath);
+THostPath HostPath(std::string_view programPath);
 
 // True when the path holds a NUL byte, which no file name can.
 bool HasNulByte(std::string_view path);
@@ -32,14 +60,18 @@ public:
 };
 
 // The program created, resp. removed, the entry at `hostPath`.
-void NoteHostEntryCreated(const std::string& hostPath);
-void NoteHostEntryRemoved(const std::string& hostPath);
-
-// The folder of the host path `hostPath`: "." for a bare name, "/" for one at the root.
-std::string HostFolderOf(const std::string& hostPath);
+void NoteHostEntryCreated(const THostPath& hostPath);
+void NoteHostEntryRemoved(const THostPath& hostPath);
 
 // The names in the host folder `hostFolder`, as the open scope knows them (read once per
 // scope), or freshly read when no scope is open. Empty when the folder cannot be read.
-std::vector<std::string> HostFolderNames(const std::string& hostFolder);
+std::vector<std::string> HostFolderNames(const THostPath& hostFolder);
 
 } // namespace flightdeck
+
+template <>
+struct std::hash<flightdeck::THostPath> {
+  std::size_t operator()(const flightdeck::THostPath& path) const noexcept {
+    return std::hash<std::string>()(path.Native());
+  }
+};

@@ -45,7 +45,7 @@ std::vector<std::string> GogRegistered() {
 
 void AddExisting(std::vector<std::string>& folders, const std::optional<std::string>& folder) {
   if (folder && !folder->empty()) {
-    const std::optional<THostFileState> state = HostFileState(*folder);
+    const std::optional<THostFileState> state = HostFileState(THostPath(*folder));
     if (state && state->Directory)
       folders.push_back(*folder);
   }

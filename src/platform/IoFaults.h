@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
+#include "platform/HostPath.h"
 
 namespace flightdeck {
 
@@ -12,6 +12,6 @@ enum class TIoStep { OpenForReading, Create, Write, Rename };
 // here (IoFaults_none.cpp); the tests link a version that follows the plan they set
 // (tests/support/IoFaultPlan.h), to show what a full disk or a refused file does in the middle
 // of a command.
-void CheckIoFault(TIoStep step, const std::string& hostPath);
+void CheckIoFault(TIoStep step, const THostPath& hostPath);
 
 } // namespace flightdeck

@@ -3,6 +3,6 @@
 
 namespace flightdeck {
 
-void CheckIoFault(TIoStep /*step*/, const std::string& /*hostPath*/) {}
+void CheckIoFault(TIoStep /*step*/, const THostPath& /*hostPath*/) {}
 
 } // namespace flightdeck

@@ -11,7 +11,7 @@ bool IsInstalledProgramFolder(const std::string& folder) {
     bare.pop_back();
   const std::size_t slash = bare.rfind('/');
   if (slash != std::string::npos && bare.substr(slash + 1) == "bin") {
-    const auto shared = HostFileState(bare.substr(0, slash + 1) + "share/flightdeck");
+    const auto shared = HostFileState(THostPath(bare.substr(0, slash + 1) + "share/flightdeck"));
     if (shared && shared->Directory)
       return true;
   }

@@ -49,7 +49,7 @@ bool IsSystemProgramFolder(const std::string& folder) {
 }
 
 bool IsHostFolderWritable(const std::string& folder) {
-  return _waccess(WideHostPath(folder).c_str(), 2) == 0;
+  return _waccess(WideHostPath(THostPath(folder)).c_str(), 2) == 0;
 }
 
 } // namespace flightdeck

@@ -20,20 +20,20 @@ constexpr std::string_view TempPrefix = ".flightdeck-save-";
 
 } // namespace
 
-void RemoveLeftOverSaves(const std::string& directory) {
+void RemoveLeftOverSaves(const THostPath& directory) {
   for (const std::string& name : HostFolderNames(directory)) {
-    const std::string path = directory + "/" + name;
+    const THostPath path = directory / name;
     if (IsLeftOverSave(name) && IsOwnHostEntry(path, false) && RemoveHostFile(path))
       NoteHostEntryRemoved(path);
   }
 }
 
-void RemoveLeftOverSavesBelow(const std::string& folder) {
+void RemoveLeftOverSavesBelow(const THostPath& folder) {
   RemoveLeftOverSaves(folder);
   for (const std::string& name : ReadHostFolder(folder))
-    if (const std::optional<THostFileState> state = HostFileState(folder + "/" + name);
+    if (const std::optional<THostFileState> state = HostFileState(folder / name);
         state && state->Directory)
-      RemoveLeftOverSaves(folder + "/" + name);
+      RemoveLeftOverSaves(folder / name);
 }
 
 bool IsLeftOverSave(std::string_view name) {
@@ -43,9 +43,9 @@ bool IsLeftOverSave(std::string_view name) {
 namespace {
 
 // Creates a new, uniquely named file in `directory`; its name goes to `tempPath`.
-THostFile CreateTempFile(const std::string& directory, std::string& tempPath) {
+THostFile CreateTempFile(const THostPath& directory, THostPath& tempPath) {
   for (;;) {
-    tempPath = directory + "/" + OwnedName(TempPrefix);
+    tempPath = directory / OwnedName(TempPrefix);
     CheckIoFault(TIoStep::Create, tempPath);
     THostFile file = THostFile::CreateNew(tempPath);
     if (file.IsOpen() || !IsAlreadyExists(LastHostError()))
@@ -55,21 +55,21 @@ THostFile CreateTempFile(const std::string& directory, std::string& tempPath) {
 
 } // namespace
 
-TReplacementFile::TReplacementFile(std::string_view path)
-    : FTarget(FollowHostLink(HostPath(path))) {
+TReplacementFile::TReplacementFile(std::string_view path) : TReplacementFile(HostPath(path)) {}
+
+TReplacementFile::TReplacementFile(const THostPath& hostPath) : FTarget(FollowHostLink(hostPath)) {
   const std::optional<THostFileState> existing = HostFileState(FTarget);
   if (existing && existing->Directory)
-    throw EInOutError(NotARegularFileError(true), FTarget);
-  const std::string directory = HostFolderOf(FTarget);
-  std::string tempPath;
-  THostFile file = CreateTempFile(directory, tempPath);
+    throw EInOutError(NotARegularFileError(true), FTarget.Native());
+  THostPath tempPath;
+  THostFile file = CreateTempFile(FTarget.Parent(), tempPath);
   if (!file.IsOpen())
-    RaiseLastIOError(FTarget);
+    RaiseLastIOError(FTarget.Native());
   FTemp = std::move(tempPath);
   FFile = std::move(file);
   // The replacement keeps the permissions of the file it replaces.
   if (existing && !FFile.TakePermissions(existing->Permissions))
-    RaiseLastIOError(FTarget);
+    RaiseLastIOError(FTarget.Native());
 }
 
 TReplacementFile::TReplacementFile(TReplacementFile&& other) noexcept
@@ -78,7 +78,7 @@ TReplacementFile::TReplacementFile(TReplacementFile&& other) noexcept
 
 TReplacementFile::~TReplacementFile() {
   FFile.Close();
-  if (!FTemp.empty())
+  if (!FTemp.Empty())
     RemoveHostFile(FTemp);
 }
 
@@ -86,12 +86,12 @@ void TReplacementFile::Write(std::string_view bytes) {
   CheckIoFault(TIoStep::Write, FTarget);
   FDigest.Add(bytes);
   if (!FFile.WriteAll(bytes))
-    RaiseLastIOError(FTarget);
+    RaiseLastIOError(FTarget.Native());
 }
 
 void TReplacementFile::Finish() {
   if (FFile.IsOpen() && !FFile.Close())
-    RaiseLastIOError(FTarget);
+    RaiseLastIOError(FTarget.Native());
 }
 
 void TReplacementFile::Commit() {
@@ -99,10 +99,10 @@ void TReplacementFile::Commit() {
   CheckIoFault(TIoStep::Rename, FTarget);
   const std::optional<THostFileState> written = HostFileState(FTemp);
   if (!RenameHostFile(FTemp, FTarget))
-    RaiseLastIOError(FTarget);
+    RaiseLastIOError(FTarget.Native());
   if (written)
     RememberMovedHostFileDigest(FTarget, *written, FDigest); // not read again to be checked
-  FTemp.clear();
+  FTemp = {};
   NoteHostEntryCreated(FTarget);
 }
 

@@ -16,6 +16,8 @@ namespace flightdeck {
 class TReplacementFile {
 public:
   explicit TReplacementFile(std::string_view path);
+  // The same for the file at a host path.
+  explicit TReplacementFile(const THostPath& hostPath);
   ~TReplacementFile();
   TReplacementFile(TReplacementFile&& other) noexcept;
   TReplacementFile& operator=(TReplacementFile&&) = delete;
@@ -28,25 +30,25 @@ public:
   void Commit();
 
   // Where the new content is being written, until Commit.
-  const std::string& TempPath() const { return FTemp; }
+  const THostPath& TempPath() const { return FTemp; }
   // The file it replaces, as the host names it (links followed).
-  const std::string& Target() const { return FTarget; }
+  const THostPath& Target() const { return FTarget; }
   // The digest of everything written.
   std::string Digest() const { return FDigest.Text(); }
   const TContentDigest& Written() const { return FDigest; }
 
 private:
-  std::string FTarget;
-  std::string FTemp; // empty once committed or moved away
+  THostPath FTarget;
+  THostPath FTemp; // empty once committed or moved away
   THostFile FFile;
   TContentDigest FDigest;
 };
 
 // Removes from the host folder `directory` the temporary files of saves that ended without
 // cleaning up (see IsLeftOverName): a file of the user's of that exact name alone.
-void RemoveLeftOverSaves(const std::string& directory);
+void RemoveLeftOverSaves(const THostPath& directory);
 // The same in `folder` and in each folder directly in it, as in a game's folders.
-void RemoveLeftOverSavesBelow(const std::string& folder);
+void RemoveLeftOverSavesBelow(const THostPath& folder);
 // Whether a file of that name is such a temporary file.
 bool IsLeftOverSave(std::string_view name);
 

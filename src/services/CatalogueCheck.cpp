@@ -194,7 +194,7 @@ private:
   TCheckScope FScope;
   const std::function<void(const TFinding&)>& FFound;
   std::map<TMissionType, TFolder> FFolders;
-  std::map<TMissionType, std::string> FFolderPaths;             // as the host names them
+  std::map<TMissionType, THostPath> FFolderPaths;
   std::map<TMissionType, std::vector<std::string>> FUnlistable; // host names no list can hold
   std::map<TMissionType, std::vector<std::string>> FLeftOver;   // of saves cut short
   // The list being checked, and its record being looked at with the titles of its missions.
@@ -245,7 +245,7 @@ void TCatalogueCheck::CheckFolder(TMissionType folder) {
 }
 
 std::string TCatalogueCheck::OnDiskName(const std::string& path) const {
-  const std::string name = ExtractFileName(HostPath(path));
+  const std::string name = ExtractFileName(HostPath(path).Native());
   return GameFileName(name).value_or(Utf8ToWindows1252(name));
 }
 
@@ -253,7 +253,7 @@ TFolder& TCatalogueCheck::FolderOf(TMissionType folder) {
   const auto [found, added] = FFolders.try_emplace(folder);
   if (!added)
     return found->second;
-  std::string& path = FFolderPaths[folder] = HostPath(MissionDirectory(FGame, folder));
+  const THostPath& path = FFolderPaths[folder] = HostPath(MissionDirectory(FGame, folder));
   for (std::string& name : HostFolderNames(path)) {
     if (IsLeftOverSave(name)) {
       FLeftOver[folder].push_back(std::move(name));
@@ -397,13 +397,12 @@ void TCatalogueCheck::ReadMissions(const TXvTListFile& list, TFolder& onDisk) {
         unread.push_back(&file->second);
   std::sort(unread.begin(), unread.end()); // each once, though listed twice
   unread.erase(std::unique(unread.begin(), unread.end()), unread.end());
-  const std::string& folder = FFolderPaths[SingleMissionType(list.MissionType())];
+  const THostPath& folder = FFolderPaths[SingleMissionType(list.MissionType())];
   // Read once, whichever lists name it: its header and sizes only.
   const auto read = [&](std::size_t first, std::size_t step) {
     for (std::size_t at = first; at < unread.size(); at += step) {
       TFolderEntry& file = *unread[at];
-      file.Reading =
-          ReadMissionHostFileOrReason(folder + "/" + file.HostName, TMissionDepth::Sizes);
+      file.Reading = ReadMissionHostFileOrReason(folder / file.HostName, TMissionDepth::Sizes);
     }
   };
   const std::size_t threads =

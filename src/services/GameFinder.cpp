@@ -69,7 +69,7 @@ public:
 
 private:
   void Add(const std::string& folder, const std::string& source) {
-    const std::string path = HostPath(folder);
+    const std::string path = HostPath(folder).Native();
     if (std::none_of(FFound.begin(), FFound.end(),
                      [&](const TFoundGame& found) { return IsSameFile(found.Path, path); }))
       FFound.push_back({path, source});

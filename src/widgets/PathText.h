@@ -19,6 +19,9 @@ inline std::string ProgramPath(const QString& text) {
 inline QString PathText(const std::string& path) {
   return QDir::toNativeSeparators(QString::fromStdString(path));
 }
+inline QString PathText(const THostPath& path) {
+  return PathText(path.Native());
+}
 
 // A folder of the program's as it is spelled on disk, without a separator at its end, for
 // dialogs, tooltips and messages.

@@ -31,7 +31,7 @@ std::uint64_t Little(const std::string& bytes, std::size_t at, int width) {
 }
 
 // The bytes of the archive at `offset`, all `size` of them, else "".
-std::string ReadRange(const THostFile& file, const std::string& hostPath, std::uint64_t offset,
+std::string ReadRange(const THostFile& file, const THostPath& hostPath, std::uint64_t offset,
                       std::uint64_t size) {
   std::string bytes(static_cast<std::size_t>(size), '\0');
   std::size_t filled = 0;
@@ -51,7 +51,7 @@ namespace {
 
 // Calls `visit` with the central directory and where each of its headers starts; false when
 // the directory cannot be found or is malformed.
-bool VisitCentralHeaders(const std::string& hostPath,
+bool VisitCentralHeaders(const THostPath& hostPath,
                          const std::function<void(const std::string&, std::size_t)>& visit) {
   std::optional<THostFile> opened;
   try {
@@ -107,7 +107,7 @@ bool VisitCentralHeaders(const std::string& hostPath,
 
 } // namespace
 
-std::vector<TCentralEntry> ReadCentralDirectory(const std::string& hostPath) {
+std::vector<TCentralEntry> ReadCentralDirectory(const THostPath& hostPath) {
   std::vector<TCentralEntry> entries;
   if (!VisitCentralHeaders(hostPath, [&](const std::string& directory, std::size_t at) {
         TCentralEntry entry;

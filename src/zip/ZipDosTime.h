@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/HostPath.h"
 #include "zip/ZipTypes.h"
 
 #include <cstdint>
@@ -20,7 +21,7 @@ struct TCentralEntry {
 };
 // The entries in central directory order (libzip's index order); empty when the central
 // directory cannot be found.
-std::vector<TCentralEntry> ReadCentralDirectory(const std::string& hostPath);
+std::vector<TCentralEntry> ReadCentralDirectory(const THostPath& hostPath);
 
 // Whether entries of the archive overlap, their data shared by several names: a crafted archive
 // that makes a few kilobytes extract as gigabytes.

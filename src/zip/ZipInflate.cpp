@@ -25,7 +25,7 @@ constexpr std::size_t LocalHeaderSize = 30;
 using TDecompressor = std::unique_ptr<libdeflate_decompressor, void (*)(libdeflate_decompressor*)>;
 
 // `size` bytes of the file from `offset` on; fewer where it ends.
-std::string ReadSpan(const THostFile& file, const std::string& hostPath, std::uint64_t offset,
+std::string ReadSpan(const THostFile& file, const THostPath& hostPath, std::uint64_t offset,
                      std::uint64_t size) {
   std::string bytes(static_cast<std::size_t>(size), '\0');
   std::size_t filled = 0;
@@ -44,7 +44,7 @@ std::uint32_t Little16(const std::string& bytes, std::size_t at) {
 }
 
 TParallelInflater::TInflated Inflate(const TParallelInflater::TEntry& entry, const THostFile& file,
-                                     const std::string& hostPath,
+                                     const THostPath& hostPath,
                                      libdeflate_decompressor* decompressor) {
   TParallelInflater::TInflated inflated;
   const std::string header = ReadSpan(file, hostPath, entry.LocalHeader, LocalHeaderSize);
@@ -88,7 +88,7 @@ TParallelInflater::TInflated Inflate(const TParallelInflater::TEntry& entry, con
 
 } // namespace
 
-TParallelInflater::TParallelInflater(std::string hostPath, std::vector<TEntry> entries)
+TParallelInflater::TParallelInflater(THostPath hostPath, std::vector<TEntry> entries)
     : FHostPath(std::move(hostPath)), FEntries(std::move(entries)), FResults(FEntries.size()) {
   const std::size_t wanted = std::min<std::size_t>(
       std::max(1u, std::thread::hardware_concurrency()),

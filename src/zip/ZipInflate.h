@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/HostPath.h"
+
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -30,7 +32,7 @@ public:
     std::string Error; // why the entry cannot be extracted; then there is no data
   };
 
-  TParallelInflater(std::string hostPath, std::vector<TEntry> entries);
+  TParallelInflater(THostPath hostPath, std::vector<TEntry> entries);
   ~TParallelInflater();
   TParallelInflater(const TParallelInflater&) = delete;
   TParallelInflater& operator=(const TParallelInflater&) = delete;
@@ -42,7 +44,7 @@ public:
 private:
   void Work();
 
-  std::string FHostPath;
+  THostPath FHostPath;
   std::vector<TEntry> FEntries;
   std::mutex FMutex;
   std::condition_variable FChanged;

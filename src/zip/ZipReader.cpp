@@ -3,6 +3,7 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/Limits.h"
@@ -253,7 +254,8 @@ bool TExtraction::WriteEntry(zip_uint64_t index, const TZipFileStats& stats,
     FInflated.reset();
   }
   output.Finish();
-  SetFileModifiedTime(output.TempPath(), FileTimeOfLocal(stats.DateTime));
+  if (!SetHostModifiedTime(output.TempPath(), FileTimeOfLocal(stats.DateTime)))
+    RaiseLastIOError(output.TempPath().Native());
   if (TZipStaging* staging = FEvents.Staging())
     staging->Stage(target, std::move(output));
   else
@@ -313,7 +315,7 @@ std::vector<zip_uint64_t> ChosenEntries(zip_t* archive, const TZipReadOptions& o
 }
 
 // Extracts the `chosen` entries of `archive`, at `host`.
-TZipEngineResult ExtractEntries(zip_t* archive, const std::string& host,
+TZipEngineResult ExtractEntries(zip_t* archive, const THostPath& host,
                                 const TZipReadOptions& options, TZipEngineEvents& events,
                                 const std::vector<zip_uint64_t>& chosen,
                                 const std::vector<TCentralEntry>& central) {
@@ -338,7 +340,7 @@ TZipEngineResult ExtractEntries(zip_t* archive, const std::string& host,
 TZipEngineResult ZipRead(const TZipReadOptions& options, TZipEngineEvents& events) {
   if (options.Multidisk)
     return {zrMultidisk, "multi-disk archives are not supported"};
-  const std::string host = HostPath(options.Archive);
+  const THostPath host = HostPath(options.Archive);
   if (!FileExists(options.Archive))
     return {zrArchiveMissing, "the archive \"" + options.Archive + "\" does not exist"};
   int code = 0;

@@ -62,7 +62,7 @@ void PutCommon(std::string& bytes, const TZipStreamEntry& entry, std::uint64_t s
 
 void TZipStreamWriter::Add(const TZipStreamEntry& entry, std::string_view data) {
   if (entry.Size >= Classic || data.size() >= Classic)
-    throw EInOutError(TooLargeError(), FFile.Target(),
+    throw EInOutError(TooLargeError(), FFile.Target().Native(),
                       "\"" + entry.Name + "\" is 4 GiB or larger, more than an entry may hold");
   std::string header;
   Put(header, 0x04034b50, 4);

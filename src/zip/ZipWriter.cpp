@@ -102,7 +102,7 @@ private:
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
       const std::string path = folder + name;
-      const std::string host = HostPath(path);
+      const THostPath host = HostPath(path);
       const std::optional<THostFileState> info = HostFileState(host);
       if (!info || IsHostLink(host))
         continue;

@@ -199,7 +199,7 @@ private Q_SLOTS:
     TContentDigest digest;
     digest.Add(half);
     TGameHistory(FGame).Begin("install-pack", "half.ixo", 0,
-                              {{list, digest.Text()}, {added, "7:0"}});
+                              {{THostPath(list), digest.Text()}, {THostPath(added), "7:0"}});
     // The list went in, replaced as every command replaces it; the mission did not yet.
     test::WriteBytes(list + ".new", half);
     fs::rename(list + ".new", list);

@@ -5,10 +5,10 @@
 #include "platform/FileSystem.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
-#include "support/IoFaultPlan.h"
 #include "platform/LeftOvers.h"
 #include "platform/TemporaryFolder.h"
 #include "support/ChildProcess.h"
+#include "support/IoFaultPlan.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -73,7 +73,7 @@ TEST(FileTransaction, LeavesOutWhatItWouldWriteAsItIs) {
   transaction.LeaveOutUnchanged();
   std::vector<std::string> staged;
   for (const TFileTransaction::TStagedFile& file : transaction.StagedFiles())
-    staged.push_back(fs::path(file.Target).filename().string());
+    staged.push_back(fs::path(file.Target.Native()).filename().string());
   EXPECT_EQ(staged, (std::vector<std::string>{"alike.lst", "longer.lst", "new.lst"}));
   EXPECT_TRUE(transaction.ReadFile(root + "new.lst").has_value());
   transaction.Commit();
@@ -155,7 +155,7 @@ TEST(FileTransaction, ReadsWhatItStagedUnderEverySpellingAndTheDiskElse) {
 TEST(Session, CommitsNothingOverAFileThatChangedSinceItWasRead) {
   TTempDir temp;
   const std::string root = temp.Slashed();
-  const THistoryPlace place{(temp.Path() / "data").string()};
+  const THistoryPlace place{THostPath((temp.Path() / "data").string())};
   WriteBytes(temp.Path() / "a.lst", "read");
   WriteBytes(temp.Path() / "b.lst", "b");
   // Each change after the read: by another writer, by a file that appeared, by one that went.
@@ -227,7 +227,7 @@ TEST(FileTransaction, OnlyTheProgramsOwnLeftOversOfEndedProcessesGo) {
       boot.substr(1) + "-" + space + "-99999"}; // nor this
   const std::string gone[] = {owners[0], owners[1]};
 
-  const THistoryPlace place{temp.Slashed() + "data"};
+  const THistoryPlace place{THostPath(temp.Slashed() + "data")};
   const std::string game = test::MakeGameDirectory(temp.Path() / "Game");
   const fs::path combat = temp.Path() / "Game" / "combat";
   for (const std::string& owner : owners)

@@ -4,8 +4,8 @@
 #include "platform/ContentDigest.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
-#include "support/IoFaultPlan.h"
 #include "platform/Limits.h"
+#include "support/IoFaultPlan.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ protected:
   test::TTempDir FTemp;
   fs::path FGame = FTemp.Path() / "Game";
   std::string FRoot = FTemp.Slashed() + "Game/";
-  THistoryPlace FPlace{(FTemp.Path() / "data").string()};
+  THistoryPlace FPlace{test::HostOf(FTemp.Path() / "data")};
 
   void SetUp() override {
     fs::create_directories(FGame / "combat");
@@ -43,7 +43,7 @@ protected:
     TSession game(FRoot, command, text, FPlace);
     game.Files().Stage(FRoot + "combat/A.TIE", "new a " + text);
     game.Files().Stage(FRoot + "combat/c.tie", "new c " + text);
-    game.Files().StageRemoval((FGame / "combat" / "b.tie").generic_string());
+    game.Files().StageRemoval(test::HostOf(FGame / "combat" / "b.tie"));
     game.Commit();
   }
   std::vector<THistoryEntry> Entries() const { return TGameHistory(FRoot, FPlace).Entries(); }
@@ -64,7 +64,7 @@ protected:
 
 TEST_F(History, UndoPutsBackEveryFileAndUndoingTheUndoRedoes) {
   const std::string before = Snapshot(FGame);
-  const auto old = HostFileState((FGame / "combat" / "a.tie").generic_string());
+  const auto old = HostFileState(test::HostOf(FGame / "combat" / "a.tie"));
   Change("install-pack", "Deep.ixo");
   const std::string after = Snapshot(FGame);
   // The history keeps the replaced file itself, a second link to it: no copy.
@@ -215,17 +215,17 @@ TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
     WriteBytes(FGame / "combat" / "a.tie", "old a");
     const std::string before = Snapshot(FGame);
     TGameHistory history(FRoot, FPlace);
-    const int id = history.Begin(
-        "install-pack", "Deep.ixo", 0,
-        {{(FGame / "combat" / "a.tie").generic_string(), DigestOf("new a")},
-         {(FGame / "combat" / "c.tie").generic_string(), DigestOf("new c")},
-         {FTemp.Slashed() + "Game/" + longName, DigestOf("long")}}); // no host can hold it
+    const int id = history.Begin("install-pack", "Deep.ixo", 0,
+                                 {{test::HostOf(FGame / "combat" / "a.tie"), DigestOf("new a")},
+                                  {test::HostOf(FGame / "combat" / "c.tie"), DigestOf("new c")},
+                                  {THostPath(FTemp.Slashed() + "Game/" + longName),
+                                   DigestOf("long")}}); // no host can hold it
     for (const auto& [name, bytes] : {std::pair{"a.tie", "new a"}, std::pair{"c.tie", "new c"}}) {
       WriteBytes(FGame / "combat" / ".partial", bytes); // put in place as a save does
       fs::rename(FGame / "combat" / ".partial", FGame / "combat" / name);
     }
     ASSERT_EQ(history.Interrupted().size(), 1u);
-    test.Damage(fs::path(history.Folder()) / HistoryFolderName(id));
+    test.Damage(test::PathOf(history.Folder()) / HistoryFolderName(id));
     const std::string damaged = Snapshot(FGame);
 
     std::vector<std::string> reports;
@@ -261,7 +261,7 @@ TEST_F(History, RecoveryRollsBackOnlyWhatItCanTrustAndNeverBlocks) {
 
 TEST_F(History, AnEntryHoldingTheLastIdIsSetAsideAndNumbersNeverRunOut) {
   Change("rename", "first");
-  const std::string folder = TGameHistory(FRoot, FPlace).Folder() + "/";
+  const std::string folder = TGameHistory(FRoot, FPlace).Folder().Native() + "/";
   const std::string last = folder + HistoryFolderName(LastHistoryId);
   fs::rename(folder + HistoryFolderName(1), last);
   TSession next(FRoot, "rename", "second", FPlace);
@@ -288,7 +288,7 @@ TEST_F(History, AnEntryHoldingTheLastIdIsSetAsideAndNumbersNeverRunOut) {
 TEST_F(History, AnUndoChecksTheKeptCopyFirst) {
   Change("install-pack", "Deep.ixo");
   const std::string now = Snapshot(FGame);
-  fs::resize_file(TGameHistory(FRoot, FPlace).BeforePath(1, 0), 2); // cut short
+  fs::resize_file(test::PathOf(TGameHistory(FRoot, FPlace).BeforePath(1, 0)), 2); // cut short
   const TOutcome<THistoryEntry> refused = Undo(0);
   EXPECT_EQ(refused.Error(), "combat/a.tie cannot be put back, so nothing was undone: its kept "
                              "copy is not of the size recorded.");
@@ -321,7 +321,7 @@ TEST_F(History, AnUndoTrustsUnreadOnlyAFileThatIsStillTheOneTheCommandLeft) {
   // An install keeps each file it wrote as the host has it.
   Change("install-pack", "Deep.ixo");
   const TGameHistory history(FRoot, FPlace);
-  const std::string left = history.Folder() + "/00000001/left";
+  const std::string left = (history.Folder() / "00000001" / "left").Native();
   const THistoryEntry entry = Entries().front();
   const std::vector<THistoryFileLeft> files = ParseFilesLeft(ReadBytes(left), entry.Files.size());
   ASSERT_EQ(files.size(), 2u); // a.tie and c.tie; b.tie is gone
@@ -342,7 +342,7 @@ TEST_F(History, AnUndoTrustsUnreadOnlyAFileThatIsStillTheOneTheCommandLeft) {
 
 TEST_F(History, EntriesThatCannotBeReadOrNameOtherPlacesAreLeftOut) {
   Change("rename", "kept");
-  const std::string folder = TGameHistory(FRoot, FPlace).Folder();
+  const std::string folder = TGameHistory(FRoot, FPlace).Folder().Native();
   const std::string header = "flightdeck-history 1\ncommand undo\n";
   // A record of today counts its files and carries the digest of its text: cut short at any
   // line end, or with a line gone, it is damaged.
@@ -399,15 +399,15 @@ TEST_F(History, AFolderLinkedElsewhereIsUndoneThroughTheLinkAndNoRecordLeadsBeyo
 
   // Cut short, then rolled back by the next command.
   const std::string done = Snapshot(disk);
-  const int id =
-      TGameHistory(FRoot, FPlace)
-          .Begin("install-pack", "Cut.ixo", 0, {{FRoot + "combat/a.tie", DigestOf("cut a")}});
+  const int id = TGameHistory(FRoot, FPlace)
+                     .Begin("install-pack", "Cut.ixo", 0,
+                            {{THostPath(FRoot + "combat/a.tie"), DigestOf("cut a")}});
   WriteBytes(disk / "combat" / ".partial", "cut a"); // put in place as a save does
   fs::rename(disk / "combat" / ".partial", disk / "combat" / "a.tie");
   const std::vector<TMessage> reports = TSession(FRoot, "rename", {}, FPlace).RecoveryReports();
   EXPECT_TRUE(reports.empty()) << reports.front().Text();
   EXPECT_EQ(Snapshot(disk), done);
-  EXPECT_FALSE(HostEntryExists(TGameHistory(FRoot, FPlace).Folder() + "/" + HistoryFolderName(id)));
+  EXPECT_FALSE(HostEntryExists(TGameHistory(FRoot, FPlace).Folder() / HistoryFolderName(id)));
 
   // The link now leads elsewhere, or a record names a link to outside the game.
   const fs::path outside = FTemp.Path() / "outside";
@@ -417,7 +417,7 @@ TEST_F(History, AFolderLinkedElsewhereIsUndoneThroughTheLinkAndNoRecordLeadsBeyo
   Change("rename", "last");
   THistoryEntry entry = Entries().back();
   const std::string record =
-      TGameHistory(FRoot, FPlace).Folder() + "/" + HistoryFolderName(entry.Id) + "/entry";
+      (TGameHistory(FRoot, FPlace).Folder() / HistoryFolderName(entry.Id) / "entry").Native();
   for (THistoryFile& file : entry.Files)
     file.Path.replace(0, 6, "combat2");
   WriteBytes(record, HistoryRecordText(entry));
@@ -436,7 +436,7 @@ TEST_F(History, TheOldestEntriesGoBeyondTheSizeLimitAsMeasured) {
   FPlace.Limit = 100000;
   for (const char* text : {"first", "second"})
     Change("rename", text);
-  const std::string folder = TGameHistory(FRoot, FPlace).Folder();
+  const std::string folder = TGameHistory(FRoot, FPlace).Folder().Native();
   WriteBytes(folder + "/size", "999999999999999");
   for (const char* entry : {"/00000001/size", "/00000002/size"})
     WriteBytes(folder + std::string(entry), "0");

@@ -24,7 +24,7 @@ protected:
   // Writes `bytes` as the list of `type` and `side` and loads it.
   Records Load(TMissionType type, std::string_view bytes, TGender side = gnNeutral) {
     TXvTListFile list(FGame, type, side);
-    WriteBytes(HostPath(list.FileName()), bytes);
+    WriteBytes(HostPath(list.FileName()).Native(), bytes);
     list.LoadFromFile();
     return test::Records(list);
   }

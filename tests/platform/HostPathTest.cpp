@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace flightdeck {
 namespace {
@@ -25,7 +26,27 @@ void ExpectHostPath(const std::string& given, const std::string& found) {
     expected = given;
     std::replace(expected.begin(), expected.end(), '\\', '/');
   }
-  EXPECT_EQ(HostPath(given), expected) << given;
+  EXPECT_EQ(HostPath(given).Native(), expected) << given;
+}
+
+// A program path reaches the host's files only through HostPath, or spelled out as a host path.
+static_assert(!std::is_convertible_v<std::string, THostPath>);
+static_assert(!std::is_convertible_v<THostPath, std::string>);
+
+TEST(HostPath, IsAFolderAndNamesInIt) {
+  const struct {
+    const char* Path;
+    const char* Parent;
+    const char* Child;
+  } cases[] = {{"/games/XvT", "/games", "/games/XvT/combat"},
+               {"/games/XvT/", "/games/XvT", "/games/XvT/combat"},
+               {"/XvT", "/", "/XvT/combat"},
+               {"XvT", ".", "XvT/combat"},
+               {"", ".", "combat"}};
+  for (const auto& path : cases) {
+    EXPECT_EQ(THostPath(path.Path).Parent().Native(), path.Parent) << path.Path;
+    EXPECT_EQ((THostPath(path.Path) / "combat").Native(), path.Child) << path.Path;
+  }
 }
 
 TEST(HostPath, FindsEachComponentByExactNameElseWithoutRegardToCase) {
@@ -93,7 +114,7 @@ TEST(HostPath, NamesOutsideAsciiAreUtf8AndAnOlderSpellingStillFindsThem) {
   EXPECT_EQ(ReadFileBytes(root + "/\xe9t\xe9.tie"), "x");
   if (HostNamesHaveCase()) { // only ASCII letters fold in the program's own lookup
     fs::create_directories(temp.Path() / "Missões");
-    EXPECT_EQ(HostPath(root + "/MISSõES"), root + "/Missões");
+    EXPECT_EQ(HostPath(root + "/MISSõES").Native(), root + "/Missões");
     EXPECT_FALSE(DirectoryExists(root + "/MISSÕES"));
   }
 }

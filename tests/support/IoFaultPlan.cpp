@@ -18,10 +18,10 @@ void SetIoFaultPlan(TIoFaultPlan plan) {
   Plan() = std::move(plan);
 }
 
-void CheckIoFault(TIoStep step, const std::string& hostPath) {
+void CheckIoFault(TIoStep step, const THostPath& hostPath) {
   if (Plan())
-    if (const int error = Plan()(step, hostPath))
-      throw EInOutError(error, hostPath);
+    if (const int error = Plan()(step, hostPath.Native()))
+      throw EInOutError(error, hostPath.Native());
 }
 
 } // namespace flightdeck

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/HostPath.h"
+
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -47,6 +49,13 @@ std::string CrLf(std::initializer_list<std::string_view> lines);
 // its ANSI code page instead.
 std::filesystem::path Utf8Path(std::string_view text);
 std::string Utf8Text(const std::filesystem::path& path);
+// The same between a test's path and a host path.
+inline THostPath HostOf(const std::filesystem::path& path) {
+  return THostPath(Utf8Text(path));
+}
+inline std::filesystem::path PathOf(const THostPath& path) {
+  return Utf8Path(path.Native());
+}
 
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadBytes(const std::filesystem::path& path);
