@@ -68,9 +68,8 @@ CommitCommand(const std::string& game, const THistoryPlace& history, std::string
 
 // The first of `files` that no longer holds what was read or written; null for none.
 const TFileRead* FirstChangedFile(const TFilesRead& files) {
-  const auto changed = std::find_if(files.begin(), files.end(), [](const TFileRead& read) {
-    return HostFileDigest(HostPath(read.Path)) != read.Digest;
-  });
+  const auto changed = std::find_if(files.begin(), files.end(),
+                                    [](const TFileRead& read) { return !IsAsRead(read); });
   return changed == files.end() ? nullptr : &*changed;
 }
 

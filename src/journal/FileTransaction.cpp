@@ -64,15 +64,19 @@ void TFileTransaction::StageRemoval(const THostPath& hostPath) {
   FRemovals.push_back(hostPath);
 }
 
-void TFileTransaction::Commit() {
-  for (const std::unique_ptr<TReplacementFile>& file : FStaged)
-    file->Commit();
+std::vector<TFileTransaction::TStagedFile> TFileTransaction::Commit() {
+  std::vector<TStagedFile> committed = StagedFiles();
+  for (std::size_t i = 0; i < FStaged.size(); ++i) {
+    FStaged[i]->Commit();
+    committed[i].Left = FStaged[i]->Left();
+  }
   for (const THostPath& removal : FRemovals)
     if (!RemoveHostFile(removal) && !IsNotFound(LastHostError()))
       RaiseLastIOError(removal.Native());
   FStaged.clear();
   FIndex.clear();
   FRemovals.clear();
+  return committed;
 }
 
 void TFileTransaction::TakeOver(TFileTransaction& other) {
@@ -87,7 +91,7 @@ void TFileTransaction::TakeOver(TFileTransaction& other) {
   other.FRemovals.clear();
 }
 
-void TFileTransaction::LeaveOutUnchanged() {
+void TFileTransaction::LeaveOutUnchanged(TDigestMemo& digests) {
   // Each staged file's new place, or -1 once it is left out.
   std::vector<std::ptrdiff_t> places(FStaged.size(), -1);
   std::vector<std::unique_ptr<TReplacementFile>> kept;
@@ -96,7 +100,7 @@ void TFileTransaction::LeaveOutUnchanged() {
     // A file of another size, or none, is changed without reading it.
     const std::optional<THostFileState> now = HostFileState(FStaged[i]->Target());
     if (!now || now->Size != FStaged[i]->Written().Size() ||
-        HostFileDigest(FStaged[i]->Target()) != FStaged[i]->Digest()) {
+        digests.Digest(FStaged[i]->Target()) != FStaged[i]->Digest()) {
       places[i] = static_cast<std::ptrdiff_t>(kept.size());
       kept.push_back(std::move(FStaged[i]));
     }
@@ -117,7 +121,7 @@ std::vector<TFileTransaction::TStagedFile> TFileTransaction::StagedFiles() const
   std::vector<TStagedFile> files;
   for (const std::unique_ptr<TReplacementFile>& file : FStaged) {
     file->Finish();
-    files.push_back({file->Target(), file->Digest()});
+    files.push_back({file->Target(), file->Digest(), std::nullopt});
   }
   return files;
 }

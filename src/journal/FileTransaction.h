@@ -36,21 +36,25 @@ public:
   void StageCopy(std::string_view source, std::string_view path);
   // Stages the removal of the file at the host path `hostPath`, done after every replacement.
   void StageRemoval(const THostPath& hostPath);
-  // Puts every staged file in place, in the order staged, then makes the removals.
-  void Commit();
+  // Puts every staged file in place, in the order staged, then makes the removals; the files
+  // put in place, as StagedFiles, each with the state it was left in.
+  struct TStagedFile;
+  std::vector<TStagedFile> Commit();
   // Takes over what `other` staged, as if it had been staged here after what is staged
   // already; `other` is left empty.
   void TakeOver(TFileTransaction& other);
   // Drops every staged file whose new content is what its target holds already: writing it
-  // would change nothing.
-  void LeaveOutUnchanged();
+  // would change nothing. Targets of the size staged are read, unless `digests` knows them.
+  void LeaveOutUnchanged(TDigestMemo& digests);
   bool Empty() const { return FStaged.empty() && FRemovals.empty(); }
 
   // The files staged so far, in staging order: each as the host names it (links followed),
-  // with the digest of its new content.
+  // with the digest of its new content; once committed, the state the file was left in, when
+  // it is known to hold that content.
   struct TStagedFile {
     THostPath Target;
     std::string Digest;
+    std::optional<THostFileState> Left;
   };
   std::vector<TStagedFile> StagedFiles() const;
   const std::vector<THostPath>& Removals() const { return FRemovals; }

@@ -13,12 +13,16 @@ TFileRead FileRead(std::string_view path, std::string_view bytes) {
 }
 
 TFileRead FileRead(std::string_view path, const TContentDigest& digest) {
-  RememberHostFileDigest(HostPath(path), digest);
-  return {std::string(path), digest.Text()};
+  return {std::string(path), digest.Text(), HostFileState(HostPath(path))};
 }
 
 TFileRead FileNotFound(std::string_view path) {
-  return {std::string(path), "-"};
+  return {std::string(path), "-", std::nullopt};
+}
+
+bool IsAsRead(const TFileRead& read) {
+  const THostPath host = HostPath(read.Path);
+  return (read.State && HostFileState(host) == read.State) || HostFileDigest(host) == read.Digest;
 }
 
 } // namespace flightdeck

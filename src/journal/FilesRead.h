@@ -3,6 +3,7 @@
 
 #include "platform/ContentDigest.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,15 +16,20 @@ namespace flightdeck {
 struct TFileRead {
   std::string Path; // a program path
   std::string Digest;
+  // The file as it was when read: while it stays so, it still holds those bytes.
+  std::optional<THostFileState> State;
 };
 using TFilesRead = std::vector<TFileRead>;
 
-// What was read of the file at `path`: `bytes`, its whole content. The digest is remembered for
-// the host file, so that checking it again does not read the file while it is unchanged.
+// What was read of the file at `path`: `bytes`, its whole content, and the file's state, so that
+// checking it again does not read the file while it is unchanged.
 TFileRead FileRead(std::string_view path, std::string_view bytes);
 // The same, for a file whose digest the reader took as it went.
 TFileRead FileRead(std::string_view path, const TContentDigest& digest);
 // A file that was looked for and not found.
 TFileRead FileNotFound(std::string_view path);
+
+// Whether the file is still what was read: unchanged, or changed to the same bytes.
+bool IsAsRead(const TFileRead& read);
 
 } // namespace flightdeck

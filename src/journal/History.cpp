@@ -108,11 +108,11 @@ void WriteNumber(const THostPath& path, std::uint64_t value) {
 // Keeps the old content of `hostPath` at `keptPath`: a second link to it where the file system
 // allows, which costs nothing, else a copy. Returns the digest of what was kept.
 std::string KeepContent(const THostPath& hostPath, const THostPath& keptPath,
-                        const THostPath& folder) {
+                        const THostPath& folder, TDigestMemo& digests) {
   try {
     // Mostly read just before, by the check that it is what the command left.
     const std::optional<THostFileState> before = HostFileState(hostPath);
-    const std::string digestBefore = HostFileDigest(hostPath);
+    const std::string digestBefore = digests.Digest(hostPath);
     if (!LinkHostFile(hostPath, keptPath)) {
       TContentDigest digest;
       THostFile kept = THostFile::CreatePrivate(keptPath);
@@ -292,8 +292,8 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
     changes.push_back({std::move(real), change.After});
   }
   if (changes.size() == sameSize.size() &&
-      std::all_of(sameSize.begin(), sameSize.end(), [](const TChange& change) {
-        return HostFileDigest(change.HostPath) == change.After;
+      std::all_of(sameSize.begin(), sameSize.end(), [this](const TChange& change) {
+        return FDigests.Digest(change.HostPath) == change.After;
       }))
     return 0;
   std::error_code error;
@@ -314,7 +314,7 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   for (std::size_t i = 0; i < changes.size(); ++i)
     entry.Files.push_back(
         {paths[i], existed[i],
-         existed[i] ? KeepContent(changes[i].HostPath, BeforePath(id, i), FFolder) : "-",
+         existed[i] ? KeepContent(changes[i].HostPath, BeforePath(id, i), FFolder, FDigests) : "-",
          changes[i].After, FolderIdentity(changes[i].HostPath.Parent())});
   const THostPath partial = folder / "entry.partial";
   if (!WriteHistoryFile(partial, HistoryRecordText(entry), true) ||
@@ -371,7 +371,7 @@ void TGameHistory::KeepFilesLeft(int id) const {
     if (file.After == "-")
       continue;
     const std::optional<THostFileState> state = HostFileState(HostPathOf(file));
-    if (state && IsDigestRemembered(*state, file.After))
+    if (state && FDigests.IsRemembered(*state, file.After))
       left.push_back({i, *state});
   }
   (void)WriteHistoryFile(EntryFolder(id) / "left", FilesLeftText(left), false);
@@ -387,7 +387,7 @@ void TGameHistory::RecallFilesLeft(const THistoryEntry& entry) const {
   for (const THistoryFileLeft& left : ParseFilesLeft(text, entry.Files.size())) {
     const THistoryFile& file = entry.Files[left.File];
     if (file.After != "-" && HostFileState(HostPathOf(file)) == left.State)
-      RememberStateDigest(left.State, file.After);
+      FDigests.Remember(left.State, file.After);
   }
 }
 

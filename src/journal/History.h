@@ -2,6 +2,7 @@
 #pragma once
 
 #include "journal/HistoryRecord.h"
+#include "platform/ContentDigest.h"
 #include "platform/HostPath.h"
 #include "platform/Message.h"
 
@@ -66,10 +67,13 @@ public:
   // Every file is in place: the entry is complete. Then the oldest entries beyond the size
   // limit go.
   void Finish(int id);
-  // Tells HostFileDigest, of each file of `entry` that is still the very file the command left
-  // (of that size, with those times), that it holds what the command left, so that an undo
-  // does not read it to check. Without such a record, or with a damaged one, files are read.
+  // Tells Digests, of each file of `entry` that is still the very file the command left (of
+  // that size, with those times), that it holds what the command left, so that an undo does
+  // not read it to check. Without such a record, or with a damaged one, files are read.
   void RecallFilesLeft(const THistoryEntry& entry) const;
+  // What this history knows of the files of the game without reading them: what the command
+  // read, wrote, and checked, for its record and the kept copies of what it replaces.
+  TDigestMemo& Digests() const { return FDigests; }
   // Puts back every file of the unfinished entry `id` as it was before, and forgets the entry;
   // false, leaving the entry for recovery, when that cannot be done.
   bool RollBack(int id);
@@ -116,6 +120,7 @@ private:
   THostPath FGameAsGiven; // and as the command named it
   std::uint64_t FLimit;
   THostPath FFolder;
+  mutable TDigestMemo FDigests;
 };
 
 } // namespace flightdeck

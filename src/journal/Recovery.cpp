@@ -21,9 +21,9 @@ namespace fs = std::filesystem;
 
 // The digest of a file of the game as it is now; "-" for no file, which a name the host
 // cannot hold names too.
-std::string CurrentDigest(const THostPath& hostPath) {
+std::string CurrentDigest(const THostPath& hostPath, TDigestMemo& digests) {
   try {
-    return HostFileDigest(hostPath);
+    return digests.Digest(hostPath);
   } catch (const EInOutError& error) {
     if (IsNameRefused(error.ErrorCode()))
       return "-";
@@ -72,7 +72,7 @@ std::optional<TMessage> TGameHistory::Recover(int id) {
       return TMessage(TRANSLATABLE("Message", "%1 is no longer in the folder it was written in"),
                       {file.Path});
     const THostPath host = HostPathOf(file);
-    const std::string now = CurrentDigest(host);
+    const std::string now = CurrentDigest(host, FDigests);
     if (now == file.Before)
       continue;
     if (now != file.After)

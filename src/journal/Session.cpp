@@ -30,28 +30,30 @@ TSession::~TSession() {
 
 void TSession::Expect(const TFilesRead& files) {
   FExpected.insert(FExpected.end(), files.begin(), files.end());
+  for (const TFileRead& file : files)
+    if (file.State)
+      FHistory.Digests().Remember(*file.State, file.Digest);
 }
 
 std::vector<TFileTransaction::TStagedFile> TSession::Commit() {
   for (const TFileRead& file : FExpected) {
     const THostPath host = HostPath(file.Path);
-    if (HostFileDigest(host) != file.Digest)
+    if (FHistory.Digests().Digest(host) != file.Digest)
       throw EChangedOnDisk(FHistory.PathInGame(host));
   }
   FExpected.clear();
-  FFiles.LeaveOutUnchanged();
+  FFiles.LeaveOutUnchanged(FHistory.Digests());
   if (FFiles.Empty())
     return {};
-  std::vector<TFileTransaction::TStagedFile> staged = FFiles.StagedFiles();
   std::vector<TGameHistory::TChange> changes;
-  changes.reserve(staged.size());
-  for (const TFileTransaction::TStagedFile& file : staged)
+  for (const TFileTransaction::TStagedFile& file : FFiles.StagedFiles())
     changes.push_back({file.Target, file.Digest});
   for (const THostPath& removal : FFiles.Removals())
     changes.push_back({removal, "-"});
   const int entry = FHistory.Begin(FCommand, FSubject, FUndoes, changes);
+  std::vector<TFileTransaction::TStagedFile> committed;
   try {
-    FFiles.Commit();
+    committed = FFiles.Commit();
   } catch (...) {
     // Rolled back at once; what cannot be is left to the next command's recovery.
     try {
@@ -61,9 +63,13 @@ std::vector<TFileTransaction::TStagedFile> TSession::Commit() {
     }
     throw;
   }
+  // What the command left, the record keeps, so that its undo need not read it to check.
+  for (const TFileTransaction::TStagedFile& file : committed)
+    if (file.Left)
+      FHistory.Digests().Remember(*file.Left, file.Digest);
   if (entry != 0)
     FHistory.Finish(entry);
-  return staged;
+  return committed;
 }
 
 TOutcome<THistoryEntry> TSession::Undo(int id) {
@@ -116,7 +122,7 @@ TOutcome<THistoryEntry> TSession::TakeBack(const THistoryEntry& chosen) {
   std::vector<TMessage> changed;
   FHistory.RecallFilesLeft(chosen);
   for (const THistoryFile& file : chosen.Files)
-    if (HostFileDigest(FHistory.HostPathOf(file)) != file.After)
+    if (FHistory.Digests().Digest(FHistory.HostPathOf(file)) != file.After)
       changed.emplace_back(file.Path);
   if (!changed.empty())
     return TOutcome<THistoryEntry>::Failure(

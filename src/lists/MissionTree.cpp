@@ -77,8 +77,10 @@ void TMissionTree::Written(const std::vector<TFileTransaction::TStagedFile>& fil
   for (TFileRead& read : FFilesRead) {
     const THostPath host = HostPath(read.Path);
     for (const TFileTransaction::TStagedFile& file : files)
-      if (file.Target == host)
+      if (file.Target == host) {
         read.Digest = file.Digest;
+        read.State = file.Left;
+      }
   }
 }
 

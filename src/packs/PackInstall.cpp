@@ -480,7 +480,7 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
     }
   }
   // What it would write as it is is no part of it, as for any command.
-  staging.LeaveOutUnchanged();
+  staging.LeaveOutUnchanged(game.Digests());
   for (const TFileTransaction::TStagedFile& file : staging.StagedFiles())
     plan.Files.push_back({game.PathInGame(file.Target), HostFileState(file.Target).has_value()});
   return plan;

@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <map>
-#include <mutex>
 #include <optional>
 
 namespace flightdeck {
@@ -77,58 +75,32 @@ std::string TContentDigest::Text() const {
   return text;
 }
 
-namespace {
-
-struct TRememberedDigest {
-  THostFileState State; // replaced, written or touched, it is another file
-  std::string Text;
-};
-// By the file itself: a file reached by another path, or through a link, is the same file. One
-// memory for every thread: a list read beside the window is checked from the window's thread.
-std::map<std::pair<std::uint64_t, std::uint64_t>, TRememberedDigest> RememberedDigests;
-std::mutex RememberedDigestsGuard;
-
-// What is remembered of the file in `state`; null when it is not that file as remembered.
-const std::string* RememberedDigest(const THostFileState& state) {
-  const auto found = RememberedDigests.find({state.Volume, state.Index});
-  return found != RememberedDigests.end() && found->second.State == state ? &found->second.Text
-                                                                          : nullptr;
+void TDigestMemo::Remember(const THostFileState& state, std::string digest) {
+  if (FKnown.size() >= MaxRememberedDigests)
+    FKnown.clear();
+  FKnown[{state.Volume, state.Index}] = {state, std::move(digest)};
 }
 
-} // namespace
-
-void RememberStateDigest(const THostFileState& state, std::string digest) {
-  const std::lock_guard<std::mutex> guard(RememberedDigestsGuard);
-  if (RememberedDigests.size() >= MaxRememberedDigests)
-    RememberedDigests.clear();
-  RememberedDigests[{state.Volume, state.Index}] = {state, std::move(digest)};
+bool TDigestMemo::IsRemembered(const THostFileState& state, const std::string& digest) const {
+  const auto found = FKnown.find({state.Volume, state.Index});
+  return found != FKnown.end() && found->second.State == state && found->second.Digest == digest;
 }
 
-bool IsDigestRemembered(const THostFileState& state, const std::string& digest) {
-  const std::lock_guard<std::mutex> guard(RememberedDigestsGuard);
-  const std::string* remembered = RememberedDigest(state);
-  return remembered && *remembered == digest;
-}
-
-void RememberHostFileDigest(const THostPath& hostPath, const TContentDigest& digest) {
-  if (const std::optional<THostFileState> state = HostFileState(hostPath))
-    RememberStateDigest(*state, digest.Text());
-}
-
-void RememberMovedHostFileDigest(const THostPath& hostPath, const THostFileState& moved,
-                                 const TContentDigest& digest) {
+std::string TDigestMemo::Digest(const THostPath& hostPath) {
+  // Taken before the read: a file changed meanwhile is read again next time.
   const std::optional<THostFileState> state = HostFileState(hostPath);
-  if (state && state->IsUnwrittenSince(moved))
-    RememberStateDigest(*state, digest.Text());
+  if (state) {
+    const auto found = FKnown.find({state->Volume, state->Index});
+    if (found != FKnown.end() && found->second.State == *state)
+      return found->second.Digest;
+  }
+  std::string digest = HostFileDigest(hostPath);
+  if (state && digest != "-" && digest != "?")
+    Remember(*state, digest);
+  return digest;
 }
 
 std::string HostFileDigest(const THostPath& hostPath) {
-  const std::optional<THostFileState> state = HostFileState(hostPath);
-  if (state) {
-    const std::lock_guard<std::mutex> guard(RememberedDigestsGuard);
-    if (const std::string* remembered = RememberedDigest(*state))
-      return *remembered;
-  }
   TContentDigest digest;
   try {
     ReadHostPieces(hostPath, [&](std::string_view piece) { digest.Add(piece); });
@@ -140,9 +112,6 @@ std::string HostFileDigest(const THostPath& hostPath) {
       return "?"; // something else than a file: no command left it
     throw;
   }
-  // Taken before the read: a file changed meanwhile is read again next time.
-  if (state)
-    RememberStateDigest(*state, digest.Text());
   return digest.Text();
 }
 

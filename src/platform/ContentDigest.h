@@ -4,8 +4,10 @@
 #include "platform/HostFiles.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace flightdeck {
 
@@ -28,20 +30,30 @@ private:
   std::size_t FPendingCount = 0;
 };
 
-// The digest of the file at the host path `hostPath`, or "-" when there is no such file.
+// The digest of the file at the host path `hostPath`, read whole: "-" when there is no such
+// file, "?" for something else than a file.
 std::string HostFileDigest(const THostPath& hostPath);
 
-// Tells HostFileDigest the digest of the file at `hostPath` as it is now, taken by whoever just
-// read it whole, so that it is not read again while the file keeps its inode, size and times.
-void RememberHostFileDigest(const THostPath& hostPath, const TContentDigest& digest);
-// The same for a file just moved to `hostPath` by whoever wrote it, whose state was `moved`
-// before the move: remembered while it is still that file, of that size and time of change.
-void RememberMovedHostFileDigest(const THostPath& hostPath, const THostFileState& moved,
-                                 const TContentDigest& digest);
-// Whether HostFileDigest answers `digest` for a file in `state` without reading it.
-bool IsDigestRemembered(const THostFileState& state, const std::string& digest);
-// Tells HostFileDigest that the file in `state` holds `digest`, as a record of it says: taken
-// while the file is still in that state, and never once it was replaced, written or touched.
-void RememberStateDigest(const THostFileState& state, std::string digest);
+// The digests of files known without reading them, each for the file in the state it was in
+// when its digest was taken: a file replaced, written or touched since is read again. Kept by
+// the history of a game for one command, which checks, keeps and puts back the same files.
+class TDigestMemo {
+public:
+  // HostFileDigest, unless the file is still in a state whose digest is known.
+  std::string Digest(const THostPath& hostPath);
+  // The file in `state` holds `digest`: told by whoever read or wrote it whole, or a record
+  // taken while it was in that state.
+  void Remember(const THostFileState& state, std::string digest);
+  // Whether Digest answers `digest` for a file in `state` without reading it.
+  bool IsRemembered(const THostFileState& state, const std::string& digest) const;
+
+private:
+  struct TRemembered {
+    THostFileState State;
+    std::string Digest;
+  };
+  // By the file itself: a file reached by another path, or through a link, is the same file.
+  std::map<std::pair<std::uint64_t, std::uint64_t>, TRemembered> FKnown;
+};
 
 } // namespace flightdeck

@@ -100,8 +100,9 @@ void TReplacementFile::Commit() {
   const std::optional<THostFileState> written = HostFileState(FTemp);
   if (!RenameHostFile(FTemp, FTarget))
     RaiseLastIOError(FTarget.Native());
-  if (written)
-    RememberMovedHostFileDigest(FTarget, *written, FDigest); // not read again to be checked
+  if (const std::optional<THostFileState> now = HostFileState(FTarget);
+      written && now && now->IsUnwrittenSince(*written))
+    FLeft = now;
   FTemp = {};
   NoteHostEntryCreated(FTarget);
 }

@@ -4,6 +4,7 @@
 #include "platform/ContentDigest.h"
 #include "platform/HostFiles.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,12 +37,16 @@ public:
   // The digest of everything written.
   std::string Digest() const { return FDigest.Text(); }
   const TContentDigest& Written() const { return FDigest; }
+  // Once committed: the target as the move left it, when it is still the file written (no one
+  // wrote it between the move and the look); else nothing, and its bytes are unknown.
+  const std::optional<THostFileState>& Left() const { return FLeft; }
 
 private:
   THostPath FTarget;
   THostPath FTemp; // empty once committed or moved away
   THostFile FFile;
   TContentDigest FDigest;
+  std::optional<THostFileState> FLeft;
 };
 
 // Removes from the host folder `directory` the temporary files of saves that ended without
