@@ -63,7 +63,8 @@ TPackFiles InstallUnrecorded(TZipArchiver& zip, const std::vector<std::string>& 
   TFilesRead read;
   TPackFiles pack = ExtractPackFiles(staging, zip, listing, game, mtCombat);
   if (pack) {
-    AddPackToLists(staging, read, game, mtCombat, gnNeutral, pack.Value());
+    TPackRecord record;
+    AddPackToLists(staging, read, game, mtCombat, gnNeutral, pack.Value(), record);
     staging.Commit();
   }
   return pack;

@@ -67,7 +67,7 @@ QString TPackCommands::Install(const std::string& chosen, TMissionType& type, TG
       FPlan->Target == target && ConfirmNonMissions(FPlan->Plan.NonMissions) &&
       ConfirmGroupsAgain(FPlan->Plan.Items, target) &&
       FList.Run(CommandNames::InstallPack, ExtractFileName(chosen), [&](TSession& session) {
-        InstallPlannedPack(session, FPlan->Staging, FPlan->Read);
+        InstallPlannedPack(session, FPlan->Staging, FPlan->Read, FPlan->Plan);
         return true;
       });
   const std::unique_ptr<TPlan> plan = std::move(FPlan); // its staging goes with it

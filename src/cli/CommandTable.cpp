@@ -4,6 +4,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/DetectCommand.h"
 #include "cli/HistoryCommands.h"
+#include "cli/InstalledPackCommands.h"
 #include "cli/MissionCommands.h"
 #include "cli/PackCommands.h"
 #include "cli/TreeCommands.h"
@@ -38,6 +39,16 @@ const std::vector<TCommand>& Commands() {
        {"--dry-run", "--force"},
        "PACK.ixo [--dry-run] [--force]",
        InstallPackCommand},
+      {"packs", TScope::Game, 0, false, {}, {}, {}, "", PacksCommand},
+      {CommandNames::RemovePack,
+       TScope::Game,
+       1,
+       false,
+       {},
+       {},
+       {"--dry-run"},
+       "ID [--dry-run]",
+       RemovePackCommand},
       {"build-pack",
        TScope::List,
        2,

@@ -42,14 +42,19 @@ int HistoryCommand(const TInvocation& invocation) {
 int UndoCommand(const TInvocation& invocation) {
   int id = 0;
   if (!invocation.Arguments.empty()) {
-    const std::string& typed = invocation.Arguments.front();
-    if (typed.empty() || typed.size() > 9 ||
-        typed.find_first_not_of("0123456789") != std::string::npos) {
-      return Fail("\"" + typed + "\" is not the number of an entry", 2);
-    }
-    id = std::stoi(typed);
+    const std::optional<int> typed = TypedEntryId(invocation.Arguments.front());
+    if (!typed)
+      return Fail("\"" + invocation.Arguments.front() + "\" is not the number of an entry", 2);
+    id = *typed;
   }
   return Committed(*invocation.Session, invocation.Session->Undo(id));
+}
+
+std::optional<int> TypedEntryId(const std::string& typed) {
+  if (typed.empty() || typed.size() > 9 ||
+      typed.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  return std::stoi(typed);
 }
 
 int RedoCommand(const TInvocation& invocation) {

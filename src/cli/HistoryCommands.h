@@ -3,6 +3,9 @@
 
 #include "cli/Invocation.h"
 
+#include <optional>
+#include <string>
+
 namespace flightdeck {
 
 // The history of a game from flightdeck-cli: its entries, one JSON object each, oldest first
@@ -11,5 +14,8 @@ namespace flightdeck {
 int HistoryCommand(const TInvocation& invocation);
 int UndoCommand(const TInvocation& invocation);
 int RedoCommand(const TInvocation& invocation);
+
+// The number of an entry of the history as typed: at most nine digits; none for anything else.
+std::optional<int> TypedEntryId(const std::string& typed);
 
 } // namespace flightdeck

@@ -39,8 +39,8 @@ THistoryPlace HistoryPlace() {
 // The commands that only read: they take no lock and never wait for one that writes, since
 // every file is replaced whole. An install's dry run reads too.
 bool Writes(const TCommand& command, const TInvocation& invocation) {
-  static constexpr std::string_view readers[] = {"dump",      "tree",   "check",     "history",
-                                                 "pack-info", "detect", "build-pack"};
+  static constexpr std::string_view readers[] = {"dump",  "tree",      "check",  "history",
+                                                 "packs", "pack-info", "detect", "build-pack"};
   return std::find(std::begin(readers), std::end(readers), command.Name) == std::end(readers) &&
          !invocation.Has("--dry-run");
 }

@@ -9,6 +9,7 @@
 namespace flightdeck::CommandNames {
 
 inline constexpr std::string_view InstallPack = "install-pack";
+inline constexpr std::string_view RemovePack = "remove-pack";
 inline constexpr std::string_view InstallMission = "install-mission";
 inline constexpr std::string_view AddGroup = "add-group";
 inline constexpr std::string_view AddBattle = "add-battle";

@@ -323,6 +323,20 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   return id;
 }
 
+void TGameHistory::KeepWithEntry(int id, const std::string& name, std::string_view bytes) {
+  const THostPath path = EntryFolder(id) / name;
+  if (!WriteHistoryFile(path, bytes, true))
+    RaiseHistoryError(FFolder, path.Native());
+}
+
+std::optional<std::string> TGameHistory::Kept(int id, const std::string& name) const {
+  try {
+    return ReadHostFile(EntryFolder(id) / name, MaxHistoryRecordSize);
+  } catch (const EInOutError&) {
+    return std::nullopt;
+  }
+}
+
 bool TGameHistory::BeginWork() {
   const THostPath mark = FFolder / "working";
   if (HostEntryExists(mark))

@@ -74,6 +74,10 @@ public:
   // What this history knows of the files of the game without reading them: what the command
   // read, wrote, and checked, for its record and the kept copies of what it replaces.
   TDigestMemo& Digests() const { return FDigests; }
+  // Keeps `bytes` with the unfinished entry `id`, as `name`, for whoever reads it back (Kept).
+  void KeepWithEntry(int id, const std::string& name, std::string_view bytes);
+  // What was kept with entry `id` as `name`; nothing when there is none, or it cannot be read.
+  std::optional<std::string> Kept(int id, const std::string& name) const;
   // Puts back every file of the unfinished entry `id` as it was before, and forgets the entry;
   // false, leaving the entry for recovery, when that cannot be done.
   bool RollBack(int id);

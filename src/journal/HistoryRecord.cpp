@@ -1,56 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/HistoryRecord.h"
 
+#include "journal/RecordText.h"
+#include "platform/CalendarTime.h"
 #include "platform/ContentDigest.h"
 #include "platform/Limits.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <ctime>
 
 namespace flightdeck {
 
 namespace {
-
-// Texts of a record are kept one a line: control characters and "%" are written as %XX.
-std::string Escaped(std::string_view text) {
-  std::string escaped;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7f || c == '%') {
-      char code[4];
-      std::snprintf(code, sizeof code, "%%%02X", byte);
-      escaped += code;
-    } else {
-      escaped += c;
-    }
-  }
-  return escaped;
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  return -1;
-}
-
-std::string Unescaped(std::string_view text) {
-  std::string plain;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 &&
-        HexDigit(text[i + 2]) >= 0) {
-      plain += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
-      i += 2;
-      continue;
-    }
-    plain += text[i];
-  }
-  return plain;
-}
 
 // An entry may only name files below its game: a record that names another place, damaged or
 // not ours, is not read, so that no undo can write or delete outside the game.
@@ -65,14 +28,6 @@ bool IsPathBelowGame(const std::string& path) {
     start = slash + 1;
   }
   return true;
-}
-
-// A whole number of at most nine digits; none for anything else.
-std::optional<int> SmallNumber(std::string_view text) {
-  if (text.empty() || text.size() > 9 ||
-      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-    return std::nullopt;
-  return std::stoi(std::string(text));
 }
 
 // The words of a line, split at single blanks; the last takes the rest of the line.
@@ -104,27 +59,9 @@ bool ParseFile(std::string_view value, int version, THistoryFile& file) {
   file.Before = version == 1 ? (file.Existed ? "" : "-") : std::string(words[1]);
   file.After = std::string(words[version == 1 ? 1 : 2]);
   file.Folder = version >= 3 ? std::string(words[3]) : std::string();
-  file.Path = Unescaped(words.back());
+  file.Path = RecordUnescaped(words.back());
   return IsDigestText(file.After) && (version == 1 || IsDigestText(file.Before)) &&
          (version < 3 || IsDigestText(file.Folder)) && IsPathBelowGame(file.Path);
-}
-
-std::string DigestOf(std::string_view text) {
-  TContentDigest digest;
-  digest.Add(text);
-  return digest.Text();
-}
-
-// The lines of a record of the third version before its last one, "digest DIGEST", when that
-// digest is theirs; none for a record cut short or changed.
-std::optional<std::string_view> CheckedBody(std::string_view text) {
-  if (text.empty() || text.back() != '\n')
-    return std::nullopt;
-  const std::size_t last = text.rfind('\n', text.size() - 2);
-  const std::string_view body = text.substr(0, last == std::string_view::npos ? 0 : last + 1);
-  if (text.substr(body.size()) != "digest " + DigestOf(body) + "\n")
-    return std::nullopt;
-  return body;
 }
 
 // A whole number that fills `text`, into `value`; false for anything else.
@@ -147,11 +84,11 @@ bool TakeRecordLine(std::string_view key, std::string_view value, int version, T
                     std::optional<std::size_t>& files) {
   for (const auto& [name, field] : TextFields)
     if (key == name) {
-      entry.*field = Unescaped(value);
+      entry.*field = RecordUnescaped(value);
       return true;
     }
   if (key == "undoes") {
-    const std::optional<int> undoes = SmallNumber(value);
+    const std::optional<int> undoes = SmallRecordNumber(value);
     entry.Undoes = undoes.value_or(0);
     return undoes.has_value();
   }
@@ -161,7 +98,7 @@ bool TakeRecordLine(std::string_view key, std::string_view value, int version, T
       return false;
     entry.Files.push_back(std::move(file));
   } else if (key == "files" && version >= 3) {
-    const std::optional<int> count = SmallNumber(value);
+    const std::optional<int> count = SmallRecordNumber(value);
     if (!count || files)
       return false;
     files = static_cast<std::size_t>(*count);
@@ -172,20 +109,21 @@ bool TakeRecordLine(std::string_view key, std::string_view value, int version, T
 } // namespace
 
 std::string HistoryRecordText(const THistoryEntry& entry) {
-  std::string text = "flightdeck-history 3\ntime " + Escaped(entry.Time) + "\ncommand " +
-                     Escaped(entry.Command) + "\nsubject " + Escaped(entry.Subject) + "\nundoes " +
-                     std::to_string(entry.Undoes) + "\ngame " + Escaped(entry.Game) + "\n";
+  std::string text = "flightdeck-history 3\ntime " + RecordEscaped(entry.Time) + "\ncommand " +
+                     RecordEscaped(entry.Command) + "\nsubject " + RecordEscaped(entry.Subject) +
+                     "\nundoes " + std::to_string(entry.Undoes) + "\ngame " +
+                     RecordEscaped(entry.Game) + "\n";
   for (const THistoryFile& file : entry.Files)
     text += "file " + std::string(file.Existed ? "1 " : "0 ") + file.Before + " " + file.After +
-            " " + file.Folder + " " + Escaped(file.Path) + "\n";
+            " " + file.Folder + " " + RecordEscaped(file.Path) + "\n";
   text += "files " + std::to_string(entry.Files.size()) + "\n";
-  return text + "digest " + DigestOf(text) + "\n";
+  return SealedRecord(std::move(text));
 }
 
 bool ParseHistoryRecord(std::string_view text, THistoryEntry& entry) {
   const bool checked = text.starts_with("flightdeck-history 3\n");
   if (checked) {
-    const std::optional<std::string_view> body = CheckedBody(text);
+    const std::optional<std::string_view> body = CheckedRecordBody(text);
     if (!body)
       return false;
     text = *body;
@@ -241,6 +179,21 @@ std::vector<THistoryFileLeft> ParseFilesLeft(std::string_view text, std::size_t 
   return files;
 }
 
+std::string LocalTimeOf(const std::string& utc, const char* format) {
+  std::tm time{};
+  if (std::sscanf(utc.c_str(), "%4d-%2d-%2dT%2d:%2d:%2dZ", &time.tm_year, &time.tm_mon,
+                  &time.tm_mday, &time.tm_hour, &time.tm_min, &time.tm_sec) != 6)
+    return utc;
+  time.tm_year -= 1900;
+  time.tm_mon -= 1;
+  const std::time_t seconds = SecondsOfUtc(time);
+  char text[64];
+  const std::optional<std::tm> local = LocalCalendarTime(seconds);
+  if (seconds == -1 || !local || !std::strftime(text, sizeof text, format, &*local))
+    return utc;
+  return text;
+}
+
 std::string HistoryFolderName(int id) {
   char name[16];
   std::snprintf(name, sizeof name, "%08d", id);
@@ -250,7 +203,7 @@ std::string HistoryFolderName(int id) {
 std::optional<int> HistoryIdOf(std::string_view folderName) {
   if (folderName.size() != 8)
     return std::nullopt;
-  const std::optional<int> id = SmallNumber(folderName);
+  const std::optional<int> id = SmallRecordNumber(folderName);
   return id && *id > 0 && *id <= LastHistoryId ? id : std::nullopt;
 }
 

@@ -55,6 +55,10 @@ std::string FilesLeftText(const std::vector<THistoryFileLeft>& files);
 // or that names no file of the entry, is left out.
 std::vector<THistoryFileLeft> ParseFilesLeft(std::string_view text, std::size_t fileCount);
 
+// An entry's time, "2026-12-07T17:02:00Z", in the user's time as `format` (strftime's) gives it:
+// "17:02" for "%H:%M"; the text itself when it is not such a time.
+std::string LocalTimeOf(const std::string& utc, const char* format);
+
 // The folder of entry `id` is named "00000012"; an entry's id from its folder's name, none for
 // any other name or for a number beyond the last id.
 std::string HistoryFolderName(int id);

@@ -4,7 +4,6 @@
 #include "journal/FileTransaction.h"
 #include "journal/History.h"
 #include "journal/KeptCopy.h"
-#include "platform/CalendarTime.h"
 #include "platform/ContentDigest.h"
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
@@ -29,23 +28,6 @@ std::string CurrentDigest(const THostPath& hostPath, TDigestMemo& digests) {
       return "-";
     throw;
   }
-}
-
-// "17:02" in the user's time, of an entry's "2026-12-07T17:02:00Z"; the text itself when it
-// is not such a time.
-std::string LocalClock(const std::string& utc) {
-  std::tm time{};
-  if (std::sscanf(utc.c_str(), "%4d-%2d-%2dT%2d:%2d:%2dZ", &time.tm_year, &time.tm_mon,
-                  &time.tm_mday, &time.tm_hour, &time.tm_min, &time.tm_sec) != 6)
-    return utc;
-  time.tm_year -= 1900;
-  time.tm_mon -= 1;
-  const std::time_t seconds = SecondsOfUtc(time);
-  char text[8];
-  const std::optional<std::tm> local = LocalCalendarTime(seconds);
-  if (seconds == -1 || !local || !std::strftime(text, sizeof text, "%H:%M", &*local))
-    return utc;
-  return text;
 }
 
 } // namespace
@@ -135,7 +117,7 @@ std::vector<TMessage> TGameHistory::RecoverInterrupted() {
     const std::optional<THistoryEntry> entry = ReadEntry(id);
     const TMessage what =
         entry ? TMessage(TRANSLATABLE("Message", "%1 of %2"),
-                         {entry->Command, LocalClock(entry->Time)})
+                         {entry->Command, LocalTimeOf(entry->Time, "%H:%M")})
               : TMessage(TRANSLATABLE("Message", "command %1"), {std::to_string(id)});
     reports.push_back({TRANSLATABLE("Message", "The interrupted %1 could not be finished: %2. %3"),
                        {what, std::move(*reason), SetAside(id)}});

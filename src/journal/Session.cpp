@@ -35,6 +35,10 @@ void TSession::Expect(const TFilesRead& files) {
       FHistory.Digests().Remember(*file.State, file.Digest);
 }
 
+void TSession::KeepWithEntry(std::string name, std::string bytes) {
+  FKept.emplace_back(std::move(name), std::move(bytes));
+}
+
 std::vector<TFileTransaction::TStagedFile> TSession::Commit() {
   for (const TFileRead& file : FExpected) {
     const THostPath host = HostPath(file.Path);
@@ -53,6 +57,9 @@ std::vector<TFileTransaction::TStagedFile> TSession::Commit() {
   const int entry = FHistory.Begin(FCommand, FSubject, FUndoes, changes);
   std::vector<TFileTransaction::TStagedFile> committed;
   try {
+    for (const auto& [name, bytes] : FKept)
+      if (entry != 0)
+        FHistory.KeepWithEntry(entry, name, bytes);
     committed = FFiles.Commit();
   } catch (...) {
     // Rolled back at once; what cannot be is left to the next command's recovery.

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace flightdeck {
@@ -43,12 +44,17 @@ public:
   const std::string& GameDirectory() const { return FGameDirectory; }
   TFileTransaction& Files() { return FFiles; }
   TGameHistory& History() { return FHistory; }
+  // What the command worked on, as its entry of the history names it, once the command knows.
+  void SetSubject(std::string subject) { FSubject = std::move(subject); }
   // What recovery set aside when the session opened, in words, for the user.
   const std::vector<TMessage>& RecoveryReports() const { return FRecoveryReports; }
 
   // The command's changes were made from these files as they were read: Commit writes nothing
   // when one of them is no longer what was read.
   void Expect(const TFilesRead& files);
+  // Keeps `bytes` with the command's entry of the history, as `name` (see TGameHistory::Kept):
+  // what the command was, in its own terms.
+  void KeepWithEntry(std::string name, std::string bytes);
   // Puts every staged file in place as one entry of the history; an entry cut short by a
   // failure is rolled back. A file staged as its target holds it already is no part of the
   // command: it is neither written nor recorded. Raises EChangedOnDisk, writing nothing, when a
@@ -73,6 +79,7 @@ private:
   std::vector<TMessage> FRecoveryReports;
   TFileTransaction FFiles;
   TFilesRead FExpected;
+  std::vector<std::pair<std::string, std::string>> FKept; // name, bytes
   std::string FCommand;
   std::string FSubject;
   int FUndoes = 0;

@@ -372,16 +372,26 @@ std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender side) {
 
 std::vector<TMessage> AddPackToLists(TFileTransaction& staging, TFilesRead& read,
                                      const std::string& gameDirectory, TMissionType type,
-                                     TGender side, std::vector<TPackageItem> items) {
+                                     TGender side, std::vector<TPackageItem> items,
+                                     TPackRecord& record) {
   std::vector<TMessage> notes;
   std::set<std::string> noted;
-  for (const TMissionListId& id : ListsAPackExtends(type, side)) {
+  record.Category = type;
+  record.Side = side;
+  record.Lists = ListsAPackExtends(type, side);
+  for (std::size_t at = 0; at < record.Lists.size(); ++at) {
+    const TMissionListId& id = record.Lists[at];
     TXvTListFile list(gameDirectory, id.Type, id.Side);
     list.LoadFromFile();
     read.insert(read.end(), list.FilesRead().begin(), list.FilesRead().end());
     if (id.Type == mtBattles || id.Type == mtTournaments)
       AssignFreeBattleFiles(list, items, notes);
+    const std::size_t before = list.Items().size();
     list.AddPackageItems(WithHeaderTitles(items, id.Type, noted, notes));
+    for (std::size_t i = before; i < list.Items().size(); ++i) {
+      const TListFileItem& item = *list.Items()[i];
+      record.Entries.push_back({at, item.Kind, item.FileName, item.Title});
+    }
     list.Save(staging);
   }
   return notes;
@@ -422,7 +432,8 @@ namespace {
 TPackFiles StagePackInstall(TFileTransaction& staging, TFilesRead& read, TZipArchiver& zipManager,
                             const std::vector<std::string>& listing,
                             const std::string& gameDirectory, TMissionType type, TGender side,
-                            TNonMissions policy, std::vector<TNonMission>& nonMissions) {
+                            TNonMissions policy, std::vector<TNonMission>& nonMissions,
+                            TPackRecord& record) {
   // The mission folder is read once, not again for each of the pack's files, on whichever
   // thread the install runs.
   const THostLookupScope lookup;
@@ -438,7 +449,10 @@ TPackFiles StagePackInstall(TFileTransaction& staging, TFilesRead& read, TZipArc
     refused.Notes = std::move(pack.Notes);
     return refused;
   }
-  for (TMessage& note : AddPackToLists(staging, read, gameDirectory, type, side, pack.Value()))
+  record.Pack = ExtractFileName(zipManager.ZipFileName);
+  record.Digest = HostFileDigest(HostPath(zipManager.ZipFileName));
+  for (TMessage& note :
+       AddPackToLists(staging, read, gameDirectory, type, side, pack.Value(), record))
     pack.Notes.push_back(std::move(note));
   return pack;
 }
@@ -459,7 +473,8 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
   }
   TPackPlan plan;
   const TPackFiles files = StagePackInstall(staging, read, zipManager, listing, gameDirectory, type,
-                                            side, TNonMissions::Install, plan.NonMissions);
+                                            side, TNonMissions::Install, plan.NonMissions,
+                                            plan.Record);
   if (!files)
     return TOutcome<TPackPlan>::Failure(files.ErrorMessage());
   const TGameHistory game(gameDirectory);
@@ -495,9 +510,11 @@ TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
   return PlanPackInstall(staging, read, zipManager, listing, gameDirectory, type, side);
 }
 
-void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read) {
+void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read,
+                        const TPackPlan& plan) {
   session.Expect(read);
   session.Files().TakeOver(staging);
+  session.KeepWithEntry(PackRecordName, PackRecordText(plan.Record));
 }
 
 TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
@@ -505,9 +522,12 @@ TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
                        TNonMissions nonMissions) {
   TFilesRead read;
   std::vector<TNonMission> others;
+  TPackRecord record;
   TPackFiles pack = StagePackInstall(session.Files(), read, zipManager, listing,
-                                     session.GameDirectory(), type, side, nonMissions, others);
+                                     session.GameDirectory(), type, side, nonMissions, others,
+                                     record);
   session.Expect(read);
+  session.KeepWithEntry(PackRecordName, PackRecordText(record));
   if (pack)
     for (const TNonMission& other : others)
       pack.Notes.push_back({TRANSLATABLE("Message", "\"%1\" is no mission of this game (%2); "

@@ -5,6 +5,7 @@
 #include "lists/MissionTypes.h"
 #include "lists/PackageItem.h"
 #include "packs/PackMissions.h"
+#include "packs/PackRecord.h"
 #include "platform/Outcome.h"
 #include "platform/TemporaryFolder.h"
 #include "zip/ZipArchiver.h"
@@ -57,12 +58,6 @@ TPackFiles ExtractPackFiles(TFileTransaction& staging, TZipArchiver& zipManager,
                             const std::vector<std::string>& listing,
                             const std::string& gameDirectory, TMissionType type);
 
-// One list of a game.
-struct TMissionListId {
-  TMissionType Type;
-  TGender Side;
-};
-
 // The lists a pack installed into the list of `type` and `side` extends: that list (unless
 // `type` is Combat) and, for Battles and Combat, the three Combat lists.
 std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender side);
@@ -70,10 +65,11 @@ std::vector<TMissionListId> ListsAPackExtends(TMissionType type, TGender side);
 // Adds the entries of a pack to the lists they belong in, those of ListsAPackExtends. A battle or
 // tournament whose battle file name is taken in its folder (or twice in the pack) gets a free
 // name of its own; the notes say which. The lists are staged in `staging`; `read` receives the
-// files they were made from.
+// files they were made from, and `record` the lists and the entries each received.
 std::vector<TMessage> AddPackToLists(TFileTransaction& staging, TFilesRead& read,
                                      const std::string& gameDirectory, TMissionType type,
-                                     TGender side, std::vector<TPackageItem> items);
+                                     TGender side, std::vector<TPackageItem> items,
+                                     TPackRecord& record);
 
 // What the status line says after a pack went in: "5 missions added to Dark Times".
 TMessage PackInstallSummary(const std::vector<TPackageItem>& items, TGender side);
@@ -102,6 +98,7 @@ struct TPackPlan {
   // The pack's missions that are no missions of this game, each with why: the install takes
   // them all the same, once the user agrees.
   std::vector<TNonMission> NonMissions;
+  TPackRecord Record; // kept with the install's entry of the history
 };
 
 // The plan of installing a listed pack, found by staging the install and dropping it: nothing
@@ -119,7 +116,8 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
                                     TGender side);
 // Hands an install planned that way to `session`, which puts it in place when it commits,
 // unless one of the files it was made from changed since (EChangedOnDisk, nothing written).
-void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read);
+void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read,
+                        const TPackPlan& plan);
 
 // Stages the install of a listed pack whole in `session`: when it commits, the pack's missions
 // and every list and battle file it changes are put in place together, or none is. A mission

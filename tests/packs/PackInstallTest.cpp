@@ -63,7 +63,8 @@ TEST_F(PackInstall, ABattlePackOnBattlesRebelFillsTheRebelListAndTheCombatLists)
   ASSERT_EQ(pack.Error(), "");
   TFileTransaction staging;
   TFilesRead read;
-  AddPackToLists(staging, read, FGame, mtBattles, gnRebel, pack.Value());
+  TPackRecord record;
+  AddPackToLists(staging, read, FGame, mtBattles, gnRebel, pack.Value(), record);
   staging.Commit();
   EXPECT_EQ(Read("battle", "rebel.lst"),
             CrLf({"//", "[]", "//", "0", "dark1.lst", "Into Darkness R"}));
@@ -94,8 +95,9 @@ TEST_F(PackInstall, UnsafeNamesAreDroppedOrRenamedAndMissingMissionsInstallNothi
   EXPECT_TRUE(fs::exists(FTemp.Path() / "game" / "melee" / "good.tie"));
   TFileTransaction staging;
   TFilesRead read;
+  TPackRecord record;
   const std::vector<TMessage> notes =
-      AddPackToLists(staging, read, FGame, mtTournaments, gnNeutral, odd.Value());
+      AddPackToLists(staging, read, FGame, mtTournaments, gnNeutral, odd.Value(), record);
   ASSERT_EQ(notes.size(), 1u);
   EXPECT_EQ(notes[0].Text(), "The battle file \"..\\up.lst\" of \"Up Hill!\" is not a plain "
                              "file name: it was installed as \"up_hill_.lst\".");

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/InstalledPackCommands.h"
+
+#include "cli/CommandTable.h"
+#include "cli/Complaints.h"
+#include "cli/HistoryCommands.h"
+#include "cli/JsonText.h"
+#include "journal/HistoryRecord.h"
+#include "packs/InstalledPacks.h"
+#include "packs/PackRemoval.h"
+
+#include <iostream>
+
+namespace flightdeck {
+
+namespace {
+
+const char* StateWord(TPackState state) {
+  switch (state) {
+  case TPackState::Installed:
+    return "installed";
+  case TPackState::Changed:
+    return "changed";
+  case TPackState::PartlyRemoved:
+    return "partly-removed";
+  case TPackState::Removed:
+    return "removed";
+  default:
+    return "unknown";
+  }
+}
+
+std::string JsonList(const std::vector<std::string>& texts) {
+  std::string list = "[";
+  for (const std::string& text : texts)
+    list += (list.size() > 1 ? "," : "") + JsonString(text);
+  return list + "]";
+}
+
+void PrintPack(const TInstalledPack& pack) {
+  const THistoryEntry& entry = *pack.Entry;
+  std::cout << "{\"id\":" << entry.Id << ",\"pack\":" << JsonString(entry.Subject)
+            << ",\"installed\":" << JsonString(LocalTimeOf(entry.Time, "%Y-%m-%d %H:%M"));
+  if (pack.Record) {
+    std::vector<std::string> sides;
+    for (const TMissionListId& list : pack.Record->Lists)
+      if (list.Type == pack.Record->Category)
+        sides.emplace_back(SideWords()[list.Side - gnNeutral]);
+    std::cout << ",\"category\":\"" << CategoryWords()[pack.Record->Category]
+              << "\",\"sides\":" << JsonList(sides) << ",\"groups\":" << JsonList(pack.Groups)
+              << ",\"missions\":" << pack.Missions;
+  }
+  std::cout << ",\"state\":\"" << StateWord(pack.State) << "\"";
+  if (!pack.Changed.empty())
+    std::cout << ",\"changed\":" << JsonList(pack.Changed);
+  std::cout << "}\n";
+}
+
+const char* ActionWord(TPackRemovalStep::TAction action) {
+  switch (action) {
+  case TPackRemovalStep::RemoveEntry:
+    return "remove-entry";
+  case TPackRemovalStep::RemoveFile:
+    return "remove-file";
+  case TPackRemovalStep::RestoreFile:
+    return "restore-file";
+  default:
+    return "keep-file";
+  }
+}
+
+// A step of taking a pack out, as install-pack's plan gives its own.
+void PrintStep(const TPackRemovalStep& step) {
+  std::cout << "{\"action\":\"" << ActionWord(step.Action) << "\"";
+  if (step.Action == TPackRemovalStep::RemoveEntry)
+    std::cout << ",\"list\":" << JsonStringUtf8(step.List)
+              << ",\"kind\":" << JsonString(ListItemKindName(step.Kind))
+              << ",\"title\":" << JsonString(step.Title)
+              << (step.File.empty() ? "" : ",\"file\":" + JsonString(step.File));
+  else
+    std::cout << ",\"file\":" << JsonStringUtf8(step.File);
+  if (step.Reason)
+    std::cout << ",\"reason\":" << JsonString(step.Reason->Text());
+  std::cout << "}\n";
+}
+
+} // namespace
+
+int PacksCommand(const TInvocation& invocation) {
+  const TGameHistory history(invocation.GameDirectory);
+  const std::vector<THistoryEntry> entries = history.Entries();
+  for (const TInstalledPack& pack : InstalledPacks(history, entries, invocation.GameDirectory))
+    PrintPack(pack);
+  return 0;
+}
+
+int RemovePackCommand(const TInvocation& invocation) {
+  const std::string& typed = invocation.Arguments.at(0);
+  const std::optional<int> id = TypedEntryId(typed);
+  if (!id)
+    return Fail("\"" + typed + "\" is not the number of an entry", 2);
+  const bool dryRun = invocation.Has("--dry-run");
+  const TGameHistory readOnly(invocation.GameDirectory);
+  TFileTransaction planned; // a dry run's, never committed
+  TFileTransaction& staging = dryRun ? planned : invocation.Session->Files();
+  const TGameHistory& history = dryRun ? readOnly : invocation.Session->History();
+  TFilesRead read;
+  const TOutcome<TPackRemoval> removal =
+      StagePackRemoval(staging, read, history, invocation.GameDirectory, *id);
+  if (!removal)
+    return Fail(removal.Error());
+  for (const TPackRemovalStep& step : removal.Value().Steps)
+    if (dryRun)
+      PrintStep(step);
+    else if (step.Reason)
+      Tell("\"" + step.File + "\" is kept: " + step.Reason->Text());
+  if (dryRun)
+    return 0;
+  invocation.Session->SetSubject(removal.Value().Pack);
+  invocation.Session->Expect(read);
+  invocation.Session->Commit();
+  return 0;
+}
+
+} // namespace flightdeck

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "packs/PackRemoval.h"
+
+#include "journal/CommandNames.h"
+#include "journal/KeptCopy.h"
+#include "packs/InstalledPacks.h"
+#include "packs/PackInLists.h"
+#include "platform/AsciiCase.h"
+#include "platform/PathNames.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+namespace flightdeck {
+
+namespace {
+
+using TSteps = std::vector<TPackRemovalStep>;
+using TRemoval = TOutcome<TPackRemoval>;
+
+// A file of the game by what the lists name it by: its folder and its name, without regard to
+// case.
+using TNamedFile = std::pair<std::string, std::string>;
+
+TNamedFile NamedFile(std::string_view pathInGame) {
+  const std::size_t slash = pathInGame.find('/');
+  return {LowerCaseAscii(pathInGame.substr(0, slash)), LowerCaseAscii(ExtractFileName(pathInGame))};
+}
+
+TNamedFile NamedFile(TMissionType type, const std::string& file) {
+  std::string_view folder = MissionTypeDir(type);
+  folder.remove_suffix(1); // its separator
+  return {LowerCaseAscii(folder), LowerCaseAscii(file)};
+}
+
+// The install of entry `id`, and the record kept with it; why it cannot be taken out if not.
+std::optional<TMessage> FindInstall(const TGameHistory& history,
+                                    const std::vector<THistoryEntry>& entries, int id,
+                                    const THistoryEntry*& install,
+                                    std::optional<TPackRecord>& record) {
+  const auto found = std::find_if(entries.begin(), entries.end(),
+                                  [id](const THistoryEntry& entry) { return entry.Id == id; });
+  if (found == entries.end() || found->Command != CommandNames::InstallPack)
+    return TMessage(
+        TRANSLATABLE("Message", "Entry %1 of the history is not the install of a pack."),
+        {std::to_string(id)});
+  if (found->Undone)
+    return TMessage(TRANSLATABLE("Message", "The pack \"%1\" is not installed: its install was "
+                                            "undone."),
+                    {found->Subject});
+  install = &*found;
+  record = PackRecordOf(history, *found);
+  if (!record)
+    return TMessage(TRANSLATABLE("Message",
+                                 "The pack \"%1\" was installed before Flightdeck kept a record of "
+                                 "what a pack adds, or its record is damaged, so it cannot be "
+                                 "taken out on its own. Undo its install, or remove its entries."),
+                    {found->Subject});
+  return std::nullopt;
+}
+
+// Stages the lists without the pack's entries; the files their entries still name.
+std::set<TNamedFile> StageLists(TFileTransaction& staging, TFilesRead& read,
+                                const TGameHistory& history, const std::string& gameDirectory,
+                                const TPackRecord& record, TSteps& steps) {
+  std::set<TNamedFile> named;
+  std::set<std::pair<TMissionType, TGender>> loaded;
+  for (TPackList& found : FindPackInLists(gameDirectory, record)) {
+    const TXvTListFile& list = *found.List;
+    loaded.emplace(list.MissionType(), list.Gender());
+    read.insert(read.end(), list.FilesRead().begin(), list.FilesRead().end());
+    const std::string name = history.PathInGame(HostPath(list.FileName()));
+    TListItemRefs stays;
+    for (std::size_t i = 0; i < found.Items.size(); ++i) {
+      const TListFileItem& item = *found.Items[i];
+      if (found.Stays[i]) {
+        stays.push_back(found.Items[i]);
+        if (!item.FileName.empty())
+          named.insert(NamedFile(list.MissionType(), item.FileName));
+      } else {
+        steps.push_back({TPackRemovalStep::RemoveEntry, name, item.Kind, item.Title, item.FileName,
+                         std::nullopt});
+      }
+    }
+    if (stays.size() != found.Items.size())
+      list.SaveToFile(stays, staging);
+  }
+  // The other lists of the same folders may name the pack's files too.
+  for (const TMissionListId& id : record.Lists)
+    for (const TGender side : {gnNeutral, gnRebel, gnImperial})
+      if (loaded.emplace(id.Type, side).second) {
+        TXvTListFile other(gameDirectory, id.Type, side);
+        other.ReadEach([&](const TListFileItem& item) {
+          if (!item.FileName.empty())
+            named.insert(NamedFile(id.Type, item.FileName));
+        });
+      }
+  return named;
+}
+
+// Why the file of the install at `index` stays as it is; nothing when it goes or comes back.
+std::optional<TMessage> StageFile(TFileTransaction& staging, const TGameHistory& history,
+                                  const THistoryEntry& install, std::size_t index,
+                                  const std::set<TNamedFile>& named, const std::string& now) {
+  const THistoryFile& file = install.Files[index];
+  if (!history.IsWhereWritten(file))
+    return TMessage::Own(
+        TRANSLATABLE("Message", "it is no longer in the folder the pack wrote it in"));
+  if (now != file.After)
+    return TMessage::Own(TRANSLATABLE("Message", "it changed since the pack wrote it"));
+  const THostPath host = history.HostPathOf(file);
+  if (file.Existed)
+    return StageKeptCopy(staging, history.BeforePath(install.Id, index), file.Before, host);
+  if (named.count(NamedFile(file.Path)))
+    return TMessage::Own(TRANSLATABLE("Message", "an entry of the lists names it still"));
+  staging.StageRemoval(host);
+  return std::nullopt;
+}
+
+} // namespace
+
+TRemoval StagePackRemoval(TFileTransaction& staging, TFilesRead& read, const TGameHistory& history,
+                          const std::string& gameDirectory, int id) {
+  const std::vector<THistoryEntry> entries = history.Entries();
+  const THistoryEntry* install = nullptr;
+  std::optional<TPackRecord> record;
+  if (std::optional<TMessage> refused = FindInstall(history, entries, id, install, record))
+    return TRemoval::Failure(std::move(*refused));
+  TSteps steps;
+  const std::set<TNamedFile> named =
+      StageLists(staging, read, history, gameDirectory, *record, steps);
+  for (const std::size_t index : PackFileIndexes(*install)) {
+    const THistoryFile& file = install->Files[index];
+    const std::string now = history.Digests().Digest(history.HostPathOf(file));
+    if (now == "-")
+      continue; // gone already
+    std::optional<TMessage> kept = StageFile(staging, history, *install, index, named, now);
+    const auto action = kept           ? TPackRemovalStep::KeepFile
+                        : file.Existed ? TPackRemovalStep::RestoreFile
+                                       : TPackRemovalStep::RemoveFile;
+    if (!kept) // the file goes or comes back as long as it stays what it is now
+      read.push_back({gameDirectory + file.Path, now, std::nullopt});
+    steps.push_back({action, {}, likCampaign, {}, file.Path, std::move(kept)});
+  }
+  return TPackRemoval{install->Subject, std::move(steps)};
+}
+
+} // namespace flightdeck
