@@ -3,6 +3,7 @@
 
 #include "platform/HostPath.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -49,9 +50,11 @@ std::string CrLf(std::initializer_list<std::string_view> lines);
 // its ANSI code page instead.
 std::filesystem::path Utf8Path(std::string_view text);
 std::string Utf8Text(const std::filesystem::path& path);
-// The same between a test's path and a host path.
+// The same between a test's path and a host path, which has "/" between its names.
 inline THostPath HostOf(const std::filesystem::path& path) {
-  return THostPath(Utf8Text(path));
+  std::string text = Utf8Text(path);
+  std::replace(text.begin(), text.end(), '\\', '/');
+  return THostPath(std::move(text));
 }
 inline std::filesystem::path PathOf(const THostPath& path) {
   return Utf8Path(path.Native());
