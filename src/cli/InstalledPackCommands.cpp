@@ -69,8 +69,9 @@ const char* ActionWord(TPackRemovalStep::TAction action) {
   }
 }
 
-// A step of taking a pack out, as install-pack's plan gives its own.
-void PrintStep(const TPackRemovalStep& step) {
+} // namespace
+
+void PrintRemovalStep(const TPackRemovalStep& step) {
   std::cout << "{\"action\":\"" << ActionWord(step.Action) << "\"";
   if (step.Action == TPackRemovalStep::RemoveEntry)
     std::cout << ",\"list\":" << JsonStringUtf8(step.List)
@@ -83,8 +84,6 @@ void PrintStep(const TPackRemovalStep& step) {
     std::cout << ",\"reason\":" << JsonString(step.Reason->Text());
   std::cout << "}\n";
 }
-
-} // namespace
 
 int PacksCommand(const TInvocation& invocation) {
   const TGameHistory history(invocation.GameDirectory);
@@ -99,25 +98,24 @@ int RemovePackCommand(const TInvocation& invocation) {
   const std::optional<int> id = TypedEntryId(typed);
   if (!id)
     return Fail("\"" + typed + "\" is not the number of an entry", 2);
-  const bool dryRun = invocation.Has("--dry-run");
-  const TGameHistory readOnly(invocation.GameDirectory);
-  TFileTransaction planned; // a dry run's, never committed
-  TFileTransaction& staging = dryRun ? planned : invocation.Session->Files();
-  const TGameHistory& history = dryRun ? readOnly : invocation.Session->History();
-  TFilesRead read;
-  const TOutcome<TPackRemoval> removal =
-      StagePackRemoval(staging, read, history, invocation.GameDirectory, *id);
+  if (invocation.Has("--dry-run")) {
+    const TGameHistory history(invocation.GameDirectory);
+    TFileTransaction planned; // never committed
+    TFilesRead read;
+    const TOutcome<TPackRemoval> removal =
+        StagePackRemoval(planned, read, history, invocation.GameDirectory, *id);
+    if (!removal)
+      return Fail(removal.Error());
+    for (const TPackRemovalStep& step : removal.Value().Steps)
+      PrintRemovalStep(step);
+    return 0;
+  }
+  const TOutcome<TPackRemoval> removal = RemovePack(*invocation.Session, *id);
   if (!removal)
     return Fail(removal.Error());
   for (const TPackRemovalStep& step : removal.Value().Steps)
-    if (dryRun)
-      PrintStep(step);
-    else if (step.Reason)
+    if (step.Reason)
       Tell("\"" + step.File + "\" is kept: " + step.Reason->Text());
-  if (dryRun)
-    return 0;
-  invocation.Session->SetSubject(removal.Value().Pack);
-  invocation.Session->Expect(read);
   invocation.Session->Commit();
   return 0;
 }

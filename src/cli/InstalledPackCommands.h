@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/Invocation.h"
+#include "packs/PackRemoval.h"
 
 namespace flightdeck {
 
@@ -9,5 +10,8 @@ namespace flightdeck {
 // first, and taken out one at a time, whatever came after. Each returns the exit code.
 int PacksCommand(const TInvocation& invocation);
 int RemovePackCommand(const TInvocation& invocation);
+
+// A step of taking a pack out, as one JSON line of the kind install-pack's plan prints.
+void PrintRemovalStep(const TPackRemovalStep& step);
 
 } // namespace flightdeck

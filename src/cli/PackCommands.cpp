@@ -2,14 +2,17 @@
 #include "cli/PackCommands.h"
 
 #include "cli/Complaints.h"
+#include "cli/InstalledPackCommands.h"
 #include "cli/JsonText.h"
 #include "cli/NamedNodes.h"
 #include "lists/MissionTree.h"
 #include "packs/InstallScript.h"
+#include "packs/InstalledPacks.h"
 #include "packs/PackBuild.h"
 #include "packs/PackInstall.h"
 #include "platform/FileSystem.h"
 #include "platform/Limits.h"
+#include "platform/PathNames.h"
 #include "platform/TemporaryFolder.h"
 #include "platform/Windows1252.h"
 #include "zip/ZipNames.h"
@@ -48,14 +51,54 @@ const char* ClassOf(TListItemKind kind) {
   }
 }
 
-// What installing the pack would do, as JSON lines, with nothing changed: the entries each
-// list receives, then the files it adds and those it replaces.
+// The installed pack the pack is to replace: none when it is like none, or is to go beside
+// them; 0 for none. Why it cannot be installed so, if it cannot.
+TOutcome<int> Replacing(TZipArchiver& zip, const std::vector<std::string>& listing,
+                        const TInvocation& invocation, const TGameHistory& history) {
+  const TPackFiles script = ReadPackScript(zip, listing, invocation.Type);
+  if (!script || invocation.Has("--again"))
+    return 0; // a pack that cannot be read fails on its own
+  const std::vector<THistoryEntry> entries = history.Entries();
+  const std::vector<TInstalledPack> installed =
+      InstalledPacks(history, entries, invocation.GameDirectory);
+  const std::vector<const TInstalledPack*> like =
+      PacksLike(installed, ExtractFileName(zip.ZipFileName),
+                PackGroupTitles(script.Value(), invocation.Side));
+  std::string which;
+  for (const TInstalledPack* pack : like)
+    which += (which.empty() ? "" : ", ") + Windows1252ToUtf8(pack->Entry->Subject) + " (" +
+             std::to_string(pack->Entry->Id) + ")";
+  if (like.empty())
+    return 0;
+  if (!invocation.Has("--replace"))
+    return TOutcome<int>::Failure(
+        "the pack was not installed: it is another copy or version of the installed " + which +
+        "; --replace takes that one out and installs this one in its place, --again installs "
+        "this one beside it");
+  if (like.size() > 1)
+    return TOutcome<int>::Failure("the pack was not installed: it is like several installed "
+                                  "packs, " +
+                                  which + "; take out all but one with remove-pack first");
+  return like.front()->Entry->Id;
+}
+
+// What installing the pack would do, as JSON lines, with nothing changed: what taking out the
+// pack it replaces does, the entries each list receives, then the files it adds and those it
+// replaces.
 int PrintInstallPlan(TZipArchiver& zip, const std::vector<std::string>& listing,
                      const TInvocation& invocation) {
+  const TGameHistory history(invocation.GameDirectory);
+  const TOutcome<int> replacing = Replacing(zip, listing, invocation, history);
+  if (!replacing)
+    return Fail(replacing.Error());
   const TOutcome<TPackPlan> plan =
-      PlanPackInstall(zip, listing, invocation.GameDirectory, invocation.Type, invocation.Side);
+      PlanPackInstall(zip, listing, invocation.GameDirectory, invocation.Type, invocation.Side,
+                      {&history, replacing.Value()});
   if (!plan)
     return Fail(plan.Error());
+  if (plan.Value().Replaced)
+    for (const TPackRemovalStep& step : plan.Value().Replaced->Steps)
+      PrintRemovalStep(step);
   for (const TPlannedEntry& entry : plan.Value().Entries)
     std::cout << "{\"action\":\"add-entry\",\"list\":" << JsonStringUtf8(entry.List)
               << ",\"kind\":" << JsonString(ListItemKindName(entry.Kind))
@@ -92,11 +135,17 @@ int InstallPackCommand(const TInvocation& invocation) {
     return Fail(*refusal);
   std::vector<std::string> listing;
   TZipArchiver zip = ListedPack(pack, listing);
+  if (invocation.Has("--replace") && invocation.Has("--again"))
+    return Fail("--replace and --again exclude each other", 2);
   if (invocation.Has("--dry-run"))
     return PrintInstallPlan(zip, listing, invocation);
-  const TPackFiles files =
-      InstallPack(*invocation.Session, zip, listing, invocation.Type, invocation.Side,
-                  invocation.Has("--force") ? TNonMissions::Install : TNonMissions::Refuse);
+  const TOutcome<int> replacing =
+      Replacing(zip, listing, invocation, invocation.Session->History());
+  if (!replacing)
+    return Fail(replacing.Error());
+  const TPackFiles files = InstallPack(
+      *invocation.Session, zip, listing, invocation.Type, invocation.Side,
+      invocation.Has("--force") ? TNonMissions::Install : TNonMissions::Refuse, replacing.Value());
   for (const TMessage& note : files.Notes)
     Tell(note.Text());
   if (!files)

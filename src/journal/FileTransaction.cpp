@@ -20,6 +20,12 @@ std::string StagingKey(const THostPath& hostPath) {
   return host.substr(0, nameStart) + LowerCaseAscii(std::string_view(host).substr(nameStart));
 }
 
+// The file at `hostPath` itself, "volume:index"; empty when there is none.
+std::string FileIdentity(const THostPath& hostPath) {
+  const std::optional<THostFileState> state = HostFileState(hostPath);
+  return state ? std::to_string(state->Volume) + ":" + std::to_string(state->Index) : "";
+}
+
 } // namespace
 
 TFileTransaction::TFileTransaction() = default;
@@ -30,6 +36,15 @@ void TFileTransaction::Add(const THostPath& hostPath, TReplacementFile file) {
 }
 
 void TFileTransaction::Place(const std::string& key, std::unique_ptr<TReplacementFile> file) {
+  // A file staged anew is no longer to be removed.
+  if (!FRemovals.empty()) {
+    const std::string target = FileIdentity(file->Target());
+    for (std::size_t i = FRemovals.size(); i-- > 0;)
+      if (StagingKey(FRemovals[i]) == key || (!target.empty() && FRemovedFiles[i] == target)) {
+        FRemovals.erase(FRemovals.begin() + static_cast<std::ptrdiff_t>(i));
+        FRemovedFiles.erase(FRemovedFiles.begin() + static_cast<std::ptrdiff_t>(i));
+      }
+  }
   // A file staged again replaces what was staged for it before, in its first place.
   const auto [at, added] = FIndex.emplace(key, FStaged.size());
   if (added)
@@ -62,6 +77,7 @@ void TFileTransaction::StageCopy(std::string_view source, std::string_view path)
 
 void TFileTransaction::StageRemoval(const THostPath& hostPath) {
   FRemovals.push_back(hostPath);
+  FRemovedFiles.push_back(FileIdentity(hostPath));
 }
 
 std::vector<TFileTransaction::TStagedFile> TFileTransaction::Commit() {
@@ -76,6 +92,7 @@ std::vector<TFileTransaction::TStagedFile> TFileTransaction::Commit() {
   FStaged.clear();
   FIndex.clear();
   FRemovals.clear();
+  FRemovedFiles.clear();
   return committed;
 }
 
@@ -86,9 +103,11 @@ void TFileTransaction::TakeOver(TFileTransaction& other) {
   for (std::size_t i = 0; i < other.FStaged.size(); ++i)
     Place(*keys[i], std::move(other.FStaged[i]));
   FRemovals.insert(FRemovals.end(), other.FRemovals.begin(), other.FRemovals.end());
+  FRemovedFiles.insert(FRemovedFiles.end(), other.FRemovedFiles.begin(), other.FRemovedFiles.end());
   other.FStaged.clear();
   other.FIndex.clear();
   other.FRemovals.clear();
+  other.FRemovedFiles.clear();
 }
 
 void TFileTransaction::LeaveOutUnchanged(TDigestMemo& digests) {

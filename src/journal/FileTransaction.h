@@ -62,6 +62,8 @@ public:
   // Reading a file as it will be after Commit: what this transaction stages for it, else what
   // is on disk; nothing when it is neither staged nor a file on disk.
   bool FileExists(std::string_view path) const;
+  // Whether this transaction stages new content for the file at `path`.
+  bool IsStaged(std::string_view path) const { return !StagedHostPath(path).Empty(); }
   std::optional<std::string> ReadFile(std::string_view path) const;
   // The host path to read the file at `path` by, as it will be after Commit: its staged copy,
   // else its own.
@@ -77,6 +79,8 @@ private:
   std::vector<std::unique_ptr<TReplacementFile>> FStaged;
   std::unordered_map<std::string, std::size_t> FIndex; // by StagingKey
   std::vector<THostPath> FRemovals;
+  // For each of FRemovals: the file itself ("volume:index"), by whatever path it is staged anew.
+  std::vector<std::string> FRemovedFiles;
 };
 
 } // namespace flightdeck

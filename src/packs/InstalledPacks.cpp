@@ -2,9 +2,12 @@
 #include "packs/InstalledPacks.h"
 
 #include "journal/CommandNames.h"
+#include "journal/RecordText.h"
 #include "packs/PackInLists.h"
+#include "platform/AsciiCase.h"
 #include "platform/PathNames.h"
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -36,8 +39,7 @@ TFilesNow PackFilesNow(const TGameHistory& history, const THistoryEntry& install
 
 // Takes what the lists hold of the pack into `pack`: its groups and missions in the list it went
 // into, and the groups renamed since. How many of its entries are found, of how many.
-std::pair<std::size_t, std::size_t> TakeEntriesNow(const std::string& gameDirectory,
-                                                   TInstalledPack& pack) {
+std::pair<std::size_t, std::size_t> TakeEntriesNow(TGameLists& gameLists, TInstalledPack& pack) {
   const TPackRecord& record = *pack.Record;
   std::size_t recorded = 0, found = 0;
   std::multiset<std::pair<TListItemKind, std::string>> titles; // of its groups, as installed
@@ -46,10 +48,10 @@ std::pair<std::size_t, std::size_t> TakeEntriesNow(const std::string& gameDirect
     if (entry.List == 0 && !IsMission(entry.Kind))
       titles.emplace(entry.Kind, entry.Title);
   }
-  const std::vector<TPackList> lists = FindPackInLists(gameDirectory, record);
+  const std::vector<TPackList> lists = FindPackInLists(gameLists, record);
   for (std::size_t at = 0; at < lists.size(); ++at)
-    for (std::size_t i = 0; i < lists[at].Items.size(); ++i) {
-      const TListFileItem& item = *lists[at].Items[i];
+    for (std::size_t i = 0; i < lists[at].Pack.size(); ++i) {
+      const TListFileItem& item = *lists[at].List->Items[i];
       if (!lists[at].Pack[i])
         continue;
       found += IsGroupHeader(item.Kind) ? 0u : 1u;
@@ -78,6 +80,47 @@ std::vector<std::size_t> PackFileIndexes(const THistoryEntry& install) {
   return indexes;
 }
 
+std::set<int> PacksTakenOut(const TGameHistory& history,
+                            const std::vector<THistoryEntry>& entries) {
+  std::set<int> out;
+  for (const THistoryEntry& entry : entries) {
+    if (entry.Undone)
+      continue;
+    if (entry.Command == CommandNames::RemovePack) {
+      const std::optional<std::string> id = history.Kept(entry.Id, PackRemovedName);
+      if (const std::optional<int> removed = id ? SmallRecordNumber(*id) : std::nullopt)
+        out.insert(*removed);
+    } else if (const std::optional<TPackRecord> record = PackRecordOf(history, entry);
+               record && record->Replaces != 0) {
+      out.insert(record->Replaces);
+    }
+  }
+  return out;
+}
+
+std::vector<const TInstalledPack*> PacksLike(const std::vector<TInstalledPack>& installed,
+                                             const std::string& pack,
+                                             const std::vector<std::string>& groups) {
+  std::vector<const TInstalledPack*> like;
+  for (const TInstalledPack& other : installed) {
+    if (other.State == TPackState::Removed)
+      continue;
+    std::vector<std::string> titles = other.Groups;
+    if (other.Record)
+      for (const TPackRecordEntry& entry : other.Record->Entries)
+        if (entry.List == 0 && !IsMission(entry.Kind))
+          titles.push_back(entry.Title);
+    const auto sameTitle = [&](const std::string& title) {
+      return std::any_of(titles.begin(), titles.end(),
+                         [&](const std::string& mine) { return SameTextAscii(mine, title); });
+    };
+    if (SameTextAscii(other.Entry->Subject, pack) ||
+        std::any_of(groups.begin(), groups.end(), sameTitle))
+      like.push_back(&other);
+  }
+  return like;
+}
+
 std::optional<TPackRecord> PackRecordOf(const TGameHistory& history, const THistoryEntry& entry) {
   if (entry.Command != CommandNames::InstallPack)
     return std::nullopt;
@@ -89,22 +132,29 @@ std::vector<TInstalledPack> InstalledPacks(const TGameHistory& history,
                                            const std::vector<THistoryEntry>& entries,
                                            const std::string& gameDirectory) {
   std::vector<TInstalledPack> packs;
-  for (const THistoryEntry& entry : entries) {
-    if (entry.Command != CommandNames::InstallPack || entry.Undone)
-      continue;
-    TInstalledPack pack;
-    pack.Entry = &entry;
-    pack.Record = PackRecordOf(history, entry);
-    if (pack.Record) {
-      const auto [found, recorded] = TakeEntriesNow(gameDirectory, pack);
-      const TFilesNow files = PackFilesNow(history, entry);
-      pack.Changed.insert(pack.Changed.end(), files.Changed.begin(), files.Changed.end());
-      pack.State = found == 0 && !files.AnyAsWritten   ? TPackState::Removed
-                   : found < recorded || files.AnyGone ? TPackState::PartlyRemoved
-                   : !pack.Changed.empty()             ? TPackState::Changed
-                                                       : TPackState::Installed;
+  for (const THistoryEntry& entry : entries)
+    if (entry.Command == CommandNames::InstallPack && !entry.Undone) {
+      TInstalledPack& pack = packs.emplace_back();
+      pack.Entry = &entry;
+      pack.Record = PackRecordOf(history, entry);
     }
-    packs.push_back(std::move(pack));
+  // The later packs first: of two entries of one file, the later one is the later pack's.
+  const std::set<int> out = PacksTakenOut(history, entries);
+  TGameLists lists(gameDirectory);
+  for (auto pack = packs.rbegin(); pack != packs.rend(); ++pack) {
+    if (!pack->Record)
+      continue;
+    if (out.count(pack->Entry->Id)) {
+      pack->State = TPackState::Removed;
+      continue;
+    }
+    const auto [found, recorded] = TakeEntriesNow(lists, *pack);
+    const TFilesNow files = PackFilesNow(history, *pack->Entry);
+    pack->Changed.insert(pack->Changed.end(), files.Changed.begin(), files.Changed.end());
+    pack->State = found == 0 && !files.AnyAsWritten   ? TPackState::Removed
+                  : found < recorded || files.AnyGone ? TPackState::PartlyRemoved
+                  : !pack->Changed.empty()            ? TPackState::Changed
+                                                      : TPackState::Installed;
   }
   return packs;
 }

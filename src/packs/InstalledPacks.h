@@ -5,6 +5,7 @@
 #include "packs/PackRecord.h"
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,17 @@ struct TInstalledPack {
 std::vector<TInstalledPack> InstalledPacks(const TGameHistory& history,
                                            const std::vector<THistoryEntry>& entries,
                                            const std::string& gameDirectory);
+
+// The installed packs that a pack of the file name `pack`, with groups of the titles `groups`,
+// is another copy or version of: not taken out, and of the same file name, or with a group of
+// one of those titles (without regard to case).
+std::vector<const TInstalledPack*> PacksLike(const std::vector<TInstalledPack>& installed,
+                                             const std::string& pack,
+                                             const std::vector<std::string>& groups);
+
+// The installs of packs that were taken out since, by remove-pack or by an install that
+// replaced them (neither undone), by the numbers of their entries.
+std::set<int> PacksTakenOut(const TGameHistory& history, const std::vector<THistoryEntry>& entries);
 
 // The files of a pack's install that are its own (missions and battle files), by their index
 // in the entry: all but the lists.

@@ -24,29 +24,42 @@ std::string Key(TListItemKind kind, const std::string& file) {
   return (HasBattleFile(kind) ? "b:" : "m:") + LowerCaseAscii(file);
 }
 
+// Finds the entries the pack added, as many of each as it added: first those still of the title
+// it gave them, then any of the same file.
 void FindEntries(TPackList& found, const std::vector<TPackRecordEntry>& recorded) {
-  std::map<std::string, int> left; // how many of each the pack added, still to find
+  std::map<std::string, int> left;                           // by file: how many are still to find
+  std::map<std::pair<std::string, std::string>, int> titled; // by file and title
   for (const TPackRecordEntry& entry : recorded)
-    if (!IsGroupHeader(entry.Kind))
+    if (!IsGroupHeader(entry.Kind)) {
       ++left[Key(entry.Kind, entry.File)];
-  for (std::size_t i = 0; i < found.Items.size(); ++i) {
-    const TListFileItem& item = *found.Items[i];
-    if (IsGroupHeader(item.Kind))
-      continue;
-    const auto remaining = left.find(Key(item.Kind, item.FileName));
-    if (remaining != left.end() && remaining->second > 0) {
+      ++titled[{Key(entry.Kind, entry.File), entry.Title}];
+    }
+  for (const bool byTitle : {true, false})
+    for (std::size_t i = 0; i < found.Pack.size(); ++i) {
+      const TListFileItem& item = *found.List->Items[i];
+      if (IsGroupHeader(item.Kind) || found.List->Claimed[i] || found.Pack[i])
+        continue;
+      const std::string key = Key(item.Kind, item.FileName);
+      const auto remaining = left.find(key);
+      if (remaining == left.end() || remaining->second == 0)
+        continue;
+      if (byTitle) {
+        const auto same = titled.find({key, item.Title});
+        if (same == titled.end() || same->second == 0)
+          continue;
+        --same->second;
+      }
       --remaining->second;
       found.Pack[i] = true;
     }
-  }
 }
 
 void FindGroups(TPackList& found, const std::vector<TPackRecordEntry>& recorded) {
   // The groups of the list that hold each of the pack's entries found.
   std::map<std::string, std::set<std::size_t>> holders;
   std::optional<std::size_t> group;
-  for (std::size_t i = 0; i < found.Items.size(); ++i) {
-    const TListFileItem& item = *found.Items[i];
+  for (std::size_t i = 0; i < found.List->Items.size(); ++i) {
+    const TListFileItem& item = *found.List->Items[i];
     if (IsGroupHeader(item.Kind))
       group = i;
     else if (found.Pack[i] && group)
@@ -64,9 +77,14 @@ void FindGroups(TPackList& found, const std::vector<TPackRecordEntry>& recorded)
         for (const std::size_t holder : held->second)
           ++shared[holder];
     std::optional<std::size_t> best;
+    if (ours.empty()) // a group with nothing below it: by its title
+      for (std::size_t i = 0; i < found.Pack.size() && !best; ++i)
+        if (found.List->Items[i]->Kind == recorded[r].Kind && !found.Pack[i] &&
+            !found.List->Claimed[i] && found.List->Items[i]->Title == recorded[r].Title)
+          best = i;
     for (const auto& [holder, count] : shared)
-      if (found.Items[holder]->Kind == recorded[r].Kind && !found.Pack[holder] &&
-          (!best || count > shared[*best]))
+      if (found.List->Items[holder]->Kind == recorded[r].Kind && !found.Pack[holder] &&
+          !found.List->Claimed[holder] && (!best || count > shared[*best]))
         best = holder;
     if (best)
       found.Pack[*best] = true;
@@ -75,15 +93,16 @@ void FindGroups(TPackList& found, const std::vector<TPackRecordEntry>& recorded)
 
 // A group, battle or tournament of the pack goes with the pack when nothing stays below it.
 void FindWhatStays(TPackList& found) {
-  const std::size_t count = found.Items.size();
+  const std::size_t count = found.List->Items.size();
   for (std::size_t i = 0; i < count; ++i)
-    found.Stays[i] = !(found.Pack[i] && IsMission(found.Items[i]->Kind));
+    found.Stays[i] = !(found.Pack[i] && IsMission(found.List->Items[i]->Kind));
   for (const int depth : {1, 0})
     for (std::size_t i = 0; i < count; ++i) {
-      if (!found.Pack[i] || IsMission(found.Items[i]->Kind) || Depth(found.Items[i]->Kind) != depth)
+      if (!found.Pack[i] || IsMission(found.List->Items[i]->Kind) ||
+          Depth(found.List->Items[i]->Kind) != depth)
         continue;
       bool anyStays = false;
-      for (std::size_t j = i + 1; j < count && Depth(found.Items[j]->Kind) > depth; ++j)
+      for (std::size_t j = i + 1; j < count && Depth(found.List->Items[j]->Kind) > depth; ++j)
         anyStays = anyStays || found.Stays[j];
       found.Stays[i] = anyStays;
     }
@@ -91,27 +110,38 @@ void FindWhatStays(TPackList& found) {
 
 } // namespace
 
-std::vector<TPackList> FindPackInLists(const std::string& gameDirectory,
-                                       const TPackRecord& record) {
-  std::vector<TPackList> lists;
+TGameLists::TList& TGameLists::Of(const TMissionListId& id) {
+  const auto [at, added] = FLists.try_emplace({id.Type, id.Side});
+  TList& list = at->second;
+  if (added) {
+    list.File = std::make_unique<TXvTListFile>(FGame, id.Type, id.Side);
+    list.File->LoadFromFile();
+    list.Items = list.File->ItemRefs();
+    list.Claimed.assign(list.Items.size(), false);
+  }
+  return list;
+}
+
+std::vector<TPackList> FindPackInLists(TGameLists& lists, const TPackRecord& record) {
+  std::vector<TPackList> found;
   for (std::size_t at = 0; at < record.Lists.size(); ++at) {
-    TPackList found;
-    found.List =
-        std::make_unique<TXvTListFile>(gameDirectory, record.Lists[at].Type, record.Lists[at].Side);
-    found.List->LoadFromFile();
-    found.Items = found.List->ItemRefs();
-    found.Pack.assign(found.Items.size(), false);
-    found.Stays.assign(found.Items.size(), true);
+    TPackList list;
+    list.List = &lists.Of(record.Lists[at]);
+    list.Pack.assign(list.List->Items.size(), false);
+    list.Stays.assign(list.List->Items.size(), true);
     std::vector<TPackRecordEntry> recorded;
     for (const TPackRecordEntry& entry : record.Entries)
       if (entry.List == at)
         recorded.push_back(entry);
-    FindEntries(found, recorded);
-    FindGroups(found, recorded);
-    FindWhatStays(found);
-    lists.push_back(std::move(found));
+    FindEntries(list, recorded);
+    FindGroups(list, recorded);
+    FindWhatStays(list);
+    for (std::size_t i = 0; i < list.Pack.size(); ++i)
+      if (list.Pack[i])
+        list.List->Claimed[i] = true;
+    found.push_back(std::move(list));
   }
-  return lists;
+  return found;
 }
 
 } // namespace flightdeck

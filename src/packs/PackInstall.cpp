@@ -7,6 +7,7 @@
 #include "lists/TitleRules.h"
 #include "lists/XvTListFile.h"
 #include "packs/InstallScript.h"
+#include "packs/PackRemoval.h"
 #include "platform/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/HostFiles.h"
@@ -382,15 +383,21 @@ std::vector<TMessage> AddPackToLists(TFileTransaction& staging, TFilesRead& read
   for (std::size_t at = 0; at < record.Lists.size(); ++at) {
     const TMissionListId& id = record.Lists[at];
     TXvTListFile list(gameDirectory, id.Type, id.Side);
-    list.LoadFromFile();
-    read.insert(read.end(), list.FilesRead().begin(), list.FilesRead().end());
+    if (staging.IsStaged(list.FileName())) { // by the pack it replaces, which read it
+      list.LoadStaged(staging);
+    } else {
+      list.LoadFromFile();
+      read.insert(read.end(), list.FilesRead().begin(), list.FilesRead().end());
+    }
     if (id.Type == mtBattles || id.Type == mtTournaments)
       AssignFreeBattleFiles(list, items, notes);
     const std::size_t before = list.Items().size();
     list.AddPackageItems(WithHeaderTitles(items, id.Type, noted, notes));
     for (std::size_t i = before; i < list.Items().size(); ++i) {
       const TListFileItem& item = *list.Items()[i];
-      record.Entries.push_back({at, item.Kind, item.FileName, item.Title});
+      // As the list reads back: a battle file keeps no titles of its operations.
+      record.Entries.push_back(
+          {at, item.Kind, item.FileName, item.Kind == likOperation ? std::string() : item.Title});
     }
     list.Save(staging);
   }
@@ -429,14 +436,45 @@ namespace {
 // Stages the whole install of a pack in `staging`; `read` receives the lists it read, and
 // `nonMissions` the pack's missions that are no missions of this game, which refuse the pack
 // unless they are to be installed.
+// Moves the entries the pack of `record` added at the end of its lists to where the pack it
+// replaces had its own.
+void PlaceEntries(TFileTransaction& staging, const std::string& gameDirectory,
+                  const TPackRecord& record, const TPackRemoval& replaced) {
+  for (const auto& [id, place] : replaced.Places) {
+    const auto at = std::find(record.Lists.begin(), record.Lists.end(), id);
+    if (at == record.Lists.end())
+      continue;
+    const auto added = std::count_if(
+        record.Entries.begin(), record.Entries.end(), [&](const TPackRecordEntry& entry) {
+          return entry.List == static_cast<std::size_t>(at - record.Lists.begin());
+        });
+    TXvTListFile list(gameDirectory, id.Type, id.Side);
+    list.LoadStaged(staging);
+    TXvTListFile::TItems& items = list.Items();
+    const auto first = items.end() - added;
+    std::rotate(items.begin() + static_cast<std::ptrdiff_t>(std::min(place, items.size())), first,
+                items.end());
+    list.Save(staging);
+  }
+}
+
 TPackFiles StagePackInstall(TFileTransaction& staging, TFilesRead& read, TZipArchiver& zipManager,
                             const std::vector<std::string>& listing,
                             const std::string& gameDirectory, TMissionType type, TGender side,
                             TNonMissions policy, std::vector<TNonMission>& nonMissions,
-                            TPackRecord& record) {
+                            TPackRecord& record, const TPackReplacing& replacing,
+                            std::optional<TPackRemoval>& replaced) {
   // The mission folder is read once, not again for each of the pack's files, on whichever
   // thread the install runs.
   const THostLookupScope lookup;
+  record.Replaces = replacing.Id;
+  if (replacing.Id != 0) {
+    TOutcome<TPackRemoval> removal =
+        StagePackRemoval(staging, read, *replacing.History, gameDirectory, replacing.Id);
+    if (!removal)
+      return TPackFiles::Failure(removal.ErrorMessage());
+    replaced = std::move(removal.Value());
+  }
   TPackFiles pack = ExtractPackFiles(staging, zipManager, listing, gameDirectory, type);
   if (!pack)
     return pack;
@@ -454,6 +492,8 @@ TPackFiles StagePackInstall(TFileTransaction& staging, TFilesRead& read, TZipArc
   for (TMessage& note :
        AddPackToLists(staging, read, gameDirectory, type, side, pack.Value(), record))
     pack.Notes.push_back(std::move(note));
+  if (replaced)
+    PlaceEntries(staging, gameDirectory, record, *replaced);
   return pack;
 }
 
@@ -463,36 +503,24 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
                                     TZipArchiver& zipManager,
                                     const std::vector<std::string>& listing,
                                     const std::string& gameDirectory, TMissionType type,
-                                    TGender side) {
-  const std::vector<TMissionListId> lists = ListsAPackExtends(type, side);
-  std::vector<std::size_t> before;
-  for (const TMissionListId& id : lists) {
-    TXvTListFile list(gameDirectory, id.Type, id.Side);
-    list.LoadFromFile();
-    before.push_back(list.Items().size());
-  }
+                                    TGender side, const TPackReplacing& replacing) {
   TPackPlan plan;
   const TPackFiles files = StagePackInstall(staging, read, zipManager, listing, gameDirectory, type,
                                             side, TNonMissions::Install, plan.NonMissions,
-                                            plan.Record);
+                                            plan.Record, replacing, plan.Replaced);
   if (!files)
     return TOutcome<TPackPlan>::Failure(files.ErrorMessage());
   const TGameHistory game(gameDirectory);
   plan.Items = files.Value();
   plan.Notes = files.Notes;
-  for (std::size_t i = 0; i < lists.size(); ++i) {
-    TXvTListFile list(gameDirectory, lists[i].Type, lists[i].Side);
-    list.LoadStaged(staging); // the pack's entries come last
-    const std::string name = game.PathInGame(HostPath(list.FileName()));
-    const std::string* battle = nullptr; // the title of the battle the missions below go into
-    for (std::size_t at = 0; at < list.Items().size(); ++at) {
-      const TListFileItem& item = *list.Items()[at];
-      if (HasBattleFile(item.Kind))
-        battle = &item.Title;
-      if (at >= before[i])
-        plan.Entries.push_back({name, item.Kind, item.Title, item.FileName,
-                                battle && IsMission(item.Kind) ? *battle : std::string()});
-    }
+  const std::string* battle = nullptr; // the title of the battle the missions below go into
+  for (const TPackRecordEntry& entry : plan.Record.Entries) {
+    const TMissionListId& id = plan.Record.Lists[entry.List];
+    if (HasBattleFile(entry.Kind))
+      battle = &entry.Title;
+    plan.Entries.push_back(
+        {game.PathInGame(HostPath(ListFilePath(gameDirectory, id.Type, id.Side))), entry.Kind,
+         entry.Title, entry.File, battle && IsMission(entry.Kind) ? *battle : std::string()});
   }
   // What it would write as it is is no part of it, as for any command.
   staging.LeaveOutUnchanged(game.Digests());
@@ -504,10 +532,10 @@ TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
 TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
                                     const std::vector<std::string>& listing,
                                     const std::string& gameDirectory, TMissionType type,
-                                    TGender side) {
+                                    TGender side, const TPackReplacing& replacing) {
   TFileTransaction staging; // never committed: the install is only staged
   TFilesRead read;
-  return PlanPackInstall(staging, read, zipManager, listing, gameDirectory, type, side);
+  return PlanPackInstall(staging, read, zipManager, listing, gameDirectory, type, side, replacing);
 }
 
 void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read,
@@ -519,13 +547,14 @@ void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFil
 
 TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
                        const std::vector<std::string>& listing, TMissionType type, TGender side,
-                       TNonMissions nonMissions) {
+                       TNonMissions nonMissions, int replacing) {
   TFilesRead read;
   std::vector<TNonMission> others;
   TPackRecord record;
+  std::optional<TPackRemoval> replaced;
   TPackFiles pack = StagePackInstall(session.Files(), read, zipManager, listing,
                                      session.GameDirectory(), type, side, nonMissions, others,
-                                     record);
+                                     record, {&session.History(), replacing}, replaced);
   session.Expect(read);
   session.KeepWithEntry(PackRecordName, PackRecordText(record));
   if (pack)

@@ -6,10 +6,12 @@
 #include "lists/PackageItem.h"
 #include "packs/PackMissions.h"
 #include "packs/PackRecord.h"
+#include "packs/PackRemoval.h"
 #include "platform/Outcome.h"
 #include "platform/TemporaryFolder.h"
 #include "zip/ZipArchiver.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,7 +100,15 @@ struct TPackPlan {
   // The pack's missions that are no missions of this game, each with why: the install takes
   // them all the same, once the user agrees.
   std::vector<TNonMission> NonMissions;
-  TPackRecord Record; // kept with the install's entry of the history
+  TPackRecord Record;                   // kept with the install's entry of the history
+  std::optional<TPackRemoval> Replaced; // the pack it takes out first, if any
+};
+
+// An installed pack an install takes out first, in the same command, putting its own entries
+// where that one's were: the entry `Id` of `History` that installed it; none for Id 0.
+struct TPackReplacing {
+  const TGameHistory* History = nullptr;
+  int Id = 0;
 };
 
 // The plan of installing a listed pack, found by staging the install and dropping it: nothing
@@ -106,14 +116,14 @@ struct TPackPlan {
 TOutcome<TPackPlan> PlanPackInstall(TZipArchiver& zipManager,
                                     const std::vector<std::string>& listing,
                                     const std::string& gameDirectory, TMissionType type,
-                                    TGender side);
+                                    TGender side, const TPackReplacing& replacing = {});
 // The same, keeping the install staged in `staging`, and in `read` the files it was made from,
 // so that InstallPlannedPack can put it in place without taking the pack apart again.
 TOutcome<TPackPlan> PlanPackInstall(TFileTransaction& staging, TFilesRead& read,
                                     TZipArchiver& zipManager,
                                     const std::vector<std::string>& listing,
                                     const std::string& gameDirectory, TMissionType type,
-                                    TGender side);
+                                    TGender side, const TPackReplacing& replacing = {});
 // Hands an install planned that way to `session`, which puts it in place when it commits,
 // unless one of the files it was made from changed since (EChangedOnDisk, nothing written).
 void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read,
@@ -122,9 +132,9 @@ void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFil
 // Stages the install of a listed pack whole in `session`: when it commits, the pack's missions
 // and every list and battle file it changes are put in place together, or none is. A mission
 // that is no mission of this game refuses the pack, or goes in with a note, as `nonMissions`
-// says.
+// says. The pack installed by entry `replacing` of the game's history (none for 0) goes first.
 TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
                        const std::vector<std::string>& listing, TMissionType type, TGender side,
-                       TNonMissions nonMissions);
+                       TNonMissions nonMissions, int replacing = 0);
 
 } // namespace flightdeck

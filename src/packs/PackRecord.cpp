@@ -78,6 +78,11 @@ bool TakeLine(std::string_view line, TPackRecord& record) {
   }
   if (key == "entry" && fields.size() == 5)
     return TakeEntry(fields, record);
+  if (key == "replaces" && fields.size() == 2) {
+    const std::optional<int> id = SmallRecordNumber(fields[1]);
+    record.Replaces = id.value_or(0);
+    return id.has_value();
+  }
   return false;
 }
 
@@ -92,6 +97,8 @@ std::string PackRecordText(const TPackRecord& record) {
   for (const TPackRecordEntry& entry : record.Entries)
     text += "entry\t" + std::to_string(entry.List) + "\t" + std::to_string(entry.Kind) + "\t" +
             RecordEscaped(entry.File) + "\t" + RecordEscaped(entry.Title) + "\n";
+  if (record.Replaces != 0)
+    text += "replaces\t" + std::to_string(record.Replaces) + "\n";
   return SealedRecord(std::move(text));
 }
 

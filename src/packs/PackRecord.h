@@ -37,11 +37,14 @@ struct TPackRecord {
   TGender Side = gnNeutral;
   std::vector<TMissionListId> Lists;     // the lists it extended
   std::vector<TPackRecordEntry> Entries; // list by list, each list's in its order
+  int Replaces = 0;                      // the entry of the install of the pack it took out, if any
   bool operator==(const TPackRecord&) const = default;
 };
 
-// The name the record goes by among what an entry of the history keeps.
+// The name the record goes by among what an entry of the history keeps; and the name of what
+// remove-pack keeps with its own entry: the number of the install it took out.
 inline constexpr const char* PackRecordName = "pack";
+inline constexpr const char* PackRemovedName = "removes";
 
 std::string PackRecordText(const TPackRecord& record);
 // A record of PackRecordText; none for anything else, cut short or changed.

@@ -16,7 +16,6 @@ namespace flightdeck {
 
 namespace {
 
-using TSteps = std::vector<TPackRemovalStep>;
 using TRemoval = TOutcome<TPackRemoval>;
 
 // A file of the game by what the lists name it by: its folder and its name, without regard to
@@ -36,8 +35,8 @@ TNamedFile NamedFile(TMissionType type, const std::string& file) {
 
 // The install of entry `id`, and the record kept with it; why it cannot be taken out if not.
 std::optional<TMessage> FindInstall(const TGameHistory& history,
-                                    const std::vector<THistoryEntry>& entries, int id,
-                                    const THistoryEntry*& install,
+                                    const std::vector<THistoryEntry>& entries,
+                                    const std::set<int>& out, int id, const THistoryEntry*& install,
                                     std::optional<TPackRecord>& record) {
   const auto found = std::find_if(entries.begin(), entries.end(),
                                   [id](const THistoryEntry& entry) { return entry.Id == id; });
@@ -48,6 +47,9 @@ std::optional<TMessage> FindInstall(const TGameHistory& history,
   if (found->Undone)
     return TMessage(TRANSLATABLE("Message", "The pack \"%1\" is not installed: its install was "
                                             "undone."),
+                    {found->Subject});
+  if (out.count(id))
+    return TMessage(TRANSLATABLE("Message", "The pack \"%1\" was taken out already."),
                     {found->Subject});
   install = &*found;
   record = PackRecordOf(history, *found);
@@ -62,40 +64,42 @@ std::optional<TMessage> FindInstall(const TGameHistory& history,
 
 // Stages the lists without the pack's entries; the files their entries still name.
 std::set<TNamedFile> StageLists(TFileTransaction& staging, TFilesRead& read,
-                                const TGameHistory& history, const std::string& gameDirectory,
-                                const TPackRecord& record, TSteps& steps) {
+                                const TGameHistory& history, TGameLists& lists,
+                                const TPackRecord& record, TPackRemoval& removal) {
   std::set<TNamedFile> named;
-  std::set<std::pair<TMissionType, TGender>> loaded;
-  for (TPackList& found : FindPackInLists(gameDirectory, record)) {
-    const TXvTListFile& list = *found.List;
-    loaded.emplace(list.MissionType(), list.Gender());
+  std::set<std::pair<TMissionType, TGender>> written;
+  for (const TPackList& found : FindPackInLists(lists, record)) {
+    const TXvTListFile& list = *found.List->File;
+    written.emplace(list.MissionType(), list.Gender());
     read.insert(read.end(), list.FilesRead().begin(), list.FilesRead().end());
     const std::string name = history.PathInGame(HostPath(list.FileName()));
     TListItemRefs stays;
-    for (std::size_t i = 0; i < found.Items.size(); ++i) {
-      const TListFileItem& item = *found.Items[i];
+    bool placed = false;
+    for (std::size_t i = 0; i < found.Stays.size(); ++i) {
+      TListFileItem* item = found.List->Items[i];
       if (found.Stays[i]) {
-        stays.push_back(found.Items[i]);
-        if (!item.FileName.empty())
-          named.insert(NamedFile(list.MissionType(), item.FileName));
-      } else {
-        steps.push_back({TPackRemovalStep::RemoveEntry, name, item.Kind, item.Title, item.FileName,
-                         std::nullopt});
+        stays.push_back(item);
+        if (!item->FileName.empty())
+          named.insert(NamedFile(list.MissionType(), item->FileName));
+        continue;
       }
+      if (!placed)
+        removal.Places.emplace_back(TMissionListId{list.MissionType(), list.Gender()},
+                                    stays.size());
+      placed = true;
+      removal.Steps.push_back({TPackRemovalStep::RemoveEntry, name, item->Kind, item->Title,
+                               item->FileName, std::nullopt});
     }
-    if (stays.size() != found.Items.size())
+    if (stays.size() != found.Stays.size())
       list.SaveToFile(stays, staging);
   }
   // The other lists of the same folders may name the pack's files too.
   for (const TMissionListId& id : record.Lists)
     for (const TGender side : {gnNeutral, gnRebel, gnImperial})
-      if (loaded.emplace(id.Type, side).second) {
-        TXvTListFile other(gameDirectory, id.Type, side);
-        other.ReadEach([&](const TListFileItem& item) {
-          if (!item.FileName.empty())
-            named.insert(NamedFile(id.Type, item.FileName));
-        });
-      }
+      if (!written.count({id.Type, side}))
+        for (const TListFileItem* item : lists.Of({id.Type, side}).Items)
+          if (!item->FileName.empty())
+            named.insert(NamedFile(id.Type, item->FileName));
   return named;
 }
 
@@ -125,11 +129,17 @@ TRemoval StagePackRemoval(TFileTransaction& staging, TFilesRead& read, const TGa
   const std::vector<THistoryEntry> entries = history.Entries();
   const THistoryEntry* install = nullptr;
   std::optional<TPackRecord> record;
-  if (std::optional<TMessage> refused = FindInstall(history, entries, id, install, record))
+  const std::set<int> out = PacksTakenOut(history, entries);
+  if (std::optional<TMessage> refused = FindInstall(history, entries, out, id, install, record))
     return TRemoval::Failure(std::move(*refused));
-  TSteps steps;
-  const std::set<TNamedFile> named =
-      StageLists(staging, read, history, gameDirectory, *record, steps);
+  // The packs installed since hold their own entries first.
+  TGameLists lists(gameDirectory);
+  for (auto later = entries.rbegin(); &*later != install; ++later)
+    if (!later->Undone && !out.count(later->Id))
+      if (const std::optional<TPackRecord> laterRecord = PackRecordOf(history, *later))
+        FindPackInLists(lists, *laterRecord);
+  TPackRemoval removal{install->Subject, {}, {}};
+  const std::set<TNamedFile> named = StageLists(staging, read, history, lists, *record, removal);
   for (const std::size_t index : PackFileIndexes(*install)) {
     const THistoryFile& file = install->Files[index];
     const std::string now = history.Digests().Digest(history.HostPathOf(file));
@@ -141,9 +151,21 @@ TRemoval StagePackRemoval(TFileTransaction& staging, TFilesRead& read, const TGa
                                        : TPackRemovalStep::RemoveFile;
     if (!kept) // the file goes or comes back as long as it stays what it is now
       read.push_back({gameDirectory + file.Path, now, std::nullopt});
-    steps.push_back({action, {}, likCampaign, {}, file.Path, std::move(kept)});
+    removal.Steps.push_back({action, {}, likCampaign, {}, file.Path, std::move(kept)});
   }
-  return TPackRemoval{install->Subject, std::move(steps)};
+  return removal;
+}
+
+TRemoval RemovePack(TSession& session, int id) {
+  TFilesRead read;
+  TRemoval removal =
+      StagePackRemoval(session.Files(), read, session.History(), session.GameDirectory(), id);
+  session.Expect(read);
+  if (removal) {
+    session.SetSubject(removal.Value().Pack);
+    session.KeepWithEntry(PackRemovedName, std::to_string(id));
+  }
+  return removal;
 }
 
 } // namespace flightdeck

@@ -4,11 +4,14 @@
 #include "journal/FileTransaction.h"
 #include "journal/FilesRead.h"
 #include "journal/History.h"
+#include "journal/Session.h"
 #include "lists/MissionTypes.h"
+#include "packs/PackRecord.h"
 #include "platform/Outcome.h"
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace flightdeck {
@@ -28,6 +31,8 @@ struct TPackRemovalStep {
 struct TPackRemoval {
   std::string Pack; // its file name, as its install's entry of the history names it
   std::vector<TPackRemovalStep> Steps;
+  // Where in each list it took entries from the first of them was, among the entries that stay.
+  std::vector<std::pair<TMissionListId, std::size_t>> Places;
 };
 
 // Stages, in `staging`, taking out the pack installed by entry `id` of `history` (the history of
@@ -40,5 +45,8 @@ struct TPackRemoval {
 TOutcome<TPackRemoval> StagePackRemoval(TFileTransaction& staging, TFilesRead& read,
                                         const TGameHistory& history,
                                         const std::string& gameDirectory, int id);
+
+// The same in `session`, which then knows what it was made from and records what it takes out.
+TOutcome<TPackRemoval> RemovePack(TSession& session, int id);
 
 } // namespace flightdeck

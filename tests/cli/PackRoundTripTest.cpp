@@ -166,7 +166,7 @@ TEST(PackRoundTrip, EveryJsonLineParsesStrictlyAndFileTextReachesTheTerminalEsca
       std::string::npos);
 
   const TRun noted = test::RunCommand("{ " + cli + "install-pack " + g + " combat neutral " + pack +
-                                      " >/dev/null; }");
+                                      " --again >/dev/null; }");
   EXPECT_NE(noted.Output.find("\"\\x1b]0;pwned\\x07\\x1b[31mRed]\\x9d\""), std::string::npos)
       << noted.Output;
   EXPECT_EQ(noted.Output.find('\x1b'), std::string::npos);

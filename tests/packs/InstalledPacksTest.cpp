@@ -23,7 +23,8 @@ TEST(PackRecord, ReadsBackWhatItWroteAndNothingDamaged) {
                      {{mtBattles, gnRebel}, {mtCombat, gnNeutral}},
                      {{0, likWar, "", "Dark\tTimes %"},
                       {0, likBattle, "dark1.lst", "Into"},
-                      {1, likEngagement, "d1.tie", "Dawn"}}};
+                      {1, likEngagement, "d1.tie", "Dawn"}},
+                     4};
   const std::string text = PackRecordText(record);
   EXPECT_EQ(ParsePackRecord(text), record);
   const auto replaced = [&](const std::string& from, const std::string& to) {
@@ -61,7 +62,7 @@ protected:
 
   // Installs a pack of one campaign, `title`, of the missions `files` into Combat.
   void Install(const std::string& pack, const std::string& title,
-               const std::vector<std::string>& files) {
+               const std::vector<std::string>& files, int replacing = 0) {
     std::string script = CrLf({"Collection", "", title, title, title, "", "Missions"});
     std::vector<std::pair<std::string, std::string>> contents;
     for (const std::string& file : files) {
@@ -72,7 +73,7 @@ protected:
     test::MakePack(FTemp.Path() / pack, contents);
     TSession session(FGame, CommandNames::InstallPack, pack, FPlace);
     ASSERT_TRUE(InstallPack(session, FZip, test::ListPack(FZip, FTemp.Path() / pack), mtCombat,
-                            gnNeutral, TNonMissions::Install));
+                            gnNeutral, TNonMissions::Install, replacing));
     session.Commit();
   }
   std::vector<TInstalledPack> Packs() {
@@ -81,10 +82,7 @@ protected:
   }
   TOutcome<TPackRemoval> Remove(int id) {
     TSession session(FGame, CommandNames::RemovePack, {}, FPlace);
-    TFilesRead read;
-    TOutcome<TPackRemoval> removal =
-        StagePackRemoval(session.Files(), read, session.History(), FGame, id);
-    session.Expect(read);
+    TOutcome<TPackRemoval> removal = RemovePack(session, id);
     if (removal)
       session.Commit();
     return removal;
@@ -146,6 +144,31 @@ TEST_F(PackUnits, APackComesOutWhateverCameAfterItAndUndoBringsItBack) {
   EXPECT_EQ(after[0].State, TPackState::Removed);
   EXPECT_EQ(after[1].State, TPackState::Installed);
   EXPECT_EQ(after[2].State, TPackState::Installed);
+
+  TSession undo(FGame, CommandNames::Undo, {}, FPlace);
+  ASSERT_TRUE(undo.Undo(0));
+  undo.Commit();
+  EXPECT_EQ(test::Snapshot(FTemp.Path() / "game"), game);
+}
+
+TEST_F(PackUnits, AnotherVersionTakesThePackOutAndGoesInItsPlace) {
+  Install("A.ixo", "Alpha", {"a1.tie", "a2.tie"});
+  Install("B.ixo", "Beta", {"b1.tie"});
+  const std::string game = test::Snapshot(FTemp.Path() / "game");
+  Install("A2.ixo", "Alpha", {"a1.tie", "a3.tie"}, Packs()[0].Entry->Id);
+  EXPECT_EQ(List(gnNeutral),
+            (std::vector<std::string>{"Campaign Alpha", "Engagement a1.tie", "Engagement a3.tie",
+                                      "Campaign Beta", "Engagement b1.tie"}));
+  EXPECT_FALSE(fs::exists(FTemp.Path() / "game" / "combat" / "a2.tie"));
+  EXPECT_EQ(test::ReadBytes(FTemp.Path() / "game" / "combat" / "a1.tie"),
+            test::Mission("A2.ixoa1.tie"));
+  const std::vector<TInstalledPack> packs = Packs();
+  ASSERT_EQ(packs.size(), 3u);
+  EXPECT_EQ(packs[0].State, TPackState::Removed);
+  EXPECT_EQ(packs[2].State, TPackState::Installed);
+  EXPECT_NE(Remove(packs[0].Entry->Id).Error().find("taken out already"), std::string::npos);
+  EXPECT_EQ(PacksLike(packs, "a.IXO", {}).size(), 0u); // taken out
+  EXPECT_EQ(PacksLike(packs, "x.ixo", {"ALPHA"}).size(), 1u);
 
   TSession undo(FGame, CommandNames::Undo, {}, FPlace);
   ASSERT_TRUE(undo.Undo(0));

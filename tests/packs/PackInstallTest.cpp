@@ -6,8 +6,8 @@
 #include "support/Command.h"
 #include "support/IoFaultPlan.h"
 #include "support/ListSaving.h"
-#include "support/PackFiles.h"
 #include "support/MissionWriter.h"
+#include "support/PackFiles.h"
 
 #include <gtest/gtest.h>
 
