@@ -228,6 +228,8 @@ int PackInfoCommand(const TInvocation& invocation) {
               << "\",\"file\":" << JsonString(item.FileName) << ",\"titles\":["
               << JsonString(item.NeutralTitle) << "," << JsonString(item.RebelTitle) << ","
               << JsonString(item.ImperialTitle) << "]}\n";
+  if (const std::optional<std::string> readme = ReadPackReadme(zip, listing))
+    std::cout << "{\"readme\":" << JsonStringUtf8(*readme) << "}\n";
   return 0;
 }
 

@@ -17,6 +17,7 @@
 #include "platform/Limits.h"
 #include "platform/PathNames.h"
 #include "platform/TemporaryFolder.h"
+#include "platform/Windows1252.h"
 #include "zip/ZipNames.h"
 
 #include <algorithm>
@@ -306,6 +307,36 @@ TPackFiles ReadPackScript(TZipArchiver& zipManager, const std::vector<std::strin
     return unreadableScript(TMessage::Own(EmptyScriptReason));
   CheckEntries(pack.Value(), pack.Notes);
   return pack;
+}
+
+std::string FindPackReadme(const std::vector<std::string>& listing) {
+  const auto isText = [](const std::string& name) {
+    return name.size() > 4 && SameTextAscii(name.substr(name.size() - 4), ".txt");
+  };
+  const auto readme = std::find_if(listing.begin(), listing.end(), [](const std::string& name) {
+    return SameTextAscii(ExtractFileName(name), "readme.txt");
+  });
+  if (readme != listing.end())
+    return *readme;
+  const auto text = std::find_if(listing.begin(), listing.end(), isText);
+  return text == listing.end() ? std::string() : *text;
+}
+
+std::optional<std::string> ReadPackReadme(TZipArchiver& zipManager,
+                                          const std::vector<std::string>& listing) {
+  const std::string readme = FindPackReadme(listing);
+  if (readme.empty())
+    return std::nullopt;
+  const TTemporaryFolder folder;
+  if (!ExtractInto(zipManager, {readme}, folder.Path(), nullptr).WasExtracted(readme))
+    return std::nullopt;
+  try {
+    const std::string text =
+        ReadFileBytes(folder.Path() + ExtractFileName(readme), MaxPackReadmeSize);
+    return IsValidUtf8(text) ? text : Windows1252ToUtf8(text);
+  } catch (const EInOutError&) {
+    return std::nullopt; // larger than a description may be, or not readable: none
+  }
 }
 
 TMissionType SuitedCategory(TZipArchiver& zipManager, const std::vector<std::string>& listing,

@@ -44,6 +44,14 @@ std::string ExtractedScriptPath(const TTemporaryFolder& folder, const std::strin
 TPackFiles ReadPackScript(TZipArchiver& zipManager, const std::vector<std::string>& listing,
                           TMissionType type);
 
+// The text file of a listed pack that describes it: "readme.txt" (any letter case), else its
+// first file ending in ".txt"; empty when it has none. It is never installed.
+std::string FindPackReadme(const std::vector<std::string>& listing);
+// That description, as UTF-8 (a text not in UTF-8 is read as Windows-1252); none when the pack
+// has none, or it cannot be read or is larger than MaxPackReadmeSize.
+std::optional<std::string> ReadPackReadme(TZipArchiver& zipManager,
+                                          const std::vector<std::string>& listing);
+
 // The category a listed pack suits, with `shown` the category on view: a pack of battles or
 // tournaments (its groups name battle files) goes to Battles, or to Tournaments while those are
 // shown; a collection of campaigns goes to the category shown, unless that is Battles or

@@ -18,9 +18,10 @@ inline constexpr std::uint64_t MaxListSize = 64ull << 20; // a list or battle fi
 inline constexpr std::size_t MaxLineLength = 1024;        // of a list, battle file or script
 inline constexpr std::size_t MaxTitleLength = 255;        // a title from a pack; longer is cut
 inline constexpr std::uint64_t MaxScriptSize = 1ull << 20;
-inline constexpr std::uint64_t MaxMissionSize = 16ull << 20; // any file taken from a pack
-inline constexpr std::uint64_t MaxPackTotal = 4ull << 30;    // all of a pack's files, extracted
-inline constexpr std::size_t MaxPackMissions = 50'000;       // the missions a pack names
+inline constexpr std::uint64_t MaxMissionSize = 16ull << 20;    // any file taken from a pack
+inline constexpr std::uint64_t MaxPackTotal = 4ull << 30;       // all of a pack's files, extracted
+inline constexpr std::size_t MaxPackMissions = 50'000;          // the missions a pack names
+inline constexpr std::uint64_t MaxPackReadmeSize = 64ull << 10; // the text that describes it
 
 // The findings of a check of the catalogue kept for showing; the rest are counted.
 inline constexpr std::size_t MaxFindingsKept = 100'000;

@@ -33,6 +33,22 @@ TEST(PackNames, ScriptAndArchiveNames) {
   EXPECT_EQ(WithPackExtension("/packs/hoth"), "/packs/hoth.ixo");
   EXPECT_EQ(WithPackExtension("/packs.d/hoth.zip"), "/packs.d/hoth.zip");
   EXPECT_EQ(WithPackExtension("/packs.d/hoth"), "/packs.d/hoth.ixo");
+  EXPECT_EQ(FindPackReadme({"notes.txt", "pack.mcl", "docs/README.TXT"}), "docs/README.TXT");
+  EXPECT_EQ(FindPackReadme({"pack.mcl", "Notes.Txt", "more.txt"}), "Notes.Txt");
+  EXPECT_EQ(FindPackReadme({"pack.mcl", "txt", "a.txt.tie"}), "");
+}
+
+TEST(PackReadme, IsUtf8AndNoLargerThanADescription) {
+  test::TTempDir temp;
+  for (const auto& [bytes, text] : std::vector<std::pair<std::string, std::optional<std::string>>>{
+           {"Caf\xe9", "Caf\xc3\xa9"},     // Windows-1252
+           {"Caf\xc3\xa9", "Caf\xc3\xa9"}, // UTF-8 already
+           {std::string(MaxPackReadmeSize + 1, 'x'), std::nullopt}}) {
+    test::MakePack(temp.Path() / "p.ixo", {{"p.mcl", "x"}, {"readme.txt", bytes}});
+    TZipArchiver zip;
+    EXPECT_EQ(ReadPackReadme(zip, test::ListPack(zip, temp.Path() / "p.ixo")), text);
+    fs::remove(temp.Path() / "p.ixo");
+  }
 }
 
 class PackInstall : public ::testing::Test {
