@@ -19,10 +19,12 @@ public:
   QString AskFindText(const QString&) override { return FindText; }
   int ChooseGame(const QStringList&) override { return -1; }
   int ChooseHistoryEntry(const QStringList&) override { return -1; }
-  bool ConfirmPackPlan(const QString&, TPackTarget& target,
-                       const std::function<TPackPlanLines(const TPackTarget&)>& plan) override {
-    return plan(target).Installable;
+  TPackAnswer ConfirmPackPlan(
+      const QString&, TPackTarget& target,
+      const std::function<TPackPlanLines(const TPackTarget&)>& plan) override {
+    return plan(target).Installable ? TPackAnswer::Install : TPackAnswer::Cancel;
   }
+  int ChooseInstalledPack(const std::vector<TInstalledPackLine>&) override { return -1; }
   TProblemChoice ChooseProblem(const std::vector<TProblemLine>&) override { return {}; }
   bool EditPackList(std::vector<TPackageItem>&) override { return false; }
   void ShowAbout() override {}

@@ -47,6 +47,12 @@ void TixoFlightdeckForm::mnuBuildPakClick() {
     FPanel->ShowHint(written);
 }
 
+void TixoFlightdeckForm::mInstalledPacksClick() {
+  const QString said = FPacks->ShowInstalled();
+  if (!said.isEmpty())
+    FPanel->ShowHint(said);
+}
+
 QString TixoFlightdeckForm::MissionFilter() {
   return tr("X-wing vs. TIE Fighter Mission files (*.tie)|*.tie|All formats...|*.*");
 }

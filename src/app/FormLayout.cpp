@@ -114,6 +114,10 @@ void TixoFlightdeckForm::CreateMenus() {
   mInstall->addSeparator();
   mBuildPack = AddItem(mInstall, "mBuildPack", tr("&Build Mission Pack"));
   mBuildPack->setEnabled(false);
+  mInstall->addSeparator();
+  QAction* installed = AddItem(mInstall, "mInstalledPacks", tr("I&nstalled Packs..."), {},
+                               tr("List the installed packs, and take one out"));
+  connect(installed, &QAction::triggered, this, &TixoFlightdeckForm::mInstalledPacksClick);
 
   mSearch = AddMenu(bar, "mSearch", tr("&Search"));
   mSearch->addActions({tree.Find, tree.FindAgain});

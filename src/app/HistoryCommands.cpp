@@ -27,6 +27,7 @@ namespace {
 // The commands that change a game, in words.
 constexpr std::pair<std::string_view, const char*> CommandCaptions[] = {
     {CommandNames::InstallPack, QT_TRANSLATE_NOOP("Command", "Install Pack")},
+    {CommandNames::RemovePack, QT_TRANSLATE_NOOP("Command", "Remove Pack")},
     {CommandNames::InstallMission, QT_TRANSLATE_NOOP("Command", "Install Mission")},
     {CommandNames::AddGroup, QT_TRANSLATE_NOOP("Command", "Add Group")},
     {CommandNames::AddBattle, QT_TRANSLATE_NOOP("Command", "Add Battle")},

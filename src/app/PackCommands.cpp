@@ -8,7 +8,9 @@
 #include "app/CoreText.h"
 #include "app/ListText.h"
 #include "journal/CommandNames.h"
+#include "journal/HistoryRecord.h"
 #include "packs/InstallScript.h"
+#include "packs/InstalledPacks.h"
 #include "packs/PackBuild.h"
 #include "packs/PackInstall.h"
 #include "platform/AsciiCase.h"
@@ -16,6 +18,7 @@
 #include "platform/PathNames.h"
 #include "widgets/PathText.h"
 
+#include <algorithm>
 #include <set>
 
 namespace flightdeck {
@@ -59,13 +62,17 @@ QString TPackCommands::Install(const std::string& chosen, TMissionType& type, TG
   }
   const auto lines = [&](const TPackTarget& where) {
     if (!(FPlan && where == FPlan->Target) && !Plan(where))
-      return TPackPlanLines{{FPlanCancelled ? cancelled : FPlanFailure}, false};
-    return TPackPlanLines{PlanLines(FPlan->Plan), true};
+      return TPackPlanLines{{FPlanCancelled ? cancelled : FPlanFailure}, false, {}};
+    return TPackPlanLines{PlanLines(FPlan->Plan), true, FPlan->LikeText};
   };
+  const TPackAnswer answer =
+      FPrompts.ConfirmPackPlan(PathText(ExtractFileName(chosen)), target, lines);
+  // Replacing the pack it is like, it is planned again, that one taken out first.
+  const bool planned = answer != TPackAnswer::Cancel && FPlan && FPlan->Target == target &&
+                       (answer != TPackAnswer::Replace || Plan(target, FPlan->Like));
   const bool confirmed =
-      FPrompts.ConfirmPackPlan(PathText(ExtractFileName(chosen)), target, lines) && FPlan &&
-      FPlan->Target == target && ConfirmNonMissions(FPlan->Plan.NonMissions) &&
-      ConfirmGroupsAgain(FPlan->Plan.Items, target) &&
+      planned && ConfirmNonMissions(FPlan->Plan.NonMissions) &&
+      (FPlan->Like != 0 || ConfirmGroupsAgain(FPlan->Plan.Items, target)) &&
       FList.Run(CommandNames::InstallPack, ExtractFileName(chosen), [&](TSession& session) {
         InstallPlannedPack(session, FPlan->Staging, FPlan->Read, FPlan->Plan);
         return true;
@@ -84,17 +91,18 @@ QString TPackCommands::Install(const std::string& chosen, TMissionType& type, TG
   return MessageText(PackInstallSummary(plan->Plan.Items, target.Side), FromList);
 }
 
-bool TPackCommands::Plan(const TPackTarget& target) {
+bool TPackCommands::Plan(const TPackTarget& target, int replacing) {
   FPlan.reset();
   auto plan = std::make_unique<TPlan>();
   plan->Target = target;
   TOutcome<TPackPlan> planned = TOutcome<TPackPlan>::Failure({});
+  const TGameHistory history = FList.History();
   {
     TArchiveProgress progress(&FOwner, FZip, tr("Extracting the missions..."),
                               static_cast<int>(FListing.size()));
     planned = progress.Run([&] {
       return PlanPackInstall(plan->Staging, plan->Read, FZip, FListing, FList.Game(), target.Type,
-                             target.Side);
+                             target.Side, {&history, replacing});
     });
     // Nothing is written yet: a window closed meanwhile closes without it.
     FPlanCancelled = progress.Cancelled() || progress.CloseRequested();
@@ -106,6 +114,22 @@ bool TPackCommands::Plan(const TPackTarget& target) {
     return false;
   }
   plan->Plan = std::move(planned.Value());
+  // Another copy or version of an installed pack: the newest of those it is like.
+  const std::vector<THistoryEntry> entries = history.Entries();
+  const std::vector<TInstalledPack> installed = InstalledPacks(history, entries, FList.Game());
+  const std::vector<const TInstalledPack*> like = PacksLike(
+      installed, ExtractFileName(FZip.ZipFileName), PackGroupTitles(plan->Plan.Items, target.Side));
+  if (!like.empty() && replacing == 0) {
+    const THistoryEntry& entry = *like.back()->Entry;
+    plan->Like = entry.Id;
+    plan->LikeText =
+        tr("The pack \"%1\", installed %2, is another copy or version of this one. Replace "
+           "takes it out and installs this one in its place; Install Again installs this one "
+           "beside it.")
+            .arg(FromList(entry.Subject),
+                 QString::fromStdString(LocalTimeOf(entry.Time, "%Y-%m-%d %H:%M")));
+  }
+  plan->Like = replacing != 0 ? replacing : plan->Like;
   FPlan = std::move(plan);
   return true;
 }
@@ -168,6 +192,112 @@ bool TPackCommands::ConfirmGroupsAgain(const std::vector<TPackageItem>& items,
          FPrompts.Ask(tr("Confirm"),
                       tr("The list already holds %1. Add the pack's entries a second time?")
                           .arg(again.join(tr(", "))));
+}
+
+namespace {
+
+QString StateText(TPackState state) {
+  switch (state) {
+  case TPackState::Installed:
+    return TPackCommands::tr("Installed");
+  case TPackState::Changed:
+    return TPackCommands::tr("Changed since");
+  case TPackState::PartlyRemoved:
+    return TPackCommands::tr("Partly removed");
+  case TPackState::Removed:
+    return TPackCommands::tr("Removed");
+  default:
+    return TPackCommands::tr("Not recorded");
+  }
+}
+
+TInstalledPackLine LineOf(const TInstalledPack& pack) {
+  TInstalledPackLine line{FromList(pack.Entry->Subject),
+                          QString::fromStdString(LocalTimeOf(pack.Entry->Time, "%Y-%m-%d %H:%M")),
+                          {},
+                          {},
+                          static_cast<int>(pack.Missions),
+                          StateText(pack.State),
+                          {},
+                          pack.Record && pack.State != TPackState::Removed};
+  if (!pack.Record)
+    return line;
+  line.Category = CategoryName(pack.Record->Category);
+  if (!IsNeutralOnly(pack.Record->Category))
+    line.Category += TPackCommands::tr(", %1").arg(SideName(pack.Record->Side));
+  QStringList groups;
+  for (const std::string& group : pack.Groups)
+    groups << FromList(group);
+  line.Groups = groups.join(TPackCommands::tr(", "));
+  line.Readme = QString::fromStdString(pack.Record->Readme);
+  return line;
+}
+
+} // namespace
+
+QString TPackCommands::ShowInstalled() {
+  if (FList.Game().empty())
+    return {};
+  const TGameHistory history = FList.History();
+  const std::vector<THistoryEntry> entries = history.Entries();
+  std::vector<TInstalledPack> packs = InstalledPacks(history, entries, FList.Game());
+  std::reverse(packs.begin(), packs.end()); // newest first
+  std::vector<TInstalledPackLine> lines;
+  for (const TInstalledPack& pack : packs)
+    lines.push_back(LineOf(pack));
+  const int chosen = FPrompts.ChooseInstalledPack(lines);
+  if (chosen < 0 || !lines[static_cast<std::size_t>(chosen)].Removable)
+    return {};
+  const THistoryEntry& install = *packs[static_cast<std::size_t>(chosen)].Entry;
+  TFileTransaction planned; // what it would do, never committed
+  TFilesRead read;
+  const TOutcome<TPackRemoval> removal =
+      StagePackRemoval(planned, read, history, FList.Game(), install.Id);
+  if (!removal) {
+    FPrompts.Tell(MessageText(removal.ErrorMessage(), FromList));
+    return {};
+  }
+  if (!ConfirmRemoval(install.Subject, removal.Value()))
+    return {};
+  const bool removed = FList.Run(CommandNames::RemovePack, install.Subject, [&](TSession& session) {
+    const TOutcome<TPackRemoval> staged = RemovePack(session, install.Id);
+    if (!staged)
+      FPrompts.Tell(MessageText(staged.ErrorMessage(), FromList));
+    return staged.Ok();
+  });
+  if (!removed)
+    return {};
+  FList.ReadAgain();
+  return tr("Pack taken out: %1").arg(FromList(install.Subject));
+}
+
+bool TPackCommands::ConfirmRemoval(const std::string& pack, const TPackRemoval& removal) {
+  int entries = 0, removed = 0, restored = 0;
+  QStringList kept;
+  for (const TPackRemovalStep& step : removal.Steps)
+    switch (step.Action) {
+    case TPackRemovalStep::RemoveEntry:
+      ++entries;
+      break;
+    case TPackRemovalStep::RemoveFile:
+      ++removed;
+      break;
+    case TPackRemovalStep::RestoreFile:
+      ++restored;
+      break;
+    default:
+      kept << tr("%1 (%2)").arg(PathText(step.File), MessageText(*step.Reason, FromList));
+    }
+  QString text = tr("Take the pack \"%1\" out? It takes %2 entries out of the lists, removes "
+                    "%3 files and puts back %4 files it replaced.")
+                     .arg(FromList(pack))
+                     .arg(entries)
+                     .arg(removed)
+                     .arg(restored);
+  if (!kept.isEmpty())
+    text += QLatin1Char(' ') + tr("These files stay as they are: %1.").arg(kept.join(tr("; ")));
+  return FPrompts.Ask(tr("Remove Pack"),
+                      text + QLatin1Char(' ') + tr("Edit > Undo takes it back."));
 }
 
 QString TPackCommands::Build(const TMissionNode& branch, const std::string& chosen,

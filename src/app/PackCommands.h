@@ -36,22 +36,32 @@ public:
   QString Build(const TMissionNode& branch, const std::string& chosen, TMissionType type,
                 TGender side);
   const std::vector<TPackageItem>& Items() const { return FItems; } // of the pack last built
+  // Shows the packs installed into the game, and takes out the one the user chooses, after
+  // saying what that does; what the status line says of it, empty when there is nothing to say.
+  QString ShowInstalled();
 
 private:
   // The install of the pack listed into `target`, staged with its plan; false, the user told
   // why, when it cannot be made or was cancelled (FPlanCancelled). Nothing is locked meanwhile.
-  bool Plan(const TPackTarget& target);
+  bool Plan(const TPackTarget& target, int replacing = 0);
   static QStringList PlanLines(const TPackPlan& plan);
   // Asks before a pack's files that are no missions of this game go in; true to go on.
   bool ConfirmNonMissions(const std::vector<TNonMission>& nonMissions);
   // Asks before a pack adds groups the list already holds; true to go on.
   bool ConfirmGroupsAgain(const std::vector<TPackageItem>& items, const TPackTarget& target);
 
+  // Asks before a pack is taken out, saying what that does; true to go on.
+  bool ConfirmRemoval(const std::string& pack, const TPackRemoval& removal);
+
   struct TPlan {
     TPackTarget Target;
     TPackPlan Plan;
     TFileTransaction Staging;
     TFilesRead Read;
+    // The installed pack this one is another copy or version of, if any: its install's entry,
+    // and the pack in words.
+    int Like = 0;
+    QString LikeText;
   };
   std::unique_ptr<TPlan> FPlan; // of the pack being installed
   bool FPlanCancelled = false;

@@ -5,6 +5,7 @@
 
 #include "app/AboutBox.h"
 #include "app/CoreText.h"
+#include "app/InstalledPacksDialog.h"
 #include "app/PackDialog.h"
 #include "app/ProblemsDialog.h"
 #include "widgets/FolderBrowseDlg.h"
@@ -149,9 +150,9 @@ int TDialogPrompts::ChooseHistoryEntry(const QStringList& entries) {
   return static_cast<int>(entries.indexOf(dialog.textValue()));
 }
 
-bool TDialogPrompts::ConfirmPackPlan(
-    const QString& pack, TPackTarget& target,
-    const std::function<TPackPlanLines(const TPackTarget&)>& plan) {
+TPackAnswer
+TDialogPrompts::ConfirmPackPlan(const QString& pack, TPackTarget& target,
+                                const std::function<TPackPlanLines(const TPackTarget&)>& plan) {
   QDialog dialog(FParent);
   dialog.setWindowTitle(tr("Install %1").arg(pack));
   auto* layout = new QVBoxLayout(&dialog);
@@ -178,11 +179,24 @@ bool TDialogPrompts::ConfirmPackPlan(
   auto* list = new QListWidget(&dialog);
   list->setObjectName(QStringLiteral("PackPlan"));
   layout->addWidget(list);
+  auto* installed = new QLabel(&dialog);
+  installed->setObjectName(QStringLiteral("PackInstalled"));
+  installed->setWordWrap(true);
+  layout->addWidget(installed);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
   buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+  QPushButton* replace = buttons->addButton(tr("&Replace"), QDialogButtonBox::AcceptRole);
   QPushButton* install = buttons->addButton(tr("&Install"), QDialogButtonBox::AcceptRole);
   install->setDefault(true);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  TPackAnswer answer = TPackAnswer::Cancel;
+  QObject::connect(replace, &QPushButton::clicked, &dialog, [&] {
+    answer = TPackAnswer::Replace;
+    dialog.accept();
+  });
+  QObject::connect(install, &QPushButton::clicked, &dialog, [&] {
+    answer = TPackAnswer::Install;
+    dialog.accept();
+  });
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
 
@@ -201,13 +215,24 @@ bool TDialogPrompts::ConfirmPackPlan(
     dialog.setEnabled(true);
     list->clear();
     list->addItems(lines.Lines);
+    // Another copy or version of a pack installed: it replaces that one, or goes beside it.
+    installed->setText(lines.Installed);
+    installed->setVisible(!lines.Installed.isEmpty());
+    replace->setVisible(!lines.Installed.isEmpty());
+    install->setText(lines.Installed.isEmpty() ? tr("&Install") : tr("Install &Again"));
+    replace->setEnabled(lines.Installable);
     install->setEnabled(lines.Installable);
   };
   redraw();
   QObject::connect(category, &QComboBox::currentIndexChanged, &dialog, redraw);
   QObject::connect(side, &QComboBox::currentIndexChanged, &dialog, redraw);
   dialog.resize(520, 360);
-  return dialog.exec() == QDialog::Accepted;
+  return dialog.exec() == QDialog::Accepted ? answer : TPackAnswer::Cancel;
+}
+
+int TDialogPrompts::ChooseInstalledPack(const std::vector<TInstalledPackLine>& packs) {
+  TInstalledPacksDialog dialog(packs, FParent);
+  return dialog.exec() == QDialog::Accepted ? dialog.Chosen() : -1;
 }
 
 TProblemChoice TDialogPrompts::ChooseProblem(const std::vector<TProblemLine>& lines) {

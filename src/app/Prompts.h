@@ -49,10 +49,27 @@ struct TPackTarget {
   TGender Side = gnNeutral;
   bool operator==(const TPackTarget&) const = default;
 };
-// What installing a pack into a target would change, a line each, and whether it can go in.
+// What installing a pack into a target would change, a line each, and whether it can go in;
+// and, when it is another copy or version of a pack installed already, which one, in words.
 struct TPackPlanLines {
   QStringList Lines;
   bool Installable = false;
+  QString Installed;
+};
+// The user's answer to a pack's plan: Install (beside the one installed already, if any), or
+// Replace the one installed already with it.
+enum class TPackAnswer { Cancel, Install, Replace };
+
+// An installed pack as the Installed Packs view lists it.
+struct TInstalledPackLine {
+  QString Pack;
+  QString Installed; // when, in the user's time
+  QString Category;  // and sides
+  QString Groups;
+  int Missions = 0;
+  QString State;
+  QString Readme; // what the pack says about itself
+  bool Removable = false;
 };
 
 // Every message box and dialog the window shows goes through here, so tests can answer them.
@@ -92,8 +109,11 @@ public:
   // Shows what installing the pack into `target` will do, as `plan` tells it, with a choice of
   // the category and side, for which `plan` is asked again; true to install it into `target`,
   // as chosen last.
-  virtual bool ConfirmPackPlan(const QString& pack, TPackTarget& target,
-                               const std::function<TPackPlanLines(const TPackTarget&)>& plan) = 0;
+  virtual TPackAnswer
+  ConfirmPackPlan(const QString& pack, TPackTarget& target,
+                  const std::function<TPackPlanLines(const TPackTarget&)>& plan) = 0;
+  // The Installed Packs view, newest first: the index of the pack to take out, -1 for none.
+  virtual int ChooseInstalledPack(const std::vector<TInstalledPackLine>& packs) = 0;
   // The Problems view: the findings of the check of the game, with the fix offered for each.
   virtual TProblemChoice ChooseProblem(const std::vector<TProblemLine>& lines) = 0;
 };
@@ -117,8 +137,10 @@ public:
   QString AskFindText(const QString& previous) override;
   int ChooseGame(const QStringList& games) override;
   int ChooseHistoryEntry(const QStringList& entries) override;
-  bool ConfirmPackPlan(const QString& pack, TPackTarget& target,
-                       const std::function<TPackPlanLines(const TPackTarget&)>& plan) override;
+  TPackAnswer
+  ConfirmPackPlan(const QString& pack, TPackTarget& target,
+                  const std::function<TPackPlanLines(const TPackTarget&)>& plan) override;
+  int ChooseInstalledPack(const std::vector<TInstalledPackLine>& packs) override;
   TProblemChoice ChooseProblem(const std::vector<TProblemLine>& lines) override;
 
 private:

@@ -102,6 +102,7 @@ private:
   static QString MissionFilter();
   void mInstallPackClick();
   void mnuBuildPakClick();
+  void mInstalledPacksClick();
   void mInstallMissionClick();
   void mFileOpenClick();
   void mFileEditClick();

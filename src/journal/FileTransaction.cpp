@@ -7,6 +7,8 @@
 #include "platform/HostFiles.h"
 #include "platform/InOutError.h"
 
+#include <algorithm>
+
 namespace flightdeck {
 
 namespace {
@@ -157,14 +159,22 @@ THostPath TFileTransaction::HostPathToRead(std::string_view path) const {
   return staged.Empty() ? HostPath(path) : staged;
 }
 
+bool TFileTransaction::IsStagedRemoval(std::string_view path) const {
+  if (FRemovals.empty())
+    return false;
+  const std::string file = FileIdentity(HostPath(path));
+  return !file.empty() &&
+         std::find(FRemovedFiles.begin(), FRemovedFiles.end(), file) != FRemovedFiles.end();
+}
+
 bool TFileTransaction::FileExists(std::string_view path) const {
-  return !StagedHostPath(path).Empty() || flightdeck::FileExists(path);
+  return !StagedHostPath(path).Empty() || (!IsStagedRemoval(path) && flightdeck::FileExists(path));
 }
 
 std::optional<std::string> TFileTransaction::ReadFile(std::string_view path) const {
   if (const THostPath staged = StagedHostPath(path); !staged.Empty())
     return ReadHostFile(staged);
-  if (!flightdeck::FileExists(path))
+  if (IsStagedRemoval(path) || !flightdeck::FileExists(path))
     return std::nullopt;
   return ReadFileBytes(path);
 }

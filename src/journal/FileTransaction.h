@@ -62,8 +62,10 @@ public:
   // Reading a file as it will be after Commit: what this transaction stages for it, else what
   // is on disk; nothing when it is neither staged nor a file on disk.
   bool FileExists(std::string_view path) const;
-  // Whether this transaction stages new content for the file at `path`.
-  bool IsStaged(std::string_view path) const { return !StagedHostPath(path).Empty(); }
+  // Whether this transaction stages new content for the file at `path`, or its removal.
+  bool IsStaged(std::string_view path) const {
+    return !StagedHostPath(path).Empty() || IsStagedRemoval(path);
+  }
   std::optional<std::string> ReadFile(std::string_view path) const;
   // The host path to read the file at `path` by, as it will be after Commit: its staged copy,
   // else its own.
@@ -74,6 +76,7 @@ private:
   void Place(const std::string& key, std::unique_ptr<TReplacementFile> file);
   // The host file that holds what this transaction stages for `path`, or an empty path.
   THostPath StagedHostPath(std::string_view path) const;
+  bool IsStagedRemoval(std::string_view path) const;
 
   THostLookupScope FLookup;
   std::vector<std::unique_ptr<TReplacementFile>> FStaged;

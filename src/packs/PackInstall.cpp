@@ -520,6 +520,7 @@ TPackFiles StagePackInstall(TFileTransaction& staging, TFilesRead& read, TZipArc
   }
   record.Pack = ExtractFileName(zipManager.ZipFileName);
   record.Digest = HostFileDigest(HostPath(zipManager.ZipFileName));
+  record.Readme = ReadPackReadme(zipManager, listing).value_or(std::string());
   for (TMessage& note :
        AddPackToLists(staging, read, gameDirectory, type, side, pack.Value(), record))
     pack.Notes.push_back(std::move(note));

@@ -78,6 +78,10 @@ bool TakeLine(std::string_view line, TPackRecord& record) {
   }
   if (key == "entry" && fields.size() == 5)
     return TakeEntry(fields, record);
+  if (key == "readme" && fields.size() == 2) {
+    record.Readme = RecordUnescaped(fields[1]);
+    return true;
+  }
   if (key == "replaces" && fields.size() == 2) {
     const std::optional<int> id = SmallRecordNumber(fields[1]);
     record.Replaces = id.value_or(0);
@@ -97,6 +101,8 @@ std::string PackRecordText(const TPackRecord& record) {
   for (const TPackRecordEntry& entry : record.Entries)
     text += "entry\t" + std::to_string(entry.List) + "\t" + std::to_string(entry.Kind) + "\t" +
             RecordEscaped(entry.File) + "\t" + RecordEscaped(entry.Title) + "\n";
+  if (!record.Readme.empty())
+    text += "readme\t" + RecordEscaped(record.Readme) + "\n";
   if (record.Replaces != 0)
     text += "replaces\t" + std::to_string(record.Replaces) + "\n";
   return SealedRecord(std::move(text));

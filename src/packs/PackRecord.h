@@ -38,6 +38,7 @@ struct TPackRecord {
   std::vector<TMissionListId> Lists;     // the lists it extended
   std::vector<TPackRecordEntry> Entries; // list by list, each list's in its order
   int Replaces = 0;                      // the entry of the install of the pack it took out, if any
+  std::string Readme;                    // what the pack says about itself (UTF-8), if anything
   bool operator==(const TPackRecord&) const = default;
 };
 

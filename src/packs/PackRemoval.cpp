@@ -62,10 +62,70 @@ std::optional<TMessage> FindInstall(const TGameHistory& history,
   return std::nullopt;
 }
 
+// The install of the pack that `install` replaced; null for none.
+const THistoryEntry* ReplacedInstall(const TGameHistory& history,
+                                     const std::vector<THistoryEntry>& entries,
+                                     const THistoryEntry& install) {
+  const std::optional<TPackRecord> record = PackRecordOf(history, install);
+  if (!record || record->Replaces == 0)
+    return nullptr;
+  const auto found = std::find_if(entries.begin(), entries.end(),
+                                  [&](const THistoryEntry& e) { return e.Id == record->Replaces; });
+  return found == entries.end() ? nullptr : &*found;
+}
+
+// A file a pack's install wrote, and what the game held there before any pack it replaced
+// wrote it: the install of `index`'s file, or of the same file of the pack it took out, and so
+// on back.
+struct TFileBefore {
+  const THistoryEntry* Install = nullptr;
+  std::size_t Index = 0;
+};
+
+TFileBefore FileBefore(const TGameHistory& history, const std::vector<THistoryEntry>& entries,
+                       const THistoryEntry& install, std::size_t index) {
+  TFileBefore before{&install, index};
+  for (std::size_t steps = 0; steps < entries.size(); ++steps) {
+    const THistoryFile& file = before.Install->Files[before.Index];
+    const THistoryEntry* replaced =
+        file.Existed ? ReplacedInstall(history, entries, *before.Install) : nullptr;
+    if (!replaced)
+      break;
+    const auto same = std::find_if(
+        replaced->Files.begin(), replaced->Files.end(),
+        [&](const THistoryFile& other) { return SameTextAscii(other.Path, file.Path); });
+    if (same == replaced->Files.end() || same->After != file.Before)
+      break; // not the file that pack left
+    before = {replaced, static_cast<std::size_t>(same - replaced->Files.begin())};
+  }
+  return before;
+}
+
+// Whether the file `path` (below the game) was made by the install, or by a pack it replaced.
+bool MadeByPack(const TGameHistory& history, const std::vector<THistoryEntry>& entries,
+                const THistoryEntry& install, const std::string& path) {
+  const THistoryEntry* at = &install;
+  for (std::size_t steps = 0; at && steps < entries.size(); ++steps) {
+    const auto file = std::find_if(at->Files.begin(), at->Files.end(), [&](const THistoryFile& f) {
+      return SameTextAscii(f.Path, path);
+    });
+    if (file != at->Files.end()) {
+      const TFileBefore before =
+          FileBefore(history, entries, *at, static_cast<std::size_t>(file - at->Files.begin()));
+      return !before.Install->Files[before.Index].Existed;
+    }
+    // Left as it was: as the pack it replaced left it, if any.
+    at = ReplacedInstall(history, entries, *at);
+  }
+  return false;
+}
+
 // Stages the lists without the pack's entries; the files their entries still name.
 std::set<TNamedFile> StageLists(TFileTransaction& staging, TFilesRead& read,
                                 const TGameHistory& history, TGameLists& lists,
-                                const TPackRecord& record, TPackRemoval& removal) {
+                                const std::vector<THistoryEntry>& entries,
+                                const THistoryEntry& install, const TPackRecord& record,
+                                TPackRemoval& removal) {
   std::set<TNamedFile> named;
   std::set<std::pair<TMissionType, TGender>> written;
   for (const TPackList& found : FindPackInLists(lists, record)) {
@@ -90,7 +150,10 @@ std::set<TNamedFile> StageLists(TFileTransaction& staging, TFilesRead& read,
       removal.Steps.push_back({TPackRemovalStep::RemoveEntry, name, item->Kind, item->Title,
                                item->FileName, std::nullopt});
     }
-    if (stays.size() != found.Stays.size())
+    // A list the pack made (or a pack it replaced), left empty, goes with it.
+    if (stays.empty() && MadeByPack(history, entries, install, name))
+      staging.StageRemoval(HostPath(list.FileName()));
+    else if (stays.size() != found.Stays.size())
       list.SaveToFile(stays, staging);
   }
   // The other lists of the same folders may name the pack's files too.
@@ -103,10 +166,12 @@ std::set<TNamedFile> StageLists(TFileTransaction& staging, TFilesRead& read,
   return named;
 }
 
-// Why the file of the install at `index` stays as it is; nothing when it goes or comes back.
+// Why the file of the install at `index` stays as it is; nothing when it goes or comes back as
+// it was before the pack (or the packs it replaced) wrote it. `restored` says which.
 std::optional<TMessage> StageFile(TFileTransaction& staging, const TGameHistory& history,
                                   const THistoryEntry& install, std::size_t index,
-                                  const std::set<TNamedFile>& named, const std::string& now) {
+                                  const TFileBefore& before, const std::set<TNamedFile>& named,
+                                  const std::string& now) {
   const THistoryFile& file = install.Files[index];
   if (!history.IsWhereWritten(file))
     return TMessage::Own(
@@ -114,8 +179,10 @@ std::optional<TMessage> StageFile(TFileTransaction& staging, const TGameHistory&
   if (now != file.After)
     return TMessage::Own(TRANSLATABLE("Message", "it changed since the pack wrote it"));
   const THostPath host = history.HostPathOf(file);
-  if (file.Existed)
-    return StageKeptCopy(staging, history.BeforePath(install.Id, index), file.Before, host);
+  const THistoryFile& original = before.Install->Files[before.Index];
+  if (original.Existed)
+    return StageKeptCopy(staging, history.BeforePath(before.Install->Id, before.Index),
+                         original.Before, host);
   if (named.count(NamedFile(file.Path)))
     return TMessage::Own(TRANSLATABLE("Message", "an entry of the lists names it still"));
   staging.StageRemoval(host);
@@ -139,20 +206,30 @@ TRemoval StagePackRemoval(TFileTransaction& staging, TFilesRead& read, const TGa
       if (const std::optional<TPackRecord> laterRecord = PackRecordOf(history, *later))
         FindPackInLists(lists, *laterRecord);
   TPackRemoval removal{install->Subject, {}, {}};
-  const std::set<TNamedFile> named = StageLists(staging, read, history, lists, *record, removal);
-  for (const std::size_t index : PackFileIndexes(*install)) {
-    const THistoryFile& file = install->Files[index];
-    const std::string now = history.Digests().Digest(history.HostPathOf(file));
-    if (now == "-")
-      continue; // gone already
-    std::optional<TMessage> kept = StageFile(staging, history, *install, index, named, now);
-    const auto action = kept           ? TPackRemovalStep::KeepFile
-                        : file.Existed ? TPackRemovalStep::RestoreFile
-                                       : TPackRemovalStep::RemoveFile;
-    if (!kept) // the file goes or comes back as long as it stays what it is now
-      read.push_back({gameDirectory + file.Path, now, std::nullopt});
-    removal.Steps.push_back({action, {}, likCampaign, {}, file.Path, std::move(kept)});
-  }
+  const std::set<TNamedFile> named =
+      StageLists(staging, read, history, lists, entries, *install, *record, removal);
+  // Its files, and those of the packs it replaced that it left as they were.
+  std::set<std::string> seen;
+  std::size_t steps = 0; // a damaged history may name the packs replaced in a circle
+  for (const THistoryEntry* at = install; at && steps++ < entries.size();
+       at = ReplacedInstall(history, entries, *at))
+    for (const std::size_t index : PackFileIndexes(*at)) {
+      const THistoryFile& file = at->Files[index];
+      if (!seen.insert(LowerCaseAscii(file.Path)).second)
+        continue;
+      const std::string now = history.Digests().Digest(history.HostPathOf(file));
+      if (now == "-")
+        continue; // gone already
+      const TFileBefore before = FileBefore(history, entries, *at, index);
+      std::optional<TMessage> kept = StageFile(staging, history, *at, index, before, named, now);
+      const auto action = kept ? TPackRemovalStep::KeepFile
+                          : before.Install->Files[before.Index].Existed
+                              ? TPackRemovalStep::RestoreFile
+                              : TPackRemovalStep::RemoveFile;
+      if (!kept) // the file goes or comes back as long as it stays what it is now
+        read.push_back({gameDirectory + file.Path, now, std::nullopt});
+      removal.Steps.push_back({action, {}, likCampaign, {}, file.Path, std::move(kept)});
+    }
   return removal;
 }
 

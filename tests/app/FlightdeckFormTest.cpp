@@ -328,8 +328,10 @@ private Q_SLOTS:
     prompts.ChooseGame(lines);
     TPackTarget target;
     prompts.ConfirmPackPlan(longName, target, [&](const TPackTarget&) {
-      return TPackPlanLines{lines, true};
+      return TPackPlanLines{lines, true, longName + longName}; // installed already
     });
+    prompts.ChooseInstalledPack(std::vector<TInstalledPackLine>(
+        200, {longName, longName, longName, longName, 3, longName, lines.join('\n'), true}));
     prompts.ChooseProblem({{TSeverity::Error, longName, longName, QStringLiteral("Fix")}});
     std::vector<TPackageItem> items(50,
                                     {likBattle, "b.lst", "Battle N", "Battle R", "Battle I", ""});
@@ -337,7 +339,7 @@ private Q_SLOTS:
     prompts.ShowAbout();
     prompts.AskFindText(longName);
     watch.stop();
-    QCOMPARE(dialogs, 10);
+    QCOMPARE(dialogs, 11);
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));
   }
 

@@ -206,10 +206,11 @@ private Q_SLOTS:
              QStringLiteral(" 3 missions added to Dark Times, Into Darkness"));
     const std::string once = ReadBytes(GameFile("battle", "mission.lst"));
     FPrompts.Files = {PackPath("dark.ixo")};
-    FPrompts.Answers = {TMessageResult::No}; // its war and battle are there already
+    FPrompts.PlanAnswer = TPackAnswer::Cancel; // the plan says it is there already
     Click("InstallPackBtn");
-    QVERIFY(FPrompts.Messages.back().startsWith(QStringLiteral("Confirm: The list already holds")));
+    QVERIFY(FPrompts.PlansInstalled.back().contains(QStringLiteral("\"dark.ixo\", installed")));
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")), once);
+    FPrompts.PlanAnswer = TPackAnswer::Install;
 
     Select(QStringLiteral("Into Darkness"));
     FPrompts.Files = {PackPath("dark.ixo")};
@@ -229,7 +230,7 @@ private Q_SLOTS:
     WriteBytes(GameFile("combat", "d1.tie"), "the old dawn");
     const std::string before = test::Snapshot(FTemp->Path() / "Game");
     FPrompts.Files = {PackPath("dark.ixo")};
-    FPrompts.InstallPlanned = false;
+    FPrompts.PlanAnswer = TPackAnswer::Cancel;
     int historyExit = -1; // nothing is locked while the user reads the plan
     FPrompts.WhilePlanShown = [&] { historyExit = test::RunCli("history " + FGame).ExitCode; };
     Click("InstallPackBtn");
@@ -243,7 +244,7 @@ private Q_SLOTS:
 
     // The pack goes in as it was planned, unless a list changed while the plan was read.
     FPrompts.Files = {PackPath("dark.ixo")};
-    FPrompts.InstallPlanned = true;
+    FPrompts.PlanAnswer = TPackAnswer::Install;
     FPrompts.WhilePlanShown = [&] {
       WriteBytes(GameFile("combat", "imperial.lst"), CrLf({"//", "[Outside]", "//"}));
     };
@@ -281,6 +282,48 @@ private Q_SLOTS:
                 .match(FPrompts.HistoryShown.front().back())
                 .hasMatch());
     QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
+  }
+
+  // A pack installed again is offered to replace the one installed. Installed Packs lists the
+  // packs, newest first, with what each says of itself, and takes the chosen one out; Edit >
+  // Undo brings it back.
+  void anInstalledPackIsReplacedListedAndTakenOut() {
+    StoreSettings("MType=1\r\n");
+    Open();
+    const std::string before = test::Snapshot(FTemp->Path() / "Game");
+    const auto version = [&](const std::string& mission) {
+      test::MakePack(FTemp->Path() / "deep.ixo",
+                     {{"deep.mcl", CrLf({"Collection", "", "Deep", "Deep", "Deep", "", "Missions",
+                                         "e1.tie", "Echo", "Echo", "Echo", ""})},
+                      {"e1.tie", test::Mission(mission)},
+                      {"ReadMe.txt", "Deep space, in one mission."}});
+      FPrompts.Files = {PackPath("deep.ixo")};
+      Click("InstallPackBtn");
+    };
+    version("first");
+    const std::string lists = AllLists();
+    FPrompts.PlanAnswer = TPackAnswer::Replace;
+    version("second");
+    QVERIFY(FPrompts.PlansInstalled.front().isEmpty());
+    QVERIFY(FPrompts.PlansInstalled.back().contains(QStringLiteral("\"deep.ixo\", installed")));
+    QCOMPARE(AllLists(), lists); // in its place
+    QCOMPARE(ReadBytes(GameFile("combat", "e1.tie")), test::Mission("second"));
+    const std::string replaced = test::Snapshot(FTemp->Path() / "Game");
+
+    FPrompts.InstalledChoice = 0;
+    Control<QAction>("mInstalledPacks")->trigger();
+    const std::vector<TInstalledPackLine>& shown = FPrompts.InstalledViews.front();
+    QCOMPARE(shown.size(), std::size_t{2});
+    QCOMPARE(shown[0].State, QStringLiteral("Installed"));
+    QCOMPARE(shown[1].State, QStringLiteral("Removed"));
+    QVERIFY(shown[0].Removable && !shown[1].Removable);
+    QCOMPARE(shown[0].Groups, QStringLiteral("Deep"));
+    QCOMPARE(shown[0].Readme, QStringLiteral("Deep space, in one mission."));
+    QVERIFY(FPrompts.Messages.back().contains(QStringLiteral("removes 1 files")));
+    QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), before);
+    QVERIFY(!Labels().contains(QStringLiteral("Deep")));
+    QTest::keyClick(FForm.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(test::Snapshot(FTemp->Path() / "Game"), replaced);
   }
 
   void aTournamentPackOnTournaments() {

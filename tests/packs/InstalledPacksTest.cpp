@@ -24,7 +24,8 @@ TEST(PackRecord, ReadsBackWhatItWroteAndNothingDamaged) {
                      {{0, likWar, "", "Dark\tTimes %"},
                       {0, likBattle, "dark1.lst", "Into"},
                       {1, likEngagement, "d1.tie", "Dawn"}},
-                     4};
+                     4,
+                     "Caf\xc3\xa9\r\n\tpack"};
   const std::string text = PackRecordText(record);
   EXPECT_EQ(ParsePackRecord(text), record);
   const auto replaced = [&](const std::string& from, const std::string& to) {
@@ -32,27 +33,20 @@ TEST(PackRecord, ReadsBackWhatItWroteAndNothingDamaged) {
     changed.replace(changed.find(from), from.size(), to);
     return changed;
   };
+  const auto recordOf = [](std::vector<TMissionListId> lists, TPackRecordEntry entry) {
+    TPackRecord other;
+    other.Pack = "x.ixo";
+    other.Lists = std::move(lists);
+    other.Entries = {std::move(entry)};
+    return PackRecordText(other);
+  };
+  const TMissionListId combat{mtCombat, gnNeutral};
   for (const std::string& damaged :
        {text.substr(0, text.size() - 3), replaced("Into", "Onto"), std::string("\0\xff", 2),
-        PackRecordText({"x.ixo", "-", mtCombat, gnNeutral, {}, {}}), // no list
-        PackRecordText({"x.ixo",
-                        "-",
-                        mtCombat,
-                        gnNeutral,
-                        {{mtCombat, gnNeutral}},
-                        {{1, likEngagement, "a.tie", "A"}}}), // no such list
-        PackRecordText({"x.ixo",
-                        "-",
-                        mtCombat,
-                        gnNeutral,
-                        {{mtCombat, gnNeutral}},
-                        {{0, likEngagement, "../a.tie", "A"}}}), // not a plain name
-        PackRecordText({"x.ixo",
-                        "-",
-                        mtCombat,
-                        gnNeutral,
-                        {{mtCombat, gnNeutral}},
-                        {{0, likCampaign, "a.tie", "A"}}})}) // a group names no file
+        recordOf({}, {0, likEngagement, "a.tie", "A"}),          // no list
+        recordOf({combat}, {1, likEngagement, "a.tie", "A"}),    // no such list
+        recordOf({combat}, {0, likEngagement, "../a.tie", "A"}), // not a plain name
+        recordOf({combat}, {0, likCampaign, "a.tie", "A"})})     // a group names no file
     EXPECT_FALSE(ParsePackRecord(damaged).has_value()) << damaged;
 }
 

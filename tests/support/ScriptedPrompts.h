@@ -73,10 +73,12 @@ public:
   QList<QStringList> PackPlans;   // the plan each pack install showed, and each target chosen
   QList<TPackTarget> PackTargets; // where each pack install's plan opened
   std::optional<TPackTarget> TargetChosen; // the answer: another target, if any
-  bool InstallPlanned = true;              // the answer: install, or cancel
+  TPackAnswer PlanAnswer = TPackAnswer::Install; // the answer: install, replace or cancel
+  QStringList PlansInstalled; // what each plan said of a pack installed already
   std::function<void()> WhilePlanShown;
-  bool ConfirmPackPlan(const QString&, TPackTarget& target,
-                       const std::function<TPackPlanLines(const TPackTarget&)>& plan) override {
+  TPackAnswer ConfirmPackPlan(
+      const QString&, TPackTarget& target,
+      const std::function<TPackPlanLines(const TPackTarget&)>& plan) override {
     PackTargets << target;
     TPackPlanLines lines = plan(target);
     PackPlans << lines.Lines;
@@ -85,9 +87,17 @@ public:
       lines = plan(target);
       PackPlans << lines.Lines;
     }
+    PlansInstalled << lines.Installed;
     if (WhilePlanShown)
       WhilePlanShown();
-    return InstallPlanned && lines.Installable;
+    return lines.Installable ? PlanAnswer : TPackAnswer::Cancel;
+  }
+
+  std::vector<std::vector<TInstalledPackLine>> InstalledViews; // what each view listed
+  int InstalledChoice = -1; // the answer: the index of the pack to take out, or -1
+  int ChooseInstalledPack(const std::vector<TInstalledPackLine>& packs) override {
+    InstalledViews.push_back(packs);
+    return InstalledChoice;
   }
 
   QList<QStringList> HistoryShown; // the entries each History dialog listed
