@@ -82,6 +82,10 @@
         <source>Renumber Duplicates</source>
         <translation>Doppelte umnummerieren</translation>
     </message>
+    <message>
+        <source>Remove Pack</source>
+        <translation>Pack entfernen</translation>
+    </message>
 </context>
 <context>
     <name>Finding</name>
@@ -508,6 +512,34 @@
         <source>&quot;%1&quot; is no mission of this game (%2); installed all the same.</source>
         <translation>„%1“ ist keine Mission dieses Spiels (%2); trotzdem installiert.</translation>
     </message>
+    <message>
+        <source>Entry %1 of the history is not the install of a pack.</source>
+        <translation>Eintrag %1 des Verlaufs ist nicht die Installation eines Packs.</translation>
+    </message>
+    <message>
+        <source>The pack &quot;%1&quot; is not installed: its install was undone.</source>
+        <translation>Das Pack „%1“ ist nicht installiert: Seine Installation wurde rückgängig gemacht.</translation>
+    </message>
+    <message>
+        <source>The pack &quot;%1&quot; was taken out already.</source>
+        <translation>Das Pack „%1“ wurde schon entfernt.</translation>
+    </message>
+    <message>
+        <source>The pack &quot;%1&quot; was installed before Flightdeck kept a record of what a pack adds, or its record is damaged, so it cannot be taken out on its own. Undo its install, or remove its entries.</source>
+        <translation>Das Pack „%1“ wurde installiert, bevor Flightdeck festhielt, was ein Pack hinzufügt, oder seine Aufzeichnung ist beschädigt; es kann daher nicht für sich entfernt werden. Machen Sie seine Installation rückgängig oder entfernen Sie seine Einträge.</translation>
+    </message>
+    <message>
+        <source>it is no longer in the folder the pack wrote it in</source>
+        <translation>sie liegt nicht mehr in dem Ordner, in den das Pack sie schrieb</translation>
+    </message>
+    <message>
+        <source>it changed since the pack wrote it</source>
+        <translation>sie wurde geändert, seit das Pack sie schrieb</translation>
+    </message>
+    <message>
+        <source>an entry of the lists names it still</source>
+        <translation>ein Eintrag der Listen nennt sie noch</translation>
+    </message>
 </context>
 <context>
     <name>Mission</name>
@@ -735,6 +767,14 @@
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>Install &amp;Again</source>
+        <translation>&amp;Nochmals installieren</translation>
+    </message>
 </context>
 <context>
     <name>THistoryCommands</name>
@@ -914,6 +954,62 @@
         <source>These files of the pack are no missions of X-wing vs. TIE Fighter: %1. Install them anyway?</source>
         <translation>Diese Dateien des Pakets sind keine Missionen von X-wing vs. TIE Fighter: %1. Trotzdem installieren?</translation>
     </message>
+    <message>
+        <source>The pack &quot;%1&quot;, installed %2, is another copy or version of this one. Replace takes it out and installs this one in its place; Install Again installs this one beside it.</source>
+        <translation>Das Pack „%1“, installiert %2, ist eine andere Kopie oder Version dieses Packs. Ersetzen entfernt es und installiert dieses an seiner Stelle; Nochmals installieren installiert dieses daneben.</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installiert</translation>
+    </message>
+    <message>
+        <source>Changed since</source>
+        <translation>Seitdem geändert</translation>
+    </message>
+    <message>
+        <source>Partly removed</source>
+        <translation>Teilweise entfernt</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Entfernt</translation>
+    </message>
+    <message>
+        <source>Not recorded</source>
+        <translation>Nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>, %1</source>
+        <translation>, %1</translation>
+    </message>
+    <message>
+        <source>Pack taken out: %1</source>
+        <translation>Pack entfernt: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Take the pack &quot;%1&quot; out? It takes %2 entries out of the lists, removes %3 files and puts back %4 files it replaced.</source>
+        <translation>Das Pack „%1“ entfernen? Es nimmt %2 Einträge aus den Listen, löscht %3 Dateien und stellt %4 Dateien wieder her, die es ersetzt hat.</translation>
+    </message>
+    <message>
+        <source>These files stay as they are: %1.</source>
+        <translation>Diese Dateien bleiben, wie sie sind: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Remove Pack</source>
+        <translation>Pack entfernen</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo takes it back.</source>
+        <translation>Bearbeiten &gt; Rückgängig nimmt es zurück.</translation>
+    </message>
 </context>
 <context>
     <name>TProblemCommands</name>
@@ -963,6 +1059,65 @@
     <message>
         <source>Places</source>
         <translation>Orte</translation>
+    </message>
+</context>
+<context>
+    <name>flightdeck::TInstalledPacksDialog</name>
+    <message>
+        <source>Installed Packs</source>
+        <translation>Installierte Packs</translation>
+    </message>
+    <message>
+        <source>No pack was installed into this game by Flightdeck.</source>
+        <translation>Flightdeck hat in dieses Spiel noch kein Pack installiert.</translation>
+    </message>
+    <message>
+        <source>The packs installed into this game, newest first. Remove takes the chosen pack out, whatever was installed after it; Edit &gt; Undo takes that back.</source>
+        <translation>Die in dieses Spiel installierten Packs, das neueste zuerst. Entfernen nimmt das gewählte Pack heraus, was auch immer danach installiert wurde; Bearbeiten &gt; Rückgängig nimmt das zurück.</translation>
+    </message>
+    <message>
+        <source>Installed packs</source>
+        <translation>Installierte Packs</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Pack</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installiert</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation>Missionen</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>What the pack says about &amp;itself:</source>
+        <translation>Was das Pack über &amp;sich sagt:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Entfernen...</translation>
+    </message>
+    <message>
+        <source>(The pack has no description.)</source>
+        <translation>(Das Pack hat keine Beschreibung.)</translation>
     </message>
 </context>
 <context>
@@ -1460,6 +1615,14 @@ Datei &gt; XvT-Verzeichnis festlegen</translation>
     <message>
         <source>Open a TIE Mission File...</source>
         <translation>Eine TIE-Missionsdatei öffnen...</translation>
+    </message>
+    <message>
+        <source>I&amp;nstalled Packs...</source>
+        <translation>I&amp;nstallierte Packs...</translation>
+    </message>
+    <message>
+        <source>List the installed packs, and take one out</source>
+        <translation>Die installierten Packs anzeigen und eines entfernen</translation>
     </message>
 </context>
 <context>

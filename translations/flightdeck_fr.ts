@@ -82,6 +82,10 @@
         <source>Renumber Duplicates</source>
         <translation>Renuméroter les doublons</translation>
     </message>
+    <message>
+        <source>Remove Pack</source>
+        <translation>Retirer le pack</translation>
+    </message>
 </context>
 <context>
     <name>Finding</name>
@@ -508,6 +512,34 @@
         <source>&quot;%1&quot; is no mission of this game (%2); installed all the same.</source>
         <translation>« %1 » n&apos;est pas une mission de ce jeu (%2) ; installé quand même.</translation>
     </message>
+    <message>
+        <source>Entry %1 of the history is not the install of a pack.</source>
+        <translation>L'entrée %1 de l'historique n'est pas l'installation d'un pack.</translation>
+    </message>
+    <message>
+        <source>The pack &quot;%1&quot; is not installed: its install was undone.</source>
+        <translation>Le pack « %1 » n'est pas installé : son installation a été annulée.</translation>
+    </message>
+    <message>
+        <source>The pack &quot;%1&quot; was taken out already.</source>
+        <translation>Le pack « %1 » a déjà été retiré.</translation>
+    </message>
+    <message>
+        <source>The pack &quot;%1&quot; was installed before Flightdeck kept a record of what a pack adds, or its record is damaged, so it cannot be taken out on its own. Undo its install, or remove its entries.</source>
+        <translation>Le pack « %1 » a été installé avant que Flightdeck ne note ce qu'ajoute un pack, ou sa note est endommagée : il ne peut donc pas être retiré seul. Annulez son installation ou retirez ses entrées.</translation>
+    </message>
+    <message>
+        <source>it is no longer in the folder the pack wrote it in</source>
+        <translation>il n'est plus dans le dossier où le pack l'a écrit</translation>
+    </message>
+    <message>
+        <source>it changed since the pack wrote it</source>
+        <translation>il a changé depuis que le pack l'a écrit</translation>
+    </message>
+    <message>
+        <source>an entry of the lists names it still</source>
+        <translation>une entrée des listes le nomme encore</translation>
+    </message>
 </context>
 <context>
     <name>Mission</name>
@@ -735,6 +767,14 @@
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>Install &amp;Again</source>
+        <translation>Installer à &amp;nouveau</translation>
+    </message>
 </context>
 <context>
     <name>THistoryCommands</name>
@@ -914,6 +954,62 @@
         <source>These files of the pack are no missions of X-wing vs. TIE Fighter: %1. Install them anyway?</source>
         <translation>Ces fichiers du paquet ne sont pas des missions de X-wing vs. TIE Fighter : %1. Les installer quand même ?</translation>
     </message>
+    <message>
+        <source>The pack &quot;%1&quot;, installed %2, is another copy or version of this one. Replace takes it out and installs this one in its place; Install Again installs this one beside it.</source>
+        <translation>Le pack « %1 », installé le %2, est une autre copie ou version de celui-ci. Remplacer le retire et installe celui-ci à sa place ; Installer à nouveau installe celui-ci à côté.</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installé</translation>
+    </message>
+    <message>
+        <source>Changed since</source>
+        <translation>Modifié depuis</translation>
+    </message>
+    <message>
+        <source>Partly removed</source>
+        <translation>Retiré en partie</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Retiré</translation>
+    </message>
+    <message>
+        <source>Not recorded</source>
+        <translation>Non noté</translation>
+    </message>
+    <message>
+        <source>, %1</source>
+        <translation>, %1</translation>
+    </message>
+    <message>
+        <source>Pack taken out: %1</source>
+        <translation>Pack retiré : %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Take the pack &quot;%1&quot; out? It takes %2 entries out of the lists, removes %3 files and puts back %4 files it replaced.</source>
+        <translation>Retirer le pack « %1 » ? Cela retire %2 entrées des listes, supprime %3 fichiers et remet %4 fichiers qu'il avait remplacés.</translation>
+    </message>
+    <message>
+        <source>These files stay as they are: %1.</source>
+        <translation>Ces fichiers restent tels quels : %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation> ; </translation>
+    </message>
+    <message>
+        <source>Remove Pack</source>
+        <translation>Retirer le pack</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo takes it back.</source>
+        <translation>Édition &gt; Annuler le reprend.</translation>
+    </message>
 </context>
 <context>
     <name>TProblemCommands</name>
@@ -963,6 +1059,65 @@
     <message>
         <source>Places</source>
         <translation>Emplacements</translation>
+    </message>
+</context>
+<context>
+    <name>flightdeck::TInstalledPacksDialog</name>
+    <message>
+        <source>Installed Packs</source>
+        <translation>Packs installés</translation>
+    </message>
+    <message>
+        <source>No pack was installed into this game by Flightdeck.</source>
+        <translation>Flightdeck n'a installé aucun pack dans ce jeu.</translation>
+    </message>
+    <message>
+        <source>The packs installed into this game, newest first. Remove takes the chosen pack out, whatever was installed after it; Edit &gt; Undo takes that back.</source>
+        <translation>Les packs installés dans ce jeu, le plus récent en premier. Retirer enlève le pack choisi, quoi qu'on ait installé après lui ; Édition &gt; Annuler le reprend.</translation>
+    </message>
+    <message>
+        <source>Installed packs</source>
+        <translation>Packs installés</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Pack</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installé</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation>Missions</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>What the pack says about &amp;itself:</source>
+        <translation>Ce que le pack dit de &amp;lui-même :</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Retirer...</translation>
+    </message>
+    <message>
+        <source>(The pack has no description.)</source>
+        <translation>(Le pack n'a pas de description.)</translation>
     </message>
 </context>
 <context>
@@ -1149,7 +1304,7 @@
     </message>
     <message>
         <source>This is a %1 mission. Install it under %2 instead?</source>
-        <translation>C'est une mission de type %1. L'installer plutôt sous %2 ?</translation>
+        <translation>C&apos;est une mission de type %1. L&apos;installer plutôt sous %2 ?</translation>
     </message>
 </context>
 <context>
@@ -1460,6 +1615,14 @@ Fichier &gt; Choisir le dossier de XvT</translation>
     <message>
         <source>Open a TIE Mission File...</source>
         <translation>Ouvrir un fichier de mission TIE...</translation>
+    </message>
+    <message>
+        <source>I&amp;nstalled Packs...</source>
+        <translation>Packs i&amp;nstallés...</translation>
+    </message>
+    <message>
+        <source>List the installed packs, and take one out</source>
+        <translation>Lister les packs installés et en retirer un</translation>
     </message>
 </context>
 <context>

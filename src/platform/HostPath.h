@@ -68,10 +68,3 @@ void NoteHostEntryRemoved(const THostPath& hostPath);
 std::vector<std::string> HostFolderNames(const THostPath& hostFolder);
 
 } // namespace flightdeck
-
-template <>
-struct std::hash<flightdeck::THostPath> {
-  std::size_t operator()(const flightdeck::THostPath& path) const noexcept {
-    return std::hash<std::string>()(path.Native());
-  }
-};
