@@ -8,6 +8,7 @@
 #   install-pack                     against unzip -o -j, bsdtar -x and 7z x
 #   build-pack                       against zip -6 -j, 7z a -tzip -mx=6 -mmt=2, bsdtar --format zip
 #   undo of an install               against xargs rm of the files it installed
+#   remove-pack of an install        against the undo of it
 # The missions are binary, 5 to 150 KB, and deflate about 2.6:1 as real ones do. Prints each
 # ratio of medians (the median of its rounds), peak memory (/usr/bin/time -f %M) and the
 # archives' sizes.
@@ -180,7 +181,9 @@ for n in $packs; do
   installed="rm -rf $into $work/data && cp -r $work/empty $into && $cli install-pack $into combat neutral $pack"
   unzipped="rm -rf $into && cp -r $work/empty $into && unzip -q -o -j $pack -d $into/combat"
   compare "undo$n" "undo" "$installed" "$cli undo $into" \
-    "rm" "$unzipped" "ls -d $into/combat/* | xargs rm"
-  echo "undo of that install: $(ratio "undo$n" 0 1) x xargs rm"
+    "rm" "$unzipped" "ls -d $into/combat/* | xargs rm" \
+    "remove-pack" "$installed" "$cli remove-pack $into 1"
+  echo "undo of that install: $(ratio "undo$n" 0 1) x xargs rm;" \
+    "remove-pack of it: $(ratio "undo$n" 2 0) x the undo"
   rm -rf "$g" "$pack" "$out".*
 done
