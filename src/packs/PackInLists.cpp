@@ -25,7 +25,8 @@ std::string Key(TListItemKind kind, const std::string& file) {
 }
 
 // Finds the entries the pack added, as many of each as it added: first those still of the title
-// it gave them, then any of the same file.
+// it gave them, then any of the same file; of several alike, the last ones, as a pack's entries
+// went in after what the list held.
 void FindEntries(TPackList& found, const std::vector<TPackRecordEntry>& recorded) {
   std::map<std::string, int> left;                           // by file: how many are still to find
   std::map<std::pair<std::string, std::string>, int> titled; // by file and title
@@ -35,7 +36,7 @@ void FindEntries(TPackList& found, const std::vector<TPackRecordEntry>& recorded
       ++titled[{Key(entry.Kind, entry.File), entry.Title}];
     }
   for (const bool byTitle : {true, false})
-    for (std::size_t i = 0; i < found.Pack.size(); ++i) {
+    for (std::size_t i = found.Pack.size(); i-- > 0;) {
       const TListFileItem& item = *found.List->Items[i];
       if (IsGroupHeader(item.Kind) || found.List->Claimed[i] || found.Pack[i])
         continue;

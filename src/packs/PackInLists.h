@@ -32,7 +32,7 @@ private:
 
 // A list a pack extended, as it is now, with the pack's entries found again in it: a mission by
 // its mission file, a battle or tournament by its battle file (as many of each as the pack
-// added, the first ones no other pack holds), and a group by the missions under it (the group of
+// added, the last ones no other pack holds), and a group by the missions under it (the group of
 // the list's kind that holds the most of those the pack put under it), whatever the player
 // renamed or moved.
 struct TPackList {
