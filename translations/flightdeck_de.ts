@@ -775,6 +775,10 @@
         <source>Install &amp;Again</source>
         <translation>&amp;Nochmals installieren</translation>
     </message>
+    <message>
+        <source>What the pack says about itself</source>
+        <translation>Was das Pack über sich sagt</translation>
+    </message>
 </context>
 <context>
     <name>THistoryCommands</name>

@@ -514,11 +514,11 @@
     </message>
     <message>
         <source>Entry %1 of the history is not the install of a pack.</source>
-        <translation>L'entrée %1 de l'historique n'est pas l'installation d'un pack.</translation>
+        <translation>L&apos;entrée %1 de l&apos;historique n&apos;est pas l&apos;installation d&apos;un pack.</translation>
     </message>
     <message>
         <source>The pack &quot;%1&quot; is not installed: its install was undone.</source>
-        <translation>Le pack « %1 » n'est pas installé : son installation a été annulée.</translation>
+        <translation>Le pack « %1 » n&apos;est pas installé : son installation a été annulée.</translation>
     </message>
     <message>
         <source>The pack &quot;%1&quot; was taken out already.</source>
@@ -526,15 +526,15 @@
     </message>
     <message>
         <source>The pack &quot;%1&quot; was installed before Flightdeck kept a record of what a pack adds, or its record is damaged, so it cannot be taken out on its own. Undo its install, or remove its entries.</source>
-        <translation>Le pack « %1 » a été installé avant que Flightdeck ne note ce qu'ajoute un pack, ou sa note est endommagée : il ne peut donc pas être retiré seul. Annulez son installation ou retirez ses entrées.</translation>
+        <translation>Le pack « %1 » a été installé avant que Flightdeck ne note ce qu&apos;ajoute un pack, ou sa note est endommagée : il ne peut donc pas être retiré seul. Annulez son installation ou retirez ses entrées.</translation>
     </message>
     <message>
         <source>it is no longer in the folder the pack wrote it in</source>
-        <translation>il n'est plus dans le dossier où le pack l'a écrit</translation>
+        <translation>il n&apos;est plus dans le dossier où le pack l&apos;a écrit</translation>
     </message>
     <message>
         <source>it changed since the pack wrote it</source>
-        <translation>il a changé depuis que le pack l'a écrit</translation>
+        <translation>il a changé depuis que le pack l&apos;a écrit</translation>
     </message>
     <message>
         <source>an entry of the lists names it still</source>
@@ -775,6 +775,10 @@
         <source>Install &amp;Again</source>
         <translation>Installer à &amp;nouveau</translation>
     </message>
+    <message>
+        <source>What the pack says about itself</source>
+        <translation>Ce que le pack dit de lui-même</translation>
+    </message>
 </context>
 <context>
     <name>THistoryCommands</name>
@@ -992,7 +996,7 @@
     </message>
     <message>
         <source>Take the pack &quot;%1&quot; out? It takes %2 entries out of the lists, removes %3 files and puts back %4 files it replaced.</source>
-        <translation>Retirer le pack « %1 » ? Cela retire %2 entrées des listes, supprime %3 fichiers et remet %4 fichiers qu'il avait remplacés.</translation>
+        <translation>Retirer le pack « %1 » ? Cela retire %2 entrées des listes, supprime %3 fichiers et remet %4 fichiers qu&apos;il avait remplacés.</translation>
     </message>
     <message>
         <source>These files stay as they are: %1.</source>
@@ -1069,11 +1073,11 @@
     </message>
     <message>
         <source>No pack was installed into this game by Flightdeck.</source>
-        <translation>Flightdeck n'a installé aucun pack dans ce jeu.</translation>
+        <translation>Flightdeck n&apos;a installé aucun pack dans ce jeu.</translation>
     </message>
     <message>
         <source>The packs installed into this game, newest first. Remove takes the chosen pack out, whatever was installed after it; Edit &gt; Undo takes that back.</source>
-        <translation>Les packs installés dans ce jeu, le plus récent en premier. Retirer enlève le pack choisi, quoi qu'on ait installé après lui ; Édition &gt; Annuler le reprend.</translation>
+        <translation>Les packs installés dans ce jeu, le plus récent en premier. Retirer enlève le pack choisi, quoi qu&apos;on ait installé après lui ; Édition &gt; Annuler le reprend.</translation>
     </message>
     <message>
         <source>Installed packs</source>
@@ -1117,7 +1121,7 @@
     </message>
     <message>
         <source>(The pack has no description.)</source>
-        <translation>(Le pack n'a pas de description.)</translation>
+        <translation>(Le pack n&apos;a pas de description.)</translation>
     </message>
 </context>
 <context>

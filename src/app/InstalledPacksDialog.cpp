@@ -40,7 +40,8 @@ TInstalledPacksDialog::TInstalledPacksDialog(const std::vector<TInstalledPackLin
     rows << row;
   }
   PacksView->addTopLevelItems(rows);
-  PacksView->header()->resizeSection(0, 160);
+  for (const int column : {0, 1, 2, 4})
+    PacksView->resizeColumnToContents(column);
   layout->addWidget(PacksView, 2);
 
   auto* readmeLabel = new QLabel(tr("What the pack says about &itself:"), this);

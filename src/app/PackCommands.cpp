@@ -62,8 +62,9 @@ QString TPackCommands::Install(const std::string& chosen, TMissionType& type, TG
   }
   const auto lines = [&](const TPackTarget& where) {
     if (!(FPlan && where == FPlan->Target) && !Plan(where))
-      return TPackPlanLines{{FPlanCancelled ? cancelled : FPlanFailure}, false, {}};
-    return TPackPlanLines{PlanLines(FPlan->Plan), true, FPlan->LikeText};
+      return TPackPlanLines{{FPlanCancelled ? cancelled : FPlanFailure}, false, {}, {}};
+    return TPackPlanLines{PlanLines(FPlan->Plan), true, FPlan->LikeText,
+                          QString::fromStdString(FPlan->Plan.Record.Readme)};
   };
   const TPackAnswer answer =
       FPrompts.ConfirmPackPlan(PathText(ExtractFileName(chosen)), target, lines);
@@ -243,6 +244,7 @@ QString TPackCommands::ShowInstalled() {
   std::vector<TInstalledPack> packs = InstalledPacks(history, entries, FList.Game());
   std::reverse(packs.begin(), packs.end()); // newest first
   std::vector<TInstalledPackLine> lines;
+  lines.reserve(packs.size());
   for (const TInstalledPack& pack : packs)
     lines.push_back(LineOf(pack));
   const int chosen = FPrompts.ChooseInstalledPack(lines);

@@ -179,6 +179,12 @@ TDialogPrompts::ConfirmPackPlan(const QString& pack, TPackTarget& target,
   auto* list = new QListWidget(&dialog);
   list->setObjectName(QStringLiteral("PackPlan"));
   layout->addWidget(list);
+  auto* readme = new QPlainTextEdit(&dialog);
+  readme->setObjectName(QStringLiteral("PackReadme"));
+  readme->setAccessibleName(tr("What the pack says about itself"));
+  readme->setReadOnly(true);
+  readme->setMaximumHeight(readme->fontMetrics().lineSpacing() * 6);
+  layout->addWidget(readme);
   auto* installed = new QLabel(&dialog);
   installed->setObjectName(QStringLiteral("PackInstalled"));
   installed->setWordWrap(true);
@@ -215,6 +221,8 @@ TDialogPrompts::ConfirmPackPlan(const QString& pack, TPackTarget& target,
     dialog.setEnabled(true);
     list->clear();
     list->addItems(lines.Lines);
+    readme->setPlainText(lines.Readme);
+    readme->setVisible(!lines.Readme.isEmpty());
     // Another copy or version of a pack installed: it replaces that one, or goes beside it.
     installed->setText(lines.Installed);
     installed->setVisible(!lines.Installed.isEmpty());

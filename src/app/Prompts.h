@@ -50,11 +50,13 @@ struct TPackTarget {
   bool operator==(const TPackTarget&) const = default;
 };
 // What installing a pack into a target would change, a line each, and whether it can go in;
-// and, when it is another copy or version of a pack installed already, which one, in words.
+// when it is another copy or version of a pack installed already, which one, in words; and what
+// the pack says about itself.
 struct TPackPlanLines {
   QStringList Lines;
   bool Installable = false;
   QString Installed;
+  QString Readme;
 };
 // The user's answer to a pack's plan: Install (beside the one installed already, if any), or
 // Replace the one installed already with it.

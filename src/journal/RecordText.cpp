@@ -65,7 +65,9 @@ std::optional<int> SmallRecordNumber(std::string_view text) {
 }
 
 std::string SealedRecord(std::string body) {
-  return body + "digest " + DigestOf(body) + "\n";
+  const std::string digest = DigestOf(body);
+  body += "digest " + digest + "\n";
+  return body;
 }
 
 std::optional<std::string_view> CheckedRecordBody(std::string_view text) {

@@ -55,9 +55,11 @@ void FindEntries(TPackList& found, const std::vector<TPackRecordEntry>& recorded
     }
 }
 
-void FindGroups(TPackList& found, const std::vector<TPackRecordEntry>& recorded) {
-  // The groups of the list that hold each of the pack's entries found.
-  std::map<std::string, std::set<std::size_t>> holders;
+using THolders = std::map<std::string, std::set<std::size_t>>;
+
+// The groups of the list that hold each of the pack's entries found.
+THolders GroupsHolding(const TPackList& found) {
+  THolders holders;
   std::optional<std::size_t> group;
   for (std::size_t i = 0; i < found.List->Items.size(); ++i) {
     const TListFileItem& item = *found.List->Items[i];
@@ -66,30 +68,47 @@ void FindGroups(TPackList& found, const std::vector<TPackRecordEntry>& recorded)
     else if (found.Pack[i] && group)
       holders[Key(item.Kind, item.FileName)].insert(*group);
   }
-  for (std::size_t r = 0; r < recorded.size(); ++r) {
-    if (!IsGroupHeader(recorded[r].Kind))
-      continue;
-    std::map<std::size_t, std::size_t> shared; // group of the list -> entries it holds of ours
-    std::set<std::string> ours;
-    for (std::size_t e = r + 1; e < recorded.size() && !IsGroupHeader(recorded[e].Kind); ++e)
-      ours.insert(Key(recorded[e].Kind, recorded[e].File));
-    for (const std::string& key : ours)
-      if (const auto held = holders.find(key); held != holders.end())
-        for (const std::size_t holder : held->second)
-          ++shared[holder];
-    std::optional<std::size_t> best;
-    if (ours.empty()) // a group with nothing below it: by its title
-      for (std::size_t i = 0; i < found.Pack.size() && !best; ++i)
-        if (found.List->Items[i]->Kind == recorded[r].Kind && !found.Pack[i] &&
-            !found.List->Claimed[i] && found.List->Items[i]->Title == recorded[r].Title)
-          best = i;
-    for (const auto& [holder, count] : shared)
-      if (found.List->Items[holder]->Kind == recorded[r].Kind && !found.Pack[holder] &&
-          !found.List->Claimed[holder] && (!best || count > shared[*best]))
-        best = holder;
-    if (best)
-      found.Pack[*best] = true;
+  return holders;
+}
+
+// Whether the record at `i` of the list is a group of `kind` that no pack holds yet.
+bool IsFreeGroup(const TPackList& found, std::size_t i, TListItemKind kind) {
+  return found.List->Items[i]->Kind == kind && !found.Pack[i] && !found.List->Claimed[i];
+}
+
+// The group of the list that is the pack's group `r` of `recorded`: the one holding most of the
+// entries the pack put under it; for a group it put nothing under, the first of its title.
+std::optional<std::size_t> GroupOf(const TPackList& found,
+                                   const std::vector<TPackRecordEntry>& recorded, std::size_t r,
+                                   const THolders& holders) {
+  const TPackRecordEntry& group = recorded[r];
+  std::set<std::string> ours;
+  for (std::size_t e = r + 1; e < recorded.size() && !IsGroupHeader(recorded[e].Kind); ++e)
+    ours.insert(Key(recorded[e].Kind, recorded[e].File));
+  if (ours.empty()) {
+    for (std::size_t i = 0; i < found.Pack.size(); ++i)
+      if (IsFreeGroup(found, i, group.Kind) && found.List->Items[i]->Title == group.Title)
+        return i;
+    return std::nullopt;
   }
+  std::map<std::size_t, std::size_t> shared; // group of the list -> entries it holds of ours
+  for (const std::string& key : ours)
+    if (const auto held = holders.find(key); held != holders.end())
+      for (const std::size_t holder : held->second)
+        ++shared[holder];
+  std::optional<std::size_t> best;
+  for (const auto& [holder, count] : shared)
+    if (IsFreeGroup(found, holder, group.Kind) && (!best || count > shared[*best]))
+      best = holder;
+  return best;
+}
+
+void FindGroups(TPackList& found, const std::vector<TPackRecordEntry>& recorded) {
+  const THolders holders = GroupsHolding(found);
+  for (std::size_t r = 0; r < recorded.size(); ++r)
+    if (IsGroupHeader(recorded[r].Kind))
+      if (const std::optional<std::size_t> group = GroupOf(found, recorded, r, holders))
+        found.Pack[*group] = true;
 }
 
 // A group, battle or tournament of the pack goes with the pack when nothing stays below it.

@@ -120,7 +120,33 @@ bool MadeByPack(const TGameHistory& history, const std::vector<THistoryEntry>& e
   return false;
 }
 
-// Stages the lists without the pack's entries; the files their entries still name.
+// The records of the list that stay once the pack goes; the steps of those that go, and where
+// the first of them was, join `removal`.
+TListItemRefs WhatStays(const TPackList& found, const std::string& name, TPackRemoval& removal) {
+  const TXvTListFile& list = *found.List->File;
+  TListItemRefs stays;
+  for (std::size_t i = 0; i < found.Stays.size(); ++i) {
+    TListFileItem* item = found.List->Items[i];
+    if (found.Stays[i]) {
+      stays.push_back(item);
+      continue;
+    }
+    if (stays.size() == i) // the first to go
+      removal.Places.emplace_back(TMissionListId{list.MissionType(), list.Gender()}, i);
+    removal.Steps.push_back({TPackRemovalStep::RemoveEntry, name, item->Kind, item->Title,
+                             item->FileName, std::nullopt});
+  }
+  return stays;
+}
+
+void AddNames(const TListItemRefs& items, TMissionType type, std::set<TNamedFile>& named) {
+  for (const TListFileItem* item : items)
+    if (!item->FileName.empty())
+      named.insert(NamedFile(type, item->FileName));
+}
+
+// Stages the lists without the pack's entries; the files that the entries of the lists of its
+// folders still name.
 std::set<TNamedFile> StageLists(TFileTransaction& staging, TFilesRead& read,
                                 const TGameHistory& history, TGameLists& lists,
                                 const std::vector<THistoryEntry>& entries,
@@ -133,36 +159,18 @@ std::set<TNamedFile> StageLists(TFileTransaction& staging, TFilesRead& read,
     written.emplace(list.MissionType(), list.Gender());
     read.insert(read.end(), list.FilesRead().begin(), list.FilesRead().end());
     const std::string name = history.PathInGame(HostPath(list.FileName()));
-    TListItemRefs stays;
-    bool placed = false;
-    for (std::size_t i = 0; i < found.Stays.size(); ++i) {
-      TListFileItem* item = found.List->Items[i];
-      if (found.Stays[i]) {
-        stays.push_back(item);
-        if (!item->FileName.empty())
-          named.insert(NamedFile(list.MissionType(), item->FileName));
-        continue;
-      }
-      if (!placed)
-        removal.Places.emplace_back(TMissionListId{list.MissionType(), list.Gender()},
-                                    stays.size());
-      placed = true;
-      removal.Steps.push_back({TPackRemovalStep::RemoveEntry, name, item->Kind, item->Title,
-                               item->FileName, std::nullopt});
-    }
+    const TListItemRefs stays = WhatStays(found, name, removal);
+    AddNames(stays, list.MissionType(), named);
     // A list the pack made (or a pack it replaced), left empty, goes with it.
     if (stays.empty() && MadeByPack(history, entries, install, name))
       staging.StageRemoval(HostPath(list.FileName()));
     else if (stays.size() != found.Stays.size())
       list.SaveToFile(stays, staging);
   }
-  // The other lists of the same folders may name the pack's files too.
   for (const TMissionListId& id : record.Lists)
     for (const TGender side : {gnNeutral, gnRebel, gnImperial})
       if (!written.count({id.Type, side}))
-        for (const TListFileItem* item : lists.Of({id.Type, side}).Items)
-          if (!item->FileName.empty())
-            named.insert(NamedFile(id.Type, item->FileName));
+        AddNames(lists.Of({id.Type, side}).Items, id.Type, named);
   return named;
 }
 
@@ -189,6 +197,35 @@ std::optional<TMessage> StageFile(TFileTransaction& staging, const TGameHistory&
   return std::nullopt;
 }
 
+// Stages taking out the files of the install, and those of the packs it replaced that it left as
+// they were; a step each.
+void StageFiles(TFileTransaction& staging, TFilesRead& read, const TGameHistory& history,
+                const std::vector<THistoryEntry>& entries, const THistoryEntry& install,
+                const std::set<TNamedFile>& named, const std::string& gameDirectory,
+                TPackRemoval& removal) {
+  std::set<std::string> seen;
+  std::size_t steps = 0; // a damaged history may name the packs replaced in a circle
+  for (const THistoryEntry* at = &install; at && steps++ < entries.size();
+       at = ReplacedInstall(history, entries, *at))
+    for (const std::size_t index : PackFileIndexes(*at)) {
+      const THistoryFile& file = at->Files[index];
+      if (!seen.insert(LowerCaseAscii(file.Path)).second)
+        continue;
+      const std::string now = history.Digests().Digest(history.HostPathOf(file));
+      if (now == "-")
+        continue; // gone already
+      const TFileBefore before = FileBefore(history, entries, *at, index);
+      std::optional<TMessage> kept = StageFile(staging, history, *at, index, before, named, now);
+      const auto action = kept ? TPackRemovalStep::KeepFile
+                          : before.Install->Files[before.Index].Existed
+                              ? TPackRemovalStep::RestoreFile
+                              : TPackRemovalStep::RemoveFile;
+      if (!kept) // the file goes or comes back as long as it stays what it is now
+        read.push_back({gameDirectory + file.Path, now, std::nullopt});
+      removal.Steps.push_back({action, {}, likCampaign, {}, file.Path, std::move(kept)});
+    }
+}
+
 } // namespace
 
 TRemoval StagePackRemoval(TFileTransaction& staging, TFilesRead& read, const TGameHistory& history,
@@ -208,28 +245,7 @@ TRemoval StagePackRemoval(TFileTransaction& staging, TFilesRead& read, const TGa
   TPackRemoval removal{install->Subject, {}, {}};
   const std::set<TNamedFile> named =
       StageLists(staging, read, history, lists, entries, *install, *record, removal);
-  // Its files, and those of the packs it replaced that it left as they were.
-  std::set<std::string> seen;
-  std::size_t steps = 0; // a damaged history may name the packs replaced in a circle
-  for (const THistoryEntry* at = install; at && steps++ < entries.size();
-       at = ReplacedInstall(history, entries, *at))
-    for (const std::size_t index : PackFileIndexes(*at)) {
-      const THistoryFile& file = at->Files[index];
-      if (!seen.insert(LowerCaseAscii(file.Path)).second)
-        continue;
-      const std::string now = history.Digests().Digest(history.HostPathOf(file));
-      if (now == "-")
-        continue; // gone already
-      const TFileBefore before = FileBefore(history, entries, *at, index);
-      std::optional<TMessage> kept = StageFile(staging, history, *at, index, before, named, now);
-      const auto action = kept ? TPackRemovalStep::KeepFile
-                          : before.Install->Files[before.Index].Existed
-                              ? TPackRemovalStep::RestoreFile
-                              : TPackRemovalStep::RemoveFile;
-      if (!kept) // the file goes or comes back as long as it stays what it is now
-        read.push_back({gameDirectory + file.Path, now, std::nullopt});
-      removal.Steps.push_back({action, {}, likCampaign, {}, file.Path, std::move(kept)});
-    }
+  StageFiles(staging, read, history, entries, *install, named, gameDirectory, removal);
   return removal;
 }
 

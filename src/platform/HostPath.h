@@ -24,10 +24,6 @@ public:
   THostPath Parent() const;
   // The entry `name` of this folder.
   THostPath operator/(std::string_view name) const;
-  // The same path with `suffix` added to its last name ("entry" -> "entry.partial").
-  THostPath Suffixed(std::string_view suffix) const {
-    return THostPath(FNative + std::string(suffix));
-  }
 
   auto operator<=>(const THostPath&) const = default;
 

@@ -328,7 +328,7 @@ private Q_SLOTS:
     prompts.ChooseGame(lines);
     TPackTarget target;
     prompts.ConfirmPackPlan(longName, target, [&](const TPackTarget&) {
-      return TPackPlanLines{lines, true, longName + longName}; // installed already
+      return TPackPlanLines{lines, true, longName + longName, lines.join('\n')}; // installed
     });
     prompts.ChooseInstalledPack(std::vector<TInstalledPackLine>(
         200, {longName, longName, longName, longName, 3, longName, lines.join('\n'), true}));

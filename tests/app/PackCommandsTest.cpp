@@ -305,6 +305,7 @@ private Q_SLOTS:
     FPrompts.PlanAnswer = TPackAnswer::Replace;
     version("second");
     QVERIFY(FPrompts.PlansInstalled.front().isEmpty());
+    QCOMPARE(FPrompts.PlanReadmes.front(), QStringLiteral("Deep space, in one mission."));
     QVERIFY(FPrompts.PlansInstalled.back().contains(QStringLiteral("\"deep.ixo\", installed")));
     QCOMPARE(AllLists(), lists); // in its place
     QCOMPARE(ReadBytes(GameFile("combat", "e1.tie")), test::Mission("second"));

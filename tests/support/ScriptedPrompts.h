@@ -72,13 +72,14 @@ public:
 
   QList<QStringList> PackPlans;   // the plan each pack install showed, and each target chosen
   QList<TPackTarget> PackTargets; // where each pack install's plan opened
-  std::optional<TPackTarget> TargetChosen; // the answer: another target, if any
+  std::optional<TPackTarget> TargetChosen;       // the answer: another target, if any
   TPackAnswer PlanAnswer = TPackAnswer::Install; // the answer: install, replace or cancel
-  QStringList PlansInstalled; // what each plan said of a pack installed already
+  QStringList PlansInstalled;                    // what each plan said of a pack installed already
+  QStringList PlanReadmes;                       // and what the pack said about itself
   std::function<void()> WhilePlanShown;
-  TPackAnswer ConfirmPackPlan(
-      const QString&, TPackTarget& target,
-      const std::function<TPackPlanLines(const TPackTarget&)>& plan) override {
+  TPackAnswer
+  ConfirmPackPlan(const QString&, TPackTarget& target,
+                  const std::function<TPackPlanLines(const TPackTarget&)>& plan) override {
     PackTargets << target;
     TPackPlanLines lines = plan(target);
     PackPlans << lines.Lines;
@@ -88,6 +89,7 @@ public:
       PackPlans << lines.Lines;
     }
     PlansInstalled << lines.Installed;
+    PlanReadmes << lines.Readme;
     if (WhilePlanShown)
       WhilePlanShown();
     return lines.Installable ? PlanAnswer : TPackAnswer::Cancel;
