@@ -9,7 +9,8 @@
 #   build-pack                       against zip -6 -j, 7z a -tzip -mx=6 -mmt=2, bsdtar --format zip
 #   undo of an install               against xargs rm of the files it installed
 #   remove-pack of an install        against the undo of it
-# The missions are binary, 5 to 150 KB, and deflate about 2.6:1 as real ones do. Prints each
+# The missions are binary, 5 to 150 KB, and deflate about 2.6:1 as real ones do; they are no
+# missions of this game, so the packs are built and installed with --force. Prints each
 # ratio of medians (the median of its rounds), peak memory (/usr/bin/time -f %M) and the
 # archives' sizes.
 #
@@ -143,10 +144,10 @@ for n in $packs; do
     done
   } > "$g/combat/mission.lst"
   pack="$work/Deep$n.ixo"
-  "$cli" build-pack "$g" combat neutral "Deep Space" "$pack" 2>/dev/null
+  "$cli" build-pack "$g" combat neutral "Deep Space" "$pack" --force 2>/dev/null
   into="$work/game"
   fresh="rm -rf $into && cp -r $work/empty $into"
-  compare "install$n" "install" "$fresh" "$cli install-pack $into combat neutral $pack" \
+  compare "install$n" "install" "$fresh" "$cli install-pack $into combat neutral $pack --force" \
     "unzip" "$fresh" "unzip -q -o -j $pack -d $into/combat" \
     "bsdtar" "$fresh" "bsdtar -xf $pack -C $into/combat" \
     "7z" "$fresh" "7z x -y -bd -o$into/combat $pack"
@@ -154,7 +155,7 @@ for n in $packs; do
     "$(ratio "install$n" 0 1) x unzip, $(ratio "install$n" 0 3) x 7z"
 
   out="$work/out"
-  compare "build$n" "build" "rm -f $out.ixo" "$cli build-pack $g combat neutral 'Deep Space' $out.ixo" \
+  compare "build$n" "build" "rm -f $out.ixo" "$cli build-pack $g combat neutral 'Deep Space' $out.ixo --force" \
     "zip" "rm -f $out.zip" "cd $g/combat && zip -q -6 $out.zip m*.tie" \
     "7z" "rm -f $out.7z.zip" "cd $g/combat && 7z a -bd -tzip -mx=6 -mmt=2 $out.7z.zip 'm*.tie' >/dev/null" \
     "bsdtar" "rm -f $out.tar.zip" "cd $g/combat && bsdtar --format zip -cf $out.tar.zip m*.tie"
@@ -170,15 +171,15 @@ for n in $packs; do
   game "$hollow"
   cp "$g/combat/mission.lst" "$hollow/combat/"
   for mission in "$g"/combat/m*.tie; do : > "$hollow/combat/${mission##*/}"; done
-  own=$(median_peak "$cli" build-pack "$hollow" combat neutral "Deep Space" "$out.ixo")
-  full=$(median_peak "$cli" build-pack "$g" combat neutral "Deep Space" "$out.ixo")
+  own=$(median_peak "$cli" build-pack "$hollow" combat neutral "Deep Space" "$out.ixo" --force)
+  full=$(median_peak "$cli" build-pack "$g" combat neutral "Deep Space" "$out.ixo" --force)
   largest=$(find "$g/combat" -name 'm*.tie' -printf '%s\n' | sort -n | tail -1)
   echo "  build-pack peaks at $full KiB, $((full - idle)) KiB above the idle program;" \
     "$((full - own)) KiB above the same pack of empty missions ($own KiB);" \
     "2 x $(nproc) threads x the largest mission: $((2 * $(nproc) * largest / 1024)) KiB"
   rm -rf "$hollow"
 
-  installed="rm -rf $into $work/data && cp -r $work/empty $into && $cli install-pack $into combat neutral $pack"
+  installed="rm -rf $into $work/data && cp -r $work/empty $into && $cli install-pack $into combat neutral $pack --force"
   unzipped="rm -rf $into && cp -r $work/empty $into && unzip -q -o -j $pack -d $into/combat"
   compare "undo$n" "undo" "$installed" "$cli undo $into" \
     "rm" "$unzipped" "ls -d $into/combat/* | xargs rm" \

@@ -251,7 +251,7 @@ QString TPackCommands::ShowInstalled() {
   if (chosen < 0 || !lines[static_cast<std::size_t>(chosen)].Removable)
     return {};
   const THistoryEntry& install = *packs[static_cast<std::size_t>(chosen)].Entry;
-  TFileTransaction planned; // what it would do, never committed
+  TFileTransaction planned; // what it does, committed once the user agrees
   TFilesRead read;
   const TOutcome<TPackRemoval> removal =
       StagePackRemoval(planned, read, history, FList.Game(), install.Id);
@@ -261,11 +261,10 @@ QString TPackCommands::ShowInstalled() {
   }
   if (!ConfirmRemoval(install.Subject, removal.Value()))
     return {};
+  // Taken out as planned, unless a file of it changed since.
   const bool removed = FList.Run(CommandNames::RemovePack, install.Subject, [&](TSession& session) {
-    const TOutcome<TPackRemoval> staged = RemovePack(session, install.Id);
-    if (!staged)
-      FPrompts.Tell(MessageText(staged.ErrorMessage(), FromList));
-    return staged.Ok();
+    RemovePlannedPack(session, planned, read, removal.Value(), install.Id);
+    return true;
   });
   if (!removed)
     return {};

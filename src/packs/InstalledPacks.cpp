@@ -24,6 +24,7 @@ struct TFilesNow {
 
 TFilesNow PackFilesNow(const TGameHistory& history, const THistoryEntry& install) {
   TFilesNow now;
+  history.RecallFilesLeft(install); // a file still as the install left it is not read
   for (const std::size_t index : PackFileIndexes(install)) {
     const THistoryFile& file = install.Files[index];
     const std::string digest = history.Digests().Digest(history.HostPathOf(file));

@@ -206,7 +206,8 @@ void StageFiles(TFileTransaction& staging, TFilesRead& read, const TGameHistory&
   std::set<std::string> seen;
   std::size_t steps = 0; // a damaged history may name the packs replaced in a circle
   for (const THistoryEntry* at = &install; at && steps++ < entries.size();
-       at = ReplacedInstall(history, entries, *at))
+       at = ReplacedInstall(history, entries, *at)) {
+    history.RecallFilesLeft(*at); // a file still as the install left it is not read
     for (const std::size_t index : PackFileIndexes(*at)) {
       const THistoryFile& file = at->Files[index];
       if (!seen.insert(LowerCaseAscii(file.Path)).second)
@@ -224,6 +225,7 @@ void StageFiles(TFileTransaction& staging, TFilesRead& read, const TGameHistory&
         read.push_back({gameDirectory + file.Path, now, std::nullopt});
       removal.Steps.push_back({action, {}, likCampaign, {}, file.Path, std::move(kept)});
     }
+  }
 }
 
 } // namespace
@@ -249,16 +251,31 @@ TRemoval StagePackRemoval(TFileTransaction& staging, TFilesRead& read, const TGa
   return removal;
 }
 
+namespace {
+
+// The session records what it takes out, by the pack's name and its install's entry.
+void RecordRemoval(TSession& session, const TPackRemoval& removal, int id) {
+  session.SetSubject(removal.Pack);
+  session.KeepWithEntry(PackRemovedName, std::to_string(id));
+}
+
+} // namespace
+
 TRemoval RemovePack(TSession& session, int id) {
   TFilesRead read;
   TRemoval removal =
       StagePackRemoval(session.Files(), read, session.History(), session.GameDirectory(), id);
   session.Expect(read);
-  if (removal) {
-    session.SetSubject(removal.Value().Pack);
-    session.KeepWithEntry(PackRemovedName, std::to_string(id));
-  }
+  if (removal)
+    RecordRemoval(session, removal.Value(), id);
   return removal;
+}
+
+void RemovePlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read,
+                       const TPackRemoval& removal, int id) {
+  session.Expect(read);
+  session.Files().TakeOver(staging);
+  RecordRemoval(session, removal, id);
 }
 
 } // namespace flightdeck

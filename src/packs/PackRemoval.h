@@ -48,5 +48,10 @@ TOutcome<TPackRemoval> StagePackRemoval(TFileTransaction& staging, TFilesRead& r
 
 // The same in `session`, which then knows what it was made from and records what it takes out.
 TOutcome<TPackRemoval> RemovePack(TSession& session, int id);
+// Hands a removal of the pack of entry `id` staged by StagePackRemoval to `session`, which puts
+// it in place when it commits, unless one of the files it was made from changed since
+// (EChangedOnDisk, nothing written).
+void RemovePlannedPack(TSession& session, TFileTransaction& staging, const TFilesRead& read,
+                       const TPackRemoval& removal, int id);
 
 } // namespace flightdeck
