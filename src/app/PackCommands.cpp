@@ -213,7 +213,8 @@ QString StateText(TPackState state) {
 }
 
 TInstalledPackLine LineOf(const TInstalledPack& pack) {
-  TInstalledPackLine line{FromList(pack.Entry->Subject),
+  TInstalledPackLine line{pack.Record ? QString::fromStdString(pack.Record->Pack)
+                                      : FromList(pack.Entry->Subject),
                           QString::fromStdString(LocalTimeOf(pack.Entry->Time, "%Y-%m-%d %H:%M")),
                           {},
                           {},

@@ -39,7 +39,9 @@ std::string JsonList(const std::vector<std::string>& texts) {
 
 void PrintPack(const TInstalledPack& pack) {
   const THistoryEntry& entry = *pack.Entry;
-  std::cout << "{\"id\":" << entry.Id << ",\"pack\":" << JsonString(entry.Subject)
+  // The pack's file name as the host spells it; a pack without a record, as its entry does.
+  std::cout << "{\"id\":" << entry.Id << ",\"pack\":"
+            << (pack.Record ? JsonStringUtf8(pack.Record->Pack) : JsonString(entry.Subject))
             << ",\"installed\":" << JsonString(LocalTimeOf(entry.Time, "%Y-%m-%d %H:%M"));
   if (pack.Record) {
     std::vector<std::string> sides;

@@ -115,7 +115,7 @@ std::vector<const TInstalledPack*> PacksLike(const std::vector<TInstalledPack>& 
       return std::any_of(titles.begin(), titles.end(),
                          [&](const std::string& mine) { return SameTextAscii(mine, title); });
     };
-    if (SameTextAscii(other.Entry->Subject, pack) ||
+    if (SameTextAscii(other.Record ? other.Record->Pack : other.Entry->Subject, pack) ||
         std::any_of(groups.begin(), groups.end(), sameTitle))
       like.push_back(&other);
   }

@@ -37,8 +37,8 @@ std::vector<TInstalledPack> InstalledPacks(const TGameHistory& history,
                                            const std::string& gameDirectory);
 
 // The installed packs that a pack of the file name `pack`, with groups of the titles `groups`,
-// is another copy or version of: not taken out, and of the same file name, or with a group of
-// one of those titles (without regard to case).
+// is another copy or version of: not taken out, and of the same file name (as the host spells
+// it), or with a group of one of those titles (without regard to case).
 std::vector<const TInstalledPack*> PacksLike(const std::vector<TInstalledPack>& installed,
                                              const std::string& pack,
                                              const std::vector<std::string>& groups);
