@@ -540,6 +540,10 @@
         <source>an entry of the lists names it still</source>
         <translation>ein Eintrag der Listen nennt sie noch</translation>
     </message>
+    <message>
+        <source>and %1 more files</source>
+        <translation>und %1 weitere Dateien</translation>
+    </message>
 </context>
 <context>
     <name>Mission</name>

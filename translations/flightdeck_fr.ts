@@ -540,6 +540,10 @@
         <source>an entry of the lists names it still</source>
         <translation>une entrée des listes le nomme encore</translation>
     </message>
+    <message>
+        <source>and %1 more files</source>
+        <translation>et %1 autres fichiers</translation>
+    </message>
 </context>
 <context>
     <name>Mission</name>

@@ -4,7 +4,9 @@
 #include "missions/MissionFile.h"
 #include "platform/AsciiCase.h"
 #include "platform/HostNames.h"
+#include "platform/Limits.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace flightdeck {
@@ -33,10 +35,15 @@ std::vector<TNonMission> PackNonMissions(const TFileTransaction& staging,
 }
 
 TMessage NonMissionsList(const std::vector<TNonMission>& nonMissions) {
+  const std::size_t named = std::min(nonMissions.size(), MaxFilesNamed);
   std::vector<TMessage> items;
-  items.reserve(nonMissions.size());
-  for (const TNonMission& other : nonMissions)
-    items.push_back({TRANSLATABLE("Message", "\"%1\" (%2)"), {other.Name, other.Reason}});
+  items.reserve(named + 1);
+  for (std::size_t i = 0; i < named; ++i)
+    items.push_back(
+        {TRANSLATABLE("Message", "\"%1\" (%2)"), {nonMissions[i].Name, nonMissions[i].Reason}});
+  if (named < nonMissions.size())
+    items.push_back({TRANSLATABLE("Message", "and %1 more files"),
+                     {std::to_string(nonMissions.size() - named)}});
   return ListOf(items);
 }
 

@@ -22,6 +22,7 @@ inline constexpr std::uint64_t MaxMissionSize = 16ull << 20;    // any file take
 inline constexpr std::uint64_t MaxPackTotal = 4ull << 30;       // all of a pack's files, extracted
 inline constexpr std::size_t MaxPackMissions = 50'000;          // the missions a pack names
 inline constexpr std::uint64_t MaxPackReadmeSize = 64ull << 10; // the text that describes it
+inline constexpr std::size_t MaxFilesNamed = 20; // in one message; the rest are counted
 
 // The findings of a check of the catalogue kept for showing; the rest are counted.
 inline constexpr std::size_t MaxFindingsKept = 100'000;

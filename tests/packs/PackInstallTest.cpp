@@ -36,6 +36,11 @@ TEST(PackNames, ScriptAndArchiveNames) {
   EXPECT_EQ(FindPackReadme({"notes.txt", "pack.mcl", "docs/README.TXT"}), "docs/README.TXT");
   EXPECT_EQ(FindPackReadme({"pack.mcl", "Notes.Txt", "more.txt"}), "Notes.Txt");
   EXPECT_EQ(FindPackReadme({"pack.mcl", "txt", "a.txt.tie"}), "");
+  // A message names some of many files that are no missions, and counts the rest.
+  const std::string many =
+      NonMissionsList(std::vector<TNonMission>(MaxFilesNamed + 5, {"x.tie", "not a mission file"}))
+          .Text();
+  EXPECT_TRUE(many.ends_with("\"x.tie\" (not a mission file), and 5 more files")) << many;
 }
 
 TEST(PackReadme, IsUtf8AndNoLargerThanADescription) {
