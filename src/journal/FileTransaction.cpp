@@ -25,7 +25,7 @@ std::string StagingKey(const THostPath& hostPath) {
 // The file at `hostPath` itself, "volume:index"; empty when there is none.
 std::string FileIdentity(const THostPath& hostPath) {
   const std::optional<THostFileState> state = HostFileState(hostPath);
-  return state ? std::to_string(state->Volume) + ":" + std::to_string(state->Index) : "";
+  return state ? state->Identity() : "";
 }
 
 } // namespace

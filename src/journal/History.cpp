@@ -41,9 +41,7 @@ std::string NowUtc() {
 // The folder itself, whatever path reaches it: "volume:index"; "-" when it is not there.
 std::string FolderIdentity(const THostPath& hostFolder) {
   const std::optional<THostFileState> state = HostFileState(hostFolder);
-  return state && state->Directory
-             ? std::to_string(state->Volume) + ":" + std::to_string(state->Index)
-             : "-";
+  return state && state->Directory ? state->Identity() : "-";
 }
 
 // The real path of a host path: its folder with every link followed, and its name. Each folder
@@ -205,7 +203,7 @@ std::optional<THistoryEntry> TGameHistory::ReadEntry(int id) const {
 
 std::string TGameHistory::GameIdentity() const {
   const std::optional<THostFileState> state = HostFileState(FGame);
-  return state ? std::to_string(state->Volume) + ":" + std::to_string(state->Index) : "";
+  return state ? state->Identity() : "";
 }
 
 THostPath TGameHistory::BeforePath(int id, std::size_t index) const {

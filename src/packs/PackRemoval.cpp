@@ -33,14 +33,20 @@ TNamedFile NamedFile(TMissionType type, const std::string& file) {
   return {LowerCaseAscii(folder), LowerCaseAscii(file)};
 }
 
+// The entry `id` of `entries`; null for none.
+const THistoryEntry* EntryWithId(const std::vector<THistoryEntry>& entries, int id) {
+  const auto found = std::find_if(entries.begin(), entries.end(),
+                                  [id](const THistoryEntry& entry) { return entry.Id == id; });
+  return found == entries.end() ? nullptr : &*found;
+}
+
 // The install of entry `id`, and the record kept with it; why it cannot be taken out if not.
 std::optional<TMessage> FindInstall(const TGameHistory& history,
                                     const std::vector<THistoryEntry>& entries,
                                     const std::set<int>& out, int id, const THistoryEntry*& install,
                                     std::optional<TPackRecord>& record) {
-  const auto found = std::find_if(entries.begin(), entries.end(),
-                                  [id](const THistoryEntry& entry) { return entry.Id == id; });
-  if (found == entries.end() || found->Command != CommandNames::InstallPack)
+  const THistoryEntry* found = EntryWithId(entries, id);
+  if (!found || found->Command != CommandNames::InstallPack)
     return TMessage(
         TRANSLATABLE("Message", "Entry %1 of the history is not the install of a pack."),
         {std::to_string(id)});
@@ -51,7 +57,7 @@ std::optional<TMessage> FindInstall(const TGameHistory& history,
   if (out.count(id))
     return TMessage(TRANSLATABLE("Message", "The pack \"%1\" was taken out already."),
                     {found->Subject});
-  install = &*found;
+  install = found;
   record = PackRecordOf(history, *found);
   if (!record)
     return TMessage(TRANSLATABLE("Message",
@@ -69,9 +75,7 @@ const THistoryEntry* ReplacedInstall(const TGameHistory& history,
   const std::optional<TPackRecord> record = PackRecordOf(history, install);
   if (!record || record->Replaces == 0)
     return nullptr;
-  const auto found = std::find_if(entries.begin(), entries.end(),
-                                  [&](const THistoryEntry& e) { return e.Id == record->Replaces; });
-  return found == entries.end() ? nullptr : &*found;
+  return EntryWithId(entries, record->Replaces);
 }
 
 // A file a pack's install wrote, and what the game held there before any pack it replaced

@@ -75,6 +75,8 @@ struct THostFileState {
   std::uint32_t Permissions = 0;
 
   bool operator==(const THostFileState&) const = default;
+  // The file itself, whatever path reaches it: "volume:index".
+  std::string Identity() const { return std::to_string(Volume) + ":" + std::to_string(Index); }
   // Whether this is the file `before` was, of the same size and last written at the same time:
   // it holds the same bytes, unless its time of writing was set back. A move or a second link
   // changes no more than its time of change.
