@@ -3,13 +3,16 @@
 
 #include "lists/MissionTypes.h"
 #include "platform/FileSystem.h"
+#include "platform/HostFiles.h"
 #include "platform/HostPath.h"
 #include "platform/HostPlaces.h"
 #include "platform/Limits.h"
 #include "platform/Translatable.h"
 #include "services/GamePlaces.h"
+#include "services/LauncherLists.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace flightdeck {
 
@@ -20,16 +23,16 @@ constexpr int SearchDepth = 2;
 
 class TGameSearch {
 public:
-  explicit TGameSearch(std::chrono::milliseconds budget)
-      : FDeadline(std::chrono::steady_clock::now() + budget) {}
-
   // First only the game's usual folder names are looked for in each place, so that the game is
   // found however much else a place holds; then the places are searched through.
-  void SearchThrough() { FKnownNamesOnly = false; }
+  void KnownNamesOnly(bool knownNamesOnly) { FKnownNamesOnly = knownNamesOnly; }
+
+  // From now on, the search ends at `deadline`.
+  void EndAt(std::chrono::steady_clock::time_point deadline) { FDeadline = deadline; }
 
   // Looks for games in `folder` and up to `depth` levels below it.
   void Scan(const std::string& folder, int depth, const std::string& source) {
-    if (std::chrono::steady_clock::now() > FDeadline || !DirectoryExists(folder))
+    if (PastDeadline() || !DirectoryExists(folder))
       return;
     if (IsXvTDirectory(folder + "/")) {
       Add(folder, source);
@@ -50,11 +53,19 @@ public:
   // Every prefix directly below `folder`, `inside` each (for Proton: "pfx").
   void ScanPrefixesBelow(const std::string& folder, const std::string& inside,
                          const std::string& source) {
+    if (PastDeadline())
+      return;
     for (const std::string& name : SortedSubfolders(folder))
       ScanPrefix(folder + "/" + name + inside, source);
   }
 
-  // By source in the order searched, then by path.
+  // A Steam library's games and Proton prefixes.
+  void ScanSteamLibrary(const std::string& library) {
+    Scan(library + "/steamapps/common", SearchDepth, "steam");
+    ScanPrefixesBelow(library + "/steamapps/compatdata", "/pfx", "proton");
+  }
+
+  // By source in the order of TFoundGame, then by path.
   std::vector<TFoundGame> Take() {
     constexpr std::string_view sources[] = {"steam",  "proton", "gog",    "wine",
                                             "heroic", "lutris", "bottles"};
@@ -68,6 +79,8 @@ public:
   }
 
 private:
+  bool PastDeadline() const { return FDeadline && std::chrono::steady_clock::now() > *FDeadline; }
+
   void Add(const std::string& folder, const std::string& source) {
     const std::string path = HostPath(folder).Native();
     if (std::none_of(FFound.begin(), FFound.end(),
@@ -75,7 +88,7 @@ private:
       FFound.push_back({path, source});
   }
 
-  std::chrono::steady_clock::time_point FDeadline;
+  std::optional<std::chrono::steady_clock::time_point> FDeadline;
   bool FKnownNamesOnly = true;
   std::vector<TFoundGame> FFound;
 };
@@ -88,61 +101,81 @@ std::string ReadTextOrEmpty(const std::string& path) {
   }
 }
 
-} // namespace
-
-std::vector<std::string> SteamLibraryFolders(const std::string& vdfText) {
-  // Lines such as:		"path"		"/home/pilot/SteamLibrary"
-  std::vector<std::string> folders;
-  std::size_t at = 0;
-  while (folders.size() < MaxLibraryFolders &&
-         (at = vdfText.find("\"path\"", at)) != std::string::npos) {
-    at += 6;
-    const std::size_t open = vdfText.find('"', at);
-    const std::size_t lineEnd = vdfText.find('\n', at);
-    if (open == std::string::npos || open > lineEnd)
-      continue;
-    std::string folder;
-    std::size_t i = open + 1;
-    for (; i < vdfText.size() && vdfText[i] != '"' && vdfText[i] != '\n'; ++i) {
-      if (vdfText[i] == '\\' && i + 1 < vdfText.size())
-        ++i; // the file escapes backslashes and quotes
-      folder += vdfText[i];
-    }
-    if (i < vdfText.size() && vdfText[i] == '"' && !folder.empty())
-      folders.push_back(folder);
-    at = i;
-  }
-  return folders;
+// Where the stores put games unless told otherwise.
+void ScanDefaultPlaces(TGameSearch& search, const std::string& home,
+                       const std::string& winePrefix) {
+  for (const std::string& steam : SteamRoots(home))
+    search.ScanSteamLibrary(steam);
+  for (const std::string& gog : HostGameFolders().GogGames)
+    search.Scan(gog, 1, "gog"); // a game's own folder, or the folder of GOG's games
+  if (!winePrefix.empty())
+    search.ScanPrefix(winePrefix, "wine");
+  search.ScanPrefix(home + "/.wine", "wine");
+  search.Scan(HeroicGames(home), 1, "heroic");
+  search.ScanPrefixesBelow(HeroicPrefixes(home), "", "heroic");
+  search.ScanPrefixesBelow(LutrisPrefixes(home), "", "lutris");
+  for (const std::string& bottles : BottlesPrefixes(home))
+    search.ScanPrefixesBelow(bottles, "", "bottles");
 }
+
+// The folders the stores' own lists name: Steam's libraries, Heroic's install folders, Lutris'
+// prefixes and programs.
+struct TListedPlaces {
+  std::vector<std::string> SteamLibraries;
+  std::vector<std::string> HeroicFolders;
+  std::vector<TLutrisGame> LutrisGames;
+};
+
+TListedPlaces ReadListedPlaces(const std::string& home) {
+  TListedPlaces listed;
+  for (const std::string& steam : SteamRoots(home))
+    for (std::string& library :
+         SteamLibraryFolders(ReadTextOrEmpty(steam + "/steamapps/libraryfolders.vdf")))
+      listed.SteamLibraries.push_back(std::move(library));
+  for (const std::string& list : HeroicLists(home))
+    for (std::string& folder : HeroicGameFolders(ReadTextOrEmpty(list)))
+      listed.HeroicFolders.push_back(std::move(folder));
+  for (const std::string& folder : LutrisGameLists(home)) {
+    if (!DirectoryExists(folder))
+      continue;
+    std::vector<std::string> names = ReadHostFolder(HostPath(folder), MaxFolderListing);
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names)
+      if (name.ends_with(".yml") && listed.LutrisGames.size() < MaxLibraryFolders)
+        listed.LutrisGames.push_back(LutrisGameOf(ReadTextOrEmpty(folder + "/" + name)));
+  }
+  return listed;
+}
+
+void ScanListedPlaces(TGameSearch& search, const TListedPlaces& listed) {
+  for (const std::string& library : listed.SteamLibraries)
+    search.ScanSteamLibrary(library);
+  for (const std::string& folder : listed.HeroicFolders)
+    search.Scan(folder, 1, "heroic"); // a game's own folder, or the folder of Heroic's games
+  for (const TLutrisGame& game : listed.LutrisGames) {
+    if (!game.Prefix.empty())
+      search.ScanPrefix(game.Prefix, "lutris");
+    if (!game.ProgramFolder.empty())
+      search.Scan(game.ProgramFolder, 0, "lutris");
+  }
+}
+
+} // namespace
 
 std::vector<TFoundGame> FindGames(const std::string& home, const std::string& winePrefix,
                                   std::chrono::milliseconds budget) {
-  TGameSearch search(budget);
-  std::vector<std::string> libraries;
-  for (const std::string& steam : SteamRoots(home)) {
-    if (!DirectoryExists(steam))
-      continue;
-    libraries.push_back(steam);
-    for (const std::string& listed :
-         SteamLibraryFolders(ReadTextOrEmpty(steam + "/steamapps/libraryfolders.vdf")))
-      libraries.push_back(listed);
-  }
-  for (const bool throughout : {false, true}) {
-    if (throughout)
-      search.SearchThrough();
-    for (const std::string& library : libraries)
-      search.Scan(library + "/steamapps/common", SearchDepth, "steam");
-    for (const std::string& library : libraries)
-      search.ScanPrefixesBelow(library + "/steamapps/compatdata", "/pfx", "proton");
-    for (const std::string& gog : HostGameFolders().GogGames)
-      search.Scan(gog, 1, "gog"); // a game's own folder, or the folder of GOG's games
-    if (!winePrefix.empty())
-      search.ScanPrefix(winePrefix, "wine");
-    search.ScanPrefix(home + "/.wine", "wine");
-    search.ScanPrefixesBelow(HeroicPrefixes(home), "", "heroic");
-    search.ScanPrefixesBelow(LutrisPrefixes(home), "", "lutris");
-    for (const std::string& bottles : BottlesPrefixes(home))
-      search.ScanPrefixesBelow(bottles, "", "bottles");
+  // The stores' default places first, by the game's usual names whatever the budget: a few
+  // folders each. The budget can only cut off searching through them and the places the
+  // stores' lists name, which may be many and slow.
+  TGameSearch search;
+  ScanDefaultPlaces(search, home, winePrefix);
+  search.EndAt(std::chrono::steady_clock::now() + budget);
+  search.KnownNamesOnly(false);
+  ScanDefaultPlaces(search, home, winePrefix);
+  const TListedPlaces listed = ReadListedPlaces(home);
+  for (const bool knownNamesOnly : {true, false}) {
+    search.KnownNamesOnly(knownNamesOnly);
+    ScanListedPlaces(search, listed);
   }
   return search.Take();
 }
@@ -153,9 +186,9 @@ std::string_view GamePlacesSearched() {
       "Place", "Steam and its libraries, GOG's registry keys and folders, and Wine prefixes");
 #else
   return TRANSLATABLE("Place",
-                      "Steam (also Flatpak's) with its libraries and Proton prefixes, Wine "
-                      "prefixes ($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) and Bottles "
-                      "(also Flatpak's)");
+                      "Steam (also Flatpak's and Snap's) with its libraries and Proton "
+                      "prefixes, Wine prefixes ($WINEPREFIX, ~/.wine), Heroic and Lutris (~/Games "
+                      "and the games they list) and Bottles (also Flatpak's)");
 #endif
 }
 

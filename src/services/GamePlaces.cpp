@@ -38,10 +38,15 @@ private:
 
 std::vector<std::string> SteamRoots(const std::string& home) {
   std::vector<std::string> roots = {home + "/.steam/steam", home + "/.local/share/Steam",
-                                    home + "/.var/app/com.valvesoftware.Steam/.local/share/Steam"};
+                                    home + "/.var/app/com.valvesoftware.Steam/.local/share/Steam",
+                                    home + "/snap/steam/common/.local/share/Steam"};
   for (const std::string& root : HostGameFolders().SteamRoots)
     roots.push_back(root);
   return roots;
+}
+
+std::string HeroicGames(const std::string& home) {
+  return home + "/Games/Heroic";
 }
 
 std::string HeroicPrefixes(const std::string& home) {
@@ -55,6 +60,22 @@ std::string LutrisPrefixes(const std::string& home) {
 std::vector<std::string> BottlesPrefixes(const std::string& home) {
   return {home + "/.var/app/com.usebottles.bottles/data/bottles/bottles",
           home + "/.local/share/bottles/bottles"};
+}
+
+std::vector<std::string> HeroicLists(const std::string& home) {
+  std::vector<std::string> lists;
+  for (const std::string& config :
+       {home + "/.config/heroic", home + "/.var/app/com.heroicgameslauncher.hgl/config/heroic"}) {
+    lists.push_back(config + "/config.json");
+    lists.push_back(config + "/gog_store/installed.json");
+  }
+  return lists;
+}
+
+std::vector<std::string> LutrisGameLists(const std::string& home) {
+  const std::string flatpak = home + "/.var/app/net.lutris.Lutris";
+  return {home + "/.config/lutris/games", home + "/.local/share/lutris/games",
+          flatpak + "/config/lutris/games", flatpak + "/data/lutris/games"};
 }
 
 const std::vector<std::string>& GameFolderNames() {
@@ -86,6 +107,7 @@ std::vector<TGamePlace> GamePlaces(const std::string& home, const std::string& w
   }
   for (const std::string& gog : HostGameFolders().GogGames)
     places.Add(TRANSLATABLE("Place", "GOG games"), gog);
+  places.Add(TRANSLATABLE("Place", "Heroic games"), HeroicGames(home));
   places.AddPrefixesBelow(TRANSLATABLE("Place", "Heroic prefix"), HeroicPrefixes(home), "/drive_c");
   places.AddPrefixesBelow(TRANSLATABLE("Place", "Wine prefix"), LutrisPrefixes(home), "/drive_c");
   for (const std::string& bottles : BottlesPrefixes(home))

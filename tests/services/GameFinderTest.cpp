@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/GameFinder.h"
+#include "platform/Limits.h"
 #include "services/GamePlaces.h"
+#include "services/LauncherLists.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -42,17 +44,70 @@ TEST(GameFinder, FindsTheGamesOfSteamProtonWineAndLutrisAndNothingElse) {
                           {"battle", "combat", "melee", "tourn"});
   fs::create_directories(home / "Games/locked/drive_c/Program Files");
   fs::permissions(home / "Games/locked", fs::perms::none);
+  // Snap's Steam, Heroic's games folder, and games the launchers' own lists name elsewhere.
+  test::MakeGameDirectory(home / "snap/steam/common/.local/share/Steam/steamapps/common/XvT");
+  test::MakeGameDirectory(home / "Games/Heroic/STAR WARS X-Wing vs TIE Fighter");
+  test::MakeGameDirectory(temp.Path() / "Heroic Games/My XvT");
+  for (const char* lists :
+       {".config/heroic/gog_store", ".config/lutris/games", ".local/share/lutris/games"})
+    fs::create_directories(home / lists);
+  test::WriteBytes(home / ".config/heroic/gog_store/installed.json",
+                   "{\"installed\": [{\"install_path\": \"" + temp.Path().string() +
+                       "/Heroic Games/My XvT\", \"platform\": \"windows\"}]}");
+  test::MakeGameDirectory(temp.Path() / "lutris-xvt/drive_c/GOG Games/XvT");
+  test::WriteBytes(home / ".config/lutris/games/xvt-1.yml",
+                   "game:\n  exe: 'relative.exe'\n  prefix: \"" + temp.Path().string() +
+                       "/lutris-xvt\"\n");
+  test::MakeGameDirectory(temp.Path() / "lutris-other/XvT");
+  test::WriteBytes(home / ".local/share/lutris/games/xvt-2.yml",
+                   "game:\n  exe: " + temp.Path().string() + "/lutris-other/XvT/Z_XVT__.EXE\n");
 
-  std::string found;
-  for (const TFoundGame& game : FindGames(home.string(), ""))
-    found += game.Source + " " + game.Path.substr(temp.Path().string().size()) + "\n";
-  fs::permissions(home / "Games/locked", fs::perms::owner_all);
-  EXPECT_EQ(found,
+  const auto found = [&](std::chrono::milliseconds budget) {
+    std::string games;
+    for (const TFoundGame& game : FindGames(home.string(), "", budget))
+      games += game.Source + " " + game.Path.substr(temp.Path().string().size()) + "\n";
+    return games;
+  };
+  const std::string defaults =
+      "steam /pilot/snap/steam/common/.local/share/Steam/steamapps/common/XvT\n"
+      "proton /pilot/.steam/steam/steamapps/compatdata/361670/pfx/drive_c/GOG Games/XvT\n"
+      "wine /pilot/.wine/drive_c/GOG Games/X-Wing vs TIE Fighter\n"
+      "heroic /pilot/Games/Heroic/STAR WARS X-Wing vs TIE Fighter\n";
+  EXPECT_EQ(found(std::chrono::seconds(3)),
             "steam /Library \"2\"/steamapps/common/STAR WARS X-Wing vs TIE Fighter\n"
+            "steam /pilot/snap/steam/common/.local/share/Steam/steamapps/common/XvT\n"
             "proton /pilot/.steam/steam/steamapps/compatdata/361670/pfx/drive_c/GOG Games/XvT\n"
             "wine /pilot/.wine/drive_c/GOG Games/X-Wing vs TIE Fighter\n"
+            "heroic /Heroic Games/My XvT\n"
+            "heroic /pilot/Games/Heroic/STAR WARS X-Wing vs TIE Fighter\n"
+            "lutris /lutris-other/XvT\n"
+            "lutris /lutris-xvt/drive_c/GOG Games/XvT\n"
             "lutris /pilot/Games/xwing/drive_c/Program Files/LucasArts/XvT\n");
+  // However busy the machine, the games where the stores put them are found by their usual
+  // names; only the places the lists name and the search through ("LucasArts/XvT") are cut off.
+  EXPECT_EQ(found(std::chrono::milliseconds(0)), defaults);
+  fs::permissions(home / "Games/locked", fs::perms::owner_all);
   EXPECT_TRUE(FindGames((temp.Path() / "nobody").string(), "").empty());
+}
+
+// The launchers' lists as they write them, escapes and quotes included, and their damaged forms.
+TEST(GameFinder, ReadsTheFoldersTheLaunchersListsName) {
+  using Folders = std::vector<std::string>;
+  EXPECT_EQ(SteamLibraryFolders("\"0\" {\n\t\"path\"\t\t\"/a \\\"b\\\"\"\n\"path\" \"/c\\\\d\"\n"
+                                "\"path\"\n\"/next line\"\n\"path\" \"/cut"),
+            (Folders{"/a \"b\"", "/c\\d"}));
+  EXPECT_EQ(HeroicGameFolders("{\"defaultInstallPath\": \"/home/p/Games/Heroic\",\n"
+                              "\"installed\":[{\"install_path\":\"/x/Caf\u00e9\"},"
+                              "{\"install_path\": 12},{\"install_path\":\"\"}]}"),
+            (Folders{"/home/p/Games/Heroic", "/x/Caf\u00e9"}));
+  std::string many;
+  for (int i = 0; i < 1500; ++i)
+    many += "\"path\" \"/l" + std::to_string(i) + "\"\n";
+  EXPECT_EQ(SteamLibraryFolders(many).size(), MaxLibraryFolders);
+  const TLutrisGame quoted = LutrisGameOf("game:\r\n  exe: \"/g/x/Z.EXE\"\r\n  prefix: '/g'\r\n");
+  EXPECT_EQ(quoted.Prefix + " " + quoted.ProgramFolder, "/g /g/x");
+  const TLutrisGame relative = LutrisGameOf("game:\n  exe: Z.EXE\n  working_dir: /w\nprefix:");
+  EXPECT_EQ(relative.Prefix + relative.ProgramFolder, "");
 }
 
 // A home made to wear the search out: a library list of 50,000 entries, a sparse library list

@@ -35,6 +35,7 @@ TEST(GamePlaces, ListsThePlacesOfWineSteamLutrisAndHeroicThatExist) {
                     "Wine = .wine/drive_c\n"
                     "Steam games = .steam/steam/steamapps/common\n"
                     "Proton prefix 311210 = .steam/steam/steamapps/compatdata/311210/pfx/drive_c\n"
+            "Heroic games = Games/Heroic\n"
                     "Heroic prefix XvT = Games/Heroic/Prefixes/default/XvT/drive_c\n"
                     "Wine prefix xvt = Games/xvt/drive_c\n");
 }
