@@ -27,7 +27,7 @@ public:
   int ChooseInstalledPack(const std::vector<TInstalledPackLine>&) override { return -1; }
   TProblemChoice ChooseProblem(const std::vector<TProblemLine>&) override { return {}; }
   bool EditPackList(std::vector<TPackageItem>&) override { return false; }
-  void ShowAbout() override {}
+  bool ShowAbout(const QString&) override { return false; }
   void ShowMission(const QString&, const QStringList&) override {}
   void OpenDocument(const QString&) override {}
 };

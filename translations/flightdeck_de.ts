@@ -643,8 +643,12 @@
         <translation>Bottle</translation>
     </message>
     <message>
-        <source>Steam (also Flatpak&apos;s) with its libraries and Proton prefixes, Wine prefixes ($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) and Bottles (also Flatpak&apos;s)</source>
-        <translation>Steam (auch dem von Flatpak) mit seinen Bibliotheken und Proton-Präfixen, Wine-Präfixen ($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) und Bottles (auch dem von Flatpak)</translation>
+        <source>Steam (also Flatpak&apos;s and Snap&apos;s) with its libraries and Proton prefixes, Wine prefixes ($WINEPREFIX, ~/.wine), Heroic and Lutris (~/Games and the games they list) and Bottles (also Flatpak&apos;s)</source>
+        <translation>Steam (auch als Flatpak und Snap) mit seinen Bibliotheken und Proton-Präfixen, Wine-Präfixen ($WINEPREFIX, ~/.wine), Heroic und Lutris (~/Games und die Spiele, die sie auflisten) und Bottles (auch als Flatpak)</translation>
+    </message>
+    <message>
+        <source>Heroic games</source>
+        <translation>Heroic-Spiele</translation>
     </message>
 </context>
 <context>
@@ -1631,6 +1635,18 @@ Datei &gt; XvT-Verzeichnis festlegen</translation>
     <message>
         <source>List the installed packs, and take one out</source>
         <translation>Die installierten Packs anzeigen und eines entfernen</translation>
+    </message>
+    <message>
+        <source>Demo Game</source>
+        <translation>Demospiel</translation>
+    </message>
+    <message>
+        <source>The demo game lies in &quot;%1&quot;, where it cannot be changed. Copy it to &quot;%2&quot; and open the copy?</source>
+        <translation>Das Demospiel liegt in &quot;%1&quot; und kann dort nicht geändert werden. Nach &quot;%2&quot; kopieren und die Kopie öffnen?</translation>
+    </message>
+    <message>
+        <source>The demo game could not be copied: %1</source>
+        <translation>Das Demospiel konnte nicht kopiert werden: %1</translation>
     </message>
 </context>
 <context>

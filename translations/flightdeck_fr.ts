@@ -643,8 +643,12 @@
         <translation>Bouteille</translation>
     </message>
     <message>
-        <source>Steam (also Flatpak&apos;s) with its libraries and Proton prefixes, Wine prefixes ($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) and Bottles (also Flatpak&apos;s)</source>
-        <translation>Steam (celui de Flatpak aussi) avec ses bibliothèques et ses préfixes Proton, les préfixes Wine ($WINEPREFIX, ~/.wine), Heroic, Lutris (~/Games) et Bottles (celui de Flatpak aussi)</translation>
+        <source>Steam (also Flatpak&apos;s and Snap&apos;s) with its libraries and Proton prefixes, Wine prefixes ($WINEPREFIX, ~/.wine), Heroic and Lutris (~/Games and the games they list) and Bottles (also Flatpak&apos;s)</source>
+        <translation>Steam (aussi en Flatpak et Snap) avec ses bibliothèques et préfixes Proton, les préfixes Wine ($WINEPREFIX, ~/.wine), Heroic et Lutris (~/Games et les jeux qu&apos;ils listent) et Bottles (aussi en Flatpak)</translation>
+    </message>
+    <message>
+        <source>Heroic games</source>
+        <translation>Jeux Heroic</translation>
     </message>
 </context>
 <context>
@@ -1631,6 +1635,18 @@ Fichier &gt; Choisir le dossier de XvT</translation>
     <message>
         <source>List the installed packs, and take one out</source>
         <translation>Lister les packs installés et en retirer un</translation>
+    </message>
+    <message>
+        <source>Demo Game</source>
+        <translation>Jeu de démonstration</translation>
+    </message>
+    <message>
+        <source>The demo game lies in &quot;%1&quot;, where it cannot be changed. Copy it to &quot;%2&quot; and open the copy?</source>
+        <translation>Le jeu de démonstration se trouve dans « %1 », où il ne peut pas être modifié. Le copier dans « %2 » et ouvrir la copie ?</translation>
+    </message>
+    <message>
+        <source>The demo game could not be copied: %1</source>
+        <translation>Le jeu de démonstration n&apos;a pas pu être copié : %1</translation>
     </message>
 </context>
 <context>

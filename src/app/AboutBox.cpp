@@ -2,7 +2,10 @@
 #include "app/AboutBox.h"
 
 #include "app/Application.h"
+#include "platform/HostFiles.h"
+#include "platform/ProgramPlaces.h"
 #include "widgets/MaskedImage.h"
+#include "widgets/PathText.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -14,6 +17,8 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QUrl>
+
+#include <functional>
 
 namespace flightdeck {
 
@@ -80,8 +85,10 @@ QImage LogoMask() {
   return mask;
 }
 
-// A link to a local file or folder; a plain text when there is none to link to.
-QLabel* LinkLabel(const QString& path, const char* text, QWidget* parent) {
+// A link to a local file or folder, which `follow` takes; a plain text when there is none to
+// link to.
+QLabel* LinkLabel(const QString& path, const char* text, QWidget* parent,
+                  const std::function<void(const QString&)>& follow) {
   if (path.isEmpty())
     return new QLabel(TixoAboutBox::tr(text), parent);
   auto* label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
@@ -89,14 +96,13 @@ QLabel* LinkLabel(const QString& path, const char* text, QWidget* parent) {
                            parent);
   label->setCursor(Qt::PointingHandCursor);
   label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-  QObject::connect(label, &QLabel::linkActivated, label,
-                   [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+  QObject::connect(label, &QLabel::linkActivated, label, follow);
   return label;
 }
 
 } // namespace
 
-TixoAboutBox::TixoAboutBox(QWidget* parent) : QDialog(parent) {
+TixoAboutBox::TixoAboutBox(const QString& demoGame, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ixoAboutBox"));
   setWindowTitle(tr("About %1").arg(ApplicationTitle));
   auto* logo = new TMaskedImage(this);
@@ -125,13 +131,31 @@ TixoAboutBox::TixoAboutBox(QWidget* parent) : QDialog(parent) {
   layout->addWidget(new QLabel(tr(Description), this), 2, 1);
   layout->addWidget(new QLabel(tr(Publisher), this), 3, 1);
   layout->addWidget(new QLabel(tr(Copyright), this), 4, 1);
-  layout->addWidget(LinkLabel(ReadmePath(), ReadmeText, this), 5, 1);
-  layout->addWidget(LinkLabel(Beside({"../share/flightdeck/demo-game", "demo-game",
-                                      FLIGHTDECK_SOURCE_TREE "/examples/demo-game"}),
-                              DemoGameText, this),
+  layout->addWidget(LinkLabel(ReadmePath(), ReadmeText, this,
+                              [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); }),
+                    5, 1);
+  // The demo game opens in the window.
+  layout->addWidget(LinkLabel(demoGame, DemoGameText, this,
+                              [this](const QString&) {
+                                FDemoGameChosen = true;
+                                accept();
+                              }),
                     6, 1);
   layout->addWidget(close, 7, 1, Qt::AlignRight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString DemoGamePath() {
+  return Beside(
+      {"../share/flightdeck/demo-game", "demo-game", FLIGHTDECK_SOURCE_TREE "/examples/demo-game"});
+}
+
+QString DemoGameCopyPath(const QString& demoGame) {
+  if (demoGame.isEmpty() ||
+      (!IsInstalledProgramFolder(ProgramPath(QCoreApplication::applicationDirPath())) &&
+       IsHostFolderWritable(ProgramPath(demoGame))))
+    return {};
+  return PathText(HostDataFolder() / "demo-game");
 }
 
 QString ReadmePath() {

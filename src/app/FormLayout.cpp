@@ -131,7 +131,10 @@ void TixoFlightdeckForm::CreateMenus() {
   QAction* manual = AddItem(help, "mHelpManual", tr("&Manual"), QKeySequence(QStringLiteral("F1")),
                             tr("How to use Flightdeck"));
   QAction* about = AddItem(help, "mHelpAbout", tr("&About"));
-  connect(about, &QAction::triggered, this, [this] { FEnvironment.Prompts->ShowAbout(); });
+  connect(about, &QAction::triggered, this, [this] {
+    if (FEnvironment.Prompts->ShowAbout(FEnvironment.DemoGame))
+      OpenDemoGame();
+  });
   connect(manual, &QAction::triggered, this,
           [this] { FEnvironment.Prompts->OpenDocument(ReadmePath()); });
 

@@ -10,7 +10,11 @@
 #include "lists/MissionTypes.h"
 #include "packs/InstallScript.h"
 #include "platform/FileSystem.h"
+#include "platform/HostPath.h"
+#include "platform/InOutError.h"
 #include "platform/ProfileFile.h"
+#include "platform/ProgramPlaces.h"
+#include "services/GameCopy.h"
 #include "services/GameFinder.h"
 #include "services/GamePlaces.h"
 #include "widgets/FolderBrowseDlg.h"
@@ -193,6 +197,31 @@ void TixoFlightdeckForm::OpenGameDirectory(const std::string& path) {
     return;
   }
   UseXvTDirectory(path);
+}
+
+void TixoFlightdeckForm::OpenDemoGame() {
+  std::string game = ProgramPath(FEnvironment.DemoGame);
+  if (!FEnvironment.DemoGameCopy.isEmpty()) {
+    const std::string copy = ProgramPath(FEnvironment.DemoGameCopy);
+    if (!IsXvTDirectory(copy + "/")) {
+      if (!FEnvironment.Prompts->Ask(
+              tr("Demo Game"),
+              tr("The demo game lies in \"%1\", where it cannot be changed. Copy it to \"%2\" "
+                 "and open the copy?")
+                  .arg(QDir::toNativeSeparators(FEnvironment.DemoGame),
+                       QDir::toNativeSeparators(FEnvironment.DemoGameCopy))))
+        return;
+      try {
+        CopyGameFolder(game, copy);
+      } catch (const EInOutError& error) {
+        Tell(tr("The demo game could not be copied: %1")
+                 .arg(MessageText(error.Message(), PathText)));
+        return;
+      }
+    }
+    game = copy;
+  }
+  OpenGameDirectory(game);
 }
 
 void TixoFlightdeckForm::UseXvTDirectory(const std::string& path) {

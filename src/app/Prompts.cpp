@@ -103,9 +103,10 @@ void TDialogPrompts::OpenDocument(const QString& path) {
              : tr("Nothing on this system opens \"%1\".").arg(QDir::toNativeSeparators(path)));
 }
 
-void TDialogPrompts::ShowAbout() {
-  TixoAboutBox about(FParent);
+bool TDialogPrompts::ShowAbout(const QString& demoGame) {
+  TixoAboutBox about(demoGame, FParent);
   about.exec();
+  return about.DemoGameChosen();
 }
 
 void TDialogPrompts::ShowMission(const QString& file, const QStringList& lines) {

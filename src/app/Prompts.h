@@ -95,7 +95,9 @@ public:
   // Shows the entries of a pack about to be built, whose titles the user may edit; false when
   // the build is cancelled.
   virtual bool EditPackList(std::vector<TPackageItem>& items) = 0;
-  virtual void ShowAbout() = 0;
+  // The About box, with a link to the demo game at `demoGame`: true when the user chose to open
+  // the demo game.
+  virtual bool ShowAbout(const QString& demoGame) = 0;
   // The Mission view: what the mission file `file` tells of itself, a line each; read only.
   virtual void ShowMission(const QString& file, const QStringList& lines) = 0;
   // Opens the document at `path` (the manual) in the desktop's viewer for it; tells the user
@@ -133,7 +135,7 @@ public:
   bool ExecuteFolderDialog(TFolderBrowseDlg& dialog) override;
   QString OpenFile(const TOpenDialogRequest& request) override;
   bool EditPackList(std::vector<TPackageItem>& items) override;
-  void ShowAbout() override;
+  bool ShowAbout(const QString& demoGame) override;
   void ShowMission(const QString& file, const QStringList& lines) override;
   void OpenDocument(const QString& path) override;
   QString AskFindText(const QString& previous) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/AboutBox.h"
 #include "app/HistoryCommands.h"
 #include "app/MissionPanel.h"
 #include "app/PackCommands.h"
@@ -32,6 +33,9 @@ struct TFormEnvironment {
   QString SettingsFileName;
   TPrompts* Prompts = nullptr;
   QString HomeFolder = QDir::homePath(); // where games are looked for
+  QString DemoGame = DemoGamePath();     // the demo game shipped with the program, if any
+  // Where it is copied to be tried on; empty when it is tried where it is.
+  QString DemoGameCopy = DemoGameCopyPath(DemoGame);
 };
 
 // The main window: the menus, the tool bar and the mission panel, which shows the list of one
@@ -54,6 +58,9 @@ public:
   bool SearchingForGames() const { return FSearchingForGames; }
   // Shows the game directory `path`, or says that it is none.
   void OpenGameDirectory(const std::string& path);
+  // Opens the demo game; where its folder cannot be changed, a copy of it in the user's data
+  // folder, made once when the user agrees.
+  void OpenDemoGame();
 
   // Files from the desktop: dropped, or named when the program starts. Missions (.tie) go under
   // the entry they are dropped on (or the selected one), packs (.ixo) into the lists shown;

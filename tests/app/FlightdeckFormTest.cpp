@@ -336,7 +336,7 @@ private Q_SLOTS:
     std::vector<TPackageItem> items(50,
                                     {likBattle, "b.lst", "Battle N", "Battle R", "Battle I", ""});
     prompts.EditPackList(items);
-    prompts.ShowAbout();
+    prompts.ShowAbout(DemoGamePath());
     prompts.AskFindText(longName);
     watch.stop();
     QCOMPARE(dialogs, 11);
@@ -457,7 +457,7 @@ private Q_SLOTS:
     Control<QAction>("mHelpAbout")->trigger();
     QCOMPARE(FPrompts.AboutBoxes, 1);
 
-    TixoAboutBox about;
+    TixoAboutBox about(DemoGamePath());
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
              QStringLiteral("Ixo Kit"));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("v1.0"));
@@ -479,6 +479,37 @@ private Q_SLOTS:
       about.show();
       QVERIFY(about.grab().save(QString::fromLocal8Bit(path)));
     }
+  }
+
+  // The About box's demo game opens in the window: as it is where it may be changed, else as a
+  // copy made once with the user's leave.
+  void theDemoGameOpensAsItIsOrAsACopy() {
+    const QString shipped = QString::fromStdString((FTemp->Path() / "share/demo game").string());
+    const QString copy = QString::fromStdString((FTemp->Path() / "data/flightdeck/demo").string());
+    std::filesystem::create_directories(FTemp->Path() / "share");
+    std::filesystem::copy(FLIGHTDECK_SOURCE_TREE "/examples/demo-game", shipped.toStdString(),
+                          std::filesystem::copy_options::recursive);
+    FDemoGame = {shipped, copy};
+    StoreSettings("");
+    Open();
+    FPrompts.OpenDemoGame = true;
+    FPrompts.Answers = {TMessageResult::No};
+    Control<QAction>("mHelpAbout")->trigger();
+    QCOMPARE(FForm->XvTPath(), FGame); // declined: nothing copied, nothing opened
+    QVERIFY(!QFileInfo::exists(copy));
+    QVERIFY(FPrompts.Messages.last().contains(QDir::toNativeSeparators(copy)));
+    for (int time = 0; time < 2; ++time) { // asked again, agreed; then the copy opens unasked
+      Control<QAction>("mHelpAbout")->trigger();
+      QCOMPARE(FPrompts.Messages.size(), 2);
+      QCOMPARE(FForm->XvTPath(), copy.toStdString() + "/");
+    }
+    QCOMPARE(ReadBytes(copy.toStdString() + "/combat/mission.lst"),
+             ReadBytes(shipped.toStdString() + "/combat/mission.lst"));
+    FForm.reset();
+    FDemoGame = {shipped, QString()};
+    Open();
+    Control<QAction>("mHelpAbout")->trigger();
+    QCOMPARE(FForm->XvTPath(), shipped.toStdString() + "/");
   }
 
   void unwritableSettingsAreReported() {

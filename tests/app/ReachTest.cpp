@@ -134,7 +134,7 @@ class TReachTest : public QObject, protected test::TFormFixture {
     problems.show();
     check(&problems);
 
-    TixoAboutBox about(FForm.get());
+    TixoAboutBox about(DemoGamePath(), FForm.get());
     about.show();
     check(&about);
 

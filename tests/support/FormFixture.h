@@ -32,11 +32,14 @@ protected:
   std::string FGame; // as the program stores it: as chosen, with a trailing separator
   TScriptedPrompts FPrompts;
   std::unique_ptr<TixoFlightdeckForm> FForm;
+  // The demo game and where it is copied to be tried on, where a test sets them.
+  std::optional<std::pair<QString, QString>> FDemoGame;
 
   void SetUpGame() {
     FTemp = std::make_unique<TTempDir>();
     FGame = MakeGameDirectory(FTemp->Path() / "Game");
     FPrompts = TScriptedPrompts();
+    FDemoGame.reset();
     WriteBytes(GameFile("battle", "mission.lst"),
                CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", "Strike One", "1", "b2.lst",
                      "Strike Two"}));
@@ -77,9 +80,11 @@ protected:
 
   // The window, shown and active so that focus and layout behave as for a user.
   TixoFlightdeckForm& Open() {
-    FForm = std::make_unique<TixoFlightdeckForm>(
-        TFormEnvironment{QString::fromStdString(Settings().string()), &FPrompts,
-                         QString::fromStdString(FTemp->Path().string())});
+    TFormEnvironment environment{QString::fromStdString(Settings().string()), &FPrompts,
+                                 QString::fromStdString(FTemp->Path().string())};
+    if (FDemoGame)
+      std::tie(environment.DemoGame, environment.DemoGameCopy) = *FDemoGame;
+    FForm = std::make_unique<TixoFlightdeckForm>(environment);
     TixoApplication::Instance()->SetPrompts(&FPrompts);
     FForm->show();
     FForm->activateWindow();

@@ -161,7 +161,11 @@ public:
     return build;
   }
 
-  void ShowAbout() override { ++AboutBoxes; }
+  bool OpenDemoGame = false; // the answer: the About box's demo game link followed
+  bool ShowAbout(const QString&) override {
+    ++AboutBoxes;
+    return OpenDemoGame;
+  }
   void ShowMission(const QString& file, const QStringList& lines) override {
     MissionsShown << (QStringList{file} + lines);
   }
