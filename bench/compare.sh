@@ -7,12 +7,13 @@
 #   check                            how its time grows from the smallest list to the next
 #   install-pack                     against unzip -o -j, bsdtar -x and 7z x
 #   build-pack                       against zip -6 -j, 7z a -tzip -mx=6 -mmt=2, bsdtar --format zip
-#   undo of an install               against xargs rm of the files it installed
+#   undo of an install               against xargs rm -f of the list of the files it installed
 #   remove-pack of an install        against the undo of it
-# The missions are binary, 5 to 150 KB, and deflate about 2.6:1 as real ones do; they are no
+# The lists' games hold their mission files (real missions, names of one file). The packs'
+# missions are binary, 5 to 150 KB, and deflate about 2.6:1 as real ones do; they are no
 # missions of this game, so the packs are built and installed with --force. Prints each
-# ratio of medians (the median of its rounds), peak memory (/usr/bin/time -f %M) and the
-# archives' sizes.
+# ratio of medians (the median of its rounds) of the wall time and of the processor time, peak
+# memory (/usr/bin/time -f %M) and the archives' sizes.
 #
 # usage: bench/compare.sh [BUILD_DIR]   (default: build; flightdeck-cli must be built there)
 # LISTS and PACKS choose the sizes: LISTS="10000 100000 1000000" PACKS="200 2000 20000"; empty for
@@ -62,22 +63,25 @@ compare() {
   done
 }
 # The median over NAME's rounds of the median seconds of the command at INDEX, or of its ratio
-# to the command at OVER.
+# to the command at OVER; with KIND "cpu", of the processor time (user and system, the mean
+# of each run's) instead of the wall time.
 median() {
-  python3 - "$work/$1" "$rounds" "$2" "${3:-}" <<'PY'
+  python3 - "$work/$1" "$rounds" "$2" "${3:-}" "${4:-wall}" <<'PY'
 import json, statistics, sys
-base, rounds, index, over = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
+base, rounds, index, over, kind = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4], sys.argv[5]
 results = [json.load(open("%s.%d.json" % (base, r)))["results"] for r in range(1, rounds + 1)]
-values = [r[index]["median"] / (r[int(over)]["median"] if over else 1) for r in results]
+time = (lambda c: c["user"] + c["system"]) if kind == "cpu" else (lambda c: c["median"])
+values = [time(r[index]) / (time(r[int(over)]) if over else 1) for r in results]
 print(("%.2f" if over else "%s") % statistics.median(values))
 PY
 }
-ratio() { median "$1" "$2" "$3"; }
+# "W x wall, C x CPU": the command at INDEX against the one at OVER.
+ratio() { echo "$(median "$1" "$2" "$3") x wall, $(median "$1" "$2" "$3" cpu) x CPU"; }
 peak() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; } # KiB
 median_peak() { for round in 1 2 3; do peak "$@"; done | sort -n | sed -n 2p; }
 idle=$(peak "$cli" dump "$work/empty" combat neutral)
 
-echo "== lists (the program's own memory: $idle KiB)"
+echo "== lists, each with its mission files (the program's own memory: $idle KiB)"
 check_small=""
 for n in $lists; do
   g="$work/list$n"
@@ -85,15 +89,20 @@ for n in $lists; do
   awk -v n="$n" 'BEGIN { printf "//\r\n[A campaign of many missions]\r\n//\r\n";
     for (i = 0; i < n; i++) printf "%d\r\nm%07d.tie\r\nMission %d of the long one\r\n", i, i, i }' \
     > "$g/combat/mission.lst"
+  # Every mission a real one of this game: names of one file, as the check reads each.
+  cp "$here/../examples/demo-game/combat/patrol1.tie" "$work/real.tie"
+  python3 -c 'import os, sys
+for i in range(int(sys.argv[2])): os.link(sys.argv[3], "%s/m%07d.tie" % (sys.argv[1], i))' \
+    "$g/combat" "$n" "$work/real.tie"
   list="$g/combat/mission.lst"
   size=$(($(wc -c < "$list") / 1024))
   compare -N "resave$n" "resave" "true" "$cli resave $g combat neutral" \
     "floor" "true" "$work/floor $list" "cp" "true" "cp $list $work/copy.lst"
-  echo "resave of $n entries ($size KiB): $(ratio "resave$n" 0 1) x the floor," \
-    "$(ratio "resave$n" 0 2) x cp; peak $(($(peak "$cli" resave "$g" combat neutral) - idle)) KiB above the program's own"
+  echo "resave of $n entries ($size KiB): $(ratio "resave$n" 0 1) the floor;" \
+    "$(ratio "resave$n" 0 2) cp; peak $(($(peak "$cli" resave "$g" combat neutral) - idle)) KiB above the program's own"
   echo "  dump peaks at $(peak "$cli" dump "$g" combat neutral) KiB, tree at" \
     "$(peak "$cli" tree "$g" combat neutral) KiB"
-  compare "check$n" "check" "true" "$cli check $g combat neutral || true" # it finds the missions missing
+  compare "check$n" "check" "true" "$cli check $g combat neutral"
   check=$(median "check$n" 0)
   if [ -n "$check_small" ]; then
     echo "  check: $check s; grows as N^$(python3 -c 'import math,sys; a,b,m,n=map(float,sys.argv[1:]); print("%.2f" % (math.log(b/a)/math.log(n/m)))' "$check_small" "$check" "$check_n" "$n")"
@@ -151,16 +160,18 @@ for n in $packs; do
     "unzip" "$fresh" "unzip -q -o -j $pack -d $into/combat" \
     "bsdtar" "$fresh" "bsdtar -xf $pack -C $into/combat" \
     "7z" "$fresh" "7z x -y -bd -o$into/combat $pack"
-  echo "install-pack of $n missions: $(ratio "install$n" 0 2) x bsdtar," \
-    "$(ratio "install$n" 0 1) x unzip, $(ratio "install$n" 0 3) x 7z"
+  echo "install-pack of $n missions: $(ratio "install$n" 0 2) bsdtar;" \
+    "$(ratio "install$n" 0 1) unzip; $(ratio "install$n" 0 3) 7z"
+  echo "  peak memory: install-pack $(median_peak sh -c "$fresh && $cli install-pack $into combat neutral $pack --force") KiB," \
+    "bsdtar $(median_peak sh -c "$fresh && bsdtar -xf $pack -C $into/combat") KiB"
 
   out="$work/out"
   compare "build$n" "build" "rm -f $out.ixo" "$cli build-pack $g combat neutral 'Deep Space' $out.ixo --force" \
     "zip" "rm -f $out.zip" "cd $g/combat && zip -q -6 $out.zip m*.tie" \
     "7z" "rm -f $out.7z.zip" "cd $g/combat && 7z a -bd -tzip -mx=6 -mmt=2 $out.7z.zip 'm*.tie' >/dev/null" \
     "bsdtar" "rm -f $out.tar.zip" "cd $g/combat && bsdtar --format zip -cf $out.tar.zip m*.tie"
-  echo "build-pack of $n missions: $(ratio "build$n" 0 1) x zip -6," \
-    "$(ratio "build$n" 0 2) x 7z, $(ratio "build$n" 0 3) x bsdtar"
+  echo "build-pack of $n missions: $(ratio "build$n" 0 1) zip -6;" \
+    "$(ratio "build$n" 0 2) 7z; $(ratio "build$n" 0 3) bsdtar"
   echo "  sizes: ours $(wc -c < "$out.ixo"), zip $(wc -c < "$out.zip"), 7z $(wc -c < "$out.7z.zip")," \
     "bsdtar $(wc -c < "$out.tar.zip") bytes; ours is" \
     "$(python3 -c 'import sys; print("%+.2f%%" % (100.0 * int(sys.argv[1]) / int(sys.argv[2]) - 100))' \
@@ -180,11 +191,13 @@ for n in $packs; do
   rm -rf "$hollow"
 
   installed="rm -rf $into $work/data && cp -r $work/empty $into && $cli install-pack $into combat neutral $pack --force"
+  # The fair peer of an undo: rm handed the list of the files, nothing looked up.
   unzipped="rm -rf $into && cp -r $work/empty $into && unzip -q -o -j $pack -d $into/combat"
+  (cd "$g/combat" && for mission in m*.tie; do echo "$into/combat/$mission"; done) > "$work/installed"
   compare "undo$n" "undo" "$installed" "$cli undo $into" \
-    "rm" "$unzipped" "ls -d $into/combat/* | xargs rm" \
+    "rm" "$unzipped" "xargs rm -f < $work/installed" \
     "remove-pack" "$installed" "$cli remove-pack $into 1"
-  echo "undo of that install: $(ratio "undo$n" 0 1) x xargs rm;" \
-    "remove-pack of it: $(ratio "undo$n" 2 0) x the undo"
+  echo "undo of that install: $(ratio "undo$n" 0 1) xargs rm -f < list;" \
+    "remove-pack of it: $(ratio "undo$n" 2 0) the undo"
   rm -rf "$g" "$pack" "$out".*
 done

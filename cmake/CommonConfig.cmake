@@ -31,6 +31,14 @@ if(FLIGHTDECK_FUZZ)
   target_compile_options(flightdeck_options INTERFACE -fsanitize=fuzzer-no-link)
 endif()
 target_compile_definitions(flightdeck_options INTERFACE FLIGHTDECK_VERSION="${PROJECT_VERSION}")
+# Two builds of the same sources in two folders give the same bytes: no path of either folder is
+# written into the programs (file names in debug information and messages are relative). The
+# build folder is named first, as it may lie in the source folder and the last map that fits a
+# path is the one taken.
+if(NOT MSVC)
+  target_compile_options(flightdeck_options INTERFACE
+    -ffile-prefix-map=${PROJECT_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
+endif()
 
 # The hardening Debian asks of the programs it ships: checked string and memory functions, a
 # guarded stack, and every binding resolved and made read-only at start.

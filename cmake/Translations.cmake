@@ -9,6 +9,10 @@ find_program(FLIGHTDECK_LRELEASE NAMES lrelease-qt6 lrelease
 find_program(FLIGHTDECK_LUPDATE NAMES lupdate-qt6 lupdate
              HINTS /usr/lib/qt6/bin ${QT_HOST_PATH}/lib/qt6/bin REQUIRED)
 
+# Resources without the times of their files (rcc's first format), so that two builds give the
+# same bytes.
+set(FLIGHTDECK_RCC_OPTIONS --format-version 1)
+
 function(flightdeck_add_translations target)
   file(GLOB ts_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*.ts)
   set(qm_files)
@@ -25,6 +29,6 @@ function(flightdeck_add_translations target)
   qt_add_resources(${target} flightdeck_translations
                    PREFIX /translations
                    BASE ${CMAKE_CURRENT_BINARY_DIR}/translations
-                   FILES ${qm_files})
+                   FILES ${qm_files} OPTIONS ${FLIGHTDECK_RCC_OPTIONS})
   add_dependencies(${target} ${target}_qm)
 endfunction()

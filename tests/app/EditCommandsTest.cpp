@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal/History.h"
+#include "platform/DirectoryLock.h"
 #include "support/FormFixture.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
 
 using namespace flightdeck;
 using test::CrLf;
@@ -184,6 +188,35 @@ private Q_SLOTS:
     QCOMPARE(ReadBytes(GameFile("battle", "mission.lst")),
              CrLf({"//", "[Outer Rim]", "//", "0", "b1.lst", " ", "1", "b2.lst", "Strike Two"}));
   }
+
+#ifndef _WIN32
+  // One label edit is one command: the editor's commit and its closing end it once, and the
+  // second, as a label left as it was, opens no command at all: it does not even wait for the
+  // game, which another program holds (flock(1) takes the folder's lock, as a command does).
+  void aLabelLeftAsItWasOpensNoCommand() {
+    OpenCombat(CrLf({"//", "[Alpha]", "//", "0", "a.tie", "A1"}));
+    QProcess holder;
+    holder.start(QStringLiteral("flock"),
+                 {QString::fromStdString(FGame), QStringLiteral("sleep"), QStringLiteral("60")});
+    QVERIFY(QTest::qWaitFor([&] {
+      try {
+        TDirectoryLock probe(FGame, std::chrono::milliseconds(0));
+        return false;
+      } catch (const EDirectoryBusy&) {
+        return true;
+      }
+    }));
+    QElapsedTimer took;
+    took.start();
+    Select(QStringLiteral("A1"));
+    FForm->Panel()->MissionView()->edit(Node(QStringLiteral("A1")));
+    FinishLabelEdit(QStringLiteral("A1"));
+    holder.kill();
+    holder.waitForFinished();
+    QVERIFY2(FPrompts.Messages.isEmpty(), qPrintable(FPrompts.Messages.join(QLatin1Char('\n'))));
+    QVERIFY(took.elapsed() < 5000);
+  }
+#endif
 
   void whatIsTypedStaysWhenTheCheckReportsDuringTheEdit() {
     StoreSettings("MType=0\r\n");

@@ -50,8 +50,9 @@ for path in ./usr/bin/flightdeck ./usr/bin/flightdeck-cli ./usr/share/applicatio
   echo "$contents" | grep -q " $path\$" || { echo "not in the package: $path" >&2; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 qt6-qpa-plugins libzip4 libdeflate0; do
-  echo "$depends" | grep -q "$package" || { echo "no dependency on $package: $depends" >&2; exit 1; }
+for package in 'libc6 (>= ' 'libstdc++6 (>= ' 'libqt6widgets6 (>= ' 'libqt6network6 (>= ' \
+    'libzip4 (>= ' 'libdeflate0 (>= ' 'qt6-qpa-plugins (>= '; do
+  echo "$depends" | grep -q -F "$package" || { echo "no dependency on $package: $depends" >&2; exit 1; }
 done
 [ "$(dpkg-deb -f "$deb" Package)" = flightdeck ]
 # Debian's own checks: no error. The team has no mail host of its own yet.
