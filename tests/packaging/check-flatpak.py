@@ -9,6 +9,7 @@ import re
 import shutil
 import subprocess
 import sys
+import tempfile
 
 source = pathlib.Path(sys.argv[1])
 app_id = "io.github.flightdeck.Flightdeck"
@@ -50,7 +51,9 @@ expect(not any(arg in granted for arg in ("--filesystem=home", "--filesystem=hos
 
 builder = shutil.which("flatpak-builder")
 if builder:
-    shown = subprocess.run([builder, "--show-manifest", str(path)], capture_output=True, text=True)
+    with tempfile.TemporaryDirectory() as scratch:  # where it keeps its state
+        shown = subprocess.run([builder, "--show-manifest", str(path.resolve())], cwd=scratch,
+                               capture_output=True, text=True)
     expect(shown.returncode == 0 and not shown.stderr.strip(),
            "flatpak-builder does not take it: " + shown.stderr.strip())
     expect(json.loads(shown.stdout or "{}").get("id") == app_id, "flatpak-builder read no app id")
