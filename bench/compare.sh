@@ -30,6 +30,9 @@ done
 lists=${LISTS-"10000 100000 1000000"}
 packs=${PACKS-"200 2000 20000"}
 rounds=${ROUNDS:-3}
+# How often hyperfine runs each command: a stage of over 10,000 missions, whose commands take
+# seconds each, twice without a warm-up, so that it ends within minutes.
+runs="--min-runs 5 --warmup 1"
 base=/dev/shm
 [ -d "$base" ] || base=${TMPDIR:-/tmp}
 work=$(mktemp -d "$base/flightdeck-compare-XXXXXX")
@@ -57,7 +60,7 @@ compare() {
   done
   round=1
   while [ "$round" -le "$rounds" ]; do
-    hyperfine $direct --min-runs 5 --warmup 1 --style none \
+    hyperfine $direct $runs --style none \
       --export-json "$work/$name.$round.json" "$@" >/dev/null 2>&1
     round=$((round + 1))
   done
@@ -75,8 +78,8 @@ values = [time(r[index]) / (time(r[int(over)]) if over else 1) for r in results]
 print(("%.2f" if over else "%s") % statistics.median(values))
 PY
 }
-# "W x wall, C x CPU": the command at INDEX against the one at OVER.
-ratio() { echo "$(median "$1" "$2" "$3") x wall, $(median "$1" "$2" "$3" cpu) x CPU"; }
+# "W x (C x in CPU)": the command at INDEX against the one at OVER, in wall and processor time.
+ratio() { echo "$(median "$1" "$2" "$3") x ($(median "$1" "$2" "$3" cpu) x in CPU)"; }
 peak() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; } # KiB
 median_peak() { for round in 1 2 3; do peak "$@"; done | sort -n | sed -n 2p; }
 idle=$(peak "$cli" dump "$work/empty" combat neutral)
@@ -98,7 +101,7 @@ for i in range(int(sys.argv[2])): os.link(sys.argv[3], "%s/m%07d.tie" % (sys.arg
   size=$(($(wc -c < "$list") / 1024))
   compare -N "resave$n" "resave" "true" "$cli resave $g combat neutral" \
     "floor" "true" "$work/floor $list" "cp" "true" "cp $list $work/copy.lst"
-  echo "resave of $n entries ($size KiB): $(ratio "resave$n" 0 1) the floor;" \
+  echo "resave of $n entries ($size KiB): $(ratio "resave$n" 0 1) the floor," \
     "$(ratio "resave$n" 0 2) cp; peak $(($(peak "$cli" resave "$g" combat neutral) - idle)) KiB above the program's own"
   echo "  dump peaks at $(peak "$cli" dump "$g" combat neutral) KiB, tree at" \
     "$(peak "$cli" tree "$g" combat neutral) KiB"
@@ -140,6 +143,7 @@ for i in range(count):
         out.write(data)
 EOF
 for n in $packs; do
+  [ "$n" -gt 10000 ] && runs="--runs 2 --warmup 0"
   g="$work/packed$n"
   game "$g"
   i=0
@@ -160,8 +164,8 @@ for n in $packs; do
     "unzip" "$fresh" "unzip -q -o -j $pack -d $into/combat" \
     "bsdtar" "$fresh" "bsdtar -xf $pack -C $into/combat" \
     "7z" "$fresh" "7z x -y -bd -o$into/combat $pack"
-  echo "install-pack of $n missions: $(ratio "install$n" 0 2) bsdtar;" \
-    "$(ratio "install$n" 0 1) unzip; $(ratio "install$n" 0 3) 7z"
+  echo "install-pack of $n missions: $(ratio "install$n" 0 2) bsdtar," \
+    "$(ratio "install$n" 0 1) unzip, $(ratio "install$n" 0 3) 7z"
   echo "  peak memory: install-pack $(median_peak sh -c "$fresh && $cli install-pack $into combat neutral $pack --force") KiB," \
     "bsdtar $(median_peak sh -c "$fresh && bsdtar -xf $pack -C $into/combat") KiB"
 
@@ -170,8 +174,8 @@ for n in $packs; do
     "zip" "rm -f $out.zip" "cd $g/combat && zip -q -6 $out.zip m*.tie" \
     "7z" "rm -f $out.7z.zip" "cd $g/combat && 7z a -bd -tzip -mx=6 -mmt=2 $out.7z.zip 'm*.tie' >/dev/null" \
     "bsdtar" "rm -f $out.tar.zip" "cd $g/combat && bsdtar --format zip -cf $out.tar.zip m*.tie"
-  echo "build-pack of $n missions: $(ratio "build$n" 0 1) zip -6;" \
-    "$(ratio "build$n" 0 2) 7z; $(ratio "build$n" 0 3) bsdtar"
+  echo "build-pack of $n missions: $(ratio "build$n" 0 1) zip -6," \
+    "$(ratio "build$n" 0 2) 7z, $(ratio "build$n" 0 3) bsdtar"
   echo "  sizes: ours $(wc -c < "$out.ixo"), zip $(wc -c < "$out.zip"), 7z $(wc -c < "$out.7z.zip")," \
     "bsdtar $(wc -c < "$out.tar.zip") bytes; ours is" \
     "$(python3 -c 'import sys; print("%+.2f%%" % (100.0 * int(sys.argv[1]) / int(sys.argv[2]) - 100))' \
