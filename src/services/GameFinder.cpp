@@ -29,6 +29,7 @@ public:
 
   // From now on, the search ends at `deadline`.
   void EndAt(std::chrono::steady_clock::time_point deadline) { FDeadline = deadline; }
+  bool PastDeadline() const { return FDeadline && std::chrono::steady_clock::now() > *FDeadline; }
 
   // Looks for games in `folder` and up to `depth` levels below it.
   void Scan(const std::string& folder, int depth, const std::string& source) {
@@ -79,8 +80,6 @@ public:
   }
 
 private:
-  bool PastDeadline() const { return FDeadline && std::chrono::steady_clock::now() > *FDeadline; }
-
   void Add(const std::string& folder, const std::string& source) {
     const std::string path = HostPath(folder).Native();
     if (std::none_of(FFound.begin(), FFound.end(),
@@ -126,14 +125,16 @@ struct TListedPlaces {
   std::vector<TLutrisGame> LutrisGames;
 };
 
-TListedPlaces ReadListedPlaces(const std::string& home) {
+// The lists are read within the search's budget too: a file at a time.
+TListedPlaces ReadListedPlaces(const std::string& home, const TGameSearch& search) {
   TListedPlaces listed;
   for (const std::string& steam : SteamRoots(home))
     for (std::string& library :
          SteamLibraryFolders(ReadTextOrEmpty(steam + "/steamapps/libraryfolders.vdf")))
       listed.SteamLibraries.push_back(std::move(library));
   for (const std::string& list : HeroicLists(home))
-    for (std::string& folder : HeroicGameFolders(ReadTextOrEmpty(list)))
+    for (std::string& folder :
+         HeroicGameFolders(search.PastDeadline() ? std::string() : ReadTextOrEmpty(list)))
       listed.HeroicFolders.push_back(std::move(folder));
   for (const std::string& folder : LutrisGameLists(home)) {
     if (!DirectoryExists(folder))
@@ -141,7 +142,8 @@ TListedPlaces ReadListedPlaces(const std::string& home) {
     std::vector<std::string> names = ReadHostFolder(HostPath(folder), MaxFolderListing);
     std::sort(names.begin(), names.end());
     for (const std::string& name : names)
-      if (name.ends_with(".yml") && listed.LutrisGames.size() < MaxLibraryFolders)
+      if (name.ends_with(".yml") && listed.LutrisGames.size() < MaxLibraryFolders &&
+          !search.PastDeadline())
         listed.LutrisGames.push_back(LutrisGameOf(ReadTextOrEmpty(folder + "/" + name)));
   }
   return listed;
@@ -172,7 +174,7 @@ std::vector<TFoundGame> FindGames(const std::string& home, const std::string& wi
   search.EndAt(std::chrono::steady_clock::now() + budget);
   search.KnownNamesOnly(false);
   ScanDefaultPlaces(search, home, winePrefix);
-  const TListedPlaces listed = ReadListedPlaces(home);
+  const TListedPlaces listed = ReadListedPlaces(home, search);
   for (const bool knownNamesOnly : {true, false}) {
     search.KnownNamesOnly(knownNamesOnly);
     ScanListedPlaces(search, listed);
