@@ -85,6 +85,7 @@ median_peak() { for round in 1 2 3; do peak "$@"; done | sort -n | sed -n 2p; }
 idle=$(peak "$cli" dump "$work/empty" combat neutral)
 
 echo "== lists, each with its mission files (the program's own memory: $idle KiB)"
+cp "$here/../examples/demo-game/combat/patrol1.tie" "$work/real.tie"
 check_small=""
 for n in $lists; do
   g="$work/list$n"
@@ -93,7 +94,6 @@ for n in $lists; do
     for (i = 0; i < n; i++) printf "%d\r\nm%07d.tie\r\nMission %d of the long one\r\n", i, i, i }' \
     > "$g/combat/mission.lst"
   # Every mission a real one of this game: names of one file, as the check reads each.
-  cp "$here/../examples/demo-game/combat/patrol1.tie" "$work/real.tie"
   python3 -c 'import os, sys
 for i in range(int(sys.argv[2])): os.link(sys.argv[3], "%s/m%07d.tie" % (sys.argv[1], i))' \
     "$g/combat" "$n" "$work/real.tie"
