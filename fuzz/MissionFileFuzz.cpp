@@ -15,10 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const TMissionDepth depth : {TMissionDepth::Sizes, TMissionDepth::Whole})
     readings[static_cast<int>(depth)] = ReadMission(
         size,
-        [&](std::uint64_t offset, std::size_t count) {
-          if (offset >= size)
+        [&](std::uint64_t offset, char* into, std::size_t count) {
+          if (offset >= size || count > size - offset)
             __builtin_trap(); // nothing is asked past the end
-          return bytes.substr(static_cast<std::size_t>(offset), count);
+          return bytes.substr(static_cast<std::size_t>(offset), count).copy(into, count);
         },
         depth);
   const TMissionReading& whole = readings[1];
@@ -27,11 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     __builtin_trap();
   if (whole.Mission) {
     const TMissionFacts& facts = *whole.Mission;
-    if (static_cast<std::uint64_t>(facts.FlightGroups) * 0x562 > size ||
-        facts.BytesBeyond >= size)
+    if (static_cast<std::uint64_t>(facts.FlightGroups) * 0x562 > size || facts.BytesBeyond >= size)
       __builtin_trap(); // a count the file cannot hold, or a size not computed
-    for (const std::string* text : {&facts.Description, &facts.DebriefingSuccess,
-                                    &facts.DebriefingFailure})
+    for (const std::string* text :
+         {&facts.Description, &facts.DebriefingSuccess, &facts.DebriefingFailure})
       if (!IsValidUtf8(*text))
         __builtin_trap();
   }

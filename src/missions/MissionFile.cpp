@@ -9,6 +9,7 @@
 #include "platform/Windows1252.h"
 
 #include <algorithm>
+#include <array>
 
 namespace flightdeck {
 
@@ -67,49 +68,60 @@ TMissionReading CutShort(std::uint64_t size, std::uint64_t wanted, bool atLeast)
 }
 
 // The file's bytes read forward in blocks, so that walking the briefings' lengths costs a few
-// reads, not one a length.
+// reads, not one a length. Nothing is read that the file does not hold.
 class TMissionCursor {
 public:
   TMissionCursor(std::uint64_t size, const TMissionBytes& bytes) : FSize(size), FBytes(bytes) {}
 
-  // The bytes from `offset` on, `count` of them, or fewer at the file's end.
-  std::string Read(std::uint64_t offset, std::size_t count) {
-    if (offset < FStart || offset + count > FStart + FBlock.size()) {
-      FStart = offset;
-      FBlock = FBytes(offset, std::max<std::size_t>(count, BlockSize));
-    }
+  // Reads exactly the bytes from `offset` on that a first look needs (the header), no more.
+  void Load(std::uint64_t offset, std::size_t count) {
+    FStart = offset;
+    FFilled = offset < FSize ? FBytes(offset, FBlock.data(), Clipped(offset, count)) : 0;
+  }
+  // The bytes from `offset` on, `count` of them (at most a block), or fewer at the file's end.
+  std::string_view Read(std::uint64_t offset, std::size_t count) {
+    count = std::min(count, BlockSize);
+    if (offset < FStart || offset + count > FStart + FFilled)
+      Load(offset, BlockSize);
     const std::size_t from = static_cast<std::size_t>(offset - FStart);
-    return from < FBlock.size() ? FBlock.substr(from, count) : std::string();
+    return from < FFilled ? std::string_view(FBlock.data() + from, std::min(count, FFilled - from))
+                          : std::string_view();
   }
   // A little-endian signed 16-bit number at `offset`; nothing past the file's end.
   std::optional<int> Short(std::uint64_t offset) {
     if (offset + 2 > FSize)
       return std::nullopt;
-    const std::string two = Read(offset, 2);
-    if (two.size() < 2)
-      return std::nullopt;
-    const auto low = static_cast<unsigned char>(two[0]);
-    const auto high = static_cast<unsigned char>(two[1]);
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
+    if (offset < FStart || offset + 2 > FStart + FFilled) {
+      Load(offset, BlockSize);
+      if (FFilled < 2)
+        return std::nullopt;
+    }
+    const auto* two = reinterpret_cast<const unsigned char*>(FBlock.data() + (offset - FStart));
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(two[0] | (two[1] << 8)));
   }
   // A text of `count` bytes padded with zero bytes, as UTF-8, "$" a line break.
   std::string Text(std::uint64_t offset, std::size_t count) {
-    std::string text = Read(offset, count);
+    std::string text(Read(offset, count));
     text.resize(std::min(text.find('\0'), text.size()));
     std::replace(text.begin(), text.end(), '$', '\n');
     return Windows1252ToUtf8(text);
   }
   int Byte(std::uint64_t offset) {
-    const std::string one = Read(offset, 1);
+    const std::string_view one = Read(offset, 1);
     return one.empty() ? 0 : static_cast<unsigned char>(one[0]);
   }
 
 private:
-  static constexpr std::size_t BlockSize = 16 << 10; // a mission's header, or its briefings
+  static constexpr std::size_t BlockSize = 16 << 10; // a mission's briefings, or its longest text
+  std::size_t Clipped(std::uint64_t offset, std::size_t count) const {
+    return static_cast<std::size_t>(
+        std::min<std::uint64_t>(std::min(count, BlockSize), FSize - offset));
+  }
   std::uint64_t FSize;
   const TMissionBytes& FBytes;
   std::uint64_t FStart = 0;
-  std::string FBlock;
+  std::size_t FFilled = 0;
+  std::array<char, BlockSize> FBlock;
 };
 
 // The sections of a mission whose counts are known.
@@ -175,6 +187,7 @@ TMissionReading ReadMission(std::uint64_t size, const TMissionBytes& bytes, TMis
     return NotAMission({TRANSLATABLE("Message", "larger than %1, the most a mission may be"),
                         {SizeInWords(MaxMissionSize)}});
   TMissionCursor cursor(size, bytes);
+  cursor.Load(0, HeaderSize);
   const std::optional<int> platform = cursor.Short(0);
   if (platform == TieFighterPlatform)
     return NotAMission(

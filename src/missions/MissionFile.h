@@ -53,8 +53,9 @@ struct TMissionReading {
 // is one (a few KB); or also its teams, players and texts.
 enum class TMissionDepth : unsigned char { Sizes, Whole };
 
-// `count` bytes of the file from `offset` on; fewer at its end.
-using TMissionBytes = std::function<std::string(std::uint64_t offset, std::size_t count)>;
+// Puts `count` bytes of the file from `offset` on `into`, and says how many: fewer at its end.
+using TMissionBytes =
+    std::function<std::size_t(std::uint64_t offset, char* into, std::size_t count)>;
 
 // Reads a file of `size` bytes as a mission. Nothing is read beyond `size`, no count is trusted
 // before the file is known to hold what it counts, and a file over MaxMissionSize is refused

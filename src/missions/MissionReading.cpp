@@ -14,10 +14,10 @@ namespace flightdeck {
 TMissionReading ReadMissionBytes(std::string_view bytes, TMissionDepth depth) {
   return ReadMission(
       bytes.size(),
-      [bytes](std::uint64_t offset, std::size_t count) {
+      [bytes](std::uint64_t offset, char* into, std::size_t count) {
         return offset < bytes.size()
-                   ? std::string(bytes.substr(static_cast<std::size_t>(offset), count))
-                   : std::string();
+                   ? bytes.substr(static_cast<std::size_t>(offset), count).copy(into, count)
+                   : 0;
       },
       depth);
 }
@@ -30,17 +30,15 @@ TMissionReading ReadMissionHostFile(const THostPath& host, TMissionDepth depth) 
   const THostFile file = THostFile::OpenRegular(host);
   return ReadMission(
       file.Size(),
-      [&](std::uint64_t offset, std::size_t count) {
-        std::string piece(count, '\0');
+      [&](std::uint64_t offset, char* into, std::size_t count) {
         std::size_t filled = 0;
         while (filled < count)
           if (const std::size_t read =
-                  file.ReadAt(piece.data() + filled, count - filled, offset + filled, host))
+                  file.ReadAt(into + filled, count - filled, offset + filled, host))
             filled += read;
           else
             break;
-        piece.resize(filled);
-        return piece;
+        return filled;
       },
       depth);
 }

@@ -131,15 +131,24 @@ bool HasLineBreak(std::string_view text) {
 // Mission names as the game compares them, in any ASCII letter case.
 using TNames = std::unordered_set<std::string_view, TAsciiCaseHash, TAsciiCaseEqual>;
 
-// A file of a mission folder: the name a list gives it and its own, whether a list names it,
-// and what it is as a mission, once read.
+// What the check keeps of a file read as a mission: how it is played, or why it is none.
+struct TMissionVerdict {
+  std::optional<TMissionPlay> Play;
+  std::string Reason;
+};
+
+// A file of a mission folder: its own name, whether a list names it, and what it is as a
+// mission, once read.
 struct TFolderEntry {
-  std::string Name;
   std::string HostName;
   bool Named = false;
-  std::optional<TMissionReading> Reading;
+  std::optional<TMissionVerdict> Verdict;
 };
+// A mission folder's files by the name a list gives them.
 using TFolder = std::unordered_map<std::string, TFolderEntry, TAsciiCaseHash, TAsciiCaseEqual>;
+// The file in its folder of each entry of a list, by the entry's index; none for an entry that
+// names no mission or a file the folder does not hold.
+using TEntryFiles = std::vector<TFolderEntry*>;
 
 // A battle file as the check read it: its text, or why it has none.
 struct TBattleRead {
@@ -176,13 +185,14 @@ private:
   std::optional<TMissionTitles> MissionTitlesOf(TMissionType type) const;
   void CheckBattleFile(const TListFileItem& battle, const TBattleRead* read);
   // The file of a mission entry is in the folder, and is named once among `named`.
-  void CheckMission(const TListFileItem& item, TFolder& onDisk, TNames& named,
+  void CheckMission(const TListFileItem& item, TFolderEntry* file, TNames& named,
                     TMissionType category);
   // The file of a mission entry of a list of `category` is a mission the game plays there.
   void CheckMissionFile(const TListFileItem& item, TFolderEntry& file, TMissionType category);
-  // Reads, on as many threads as the machine runs, the mission files the list names that are
-  // in its folder and not read yet: each read waits mostly on the system.
-  void ReadMissions(const TXvTListFile& list, TFolder& onDisk);
+  static TEntryFiles EntryFiles(const TXvTListFile& list, TFolder& onDisk);
+  // Reads, on as many threads as the machine runs, the files of `files` not read yet: each
+  // read waits mostly on the system.
+  void ReadMissions(const TEntryFiles& files, const THostPath& folder);
   void CheckTitle(const TListFileItem& item, std::optional<TMissionTitles>& titles);
   // A finding of the list, or of its record looked at (FItem), labelled as the tree labels it.
   void Add(TProblem problem, std::string file = {}, std::string detail = {});
@@ -223,9 +233,9 @@ void TCatalogueCheck::Run() {
 
 void TCatalogueCheck::CheckFolder(TMissionType folder) {
   std::vector<std::string> unlisted;
-  for (const auto& [key, file] : FolderOf(folder))
-    if (IsMissionFileName(key) && !file.Named)
-      unlisted.push_back(file.Name);
+  for (const auto& [name, file] : FolderOf(folder))
+    if (IsMissionFileName(name) && !file.Named)
+      unlisted.push_back(name);
   std::sort(unlisted.begin(), unlisted.end());
   FAt = TFinding{};
   FAt.Type = folder;
@@ -254,13 +264,13 @@ TFolder& TCatalogueCheck::FolderOf(TMissionType folder) {
   if (!added)
     return found->second;
   const THostPath& path = FFolderPaths[folder] = HostPath(MissionDirectory(FGame, folder));
-  for (std::string& name : HostFolderNames(path)) {
+  std::vector<std::string> names = HostFolderNames(path);
+  found->second.reserve(names.size());
+  for (std::string& name : names) {
     if (IsLeftOverSave(name)) {
       FLeftOver[folder].push_back(std::move(name));
     } else if (std::optional<std::string> listed = GameFileName(name)) {
-      std::string key = LowerCaseAscii(*listed);
-      found->second.emplace(std::move(key),
-                            TFolderEntry{std::move(*listed), std::move(name), false, {}});
+      found->second.emplace(std::move(*listed), TFolderEntry{std::move(name), false, {}});
     } else if (IsMissionFileName(name))
       FUnlistable[folder].push_back(std::move(name));
   }
@@ -330,9 +340,10 @@ void TCatalogueCheck::LoadList(TXvTListFile& list, std::string text,
 
 void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
                                    const std::unordered_map<std::string, TBattleRead>& battles) {
-  TFolder& onDisk = FolderOf(SingleMissionType(list.MissionType()));
+  const TMissionType folder = SingleMissionType(list.MissionType());
+  const TEntryFiles files = EntryFiles(list, FolderOf(folder));
   if (FReport)
-    ReadMissions(list, onDisk);
+    ReadMissions(files, FFolderPaths[folder]);
   std::optional<TMissionTitles> titles = MissionTitlesOf(list.MissionType());
   // Sized for the whole list at once: never grown on the way.
   const std::size_t count = list.Items().size();
@@ -356,7 +367,7 @@ void TCatalogueCheck::CheckRecords(const TXvTListFile& list,
       Add(TProblem::UnwritableName, item.FileName);
     CheckTitle(item, titles);
     if (IsMission(item.Kind))
-      CheckMission(item, onDisk, item.Kind == likEngagement ? listMissions : battleMissions,
+      CheckMission(item, files[index], item.Kind == likEngagement ? listMissions : battleMissions,
                    list.MissionType());
   }
   FItem = nullptr;
@@ -375,34 +386,42 @@ std::optional<TMissionTitles> TCatalogueCheck::MissionTitlesOf(TMissionType type
   }
 }
 
-void TCatalogueCheck::CheckMission(const TListFileItem& item, TFolder& onDisk, TNames& named,
+void TCatalogueCheck::CheckMission(const TListFileItem& item, TFolderEntry* file, TNames& named,
                                    TMissionType category) {
-  const auto file = onDisk.find(std::string_view(item.FileName));
-  if (file != onDisk.end())
-    file->second.Named = true;
-  if (!IsBareFileName(item.FileName) || file == onDisk.end())
+  if (file)
+    file->Named = true;
+  if (!file || !IsBareFileName(item.FileName))
     Add(TProblem::MissingMissionFile, item.FileName);
   else if (FReport)
-    CheckMissionFile(item, file->second, category);
+    CheckMissionFile(item, *file, category);
   if (!named.insert(item.FileName).second)
     Add(TProblem::DuplicateMission, item.FileName);
 }
 
-void TCatalogueCheck::ReadMissions(const TXvTListFile& list, TFolder& onDisk) {
+TEntryFiles TCatalogueCheck::EntryFiles(const TXvTListFile& list, TFolder& onDisk) {
+  TEntryFiles files(list.Items().size());
+  for (std::size_t index = 0; index < files.size(); ++index)
+    if (const TListFileItem& item = *list.Items()[index]; IsMission(item.Kind))
+      if (const auto file = onDisk.find(std::string_view(item.FileName)); file != onDisk.end())
+        files[index] = &file->second;
+  return files;
+}
+
+void TCatalogueCheck::ReadMissions(const TEntryFiles& files, const THostPath& folder) {
   std::vector<TFolderEntry*> unread;
-  for (const std::unique_ptr<TListFileItem>& item : list.Items())
-    if (IsMission(item->Kind))
-      if (const auto file = onDisk.find(std::string_view(item->FileName));
-          file != onDisk.end() && !file->second.Reading)
-        unread.push_back(&file->second);
+  for (TFolderEntry* file : files)
+    if (file && !file->Verdict)
+      unread.push_back(file);
   std::sort(unread.begin(), unread.end()); // each once, though listed twice
   unread.erase(std::unique(unread.begin(), unread.end()), unread.end());
-  const THostPath& folder = FFolderPaths[SingleMissionType(list.MissionType())];
   // Read once, whichever lists name it: its header and sizes only.
   const auto read = [&](std::size_t first, std::size_t step) {
     for (std::size_t at = first; at < unread.size(); at += step) {
       TFolderEntry& file = *unread[at];
-      file.Reading = ReadMissionHostFileOrReason(folder / file.HostName, TMissionDepth::Sizes);
+      TMissionReading reading =
+          ReadMissionHostFileOrReason(folder / file.HostName, TMissionDepth::Sizes);
+      file.Verdict = reading.Mission ? TMissionVerdict{reading.Mission->Play, {}}
+                                     : TMissionVerdict{std::nullopt, reading.Reason.Text()};
     }
   };
   const std::size_t threads =
@@ -417,12 +436,12 @@ void TCatalogueCheck::ReadMissions(const TXvTListFile& list, TFolder& onDisk) {
 
 void TCatalogueCheck::CheckMissionFile(const TListFileItem& item, TFolderEntry& file,
                                        TMissionType category) {
-  if (!file.Reading) // a name that is no plain file name, or not read for another reason
+  if (!file.Verdict) // not read for another reason
     return;
-  if (!file.Reading->IsMission())
-    Add(TProblem::NotAMission, item.FileName, file.Reading->Reason.Text());
-  else if (!PlayFitsCategory(file.Reading->Mission->Play, category))
-    Add(TProblem::MissionType, item.FileName, std::string(PlayWord(file.Reading->Mission->Play)));
+  if (!file.Verdict->Play)
+    Add(TProblem::NotAMission, item.FileName, file.Verdict->Reason);
+  else if (!PlayFitsCategory(*file.Verdict->Play, category))
+    Add(TProblem::MissionType, item.FileName, std::string(PlayWord(*file.Verdict->Play)));
 }
 
 void TCatalogueCheck::CheckBattleFile(const TListFileItem& battle, const TBattleRead* read) {

@@ -94,10 +94,11 @@ TEST(MissionFile, ReadsOnlyTheHeaderAndTheSizesForAVerdictAndNothingPastTheEnd) 
     std::uint64_t furthest = 0;
     const TMissionReading reading = ReadMission(
         mission.size(),
-        [&](std::uint64_t offset, std::size_t count) {
-          const std::string piece = offset < mission.size() ? mission.substr(offset, count) : "";
-          read += piece.size();
-          furthest = std::max(furthest, offset + piece.size());
+        [&](std::uint64_t offset, char* into, std::size_t count) {
+          const std::size_t piece =
+              offset < mission.size() ? mission.substr(offset, count).copy(into, count) : 0;
+          read += piece;
+          furthest = std::max(furthest, offset + piece);
           return piece;
         },
         depth);
@@ -110,7 +111,7 @@ TEST(MissionFile, ReadsOnlyTheHeaderAndTheSizesForAVerdictAndNothingPastTheEnd) 
   }
   // A file over the bound is not read at all.
   const TMissionReading large = ReadMission(
-      MaxMissionSize + 1, [](std::uint64_t, std::size_t) -> std::string { throw 0; },
+      MaxMissionSize + 1, [](std::uint64_t, char*, std::size_t) -> std::size_t { throw 0; },
       TMissionDepth::Whole);
   EXPECT_EQ(large.Reason.Text(), "larger than 16 MiB, the most a mission may be");
 }
