@@ -99,8 +99,10 @@ void NoteHostEntryRemoved(const THostPath& hostPath) {
 std::vector<std::string> HostFolderNames(const THostPath& hostFolder) {
   if (!Cache)
     return ReadHostFolder(hostFolder);
-  const TFolderNames& folder = CachedFolder(hostFolder.Native());
-  return {folder.Names.begin(), folder.Names.end()};
+  const auto found = Cache->Folders.find(hostFolder.Native());
+  if (found == Cache->Folders.end()) // not worth a table of its names until a name is looked up
+    return ReadHostFolder(hostFolder);
+  return {found->second.Names.begin(), found->second.Names.end()};
 }
 
 namespace {

@@ -59,8 +59,8 @@ public:
 void NoteHostEntryCreated(const THostPath& hostPath);
 void NoteHostEntryRemoved(const THostPath& hostPath);
 
-// The names in the host folder `hostFolder`, as the open scope knows them (read once per
-// scope), or freshly read when no scope is open. Empty when the folder cannot be read.
+// The names in the host folder `hostFolder`, as the open scope knows them when it has looked a
+// name up there, or freshly read. Empty when the folder cannot be read.
 std::vector<std::string> HostFolderNames(const THostPath& hostFolder);
 
 } // namespace flightdeck
