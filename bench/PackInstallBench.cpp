@@ -57,7 +57,7 @@ TZipArchiver ListedPack(const fs::path& pack, std::vector<std::string>& listing)
 }
 
 // A pack installed as a command does, without recording it in a history.
-TPackFiles InstallUnrecorded(TZipArchiver& zip, const std::vector<std::string>& listing,
+TOutcome<> InstallUnrecorded(TZipArchiver& zip, const std::vector<std::string>& listing,
                              const std::string& game) {
   TFileTransaction staging;
   TFilesRead read;
@@ -67,7 +67,7 @@ TPackFiles InstallUnrecorded(TZipArchiver& zip, const std::vector<std::string>& 
     AddPackToLists(staging, read, game, mtCombat, gnNeutral, pack.Value(), record);
     staging.Commit();
   }
-  return pack;
+  return pack ? TOutcome<>(TDone{}) : TOutcome<>::Failure(pack.ErrorMessage());
 }
 
 void InstallPackOfSmallMissions(benchmark::State& state) {
@@ -79,7 +79,7 @@ void InstallPackOfSmallMissions(benchmark::State& state) {
     TZipArchiver zip = ListedPack(pack, listing);
     state.ResumeTiming();
     const THostLookupScope scope;
-    const TPackFiles installed = InstallUnrecorded(zip, listing, game);
+    const TOutcome<> installed = InstallUnrecorded(zip, listing, game);
     if (!installed)
       state.SkipWithError(installed.Error().c_str());
   }
@@ -104,7 +104,7 @@ void InstallPackRecorded(benchmark::State& state) {
     TZipArchiver zip = ListedPack(pack, listing);
     state.ResumeTiming();
     const THostLookupScope scope;
-    const TPackFiles installed = state.range(0) == 0
+    const TOutcome<> installed = state.range(0) == 0
                                      ? InstallUnrecorded(zip, listing, game)
                                      : test::InSession(
                                            game,

@@ -143,7 +143,7 @@ int InstallPackCommand(const TInvocation& invocation) {
       Replacing(zip, listing, invocation, invocation.Session->History());
   if (!replacing)
     return Fail(replacing.Error());
-  const TPackFiles files = InstallPack(
+  const TOutcome<> files = InstallPack(
       *invocation.Session, zip, listing, invocation.Type, invocation.Side,
       invocation.Has("--force") ? TNonMissions::Install : TNonMissions::Refuse, replacing.Value());
   for (const TMessage& note : files.Notes)

@@ -373,22 +373,6 @@ std::vector<int> TGameHistory::Renumbered(const std::vector<int>& ids) {
   return EntryIds();
 }
 
-void TGameHistory::KeepFilesLeft(int id) const {
-  const std::optional<THistoryEntry> entry = ReadEntry(id);
-  if (!entry)
-    return;
-  std::vector<THistoryFileLeft> left;
-  for (std::size_t i = 0; i < entry->Files.size(); ++i) {
-    const THistoryFile& file = entry->Files[i];
-    if (file.After == "-")
-      continue;
-    const std::optional<THostFileState> state = HostFileState(HostPathOf(file));
-    if (state && FDigests.IsRemembered(*state, file.After))
-      left.push_back({i, *state});
-  }
-  (void)WriteHistoryFile(EntryFolder(id) / "left", FilesLeftText(left), false);
-}
-
 void TGameHistory::RecallFilesLeft(const THistoryEntry& entry) const {
   std::string text;
   try {
@@ -403,9 +387,9 @@ void TGameHistory::RecallFilesLeft(const THistoryEntry& entry) const {
   }
 }
 
-void TGameHistory::Finish(int id) {
+void TGameHistory::Finish(int id, const std::vector<THistoryFileLeft>& left) {
   RemoveHostFile(EntryFolder(id) / "pending");
-  KeepFilesLeft(id);
+  (void)WriteHistoryFile(EntryFolder(id) / "left", FilesLeftText(left), false); // best effort
   // The history's size is kept as a running total beside its entries: a command below the
   // limit reads one number, not every entry.
   const std::uint64_t size = FolderSize(EntryFolder(id));

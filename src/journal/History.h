@@ -64,9 +64,10 @@ public:
   // entry's id, for Finish or RollBack, or 0 when no file would change.
   int Begin(const std::string& command, const std::string& subject, int undoes,
             const std::vector<TChange>& changes);
-  // Every file is in place: the entry is complete. Then the oldest entries beyond the size
-  // limit go.
-  void Finish(int id);
+  // Every file is in place: the entry is complete, and `left` (by their index in the entry's
+  // files) are those known to hold what it left. Then the oldest entries beyond the size limit
+  // go.
+  void Finish(int id, const std::vector<THistoryFileLeft>& left);
   // Tells Digests, of each file of `entry` that is still the very file the command left (of
   // that size, with those times), that it holds what the command left, so that an undo does
   // not read it to check. Without such a record, or with a damaged one, files are read.
@@ -117,9 +118,6 @@ private:
   // Moves the folder of entry `id` to "damaged"; says where it is, in words.
   TMessage SetAside(int id) const;
   std::string RelativeToGame(const THostPath& hostPath, const THostPath& realPath) const;
-  // Keeps what RecallFilesLeft reads, for each file of entry `id` this process knows to hold
-  // what the entry says it left; best effort.
-  void KeepFilesLeft(int id) const;
   THostPath FGame;        // the game directory's real path
   THostPath FGameAsGiven; // and as the command named it
   std::uint64_t FLimit;

@@ -148,6 +148,7 @@ bool ParseHistoryRecord(std::string_view text, THistoryEntry& entry) {
 
 std::string FilesLeftText(const std::vector<THistoryFileLeft>& files) {
   std::string text = "flightdeck-left 1\n";
+  text.reserve(text.size() + files.size() * 80); // a line's most, of numbers of common sizes
   for (const auto& [file, state] : files)
     text += std::to_string(file) + " " + std::to_string(state.Volume) + " " +
             std::to_string(state.Index) + " " + std::to_string(state.Size) + " " +

@@ -70,12 +70,16 @@ std::vector<TFileTransaction::TStagedFile> TSession::Commit() {
     }
     throw;
   }
-  // What the command left, the record keeps, so that its undo need not read it to check.
-  for (const TFileTransaction::TStagedFile& file : committed)
-    if (file.Left)
-      FHistory.Digests().Remember(*file.Left, file.Digest);
+  // What the command left, the record keeps, so that its undo need not read it to check. The
+  // entry's files begin with the staged ones, in their order.
+  std::vector<THistoryFileLeft> left;
+  for (std::size_t i = 0; i < committed.size(); ++i)
+    if (const std::optional<THostFileState>& state = committed[i].Left) {
+      FHistory.Digests().Remember(*state, committed[i].Digest);
+      left.push_back({i, *state});
+    }
   if (entry != 0)
-    FHistory.Finish(entry);
+    FHistory.Finish(entry, left);
   return committed;
 }
 

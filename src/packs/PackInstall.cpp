@@ -577,7 +577,7 @@ void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFil
   session.KeepWithEntry(PackRecordName, PackRecordText(plan.Record));
 }
 
-TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
+TOutcome<> InstallPack(TSession& session, TZipArchiver& zipManager,
                        const std::vector<std::string>& listing, TMissionType type, TGender side,
                        TNonMissions nonMissions, int replacing) {
   TFilesRead read;
@@ -589,12 +589,15 @@ TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
                                      record, {&session.History(), replacing}, replaced);
   session.Expect(read);
   session.KeepWithEntry(PackRecordName, PackRecordText(record));
-  if (pack)
+  // The pack's script is done with: the commit has need of the memory.
+  TOutcome<> installed = pack ? TOutcome<>(TDone{}) : TOutcome<>::Failure(pack.ErrorMessage());
+  installed.Notes = std::move(pack.Notes);
+  if (installed)
     for (const TNonMission& other : others)
-      pack.Notes.push_back({TRANSLATABLE("Message", "\"%1\" is no mission of this game (%2); "
-                                                    "installed all the same."),
-                            {other.Name, other.Reason}});
-  return pack;
+      installed.Notes.push_back({TRANSLATABLE("Message", "\"%1\" is no mission of this game "
+                                                         "(%2); installed all the same."),
+                                 {other.Name, other.Reason}});
+  return installed;
 }
 
 } // namespace flightdeck

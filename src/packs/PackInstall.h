@@ -141,7 +141,7 @@ void InstallPlannedPack(TSession& session, TFileTransaction& staging, const TFil
 // and every list and battle file it changes are put in place together, or none is. A mission
 // that is no mission of this game refuses the pack, or goes in with a note, as `nonMissions`
 // says. The pack installed by entry `replacing` of the game's history (none for 0) goes first.
-TPackFiles InstallPack(TSession& session, TZipArchiver& zipManager,
+TOutcome<> InstallPack(TSession& session, TZipArchiver& zipManager,
                        const std::vector<std::string>& listing, TMissionType type, TGender side,
                        TNonMissions nonMissions, int replacing = 0);
 

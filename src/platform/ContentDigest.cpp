@@ -81,11 +81,6 @@ void TDigestMemo::Remember(const THostFileState& state, std::string digest) {
   FKnown[{state.Volume, state.Index}] = {state, std::move(digest)};
 }
 
-bool TDigestMemo::IsRemembered(const THostFileState& state, const std::string& digest) const {
-  const auto found = FKnown.find({state.Volume, state.Index});
-  return found != FKnown.end() && found->second.State == state && found->second.Digest == digest;
-}
-
 std::string TDigestMemo::Digest(const THostPath& hostPath) {
   // Taken before the read: a file changed meanwhile is read again next time.
   const std::optional<THostFileState> state = HostFileState(hostPath);

@@ -44,8 +44,6 @@ public:
   // The file in `state` holds `digest`: told by whoever read or wrote it whole, or a record
   // taken while it was in that state.
   void Remember(const THostFileState& state, std::string digest);
-  // Whether Digest answers `digest` for a file in `state` without reading it.
-  bool IsRemembered(const THostFileState& state, const std::string& digest) const;
 
 private:
   struct TRemembered {

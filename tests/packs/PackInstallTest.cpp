@@ -183,7 +183,7 @@ TEST_F(PackInstall, APackNeverReplacesAListOrABattleFile) {
       test::RunCommand("cd " + files.string() + " && zip -q ../sky.ixo sky.mcl Sky.MCL s1.tie")
           .ExitCode,
       0);
-  const TPackFiles pack = test::InSession(FGame, [&](TSession& session) {
+  const TOutcome<> pack = test::InSession(FGame, [&](TSession& session) {
     return InstallPack(session, FZip, test::ListPack(FZip, FTemp.Path() / "sky.ixo"), mtBattles,
                        gnNeutral, TNonMissions::Install);
   });

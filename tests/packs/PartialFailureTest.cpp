@@ -36,7 +36,7 @@ protected:
   }
   ~PartialFailure() override { SetIoFaultPlan(nullptr); }
 
-  TPackFiles Install() {
+  TOutcome<> Install() {
     return test::InSession(FGame, [&](TSession& session) {
       return InstallPack(session, FZip, test::ListPack(FZip, FTemp.Path() / "dark.ixo"), mtBattles,
                          gnNeutral, TNonMissions::Install);
@@ -93,7 +93,7 @@ TEST_F(PartialFailure, AFailureAnywhereInAnInstallLeavesTheWholeGameAsItWas) {
   EXPECT_EQ(test::Snapshot(FTemp.Path() / "Game"), withFolder);
   fs::remove(FTemp.Path() / "Game" / "combat" / "rebel.lst");
 
-  const TPackFiles pack = Install();
+  const TOutcome<> pack = Install();
   EXPECT_EQ(pack.Error(), "");
   EXPECT_EQ(test::ReadBytes(FTemp.Path() / "Game" / "combat" / "d2.tie"), "2");
   EXPECT_EQ(test::ReadBytes(FTemp.Path() / "Game" / "battle" / "dark1.lst"),
