@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window over a long list, offscreen: the time from creating the window to its first
 // painted tree (and from the process's launch: what loading the program and making the
-// application took, added) and to its marks, the time of each action a user takes in it until the view is
-// painted again, the memory the process holds (as a user sees it, nothing trimmed) above an
+// application took, added) and to its marks, the time of each action a user takes in it until the
+// view is painted again, the memory the process holds (as a user sees it, nothing trimmed) above an
 // empty window, per entry and beyond the list file, once the list is marked and again after ten
 // renames, and the processor time the window spends in the second after a rename. Each size is
 // measured with the list's mission files present and with them all missing (every entry
@@ -20,6 +20,7 @@
 #include "lists/XvTListFile.h"
 #include "platform/FreedMemory.h"
 #include "support/ListSaving.h"
+#include "support/MissionWriter.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
@@ -45,13 +46,13 @@ using TClock = std::chrono::steady_clock;
 namespace {
 
 // A game whose Combat list holds `entries` Engagements, a Campaign every 20, with their
-// mission files (links to one) when `files`, and the settings naming it; the path of the
-// settings.
+// mission files (links to one mission of the game) when `files`, and the settings naming it;
+// the path of the settings.
 fs::path MakeGame(const fs::path& root, int entries, bool files) {
   for (std::string_view folder : {"battle", "combat", "melee", "tourn", "train"})
     fs::create_directories(root / folder);
   const std::string game = root.string() + "/";
-  std::ofstream(root / "mission.tie") << "mission";
+  std::ofstream(root / "mission.tie", std::ios::binary) << test::MakeMission({});
   TXvTListFile list(game, mtCombat, gnNeutral);
   for (int i = 0; i < entries; ++i) {
     if (i % 20 == 0)
@@ -87,7 +88,7 @@ double ProcessorSeconds() {
 double MillisecondsSinceLaunch() {
   std::ifstream stat("/proc/self/stat");
   std::string field;
-  std::getline(stat, field, ')'); // the process's name may hold blanks
+  std::getline(stat, field, ')');              // the process's name may hold blanks
   for (int at = 3; at <= 22 && stat >> field;) // field 22: the start, in ticks since boot
     ++at;
   timespec now{};
@@ -223,9 +224,8 @@ void Measure(int entries, bool files, double launch) {
               "%8.1f ms); select %6.1f, End %6.1f, tab away %6.1f, tab back %8.1f, rename "
               "%7.1f, drop %7.1f, find %7.1f ms; bytes per entry above the list file %5.0f "
               "marked, %5.0f after 10 renames; processor %6.3f s a rename\n",
-              entries, files ? "present" : "missing", firstPaint, launch + firstPaint, dump,
-              marked, select, end,
-              tabAway, tabBack, rename, drop, find,
+              entries, files ? "present" : "missing", firstPaint, launch + firstPaint, dump, marked,
+              select, end, tabAway, tabBack, rename, drop, find,
               static_cast<double>(opened - listSize) / entries,
               static_cast<double>(edited - listSize) / entries, perEdit);
   window.Form.reset();

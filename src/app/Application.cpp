@@ -3,6 +3,7 @@
 
 #include "app/CoreText.h"
 #include "app/Prompts.h"
+#include "platform/FreedMemory.h"
 #include "platform/Message.h"
 #include "widgets/PathText.h"
 #include "widgets/ScreenFit.h"
@@ -18,6 +19,7 @@
 namespace flightdeck {
 
 TixoApplication::TixoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  MapLargeBlocksApart();
   setApplicationName(QStringLiteral("flightdeck"));
   // The desktop entry's name, by which a desktop finds the window's icon and groups its windows.
   setDesktopFileName(QStringLiteral("io.github.flightdeck.Flightdeck"));

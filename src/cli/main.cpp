@@ -6,6 +6,7 @@
 #include "cli/Completions.h"
 #include "journal/HistorySettings.h"
 #include "journal/Session.h"
+#include "platform/FreedMemory.h"
 #include "platform/HostPath.h"
 #include "platform/InOutError.h"
 #include "platform/PathNames.h"
@@ -165,5 +166,6 @@ int RunWords(const std::vector<std::string>& words) {
 } // namespace
 
 int main(int argc, char** argv) {
+  MapLargeBlocksApart();
   return Flushed(RunWords(ProgramArguments(argc, argv)));
 }

@@ -9,4 +9,6 @@ void ReturnFreedMemory() {
   _heapmin();
 }
 
+void MapLargeBlocksApart() {} // the Windows heap hands large blocks back by itself
+
 } // namespace flightdeck
