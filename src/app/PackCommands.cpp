@@ -117,9 +117,11 @@ bool TPackCommands::Plan(const TPackTarget& target, int replacing) {
   plan->Plan = std::move(planned.Value());
   // Another copy or version of an installed pack: the newest of those it is like.
   const std::vector<THistoryEntry> entries = history.Entries();
-  const std::vector<TInstalledPack> installed = InstalledPacks(history, entries, FList.Game());
-  const std::vector<const TInstalledPack*> like = PacksLike(
-      installed, ExtractFileName(FZip.ZipFileName), PackGroupTitles(plan->Plan.Items, target.Side));
+  const std::string name = ExtractFileName(FZip.ZipFileName);
+  const std::vector<std::string> groups = PackGroupTitles(plan->Plan.Items, target.Side);
+  const std::vector<TInstalledPack> installed =
+      InstalledPacksLike(history, entries, FList.Game(), name, groups);
+  const std::vector<const TInstalledPack*> like = PacksLike(installed, name, groups);
   if (!like.empty() && replacing == 0) {
     const THistoryEntry& entry = *like.back()->Entry;
     plan->Like = entry.Id;

@@ -59,11 +59,11 @@ TOutcome<int> Replacing(TZipArchiver& zip, const std::vector<std::string>& listi
   if (!script || invocation.Has("--again"))
     return 0; // a pack that cannot be read fails on its own
   const std::vector<THistoryEntry> entries = history.Entries();
+  const std::string name = ExtractFileName(zip.ZipFileName);
+  const std::vector<std::string> groups = PackGroupTitles(script.Value(), invocation.Side);
   const std::vector<TInstalledPack> installed =
-      InstalledPacks(history, entries, invocation.GameDirectory);
-  const std::vector<const TInstalledPack*> like =
-      PacksLike(installed, ExtractFileName(zip.ZipFileName),
-                PackGroupTitles(script.Value(), invocation.Side));
+      InstalledPacksLike(history, entries, invocation.GameDirectory, name, groups);
+  const std::vector<const TInstalledPack*> like = PacksLike(installed, name, groups);
   std::string which;
   for (const TInstalledPack* pack : like)
     which += (which.empty() ? "" : ", ") + Windows1252ToUtf8(pack->Entry->Subject) + " (" +

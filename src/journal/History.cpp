@@ -103,14 +103,14 @@ void WriteNumber(const THostPath& path, std::uint64_t value) {
   (void)WriteHistoryFile(path, std::to_string(value), false);
 }
 
-// Keeps the old content of `hostPath` at `keptPath`: a second link to it where the file system
-// allows, which costs nothing, else a copy. Returns the digest of what was kept.
-std::string KeepContent(const THostPath& hostPath, const THostPath& keptPath,
-                        const THostPath& folder, TDigestMemo& digests) {
+// Keeps the old content of `hostPath`, in state `before` a moment ago, at `keptPath`: a second
+// link to it where the file system allows, which costs nothing, else a copy. Returns the digest
+// of what was kept.
+std::string KeepContent(const THostPath& hostPath, const std::optional<THostFileState>& before,
+                        const THostPath& keptPath, const THostPath& folder, TDigestMemo& digests) {
   try {
     // Mostly read just before, by the check that it is what the command left.
-    const std::optional<THostFileState> before = HostFileState(hostPath);
-    const std::string digestBefore = digests.Digest(hostPath);
+    const std::string digestBefore = digests.Digest(hostPath, before);
     if (!LinkHostFile(hostPath, keptPath)) {
       TContentDigest digest;
       THostFile kept = THostFile::CreatePrivate(keptPath);
@@ -233,11 +233,20 @@ THostPath TGameHistory::HostPathOf(const THistoryFile& file) const {
 }
 
 bool TGameHistory::IsWhereWritten(const THistoryFile& file) const {
+  std::map<THostPath, std::string> folders;
+  return IsWhereWritten(file, folders);
+}
+
+bool TGameHistory::IsWhereWritten(const THistoryFile& file,
+                                  std::map<THostPath, std::string>& folders) const {
   // The file's folder, through every link, as a replacement of the file reaches it.
   const THostPath folder = FollowHostLink(HostPathOf(file)).Parent();
   if (file.Folder.empty())
     return RealHostPath(folder) == HostPathOf(file).Parent(); // named as it really was
-  return FolderIdentity(folder) == file.Folder;
+  auto [identity, added] = folders.try_emplace(folder);
+  if (added)
+    identity->second = FolderIdentity(folder);
+  return identity->second == file.Folder;
 }
 
 std::vector<THistoryEntry> TGameHistory::Entries() const {
@@ -271,9 +280,9 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
                         const std::vector<TChange>& all) {
   // A command that writes every file again with the bytes it holds changes nothing, and is
   // recorded as nothing. Sizes tell most changes; contents are compared only when they do not.
-  std::vector<TChange> changes;   // with real paths
-  std::vector<std::string> paths; // as the entry names them
-  std::vector<bool> existed;      // as a file, before the command
+  std::vector<TChange> changes;                      // with real paths
+  std::vector<std::string> paths;                    // as the entry names them
+  std::vector<std::optional<THostFileState>> states; // before the command
   std::vector<TChange> sameSize;
   std::map<THostPath, std::string> resolved;
   for (const TChange& change : all) {
@@ -285,7 +294,7 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
     if (exists && change.After != "-" &&
         change.After.substr(0, change.After.find(':')) == SizeText(state->Size))
       sameSize.push_back({real, change.After});
-    existed.push_back(exists && state->Regular);
+    states.push_back(state);
     paths.push_back(RelativeToGame(change.HostPath, real));
     changes.push_back({std::move(real), change.After});
   }
@@ -309,11 +318,18 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   if (!WriteHistoryFile(folder / "pending", {}, false))
     RaiseHistoryError(FFolder, (folder / "pending").Native());
   THistoryEntry entry{id, NowUtc(), command, subject, undoes, GameIdentity(), {}, false};
-  for (std::size_t i = 0; i < changes.size(); ++i)
+  std::map<THostPath, std::string> folders; // each folder's identity, taken once
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    const THostPath& path = changes[i].HostPath;
+    const bool existed = states[i] && states[i]->Regular;
+    auto [folderAt, added] = folders.try_emplace(path.Parent());
+    if (added)
+      folderAt->second = FolderIdentity(path.Parent());
     entry.Files.push_back(
-        {paths[i], existed[i],
-         existed[i] ? KeepContent(changes[i].HostPath, BeforePath(id, i), FFolder, FDigests) : "-",
-         changes[i].After, FolderIdentity(changes[i].HostPath.Parent())});
+        {paths[i], existed,
+         existed ? KeepContent(path, states[i], BeforePath(id, i), FFolder, FDigests) : "-",
+         changes[i].After, folderAt->second});
+  }
   const THostPath partial = folder / "entry.partial";
   if (!WriteHistoryFile(partial, HistoryRecordText(entry), true) ||
       !RenameHostFile(partial, folder / "entry"))
@@ -373,18 +389,24 @@ std::vector<int> TGameHistory::Renumbered(const std::vector<int>& ids) {
   return EntryIds();
 }
 
-void TGameHistory::RecallFilesLeft(const THistoryEntry& entry) const {
+std::vector<std::optional<THostFileState>>
+TGameHistory::RecallFilesLeft(const THistoryEntry& entry) const {
+  std::vector<std::optional<THostFileState>> states(entry.Files.size());
   std::string text;
   try {
     text = ReadHostFile(EntryFolder(entry.Id) / "left", MaxHistoryRecordSize);
   } catch (const EInOutError&) {
-    return; // the files are read
+    return states; // the files are read
   }
   for (const THistoryFileLeft& left : ParseFilesLeft(text, entry.Files.size())) {
     const THistoryFile& file = entry.Files[left.File];
-    if (file.After != "-" && HostFileState(HostPathOf(file)) == left.State)
+    if (file.After == "-")
+      continue;
+    states[left.File] = HostFileState(HostPathOf(file));
+    if (states[left.File] == left.State)
       FDigests.Remember(left.State, file.After);
   }
+  return states;
 }
 
 void TGameHistory::Finish(int id, const std::vector<THistoryFileLeft>& left) {

@@ -7,6 +7,7 @@
 #include "platform/Message.h"
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,7 +72,8 @@ public:
   // Tells Digests, of each file of `entry` that is still the very file the command left (of
   // that size, with those times), that it holds what the command left, so that an undo does
   // not read it to check. Without such a record, or with a damaged one, files are read.
-  void RecallFilesLeft(const THistoryEntry& entry) const;
+  // Returns the state of each file it looked at, by its index; none for the others.
+  std::vector<std::optional<THostFileState>> RecallFilesLeft(const THistoryEntry& entry) const;
   // What this history knows of the files of the game without reading them: what the command
   // read, wrote, and checked, for its record and the kept copies of what it replaces.
   TDigestMemo& Digests() const { return FDigests; }
@@ -102,6 +104,8 @@ public:
   // Whether the file of an entry is still reached in the folder the command wrote it in: an
   // undo or a roll back writes nowhere else, whatever links lead elsewhere now.
   bool IsWhereWritten(const THistoryFile& file) const;
+  // The same of many files at once, each folder's identity taken once among `folders`.
+  bool IsWhereWritten(const THistoryFile& file, std::map<THostPath, std::string>& folders) const;
   THostPath BeforePath(int id, std::size_t index) const;
 
 private:

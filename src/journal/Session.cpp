@@ -122,8 +122,9 @@ TOutcome<THistoryEntry> TSession::Redo() {
 
 TOutcome<THistoryEntry> TSession::TakeBack(const THistoryEntry& chosen) {
   std::vector<TMessage> moved;
+  std::map<THostPath, std::string> folders;
   for (const THistoryFile& file : chosen.Files)
-    if (!FHistory.IsWhereWritten(file))
+    if (!FHistory.IsWhereWritten(file, folders))
       moved.emplace_back(file.Path);
   if (!moved.empty())
     return TOutcome<THistoryEntry>::Failure(
@@ -131,10 +132,15 @@ TOutcome<THistoryEntry> TSession::TakeBack(const THistoryEntry& chosen) {
                                  "them in, so nothing was undone: %1."),
          {ListOf(moved)}});
   std::vector<TMessage> changed;
-  FHistory.RecallFilesLeft(chosen);
-  for (const THistoryFile& file : chosen.Files)
-    if (FHistory.Digests().Digest(FHistory.HostPathOf(file)) != file.After)
+  const std::vector<std::optional<THostFileState>> states = FHistory.RecallFilesLeft(chosen);
+  for (std::size_t i = 0; i < chosen.Files.size(); ++i) {
+    const THistoryFile& file = chosen.Files[i];
+    const THostPath host = FHistory.HostPathOf(file);
+    // A state taken a moment ago serves, as for any digest: a file changed since is read.
+    if ((states[i] ? FHistory.Digests().Digest(host, states[i])
+                   : FHistory.Digests().Digest(host)) != file.After)
       changed.emplace_back(file.Path);
+  }
   if (!changed.empty())
     return TOutcome<THistoryEntry>::Failure(
         {TRANSLATABLE("Message", "These files changed since, so nothing was undone: %1."),

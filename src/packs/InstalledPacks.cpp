@@ -8,6 +8,7 @@
 #include "platform/PathNames.h"
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -99,29 +100,6 @@ std::set<int> PacksTakenOut(const TGameHistory& history,
   return out;
 }
 
-std::vector<const TInstalledPack*> PacksLike(const std::vector<TInstalledPack>& installed,
-                                             const std::string& pack,
-                                             const std::vector<std::string>& groups) {
-  std::vector<const TInstalledPack*> like;
-  for (const TInstalledPack& other : installed) {
-    if (other.State == TPackState::Removed)
-      continue;
-    std::vector<std::string> titles = other.Groups;
-    if (other.Record)
-      for (const TPackRecordEntry& entry : other.Record->Entries)
-        if (entry.List == 0 && !IsMission(entry.Kind))
-          titles.push_back(entry.Title);
-    const auto sameTitle = [&](const std::string& title) {
-      return std::any_of(titles.begin(), titles.end(),
-                         [&](const std::string& mine) { return SameTextAscii(mine, title); });
-    };
-    if (SameTextAscii(other.Record ? other.Record->Pack : other.Entry->Subject, pack) ||
-        std::any_of(groups.begin(), groups.end(), sameTitle))
-      like.push_back(&other);
-  }
-  return like;
-}
-
 std::optional<TPackRecord> PackRecordOf(const TGameHistory& history, const THistoryEntry& entry) {
   if (entry.Command != CommandNames::InstallPack)
     return std::nullopt;
@@ -129,9 +107,32 @@ std::optional<TPackRecord> PackRecordOf(const TGameHistory& history, const THist
   return text ? ParsePackRecord(*text) : std::nullopt;
 }
 
-std::vector<TInstalledPack> InstalledPacks(const TGameHistory& history,
-                                           const std::vector<THistoryEntry>& entries,
-                                           const std::string& gameDirectory) {
+namespace {
+
+// Whether `other`, titled as its lists hold it now, is of the file name `pack` or has a group of
+// one of the titles `groups`.
+bool IsLike(const TInstalledPack& other, const std::string& pack,
+            const std::vector<std::string>& groups) {
+  std::vector<std::string> titles = other.Groups;
+  if (other.Record)
+    for (const TPackRecordEntry& entry : other.Record->Entries)
+      if (entry.List == 0 && !IsMission(entry.Kind))
+        titles.push_back(entry.Title);
+  const auto sameTitle = [&](const std::string& title) {
+    return std::any_of(titles.begin(), titles.end(),
+                       [&](const std::string& mine) { return SameTextAscii(mine, title); });
+  };
+  return SameTextAscii(other.Record ? other.Record->Pack : other.Entry->Subject, pack) ||
+         std::any_of(groups.begin(), groups.end(), sameTitle);
+}
+
+// The packs of `entries`; those `lookedAt` passes over, once their lists are read, are left in
+// an unknown state without looking at their files.
+std::vector<TInstalledPack> PacksOf(const TGameHistory& history,
+                                    const std::vector<THistoryEntry>& entries,
+                                    const std::string& gameDirectory,
+                                    const std::function<bool(const TInstalledPack&)>& lookedAt) {
+
   std::vector<TInstalledPack> packs;
   for (const THistoryEntry& entry : entries)
     if (entry.Command == CommandNames::InstallPack && !entry.Undone) {
@@ -150,6 +151,8 @@ std::vector<TInstalledPack> InstalledPacks(const TGameHistory& history,
       continue;
     }
     const auto [found, recorded] = TakeEntriesNow(lists, *pack);
+    if (!lookedAt(*pack))
+      continue;
     const TFilesNow files = PackFilesNow(history, *pack->Entry);
     pack->Changed.insert(pack->Changed.end(), files.Changed.begin(), files.Changed.end());
     pack->State = found == 0 && !files.AnyAsWritten   ? TPackState::Removed
@@ -158,6 +161,33 @@ std::vector<TInstalledPack> InstalledPacks(const TGameHistory& history,
                                                       : TPackState::Installed;
   }
   return packs;
+}
+
+} // namespace
+
+std::vector<TInstalledPack> InstalledPacks(const TGameHistory& history,
+                                           const std::vector<THistoryEntry>& entries,
+                                           const std::string& gameDirectory) {
+  return PacksOf(history, entries, gameDirectory, [](const TInstalledPack&) { return true; });
+}
+
+std::vector<TInstalledPack> InstalledPacksLike(const TGameHistory& history,
+                                               const std::vector<THistoryEntry>& entries,
+                                               const std::string& gameDirectory,
+                                               const std::string& pack,
+                                               const std::vector<std::string>& groups) {
+  return PacksOf(history, entries, gameDirectory,
+                 [&](const TInstalledPack& other) { return IsLike(other, pack, groups); });
+}
+
+std::vector<const TInstalledPack*> PacksLike(const std::vector<TInstalledPack>& installed,
+                                             const std::string& pack,
+                                             const std::vector<std::string>& groups) {
+  std::vector<const TInstalledPack*> like;
+  for (const TInstalledPack& other : installed)
+    if (other.State != TPackState::Removed && IsLike(other, pack, groups))
+      like.push_back(&other);
+  return like;
 }
 
 } // namespace flightdeck

@@ -36,6 +36,14 @@ std::vector<TInstalledPack> InstalledPacks(const TGameHistory& history,
                                            const std::vector<THistoryEntry>& entries,
                                            const std::string& gameDirectory);
 
+// The same, for PacksLike of `pack` and `groups`: the files of the packs it cannot name are not
+// looked at (what costs most where many packs were installed).
+std::vector<TInstalledPack> InstalledPacksLike(const TGameHistory& history,
+                                               const std::vector<THistoryEntry>& entries,
+                                               const std::string& gameDirectory,
+                                               const std::string& pack,
+                                               const std::vector<std::string>& groups);
+
 // The installed packs that a pack of the file name `pack`, with groups of the titles `groups`,
 // is another copy or version of: not taken out, and of the same file name (as the host spells
 // it), or with a group of one of those titles (without regard to case).

@@ -83,7 +83,11 @@ void TDigestMemo::Remember(const THostFileState& state, std::string digest) {
 
 std::string TDigestMemo::Digest(const THostPath& hostPath) {
   // Taken before the read: a file changed meanwhile is read again next time.
-  const std::optional<THostFileState> state = HostFileState(hostPath);
+  return Digest(hostPath, HostFileState(hostPath));
+}
+
+std::string TDigestMemo::Digest(const THostPath& hostPath,
+                                const std::optional<THostFileState>& state) {
   if (state) {
     const auto found = FKnown.find({state->Volume, state->Index});
     if (found != FKnown.end() && found->second.State == *state)

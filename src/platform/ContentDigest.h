@@ -41,6 +41,8 @@ class TDigestMemo {
 public:
   // HostFileDigest, unless the file is still in a state whose digest is known.
   std::string Digest(const THostPath& hostPath);
+  // The same, of a file whose state was just taken as `state`.
+  std::string Digest(const THostPath& hostPath, const std::optional<THostFileState>& state);
   // The file in `state` holds `digest`: told by whoever read or wrote it whole, or a record
   // taken while it was in that state.
   void Remember(const THostFileState& state, std::string digest);

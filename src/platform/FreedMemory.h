@@ -9,7 +9,7 @@ namespace flightdeck {
 // heap; call it away from the window's thread.
 void ReturnFreedMemory();
 
-// Has every large block (from 128 KiB) mapped by itself for the rest of the run, so that the
+// Has every large block (from 256 KiB) mapped by itself for the rest of the run, so that the
 // system has it back the moment it is freed. The C library on Linux raises that bound each
 // time such a block is freed, up to 32 MiB, after which a long list's buffers are carved from
 // the heap and what is freed around the blocks that stay cannot be given back. Call it first.

@@ -163,6 +163,12 @@ TEST_F(PackUnits, AnotherVersionTakesThePackOutAndGoesInItsPlace) {
   EXPECT_NE(Remove(packs[0].Entry->Id).Error().find("taken out already"), std::string::npos);
   EXPECT_EQ(PacksLike(packs, "a.IXO", {}).size(), 0u); // taken out
   EXPECT_EQ(PacksLike(packs, "x.ixo", {"ALPHA"}).size(), 1u);
+  // Looking only at the packs it could name finds the same, and leaves the others unexamined.
+  const std::vector<TInstalledPack> alike =
+      InstalledPacksLike(TGameHistory(FGame, FPlace), FEntries, FGame, "x.ixo", {"ALPHA"});
+  ASSERT_EQ(PacksLike(alike, "x.ixo", {"ALPHA"}).size(), 1u);
+  EXPECT_EQ(PacksLike(alike, "x.ixo", {"ALPHA"})[0]->Entry->Id, packs[2].Entry->Id);
+  EXPECT_EQ(alike[1].State, TPackState::Unknown); // Beta's files were not looked at
 
   TSession undo(FGame, CommandNames::Undo, {}, FPlace);
   ASSERT_TRUE(undo.Undo(0));
