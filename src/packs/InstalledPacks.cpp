@@ -132,7 +132,6 @@ std::vector<TInstalledPack> PacksOf(const TGameHistory& history,
                                     const std::vector<THistoryEntry>& entries,
                                     const std::string& gameDirectory,
                                     const std::function<bool(const TInstalledPack&)>& lookedAt) {
-
   std::vector<TInstalledPack> packs;
   for (const THistoryEntry& entry : entries)
     if (entry.Command == CommandNames::InstallPack && !entry.Undone) {
