@@ -44,6 +44,15 @@ std::string FolderIdentity(const THostPath& hostFolder) {
   return state && state->Directory ? state->Identity() : "-";
 }
 
+// FolderIdentity of `hostFolder`, taken once among `folders`.
+const std::string& FolderIdentityOnce(const THostPath& hostFolder,
+                                      std::map<THostPath, std::string>& folders) {
+  auto [identity, added] = folders.try_emplace(hostFolder);
+  if (added)
+    identity->second = FolderIdentity(hostFolder);
+  return identity->second;
+}
+
 // The real path of a host path: its folder with every link followed, and its name. Each folder
 // is resolved once for all the paths given with the same `resolved` map.
 THostPath RealPathOf(const THostPath& hostPath, std::map<THostPath, std::string>& resolved) {
@@ -243,10 +252,7 @@ bool TGameHistory::IsWhereWritten(const THistoryFile& file,
   const THostPath folder = FollowHostLink(HostPathOf(file)).Parent();
   if (file.Folder.empty())
     return RealHostPath(folder) == HostPathOf(file).Parent(); // named as it really was
-  auto [identity, added] = folders.try_emplace(folder);
-  if (added)
-    identity->second = FolderIdentity(folder);
-  return identity->second == file.Folder;
+  return FolderIdentityOnce(folder, folders) == file.Folder;
 }
 
 std::vector<THistoryEntry> TGameHistory::Entries() const {
@@ -322,13 +328,10 @@ int TGameHistory::Begin(const std::string& command, const std::string& subject, 
   for (std::size_t i = 0; i < changes.size(); ++i) {
     const THostPath& path = changes[i].HostPath;
     const bool existed = states[i] && states[i]->Regular;
-    auto [folderAt, added] = folders.try_emplace(path.Parent());
-    if (added)
-      folderAt->second = FolderIdentity(path.Parent());
     entry.Files.push_back(
         {paths[i], existed,
          existed ? KeepContent(path, states[i], BeforePath(id, i), FFolder, FDigests) : "-",
-         changes[i].After, folderAt->second});
+         changes[i].After, FolderIdentityOnce(path.Parent(), folders)});
   }
   const THostPath partial = folder / "entry.partial";
   if (!WriteHistoryFile(partial, HistoryRecordText(entry), true) ||

@@ -73,7 +73,8 @@ class TMissionCursor {
 public:
   TMissionCursor(std::uint64_t size, const TMissionBytes& bytes) : FSize(size), FBytes(bytes) {}
 
-  // Reads exactly the bytes from `offset` on that a first look needs (the header), no more.
+  // Reads `count` bytes from `offset` on (at most a block), fewer at the file's end: at first
+  // the header alone, which tells whether more is worth reading.
   void Load(std::uint64_t offset, std::size_t count) {
     FStart = offset;
     FFilled = offset < FSize ? FBytes(offset, FBlock.data(), Clipped(offset, count)) : 0;
@@ -91,13 +92,12 @@ public:
   std::optional<int> Short(std::uint64_t offset) {
     if (offset + 2 > FSize)
       return std::nullopt;
-    if (offset < FStart || offset + 2 > FStart + FFilled) {
-      Load(offset, BlockSize);
-      if (FFilled < 2)
-        return std::nullopt;
-    }
-    const auto* two = reinterpret_cast<const unsigned char*>(FBlock.data() + (offset - FStart));
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(two[0] | (two[1] << 8)));
+    const std::string_view two = Read(offset, 2);
+    if (two.size() < 2)
+      return std::nullopt;
+    const auto low = static_cast<unsigned char>(two[0]);
+    const auto high = static_cast<unsigned char>(two[1]);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
   }
   // A text of `count` bytes padded with zero bytes, as UTF-8, "$" a line break.
   std::string Text(std::uint64_t offset, std::size_t count) {
